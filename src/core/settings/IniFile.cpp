@@ -1,0 +1,130 @@
+#include "settings/IniFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+namespace zav {
+namespace {
+
+constexpr std::size_t kMaxValueChars = 254;
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// "[name]" gives name; anything else is not a section line.
+bool SectionName(const std::string& line, std::string& name) {
+    const std::string t = Trim(line);
+    if (t.size() < 2 || t.front() != '[') return false;
+    const auto close = t.find(']');
+    if (close == std::string::npos) return false;
+    name = Trim(t.substr(1, close - 1));
+    return true;
+}
+
+// "key=value" gives key; comment lines (';') and lines without '=' are not keys.
+bool KeyName(const std::string& line, std::string& key) {
+    const std::string t = Trim(line);
+    if (t.empty() || t[0] == ';' || t[0] == '#') return false;
+    const auto eq = line.find('=');
+    if (eq == std::string::npos) return false;
+    key = Trim(line.substr(0, eq));
+    return !key.empty();
+}
+
+std::vector<std::string> ReadLines(const std::string& path, bool& exists) {
+    std::ifstream in(path, std::ios::binary);
+    exists = static_cast<bool>(in);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::optional<std::string> IniRead(const std::string& path, const std::string& section,
+                                   const std::string& key) {
+    bool exists = false;
+    const auto lines = ReadLines(path, exists);
+    bool inSection = false;
+    for (const auto& line : lines) {
+        std::string name;
+        if (SectionName(line, name)) {
+            inSection = EqualNoCase(name, section);
+            continue;
+        }
+        if (!inSection || !KeyName(line, name) || !EqualNoCase(name, key)) continue;
+        // Verbatim: what the writer wrote comes back, spaces and backslashes included.
+        std::string value = line.substr(line.find('=') + 1);
+        if (value.size() > kMaxValueChars) value.resize(kMaxValueChars);
+        return value;
+    }
+    return std::nullopt;
+}
+
+bool IniWrite(const std::string& path, const std::string& section, const std::string& key,
+              const std::string& value) {
+    bool exists = false;
+    std::vector<std::string> lines = ReadLines(path, exists);
+
+    const std::string newLine = key + "=" + value;
+    bool inSection = false, done = false;
+    std::ptrdiff_t sectionEnd = -1;  // index after the last non-blank line of the section
+    for (std::size_t i = 0; i < lines.size() && !done; ++i) {
+        std::string name;
+        if (SectionName(lines[i], name)) {
+            if (inSection) break;
+            inSection = EqualNoCase(name, section);
+            if (inSection) sectionEnd = static_cast<std::ptrdiff_t>(i) + 1;
+            continue;
+        }
+        if (!inSection) continue;
+        if (KeyName(lines[i], name) && EqualNoCase(name, key)) {
+            lines[i] = newLine;
+            done = true;
+        } else if (!Trim(lines[i]).empty()) {
+            sectionEnd = static_cast<std::ptrdiff_t>(i) + 1;
+        }
+    }
+    if (!done) {
+        if (sectionEnd >= 0) {
+            lines.insert(lines.begin() + sectionEnd, newLine);
+        } else {
+            lines.push_back("[" + section + "]");
+            lines.push_back(newLine);
+        }
+    }
+
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+
+    const std::string temp = path + ".tmp";
+    FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zav

@@ -1,0 +1,23 @@
+// A small reader and writer of Windows-style initialisation files: sections in
+// square brackets, key=value lines, other lines (comments, blanks) kept as
+// they are. Section and key names compare without regard to case, as the
+// platform's own functions do; values are taken verbatim.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zav {
+
+// The value of key in section, or nothing when the file, the section or the
+// key is absent. Values longer than 254 characters are cut.
+std::optional<std::string> IniRead(const std::string& path, const std::string& section,
+                                   const std::string& key);
+
+// Sets key in section to value: replaces the key's line, or adds it at the end
+// of its section, or adds the section at the end of the file. Writes through a
+// temporary file so a failure never leaves a half-written settings file.
+bool IniWrite(const std::string& path, const std::string& section, const std::string& key,
+              const std::string& value);
+
+}  // namespace zav

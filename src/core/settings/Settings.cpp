@@ -1,0 +1,64 @@
+#include "settings/Settings.h"
+
+#include <cstdlib>
+
+#include "settings/IniFile.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+struct KeyInfo {
+    const char* section;
+    const char* name;
+};
+
+KeyInfo Info(SettingKey key) {
+    switch (key) {
+        case SettingKey::Language: return {"General", "Language"};
+        case SettingKey::SaveAuto: return {"General", "SaveAuto"};
+        case SettingKey::ScorePath: return {"General", "ScorePath"};
+        case SettingKey::LogoPath: return {"General", "LogoPath"};
+        case SettingKey::LogoName: return {"General", "LogoName"};
+        case SettingKey::HeadFont: return {"Colors", "HeadFont"};
+        case SettingKey::TitleBkg: return {"Colors", "TitleBkg"};
+        case SettingKey::BkgLine1: return {"Colors", "BkgLine1"};
+        case SettingKey::BkgLine2: return {"Colors", "BkgLine2"};
+        case SettingKey::BWOnly: return {"Colors", "BWOnly"};
+    }
+    return {"General", ""};
+}
+
+}  // namespace
+
+const char* SectionOf(SettingKey key) { return Info(key).section; }
+const char* NameOf(SettingKey key) { return Info(key).name; }
+
+std::string Settings::DefaultPath(const std::string& programDir) {
+    if (const char* env = std::getenv("ZAVSCORE_INI"); env && *env) return env;
+    return programDir + "/ZAVscore.ini";
+}
+
+std::string Settings::GetString(SettingKey key) const {
+    return IniRead(path_, SectionOf(key), NameOf(key)).value_or("");
+}
+
+int Settings::GetInt(SettingKey key) const {
+    const std::string value = GetString(key);
+    int result = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9') break;
+        const int digit = c - '0';
+        if (result > (2147483647 - digit) / 10) break;  // stop before overflow
+        result = result * 10 + digit;
+    }
+    return result;
+}
+
+bool Settings::Set(SettingKey key, const std::string& value) const {
+    return IniWrite(path_, SectionOf(key), NameOf(key), value);
+}
+
+int Settings::LanguageBase() const { return LanguageFromCode(GetString(SettingKey::Language)); }
+
+}  // namespace zav

@@ -1,0 +1,52 @@
+// The settings file "ZAVscore.ini": one typed access to every key the program
+// reads or writes. Nothing is cached: each read goes to the file, so a change
+// made by an options dialog shows on the next page built.
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace zav {
+
+enum class SettingKey {
+    Language,   // [General] "FR", "EN", "IT", "GE"
+    SaveAuto,   // [General] "1" or "0"
+    ScorePath,  // [General] starting folder of the file choosers
+    LogoPath,   // [General] folder of the logo picture
+    LogoName,   // [General] file name of the logo picture
+    HeadFont,   // [Colors] #RRGGBB title text colour
+    TitleBkg,   // [Colors] #RRGGBB heading rows background
+    BkgLine1,   // [Colors] #RRGGBB background of one kind of line
+    BkgLine2,   // [Colors] #RRGGBB background of the other kind
+    BWOnly,     // [Colors] "1" for black and white pages
+};
+
+const char* SectionOf(SettingKey key);
+const char* NameOf(SettingKey key);
+
+class Settings {
+public:
+    explicit Settings(std::string iniPath) : path_(std::move(iniPath)) {}
+
+    // The file the program uses: $ZAVSCORE_INI when set, else "ZAVscore.ini"
+    // in the program's folder.
+    static std::string DefaultPath(const std::string& programDir);
+
+    const std::string& Path() const { return path_; }
+
+    // The value, at most 254 characters; empty when absent.
+    std::string GetString(SettingKey key) const;
+    // Leading decimal digits of the value; 0 when absent or not a number.
+    int GetInt(SettingKey key) const;
+    // Writes one key, keeping every other line of the file as it was; creates
+    // the file on first write. False when the file cannot be written.
+    bool Set(SettingKey key, const std::string& value) const;
+
+    // The interface language base by the language rule.
+    int LanguageBase() const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace zav

@@ -1,0 +1,65 @@
+#include "sheet/ScoreSheet.h"
+
+#include <algorithm>
+
+namespace zav {
+
+void SetDataToZero(ScoreSheet& s) {
+    s.wxsFullFileName.clear();
+    s.wxsFileName.clear();
+    s.iScoreSet = 0;
+
+    s.sTitle.clear();
+    s.sSubTitle.clear();
+    s.sDate.clear();
+    s.sAmPm.clear();
+    s.sReferee.clear();
+    s.iTeamsNr = 0;
+    s.iGamesNr = 0;
+    s.iGamesRunning = 0;
+    s.iScoring = 0;
+    s.iFlagAvertissement = 0;
+    s.sColSupTitle.clear();
+    s.iChallengeScoring = 0;
+    s.sChallengeTitle.clear();
+
+    for (int t = 0; t < kMaxTeams; ++t) {
+        s.sTeamName[t].clear();
+        s.sTeamColors[t].clear();
+        s.sColSupContent[t].clear();
+        s.sARefereeName[t].clear();
+        s.sARefereeTeam[t].clear();
+        s.sPlaceurName[t].clear();
+        s.iChallengeTeam[t] = 0;
+        s.fPreviousScore[t] = 0;
+        s.fChallengePreviousScore[t] = 0;
+        s.fSetScore[t] = 0;
+        s.fChallengeSetScore[t] = 0;
+        s.iSetPlace[t] = 0;
+        s.iTieBreakPlace[t] = 0;
+        s.fTotalScore[t] = 0;
+        s.fChallengeTotalScore[t] = 0;
+    }
+    for (auto& game : s.sGame) game.clear();
+    for (int t = 0; t < kMaxTeams; ++t) {
+        for (int g = 0; g < kMaxGames; ++g) {
+            s.fGameScore[t][g] = 0;
+            s.fChallengeGameScore[t][g] = 0;
+            s.iGamePlace[t][g] = 0;
+            s.iAvertissement[t][g] = 0;
+        }
+    }
+}
+
+int TeamsInUse(const ScoreSheet& s) { return std::clamp(s.iTeamsNr, 0, kMaxTeams); }
+int GamesInUse(const ScoreSheet& s) { return std::clamp(s.iGamesNr, 0, kMaxGames); }
+
+bool HasAnyResult(const ScoreSheet& s) {
+    const int teams = TeamsInUse(s), games = GamesInUse(s);
+    for (int t = 0; t < teams; ++t)
+        for (int g = 0; g < games; ++g)
+            if (s.iGamePlace[t][g] != kNoResult) return true;
+    return false;
+}
+
+}  // namespace zav

@@ -1,0 +1,29 @@
+#include "sheet/TeamWithdrawal.h"
+
+namespace zav {
+
+void WithdrawTeam(ScoreSheet& s, int d) {
+    const int teams = TeamsInUse(s), games = GamesInUse(s);
+    if (d < 0 || d >= teams) return;
+    for (int i = d; i + 1 < teams; ++i) {
+        const int n = i + 1;
+        s.sTeamName[i] = s.sTeamName[n];
+        s.iChallengeTeam[i] = s.iChallengeTeam[n];
+        s.sTeamColors[i] = s.sTeamColors[n];
+        s.fPreviousScore[i] = s.fPreviousScore[n];
+        s.fChallengePreviousScore[i] = s.fChallengePreviousScore[n];
+        for (int g = 0; g < games; ++g) {
+            s.iAvertissement[i][g] = s.iAvertissement[n][g];
+            s.iGamePlace[i][g] = s.iGamePlace[n][g];
+        }
+        s.iTieBreakPlace[i] = s.iTieBreakPlace[n];
+        s.sColSupContent[i] = s.sColSupContent[n];
+        s.sARefereeName[i] = s.sARefereeName[n];
+        s.sARefereeTeam[i] = s.sARefereeTeam[n];
+        s.sPlaceurName[i] = s.sPlaceurName[n];
+    }
+    s.iTeamsNr = teams - 1;
+    s.iScoring -= 1;
+}
+
+}  // namespace zav

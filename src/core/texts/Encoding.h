@@ -1,0 +1,22 @@
+// Conversions between the core's UTF-8 and the Windows-1252 bytes that files
+// and pages declared "iso-8859-1" carry.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zav {
+
+// Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+0081 etc.).
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// UTF-8 to Windows-1252; nothing when a character has no Windows-1252 byte.
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
+
+// UTF-8 with any invalid sequence taken byte for byte as Windows-1252.
+std::string DecodeUtf8Lenient(std::string_view bytes);
+
+bool IsValidUtf8(std::string_view bytes);
+
+}  // namespace zav
