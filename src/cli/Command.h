@@ -22,6 +22,9 @@ struct Command {
 
 const std::vector<Command>& AllCommands();
 
+// The command of that name (which must exist: names are fixed in the table).
+const Command& FindCommand(const std::string& name);
+
 // Prints the command's usage on standard error and returns kExitUsage.
 int UsageError(const Command& command, const std::string& problem);
 
