@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+using zavtest::ReadFile;
+using zavtest::TempDir;
+using zavtest::WriteFile;
+
+TEST(Settings, AbsentFileReadsAsDefaultsAndFirstWriteCreatesIt) {
+    TempDir dir;
+    Settings settings(dir.File("ZAVscore.ini"));
+    EXPECT_EQ(settings.GetString(SettingKey::LogoName), "");
+    EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), 0);
+    EXPECT_EQ(settings.LanguageBase(), kLangFrench);
+
+    ASSERT_TRUE(settings.Set(SettingKey::HeadFont, "#FF0000"));
+    EXPECT_EQ(ReadFile(settings.Path()), "[Colors]\nHeadFont=#FF0000\n");
+}
+
+TEST(Settings, OnlyColorsSectionGivesFrenchNoAutosaveBlackAndWhite) {
+    TempDir dir;
+    WriteFile(dir.File("z.ini"), "[Colors]\r\nBWOnly=1\r\n");
+    Settings settings(dir.File("z.ini"));
+    EXPECT_EQ(settings.LanguageBase(), kLangFrench);
+    EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), 0);
+    EXPECT_EQ(settings.GetInt(SettingKey::BWOnly), 1);
+}
+
+TEST(Settings, LanguageRuleIsExactAndCaseSensitive) {
+    TempDir dir;
+    Settings settings(dir.File("z.ini"));
+    const std::pair<const char*, int> cases[] = {
+        {"EN", kLangEnglish}, {"IT", kLangItalian}, {"GE", kLangGerman}, {"FR", kLangFrench},
+        {"ge", kLangFrench},  {"EN ", kLangFrench}, {"English", kLangFrench}};
+    for (const auto& [code, expected] : cases) {
+        ASSERT_TRUE(settings.Set(SettingKey::Language, code));
+        EXPECT_EQ(settings.LanguageBase(), expected) << '"' << code << '"';
+    }
+}
+
+TEST(Settings, IntegersAreTheLeadingDigits) {
+    TempDir dir;
+    Settings settings(dir.File("z.ini"));
+    const std::pair<const char*, int> cases[] = {
+        {"1", 1}, {"12abc", 12}, {"abc", 0}, {"", 0}, {" 1", 0}, {"-1", 0}, {"99999999999", 999999999}};
+    for (const auto& [text, expected] : cases) {
+        ASSERT_TRUE(settings.Set(SettingKey::SaveAuto, text));
+        EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), expected) << '"' << text << '"';
+    }
+}
+
+TEST(Settings, EveryReadGoesToTheFile) {
+    TempDir dir;
+    Settings settings(dir.File("z.ini"));
+    ASSERT_TRUE(settings.Set(SettingKey::TitleBkg, "#000000"));
+    EXPECT_EQ(settings.GetString(SettingKey::TitleBkg), "#000000");
+    WriteFile(settings.Path(), "[Colors]\nTitleBkg=#123456\n");  // changed behind our back
+    EXPECT_EQ(settings.GetString(SettingKey::TitleBkg), "#123456");
+}
+
+TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
+    TempDir dir;
+    const std::string path = dir.File("z.ini");
+    WriteFile(path,
+              "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\n\n"
+              "[Colors]\n# kept\nHeadFont=#111111\n");
+    ASSERT_TRUE(IniWrite(path, "General", "SaveAuto", "1"));
+    ASSERT_TRUE(IniWrite(path, "colors", "headfont", "#222222"));
+    ASSERT_TRUE(IniWrite(path, "Extra", "Key", " spaced value "));
+    EXPECT_EQ(ReadFile(path),
+              "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\nSaveAuto=1\n\n"
+              "[Colors]\n# kept\nheadfont=#222222\n[Extra]\nKey= spaced value \n");
+    EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), "C:\\logos\\club one");
+    EXPECT_EQ(IniRead(path, "Extra", "Key").value(), " spaced value ");
+    EXPECT_FALSE(IniRead(path, "General", "Missing").has_value());
+    EXPECT_FALSE(IniRead(path, "Missing", "Language").has_value());
+}
+
+TEST(IniFile, ValuesAreCutAt254Characters) {
+    TempDir dir;
+    const std::string path = dir.File("z.ini");
+    ASSERT_TRUE(IniWrite(path, "General", "LogoPath", std::string(300, 'x')));
+    EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), std::string(254, 'x'));
+}
+
+TEST(IniFile, WriteIntoAMissingFolderFails) {
+    TempDir dir;
+    EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
+}
+
+TEST(Settings, DefaultPathHonoursTheEnvironment) {
+    const char* saved = std::getenv("ZAVSCORE_INI");
+    const std::string keep = saved ? saved : "";
+    unsetenv("ZAVSCORE_INI");
+    EXPECT_EQ(Settings::DefaultPath("/opt/zav"), "/opt/zav/ZAVscore.ini");
+    setenv("ZAVSCORE_INI", "/tmp/other.ini", 1);
+    EXPECT_EQ(Settings::DefaultPath("/opt/zav"), "/tmp/other.ini");
+    if (saved)
+        setenv("ZAVSCORE_INI", keep.c_str(), 1);
+    else
+        unsetenv("ZAVSCORE_INI");
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "sheet/Scoring.h"
+
+namespace zav {
+namespace {
+
+ScoreSheet Heat(int teams, int games, int scoring, int elimination) {
+    ScoreSheet s;
+    s.iTeamsNr = teams;
+    s.iGamesNr = games;
+    s.iScoring = scoring;
+    s.iEliminationRule = elimination;
+    return s;
+}
+
+void SetGame(ScoreSheet& s, int g, std::initializer_list<int> codes) {
+    int t = 0;
+    for (int code : codes) s.iGamePlace[t++][g] = code;
+}
+
+// The two-game heat of four teams used to explain the rules: shared places,
+// an elimination, an abandon and points brought from previous heats.
+TEST(ComputeScores, WorkedExampleInternationalRules) {
+    ScoreSheet s = Heat(4, 2, 4, 0);
+    s.fPreviousScore[0] = 10;
+    SetGame(s, 0, {1, 2, 2, kElimination});
+    SetGame(s, 1, {kAbandon, 1, 2, 3});
+    ComputeScores(s);
+
+    EXPECT_FLOAT_EQ(s.fGameScore[0][0], 4);
+    EXPECT_FLOAT_EQ(s.fGameScore[1][0], 2.5f);
+    EXPECT_FLOAT_EQ(s.fGameScore[2][0], 2.5f);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 0);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 1);
+    EXPECT_FLOAT_EQ(s.fGameScore[1][1], 4);
+    EXPECT_FLOAT_EQ(s.fGameScore[2][1], 3);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][1], 2);
+
+    const float heat[] = {5, 6.5f, 5.5f, 2};
+    const float total[] = {15, 6.5f, 5.5f, 2};
+    const int place[] = {3, 1, 2, 4};
+    for (int t = 0; t < 4; ++t) {
+        EXPECT_FLOAT_EQ(s.fSetScore[t], heat[t]) << "team " << t;
+        EXPECT_FLOAT_EQ(s.fTotalScore[t], total[t]) << "team " << t;
+        EXPECT_EQ(s.iSetPlace[t], place[t]) << "team " << t;
+    }
+}
+
+TEST(ComputeScores, WorkedExampleFrenchRules) {
+    ScoreSheet s = Heat(4, 2, 5, 1);
+    SetGame(s, 0, {1, 2, 2, kElimination});
+    SetGame(s, 1, {kAbandon, 1, 2, 3});
+    ComputeScores(s);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][0], 5);
+    EXPECT_FLOAT_EQ(s.fGameScore[1][0], 3.5f);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 1);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 2);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][1], 3);
+}
+
+TEST(ComputeScores, SharedPlacesAndGapsFollowPlaceOrderNotValues) {
+    ScoreSheet s = Heat(4, 3, 4, 0);
+    SetGame(s, 0, {1, 1, 1, 1});  // all share first: (4+3+2+1)/4
+    SetGame(s, 1, {1, 3, 5, 0});  // gaps cost nothing; place 5 is beyond the teams
+    SetGame(s, 2, {1, 1, 2, 3});  // after two firsts, place 2 and 3 both earn 4-2, 4-3
+    ComputeScores(s);
+    for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(s.fGameScore[t][0], 2.5f);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 4);
+    EXPECT_FLOAT_EQ(s.fGameScore[1][1], 3);
+    EXPECT_FLOAT_EQ(s.fGameScore[2][1], 0) << "place value above the teams number gets nothing";
+    EXPECT_FLOAT_EQ(s.fGameScore[3][1], 0);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][2], 3.5f);
+    EXPECT_FLOAT_EQ(s.fGameScore[2][2], 2);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][2], 1);
+}
+
+TEST(ComputeScores, ThreeWayShareGivesThirds) {
+    ScoreSheet s = Heat(4, 1, 4, 0);
+    SetGame(s, 0, {2, 2, 2, 1});
+    ComputeScores(s);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][0], (3.0f + 2.0f + 1.0f) / 3);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 4);
+}
+
+TEST(ComputeScores, AbandonGetsLowestPointsLeftAfterEliminations) {
+    ScoreSheet s = Heat(6, 1, 6, 0);
+    SetGame(s, 0, {kElimination, kElimination, kAbandon, 1, 2, kDefinitiveAbandon});
+    ComputeScores(s);
+    EXPECT_FLOAT_EQ(s.fGameScore[2][0], 6 - 6 + 2 + 1);
+    EXPECT_FLOAT_EQ(s.fGameScore[5][0], 0);
+    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 6);
+    EXPECT_FLOAT_EQ(s.fGameScore[4][0], 5);
+}
+
+TEST(ComputeScores, UnrunCellsAndColumnsBeyondTheGamesKeepTheirPoints) {
+    ScoreSheet s = Heat(2, 2, 2, 0);
+    s.fGameScore[0][1] = 7;  // left over from an earlier computation
+    s.iGamePlace[0][2] = 1;  // beyond iGamesNr
+    SetGame(s, 0, {1, 2});
+    s.iGamePlace[1][1] = 99;  // not a code
+    ComputeScores(s);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 7);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][2], 0);
+    EXPECT_FLOAT_EQ(s.fSetScore[0], 2 + 7);
+    EXPECT_FLOAT_EQ(s.fSetScore[1], 1);
+}
+
+TEST(ComputeScores, NoScoreYetLeavesPositionsAlone) {
+    ScoreSheet s = Heat(3, 2, 3, 0);
+    s.iSetPlace[0] = 2;
+    s.iSetPlace[1] = 7;
+    ComputeScores(s);
+    EXPECT_EQ(s.iSetPlace[0], 2);
+    EXPECT_EQ(s.iSetPlace[1], 7);
+    EXPECT_EQ(s.iSetPlace[2], 0);
+}
+
+TEST(ComputeScores, EqualHeatScoresSharePlacesWhateverTheTeamOrder) {
+    // Heat scores 0, 30, 25, 30, 0 through one-game results on a 30-point scale.
+    ScoreSheet s = Heat(5, 1, 30, 0);
+    SetGame(s, 0, {kDefinitiveAbandon, 1, 3, 1, kDefinitiveAbandon});
+    ComputeScores(s);
+    ASSERT_FLOAT_EQ(s.fSetScore[1], 29.5f);
+    ASSERT_FLOAT_EQ(s.fSetScore[2], 28);
+    const int expected[] = {4, 1, 3, 1, 4};
+    for (int t = 0; t < 5; ++t) EXPECT_EQ(s.iSetPlace[t], expected[t]) << "team " << t;
+}
+
+TEST(ComputeScores, TeamEliminatedEverywhereIsRankedLast) {
+    ScoreSheet s = Heat(3, 2, 3, 0);
+    SetGame(s, 0, {1, 2, kElimination});
+    SetGame(s, 1, {2, 1, kElimination});
+    ComputeScores(s);
+    EXPECT_FLOAT_EQ(s.fSetScore[2], 0);
+    EXPECT_EQ(s.iSetPlace[0], 1);
+    EXPECT_EQ(s.iSetPlace[1], 1);
+    EXPECT_EQ(s.iSetPlace[2], 3);
+}
+
+TEST(ComputeScores, DamagedCountsNeverReachBeyondTheArrays) {
+    ScoreSheet s = Heat(50, 40, 10, 0);
+    for (int t = 0; t < kMaxTeams; ++t) s.iGamePlace[t][0] = t + 1;
+    ComputeScores(s);  // must not touch memory beyond 10 x 12
+    EXPECT_FLOAT_EQ(s.fGameScore[0][0], 10);
+    EXPECT_FLOAT_EQ(s.fGameScore[9][0], 1);
+}
+
+TEST(ComputeScores, IsStateless) {
+    ScoreSheet s = Heat(3, 1, 3, 0);
+    SetGame(s, 0, {2, 1, 3});
+    ComputeScores(s);
+    ScoreSheet again = s;
+    ComputeScores(again);
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_EQ(again.fSetScore[t], s.fSetScore[t]);
+        EXPECT_EQ(again.iSetPlace[t], s.iSetPlace[t]);
+    }
+}
+
+// Five teams, B, D and E in the 'Challenge' on a 3-point scale.
+TEST(ComputeChallengeScores, WorkedExampleAndUntouchedOutsiders) {
+    ScoreSheet s = Heat(5, 1, 5, 0);
+    s.iChallengeScoring = 3;
+    s.iChallengeTeam[1] = s.iChallengeTeam[3] = s.iChallengeTeam[4] = 1;
+    s.fChallengeGameScore[0][0] = 42;  // outsider's cell is left alone
+    s.fChallengePreviousScore[1] = 2.5f;
+    SetGame(s, 0, {1, 2, 3, 4, kAbandon});
+    ComputeChallengeScores(s);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[1][0], 3);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[3][0], 2);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[4][0], 1);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[0][0], 42);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[2][0], 0);
+    EXPECT_FLOAT_EQ(s.fChallengeSetScore[1], 3);
+    EXPECT_FLOAT_EQ(s.fChallengeTotalScore[1], 5.5f);
+}
+
+TEST(ComputeChallengeScores, AbandonIsOnePointAndSharesAreMeans) {
+    ScoreSheet s = Heat(4, 2, 4, 1);
+    s.iChallengeTeam[0] = s.iChallengeTeam[1] = s.iChallengeTeam[2] = 1;
+    SetGame(s, 0, {kAbandon, kElimination, kDefinitiveAbandon, 1});
+    SetGame(s, 1, {2, 2, 3, 1});
+    s.iChallengeScoring = 4;
+    ComputeChallengeScores(s);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[0][0], 1);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[1][0], 1) << "elimination takes the rule's points";
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[2][0], 0);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[0][1], 3.5f);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[1][1], 3.5f);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[2][1], 2);
+}
+
+TEST(ComputeChallengeScores, CounterGoesBelowZeroWithTooManyTeams) {
+    ScoreSheet s = Heat(5, 1, 5, 0);
+    s.iChallengeScoring = 3;
+    for (int t = 0; t < 5; ++t) s.iChallengeTeam[t] = 1;
+    SetGame(s, 0, {1, 2, 3, 4, 5});
+    ComputeChallengeScores(s);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[3][0], 0);
+    EXPECT_FLOAT_EQ(s.fChallengeGameScore[4][0], -1);
+}
+
+}  // namespace
+}  // namespace zav

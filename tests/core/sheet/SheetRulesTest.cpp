@@ -1,0 +1,162 @@
+// The reset, the withdrawal of a team and the game catalogue rules.
+#include <gtest/gtest.h>
+
+#include "sheet/GameCatalogue.h"
+#include "sheet/TeamWithdrawal.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+TEST(SetDataToZero, ClearsInputsAndScoresButKeepsSetContext) {
+    ScoreSheet s;
+    s.sTitle = "Heat";
+    s.iTeamsNr = 4;
+    s.iGamesNr = 6;
+    s.iScoring = 5;
+    s.iEliminationRule = 1;
+    s.iChallengeScoring = 3;
+    s.iFlagAvertissement = 1;
+    s.wxsFullFileName = "/a/b.score";
+    s.wxsFilePath = "/a";
+    s.iScoreSet = 1;
+    s.wxsMultiFileOpen = "/a/x.pscore";
+    s.wxLanguageSheet = kLangGerman;
+    s.sTeamName[9] = "last";
+    s.sPlaceurName[9] = "p";
+    s.iGamePlace[9][11] = 3;
+    s.fGameScore[9][11] = 3;
+    s.fPreviousScoreSave[2] = 4;
+    SetDataToZero(s);
+
+    EXPECT_TRUE(s.sTitle.empty());
+    EXPECT_EQ(s.iTeamsNr, 0);
+    EXPECT_EQ(s.iScoring, 0);
+    EXPECT_EQ(s.iChallengeScoring, 0);
+    EXPECT_EQ(s.iFlagAvertissement, 0);
+    EXPECT_TRUE(s.wxsFullFileName.empty());
+    EXPECT_EQ(s.iScoreSet, 0);
+    EXPECT_TRUE(s.sTeamName[9].empty());
+    EXPECT_TRUE(s.sPlaceurName[9].empty());
+    EXPECT_EQ(s.iGamePlace[9][11], 0);
+    EXPECT_EQ(s.fGameScore[9][11], 0);
+    // What a set or an open dialog still relies on stays.
+    EXPECT_EQ(s.iEliminationRule, 1);
+    EXPECT_EQ(s.wxsFilePath, "/a");
+    EXPECT_EQ(s.wxsMultiFileOpen, "/a/x.pscore");
+    EXPECT_EQ(s.wxLanguageSheet, kLangGerman);
+    EXPECT_EQ(s.fPreviousScoreSave[2], 4);
+}
+
+ScoreSheet FiveTeams() {
+    ScoreSheet s;
+    s.iTeamsNr = 5;
+    s.iGamesNr = 4;
+    s.iScoring = 6;
+    for (int t = 0; t < 5; ++t) {
+        s.sTeamName[t] = "T" + std::to_string(t + 1);
+        s.sTeamColors[t] = "C" + std::to_string(t + 1);
+        s.iChallengeTeam[t] = t % 2;
+        s.fPreviousScore[t] = t + 0.5f;
+        s.fChallengePreviousScore[t] = t * 2.0f;
+        s.iTieBreakPlace[t] = t;
+        s.sColSupContent[t] = "X" + std::to_string(t + 1);
+        s.sARefereeName[t] = "AR" + std::to_string(t + 1);
+        s.sARefereeTeam[t] = "ART" + std::to_string(t + 1);
+        s.sPlaceurName[t] = "AP" + std::to_string(t + 1);
+        for (int g = 0; g < 4; ++g) s.iAvertissement[t][g] = (t + g) % 2;
+    }
+    return s;
+}
+
+TEST(WithdrawTeam, SecondOfFiveMovesTheOthersUp) {
+    ScoreSheet s = FiveTeams();
+    WithdrawTeam(s, 1);
+    EXPECT_EQ(s.iTeamsNr, 4);
+    EXPECT_EQ(s.iScoring, 5);
+    const int from[] = {0, 2, 3, 4};
+    for (int i = 0; i < 4; ++i) {
+        const int n = from[i];
+        EXPECT_EQ(s.sTeamName[i], "T" + std::to_string(n + 1));
+        EXPECT_EQ(s.sTeamColors[i], "C" + std::to_string(n + 1));
+        EXPECT_EQ(s.iChallengeTeam[i], n % 2);
+        EXPECT_EQ(s.fPreviousScore[i], n + 0.5f);
+        EXPECT_EQ(s.fChallengePreviousScore[i], n * 2.0f);
+        EXPECT_EQ(s.iTieBreakPlace[i], n);
+        EXPECT_EQ(s.sColSupContent[i], "X" + std::to_string(n + 1));
+        EXPECT_EQ(s.sARefereeName[i], "AR" + std::to_string(n + 1));
+        EXPECT_EQ(s.sARefereeTeam[i], "ART" + std::to_string(n + 1));
+        EXPECT_EQ(s.sPlaceurName[i], "AP" + std::to_string(n + 1));
+        for (int g = 0; g < 4; ++g) EXPECT_EQ(s.iAvertissement[i][g], (n + g) % 2);
+    }
+    EXPECT_EQ(s.sTeamName[4], "T5") << "the old last row stays until the next reset";
+}
+
+TEST(WithdrawTeam, LastTeamOnlyLowersTheCountsAndOutOfRangeDoesNothing) {
+    ScoreSheet s = FiveTeams();
+    WithdrawTeam(s, 4);
+    EXPECT_EQ(s.iTeamsNr, 4);
+    EXPECT_EQ(s.iScoring, 5);
+    EXPECT_EQ(s.sTeamName[3], "T4");
+    WithdrawTeam(s, 4);
+    WithdrawTeam(s, -1);
+    EXPECT_EQ(s.iTeamsNr, 4);
+}
+
+TEST(HasAnyResult, LooksOnlyInsideTheSheet) {
+    ScoreSheet s = FiveTeams();
+    EXPECT_FALSE(HasAnyResult(s));
+    s.iGamePlace[5][0] = 1;  // a row beyond the teams
+    s.iGamePlace[0][4] = 1;  // a column beyond the games
+    EXPECT_FALSE(HasAnyResult(s));
+    s.iGamePlace[2][3] = kAbandon;
+    EXPECT_TRUE(HasAnyResult(s));
+}
+
+TEST(RetireCesure, RemovesAtMostTwoBreakPointsNeverAtTheStart) {
+    EXPECT_EQ(RetireCesure("Luft- ballon- stechen"), "Luftballonstechen");
+    EXPECT_EQ(RetireCesure("Flaggen- rennen"), "Flaggenrennen");
+    EXPECT_EQ(RetireCesure("a- b- c- d"), "abc- d");
+    EXPECT_EQ(RetireCesure("- x"), "- x");
+    EXPECT_EQ(RetireCesure("Bank race"), "Bank race");
+    EXPECT_EQ(RetireCesure(""), "");
+}
+
+TEST(GameCatalogue, EveryLanguageHasFortyOneDistinctNamesThatSurviveTheBreakRoundTrip) {
+    for (int lang : kLanguageBases) {
+        for (int k = kFirstCatalogueGame; k <= kLastCatalogueGame; ++k) {
+            const std::string& name = Text(lang, k);
+            if (name.empty()) continue;  // checked by the text table tests
+            EXPECT_EQ(AjouteCesure(RetireCesure(name), lang), name) << lang + k;
+            EXPECT_EQ(CatalogueOffsetOf(name, lang), k) << lang + k;
+        }
+    }
+    EXPECT_EQ(AjouteCesure("My own game", kLangGerman), "My own game");
+    EXPECT_EQ(CatalogueOffsetOf("My own game", kLangEnglish), 0);
+}
+
+TEST(TranslateGameNames, CatalogueNamesFollowTheInterfaceLanguageOthersStay) {
+    ScoreSheet s;
+    s.iGamesNr = 3;
+    s.sGame[0] = Text(kLangEnglish, 142);
+    s.sGame[1] = "Free text";
+    s.sGame[2] = Text(kLangEnglish, 175);
+    s.sGame[3] = Text(kLangEnglish, 140);  // beyond the games: untouched
+    s.wxLanguageSheet = kLangEnglish;
+    TranslateGameNames(s, kLangGerman);
+    EXPECT_EQ(s.sGame[0], Text(kLangGerman, 142));
+    EXPECT_EQ(s.sGame[1], "Free text");
+    EXPECT_EQ(s.sGame[2], Text(kLangGerman, 175));
+    EXPECT_EQ(s.sGame[3], Text(kLangEnglish, 140));
+    EXPECT_EQ(s.wxLanguageSheet, kLangGerman);
+
+    // An unknown file language translates nothing but takes the interface's.
+    s.sGame[0] = Text(kLangEnglish, 142);
+    s.wxLanguageSheet = 0;
+    TranslateGameNames(s, kLangFrench);
+    EXPECT_EQ(s.sGame[0], Text(kLangEnglish, 142));
+    EXPECT_EQ(s.wxLanguageSheet, kLangFrench);
+}
+
+}  // namespace
+}  // namespace zav
