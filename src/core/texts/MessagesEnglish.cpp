@@ -4,6 +4,8 @@
 
 namespace zav {
 
+// One text per line, never wrapped, so that translations stay easy to edit.
+// clang-format off
 extern const TextEntry kMessagesEnglish[] = {
     {0, "New score sheet"},
     {1, "Open score sheet"},
@@ -78,6 +80,7 @@ extern const TextEntry kMessagesEnglish[] = {
     {110, "ZAVScore"},
     {111, "3.1.0 (sept 2017)"},
     {112, "Mounted Games and Pony Games competition management software."},
+    {113, "Copyright (C) the ZAVscore developers. Free to use at Mounted Games and Pony Games competitions."},
     {114, "The teams participating to the 'Challenge' has not yet been defined."},
     {115, "Open score sheet set..."},
     {116, "Score sheet set (*.mscore)|*.mscore"},
@@ -131,8 +134,10 @@ extern const TextEntry kMessagesEnglish[] = {
     {340, "Score sheet set correctly deleted."},
     {341, "Score sheet set already exists in this directory.\nDo you want to replace it ?"},
     {342, "The withdrawing of a team must be declared before the competition."},
-    {113, "Copyright (C) ZAVscore developers. Free to use for Mounted Games and Pony Games competitions."},
+    {343, "The SIF file [%s] holds more than 50 categories: it cannot be turned into a score sheet set."},
 };
-extern const std::size_t kMessagesEnglishCount = sizeof(kMessagesEnglish) / sizeof(kMessagesEnglish[0]);
+// clang-format on
+extern const std::size_t kMessagesEnglishCount =
+    sizeof(kMessagesEnglish) / sizeof(kMessagesEnglish[0]);
 
 }  // namespace zav
