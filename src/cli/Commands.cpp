@@ -7,6 +7,12 @@ namespace zavcli {
 
 int RunScores(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
+int RunSif(const std::vector<std::string>& args);
+int RunImportSif(const std::vector<std::string>& args);
+int RunSetList(const std::vector<std::string>& args);
+int RunSetCopy(const std::vector<std::string>& args);
+int RunSetMove(const std::vector<std::string>& args);
+int RunSetDelete(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -18,6 +24,29 @@ const std::vector<Command>& AllCommands() {
          "Reads the sheet IN as the program opens it (game names translated into the language) "
          "and writes it to OUT as the program saves it.",
          RunConvert},
+        {"sif", "SIF [--lang FR|EN|IT|GE] [--settings INI]",
+         "Reads the SIF entries file as the set creation does and prints its competition "
+         "number, categories and teams as one JSON object.",
+         RunSif},
+        {"import-sif",
+         "SIF SETFILE [--title T] [--date D] [--referee R] [--games 4..12] "
+         "[--rules french|international] [--group LIST]... [--lang FR|EN|IT|GE] [--settings INI]",
+         "Creates a score sheet set from the SIF file: SETFILE and one sheet file per category, "
+         "or one per --group (a comma-separated list of category fields or codes; every "
+         "category must be in a group). Prints the sheet file names.",
+         RunImportSif},
+        {"set-list", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",
+         "Prints the sheet file names of the set, in set file order, one a line.", RunSetList},
+        {"set-copy", "SETFILE FOLDER [--replace] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Copies the set file and its sheet files into FOLDER; an existing set of the same name "
+         "there is replaced only with --replace.",
+         RunSetCopy},
+        {"set-move", "SETFILE FOLDER [--replace] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Moves the set file and its sheet files into FOLDER; an existing set of the same name "
+         "there is replaced only with --replace.",
+         RunSetMove},
+        {"set-delete", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",
+         "Deletes every sheet file of the set, then the set file.", RunSetDelete},
     };
     return commands;
 }

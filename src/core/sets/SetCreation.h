@@ -1,0 +1,80 @@
+// Creating a score sheet set from an entries file: one sheet file per group
+// of categories, filled with their teams, and the set file that lists them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "sets/SifFile.h"
+#include "sheet/ScoreSheet.h"
+#include "texts/Messages.h"
+
+namespace zav {
+
+constexpr std::size_t kMaxStemChars = 80;
+
+// The answers of the default options dialog, common to every sheet.
+struct SetOptions {
+    std::string sTitle;
+    std::string sDate;
+    std::string sReferee;
+    int iGamesNr = 6;
+    bool bFrenchRules = true;
+};
+
+// Which sheet (from 1) each category goes on, parallel to wxCategory; 0 while
+// a category has no sheet yet.
+struct SetPlan {
+    std::vector<int> iCategory;
+    int iFeuilleCat = 0;     // number of sheets
+    bool bOnePerCat = true;  // false: categories grouped by the user
+};
+
+// One sheet per category, in the order the categories first occur.
+SetPlan OneSheetPerCategory(const SifEntries& entries);
+
+// An empty grouping, to be filled sheet after sheet with AddGroupedSheet.
+SetPlan EmptyGrouping(const SifEntries& entries);
+
+// The categories not yet on a sheet, in category-list order (the lines of the
+// grouping dialog's next pass).
+std::vector<std::size_t> UnassignedCategories(const SetPlan& plan);
+
+// The grouping dialog's line for a category: "field - display name".
+std::string GroupChoiceLine(const std::string& category);
+
+// Puts the chosen categories on a new sheet. Returns 1, changing nothing, when
+// the choice is empty, names no category or a category already on a sheet.
+int AddGroupedSheet(SetPlan& plan, const std::vector<std::size_t>& categories);
+
+// Stem of the name of sheet s (from 1): the set file name up to ".mscore",
+// then "_" and the display name of each of the sheet's categories, cut to 80
+// characters. A "/" (no file name may hold one) becomes "_".
+std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
+                      const SetPlan& plan, int sheetNumber);
+
+// The sheet file names (with ".pscore") of every sheet of the plan, in sheet
+// order. A stem equal to an earlier sheet's (two categories with the same
+// display name, or stems cut to the same 80 characters) gets "_2", "_3"...
+// so that no sheet file overwrites another.
+std::vector<std::string> SheetFileNames(const std::string& setFileName, const SifEntries& entries,
+                                        const SetPlan& plan);
+
+// Fills `sheet` as sheet number sheetIndex + 1 of the set (teams of its
+// categories in file order, subtitle, add-on column, points) and writes it to
+// `path`. Returns 0; 1 after "the maximum number of teams is reached" when the
+// sheet's categories hold more than 10 teams, or after the sheet writer's
+// message.
+int CreateScoreFile(const std::string& path, const SifEntries& entries, const SetPlan& plan,
+                    int sheetIndex, ScoreSheet& sheet, int wxLanguage, MessageSink& messages);
+
+// Resets `sheet`, writes every sheet file beside `setPath` and the set file at
+// `setPath`. Returns 0, or 1 after a message. On failure no set file is left
+// (the sheet files already written stay); a set file is only ever complete or
+// lists only sheets that were written. Every sheet file carries `setPath` as
+// its set marker.
+int CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
+              const std::string& setPath, ScoreSheet& sheet, int wxLanguage, MessageSink& messages);
+
+}  // namespace zav

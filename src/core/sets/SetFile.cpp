@@ -1,0 +1,142 @@
+#include "sets/SetFile.h"
+
+#include "sets/WholeFile.h"
+#include "sheetfile/SheetFile.h"
+#include "texts/Encoding.h"
+#include "texts/Markup.h"
+#include "texts/Texts.h"
+
+namespace zav {
+
+namespace {
+constexpr std::string_view kFileOpen = "<file>";
+constexpr std::string_view kFileClose = "</file>";
+
+std::string Declaration(bool utf8) {
+    return std::string("<?xml version=\"1.0\" encoding=\"") + (utf8 ? "UTF-8" : "iso-8859-1") +
+           "\"?>\n";
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+// Names are held in UTF-8; the set file says how it stores them.
+std::string DecodeSetText(std::string_view bytes) {
+    if (Contains(bytes, "UTF-8")) return DecodeUtf8Lenient(bytes);
+    if (Contains(bytes, "iso-8859-1")) return Cp1252ToUtf8(bytes);
+    return DecodeUtf8Lenient(bytes);
+}
+
+bool IsBareFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+}  // namespace
+
+bool SetFileNeedsUtf8(const std::vector<std::string>& sheetFileNames) {
+    for (const auto& name : sheetFileNames)
+        if (!Utf8ToCp1252(name)) return true;
+    return false;
+}
+
+std::string SetFileHead(bool utf8) {
+    return Declaration(utf8) +
+           "<zavscore xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "xsi:noNamespaceSchemaLocation=\"zavscore_sheet.xsd\">\n"
+           "<header>\n"
+           "<version>3.1</version>\n";
+}
+
+std::string SetFileSheetLine(const std::string& sheetFileName, bool utf8) {
+    const std::string escaped = EscapeMarkup(sheetFileName);
+    return "\t<file>" + (utf8 ? escaped : Utf8ToCp1252(escaped).value_or("")) + "</file>\n";
+}
+
+std::string SetFileTail() {
+    return "</header>\n<body>\n</body>\n</zavscore>\n";
+}
+
+std::string SetFileBytes(const std::vector<std::string>& sheetFileNames) {
+    const bool utf8 = SetFileNeedsUtf8(sheetFileNames);
+    std::string bytes = SetFileHead(utf8);
+    for (const auto& name : sheetFileNames) bytes += SetFileSheetLine(name, utf8);
+    return bytes + SetFileTail();
+}
+
+int ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::string>& names,
+                 int wxLanguage, MessageSink& messages) {
+    const auto refuse = [&] {
+        messages.ShowMessage(Text(wxLanguage, txt::kUnknownEncoding), MessageIcon::Error);
+        return 1;
+    };
+    if (mark == EncodingMark::Required && !Contains(bytes, "UTF-8") &&
+        !Contains(bytes, "iso-8859-1"))
+        return refuse();
+    if (!Contains(bytes, "<zavscore") || !Contains(bytes, kFileOpen)) return refuse();
+
+    const std::string text = DecodeSetText(bytes);
+    std::vector<std::string> found;
+    std::size_t cursor = 0;
+    while (found.size() < kMaxSetEntries) {
+        const std::size_t open = text.find(kFileOpen, cursor);
+        if (open == std::string::npos) break;
+        const std::size_t start = open + kFileOpen.size();
+        const std::size_t close = text.find(kFileClose, start);
+        if (close == std::string::npos) break;
+        std::string name = UnescapeMarkup(std::string_view(text).substr(start, close - start));
+        if (!IsBareFileName(name)) return refuse();
+        found.push_back(std::move(name));
+        cursor = close;
+    }
+    if (found.empty()) return refuse();
+    names = std::move(found);
+    return 0;
+}
+
+int ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::string>& names,
+                int wxLanguage, MessageSink& messages) {
+    std::string bytes;
+    if (ReadWholeFile(path, kMaxSetFileBytes, bytes, wxLanguage, messages) != 0) return 1;
+    return ParseSetFile(bytes, mark, names, wxLanguage, messages);
+}
+
+PathParts DecodePathFile(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos || slash == 0) return {};
+    return {std::string(path.substr(0, slash)), std::string(path.substr(slash + 1))};
+}
+
+void DecodePathFile(std::string_view path, ScoreSheet& sheet) {
+    PathParts parts = DecodePathFile(path);
+    sheet.wxsFilePath = std::move(parts.wxsFilePath);
+    sheet.wxsFileName = std::move(parts.wxsFileName);
+}
+
+std::string SiblingPath(std::string_view path, std::string_view name) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return std::string(name);
+    return std::string(path.substr(0, slash + 1)) + std::string(name);
+}
+
+std::string PathInFolder(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path + std::string(name);
+}
+
+int LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::string>& names,
+                 int wxLanguage, MessageSink& messages) {
+    std::vector<std::string> found;
+    if (ReadSetFile(path, EncodingMark::Required, found, wxLanguage, messages) != 0) return 1;
+    const std::string firstSheet = SiblingPath(path, found.front());
+    LoadSheet(sheet, firstSheet, wxLanguage, messages);
+    sheet.wxsMultiFileOpen = firstSheet;
+    sheet.wxsFilePath = firstSheet;
+    sheet.wxsMScoreOpen = path;
+    sheet.iScoreSet = 1;
+    names = std::move(found);
+    return 0;
+}
+
+}  // namespace zav

@@ -1,0 +1,75 @@
+// The set file (.mscore): the list of the sheet files (.pscore) of a set,
+// kept beside them in one folder and naming them without folder.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/ScoreSheet.h"
+#include "texts/Messages.h"
+
+namespace zav {
+
+constexpr std::size_t kMaxSetFileBytes = 32000;
+constexpr std::size_t kMaxSetEntries = 100;
+
+// The set file listing these sheet file names, in order. Written in
+// Windows-1252 and declared "iso-8859-1" when every name has a Windows-1252
+// form, otherwise in UTF-8 and declared so.
+std::string SetFileBytes(const std::vector<std::string>& sheetFileNames);
+
+// The parts of a set file that come before and after the sheet lines, and one
+// sheet line; SetFileBytes is these joined. `utf8` chooses the declaration
+// and the encoding of the name.
+std::string SetFileHead(bool utf8);
+std::string SetFileSheetLine(const std::string& sheetFileName, bool utf8);
+std::string SetFileTail();
+// Whether a set naming these sheet files must be written in UTF-8.
+bool SetFileNeedsUtf8(const std::vector<std::string>& sheetFileNames);
+
+// Whether the set file is read for opening (it must name its encoding) or
+// for copy, move and delete (it need not).
+enum class EncodingMark { Required, NotRequired };
+
+// The sheet file names of a set file's bytes, at most the first 100, in file
+// order, as UTF-8. Refuses with "Unknown encoding format." a text without
+// "<zavscore" or "<file>" (or without "UTF-8" or "iso-8859-1" when the mark
+// is required) and a set naming anything but a bare file name, which could
+// reach files outside the set's folder. Returns 0 or 1.
+int ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::string>& names,
+                 int wxLanguage, MessageSink& messages);
+
+// Reads the set file (at most 32000 bytes) and parses it. Returns 0 or 1,
+// after its message.
+int ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::string>& names,
+                int wxLanguage, MessageSink& messages);
+
+// Splits a full path at its last "/" (not counting one at the very start)
+// into the folder and the file name; both are empty for a path without one.
+struct PathParts {
+    std::string wxsFilePath;
+    std::string wxsFileName;
+};
+PathParts DecodePathFile(std::string_view path);
+// The same, into the sheet's file identity.
+void DecodePathFile(std::string_view path, ScoreSheet& sheet);
+
+// The path of a file named `name` in the folder of the file at `path`.
+std::string SiblingPath(std::string_view path, std::string_view name);
+
+// The path of a file named `name` in `folder`.
+std::string PathInFolder(std::string_view folder, std::string_view name);
+
+// The opening of a set as far as the core goes: reads the set file (mark
+// required), reads its first sheet into `sheet` (a failure there is reported
+// by the sheet reader and does not stop the opening), and sets the set
+// identity: wxsMultiFileOpen and wxsFilePath to the first sheet's file,
+// wxsMScoreOpen to `path`, iScoreSet to 1. `names` receives the sheet file
+// names in set file order for the sheet chooser. Returns 0, or 1 after the
+// set file's message, with the sheet and `names` untouched.
+int LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::string>& names,
+                 int wxLanguage, MessageSink& messages);
+
+}  // namespace zav

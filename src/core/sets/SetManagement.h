@@ -1,0 +1,44 @@
+// Copy, move and delete of a whole set: the set file and every sheet file it
+// lists, so that no set file is ever left naming sheets that are elsewhere.
+#pragma once
+
+#include <string>
+
+#include "texts/Messages.h"
+
+namespace zav {
+
+enum SetOperation { kSetDelete = 0, kSetCopy = 1, kSetMove = 2 };
+
+// Copies one file of at most 32000 bytes, replacing the target. Returns 0, or
+// 1 after its message (cannot open, too long, cannot create, write error);
+// nothing is written when the source cannot be read.
+int CopyFileA(const std::string& source, const std::string& target, int wxLanguage,
+              MessageSink& messages);
+
+// 1 when the operation may go on: no file at `path`, or the user agreed to
+// replace it ("Score sheet set already exists..."); 0 when the user declined.
+int TestCibleExist(const std::string& path, int wxLanguage, MessageSink& messages);
+
+// Whether the two paths name the same folder (however they are written).
+bool IsSameFolder(const std::string& a, const std::string& b);
+
+// Carries out the operation on the set file at setPath and its sheets, the
+// sheets first and the set file last; targetFolder serves copy and move.
+// Copy and move ask before replacing a set file of the same name in the
+// target folder and stop at the first failed copy, leaving the files handled
+// so far as they are. Files that cannot be deleted (a delete, or the sources
+// of a move) are named in one message. Returns 0 when everything was done;
+// 1 after a message, or when the user declined.
+int TraiteSetSheet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
+                   int wxLanguage, MessageSink& messages);
+
+// Copy or move with the refusal of a target that is the set's own folder
+// ("Sorry, it is impossible..."); otherwise TraiteSetSheet.
+int CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
+                  int wxLanguage, MessageSink& messages);
+
+// The success message of an operation ("Score sheet set correctly ...").
+std::string SetOperationDone(SetOperation code, int wxLanguage);
+
+}  // namespace zav

@@ -1,0 +1,14 @@
+// Text offsets used by the set operations only.
+#pragma once
+
+namespace zav::settxt {
+constexpr int kCategory = 332;
+constexpr int kDeleteSetWarning = 334;
+constexpr int kChooseTargetFolder = 335;
+constexpr int kSameFolder = 336;
+constexpr int kSetCopied = 337;
+constexpr int kSetMoved = 338;
+constexpr int kSetDeleted = 340;
+constexpr int kSetExists = 341;
+constexpr int kFilesNotDeleted = 344;
+}  // namespace zav::settxt

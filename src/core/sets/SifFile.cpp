@@ -1,0 +1,118 @@
+#include "sets/SifFile.h"
+
+#include <algorithm>
+
+#include "sets/WholeFile.h"
+#include "texts/Encoding.h"
+#include "texts/Texts.h"
+
+namespace zav {
+
+namespace {
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kTeamMark = "NOM_EQU";
+constexpr int kCategoryField = 4;
+constexpr int kTeamNameField = 7;
+
+std::string_view WithoutLineEnd(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string DecodeEntriesText(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) {
+        if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+            bytes.remove_prefix(kUtf8ByteOrderMark.size());
+        return std::string(bytes);
+    }
+    return Cp1252ToUtf8(bytes);
+}
+}  // namespace
+
+void ForEachSifLine(std::string_view text, const std::function<void(std::string_view)>& visit) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            visit(WithoutLineEnd(text.substr(start)));
+            return;
+        }
+        visit(WithoutLineEnd(text.substr(start, end - start)));
+        start = end + 1;
+    }
+}
+
+bool IsTeamLine(std::string_view line) {
+    const std::size_t at = line.find(kTeamMark);
+    return at != std::string_view::npos && at != 0;
+}
+
+std::string TrouveChampSIF(std::string_view line, int n) {
+    if (n < 1) return {};
+    std::size_t start = 0;
+    std::size_t searchFrom = 1;  // a ";" opening the line is part of field 1
+    for (int field = 1; field < n; ++field) {
+        const std::size_t separator = line.find(';', searchFrom);
+        if (separator == std::string_view::npos) return {};
+        start = separator + 1;
+        searchFrom = start;
+    }
+    const std::size_t end = line.find(';', searchFrom);
+    return std::string(line.substr(start, end == std::string_view::npos ? end : end - start));
+}
+
+int ParseSif(std::string_view bytes, const std::string& path, SifEntries& entries, int wxLanguage,
+             MessageSink& messages) {
+    entries = SifEntries{};
+    const std::string text = DecodeEntriesText(bytes);
+
+    const std::string_view firstLine =
+        WithoutLineEnd(std::string_view(text).substr(0, std::min(text.find('\n'), text.size())));
+    const std::string_view competNr = firstLine.substr(0, firstLine.find(';'));
+    if (competNr.empty() || Utf8Length(competNr) > kMaxCompetNrChars) {
+        messages.ShowMessage(FormatText(Text(wxLanguage, txt::kNotSifFile), path),
+                             MessageIcon::Error);
+        return 1;
+    }
+
+    bool tooManyCategories = false;
+    ForEachSifLine(text, [&](std::string_view line) {
+        if (tooManyCategories || !IsTeamLine(line)) return;
+        std::string category = TrouveChampSIF(line, kCategoryField);
+        const auto known =
+            std::find(entries.wxCategory.begin(), entries.wxCategory.end(), category);
+        const auto index = static_cast<std::size_t>(known - entries.wxCategory.begin());
+        if (known == entries.wxCategory.end()) {
+            if (entries.wxCategory.size() == kMaxCategories) {
+                tooManyCategories = true;
+                return;
+            }
+            entries.wxCategory.push_back(category);
+        }
+        entries.teams.push_back({std::move(category), index, TrouveChampSIF(line, kTeamNameField)});
+    });
+    if (tooManyCategories) {
+        entries = SifEntries{};
+        messages.ShowMessage(FormatText(Text(wxLanguage, txt::kTooManyCategories), path),
+                             MessageIcon::Error);
+        return 1;
+    }
+    entries.wxCompetNr = std::string(competNr);
+    return 0;
+}
+
+int ReadSifFile(const std::string& path, SifEntries& entries, int wxLanguage,
+                MessageSink& messages) {
+    entries = SifEntries{};
+    std::string bytes;
+    if (ReadWholeFile(path, kNoSizeLimit, bytes, wxLanguage, messages) != 0) return 1;
+    return ParseSif(bytes, path, entries, wxLanguage, messages);
+}
+
+}  // namespace zav

@@ -1,0 +1,57 @@
+// The SIF entries file exported by the organiser's registration system: one
+// record a line, fields separated by ";". Only the competition number and the
+// category (field 4) and name (field 7) of team lines are taken.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "texts/Messages.h"
+
+namespace zav {
+
+constexpr std::size_t kMaxCategories = 50;
+constexpr std::size_t kMaxCompetNrChars = 10;
+
+struct SifTeam {
+    std::string category;       // the whole field 4
+    std::size_t categoryIndex;  // its position in SifEntries::wxCategory
+    std::string name;           // field 7
+};
+
+// What an entries file holds, all text in UTF-8.
+struct SifEntries {
+    std::string wxCompetNr;
+    std::vector<std::string> wxCategory;  // distinct category fields, by first occurrence
+    std::vector<SifTeam> teams;           // team lines in file order
+};
+
+// Calls `visit` for every line of the text. A line ends at LF, a CR just
+// before the LF is not part of it, and text after the last LF is a line too.
+void ForEachSifLine(std::string_view text, const std::function<void(std::string_view)>& visit);
+
+// A team line holds "NOM_EQU", first met after the line's first character.
+bool IsTeamLine(std::string_view line);
+
+// Field n (from 1) of a line. A ";" that is the line's first character is no
+// separator; the last field runs to the end of the line; a field the line
+// does not have (too few separators) is empty.
+std::string TrouveChampSIF(std::string_view line, int n);
+
+// Reads the file's bytes: UTF-8 when they are valid UTF-8 (a leading byte
+// order mark is dropped), otherwise Windows-1252. Refuses, with its message,
+// a file whose competition number (first field of the first line) is empty or
+// longer than 10 characters, and a file with more than 50 distinct
+// categories. `path` only names the file in messages. Returns 0 or 1.
+int ParseSif(std::string_view bytes, const std::string& path, SifEntries& entries, int wxLanguage,
+             MessageSink& messages);
+
+// Reads the whole file (no size limit) and parses it. Returns 0 or 1, after
+// its message ("Error while opening file", or ParseSif's).
+int ReadSifFile(const std::string& path, SifEntries& entries, int wxLanguage,
+                MessageSink& messages);
+
+}  // namespace zav

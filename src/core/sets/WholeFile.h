@@ -1,0 +1,28 @@
+// Whole-file reads and writes with the program's messages, shared by the SIF
+// reader, the set file reader and the set copy.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "texts/Messages.h"
+
+namespace zav {
+
+// No size limit for ReadWholeFile.
+constexpr std::size_t kNoSizeLimit = 0;
+
+// Reads the regular file at `path` into `bytes`. Returns 0 on success; 1 after
+// "Error while opening file" (the file cannot be opened or is no regular
+// file), after "File too long" (longer than maxBytes, unless kNoSizeLimit), or
+// silently when the read itself fails.
+int ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes, int wxLanguage,
+                  MessageSink& messages);
+
+// Creates or replaces the file at `path` with `bytes`. Returns 0 on success;
+// 1 after "Error while creating file" or "Error writing file", with the
+// previous file at `path` left as it was.
+int WriteWholeFile(const std::string& path, const std::string& bytes, int wxLanguage,
+                   MessageSink& messages);
+
+}  // namespace zav
