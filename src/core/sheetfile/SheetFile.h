@@ -11,22 +11,41 @@
 namespace zav {
 
 // Files longer than this are refused when read: a sheet file is small and
-// anything bigger is not one of ours.
+// anything bigger is most likely not a sheet at all.
 constexpr std::size_t kMaxSheetFileBytes = 32000;
 
+// A file that begins exactly as SheetFileBytes begins one (its declaration and
+// root element lines) is one of ours and may be this long. Long texts, the
+// UTF-8 form and escaping can take our own file past kMaxSheetFileBytes, and
+// a file we wrote must always read back. The bound stays above anything the
+// writer can produce from a sheet that came through the dialogs (under
+// 100 KB) or through this reader from any file within the limits (80 text
+// fields, each at most 32000 source bytes growing at most five times when
+// written: 12.8 MB).
+constexpr std::size_t kMaxOwnSheetFileBytes = 16 * 1024 * 1024;
+
+// How many leading bytes SheetFileLimit needs to see.
+constexpr std::size_t kSheetFileHeadBytes = 256;
+
+// The size limit for a file whose first bytes are `head`.
+std::size_t SheetFileLimit(std::string_view head);
+
 // Writes the sheet; the language code written is that of wxLanguage. Returns
-// 0 on success (an empty path writes nothing), 1 after reporting a failure.
-// The previous file at `path` is replaced only by a completely written one.
+// 0 on success (an empty path writes nothing), 1 after reporting a failure
+// (in the wxLanguage texts). The previous file at `path` is replaced only by a
+// completely written one.
 int SaveSheet(const ScoreSheet& sheet, const std::string& path, int wxLanguage,
               MessageSink& messages);
 
-// The file's bytes as SaveSheet writes them.
+// The file's bytes as SaveSheet writes them: Windows-1252 declared
+// "iso-8859-1" when every character has a Windows-1252 byte, else UTF-8
+// declared "UTF-8". Texts have "&", "<" and ">" escaped.
 std::string SheetFileBytes(const ScoreSheet& sheet, int wxLanguage);
 
 // Resets the sheet and reads the file into it, translating catalogue game
 // names into wxLanguage. Returns 0 on success, 1 after reporting a failure
-// (a failed read leaves the sheet reset). Does not compute scores and does not
-// touch the file identity fields other than the set marker.
+// in the wxLanguage texts (a failed read leaves the sheet reset). Does not compute scores and does
+// not touch the file identity fields other than the set marker.
 int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, MessageSink& messages);
 
 // The reading rules applied to bytes already in memory (LoadSheet after the

@@ -19,4 +19,7 @@ std::string DecodeUtf8Lenient(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Appends one code point (at most U+10FFFF) as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 }  // namespace zav

@@ -1,0 +1,22 @@
+// Replacing a file's contents without ever leaving it half written: a failed
+// save (full disk, removed stick, read-only folder) keeps the previous file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zav {
+
+enum class ReplaceResult {
+    Done,
+    CreateFailed,  // the new file could not be created or put in place
+    WriteFailed,   // a write, the flush to disk or the close failed
+};
+
+// Writes `bytes` to a new file in the target's folder, checks every write and
+// the close, then renames it over `path` (over the file a symbolic link names,
+// keeping the link). The new file is readable and writable by all, as far as
+// the umask allows. On failure the new file is removed and `path` is as before.
+ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+}  // namespace zav
