@@ -84,7 +84,7 @@ int TraiteSetSheet(SetOperation code, const std::string& setPath, const std::str
         return 1;
     if (!notDeleted.empty()) {
         std::string list;
-        for (const std::string& path : notDeleted) list += "\n" + path;
+        for (const std::string& path : notDeleted) list += (list.empty() ? "" : "\n") + path;
         messages.ShowMessage(FormatText(Text(wxLanguage, settxt::kFilesNotDeleted), list),
                              MessageIcon::Error);
         return 1;

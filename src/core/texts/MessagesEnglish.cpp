@@ -135,6 +135,7 @@ extern const TextEntry kMessagesEnglish[] = {
     {341, "Score sheet set already exists in this directory.\nDo you want to replace it ?"},
     {342, "The withdrawing of a team must be declared before the competition."},
     {343, "The SIF file [%s] holds more than 50 categories: it cannot be turned into a score sheet set."},
+    {344, "These files of the score sheet set could not be deleted:\n%s"},
 };
 // clang-format on
 extern const std::size_t kMessagesEnglishCount =

@@ -135,6 +135,7 @@ extern const TextEntry kMessagesFrench[] = {
     {341, "Ce jeu de feuilles de match existe déjà dans ce dossier.\nVoulez-vous le remplacer ?"},
     {342, "Le retrait d'une équipe doit être déclaré avant la compétition."},
     {343, "Le fichier SIF [%s] contient plus de 50 catégories : impossible d'en faire un jeu de feuilles de match."},
+    {344, "Ces fichiers du jeu de feuilles de match n'ont pas pu être supprimés :\n%s"},
 };
 // clang-format on
 extern const std::size_t kMessagesFrenchCount =

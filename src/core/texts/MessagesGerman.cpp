@@ -135,6 +135,7 @@ extern const TextEntry kMessagesGerman[] = {
     {341, "Der Wertungsbogensatz ist in diesem Ordner bereits vorhanden.\nMöchten Sie ihn ersetzen?"},
     {342, "Der Rückzug einer Mannschaft muss vor dem Wettbewerb gemeldet werden."},
     {343, "Die SIF-Datei [%s] enthält mehr als 50 Kategorien: Daraus kann kein Wertungsbogensatz erstellt werden."},
+    {344, "Diese Dateien des Wertungsbogensatzes konnten nicht gelöscht werden:\n%s"},
 };
 // clang-format on
 extern const std::size_t kMessagesGermanCount =

@@ -135,6 +135,7 @@ extern const TextEntry kMessagesItalian[] = {
     {341, "Il set di fogli di gara esiste già in questa cartella.\nSostituirlo?"},
     {342, "Il ritiro di una squadra deve essere dichiarato prima della gara."},
     {343, "Il file SIF [%s] contiene più di 50 categorie: non è possibile crearne un set di fogli di gara."},
+    {344, "Questi file del set di fogli di gara non sono stati eliminati:\n%s"},
 };
 // clang-format on
 extern const std::size_t kMessagesItalianCount =
