@@ -1,0 +1,93 @@
+#include "report/ChallengeBlock.h"
+
+#include "report/ScoreFormat.h"
+#include "sheet/Scoring.h"
+#include "texts/Markup.h"
+
+namespace zav {
+namespace {
+
+// Every team counts, in the 'Challenge' or not: a team outside it keeps
+// whatever 'Challenge' points its cells last held.
+bool ChallengeGameWasRun(const ScoreSheet& sheet, int g) {
+    long long sum = 0;
+    const int teams = TeamsInUse(sheet);
+    for (int u = 0; u < teams; ++u) sum += TruncateScore(sheet.fChallengeGameScore[u][g]);
+    return sum != 0;
+}
+
+}  // namespace
+
+void PrepareChallenge(std::string& page, ScoreSheet& sheet, OutputTarget target,
+                      const SheetColumns& columns, const PageStyle& style) {
+    ComputeChallengeScores(sheet);
+
+    page += "<tr bgcolor=";
+    page += style.titleBkg;
+    page += "><td colspan=\"";
+    page += std::to_string(ColumnCount(sheet, columns));
+    page += "\"><b><font color=\"";
+    page += style.headFont;
+    page += "\">";
+    page += EscapeMarkup(sheet.sChallengeTitle);
+    page += "</font></b></td></tr>\n";
+
+    const int teams = TeamsInUse(sheet);
+    const int games = GamesInUse(sheet);
+    bool run[kMaxGames];
+    for (int g = 0; g < games; ++g) run[g] = ChallengeGameWasRun(sheet, g);
+    const char* size = target == OutputTarget::WindowOrPrinter ? "size=\"12\"" : "";
+
+    int row = 0;
+    for (int t = 0; t < teams; ++t) {
+        if (sheet.iChallengeTeam[t] == 0) continue;
+        page += "<tr bgcolor=";
+        page += RowColour(style, row++);
+        page += "><td><b>";
+        page += EscapeMarkup(sheet.sTeamName[t]);
+        page += "</b></td>";
+
+        if (columns.previous) {
+            if (sheet.fChallengePreviousScore[t] != 0) {
+                page += "<td>";
+                AppendScore(page, sheet.fChallengePreviousScore[t]);
+                page += "</td>";
+            } else {
+                page += "<td>&nbsp;</td>";
+            }
+        }
+
+        for (int g = 0; g < games; ++g) {
+            if (!run[g]) {
+                page += "<td>&nbsp;</td>";
+                continue;
+            }
+            page += "<td>";
+            AppendScore(page, sheet.fChallengeGameScore[t][g]);
+            page += "</td>";
+        }
+
+        page += "<td><font ";
+        page += size;
+        page += " color=";
+        page += BlueEmphasis(style);
+        page += "><b>";
+        AppendScore(page, sheet.fChallengeSetScore[t]);
+        page += "</b></font></td>";
+
+        // The 'Challenge' has no place of its own.
+        page += "<td>&nbsp;</td>";
+        if (columns.tieBreak) page += "<td>&nbsp;</td>";
+        if (columns.previous) {
+            page += "<td><font color=";
+            page += RedEmphasis(style);
+            page += "><b>";
+            AppendScore(page, sheet.fChallengeTotalScore[t]);
+            page += "</b></font></td>";
+        }
+        if (columns.addOn) page += "<td>&nbsp;</td>";
+        page += "</tr>\n";
+    }
+}
+
+}  // namespace zav

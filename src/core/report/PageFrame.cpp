@@ -1,0 +1,89 @@
+#include "report/PageFrame.h"
+
+#include "texts/Markup.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+constexpr int kRefereeLabel = 130;
+
+// An attribute value between double quotes: the markup characters and the
+// quote itself must not end it early.
+std::string EscapeAttribute(const std::string& value) {
+    std::string escaped = EscapeMarkup(value);
+    std::string out;
+    out.reserve(escaped.size());
+    for (char c : escaped) {
+        if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string LogoReference(const PageStyle& style, OutputTarget target) {
+    if (target == OutputTarget::File) return style.logoName;
+    return style.logoPath + kPathSeparator + style.logoName;
+}
+
+void AppendDocumentHead(std::string& page, const ScoreSheet& sheet) {
+    page += "<html>\n<head><title>";
+    page += EscapeMarkup(sheet.sTitle);
+    page +=
+        "</title>\n<style>\n"
+        "body { font-family: Arial, Helvetica, sans-serif; font-size: 10px; margin: 5px; }\n"
+        "table { font-family: Arial, Helvetica, sans-serif; font-size: 10px; margin: 0px; }\n"
+        "td { font-family: Arial, Helvetica, sans-serif; font-size: 10px; margin: 0px; }\n"
+        "</style>\n"
+        "<meta http-equiv=\"content-type\" content=\"text/html; charset=iso-8859-1\"></head>\n"
+        "<body>";
+}
+
+void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+                   const PageStyle& style) {
+    page.clear();
+    AppendDocumentHead(page, sheet);
+    page += "<center><table border=0><tr>\n";
+
+    if (!style.logoPath.empty()) {
+        page += "<td><img height=\"100\" align=\"center\" hspace=\"10\" vspace=\"10\" src=\"";
+        page += EscapeAttribute(LogoReference(style, target));
+        page += "\"></td>";
+    }
+
+    page += "\n<td><center><b><font color=\"";
+    page += style.headFont;
+    page += "\">";
+    page += EscapeMarkup(sheet.sTitle);
+    page += "</font><br>\n<font color=";
+    page += style.headFont;
+    page += ">";
+    page += EscapeMarkup(sheet.sSubTitle);
+    page += "</font></b><br>\n";
+
+    page += EscapeMarkup(sheet.sDate);
+    page += " - ";
+    page += EscapeMarkup(sheet.sAmPm);
+    if (!sheet.sReferee.empty()) {
+        page += " - ";
+        page += Text(wxLanguage, kRefereeLabel);
+        page += EscapeMarkup(sheet.sReferee);
+    }
+    page += "</center></td></tr></table>\n</center>\n";
+}
+
+void PrepareFooter(std::string& page) {
+    page += "</body></html>";
+}
+
+}  // namespace zav

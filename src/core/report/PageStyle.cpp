@@ -1,0 +1,25 @@
+#include "report/PageStyle.h"
+
+namespace zav {
+
+PageStyle ReadPageStyle(const Settings& settings) {
+    PageStyle style;
+    style.headFont = settings.GetString(SettingKey::HeadFont);
+    style.titleBkg = settings.GetString(SettingKey::TitleBkg);
+    style.bkgLine1 = settings.GetString(SettingKey::BkgLine1);
+    style.bkgLine2 = settings.GetString(SettingKey::BkgLine2);
+    style.iBWOnly = settings.GetInt(SettingKey::BWOnly);
+    style.logoPath = settings.GetString(SettingKey::LogoPath);
+    if (!style.logoPath.empty()) style.logoName = settings.GetString(SettingKey::LogoName);
+    return style;
+}
+
+const char* RedEmphasis(const PageStyle& style) {
+    return style.iBWOnly == 0 ? "#FF0000" : "#000000";
+}
+
+const char* BlueEmphasis(const PageStyle& style) {
+    return style.iBWOnly == 0 ? "#0000FF" : "#000000";
+}
+
+}  // namespace zav

@@ -1,0 +1,38 @@
+#include "report/ScoreFormat.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace zav {
+
+long long TruncateScore(float score) {
+    if (std::isnan(score)) return 0;
+    constexpr float kLimit = 2147483648.0f;  // 2^31
+    if (score >= kLimit) return std::numeric_limits<int>::max();
+    if (score <= -kLimit) return std::numeric_limits<int>::min();
+    return static_cast<long long>(static_cast<int>(score));
+}
+
+void AppendScore(std::string& page, float score) {
+    char buffer[64];
+    std::to_chars_result result;
+    const bool whole = score - std::trunc(score) == 0;
+    if (whole && std::fabs(score) < 2147483648.0f) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<int>(score));
+    } else {
+        // "%3.1f": the float's exact value rounded to one decimal; never
+        // shorter than three characters, so the width adds nothing.
+        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(score),
+                               std::chars_format::fixed, whole ? 0 : 1);
+    }
+    page.append(buffer, result.ptr);
+}
+
+std::string FormatScore(float score) {
+    std::string text;
+    AppendScore(text, score);
+    return text;
+}
+
+}  // namespace zav

@@ -1,0 +1,261 @@
+#include "report/ScoreSheetPage.h"
+
+#include "report/ChallengeBlock.h"
+#include "report/ScoreFormat.h"
+#include "sheet/Scoring.h"
+#include "texts/Markup.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+namespace offset {
+constexpr int kBlame = 108;
+constexpr int kTeam = 123;
+constexpr int kPreviousScore = 124;
+constexpr int kGame = 125;
+constexpr int kHeatScore = 126;
+constexpr int kHeatPosition = 127;
+constexpr int kTieBreakPosition = 128;
+constexpr int kTotalScore = 129;
+}  // namespace offset
+
+// Rough size of a full sheet page, so the text grows without copies.
+constexpr std::size_t kPageReserve = 24 * 1024;
+
+void AppendTitleRows(std::string& page, const ScoreSheet& sheet, const SheetColumns& columns,
+                     int wxLanguage, const PageStyle& style) {
+    const int games = GamesInUse(sheet);
+    const auto text = [wxLanguage](int k) -> const std::string& { return Text(wxLanguage, k); };
+    const auto wideCell = [&page](const std::string& title) {
+        page += "<td width=20>";
+        page += title;
+        page += "</td>";
+    };
+
+    page += "<tr bgcolor=";
+    page += style.titleBkg;
+    page += "><td>";
+    page += text(offset::kTeam);
+    page += "</td>";
+    if (columns.previous) {
+        page += "<td>";
+        page += text(offset::kPreviousScore);
+        page += "</td>";
+    }
+    for (int g = 0; g < games; ++g) {
+        page += "<td>";
+        page += text(offset::kGame);
+        page += "<br>";
+        page += std::to_string(g + 1);
+        page += "</td>";
+    }
+    wideCell(text(offset::kHeatScore));
+    wideCell(text(offset::kHeatPosition));
+    if (columns.tieBreak) wideCell(text(offset::kTieBreakPosition));
+    if (columns.previous) wideCell(text(offset::kTotalScore));
+    if (columns.addOn) {
+        page += "<td>";
+        page += EscapeMarkup(sheet.sColSupTitle);
+        page += "</td>";
+    }
+    page += "</tr>\n";
+
+    page += "<tr bgcolor=";
+    page += style.titleBkg;
+    page += "><td>&nbsp;</td>";
+    if (columns.previous) page += "<td>&nbsp;</td>";
+    for (int g = 0; g < games; ++g) {
+        page += "<td>";
+        page += EscapeMarkup(sheet.sGame[g]);
+        page += "</td>";
+    }
+    if (columns.tieBreak) page += "<td>&nbsp;</td>";
+    if (columns.previous) page += "<td>&nbsp;</td>";
+    if (columns.addOn) page += "<td>&nbsp;</td>";
+    page += "<td>&nbsp;</td><td>&nbsp;</td></tr>\n";
+}
+
+// A game nobody has scored in yet shows empty cells.
+bool GameWasRun(const ScoreSheet& sheet, int g) {
+    long long sum = 0;
+    const int teams = TeamsInUse(sheet);
+    for (int u = 0; u < teams; ++u) sum += TruncateScore(sheet.fGameScore[u][g]);
+    return sum != 0;
+}
+
+bool PlaceIsShared(const ScoreSheet& sheet, int t) {
+    const int teams = TeamsInUse(sheet);
+    for (int u = 0; u < teams; ++u)
+        if (u != t && sheet.iSetPlace[u] == sheet.iSetPlace[t]) return true;
+    return false;
+}
+
+void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& columns,
+                    OutputTarget target, bool withColours, const PageStyle& style) {
+    const int teams = TeamsInUse(sheet);
+    const int games = GamesInUse(sheet);
+    bool run[kMaxGames];
+    for (int g = 0; g < games; ++g) run[g] = GameWasRun(sheet, g);
+    const char* size = target == OutputTarget::WindowOrPrinter ? "size=\"12\"" : "";
+    const char* red = RedEmphasis(style);
+    const char* blue = BlueEmphasis(style);
+
+    for (int t = 0; t < teams; ++t) {
+        page += "<tr bgcolor=";
+        page += RowColour(style, t);
+        page += "><td><b>";
+        page += EscapeMarkup(sheet.sTeamName[t]);
+        page += "</b>";
+        if (withColours && !sheet.sTeamColors[t].empty()) {
+            page += "<br>";
+            page += EscapeMarkup(sheet.sTeamColors[t]);
+        }
+        page += "</td>";
+
+        if (columns.previous) {
+            if (sheet.fPreviousScore[t] != 0) {
+                page += "<td>";
+                AppendScore(page, sheet.fPreviousScore[t]);
+                page += "</td>";
+            } else {
+                page += "<td>&nbsp;</td>";
+            }
+        }
+
+        for (int g = 0; g < games; ++g) {
+            if (!run[g]) {
+                page += "<td>&nbsp;</td>";
+                continue;
+            }
+            page += "<td>";
+            AppendScore(page, sheet.fGameScore[t][g]);
+            if (sheet.iAvertissement[t][g] == 1) {
+                page += " <font color=";
+                page += red;
+                page += "><b>(*)</b></font></td>";
+                sheet.iFlagAvertissement = 1;
+            } else {
+                page += "</td>";
+            }
+        }
+
+        page += "<td><font ";
+        page += size;
+        page += " color=";
+        page += blue;
+        page += "><b>";
+        AppendScore(page, sheet.fSetScore[t]);
+        page += "</b></font></td>";
+
+        std::string place = std::to_string(sheet.iSetPlace[t]);
+        if (PlaceIsShared(sheet, t)) place += " =";
+        if (sheet.iTieBreakPlace[t] == 0) {
+            page += "<td><center><font ";
+            page += size;
+            page += " color=";
+            page += red;
+            page += "><b>";
+            page += place;
+            page += "</b></font></center></td>";
+        } else {
+            page += "<td><center>";
+            page += place;
+            page += "</center></td>";
+        }
+
+        if (columns.tieBreak) {
+            if (sheet.iTieBreakPlace[t] == 0) {
+                page += "<td>&nbsp;</td>";
+            } else {
+                page += "<td><center><font ";
+                page += size;
+                page += " color=";
+                page += red;
+                page += "><b>";
+                page += std::to_string(sheet.iTieBreakPlace[t]);
+                page += "</b></font></center></td>";
+            }
+        }
+
+        if (columns.previous) {
+            page += "<td><font color=";
+            page += red;
+            page += "><b>";
+            AppendScore(page, sheet.fTotalScore[t]);
+            page += "</b></font></td>";
+        }
+
+        if (columns.addOn) {
+            if (!sheet.sColSupContent[t].empty()) {
+                page += "<td>";
+                page += EscapeMarkup(sheet.sColSupContent[t]);
+                page += "</td>";
+            } else {
+                page += "<td>&nbsp;</td>";
+            }
+        }
+        page += "</tr>\n";
+    }
+}
+
+}  // namespace
+
+SheetView ViewOnOpening(const ScoreSheet& sheet) {
+    SheetView view;
+    view.iViewChamp = 1;
+    view.iViewChall = sheet.iChallengeScoring != 0 ? 1 : 0;
+    return view;
+}
+
+SheetColumns ComputeSheetColumns(const ScoreSheet& sheet) {
+    const int teams = TeamsInUse(sheet);
+    long long previousSum = 0, tieBreakSum = 0;
+    for (int t = 0; t < teams; ++t) {
+        previousSum += TruncateScore(sheet.fPreviousScore[t]);
+        previousSum += TruncateScore(sheet.fChallengePreviousScore[t]);
+        tieBreakSum += sheet.iTieBreakPlace[t];
+    }
+    SheetColumns columns;
+    columns.previous = previousSum != 0;
+    columns.tieBreak = tieBreakSum != 0;
+    columns.addOn = !sheet.sColSupTitle.empty();
+    return columns;
+}
+
+int ColumnCount(const ScoreSheet& sheet, const SheetColumns& columns) {
+    return GamesInUse(sheet) + 3 + (columns.tieBreak ? 1 : 0) + (columns.previous ? 2 : 0) +
+           (columns.addOn ? 1 : 0);
+}
+
+std::string PrepareHtml(ScoreSheet& sheet, const SheetView& view, OutputTarget target,
+                        bool withColours, int wxLanguage, const PageStyle& style) {
+    std::string page;
+    page.reserve(kPageReserve);
+    PrepareHeader(page, sheet, target, wxLanguage, style);
+
+    const bool german = wxLanguage == kLangGerman;
+    page += "<center><table border=1 width=80%>";
+    if (german) page += "<font size=\"3\">";
+    const SheetColumns columns = ComputeSheetColumns(sheet);
+    AppendTitleRows(page, sheet, columns, wxLanguage, style);
+    if (german) page += "</font>";
+
+    ComputeScores(sheet);
+    if (view.iViewChamp == 1) AppendTeamRows(page, sheet, columns, target, withColours, style);
+    if (sheet.iChallengeScoring != 0 && view.iViewChall == 1)
+        PrepareChallenge(page, sheet, target, columns, style);
+    page += "</table></center>";
+
+    if (sheet.iFlagAvertissement == 1) {
+        page += "<br><br><font color=";
+        page += RedEmphasis(style);
+        page += "><b>(*)</b> = ";
+        page += Text(wxLanguage, offset::kBlame);
+        page += "</font><br>";
+    }
+    PrepareFooter(page);
+    return page;
+}
+
+}  // namespace zav

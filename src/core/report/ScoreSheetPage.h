@@ -1,0 +1,44 @@
+// The score sheet page: one table of the heat with its teams, games, points,
+// heat score and position, tie-break, total, add-on column and blame marks,
+// followed by the 'Challenge' block when the sheet has one.
+#pragma once
+
+#include <string>
+
+#include "report/PageFrame.h"
+#include "report/PageStyle.h"
+#include "sheet/ScoreSheet.h"
+
+namespace zav {
+
+// The display choices of the View menu. At least one is 1.
+struct SheetView {
+    int iViewChamp = 1;  // competition team rows shown
+    int iViewChall = 1;  // 'Challenge' block shown (when the sheet has one)
+};
+
+// The choices as opening a sheet sets them: both parts when the sheet has a
+// 'Challenge', the competition alone otherwise.
+SheetView ViewOnOpening(const ScoreSheet& sheet);
+
+// Which optional columns the table has. The previous-score flag shows both the
+// previous-score and the total columns.
+struct SheetColumns {
+    bool previous = false;
+    bool tieBreak = false;
+    bool addOn = false;
+};
+
+SheetColumns ComputeSheetColumns(const ScoreSheet& sheet);
+
+// Number of columns of the score sheet table for these flags.
+int ColumnCount(const ScoreSheet& sheet, const SheetColumns& columns);
+
+// Builds the whole score sheet page. Runs the heat scoring first (and the
+// 'Challenge' scoring when its block is shown), so the derived fields of
+// `sheet` are rewritten, and sets iFlagAvertissement when a blame mark is
+// written. `withColours` adds the team colours under the names (the window).
+std::string PrepareHtml(ScoreSheet& sheet, const SheetView& view, OutputTarget target,
+                        bool withColours, int wxLanguage, const PageStyle& style);
+
+}  // namespace zav

@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include "core/report/PageInspect.h"
+#include "core/report/SampleSheets.h"
+#include "report/ScoreFormat.h"
+#include "report/ScoreSheetPage.h"
+
+namespace zav {
+namespace {
+
+using zavtest::Cells;
+using zavtest::ColourStyle;
+using zavtest::CountOf;
+using zavtest::TableRows;
+
+const SheetView kBoth{1, 1};
+
+std::string FilePage(ScoreSheet& sheet, int language = kLangEnglish,
+                     const PageStyle& style = ColourStyle()) {
+    return PrepareHtml(sheet, kBoth, OutputTarget::File, false, language, style);
+}
+
+// Every row of the table has as many cells as the table has columns.
+void ExpectColumns(const std::string& page, std::size_t columns) {
+    for (const std::string& row : TableRows(page)) EXPECT_EQ(Cells(row).size(), columns) << row;
+}
+
+TEST(ScoreSheetPage, OptionalColumnsFollowTheirFlags) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    std::string page = FilePage(sheet);
+    EXPECT_EQ(TableRows(page).size(), 2u + 4u);
+    ExpectColumns(page, 6 + 3);
+
+    // Previous scores that truncate to nothing show no column.
+    sheet.fPreviousScore[1] = 0.5f;
+    sheet.fChallengePreviousScore[2] = 0.9f;
+    ExpectColumns(FilePage(sheet), 6 + 3);
+
+    // One point brought from a previous heat, or from a previous 'Challenge',
+    // adds both the previous-score and the total columns.
+    sheet.fPreviousScore[1] = 1;
+    page = FilePage(sheet);
+    ExpectColumns(page, 6 + 5);
+    EXPECT_NE(page.find("<td>Team</td><td>Previous score</td><td>Game<br>1</td>"),
+              std::string::npos);
+    sheet.fPreviousScore[1] = 0;
+    sheet.fChallengePreviousScore[2] = 3;
+    ExpectColumns(FilePage(sheet), 6 + 5);
+
+    sheet.iTieBreakPlace[0] = 1;
+    ExpectColumns(FilePage(sheet), 6 + 6);
+    sheet.sColSupTitle = "Notes";
+    page = FilePage(sheet);
+    ExpectColumns(page, 6 + 7);
+    EXPECT_NE(page.find("<td width=20>Heat score</td><td width=20>Heat position</td>"
+                        "<td width=20>Heat position after tie-break</td>"
+                        "<td width=20>Total score</td><td>Notes</td></tr>\n"),
+              std::string::npos);
+    EXPECT_EQ(ColumnCount(sheet, ComputeSheetColumns(sheet)), 6 + 7);
+}
+
+TEST(ScoreSheetPage, NumberRuleWritesWholeScoresWithoutDecimals) {
+    EXPECT_EQ(FormatScore(12), "12");
+    EXPECT_EQ(FormatScore(0), "0");
+    EXPECT_EQ(FormatScore(-1), "-1");
+    EXPECT_EQ(FormatScore(6.5f), "6.5");
+    EXPECT_EQ(FormatScore(12.5f), "12.5");
+    EXPECT_EQ(FormatScore(10.0f / 3.0f), "3.3");
+    EXPECT_EQ(FormatScore(-0.5f), "-0.5");
+    EXPECT_EQ(FormatScore(1e10f), "10000000000");  // whole, beyond int: no overflow
+    EXPECT_EQ(TruncateScore(-0.9f), 0);
+    EXPECT_EQ(TruncateScore(7.9f), 7);
+
+    // Bravo and Charlie share place 2 of 4 in game 1: 2.5 points each.
+    ScoreSheet sheet = zavtest::SmallSheet();
+    const auto rows = TableRows(FilePage(sheet));
+    EXPECT_EQ(Cells(rows[3])[1], "2.5");
+    EXPECT_EQ(Cells(rows[3])[2], "4");
+}
+
+TEST(ScoreSheetPage, GameColumnsShowOnceSomebodyHasPoints) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    auto rows = TableRows(FilePage(sheet));
+    for (int t = 0; t < 4; ++t) {
+        const auto cells = Cells(rows[2 + t]);
+        for (int g = 3; g < 6; ++g) EXPECT_EQ(cells[1 + g], "&nbsp;");  // not run yet
+    }
+    EXPECT_EQ(Cells(rows[5])[1], "0");  // Delta eliminated in a run game: 0 shown
+
+    // Everybody eliminated: the column sum is 0, so nothing shows.
+    for (int t = 0; t < 4; ++t) sheet.iGamePlace[t][3] = kElimination;
+    rows = TableRows(FilePage(sheet));
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(Cells(rows[2 + t])[4], "&nbsp;");
+}
+
+TEST(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    // Alpha and Bravo share game 1 and win one game each: level on 10.5.
+    const int places[4][3] = {{1, 1, 2}, {1, 2, 1}, {2, 3, 3}, {3, 4, 4}};
+    for (int t = 0; t < 4; ++t)
+        for (int g = 0; g < 3; ++g) sheet.iGamePlace[t][g] = places[t][g];
+    auto rows = TableRows(FilePage(sheet));
+    ASSERT_EQ(Cells(rows[2])[7], Cells(rows[3])[7]);  // equal heat scores
+    const std::string shared = "<center><font  color=#FF0000><b>1 =</b></font></center>";
+    EXPECT_EQ(Cells(rows[2])[8], shared);
+    EXPECT_EQ(Cells(rows[3])[8], shared);
+    EXPECT_EQ(CountOf(Cells(rows[4])[8], " ="), 0);
+
+    // The tie-break decides: the heat place loses its emphasis, the tie-break
+    // place carries it; a team without one gets an empty cell.
+    sheet.iTieBreakPlace[0] = 2;
+    sheet.iTieBreakPlace[1] = 1;
+    rows = TableRows(FilePage(sheet));
+    EXPECT_EQ(Cells(rows[2])[8], "<center>1 =</center>");
+    EXPECT_EQ(Cells(rows[2])[9], "<center><font  color=#FF0000><b>2</b></font></center>");
+    EXPECT_EQ(Cells(rows[3])[9], "<center><font  color=#FF0000><b>1</b></font></center>");
+    EXPECT_EQ(Cells(rows[4])[9], "&nbsp;");
+
+    // The window and printer get the large font attribute.
+    const std::string window = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, false,
+                                           kLangEnglish, ColourStyle());
+    EXPECT_NE(window.find("<font size=\"12\" color=#FF0000><b>2</b>"), std::string::npos);
+}
+
+TEST(ScoreSheetPage, BlameFootnoteStaysUntilTheSheetIsReset) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    sheet.iAvertissement[1][4] = 1;  // game 5 not run: no mark, no footnote
+    std::string page = FilePage(sheet);
+    EXPECT_EQ(CountOf(page, "(*)"), 0);
+    EXPECT_EQ(sheet.iFlagAvertissement, 0);
+
+    sheet.iAvertissement[1][0] = 1;
+    page = FilePage(sheet);
+    EXPECT_NE(page.find("<td>2.5 <font color=#FF0000><b>(*)</b></font></td>"), std::string::npos);
+    EXPECT_NE(page.find("</table></center><br><br><font color=#FF0000><b>(*)</b> = Blame</font>"
+                        "<br></body></html>"),
+              std::string::npos);
+    EXPECT_EQ(sheet.iFlagAvertissement, 1);
+
+    // The blame is taken back: the mark goes, the footnote stays, also in a
+    // view without team rows.
+    sheet.iAvertissement[1][0] = 0;
+    page = FilePage(sheet);
+    EXPECT_EQ(CountOf(page, "(*)"), 1);
+    page = PrepareHtml(sheet, {0, 1}, OutputTarget::File, false, kLangEnglish, ColourStyle());
+    EXPECT_NE(page.find("= Blame"), std::string::npos);
+
+    SetDataToZero(sheet);
+    EXPECT_EQ(CountOf(FilePage(sheet), "(*)"), 0);
+}
+
+TEST(ScoreSheetPage, BlackAndWhiteTurnsEmphasisBlackButKeepsBackgrounds) {
+    ScoreSheet sheet = zavtest::FullSheet();
+    PageStyle style = ColourStyle();
+    std::string page = FilePage(sheet, kLangEnglish, style);
+    EXPECT_GT(CountOf(page, "#FF0000"), 10);
+    EXPECT_GT(CountOf(page, "#0000FF"), 10);
+
+    style.iBWOnly = 1;
+    page = FilePage(sheet, kLangEnglish, style);
+    EXPECT_EQ(CountOf(page, "#FF0000"), 0);
+    EXPECT_EQ(CountOf(page, "#0000FF"), 0);
+    EXPECT_GT(CountOf(page, "color=#000000"), 20);
+    EXPECT_EQ(CountOf(page, "<tr bgcolor=#DDDDFF>"), 3);  // two title rows, 'Challenge' title
+    EXPECT_EQ(CountOf(page, "<tr bgcolor=#FFFFFF>"), 5 + 3);
+    EXPECT_EQ(CountOf(page, "<tr bgcolor=#EEEEEE>"), 5 + 3);
+}
+
+TEST(ScoreSheetPage, OnlyTheGermanInterfaceWrapsTheTitleRows) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    EXPECT_EQ(CountOf(FilePage(sheet, kLangEnglish), "<font size=\"3\">"), 0);
+    const std::string page = FilePage(sheet, kLangGerman);
+    const auto open = page.find("<table border=1 width=80%><font size=\"3\"><tr bgcolor=");
+    ASSERT_NE(open, std::string::npos);
+    const auto rows = TableRows(page);
+    EXPECT_NE(page.find(rows[1] + "\n</font>" + rows[2]), std::string::npos);
+}
+
+TEST(ScoreSheetPage, SheetTextsAreEscapedEverywhere) {
+    ScoreSheet sheet = zavtest::FullSheet();
+    sheet.sTeamColors[9] = "black & <b>white</b>";
+    sheet.sColSupContent[9] = "x > y";
+    const std::string page =
+        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, kLangEnglish, ColourStyle());
+    EXPECT_NE(page.find("<title>Nations cup &lt;semi-final&gt;</title>"), std::string::npos);
+    EXPECT_NE(page.find(">Nations cup &lt;semi-final&gt;</font>"), std::string::npos);
+    EXPECT_NE(page.find(">Seniors &amp; juniors</font>"), std::string::npos);
+    EXPECT_NE(page.find("<td>Relay &lt;local&gt;</td>"), std::string::npos);
+    EXPECT_NE(page.find("<td>Vet check</td>"), std::string::npos);
+    EXPECT_NE(page.find("<b>Smith &amp; Sons</b><br>black &amp; &lt;b&gt;white&lt;/b&gt;</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td>x &gt; y</td>"), std::string::npos);
+    EXPECT_EQ(CountOf(page, "<b>white</b>"), 0);
+    EXPECT_EQ(CountOf(page, "Smith & Sons"), 0);
+}
+
+TEST(ScoreSheetPage, TeamColoursOnlyOnTheWindowPage) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    const std::string window =
+        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, kLangEnglish, ColourStyle());
+    EXPECT_NE(window.find("<td><b>Alpha</b><br>red</td>"), std::string::npos);
+    EXPECT_NE(window.find("<td><b>Delta</b></td>"), std::string::npos);  // no colours given
+    const std::string printer = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, false,
+                                            kLangEnglish, ColourStyle());
+    EXPECT_NE(printer.find("<td><b>Alpha</b></td>"), std::string::npos);
+}
+
+TEST(ScoreSheetPage, DisplayChoicesPickTheParts) {
+    ScoreSheet sheet = zavtest::FullSheet();
+    const auto rowsFor = [&](SheetView view) {
+        return TableRows(
+            PrepareHtml(sheet, view, OutputTarget::File, false, kLangEnglish, ColourStyle()));
+    };
+    EXPECT_EQ(rowsFor({1, 1}).size(), 2u + 10u + 1u + 6u);
+    EXPECT_EQ(rowsFor({1, 0}).size(), 2u + 10u);
+    const auto challengeOnly = rowsFor({0, 1});
+    ASSERT_EQ(challengeOnly.size(), 2u + 1u + 6u);
+    EXPECT_NE(challengeOnly[2].find("colspan"), std::string::npos);
+
+    const ScoreSheet opened = sheet;
+    EXPECT_EQ(ViewOnOpening(opened).iViewChall, 1);
+    sheet.iChallengeScoring = 0;  // no 'Challenge': never shown
+    EXPECT_EQ(ViewOnOpening(sheet).iViewChall, 0);
+    EXPECT_EQ(rowsFor({1, 1}).size(), 2u + 10u);
+    EXPECT_EQ(rowsFor({0, 1}).size(), 2u);
+}
+
+TEST(ScoreSheetPage, HeaderRefersToTheLogoByTarget) {
+    ScoreSheet sheet = zavtest::SmallSheet();
+    PageStyle style = ColourStyle();
+    EXPECT_EQ(CountOf(FilePage(sheet, kLangEnglish, style), "<img"), 0);
+
+    style.logoPath = "/srv/club logos";
+    style.logoName = "pony&co.png";
+    EXPECT_NE(FilePage(sheet, kLangEnglish, style)
+                  .find("<td><img height=\"100\" align=\"center\" hspace=\"10\" vspace=\"10\" "
+                        "src=\"pony&amp;co.png\"></td>\n<td><center>"),
+              std::string::npos);
+    const std::string window =
+        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, kLangEnglish, style);
+    EXPECT_NE(window.find("src=\"/srv/club logos/pony&amp;co.png\">"), std::string::npos);
+
+    // Date, period, then the referee with its label.
+    EXPECT_NE(window.find("</font></b><br>\n12/05/2026 - AM - Referee : J. Martin</center>"),
+              std::string::npos);
+    sheet.sReferee.clear();
+    EXPECT_NE(FilePage(sheet).find("<br>\n12/05/2026 - AM</center></td></tr></table>\n</center>\n"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace zav
