@@ -1,0 +1,78 @@
+// Whole pages compared byte for byte with files reviewed by eye in a browser.
+// After a deliberate change of a page, regenerate with ZAV_UPDATE_GOLDEN=1 and
+// look at the new files before committing them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/report/SampleSheets.h"
+#include "report/EquipmentPage.h"
+#include "report/PageBytes.h"
+#include "report/PlacementPage.h"
+#include "report/ScoreSheetPage.h"
+#include "report/StaffPage.h"
+#include "support/TempDir.h"
+
+namespace zav {
+namespace {
+
+std::string GoldenPath(const std::string& name) {
+    std::string here = __FILE__;
+    return here.substr(0, here.find_last_of('/')) + "/golden/" + name;
+}
+
+void ExpectGolden(const std::string& name, const std::string& utf8Page) {
+    const std::string bytes = EncodePageBytes(utf8Page);
+    if (std::getenv("ZAV_UPDATE_GOLDEN")) zavtest::WriteFile(GoldenPath(name), bytes);
+    const std::string golden = zavtest::ReadFile(GoldenPath(name));
+    if (bytes == golden) return;
+    std::size_t at = 0;
+    while (at < bytes.size() && at < golden.size() && bytes[at] == golden[at]) ++at;
+    ADD_FAILURE() << name << " differs from byte " << at << ":\n  page:   " << bytes.substr(at, 80)
+                  << "\n  golden: " << golden.substr(at, 80);
+}
+
+PageStyle StyleWithLogo() {
+    PageStyle style = zavtest::ColourStyle();
+    style.logoPath = "/srv/zavscore/logos";
+    style.logoName = "club-logo.png";
+    return style;
+}
+
+TEST(GoldenPages, ScoreSheetExportedWithChallenge) {
+    ScoreSheet sheet = zavtest::FullSheet();
+    ExpectGolden("full-sheet-export.html", PrepareHtml(sheet, {1, 1}, OutputTarget::File, false,
+                                                       kLangEnglish, StyleWithLogo()));
+}
+
+TEST(GoldenPages, ScoreSheetInTheGermanWindow) {
+    ScoreSheet sheet = zavtest::FullSheet(kLangGerman);
+    ExpectGolden("full-sheet-window-german.html",
+                 PrepareHtml(sheet, {1, 1}, OutputTarget::WindowOrPrinter, true, kLangGerman,
+                             StyleWithLogo()));
+}
+
+TEST(GoldenPages, ChallengeOnlyPrintedInBlackAndWhite) {
+    ScoreSheet sheet = zavtest::FullSheet();
+    PageStyle style = zavtest::ColourStyle();
+    style.iBWOnly = 1;
+    ExpectGolden(
+        "challenge-only-printer-bw.html",
+        PrepareHtml(sheet, {0, 1}, OutputTarget::WindowOrPrinter, false, kLangEnglish, style));
+}
+
+TEST(GoldenPages, StaffAndEquipmentExported) {
+    ExpectGolden("staff-export.html", PrepareHtmlStaff(zavtest::StaffSheet(4), OutputTarget::File,
+                                                       kLangEnglish, StyleWithLogo()));
+    ExpectGolden("equipment-export.html", PrepareHtmlEquip(zavtest::FullSheet(), OutputTarget::File,
+                                                           kLangEnglish, StyleWithLogo()));
+}
+
+TEST(GoldenPages, PlacementPrintDocument) {
+    ExpectGolden("placement-print.html",
+                 PrintHtmlPlacementDocument(zavtest::FullSheet(), kLangEnglish));
+}
+
+}  // namespace
+}  // namespace zav
