@@ -13,6 +13,7 @@ int RunSetList(const std::vector<std::string>& args);
 int RunSetCopy(const std::vector<std::string>& args);
 int RunSetMove(const std::vector<std::string>& args);
 int RunSetDelete(const std::vector<std::string>& args);
+int RunPage(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -47,6 +48,13 @@ const std::vector<Command>& AllCommands() {
          RunSetMove},
         {"set-delete", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",
          "Deletes every sheet file of the set, then the set file.", RunSetDelete},
+        {"page",
+         "sheet|staff|equipment|placement|placement-print SHEET [--target window|printer|file] "
+         "[--view both|competition|challenge] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Reads SHEET as the program opens it and writes the page, byte for byte, as the program "
+         "shows it in the window, prints it or exports it (default: the exported file). --view "
+         "sets the display choices; without it they are those of an opened sheet.",
+         RunPage},
     };
     return commands;
 }
