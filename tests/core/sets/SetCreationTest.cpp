@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/sets/SifTestData.h"
+#include "sets/SetCreation.h"
+#include "sets/SetFile.h"
+#include "sheetfile/SheetFile.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+namespace fs = std::filesystem;
+using zavtest::ReadFile;
+using zavtest::SifText;
+using zavtest::TempDir;
+
+SifEntries Entries(const std::string& text) {
+    SifEntries entries;
+    RecordingMessageSink messages;
+    EXPECT_EQ(ParseSif(text, "entries.txt", entries, kLangEnglish, messages), 0);
+    return entries;
+}
+
+SetOptions Options(bool french = true) {
+    SetOptions options;
+    options.sTitle = "Championnat r\xC3\xA9gional";
+    options.sDate = "12/05/2026";
+    options.sReferee = "J. Martin";
+    options.iGamesNr = 8;
+    options.bFrenchRules = french;
+    return options;
+}
+
+ScoreSheet Load(const std::string& path) {
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 0) << path;
+    return sheet;
+}
+
+std::size_t FilesIn(const std::string& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(SetCreation, OneSheetPerCategoryInOrderOfFirstOccurrence) {
+    TempDir dir;
+    const SifEntries entries = Entries(SifText(
+        {{"CPM2", "Alpha"}, {"COPE Open", "Bravo"}, {"CPM2", "Charlie"}, {"XYZ Autre", "Delta"}}));
+    const std::string setPath = dir.File("1234.mscore");
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    ASSERT_EQ(CreateSet(entries, Options(), OneSheetPerCategory(entries), setPath, sheet,
+                        kLangEnglish, messages),
+              0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(ReadFile(setPath),
+              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n"
+              "<zavscore xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+              "xsi:noNamespaceSchemaLocation=\"zavscore_sheet.xsd\">\n"
+              "<header>\n<version>3.1</version>\n"
+              "\t<file>1234_Minime 2.pscore</file>\n"
+              "\t<file>1234_Open Elite.pscore</file>\n"
+              "\t<file>1234_XYZ Autre.pscore</file>\n"
+              "</header>\n<body>\n</body>\n</zavscore>\n");
+    EXPECT_EQ(FilesIn(dir.Path()), 4u);
+
+    const ScoreSheet first = Load(dir.File("1234_Minime 2.pscore"));
+    EXPECT_EQ(first.sTitle, "Championnat r\xC3\xA9gional");
+    EXPECT_EQ(first.sDate, "12/05/2026");
+    EXPECT_EQ(first.sReferee, "J. Martin");
+    EXPECT_EQ(first.sSubTitle,
+              "Comp\xC3\xA9tition num\xC3\xA9ro 12345 - Cat\xC3\xA9gorie(s) : Minime 2 - ");
+    EXPECT_EQ(first.iGamesNr, 8);
+    EXPECT_EQ(first.iTeamsNr, 2);
+    EXPECT_EQ(first.sTeamName[0], "Alpha");
+    EXPECT_EQ(first.sTeamName[1], "Charlie");
+    EXPECT_EQ(first.iScoring, 3);  // French rules: teams + 1
+    EXPECT_EQ(first.iEliminationRule, 1);
+    EXPECT_EQ(first.sColSupTitle, "");
+    EXPECT_EQ(first.sColSupContent[0], "");
+    EXPECT_EQ(first.iScoreSet, 1);
+    EXPECT_EQ(first.wxsScoreSetFileName, setPath);
+    // The sheet file itself is written in the program's single-byte code page.
+    EXPECT_NE(ReadFile(dir.File("1234_Minime 2.pscore")).find("Comp\xE9tition num\xE9ro"),
+              std::string::npos);
+
+    const ScoreSheet third = Load(dir.File("1234_XYZ Autre.pscore"));
+    EXPECT_EQ(third.iTeamsNr, 1);
+    EXPECT_EQ(third.sTeamName[0], "Delta");
+    EXPECT_EQ(third.sSubTitle,
+              "Comp\xC3\xA9tition num\xC3\xA9ro 12345 - Cat\xC3\xA9gorie(s) : XYZ Autre - ");
+}
+
+TEST(SetCreation, GroupedCategoriesShareSheetsInFileOrder) {
+    TempDir dir;
+    const SifEntries entries = Entries(SifText({{"CPM1", "A1"},
+                                                {"CPM2", "B1"},
+                                                {"COPE", "C1"},
+                                                {"CPM1", "A2"},
+                                                {"CAB1", "D1"},
+                                                {"CL1", "E1"},
+                                                {"CPM2", "B2"}}));
+    SetPlan plan = EmptyGrouping(entries);
+    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(GroupChoiceLine(entries.wxCategory[2]), "COPE - Open Elite");
+    EXPECT_EQ(AddGroupedSheet(plan, {}), 1);
+    ASSERT_EQ(AddGroupedSheet(plan, {0, 1, 4}), 0);  // Minime 1, Minime 2, Club 1
+    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3}));
+    EXPECT_EQ(AddGroupedSheet(plan, {2, 1}), 1);  // Minime 2 already has a sheet
+    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3}));
+    ASSERT_EQ(AddGroupedSheet(plan, {3, 2}), 0);
+    EXPECT_TRUE(UnassignedCategories(plan).empty());
+    EXPECT_EQ(plan.iFeuilleCat, 2);
+
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    ASSERT_EQ(CreateSet(entries, Options(false), plan, dir.File("ev.mscore"), sheet, kLangFrench,
+                        messages),
+              0);
+    std::vector<std::string> names;
+    ASSERT_EQ(
+        ReadSetFile(dir.File("ev.mscore"), EncodingMark::Required, names, kLangFrench, messages),
+        0);
+    EXPECT_EQ(names, (std::vector<std::string>{"ev_Minime 1_Minime 2_Club 1.pscore",
+                                               "ev_Open Elite_Benjamin 1.pscore"}));
+
+    const ScoreSheet first = Load(dir.File(names[0]));
+    ASSERT_EQ(first.iTeamsNr, 5);
+    const char* expected[][2] = {{"A1", "Minime 1"},
+                                 {"B1", "Minime 2"},
+                                 {"A2", "Minime 1"},
+                                 {"E1", "Club 1"},
+                                 {"B2", "Minime 2"}};
+    for (int t = 0; t < 5; ++t) {
+        EXPECT_EQ(first.sTeamName[t], expected[t][0]);
+        EXPECT_EQ(first.sColSupContent[t], expected[t][1]);
+    }
+    EXPECT_EQ(first.sColSupTitle, Text(kLangFrench, 332));
+    EXPECT_EQ(first.iScoring, 5);  // international rules: the number of teams
+    EXPECT_EQ(first.iEliminationRule, 0);
+    EXPECT_EQ(first.sSubTitle,
+              "Comp\xC3\xA9tition num\xC3\xA9ro 12345 - Cat\xC3\xA9gorie(s) : Minime 1 - Minime 2 "
+              "- Club 1 - ");
+
+    const ScoreSheet second = Load(dir.File(names[1]));
+    ASSERT_EQ(second.iTeamsNr, 2);
+    EXPECT_EQ(second.sTeamName[0], "C1");
+    EXPECT_EQ(second.sTeamName[1], "D1");
+    EXPECT_EQ(second.sColSupContent[1], "Benjamin 1");
+    // Nothing of the first sheet's teams is carried into the second.
+    EXPECT_EQ(second.sTeamName[2], "");
+}
+
+TEST(SetCreation, StemsAreCutToEightyCharactersAndNeverRepeat) {
+    std::vector<std::pair<std::string, std::string>> teams;
+    for (const char* category : {"CPM1", "CPM2", "CPM3", "CAB1", "CAB2", "CABE", "CPC1"})
+        teams.push_back({category, "T"});
+    teams.push_back({"CPM1 autre libell\xC3\xA9", "U"});  // same display name as CPM1
+    teams.push_back({"X/Y", "V"});
+    const SifEntries entries = Entries(SifText(teams));
+
+    SetPlan grouped = EmptyGrouping(entries);
+    ASSERT_EQ(AddGroupedSheet(grouped, {0, 1, 2, 3, 4, 5, 6}), 0);
+    ASSERT_EQ(AddGroupedSheet(grouped, {7, 8}), 0);
+    const std::string longStem =
+        SheetStem("2026-05-12 r\xC3\xA9gional.mscore", entries, grouped, 1);
+    EXPECT_EQ(longStem,
+              "2026-05-12 r\xC3\xA9gional_Minime 1_Minime 2_Minime 3_Benjamin 1_Benjamin 2_"
+              "Benjamin El");  // 80 characters, the accent counting as one
+    EXPECT_EQ(SheetStem("plain", entries, grouped, 2), "plain_Minime 1_X_Y");
+
+    const SetPlan single = OneSheetPerCategory(entries);
+    const std::vector<std::string> names = SheetFileNames("ev.mscore", entries, single);
+    ASSERT_EQ(names.size(), 9u);
+    EXPECT_EQ(names[0], "ev_Minime 1.pscore");
+    EXPECT_EQ(names[7], "ev_Minime 1_2.pscore");
+    EXPECT_EQ(names[8], "ev_X_Y.pscore");
+
+    // Two sheets cut to the same 80 characters keep the suffix inside them.
+    const std::string radical(70, 'r');
+    const auto cut = SheetFileNames(radical + ".mscore", entries, grouped);
+    EXPECT_EQ(cut[0], radical + "_Minime 1_.pscore");
+    EXPECT_EQ(cut[1], radical + "_Minime _2.pscore");
+
+    TempDir dir;
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    ASSERT_EQ(CreateSet(entries, Options(), grouped, dir.File("2026-05-12 r\xC3\xA9gional.mscore"),
+                        sheet, kLangEnglish, messages),
+              0);
+    EXPECT_TRUE(fs::exists(dir.File(longStem + ".pscore")));
+    EXPECT_NE(ReadFile(dir.File("2026-05-12 r\xC3\xA9gional.mscore"))
+                  .find("\t<file>2026-05-12 r\xE9gional_Minime 1_Minime 2_Minime 3_Benjamin 1_"
+                        "Benjamin 2_Benjamin El.pscore</file>\n"),
+              std::string::npos);
+}
+
+TEST(SetCreation, ElevenTeamsOnASheetStopTheSetAndLeaveNoSetFile) {
+    std::vector<std::pair<std::string, std::string>> teams;
+    for (int i = 0; i < 4; ++i) teams.push_back({"CPM1", "M" + std::to_string(i)});
+    for (int i = 0; i < 6; ++i) teams.push_back({"CPM2 Minime", "N" + std::to_string(i)});
+    teams.push_back({"COPE", "Open team"});
+    teams.push_back({"CPM2 Minime", "Eleventh"});
+    const SifEntries entries = Entries(SifText(teams));
+
+    TempDir dir;
+    SetPlan ten = EmptyGrouping(entries);
+    ASSERT_EQ(AddGroupedSheet(ten, {2}), 0);     // COPE first, so one sheet is written
+    ASSERT_EQ(AddGroupedSheet(ten, {0, 1}), 0);  // then 11 Minime teams
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    EXPECT_EQ(
+        CreateSet(entries, Options(), ten, dir.File("ev.mscore"), sheet, kLangEnglish, messages),
+        1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "On score sheet 2, the maximum number of teams is reached with category CPM2.");
+    EXPECT_FALSE(fs::exists(dir.File("ev.mscore")));
+    EXPECT_TRUE(fs::exists(dir.File("ev_Open Elite.pscore")));  // the sheet before stays
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+
+    // Exactly ten teams fit.
+    teams.pop_back();
+    const SifEntries fitting = Entries(SifText(teams));
+    SetPlan fits = EmptyGrouping(fitting);
+    ASSERT_EQ(AddGroupedSheet(fits, {0, 1}), 0);
+    ASSERT_EQ(AddGroupedSheet(fits, {2}), 0);
+    ASSERT_EQ(
+        CreateSet(fitting, Options(), fits, dir.File("ok.mscore"), sheet, kLangEnglish, messages),
+        0);
+    EXPECT_EQ(Load(dir.File("ok_Minime 1_Minime 2.pscore")).iTeamsNr, 10);
+}
+
+TEST(SetCreation, WriteFailuresLeaveNoSetFileNamingAMissingSheet) {
+    TempDir dir;
+    const SifEntries entries = Entries(SifText({{"CPM1", "A"}, {"CPM2", "B"}}));
+    ScoreSheet sheet;
+
+    // The second sheet's name is taken by a folder: its file cannot be written.
+    fs::create_directory(dir.File("ev_Minime 2.pscore"));
+    RecordingMessageSink sheetFailure;
+    EXPECT_EQ(CreateSet(entries, Options(), OneSheetPerCategory(entries), dir.File("ev.mscore"),
+                        sheet, kLangEnglish, sheetFailure),
+              1);
+    EXPECT_EQ(sheetFailure.messages.size(), 1u);
+    EXPECT_FALSE(fs::exists(dir.File("ev.mscore")));
+    EXPECT_TRUE(fs::exists(dir.File("ev_Minime 1.pscore")));
+
+    // The set file cannot be created: nothing at all is written.
+    RecordingMessageSink setFailure;
+    const std::string nowhere = dir.File("missing-folder/ev.mscore");
+    EXPECT_EQ(CreateSet(entries, Options(), OneSheetPerCategory(entries), nowhere, sheet,
+                        kLangEnglish, setFailure),
+              1);
+    ASSERT_EQ(setFailure.messages.size(), 1u);
+    EXPECT_EQ(setFailure.messages[0].text,
+              FormatText(Text(kLangEnglish, txt::kErrorCreating), nowhere));
+    EXPECT_FALSE(fs::exists(dir.File("missing-folder")));
+}
+
+TEST(SetCreation, SetWithoutTeamsAndSetWithNamesBeyondWindows1252) {
+    TempDir dir;
+    const SifEntries none = Entries("12345;no team lines\n");
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    ASSERT_EQ(CreateSet(none, Options(), OneSheetPerCategory(none), dir.File("empty.mscore"), sheet,
+                        kLangEnglish, messages),
+              0);
+    EXPECT_EQ(ReadFile(dir.File("empty.mscore")), SetFileBytes({}));
+    EXPECT_EQ(ReadFile(dir.File("empty.mscore")).find("<file>"), std::string::npos);
+
+    const std::string snowman = "CL\xE2\x98\x83 Neige";  // no Windows-1252 form
+    const SifEntries wide = Entries(SifText({{snowman, "A"}, {"CPM1", "B"}}));
+    ASSERT_EQ(CreateSet(wide, Options(), OneSheetPerCategory(wide), dir.File("w.mscore"), sheet,
+                        kLangEnglish, messages),
+              0);
+    EXPECT_EQ(
+        ReadFile(dir.File("w.mscore")).rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0),
+        0u);
+    std::vector<std::string> names;
+    ASSERT_EQ(
+        ReadSetFile(dir.File("w.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
+        0);
+    EXPECT_EQ(names, (std::vector<std::string>{"w_" + snowman + ".pscore", "w_Minime 1.pscore"}));
+    EXPECT_TRUE(fs::exists(dir.File(names[0])));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "sets/SetFile.h"
+#include "sheetfile/SheetFile.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+using zavtest::TempDir;
+using zavtest::WriteFile;
+
+std::string SetWithEntries(int count, const std::string& declaration = "iso-8859-1") {
+    std::string text = "<?xml version=\"1.0\" encoding=\"" + declaration + "\"?>\n<zavscore>\n";
+    for (int i = 0; i < count; ++i) text += "\t<file>s" + std::to_string(i) + ".pscore</file>\n";
+    return text + "</zavscore>\n";
+}
+
+int Parse(const std::string& bytes, EncodingMark mark, std::vector<std::string>& names,
+          RecordingMessageSink& messages) {
+    return ParseSetFile(bytes, mark, names, kLangEnglish, messages);
+}
+
+TEST(SetFile, WrittenBytesReadBackAsTheSameNames) {
+    const std::vector<std::string> names = {"ev_Minime 1.pscore", "ev_B&B <Open>.pscore",
+                                            "ev_r\xC3\xA9gion.pscore"};
+    const std::string bytes = SetFileBytes(names);
+    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n", 0), 0u);
+    EXPECT_NE(bytes.find("\t<file>ev_B&amp;B &lt;Open&gt;.pscore</file>\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\t<file>ev_r\xE9gion.pscore</file>\n"), std::string::npos);
+    std::vector<std::string> read;
+    RecordingMessageSink messages;
+    ASSERT_EQ(Parse(bytes, EncodingMark::Required, read, messages), 0);
+    EXPECT_EQ(read, names);
+}
+
+TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {
+    std::vector<std::string> names;
+    RecordingMessageSink messages;
+    ASSERT_EQ(Parse(SetWithEntries(101), EncodingMark::Required, names, messages), 0);
+    ASSERT_EQ(names.size(), kMaxSetEntries);
+    EXPECT_EQ(names.front(), "s0.pscore");
+    EXPECT_EQ(names.back(), "s99.pscore");
+    ASSERT_EQ(Parse("UTF-8 <zavscore><file>d</file><file>b</file><file>a", EncodingMark::Required,
+                    names, messages),
+              0);
+    EXPECT_EQ(names, (std::vector<std::string>{"d", "b"}));  // an unclosed entry is none
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST(SetFile, RefusesTextsWithoutTheMarksOrWithNamesOutsideTheFolder) {
+    struct Case {
+        std::string bytes;
+        EncodingMark mark;
+    };
+    const Case refused[] = {
+        {SetWithEntries(2, "utf-8"), EncodingMark::Required},  // the mark is case-sensitive
+        {"<zavscore><file>a</file>", EncodingMark::Required},
+        {"UTF-8 <file>a</file>", EncodingMark::NotRequired},
+        {"UTF-8 <zavscore>", EncodingMark::NotRequired},
+        {"UTF-8 <zavscore><file>a", EncodingMark::NotRequired},
+        {"UTF-8 <zavscore><file>../a.pscore</file>", EncodingMark::NotRequired},
+        {"UTF-8 <zavscore><file>/etc/passwd</file>", EncodingMark::NotRequired},
+        {"UTF-8 <zavscore><file>..</file>", EncodingMark::NotRequired},
+        {"UTF-8 <zavscore><file></file>", EncodingMark::NotRequired},
+    };
+    for (const Case& c : refused) {
+        std::vector<std::string> names = {"kept"};
+        RecordingMessageSink messages;
+        EXPECT_EQ(Parse(c.bytes, c.mark, names, messages), 1) << c.bytes;
+        ASSERT_EQ(messages.messages.size(), 1u) << c.bytes;
+        EXPECT_EQ(messages.messages[0].text, Text(kLangEnglish, txt::kUnknownEncoding));
+        EXPECT_EQ(names, std::vector<std::string>{"kept"});
+    }
+    std::vector<std::string> names;
+    RecordingMessageSink messages;
+    EXPECT_EQ(Parse(SetWithEntries(2, "utf-8"), EncodingMark::NotRequired, names, messages), 0);
+    EXPECT_EQ(names.size(), 2u);
+}
+
+TEST(SetFile, ReadingIsLimitedTo32000Bytes) {
+    TempDir dir;
+    std::string bytes = SetWithEntries(1);
+    bytes += std::string(kMaxSetFileBytes - bytes.size(), ' ');
+    WriteFile(dir.File("full.mscore"), bytes);
+    WriteFile(dir.File("over.mscore"), bytes + " ");
+    std::vector<std::string> names;
+    RecordingMessageSink messages;
+    EXPECT_EQ(
+        ReadSetFile(dir.File("full.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
+        0);
+    EXPECT_EQ(
+        ReadSetFile(dir.File("over.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
+        1);
+    EXPECT_EQ(
+        ReadSetFile(dir.File("none.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
+        1);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(messages.messages[1].text, "Error while opening file = " + dir.File("none.mscore"));
+}
+
+TEST(SetFile, PathsSplitAtTheLastSeparator) {
+    const PathParts parts = DecodePathFile("/home/scorer/events/1234.mscore");
+    EXPECT_EQ(parts.wxsFilePath, "/home/scorer/events");
+    EXPECT_EQ(parts.wxsFileName, "1234.mscore");
+    EXPECT_EQ(DecodePathFile("events/a.mscore").wxsFilePath, "events");
+    for (const char* bare : {"1234.mscore", "/1234.mscore", ""}) {
+        EXPECT_EQ(DecodePathFile(bare).wxsFilePath, "") << bare;
+        EXPECT_EQ(DecodePathFile(bare).wxsFileName, "") << bare;
+    }
+    ScoreSheet sheet;
+    sheet.wxsFileName = "old";
+    DecodePathFile("a\\b/c.mscore", sheet);  // a backslash is an ordinary character here
+    EXPECT_EQ(sheet.wxsFilePath, "a\\b");
+    EXPECT_EQ(sheet.wxsFileName, "c.mscore");
+
+    EXPECT_EQ(SiblingPath("/ev/set.mscore", "s.pscore"), "/ev/s.pscore");
+    EXPECT_EQ(SiblingPath("set.mscore", "s.pscore"), "s.pscore");
+    EXPECT_EQ(SiblingPath("/set.mscore", "s.pscore"), "/s.pscore");
+    EXPECT_EQ(PathInFolder("/target", "s.pscore"), "/target/s.pscore");
+    EXPECT_EQ(PathInFolder("/target/", "s.pscore"), "/target/s.pscore");
+}
+
+TEST(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
+    TempDir dir;
+    ScoreSheet d;
+    d.iTeamsNr = 2;
+    d.iGamesNr = 4;
+    d.sTitle = "Sheet D";
+    d.iScoreSet = 1;
+    RecordingMessageSink messages;
+    ASSERT_EQ(SaveSheet(d, dir.File("d.pscore"), kLangEnglish, messages), 0);
+    WriteFile(dir.File("set.mscore"), SetFileBytes({"d.pscore", "b.pscore", "a.pscore"}));
+
+    ScoreSheet sheet;
+    std::vector<std::string> names;
+    ASSERT_EQ(LoadSetSheet(sheet, dir.File("set.mscore"), names, kLangEnglish, messages), 0);
+    EXPECT_EQ(names, (std::vector<std::string>{"d.pscore", "b.pscore", "a.pscore"}));
+    EXPECT_EQ(sheet.sTitle, "Sheet D");
+    EXPECT_EQ(sheet.wxsMultiFileOpen, dir.File("d.pscore"));
+    EXPECT_EQ(sheet.wxsFilePath, dir.File("d.pscore"));
+    EXPECT_EQ(sheet.wxsMScoreOpen, dir.File("set.mscore"));
+    EXPECT_EQ(sheet.iScoreSet, 1);
+    EXPECT_TRUE(messages.messages.empty());
+
+    // A missing first sheet is reported by the sheet reader; the set still opens.
+    WriteFile(dir.File("gone.mscore"), SetFileBytes({"gone.pscore", "d.pscore"}));
+    ASSERT_EQ(LoadSetSheet(sheet, dir.File("gone.mscore"), names, kLangEnglish, messages), 0);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(sheet.wxsMultiFileOpen, dir.File("gone.pscore"));
+
+    // A set file that cannot be read changes nothing.
+    sheet.sTitle = "unchanged";
+    EXPECT_EQ(LoadSetSheet(sheet, dir.File("none.mscore"), names, kLangEnglish, messages), 1);
+    EXPECT_EQ(sheet.sTitle, "unchanged");
+    EXPECT_EQ(names.size(), 2u);
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "sets/SetFile.h"
+#include "sets/SetManagement.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+namespace zav {
+namespace {
+
+namespace fs = std::filesystem;
+using zavtest::ReadFile;
+using zavtest::TempDir;
+using zavtest::WriteFile;
+
+// A set of three sheets in `folder`/ev, each sheet file holding its own name.
+struct SampleSet {
+    explicit SampleSet(const std::string& root)
+        : folder(root + "/ev"), path(folder + "/ev.mscore") {
+        fs::create_directory(folder);
+        WriteFile(path, SetFileBytes(sheets));
+        for (const auto& name : sheets) WriteFile(folder + "/" + name, "sheet " + name);
+        WriteFile(folder + "/other.pscore", "not in the set");
+    }
+    std::string folder;
+    std::string path;
+    std::vector<std::string> sheets = {"ev_A.pscore", "ev_B.pscore", "ev_C.pscore"};
+};
+
+std::size_t FilesIn(const std::string& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(SetManagement, CopyCreatesEveryFileAndLeavesTheSourcesInPlace) {
+    TempDir dir;
+    SampleSet set(dir.Path());
+    fs::create_directory(dir.File("copy"));
+    RecordingMessageSink messages;
+    ASSERT_EQ(CopyOrMoveSet(kSetCopy, set.path, dir.File("copy"), kLangEnglish, messages), 0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(messages.questions.empty());
+    EXPECT_EQ(FilesIn(dir.File("copy")), 4u);
+    EXPECT_EQ(ReadFile(dir.File("copy/ev.mscore")), ReadFile(set.path));
+    for (const auto& name : set.sheets) {
+        EXPECT_EQ(ReadFile(dir.File("copy/" + name)), "sheet " + name);
+        EXPECT_TRUE(fs::exists(set.folder + "/" + name));
+    }
+    EXPECT_EQ(FilesIn(set.folder), 5u);
+    EXPECT_EQ(SetOperationDone(kSetCopy, kLangEnglish), "Score sheet set correctly copied.");
+}
+
+TEST(SetManagement, AnExistingSetInTheTargetIsReplacedOnlyWhenTheUserAgrees) {
+    TempDir dir;
+    SampleSet set(dir.Path());
+    fs::create_directory(dir.File("target"));
+    WriteFile(dir.File("target/ev.mscore"), "older set");
+    WriteFile(dir.File("target/ev_A.pscore"), "older sheet");
+
+    RecordingMessageSink declines(false);
+    EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, declines), 1);
+    ASSERT_EQ(declines.questions.size(), 1u);
+    EXPECT_EQ(declines.questions[0], Text(kLangEnglish, 341));
+    EXPECT_EQ(ReadFile(dir.File("target/ev.mscore")), "older set");
+    EXPECT_EQ(ReadFile(dir.File("target/ev_A.pscore")), "older sheet");
+    EXPECT_EQ(FilesIn(set.folder), 5u);
+
+    RecordingMessageSink agrees(true);
+    ASSERT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, agrees), 0);
+    EXPECT_EQ(agrees.questions.size(), 1u);
+    EXPECT_EQ(ReadFile(dir.File("target/ev.mscore")), SetFileBytes(set.sheets));
+    EXPECT_EQ(ReadFile(dir.File("target/ev_A.pscore")), "sheet ev_A.pscore");
+    EXPECT_EQ(FilesIn(set.folder), 1u);  // only the file the set does not list
+    EXPECT_TRUE(fs::exists(set.folder + "/other.pscore"));
+}
+
+TEST(SetManagement, TheSetsOwnFolderIsRefusedHoweverItIsWritten) {
+    TempDir dir;
+    SampleSet set(dir.Path());
+    for (const std::string& same : {set.folder, set.folder + "/", set.folder + "/../ev/."}) {
+        RecordingMessageSink messages(true);
+        EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, same, kLangEnglish, messages), 1) << same;
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, Text(kLangEnglish, 336));
+        EXPECT_EQ(FilesIn(set.folder), 5u);
+    }
+    EXPECT_FALSE(IsSameFolder(set.folder, dir.Path()));
+    EXPECT_FALSE(IsSameFolder(set.folder, dir.File("not-yet")));
+}
+
+TEST(SetManagement, ACopyThatFailsHalfWayStopsThereAndKeepsTheSetFile) {
+    TempDir dir;
+    SampleSet set(dir.Path());
+    WriteFile(set.folder + "/ev_B.pscore", std::string(32001, 'x'));
+    fs::create_directory(dir.File("target"));
+
+    RecordingMessageSink messages;
+    EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
+    // A was moved; B (the failed one), C and the set file stay at home.
+    EXPECT_TRUE(fs::exists(dir.File("target/ev_A.pscore")));
+    EXPECT_FALSE(fs::exists(set.folder + "/ev_A.pscore"));
+    EXPECT_TRUE(fs::exists(set.folder + "/ev_B.pscore"));
+    EXPECT_TRUE(fs::exists(set.folder + "/ev_C.pscore"));
+    EXPECT_TRUE(fs::exists(set.path));
+    EXPECT_EQ(FilesIn(dir.File("target")), 1u);
+
+    // A target folder that does not exist: the first copy cannot create its file.
+    fs::create_directory(dir.File("second"));
+    SampleSet whole(dir.File("second"));
+    RecordingMessageSink missing;
+    EXPECT_EQ(CopyOrMoveSet(kSetCopy, whole.path, dir.File("nowhere"), kLangEnglish, missing), 1);
+    ASSERT_EQ(missing.messages.size(), 1u);
+    EXPECT_EQ(missing.messages[0].text,
+              FormatText(Text(kLangEnglish, txt::kErrorCreating), dir.File("nowhere/ev_A.pscore")));
+}
+
+TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
+    TempDir dir;
+    SampleSet set(dir.Path());
+    RecordingMessageSink messages;
+    ASSERT_EQ(TraiteSetSheet(kSetDelete, set.path, set.path, kLangEnglish, messages), 0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(FilesIn(set.folder), 1u);
+    EXPECT_TRUE(fs::exists(set.folder + "/other.pscore"));
+
+    // A sheet already gone is no failure; one that cannot be removed is named.
+    SampleSet again(dir.Path());
+    fs::remove(again.folder + "/ev_A.pscore");
+    fs::remove(again.folder + "/ev_B.pscore");
+    fs::create_directory(again.folder + "/ev_B.pscore");
+    WriteFile(again.folder + "/ev_B.pscore/inside", "keeps the folder from being removed");
+    RecordingMessageSink failure;
+    EXPECT_EQ(TraiteSetSheet(kSetDelete, again.path, again.path, kLangEnglish, failure), 1);
+    ASSERT_EQ(failure.messages.size(), 1u);
+    EXPECT_EQ(failure.messages[0].text,
+              FormatText(Text(kLangEnglish, 344), again.folder + "/ev_B.pscore"));
+    EXPECT_FALSE(fs::exists(again.path));
+    EXPECT_FALSE(fs::exists(again.folder + "/ev_C.pscore"));
+
+    // An unreadable set file deletes nothing.
+    WriteFile(dir.File("bad.mscore"), "<zavscore> no entries");
+    RecordingMessageSink bad;
+    EXPECT_EQ(TraiteSetSheet(kSetDelete, dir.File("bad.mscore"), "", kLangEnglish, bad), 1);
+    EXPECT_EQ(bad.messages.at(0).text, Text(kLangEnglish, txt::kUnknownEncoding));
+    EXPECT_TRUE(fs::exists(dir.File("bad.mscore")));
+}
+
+TEST(SetManagement, CopyFileReportsEachFailure) {
+    TempDir dir;
+    WriteFile(dir.File("a"), std::string(32000, 'a'));
+    RecordingMessageSink messages;
+    ASSERT_EQ(CopyFileA(dir.File("a"), dir.File("b"), kLangEnglish, messages), 0);
+    EXPECT_EQ(ReadFile(dir.File("b")), std::string(32000, 'a'));
+    WriteFile(dir.File("b"), "replaced");
+    ASSERT_EQ(CopyFileA(dir.File("a"), dir.File("b"), kLangEnglish, messages), 0);
+    EXPECT_EQ(ReadFile(dir.File("b")).size(), 32000u);
+    EXPECT_TRUE(messages.messages.empty());
+
+    EXPECT_EQ(CopyFileA(dir.File("none"), dir.File("c"), kLangEnglish, messages), 1);
+    EXPECT_FALSE(fs::exists(dir.File("c")));
+    EXPECT_EQ(CopyFileA(dir.File("a"), dir.File("no/c"), kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, "Error while opening file = " + dir.File("none"));
+    EXPECT_EQ(messages.messages[1].text, "Error while creating file = " + dir.File("no/c"));
+    EXPECT_EQ(messages.messages[1].icon, MessageIcon::Information);
+
+    EXPECT_EQ(TestCibleExist(dir.File("none"), kLangEnglish, messages), 1);
+    EXPECT_EQ(TestCibleExist(dir.File("a"), kLangEnglish, messages), 0);
+    EXPECT_EQ(messages.questions.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zav
