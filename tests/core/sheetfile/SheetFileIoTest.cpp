@@ -1,0 +1,189 @@
+// Saving and loading through the file system: limits, failures, permissions.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "core/sheetfile/SampleSheet.h"
+#include "sheetfile/SheetFile.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+using namespace zav;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A valid sheet in a form our writer never produces, padded to `size` bytes.
+std::string ForeignFileOfSize(std::size_t size) {
+    const std::string head =
+        "<?xml version='1.0' encoding='iso-8859-1'?>\n<zavscore>\n<header>\n"
+        "<language>EN</language>\n<title>padded</title>\n</header>\n<!--";
+    const std::string tail = "-->\n</zavscore>\n";
+    return head + std::string(size - head.size() - tail.size(), ' ') + tail;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(SheetFileIo, ForeignFilesAreLimitedTo32000Bytes) {
+    zavtest::TempDir dir;
+    const std::string path = dir.File("foreign.score");
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+
+    zavtest::WriteFile(path, ForeignFileOfSize(kMaxSheetFileBytes));
+    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 0);
+    EXPECT_EQ(sheet.sTitle, "padded");
+    EXPECT_TRUE(messages.messages.empty());
+
+    zavtest::WriteFile(path, ForeignFileOfSize(kMaxSheetFileBytes + 1));
+    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(sheet.sTitle.empty());
+}
+
+TEST(SheetFileIo, OurOwnLongFilesReadBack) {
+    zavtest::TempDir dir;
+    const std::string path = dir.File("long.pscore");
+    ScoreSheet original = zavtest::FullSampleSheet();
+    // 254 characters per field, none of them in Windows-1252, and markup to escape.
+    std::string longText;
+    while (longText.size() < 2 * 250) longText += "ĉ";
+    longText += "&<>&";
+    for (int t = 0; t < kMaxTeams; ++t) {
+        original.sTeamName[t] = original.sTeamColors[t] = original.sColSupContent[t] = longText;
+        original.sARefereeName[t] = original.sARefereeTeam[t] = original.sPlaceurName[t] = longText;
+    }
+    RecordingMessageSink messages;
+    ASSERT_EQ(SaveSheet(original, path, kLangEnglish, messages), 0);
+    ASSERT_GT(fs::file_size(path), kMaxSheetFileBytes);
+
+    ScoreSheet read;
+    ASSERT_EQ(LoadSheet(read, path, kLangEnglish, messages), 0);
+    EXPECT_TRUE(messages.messages.empty());
+    zavtest::ExpectSameStoredFields(original, read);
+
+    // The same file with a first line of another writer is not ours.
+    std::string bytes = zavtest::ReadFile(path);
+    bytes.replace(0, bytes.find('\n'), "<?xml version='1.0' encoding='UTF-8'?>");
+    zavtest::WriteFile(path, bytes);
+    EXPECT_EQ(LoadSheet(read, path, kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(kLangEnglish, txt::kFileTooLong), static_cast<long>(bytes.size())));
+}
+
+TEST(SheetFileIo, OurOwnFilesHaveALimitToo) {
+    zavtest::TempDir dir;
+    const std::string path = dir.File("huge.score");
+    std::string bytes = SheetFileBytes(zavtest::FullSampleSheet(), kLangEnglish);
+    bytes.insert(bytes.size() - 12, kMaxOwnSheetFileBytes + 1 - bytes.size(), ' ');
+    ASSERT_EQ(SheetFileLimit(bytes), kMaxOwnSheetFileBytes);
+    zavtest::WriteFile(path, bytes);
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find(std::to_string(kMaxOwnSheetFileBytes + 1)),
+              std::string::npos);
+
+    EXPECT_EQ(SheetFileLimit(""), kMaxSheetFileBytes);
+    EXPECT_EQ(SheetFileLimit(bytes.substr(0, 60)), kMaxSheetFileBytes);  // root line cut short
+}
+
+TEST(SheetFileIo, OpenFailuresNameThePath) {
+    zavtest::TempDir dir;
+    ScoreSheet sheet;
+    sheet.sTitle = "before";
+    RecordingMessageSink messages;
+    for (const std::string& path : {dir.File("missing.score"), dir.Path()}) {
+        messages.messages.clear();
+        EXPECT_EQ(LoadSheet(sheet, path, kLangItalian, messages), 1);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text,
+                  FormatText(Text(kLangItalian, txt::kErrorOpening), path));
+        EXPECT_NE(messages.messages[0].text.find(path), std::string::npos);
+        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+        EXPECT_TRUE(sheet.sTitle.empty());
+    }
+}
+
+TEST(SheetFileIo, SaveReplacesTheFileWithUsualPermissions) {
+    zavtest::TempDir dir;
+    const std::string path = dir.File("heat.score");
+    zavtest::WriteFile(path, "old contents");
+    const ScoreSheet sheet = zavtest::FullSampleSheet();
+    RecordingMessageSink messages;
+
+    const mode_t previousMask = ::umask(022);
+    EXPECT_EQ(SaveSheet(sheet, path, kLangEnglish, messages), 0);
+    ::umask(previousMask);
+    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(sheet, kLangEnglish));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"heat.score"});
+
+    // Through a symbolic link: the link stays, the file it names is written.
+    const std::string link = dir.File("link.score");
+    fs::create_symlink(path, link);
+    ScoreSheet changed = sheet;
+    changed.sTitle = "changed";
+    EXPECT_EQ(SaveSheet(changed, link, kLangEnglish, messages), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(changed, kLangEnglish));
+
+    EXPECT_EQ(SaveSheet(sheet, "", kLangEnglish, messages), 0);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
+    zavtest::TempDir dir;
+    const ScoreSheet sheet = zavtest::FullSampleSheet();
+    RecordingMessageSink messages;
+
+    // The target is a folder, or lies in a folder that does not exist.
+    fs::create_directory(dir.File("folder.score"));
+    for (const std::string& path : {dir.File("folder.score"), dir.File("none/heat.score")}) {
+        messages.messages.clear();
+        EXPECT_EQ(SaveSheet(sheet, path, kLangGerman, messages), 1);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text,
+                  FormatText(Text(kLangGerman, txt::kErrorCreating), path));
+        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
+    }
+    EXPECT_TRUE(fs::is_directory(dir.File("folder.score")));
+
+    // The disk fills up half-way: a file size limit makes the writes fail.
+    const std::string path = dir.File("heat.score");
+    zavtest::WriteFile(path, "old contents");
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    messages.messages.clear();
+    const int result = SaveSheet(sheet, path, kLangEnglish, messages);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(result, 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Error writing file = " + path);
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(zavtest::ReadFile(path), "old contents");
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"folder.score", "heat.score"}));
+}

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include "core/sheetfile/SampleSheet.h"
+#include "sheet/GameCatalogue.h"
+#include "sheetfile/SheetFile.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+using namespace zav;
+
+namespace {
+
+// A minimal foreign-looking file around the given header and body lines.
+std::string File(
+    const std::string& header, const std::string& body,
+    const std::string& declaration = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>") {
+    return declaration + "\n<zavscore>\n<header>\n<language>EN</language>\n" + header +
+           "</header>\n<body>\n" + body + "</body>\n</zavscore>\n";
+}
+
+struct Parsed {
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    int result = -1;
+};
+
+Parsed Parse(const std::string& bytes, int wxLanguage = kLangEnglish) {
+    Parsed p;
+    p.result = ParseSheet(p.sheet, bytes, wxLanguage, p.messages);
+    return p;
+}
+
+}  // namespace
+
+TEST(SheetReader, FullSheetRoundTripsThroughAFile) {
+    zavtest::TempDir dir;
+    const std::string path = dir.File("heat.score");
+    ScoreSheet original = zavtest::FullSampleSheet();
+    original.iScoreSet = 1;
+    original.wxsMScoreOpen = "/events/Régional.mscore";
+    RecordingMessageSink messages;
+    ASSERT_EQ(SaveSheet(original, path, kLangFrench, messages), 0);
+
+    ScoreSheet read;
+    read.sTitle = "left over from the previous sheet";
+    read.iGamePlace[9][11] = 7;
+    read.wxsFullFileName = "/old/path.score";
+    ASSERT_EQ(LoadSheet(read, path, kLangFrench, messages), 0);
+    EXPECT_TRUE(messages.messages.empty());
+    zavtest::ExpectSameStoredFields(original, read);
+    EXPECT_EQ(read.wxsScoreSetFileName, original.wxsMScoreOpen);
+    EXPECT_EQ(read.wxLanguageSheet, kLangFrench);
+    EXPECT_TRUE(read.wxsFullFileName.empty());  // the reset ran; callers set the identity
+
+    // Reading, then writing again, gives the very same bytes.
+    read.wxsMScoreOpen = read.wxsScoreSetFileName;
+    EXPECT_EQ(SheetFileBytes(read, kLangFrench), zavtest::ReadFile(path));
+}
+
+TEST(SheetReader, BlameAndResultCodes) {
+    const Parsed p = Parse(File("<teamsnr>1</teamsnr>\n<gamesnr>5</gamesnr>\n",
+                                "<team>\n\t<name>A</name>\n\t<orders>\n"
+                                "\t\t<order>3 A</order>\n\t\t<order>-2</order>\n"
+                                "\t\t<order>  -3A</order>\n\t\t<order>A</order>\n"
+                                "\t\t<order>x</order>\n\t</orders>\n</team>\n"));
+    ASSERT_EQ(p.result, 0);
+    const int codes[] = {3, kElimination, kDefinitiveAbandon, 0, 0};
+    const int blames[] = {1, 0, 1, 1, 0};
+    for (int g = 0; g < 5; ++g) {
+        EXPECT_EQ(p.sheet.iGamePlace[0][g], codes[g]) << g;
+        EXPECT_EQ(p.sheet.iAvertissement[0][g], blames[g]) << g;
+    }
+}
+
+TEST(SheetReader, TeamValuesStayInsideTheirOwnBlock) {
+    const Parsed p =
+        Parse(File("<teamsnr>3</teamsnr>\n<gamesnr>3</gamesnr>\n",
+                   // team 1: no challenge, no tie-break, only two orders
+                   "<team>\n\t<name>One</name>\n\t<prev_score>1.5</prev_score>\n\t<orders>\n"
+                   "\t\t<order>1</order>\n\t\t<order>2</order>\n\t</orders>\n</team>\n"
+                   // team 2: a name missing, everything else present
+                   "<team>\n\t<colors>green</colors>\n\t<challenge>yes</challenge>\n"
+                   "\t<challenge_prev_score> 4.5</challenge_prev_score>\n\t<orders>\n"
+                   "\t\t<order>3</order>\n\t\t<order>1</order>\n\t\t<order>2</order>\n\t</orders>\n"
+                   "\t<tiebreak>2</tiebreak>\n</team>\n"
+                   "<team>\n\t<name>Three</name>\n\t<orders>\n\t\t<order>2</order>\n"
+                   "\t\t<order>3</order>\n\t\t<order>1</order>\n\t</orders>\n</team>\n"));
+    ASSERT_EQ(p.result, 0);
+    const ScoreSheet& s = p.sheet;
+    EXPECT_EQ(s.sTeamName[0], "One");
+    EXPECT_EQ(s.fPreviousScore[0], 1.5f);
+    EXPECT_EQ(s.iChallengeTeam[0], 0);
+    EXPECT_EQ(s.fChallengePreviousScore[0], 0.0f);
+    EXPECT_EQ(s.iTieBreakPlace[0], 0);
+    EXPECT_EQ(s.iGamePlace[0][2], 0);  // the third order belongs to team 2
+    EXPECT_EQ(s.sTeamName[1], "");     // not "Three"
+    EXPECT_EQ(s.sTeamColors[1], "green");
+    EXPECT_EQ(s.iChallengeTeam[1], 1);
+    EXPECT_EQ(s.fChallengePreviousScore[1], 4.5f);
+    EXPECT_EQ(s.iTieBreakPlace[1], 2);
+    EXPECT_EQ((std::vector<int>{s.iGamePlace[1][0], s.iGamePlace[1][1], s.iGamePlace[1][2]}),
+              (std::vector<int>{3, 1, 2}));
+    EXPECT_EQ(s.sTeamName[2], "Three");
+    EXPECT_EQ((std::vector<int>{s.iGamePlace[2][0], s.iGamePlace[2][1], s.iGamePlace[2][2]}),
+              (std::vector<int>{2, 3, 1}));
+    EXPECT_EQ(s.sColSupContent[2], "");
+
+    // When the text holds no further order at all, the remaining teams stay empty.
+    const Parsed cut = Parse(File("<teamsnr>2</teamsnr>\n<gamesnr>2</gamesnr>\n",
+                                  "<team>\n\t<name>A</name>\n\t<orders>\n\t\t<order>1</order>\n"
+                                  "\t</orders>\n</team>\n<team>\n\t<name>B</name>\n</team>\n"));
+    EXPECT_EQ(cut.sheet.iGamePlace[0][0], 1);
+    EXPECT_EQ(cut.sheet.sTeamName[1], "");
+}
+
+TEST(SheetReader, CountsAreClampedToTheRecord) {
+    std::string teams;
+    for (int t = 0; t < 12; ++t)
+        teams += "<team><name>T" + std::to_string(t) +
+                 "</name><orders><order>1</order></orders></team>\n";
+    const struct {
+        const char *teamsnr, *gamesnr;
+        int teams, games;
+    } cases[] = {{"99", "13", kMaxTeams, kMaxGames},
+                 {"-5", "-1", 0, 0},
+                 {"99999999999999999999", "-99999999999999999999", kMaxTeams, 0},
+                 {" 7 teams", "+4", 7, 4}};
+    for (const auto& c : cases) {
+        const Parsed p =
+            Parse(File(std::string("<teamsnr>") + c.teamsnr + "</teamsnr><gamesnr>" + c.gamesnr +
+                           "</gamesnr>\n<gameslist><game>g</game></gameslist>\n",
+                       teams));
+        ASSERT_EQ(p.result, 0);
+        EXPECT_EQ(p.sheet.iTeamsNr, c.teams) << c.teamsnr;
+        EXPECT_EQ(p.sheet.iGamesNr, c.games) << c.gamesnr;
+        EXPECT_EQ(p.sheet.sTeamName[kMaxTeams - 1], c.teams == kMaxTeams ? "T9" : "");
+    }
+}
+
+TEST(SheetReader, RefusesFilesWithoutEncodingRootOrLanguage) {
+    const std::string ok = File("", "");
+    const std::string refused[] = {
+        File("", "", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"),
+        File("", "", "<?xml version=\"1.0\" encoding=\"utf-8\"?>"),  // the mark is case-sensitive
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<sheet><language>EN</language></sheet>",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<zavscore><title>x</title></zavscore>", ""};
+    EXPECT_EQ(Parse(ok).result, 0);
+    for (const std::string& bytes : refused) {
+        const Parsed p = Parse(bytes, kLangFrench);
+        EXPECT_EQ(p.result, 1) << bytes;
+        ASSERT_EQ(p.messages.messages.size(), 1u);
+        EXPECT_FALSE(p.messages.messages[0].text.empty());
+        EXPECT_EQ(p.messages.messages[0].text, Text(kLangFrench, txt::kUnknownEncoding));
+        EXPECT_EQ(p.messages.messages[0].icon, MessageIcon::Error);
+        EXPECT_TRUE(p.sheet.sTitle.empty());
+    }
+}
+
+TEST(SheetReader, DecodesTextsByTheDeclaredEncoding) {
+    const std::string body = "<title>caf\xE9 \x80 UTF-8</title>";
+    // Windows-1252 even though the title mentions UTF-8.
+    EXPECT_EQ(Parse(File(body, "")).sheet.sTitle, "café € UTF-8");
+    // UTF-8, with a stray Windows-1252 byte taken for its character.
+    EXPECT_EQ(
+        Parse(File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"))
+            .sheet.sTitle,
+        "café étÃ");
+    // No declaration: the marks decide.
+    EXPECT_EQ(Parse("<zavscore><language>EN</language><title>\xC3\xA9</title>UTF-8</zavscore>")
+                  .sheet.sTitle,
+              "é");
+    EXPECT_EQ(Parse("<zavscore><language>EN</language><title>\xC3\xA9</title>iso-8859-1"
+                    "</zavscore>")
+                  .sheet.sTitle,
+              "Ã©");
+}
+
+TEST(SheetReader, MarkupInTextsRoundTripsAndOldRawAmpersandsStay) {
+    ScoreSheet s = zavtest::FullSampleSheet();
+    s.sTeamName[0] = "A </name> & <b>Co</b>";
+    s.sColSupContent[0] = "&amp; stays &amp;";
+    s.sGame[0] = "</game><game>";
+    s.sTitle = "<title>x</title>";
+    const Parsed p = Parse(SheetFileBytes(s, kLangFrench), kLangFrench);
+    ASSERT_EQ(p.result, 0);
+    zavtest::ExpectSameStoredFields(s, p.sheet);
+
+    const Parsed old =
+        Parse(File("<title>Fish & Chips &unknown; R&D &</title>\n"
+                   "<subtitle>&lt;&#233;&#xE9;&quot;&apos;&gt; &#0; &#xD800;</subtitle>\n",
+                   ""));
+    EXPECT_EQ(old.sheet.sTitle, "Fish & Chips &unknown; R&D &");
+    EXPECT_EQ(old.sheet.sSubTitle, "<éé\"'> &#0; &#xD800;");
+}
+
+TEST(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
+    const Parsed p = Parse(
+        File("<title>first</title>\n<title>second</title>\n<teamsnr>1</teamsnr>\n",
+             "<staff>\n<ar_name>R1</ar_name><ar_team>C1</ar_team>\n"
+             "<ar_name>R2</ar_name>\n<ap_name>P1</ap_name>\n<ap_name>P2</ap_name>\n</staff>\n"));
+    EXPECT_EQ(p.sheet.sTitle, "first");
+    EXPECT_EQ(p.sheet.sARefereeName[0], "R1");
+    EXPECT_EQ(p.sheet.sARefereeTeam[0], "C1");
+    EXPECT_EQ(p.sheet.sARefereeName[1], "");   // no <ar_team> follows it
+    EXPECT_EQ(p.sheet.sPlaceurName[1], "P2");  // arena party rows are not bounded by the teams
+}
+
+TEST(SheetReader, SetMarker) {
+    const Parsed set = Parse(File("<multi>C:\\events\\spring.mscore</multi>\n", ""));
+    EXPECT_EQ(set.sheet.iScoreSet, 1);
+    EXPECT_EQ(set.sheet.wxsScoreSetFileName, "C:\\events\\spring.mscore");
+
+    Parsed single;
+    single.sheet.wxsScoreSetFileName = "kept";
+    ParseSheet(single.sheet, File("", ""), kLangEnglish, single.messages);
+    EXPECT_EQ(single.sheet.iScoreSet, 0);
+    EXPECT_EQ(single.sheet.wxsScoreSetFileName, "kept");
+}
+
+TEST(SheetReader, TranslatesCatalogueGamesIntoTheInterfaceLanguage) {
+    const std::string bank = Text(kLangEnglish, 143), flags = Text(kLangEnglish, 147);
+    const std::string bytes =
+        File("<gamesnr>3</gamesnr>\n<gameslist>\n<game>" + bank +
+                 "</game>\n<game>Egg and spoon</game>\n<game>" + flags + "</game>\n</gameslist>\n",
+             "");
+    const Parsed french = Parse(bytes, kLangFrench);
+    EXPECT_EQ(french.sheet.sGame[0], Text(kLangFrench, 143));
+    EXPECT_EQ(french.sheet.sGame[1], "Egg and spoon");
+    EXPECT_EQ(french.sheet.sGame[2], Text(kLangFrench, 147));
+    EXPECT_EQ(french.sheet.wxLanguageSheet, kLangFrench);
+    EXPECT_NE(french.sheet.sGame[0], bank);
+
+    const Parsed german = Parse(bytes, kLangGerman);
+    EXPECT_EQ(german.sheet.sGame[0], Text(kLangGerman, 143));
+
+    const Parsed english = Parse(bytes, kLangEnglish);
+    EXPECT_EQ(english.sheet.sGame[0], bank);
+    EXPECT_EQ(english.sheet.wxLanguageSheet, kLangEnglish);
+}
