@@ -35,6 +35,10 @@ std::string EncodePageBytes(std::string_view utf8Page) {
     out.reserve(text.size() + 16);
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = SequenceLength(static_cast<unsigned char>(text[i]));
+        if (length == 1) {
+            out += text[i++];
+            continue;
+        }
         const std::string_view sequence(text.data() + i, length);
         if (std::optional<std::string> byte = Utf8ToCp1252(sequence)) {
             out += *byte;
