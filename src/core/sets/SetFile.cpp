@@ -21,11 +21,22 @@ bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-// Names are held in UTF-8; the set file says how it stores them.
+// Names are held in UTF-8; the set file's XML declaration says how it stores
+// them. Without a declaration the text is UTF-8 when it mentions it, else
+// Windows-1252, as for sheet files.
 std::string DecodeSetText(std::string_view bytes) {
-    if (Contains(bytes, "UTF-8")) return DecodeUtf8Lenient(bytes);
-    if (Contains(bytes, "iso-8859-1")) return Cp1252ToUtf8(bytes);
-    return DecodeUtf8Lenient(bytes);
+    bool utf8 = Contains(bytes, "UTF-8");
+    if (bytes.substr(0, 5) == "<?xml") {
+        const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+        constexpr std::string_view kAttribute = "encoding=";
+        const std::size_t at = declaration.find(kAttribute);
+        if (at != std::string_view::npos) {
+            std::string_view value = declaration.substr(at + kAttribute.size());
+            if (!value.empty()) value.remove_prefix(1);  // its opening quote
+            utf8 = value.substr(0, 6) == "UTF-8\"" || value.substr(0, 6) == "utf-8\"";
+        }
+    }
+    return utf8 ? DecodeUtf8Lenient(bytes) : Cp1252ToUtf8(bytes);
 }
 
 bool IsBareFileName(std::string_view name) {

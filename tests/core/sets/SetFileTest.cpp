@@ -35,6 +35,26 @@ TEST(SetFile, WrittenBytesReadBackAsTheSameNames) {
     EXPECT_EQ(read, names);
 }
 
+// A name that merely mentions "UTF-8" must not switch a Windows-1252 file's decoding.
+TEST(SetFile, TheDeclarationNotANameDecidesTheEncoding) {
+    std::vector<std::string> read;
+    RecordingMessageSink messages;
+    const std::string latin =
+        "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n"
+        "\t<file>UTF-8 r\xE9gion.pscore</file>\n</zavscore>\n";
+    ASSERT_EQ(Parse(latin, EncodingMark::Required, read, messages), 0);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion.pscore");
+
+    read.clear();
+    const std::string utf8 =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<zavscore>\n"
+        "\t<file>r\xC3\xA9gion.pscore</file>\n</zavscore>\n";
+    ASSERT_EQ(Parse(utf8, EncodingMark::Required, read, messages), 0);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0], "r\xC3\xA9gion.pscore");
+}
+
 TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {
     std::vector<std::string> names;
     RecordingMessageSink messages;
