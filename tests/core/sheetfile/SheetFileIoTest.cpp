@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/sheetfile/SampleSheet.h"
+#include "core/sheetfile/StoredFields.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 #include "texts/Texts.h"

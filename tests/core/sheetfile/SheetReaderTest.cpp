@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sheetfile/SampleSheet.h"
+#include "core/sheetfile/StoredFields.h"
 #include "sheet/GameCatalogue.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
