@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "sheetfile/SheetFile.h"
+#include "support/RunCli.h"
+#include "support/TempDir.h"
+#include "texts/Texts.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using zavtest::ReadFile;
+using zavtest::RunCli;
+using zavtest::TempDir;
+using zavtest::WriteFile;
+
+const std::string kSif =
+    "4711;Championnat r\xE9gional;2026\r\n"
+    "4711;1;NOM_EQU;CPM1 Minime 1;Club;Rider;Les \"Fous\"\r\n"
+    "4711;2;NOM_EQU;COPE;Club;Rider;Open One\r\n"
+    "4711;3;NOM_EQU;CPM2;Club;Rider;Mini Two\r\n"
+    "4711;4;NOM_EQU;CPM1 Minime 1;Club;Rider;\xC9" "curie";  // Windows-1252, no last line end
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+zav::ScoreSheet Load(const std::string& path) {
+    zav::ScoreSheet sheet;
+    zav::RecordingMessageSink messages;
+    EXPECT_EQ(zav::LoadSheet(sheet, path, zav::kLangEnglish, messages), 0) << path;
+    return sheet;
+}
+
+TEST(SifCommand, PrintsTheEntriesAsJson) {
+    TempDir dir;
+    WriteFile(dir.File("e.txt"), kSif);
+    const auto r = RunCli({"sif", dir.File("e.txt")}, dir.File("none.ini"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, R"({
+  "competition": "4711",
+  "categories": [
+    {"field": "CPM1 Minime 1", "code": "CPM1", "name": "Minime 1"},
+    {"field": "COPE", "code": "COPE", "name": "Open Elite"},
+    {"field": "CPM2", "code": "CPM2", "name": "Minime 2"}
+  ],
+  "teams": [
+    {"category": "CPM1 Minime 1", "name": "Les \"Fous\""},
+    {"category": "COPE", "name": "Open One"},
+    {"category": "CPM2", "name": "Mini Two"},
+    {"category": "CPM1 Minime 1", "name": "Écurie"}
+  ]
+}
+)");
+
+    WriteFile(dir.File("bad.txt"), "not a SIF file at all;x\n");
+    const auto bad = RunCli({"sif", dir.File("bad.txt"), "--lang", "FR"}, dir.File("none.ini"));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, zav::FormatText(zav::Text(zav::kLangFrench, zav::txt::kNotSifFile),
+                                       dir.File("bad.txt")) +
+                           "\n");
+    EXPECT_EQ(RunCli({"sif"}, dir.File("none.ini")).status, 2);
+}
+
+TEST(ImportSifCommand, OneSheetPerCategoryWithTheDefaultAnswers) {
+    TempDir dir;
+    WriteFile(dir.File("e.txt"), kSif);
+    const std::string set = dir.File("4711.mscore");
+    const auto r = RunCli({"import-sif", dir.File("e.txt"), set}, dir.File("none.ini"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> names = {"4711_Minime 1.pscore", "4711_Open Elite.pscore",
+                                            "4711_Minime 2.pscore"};
+    EXPECT_EQ(Lines(r.out), names);
+    const auto list = RunCli({"set-list", set}, dir.File("none.ini"));
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(Lines(list.out), names);
+
+    const zav::ScoreSheet first = Load(dir.File(names[0]));
+    EXPECT_EQ(first.sTitle, "");
+    EXPECT_EQ(first.iGamesNr, 6);
+    EXPECT_EQ(first.iEliminationRule, 1);
+    EXPECT_EQ(first.iTeamsNr, 2);
+    EXPECT_EQ(first.iScoring, 3);
+    EXPECT_EQ(first.sTeamName[1],
+              "\xC3\x89"
+              "curie");
+    EXPECT_EQ(first.sColSupTitle, "");
+}
+
+TEST(ImportSifCommand, GroupsNameCategoriesByFieldOrCode) {
+    TempDir dir;
+    WriteFile(dir.File("e.txt"), kSif);
+    const std::string set = dir.File("ev.mscore");
+    const auto r = RunCli({"import-sif", dir.File("e.txt"), set, "--group", "CPM2,CPM1", "--group",
+                           "COPE", "--games", "10", "--rules", "international", "--title", "Finale",
+                           "--date", "1/6", "--referee", "R. Arbitre", "--lang", "GE"},
+                          dir.File("none.ini"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{"ev_Minime 1_Minime 2.pscore", "ev_Open Elite.pscore"}));
+    const zav::ScoreSheet first = Load(dir.File("ev_Minime 1_Minime 2.pscore"));
+    EXPECT_EQ(first.sTitle, "Finale");
+    EXPECT_EQ(first.sDate, "1/6");
+    EXPECT_EQ(first.sReferee, "R. Arbitre");
+    EXPECT_EQ(first.iGamesNr, 10);
+    EXPECT_EQ(first.iEliminationRule, 0);
+    ASSERT_EQ(first.iTeamsNr, 3);
+    EXPECT_EQ(first.iScoring, 3);
+    EXPECT_EQ(first.sTeamName[1], "Mini Two");  // file order, categories mixed
+    EXPECT_EQ(first.sColSupContent[1], "Minime 2");
+    EXPECT_EQ(first.sColSupTitle, zav::Text(zav::kLangGerman, 332));
+
+    // A whole field names that category.
+    TempDir other;
+    WriteFile(other.File("e.txt"), kSif);
+    EXPECT_EQ(RunCli({"import-sif", other.File("e.txt"), other.File("x.mscore"), "--group",
+                      "CPM1 Minime 1,COPE,CPM2"},
+                     other.File("none.ini"))
+                  .status,
+              0);
+    EXPECT_TRUE(fs::exists(other.File("x_Minime 1_Open Elite_Minime 2.pscore")));
+}
+
+TEST(ImportSifCommand, RefusesBadAnswersAndWritesNothing) {
+    TempDir dir;
+    WriteFile(dir.File("e.txt"), kSif);
+    const std::string set = dir.File("ev.mscore");
+    const std::vector<std::vector<std::string>> failures = {
+        {"--group", "CPM1,COPE"},                          // CPM2 on no sheet
+        {"--group", "CPM1", "--group", "CPM1,COPE,CPM2"},  // CPM1 twice
+        {"--group", "CPM1,COPE,CPM2,CAB9"},                // no such category
+    };
+    for (const auto& options : failures) {
+        std::vector<std::string> args = {"import-sif", dir.File("e.txt"), set};
+        args.insert(args.end(), options.begin(), options.end());
+        const auto r = RunCli(args, dir.File("none.ini"));
+        EXPECT_EQ(r.status, 1) << options[1];
+        EXPECT_NE(r.err, "");
+    }
+    const std::vector<std::vector<std::string>> usage = {
+        {"--games", "3"},      {"--games", "13"}, {"--games", "6x"},
+        {"--rules", "French"}, {"--lang", "DE"},  {"--unknown"},
+    };
+    for (const auto& options : usage) {
+        std::vector<std::string> args = {"import-sif", dir.File("e.txt"), set};
+        args.insert(args.end(), options.begin(), options.end());
+        EXPECT_EQ(RunCli(args, dir.File("none.ini")).status, 2) << options[0];
+    }
+    EXPECT_EQ(RunCli({"import-sif", dir.File("e.txt")}, dir.File("none.ini")).status, 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+}
+
+class SetOperationCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir.File("home"));
+        fs::create_directories(dir.File("away"));
+        WriteFile(dir.File("e.txt"), kSif);
+        const auto r = RunCli({"import-sif", dir.File("e.txt"), set}, ini());
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+    std::string ini() const { return dir.File("none.ini"); }
+    std::size_t FilesIn(const std::string& folder) const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
+
+    TempDir dir;
+    const std::string set = dir.File("home/4711.mscore");
+};
+
+TEST_F(SetOperationCommands, CopyAsksBeforeReplacingAnExistingSet) {
+    WriteFile(dir.File("away/4711.mscore"), "an older set");
+    const auto refused = RunCli({"set-copy", set, dir.File("away"), "--lang", "EN"}, ini());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, zav::Text(zav::kLangEnglish, 341) + "\n");
+    EXPECT_EQ(ReadFile(dir.File("away/4711.mscore")), "an older set");
+    EXPECT_EQ(FilesIn(dir.File("away")), 1u);
+
+    const auto replaced =
+        RunCli({"set-copy", set, dir.File("away"), "--replace", "--lang", "EN"}, ini());
+    ASSERT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(replaced.out, "Score sheet set correctly copied.\n");
+    EXPECT_EQ(ReadFile(dir.File("away/4711.mscore")), ReadFile(set));
+    EXPECT_EQ(FilesIn(dir.File("away")), 4u);
+    EXPECT_EQ(FilesIn(dir.File("home")), 4u);
+
+    const auto same = RunCli({"set-copy", set, dir.File("home/."), "--lang", "EN"}, ini());
+    EXPECT_EQ(same.status, 1);
+    EXPECT_EQ(same.err, zav::Text(zav::kLangEnglish, 336) + "\n");
+}
+
+TEST_F(SetOperationCommands, MoveThenDeleteTheWholeSet) {
+    const auto moved = RunCli({"set-move", set, dir.File("away"), "--lang", "FR"}, ini());
+    ASSERT_EQ(moved.status, 0) << moved.err;
+    EXPECT_EQ(moved.out, zav::Text(zav::kLangFrench, 338) + "\n");
+    EXPECT_EQ(FilesIn(dir.File("home")), 0u);
+    EXPECT_EQ(FilesIn(dir.File("away")), 4u);
+
+    const auto deleted =
+        RunCli({"set-delete", dir.File("away/4711.mscore"), "--lang", "IT"}, ini());
+    ASSERT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(deleted.out, zav::Text(zav::kLangItalian, 340) + "\n");
+    EXPECT_EQ(FilesIn(dir.File("away")), 0u);
+
+    const auto gone = RunCli({"set-delete", dir.File("away/4711.mscore"), "--lang", "EN"}, ini());
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_EQ(gone.err, "Error while opening file = " + dir.File("away/4711.mscore") + "\n");
+    EXPECT_EQ(RunCli({"set-delete", set, "extra"}, ini()).status, 2);
+    EXPECT_EQ(RunCli({"set-move", set}, ini()).status, 2);
+    EXPECT_EQ(RunCli({"set-delete", set, "--replace"}, ini()).status, 2);
+}
+
+}  // namespace
