@@ -1,0 +1,36 @@
+// Crossings between the core's UTF-8 std::string and wxString, and the
+// program's texts in the interface language as wxString.
+#pragma once
+
+#include <wx/string.h>
+
+#include <string>
+
+#include "texts/Texts.h"
+
+namespace zavgui {
+
+inline wxString FromCore(const std::string& text) {
+    return wxString::FromUTF8(text.data(), text.size());
+}
+
+inline std::string ToCore(const wxString& text) {
+    const wxScopedCharBuffer utf8 = text.utf8_str();
+    return std::string(utf8.data(), utf8.length());
+}
+
+// Text `offset` of the language block `wxLanguage`.
+inline wxString Tx(int wxLanguage, int offset) { return FromCore(zav::Text(wxLanguage, offset)); }
+
+// A text with its single "%s" or "%d" filled.
+inline wxString TxFormat(int wxLanguage, int offset, const wxString& value) {
+    return FromCore(zav::FormatText(zav::Text(wxLanguage, offset), ToCore(value)));
+}
+inline wxString TxFormat(int wxLanguage, int offset, long value) {
+    return FromCore(zav::FormatText(zav::Text(wxLanguage, offset), value));
+}
+
+// The constant caption of every message box and the title without a file.
+inline const wxString sAppli = wxS("ZAVscore");
+
+}  // namespace zavgui

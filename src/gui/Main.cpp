@@ -1,0 +1,3 @@
+#include "ZAVApp.h"
+
+wxIMPLEMENT_APP(wxZAVApp);

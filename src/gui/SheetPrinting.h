@@ -1,0 +1,51 @@
+// Printing of the program's pages: wxWidgets' easy HTML printing, drawing
+// through a graphics context (the GTK printer DC loses the text of coloured
+// table cells, which would leave a score sheet unreadable), and the same
+// pages written to a PDF file without any dialog.
+#pragma once
+
+#include <wx/html/htmprint.h>
+
+#include <memory>
+#include <optional>
+
+namespace zavgui {
+
+// Draws the pages through a wxGCDC built on whatever DC printing gives.
+class GcdcHtmlPrintout : public wxHtmlPrintout {
+public:
+    using wxHtmlPrintout::wxHtmlPrintout;
+    void OnPreparePrinting() override;
+    bool OnPrintPage(int page) override;
+
+private:
+    template <class Step>
+    void WithGraphicsDC(Step step);
+};
+
+class ZavHtmlEasyPrinting : public wxHtmlEasyPrinting {
+public:
+    ZavHtmlEasyPrinting(const wxString& name, wxWindow* parentWindow);
+
+    // The fonts of the next printouts: one face and seven equal sizes.
+    void SetPrintFonts(const wxString& normalFace, int size);
+
+    // A printout of `html` exactly as printing would lay it out.
+    std::unique_ptr<wxHtmlPrintout> MakePrintout(const wxString& html, const wxString& basePath);
+
+    // Writes `html` as printed pages (paper, orientation, margins, fonts of
+    // this object) to a PDF file. False when nothing could be written.
+    bool ExportPdf(const wxString& html, const wxString& basePath, const wxString& pdfPath);
+
+protected:
+    wxHtmlPrintout* CreatePrintout() override;
+
+private:
+    struct Fonts {
+        wxString normalFace;
+        int sizes[7];
+    };
+    std::optional<Fonts> fonts_;
+};
+
+}  // namespace zavgui

@@ -1,0 +1,161 @@
+#include "ZAVFrame.h"
+
+#include <wx/filesys.h>
+#include <wx/html/htmlwin.h>
+#include <wx/image.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+
+#include "CommandIds.h"
+#include "SheetPrinting.h"
+#include "ToolPictures.h"
+#include "texts/Texts.h"
+
+using namespace zavgui;
+
+wxBEGIN_EVENT_TABLE(wxZAVFrame, wxFrame)
+    // File
+    EVT_MENU(ID_NEW_SHEET, wxZAVFrame::OnNewSheet)
+    EVT_MENU(ID_OPEN_SHEET, wxZAVFrame::OnOpenSheet)
+    EVT_MENU(ID_SAVE_SHEET, wxZAVFrame::OnSaveSheet)
+    EVT_MENU(ID_SAVE_AS_SHEET, wxZAVFrame::OnSaveAsSheet)
+    EVT_MENU(ID_PRINT_SETUP, wxZAVFrame::OnPrintSetup)
+    EVT_MENU(ID_PRINT, wxZAVFrame::OnPrint)
+    EVT_MENU(ID_EXPORT_HTML, wxZAVFrame::OnExportHTML)
+    EVT_MENU(ID_EXPORT_PDF, wxZAVFrame::OnExportPDF)
+    EVT_MENU(ID_PRINT_STAFF, wxZAVFrame::OnPrintStaff)
+    EVT_MENU(ID_EXPORT_STAFF_HTML, wxZAVFrame::OnExportStaffHTML)
+    EVT_MENU(ID_EXPORT_STAFF_PDF, wxZAVFrame::OnExportStaffPDF)
+    EVT_MENU(ID_PRINT_EQUIP, wxZAVFrame::OnPrintEquip)
+    EVT_MENU(ID_EXPORT_EQUIP_HTML, wxZAVFrame::OnExportEquipHTML)
+    EVT_MENU(ID_EXPORT_EQUIP_PDF, wxZAVFrame::OnExportEquipPDF)
+    EVT_MENU(ID_PRINT_PLACEMENT, wxZAVFrame::OnPrintPlacement)
+    EVT_MENU(ID_QUIT, wxZAVFrame::OnClose)
+    // Input
+    EVT_MENU(ID_GENERAL_DATA, wxZAVFrame::OnGeneralData)
+    EVT_MENU(ID_TEAMS_DATA, wxZAVFrame::OnTeamsData)
+    EVT_MENU(ID_GAMES_LIST, wxZAVFrame::OnGamesList)
+    // View
+    EVT_MENU(ID_SCORE_SHEET, wxZAVFrame::OnScoreSheet)
+    EVT_MENU(ID_STAFF_SHEET, wxZAVFrame::OnStaffSheet)
+    EVT_MENU(ID_EQUIP_LIST, wxZAVFrame::OnEquipList)
+    EVT_MENU(ID_PLACEMENT, wxZAVFrame::OnPlacement)
+    EVT_MENU_RANGE(ID_VIEW_BOTH, ID_VIEW_CHALL, wxZAVFrame::OnViewRanking)
+    // Options
+    EVT_MENU(ID_PRESENTATION, wxZAVFrame::OnPresentation)
+    EVT_MENU(ID_OPTIONS, wxZAVFrame::OnOptions)
+    EVT_MENU(ID_LANGUAGE, wxZAVFrame::OnLanguage)
+    EVT_MENU(ID_SAVE_AUTO, wxZAVFrame::OnSaveAuto)
+    // Rules and Help: the documents share one handler
+    EVT_MENU_RANGE(ID_PLAYING_AREA, ID_MEM_LISTE_JEUX, wxZAVFrame::OnDocument)
+    EVT_MENU_RANGE(ID_FEUILLE_ARRIVEE, ID_MEMO_PV, wxZAVFrame::OnDocument)
+    EVT_MENU(ID_LOG_CHANGE, wxZAVFrame::OnDocument)
+    EVT_MENU(ID_ABOUT, wxZAVFrame::OnAbout)
+    // The close box runs the same save steps as Quit.
+    EVT_CLOSE(wxZAVFrame::OnCloseWindow)
+wxEND_EVENT_TABLE()
+
+wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID id,
+                       const wxString& title, const wxPoint& pos, const wxSize& size,
+                       long style)
+    : context_(context), messages_(this) {
+    iSheetState = kNoSheet;
+    // The HTML view needs the image handlers for the logo and the pictures.
+    static const bool handlersReady = [] {
+        wxInitAllImageHandlers();
+        return true;
+    }();
+    (void)handlersReady;
+
+    Create(parent, id, title, pos, size, style);
+
+    pHtmlPrinting = new ZavHtmlEasyPrinting(wxsPrintName, nullptr);
+    pPrintData = pHtmlPrinting->GetPrintData();
+    pPrintData->SetOrientation(wxLANDSCAPE);
+    pPageSetupData = pHtmlPrinting->GetPageSetupData();
+    pPageSetupData->SetMarginTopLeft(wxPoint(10, 10));
+    pPageSetupData->SetMarginBottomRight(wxPoint(10, 10));
+}
+
+wxZAVFrame::~wxZAVFrame() { delete pHtmlPrinting; }
+
+bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title,
+                        const wxPoint& pos, const wxSize& size, long style) {
+    wxFrame::Create(parent, id, title, pos, size, style);
+    CreateMenu();
+    CreateToolbar();
+    SetIcon(ProgramIcon());
+    CreateControls();
+    GetSizer()->SetSizeHints(this);
+    PageAccueil();
+    wxsScoreDir = FromCore(AppSettings().GetString(zav::SettingKey::ScorePath));
+    if (!context_.startupFile.empty()) OpenStartupFile();
+    return true;
+}
+
+zav::Settings wxZAVFrame::AppSettings() const {
+    return zav::Settings(zav::Settings::DefaultPath(ToCore(context_.programDir)));
+}
+
+void wxZAVFrame::CreateControls() {
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    SetSizer(sizer);
+    pHtmlWindow = new wxHtmlWindow(this, ID_HTML_WINDOW, wxDefaultPosition, wxSize(1024, 690),
+                                   wxHW_SCROLLBAR_AUTO, wxS("htmlWindow"));
+    // Relative names in pages (welcome picture, placement pictures) are files
+    // of the program's folder, whatever the current folder is.
+    pHtmlWindow->GetParser()->GetFS()->ChangePathTo(context_.programDir + wxS("/"), true);
+    sizer->Add(pHtmlWindow, 0, wxALL | wxEXPAND, 0);
+}
+
+void wxZAVFrame::PageAccueil() {
+    std::string page = "<html>\n<head>";
+    page += "<style>\nbody { font-family: Arial, Helvetica, sans-serif; font-size: 10px; margin: "
+            "5px; }\r\n";
+    page += "p { font-family: Tahoma, sans-serif; font-size: 48px; margin: 0px; }\r\n";
+    page += "\n</style></head>\r\n<body bgcolor=#018FE1>";
+    page += "<center>";
+    page += "<img src=\"accueil.jpg\">";
+    const auto line = [&](const char* size, const std::string& text) {
+        page += "<font face=\"Tahoma, Arial\" ";
+        page += size;
+        page += " color=#FFFFFF><p><b>" + text + "</b></p></font>";
+    };
+    line("size=14", zav::Text(wxLanguage, zav::txt::kProductName));
+    line("size=4", "Version " + zav::Text(wxLanguage, zav::txt::kVersion));
+    line("size=4", zav::Text(wxLanguage, zav::txt::kTagLine));
+    line("size=4", zav::Text(wxLanguage, zav::txt::kRightsNotice));
+    page += "</font></center>";
+    page += "</body></html>";
+    ShowPage(page);
+}
+
+void wxZAVFrame::PasDeFeuille() {
+    wxMessageBox(Tx(zav::txt::kNoSheetOpened), sAppli, wxOK | wxICON_INFORMATION, this);
+}
+
+bool wxZAVFrame::RequireSheet() {
+    if (iSheetState != kNoSheet) return true;
+    PasDeFeuille();
+    return false;
+}
+
+void wxZAVFrame::SetDataToZero() {
+    ShowPage(std::string());
+    zav::SetDataToZero(sheet);
+    iSheetState = kNoSheet;
+    view = zav::SheetView{};
+    checkedRankingView_ = ID_VIEW_BOTH;
+    CheckPageView(ID_SCORE_SHEET);
+}
+
+void wxZAVFrame::ShowPage(const std::string& page) {
+    wxsHtmlPage = page;
+    pHtmlWindow->SetPage(FromCore(wxsHtmlPage));
+}
+
+void wxZAVFrame::SetTitleForFile(const wxString& fileName) {
+    SetTitle(wxS("ZAV score - ") + fileName);
+}
+
+void wxZAVFrame::SetTitleNoFile() { SetTitle(sAppli); }
