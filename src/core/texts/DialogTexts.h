@@ -63,6 +63,19 @@ constexpr int kPdfFilter = 493;
 constexpr int kDocumentMissing = 494;  // "%s" = the document's file name
 constexpr int kPdfFailed = 495;        // "%s" = the chosen path
 
+// Score sheet set: default options and group of categories
+constexpr int kCommonTitle = 900;
+constexpr int kSetGamesNote1 = 901;
+constexpr int kSetGamesNote2 = 902;
+constexpr int kFrenchRules = 903;
+constexpr int kInternationalRules = 904;
+constexpr int kOneSheetPerCategory = 905;
+constexpr int kGroupedCategories = 906;
+constexpr int kSheetNumber = 907;  // followed by the number of the sheet
+constexpr int kGroupNote1 = 908;
+constexpr int kGroupNote2 = 909;
+constexpr int kGroupNote3 = 910;
+
 // Dialog titles, at the dialog's kind
 constexpr int kTitleGameResult = 500;
 constexpr int kTitleTieBreak = 600;

@@ -13,7 +13,8 @@
 //   500       title of the Game result dialog
 //   501..599  free: result entry dialogs
 //   600..615  dialog titles, at each dialog's kind
-//   616..999  free: previous scores, staff, add-on column, sets, withdrawal
+//   616..899  free: previous scores, staff, add-on column, withdrawal
+//   900..910  score sheet set dialogs (default options, group of categories)
 #include "texts/TextTable.h"
 
 namespace zav {
@@ -91,6 +92,18 @@ extern const TextEntry kDialogsEnglish[] = {
     {613, "Score sheet set : Default options"},
     {614, "Score sheet set : Group of categories"},
     {615, "Team to delete from current score sheet"},
+
+    {900, "Common title"},
+    {901, "The selected games number will be set by default for each score sheet."},
+    {902, "Then, it will possible to change the value sheet per sheet."},
+    {903, "French rules (points and elimination rule)"},
+    {904, "International rules (points and elimination rule)"},
+    {905, "One score sheet will be edited per category (Open, Junior, Minime...) "},
+    {906, "Categories will be grouped on different score sheets."},
+    {907, "Score sheet n°"},
+    {908, "Choose the team(s) to enter on the score sheet whose number is above."},
+    {909, "To select some teams, press on CTRL when you click on the line of each team."},
+    {910, "Press OK when you have selected ALL the teams for the score sheet."},
 };
 extern const std::size_t kDialogsEnglishCount =
     sizeof(kDialogsEnglish) / sizeof(kDialogsEnglish[0]);

@@ -76,6 +76,18 @@ extern const TextEntry kDialogsFrench[] = {
     {613, "Jeu de feuilles de match : options par défaut"},
     {614, "Jeu de feuilles de match : groupe de catégories"},
     {615, "Équipe à retirer de la feuille de match"},
+
+    {900, "Titre commun"},
+    {901, "Le nombre de jeux choisi sera mis par défaut sur chaque feuille de match."},
+    {902, "Il sera ensuite possible de changer cette valeur feuille par feuille."},
+    {903, "Règles françaises (points et règle d'élimination)"},
+    {904, "Règles internationales (points et règle d'élimination)"},
+    {905, "Une feuille de match sera éditée par catégorie (Open, Junior, Minime...) "},
+    {906, "Les catégories seront regroupées sur différentes feuilles de match."},
+    {907, "Feuille de match n°"},
+    {908, "Choisissez la ou les équipes à inscrire sur la feuille de match dont le numéro est ci-dessus."},
+    {909, "Pour choisir plusieurs équipes, appuyez sur CTRL en cliquant sur la ligne de chaque équipe."},
+    {910, "Appuyez sur OK quand vous avez choisi TOUTES les équipes de la feuille de match."},
 };
 extern const std::size_t kDialogsFrenchCount = sizeof(kDialogsFrench) / sizeof(kDialogsFrench[0]);
 

@@ -77,6 +77,18 @@ extern const TextEntry kDialogsGerman[] = {
     {613, "Score sheet set : Default options"},
     {614, "Score sheet set : Group of categories"},
     {615, "Aus dem Wertungsbogen zu löschende Mannschaft"},
+
+    {900, "Gemeinsamer Titel"},
+    {901, "Die gewählte Anzahl der Spiele wird für jeden Wertungsbogen voreingestellt."},
+    {902, "Danach kann der Wert Bogen für Bogen geändert werden."},
+    {903, "Französische Regeln (Punkte und Ausscheidungsregel)"},
+    {904, "Internationale Regeln (Punkte und Ausscheidungsregel)"},
+    {905, "Ein Wertungsbogen je Kategorie (Open, Junior, Minime...) "},
+    {906, "Die Kategorien werden auf verschiedenen Wertungsbögen zusammengefasst."},
+    {907, "Wertungsbogen Nr."},
+    {908, "Wählen Sie die Mannschaft(en) für den Wertungsbogen mit der oben stehenden Nummer."},
+    {909, "Um mehrere Mannschaften zu wählen, halten Sie STRG gedrückt und klicken Sie auf jede Zeile."},
+    {910, "Drücken Sie OK, wenn Sie ALLE Mannschaften des Wertungsbogens gewählt haben."},
 };
 extern const std::size_t kDialogsGermanCount = sizeof(kDialogsGerman) / sizeof(kDialogsGerman[0]);
 

@@ -77,6 +77,18 @@ extern const TextEntry kDialogsItalian[] = {
     {613, "Score sheet set : Default options"},
     {614, "Score sheet set : Group of categories"},
     {615, "Team to delete from current score sheet"},
+
+    {900, "Titolo comune"},
+    {901, "Il numero di giochi scelto sarà impostato per ogni foglio di gara."},
+    {902, "Sarà poi possibile cambiare il valore foglio per foglio."},
+    {903, "Regole francesi (punti e regola di eliminazione)"},
+    {904, "Regole internazionali (punti e regola di eliminazione)"},
+    {905, "Un foglio di gara sarà creato per ogni categoria (Open, Junior, Minime...) "},
+    {906, "Le categorie saranno raggruppate su diversi fogli di gara."},
+    {907, "Foglio di gara n°"},
+    {908, "Scegliete la o le squadre da iscrivere sul foglio di gara il cui numero è indicato sopra."},
+    {909, "Per scegliere più squadre, premete CTRL cliccando sulla riga di ogni squadra."},
+    {910, "Premete OK quando avete scelto TUTTE le squadre del foglio di gara."},
 };
 extern const std::size_t kDialogsItalianCount =
     sizeof(kDialogsItalian) / sizeof(kDialogsItalian[0]);
