@@ -63,6 +63,23 @@ constexpr int kPdfFilter = 493;
 constexpr int kDocumentMissing = 494;  // "%s" = the document's file name
 constexpr int kPdfFailed = 495;        // "%s" = the chosen path
 
+// Game result and tie-break
+constexpr int kGameGroup = 501;
+constexpr int kArrivalOrder = 502;
+constexpr int kBlameHeading = 503;
+constexpr int kTieBreakHeader = 504;
+
+// Previous scores, add-on column, staff names, withdrawal
+constexpr int kScoresGroup = 616;
+constexpr int kEraseAll = 617;
+constexpr int kPreviousChallHeader = 618;
+constexpr int kColumnTitle = 619;
+constexpr int kContentByTeam = 620;
+constexpr int kARefereeHeader = 621;
+constexpr int kPlaceurHeader = 622;
+constexpr int kChooseTeamToDelete = 623;
+constexpr int kDeletionWarning = 624;
+
 // Score sheet set: default options and group of categories
 constexpr int kCommonTitle = 900;
 constexpr int kSetGamesNote1 = 901;

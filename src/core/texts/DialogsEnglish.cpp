@@ -11,9 +11,9 @@
 //   480..489  Language
 //   490..499  PDF export and missing documents
 //   500       title of the Game result dialog
-//   501..599  free: result entry dialogs
+//   501..504  Game result and Tie-break
 //   600..615  dialog titles, at each dialog's kind
-//   616..899  free: previous scores, staff, add-on column, withdrawal
+//   616..624  previous scores, add-on column, staff names, withdrawal
 //   900..910  score sheet set dialogs (default options, group of categories)
 #include "texts/TextTable.h"
 
@@ -77,6 +77,10 @@ extern const TextEntry kDialogsEnglish[] = {
     {495, "Error while writing the PDF file = %s"},
 
     {500, "Game result input"},
+    {501, "Game"},
+    {502, "Arrival order"},
+    {503, "Blame"},
+    {504, "Tie-break"},
     {600, "Tie-break result input"},
     {601, "Previous heat result"},
     {602, "General data input"},
@@ -92,6 +96,15 @@ extern const TextEntry kDialogsEnglish[] = {
     {613, "Score sheet set : Default options"},
     {614, "Score sheet set : Group of categories"},
     {615, "Team to delete from current score sheet"},
+    {616, "Scores"},
+    {617, "Erase all"},
+    {618, "Previous 'Challenge' result"},
+    {619, "Column title"},
+    {620, "Content by team"},
+    {621, "Names of assistant referees"},
+    {622, "Arena party names"},
+    {623, "Choose the team to delete from the current score sheet."},
+    {624, "WARNING : after validation, the deletion of the team will be irreversible."},
 
     {900, "Common title"},
     {901, "The selected games number will be set by default for each score sheet."},
