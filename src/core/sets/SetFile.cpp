@@ -140,14 +140,20 @@ int LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::st
                  int wxLanguage, MessageSink& messages) {
     std::vector<std::string> found;
     if (ReadSetFile(path, EncodingMark::Required, found, wxLanguage, messages) != 0) return 1;
-    const std::string firstSheet = SiblingPath(path, found.front());
-    LoadSheet(sheet, firstSheet, wxLanguage, messages);
-    sheet.wxsMultiFileOpen = firstSheet;
-    sheet.wxsFilePath = firstSheet;
     sheet.wxsMScoreOpen = path;
-    sheet.iScoreSet = 1;
+    LoadSheetOfSet(sheet, found.front(), wxLanguage, messages);
     names = std::move(found);
     return 0;
+}
+
+int LoadSheetOfSet(ScoreSheet& sheet, const std::string& name, int wxLanguage,
+                   MessageSink& messages) {
+    const std::string path = SiblingPath(sheet.wxsMScoreOpen, name);
+    const int result = LoadSheet(sheet, path, wxLanguage, messages);
+    sheet.wxsMultiFileOpen = path;
+    sheet.wxsFilePath = path;
+    sheet.iScoreSet = 1;
+    return result;
 }
 
 }  // namespace zav

@@ -72,4 +72,13 @@ std::string PathInFolder(std::string_view folder, std::string_view name);
 int LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::string>& names,
                  int wxLanguage, MessageSink& messages);
 
+// Moving to another sheet of the open set: reads the sheet file `name`, as
+// the set file lists it, from the folder of wxsMScoreOpen. wxsMultiFileOpen
+// and wxsFilePath become its path and iScoreSet stays 1 even when the file
+// lacks the set marker, so that the sheet is always saved back to its own
+// file and never to the set file. Returns the sheet reader's result (a failed
+// read leaves the sheet reset, after its message).
+int LoadSheetOfSet(ScoreSheet& sheet, const std::string& name, int wxLanguage,
+                   MessageSink& messages);
+
 }  // namespace zav
