@@ -1,0 +1,85 @@
+// The rules of the data-entry dialogs that need no window: how a result code
+// maps to a place in a team's result list and back, which game the Game
+// result dialog proposes, what the tie-break lists offer, how previous scores
+// are written into and read from their fields, and how many staff rows are in
+// use.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/ScoreSheet.h"
+
+namespace zav {
+
+// --- Game result ---
+
+// The result list of a team holds the places 1..iTeamsNr, then elimination,
+// abandon and definitive abandon. Records where these three entries are in
+// iRetElimin, iRetAbandon and iRetAbandonDef.
+void SetResultListPositions(ScoreSheet& sheet);
+
+// The list position that shows a result code; a code that is no result (or
+// no valid code) shows the first place.
+int ResultListPosition(const ScoreSheet& sheet, int code);
+
+// The result code a list position stands for; no selection (-1) is no result.
+int ResultCodeAt(const ScoreSheet& sheet, int position);
+
+// The game the dialog opens on: iGamesRunning, or the last game once every
+// game has been proposed. 0 for a sheet without games.
+int GameToPropose(const ScoreSheet& sheet);
+
+// Choosing another game in the dialog steps the proposal back, so that the
+// step forward after OK leaves it where it was.
+void OnOtherGameChosen(ScoreSheet& sheet);
+
+// After OK in the Game result dialog: propose the following game next.
+void AfterGameResult(ScoreSheet& sheet);
+
+// After OK in the Tie-break dialog.
+void AfterTieBreak(ScoreSheet& sheet);
+
+// --- Tie-break ---
+
+struct TieBreakChoice {
+    // True when the team is level on points with another team: the list is
+    // enabled and offers `entries`.
+    bool level = false;
+    // Positions offered, in list order.
+    std::vector<int> entries;
+    // Entry selected on opening; -1 when none fits.
+    int selected = -1;
+};
+
+// What the tie-break list of team t offers, from the heat positions
+// (iSetPlace) of the last scoring and the tie-break position stored.
+// Teams that are not level show their heat position among 1..iTeamsNr.
+TieBreakChoice TieBreakChoiceFor(const ScoreSheet& sheet, int t);
+
+// --- Previous scores ---
+
+// A previous score as its field shows it: "0", a whole number right-aligned
+// on three characters, or one decimal. Independent of the C locale.
+std::string PreviousScoreText(float score);
+
+// The value typed into a score field: its first 9 characters read as a
+// decimal number; text that is not a number gives 0.
+float PreviousScoreFromText(std::string_view text);
+
+// The number typed into a tie-break list (at most 9 characters); 0 when it
+// is not a number.
+int PlaceFromText(std::string_view text);
+
+// --- Staff names ---
+
+// Assistant referee rows in use: one per team, but at least kMinStaffRows.
+int ARefereeRows(const ScoreSheet& sheet);
+
+// --- Team labels ---
+
+// "name     (colours)", or empty for a team without a name.
+std::string TeamLabel(const ScoreSheet& sheet, int t);
+
+}  // namespace zav

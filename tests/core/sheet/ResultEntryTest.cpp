@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "sheet/ResultEntry.h"
+#include "sheet/Scoring.h"
+
+namespace zav {
+namespace {
+
+ScoreSheet SheetOf(int teams, int games) {
+    ScoreSheet s;
+    s.iTeamsNr = teams;
+    s.iGamesNr = games;
+    s.iScoring = teams;
+    SetResultListPositions(s);
+    return s;
+}
+
+TEST(ResultListTest, SpecialEntriesFollowThePlaces) {
+    ScoreSheet s = SheetOf(4, 6);
+    EXPECT_EQ(4, s.iRetElimin);
+    EXPECT_EQ(5, s.iRetAbandon);
+    EXPECT_EQ(6, s.iRetAbandonDef);
+}
+
+TEST(ResultListTest, EveryCodeSurvivesTheRoundTripThroughTheList) {
+    ScoreSheet s = SheetOf(10, 12);
+    for (int code : {1, 2, 5, 10, kElimination, kAbandon, kDefinitiveAbandon})
+        EXPECT_EQ(code, ResultCodeAt(s, ResultListPosition(s, code))) << code;
+}
+
+TEST(ResultListTest, NoResultShowsTheFirstPlaceAndNoSelectionStoresNoResult) {
+    ScoreSheet s = SheetOf(4, 6);
+    EXPECT_EQ(0, ResultListPosition(s, kNoResult));
+    EXPECT_EQ(1, ResultCodeAt(s, 0));
+    EXPECT_EQ(kNoResult, ResultCodeAt(s, -1));
+    EXPECT_EQ(kAbandon, ResultCodeAt(s, 5));
+    // A place beyond the teams (a file written for a larger heat) cannot be
+    // shown: it falls back to the first entry rather than to no entry.
+    EXPECT_EQ(0, ResultListPosition(s, 7));
+}
+
+TEST(GamesRunningTest, ProposalFollowsEntriesAndStopsAtTheLastGame) {
+    ScoreSheet s = SheetOf(4, 3);
+    EXPECT_EQ(0, GameToPropose(s));
+    for (int g = 0; g < 3; ++g) AfterGameResult(s);
+    EXPECT_EQ(3, s.iGamesRunning);
+    EXPECT_EQ(2, GameToPropose(s));  // last game again
+    AfterGameResult(s);
+    EXPECT_EQ(3, s.iGamesRunning);  // no further than the games number
+}
+
+TEST(GamesRunningTest, CorrectingAnEarlierGameKeepsTheProposal) {
+    ScoreSheet s = SheetOf(4, 6);
+    s.iGamesRunning = 3;
+    OnOtherGameChosen(s);
+    AfterGameResult(s);
+    EXPECT_EQ(3, s.iGamesRunning);
+    s.iGamesRunning = 0;
+    OnOtherGameChosen(s);
+    EXPECT_EQ(0, s.iGamesRunning);
+}
+
+TEST(GamesRunningTest, TieBreakStepsOnAndProposalStaysInRange) {
+    ScoreSheet s = SheetOf(4, 4);
+    s.iGamesRunning = 4;
+    AfterTieBreak(s);
+    EXPECT_EQ(5, s.iGamesRunning);
+    EXPECT_EQ(3, GameToPropose(s));
+    s.iGamesRunning = -2;  // damaged file
+    EXPECT_EQ(3, GameToPropose(s));
+    EXPECT_EQ(0, GameToPropose(SheetOf(4, 0)));
+}
+
+TEST(TieBreakChoiceTest, LevelTeamsChooseAmongTheirSharedPositions) {
+    ScoreSheet s = SheetOf(4, 4);
+    const int places[] = {1, 2, 2, 4};
+    for (int t = 0; t < 4; ++t) s.iSetPlace[t] = places[t];
+
+    const TieBreakChoice first = TieBreakChoiceFor(s, 0);
+    EXPECT_FALSE(first.level);
+    EXPECT_EQ(4u, first.entries.size());
+    EXPECT_EQ(0, first.selected);  // shows "1"
+    const TieBreakChoice last = TieBreakChoiceFor(s, 3);
+    EXPECT_FALSE(last.level);
+    EXPECT_EQ(3, last.selected);  // shows "4"
+
+    const TieBreakChoice level = TieBreakChoiceFor(s, 1);
+    EXPECT_TRUE(level.level);
+    EXPECT_EQ((std::vector<int>{2, 3}), level.entries);
+    EXPECT_EQ(0, level.selected);
+
+    s.iTieBreakPlace[2] = 3;
+    EXPECT_EQ(1, TieBreakChoiceFor(s, 2).selected);
+    // A position stored before the results changed is not offered again.
+    s.iTieBreakPlace[2] = 7;
+    EXPECT_EQ(-1, TieBreakChoiceFor(s, 2).selected);
+}
+
+TEST(TieBreakChoiceTest, ThreeLevelTeamsFromTheScoring) {
+    ScoreSheet s = SheetOf(4, 1);
+    s.iGamePlace[0][0] = 1;
+    s.iGamePlace[1][0] = 1;
+    s.iGamePlace[2][0] = 1;
+    s.iGamePlace[3][0] = 4;
+    ComputeScores(s);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), TieBreakChoiceFor(s, 2).entries);
+    EXPECT_FALSE(TieBreakChoiceFor(s, 3).level);
+    EXPECT_TRUE(TieBreakChoiceFor(s, 9).entries.empty());
+}
+
+TEST(PreviousScoreTextTest, ZeroWholeAndDecimalFormats) {
+    EXPECT_EQ("0", PreviousScoreText(0));
+    EXPECT_EQ(" 10", PreviousScoreText(10));
+    EXPECT_EQ("  5", PreviousScoreText(5));
+    EXPECT_EQ("7.5", PreviousScoreText(7.5f));
+    EXPECT_EQ("12.5", PreviousScoreText(12.5f));
+    EXPECT_EQ("-3.5", PreviousScoreText(-3.5f));
+    EXPECT_EQ("1234", PreviousScoreText(1234));
+}
+
+TEST(PreviousScoreTextTest, FieldsReadLikeTheCLibraryOnNineCharacters) {
+    EXPECT_FLOAT_EQ(12.5f, PreviousScoreFromText(" 12.5"));
+    EXPECT_FLOAT_EQ(0.f, PreviousScoreFromText("abc"));
+    EXPECT_FLOAT_EQ(0.f, PreviousScoreFromText(""));
+    EXPECT_FLOAT_EQ(7.f, PreviousScoreFromText("7 points"));
+    EXPECT_FLOAT_EQ(123456789.f, PreviousScoreFromText("1234567890"));
+    // Whatever the user's locale, a comma ends the number.
+    EXPECT_FLOAT_EQ(12.f, PreviousScoreFromText("12,5"));
+    for (float v : {0.f, 10.f, 7.5f, 12.5f, 33.f})
+        EXPECT_FLOAT_EQ(v, PreviousScoreFromText(PreviousScoreText(v)));
+    EXPECT_EQ(3, PlaceFromText("3"));
+    EXPECT_EQ(0, PlaceFromText(""));
+}
+
+TEST(StaffRowsTest, AtLeastSixRowsThenOnePerTeam) {
+    EXPECT_EQ(6, ARefereeRows(SheetOf(4, 4)));
+    EXPECT_EQ(6, ARefereeRows(SheetOf(6, 4)));
+    EXPECT_EQ(8, ARefereeRows(SheetOf(8, 4)));
+    EXPECT_EQ(10, ARefereeRows(SheetOf(15, 4)));  // damaged count
+}
+
+TEST(TeamLabelTest, NameAndColoursOrNothing) {
+    ScoreSheet s = SheetOf(2, 4);
+    s.sTeamName[0] = "Orsay";
+    s.sTeamColors[0] = "Bleu/Blanc";
+    s.sTeamColors[1] = "Rouge";
+    EXPECT_EQ("Orsay     (Bleu/Blanc)", TeamLabel(s, 0));
+    EXPECT_EQ("", TeamLabel(s, 1));
+}
+
+}  // namespace
+}  // namespace zav
