@@ -10,9 +10,10 @@ namespace zav {
 
 enum SetOperation { kSetDelete = 0, kSetCopy = 1, kSetMove = 2 };
 
-// Copies one file of at most 32000 bytes, replacing the target. Returns 0, or
-// 1 after its message (cannot open, too long, cannot create, write error);
-// nothing is written when the source cannot be read.
+// Copies one file of at most 32000 bytes (a sheet file of the program's own
+// layout up to the sheet reader's larger limit), replacing the target.
+// Returns 0, or 1 after its message (cannot open, too long, cannot create,
+// write error); nothing is written when the source cannot be read.
 int CopyFileA(const std::string& source, const std::string& target, int wxLanguage,
               MessageSink& messages);
 

@@ -4,6 +4,7 @@
 
 #include "sets/SetFile.h"
 #include "sets/SetManagement.h"
+#include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 #include "texts/Texts.h"
 
@@ -116,6 +117,45 @@ TEST(SetManagement, ACopyThatFailsHalfWayStopsThereAndKeepsTheSetFile) {
     ASSERT_EQ(missing.messages.size(), 1u);
     EXPECT_EQ(missing.messages[0].text,
               FormatText(Text(kLangEnglish, txt::kErrorCreating), dir.File("nowhere/ev_A.pscore")));
+}
+
+// Texts full of markup characters take a sheet the program wrote past 32000
+// bytes; it opens, so its set must move with it.
+TEST(SetManagement, OwnSheetsBeyond32000BytesMoveWithTheirSet) {
+    TempDir dir;
+    fs::create_directory(dir.File("ev"));
+    fs::create_directory(dir.File("target"));
+    ScoreSheet sheet;
+    sheet.iTeamsNr = kMaxTeams;
+    sheet.iScoreSet = 1;
+    for (int t = 0; t < kMaxTeams; ++t) {
+        sheet.sTeamName[t] = std::string(254, '&');
+        sheet.sTeamColors[t] = std::string(254, '<');
+        sheet.sColSupContent[t] = std::string(254, '>');
+    }
+    RecordingMessageSink messages;
+    ASSERT_EQ(SaveSheet(sheet, dir.File("ev/long.pscore"), kLangEnglish, messages), 0);
+    const std::string written = ReadFile(dir.File("ev/long.pscore"));
+    ASSERT_GT(written.size(), kMaxSheetFileBytes);
+    WriteFile(dir.File("ev/ev.mscore"), SetFileBytes({"long.pscore"}));
+
+    ASSERT_EQ(CopyOrMoveSet(kSetMove, dir.File("ev/ev.mscore"), dir.File("target"), kLangEnglish,
+                            messages),
+              0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(ReadFile(dir.File("target/long.pscore")), written);
+    EXPECT_EQ(FilesIn(dir.File("ev")), 0u);
+    ScoreSheet moved;
+    ASSERT_EQ(LoadSheet(moved, dir.File("target/long.pscore"), kLangEnglish, messages), 0);
+    EXPECT_EQ(moved.sTeamColors[9], sheet.sTeamColors[9]);
+
+    // The same length without the sheet file's first lines is no sheet of ours.
+    WriteFile(dir.File("foreign"), " " + written.substr(1));
+    EXPECT_EQ(CopyFileA(dir.File("foreign"), dir.File("copy"), kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(kLangEnglish, txt::kFileTooLong), static_cast<long>(written.size())));
+    EXPECT_FALSE(fs::exists(dir.File("copy")));
 }
 
 TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
