@@ -2,7 +2,8 @@
 
 namespace zav {
 
-PageStyle ReadPageStyle(const Settings& settings) {
+PageStyle ReadPageStyle(const Settings& settingsFile) {
+    const SettingsSnapshot settings(settingsFile);
     PageStyle style;
     style.headFont = settings.GetString(SettingKey::HeadFont);
     style.titleBkg = settings.GetString(SettingKey::TitleBkg);

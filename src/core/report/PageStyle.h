@@ -19,6 +19,7 @@ struct PageStyle {
     std::string logoName;
 };
 
+// One read of the settings file per call.
 PageStyle ReadPageStyle(const Settings& settings);
 
 // Emphasis colours fixed by the program: red for places, totals and blame

@@ -59,12 +59,15 @@ std::vector<std::string> ReadLines(const std::string& path, bool& exists) {
 
 }  // namespace
 
-std::optional<std::string> IniRead(const std::string& path, const std::string& section,
-                                   const std::string& key) {
+IniContent::IniContent(const std::string& path) {
     bool exists = false;
-    const auto lines = ReadLines(path, exists);
+    lines_ = ReadLines(path, exists);
+}
+
+std::optional<std::string> IniContent::Read(const std::string& section,
+                                            const std::string& key) const {
     bool inSection = false;
-    for (const auto& line : lines) {
+    for (const auto& line : lines_) {
         std::string name;
         if (SectionName(line, name)) {
             inSection = EqualNoCase(name, section);
@@ -77,6 +80,11 @@ std::optional<std::string> IniRead(const std::string& path, const std::string& s
         return value;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> IniRead(const std::string& path, const std::string& section,
+                                   const std::string& key) {
+    return IniContent(path).Read(section, key);
 }
 
 bool IniWrite(const std::string& path, const std::string& section, const std::string& key,

@@ -6,8 +6,20 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zav {
+
+// The file's lines as one read found them, for looking up several keys in
+// the same state of the file. An absent file has no keys.
+class IniContent {
+public:
+    explicit IniContent(const std::string& path);
+    std::optional<std::string> Read(const std::string& section, const std::string& key) const;
+
+private:
+    std::vector<std::string> lines_;
+};
 
 // The value of key in section, or nothing when the file, the section or the
 // key is absent. Values longer than 254 characters are cut.

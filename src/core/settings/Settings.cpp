@@ -29,6 +29,18 @@ KeyInfo Info(SettingKey key) {
     return {"General", ""};
 }
 
+// Leading decimal digits of a value; 0 when there are none.
+int LeadingNumber(const std::string& value) {
+    int result = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9') break;
+        const int digit = c - '0';
+        if (result > (2147483647 - digit) / 10) break;  // stop before overflow
+        result = result * 10 + digit;
+    }
+    return result;
+}
+
 }  // namespace
 
 const char* SectionOf(SettingKey key) { return Info(key).section; }
@@ -43,21 +55,17 @@ std::string Settings::GetString(SettingKey key) const {
     return IniRead(path_, SectionOf(key), NameOf(key)).value_or("");
 }
 
-int Settings::GetInt(SettingKey key) const {
-    const std::string value = GetString(key);
-    int result = 0;
-    for (char c : value) {
-        if (c < '0' || c > '9') break;
-        const int digit = c - '0';
-        if (result > (2147483647 - digit) / 10) break;  // stop before overflow
-        result = result * 10 + digit;
-    }
-    return result;
-}
+int Settings::GetInt(SettingKey key) const { return LeadingNumber(GetString(key)); }
 
 bool Settings::Set(SettingKey key, const std::string& value) const {
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
 }
+
+std::string SettingsSnapshot::GetString(SettingKey key) const {
+    return content_.Read(SectionOf(key), NameOf(key)).value_or("");
+}
+
+int SettingsSnapshot::GetInt(SettingKey key) const { return LeadingNumber(GetString(key)); }
 
 int Settings::LanguageBase() const { return LanguageFromCode(GetString(SettingKey::Language)); }
 

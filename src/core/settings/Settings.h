@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "settings/IniFile.h"
+
 namespace zav {
 
 enum class SettingKey {
@@ -47,6 +49,20 @@ public:
 
 private:
     std::string path_;
+};
+
+// The settings as one read of the file found them: a page build takes every
+// key it needs from the same state of the file, without opening it per key.
+class SettingsSnapshot {
+public:
+    explicit SettingsSnapshot(const Settings& settings) : content_(settings.Path()) {}
+
+    // As Settings::GetString and Settings::GetInt.
+    std::string GetString(SettingKey key) const;
+    int GetInt(SettingKey key) const;
+
+private:
+    IniContent content_;
 };
 
 }  // namespace zav
