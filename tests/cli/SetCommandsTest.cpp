@@ -20,7 +20,8 @@ const std::string kSif =
     "4711;1;NOM_EQU;CPM1 Minime 1;Club;Rider;Les \"Fous\"\r\n"
     "4711;2;NOM_EQU;COPE;Club;Rider;Open One\r\n"
     "4711;3;NOM_EQU;CPM2;Club;Rider;Mini Two\r\n"
-    "4711;4;NOM_EQU;CPM1 Minime 1;Club;Rider;\xC9" "curie";  // Windows-1252, no last line end
+    "4711;4;NOM_EQU;CPM1 Minime 1;Club;Rider;\xC9"
+    "curie";  // Windows-1252, no last line end
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -125,6 +126,83 @@ TEST(ImportSifCommand, GroupsNameCategoriesByFieldOrCode) {
                   .status,
               0);
     EXPECT_TRUE(fs::exists(other.File("x_Minime 1_Open Elite_Minime 2.pscore")));
+}
+
+// A code names every category with that code, unless it is itself the whole
+// field of a category: then it names that one only.
+TEST(ImportSifCommand, ACodeNamesEveryCategoryOfThatCodeAWholeFieldOnlyItself) {
+    TempDir dir;
+    WriteFile(dir.File("e.txt"),
+              "99;h\n"
+              "99;1;NOM_EQU;CPM2 Poney A;c;r;A1\n"
+              "99;2;NOM_EQU;CPM1;c;r;Plain\n"
+              "99;3;NOM_EQU;CPM2 Poney B;c;r;B1\n"
+              "99;4;NOM_EQU;CPM1 Minime 1;c;r;Long\n");
+    const auto r = RunCli({"import-sif", dir.File("e.txt"), dir.File("ev.mscore"), "--group",
+                           "CPM2", "--group", "CPM1", "--group", "CPM1 Minime 1"},
+                          dir.File("none.ini"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{"ev_Minime 2_Minime 2.pscore", "ev_Minime 1.pscore",
+                                        "ev_Minime 1_2.pscore"}));
+    const zav::ScoreSheet both = Load(dir.File("ev_Minime 2_Minime 2.pscore"));
+    ASSERT_EQ(both.iTeamsNr, 2);
+    EXPECT_EQ(both.sTeamName[1], "B1");
+    EXPECT_EQ(Load(dir.File("ev_Minime 1.pscore")).sTeamName[0], "Plain");
+    EXPECT_EQ(Load(dir.File("ev_Minime 1_2.pscore")).sTeamName[0], "Long");
+
+    // "CPM1" alone leaves "CPM1 Minime 1" on no sheet.
+    const auto missing = RunCli({"import-sif", dir.File("e.txt"), dir.File("x.mscore"), "--group",
+                                 "CPM2", "--group", "CPM1"},
+                                dir.File("none.ini"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("CPM1 Minime 1"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir.File("x.mscore")));
+}
+
+// Failures met while reading the file or writing the set: the program's
+// message in the chosen language, status 1, and no set file.
+TEST(ImportSifCommand, FailuresOfTheImportLeaveNoSetFile) {
+    TempDir dir;
+    std::string eleven = "5;h\n";
+    for (int t = 0; t < 11; ++t) eleven += "5;" + std::to_string(t) + ";NOM_EQU;COPE;c;r;T\n";
+    WriteFile(dir.File("eleven.txt"), eleven);
+    const auto full =
+        RunCli({"import-sif", dir.File("eleven.txt"), dir.File("ev.mscore"), "--lang", "IT"},
+               dir.File("none.ini"));
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, zav::FormatText(zav::FormatText(zav::Text(zav::kLangItalian, 330), 1L),
+                                        std::string("COPE")) +
+                            "\n");
+    EXPECT_FALSE(fs::exists(dir.File("ev.mscore")));
+
+    std::string many = "5;h\n";
+    for (int c = 0; c <= 50; ++c) many += "5;1;NOM_EQU;K" + std::to_string(c) + ";c;r;T\n";
+    WriteFile(dir.File("many.txt"), many);
+    const auto tooMany =
+        RunCli({"import-sif", dir.File("many.txt"), dir.File("ev.mscore"), "--lang", "EN"},
+               dir.File("none.ini"));
+    EXPECT_EQ(tooMany.status, 1);
+    EXPECT_EQ(tooMany.err,
+              zav::FormatText(zav::Text(zav::kLangEnglish, zav::txt::kTooManyCategories),
+                              dir.File("many.txt")) +
+                  "\n");
+
+    const auto noSif =
+        RunCli({"import-sif", dir.File("none.txt"), dir.File("ev.mscore")}, dir.File("none.ini"));
+    EXPECT_EQ(noSif.status, 1);
+    EXPECT_EQ(noSif.err, zav::FormatText(zav::Text(zav::kLangFrench, zav::txt::kErrorOpening),
+                                         dir.File("none.txt")) +
+                             "\n");  // no --lang and no settings: French
+
+    WriteFile(dir.File("e.txt"), kSif);
+    const std::string nowhere = dir.File("no-folder/ev.mscore");
+    const auto noFolder =
+        RunCli({"import-sif", dir.File("e.txt"), nowhere, "--lang", "EN"}, dir.File("none.ini"));
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_EQ(noFolder.err, "Error while creating file = " + nowhere + "\n");
+    // Nothing was written beside the three entries files.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
 }
 
 TEST(ImportSifCommand, RefusesBadAnswersAndWritesNothing) {

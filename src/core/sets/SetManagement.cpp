@@ -1,7 +1,8 @@
 #include "sets/SetManagement.h"
 
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -27,9 +28,10 @@ fs::path NormalFolder(const fs::path& folder) {
     return normal;
 }
 
-// Removes a file; a file already gone counts as removed.
+// Removes a file, never a folder (even an empty one named like a sheet); a
+// file already gone counts as removed.
 bool RemoveFile(const std::string& path) {
-    return std::remove(path.c_str()) == 0 || errno == ENOENT;
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 // Deletes the source (delete), or copies it (copy), or copies it and then

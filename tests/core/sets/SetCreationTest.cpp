@@ -155,6 +155,32 @@ TEST(SetCreation, GroupedCategoriesShareSheetsInFileOrder) {
     EXPECT_EQ(second.sTeamName[2], "");
 }
 
+// "CPM1" begins the grouping line of "CPM1 Minime 1": choosing that line must
+// not take "CPM1" off the sheet it is already on.
+TEST(SetCreation, GroupingMovesOnlyTheChosenCategories) {
+    TempDir dir;
+    const SifEntries entries =
+        Entries(SifText({{"CPM1", "Short"}, {"CPM1 Minime 1", "Long"}, {"CPM1", "Short 2"}}));
+    ASSERT_EQ(GroupChoiceLine(entries.wxCategory[1]).rfind(entries.wxCategory[0], 0), 0u);
+    SetPlan plan = EmptyGrouping(entries);
+    ASSERT_EQ(AddGroupedSheet(plan, {0}), 0);
+    ASSERT_EQ(AddGroupedSheet(plan, {1}), 0);
+    EXPECT_EQ(plan.iCategory, (std::vector<int>{1, 2}));
+
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    ASSERT_EQ(
+        CreateSet(entries, Options(), plan, dir.File("ev.mscore"), sheet, kLangEnglish, messages),
+        0);
+    // Both display as "Minime 1": the second sheet gets a name of its own.
+    const ScoreSheet first = Load(dir.File("ev_Minime 1.pscore"));
+    const ScoreSheet second = Load(dir.File("ev_Minime 1_2.pscore"));
+    EXPECT_EQ(first.iTeamsNr, 2);
+    EXPECT_EQ(first.sTeamName[1], "Short 2");
+    EXPECT_EQ(second.iTeamsNr, 1);
+    EXPECT_EQ(second.sTeamName[0], "Long");
+}
+
 TEST(SetCreation, StemsAreCutToEightyCharactersAndNeverRepeat) {
     std::vector<std::pair<std::string, std::string>> teams;
     for (const char* category : {"CPM1", "CPM2", "CPM3", "CAB1", "CAB2", "CABE", "CPC1"})

@@ -168,11 +168,11 @@ TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
     EXPECT_TRUE(fs::exists(set.folder + "/other.pscore"));
 
     // A sheet already gone is no failure; one that cannot be removed is named.
+    // A folder is never removed, even an empty one the set names.
     SampleSet again(dir.Path());
     fs::remove(again.folder + "/ev_A.pscore");
     fs::remove(again.folder + "/ev_B.pscore");
     fs::create_directory(again.folder + "/ev_B.pscore");
-    WriteFile(again.folder + "/ev_B.pscore/inside", "keeps the folder from being removed");
     RecordingMessageSink failure;
     EXPECT_EQ(TraiteSetSheet(kSetDelete, again.path, again.path, kLangEnglish, failure), 1);
     ASSERT_EQ(failure.messages.size(), 1u);
@@ -180,6 +180,7 @@ TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
               FormatText(Text(kLangEnglish, 344), again.folder + "/ev_B.pscore"));
     EXPECT_FALSE(fs::exists(again.path));
     EXPECT_FALSE(fs::exists(again.folder + "/ev_C.pscore"));
+    EXPECT_TRUE(fs::is_directory(again.folder + "/ev_B.pscore"));
 
     // An unreadable set file deletes nothing.
     WriteFile(dir.File("bad.mscore"), "<zavscore> no entries");
