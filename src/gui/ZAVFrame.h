@@ -130,6 +130,18 @@ public:
     // After a dialog ended with OK: changed state, page rebuilt, automatic save.
     void SheetChanged();
 
+    // --- Results, previous scores and withdrawal (FrameResults.cpp) ---
+    void OnGameResult(wxCommandEvent& event);
+    void OnTieBreak(wxCommandEvent& event);
+    void OnPreviousHeat(wxCommandEvent& event);
+    void OnPreviousChall(wxCommandEvent& event);
+    void OnDeleteOneTeam(wxCommandEvent& event);
+
+    // --- Add-on column and staff names (FrameExtras.cpp) ---
+    void OnColumnSup(wxCommandEvent& event);
+    void OnARefereeNames(wxCommandEvent& event);
+    void OnPlaceurNames(wxCommandEvent& event);
+
     // --- Views (FrameViews.cpp) ---
     void OnScoreSheet(wxCommandEvent& event);
     void OnStaffSheet(wxCommandEvent& event);

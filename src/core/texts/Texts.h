@@ -36,6 +36,7 @@ constexpr int kPm = 301;
 constexpr int kNight = 302;
 constexpr int kTooManyTeamsOnSheet = 330;
 constexpr int kNotSifFile = 333;
+constexpr int kWithdrawalTooLate = 342;
 constexpr int kTooManyCategories = 343;
 }  // namespace txt
 
