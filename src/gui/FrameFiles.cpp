@@ -6,23 +6,13 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 
+#include "ChooserFolder.h"
 #include "CommandIds.h"
 #include "GeneralDataDialog.h"
 #include "ZAVFrame.h"
 #include "sheetfile/SheetFile.h"
 
 using namespace zavgui;
-
-namespace {
-
-// A chooser's starting folder: the remembered place may be a folder or the
-// last file chosen.
-wxString StartFolder(const wxString& place) {
-    if (place.empty() || wxDirExists(place)) return place;
-    return wxFileName(place).GetPath();
-}
-
-}  // namespace
 
 int wxZAVFrame::SaveSheet(const wxString& path) {
     return zav::SaveSheet(sheet, ToCore(path), wxLanguage, messages_);
@@ -44,9 +34,7 @@ int wxZAVFrame::LoadSheet(const wxString& path) {
 // A changed sheet of a set goes back to its own file without a question; a
 // changed single sheet is offered a save. Nothing can cancel what follows.
 void wxZAVFrame::QuitTest() {
-    if (sheet.iScoreSet == 1 && iSheetState == kSheetChanged) {
-        if (SaveSheet(FromCore(sheet.wxsMultiFileOpen)) == 0) iSheetState = kSheetUnchanged;
-    }
+    SaveSetSheetSilently();
     if (iSheetState == kSheetChanged) {
         const int answer = wxMessageBox(Tx(zav::txt::kSaveBeforeExit), sAppli,
                                         wxYES_NO | wxICON_INFORMATION, this);
@@ -155,8 +143,10 @@ void wxZAVFrame::SaveAuto() {
 
 void wxZAVFrame::OpenStartupFile() {
     const wxString path = context_.startupFile;
-    // Sets named at start are opened by the set support; a sheet is read here.
-    if (path.Find(wxS(".mscore")) > 0) return;
+    if (path.Find(wxS(".mscore")) > 0) {
+        OpenSet(path);
+        return;
+    }
     if (LoadSheet(path) != 0) return;
     iSheetState = kSheetUnchanged;
     AdoptFile(path);

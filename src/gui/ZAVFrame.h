@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "GuiText.h"
 #include "WxMessageSink.h"
@@ -123,6 +124,35 @@ public:
     int SaveSheet(const wxString& path);
     int LoadSheet(const wxString& path);
 
+    // --- Score sheet sets (FrameSets.cpp, FrameSetTools.cpp) ---
+    void OnCreateSIFScoreSet(wxCommandEvent& event);
+    void OnOpenScoreSet(wxCommandEvent& event);
+    // The sheet chooser: saves a changed sheet to its own file, then shows
+    // the chosen one.
+    void OnComboBoxUpdate(wxCommandEvent& event);
+    void OnCopySIFScoreSet(wxCommandEvent& event);
+    void OnMoveSIFScoreSet(wxCommandEvent& event);
+    void OnDeleteSIFScoreSet(wxCommandEvent& event);
+    void OnHelpSIFScoreSet(wxCommandEvent& event);
+    // Reads a SIF file and creates a set from it through the dialogs, then
+    // opens the set. 0 when created and opened.
+    int LoadSIFFile(const wxString& path);
+    // Reads the set file, fills the chooser and shows the first sheet; 0, or
+    // 1 with nothing changed.
+    int LoadSetSheet(const wxString& path);
+    // LoadSetSheet and, on success, the set becomes the open file; on
+    // failure nothing is open.
+    int OpenSet(const wxString& path);
+    // Copy, move or delete of a whole set chosen by the user; 0 when done.
+    int CommonOpenSIF(int code);
+    // A changed sheet of a set goes to its own file without a question; 1
+    // when that save failed.
+    int SaveSetSheetSilently();
+    // No sheet and no set open: empty page and chooser, plain title.
+    void CloseSheetAndSet();
+    // The chooser lists `names` (sorted by the control) and shows `shown`.
+    void FillSheetChooser(const std::vector<std::string>& names, const std::string& shown);
+
     // --- Data entry (FrameInput.cpp) ---
     void OnGeneralData(wxCommandEvent& event);
     void OnTeamsData(wxCommandEvent& event);
@@ -202,6 +232,7 @@ private:
     int SaveToChosenFile(int captionOffset, const wxString& folder, const wxString& fileName);
     // The sheet now belongs to this file: identity fields and title.
     void AdoptFile(const wxString& path);
+    void AdoptSet(const wxString& path);
     bool RequireSheet();
     void Inform(const wxString& text);
     wxString PrintBaseFolder() const;
