@@ -1,0 +1,84 @@
+// A main window as the program builds it, with a settings file of its own in
+// a temporary folder, the build's program folder and a restart that is
+// recorded instead of run.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/html/htmlwin.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "CommandIds.h"
+#include "ZAVFrame.h"
+#include "gui/GuiTesting.h"
+#include "support/TempDir.h"
+
+// Tests name the commands as the frame does.
+using namespace zavgui;
+
+class FrameFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* old = std::getenv("ZAVSCORE_INI")) savedIni_ = old;
+        setenv("ZAVSCORE_INI", SettingsFile().c_str(), 1);
+    }
+
+    void TearDown() override {
+        CloseFrame();
+        if (savedIni_.empty())
+            unsetenv("ZAVSCORE_INI");
+        else
+            setenv("ZAVSCORE_INI", savedIni_.c_str(), 1);
+    }
+
+    std::string SettingsFile() const { return temp.File("ZAVscore.ini"); }
+
+    // The window as it is after start-up, with `startupFile` named on the
+    // command line (absolute, as the application passes it).
+    wxZAVFrame& OpenFrame(const wxString& startupFile = wxString()) {
+        CloseFrame();
+        FrameContext context;
+        context.programDir = wxS(ZAV_PROGRAM_DIR);
+        context.startupFile = startupFile;
+        context.restartProgram = [this] {
+            ++restarts;
+            return true;
+        };
+        frame = new wxZAVFrame(context);
+        frame->Show();
+        return *frame;
+    }
+
+    // Destroys the window without its closing questions.
+    void CloseFrame() {
+        if (!frame) return;
+        frame->iSheetState = kNoSheet;
+        frame->Destroy();
+        frame = nullptr;
+        wxTheApp->ProcessIdle();
+    }
+
+    // Runs a command as a menu choice or a toolbar click does.
+    void Run(int commandId) {
+        wxCommandEvent event(wxEVT_MENU, commandId);
+        event.SetEventObject(frame);
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    // Lets GTK handle what is queued (file choosers fill in their path then).
+    static void Yield(int times = 5) {
+        for (int i = 0; i < times; ++i) wxTheApp->Yield(true);
+    }
+
+    // The page the window shows, as text.
+    std::string ShownText() const { return frame->pHtmlWindow->ToText().utf8_str().data(); }
+
+    zavtest::TempDir temp;
+    wxZAVFrame* frame = nullptr;
+    int restarts = 0;
+
+private:
+    std::string savedIni_;
+};

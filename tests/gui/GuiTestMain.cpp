@@ -1,0 +1,52 @@
+// The window tests run GoogleTest inside a real wx application under a
+// virtual display. A dialog shown outside any wxTEST_DIALOG is a failure and
+// is cancelled; wx assertions are failures too.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/init.h>
+#include <wx/log.h>
+#include <wx/modalhook.h>
+
+#include "gui/GuiTesting.h"
+
+namespace {
+
+class UnexpectedDialogGuard : public wxModalDialogHook {
+protected:
+    int Enter(wxDialog* dialog) override {
+        wxString what = dialog->GetTitle();
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) what = box->GetMessage();
+        ADD_FAILURE() << "Unexpected dialog: " << what.utf8_str().data();
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+void AssertAsFailure(const wxString& file, int line, const wxString& func, const wxString& cond,
+                     const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_str().data(), line)
+        << "wx assertion in " << func.utf8_str().data() << ": " << cond.utf8_str().data() << " "
+        << msg.utf8_str().data();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) {
+        fprintf(stderr, "No display: run the window tests under xvfb-run.\n");
+        return 2;
+    }
+    wxTheApp->CallOnInit();
+    wxSetAssertHandler(AssertAsFailure);
+    // Errors logged by wx go to the test output, not to a message box.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    UnexpectedDialogGuard guard;
+    guard.Register();
+    const int result = RUN_ALL_TESTS();
+    guard.Unregister();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

@@ -1,0 +1,55 @@
+// Modal dialogs under test: every dialog the code under test shows must be
+// expected by a wxTEST_DIALOG; one that is not becomes a test failure and is
+// cancelled, instead of blocking the run on a window nobody will close.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/string.h>
+
+class wxDialog;
+
+class GuiTestModalHook;
+#define wxTEST_DIALOG_HOOK_CLASS GuiTestModalHook
+#include <wx/testing.h>
+
+class GuiTestModalHook : public wxTestingModalHook {
+public:
+    GuiTestModalHook(const char* file = nullptr, int line = 0, const char* func = nullptr)
+        : wxTestingModalHook(file, line, func), file_(file ? file : "?"), line_(line) {}
+
+protected:
+    int Enter(wxDialog* dialog) override {
+        const int answer = wxTestingModalHook::Enter(dialog);
+        return answer == wxID_NONE ? wxID_CANCEL : answer;
+    }
+    void ReportFailure(const wxString& message) override {
+        ADD_FAILURE_AT(file_, line_) << message.utf8_str().data();
+    }
+
+private:
+    const char* file_;
+    int line_;
+};
+
+// A message box answered with `answer`; its text is kept in `*seen` so that
+// the test can check what the user was told.
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+public:
+    explicit ExpectMessage(int answer, wxString* seen = nullptr) : answer_(answer), seen_(seen) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        if (seen_) *seen_ = dialog->GetMessage();
+        return answer_;
+    }
+
+private:
+    int answer_;
+    wxString* seen_;
+};
+
+// The text of a wxMessageBox the code under test shows; answers with
+// `answer` (wxID_OK, wxID_YES, wxID_NO).
+#define EXPECT_MESSAGE(answer, seen) ExpectMessage(answer, seen).Describe(wxS("message box"))
