@@ -46,24 +46,23 @@ std::string SubTitle(const std::string& competNr, const SifEntries& entries,
     return text;
 }
 
-// Fills the sheet's team rows; 1 after the message when they overflow.
-int SelectTeams(const SifEntries& entries, const SetPlan& plan, int sheetNumber, ScoreSheet& sheet,
-                int wxLanguage, MessageSink& messages) {
-    sheet.iTeamsNr = 0;
+// The teams of sheet s in file order, categories mixed; 1 after the message
+// naming the category of the eleventh when they do not fit on one sheet.
+int TeamsOfSheet(const SifEntries& entries, const SetPlan& plan, int sheetNumber,
+                 std::vector<const SifTeam*>& teams, int wxLanguage, MessageSink& messages) {
+    teams.clear();
     for (const SifTeam& team : entries.teams) {
         if (team.categoryIndex >= plan.iCategory.size() ||
             plan.iCategory[team.categoryIndex] != sheetNumber)
             continue;
-        if (sheet.iTeamsNr == kMaxTeams) {
+        if (teams.size() == static_cast<std::size_t>(kMaxTeams)) {
             const std::string pattern =
                 FormatText(Text(wxLanguage, txt::kTooManyTeamsOnSheet), long{sheetNumber});
             messages.ShowMessage(FormatText(pattern, std::string(CategoryCode(team.category))),
                                  MessageIcon::Error);
             return 1;
         }
-        sheet.sTeamName[sheet.iTeamsNr] = team.name;
-        if (!plan.bOnePerCat) sheet.sColSupContent[sheet.iTeamsNr] = CategoryFull(team.category);
-        ++sheet.iTeamsNr;
+        teams.push_back(&team);
     }
     return 0;
 }
@@ -151,7 +150,13 @@ int CreateScoreFile(const std::string& path, const SifEntries& entries, const Se
     }
     sheet.sColSupTitle = plan.bOnePerCat ? std::string() : Text(wxLanguage, settxt::kCategory);
     sheet.sSubTitle = SubTitle(entries.wxCompetNr, entries, CategoriesOfSheet(plan, sheetNumber));
-    if (SelectTeams(entries, plan, sheetNumber, sheet, wxLanguage, messages) != 0) return 1;
+    std::vector<const SifTeam*> teams;
+    if (TeamsOfSheet(entries, plan, sheetNumber, teams, wxLanguage, messages) != 0) return 1;
+    sheet.iTeamsNr = static_cast<int>(teams.size());
+    for (std::size_t t = 0; t < teams.size(); ++t) {
+        sheet.sTeamName[t] = teams[t]->name;
+        if (!plan.bOnePerCat) sheet.sColSupContent[t] = CategoryFull(teams[t]->category);
+    }
     sheet.iScoring = sheet.iTeamsNr + (sheet.iEliminationRule == 1 ? 1 : 0);
     return SaveSheet(sheet, path, wxLanguage, messages);
 }
@@ -159,6 +164,12 @@ int CreateScoreFile(const std::string& path, const SifEntries& entries, const Se
 int CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
               const std::string& setPath, ScoreSheet& sheet, int wxLanguage,
               MessageSink& messages) {
+    // A sheet that cannot hold its teams is found before anything is written,
+    // so that a refused import leaves the folder as it was.
+    std::vector<const SifTeam*> teams;
+    for (int s = 1; s <= plan.iFeuilleCat; ++s)
+        if (TeamsOfSheet(entries, plan, s, teams, wxLanguage, messages) != 0) return 1;
+
     SetDataToZero(sheet);
     sheet.sTitle = options.sTitle;
     sheet.sDate = options.sDate;

@@ -70,10 +70,10 @@ int CreateScoreFile(const std::string& path, const SifEntries& entries, const Se
                     int sheetIndex, ScoreSheet& sheet, int wxLanguage, MessageSink& messages);
 
 // Resets `sheet`, writes every sheet file beside `setPath` and the set file at
-// `setPath`. Returns 0, or 1 after a message. On failure no set file is left
-// (the sheet files already written stay); a set file is only ever complete or
-// lists only sheets that were written. Every sheet file carries `setPath` as
-// its set marker.
+// `setPath`. Returns 0, or 1 after a message. A sheet with more than 10 teams
+// is refused before anything is written. On a later failure no set file is
+// left (the sheet files already written stay); a set file is only ever
+// complete. Every sheet file carries `setPath` as its set marker.
 int CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
               const std::string& setPath, ScoreSheet& sheet, int wxLanguage, MessageSink& messages);
 

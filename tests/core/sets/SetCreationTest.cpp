@@ -225,7 +225,7 @@ TEST(SetCreation, StemsAreCutToEightyCharactersAndNeverRepeat) {
               std::string::npos);
 }
 
-TEST(SetCreation, ElevenTeamsOnASheetStopTheSetAndLeaveNoSetFile) {
+TEST(SetCreation, ElevenTeamsOnASheetStopTheSetBeforeAnythingIsWritten) {
     std::vector<std::pair<std::string, std::string>> teams;
     for (int i = 0; i < 4; ++i) teams.push_back({"CPM1", "M" + std::to_string(i)});
     for (int i = 0; i < 6; ++i) teams.push_back({"CPM2 Minime", "N" + std::to_string(i)});
@@ -234,8 +234,9 @@ TEST(SetCreation, ElevenTeamsOnASheetStopTheSetAndLeaveNoSetFile) {
     const SifEntries entries = Entries(SifText(teams));
 
     TempDir dir;
+    zavtest::WriteFile(dir.File("ev.mscore"), "an older set of that name");
     SetPlan ten = EmptyGrouping(entries);
-    ASSERT_EQ(AddGroupedSheet(ten, {2}), 0);     // COPE first, so one sheet is written
+    ASSERT_EQ(AddGroupedSheet(ten, {2}), 0);     // COPE first, a sheet that fits
     ASSERT_EQ(AddGroupedSheet(ten, {0, 1}), 0);  // then 11 Minime teams
     ScoreSheet sheet;
     RecordingMessageSink messages;
@@ -245,8 +246,7 @@ TEST(SetCreation, ElevenTeamsOnASheetStopTheSetAndLeaveNoSetFile) {
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               "On score sheet 2, the maximum number of teams is reached with category CPM2.");
-    EXPECT_FALSE(fs::exists(dir.File("ev.mscore")));
-    EXPECT_TRUE(fs::exists(dir.File("ev_Open Elite.pscore")));  // the sheet before stays
+    EXPECT_EQ(ReadFile(dir.File("ev.mscore")), "an older set of that name");
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
 
     // Exactly ten teams fit.
