@@ -1,5 +1,6 @@
 #include "ZAVApp.h"
 
+#include <wx/cmdline.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
@@ -19,25 +20,37 @@ bool ExitWhenShown() {
 
 }  // namespace
 
+wxString StartupFilePath(const wxString& argument, const wxString& userFolder) {
+    if (argument.empty()) return wxString();
+    wxFileName file(argument);
+    file.MakeAbsolute(userFolder);
+    return file.GetFullPath();
+}
+
+void wxZAVApp::OnInitCmdLine(wxCmdLineParser& parser) {
+    wxApp::OnInitCmdLine(parser);
+    parser.AddParam(wxS("file"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+bool wxZAVApp::OnCmdLineParsed(wxCmdLineParser& parser) {
+    if (parser.GetParamCount() == 1) startupArgument_ = parser.GetParam(0);
+    return wxApp::OnCmdLineParsed(parser);
+}
+
 bool wxZAVApp::OnInit() {
+    // The toolkit's own command-line processing; the program starts whatever
+    // it reports (more than one file named: none is opened).
+    wxApp::OnInit();
+
     FrameContext context;
-    if (argc == 2) {
-        // Made absolute before the current folder changes, so that a path
-        // relative to where the user started the program still names the file.
-        wxFileName file(argv[1]);
-        file.MakeAbsolute();
-        context.startupFile = file.GetFullPath();
-        argc = 1;
-    }
+    // Made absolute before the current folder changes, so that a path
+    // relative to where the user started the program still names the file.
+    context.startupFile = StartupFilePath(startupArgument_, wxGetCwd());
 
     const wxString executable = wxStandardPaths::Get().GetExecutablePath();
     context.programDir = wxFileName(executable).GetPath();
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return wxExecute(executable, wxEXEC_ASYNC) != 0; };
-
-    // The toolkit's own command-line processing; the program starts whatever
-    // it reports.
-    wxApp::OnInit();
 
     auto* frame = new wxZAVFrame(context);
     frame->Move(0, 0);

@@ -4,8 +4,19 @@
 
 #include <wx/app.h>
 
+class wxCmdLineParser;
+
 class wxZAVApp : public wxApp {
 public:
     bool OnInit() override;
+    // One optional parameter: a sheet or set file to open at start.
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+
+private:
+    wxString startupArgument_;
 };
 
+// The file named at start as an absolute path, resolved against the folder
+// the user started the program from; empty when none was named.
+wxString StartupFilePath(const wxString& argument, const wxString& userFolder);
