@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <set>
 #include <system_error>
 #include <vector>
 
@@ -83,8 +84,13 @@ int TraiteSetSheet(SetOperation code, const std::string& setPath, const std::str
         TestCibleExist(PathInFolder(targetFolder, setFileName), wxLanguage, messages) == 0)
         return 1;
 
+    // Each file once: sets made by earlier versions list a sheet twice when two
+    // categories share a display name, and a move must not look for a sheet it
+    // has already taken away. The set file itself is handled last.
+    std::set<std::string> handled = {setFileName};
     std::vector<std::string> notDeleted;
     for (const std::string& name : names) {
+        if (!handled.insert(name).second) continue;
         if (!Handle(code, SiblingPath(setPath, name), PathInFolder(targetFolder, name), notDeleted,
                     wxLanguage, messages))
             return 1;

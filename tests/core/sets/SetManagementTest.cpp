@@ -119,6 +119,26 @@ TEST(SetManagement, ACopyThatFailsHalfWayStopsThereAndKeepsTheSetFile) {
               FormatText(Text(kLangEnglish, txt::kErrorCreating), dir.File("nowhere/ev_A.pscore")));
 }
 
+// Earlier versions named two categories with the same display name alike,
+// so their sets may list a sheet twice.
+TEST(SetManagement, AFileListedTwiceIsMovedOnce) {
+    TempDir dir;
+    fs::create_directory(dir.File("ev"));
+    fs::create_directory(dir.File("target"));
+    WriteFile(dir.File("ev/ev.mscore"),
+              SetFileBytes({"ev_Minime 1.pscore", "ev_Open.pscore", "ev_Minime 1.pscore"}));
+    WriteFile(dir.File("ev/ev_Minime 1.pscore"), "minime");
+    WriteFile(dir.File("ev/ev_Open.pscore"), "open");
+    RecordingMessageSink messages;
+    ASSERT_EQ(CopyOrMoveSet(kSetMove, dir.File("ev/ev.mscore"), dir.File("target"), kLangEnglish,
+                            messages),
+              0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(FilesIn(dir.File("ev")), 0u);
+    EXPECT_EQ(FilesIn(dir.File("target")), 3u);
+    EXPECT_EQ(ReadFile(dir.File("target/ev_Minime 1.pscore")), "minime");
+}
+
 // Texts full of markup characters take a sheet the program wrote past 32000
 // bytes; it opens, so its set must move with it.
 TEST(SetManagement, OwnSheetsBeyond32000BytesMoveWithTheirSet) {
