@@ -1,0 +1,127 @@
+// The data-entry dialogs under test: a user played by a function, and a
+// window holding a heat of a chosen size, ready for the commands that change
+// it.
+#pragma once
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/display.h>
+
+#include <functional>
+#include <string>
+
+#include "gui/FrameFixture.h"
+#include "gui/GuiTesting.h"
+#include "report/PageStyle.h"
+#include "report/ScoreSheetPage.h"
+#include "settings/Settings.h"
+#include "sheetfile/SheetFile.h"
+#include "texts/Messages.h"
+
+// A modal dialog answered by `user`, which sets the controls and returns the
+// button pressed; PressOk does what wx does when OK is clicked.
+template <class Dialog>
+class Play : public wxExpectModalBase<Dialog, Play<Dialog>> {
+public:
+    explicit Play(std::function<int(Dialog&)> user) : user_(std::move(user)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override { return user_(*dialog); }
+
+private:
+    std::function<int(Dialog&)> user_;
+};
+
+template <class Dialog>
+int PressOk(Dialog& dialog) {
+    EXPECT_TRUE(dialog.Validate());
+    EXPECT_TRUE(dialog.TransferDataFromWindow());
+    return wxID_OK;
+}
+
+// The entries of a list, one string.
+inline std::string Entries(const wxChoice* list) {
+    std::string all;
+    for (const wxString& entry : list->GetStrings())
+        all += entry.utf8_str().data() + std::string("|");
+    return all;
+}
+
+inline std::string Shown(const wxChoice* list) {
+    return list->GetStringSelection().utf8_str().data();
+}
+
+// A choice made as the user makes it: the list changes and tells the dialog.
+inline void Choose(wxChoice* list, int index) {
+    list->SetSelection(index);
+    wxCommandEvent chosen(wxEVT_CHOICE, list->GetId());
+    chosen.SetEventObject(list);
+    chosen.SetInt(index);
+    list->GetEventHandler()->ProcessEvent(chosen);
+}
+
+class DialogFixture : public FrameFixture {
+protected:
+    // A heat of `teams` teams "Team A".. with colours "colour A".., and
+    // `games` games "Game 1".., no result.
+    static zav::ScoreSheet Heat(int teams, int games) {
+        zav::ScoreSheet s;
+        s.sTitle = "Heat";
+        s.iTeamsNr = teams;
+        s.iGamesNr = games;
+        s.iScoring = teams;
+        for (int t = 0; t < teams; ++t) {
+            s.sTeamName[t] = std::string("Team ") + char('A' + t);
+            s.sTeamColors[t] = std::string("colour ") + char('A' + t);
+        }
+        for (int g = 0; g < games; ++g) s.sGame[g] = "Game " + std::to_string(g + 1);
+        return s;
+    }
+
+    // The window in `language` ("FR", "EN", "IT", "GE") with `s` open from
+    // heat.score, unchanged, automatic save on.
+    wxZAVFrame& OpenWith(const zav::ScoreSheet& s, const char* language = "EN") {
+        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language);
+        wxZAVFrame& window = OpenFrame();
+        window.sheet = s;
+        window.sheet.wxsFullFileName = SheetPath();
+        window.iSheetState = kSheetUnchanged;
+        window.iSaveAuto = 1;
+        window.wxsHtmlPage.clear();
+        return window;
+    }
+
+    std::string SheetPath() const { return temp.File("heat.score"); }
+
+    // What the file written by the automatic save holds.
+    zav::ScoreSheet Saved() const {
+        zav::ScoreSheet s;
+        zav::RecordingMessageSink messages;
+        EXPECT_EQ(0, zav::LoadSheet(s, SheetPath(), zav::kLangEnglish, messages));
+        return s;
+    }
+
+    // The change convention: changed state, the page of the sheet as it now
+    // is, written to its file.
+    void ExpectChangeApplied() {
+        EXPECT_EQ(kSheetChanged, frame->iSheetState);
+        zav::ScoreSheet copy = frame->sheet;
+        EXPECT_EQ(zav::PrepareHtml(copy, frame->view, zav::OutputTarget::WindowOrPrinter, true,
+                                   frame->wxLanguage, zav::ReadPageStyle(frame->AppSettings())),
+                  frame->wxsHtmlPage);
+        EXPECT_TRUE(wxFileExists(wxString::FromUTF8(SheetPath())));
+    }
+
+    void ExpectNothingApplied() {
+        EXPECT_EQ(kSheetUnchanged, frame->iSheetState);
+        EXPECT_TRUE(frame->wxsHtmlPage.empty());
+        EXPECT_FALSE(wxFileExists(wxString::FromUTF8(SheetPath())));
+    }
+
+    // The dialog fits the smallest screen the program is used on.
+    static void ExpectFitsSmallScreen(const wxTopLevelWindow& dialog) {
+        const wxSize size = dialog.GetSize();
+        EXPECT_LE(size.x, 1024) << dialog.GetTitle().utf8_str().data();
+        EXPECT_LE(size.y, 768 - 40) << dialog.GetTitle().utf8_str().data();  // room for a panel
+    }
+};

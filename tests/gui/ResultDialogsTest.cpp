@@ -1,0 +1,202 @@
+// The Game result and Tie-break dialogs and their commands.
+#include <wx/checkbox.h>
+#include <wx/stattext.h>
+
+#include <vector>
+
+#include "GameResultDialog.h"
+#include "TieBreakDialog.h"
+#include "gui/DialogTesting.h"
+
+namespace {
+
+using Results = std::vector<std::string>;
+
+class GameResultTest : public DialogFixture {
+protected:
+    // Opens the dialog through the command, notes what each team's list
+    // shows, and leaves it with `answer` after `edit`.
+    Results RunGameResult(const std::function<void(GameResultDialog&)>& edit, bool ok = true) {
+        Results shown;
+        const auto user = [&](GameResultDialog& d) {
+            for (wxChoice* list : d.results) shown.push_back(Shown(list));
+            edit(d);
+            return ok ? PressOk(d) : static_cast<int>(wxID_CANCEL);
+        };
+        wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>(user));
+        return shown;
+    }
+};
+
+TEST_F(GameResultTest, NeverEnteredGameOpensOnFirstPlaceAndOkSharesIt) {
+    wxZAVFrame& w = OpenWith(Heat(4, 6));
+    std::string entries, game, name, label;
+    const Results shown = RunGameResult([&](GameResultDialog& d) {
+        entries = Entries(d.results[0]);
+        game = Shown(d.game);
+        name = d.gameName->GetLabel().utf8_str().data();
+        label = d.labels[2]->GetLabel().utf8_str().data();
+    });
+    EXPECT_EQ("1|2|3|4|Elimination (0 point)|Abandon (lowest points)|Definitive abandon (0 point)|",
+              entries);
+    EXPECT_EQ("1", game);
+    EXPECT_EQ("Game 1", name);
+    EXPECT_EQ("Team C     (colour C)", label);
+    EXPECT_EQ(Results(4, "1"), shown);
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(1, w.sheet.iGamePlace[t][0]);
+    EXPECT_EQ(1, w.sheet.iGamesRunning);
+    ExpectChangeApplied();
+    EXPECT_EQ(1, Saved().iGamePlace[3][0]);
+}
+
+TEST_F(GameResultTest, OkStoresPlacesOutcomesAndBlamesOfTheShownGame) {
+    zav::ScoreSheet s = Heat(4, 6);
+    s.iGamesRunning = 1;
+    s.iGamePlace[0][0] = 3;
+    wxZAVFrame& w = OpenWith(s);
+    RunGameResult([](GameResultDialog& d) {
+        EXPECT_EQ("2", Shown(d.game));
+        d.results[0]->SetSelection(1);
+        d.results[1]->SetSelection(5);  // abandon
+        d.results[2]->SetSelection(4);  // elimination
+        d.results[3]->SetSelection(6);  // definitive abandon
+        d.blames[0]->SetValue(true);
+    });
+    const int expected[] = {2, zav::kAbandon, zav::kElimination, zav::kDefinitiveAbandon};
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.sheet.iGamePlace[t][1]) << t;
+    EXPECT_EQ(1, w.sheet.iAvertissement[0][1]);
+    EXPECT_EQ(0, w.sheet.iAvertissement[1][1]);
+    EXPECT_EQ(3, w.sheet.iGamePlace[0][0]);  // other games untouched
+    EXPECT_EQ(2, w.sheet.iGamesRunning);
+    ExpectChangeApplied();
+    const zav::ScoreSheet saved = Saved();
+    EXPECT_EQ(zav::kAbandon, saved.iGamePlace[1][1]);
+    EXPECT_EQ(1, saved.iAvertissement[0][1]);
+}
+
+TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
+    zav::ScoreSheet s = Heat(3, 4);
+    s.iEliminationRule = 1;
+    s.iGamePlace[0][0] = 2;
+    s.iGamePlace[1][0] = zav::kElimination;
+    s.iGamePlace[2][0] = zav::kDefinitiveAbandon;
+    s.iAvertissement[2][0] = 1;
+    wxZAVFrame& w = OpenWith(s, "FR");
+    bool blame = false;
+    const Results shown = RunGameResult(
+        [&](GameResultDialog& d) {
+            blame = d.blames[2]->GetValue();
+            d.results[0]->SetSelection(0);
+            d.blames[2]->SetValue(false);
+        },
+        false);
+    EXPECT_EQ((Results{"2", "\xC3\x89limination (1 point)",
+                       "Abandon d\xC3\xA9"
+                       "finitif (0 point)"}),
+              shown);
+    EXPECT_TRUE(blame);
+    EXPECT_EQ(2, w.sheet.iGamePlace[0][0]);
+    EXPECT_EQ(1, w.sheet.iAvertissement[2][0]);
+    EXPECT_EQ(0, w.sheet.iGamesRunning);
+    ExpectNothingApplied();
+}
+
+TEST_F(GameResultTest, CorrectingAnEarlierGameKeepsTheNextProposal) {
+    zav::ScoreSheet s = Heat(3, 4);
+    s.iGamesRunning = 2;
+    s.iGamePlace[0][0] = 3;
+    s.iGamePlace[1][0] = 1;
+    s.iGamePlace[2][0] = zav::kAbandon;
+    s.iAvertissement[1][0] = 1;
+    wxZAVFrame& w = OpenWith(s);
+    std::string name;
+    Results afterChoice;
+    bool blame = false;
+    RunGameResult([&](GameResultDialog& d) {
+        Choose(d.game, 0);
+        name = d.gameName->GetLabel().utf8_str().data();
+        for (wxChoice* list : d.results) afterChoice.push_back(Shown(list));
+        blame = d.blames[1]->GetValue();
+        d.results[0]->SetSelection(1);
+    });
+    EXPECT_EQ("Game 1", name);
+    EXPECT_EQ((Results{"3", "1", "Abandon (lowest points)"}), afterChoice);
+    EXPECT_TRUE(blame);
+    EXPECT_EQ(2, w.sheet.iGamePlace[0][0]);
+    EXPECT_EQ(2, w.sheet.iGamesRunning);
+}
+
+TEST_F(GameResultTest, AfterTheLastGameTheLastGameIsProposedAgain) {
+    zav::ScoreSheet s = Heat(2, 4);
+    s.iGamesRunning = 3;
+    wxZAVFrame& w = OpenWith(s);
+    std::string first, second;
+    RunGameResult([&](GameResultDialog& d) { first = Shown(d.game); });
+    EXPECT_EQ(4, w.sheet.iGamesRunning);
+    RunGameResult([&](GameResultDialog& d) { second = Shown(d.game); });
+    EXPECT_EQ("4", first);
+    EXPECT_EQ("4", second);
+    EXPECT_EQ(4, w.sheet.iGamesRunning);
+}
+
+class TieBreakTest : public DialogFixture {};
+
+// Heat positions 1, 2, 2, 4 from one game.
+zav::ScoreSheet TwoLevelTeams() {
+    zav::ScoreSheet s = [] {
+        zav::ScoreSheet h;
+        h.iTeamsNr = 4;
+        h.iGamesNr = 4;
+        h.iScoring = 4;
+        for (int t = 0; t < 4; ++t) h.sTeamName[t] = std::string("Team ") + char('A' + t);
+        return h;
+    }();
+    const int places[] = {1, 2, 2, 4};
+    for (int t = 0; t < 4; ++t) s.iGamePlace[t][0] = places[t];
+    s.iGamesRunning = 4;
+    return s;
+}
+
+TEST_F(TieBreakTest, OnlyLevelTeamsChooseAndOkStoresEveryPosition) {
+    wxZAVFrame& w = OpenWith(TwoLevelTeams());
+    std::vector<bool> enabled;
+    Results entries, shown;
+    const auto user = [&](TieBreakDialog& d) {
+        for (wxChoice* list : d.positions) {
+            enabled.push_back(list->IsEnabled());
+            entries.push_back(Entries(list));
+            shown.push_back(Shown(list));
+        }
+        d.positions[1]->SetSelection(1);
+        return PressOk(d);
+    };
+    wxTEST_DIALOG(Run(ID_TIE_BREAK), Play<TieBreakDialog>(user));
+    EXPECT_EQ((std::vector<bool>{false, true, true, false}), enabled);
+    EXPECT_EQ((Results{"1|2|3|4|", "2|3|", "2|3|", "1|2|3|4|"}), entries);
+    EXPECT_EQ((Results{"1", "2", "2", "4"}), shown);
+    const int expected[] = {1, 3, 2, 4};
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.sheet.iTieBreakPlace[t]) << t;
+    EXPECT_EQ(5, w.sheet.iGamesRunning);
+    ExpectChangeApplied();
+    EXPECT_EQ(3, Saved().iTieBreakPlace[1]);
+}
+
+TEST_F(TieBreakTest, StoredChoiceIsShownAndCancelKeepsIt) {
+    zav::ScoreSheet s = TwoLevelTeams();
+    s.iTieBreakPlace[2] = 3;
+    wxZAVFrame& w = OpenWith(s);
+    std::string shown;
+    const auto user = [&](TieBreakDialog& d) {
+        shown = Shown(d.positions[2]);
+        d.positions[2]->SetSelection(0);
+        return static_cast<int>(wxID_CANCEL);
+    };
+    wxTEST_DIALOG(Run(ID_TIE_BREAK), Play<TieBreakDialog>(user));
+    EXPECT_EQ("3", shown);
+    EXPECT_EQ(3, w.sheet.iTieBreakPlace[2]);
+    EXPECT_EQ(0, w.sheet.iTieBreakPlace[0]);
+    EXPECT_EQ(4, w.sheet.iGamesRunning);
+    ExpectNothingApplied();
+}
+
+}  // namespace
