@@ -44,7 +44,7 @@ public:
     void ShowMessage(const std::string& text, zav::MessageIcon) override {
         std::cerr << text << '\n';
     }
-    bool AskYesNo(const std::string& text) override {
+    bool AskYesNo(const std::string& text, zav::MessageIcon) override {
         std::cerr << text << '\n';
         return answer_;
     }

@@ -12,7 +12,7 @@ class WxMessageSink : public zav::MessageSink {
 public:
     explicit WxMessageSink(wxWindow* parent) : parent_(parent) {}
     void ShowMessage(const std::string& text, zav::MessageIcon icon) override;
-    bool AskYesNo(const std::string& text) override;
+    bool AskYesNo(const std::string& text, zav::MessageIcon icon) override;
 
 private:
     wxWindow* parent_;

@@ -64,7 +64,7 @@ int CopyFileA(const std::string& source, const std::string& target, int wxLangua
 int TestCibleExist(const std::string& path, int wxLanguage, MessageSink& messages) {
     std::error_code error;
     if (!fs::exists(path, error)) return 1;
-    return messages.AskYesNo(Text(wxLanguage, settxt::kSetExists)) ? 1 : 0;
+    return messages.AskYesNo(Text(wxLanguage, settxt::kSetExists), MessageIcon::Error) ? 1 : 0;
 }
 
 bool IsSameFolder(const std::string& a, const std::string& b) {

@@ -14,8 +14,9 @@ public:
     virtual ~MessageSink() = default;
     // A message box with an OK button; text already in the interface language.
     virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool AskYesNo(const std::string& text) = 0;
+    // A Yes/No question with its icon (Error stands for the stop sign); true
+    // for Yes.
+    virtual bool AskYesNo(const std::string& text, MessageIcon icon) = 0;
 };
 
 // Collects messages; answers every question with a fixed reply. For callers
@@ -30,7 +31,7 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         messages.push_back({text, icon});
     }
-    bool AskYesNo(const std::string& text) override {
+    bool AskYesNo(const std::string& text, MessageIcon) override {
         questions.push_back(text);
         return answer_;
     }
