@@ -9,8 +9,10 @@
 #include "sets/Categories.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
+#include "sets/SetTexts.h"
 #include "sets/SifFile.h"
 #include "sheet/ScoreSheet.h"
+#include "texts/Texts.h"
 
 namespace zavcli {
 namespace {
@@ -56,7 +58,12 @@ std::set<std::size_t> NamedCategories(const zav::SifEntries& entries, const std:
 // build it pass after pass; nothing, after a message, when a group names an
 // unknown or already grouped category or a category is left without a sheet.
 std::optional<zav::SetPlan> GroupingFromOptions(const zav::SifEntries& entries,
-                                                const std::vector<std::string>& groups) {
+                                                const std::vector<std::string>& groups,
+                                                int wxLanguage) {
+    const auto refuse = [&](int offset, const std::string& name) {
+        std::cerr << zav::FormatText(zav::Text(wxLanguage, offset), name) << '\n';
+        return std::nullopt;
+    };
     zav::SetPlan plan = zav::EmptyGrouping(entries);
     for (const std::string& group : groups) {
         std::set<std::size_t> chosen;
@@ -65,25 +72,17 @@ std::optional<zav::SetPlan> GroupingFromOptions(const zav::SifEntries& entries,
             const std::size_t comma = std::min(group.find(',', start), group.size());
             const std::string item = group.substr(start, comma - start);
             const std::set<std::size_t> named = NamedCategories(entries, item);
-            if (named.empty()) {
-                std::cerr << "zavscore-cli import-sif: no category '" << item
-                          << "' in the SIF file\n";
-                return std::nullopt;
-            }
+            if (named.empty()) return refuse(zav::settxt::kNoSuchCategory, item);
             chosen.insert(named.begin(), named.end());
             start = comma + 1;
         }
-        if (zav::AddGroupedSheet(plan, {chosen.begin(), chosen.end()}) != 0) {
-            std::cerr << "zavscore-cli import-sif: the group '" << group
-                      << "' names a category already on an earlier sheet\n";
-            return std::nullopt;
-        }
+        for (const std::size_t i : chosen)
+            if (plan.iCategory[i] != 0)
+                return refuse(zav::settxt::kCategoryAlreadyGrouped, entries.wxCategory[i]);
+        zav::AddGroupedSheet(plan, {chosen.begin(), chosen.end()});
     }
-    for (const std::size_t i : zav::UnassignedCategories(plan)) {
-        std::cerr << "zavscore-cli import-sif: category '" << entries.wxCategory[i]
-                  << "' is on no sheet: name it in a --group\n";
-        return std::nullopt;
-    }
+    const std::vector<std::size_t> left = zav::UnassignedCategories(plan);
+    if (!left.empty()) return refuse(zav::settxt::kCategoryOnNoSheet, entries.wxCategory[left[0]]);
     return plan;
 }
 
@@ -150,7 +149,7 @@ int RunImportSif(const std::vector<std::string>& args) {
     if (zav::ReadSifFile(parsed->positional[0], entries, *language, messages) != 0)
         return kExitFailure;
     std::optional<zav::SetPlan> plan = zav::OneSheetPerCategory(entries);
-    if (!groups.empty()) plan = GroupingFromOptions(entries, groups);
+    if (!groups.empty()) plan = GroupingFromOptions(entries, groups, *language);
     if (!plan) return kExitFailure;
 
     const std::string& setPath = parsed->positional[1];

@@ -153,10 +153,12 @@ TEST(ImportSifCommand, ACodeNamesEveryCategoryOfThatCodeAWholeFieldOnlyItself) {
 
     // "CPM1" alone leaves "CPM1 Minime 1" on no sheet.
     const auto missing = RunCli({"import-sif", dir.File("e.txt"), dir.File("x.mscore"), "--group",
-                                 "CPM2", "--group", "CPM1"},
+                                 "CPM2", "--group", "CPM1", "--lang", "GE"},
                                 dir.File("none.ini"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("CPM1 Minime 1"), std::string::npos);
+    EXPECT_EQ(
+        missing.err,
+        zav::FormatText(zav::Text(zav::kLangGerman, 347), std::string("CPM1 Minime 1")) + "\n");
     EXPECT_FALSE(fs::exists(dir.File("x.mscore")));
 }
 
@@ -189,17 +191,22 @@ TEST(ImportSifCommand, RefusesBadAnswersAndWritesNothing) {
     TempDir dir;
     WriteFile(dir.File("e.txt"), kSif);
     const std::string set = dir.File("ev.mscore");
-    const std::vector<std::vector<std::string>> failures = {
-        {"--group", "CPM1,COPE"},                          // CPM2 on no sheet
-        {"--group", "CPM1", "--group", "CPM1,COPE,CPM2"},  // CPM1 twice
-        {"--group", "CPM1,COPE,CPM2,CAB9"},                // no such category
+    struct Failure {
+        std::vector<std::string> options;
+        std::string err;
     };
-    for (const auto& options : failures) {
-        std::vector<std::string> args = {"import-sif", dir.File("e.txt"), set};
-        args.insert(args.end(), options.begin(), options.end());
+    const Failure failures[] = {
+        {{"--group", "CPM1,COPE"}, "The category [CPM2] is on no score sheet.\n"},
+        {{"--group", "CPM1", "--group", "CPM1,COPE,CPM2"},
+         "The category [CPM1 Minime 1] is already on an earlier score sheet.\n"},
+        {{"--group", "CPM1,COPE,CPM2,CAB9"}, "No category of the SIF file is named [CAB9].\n"},
+    };
+    for (const Failure& failure : failures) {
+        std::vector<std::string> args = {"import-sif", dir.File("e.txt"), set, "--lang", "EN"};
+        args.insert(args.end(), failure.options.begin(), failure.options.end());
         const auto r = RunCli(args, dir.File("none.ini"));
-        EXPECT_EQ(r.status, 1) << options[1];
-        EXPECT_NE(r.err, "");
+        EXPECT_EQ(r.status, 1) << failure.err;
+        EXPECT_EQ(r.err, failure.err);
     }
     const std::vector<std::vector<std::string>> usage = {
         {"--games", "3"},      {"--games", "13"}, {"--games", "6x"},

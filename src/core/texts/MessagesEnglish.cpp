@@ -136,6 +136,9 @@ extern const TextEntry kMessagesEnglish[] = {
     {342, "The withdrawing of a team must be declared before the competition."},
     {343, "The SIF file [%s] holds more than 50 categories: it cannot be turned into a score sheet set."},
     {344, "These files of the score sheet set could not be deleted:\n%s"},
+    {345, "No category of the SIF file is named [%s]."},
+    {346, "The category [%s] is already on an earlier score sheet."},
+    {347, "The category [%s] is on no score sheet."},
 };
 // clang-format on
 extern const std::size_t kMessagesEnglishCount =

@@ -136,6 +136,9 @@ extern const TextEntry kMessagesFrench[] = {
     {342, "Le retrait d'une équipe doit être déclaré avant la compétition."},
     {343, "Le fichier SIF [%s] contient plus de 50 catégories : impossible d'en faire un jeu de feuilles de match."},
     {344, "Ces fichiers du jeu de feuilles de match n'ont pas pu être supprimés :\n%s"},
+    {345, "Aucune catégorie du fichier SIF ne s'appelle [%s]."},
+    {346, "La catégorie [%s] est déjà sur une feuille de match précédente."},
+    {347, "La catégorie [%s] n'est sur aucune feuille de match."},
 };
 // clang-format on
 extern const std::size_t kMessagesFrenchCount =

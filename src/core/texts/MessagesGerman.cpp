@@ -136,6 +136,9 @@ extern const TextEntry kMessagesGerman[] = {
     {342, "Der Rückzug einer Mannschaft muss vor dem Wettbewerb gemeldet werden."},
     {343, "Die SIF-Datei [%s] enthält mehr als 50 Kategorien: Daraus kann kein Wertungsbogensatz erstellt werden."},
     {344, "Diese Dateien des Wertungsbogensatzes konnten nicht gelöscht werden:\n%s"},
+    {345, "Keine Kategorie der SIF-Datei heißt [%s]."},
+    {346, "Die Kategorie [%s] steht schon auf einem früheren Wertungsbogen."},
+    {347, "Die Kategorie [%s] steht auf keinem Wertungsbogen."},
 };
 // clang-format on
 extern const std::size_t kMessagesGermanCount =

@@ -136,6 +136,9 @@ extern const TextEntry kMessagesItalian[] = {
     {342, "Il ritiro di una squadra deve essere dichiarato prima della gara."},
     {343, "Il file SIF [%s] contiene più di 50 categorie: non è possibile crearne un set di fogli di gara."},
     {344, "Questi file del set di fogli di gara non sono stati eliminati:\n%s"},
+    {345, "Nessuna categoria del file SIF si chiama [%s]."},
+    {346, "La categoria [%s] è già su un foglio di gara precedente."},
+    {347, "La categoria [%s] non è su nessun foglio di gara."},
 };
 // clang-format on
 extern const std::size_t kMessagesItalianCount =
