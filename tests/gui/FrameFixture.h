@@ -72,6 +72,22 @@ protected:
         for (int i = 0; i < times; ++i) wxTheApp->Yield(true);
     }
 
+    // The window closed itself (Quit, close box, language change): let the
+    // toolkit destroy it; true when it did.
+    bool FrameClosed() {
+        if (!frame || !frame->IsBeingDeleted()) return false;
+        frame = nullptr;
+        wxTheApp->ProcessIdle();
+        return true;
+    }
+
+    // A copy of an example sheet in the test's folder.
+    std::string CopyExample(const std::string& name) {
+        const std::string path = temp.File(name);
+        zavtest::WriteFile(path, zavtest::ReadFile(std::string(ZAV_EXAMPLES_DIR) + "/" + name));
+        return path;
+    }
+
     // The page the window shows, as text.
     std::string ShownText() const { return frame->pHtmlWindow->ToText().utf8_str().data(); }
 

@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     wxTheApp->CallOnInit();
+    // Tests close windows without a main loop to end.
+    wxTheApp->SetExitOnFrameDelete(false);
     wxSetAssertHandler(AssertAsFailure);
     // Errors logged by wx go to the test output, not to a message box.
     delete wxLog::SetActiveTarget(new wxLogStderr);

@@ -4,9 +4,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/filedlg.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/string.h>
+
+#include <functional>
 
 class wxDialog;
 
@@ -53,3 +57,52 @@ private:
 // The text of a wxMessageBox the code under test shows; answers with
 // `answer` (wxID_OK, wxID_YES, wxID_NO).
 #define EXPECT_MESSAGE(answer, seen) ExpectMessage(answer, seen).Describe(wxS("message box"))
+
+// One of the program's own dialogs, played by `act` (which sets its controls
+// as a user would); OK then copies the controls back as pressing OK does.
+template <class Dialog>
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
+public:
+    ExpectDialog(int answer, std::function<void(Dialog&)> act)
+        : answer_(answer), act_(std::move(act)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override {
+        if (act_) act_(*dialog);
+        if (answer_ == wxID_OK && !dialog->TransferDataFromWindow()) return wxID_CANCEL;
+        return answer_;
+    }
+
+private:
+    int answer_;
+    std::function<void(Dialog&)> act_;
+};
+
+// What a file chooser proposed to the user.
+struct ChooserSeen {
+    wxString title;
+    wxString folder;
+    wxString fileName;
+};
+
+// A file chooser answered with `path` (or cancelled when `path` is empty);
+// what it proposed is kept in `*seen`.
+class AnswerChooser : public wxExpectModalBase<wxFileDialog, AnswerChooser> {
+public:
+    explicit AnswerChooser(const wxString& path, ChooserSeen* seen = nullptr)
+        : path_(path), seen_(seen) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        if (seen_) *seen_ = {dialog->GetMessage(), dialog->GetDirectory(), dialog->GetFilename()};
+        if (path_.empty()) return wxID_CANCEL;
+        dialog->SetPath(path_);
+        // GTK hands the path back only after its loop has run.
+        for (int i = 0; i < 50 && dialog->GetPath() != path_; ++i) wxTheApp->Yield(true);
+        return wxID_OK;
+    }
+
+private:
+    wxString path_;
+    ChooserSeen* seen_;
+};

@@ -1,14 +1,91 @@
+// Start-up: the window with and without a file named on the command line,
+// and the program itself started with a relative file name.
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include <cstdlib>
+
+#include "ZAVApp.h"
 #include "gui/FrameFixture.h"
+#include "settings/Settings.h"
 
 namespace {
 
 using StartupTest = FrameFixture;
 
 TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
+    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE");
     wxZAVFrame& window = OpenFrame();
     EXPECT_EQ(window.iSheetState, kNoSheet);
     EXPECT_EQ(window.GetTitle(), wxS("ZAVscore"));
     EXPECT_NE(window.wxsHtmlPage.find("accueil.jpg"), std::string::npos);
+    // Built once the language is known: the German texts.
+    EXPECT_NE(window.wxsHtmlPage.find(zav::Text(zav::kLangGerman, zav::txt::kTagLine)),
+              std::string::npos);
+    EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
+              wxS(" ZAVscore ") + Tx(zav::kLangGerman, zav::txt::kVersion));
+}
+
+TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
+    zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1");
+    wxZAVFrame& window = OpenFrame();
+    wxMenuBar* bar = window.GetMenuBar();
+    ASSERT_EQ(bar->GetMenuCount(), 7u);
+    for (int id :
+         {ID_PREVIOUS_CHALL, ID_VIEW_BOTH, ID_VIEW_CHAMP, ID_VIEW_CHALL, ID_RENAME_SIF_SCORE_SET})
+        EXPECT_FALSE(bar->IsEnabled(id)) << id;
+    for (int id : {ID_NEW_SHEET, ID_SAVE_AS_SHEET, ID_GENERAL_DATA, ID_SCORE_SHEET, ID_LANGUAGE})
+        EXPECT_TRUE(bar->IsEnabled(id)) << id;
+    for (int id = ID_SCORE_SHEET; id <= ID_VIEW_CHALL; ++id) EXPECT_FALSE(bar->IsChecked(id));
+    EXPECT_TRUE(bar->IsChecked(ID_SAVE_AUTO));
+    wxToolBar* tools = window.GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_TRUE(tools->GetToolEnabled(ID_VIEW_CHALL));
+}
+
+TEST_F(StartupTest, WithSheetFileOpensItAndNamesItInTheTitle) {
+    const std::string path = CopyExample("nations-cup-semi-final.score");
+    wxZAVFrame& window = OpenFrame(wxString::FromUTF8(path));
+    EXPECT_EQ(window.iSheetState, kSheetUnchanged);
+    EXPECT_EQ(window.GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
+    EXPECT_EQ(window.sheet.wxsFilePath, temp.Path());
+    EXPECT_EQ(window.sheet.wxsFullFileName, path);
+    EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
+    // The sheet has a 'Challenge': its commands are offered, both rankings shown.
+    EXPECT_TRUE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
+    EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
+    EXPECT_EQ(window.view.iViewChall, 1);
+}
+
+TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {
+    const std::string path = temp.File("not-a-sheet.score");
+    zavtest::WriteFile(path, "hello");
+    wxString message;
+    wxTEST_DIALOG(OpenFrame(wxString::FromUTF8(path)), EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
+}
+
+TEST(StartupFilePathTest, RelativeNamesAreResolvedAgainstTheUsersFolder) {
+    const wxString sep = wxFileName::GetPathSeparator();
+    EXPECT_EQ(StartupFilePath(wxS("event/heat1.score"), wxS("/home/scorer")),
+              wxS("/home/scorer") + sep + wxS("event") + sep + wxS("heat1.score"));
+    EXPECT_EQ(StartupFilePath(wxS("/data/50%.score"), wxS("/home/scorer")), wxS("/data/50%.score"));
+    EXPECT_TRUE(StartupFilePath(wxString(), wxS("/home/scorer")).empty());
+}
+
+// The program started from the user's folder with a relative file name opens
+// the file (a file it cannot find would hold the start on a message box, and
+// the time limit would end it with a failure).
+TEST_F(StartupTest, ProgramStartedWithRelativeFileNameStartsAndEnds) {
+    CopyExample("heat-4-teams.score");
+    const std::string command = "cd '" + temp.Path() + "' && ZAVSCORE_INI='" + SettingsFile() +
+                                "' ZAVSCORE_EXIT_WHEN_SHOWN=1 timeout 60 '" ZAV_PROGRAM_DIR
+                                "/zavscore' heat-4-teams.score 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
 }
 
 }  // namespace
