@@ -31,12 +31,14 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         messages.push_back({text, icon});
     }
-    bool AskYesNo(const std::string& text, MessageIcon) override {
+    bool AskYesNo(const std::string& text, MessageIcon icon) override {
         questions.push_back(text);
+        questionIcons.push_back(icon);
         return answer_;
     }
     std::vector<Message> messages;
     std::vector<std::string> questions;
+    std::vector<MessageIcon> questionIcons;
 
 private:
     bool answer_;

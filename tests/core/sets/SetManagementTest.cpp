@@ -64,6 +64,7 @@ TEST(SetManagement, AnExistingSetInTheTargetIsReplacedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, declines), 1);
     ASSERT_EQ(declines.questions.size(), 1u);
     EXPECT_EQ(declines.questions[0], Text(kLangEnglish, 341));
+    EXPECT_EQ(declines.questionIcons[0], MessageIcon::Error);  // the stop sign
     EXPECT_EQ(ReadFile(dir.File("target/ev.mscore")), "older set");
     EXPECT_EQ(ReadFile(dir.File("target/ev_A.pscore")), "older sheet");
     EXPECT_EQ(FilesIn(set.folder), 5u);
