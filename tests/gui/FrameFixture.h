@@ -75,7 +75,7 @@ protected:
     // The window closed itself (Quit, close box, language change): let the
     // toolkit destroy it; true when it did.
     bool FrameClosed() {
-        if (!frame || !frame->IsBeingDeleted()) return false;
+        if (!frame || !wxTheApp->IsScheduledForDestruction(frame)) return false;
         frame = nullptr;
         wxTheApp->ProcessIdle();
         return true;
