@@ -36,7 +36,8 @@ int wxZAVFrame::CommonOpenSIF(int code) {
     }
     wxDirDialog folderDialog(this, Tx(zav::settxt::kChooseTargetFolder),
                              wxFileName(setPath).GetPath(), wxDD_DEFAULT_STYLE);
-    if (folderDialog.ShowModal() != wxID_OK) return 1;
+    // An empty answer would name the current folder, wherever that is.
+    if (folderDialog.ShowModal() != wxID_OK || folderDialog.GetPath().empty()) return 1;
     return zav::CopyOrMoveSet(operation, ToCore(setPath), ToCore(folderDialog.GetPath()),
                               wxLanguage, messages_);
 }

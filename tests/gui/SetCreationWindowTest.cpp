@@ -1,0 +1,193 @@
+// Creating a set through the window: SIF chooser, set file chooser, the
+// default options and grouping dialogs, then the new set open.
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+
+#include "SifGroupingDialog.h"
+#include "SifOptionsDialog.h"
+#include "gui/SetTesting.h"
+
+namespace {
+
+using zavgui::SifGroupingDialog;
+using zavgui::SifOptionsDialog;
+
+class SetCreationWindowTest : public SetFixture {
+protected:
+    // Three categories met in the order CPM1, CAB1, COP1, the first again
+    // after the others.
+    Teams ThreeCategories() const {
+        Teams teams;
+        AddTeams(teams, "CPM1", 2);
+        AddTeams(teams, "CAB1 Benjamin 1", 3);
+        AddTeams(teams, "COP1", 4);
+        teams.emplace_back("CPM1", "CPM1 late");
+        return teams;
+    }
+
+    // A click on a check box, as GTK reports it: the box toggles, then the
+    // dialog hears of it.
+    static void Click(wxCheckBox* box) {
+        box->SetValue(!box->GetValue());
+        wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+        event.SetEventObject(box);
+        event.SetInt(box->GetValue() ? 1 : 0);
+        box->GetEventHandler()->ProcessEvent(event);
+    }
+};
+
+TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
+    const std::string sif = WriteSif(ThreeCategories());
+    const std::string setPath = temp.File("12345.mscore");
+    OpenFrame();
+    wxString sifTitle, setTitle, proposed;
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif, &sifTitle),
+                  PickFile(setPath, &setTitle, &proposed),
+                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
+                      // As the dialog opens: empty texts, 6 games, French
+                      // rules, one sheet per category.
+                      EXPECT_TRUE(d.title->GetValue().empty());
+                      EXPECT_EQ(d.games->GetStringSelection(), wxS("6"));
+                      EXPECT_TRUE(d.frenchRules->GetValue());
+                      EXPECT_FALSE(d.internationalRules->GetValue());
+                      EXPECT_TRUE(d.onePerCategory->GetValue());
+                      EXPECT_FALSE(d.grouped->GetValue());
+                      d.title->ChangeValue(wxS("Regional cup"));
+                      d.date->ChangeValue(wxS("12/04/2026"));
+                      d.referee->ChangeValue(wxS("J. Doe"));
+                      d.games->SetStringSelection(wxS("9"));
+                      Click(d.internationalRules);
+                      EXPECT_FALSE(d.frenchRules->GetValue());
+                      return PressOk(d);
+                  }));
+    EXPECT_EQ(sifTitle, wxS("Open a downloaded SIF file..."));
+    EXPECT_EQ(setTitle, wxS("Save score sheet set as..."));
+    EXPECT_EQ(proposed, wxS("12345.mscore"));
+
+    const std::vector<std::string> names = SheetNames(setPath);
+    ASSERT_EQ(names, (std::vector<std::string>{"12345_Minime 1.pscore", "12345_Benjamin 1.pscore",
+                                               "12345_Open 1.pscore"}));
+    const zav::ScoreSheet minimes = ReadSheet(temp.File(names[0]));
+    EXPECT_EQ(minimes.iTeamsNr, 3);
+    EXPECT_EQ(minimes.sTeamName[2], "CPM1 late");
+    EXPECT_EQ(minimes.sTitle, "Regional cup");
+    EXPECT_EQ(minimes.sReferee, "J. Doe");
+    EXPECT_EQ(minimes.iGamesNr, 9);
+    EXPECT_EQ(minimes.iEliminationRule, 0);
+    EXPECT_EQ(minimes.iScoring, 3);
+    EXPECT_EQ(ReadSheet(temp.File(names[2])).iTeamsNr, 4);
+
+    // The new set is open on its first sheet.
+    EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore"));
+    EXPECT_EQ(frame->sheet.wxsMScoreOpen, setPath);
+    EXPECT_EQ(frame->sheet.wxsMultiFileOpen, temp.File(names[0]));
+    EXPECT_EQ(frame->sheet.iScoreSet, 1);
+    EXPECT_EQ(ChooserEntries(),
+              (std::vector<std::string>{"12345_Benjamin 1.pscore", "12345_Minime 1.pscore",
+                                        "12345_Open 1.pscore"}));
+    EXPECT_EQ(ChooserShown(), names[0]);
+    EXPECT_NE(ShownText().find("CPM1 late"), std::string::npos);
+    EXPECT_FALSE(SaveAsEnabled());
+}
+
+TEST_F(SetCreationWindowTest, GroupingInTwoPassesListsOnlyWhatIsLeft) {
+    Teams teams;
+    AddTeams(teams, "CPM1", 2);
+    AddTeams(teams, "CPM2", 2);
+    AddTeams(teams, "CAB1", 2);
+    AddTeams(teams, "CAB2", 2);
+    AddTeams(teams, "COP1", 2);
+    const std::string sif = WriteSif(teams);
+    const std::string setPath = temp.File("groups.mscore");
+    OpenFrame();
+    std::vector<std::string> secondPass;
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
+                      Click(d.grouped);
+                      EXPECT_FALSE(d.onePerCategory->GetValue());
+                      // Clicking the checked box of a pair keeps it checked.
+                      Click(d.grouped);
+                      EXPECT_TRUE(d.grouped->GetValue());
+                      return PressOk(d);
+                  }),
+                  Play<SifGroupingDialog>([](SifGroupingDialog& d) {
+                      EXPECT_EQ(d.categories->GetCount(), 5u);
+                      EXPECT_EQ(d.categories->GetString(0), wxS("CPM1 - Minime 1"));
+                      // OK with nothing selected keeps the dialog open.
+                      EXPECT_FALSE(d.TransferDataFromWindow());
+                      d.categories->SetSelection(0);
+                      d.categories->SetSelection(3);
+                      return PressOk(d);
+                  }),
+                  Play<SifGroupingDialog>([&](SifGroupingDialog& d) {
+                      for (unsigned i = 0; i < d.categories->GetCount(); ++i) {
+                          secondPass.push_back(d.categories->GetString(i).utf8_str().data());
+                          d.categories->SetSelection(static_cast<int>(i));
+                      }
+                      return PressOk(d);
+                  }));
+    EXPECT_EQ(secondPass,
+              (std::vector<std::string>{"CPM2 - Minime 2", "CAB1 - Benjamin 1", "COP1 - Open 1"}));
+    const std::vector<std::string> names = SheetNames(setPath);
+    ASSERT_EQ(names, (std::vector<std::string>{"groups_Minime 1_Benjamin 2.pscore",
+                                               "groups_Minime 2_Benjamin 1_Open 1.pscore"}));
+    const zav::ScoreSheet first = ReadSheet(temp.File(names[0]));
+    EXPECT_EQ(first.iTeamsNr, 4);
+    EXPECT_EQ(first.sColSupTitle, "Category");
+    EXPECT_EQ(first.sColSupContent[0], "Minime 1");
+    EXPECT_EQ(first.sColSupContent[3], "Benjamin 2");
+    EXPECT_EQ(ReadSheet(temp.File(names[1])).iTeamsNr, 6);
+    EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
+    EXPECT_EQ(ChooserEntries().size(), 2u);
+}
+
+TEST_F(SetCreationWindowTest, CancellingAnyStepWritesNothing) {
+    const std::string sif = WriteSif(ThreeCategories());
+    const std::string setPath = temp.File("12345.mscore");
+    OpenFrame();
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+                  Play<SifOptionsDialog>([](SifOptionsDialog&) { return wxID_CANCEL; }));
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
+                      Click(d.grouped);
+                      return PressOk(d);
+                  }),
+                  Play<SifGroupingDialog>([](SifGroupingDialog&) { return wxID_CANCEL; }));
+    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(setPath)));
+    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(temp.File("12345_Minime 1.pscore"))));
+    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore"));
+}
+
+TEST_F(SetCreationWindowTest, TooManyTeamsOnASheetLeavesNoSetFileAndNothingOpen) {
+    Teams teams;
+    AddTeams(teams, "CPM1", 11);
+    const std::string sif = WriteSif(teams);
+    const std::string setPath = temp.File("full.mscore");
+    OpenFrame();
+    wxString told;
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+                  Play<SifOptionsDialog>([](SifOptionsDialog& d) { return PressOk(d); }),
+                  EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_EQ(told, wxS("On score sheet 1, the maximum number of teams is reached with "
+                        "category CPM1."));
+    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(setPath)));
+    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
+    EXPECT_TRUE(ChooserEntries().empty());
+}
+
+TEST_F(SetCreationWindowTest, AFileThatIsNoSifFileIsRefusedBeforeAnyQuestion) {
+    const std::string path = temp.File("notes.txt");
+    zavtest::WriteFile(path, "this is no entries file;at all\n");
+    OpenFrame();
+    wxString told;
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(path),
+                  EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_NE(told.Find(wxS("is not a SIF file")), wxNOT_FOUND);
+    EXPECT_EQ(frame->iSheetState, kNoSheet);
+}
+
+}  // namespace

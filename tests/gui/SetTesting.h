@@ -1,0 +1,155 @@
+// The score sheet set commands under test: their file and folder choosers
+// answered, and a window fixture with a set on disk.
+#pragma once
+
+#include <gtk/gtk.h>
+#include <wx/app.h>
+#include <wx/combobox.h>
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+
+#include <string>
+#include <vector>
+
+#include "core/sets/SifTestData.h"
+#include "gui/DialogTesting.h"
+#include "sets/SetCreation.h"
+#include "sets/SetFile.h"
+#include "sets/SifFile.h"
+#include "support/TempDir.h"
+
+// A file chooser answered with `path`; its title and proposed name are kept.
+class PickFile : public wxExpectModalBase<wxFileDialog, PickFile> {
+public:
+    explicit PickFile(const std::string& path, wxString* title = nullptr,
+                      wxString* proposed = nullptr)
+        : path_(wxString::FromUTF8(path)), title_(title), proposed_(proposed) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        if (title_) *title_ = dialog->GetMessage();
+        if (proposed_) *proposed_ = dialog->GetFilename();
+        dialog->SetPath(path_);
+        // GTK hands the path back only after its loop has run.
+        for (int i = 0; i < 50 && dialog->GetPath() != path_; ++i) wxTheApp->Yield(true);
+        return wxID_OK;
+    }
+
+private:
+    wxString path_;
+    wxString* title_;
+    wxString* proposed_;
+};
+
+// The folder chooser answered with `folder`; the folder it started in is kept.
+class PickFolder : public wxExpectModalBase<wxDirDialog, PickFolder> {
+public:
+    explicit PickFolder(const std::string& folder, wxString* started = nullptr)
+        : folder_(wxString::FromUTF8(folder)), started_(started) {}
+
+protected:
+    int OnInvoked(wxDirDialog* dialog) const override {
+        if (started_) *started_ = CurrentFolder(dialog);
+        dialog->SetPath(folder_);
+        // GTK takes the folder only after its loop has run, and wx reads the
+        // choice when the chooser is accepted.
+        for (int i = 0; i < 50 && dialog->GetPath() != folder_; ++i) {
+            wxTheApp->Yield(true);
+            dialog->GTKOnAccept();
+        }
+        return wxID_OK;
+    }
+
+private:
+    static wxString CurrentFolder(wxDirDialog* dialog) {
+        wxTheApp->Yield(true);
+        gchar* folder = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(dialog->GetHandle()));
+        const wxString text = folder ? wxString::FromUTF8(folder) : wxString();
+        g_free(folder);
+        return text;
+    }
+
+    wxString folder_;
+    wxString* started_;
+};
+
+class SetFixture : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+    }
+
+    using Teams = std::vector<std::pair<std::string, std::string>>;
+
+    // `count` teams of `category`, named after it: "CPM1 1", "CPM1 2"...
+    static void AddTeams(Teams& teams, const std::string& category, int count) {
+        for (int i = 1; i <= count; ++i)
+            teams.emplace_back(category, category + " " + std::to_string(i));
+    }
+
+    std::string WriteSif(const Teams& teams, const std::string& name = "entries.txt") const {
+        const std::string path = temp.File(name);
+        zavtest::WriteFile(path, zavtest::SifText(teams));
+        return path;
+    }
+
+    // A set made by the core from `teams`, one sheet per category, with the
+    // options' title "Event".
+    std::string MakeSet(const Teams& teams, const std::string& setName = "ev.mscore") const {
+        zav::SifEntries entries;
+        zav::RecordingMessageSink messages;
+        EXPECT_EQ(
+            0, zav::ParseSif(zavtest::SifText(teams), "sif", entries, zav::kLangEnglish, messages));
+        zav::SetOptions options;
+        options.sTitle = "Event";
+        zav::ScoreSheet scratch;
+        const std::string path = temp.File(setName);
+        EXPECT_EQ(0, zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path,
+                                    scratch, zav::kLangEnglish, messages));
+        return path;
+    }
+
+    static std::vector<std::string> SheetNames(const std::string& setPath) {
+        std::vector<std::string> names;
+        zav::RecordingMessageSink messages;
+        EXPECT_EQ(0, zav::ReadSetFile(setPath, zav::EncodingMark::Required, names,
+                                      zav::kLangEnglish, messages));
+        return names;
+    }
+
+    static zav::ScoreSheet ReadSheet(const std::string& path) {
+        zav::ScoreSheet s;
+        zav::RecordingMessageSink messages;
+        EXPECT_EQ(0, zav::LoadSheet(s, path, zav::kLangEnglish, messages)) << path;
+        return s;
+    }
+
+    // The chooser's entries in the order it lists them, and what it shows.
+    std::vector<std::string> ChooserEntries() const {
+        std::vector<std::string> entries;
+        for (unsigned i = 0; i < frame->pSheetCombo->GetCount(); ++i)
+            entries.push_back(frame->pSheetCombo->GetString(i).utf8_str().data());
+        return entries;
+    }
+    std::string ChooserShown() const { return frame->pSheetCombo->GetValue().utf8_str().data(); }
+
+    // The user picks `name` in the sheet chooser.
+    void Choose(const std::string& name) {
+        const wxString entry = wxString::FromUTF8(name);
+        frame->pSheetCombo->SetStringSelection(entry);
+        wxCommandEvent event(wxEVT_COMBOBOX, zavgui::ID_SHEET_COMBO);
+        event.SetString(entry);
+        event.SetEventObject(frame->pSheetCombo);
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    // The window opened with the set at `setPath` through "Open a score
+    // sheet set".
+    void OpenSetByCommand(const std::string& setPath) {
+        wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), PickFile(setPath));
+    }
+
+    bool SaveAsEnabled() const { return frame->pMenuFile->IsEnabled(zavgui::ID_SAVE_AS_SHEET); }
+};

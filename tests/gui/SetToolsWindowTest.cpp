@@ -1,0 +1,116 @@
+// Copy, move and delete of a set through the Tools menu: the set chooser, the
+// folder chooser, the questions, the refusals and the success messages.
+#include <wx/filefn.h>
+
+#include "gui/SetTesting.h"
+
+namespace {
+
+class SetToolsWindowTest : public SetFixture {
+protected:
+    void SetUp() override {
+        SetFixture::SetUp();
+        Teams teams;
+        AddTeams(teams, "CPM1", 2);
+        AddTeams(teams, "CAB1", 2);
+        AddTeams(teams, "COP1", 2);
+        setPath = MakeSet(teams);
+        names = SheetNames(setPath);
+        target = temp.File("target");
+        wxMkdir(wxString::FromUTF8(target));
+        OpenFrame();
+    }
+
+    // Every file of the set, set file last, in `folder`.
+    std::vector<std::string> SetFiles(const std::string& folder) const {
+        std::vector<std::string> files;
+        for (const std::string& name : names) files.push_back(folder + "/" + name);
+        files.push_back(folder + "/ev.mscore");
+        return files;
+    }
+    static int CountExisting(const std::vector<std::string>& files) {
+        int count = 0;
+        for (const std::string& file : files) count += wxFileExists(wxString::FromUTF8(file));
+        return count;
+    }
+
+    std::string setPath;
+    std::vector<std::string> names;
+    std::string target;
+};
+
+TEST_F(SetToolsWindowTest, CopyPutsEveryFileInTheChosenFolderAndKeepsTheSource) {
+    wxString started, told;
+    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath),
+                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
+    EXPECT_EQ(told, wxS("Score sheet set correctly copied."));
+    EXPECT_EQ(CountExisting(SetFiles(target)), 4);
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
+    EXPECT_EQ(zavtest::ReadFile(target + "/ev.mscore"), zavtest::ReadFile(setPath));
+}
+
+TEST_F(SetToolsWindowTest, AnOpenSetIsClosedWithItsChangesSavedBeforeTheCopy) {
+    OpenSetByCommand(setPath);
+    frame->sheet.sTitle = "Changed before copy";
+    frame->SheetChanged();
+    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
+                  EXPECT_MESSAGE(wxID_OK, nullptr));
+    EXPECT_EQ(ReadSheet(target + "/" + names[0]).sTitle, "Changed before copy");
+    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_TRUE(ChooserEntries().empty());
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
+}
+
+TEST_F(SetToolsWindowTest, TheSetsOwnFolderIsRefused) {
+    wxString told;
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(temp.Path()),
+                  EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_EQ(told, wxS("Sorry, it is impossible to copy or move a score sheet set in the same "
+                        "directory !"));
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
+}
+
+TEST_F(SetToolsWindowTest, MovingOntoAnExistingSetAsksAndNoChangesNothing) {
+    zavtest::WriteFile(target + "/ev.mscore", "older set");
+    wxString asked;
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
+                  EXPECT_MESSAGE(wxID_NO, &asked));
+    EXPECT_EQ(asked, wxS("Score sheet set already exists in this directory.\nDo you want to "
+                         "replace it ?"));
+    EXPECT_EQ(zavtest::ReadFile(target + "/ev.mscore"), "older set");
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
+
+    wxString told;
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
+                  EXPECT_MESSAGE(wxID_YES, nullptr), EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_EQ(told, wxS("Score sheet set correctly moved."));
+    EXPECT_EQ(CountExisting(SetFiles(target)), 4);
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
+}
+
+TEST_F(SetToolsWindowTest, DeleteAsksFirstAndRemovesOnlyTheSetsFiles) {
+    const std::string stranger = temp.File("notes.pscore");
+    zavtest::WriteFile(stranger, "not listed");
+    wxString warning;
+    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), PickFile(setPath),
+                  EXPECT_MESSAGE(wxID_NO, &warning));
+    EXPECT_EQ(warning, wxS("WARNING : all the score sheets of the set will be deleted.\nDo you "
+                           "really want to continue ?"));
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
+
+    wxString told;
+    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), PickFile(setPath),
+                  EXPECT_MESSAGE(wxID_YES, nullptr), EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_EQ(told, wxS("Score sheet set correctly deleted."));
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
+    EXPECT_TRUE(wxFileExists(wxString::FromUTF8(stranger)));
+}
+
+TEST_F(SetToolsWindowTest, CancellingTheFolderChooserChangesNothing) {
+    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath),
+                  Play<wxDirDialog>([](wxDirDialog&) { return wxID_CANCEL; }));
+    EXPECT_EQ(CountExisting(SetFiles(target)), 0);
+}
+
+}  // namespace
