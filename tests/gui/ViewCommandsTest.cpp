@@ -1,0 +1,150 @@
+// The no-sheet message of every command that needs a sheet, the View
+// commands and their check marks, and the documents of the Rules and Help
+// menus.
+#include <sys/stat.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/utils.h>
+
+#include <chrono>
+#include <thread>
+
+#include "gui/FrameFixture.h"
+#include "settings/Settings.h"
+
+namespace {
+
+class ViewCommandsTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+    }
+
+    // The View items checked now, in menu order.
+    std::vector<int> Checked() const {
+        std::vector<int> ids;
+        for (int id = ID_SCORE_SHEET; id <= ID_VIEW_CHALL; ++id)
+            if (frame->GetMenuBar()->IsChecked(id)) ids.push_back(id);
+        return ids;
+    }
+
+    // A click on a check item toggles its mark before the command runs.
+    void ClickViewItem(int id) {
+        frame->pMenuView->Check(id, !frame->pMenuView->IsChecked(id));
+        Run(id);
+    }
+};
+
+TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
+    OpenFrame();
+    const int commands[] = {ID_SAVE_SHEET,        ID_SAVE_AS_SHEET,    ID_PRINT,
+                            ID_EXPORT_HTML,       ID_EXPORT_PDF,       ID_PRINT_STAFF,
+                            ID_EXPORT_STAFF_HTML, ID_EXPORT_STAFF_PDF, ID_PRINT_EQUIP,
+                            ID_EXPORT_EQUIP_HTML, ID_EXPORT_EQUIP_PDF, ID_PRINT_PLACEMENT,
+                            ID_GENERAL_DATA,      ID_TEAMS_DATA,       ID_GAMES_LIST,
+                            ID_PREVIOUS_HEAT,     ID_PREVIOUS_CHALL,   ID_A_REFEREE_NAMES,
+                            ID_PLACEUR_NAMES,     ID_GAME_RESULT,      ID_TIE_BREAK,
+                            ID_COLUMN_SUP,        ID_DELETE_ONE_TEAM,  ID_SCORE_SHEET,
+                            ID_STAFF_SHEET,       ID_EQUIP_LIST,       ID_PLACEMENT,
+                            ID_VIEW_BOTH,         ID_VIEW_CHAMP,       ID_VIEW_CHALL};
+    const wxString expected = Tx(zav::kLangEnglish, zav::txt::kNoSheetOpened);
+    for (int id : commands) {
+        wxString message;
+        const bool viewItem = id >= ID_SCORE_SHEET && id <= ID_VIEW_CHALL;
+        wxTEST_DIALOG(viewItem ? ClickViewItem(id) : Run(id), EXPECT_MESSAGE(wxID_OK, &message));
+        EXPECT_EQ(message, expected) << "command " << id;
+    }
+    EXPECT_TRUE(Checked().empty());
+    EXPECT_EQ(frame->iSheetState, kNoSheet);
+}
+
+TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
+    OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
+    EXPECT_EQ(Checked(), (std::vector<int>{ID_SCORE_SHEET, ID_VIEW_BOTH}));
+
+    ClickViewItem(ID_STAFF_SHEET);
+    EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_BOTH}));
+    EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
+
+    // A ranking choice shows the score sheet; the page mark stays.
+    ClickViewItem(ID_VIEW_CHALL);
+    EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
+    EXPECT_EQ(frame->view.iViewChamp, 0);
+    EXPECT_EQ(frame->view.iViewChall, 1);
+    EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
+
+    // Clicking the checked item again does not take its mark away.
+    ClickViewItem(ID_VIEW_CHALL);
+    EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
+
+    ClickViewItem(ID_VIEW_CHAMP);
+    EXPECT_EQ(frame->view.iViewChamp, 1);
+    EXPECT_EQ(frame->view.iViewChall, 0);
+    EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
+
+    for (int id : {ID_EQUIP_LIST, ID_PLACEMENT, ID_SCORE_SHEET}) {
+        ClickViewItem(id);
+        EXPECT_EQ(Checked(), (std::vector<int>{id, ID_VIEW_CHAMP}));
+    }
+}
+
+TEST_F(ViewCommandsTest, WithoutChallengeTheRankingToolsDoNothing) {
+    OpenFrame(wxString::FromUTF8(CopyExample("heat-4-teams.score")));
+    ASSERT_EQ(frame->sheet.iChallengeScoring, 0);
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_CHAMP));
+    ClickViewItem(ID_STAFF_SHEET);
+    const std::string page = frame->wxsHtmlPage;
+    const std::vector<int> marks = Checked();
+    for (int id : {ID_VIEW_BOTH, ID_VIEW_CHAMP, ID_VIEW_CHALL}) Run(id);  // toolbar clicks
+    EXPECT_EQ(frame->wxsHtmlPage, page);
+    EXPECT_EQ(Checked(), marks);
+}
+
+// Documents are handed to the desktop's opener; a fake one records them.
+class DocumentsTest : public ViewCommandsTest {
+protected:
+    void SetUp() override {
+        ViewCommandsTest::SetUp();
+        wxGetEnv(wxS("PATH"), &savedPath_);
+        const std::string opener = temp.File("xdg-open");
+        zavtest::WriteFile(opener, "#!/bin/sh\necho \"$1\" >> '" + Record() + "'\n");
+        wxSetEnv(wxS("PATH"), wxString::FromUTF8(temp.Path()) + wxS(":") + savedPath_);
+        chmod(opener.c_str(), 0755);
+    }
+    void TearDown() override {
+        wxSetEnv(wxS("PATH"), savedPath_);
+        ViewCommandsTest::TearDown();
+    }
+    std::string Record() const { return temp.File("opened.txt"); }
+
+    // What the opener received, once it has run.
+    std::string Opened() {
+        for (int i = 0; i < 100 && !wxFileExists(wxString::FromUTF8(Record())); ++i) {
+            Yield(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return wxFileExists(wxString::FromUTF8(Record())) ? zavtest::ReadFile(Record()) : "";
+    }
+
+private:
+    wxString savedPath_;
+};
+
+TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
+    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT");
+    OpenFrame();
+    Run(ID_LOG_CHANGE);
+    EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");
+}
+
+TEST_F(DocumentsTest, MissingDocumentIsNamedInAMessage) {
+    OpenFrame();
+    ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/playing_area_en_2013.pdf")));
+    wxString message;
+    wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
+    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));
+}
+
+}  // namespace
