@@ -23,17 +23,35 @@ wxChar TypedCharacter(const wxKeyEvent& event) {
     return c > ' ' ? c : 0;
 }
 
+// Lower case without accents, so that typing "e" finds the French
+// elimination entry. Upper-case accented letters are listed too: the C
+// locale the toolkit runs in does not lower them.
+wxString Folded(const wxString& text) {
+    static const wxString accented =
+        wxS("\u00E0\u00E1\u00E2\u00E3\u00E4\u00E5\u00E7\u00E8\u00E9\u00EA\u00EB\u00EC\u00ED\u00EE"
+            "\u00EF\u00F1\u00F2\u00F3\u00F4\u00F5\u00F6\u00F9\u00FA\u00FB\u00FC\u00FD\u00FF\u00C0"
+            "\u00C1\u00C2\u00C3\u00C4\u00C5\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF"
+            "\u00D1\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD");
+    static const wxString plain = wxS("aaaaaaceeeeiiiinooooouuuuyyaaaaaaceeeeiiiinooooouuuuy");
+    wxString folded = text.Lower();
+    for (auto it = folded.begin(); it != folded.end(); ++it) {
+        const int at = accented.Find(wxUniChar(*it));
+        if (at != wxNOT_FOUND) *it = plain[at];
+    }
+    return folded;
+}
+
 }  // namespace
 
 int TypedEntry(const wxArrayString& entries, int current, const wxString& typed) {
     if (typed.empty() || entries.empty()) return wxNOT_FOUND;
-    const wxString wanted = typed.Lower();
+    const wxString wanted = Folded(typed);
     for (size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].Lower() == wanted) return static_cast<int>(i);
+        if (Folded(entries[i]) == wanted) return static_cast<int>(i);
     const int count = static_cast<int>(entries.size());
     for (int step = 1; step <= count; ++step) {
         const int i = ((current < 0 ? -1 : current) + step) % count;
-        if (entries[i].Lower().StartsWith(wanted)) return i;
+        if (Folded(entries[i]).StartsWith(wanted)) return i;
     }
     return wxNOT_FOUND;
 }

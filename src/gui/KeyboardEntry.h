@@ -14,7 +14,7 @@ namespace zavgui {
 
 // The entry that typed text selects in a list: an entry equal to it, else
 // the next entry after `current` (wrapping round) that begins with it, letter
-// case ignored. wxNOT_FOUND when none.
+// case and accents ignored. wxNOT_FOUND when none.
 int TypedEntry(const wxArrayString& entries, int current, const wxString& typed);
 
 // Makes a dialog confirm with Enter wherever the focus is (except on a button,

@@ -1,0 +1,214 @@
+// The data-entry dialogs from the keyboard alone: first field focused,
+// lists chosen by typing, Enter confirms, Escape cancels; and every dialog
+// fits a 1024 by 768 screen in the four languages.
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <memory>
+
+#include "ColumnSupDialog.h"
+#include "DeleteTeamDialog.h"
+#include "GameResultDialog.h"
+#include "PreviousScoresDialog.h"
+#include "StaffNamesDialogs.h"
+#include "TieBreakDialog.h"
+#include "gui/DialogTesting.h"
+#include "sheet/Scoring.h"
+
+namespace {
+
+using zavgui::TypedEntry;
+
+TEST(TypedEntryTest, ExactEntryFirstThenNextEntryBeginningWithTheText) {
+    wxArrayString entries;
+    for (const char* e : {"1", "2", "10", "Elimination", "Abandon", "Abandon def"}) entries.Add(e);
+    EXPECT_EQ(0, TypedEntry(entries, 4, wxS("1")));
+    EXPECT_EQ(2, TypedEntry(entries, 0, wxS("10")));
+    EXPECT_EQ(3, TypedEntry(entries, 0, wxS("e")));
+    EXPECT_EQ(4, TypedEntry(entries, 0, wxS("A")));
+    EXPECT_EQ(5, TypedEntry(entries, 4, wxS("a")));  // typed again: the next one
+    EXPECT_EQ(4, TypedEntry(entries, 5, wxS("a")));  // and round again
+    EXPECT_EQ(wxNOT_FOUND, TypedEntry(entries, 0, wxS("7")));
+    EXPECT_EQ(wxNOT_FOUND, TypedEntry(wxArrayString(), 0, wxS("1")));
+    wxArrayString french;
+    french.Add(wxS("\u00C9limination (1 point)"));
+    french.Add(wxS("Abandon d\u00E9finitif"));
+    EXPECT_EQ(0, TypedEntry(french, 1, wxS("e")));
+    EXPECT_EQ(1, TypedEntry(french, 0, wxS("abandon def")));
+}
+
+class DialogKeyboardTest : public DialogFixture {
+protected:
+    // A key pressed while the dialog has the focus where it is.
+    static void Press(wxDialog& dialog, int keyCode, wxChar typed = 0) {
+        wxKeyEvent key(wxEVT_CHAR_HOOK);
+        key.m_keyCode = keyCode;
+        key.m_uniChar = typed ? typed : (keyCode < 128 ? static_cast<wxChar>(keyCode) : 0);
+        key.SetEventObject(wxWindow::FindFocus());
+        dialog.GetEventHandler()->ProcessEvent(key);
+    }
+
+    // Shows a dialog as the user sees it, without a modal loop.
+    template <class Dialog>
+    static void Present(Dialog& dialog) {
+        dialog.Show();
+        Yield(10);
+    }
+
+    static void FocusOn(wxWindow* control) {
+        control->SetFocus();
+        Yield(10);
+        ASSERT_EQ(control, wxWindow::FindFocus());
+    }
+};
+
+TEST_F(DialogKeyboardTest, GameResultIsEnteredByTypingAndConfirmedWithEnter) {
+    zav::ScoreSheet s = Heat(10, 12);
+    wxZAVFrame& w = OpenWith(s, "FR");
+    GameResultDialog d(&w, w.sheet, w.wxLanguage);
+    Present(d);
+    EXPECT_EQ(d.results[0], wxWindow::FindFocus());
+
+    FocusOn(d.results[0]);
+    Press(d, '3');
+    EXPECT_EQ("3", Shown(d.results[0]));
+    FocusOn(d.results[1]);
+    Press(d, '1');
+    Press(d, '0');
+    EXPECT_EQ("10", Shown(d.results[1]));
+    FocusOn(d.results[2]);
+    Press(d, WXK_NUMPAD7);
+    EXPECT_EQ("7", Shown(d.results[2]));
+    FocusOn(d.results[3]);
+    Press(d, 'A');
+    Press(d, 'A');  // the second entry that begins with A
+    EXPECT_EQ(d.results[3]->GetCount() - 1, d.results[3]->GetSelection());
+    FocusOn(d.results[4]);
+    Press(d, 'e');
+    EXPECT_EQ(10, d.results[4]->GetSelection());
+
+    Press(d, WXK_RETURN);
+    EXPECT_FALSE(d.IsShown());
+    EXPECT_EQ(3, w.sheet.iGamePlace[0][0]);
+    EXPECT_EQ(10, w.sheet.iGamePlace[1][0]);
+    EXPECT_EQ(7, w.sheet.iGamePlace[2][0]);
+    EXPECT_EQ(zav::kDefinitiveAbandon, w.sheet.iGamePlace[3][0]);
+    EXPECT_EQ(zav::kElimination, w.sheet.iGamePlace[4][0]);
+}
+
+TEST_F(DialogKeyboardTest, TypingAGameNumberShowsThatGame) {
+    zav::ScoreSheet s = Heat(3, 12);
+    s.iGamePlace[1][10] = zav::kAbandon;
+    s.iGamesRunning = 4;
+    wxZAVFrame& w = OpenWith(s);
+    GameResultDialog d(&w, w.sheet, w.wxLanguage);
+    Present(d);
+    FocusOn(d.game);
+    Press(d, '1');
+    Press(d, '1');
+    EXPECT_EQ("11", Shown(d.game));
+    EXPECT_EQ("Game 11", std::string(d.gameName->GetLabel().utf8_str().data()));
+    EXPECT_EQ(d.results[1]->GetCount() - 2, d.results[1]->GetSelection());
+}
+
+TEST_F(DialogKeyboardTest, EscapeCancelsAndEnterOnAButtonPressesOnlyThatButton) {
+    zav::ScoreSheet s = Heat(3, 4);
+    s.fPreviousScore[0] = 4;
+    wxZAVFrame& w = OpenWith(s);
+    PreviousScoresDialog d(&w, w.sheet, w.wxLanguage, PreviousScores::Heat);
+    Present(d);
+    EXPECT_EQ(d.fields[0], wxWindow::FindFocus());
+    FocusOn(d.eraseAll);
+    Press(d, WXK_RETURN);
+    EXPECT_TRUE(d.IsShown());
+    FocusOn(d.fields[1]);
+    d.fields[1]->ChangeValue(wxS("9"));
+    Press(d, WXK_ESCAPE);
+    EXPECT_FALSE(d.IsShown());
+    EXPECT_FLOAT_EQ(0.f, w.sheet.fPreviousScore[1]);
+    EXPECT_FLOAT_EQ(4.f, w.sheet.fPreviousScore[0]);
+}
+
+TEST_F(DialogKeyboardTest, EveryDialogOpensOnItsFirstField) {
+    zav::ScoreSheet s = Heat(4, 4);
+    s.iChallengeScoring = 2;
+    s.iChallengeTeam[2] = 1;
+    s.iGamePlace[0][0] = s.iGamePlace[1][0] = 1;  // two teams level: tie-break lists
+    s.iGamePlace[2][0] = s.iGamePlace[3][0] = 3;
+    wxZAVFrame& w = OpenWith(s);
+    zav::ComputeScores(w.sheet);
+    {
+        TieBreakDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        EXPECT_EQ(d.positions[0], wxWindow::FindFocus());
+    }
+    {
+        PreviousScoresDialog d(&w, w.sheet, w.wxLanguage, PreviousScores::Challenge);
+        Present(d);
+        EXPECT_EQ(d.fields[0], wxWindow::FindFocus());
+    }
+    {
+        ColumnSupDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        EXPECT_EQ(d.title, wxWindow::FindFocus());
+    }
+    {
+        ARefereeNamesDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        // The combo box's text entry holds the focus inside the control.
+        wxWindow* focus = wxWindow::FindFocus();
+        EXPECT_TRUE(focus == d.teams[0] || (focus && focus->GetParent() == d.teams[0]));
+    }
+    {
+        PlaceurNamesDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        EXPECT_EQ(d.names[0], wxWindow::FindFocus());
+    }
+    {
+        DeleteTeamDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        EXPECT_EQ(d.teamList, wxWindow::FindFocus());
+    }
+}
+
+TEST_F(DialogKeyboardTest, EveryDialogFitsASmallScreenInEveryLanguage) {
+    zav::ScoreSheet s = Heat(10, 12);
+    s.iChallengeScoring = 6;
+    for (int t = 0; t < 10; ++t) {
+        s.sTeamName[t] = "Poney-club des Grandes Ecuries " + std::to_string(t);
+        s.sTeamColors[t] = "bleu, blanc et rouge";
+        s.iChallengeTeam[t] = 1;
+        s.iGamePlace[t][0] = 1;
+    }
+    s.sGame[0] = "Relais avec drapeaux et quilles";
+    for (const char* language : {"FR", "EN", "IT", "GE"}) {
+        wxZAVFrame& w = OpenWith(s, language);
+        zav::ComputeScores(w.sheet);
+        ExpectFitsSmallScreen(GameResultDialog(&w, w.sheet, w.wxLanguage));
+        ExpectFitsSmallScreen(TieBreakDialog(&w, w.sheet, w.wxLanguage));
+        ExpectFitsSmallScreen(
+            PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Heat));
+        ExpectFitsSmallScreen(
+            PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Challenge));
+        ExpectFitsSmallScreen(ColumnSupDialog(&w, w.sheet, w.wxLanguage));
+        ExpectFitsSmallScreen(ARefereeNamesDialog(&w, w.sheet, w.wxLanguage));
+        ExpectFitsSmallScreen(PlaceurNamesDialog(&w, w.sheet, w.wxLanguage));
+        ExpectFitsSmallScreen(DeleteTeamDialog(&w, w.sheet, w.wxLanguage));
+    }
+}
+
+TEST_F(DialogKeyboardTest, EveryCommandNeedsASheet) {
+    OpenFrame();
+    for (int command : {ID_GAME_RESULT, ID_TIE_BREAK, ID_PREVIOUS_HEAT, ID_PREVIOUS_CHALL,
+                        ID_COLUMN_SUP, ID_A_REFEREE_NAMES, ID_PLACEUR_NAMES, ID_DELETE_ONE_TEAM}) {
+        wxString message;
+        wxTEST_DIALOG(Run(command), EXPECT_MESSAGE(wxID_OK, &message));
+        EXPECT_EQ(frame->Tx(zav::txt::kNoSheetOpened), message) << command;
+        EXPECT_EQ(kNoSheet, frame->iSheetState);
+    }
+}
+
+}  // namespace
