@@ -1,0 +1,127 @@
+// The General data, Teams and colours and Game list dialogs through their
+// commands.
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+
+#include "GameListDialog.h"
+#include "GeneralDataDialog.h"
+#include "TeamsDialog.h"
+#include "gui/FrameFixture.h"
+#include "settings/Settings.h"
+#include "sheet/GameCatalogue.h"
+
+namespace {
+
+class SetupDialogsTest : public FrameFixture {
+protected:
+    wxZAVFrame& OpenExample(const std::string& name, const char* language = "EN") {
+        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language);
+        return OpenFrame(wxString::FromUTF8(CopyExample(name)));
+    }
+
+    static void ChooseTeams(GeneralDataDialog& d, int teams) {
+        d.teams->SetSelection(teams - 2);
+        wxCommandEvent event(wxEVT_CHOICE, d.teams->GetId());
+        d.OnTeamsChanged(event);
+    }
+};
+
+TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
+    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+    OpenFrame();
+    wxTEST_DIALOG(Run(ID_NEW_SHEET),
+                  ExpectDialog<GeneralDataDialog>(wxID_OK, [](GeneralDataDialog& d) {
+                      EXPECT_EQ(d.teams->GetStringSelection(), wxS("4"));
+                      EXPECT_EQ(d.games->GetStringSelection(), wxS("8"));
+                      EXPECT_EQ(d.points->GetStringSelection(), wxS("4"));
+                      EXPECT_EQ(d.time->GetStringSelection(), wxS("AM"));
+                      ChooseTeams(d, 6);
+                      EXPECT_EQ(d.points->GetStringSelection(), wxS("6"));
+                      d.points->SetSelection(1);  // French rule
+                  }));
+    EXPECT_EQ(frame->sheet.iTeamsNr, 6);
+    EXPECT_EQ(frame->sheet.iScoring, 7);
+
+    // The teams number and the texts typed before it stay after Cancel.
+    wxTEST_DIALOG(Run(ID_GENERAL_DATA),
+                  ExpectDialog<GeneralDataDialog>(wxID_CANCEL, [](GeneralDataDialog& d) {
+                      d.title->SetValue(wxS("Final"));
+                      ChooseTeams(d, 3);
+                      d.games->SetSelection(0);
+                  }));
+    EXPECT_EQ(frame->sheet.iTeamsNr, 3);
+    EXPECT_EQ(frame->sheet.iScoring, 3);
+    EXPECT_EQ(frame->sheet.sTitle, "Final");
+    EXPECT_EQ(frame->sheet.iGamesNr, 8);
+}
+
+TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
+    wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
+    ASSERT_TRUE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
+    wxTEST_DIALOG(Run(ID_GENERAL_DATA),
+                  ExpectDialog<GeneralDataDialog>(
+                      wxID_OK, [](GeneralDataDialog& d) { d.challengePoints->SetSelection(0); }));
+    for (int t = 0; t < window.sheet.iTeamsNr; ++t) {
+        EXPECT_EQ(window.sheet.iChallengeTeam[t], 0) << t;
+        EXPECT_EQ(window.sheet.fChallengePreviousScore[t], 0.0f) << t;
+    }
+    EXPECT_TRUE(window.sheet.sChallengeTitle.empty());
+    EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
+    EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
+    EXPECT_EQ(window.iSheetState, kSheetChanged);
+    EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
+}
+
+TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallengers) {
+    wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
+    window.sheet.iChallengeScoring = 2;
+    wxString warning;
+    wxTEST_DIALOG(Run(ID_TEAMS_DATA),
+                  ExpectDialog<TeamsDialog>(wxID_CANCEL,
+                                            [&](TeamsDialog& d) {
+                                                EXPECT_EQ(d.names.size(), 10u);
+                                                EXPECT_EQ(d.challenge.size(), 10u);
+                                                for (wxCheckBox* box : d.challenge)
+                                                    box->SetValue(true);
+                                            }),
+                  EXPECT_MESSAGE(wxID_OK, &warning));
+    // Flags stored earlier already exceed two teams: warned even after Cancel.
+    EXPECT_EQ(warning, Tx(zav::kLangEnglish, zav::txt::kChallengeIncoherent));
+    EXPECT_EQ(window.iSheetState, kSheetUnchanged);
+
+    // Without a 'Challenge' (its flags cleared as General data clears them).
+    window.sheet.iChallengeScoring = 0;
+    for (int& flag : window.sheet.iChallengeTeam) flag = 0;
+    window.sheet.iTeamsNr = 3;
+    wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_OK, [](TeamsDialog& d) {
+                      EXPECT_EQ(d.names.size(), 3u);
+                      EXPECT_TRUE(d.challenge.empty());
+                      d.colors[2]->SetValue(wxS("green"));
+                  }));
+    EXPECT_EQ(window.sheet.sTeamColors[2], "green");
+    EXPECT_EQ(window.iSheetState, kSheetChanged);
+}
+
+TEST_F(SetupDialogsTest, GermanGameListShowsNamesWithoutBreakPointsAndStoresThemWith) {
+    wxZAVFrame& window = OpenExample("heat-4-teams.score", "GE");
+    const std::string balloon = zav::Text(zav::kLangGerman, 142);
+    ASSERT_NE(balloon.find("- "), std::string::npos);
+    const wxString shown = FromCore(zav::RetireCesure(balloon));
+    // The English games of the file were translated when it was read.
+    const wxString firstShown = FromCore(zav::RetireCesure(window.sheet.sGame[0]));
+    wxTEST_DIALOG(Run(ID_GAMES_LIST), ExpectDialog<GameListDialog>(wxID_OK, [&](GameListDialog& d) {
+                      ASSERT_EQ(d.games.size(), static_cast<size_t>(window.sheet.iGamesNr));
+                      EXPECT_EQ(d.games[0]->GetStringSelection(), firstShown);
+                      EXPECT_NE(d.games[1]->FindString(shown), wxNOT_FOUND);
+                      d.games[1]->SetStringSelection(shown);
+                  }));
+    EXPECT_EQ(window.sheet.sGame[1], balloon);
+    wxTEST_DIALOG(Run(ID_GAMES_LIST),
+                  ExpectDialog<GameListDialog>(wxID_CANCEL, [&](GameListDialog& d) {
+                      EXPECT_EQ(d.games[1]->GetStringSelection(), shown);
+                  }));
+}
+
+}  // namespace
