@@ -9,6 +9,7 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "GuiText.h"
 
@@ -30,7 +31,7 @@ wxArrayString NumberEntries(int first, int last) {
 
 void SelectIndex(wxChoice* choice, int index) {
     choice->SetSelection(index >= 0 && index < static_cast<int>(choice->GetCount()) ? index
-                                                                                     : wxNOT_FOUND);
+                                                                                    : wxNOT_FOUND);
 }
 
 }  // namespace
@@ -41,8 +42,13 @@ GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, i
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
     grid->AddGrowableCol(1);
+    std::vector<wxStaticText*> labels;
+    const auto label = [&](wxWindow* parent, int offset) {
+        labels.push_back(new wxStaticText(parent, wxID_ANY, Tx(offset)));
+        return labels.back();
+    };
     const auto addRow = [&](int labelOffset, wxWindow* control, wxWindow* extra = nullptr) {
-        grid->Add(new wxStaticText(box, wxID_ANY, Tx(labelOffset)), 0, wxALIGN_CENTER_VERTICAL);
+        grid->Add(label(box, labelOffset), 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(control, 1, wxEXPAND);
         if (extra)
             grid->Add(extra);
@@ -96,13 +102,15 @@ GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, i
     challengeTitle = MakeTextField(challengeBox, wxString());
     challengePoints = new wxChoice(challengeBox, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    NumberEntries(0, kMaxChallengePoints));
-    challengeGrid->Add(new wxStaticText(challengeBox, wxID_ANY, Tx(zav::dlg::kChallengeTitle)), 0,
-                       wxALIGN_CENTER_VERTICAL);
+    challengeGrid->Add(label(challengeBox, zav::dlg::kChallengeTitle), 0, wxALIGN_CENTER_VERTICAL);
     challengeGrid->Add(challengeTitle, 1, wxEXPAND);
-    challengeGrid->Add(
-        new wxStaticText(challengeBox, wxID_ANY, Tx(zav::dlg::kFirstChallengePoints)), 0,
-        wxALIGN_CENTER_VERTICAL);
+    challengeGrid->Add(label(challengeBox, zav::dlg::kFirstChallengePoints), 0,
+                       wxALIGN_CENTER_VERTICAL);
     challengeGrid->Add(challengePoints);
+    // The fields of both groups start on one line.
+    int labelWidth = 0;
+    for (wxStaticText* text : labels) labelWidth = std::max(labelWidth, text->GetBestSize().x);
+    for (wxStaticText* text : labels) text->SetMinSize(wxSize(labelWidth, -1));
     challengeGroup->Add(challengeGrid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(challengeGroup, 0, wxEXPAND | wxTOP, 10);
 
@@ -127,8 +135,7 @@ void GeneralDataDialog::DisplayGeneralData() {
 // Entry k reads the teams number + k: the two values the rules need, and
 // more for a heat smaller than the largest heat of the event.
 void GeneralDataDialog::FillPoints() {
-    points->Set(NumberEntries(sheet_.iTeamsNr,
-                              std::max(kHighestFirstTeamPoints, sheet_.iScoring)));
+    points->Set(NumberEntries(sheet_.iTeamsNr, std::max(kHighestFirstTeamPoints, sheet_.iScoring)));
     SelectIndex(points, sheet_.iScoring - sheet_.iTeamsNr);
 }
 
@@ -136,8 +143,8 @@ void GeneralDataDialog::StoreTexts() {
     sheet_.sTitle = ToCore(title->GetValue());
     sheet_.sSubTitle = ToCore(subTitle->GetValue());
     sheet_.sDate = ToCore(date->GetValue());
-    sheet_.sAmPm = time->GetSelection() == wxNOT_FOUND ? std::string()
-                                                       : ToCore(time->GetStringSelection());
+    sheet_.sAmPm =
+        time->GetSelection() == wxNOT_FOUND ? std::string() : ToCore(time->GetStringSelection());
     sheet_.sReferee = ToCore(referee->GetValue());
 }
 
@@ -154,10 +161,8 @@ void GeneralDataDialog::OnTeamsChanged(wxCommandEvent&) {
 
 bool GeneralDataDialog::TransferDataFromWindow() {
     StoreTexts();
-    if (teams->GetSelection() != wxNOT_FOUND)
-        sheet_.iTeamsNr = teams->GetSelection() + kMinTeams;
-    if (games->GetSelection() != wxNOT_FOUND)
-        sheet_.iGamesNr = games->GetSelection() + kMinGames;
+    if (teams->GetSelection() != wxNOT_FOUND) sheet_.iTeamsNr = teams->GetSelection() + kMinTeams;
+    if (games->GetSelection() != wxNOT_FOUND) sheet_.iGamesNr = games->GetSelection() + kMinGames;
     if (points->GetSelection() != wxNOT_FOUND)
         sheet_.iScoring = sheet_.iTeamsNr + points->GetSelection();
     if (elimination->GetSelection() != wxNOT_FOUND)
