@@ -22,6 +22,9 @@ DeleteTeamDialog::DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& shee
     for (int t = 0; t < zav::TeamsInUse(sheet); ++t) names.Add(FromCore(sheet.sTeamName[t]));
     teamList = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(kTextWidth, -1), names,
                              wxLB_SINGLE);
+    // Every team in sight, without scrolling.
+    const int rowHeight = teamList->GetCharHeight() + 8;
+    teamList->SetMinSize(wxSize(kTextWidth, rowHeight * static_cast<int>(names.size()) + 8));
     Body()->Add(teamList, 1, wxEXPAND | wxBOTTOM, 8);
 
     auto* warning = new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kDeletionWarning));

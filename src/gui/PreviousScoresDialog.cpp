@@ -40,7 +40,6 @@ PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sh
         if (!heat && sheet_.iChallengeTeam[t] == 0) continue;
         rowTeams.push_back(t);
         labels.push_back(new wxStaticText(box, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
-        labels.back()->SetMinSize(wxSize(260, -1));
         fields.push_back(new wxTextCtrl(box, wxID_ANY, FromCore(zav::PreviousScoreText(scores[t])),
                                         wxDefaultPosition, wxSize(80, -1), wxTE_RIGHT));
         fields.back()->SetMaxLength(kScoreFieldLength);

@@ -72,7 +72,6 @@ PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
     grid->AddGrowableCol(1);
     for (int k = 0; k < zav::TeamsInUse(sheet_); ++k) {
         labels.push_back(new wxStaticText(this, wxID_ANY, FromCore(sheet_.sTeamName[k])));
-        labels.back()->SetMinSize(wxSize(200, -1));
         names.push_back(MakeTextField(this, FromCore(sheet_.sPlaceurName[k]), kStaffTextLength));
         names.back()->SetMinSize(wxSize(300, -1));
         grid->Add(labels.back(), 0, wxALIGN_CENTER_VERTICAL);

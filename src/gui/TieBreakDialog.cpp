@@ -22,7 +22,6 @@ TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxL
     grid->AddGrowableCol(0);
     for (int t = 0; t < zav::TeamsInUse(sheet_); ++t) {
         labels.push_back(new wxStaticText(box, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
-        labels.back()->SetMinSize(wxSize(260, -1));
         positions.push_back(new wxChoice(box, wxID_ANY));
         positions.back()->SetMinSize(wxSize(70, -1));
         grid->Add(labels.back(), 0, wxALIGN_CENTER_VERTICAL);

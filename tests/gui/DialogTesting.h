@@ -5,7 +5,7 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
-#include <wx/display.h>
+#include <wx/stattext.h>
 
 #include <functional>
 #include <string>
@@ -118,10 +118,23 @@ protected:
         EXPECT_FALSE(wxFileExists(wxString::FromUTF8(SheetPath())));
     }
 
-    // The dialog fits the smallest screen the program is used on.
+    // The dialog fits the smallest screen the program is used on, and no
+    // label or list is narrower than its text.
     static void ExpectFitsSmallScreen(const wxTopLevelWindow& dialog) {
+        const std::string title = dialog.GetTitle().utf8_str().data();
         const wxSize size = dialog.GetSize();
-        EXPECT_LE(size.x, 1024) << dialog.GetTitle().utf8_str().data();
-        EXPECT_LE(size.y, 768 - 40) << dialog.GetTitle().utf8_str().data();  // room for a panel
+        EXPECT_LE(size.x, 1024) << title;
+        EXPECT_LE(size.y, 768 - 40) << title;  // room for a panel
+        ExpectNothingCut(dialog, title);
+    }
+
+    static void ExpectNothingCut(const wxWindow& parent, const std::string& title) {
+        for (const wxWindow* child : parent.GetChildren()) {
+            if (wxDynamicCast(child, wxStaticText) || wxDynamicCast(child, wxChoice)) {
+                EXPECT_GE(child->GetSize().x, child->GetBestSize().x)
+                    << title << ": " << child->GetLabel().utf8_str().data();
+            }
+            ExpectNothingCut(*child, title);
+        }
     }
 };

@@ -1,0 +1,68 @@
+// Pictures of the data-entry dialogs in French and German, for a person to
+// look at (wording cut off, crowded rows). Not a check: run on demand, with
+// ZAV_SCREENSHOTS naming the folder, under
+// xvfb-run -a -s "-screen 0 1024x768x24", with the options
+// --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'.
+#include <cstdlib>
+#include <string>
+
+#include "ColumnSupDialog.h"
+#include "DeleteTeamDialog.h"
+#include "GameResultDialog.h"
+#include "PreviousScoresDialog.h"
+#include "StaffNamesDialogs.h"
+#include "TieBreakDialog.h"
+#include "gui/DialogTesting.h"
+#include "sheet/Scoring.h"
+
+namespace {
+
+class DialogScreenshots : public DialogFixture {
+protected:
+    void Picture(wxDialog&& dialog, const std::string& name) {
+        dialog.Show();
+        Yield(20);
+        const std::string file = std::string(std::getenv("ZAV_SCREENSHOTS")) + "/" + name + ".png";
+        // The whole virtual screen: the dialog with its title bar if any.
+        const std::string command = "import -window root '" + file + "'";
+        EXPECT_EQ(0, std::system(command.c_str())) << command;
+    }
+};
+
+TEST_F(DialogScreenshots, DISABLED_EveryDialogInFrenchAndGerman) {
+    ASSERT_NE(nullptr, std::getenv("ZAV_SCREENSHOTS"));
+    zav::ScoreSheet s = Heat(10, 12);
+    s.iChallengeScoring = 4;
+    s.iEliminationRule = 1;
+    for (int t = 0; t < 10; ++t) {
+        s.sTeamName[t] = "Poney-club " + std::string(1, char('A' + t)) + " Fontainebleau";
+        s.sTeamColors[t] = "bleu et blanc";
+        s.iGamePlace[t][0] = t < 3 ? 1 : t + 1;
+        s.sPlaceurName[t] = "M. Dupont";
+    }
+    for (int t : {1, 3, 5, 8}) s.iChallengeTeam[t] = 1;
+    s.iGamePlace[4][0] = zav::kElimination;
+    s.iGamePlace[5][0] = zav::kAbandon;
+    s.iGamePlace[6][0] = zav::kDefinitiveAbandon;
+    s.iAvertissement[2][0] = 1;
+    s.sGame[0] = "Slalom";
+    s.fPreviousScore[0] = 12.5f;
+    s.fPreviousScore[1] = 10;
+    for (const char* language : {"FR", "GE"}) {
+        wxZAVFrame& w = OpenWith(s, language);
+        zav::ComputeScores(w.sheet);
+        const std::string l = language;
+        Picture(GameResultDialog(&w, w.sheet, w.wxLanguage), l + "-game-result");
+        Picture(TieBreakDialog(&w, w.sheet, w.wxLanguage), l + "-tie-break");
+        Picture(PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Heat),
+                l + "-previous-heat");
+        Picture(PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Challenge),
+                l + "-previous-challenge");
+        Picture(ColumnSupDialog(&w, w.sheet, w.wxLanguage), l + "-column");
+        Picture(ARefereeNamesDialog(&w, w.sheet, w.wxLanguage), l + "-referees");
+        Picture(PlaceurNamesDialog(&w, w.sheet, w.wxLanguage), l + "-arena-party");
+        Picture(DeleteTeamDialog(&w, w.sheet, w.wxLanguage), l + "-withdrawal");
+    }
+}
+
+}  // namespace
