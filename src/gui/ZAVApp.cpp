@@ -27,6 +27,11 @@ wxString StartupFilePath(const wxString& argument, const wxString& userFolder) {
     return file.GetFullPath();
 }
 
+bool StartProgram(const wxString& executable) {
+    const wchar_t* const command[] = {executable.wc_str(), nullptr};
+    return wxExecute(command, wxEXEC_ASYNC) != 0;
+}
+
 void wxZAVApp::OnInitCmdLine(wxCmdLineParser& parser) {
     wxApp::OnInitCmdLine(parser);
     parser.AddParam(wxS("file"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
@@ -50,7 +55,7 @@ bool wxZAVApp::OnInit() {
     const wxString executable = wxStandardPaths::Get().GetExecutablePath();
     context.programDir = wxFileName(executable).GetPath();
     wxSetWorkingDirectory(context.programDir);
-    context.restartProgram = [executable] { return wxExecute(executable, wxEXEC_ASYNC) != 0; };
+    context.restartProgram = [executable] { return StartProgram(executable); };
 
     auto* frame = new wxZAVFrame(context);
     frame->Move(0, 0);

@@ -20,3 +20,7 @@ private:
 // The file named at start as an absolute path, resolved against the folder
 // the user started the program from; empty when none was named.
 wxString StartupFilePath(const wxString& argument, const wxString& userFolder);
+
+// Starts the program file `executable` again, without arguments; true when
+// it started. The path is passed whole, so a folder name with spaces works.
+bool StartProgram(const wxString& executable);

@@ -1,11 +1,14 @@
 // Start-up: the window with and without a file named on the command line,
 // and the program itself started with a relative file name.
+#include <sys/stat.h>
+#include <wx/combobox.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "ZAVApp.h"
 #include "gui/FrameFixture.h"
@@ -75,6 +78,46 @@ TEST(StartupFilePathTest, RelativeNamesAreResolvedAgainstTheUsersFolder) {
               wxS("/home/scorer") + sep + wxS("event") + sep + wxS("heat1.score"));
     EXPECT_EQ(StartupFilePath(wxS("/data/50%.score"), wxS("/home/scorer")), wxS("/data/50%.score"));
     EXPECT_TRUE(StartupFilePath(wxString(), wxS("/home/scorer")).empty());
+}
+
+TEST_F(StartupTest, RestartFindsAProgramInAFolderWithSpaces) {
+    const std::string folder = temp.File("my programs");
+    wxFileName::Mkdir(wxString::FromUTF8(folder));
+    const std::string program = folder + "/zav score";
+    const std::string marker = temp.File("started");
+    zavtest::WriteFile(program, "#!/bin/sh\ntouch '" + marker + "'\n");
+    chmod(program.c_str(), 0755);
+    ASSERT_TRUE(StartProgram(wxString::FromUTF8(program)));
+    for (int i = 0; i < 200 && !wxFileExists(wxString::FromUTF8(marker)); ++i) {
+        Yield(1);
+        wxMilliSleep(20);
+    }
+    EXPECT_TRUE(wxFileExists(wxString::FromUTF8(marker)));
+}
+
+TEST_F(StartupTest, ToolbarToolsCarryTheirMenuLabelsAndEndWithTheSortedChooser) {
+    wxZAVFrame& window = OpenFrame();
+    wxToolBar* tools = window.GetToolBar();
+    std::vector<int> ids;
+    for (size_t pos = 0; pos < tools->GetToolsCount(); ++pos) {
+        const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(pos));
+        if (tool->IsSeparator()) continue;
+        ids.push_back(tool->GetId());
+        if (tool->IsButton()) {
+            EXPECT_EQ(tool->GetShortHelp(), window.GetMenuBar()->GetLabel(tool->GetId()))
+                << tool->GetId();
+        }
+    }
+    EXPECT_EQ(ids,
+              (std::vector<int>{
+                  ID_NEW_SHEET,       ID_OPEN_SHEET,  ID_SAVE_SHEET,        ID_VIEW_BOTH,
+                  ID_VIEW_CHAMP,      ID_VIEW_CHALL,  ID_SCORE_SHEET,       ID_PRINT,
+                  ID_EXPORT_HTML,     ID_STAFF_SHEET, ID_PRINT_STAFF,       ID_EXPORT_STAFF_HTML,
+                  ID_EQUIP_LIST,      ID_PRINT_EQUIP, ID_EXPORT_EQUIP_HTML, ID_PLACEMENT,
+                  ID_PRINT_PLACEMENT, ID_GAME_RESULT, ID_TIE_BREAK,         ID_SHEET_COMBO}));
+    window.pSheetCombo->Append(wxS("b.pscore"));
+    window.pSheetCombo->Append(wxS("a.pscore"));
+    EXPECT_EQ(window.pSheetCombo->GetString(0), wxS("a.pscore"));
 }
 
 // The program started from the user's folder with a relative file name opens

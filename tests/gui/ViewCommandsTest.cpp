@@ -3,6 +3,7 @@
 // menus.
 #include <sys/stat.h>
 #include <wx/filename.h>
+#include <wx/generic/aboutdlgg.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 
@@ -145,6 +146,11 @@ TEST_F(DocumentsTest, MissingDocumentIsNamedInAMessage) {
     wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));
+}
+
+TEST_F(DocumentsTest, AboutBoxIsModal) {
+    OpenFrame();
+    wxTEST_DIALOG(Run(ID_ABOUT), wxExpectDismissableModal<wxGenericAboutDialog>(wxID_OK));
 }
 
 }  // namespace
