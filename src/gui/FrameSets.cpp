@@ -4,6 +4,9 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
+#include <wx/toolbar.h>
+
+#include <algorithm>
 
 #include "ChooserFolder.h"
 #include "CommandIds.h"
@@ -42,6 +45,24 @@ void wxZAVFrame::FillSheetChooser(const std::vector<std::string>& names, const s
         pSheetCombo->SetValue(wxEmptyString);
     else
         pSheetCombo->SetStringSelection(FromCore(shown));
+}
+
+void wxZAVFrame::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    // The toolbar places its tools after this event: measure then.
+    CallAfter(&wxZAVFrame::FitSheetChooser);
+}
+
+void wxZAVFrame::FitSheetChooser() {
+    constexpr int kMargin = 8;
+    wxToolBar* toolBar = GetToolBar();
+    const int left = pSheetCombo->GetPosition().x;
+    if (!toolBar || left <= 0) return;  // not placed yet
+    const int width = std::clamp(toolBar->GetClientSize().x - left - kMargin, kSheetChooserMinWidth,
+                                 kSheetChooserMaxWidth);
+    if (width == pSheetCombo->GetSize().x) return;
+    pSheetCombo->SetMinSize(wxSize(width, -1));
+    pSheetCombo->SetSize(wxSize(width, -1));
 }
 
 int wxZAVFrame::SaveSetSheetSilently() {

@@ -1,5 +1,6 @@
 // The toolbar: the most used commands as 16 by 16 pictures, and the chooser
 // of the sheets of the open set.
+#include <gtk/gtk.h>
 #include <wx/combobox.h>
 #include <wx/toolbar.h>
 
@@ -59,15 +60,17 @@ void wxZAVFrame::CreateToolbar() {
         if (tool.id == 0)
             toolBar->AddSeparator();
         else
-            toolBar->AddTool(tool.id, wxEmptyString, ToolBitmap(tool.picture),
-                             Tx(tool.tipOffset));
+            toolBar->AddTool(tool.id, wxEmptyString, ToolBitmap(tool.picture), Tx(tool.tipOffset));
     }
     toolBar->AddSeparator();
     // Sorted and read-only: the user picks one of the set's sheets, always
-    // listed alphabetically.
+    // listed alphabetically. Narrow enough for the toolbar of the smallest
+    // window (GTK hides a tool that does not fit), widened with the window
+    // by FitSheetChooser; its list opens as wide as the longest name.
     pSheetCombo = new wxComboBox(toolBar, ID_SHEET_COMBO, wxEmptyString, wxDefaultPosition,
-                                 wxSize(500, -1), aSheetNames,
+                                 wxSize(kSheetChooserMinWidth, -1), aSheetNames,
                                  wxCB_DROPDOWN | wxCB_READONLY | wxCB_SORT);
+    gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(pSheetCombo->GetHandle()), FALSE);
     toolBar->AddControl(pSheetCombo);
     toolBar->Realize();
     SetToolBar(toolBar);

@@ -62,6 +62,7 @@ wxBEGIN_EVENT_TABLE(wxZAVFrame, wxFrame)
     EVT_MENU(ID_MOVE_SIF_SCORE_SET, wxZAVFrame::OnMoveSIFScoreSet)
     EVT_MENU(ID_DELETE_SIF_SCORE_SET, wxZAVFrame::OnDeleteSIFScoreSet)
     EVT_COMBOBOX(ID_SHEET_COMBO, wxZAVFrame::OnComboBoxUpdate)
+    EVT_SIZE(wxZAVFrame::OnSize)
     // Rules and Help: the documents share one handler
     EVT_MENU_RANGE(ID_PLAYING_AREA, ID_MEM_LISTE_JEUX, wxZAVFrame::OnDocument)
     EVT_MENU_RANGE(ID_FEUILLE_ARRIVEE, ID_MEMO_PV, wxZAVFrame::OnDocument)

@@ -40,6 +40,11 @@ struct FrameContext {
     std::function<bool()> restartProgram;
 };
 
+// Width of the toolbar's sheet chooser: what stays visible in the smallest
+// window, and the most it takes in a wide one.
+constexpr int kSheetChooserMinWidth = 180;
+constexpr int kSheetChooserMaxWidth = 500;
+
 // Sheet state: no sheet, open and unchanged, changed since the last save.
 enum SheetState { kNoSheet = 0, kSheetUnchanged = 1, kSheetChanged = 2 };
 
@@ -152,6 +157,9 @@ public:
     void CloseSheetAndSet();
     // The chooser lists `names` (sorted by the control) and shows `shown`.
     void FillSheetChooser(const std::vector<std::string>& names, const std::string& shown);
+    // The chooser takes the toolbar's room left of the window's edge.
+    void FitSheetChooser();
+    void OnSize(wxSizeEvent& event);
 
     // --- Data entry (FrameInput.cpp) ---
     void OnGeneralData(wxCommandEvent& event);

@@ -1,0 +1,120 @@
+// Moving between the sheets of a 50-sheet set in the real window, with and
+// without a changed sheet to save first. Needs a display:
+//   xvfb-run -a ./zavscore_sheet_switch_bench
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/combobox.h>
+#include <wx/init.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "CommandIds.h"
+#include "ZAVFrame.h"
+#include "sets/SetCreation.h"
+#include "sets/SetFile.h"
+#include "sets/SifFile.h"
+#include "support/TempDir.h"
+
+namespace {
+
+constexpr int kSheets = 50;
+constexpr int kTeamsPerSheet = 8;
+
+// An event of 50 categories of 8 teams, one sheet per category.
+std::string MakeSet(const zavtest::TempDir& dir) {
+    std::string sif = "9001;Bench;2026\n";
+    for (int c = 0; c < kSheets; ++c)
+        for (int t = 0; t < kTeamsPerSheet; ++t)
+            sif += "9001;E;NOM_EQU;K" + std::to_string(c) + " Pool;club;rider;Team " +
+                   std::to_string(c) + "-" + std::to_string(t) + "\n";
+    zav::SifEntries entries;
+    zav::RecordingMessageSink messages;
+    zav::SetOptions options;
+    options.iGamesNr = 12;
+    zav::ScoreSheet scratch;
+    const std::string path = dir.File("bench.mscore");
+    if (zav::ParseSif(sif, "sif", entries, zav::kLangEnglish, messages) != 0 ||
+        zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path, scratch,
+                       zav::kLangEnglish, messages) != 0)
+        std::abort();
+    return path;
+}
+
+struct Window {
+    zavtest::TempDir dir;
+    wxZAVFrame* frame = nullptr;
+    std::vector<wxString> names;
+
+    Window() {
+        setenv("ZAVSCORE_INI", dir.File("ZAVscore.ini").c_str(), 1);
+        FrameContext context;
+        context.programDir = wxS(ZAV_PROGRAM_DIR);
+        context.restartProgram = [] { return false; };
+        context.startupFile = wxString::FromUTF8(MakeSet(dir));
+        frame = new wxZAVFrame(context);
+        frame->Show();
+        for (unsigned i = 0; i < frame->pSheetCombo->GetCount(); ++i)
+            names.push_back(frame->pSheetCombo->GetString(i));
+        if (names.size() != kSheets) std::abort();
+    }
+    ~Window() {
+        frame->iSheetState = kNoSheet;
+        frame->Destroy();
+        wxTheApp->ProcessIdle();
+    }
+
+    // What picking a sheet in the toolbar's chooser does.
+    void Choose(const wxString& name) {
+        frame->pSheetCombo->SetStringSelection(name);
+        wxCommandEvent event(wxEVT_COMBOBOX, zavgui::ID_SHEET_COMBO);
+        event.SetString(name);
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
+};
+
+Window* window = nullptr;
+
+void BM_SwitchSheet(benchmark::State& state) {
+    std::size_t next = 0;
+    for (auto _ : state) {
+        window->Choose(window->names[next]);
+        next = (next + 1) % window->names.size();
+    }
+}
+BENCHMARK(BM_SwitchSheet)->Unit(benchmark::kMillisecond);
+
+// A result typed on the sheet shown, then the move: the sheet is written to
+// its file before the next one is read and shown.
+void BM_SwitchChangedSheet(benchmark::State& state) {
+    std::size_t next = 0;
+    int place = 1;
+    for (auto _ : state) {
+        window->frame->sheet.iGamePlace[0][0] = place;
+        window->frame->iSheetState = kSheetChanged;
+        window->Choose(window->names[next]);
+        next = (next + 1) % window->names.size();
+        place = place % kTeamsPerSheet + 1;
+    }
+}
+BENCHMARK(BM_SwitchChangedSheet)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) return 2;  // no display
+    wxTheApp->CallOnInit();
+    {
+        Window shown;
+        window = &shown;
+        benchmark::RunSpecifiedBenchmarks();
+        window = nullptr;
+    }
+    benchmark::Shutdown();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return 0;
+}
