@@ -22,7 +22,7 @@ SifGroupingDialog::SifGroupingDialog(wxWindow* parent, int wxLanguage,
     for (const std::size_t i : listed_)
         lines.Add(FromCore(zav::GroupChoiceLine(entries.wxCategory[i])));
     categories = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(420, 240), lines,
-                               wxLB_EXTENDED | wxLB_NEEDED_SB);
+                               wxLB_EXTENDED | wxLB_NEEDED_SB | wxLB_HSCROLL);
     Body()->Add(categories, 1, wxEXPAND);
 
     for (const int note : {zav::dlg::kGroupNote1, zav::dlg::kGroupNote2, zav::dlg::kGroupNote3})

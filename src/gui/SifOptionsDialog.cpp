@@ -19,9 +19,9 @@ SifOptionsDialog::SifOptionsDialog(wxWindow* parent, int wxLanguage)
     : ZavDialog(parent, wxLanguage, zav::dlg::kTitleSetOptions) {
     auto* grid = new wxFlexGridSizer(2, 6, 8);
     grid->AddGrowableCol(1);
-    const auto addRow = [&](int labelOffset, wxWindow* control) {
+    const auto addRow = [&](int labelOffset, wxWindow* control, int flags = wxEXPAND) {
         grid->Add(new wxStaticText(this, wxID_ANY, Tx(labelOffset)), 0, wxALIGN_CENTER_VERTICAL);
-        grid->Add(control, 1, wxEXPAND);
+        grid->Add(control, 1, flags);
     };
     title = MakeTextField(this, wxString());
     title->SetMinSize(wxSize(360, -1));
@@ -34,7 +34,7 @@ SifOptionsDialog::SifOptionsDialog(wxWindow* parent, int wxLanguage)
     addRow(zav::dlg::kCommonTitle, title);
     addRow(zav::dlg::kDate, date);
     addRow(zav::dlg::kReferee, referee);
-    addRow(zav::dlg::kGamesNumber, games);
+    addRow(zav::dlg::kGamesNumber, games, 0);
     Body()->Add(grid, 0, wxEXPAND);
 
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kSetGamesNote1)), 0, wxTOP, 10);
