@@ -132,6 +132,30 @@ TEST_F(DialogKeyboardTest, EscapeCancelsAndEnterOnAButtonPressesOnlyThatButton) 
     EXPECT_FLOAT_EQ(4.f, w.sheet.fPreviousScore[0]);
 }
 
+TEST_F(DialogKeyboardTest, CloseBoxStoresNothingAndEnterInATypedTeamConfirms) {
+    wxZAVFrame& w = OpenWith(Heat(4, 4));
+    {
+        GameResultDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        d.results[0]->SetSelection(3);
+        d.Close();
+        Yield();
+        EXPECT_FALSE(d.IsShown());
+        EXPECT_EQ(0, w.sheet.iGamePlace[0][0]);
+    }
+    {
+        ARefereeNamesDialog d(&w, w.sheet, w.wxLanguage);
+        Present(d);
+        d.teams[1]->SetFocus();
+        Yield(10);
+        d.teams[1]->ChangeValue(wxS("Juges du club"));
+        Press(d, WXK_RETURN);
+        EXPECT_FALSE(d.IsShown());
+        EXPECT_EQ("Juges du club", w.sheet.sARefereeTeam[1]);
+        EXPECT_EQ("Team A", w.sheet.sARefereeTeam[0]);
+    }
+}
+
 TEST_F(DialogKeyboardTest, EveryDialogOpensOnItsFirstField) {
     zav::ScoreSheet s = Heat(4, 4);
     s.iChallengeScoring = 2;
