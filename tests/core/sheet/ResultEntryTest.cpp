@@ -96,6 +96,17 @@ TEST(TieBreakChoiceTest, LevelTeamsChooseAmongTheirSharedPositions) {
     EXPECT_EQ(-1, TieBreakChoiceFor(s, 2).selected);
 }
 
+TEST(TieBreakChoiceTest, StoredPositionIsMatchedWholeNotAsThePrefixOfALargerOne) {
+    ScoreSheet s = SheetOf(10, 4);
+    for (int t = 0; t < 10; ++t) s.iSetPlace[t] = t + 1;
+    s.iSetPlace[9] = 9;  // the last two level at 9: entries "9", "10"
+    s.iTieBreakPlace[9] = 1;
+    EXPECT_EQ((std::vector<int>{9, 10}), TieBreakChoiceFor(s, 9).entries);
+    EXPECT_EQ(-1, TieBreakChoiceFor(s, 9).selected);
+    s.iTieBreakPlace[9] = 10;
+    EXPECT_EQ(1, TieBreakChoiceFor(s, 9).selected);
+}
+
 TEST(TieBreakChoiceTest, ThreeLevelTeamsFromTheScoring) {
     ScoreSheet s = SheetOf(4, 1);
     s.iGamePlace[0][0] = 1;
