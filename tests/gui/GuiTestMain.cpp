@@ -7,6 +7,9 @@
 #include <wx/log.h>
 #include <wx/modalhook.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "gui/GuiTesting.h"
 
 namespace {
@@ -35,7 +38,11 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) {
-        fprintf(stderr, "No display: run the window tests under xvfb-run.\n");
+        const char* display = std::getenv("DISPLAY");
+        fprintf(
+            stderr,
+            "The toolkit could not start on display '%s': run the window tests under xvfb-run.\n",
+            display ? display : "");
         return 2;
     }
     wxTheApp->CallOnInit();
