@@ -151,6 +151,10 @@ TEST_F(FileCommandsTest, ChangedSheetIsOfferedASaveBeforeAnotherIsOpened) {
                   ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr));
     EXPECT_FALSE(Holds(second, "Unicorns"));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
+    // The new sheet has no file yet: saving it asks for one rather than
+    // writing over the sheet it replaced.
+    wxTEST_DIALOG(Run(ID_SAVE_SHEET), AnswerChooser(wxString()));
+    EXPECT_EQ(frame->iSheetState, kSheetChanged);
 }
 
 TEST_F(FileCommandsTest, FailedSaveKeepsTheSheetChanged) {
