@@ -1,9 +1,12 @@
 // The General data, Teams and colours and Game list dialogs through their
 // commands.
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
+
+#include <vector>
 
 #include "GameListDialog.h"
 #include "GeneralDataDialog.h"
@@ -55,6 +58,35 @@ TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
     EXPECT_EQ(frame->sheet.iScoring, 3);
     EXPECT_EQ(frame->sheet.sTitle, "Final");
     EXPECT_EQ(frame->sheet.iGamesNr, 8);
+}
+
+// The buttons of a window and of its children, in creation order.
+void CollectButtons(wxWindow* window, std::vector<wxButton*>& buttons) {
+    for (wxWindow* child : window->GetChildren()) {
+        if (auto* button = dynamic_cast<wxButton*>(child)) buttons.push_back(button);
+        CollectButtons(child, buttons);
+    }
+}
+
+TEST_F(SetupDialogsTest, QuestionMarksExplainPointsAndEliminationRules) {
+    OpenExample("heat-4-teams.score");
+    std::vector<wxString> shown;
+    wxTEST_DIALOG(Run(ID_GENERAL_DATA),
+                  ExpectDialog<GeneralDataDialog>(wxID_CANCEL, [&](GeneralDataDialog& d) {
+                      std::vector<wxButton*> buttons;
+                      CollectButtons(&d, buttons);
+                      for (wxButton* button : buttons) {
+                          if (button->GetLabel() != wxS("?")) continue;
+                          wxString text;
+                          wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+                          click.SetEventObject(button);
+                          wxTEST_DIALOG(button->ProcessWindowEvent(click),
+                                        EXPECT_MESSAGE(wxID_OK, &text));
+                          shown.push_back(text);
+                      }
+                  }));
+    EXPECT_EQ(shown,
+              (std::vector<wxString>{Tx(zav::kLangEnglish, 138), Tx(zav::kLangEnglish, 324)}));
 }
 
 TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
