@@ -4,7 +4,6 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
-#include <wx/toolbar.h>
 
 #include <algorithm>
 
@@ -53,12 +52,13 @@ void wxZAVFrame::OnSize(wxSizeEvent& event) {
     CallAfter(&wxZAVFrame::FitSheetChooser);
 }
 
+// The toolbar spans the window's width; it may not have taken a new width
+// yet when this runs, the window has.
 void wxZAVFrame::FitSheetChooser() {
     constexpr int kMargin = 8;
-    wxToolBar* toolBar = GetToolBar();
     const int left = pSheetCombo->GetPosition().x;
-    if (!toolBar || left <= 0) return;  // not placed yet
-    const int width = std::clamp(toolBar->GetClientSize().x - left - kMargin, kSheetChooserMinWidth,
+    if (left <= 0) return;  // not placed yet
+    const int width = std::clamp(GetClientSize().x - left - kMargin, kSheetChooserMinWidth,
                                  kSheetChooserMaxWidth);
     if (width == pSheetCombo->GetSize().x) return;
     pSheetCombo->SetMinSize(wxSize(width, -1));

@@ -2,6 +2,8 @@
 // sheets with a changed sheet, the save rules of set sheets, start-up with a
 // set file.
 #include <sys/stat.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
 
 #include "GeneralDataDialog.h"
 #include "gui/SetTesting.h"
@@ -164,6 +166,36 @@ TEST_F(SetSheetsWindowTest, ASetFileThatCannotBeReadLeavesNothingOpen) {
     wxString noSheet;
     wxTEST_DIALOG(Run(zavgui::ID_SAVE_SHEET), EXPECT_MESSAGE(wxID_OK, &noSheet));
     EXPECT_FALSE(noSheet.empty());
+}
+
+// GTK moves a toolbar item that does not fit out of sight, with no sign of
+// it: the chooser must fit the toolbar of a 1024-pixel window.
+TEST_F(SetSheetsWindowTest, TheChooserStaysOnTheToolbarAndWidensWithTheWindow) {
+    OpenFrame(wxString::FromUTF8(FourSheetSet()));
+    wxToolBar* toolBar = frame->GetToolBar();
+    // The display resizes the window in its own time: wait until the
+    // toolbar has the new width and the chooser has been fitted to it.
+    const auto resize = [&](int width) {
+        frame->SetSize(width, 768);
+        for (int i = 0; i < 200 && toolBar->GetClientSize().x < width - 40; ++i) {
+            Yield(1);
+            wxMilliSleep(5);
+        }
+        Yield(10);
+    };
+    const auto chooserRight = [&] {
+        return frame->pSheetCombo->GetPosition().x + frame->pSheetCombo->GetSize().x;
+    };
+    resize(1024);
+    const int narrow = frame->pSheetCombo->GetSize().x;
+    EXPECT_GE(narrow, kSheetChooserMinWidth);
+    EXPECT_GT(frame->pSheetCombo->GetPosition().x, 0);
+    EXPECT_LE(chooserRight(), toolBar->GetClientSize().x);
+
+    resize(1400);
+    EXPECT_GT(frame->pSheetCombo->GetSize().x, narrow);
+    EXPECT_LE(frame->pSheetCombo->GetSize().x, kSheetChooserMaxWidth);
+    EXPECT_LE(chooserRight(), toolBar->GetClientSize().x);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
+#include <wx/utils.h>
 
 #include <string>
 #include <vector>
@@ -54,8 +55,9 @@ protected:
         dialog->SetPath(folder_);
         // GTK takes the folder only after its loop has run, and wx reads the
         // choice when the chooser is accepted.
-        for (int i = 0; i < 50 && dialog->GetPath() != folder_; ++i) {
+        for (int i = 0; i < 400 && dialog->GetPath() != folder_; ++i) {
             wxTheApp->Yield(true);
+            wxMilliSleep(5);
             dialog->GTKOnAccept();
         }
         return wxID_OK;
