@@ -148,7 +148,9 @@ void wxZAVFrame::OnCreateSIFScoreSet(wxCommandEvent&) {
 
 int wxZAVFrame::LoadSIFFile(const wxString& path) {
     zav::SifEntries entries;
-    if (zav::ReadSifFile(ToCore(path), entries, wxLanguage, messages_) != 0) return 1;
+    if (zav::ReadSifFile(ToCore(path), entries, wxLanguage, messages_) != 0 ||
+        zav::CheckSifHasTeams(entries, ToCore(path), wxLanguage, messages_) != 0)
+        return 1;
 
     wxFileDialog saveDialog(this, Tx(kSaveSetCaption), wxFileName(path).GetPath(),
                             FromCore(entries.wxCompetNr) + wxS(".mscore"), Tx(kSetFilter),
@@ -168,14 +170,12 @@ int wxZAVFrame::LoadSIFFile(const wxString& path) {
         plan = zav::OneSheetPerCategory(entries);
     } else {
         plan = zav::EmptyGrouping(entries);
-        // One pass per sheet until every category is on one; the first pass
-        // is shown even when the file has no category, so that the user sees
-        // there is nothing to group.
-        do {
+        // One pass per sheet until every category is on one.
+        while (!zav::UnassignedCategories(plan).empty()) {
             SifGroupingDialog groupingDialog(this, wxLanguage, entries, plan, plan.iFeuilleCat + 1);
             if (groupingDialog.ShowModal() != wxID_OK) return 1;
             zav::AddGroupedSheet(plan, groupingDialog.chosen);
-        } while (!zav::UnassignedCategories(plan).empty());
+        }
     }
 
     if (zav::CreateSet(entries, optionsDialog.options, plan, ToCore(setPath), sheet, wxLanguage,

@@ -188,6 +188,15 @@ TEST_F(SetCreationWindowTest, AFileThatIsNoSifFileIsRefusedBeforeAnyQuestion) {
                   EXPECT_MESSAGE(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("is not a SIF file")), wxNOT_FOUND);
     EXPECT_EQ(frame->iSheetState, kNoSheet);
+
+    // Records but no team line: no set file chooser, nothing written.
+    const std::string riders = temp.File("riders.txt");
+    zavtest::WriteFile(riders, "4711;Championnat;2026\n4711;R1;CAVALIER;CPM1;rider\n");
+    told.clear();
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(riders),
+                  EXPECT_MESSAGE(wxID_OK, &told));
+    EXPECT_NE(told.Find(wxS("riders.txt")), wxNOT_FOUND);
+    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(temp.File("4711.mscore"))));
 }
 
 }  // namespace

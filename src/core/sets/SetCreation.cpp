@@ -81,6 +81,14 @@ bool Write(std::FILE* file, const std::string& piece) {
 }
 }  // namespace
 
+int CheckSifHasTeams(const SifEntries& entries, const std::string& sifPath, int wxLanguage,
+                     MessageSink& messages) {
+    if (!entries.teams.empty()) return 0;
+    messages.ShowMessage(FormatText(Text(wxLanguage, txt::kNotSifFile), sifPath),
+                         MessageIcon::Error);
+    return 1;
+}
+
 SetPlan OneSheetPerCategory(const SifEntries& entries) {
     SetPlan plan;
     plan.bOnePerCat = true;

@@ -31,6 +31,12 @@ struct SetPlan {
     bool bOnePerCat = true;  // false: categories grouped by the user
 };
 
+// A set needs at least one team: an entries file without any team line
+// would give a set file naming no sheet, which no one can open. Refuses it
+// with "The file [%s] is not a SIF file..." naming `sifPath`. Returns 0 or 1.
+int CheckSifHasTeams(const SifEntries& entries, const std::string& sifPath, int wxLanguage,
+                     MessageSink& messages);
+
 // One sheet per category, in the order the categories first occur.
 SetPlan OneSheetPerCategory(const SifEntries& entries);
 

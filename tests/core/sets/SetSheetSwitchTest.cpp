@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/sets/SifTestData.h"
+#include "sets/SetCreation.h"
 #include "sets/SetFile.h"
+#include "sets/SifFile.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 #include "texts/Texts.h"
@@ -55,6 +58,24 @@ TEST(SetSheetSwitch, AMissingSheetIsReportedAndLeavesAnEmptySheetOfTheSet) {
     EXPECT_TRUE(set.sheet.sTitle.empty());
     EXPECT_EQ(set.sheet.wxsMultiFileOpen, set.dir.File("gone.pscore"));
     EXPECT_EQ(set.sheet.iScoreSet, 1);
+}
+
+// A registration export with records but no team line cannot make a set.
+TEST(SetFromSif, AFileWithoutTeamsIsRefusedNamingIt) {
+    RecordingMessageSink messages;
+    SifEntries entries;
+    ASSERT_EQ(ParseSif("4711;Championnat;2026\n4711;R1;CAVALIER;CPM1;rider\n", "e.txt", entries,
+                       kLangEnglish, messages),
+              0);
+    EXPECT_EQ(CheckSifHasTeams(entries, "/in/e.txt", kLangEnglish, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "The file [/in/e.txt] is not a SIF file or its format is unknown.");
+
+    ASSERT_EQ(ParseSif(zavtest::SifText({{"CPM1", "A"}}), "e.txt", entries, kLangEnglish, messages),
+              0);
+    EXPECT_EQ(CheckSifHasTeams(entries, "/in/e.txt", kLangEnglish, messages), 0);
+    EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 }  // namespace
