@@ -1,7 +1,7 @@
 // Printing, page setup, and export of the pages to HTML and PDF files.
+#include <wx/file.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/file.h>
 #include <wx/msgdlg.h>
 
 #include "ExportNames.h"
@@ -70,17 +70,24 @@ void wxZAVFrame::OnPrintSetup(wxCommandEvent&) {
     pPrintData = pHtmlPrinting->GetPrintData();
 }
 
-void wxZAVFrame::OnPrint(wxCommandEvent&) { PrintPage(PrintedPage::Sheet); }
-void wxZAVFrame::OnPrintStaff(wxCommandEvent&) { PrintPage(PrintedPage::Staff); }
-void wxZAVFrame::OnPrintEquip(wxCommandEvent&) { PrintPage(PrintedPage::Equip); }
+void wxZAVFrame::OnPrint(wxCommandEvent&) {
+    PrintPage(PrintedPage::Sheet);
+}
+void wxZAVFrame::OnPrintStaff(wxCommandEvent&) {
+    PrintPage(PrintedPage::Staff);
+}
+void wxZAVFrame::OnPrintEquip(wxCommandEvent&) {
+    PrintPage(PrintedPage::Equip);
+}
 
 // One game per page, in portrait; the orientation goes back to landscape
-// whether or not the user printed.
+// whether or not the user printed. The pictures are files of the program's
+// folder, so they are looked for there even when a logo folder is set.
 void wxZAVFrame::OnPrintPlacement(wxCommandEvent&) {
     if (!RequireSheet()) return;
     pPrintData->SetOrientation(wxPORTRAIT);
     wxsHtmlPage = zav::PrintHtmlPlacementDocument(sheet, wxLanguage);
-    pHtmlPrinting->PrintText(FromCore(wxsHtmlPage), PrintBaseFolder());
+    pHtmlPrinting->PrintText(FromCore(wxsHtmlPage), context_.programDir);
     pPrintData->SetOrientation(wxLANDSCAPE);
 }
 

@@ -19,13 +19,35 @@ void GcdcHtmlPrintout::WithGraphicsDC(Step step) {
         graphics = std::make_unique<wxGCDC>(*printer);
     else if (auto* memory = wxDynamicCast(original, wxMemoryDC))
         graphics = std::make_unique<wxGCDC>(*memory);
-    if (graphics) SetDC(graphics.get());
+    if (graphics) {
+        graphics->SetUserScale(shrink_, shrink_);
+        SetDC(graphics.get());
+    }
     step();
     SetDC(original);
 }
 
+// The layout is done once at the paper's size; when it comes out wider, it is
+// done again on a page as much larger, which the DC then draws smaller, so
+// that margins and proportions stay those of the paper.
 void GcdcHtmlPrintout::OnPreparePrinting() {
+    shrink_ = 1.0;
     WithGraphicsDC([this] { wxHtmlPrintout::OnPreparePrinting(); });
+    if (docArea_.x <= pageArea_.x || pageArea_.x <= 0) return;
+
+    shrink_ = static_cast<double>(pageArea_.x) / docArea_.x;
+    int width = 0, height = 0;
+    GetPageSizePixels(&width, &height);
+    SetPageSizePixels(static_cast<int>(width / shrink_), static_cast<int>(height / shrink_));
+    WithGraphicsDC([this] { wxHtmlPrintout::OnPreparePrinting(); });
+}
+
+// Called by the layout: what does not fit is shrunk, never cut off, so there
+// is nothing to ask the user.
+bool GcdcHtmlPrintout::CheckFit(const wxSize& pageArea, const wxSize& docArea) const {
+    pageArea_ = pageArea;
+    docArea_ = docArea;
+    return true;
 }
 
 bool GcdcHtmlPrintout::OnPrintPage(int page) {
@@ -109,6 +131,11 @@ bool ZavHtmlEasyPrinting::ExportPdf(const wxString& html, const wxString& basePa
         gtk_page_setup_set_paper_size(pageSetup, paper);
         gtk_paper_size_free(paper);
     }
+    // No printer margins: the printout's own margins count from the paper's
+    // edge (with GTK's default ones, wx shifts landscape pages to the right).
+    for (auto setMargin : {gtk_page_setup_set_top_margin, gtk_page_setup_set_bottom_margin,
+                           gtk_page_setup_set_left_margin, gtk_page_setup_set_right_margin})
+        setMargin(pageSetup, 0, GTK_UNIT_POINTS);
     gtk_print_operation_set_default_page_setup(operation, pageSetup);
     gtk_print_operation_set_export_filename(operation, pdfPath.utf8_str());
 

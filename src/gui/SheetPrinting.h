@@ -11,16 +11,26 @@
 
 namespace zavgui {
 
-// Draws the pages through a wxGCDC built on whatever DC printing gives.
+// Draws the pages through a wxGCDC built on whatever DC printing gives. A
+// page wider than the paper (long team or game names) is shrunk to the
+// paper's width rather than cut off at its right edge.
 class GcdcHtmlPrintout : public wxHtmlPrintout {
 public:
     using wxHtmlPrintout::wxHtmlPrintout;
     void OnPreparePrinting() override;
     bool OnPrintPage(int page) override;
 
+    // 1 when the page fits the paper, less when it is drawn smaller to fit.
+    double Shrink() const { return shrink_; }
+
 private:
+    bool CheckFit(const wxSize& pageArea, const wxSize& docArea) const override;
     template <class Step>
     void WithGraphicsDC(Step step);
+
+    double shrink_ = 1.0;
+    // What the last layout needed against what the paper gives, in pixels.
+    mutable wxSize pageArea_, docArea_;
 };
 
 class ZavHtmlEasyPrinting : public wxHtmlEasyPrinting {

@@ -1,0 +1,219 @@
+// Exports of the pages: HTML files with the logo copied beside them, and PDF
+// files holding what printing puts on paper.
+#include <wx/filename.h>
+
+#include <cstdio>
+#include <string>
+
+#include "core/sheetfile/SampleSheet.h"
+#include "gui/ExportTesting.h"
+#include "gui/FrameFixture.h"
+#include "report/PageBytes.h"
+#include "settings/Settings.h"
+
+namespace {
+
+// The words of a text, one space apart: table cells wrap their text on paper.
+std::string Words(const std::string& text) {
+    std::string words;
+    for (char c : text) {
+        const bool space = c == ' ' || c == '\n' || c == '\t' || c == '\f';
+        if (!space)
+            words += c;
+        else if (!words.empty() && words.back() != ' ')
+            words += ' ';
+    }
+    return words;
+}
+
+bool Exists(const std::string& path) {
+    return wxFileExists(wxString::FromUTF8(path));
+}
+
+class ExportTest : public FrameFixture {
+protected:
+    // The English window with the full sample sheet open, as if it had been
+    // chosen in a file chooser as heat1.score.
+    wxZAVFrame& OpenSheet() {
+        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+        wxZAVFrame& window = OpenFrame();
+        window.sheet = zavtest::FullSampleSheet();
+        window.iSheetState = kSheetUnchanged;
+        window.wxsDlgFileName = wxS("heat1.score");
+        return window;
+    }
+
+    // A logo of `size` bytes in a folder of its own, named in the settings.
+    std::string MakeLogo(size_t size) {
+        const std::string folder = temp.File("logos");
+        wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7);
+        zavtest::WriteFile(folder + "/club.png", bytes);
+        const zav::Settings settings(SettingsFile());
+        settings.Set(zav::SettingKey::LogoPath, folder);
+        settings.Set(zav::SettingKey::LogoName, "club.png");
+        return bytes;
+    }
+
+    // Runs an export command through its file chooser; the proposed name and
+    // the text of the message box, if one was shown, are kept.
+    void ExportThroughChooser(int command, const std::string& path, wxString* proposed) {
+        wxTEST_DIALOG(Run(command), ChooseFile(wxString::FromUTF8(path), proposed));
+    }
+    void ExportThroughChooser(int command, const std::string& path, wxString* proposed,
+                              wxString* message) {
+        wxTEST_DIALOG(Run(command), ChooseFile(wxString::FromUTF8(path), proposed),
+                      EXPECT_MESSAGE(wxID_OK, message));
+    }
+};
+
+TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
+    wxZAVFrame& window = OpenSheet();
+    const std::string logo = MakeLogo(1234);
+    const std::string path = temp.File("out/heat1.html");
+    wxFileName::Mkdir(wxString::FromUTF8(temp.File("out")));
+
+    wxString proposed;
+    ExportThroughChooser(ID_EXPORT_HTML, path, &proposed);
+
+    EXPECT_EQ(proposed, wxS("heat1"));
+    const std::string written = zavtest::ReadFile(path);
+    EXPECT_EQ(written, zav::EncodePageBytes(window.wxsHtmlPage));
+    // The exported page names its logo alone, to find it beside itself.
+    EXPECT_NE(written.find("src=\"club.png\""), std::string::npos);
+    EXPECT_NE(written.find("tangs 10"), std::string::npos);
+    EXPECT_EQ(zavtest::ReadFile(temp.File("out/club.png")), logo);
+    // The next export proposes the exported file's own stem.
+    EXPECT_EQ(window.wxsDlgFileName, wxS("heat1.html"));
+    EXPECT_EQ(window.wxsDlgFullPath, wxString::FromUTF8(path));
+}
+
+TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
+    wxZAVFrame& window = OpenSheet();
+    wxString proposed;
+
+    ExportThroughChooser(ID_EXPORT_STAFF_HTML, temp.File("staff.html"), &proposed);
+    EXPECT_EQ(proposed, wxS("heat1"));
+    EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")), zav::EncodePageBytes(window.wxsHtmlPage));
+
+    window.wxsDlgFileName = wxS("heat1.score");
+    ExportThroughChooser(ID_EXPORT_EQUIP_HTML, temp.File("equip.html"), &proposed);
+    EXPECT_EQ(proposed, wxS("heat1_equip"));
+    const std::string equipment = zavtest::ReadFile(temp.File("equip.html"));
+    EXPECT_EQ(equipment, zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_NE(equipment, zavtest::ReadFile(temp.File("staff.html")));
+    // No logo configured: nothing is copied, nothing is said.
+    EXPECT_FALSE(Exists(temp.File("club.png")));
+}
+
+TEST_F(ExportTest, LogoOfTheLimitSizeIsCopiedAndALargerOneIsRefusedAloud) {
+    wxZAVFrame& window = OpenSheet();
+    const std::string limit = MakeLogo(32000);
+    EXPECT_EQ(window.SaveHtmlSheet(wxString::FromUTF8(temp.File("a.html"))), 0);
+    EXPECT_EQ(zavtest::ReadFile(temp.File("club.png")), limit);
+
+    MakeLogo(32001);
+    const std::string path = temp.File("sub/b.html");
+    wxFileName::Mkdir(wxString::FromUTF8(temp.File("sub")));
+    wxString message;
+    wxTEST_DIALOG(window.SaveHtmlSheet(wxString::FromUTF8(path)),
+                  EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(message, wxS("File too long = 32001 bytes"));
+    EXPECT_TRUE(Exists(path)) << "the page stays written without its logo";
+    EXPECT_FALSE(Exists(temp.File("sub/club.png")));
+}
+
+TEST_F(ExportTest, MissingLogoIsReportedAndThePageStaysWritten) {
+    wxZAVFrame& window = OpenSheet();
+    MakeLogo(10);
+    std::remove(temp.File("logos/club.png").c_str());
+
+    wxString message;
+    wxTEST_DIALOG(window.SaveHtmlStaff(wxString::FromUTF8(temp.File("s.html"))),
+                  EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(message,
+              wxS("Error while opening file = ") + wxString::FromUTF8(temp.File("logos/club.png")));
+    EXPECT_TRUE(Exists(temp.File("s.html")));
+}
+
+TEST_F(ExportTest, FailuresToWriteAreReportedNeverPassedAsSuccess) {
+    wxZAVFrame& window = OpenSheet();
+    const std::string nowhere = temp.File("no-such-folder/heat1.html");
+    wxString message;
+    wxTEST_DIALOG(EXPECT_EQ(window.SaveHtmlEquip(wxString::FromUTF8(nowhere)), 1),
+                  EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(nowhere));
+
+    // The page is written but its logo cannot be put beside it: a folder
+    // already holds the logo's name.
+    MakeLogo(100);
+    wxFileName::Mkdir(wxString::FromUTF8(temp.File("club.png")));
+    wxTEST_DIALOG(EXPECT_EQ(window.SaveHtmlSheet(wxString::FromUTF8(temp.File("c.html"))), 0),
+                  EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(message,
+              wxS("Error while creating file = ") + wxString::FromUTF8(temp.File("club.png")));
+
+    const std::string pdf = temp.File("no-such-folder/heat1.pdf");
+    wxTEST_DIALOG(
+        EXPECT_FALSE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(pdf))),
+        EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
+}
+
+TEST_F(ExportTest, EveryPrintAndExportCommandNeedsASheet) {
+    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+    OpenFrame();
+    for (int command : {ID_PRINT, ID_PRINT_STAFF, ID_PRINT_EQUIP, ID_PRINT_PLACEMENT,
+                        ID_EXPORT_HTML, ID_EXPORT_STAFF_HTML, ID_EXPORT_EQUIP_HTML, ID_EXPORT_PDF,
+                        ID_EXPORT_STAFF_PDF, ID_EXPORT_EQUIP_PDF}) {
+        wxString message;
+        wxTEST_DIALOG(Run(command), EXPECT_MESSAGE(wxID_OK, &message));
+        EXPECT_TRUE(message.StartsWith(wxS("No score sheet opened."))) << command;
+    }
+}
+
+// What printing puts on paper, read back from the PDF file.
+TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
+    const zav::Settings settings(SettingsFile());
+    settings.Set(zav::SettingKey::TitleBkg, "#C0D8FF");
+    settings.Set(zav::SettingKey::BkgLine1, "#FFFFE0");
+    settings.Set(zav::SettingKey::BkgLine2, "#E0FFE0");
+    OpenSheet();
+    const std::string path = temp.File("heat1.pdf");
+    wxString proposed;
+    ExportThroughChooser(ID_EXPORT_PDF, path, &proposed);
+    EXPECT_EQ(proposed, wxS("heat1.pdf"));
+
+    const std::string info = ToolOutput("pdfinfo '" + path + "'");
+    EXPECT_NE(info.find("841.89 x 595.276 pts (A4)"), std::string::npos) << info;
+    const std::string text = Words(ToolOutput("pdftotext '" + path + "' -"));
+    for (const char* expected : {"Challenge des clubs", "Open & Juniors", "Hélène Müller"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    // Every team name sits in a coloured row, ten in the heat and four in
+    // the 'Challenge': none may lose its text on paper.
+    size_t names = 0;
+    for (size_t at = text.find("Étangs"); at != std::string::npos; at = text.find("Étangs", at + 1))
+        ++names;
+    EXPECT_EQ(names, 14u) << text;
+}
+
+TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
+    wxZAVFrame& window = OpenSheet();
+    const std::string staff = temp.File("staff.pdf");
+    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Staff, wxString::FromUTF8(staff)));
+    const std::string staffText = ToolOutput("pdftotext '" + staff + "' -");
+    for (const char* expected : {"Arbitre 10", "Club 10", "Placeur 10"})
+        EXPECT_NE(staffText.find(expected), std::string::npos) << expected << "\n" << staffText;
+
+    const std::string equip = temp.File("equip.pdf");
+    wxString proposed;
+    ExportThroughChooser(ID_EXPORT_EQUIP_PDF, temp.File("equip"), &proposed);
+    EXPECT_EQ(proposed, wxS("heat1_equip.pdf"));
+    // A name typed without its extension gets it.
+    const std::string equipText = ToolOutput("pdftotext '" + equip + "' -");
+    EXPECT_NE(equipText.find(window.sheet.sSubTitle), std::string::npos) << equipText;
+    EXPECT_EQ(equipText.find("Placeur 10"), std::string::npos);
+}
+
+}  // namespace
