@@ -122,13 +122,21 @@ TEST_F(StartupTest, ToolbarToolsCarryTheirMenuLabelsAndEndWithTheSortedChooser) 
 
 // The program started from the user's folder with a relative file name opens
 // the file (a file it cannot find would hold the start on a message box, and
-// the time limit would end it with a failure).
-TEST_F(StartupTest, ProgramStartedWithRelativeFileNameStartsAndEnds) {
+// the time limit would end it with a failure). Two names open nothing: the
+// usage text is printed and the program starts all the same.
+TEST_F(StartupTest, ProgramStartsWithARelativeFileNameOrWithTooManyNames) {
     CopyExample("heat-4-teams.score");
-    const std::string command = "cd '" + temp.Path() + "' && ZAVSCORE_INI='" + SettingsFile() +
-                                "' ZAVSCORE_EXIT_WHEN_SHOWN=1 timeout 60 '" ZAV_PROGRAM_DIR
-                                "/zavscore' heat-4-teams.score 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    const auto start = [&](const std::string& arguments) {
+        const std::string command = "cd '" + temp.Path() + "' && ZAVSCORE_INI='" + SettingsFile() +
+                                    "' ZAVSCORE_EXIT_WHEN_SHOWN=1 timeout 60 '" ZAV_PROGRAM_DIR
+                                    "/zavscore' " +
+                                    arguments + " > output.txt 2>&1";
+        return std::system(command.c_str());
+    };
+    EXPECT_EQ(start("heat-4-teams.score"), 0);
+    EXPECT_EQ(zavtest::ReadFile(temp.File("output.txt")).find("Usage"), std::string::npos);
+    EXPECT_EQ(start("missing-a.score missing-b.score"), 0);
+    EXPECT_NE(zavtest::ReadFile(temp.File("output.txt")).find("Usage"), std::string::npos);
 }
 
 }  // namespace
