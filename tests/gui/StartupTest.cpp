@@ -1,7 +1,6 @@
 // Start-up: the window with and without a file named on the command line,
 // and the program itself started with a relative file name.
 #include <sys/stat.h>
-#include <wx/combobox.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
@@ -95,29 +94,19 @@ TEST_F(StartupTest, RestartFindsAProgramInAFolderWithSpaces) {
     EXPECT_TRUE(wxFileExists(wxString::FromUTF8(marker)));
 }
 
-TEST_F(StartupTest, ToolbarToolsCarryTheirMenuLabelsAndEndWithTheSortedChooser) {
+TEST_F(StartupTest, ToolTipsAreTheMenuLabelsOfTheirCommands) {
+    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT");
     wxZAVFrame& window = OpenFrame();
     wxToolBar* tools = window.GetToolBar();
-    std::vector<int> ids;
+    int buttons = 0;
     for (size_t pos = 0; pos < tools->GetToolsCount(); ++pos) {
         const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(pos));
-        if (tool->IsSeparator()) continue;
-        ids.push_back(tool->GetId());
-        if (tool->IsButton()) {
-            EXPECT_EQ(tool->GetShortHelp(), window.GetMenuBar()->GetLabel(tool->GetId()))
-                << tool->GetId();
-        }
+        if (!tool->IsButton()) continue;
+        ++buttons;
+        EXPECT_EQ(tool->GetShortHelp(), window.GetMenuBar()->GetLabel(tool->GetId()))
+            << tool->GetId();
     }
-    EXPECT_EQ(ids,
-              (std::vector<int>{
-                  ID_NEW_SHEET,       ID_OPEN_SHEET,  ID_SAVE_SHEET,        ID_VIEW_BOTH,
-                  ID_VIEW_CHAMP,      ID_VIEW_CHALL,  ID_SCORE_SHEET,       ID_PRINT,
-                  ID_EXPORT_HTML,     ID_STAFF_SHEET, ID_PRINT_STAFF,       ID_EXPORT_STAFF_HTML,
-                  ID_EQUIP_LIST,      ID_PRINT_EQUIP, ID_EXPORT_EQUIP_HTML, ID_PLACEMENT,
-                  ID_PRINT_PLACEMENT, ID_GAME_RESULT, ID_TIE_BREAK,         ID_SHEET_COMBO}));
-    window.pSheetCombo->Append(wxS("b.pscore"));
-    window.pSheetCombo->Append(wxS("a.pscore"));
-    EXPECT_EQ(window.pSheetCombo->GetString(0), wxS("a.pscore"));
+    EXPECT_EQ(buttons, 19);
 }
 
 // The program started from the user's folder with a relative file name opens
