@@ -1,31 +1,21 @@
 // Copy, move and delete of a whole score sheet set, and the help document on
 // set creation.
 #include <wx/dirdlg.h>
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 
-#include "ChooserFolder.h"
 #include "ZAVFrame.h"
 #include "sets/SetManagement.h"
 #include "sets/SetTexts.h"
 
 using namespace zavgui;
 
-namespace {
-constexpr int kOpenSetCaption = 115;
-constexpr int kSetFilter = 116;
-}  // namespace
-
 int wxZAVFrame::CommonOpenSIF(int code) {
     const auto operation = static_cast<zav::SetOperation>(code);
     QuitTest();
     CloseSheetAndSet();
-    wxFileDialog dialog(this, Tx(kOpenSetCaption), StartFolder(wxsScoreDir), wxEmptyString,
-                        Tx(kSetFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK) return 1;
-    const wxString setPath = dialog.GetPath();
-    wxsScoreDir = setPath;
+    const wxString setPath = ChooseSetFile();
+    if (setPath.empty()) return 1;
 
     if (operation == zav::kSetDelete) {
         if (wxMessageBox(Tx(zav::settxt::kDeleteSetWarning), sAppli, wxYES_NO | wxICON_STOP,

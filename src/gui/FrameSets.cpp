@@ -109,13 +109,22 @@ int wxZAVFrame::OpenSet(const wxString& path) {
     return 0;
 }
 
+wxString wxZAVFrame::ChooseExistingFile(int captionOffset, int filterOffset) {
+    wxFileDialog dialog(this, Tx(captionOffset), StartFolder(wxsScoreDir), wxEmptyString,
+                        Tx(filterOffset), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK) return wxString();
+    wxsScoreDir = dialog.GetPath();
+    return dialog.GetPath();
+}
+
+wxString wxZAVFrame::ChooseSetFile() {
+    return ChooseExistingFile(kOpenSetCaption, kSetFilter);
+}
+
 void wxZAVFrame::OnOpenScoreSet(wxCommandEvent&) {
     QuitTest();
-    wxFileDialog dialog(this, Tx(kOpenSetCaption), StartFolder(wxsScoreDir), wxEmptyString,
-                        Tx(kSetFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK) return;
-    wxsScoreDir = dialog.GetPath();
-    OpenSet(dialog.GetPath());
+    const wxString path = ChooseSetFile();
+    if (!path.empty()) OpenSet(path);
 }
 
 void wxZAVFrame::OnComboBoxUpdate(wxCommandEvent& event) {
@@ -139,11 +148,8 @@ void wxZAVFrame::OnComboBoxUpdate(wxCommandEvent& event) {
 void wxZAVFrame::OnCreateSIFScoreSet(wxCommandEvent&) {
     QuitTest();
     CloseSheetAndSet();
-    wxFileDialog dialog(this, Tx(kOpenSifCaption), StartFolder(wxsScoreDir), wxEmptyString,
-                        Tx(kSifFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK) return;
-    wxsScoreDir = dialog.GetPath();
-    LoadSIFFile(dialog.GetPath());
+    const wxString path = ChooseExistingFile(kOpenSifCaption, kSifFilter);
+    if (!path.empty()) LoadSIFFile(path);
 }
 
 int wxZAVFrame::LoadSIFFile(const wxString& path) {

@@ -52,8 +52,7 @@ class wxZAVFrame : public wxFrame {
 public:
     explicit wxZAVFrame(const FrameContext& context, wxWindow* parent = nullptr,
                         wxWindowID id = wxID_ANY, const wxString& title = zavgui::sAppli,
-                        const wxPoint& pos = wxDefaultPosition,
-                        const wxSize& size = wxDefaultSize,
+                        const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                         long style = wxDEFAULT_FRAME_STYLE);
     ~wxZAVFrame() override;
 
@@ -241,6 +240,10 @@ private:
     // The sheet now belongs to this file: identity fields and title.
     void AdoptFile(const wxString& path);
     void AdoptSet(const wxString& path);
+    // The open-file chooser for an existing file, starting where the last
+    // one ended; the chosen path, remembered, or empty when cancelled.
+    wxString ChooseExistingFile(int captionOffset, int filterOffset);
+    wxString ChooseSetFile();
     bool RequireSheet();
     void Inform(const wxString& text);
     wxString PrintBaseFolder() const;
