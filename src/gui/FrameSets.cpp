@@ -130,17 +130,26 @@ void wxZAVFrame::OnOpenScoreSet(wxCommandEvent&) {
 void wxZAVFrame::OnComboBoxUpdate(wxCommandEvent& event) {
     const wxString chosen = event.GetString();
     if (chosen.empty() || sheet.wxsMScoreOpen.empty()) return;
-    // A sheet whose changes could not be written stays on screen, so that
-    // nothing typed is lost; the writer has said why.
-    if (SaveSetSheetSilently() != 0) {
-        pSheetCombo->SetStringSelection(wxFileName(FromCore(sheet.wxsMultiFileOpen)).GetFullName());
-        return;
+    if (sheet.iScoreSet == 1) {
+        // A sheet whose changes could not be written stays on screen, so
+        // that nothing typed is lost; the writer has said why.
+        if (SaveSetSheetSilently() != 0) {
+            pSheetCombo->SetStringSelection(
+                wxFileName(FromCore(sheet.wxsMultiFileOpen)).GetFullName());
+            return;
+        }
+    } else {
+        // A single sheet shown beside a chooser left from a set: it is not
+        // replaced without the save question.
+        QuitTest();
     }
     const std::string setFile = sheet.wxsMScoreOpen;
     SetDataToZero();
     sheet.wxsMScoreOpen = setFile;
     zav::LoadSheetOfSet(sheet, ToCore(chosen), wxLanguage, messages_);
     iSheetState = kSheetUnchanged;
+    SetTitleForFile(wxFileName(FromCore(setFile)).GetFullName());
+    pMenuFile->Enable(ID_SAVE_AS_SHEET, false);
     ApplyViewOnOpening();
     ComputeDisplaySheet();
 }

@@ -115,14 +115,24 @@ TEST_F(SetSheetsWindowTest, SaveAndAutomaticSaveWriteTheSheetOfTheSet) {
     EXPECT_TRUE(SaveAsEnabled());
 }
 
-TEST_F(SetSheetsWindowTest, QuitSavesAChangedSetSheetWithoutAsking) {
-    const std::string setPath = FourSheetSet();
+// After New, the chooser still lists the set's sheets; picking one must not
+// drop the new sheet without the save question.
+TEST_F(SetSheetsWindowTest, ANewSheetIsNotDroppedByAChooserLeftFromTheSet) {
     OpenFrame();
-    OpenSetByCommand(setPath);
-    frame->sheet.sDate = "At quit";
-    frame->SheetChanged();
-    frame->QuitTest();  // a question here would fail the test
-    EXPECT_EQ(ReadSheet(temp.File(open1)).sDate, "At quit");
+    OpenSetByCommand(FourSheetSet());
+    wxTEST_DIALOG(Run(zavgui::ID_NEW_SHEET), Play<zavgui::GeneralDataDialog>([](auto& d) {
+                      d.title->ChangeValue(wxS("New heat"));
+                      return PressOk(d);
+                  }));
+    ASSERT_EQ(frame->iSheetState, kSheetChanged);
+    ASSERT_EQ(frame->sheet.iScoreSet, 0);
+    wxString asked;
+    wxTEST_DIALOG(Choose(minime1), EXPECT_MESSAGE(wxID_NO, &asked));
+    EXPECT_EQ(asked, wxS("Do you want to save current score sheet before exit ?"));
+    EXPECT_EQ(frame->sheet.wxsMultiFileOpen, temp.File(minime1));
+    EXPECT_EQ(frame->sheet.iScoreSet, 1);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
+    EXPECT_FALSE(SaveAsEnabled());
 }
 
 TEST_F(SetSheetsWindowTest, StartUpWithASetFileOpensIt) {
