@@ -41,10 +41,9 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     const std::string sif = WriteSif(ThreeCategories());
     const std::string setPath = temp.File("12345.mscore");
     OpenFrame();
-    wxString sifTitle, setTitle, proposed;
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif, &sifTitle),
-                  PickFile(setPath, &setTitle, &proposed),
-                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
+    ChooserSeen sifChooser, setChooser;
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif, &sifChooser),
+                  PickFile(setPath, &setChooser), Play<SifOptionsDialog>([](SifOptionsDialog& d) {
                       // As the dialog opens: empty texts, 6 games, French
                       // rules, one sheet per category.
                       EXPECT_TRUE(d.title->GetValue().empty());
@@ -61,9 +60,10 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
                       EXPECT_FALSE(d.frenchRules->GetValue());
                       return PressOk(d);
                   }));
-    EXPECT_EQ(sifTitle, wxS("Open a downloaded SIF file..."));
-    EXPECT_EQ(setTitle, wxS("Save score sheet set as..."));
-    EXPECT_EQ(proposed, wxS("12345.mscore"));
+    EXPECT_EQ(sifChooser.title, wxS("Open a downloaded SIF file..."));
+    EXPECT_EQ(setChooser.title, wxS("Save score sheet set as..."));
+    EXPECT_EQ(setChooser.fileName, wxS("12345.mscore"));
+    EXPECT_EQ(setChooser.folder, wxString::FromUTF8(temp.Path()));
 
     const std::vector<std::string> names = SheetNames(setPath);
     ASSERT_EQ(names, (std::vector<std::string>{"12345_Minime 1.pscore", "12345_Benjamin 1.pscore",

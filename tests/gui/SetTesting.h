@@ -20,28 +20,10 @@
 #include "sets/SifFile.h"
 #include "support/TempDir.h"
 
-// A file chooser answered with `path`; its title and proposed name are kept.
-class PickFile : public wxExpectModalBase<wxFileDialog, PickFile> {
-public:
-    explicit PickFile(const std::string& path, wxString* title = nullptr,
-                      wxString* proposed = nullptr)
-        : path_(wxString::FromUTF8(path)), title_(title), proposed_(proposed) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
-        if (title_) *title_ = dialog->GetMessage();
-        if (proposed_) *proposed_ = dialog->GetFilename();
-        dialog->SetPath(path_);
-        // GTK hands the path back only after its loop has run.
-        for (int i = 0; i < 50 && dialog->GetPath() != path_; ++i) wxTheApp->Yield(true);
-        return wxID_OK;
-    }
-
-private:
-    wxString path_;
-    wxString* title_;
-    wxString* proposed_;
-};
+// A file chooser answered with `path`; what it proposed is kept in `*seen`.
+inline AnswerChooser PickFile(const std::string& path, ChooserSeen* seen = nullptr) {
+    return AnswerChooser(wxString::FromUTF8(path), seen);
+}
 
 // The folder chooser answered with `folder`; the folder it started in is kept.
 class PickFolder : public wxExpectModalBase<wxDirDialog, PickFolder> {
