@@ -104,9 +104,11 @@ bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title,
     SetIcon(ProgramIcon());
     CreateControls();
     GetSizer()->SetSizeHints(this);
-    PageAccueil();
     wxsScoreDir = FromCore(AppSettings().GetString(zav::SettingKey::ScorePath));
     if (!context_.startupFile.empty()) OpenStartupFile();
+    // Built before a start-up sheet, the welcome page (and its picture) would
+    // be replaced before the window is ever shown.
+    if (iSheetState == kNoSheet) PageAccueil();
     return true;
 }
 
