@@ -22,6 +22,9 @@ int wxZAVFrame::LoadSheet(const wxString& path) {
     SetDataToZero();
     if (zav::LoadSheet(sheet, ToCore(path), wxLanguage, messages_) != 0) return 1;
     if (sheet.iScoreSet == 1) {
+        // A sheet of a set opened by itself is saved back where it came
+        // from, never to the sheet of the set opened before.
+        sheet.wxsMultiFileOpen = ToCore(path);
         pMenuFile->Enable(ID_SAVE_AS_SHEET, false);
     } else {
         pSheetCombo->Clear();

@@ -135,6 +135,26 @@ TEST_F(SetSheetsWindowTest, ANewSheetIsNotDroppedByAChooserLeftFromTheSet) {
     EXPECT_FALSE(SaveAsEnabled());
 }
 
+// A sheet file of another set opened with "Open": its saves must go to its
+// own file, not to the sheet of the set that was open before.
+TEST_F(SetSheetsWindowTest, ASheetOfASetOpenedAloneIsSavedToItsOwnFile) {
+    const std::string setPath = FourSheetSet();
+    const std::string openBefore = zavtest::ReadFile(temp.File(open1));
+    Teams teams;
+    AddTeams(teams, "CSE1", 2);
+    MakeSet(teams, "other.mscore");
+    const std::string alone = temp.File("other_Senior 1.pscore");
+    OpenFrame();
+    OpenSetByCommand(setPath);
+    wxTEST_DIALOG(Run(zavgui::ID_OPEN_SHEET), PickFile(alone));
+    ASSERT_EQ(frame->sheet.iScoreSet, 1);
+    frame->sheet.sReferee = "Alone";
+    frame->SheetChanged();
+    Run(zavgui::ID_SAVE_SHEET);
+    EXPECT_EQ(ReadSheet(alone).sReferee, "Alone");
+    EXPECT_EQ(zavtest::ReadFile(temp.File(open1)), openBefore);
+}
+
 TEST_F(SetSheetsWindowTest, StartUpWithASetFileOpensIt) {
     const std::string setPath = FourSheetSet();
     OpenFrame(wxString::FromUTF8(setPath));
