@@ -9,6 +9,7 @@
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/string.h>
+#include <wx/utils.h>
 
 #include <functional>
 
@@ -97,8 +98,12 @@ protected:
         if (seen_) *seen_ = {dialog->GetMessage(), dialog->GetDirectory(), dialog->GetFilename()};
         if (path_.empty()) return wxID_CANCEL;
         dialog->SetPath(path_);
-        // GTK hands the path back only after its loop has run.
-        for (int i = 0; i < 50 && dialog->GetPath() != path_; ++i) wxTheApp->Yield(true);
+        // GTK hands the path back only after its loop has run, which takes
+        // longer on a loaded machine (tests run side by side).
+        for (int i = 0; i < 400 && dialog->GetPath() != path_; ++i) {
+            wxTheApp->Yield(true);
+            if (dialog->GetPath() != path_) wxMilliSleep(5);
+        }
         return wxID_OK;
     }
 
