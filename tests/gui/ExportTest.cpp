@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ExportNames.h"
 #include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
 #include "gui/FrameFixture.h"
@@ -87,6 +88,14 @@ TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
     // The next export proposes the exported file's own stem.
     EXPECT_EQ(window.wxsDlgFileName, wxS("heat1.html"));
     EXPECT_EQ(window.wxsDlgFullPath, wxString::FromUTF8(path));
+}
+
+TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
+    EXPECT_EQ(zavgui::ExportStem(wxS("heat1.score")), wxS("heat1"));
+    EXPECT_EQ(zavgui::ExportStem(wxS("semi.final.pscore")), wxS("semi.final"));
+    EXPECT_EQ(zavgui::ExportStem(wxS(".score")), wxString());
+    EXPECT_EQ(zavgui::ExportStem(wxS("heat1")), wxString());
+    EXPECT_EQ(zavgui::ExportStem(wxString()), wxString());
 }
 
 TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
