@@ -11,15 +11,51 @@
 
 namespace zavgui {
 
+namespace {
+
+struct PrinterDCAccess : wxGtkPrinterDCImpl {
+    // The print data of the DC, which wx keeps to itself.
+    static constexpr auto printData = &PrinterDCAccess::GetPrintData;
+};
+
+// Where GTK and wx disagree about the origin of a printed page, in printer
+// pixels. GTK puts the origin at the corner of the printable area, rotated
+// with the paper: in landscape the printer's bottom margin comes to the left
+// and its left margin to the top. wx moves the origin back by the left and
+// top margins as if the paper were upright, so a landscape page drifts right
+// by the difference and loses its right edge.
+wxPoint LandscapeOriginError(wxPrinterDC& printer) {
+    auto* impl = wxDynamicCast(printer.GetImpl(), wxGtkPrinterDCImpl);
+    if (!impl) return {};
+    auto* native =
+        static_cast<wxGtkPrintNativeData*>((impl->*PrinterDCAccess::printData)().GetNativeData());
+    GtkPrintContext* context = native ? native->GetPrintContext() : nullptr;
+    GtkPageSetup* setup = context ? gtk_print_context_get_page_setup(context) : nullptr;
+    if (!setup || gtk_page_setup_get_orientation(setup) != GTK_PAGE_ORIENTATION_LANDSCAPE)
+        return {};
+    const double left = gtk_page_setup_get_left_margin(setup, GTK_UNIT_POINTS);
+    const double top = gtk_page_setup_get_top_margin(setup, GTK_UNIT_POINTS);
+    const double bottom = gtk_page_setup_get_bottom_margin(setup, GTK_UNIT_POINTS);
+    const double pixelsPerPoint = printer.GetPPI().x / 72.0;
+    return wxPoint(static_cast<int>((bottom - left) * pixelsPerPoint),
+                   static_cast<int>((left - top) * pixelsPerPoint));
+}
+
+}  // namespace
+
 template <class Step>
 void GcdcHtmlPrintout::WithGraphicsDC(Step step) {
     wxDC* original = GetDC();
     std::unique_ptr<wxGCDC> graphics;
-    if (auto* printer = wxDynamicCast(original, wxPrinterDC))
+    wxPoint originError;
+    if (auto* printer = wxDynamicCast(original, wxPrinterDC)) {
         graphics = std::make_unique<wxGCDC>(*printer);
-    else if (auto* memory = wxDynamicCast(original, wxMemoryDC))
+        originError = LandscapeOriginError(*printer);
+    } else if (auto* memory = wxDynamicCast(original, wxMemoryDC)) {
         graphics = std::make_unique<wxGCDC>(*memory);
+    }
     if (graphics) {
+        graphics->SetDeviceOrigin(-originError.x, -originError.y);
         graphics->SetUserScale(shrink_, shrink_);
         SetDC(graphics.get());
     }
@@ -131,11 +167,6 @@ bool ZavHtmlEasyPrinting::ExportPdf(const wxString& html, const wxString& basePa
         gtk_page_setup_set_paper_size(pageSetup, paper);
         gtk_paper_size_free(paper);
     }
-    // No printer margins: the printout's own margins count from the paper's
-    // edge (with GTK's default ones, wx shifts landscape pages to the right).
-    for (auto setMargin : {gtk_page_setup_set_top_margin, gtk_page_setup_set_bottom_margin,
-                           gtk_page_setup_set_left_margin, gtk_page_setup_set_right_margin})
-        setMargin(pageSetup, 0, GTK_UNIT_POINTS);
     gtk_print_operation_set_default_page_setup(operation, pageSetup);
     gtk_print_operation_set_export_filename(operation, pdfPath.utf8_str());
 
