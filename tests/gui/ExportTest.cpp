@@ -57,15 +57,12 @@ protected:
         return bytes;
     }
 
-    // Runs an export command through its file chooser; the proposed name and
-    // the text of the message box, if one was shown, are kept.
-    void ExportThroughChooser(int command, const std::string& path, wxString* proposed) {
-        wxTEST_DIALOG(Run(command), ChooseFile(wxString::FromUTF8(path), proposed));
-    }
-    void ExportThroughChooser(int command, const std::string& path, wxString* proposed,
-                              wxString* message) {
-        wxTEST_DIALOG(Run(command), ChooseFile(wxString::FromUTF8(path), proposed),
-                      EXPECT_MESSAGE(wxID_OK, message));
+    // Runs an export command through its file chooser, answered with `path`;
+    // what the chooser showed is returned.
+    ChooserSeen ExportThroughChooser(int command, const std::string& path) {
+        ChooserSeen seen;
+        wxTEST_DIALOG(Run(command), AnswerChooser(wxString::FromUTF8(path), &seen));
+        return seen;
     }
 };
 
@@ -75,10 +72,10 @@ TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
     const std::string path = temp.File("out/heat1.html");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("out")));
 
-    wxString proposed;
-    ExportThroughChooser(ID_EXPORT_HTML, path, &proposed);
+    const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_HTML, path);
 
-    EXPECT_EQ(proposed, wxS("heat1"));
+    EXPECT_EQ(seen.fileName, wxS("heat1"));
+    EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
     const std::string written = zavtest::ReadFile(path);
     EXPECT_EQ(written, zav::EncodePageBytes(window.wxsHtmlPage));
     // The exported page names its logo alone, to find it beside itself.
@@ -100,15 +97,15 @@ TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
 
 TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
     wxZAVFrame& window = OpenSheet();
-    wxString proposed;
-
-    ExportThroughChooser(ID_EXPORT_STAFF_HTML, temp.File("staff.html"), &proposed);
-    EXPECT_EQ(proposed, wxS("heat1"));
+    ChooserSeen seen = ExportThroughChooser(ID_EXPORT_STAFF_HTML, temp.File("staff.html"));
+    EXPECT_EQ(seen.fileName, wxS("heat1"));
+    EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
     EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")), zav::EncodePageBytes(window.wxsHtmlPage));
 
     window.wxsDlgFileName = wxS("heat1.score");
-    ExportThroughChooser(ID_EXPORT_EQUIP_HTML, temp.File("equip.html"), &proposed);
-    EXPECT_EQ(proposed, wxS("heat1_equip"));
+    seen = ExportThroughChooser(ID_EXPORT_EQUIP_HTML, temp.File("equip.html"));
+    EXPECT_EQ(seen.fileName, wxS("heat1_equip"));
+    EXPECT_EQ(seen.title, wxS("Export assistant referees and arena party list to HTML"));
     const std::string equipment = zavtest::ReadFile(temp.File("equip.html"));
     EXPECT_EQ(equipment, zav::EncodePageBytes(window.wxsHtmlPage));
     EXPECT_NE(equipment, zavtest::ReadFile(temp.File("staff.html")));
@@ -190,9 +187,9 @@ TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
     settings.Set(zav::SettingKey::BkgLine2, "#E0FFE0");
     OpenSheet();
     const std::string path = temp.File("heat1.pdf");
-    wxString proposed;
-    ExportThroughChooser(ID_EXPORT_PDF, path, &proposed);
-    EXPECT_EQ(proposed, wxS("heat1.pdf"));
+    const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_PDF, path);
+    EXPECT_EQ(seen.fileName, wxS("heat1.pdf"));
+    EXPECT_EQ(seen.title, wxS("Export score sheet to PDF"));
 
     const std::string info = ToolOutput("pdfinfo '" + path + "'");
     EXPECT_NE(info.find("841.89 x 595.276 pts (A4)"), std::string::npos) << info;
@@ -216,9 +213,8 @@ TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
         EXPECT_NE(staffText.find(expected), std::string::npos) << expected << "\n" << staffText;
 
     const std::string equip = temp.File("equip.pdf");
-    wxString proposed;
-    ExportThroughChooser(ID_EXPORT_EQUIP_PDF, temp.File("equip"), &proposed);
-    EXPECT_EQ(proposed, wxS("heat1_equip.pdf"));
+    EXPECT_EQ(ExportThroughChooser(ID_EXPORT_EQUIP_PDF, temp.File("equip")).fileName,
+              wxS("heat1_equip.pdf"));
     // A name typed without its extension gets it.
     const std::string equipText = ToolOutput("pdftotext '" + equip + "' -");
     EXPECT_NE(equipText.find(window.sheet.sSubTitle), std::string::npos) << equipText;
