@@ -3,14 +3,12 @@
 #include "core/report/PageInspect.h"
 #include "core/report/SampleSheets.h"
 #include "report/ChallengeBlock.h"
-#include "report/ScoreFormat.h"
 
 namespace zav {
 namespace {
 
 using zavtest::Cells;
 using zavtest::ColourStyle;
-using zavtest::CountOf;
 using zavtest::TableRows;
 
 // The rows of the 'Challenge' block alone ("Display 'Challenge' only").
@@ -40,35 +38,6 @@ TEST(ChallengeBlock, TitleSpansEveryColumnOfTheTable) {
     rows = ChallengeRows(sheet);
     EXPECT_NE(rows[0].find("colspan=\"13\""), std::string::npos);
     for (std::size_t r = 1; r < rows.size(); ++r) EXPECT_EQ(Cells(rows[r]).size(), 13u);
-}
-
-TEST(ChallengeBlock, RowsForChallengeTeamsOnlyWithTheirOwnColours) {
-    ScoreSheet sheet = zavtest::FullSheet();
-    const auto rows = ChallengeRows(sheet);
-    ASSERT_EQ(rows.size(), 1u + 6u);
-    const char* expected[] = {"Great Britain", "Ireland", "Belgium",
-                              "Sweden",        "Italy",   "Smith &amp; Sons"};
-    for (int r = 0; r < 6; ++r) {
-        const std::string& row = rows[1 + r];
-        EXPECT_EQ(Cells(row)[0], std::string("<b>") + expected[r] + "</b>");
-        EXPECT_EQ(row.rfind(r % 2 == 0 ? "<tr bgcolor=#FFFFFF>" : "<tr bgcolor=#EEEEEE>", 0), 0u);
-    }
-
-    // Great Britain: previous 'Challenge' 12, the heat's points, its total.
-    const auto cells = Cells(rows[1]);
-    ASSERT_EQ(cells.size(), 12u + 7u);
-    EXPECT_EQ(cells[1], "12");
-    EXPECT_EQ(cells[14], "<font  color=#0000FF><b>" + FormatScore(sheet.fChallengeSetScore[0]) +
-                             "</b></font>");
-    EXPECT_EQ(cells[15], "&nbsp;");  // no 'Challenge' place
-    EXPECT_EQ(cells[16], "&nbsp;");  // under the tie-break column
-    EXPECT_EQ(cells[18], "&nbsp;");  // under the add-on column
-    EXPECT_EQ(cells[17], "<font color=#FF0000><b>" + FormatScore(sheet.fChallengeTotalScore[0]) +
-                             "</b></font>");
-    EXPECT_FLOAT_EQ(sheet.fChallengeTotalScore[0], 12 + sheet.fChallengeSetScore[0]);
-    EXPECT_EQ(Cells(rows[2])[1], "9.5");
-    EXPECT_EQ(Cells(rows[5])[1], "&nbsp;");           // Italy: no previous 'Challenge' score
-    EXPECT_EQ(CountOf(rows[1] + rows[2], "(*)"), 0);  // blame marks belong to the heat rows
 }
 
 TEST(ChallengeBlock, EmptyChallengeAndGamesWithoutPoints) {
