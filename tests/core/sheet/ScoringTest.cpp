@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "sheet/Scoring.h"
 
@@ -47,6 +48,13 @@ TEST(ComputeScores, WorkedExampleInternationalRules) {
         EXPECT_FLOAT_EQ(s.fTotalScore[t], total[t]) << "team " << t;
         EXPECT_EQ(s.iSetPlace[t], place[t]) << "team " << t;
     }
+    // Computing again from the results changes nothing.
+    ScoreSheet again = s;
+    ComputeScores(again);
+    for (int t = 0; t < 4; ++t) {
+        EXPECT_EQ(again.fSetScore[t], s.fSetScore[t]);
+        EXPECT_EQ(again.iSetPlace[t], s.iSetPlace[t]);
+    }
 }
 
 TEST(ComputeScores, WorkedExampleFrenchRules) {
@@ -61,38 +69,30 @@ TEST(ComputeScores, WorkedExampleFrenchRules) {
     EXPECT_FLOAT_EQ(s.fGameScore[3][1], 3);
 }
 
-TEST(ComputeScores, SharedPlacesAndGapsFollowPlaceOrderNotValues) {
-    ScoreSheet s = Heat(4, 3, 4, 0);
-    SetGame(s, 0, {1, 1, 1, 1});  // all share first: (4+3+2+1)/4
-    SetGame(s, 1, {1, 3, 5, 0});  // gaps cost nothing; place 5 is beyond the teams
-    SetGame(s, 2, {1, 1, 2, 3});  // after two firsts, place 2 and 3 both earn 4-2, 4-3
-    ComputeScores(s);
-    for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(s.fGameScore[t][0], 2.5f);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 4);
-    EXPECT_FLOAT_EQ(s.fGameScore[1][1], 3);
-    EXPECT_FLOAT_EQ(s.fGameScore[2][1], 0) << "place value above the teams number gets nothing";
-    EXPECT_FLOAT_EQ(s.fGameScore[3][1], 0);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][2], 3.5f);
-    EXPECT_FLOAT_EQ(s.fGameScore[2][2], 2);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][2], 1);
-}
-
-TEST(ComputeScores, ThreeWayShareGivesThirds) {
-    ScoreSheet s = Heat(4, 1, 4, 0);
-    SetGame(s, 0, {2, 2, 2, 1});
-    ComputeScores(s);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][0], (3.0f + 2.0f + 1.0f) / 3);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 4);
-}
-
-TEST(ComputeScores, AbandonGetsLowestPointsLeftAfterEliminations) {
-    ScoreSheet s = Heat(6, 1, 6, 0);
-    SetGame(s, 0, {kElimination, kElimination, kAbandon, 1, 2, kDefinitiveAbandon});
-    ComputeScores(s);
-    EXPECT_FLOAT_EQ(s.fGameScore[2][0], 6 - 6 + 2 + 1);
-    EXPECT_FLOAT_EQ(s.fGameScore[5][0], 0);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 6);
-    EXPECT_FLOAT_EQ(s.fGameScore[4][0], 5);
+// One game each: the points every place code earns.
+TEST(ComputeScores, GamePointsOfSharedPlacesGapsAndAbandons) {
+    const int E = kElimination, A = kAbandon, D = kDefinitiveAbandon;
+    const struct {
+        const char* what;
+        std::vector<int> codes;
+        std::vector<float> points;
+    } cases[] = {
+        {"all share first: (4+3+2+1)/4", {1, 1, 1, 1}, {2.5f, 2.5f, 2.5f, 2.5f}},
+        {"gaps cost nothing, a place above the teams gets nothing", {1, 3, 5, 0}, {4, 3, 0, 0}},
+        {"places follow their order, not their values", {1, 1, 2, 3}, {3.5f, 3.5f, 2, 1}},
+        {"three-way share gives thirds", {2, 2, 2, 1}, {2, 2, 2, 4}},
+        {"abandon takes the lowest points left after eliminations",
+         {E, E, A, 1, 2, D},
+         {0, 0, 6 - 6 + 2 + 1, 6, 5, 0}},
+    };
+    for (const auto& c : cases) {
+        const int teams = static_cast<int>(c.codes.size());
+        ScoreSheet s = Heat(teams, 1, teams, 0);
+        for (int t = 0; t < teams; ++t) s.iGamePlace[t][0] = c.codes[t];
+        ComputeScores(s);
+        for (int t = 0; t < teams; ++t)
+            EXPECT_FLOAT_EQ(s.fGameScore[t][0], c.points[t]) << c.what << ", team " << t;
+    }
 }
 
 TEST(ComputeScores, UnrunCellsAndColumnsBeyondTheGamesKeepTheirPoints) {
@@ -146,18 +146,6 @@ TEST(ComputeScores, DamagedCountsNeverReachBeyondTheArrays) {
     ComputeScores(s);  // must not touch memory beyond 10 x 12
     EXPECT_FLOAT_EQ(s.fGameScore[0][0], 10);
     EXPECT_FLOAT_EQ(s.fGameScore[9][0], 1);
-}
-
-TEST(ComputeScores, IsStateless) {
-    ScoreSheet s = Heat(3, 1, 3, 0);
-    SetGame(s, 0, {2, 1, 3});
-    ComputeScores(s);
-    ScoreSheet again = s;
-    ComputeScores(again);
-    for (int t = 0; t < 3; ++t) {
-        EXPECT_EQ(again.fSetScore[t], s.fSetScore[t]);
-        EXPECT_EQ(again.iSetPlace[t], s.iSetPlace[t]);
-    }
 }
 
 // Five teams, B, D and E in the 'Challenge' on a 3-point scale.
