@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/report/PageInspect.h"
 #include "core/report/SampleSheets.h"
 #include "report/PageBytes.h"
 #include "report/ScoreSheetPage.h"
@@ -11,14 +12,9 @@
 namespace {
 
 using zavtest::CliResult;
+using zavtest::CountOf;
 using zavtest::RunCli;
 using zavtest::TempDir;
-
-int Count(const std::string& text, const std::string& piece) {
-    int n = 0;
-    for (auto p = text.find(piece); p != std::string::npos; p = text.find(piece, p + 1)) ++n;
-    return n;
-}
 
 // A folder with the full test heat saved as the program saves it and a
 // settings file with colours and a logo.
@@ -56,12 +52,6 @@ TEST_F(PageCommand, ExportIsTheBytesTheProgramWrites) {
         zav::PrepareHtml(sheet, zav::ViewOnOpening(sheet), zav::OutputTarget::File, false,
                          zav::kLangEnglish, style));
     EXPECT_EQ(r.out, exported);
-
-    EXPECT_NE(r.out.find("src=\"club.png\""), std::string::npos);
-    EXPECT_NE(r.out.find("Zo\xEB &#321;ukasz"), std::string::npos);  // Windows-1252 bytes
-    EXPECT_NE(r.out.find("<b>Smith &amp; Sons</b>"), std::string::npos);
-    EXPECT_EQ(Count(r.out, "size=\"12\""), 0);
-    EXPECT_EQ(Count(r.out, "<br>red/white</td>"), 0);
 }
 
 TEST_F(PageCommand, TargetsAndViews) {
@@ -69,31 +59,31 @@ TEST_F(PageCommand, TargetsAndViews) {
     ASSERT_EQ(window.status, 0) << window.err;
     EXPECT_NE(window.out.find("src=\"/srv/logos/club.png\""), std::string::npos);
     EXPECT_NE(window.out.find("<b>Great Britain</b><br>red/white</td>"), std::string::npos);
-    EXPECT_GT(Count(window.out, "size=\"12\""), 20);
+    EXPECT_GT(CountOf(window.out, "size=\"12\""), 20);
 
     const CliResult printer = Page({"sheet", sheetPath, "--target", "printer", "--lang", "EN"});
     ASSERT_EQ(printer.status, 0) << printer.err;
-    EXPECT_EQ(Count(printer.out, "<br>red/white</td>"), 0);
-    EXPECT_GT(Count(printer.out, "size=\"12\""), 20);
+    EXPECT_EQ(CountOf(printer.out, "<br>red/white</td>"), 0);
+    EXPECT_GT(CountOf(printer.out, "size=\"12\""), 20);
 
     const CliResult competition = Page({"sheet", sheetPath, "--view", "competition"});
     ASSERT_EQ(competition.status, 0) << competition.err;
-    EXPECT_EQ(Count(competition.out, "colspan"), 0);
-    EXPECT_EQ(Count(competition.out, "<b>Norway</b>"), 1);
+    EXPECT_EQ(CountOf(competition.out, "colspan"), 0);
+    EXPECT_EQ(CountOf(competition.out, "<b>Norway</b>"), 1);
 
     // 'Challenge' only: no team rows, but the blames laid out when the sheet
     // was opened keep their footnote.
     const CliResult challenge = Page({"sheet", sheetPath, "--view", "challenge"});
     ASSERT_EQ(challenge.status, 0) << challenge.err;
-    EXPECT_EQ(Count(challenge.out, "colspan=\"19\""), 1);
-    EXPECT_EQ(Count(challenge.out, "<b>Norway</b>"), 0);
-    EXPECT_EQ(Count(challenge.out, "<b>(*)</b>"), 1);
+    EXPECT_EQ(CountOf(challenge.out, "colspan=\"19\""), 1);
+    EXPECT_EQ(CountOf(challenge.out, "<b>Norway</b>"), 0);
+    EXPECT_EQ(CountOf(challenge.out, "<b>(*)</b>"), 1);
 }
 
 TEST_F(PageCommand, OtherPagesInTheChosenLanguage) {
     const CliResult staff = Page({"staff", sheetPath, "--lang", "EN"});
     ASSERT_EQ(staff.status, 0) << staff.err;
-    EXPECT_EQ(Count(staff.out, "<tr bgcolor="), 1 + 10);
+    EXPECT_EQ(CountOf(staff.out, "<tr bgcolor="), 1 + 10);
 
     const CliResult equipment = Page({"equipment", sheetPath, "--lang", "GE"});
     ASSERT_EQ(equipment.status, 0) << equipment.err;
@@ -108,7 +98,7 @@ TEST_F(PageCommand, OtherPagesInTheChosenLanguage) {
 
     const CliResult print = Page({"placement-print", sheetPath, "--lang", "EN"});
     ASSERT_EQ(print.status, 0) << print.err;
-    EXPECT_EQ(Count(print.out, "page-break-before:always;"), 12);
+    EXPECT_EQ(CountOf(print.out, "page-break-before:always;"), 12);
     EXPECT_NE(print.out.find("<img src=\"2140.png\" height=\"405\" width=\"540\">"),
               std::string::npos);
 }
@@ -118,18 +108,12 @@ TEST_F(PageCommand, SettingsOptionNamesTheFileForThisRun) {
     CliResult r = RunCli({"page", "sheet", sheetPath, "--settings", dir.File("bw.ini")},
                          dir.File("absent.ini"));
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Count(r.out, "#FF0000"), 0);
-    EXPECT_EQ(Count(r.out, "<img"), 0);
-    EXPECT_GT(Count(r.out, "#000000"), 20);
+    EXPECT_EQ(CountOf(r.out, "#FF0000"), 0);
+    EXPECT_EQ(CountOf(r.out, "<img"), 0);
+    EXPECT_GT(CountOf(r.out, "#000000"), 20);
 }
 
-TEST_F(PageCommand, RefusalsAndFailures) {
-    EXPECT_EQ(Page({"results", sheetPath}).status, 2);
-    EXPECT_EQ(Page({"sheet"}).status, 2);
-    EXPECT_EQ(Page({"sheet", sheetPath, "--target", "screen"}).status, 2);
-    EXPECT_EQ(Page({"sheet", sheetPath, "--view", "all"}).status, 2);
-    EXPECT_EQ(Page({"sheet", sheetPath, "--lang", "DE"}).status, 2);
-
+TEST_F(PageCommand, AMissingSheetIsReportedAndNothingPrinted) {
     const CliResult missing = Page({"sheet", dir.File("none.score"), "--lang", "EN"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");

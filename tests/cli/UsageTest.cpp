@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "support/RunCli.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using zavtest::RunCli;
+using zavtest::TempDir;
+
+std::string Joined(const std::vector<std::string>& args) {
+    std::string text;
+    for (const auto& a : args) text += a + ' ';
+    return text;
+}
+
+// A wrong command line ends with status 2 and the command's usage, before any
+// file is read: a command that went on would fail on the missing files with 1.
+TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
+    TempDir dir;
+    const std::string sheet = dir.File("a.score"), ini = dir.File("none.ini");
+    const std::vector<std::vector<std::string>> wrong = {
+        {"scores"},
+        {"scores", sheet, "b"},
+        {"scores", sheet, "--lang", "DE"},
+        {"scores", sheet, "--colour"},
+        {"convert", sheet},
+        {"sif"},
+        {"page", "results", sheet},
+        {"page", "sheet"},
+        {"page", "sheet", sheet, "--target", "screen"},
+        {"page", "sheet", sheet, "--view", "all"},
+        {"import-sif", "e.txt"},
+        {"import-sif", "e.txt", "ev.mscore", "--games", "3"},
+        {"import-sif", "e.txt", "ev.mscore", "--games", "13"},
+        {"import-sif", "e.txt", "ev.mscore", "--games", "6x"},
+        {"import-sif", "e.txt", "ev.mscore", "--rules", "French"},
+        {"import-sif", "e.txt", "ev.mscore", "--group"},
+        {"set-list"},
+        {"set-move", "ev.mscore"},
+        {"set-delete", "ev.mscore", "extra"},
+        {"set-delete", "ev.mscore", "--replace"},
+    };
+    for (const auto& args : wrong) {
+        const auto r = RunCli(args, ini);
+        EXPECT_EQ(r.status, 2) << Joined(args);
+        EXPECT_NE(r.err.find("Usage: zavscore-cli " + args[0] + ' '), std::string::npos)
+            << Joined(args) << r.err;
+    }
+    EXPECT_EQ(RunCli({"no-such-command"}, ini).status, 2);
+    const auto help = RunCli({"scores", "--help"}, ini);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: zavscore-cli scores ", 0), 0u);
+}
+
+}  // namespace
