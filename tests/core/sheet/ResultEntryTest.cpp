@@ -15,42 +15,33 @@ ScoreSheet SheetOf(int teams, int games) {
     return s;
 }
 
-TEST(ResultListTest, SpecialEntriesFollowThePlaces) {
+TEST(ResultListTest, PlacesThenTheSpecialEntriesBothWays) {
     ScoreSheet s = SheetOf(4, 6);
     EXPECT_EQ(4, s.iRetElimin);
     EXPECT_EQ(5, s.iRetAbandon);
     EXPECT_EQ(6, s.iRetAbandonDef);
-}
-
-TEST(ResultListTest, EveryCodeSurvivesTheRoundTripThroughTheList) {
-    ScoreSheet s = SheetOf(10, 12);
-    for (int code : {1, 2, 5, 10, kElimination, kAbandon, kDefinitiveAbandon})
-        EXPECT_EQ(code, ResultCodeAt(s, ResultListPosition(s, code))) << code;
-}
-
-TEST(ResultListTest, NoResultShowsTheFirstPlaceAndNoSelectionStoresNoResult) {
-    ScoreSheet s = SheetOf(4, 6);
-    EXPECT_EQ(0, ResultListPosition(s, kNoResult));
-    EXPECT_EQ(1, ResultCodeAt(s, 0));
-    EXPECT_EQ(kNoResult, ResultCodeAt(s, -1));
+    EXPECT_EQ(0, ResultListPosition(s, kNoResult));  // shows the first place
+    EXPECT_EQ(kNoResult, ResultCodeAt(s, -1));       // no selection stores no result
     EXPECT_EQ(kAbandon, ResultCodeAt(s, 5));
     // A place beyond the teams (a file written for a larger heat) cannot be
     // shown: it falls back to the first entry rather than to no entry.
     EXPECT_EQ(0, ResultListPosition(s, 7));
+
+    s = SheetOf(10, 12);
+    for (int code : {1, 2, 5, 10, kElimination, kAbandon, kDefinitiveAbandon})
+        EXPECT_EQ(code, ResultCodeAt(s, ResultListPosition(s, code))) << code;
 }
 
-TEST(GamesRunningTest, ProposalFollowsEntriesAndStopsAtTheLastGame) {
+TEST(GamesRunningTest, ProposalFollowsEntriesCorrectionsAndTieBreaks) {
     ScoreSheet s = SheetOf(4, 3);
     EXPECT_EQ(0, GameToPropose(s));
     for (int g = 0; g < 3; ++g) AfterGameResult(s);
-    EXPECT_EQ(3, s.iGamesRunning);
     EXPECT_EQ(2, GameToPropose(s));  // last game again
     AfterGameResult(s);
     EXPECT_EQ(3, s.iGamesRunning);  // no further than the games number
-}
 
-TEST(GamesRunningTest, CorrectingAnEarlierGameKeepsTheProposal) {
-    ScoreSheet s = SheetOf(4, 6);
+    // Correcting an earlier game keeps the proposal.
+    s = SheetOf(4, 6);
     s.iGamesRunning = 3;
     OnOtherGameChosen(s);
     AfterGameResult(s);
@@ -58,10 +49,8 @@ TEST(GamesRunningTest, CorrectingAnEarlierGameKeepsTheProposal) {
     s.iGamesRunning = 0;
     OnOtherGameChosen(s);
     EXPECT_EQ(0, s.iGamesRunning);
-}
 
-TEST(GamesRunningTest, TieBreakStepsOnAndProposalStaysInRange) {
-    ScoreSheet s = SheetOf(4, 4);
+    s = SheetOf(4, 4);
     s.iGamesRunning = 4;
     AfterTieBreak(s);
     EXPECT_EQ(5, s.iGamesRunning);
@@ -119,26 +108,20 @@ TEST(TieBreakChoiceTest, ThreeLevelTeamsFromTheScoring) {
     EXPECT_TRUE(TieBreakChoiceFor(s, 9).entries.empty());
 }
 
-TEST(PreviousScoreTextTest, ZeroWholeAndDecimalFormats) {
-    EXPECT_EQ("0", PreviousScoreText(0));
-    EXPECT_EQ(" 10", PreviousScoreText(10));
-    EXPECT_EQ("  5", PreviousScoreText(5));
-    EXPECT_EQ("7.5", PreviousScoreText(7.5f));
-    EXPECT_EQ("12.5", PreviousScoreText(12.5f));
-    EXPECT_EQ("-3.5", PreviousScoreText(-3.5f));
-    EXPECT_EQ("1234", PreviousScoreText(1234));
-}
-
-TEST(PreviousScoreTextTest, FieldsReadLikeTheCLibraryOnNineCharacters) {
-    EXPECT_FLOAT_EQ(12.5f, PreviousScoreFromText(" 12.5"));
-    EXPECT_FLOAT_EQ(0.f, PreviousScoreFromText("abc"));
-    EXPECT_FLOAT_EQ(0.f, PreviousScoreFromText(""));
-    EXPECT_FLOAT_EQ(7.f, PreviousScoreFromText("7 points"));
-    EXPECT_FLOAT_EQ(123456789.f, PreviousScoreFromText("1234567890"));
-    // Whatever the user's locale, a comma ends the number.
-    EXPECT_FLOAT_EQ(12.f, PreviousScoreFromText("12,5"));
-    for (float v : {0.f, 10.f, 7.5f, 12.5f, 33.f})
-        EXPECT_FLOAT_EQ(v, PreviousScoreFromText(PreviousScoreText(v)));
+TEST(PreviousScoreTextTest, WrittenZeroWholeOrDecimalReadLikeTheCLibrary) {
+    const std::pair<float, const char*> written[] = {
+        {0, "0"},        {10, " 10"},     {5, "  5"},    {7.5f, "7.5"},
+        {12.5f, "12.5"}, {-3.5f, "-3.5"}, {1234, "1234"}};
+    for (const auto& [value, text] : written) {
+        EXPECT_EQ(text, PreviousScoreText(value));
+        EXPECT_FLOAT_EQ(value, PreviousScoreFromText(PreviousScoreText(value)));
+    }
+    // Nine characters at most; whatever the user's locale, a comma ends the number.
+    const std::pair<const char*, float> read[] = {
+        {" 12.5", 12.5f}, {"abc", 0}, {"", 0}, {"7 points", 7}, {"1234567890", 123456789.f},
+        {"12,5", 12}};
+    for (const auto& [text, value] : read)
+        EXPECT_FLOAT_EQ(value, PreviousScoreFromText(text)) << text;
     EXPECT_EQ(3, PlaceFromText("3"));
     EXPECT_EQ(0, PlaceFromText(""));
 }
