@@ -10,6 +10,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using zavtest::FilesIn;
 using zavtest::ReadFile;
 using zavtest::RunCli;
 using zavtest::TempDir;
@@ -160,7 +161,7 @@ TEST(ImportSifCommand, FailuresOfTheImportLeaveNoSetFile) {
                                          dir.File("none.txt")) +
                              "\n");  // no --lang and no settings: French
     // Nothing beside the entries file.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
 }
 
 TEST(ImportSifCommand, RefusesGroupsThatDoNotCoverTheCategoriesOnceAndWritesNothing) {
@@ -184,7 +185,7 @@ TEST(ImportSifCommand, RefusesGroupsThatDoNotCoverTheCategoriesOnceAndWritesNoth
         EXPECT_EQ(r.status, 1) << failure.err;
         EXPECT_EQ(r.err, failure.err);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
 }
 
 class SetOperationCommands : public ::testing::Test {
@@ -197,10 +198,6 @@ protected:
         ASSERT_EQ(r.status, 0) << r.err;
     }
     std::string ini() const { return dir.File("none.ini"); }
-    std::size_t FilesIn(const std::string& folder) const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-    }
 
     TempDir dir;
     const std::string set = dir.File("home/4711.mscore");

@@ -1,6 +1,7 @@
 // A fresh folder per test, removed afterwards, so no test touches real files.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace zavtest {
@@ -21,5 +22,7 @@ private:
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+// The number of entries in a folder.
+std::size_t FilesIn(const std::string& folder);
 
 }  // namespace zavtest

@@ -13,6 +13,7 @@ namespace zav {
 namespace {
 
 namespace fs = std::filesystem;
+using zavtest::FilesIn;
 using zavtest::ReadFile;
 using zavtest::SifText;
 using zavtest::TempDir;
@@ -39,11 +40,6 @@ ScoreSheet Load(const std::string& path) {
     RecordingMessageSink messages;
     EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 0) << path;
     return sheet;
-}
-
-std::size_t FilesIn(const std::string& folder) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST(SetCreation, OneSheetPerCategoryInOrderOfFirstOccurrence) {

@@ -12,6 +12,7 @@ namespace zav {
 namespace {
 
 namespace fs = std::filesystem;
+using zavtest::FilesIn;
 using zavtest::ReadFile;
 using zavtest::TempDir;
 using zavtest::WriteFile;
@@ -29,11 +30,6 @@ struct SampleSet {
     std::string path;
     std::vector<std::string> sheets = {"ev_A.pscore", "ev_B.pscore", "ev_C.pscore"};
 };
-
-std::size_t FilesIn(const std::string& folder) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
 
 TEST(SetManagement, CopyCreatesEveryFileAndLeavesTheSourcesInPlace) {
     TempDir dir;
