@@ -4,7 +4,6 @@
 // core builds from the sheet file the window saved.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/filedlg.h>
 #include <wx/textctrl.h>
 
 #include <set>
@@ -41,23 +40,6 @@ const int kOrders[kGames][kTeams] = {
     {4, 3, 2, 1, 8, 7, 6, 5, 10, 9},  //
     {5, 6, 7, 8, 1, 2, 3, 4, 9, 10},  //
     {2, 1, 3, 4, 5, 6, 7, 8, 10, 9},  //
-};
-
-// The Save as file chooser answered with `path`.
-class ChooseSheetFile : public wxExpectModalBase<wxFileDialog, ChooseSheetFile> {
-public:
-    explicit ChooseSheetFile(const wxString& path) : path_(path) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
-        dialog->SetPath(path_);
-        // GTK hands the path back only after its loop has run.
-        for (int i = 0; i < 50 && dialog->GetPath() != path_; ++i) wxTheApp->Yield(true);
-        return wxID_OK;
-    }
-
-private:
-    wxString path_;
 };
 
 // The list entry a scorer picks for a result code.
@@ -112,7 +94,7 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
     wxTEST_DIALOG(Run(ID_GAMES_LIST), Play<GameListDialog>(games));
 
     const std::string path = temp.File("championship.score");
-    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), ChooseSheetFile(wxString::FromUTF8(path)));
+    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(wxString::FromUTF8(path)));
     ASSERT_EQ(kSheetUnchanged, w.iSheetState);
 
     // Points brought from earlier heats, for the heat and for the 'Challenge'.

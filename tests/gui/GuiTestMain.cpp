@@ -1,6 +1,7 @@
 // The window tests run GoogleTest inside a real wx application under a
 // virtual display. A dialog shown outside any wxTEST_DIALOG is a failure and
 // is cancelled; wx assertions are failures too.
+#include <gdk/gdk.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
@@ -25,6 +26,18 @@ protected:
     void Exit(wxDialog*) override {}
 };
 
+// A virtual display resets itself each time its last client leaves, and
+// refuses connections while it does: with tests run side by side, a test may
+// knock just then. Knock again for a while; the toolkit then takes over this
+// connection, so the display cannot reset under the test.
+bool ConnectToDisplay() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (gdk_display_open(nullptr)) return true;
+        g_usleep(50 * 1000);
+    }
+    return false;
+}
+
 void AssertAsFailure(const wxString& file, int line, const wxString& func, const wxString& cond,
                      const wxString& msg) {
     ADD_FAILURE_AT(file.utf8_str().data(), line)
@@ -37,7 +50,7 @@ void AssertAsFailure(const wxString& file, int line, const wxString& func, const
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
+    if (!ConnectToDisplay() || !wxEntryStart(argc, argv)) {
         const char* display = std::getenv("DISPLAY");
         fprintf(
             stderr,
