@@ -39,23 +39,15 @@ TEST(ScoreSheetPage, OptionalColumnsFollowTheirFlags) {
     // One point brought from a previous heat, or from a previous 'Challenge',
     // adds both the previous-score and the total columns.
     sheet.fPreviousScore[1] = 1;
-    page = FilePage(sheet);
-    ExpectColumns(page, 6 + 5);
-    EXPECT_NE(page.find("<td>Team</td><td>Previous score</td><td>Game<br>1</td>"),
-              std::string::npos);
+    ExpectColumns(FilePage(sheet), 6 + 5);
     sheet.fPreviousScore[1] = 0;
     sheet.fChallengePreviousScore[2] = 3;
     ExpectColumns(FilePage(sheet), 6 + 5);
 
     sheet.iTieBreakPlace[0] = 1;
     ExpectColumns(FilePage(sheet), 6 + 6);
-    sheet.sColSupTitle = "Notes";
-    page = FilePage(sheet);
-    ExpectColumns(page, 6 + 7);
-    EXPECT_NE(page.find("<td width=20>Heat score</td><td width=20>Heat position</td>"
-                        "<td width=20>Heat position after tie-break</td>"
-                        "<td width=20>Total score</td><td>Notes</td></tr>\n"),
-              std::string::npos);
+    sheet.sColSupTitle = "Notes";  // the titles in order: see the golden pages
+    ExpectColumns(FilePage(sheet), 6 + 7);
     EXPECT_EQ(ColumnCount(sheet, ComputeSheetColumns(sheet)), 6 + 7);
 }
 
