@@ -19,15 +19,16 @@ int Parse(const std::string& bytes, SifEntries& entries, RecordingMessageSink& m
 TEST(SifFile, CompetitionNumberIsTheFirstFieldOfOneToTenCharacters) {
     SifEntries entries;
     RecordingMessageSink messages;
-    EXPECT_EQ(Parse("12345;rest\n", entries, messages), 0);
-    EXPECT_EQ(entries.wxCompetNr, "12345");
-    EXPECT_EQ(Parse("1234567890;rest", entries, messages), 0);
-    EXPECT_EQ(entries.wxCompetNr, "1234567890");
-    EXPECT_EQ(Parse("42", entries, messages), 0);  // no separator at all: the whole line
-    EXPECT_EQ(entries.wxCompetNr, "42");
-    EXPECT_EQ(Parse("7\r\n8;x\n", entries, messages), 0);  // never runs into the next line
-    EXPECT_EQ(entries.wxCompetNr, "7");
-    EXPECT_EQ(Parse("\xC3\xA9t\xC3\xA9-2026;x", entries, messages), 0);  // characters, not bytes
+    const std::pair<std::string, std::string> accepted[] = {
+        {"12345;rest\n", "12345"},
+        {"1234567890;rest", "1234567890"},
+        {"42", "42"},                                             // no separator: the whole line
+        {"7\r\n8;x\n", "7"},                                      // never runs into the next line
+        {"\xC3\xA9t\xC3\xA9-2026;x", "\xC3\xA9t\xC3\xA9-2026"}};  // characters, not bytes
+    for (const auto& [text, number] : accepted) {
+        EXPECT_EQ(Parse(text, entries, messages), 0) << text;
+        EXPECT_EQ(entries.wxCompetNr, number);
+    }
     EXPECT_TRUE(messages.messages.empty());
 
     const std::string refused =
