@@ -79,6 +79,18 @@ private:
     std::function<void(Dialog&)> act_;
 };
 
+// Lets GTK run until `done` holds; false when it still does not after ten
+// seconds. A test that passes waits only as long as it must.
+inline bool WaitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 2000; ++i) {
+        if (done()) return true;
+        wxTheApp->Yield(true);
+        if (done()) return true;
+        wxMilliSleep(5);
+    }
+    return done();
+}
+
 // What a file chooser proposed to the user.
 struct ChooserSeen {
     wxString title;
@@ -98,12 +110,10 @@ protected:
         if (seen_) *seen_ = {dialog->GetMessage(), dialog->GetDirectory(), dialog->GetFilename()};
         if (path_.empty()) return wxID_CANCEL;
         dialog->SetPath(path_);
-        // GTK hands the path back only after its loop has run, which takes
-        // longer on a loaded machine (tests run side by side).
-        for (int i = 0; i < 400 && dialog->GetPath() != path_; ++i) {
-            wxTheApp->Yield(true);
-            if (dialog->GetPath() != path_) wxMilliSleep(5);
-        }
+        // GTK hands the path back only after its loop has run, and reads the
+        // folder in a thread of its own: seconds on a loaded machine.
+        if (!WaitUntil([&] { return dialog->GetPath() == path_; }))
+            ADD_FAILURE() << "The file chooser did not take " << path_.utf8_str().data();
         return wxID_OK;
     }
 

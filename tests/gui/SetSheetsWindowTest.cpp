@@ -3,7 +3,6 @@
 // set file.
 #include <sys/stat.h>
 #include <wx/toolbar.h>
-#include <wx/utils.h>
 
 #include "GeneralDataDialog.h"
 #include "gui/SetTesting.h"
@@ -207,10 +206,7 @@ TEST_F(SetSheetsWindowTest, TheChooserStaysOnTheToolbarAndWidensWithTheWindow) {
     // toolbar has the new width and the chooser has been fitted to it.
     const auto resize = [&](int width) {
         frame->SetSize(width, 768);
-        for (int i = 0; i < 200 && toolBar->GetClientSize().x < width - 40; ++i) {
-            Yield(1);
-            wxMilliSleep(5);
-        }
+        EXPECT_TRUE(WaitUntil([&] { return toolBar->GetClientSize().x >= width - 40; }));
         Yield(10);
     };
     const auto chooserRight = [&] {

@@ -33,24 +33,26 @@ public:
 
 protected:
     int OnInvoked(wxDirDialog* dialog) const override {
-        if (started_) *started_ = CurrentFolder(dialog);
-        dialog->SetPath(folder_);
-        // GTK takes the folder only after its loop has run, and wx reads the
-        // choice when the chooser is accepted.
-        for (int i = 0; i < 400 && dialog->GetPath() != folder_; ++i) {
+        GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog->GetHandle());
+        if (started_) {
             wxTheApp->Yield(true);
-            wxMilliSleep(5);
-            dialog->GTKOnAccept();
+            *started_ = Taken(gtk_file_chooser_get_current_folder(chooser));
         }
+        dialog->SetPath(folder_);
+        // GTK selects the folder only after its loop has run; wx reads the
+        // selection when the chooser is accepted, and fails on an empty one.
+        if (WaitUntil([&] { return Taken(gtk_file_chooser_get_filename(chooser)) == folder_; }))
+            dialog->GTKOnAccept();
+        else
+            ADD_FAILURE() << "The folder chooser did not take " << folder_.utf8_str().data();
         return wxID_OK;
     }
 
 private:
-    static wxString CurrentFolder(wxDirDialog* dialog) {
-        wxTheApp->Yield(true);
-        gchar* folder = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(dialog->GetHandle()));
-        const wxString text = folder ? wxString::FromUTF8(folder) : wxString();
-        g_free(folder);
+    // A name GTK handed over, freed.
+    static wxString Taken(gchar* name) {
+        const wxString text = name ? wxString::FromUTF8(name) : wxString();
+        g_free(name);
         return text;
     }
 

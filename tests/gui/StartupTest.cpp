@@ -87,11 +87,7 @@ TEST_F(StartupTest, RestartFindsAProgramInAFolderWithSpaces) {
     zavtest::WriteFile(program, "#!/bin/sh\ntouch '" + marker + "'\n");
     chmod(program.c_str(), 0755);
     ASSERT_TRUE(StartProgram(wxString::FromUTF8(program)));
-    for (int i = 0; i < 200 && !wxFileExists(wxString::FromUTF8(marker)); ++i) {
-        Yield(1);
-        wxMilliSleep(20);
-    }
-    EXPECT_TRUE(wxFileExists(wxString::FromUTF8(marker)));
+    EXPECT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
 }
 
 TEST_F(StartupTest, ToolTipsAreTheMenuLabelsOfTheirCommands) {

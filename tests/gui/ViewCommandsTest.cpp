@@ -7,9 +7,6 @@
 #include <wx/menu.h>
 #include <wx/utils.h>
 
-#include <chrono>
-#include <thread>
-
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 
@@ -109,7 +106,10 @@ protected:
         ViewCommandsTest::SetUp();
         wxGetEnv(wxS("PATH"), &savedPath_);
         const std::string opener = temp.File("xdg-open");
-        zavtest::WriteFile(opener, "#!/bin/sh\necho \"$1\" >> '" + Record() + "'\n");
+        // The record appears whole (written aside, then renamed), so that a
+        // test never reads it half written.
+        zavtest::WriteFile(opener, "#!/bin/sh\necho \"$1\" > '" + Record() + ".part' && mv '" +
+                                       Record() + ".part' '" + Record() + "'\n");
         wxSetEnv(wxS("PATH"), wxString::FromUTF8(temp.Path()) + wxS(":") + savedPath_);
         chmod(opener.c_str(), 0755);
     }
@@ -121,11 +121,8 @@ protected:
 
     // What the opener received, once it has run.
     std::string Opened() {
-        for (int i = 0; i < 100 && !wxFileExists(wxString::FromUTF8(Record())); ++i) {
-            Yield(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return wxFileExists(wxString::FromUTF8(Record())) ? zavtest::ReadFile(Record()) : "";
+        const wxString record = wxString::FromUTF8(Record());
+        return WaitUntil([&] { return wxFileExists(record); }) ? zavtest::ReadFile(Record()) : "";
     }
 
 private:
