@@ -90,8 +90,9 @@ TEST(ScoresCommand, LanguageComesFromTheSettingsFileWhenNotGiven) {
     EXPECT_NE(french.err.find(dir.File("missing.score")), std::string::npos);
 }
 
-// The set marker is the command's own care; the rest is the reader's and writer's.
-TEST(ConvertCommand, RewritesTheSheetAndKeepsTheSetMarker) {
+// The set marker and the language are the command's own care; the rest is
+// the reader's and writer's.
+TEST(ConvertCommand, RewritesTheSheetInTheLanguageAndKeepsTheSetMarker) {
     TempDir dir;
     WriteFile(dir.File("in.pscore"),
               "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n<header>\n"
@@ -102,14 +103,15 @@ TEST(ConvertCommand, RewritesTheSheetAndKeepsTheSetMarker) {
               "</team>\n<team>\n\t<name>C</name>\n\t<orders>\n\t\t<order>2 A</order>\n"
               "\t</orders>\n</team>\n</body>\n</zavscore>\n");
     const auto r =
-        RunCli({"convert", dir.File("in.pscore"), dir.File("out.pscore"), "--lang", "EN"},
+        RunCli({"convert", dir.File("in.pscore"), dir.File("out.pscore"), "--lang", "GE"},
                dir.File("none.ini"));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string out = ReadFile(dir.File("out.pscore"));
+    EXPECT_NE(out.find("<language>GE</language>\n"), std::string::npos);
     EXPECT_NE(out.find("<multi>/events/spring.mscore</multi>\n"), std::string::npos);
     EXPECT_NE(out.find("\t<name>A &amp; B</name>\n"), std::string::npos);
     EXPECT_NE(out.find("\t\t<order>2 A</order>\n"), std::string::npos);
-    EXPECT_NE(out.find("\t<game>Bank race</game>\n"), std::string::npos);
+    EXPECT_EQ(out.find("Bank race"), std::string::npos);  // a catalogue game, translated
 }
 
 TEST(ConvertCommand, RefusesAForeignFileAndWritesNothing) {

@@ -160,6 +160,8 @@ TEST(SifFile, TextIsUtf8WhenValidOtherwiseWindows1252) {
 TEST(SifFile, CategoryFullNamesKnownCodesAndKeepsOthers) {
     // The longer code wins over the code it begins with.
     EXPECT_EQ(CategoryFull("COPEP Open Elite Paire 2026"), "Open Elite Paire");
+    EXPECT_EQ(CategoryFull("CPJE"), "Junior Elite");  // two entries no set test reaches
+    EXPECT_EQ(CategoryFull("CL2"), "Club 2");
     EXPECT_EQ(CategoryFull("XYZ9 Some category"), "XYZ9 Some category");
     EXPECT_EQ(CategoryFull("cpm1 lower case"), "cpm1 lower case");
     EXPECT_EQ(CategoryFull("CPM12"), "CPM12");
