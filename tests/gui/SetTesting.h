@@ -34,10 +34,12 @@ public:
 protected:
     int OnInvoked(wxDirDialog* dialog) const override {
         GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog->GetHandle());
-        if (started_) {
-            wxTheApp->Yield(true);
-            *started_ = Taken(gtk_file_chooser_get_current_folder(chooser));
-        }
+        // GTK checks the folder it starts in before showing it: none until then.
+        if (started_ && !WaitUntil([&] {
+                *started_ = Taken(gtk_file_chooser_get_current_folder(chooser));
+                return !started_->empty();
+            }))
+            ADD_FAILURE() << "The folder chooser shows no folder";
         dialog->SetPath(folder_);
         // GTK selects the folder only after its loop has run; wx reads the
         // selection when the chooser is accepted, and fails on an empty one.
