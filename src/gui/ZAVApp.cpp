@@ -7,18 +7,8 @@
 
 #include <cstdlib>
 
+#include "StartupTiming.h"
 #include "ZAVFrame.h"
-
-namespace {
-
-// Set by the start-up benchmark: the program ends as soon as its window is
-// shown, so that starting it can be timed.
-bool ExitWhenShown() {
-    const char* value = std::getenv("ZAVSCORE_EXIT_WHEN_SHOWN");
-    return value && *value == '1';
-}
-
-}  // namespace
 
 wxString StartupFilePath(const wxString& argument, const wxString& userFolder) {
     if (argument.empty()) return wxString();
@@ -57,11 +47,10 @@ bool wxZAVApp::OnInit() {
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return StartProgram(executable); };
 
-    auto* frame = new wxZAVFrame(context);
-    frame->Move(0, 0);
-    frame->SetSize(1024, 740);
+    auto* frame = new wxZAVFrame(context, nullptr, wxID_ANY, zavgui::sAppli, wxPoint(0, 0),
+                                 wxSize(1024, 740));
     frame->Show(true);
     SetTopWindow(frame);
-    if (ExitWhenShown()) CallAfter([this] { ExitMainLoop(); });
+    if (zavgui::ExitWhenShown()) zavgui::ExitAfterFirstPagePaint(frame->pHtmlWindow);
     return true;
 }

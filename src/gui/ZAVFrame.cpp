@@ -104,11 +104,21 @@ bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title,
     SetIcon(ProgramIcon());
     CreateControls();
     GetSizer()->SetSizeHints(this);
+    // At its final size before a page is laid out: each later size change
+    // lays the whole page out again.
+    if (size != wxDefaultSize) SetSize(size);
     wxsScoreDir = FromCore(AppSettings().GetString(zav::SettingKey::ScorePath));
     if (!context_.startupFile.empty()) OpenStartupFile();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
     if (iSheetState == kNoSheet) PageAccueil();
+    // GTK draws a window just shown more than once while it settles; the
+    // view waits for the first idle moment, so that a full sheet is painted
+    // once instead of twice.
+    pHtmlWindow->Freeze();
+    CallAfter([this] {
+        if (pHtmlWindow->IsFrozen()) pHtmlWindow->Thaw();
+    });
     return true;
 }
 
@@ -125,6 +135,14 @@ void wxZAVFrame::CreateControls() {
     // of the program's folder, whatever the current folder is.
     pHtmlWindow->GetParser()->GetFS()->ChangePathTo(context_.programDir + wxS("/"), true);
     sizer->Add(pHtmlWindow, 0, wxALL | wxEXPAND, 0);
+    // The view lays its whole page out again on every size event, even one
+    // that keeps its size (GTK sends one when the window is shown).
+    pHtmlWindow->Bind(wxEVT_SIZE, [this, laidOutSize = wxSize()](wxSizeEvent& event) mutable {
+        const wxSize size = pHtmlWindow->GetClientSize();
+        if (size == laidOutSize) return;
+        laidOutSize = size;
+        event.Skip();
+    });
 }
 
 void wxZAVFrame::PageAccueil() {

@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+#include "StartupTiming.h"
+
 namespace {
 
 class MinimalApp : public wxApp {
@@ -18,8 +20,7 @@ public:
         frame->SetSize(0, 0, 1024, 740);
         frame->Show(true);
         SetTopWindow(frame);
-        const char* exitWhenShown = std::getenv("ZAVSCORE_EXIT_WHEN_SHOWN");
-        if (exitWhenShown && *exitWhenShown == '1') CallAfter([this] { ExitMainLoop(); });
+        if (zavgui::ExitWhenShown()) zavgui::ExitAfterFirstPagePaint(html);
         return true;
     }
 };

@@ -6,8 +6,11 @@
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -18,23 +21,49 @@ extern char** environ;
 
 namespace {
 
-// Runs `program` with `arguments` and waits for it; the wall time in seconds.
-double TimedRun(const std::string& program, std::vector<std::string> arguments) {
+struct Timing {
+    double toShown;  // seconds from start to the moment the program reports
+    double toExit;   // seconds from start to the end of the process
+};
+
+// Runs `program` with `arguments` and waits for it. The program writes the
+// steady clock's time at the moment its window is shown ("shown <ns>") on its
+// standard output: the same clock as this process's, so that start-up is
+// timed without the tearing down that follows.
+Timing TimedRun(const std::string& program, std::vector<std::string> arguments) {
     std::vector<char*> argv;
     std::string name = program;
     argv.push_back(name.data());
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
 
+    int output[2];
+    if (pipe(output) != 0) std::abort();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
         std::abort();
+    close(output[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t got; (got = read(output[0], buffer, sizeof buffer)) > 0;) text.append(buffer, got);
+    close(output[0]);
     int status = 0;
     waitpid(pid, &status, 0);
     const auto end = std::chrono::steady_clock::now();
+    posix_spawn_file_actions_destroy(&actions);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
-    return std::chrono::duration<double>(end - start).count();
+
+    long long shownNs = 0;
+    if (std::sscanf(text.c_str(), "shown %lld", &shownNs) != 1) std::abort();
+    const auto shown = std::chrono::steady_clock::time_point(std::chrono::nanoseconds(shownNs));
+    return {std::chrono::duration<double>(shown - start).count(),
+            std::chrono::duration<double>(end - start).count()};
 }
 
 // A settings file and a full sheet of its own, so that no real file is read.
@@ -53,24 +82,41 @@ private:
     std::string sheet_;
 };
 
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    const auto middle = values.begin() + values.size() / 2;
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
 void BM_StartupWithSheetAgainstMinimalFrame(benchmark::State& state) {
     StartupFiles files;
     // Once each before timing: the libraries come into the page cache.
     TimedRun(ZAV_MINIMAL_FRAME_PATH, {});
     TimedRun(ZAV_PROGRAM_PATH, {files.Sheet()});
 
-    double minimalTotal = 0;
-    double programTotal = 0;
+    std::vector<double> minimal;
+    std::vector<double> program;
+    std::vector<double> ratio;
+    std::vector<double> minimalExit;
+    std::vector<double> programExit;
     for (auto _ : state) {
-        minimalTotal += TimedRun(ZAV_MINIMAL_FRAME_PATH, {});
-        const double program = TimedRun(ZAV_PROGRAM_PATH, {files.Sheet()});
-        programTotal += program;
-        state.SetIterationTime(program);
+        const Timing bare = TimedRun(ZAV_MINIMAL_FRAME_PATH, {});
+        const Timing full = TimedRun(ZAV_PROGRAM_PATH, {files.Sheet()});
+        minimal.push_back(bare.toShown);
+        program.push_back(full.toShown);
+        ratio.push_back(full.toShown / bare.toShown);
+        minimalExit.push_back(bare.toExit);
+        programExit.push_back(full.toExit);
+        state.SetIterationTime(full.toShown);
     }
-    const double runs = static_cast<double>(state.iterations());
-    state.counters["minimal_ms"] = 1000 * minimalTotal / runs;
-    state.counters["program_ms"] = 1000 * programTotal / runs;
-    state.counters["ratio"] = programTotal / minimalTotal;
+    // Medians: one run slowed by another process on the machine does not
+    // move them as it moves a mean.
+    state.counters["minimal_ms"] = 1000 * Median(minimal);
+    state.counters["program_ms"] = 1000 * Median(program);
+    state.counters["ratio"] = Median(ratio);
+    state.counters["minimal_exit_ms"] = 1000 * Median(minimalExit);
+    state.counters["program_exit_ms"] = 1000 * Median(programExit);
 }
 BENCHMARK(BM_StartupWithSheetAgainstMinimalFrame)
     ->UseManualTime()
