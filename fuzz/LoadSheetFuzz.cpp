@@ -28,7 +28,9 @@ void Check(bool ok, const char* what) {
 }
 
 // Scores come back rounded to one decimal.
-bool CloseScore(float a, float b) { return std::fabs(a - b) <= 0.05f + std::fabs(a) * 1e-6f; }
+bool CloseScore(float a, float b) {
+    return std::fabs(a - b) <= 0.05f + std::fabs(a) * 1e-6f;
+}
 
 void CheckSameStoredFields(const ScoreSheet& a, const ScoreSheet& b) {
     Check(a.sTitle == b.sTitle && a.sSubTitle == b.sSubTitle && a.sDate == b.sDate &&

@@ -1,7 +1,7 @@
 // The table of commands; each command lives in its own file.
-#include "Command.h"
-
 #include <cstdlib>
+
+#include "Command.h"
 
 namespace zavcli {
 

@@ -20,9 +20,15 @@ std::string JsonArray(const T* values, int count, Format format) {
     return out + "]";
 }
 
-std::string Int(int v) { return std::to_string(v); }
-std::string Num(float v) { return JsonNumber(v); }
-std::string Str(const std::string& v) { return JsonString(v); }
+std::string Int(int v) {
+    return std::to_string(v);
+}
+std::string Num(float v) {
+    return JsonNumber(v);
+}
+std::string Str(const std::string& v) {
+    return JsonString(v);
+}
 
 void WriteTeam(std::ostream& out, const zav::ScoreSheet& s, int t) {
     const int games = zav::GamesInUse(s);
@@ -33,8 +39,8 @@ void WriteTeam(std::ostream& out, const zav::ScoreSheet& s, int t) {
         << ",\n     \"game_scores\": " << JsonArray(s.fGameScore[t], games, Num)
         << ",\n     \"heat_score\": " << Num(s.fSetScore[t])
         << ", \"heat_position\": " << s.iSetPlace[t] << ", \"tiebreak\": " << s.iTieBreakPlace[t]
-        << ", \"previous\": " << Num(s.fPreviousScore[t]) << ", \"total\": " << Num(s.fTotalScore[t])
-        << ",\n     \"challenge\": ";
+        << ", \"previous\": " << Num(s.fPreviousScore[t])
+        << ", \"total\": " << Num(s.fTotalScore[t]) << ",\n     \"challenge\": ";
     if (s.iChallengeScoring == 0 || s.iChallengeTeam[t] == 0) {
         out << "null}";
         return;
@@ -48,12 +54,14 @@ void WriteTeam(std::ostream& out, const zav::ScoreSheet& s, int t) {
 void WriteSheet(std::ostream& out, const zav::ScoreSheet& s) {
     out << "{\n  \"title\": " << Str(s.sTitle) << ",\n  \"subtitle\": " << Str(s.sSubTitle)
         << ",\n  \"date\": " << Str(s.sDate) << ",\n  \"ampm\": " << Str(s.sAmPm)
-        << ",\n  \"referee\": " << Str(s.sReferee) << ",\n  \"colsuptitle\": " << Str(s.sColSupTitle)
+        << ",\n  \"referee\": " << Str(s.sReferee)
+        << ",\n  \"colsuptitle\": " << Str(s.sColSupTitle)
         << ",\n  \"challenge_title\": " << Str(s.sChallengeTitle)
         << ",\n  \"teams_nr\": " << s.iTeamsNr << ",\n  \"games_nr\": " << s.iGamesNr
         << ",\n  \"scoring\": " << s.iScoring << ",\n  \"elimination\": " << s.iEliminationRule
         << ",\n  \"challenge_scoring\": " << s.iChallengeScoring
-        << ",\n  \"games\": " << JsonArray(s.sGame, zav::GamesInUse(s), Str) << ",\n  \"teams\": [\n";
+        << ",\n  \"games\": " << JsonArray(s.sGame, zav::GamesInUse(s), Str)
+        << ",\n  \"teams\": [\n";
     const int teams = zav::TeamsInUse(s);
     for (int t = 0; t < teams; ++t) {
         WriteTeam(out, s, t);

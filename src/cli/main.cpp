@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         for (const auto& a : args) {
             if (a == "--help" || a == "-h") {
                 std::cout << "Usage: zavscore-cli " << command.name << ' ' << command.usage
-                          << "\n\n" << command.summary << '\n';
+                          << "\n\n"
+                          << command.summary << '\n';
                 return zavcli::kExitOk;
             }
         }

@@ -89,8 +89,8 @@ void wxZAVFrame::CreateMenu() {
                           wxITEM_CHECK);
     menuBar->Append(pMenuView, Tx(50));
 
-    pMenuRules = BuildMenu(
-        *this, {{ID_PLAYING_AREA, 62}, {ID_ALL_THE_GAMES, 63}, {ID_MEM_LISTE_JEUX, 64}});
+    pMenuRules =
+        BuildMenu(*this, {{ID_PLAYING_AREA, 62}, {ID_ALL_THE_GAMES, 63}, {ID_MEM_LISTE_JEUX, 64}});
     menuBar->Append(pMenuRules, Tx(65));
 
     pMenuTools = BuildMenu(*this, {{ID_CREATE_SIF_SCORE_SET, 82},
@@ -134,7 +134,9 @@ void wxZAVFrame::CreateMenu() {
     statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(zav::txt::kVersion), 1);
 }
 
-void wxZAVFrame::EnableMenuSaveAuto() { pMenuOptions->Check(ID_SAVE_AUTO, iSaveAuto == 1); }
+void wxZAVFrame::EnableMenuSaveAuto() {
+    pMenuOptions->Check(ID_SAVE_AUTO, iSaveAuto == 1);
+}
 
 void wxZAVFrame::EnableMenuChallenge(int flag) {
     pMenuInput->Enable(ID_PREVIOUS_CHALL, flag != 0);

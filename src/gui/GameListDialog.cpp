@@ -22,10 +22,11 @@ GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxL
     grid->AddGrowableCol(1);
     const int count = zav::GamesInUse(sheet_);
     for (int g = 0; g < count; ++g) {
-        grid->Add(new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::dlg::kGameNumber, g + 1)),
-                  0, wxALIGN_CENTER_VERTICAL);
-        auto* choice = new wxChoice(box, wxID_ANY, wxDefaultPosition, wxSize(300, -1), catalogue,
-                                    wxCB_SORT);
+        grid->Add(
+            new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::dlg::kGameNumber, g + 1)), 0,
+            wxALIGN_CENTER_VERTICAL);
+        auto* choice =
+            new wxChoice(box, wxID_ANY, wxDefaultPosition, wxSize(300, -1), catalogue, wxCB_SORT);
         choice->SetSelection(FindEntryFor(choice->GetStrings(), Shown(sheet_.sGame[g])));
         grid->Add(choice, 1, wxEXPAND);
         games.push_back(choice);

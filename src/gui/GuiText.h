@@ -20,7 +20,9 @@ inline std::string ToCore(const wxString& text) {
 }
 
 // Text `offset` of the language block `wxLanguage`.
-inline wxString Tx(int wxLanguage, int offset) { return FromCore(zav::Text(wxLanguage, offset)); }
+inline wxString Tx(int wxLanguage, int offset) {
+    return FromCore(zav::Text(wxLanguage, offset));
+}
 
 // A text with its single "%s" or "%d" filled.
 inline wxString TxFormat(int wxLanguage, int offset, const wxString& value) {

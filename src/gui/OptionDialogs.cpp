@@ -24,7 +24,9 @@ constexpr zav::SettingKey kColourKeys[] = {zav::SettingKey::HeadFont, zav::Setti
 constexpr int kColourLabels[] = {zav::dlg::kColorTitle, zav::dlg::kColorHeader,
                                  zav::dlg::kColorEvenLines, zav::dlg::kColorOddLines};
 
-std::string Cut(const wxString& text, size_t length) { return ToCore(text.Left(length)); }
+std::string Cut(const wxString& text, size_t length) {
+    return ToCore(text.Left(length));
+}
 
 }  // namespace
 
@@ -34,8 +36,9 @@ LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, int wxLa
     : ZavDialog(parent, wxLanguage, zav::dlg::kTitleLogo), settings_(settings) {
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kLogoNote)), 0, wxBOTTOM, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    field = MakeTextField(this, FromCore(JoinLogoField(settings_.GetString(zav::SettingKey::LogoPath),
-                                                       settings_.GetString(zav::SettingKey::LogoName))));
+    field = MakeTextField(this,
+                          FromCore(JoinLogoField(settings_.GetString(zav::SettingKey::LogoPath),
+                                                 settings_.GetString(zav::SettingKey::LogoName))));
     field->SetMinSize(wxSize(420, -1));
     row->Add(field, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
     auto* search = new wxButton(this, wxID_ANY, Tx(zav::dlg::kSearch));
@@ -69,7 +72,8 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int 
     for (int row = 0; row < 4; ++row) {
         grid->Add(new wxStaticText(box, wxID_ANY, Tx(kColourLabels[row])), 0,
                   wxALIGN_CENTER_VERTICAL);
-        const std::string value = settings_.GetString(kColourKeys[row]).substr(0, kColourFieldLength);
+        const std::string value =
+            settings_.GetString(kColourKeys[row]).substr(0, kColourFieldLength);
         fields[row] = MakeTextField(box, FromCore(value), kColourFieldLength);
         grid->Add(fields[row], 1, wxEXPAND);
         auto* change = new wxButton(box, wxID_ANY, Tx(zav::dlg::kChange));
@@ -148,8 +152,7 @@ LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings, 
 // OK needs a chosen language; until then the dialog stays open.
 bool LanguageDialog::TransferDataFromWindow() {
     if (list->GetSelection() == wxNOT_FOUND) return false;
-    settings_.Set(zav::SettingKey::Language,
-                  Cut(list->GetStringSelection(), kLanguageCodeLength));
+    settings_.Set(zav::SettingKey::Language, Cut(list->GetStringSelection(), kLanguageCodeLength));
     return true;
 }
 

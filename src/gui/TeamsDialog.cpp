@@ -26,8 +26,9 @@ TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguag
 
     const int teams = zav::TeamsInUse(sheet_);
     for (int t = 0; t < teams; ++t) {
-        grid->Add(new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::dlg::kTeamNumber, t + 1)),
-                  0, wxALIGN_CENTER_VERTICAL);
+        grid->Add(
+            new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::dlg::kTeamNumber, t + 1)), 0,
+            wxALIGN_CENTER_VERTICAL);
         names.push_back(MakeTextField(box, FromCore(sheet_.sTeamName[t])));
         names.back()->SetMinSize(wxSize(260, -1));
         grid->Add(names.back(), 1, wxEXPAND);

@@ -33,7 +33,11 @@ constexpr int kToolPictureCount = 19;
 const char* const* ToolPicture(ToolPictureId id);
 const char* const* ProgramIconXpm();
 
-inline wxBitmap ToolBitmap(ToolPictureId id) { return wxBitmap(ToolPicture(id)); }
-inline wxIcon ProgramIcon() { return wxIcon(ProgramIconXpm()); }
+inline wxBitmap ToolBitmap(ToolPictureId id) {
+    return wxBitmap(ToolPicture(id));
+}
+inline wxIcon ProgramIcon() {
+    return wxIcon(ProgramIconXpm());
+}
 
 }  // namespace zavgui

@@ -9,14 +9,10 @@ namespace {
 
 long IconStyle(zav::MessageIcon icon) {
     switch (icon) {
-        case zav::MessageIcon::Error:
-            return wxICON_ERROR;
-        case zav::MessageIcon::Warning:
-            return wxICON_WARNING;
-        case zav::MessageIcon::Question:
-            return wxICON_QUESTION;
-        case zav::MessageIcon::Information:
-            break;
+        case zav::MessageIcon::Error: return wxICON_ERROR;
+        case zav::MessageIcon::Warning: return wxICON_WARNING;
+        case zav::MessageIcon::Question: return wxICON_QUESTION;
+        case zav::MessageIcon::Information: break;
     }
     return wxICON_INFORMATION;
 }

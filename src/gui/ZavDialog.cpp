@@ -17,7 +17,9 @@ ZavDialog::ZavDialog(wxWindow* parent, int wxLanguage, int titleOffset)
       wxLanguage_(wxLanguage),
       body_(new wxBoxSizer(wxVERTICAL)) {}
 
-wxString ZavDialog::Tx(int offset) const { return zavgui::Tx(wxLanguage_, offset); }
+wxString ZavDialog::Tx(int offset) const {
+    return zavgui::Tx(wxLanguage_, offset);
+}
 
 void ZavDialog::FinishLayout(int cancelLabelOffset) {
     auto* buttons = new wxStdDialogButtonSizer;

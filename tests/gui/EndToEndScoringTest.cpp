@@ -45,14 +45,10 @@ const int kOrders[kGames][kTeams] = {
 // The list entry a scorer picks for a result code.
 int EntryFor(int code) {
     switch (code) {
-        case E:
-            return kTeams;
-        case A:
-            return kTeams + 1;
-        case D:
-            return kTeams + 2;
-        default:
-            return code - 1;
+        case E: return kTeams;
+        case A: return kTeams + 1;
+        case D: return kTeams + 2;
+        default: return code - 1;
     }
 }
 

@@ -22,7 +22,8 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& settin
     TempDir capture;
     std::string command = "ZAVSCORE_INI=" + Quote(settingsFile) + " " + Quote(ZAV_CLI_PATH);
     for (const auto& a : args) command += " " + Quote(a);
-    command += " >" + Quote(capture.File("out")) + " 2>" + Quote(capture.File("err")) + " </dev/null";
+    command +=
+        " >" + Quote(capture.File("out")) + " 2>" + Quote(capture.File("err")) + " </dev/null";
     const int raw = std::system(command.c_str());
     CliResult result;
     if (raw != -1 && WIFEXITED(raw)) result.status = WEXITSTATUS(raw);

@@ -120,12 +120,9 @@ int CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::stri
 
 std::string SetOperationDone(SetOperation code, int wxLanguage) {
     switch (code) {
-        case kSetCopy:
-            return Text(wxLanguage, settxt::kSetCopied);
-        case kSetMove:
-            return Text(wxLanguage, settxt::kSetMoved);
-        case kSetDelete:
-            break;
+        case kSetCopy: return Text(wxLanguage, settxt::kSetCopied);
+        case kSetMove: return Text(wxLanguage, settxt::kSetMoved);
+        case kSetDelete: break;
     }
     return Text(wxLanguage, settxt::kSetDeleted);
 }

@@ -43,8 +43,12 @@ int LeadingNumber(const std::string& value) {
 
 }  // namespace
 
-const char* SectionOf(SettingKey key) { return Info(key).section; }
-const char* NameOf(SettingKey key) { return Info(key).name; }
+const char* SectionOf(SettingKey key) {
+    return Info(key).section;
+}
+const char* NameOf(SettingKey key) {
+    return Info(key).name;
+}
 
 std::string Settings::DefaultPath(const std::string& programDir) {
     if (const char* env = std::getenv("ZAVSCORE_INI"); env && *env) return env;
@@ -55,7 +59,9 @@ std::string Settings::GetString(SettingKey key) const {
     return IniRead(path_, SectionOf(key), NameOf(key)).value_or("");
 }
 
-int Settings::GetInt(SettingKey key) const { return LeadingNumber(GetString(key)); }
+int Settings::GetInt(SettingKey key) const {
+    return LeadingNumber(GetString(key));
+}
 
 bool Settings::Set(SettingKey key, const std::string& value) const {
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
@@ -65,8 +71,12 @@ std::string SettingsSnapshot::GetString(SettingKey key) const {
     return content_.Read(SectionOf(key), NameOf(key)).value_or("");
 }
 
-int SettingsSnapshot::GetInt(SettingKey key) const { return LeadingNumber(GetString(key)); }
+int SettingsSnapshot::GetInt(SettingKey key) const {
+    return LeadingNumber(GetString(key));
+}
 
-int Settings::LanguageBase() const { return LanguageFromCode(GetString(SettingKey::Language)); }
+int Settings::LanguageBase() const {
+    return LanguageFromCode(GetString(SettingKey::Language));
+}
 
 }  // namespace zav

@@ -24,14 +24,10 @@ void SetResultListPositions(ScoreSheet& s) {
 
 int ResultListPosition(const ScoreSheet& s, int code) {
     switch (code) {
-        case kElimination:
-            return s.iRetElimin;
-        case kAbandon:
-            return s.iRetAbandon;
-        case kDefinitiveAbandon:
-            return s.iRetAbandonDef;
-        default:
-            return code >= 1 && code <= TeamsInUse(s) ? code - 1 : 0;
+        case kElimination: return s.iRetElimin;
+        case kAbandon: return s.iRetAbandon;
+        case kDefinitiveAbandon: return s.iRetAbandonDef;
+        default: return code >= 1 && code <= TeamsInUse(s) ? code - 1 : 0;
     }
 }
 

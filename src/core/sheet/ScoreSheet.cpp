@@ -51,8 +51,12 @@ void SetDataToZero(ScoreSheet& s) {
     }
 }
 
-int TeamsInUse(const ScoreSheet& s) { return std::clamp(s.iTeamsNr, 0, kMaxTeams); }
-int GamesInUse(const ScoreSheet& s) { return std::clamp(s.iGamesNr, 0, kMaxGames); }
+int TeamsInUse(const ScoreSheet& s) {
+    return std::clamp(s.iTeamsNr, 0, kMaxTeams);
+}
+int GamesInUse(const ScoreSheet& s) {
+    return std::clamp(s.iGamesNr, 0, kMaxGames);
+}
 
 bool HasAnyResult(const ScoreSheet& s) {
     const int teams = TeamsInUse(s), games = GamesInUse(s);

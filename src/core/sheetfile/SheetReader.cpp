@@ -85,8 +85,7 @@ int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, Messag
     std::string bytes;
     long long length = 0;
     switch (ReadSheetFile(path, bytes, length)) {
-        case FileRead::Done:
-            return ParseSheet(sheet, bytes, wxLanguage, messages);
+        case FileRead::Done: return ParseSheet(sheet, bytes, wxLanguage, messages);
         case FileRead::OpenFailed:
             messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorOpening), path),
                                  MessageIcon::Error);
@@ -96,8 +95,7 @@ int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, Messag
                 FormatText(Text(wxLanguage, txt::kFileTooLong), static_cast<long>(length)),
                 MessageIcon::Error);
             return 1;
-        case FileRead::ReadFailed:
-            break;
+        case FileRead::ReadFailed: break;
     }
     return 1;
 }

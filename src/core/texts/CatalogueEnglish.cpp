@@ -47,8 +47,10 @@ extern const TextEntry kCatalogueEnglish[] = {
     {180, "Hoopla"},
     {181, "Other game..."},
     {240, "6 stepping stones."},
-    {241, "2 bins, 5 containers each coloured a different colour and with a letter painted upon it."},
-    {242, "1 balloon board with six balloons attached to it, 1 balloon bursting cane. 4 bending poles."},
+    {241,
+     "2 bins, 5 containers each coloured a different colour and with a letter painted upon it."},
+    {242,
+     "1 balloon board with six balloons attached to it, 1 balloon bursting cane. 4 bending poles."},
     {243, "1 bank stand, 1 road cone with number holder, 4 numbers 1, 0, 0 and 0."},
     {244, "2 bins, 2 bottles."},
     {245, "4 litter cartons, 4 bending poles (poles 1-4), 1 bucket."},
@@ -89,6 +91,7 @@ extern const TextEntry kCatalogueEnglish[] = {
     {280, "?"},
     {281, "..."},
 };
-extern const std::size_t kCatalogueEnglishCount = sizeof(kCatalogueEnglish) / sizeof(kCatalogueEnglish[0]);
+extern const std::size_t kCatalogueEnglishCount =
+    sizeof(kCatalogueEnglish) / sizeof(kCatalogueEnglish[0]);
 
 }  // namespace zav

@@ -98,8 +98,11 @@ extern const TextEntry kDialogsFrench[] = {
     {905, "Une feuille de match sera éditée par catégorie (Open, Junior, Minime...) "},
     {906, "Les catégories seront regroupées sur différentes feuilles de match."},
     {907, "Feuille de match n°"},
-    {908, "Choisissez la ou les équipes à inscrire sur la feuille de match dont le numéro est ci-dessus."},
-    {909, "Pour choisir plusieurs équipes, appuyez sur CTRL en cliquant sur la ligne de chaque équipe."},
+    {908,
+     "Choisissez la ou les équipes à inscrire sur la feuille de match dont le numéro est "
+     "ci-dessus."},
+    {909,
+     "Pour choisir plusieurs équipes, appuyez sur CTRL en cliquant sur la ligne de chaque équipe."},
     {910, "Appuyez sur OK quand vous avez choisi TOUTES les équipes de la feuille de match."},
 };
 extern const std::size_t kDialogsFrenchCount = sizeof(kDialogsFrench) / sizeof(kDialogsFrench[0]);

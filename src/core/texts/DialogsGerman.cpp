@@ -89,7 +89,9 @@ extern const TextEntry kDialogsGerman[] = {
     {621, "Namen der Linienrichter"},
     {622, "Namen der Platzhelfer"},
     {623, "Wählen Sie die Mannschaft, die aus dem aktuellen Wertungsbogen gestrichen werden soll."},
-    {624, "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden."},
+    {624,
+     "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht "
+     "werden."},
 
     {900, "Gemeinsamer Titel"},
     {901, "Die gewählte Anzahl der Spiele wird für jeden Wertungsbogen voreingestellt."},
@@ -100,7 +102,8 @@ extern const TextEntry kDialogsGerman[] = {
     {906, "Die Kategorien werden auf verschiedenen Wertungsbögen zusammengefasst."},
     {907, "Wertungsbogen Nr."},
     {908, "Wählen Sie die Mannschaft(en) für den Wertungsbogen mit der oben stehenden Nummer."},
-    {909, "Um mehrere Mannschaften zu wählen, halten Sie STRG gedrückt und klicken Sie auf jede Zeile."},
+    {909,
+     "Um mehrere Mannschaften zu wählen, halten Sie STRG gedrückt und klicken Sie auf jede Zeile."},
     {910, "Drücken Sie OK, wenn Sie ALLE Mannschaften des Wertungsbogens gewählt haben."},
 };
 extern const std::size_t kDialogsGermanCount = sizeof(kDialogsGerman) / sizeof(kDialogsGerman[0]);

@@ -99,7 +99,8 @@ extern const TextEntry kDialogsItalian[] = {
     {905, "Un foglio di gara sarà creato per ogni categoria (Open, Junior, Minime...) "},
     {906, "Le categorie saranno raggruppate su diversi fogli di gara."},
     {907, "Foglio di gara n°"},
-    {908, "Scegliete la o le squadre da iscrivere sul foglio di gara il cui numero è indicato sopra."},
+    {908,
+     "Scegliete la o le squadre da iscrivere sul foglio di gara il cui numero è indicato sopra."},
     {909, "Per scegliere più squadre, premete CTRL cliccando sulla riga di ogni squadra."},
     {910, "Premete OK quando avete scelto TUTTE le squadre del foglio di gara."},
 };

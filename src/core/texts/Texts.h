@@ -45,7 +45,9 @@ constexpr int kTooManyCategories = 343;
 const std::string& LoadText(int textNumber);
 
 // Convenience for the common call: language base and offset apart.
-inline const std::string& Text(int wxLanguage, int offset) { return LoadText(wxLanguage + offset); }
+inline const std::string& Text(int wxLanguage, int offset) {
+    return LoadText(wxLanguage + offset);
+}
 
 // Two-letter code written in files and settings: "FR", "EN", "IT", "GE";
 // empty for anything else.
