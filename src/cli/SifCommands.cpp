@@ -146,7 +146,8 @@ int RunImportSif(const std::vector<std::string>& args) {
 
     StderrMessageSink messages;
     zav::SifEntries entries;
-    if (zav::ReadSifFile(parsed->positional[0], entries, *language, messages) != 0)
+    if (zav::ReadSifFile(parsed->positional[0], entries, *language, messages) != 0 ||
+        zav::CheckSifHasTeams(entries, parsed->positional[0], *language, messages) != 0)
         return kExitFailure;
     std::optional<zav::SetPlan> plan = zav::OneSheetPerCategory(entries);
     if (!groups.empty()) plan = GroupingFromOptions(entries, groups, *language);

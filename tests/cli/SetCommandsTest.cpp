@@ -160,8 +160,17 @@ TEST(ImportSifCommand, FailuresOfTheImportLeaveNoSetFile) {
     EXPECT_EQ(noSif.err, zav::FormatText(zav::Text(zav::kLangFrench, zav::txt::kErrorOpening),
                                          dir.File("none.txt")) +
                              "\n");  // no --lang and no settings: French
-    // Nothing beside the entries file.
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    // An entries file without a team line would give a set that names no sheet.
+    WriteFile(dir.File("empty.txt"), "5;h\n");
+    const auto noTeam =
+        RunCli({"import-sif", dir.File("empty.txt"), dir.File("ev.mscore"), "--lang", "EN"},
+               dir.File("none.ini"));
+    EXPECT_EQ(noTeam.status, 1);
+    EXPECT_EQ(noTeam.err, zav::FormatText(zav::Text(zav::kLangEnglish, zav::txt::kNotSifFile),
+                                          dir.File("empty.txt")) +
+                              "\n");
+    // Nothing beside the entries files.
+    EXPECT_EQ(FilesIn(dir.Path()), 2u);
 }
 
 TEST(ImportSifCommand, RefusesGroupsThatDoNotCoverTheCategoriesOnceAndWritesNothing) {
