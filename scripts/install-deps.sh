@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-dev
   libwxgtk3.2-dev libgtk-3-dev
   xvfb xauth xdg-utils
-  poppler-utils
+  poppler-utils fonts-dejavu-core
   "$@"
 )
 
