@@ -10,6 +10,7 @@
 #include "report/PageBytes.h"
 #include "report/PageStyle.h"
 #include "report/PlacementPage.h"
+#include "sheetfile/SafeFile.h"
 #include "texts/DialogTexts.h"
 
 using namespace zavgui;
@@ -131,20 +132,14 @@ int wxZAVFrame::SaveHtmlEquip(const wxString& path) {
     return WriteExport(path, [this] { PrepareHtmlEquip(zav::OutputTarget::File); });
 }
 
-// The page goes out as the bytes its head declares; the logo is copied
-// beside it so that the two can be moved together.
+// The page goes out as the bytes its head declares, replacing an earlier
+// export only once completely written; the logo is copied beside it so that
+// the two can be moved together.
 int wxZAVFrame::WriteExport(const wxString& path, const std::function<void()>& buildPage) {
-    wxFile file;
-    if (!file.Create(path, true)) {
-        Inform(TxFormat(wxLanguage, zav::txt::kErrorCreating, path));
-        return 1;
-    }
     buildPage();
-    const std::string bytes = zav::EncodePageBytes(wxsHtmlPage);
-    if (file.Write(bytes.data(), bytes.size()) != bytes.size() || !file.Close()) {
-        Inform(TxFormat(wxLanguage, zav::txt::kErrorWriting, path));
+    if (zav::WriteWholeFile(ToCore(path), zav::EncodePageBytes(wxsHtmlPage), wxLanguage,
+                            messages_) != 0)
         return 1;
-    }
     CopyLogo(path);
     return 0;
 }
@@ -174,16 +169,11 @@ bool wxZAVFrame::CopyLogo(const wxString& path) {
     in.Close();
 
     const wxString target = wxFileName(path).GetPathWithSep() + logoName;
-    wxFile out;
-    if (logoName.empty() || !out.Create(target, true)) {
+    if (logoName.empty()) {
         Inform(TxFormat(wxLanguage, zav::txt::kErrorCreating, target));
         return false;
     }
-    if (out.Write(bytes.data(), bytes.size()) != bytes.size() || !out.Close()) {
-        Inform(TxFormat(wxLanguage, zav::txt::kErrorWriting, target));
-        return false;
-    }
-    return true;
+    return zav::WriteWholeFile(ToCore(target), bytes, wxLanguage, messages_) == 0;
 }
 
 void wxZAVFrame::ExportPdfCommand(PrintedPage kind, int captionOffset,

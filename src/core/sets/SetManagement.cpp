@@ -11,6 +11,7 @@
 #include "sets/SetFile.h"
 #include "sets/SetTexts.h"
 #include "sets/WholeFile.h"
+#include "sheetfile/SafeFile.h"
 #include "sheetfile/SheetFile.h"
 #include "texts/Texts.h"
 

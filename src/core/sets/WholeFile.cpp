@@ -6,7 +6,6 @@
 
 #include <cerrno>
 
-#include "sheetfile/SafeFile.h"
 #include "texts/Texts.h"
 
 namespace zav {
@@ -57,21 +56,6 @@ int ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& by
         return 1;
     }
     return 0;
-}
-
-int WriteWholeFile(const std::string& path, const std::string& bytes, int wxLanguage,
-                   MessageSink& messages) {
-    switch (ReplaceFileContents(path, bytes)) {
-        case ReplaceResult::Done: return 0;
-        case ReplaceResult::CreateFailed:
-            messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorCreating), path),
-                                 MessageIcon::Information);
-            return 1;
-        case ReplaceResult::WriteFailed: break;
-    }
-    messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorWriting), path),
-                         MessageIcon::Information);
-    return 1;
 }
 
 }  // namespace zav

@@ -1,5 +1,5 @@
-// Whole-file reads and writes with the program's messages, shared by the SIF
-// reader, the set file reader and the set copy.
+// Whole-file reads with the program's messages, shared by the SIF reader,
+// the set file reader and the set copy (writes: sheetfile/SafeFile.h).
 #pragma once
 
 #include <cstddef>
@@ -18,11 +18,5 @@ constexpr std::size_t kNoSizeLimit = 0;
 // silently when the read itself fails.
 int ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes, int wxLanguage,
                   MessageSink& messages);
-
-// Creates or replaces the file at `path` with `bytes`. Returns 0 on success;
-// 1 after "Error while creating file" or "Error writing file", with the
-// previous file at `path` left as it was.
-int WriteWholeFile(const std::string& path, const std::string& bytes, int wxLanguage,
-                   MessageSink& messages);
 
 }  // namespace zav

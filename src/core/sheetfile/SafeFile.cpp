@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "texts/Texts.h"
+
 namespace zav {
 namespace {
 
@@ -68,6 +70,21 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view byte
         return ReplaceResult::CreateFailed;
     }
     return ReplaceResult::Done;
+}
+
+int WriteWholeFile(const std::string& path, std::string_view bytes, int wxLanguage,
+                   MessageSink& messages) {
+    switch (ReplaceFileContents(path, bytes)) {
+        case ReplaceResult::Done: return 0;
+        case ReplaceResult::CreateFailed:
+            messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorCreating), path),
+                                 MessageIcon::Information);
+            return 1;
+        case ReplaceResult::WriteFailed: break;
+    }
+    messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorWriting), path),
+                         MessageIcon::Information);
+    return 1;
 }
 
 }  // namespace zav

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "texts/Messages.h"
+
 namespace zav {
 
 enum class ReplaceResult {
@@ -18,5 +20,11 @@ enum class ReplaceResult {
 // keeping the link). The new file is readable and writable by all, as far as
 // the umask allows. On failure the new file is removed and `path` is as before.
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// ReplaceFileContents with the program's messages. Returns 0 on success; 1
+// after "Error while creating file" or "Error writing file", with the previous
+// file at `path` left as it was.
+int WriteWholeFile(const std::string& path, std::string_view bytes, int wxLanguage,
+                   MessageSink& messages);
 
 }  // namespace zav

@@ -147,17 +147,7 @@ std::string SheetFileBytes(const ScoreSheet& sheet, int wxLanguage) {
 int SaveSheet(const ScoreSheet& sheet, const std::string& path, int wxLanguage,
               MessageSink& messages) {
     if (path.empty()) return 0;
-    switch (ReplaceFileContents(path, SheetFileBytes(sheet, wxLanguage))) {
-        case ReplaceResult::Done: return 0;
-        case ReplaceResult::CreateFailed:
-            messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorCreating), path),
-                                 MessageIcon::Information);
-            return 1;
-        case ReplaceResult::WriteFailed: break;
-    }
-    messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorWriting), path),
-                         MessageIcon::Information);
-    return 1;
+    return WriteWholeFile(path, SheetFileBytes(sheet, wxLanguage), wxLanguage, messages);
 }
 
 }  // namespace zav
