@@ -47,15 +47,7 @@ void PrepareChallenge(std::string& page, ScoreSheet& sheet, OutputTarget target,
         page += EscapeMarkup(sheet.sTeamName[t]);
         page += "</b></td>";
 
-        if (columns.previous) {
-            if (sheet.fChallengePreviousScore[t] != 0) {
-                page += "<td>";
-                AppendScore(page, sheet.fChallengePreviousScore[t]);
-                page += "</td>";
-            } else {
-                page += "<td>&nbsp;</td>";
-            }
-        }
+        if (columns.previous) AppendPreviousScoreCell(page, sheet.fChallengePreviousScore[t]);
 
         for (int g = 0; g < games; ++g) {
             if (!run[g]) {
@@ -67,24 +59,13 @@ void PrepareChallenge(std::string& page, ScoreSheet& sheet, OutputTarget target,
             page += "</td>";
         }
 
-        page += "<td><font ";
-        page += size;
-        page += " color=";
-        page += BlueEmphasis(style);
-        page += "><b>";
-        AppendScore(page, sheet.fChallengeSetScore[t]);
-        page += "</b></font></td>";
+        AppendHeatScoreCell(page, sheet.fChallengeSetScore[t], size, BlueEmphasis(style));
 
         // The 'Challenge' has no place of its own.
         page += "<td>&nbsp;</td>";
         if (columns.tieBreak) page += "<td>&nbsp;</td>";
-        if (columns.previous) {
-            page += "<td><font color=";
-            page += RedEmphasis(style);
-            page += "><b>";
-            AppendScore(page, sheet.fChallengeTotalScore[t]);
-            page += "</b></font></td>";
-        }
+        if (columns.previous)
+            AppendTotalScoreCell(page, sheet.fChallengeTotalScore[t], RedEmphasis(style));
         if (columns.addOn) page += "<td>&nbsp;</td>";
         page += "</tr>\n";
     }

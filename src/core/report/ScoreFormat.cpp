@@ -35,4 +35,32 @@ std::string FormatScore(float score) {
     return text;
 }
 
+void AppendPreviousScoreCell(std::string& page, float score) {
+    if (score == 0) {
+        page += "<td>&nbsp;</td>";
+        return;
+    }
+    page += "<td>";
+    AppendScore(page, score);
+    page += "</td>";
+}
+
+void AppendHeatScoreCell(std::string& page, float score, const char* size, const char* blue) {
+    page += "<td><font ";
+    page += size;
+    page += " color=";
+    page += blue;
+    page += "><b>";
+    AppendScore(page, score);
+    page += "</b></font></td>";
+}
+
+void AppendTotalScoreCell(std::string& page, float score, const char* red) {
+    page += "<td><font color=";
+    page += red;
+    page += "><b>";
+    AppendScore(page, score);
+    page += "</b></font></td>";
+}
+
 }  // namespace zav

@@ -1,4 +1,4 @@
-// How scores are written on the pages, and the truncation the pages use to
+// How scores and their table cells are written on the pages, and the truncation the pages use to
 // decide which columns and cells to show.
 #pragma once
 
@@ -10,6 +10,15 @@ namespace zav {
 // decimal ("6.5"). Independent of the C locale.
 void AppendScore(std::string& page, float score);
 std::string FormatScore(float score);
+
+// The score cells the team rows of the competition and of the 'Challenge'
+// share. A previous score of exactly 0 (never entered) leaves its cell blank.
+void AppendPreviousScoreCell(std::string& page, float score);
+// The heat score in blue emphasis; `size` is the font size attribute of the
+// target ("size=\"12\"" on the window and the printer, "" in a file).
+void AppendHeatScoreCell(std::string& page, float score, const char* size, const char* blue);
+// The total in red emphasis.
+void AppendTotalScoreCell(std::string& page, float score, const char* red);
 
 // The score truncated toward zero, as the column and cell tests count it;
 // values beyond the int range saturate instead of overflowing.

@@ -113,15 +113,7 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
         }
         page += "</td>";
 
-        if (columns.previous) {
-            if (sheet.fPreviousScore[t] != 0) {
-                page += "<td>";
-                AppendScore(page, sheet.fPreviousScore[t]);
-                page += "</td>";
-            } else {
-                page += "<td>&nbsp;</td>";
-            }
-        }
+        if (columns.previous) AppendPreviousScoreCell(page, sheet.fPreviousScore[t]);
 
         for (int g = 0; g < games; ++g) {
             if (!run[g]) {
@@ -140,13 +132,7 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
             }
         }
 
-        page += "<td><font ";
-        page += size;
-        page += " color=";
-        page += blue;
-        page += "><b>";
-        AppendScore(page, sheet.fSetScore[t]);
-        page += "</b></font></td>";
+        AppendHeatScoreCell(page, sheet.fSetScore[t], size, blue);
 
         std::string place = std::to_string(sheet.iSetPlace[t]);
         if (PlaceIsShared(sheet, t)) place += " =";
@@ -178,13 +164,7 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
             }
         }
 
-        if (columns.previous) {
-            page += "<td><font color=";
-            page += red;
-            page += "><b>";
-            AppendScore(page, sheet.fTotalScore[t]);
-            page += "</b></font></td>";
-        }
+        if (columns.previous) AppendTotalScoreCell(page, sheet.fTotalScore[t], red);
 
         if (columns.addOn) {
             if (!sheet.sColSupContent[t].empty()) {
