@@ -81,20 +81,23 @@ std::size_t SheetFileLimit(std::string_view head) {
 }
 
 int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, MessageSink& messages) {
-    SetDataToZero(sheet);
     std::string bytes;
     long long length = 0;
-    switch (ReadSheetFile(path, bytes, length)) {
-        case FileRead::Done: return ParseSheet(sheet, bytes, wxLanguage, messages);
+    const FileRead read = ReadSheetFile(path, bytes, length);
+    if (read == FileRead::Done) return ParseSheet(sheet, bytes, wxLanguage, messages);
+
+    SetDataToZero(sheet);  // ParseSheet resets the sheet itself
+    switch (read) {
         case FileRead::OpenFailed:
             messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorOpening), path),
                                  MessageIcon::Error);
-            return 1;
+            break;
         case FileRead::TooLong:
             messages.ShowMessage(
                 FormatText(Text(wxLanguage, txt::kFileTooLong), static_cast<long>(length)),
                 MessageIcon::Error);
-            return 1;
+            break;
+        case FileRead::Done:
         case FileRead::ReadFailed: break;
     }
     return 1;
