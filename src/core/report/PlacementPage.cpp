@@ -17,9 +17,17 @@ void AppendGameTitle(std::string& page, int g, int wxLanguage) {
     page += "</b></font><hr></div>";
 }
 
-// The picture's file name: the catalogue entry's full text number.
-std::string PictureName(int wxLanguage, int k) {
-    return std::to_string(wxLanguage + k) + ".png";
+// A catalogue game's placement picture, named by the catalogue entry's full
+// text number; `attributes` follow its src. Other games have none.
+void AppendGamePicture(std::string& page, const ScoreSheet& sheet, int g, int wxLanguage,
+                       const char* attributes) {
+    const int k = CatalogueOffsetOf(sheet.sGame[g], wxLanguage);
+    if (k == 0) return;
+    page += "<center><img src=\"";
+    page += std::to_string(wxLanguage + k);
+    page += ".png\"";
+    page += attributes;
+    page += "></center>";
 }
 
 }  // namespace
@@ -31,11 +39,7 @@ std::string PrepareHtmlPlacement(const ScoreSheet& sheet, OutputTarget target, i
     const int games = GamesInUse(sheet);
     for (int g = 0; g < games; ++g) {
         AppendGameTitle(page, g, wxLanguage);
-        if (const int k = CatalogueOffsetOf(sheet.sGame[g], wxLanguage)) {
-            page += "<center><img src=\"";
-            page += PictureName(wxLanguage, k);
-            page += "\"></center>";
-        }
+        AppendGamePicture(page, sheet, g, wxLanguage, "");
     }
     PrepareFooter(page);
     return page;
@@ -48,11 +52,7 @@ std::string PrintHtmlPlacementDocument(const ScoreSheet& sheet, int wxLanguage) 
     for (int g = 0; g < games; ++g) {
         page += "<div style=\"page-break-before:always;\">";
         AppendGameTitle(page, g, wxLanguage);
-        if (const int k = CatalogueOffsetOf(sheet.sGame[g], wxLanguage)) {
-            page += "<center><img src=\"";
-            page += PictureName(wxLanguage, k);
-            page += "\" height=\"405\" width=\"540\"></center>";
-        }
+        AppendGamePicture(page, sheet, g, wxLanguage, " height=\"405\" width=\"540\"");
     }
     PrepareFooter(page);
     return page;
