@@ -10,7 +10,6 @@
 
 #include "sets/SetFile.h"
 #include "sets/SetTexts.h"
-#include "sets/WholeFile.h"
 #include "sheetfile/SafeFile.h"
 #include "sheetfile/SheetFile.h"
 #include "texts/Texts.h"
@@ -52,13 +51,7 @@ int CopyFileA(const std::string& source, const std::string& target, int wxLangua
     // A sheet file the program wrote may be longer than 32000 bytes and still
     // opens; a set holding one must copy and move like any other.
     std::string bytes;
-    if (ReadWholeFile(source, kMaxOwnSheetFileBytes, bytes, wxLanguage, messages) != 0) return 1;
-    if (bytes.size() > SheetFileLimit(std::string_view(bytes).substr(0, kSheetFileHeadBytes))) {
-        messages.ShowMessage(
-            FormatText(Text(wxLanguage, txt::kFileTooLong), static_cast<long>(bytes.size())),
-            MessageIcon::Error);
-        return 1;
-    }
+    if (ReadSheetBytes(source, bytes, wxLanguage, messages) != 0) return 1;
     return WriteWholeFile(target, bytes, wxLanguage, messages);
 }
 

@@ -1,5 +1,5 @@
-// Whole-file reads with the program's messages, shared by the SIF reader,
-// the set file reader and the set copy (writes: sheetfile/SafeFile.h).
+// Whole-file reads with the program's messages, shared by the SIF reader and
+// the set file reader (writes: sheetfile/SafeFile.h).
 #pragma once
 
 #include <cstddef>

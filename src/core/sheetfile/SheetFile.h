@@ -42,6 +42,13 @@ int SaveSheet(const ScoreSheet& sheet, const std::string& path, int wxLanguage,
 // declared "UTF-8". Texts have "&", "<" and ">" escaped.
 std::string SheetFileBytes(const ScoreSheet& sheet, int wxLanguage);
 
+// Reads a sheet file's bytes within the size limit its first bytes allow
+// (SheetFileLimit). Returns 0, or 1 after reporting in the wxLanguage texts a
+// path that is no readable regular file or a file too long; a read that fails
+// half-way returns 1 without a message.
+int ReadSheetBytes(const std::string& path, std::string& bytes, int wxLanguage,
+                   MessageSink& messages);
+
 // Resets the sheet and reads the file into it, translating catalogue game
 // names into wxLanguage. Returns 0 on success, 1 after reporting a failure
 // in the wxLanguage texts (a failed read leaves the sheet reset). Does not compute scores and does

@@ -43,7 +43,7 @@ FileRead ReadSheetFile(const std::string& path, std::string& bytes, long long& l
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return FileRead::OpenFailed;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return FileRead::OpenFailed;
     }
@@ -56,8 +56,7 @@ FileRead ReadSheetFile(const std::string& path, std::string& bytes, long long& l
         if (static_cast<unsigned long long>(info.st_size) > limit) {
             result = FileRead::TooLong;
         } else {
-            // One byte past the limit tells a file that grew, or that is not
-            // a regular file, from one that fits.
+            // One byte past the limit tells a file that grew from one that fits.
             bytes.reserve(static_cast<std::size_t>(info.st_size));
             if (!ReadUpTo(fd, bytes, limit + 1)) {
                 result = FileRead::ReadFailed;
@@ -80,14 +79,12 @@ std::size_t SheetFileLimit(std::string_view head) {
     return ours ? kMaxOwnSheetFileBytes : kMaxSheetFileBytes;
 }
 
-int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, MessageSink& messages) {
-    std::string bytes;
+int ReadSheetBytes(const std::string& path, std::string& bytes, int wxLanguage,
+                   MessageSink& messages) {
+    bytes.clear();
     long long length = 0;
-    const FileRead read = ReadSheetFile(path, bytes, length);
-    if (read == FileRead::Done) return ParseSheet(sheet, bytes, wxLanguage, messages);
-
-    SetDataToZero(sheet);  // ParseSheet resets the sheet itself
-    switch (read) {
+    switch (ReadSheetFile(path, bytes, length)) {
+        case FileRead::Done: return 0;
         case FileRead::OpenFailed:
             messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorOpening), path),
                                  MessageIcon::Error);
@@ -97,10 +94,18 @@ int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, Messag
                 FormatText(Text(wxLanguage, txt::kFileTooLong), static_cast<long>(length)),
                 MessageIcon::Error);
             break;
-        case FileRead::Done:
         case FileRead::ReadFailed: break;
     }
     return 1;
+}
+
+int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, MessageSink& messages) {
+    std::string bytes;
+    if (ReadSheetBytes(path, bytes, wxLanguage, messages) != 0) {
+        SetDataToZero(sheet);  // ParseSheet resets the sheet itself
+        return 1;
+    }
+    return ParseSheet(sheet, bytes, wxLanguage, messages);
 }
 
 }  // namespace zav
