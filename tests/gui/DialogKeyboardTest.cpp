@@ -9,12 +9,13 @@
 
 #include <memory>
 
-#include "ColumnSupDialog.h"
-#include "DeleteTeamDialog.h"
-#include "GameResultDialog.h"
-#include "PreviousScoresDialog.h"
-#include "StaffNamesDialogs.h"
-#include "TieBreakDialog.h"
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/DeleteTeamDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 #include "sheet/Scoring.h"
 

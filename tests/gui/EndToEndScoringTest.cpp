@@ -8,13 +8,13 @@
 
 #include <set>
 
-#include "ColumnSupDialog.h"
-#include "GameListDialog.h"
-#include "GameResultDialog.h"
-#include "GeneralDataDialog.h"
-#include "PreviousScoresDialog.h"
-#include "TeamsDialog.h"
-#include "TieBreakDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/GameListDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/TeamsDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {

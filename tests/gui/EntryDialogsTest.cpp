@@ -7,9 +7,10 @@
 
 #include <vector>
 
-#include "ColumnSupDialog.h"
-#include "PreviousScoresDialog.h"
-#include "StaffNamesDialogs.h"
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
-#include "ExportNames.h"
 #include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
 #include "gui/FrameFixture.h"
+#include "printing/ExportNames.h"
 #include "report/PageBytes.h"
 #include "settings/Settings.h"
 

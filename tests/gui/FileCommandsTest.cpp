@@ -4,8 +4,8 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
-#include "GeneralDataDialog.h"
-#include "TeamsDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/TeamsDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 

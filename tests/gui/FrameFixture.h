@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "CommandIds.h"
-#include "ZAVFrame.h"
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
 #include "gui/GuiTesting.h"
 #include "support/TempDir.h"
 

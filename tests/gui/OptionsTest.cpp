@@ -5,7 +5,9 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
-#include "OptionDialogs.h"
+#include "dialogs/ColorsDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/LogoDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "SheetPrinting.h"
 #include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
 #include "gui/FrameFixture.h"
+#include "printing/SheetPrinting.h"
 #include "settings/Settings.h"
 
 namespace {

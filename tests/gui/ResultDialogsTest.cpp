@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "GameResultDialog.h"
-#include "TieBreakDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {

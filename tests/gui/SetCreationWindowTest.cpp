@@ -4,8 +4,8 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
-#include "SifGroupingDialog.h"
-#include "SifOptionsDialog.h"
+#include "dialogs/SifGroupingDialog.h"
+#include "dialogs/SifOptionsDialog.h"
 #include "gui/SetTesting.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // teams, as heats are run), its set created through the dialogs, results
 // entered on two sheets, moves back and forth, the program closed and
 // started again with the set: nothing typed may be lost.
-#include "SifOptionsDialog.h"
+#include "dialogs/SifOptionsDialog.h"
 #include "gui/SetTesting.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <wx/toolbar.h>
 
-#include "GeneralDataDialog.h"
+#include "dialogs/GeneralDataDialog.h"
 #include "gui/SetTesting.h"
 
 namespace {

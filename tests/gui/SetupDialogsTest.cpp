@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "GameListDialog.h"
-#include "GeneralDataDialog.h"
-#include "TeamsDialog.h"
+#include "dialogs/GameListDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/TeamsDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 #include "sheet/GameCatalogue.h"

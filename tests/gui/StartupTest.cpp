@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ZAVApp.h"
+#include "app/ZAVApp.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 

@@ -1,7 +1,7 @@
 // Withdrawal of a team before the heat starts.
 #include <wx/listbox.h>
 
-#include "DeleteTeamDialog.h"
+#include "dialogs/DeleteTeamDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {

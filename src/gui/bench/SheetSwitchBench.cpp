@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "CommandIds.h"
-#include "ZAVFrame.h"
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
 #include "sets/SifFile.h"

@@ -1,0 +1,43 @@
+#include "dialogs/LogoDialog.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/OptionRules.h"
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleLogo), settings_(settings) {
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kLogoNote)), 0, wxBOTTOM, 8);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    field = MakeTextField(this,
+                          FromCore(JoinLogoField(settings_.GetString(zav::SettingKey::LogoPath),
+                                                 settings_.GetString(zav::SettingKey::LogoName))));
+    field->SetMinSize(wxSize(420, -1));
+    row->Add(field, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    auto* search = new wxButton(this, wxID_ANY, Tx(zav::dlg::kSearch));
+    search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); });
+    row->Add(search, 0, wxALIGN_CENTER_VERTICAL);
+    Body()->Add(row, 0, wxEXPAND);
+    FinishLayout();
+}
+
+void LogoDialog::OnSearch() {
+    wxFileDialog chooser(this, Tx(139), wxEmptyString, wxEmptyString, Tx(303),
+                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() == wxID_OK) field->SetValue(chooser.GetPath());
+}
+
+bool LogoDialog::TransferDataFromWindow() {
+    const LogoSetting logo = SplitLogoField(ToCore(field->GetValue().Left(254)));
+    settings_.Set(zav::SettingKey::LogoPath, logo.logoPath);
+    settings_.Set(zav::SettingKey::LogoName, logo.logoName);
+    return true;
+}
+
+}  // namespace zavgui

@@ -1,0 +1,54 @@
+// Reference documents, the about box, and the end of the program.
+#include <wx/aboutdlg.h>
+#include <wx/filename.h>
+#include <wx/generic/aboutdlgg.h>
+#include <wx/utils.h>
+
+#include "frame/ZAVFrame.h"
+#include "support/Documents.h"
+#include "support/ToolPictures.h"
+#include "texts/DialogTexts.h"
+
+using namespace zavgui;
+
+void wxZAVFrame::OnDocument(wxCommandEvent& event) {
+    if (const char* document = DocumentFor(event.GetId(), wxLanguage))
+        OpenDocument(wxString::FromUTF8(document));
+}
+
+// The desktop opens the document with the user's viewer for its type. The
+// launcher answers before the viewer starts, so a missing file is caught here.
+bool wxZAVFrame::OpenDocument(const wxString& fileName) {
+    const wxString path = context_.programDir + wxFILE_SEP_PATH + fileName;
+    if (!wxFileExists(path)) {
+        Inform(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName));
+        return false;
+    }
+    return wxLaunchDefaultApplication(path);
+}
+
+void wxZAVFrame::OnAbout(wxCommandEvent&) {
+    wxAboutDialogInfo info;
+    info.SetName(Tx(zav::txt::kProductName));
+    info.SetVersion(Tx(zav::txt::kVersion));
+    info.SetDescription(Tx(zav::txt::kTagLine));
+    info.SetCopyright(Tx(zav::txt::kRightsNotice));
+    info.SetIcon(ProgramIcon());
+    // The generic box, shown modal: the GTK one would not be.
+    wxGenericAboutDialog dialog(info, this);
+    dialog.ShowModal();
+}
+
+void wxZAVFrame::OnClose(wxCommandEvent&) {
+    QuitTest();
+    quitTestDone_ = true;
+    Close(false);
+}
+
+// The close box and the end of the desktop session take the same steps as
+// Quit, so no way out loses changes silently.
+void wxZAVFrame::OnCloseWindow(wxCloseEvent&) {
+    if (!quitTestDone_) QuitTest();
+    quitTestDone_ = true;
+    Destroy();
+}

@@ -1,0 +1,56 @@
+// Copy, move and delete of a whole score sheet set, and the help document on
+// set creation.
+#include <wx/dirdlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+#include "frame/ZAVFrame.h"
+#include "sets/SetManagement.h"
+#include "sets/SetTexts.h"
+
+using namespace zavgui;
+
+int wxZAVFrame::CommonOpenSIF(int code) {
+    const auto operation = static_cast<zav::SetOperation>(code);
+    QuitTest();
+    CloseSheetAndSet();
+    const wxString setPath = ChooseSetFile();
+    if (setPath.empty()) return 1;
+
+    if (operation == zav::kSetDelete) {
+        if (wxMessageBox(Tx(zav::settxt::kDeleteSetWarning), sAppli, wxYES_NO | wxICON_STOP,
+                         this) != wxYES)
+            return 1;
+        return zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), wxLanguage,
+                                   messages_);
+    }
+    wxDirDialog folderDialog(this, Tx(zav::settxt::kChooseTargetFolder),
+                             wxFileName(setPath).GetPath(), wxDD_DEFAULT_STYLE);
+    // An empty answer would name the current folder, wherever that is.
+    if (folderDialog.ShowModal() != wxID_OK || folderDialog.GetPath().empty()) return 1;
+    return zav::CopyOrMoveSet(operation, ToCore(setPath), ToCore(folderDialog.GetPath()),
+                              wxLanguage, messages_);
+}
+
+namespace {
+void RunSetOperation(wxZAVFrame& frame, zav::SetOperation code) {
+    if (frame.CommonOpenSIF(code) != 0) return;
+    wxMessageBox(FromCore(zav::SetOperationDone(code, frame.wxLanguage)), sAppli,
+                 wxOK | wxICON_INFORMATION, &frame);
+}
+}  // namespace
+
+void wxZAVFrame::OnCopySIFScoreSet(wxCommandEvent&) {
+    RunSetOperation(*this, zav::kSetCopy);
+}
+void wxZAVFrame::OnMoveSIFScoreSet(wxCommandEvent&) {
+    RunSetOperation(*this, zav::kSetMove);
+}
+void wxZAVFrame::OnDeleteSIFScoreSet(wxCommandEvent&) {
+    RunSetOperation(*this, zav::kSetDelete);
+}
+
+// The document exists in French only; the other languages have no help.
+void wxZAVFrame::OnHelpSIFScoreSet(wxCommandEvent&) {
+    if (wxLanguage == zav::kLangFrench) OpenDocument(wxS("aide_fichier_sif_fr.pdf"));
+}
