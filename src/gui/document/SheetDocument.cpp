@@ -1,0 +1,193 @@
+#include "document/SheetDocument.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "sets/SetFile.h"
+#include "sheetfile/SheetFile.h"
+
+namespace zavgui {
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+std::string FolderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace
+
+SheetDocument::SheetDocument(int wxLanguage, DocumentUser& user, bool saveAutoOn)
+    : wxLanguage_(wxLanguage), user_(user), saveAutoOn_(saveAutoOn) {}
+
+std::string SheetDocument::SetSheetShown() const {
+    return FileNameOf(sheet_.wxsMultiFileOpen);
+}
+
+void SheetDocument::Reset() {
+    zav::SetDataToZero(sheet_);
+    state_ = SheetState::NoSheet;
+    ++replacements_;
+}
+
+bool SheetDocument::Write(const std::string& path) {
+    return zav::SaveSheet(sheet_, path, wxLanguage_, user_.Messages()) == 0;
+}
+
+// Today nothing can stop the command: the question has no Cancel and a
+// failed save is reported by the writer. Only a move within a set stays on a
+// set sheet that cannot be written, so that nothing typed is lost.
+bool SheetDocument::QuitTest(Replacement replacement) {
+    if (replacement == Replacement::ByAnotherSheetOfTheSet && IsSheetOfSet())
+        return SaveSetSheetSilently();
+    SaveSetSheetSilently();
+    if (state_ == SheetState::Changed && user_.AskSaveChanges() == SaveAnswer::Save)
+        SaveFileAndDialog();
+    return true;
+}
+
+bool SheetDocument::SaveSetSheetSilently() {
+    if (!IsSheetOfSet() || state_ != SheetState::Changed) return true;
+    if (!Write(sheet_.wxsMultiFileOpen)) return false;
+    state_ = SheetState::Unchanged;
+    return true;
+}
+
+void SheetDocument::NewSheet() {
+    Reset();
+    titleFileName_.clear();
+    sheet_.iGamesNr = 8;
+    sheet_.iTeamsNr = 4;
+    sheet_.iScoring = 4;
+}
+
+void SheetDocument::NewSheetDescribed() {
+    state_ = SheetState::Changed;
+    sheet_.iGamesRunning = 0;
+}
+
+bool SheetDocument::LoadSheet(const std::string& path) {
+    Reset();
+    if (zav::LoadSheet(sheet_, path, wxLanguage_, user_.Messages()) != 0) return false;
+    if (IsSheetOfSet())
+        sheet_.wxsMultiFileOpen = path;
+    else
+        setSheetNames_.clear();
+    return true;
+}
+
+void SheetDocument::OpenSheet(const std::string& path) {
+    chosenFile_ = path;
+    if (!LoadSheet(path)) {
+        titleFileName_.clear();
+        return;
+    }
+    state_ = SheetState::Unchanged;
+    AdoptFile(path);
+}
+
+void SheetDocument::AdoptFile(const std::string& path) {
+    sheet_.wxsFullFileName = path;
+    sheet_.wxsFilePath = FolderOf(path);
+    sheet_.wxsFileName = FileNameOf(path);
+    titleFileName_ = sheet_.wxsFileName;
+}
+
+// Read into a copy: a set file that cannot be opened leaves the sheet and
+// the set as they were.
+bool SheetDocument::LoadSetSheet(const std::string& path) {
+    zav::ScoreSheet opened = sheet_;
+    std::vector<std::string> names;
+    if (zav::LoadSetSheet(opened, path, names, wxLanguage_, user_.Messages()) != 0) return false;
+    Reset();
+    sheet_ = std::move(opened);
+    setSheetNames_ = std::move(names);
+    return true;
+}
+
+void SheetDocument::OpenSet(const std::string& path) {
+    chosenFile_ = path;
+    // Nothing stays open that the commands would call "no sheet".
+    if (!LoadSetSheet(path)) return Close();
+    AdoptSet(path);
+}
+
+void SheetDocument::AdoptSet(const std::string& path) {
+    state_ = SheetState::Unchanged;
+    sheet_.wxsFullFileName = path;
+    sheet_.wxsFileName = FileNameOf(path);
+    titleFileName_ = sheet_.wxsFileName;
+}
+
+void SheetDocument::ShowSetSheet(const std::string& name) {
+    if (name.empty() || sheet_.wxsMScoreOpen.empty()) return;
+    if (!QuitTest(Replacement::ByAnotherSheetOfTheSet)) return;
+    const std::string setFile = sheet_.wxsMScoreOpen;
+    Reset();
+    sheet_.wxsMScoreOpen = setFile;
+    zav::LoadSheetOfSet(sheet_, name, wxLanguage_, user_.Messages());
+    state_ = SheetState::Unchanged;
+    titleFileName_ = FileNameOf(setFile);
+}
+
+// The core builds each sheet of the set in the open sheet's record.
+void SheetDocument::CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
+                              const zav::SetPlan& plan, const std::string& setPath) {
+    if (zav::CreateSet(entries, options, plan, setPath, sheet_, wxLanguage_, user_.Messages()) != 0)
+        return Close();
+    OpenSet(setPath);
+}
+
+void SheetDocument::Close() {
+    Reset();
+    setSheetNames_.clear();
+    titleFileName_.clear();
+}
+
+void SheetDocument::SaveSheet() {
+    if (IsSheetOfSet()) {
+        if (state_ == SheetState::Changed && Write(sheet_.wxsMultiFileOpen))
+            state_ = SheetState::Unchanged;
+        return;
+    }
+    if (sheet_.wxsFullFileName.empty()) {
+        SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
+        return;
+    }
+    if (Write(sheet_.wxsFullFileName)) state_ = SheetState::Unchanged;
+}
+
+bool SheetDocument::SaveFileAndDialog() {
+    return SaveToChosenFile(SaveChooser::SaveAs, sheet_.wxsFilePath, sheet_.wxsFileName);
+}
+
+// After a successful save the sheet belongs to the chosen file; after a
+// failed one it stays changed and keeps the file it had.
+bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& folder,
+                                     const std::string& fileName) {
+    const std::string path = user_.ChooseSaveFile(chooser, folder, fileName);
+    if (path.empty()) return false;
+    chosenFile_ = path;
+    if (!Write(path)) {
+        titleFileName_ = sheet_.wxsFileName;
+        return false;
+    }
+    AdoptFile(path);
+    state_ = SheetState::Unchanged;
+    return true;
+}
+
+void SheetDocument::SheetChanged() {
+    state_ = SheetState::Changed;
+    if (saveAutoOn_) SaveAuto();
+}
+
+// A sheet never saved has no file yet: nothing is written.
+void SheetDocument::SaveAuto() {
+    Write(IsSheetOfSet() ? sheet_.wxsMultiFileOpen : sheet_.wxsFullFileName);
+}
+
+}  // namespace zavgui
