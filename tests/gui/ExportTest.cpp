@@ -161,9 +161,8 @@ TEST_F(ExportTest, FailuresToWriteAreReportedNeverPassedAsSuccess) {
               wxS("Error while creating file = ") + wxString::FromUTF8(temp.File("club.png")));
 
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
-    wxTEST_DIALOG(
-        EXPECT_FALSE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(pdf))),
-        EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(EXPECT_FALSE(window.ExportPdf(PageKind::Sheet, wxString::FromUTF8(pdf))),
+                  EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
 }
 
@@ -207,7 +206,7 @@ TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
 TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
     wxZAVFrame& window = OpenSheet();
     const std::string staff = temp.File("staff.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Staff, wxString::FromUTF8(staff)));
+    ASSERT_TRUE(window.ExportPdf(PageKind::Staff, wxString::FromUTF8(staff)));
     const std::string staffText = ToolOutput("pdftotext '" + staff + "' -");
     for (const char* expected : {"Arbitre 10", "Club 10", "Placeur 10"})
         EXPECT_NE(staffText.find(expected), std::string::npos) << expected << "\n" << staffText;

@@ -10,7 +10,6 @@
 #include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
 #include "gui/FrameFixture.h"
-#include "printing/SheetPrinting.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -50,23 +49,22 @@ protected:
 
 TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
     wxZAVFrame& window = OpenSheet("EN");
-    EXPECT_EQ(window.pPrintData->GetOrientation(), wxLANDSCAPE);
-    EXPECT_EQ(window.pPageSetupData->GetMarginTopLeft(), wxPoint(10, 10));
-    EXPECT_EQ(window.pPageSetupData->GetMarginBottomRight(), wxPoint(10, 10));
+    EXPECT_EQ(window.Printing().PrintData().GetOrientation(), wxLANDSCAPE);
+    EXPECT_EQ(window.Printing().PageSetupData().GetMarginTopLeft(), wxPoint(10, 10));
+    EXPECT_EQ(window.Printing().PageSetupData().GetMarginBottomRight(), wxPoint(10, 10));
 
     // Page setup needs no sheet; cancelling it changes nothing.
     window.iSheetState = kNoSheet;
     wxTEST_DIALOG(Run(ID_PRINT_SETUP),
                   wxExpectDismissableModal<wxPageSetupDialogBase>(wxID_CANCEL));
-    EXPECT_EQ(window.pPrintData, window.pHtmlPrinting->GetPrintData());
-    EXPECT_EQ(window.pPrintData->GetOrientation(), wxLANDSCAPE);
-    EXPECT_EQ(window.pPageSetupData->GetMarginTopLeft(), wxPoint(10, 10));
+    EXPECT_EQ(window.Printing().PrintData().GetOrientation(), wxLANDSCAPE);
+    EXPECT_EQ(window.Printing().PageSetupData().GetMarginTopLeft(), wxPoint(10, 10));
 
     // The placement print is portrait; landscape comes back even when the
     // user cancels.
     window.iSheetState = kSheetUnchanged;
     CancelPrint(ID_PRINT_PLACEMENT);
-    EXPECT_EQ(window.pPrintData->GetOrientation(), wxLANDSCAPE);
+    EXPECT_EQ(window.Printing().PrintData().GetOrientation(), wxLANDSCAPE);
     EXPECT_NE(window.wxsHtmlPage.find("540"), std::string::npos);
 }
 
@@ -76,16 +74,16 @@ TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
 
     settings.Set(zav::SettingKey::BWOnly, "1");
     CancelPrint(ID_PRINT);
-    EXPECT_FALSE(window.pPrintData->GetColour());
+    EXPECT_FALSE(window.Printing().PrintData().GetColour());
 
     settings.Set(zav::SettingKey::BWOnly, "0");
     CancelPrint(ID_PRINT_STAFF);
-    EXPECT_TRUE(window.pPrintData->GetColour());
+    EXPECT_TRUE(window.Printing().PrintData().GetColour());
 
     // The equipment list keeps what the last print left.
     settings.Set(zav::SettingKey::BWOnly, "1");
     CancelPrint(ID_PRINT_EQUIP);
-    EXPECT_TRUE(window.pPrintData->GetColour());
+    EXPECT_TRUE(window.Printing().PrintData().GetColour());
 }
 
 // A German sheet of 11 or 12 games prints at 8 points instead of 10, to keep
@@ -93,13 +91,13 @@ TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
 TEST_F(PrintTest, CrowdedGermanSheetPrintsSmaller) {
     wxZAVFrame& window = OpenSheet("GE");
     const std::string crowded = temp.File("crowded.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(crowded)));
+    ASSERT_TRUE(window.ExportPdf(PageKind::Sheet, wxString::FromUTF8(crowded)));
     const std::string staffAfter = temp.File("staff.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Staff, wxString::FromUTF8(staffAfter)));
+    ASSERT_TRUE(window.ExportPdf(PageKind::Staff, wxString::FromUTF8(staffAfter)));
 
     window.sheet.iGamesNr = 10;
     const std::string normal = temp.File("normal.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(normal)));
+    ASSERT_TRUE(window.ExportPdf(PageKind::Sheet, wxString::FromUTF8(normal)));
 
     const double small = WordHeight(crowded, "Écurie");
     const double usual = WordHeight(normal, "Écurie");
@@ -116,7 +114,7 @@ TEST_F(PrintTest, SheetWiderThanThePaperIsShrunkToFit) {
     for (int game = 0; game < window.sheet.iGamesNr; ++game)
         window.sheet.sGame[game] = "Longname" + std::string(12, 'x') + std::to_string(game);
     const std::string pdf = temp.File("wide.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(pdf)));
+    ASSERT_TRUE(window.ExportPdf(PageKind::Sheet, wxString::FromUTF8(pdf)));
 
     const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
     double leftmost = 1e9, rightmost = 0;

@@ -21,7 +21,8 @@ void wxZAVFrame::OnDocument(wxCommandEvent& event) {
 bool wxZAVFrame::OpenDocument(const wxString& fileName) {
     const wxString path = context_.programDir + wxFILE_SEP_PATH + fileName;
     if (!wxFileExists(path)) {
-        Inform(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName));
+        messages_.ShowMessage(ToCore(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName)),
+                              zav::MessageIcon::Information);
         return false;
     }
     return wxLaunchDefaultApplication(path);

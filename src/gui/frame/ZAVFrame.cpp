@@ -7,7 +7,6 @@
 #include <wx/sizer.h>
 
 #include "frame/CommandIds.h"
-#include "printing/SheetPrinting.h"
 #include "support/ToolPictures.h"
 #include "texts/Texts.h"
 
@@ -83,17 +82,11 @@ wxBEGIN_EVENT_TABLE(wxZAVFrame, wxFrame)
 
     Create(parent, id, title, pos, size, style);
 
-    pHtmlPrinting = new ZavHtmlEasyPrinting(wxsPrintName, nullptr);
-    pPrintData = pHtmlPrinting->GetPrintData();
-    pPrintData->SetOrientation(wxLANDSCAPE);
-    pPageSetupData = pHtmlPrinting->GetPageSetupData();
-    pPageSetupData->SetMarginTopLeft(wxPoint(10, 10));
-    pPageSetupData->SetMarginBottomRight(wxPoint(10, 10));
+    printing_ = std::make_unique<PrintController>(sheet, context_.programDir, AppSettings(),
+                                                  wxLanguage, messages_);
 }
 
-wxZAVFrame::~wxZAVFrame() {
-    delete pHtmlPrinting;
-}
+wxZAVFrame::~wxZAVFrame() = default;
 
 bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                         const wxSize& size, long style) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "printing/PrintController.h"
 #include "report/PageFrame.h"
 #include "report/ScoreSheetPage.h"
 #include "settings/Settings.h"
@@ -22,12 +23,6 @@
 class wxComboBox;
 class wxHtmlWindow;
 class wxMenu;
-class wxPageSetupDialogData;
-class wxPrintData;
-
-namespace zavgui {
-class ZavHtmlEasyPrinting;
-}
 
 // What the window needs to know about the process that starts it.
 struct FrameContext {
@@ -81,14 +76,11 @@ public:
     wxMenu* pMenuOptions = nullptr;
     wxMenu* pMenuHelp = nullptr;
     wxHtmlWindow* pHtmlWindow = nullptr;
-    zavgui::ZavHtmlEasyPrinting* pHtmlPrinting = nullptr;
-    wxString wxsPrintName;
-    wxPageSetupDialogData* pPageSetupData = nullptr;
-    wxPrintData* pPrintData = nullptr;
 
     const FrameContext& Context() const { return context_; }
     zav::Settings AppSettings() const;
     zav::MessageSink& Messages() { return messages_; }
+    zavgui::PrintController& Printing() { return *printing_; }
     wxString Tx(int offset) const { return zavgui::Tx(wxLanguage, offset); }
 
     // --- Frame (ZAVFrame.cpp) ---
@@ -211,15 +203,11 @@ public:
     int SaveHtmlSheet(const wxString& path);
     int SaveHtmlStaff(const wxString& path);
     int SaveHtmlEquip(const wxString& path);
-    // Copies the logo beside an exported page; false after a reported failure.
-    bool CopyLogo(const wxString& path);
-    // The pages that print: built for the printer, with their fonts and
-    // colour flag set on the printing object.
-    enum class PrintedPage { Sheet, Staff, Equip };
-    void PreparePrintedPage(PrintedPage kind);
+    // The pages that print, built for the printer.
+    void PreparePrintedPage(zavgui::PageKind kind);
     // The page as printing would put it on paper, into a PDF file; false
     // after a reported failure.
-    bool ExportPdf(PrintedPage kind, const wxString& path);
+    bool ExportPdf(zavgui::PageKind kind, const wxString& path);
 
     // --- Options (FrameOptions.cpp) ---
     void OnPresentation(wxCommandEvent& event);
@@ -245,16 +233,15 @@ private:
     wxString ChooseExistingFile(int captionOffset, int filterOffset);
     wxString ChooseSetFile();
     bool RequireSheet();
-    void Inform(const wxString& text);
-    wxString PrintBaseFolder() const;
-    void PrintPage(PrintedPage kind);
+    void PrintPage(zavgui::PageKind kind);
     // Runs the export file chooser; empty when cancelled.
     wxString ChooseExportFile(int captionOffset, const wxString& proposedName, int filterOffset);
     int WriteExport(const wxString& path, const std::function<void()>& buildPage);
-    void ExportPdfCommand(PrintedPage kind, int captionOffset, const wxString& proposedStem);
+    void ExportPdfCommand(zavgui::PageKind kind, int captionOffset, const wxString& proposedStem);
 
     FrameContext context_;
     zavgui::WxMessageSink messages_;
+    std::unique_ptr<zavgui::PrintController> printing_;
     bool quitTestDone_ = false;
     int checkedPageView_ = 0;
     int checkedRankingView_ = 0;
