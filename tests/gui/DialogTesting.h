@@ -87,7 +87,7 @@ protected:
         window.sheet.wxsFullFileName = SheetPath();
         window.iSheetState = kSheetUnchanged;
         window.iSaveAuto = 1;
-        window.wxsHtmlPage.clear();
+        shownBefore_ = window.View().Page();
         return window;
     }
 
@@ -106,15 +106,16 @@ protected:
     void ExpectChangeApplied() {
         EXPECT_EQ(kSheetChanged, frame->iSheetState);
         zav::ScoreSheet copy = frame->sheet;
-        EXPECT_EQ(zav::PrepareHtml(copy, frame->view, zav::OutputTarget::WindowOrPrinter, true,
-                                   frame->wxLanguage, zav::ReadPageStyle(frame->AppSettings())),
-                  frame->wxsHtmlPage);
+        EXPECT_EQ(zav::PrepareHtml(copy, frame->Choices().ViewOf(copy),
+                                   zav::OutputTarget::WindowOrPrinter, true, frame->wxLanguage,
+                                   zav::ReadPageStyle(frame->AppSettings())),
+                  frame->View().Page());
         EXPECT_TRUE(wxFileExists(wxString::FromUTF8(SheetPath())));
     }
 
     void ExpectNothingApplied() {
         EXPECT_EQ(kSheetUnchanged, frame->iSheetState);
-        EXPECT_TRUE(frame->wxsHtmlPage.empty());
+        EXPECT_EQ(frame->View().Page(), shownBefore_);
         EXPECT_FALSE(wxFileExists(wxString::FromUTF8(SheetPath())));
     }
 
@@ -137,4 +138,7 @@ protected:
             ExpectNothingCut(*child, title);
         }
     }
+
+private:
+    std::string shownBefore_;
 };

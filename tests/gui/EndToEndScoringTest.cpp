@@ -155,9 +155,9 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
     ASSERT_EQ(0, zav::LoadSheet(fromFile, path, zav::kLangEnglish, messages));
     EXPECT_EQ(1, fromFile.iAvertissement[0][7]);
     const std::string corePage =
-        zav::PrepareHtml(fromFile, w.view, zav::OutputTarget::WindowOrPrinter, true,
-                         zav::kLangEnglish, zav::ReadPageStyle(settings));
-    EXPECT_EQ(corePage, w.wxsHtmlPage);
+        zav::PrepareHtml(fromFile, w.Choices().ViewOf(fromFile), zav::OutputTarget::WindowOrPrinter,
+                         true, zav::kLangEnglish, zav::ReadPageStyle(settings));
+    EXPECT_EQ(corePage, w.View().Page());
     const std::string shown = ShownText();
     for (const char* expected : {"Club J", "Remarks", "pony lame in game 7", "Club challenge"})
         EXPECT_NE(std::string::npos, shown.find(expected)) << expected;

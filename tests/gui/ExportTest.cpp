@@ -77,7 +77,7 @@ TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
     EXPECT_EQ(seen.fileName, wxS("heat1"));
     EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
     const std::string written = zavtest::ReadFile(path);
-    EXPECT_EQ(written, zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_EQ(written, zav::EncodePageBytes(window.Pages().Page(PageKind::Sheet, PageUse::File)));
     // The exported page names its logo alone, to find it beside itself.
     EXPECT_NE(written.find("src=\"club.png\""), std::string::npos);
     EXPECT_NE(written.find("tangs 10"), std::string::npos);
@@ -100,14 +100,16 @@ TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
     ChooserSeen seen = ExportThroughChooser(ID_EXPORT_STAFF_HTML, temp.File("staff.html"));
     EXPECT_EQ(seen.fileName, wxS("heat1"));
     EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
-    EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")), zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")),
+              zav::EncodePageBytes(window.Pages().Page(PageKind::Staff, PageUse::File)));
 
     window.wxsDlgFileName = wxS("heat1.score");
     seen = ExportThroughChooser(ID_EXPORT_EQUIP_HTML, temp.File("equip.html"));
     EXPECT_EQ(seen.fileName, wxS("heat1_equip"));
     EXPECT_EQ(seen.title, wxS("Export assistant referees and arena party list to HTML"));
     const std::string equipment = zavtest::ReadFile(temp.File("equip.html"));
-    EXPECT_EQ(equipment, zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_EQ(equipment,
+              zav::EncodePageBytes(window.Pages().Page(PageKind::Equipment, PageUse::File)));
     EXPECT_NE(equipment, zavtest::ReadFile(temp.File("staff.html")));
     // No logo configured: nothing is copied, nothing is said.
     EXPECT_FALSE(Exists(temp.File("club.png")));

@@ -58,7 +58,7 @@ TEST_F(FileCommandsTest, NewSheetCancelledLeavesNoSheet) {
     OpenFrame();
     wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_CANCEL, nullptr));
     EXPECT_EQ(frame->iSheetState, kNoSheet);
-    EXPECT_TRUE(frame->wxsHtmlPage.empty());
+    EXPECT_TRUE(frame->View().Page().empty());
     wxString message;
     wxTEST_DIALOG(Run(ID_SAVE_SHEET), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, Tx(zav::kLangEnglish, zav::txt::kNoSheetOpened));
@@ -94,7 +94,7 @@ TEST_F(FileCommandsTest, OpenAndSaveAsRoundTripThroughTheChoosers) {
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
     EXPECT_EQ(frame->wxsScoreDir, W(original));
-    const std::string pageOpened = frame->wxsHtmlPage;
+    const std::string pageOpened = frame->View().Page();
     ASSERT_NE(pageOpened.find("Nations Cup 2026"), std::string::npos);
 
     // Save as proposes the sheet's own folder and name.
@@ -109,7 +109,7 @@ TEST_F(FileCommandsTest, OpenAndSaveAsRoundTripThroughTheChoosers) {
     // The copy, opened again, shows the same sheet.
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(copy)));
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
-    EXPECT_EQ(frame->wxsHtmlPage, pageOpened);
+    EXPECT_EQ(frame->View().Page(), pageOpened);
 }
 
 TEST_F(FileCommandsTest, OpenCancelledKeepsTheSheetAndOpenOfANonSheetLeavesNone) {

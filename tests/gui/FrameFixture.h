@@ -89,7 +89,7 @@ protected:
     }
 
     // The page the window shows, as text.
-    std::string ShownText() const { return frame->pHtmlWindow->ToText().utf8_str().data(); }
+    std::string ShownText() const { return frame->View().Window()->ToText().utf8_str().data(); }
 
     zavtest::TempDir temp;
     wxZAVFrame* frame = nullptr;

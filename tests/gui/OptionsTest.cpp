@@ -51,7 +51,7 @@ TEST_F(OptionsTest, ColourModelsWriteTheirColoursAndTheBlackAndWhiteFlag) {
     EXPECT_EQ(StoredColours(), (std::vector<std::string>{"#0000FF", "#DDDDFF", "#FFFFFF", ""}));
     EXPECT_EQ(Stored(SettingKey::BWOnly), "0");
     // The open sheet's page is built again with the new colours.
-    EXPECT_NE(frame->wxsHtmlPage.find("#DDDDFF"), std::string::npos);
+    EXPECT_NE(frame->View().Page().find("#DDDDFF"), std::string::npos);
 
     RunColors(wxID_CANCEL, [](ColorsDialog& d) { d.OnModel(1); });
     EXPECT_EQ(Stored(SettingKey::HeadFont), "#0000FF");

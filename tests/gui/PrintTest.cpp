@@ -65,7 +65,8 @@ TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
     window.iSheetState = kSheetUnchanged;
     CancelPrint(ID_PRINT_PLACEMENT);
     EXPECT_EQ(window.Printing().PrintData().GetOrientation(), wxLANDSCAPE);
-    EXPECT_NE(window.wxsHtmlPage.find("540"), std::string::npos);
+    EXPECT_NE(window.Pages().Page(PageKind::Placement, PageUse::Printer).find("540"),
+              std::string::npos);
 }
 
 TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {

@@ -92,6 +92,8 @@ TEST_F(SetupDialogsTest, QuestionMarksExplainPointsAndEliminationRules) {
 TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
     wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
     ASSERT_TRUE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
+    Run(ID_VIEW_CHALL);
+    ASSERT_EQ(ShownText().find("Great Britain"), std::string::npos);
     wxTEST_DIALOG(Run(ID_GENERAL_DATA),
                   ExpectDialog<GeneralDataDialog>(
                       wxID_OK, [](GeneralDataDialog& d) { d.challengePoints->SetSelection(0); }));
@@ -104,6 +106,8 @@ TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
     EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_EQ(window.iSheetState, kSheetChanged);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
+    // The 'Challenge' shown alone before, the competition rows come back.
+    EXPECT_NE(ShownText().find("Great Britain"), std::string::npos);
 }
 
 TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallengers) {

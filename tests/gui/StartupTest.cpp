@@ -22,9 +22,9 @@ TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
     wxZAVFrame& window = OpenFrame();
     EXPECT_EQ(window.iSheetState, kNoSheet);
     EXPECT_EQ(window.GetTitle(), wxS("ZAVscore"));
-    EXPECT_NE(window.wxsHtmlPage.find("accueil.jpg"), std::string::npos);
+    EXPECT_NE(window.View().Page().find("accueil.jpg"), std::string::npos);
     // Built once the language is known: the German texts.
-    EXPECT_NE(window.wxsHtmlPage.find(zav::Text(zav::kLangGerman, zav::txt::kTagLine)),
+    EXPECT_NE(window.View().Page().find(zav::Text(zav::kLangGerman, zav::txt::kTagLine)),
               std::string::npos);
     EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
               wxS(" ZAVscore ") + Tx(zav::kLangGerman, zav::txt::kVersion));
@@ -58,7 +58,7 @@ TEST_F(StartupTest, WithSheetFileOpensItAndNamesItInTheTitle) {
     // The sheet has a 'Challenge': its commands are offered, both rankings shown.
     EXPECT_TRUE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
-    EXPECT_EQ(window.view.iViewChall, 1);
+    EXPECT_EQ(window.Choices().ViewOf(window.sheet).iViewChall, 1);
 }
 
 TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {

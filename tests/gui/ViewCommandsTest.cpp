@@ -68,8 +68,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     // A ranking choice shows the score sheet; the page mark stays.
     ClickViewItem(ID_VIEW_CHALL);
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
-    EXPECT_EQ(frame->view.iViewChamp, 0);
-    EXPECT_EQ(frame->view.iViewChall, 1);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->sheet).iViewChamp, 0);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->sheet).iViewChall, 1);
     EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
 
     // Clicking the checked item again does not take its mark away.
@@ -77,8 +77,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
 
     ClickViewItem(ID_VIEW_CHAMP);
-    EXPECT_EQ(frame->view.iViewChamp, 1);
-    EXPECT_EQ(frame->view.iViewChall, 0);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->sheet).iViewChamp, 1);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->sheet).iViewChall, 0);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
 
     for (int id : {ID_EQUIP_LIST, ID_PLACEMENT, ID_SCORE_SHEET}) {
@@ -92,10 +92,10 @@ TEST_F(ViewCommandsTest, WithoutChallengeTheRankingToolsDoNothing) {
     ASSERT_EQ(frame->sheet.iChallengeScoring, 0);
     EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_CHAMP));
     ClickViewItem(ID_STAFF_SHEET);
-    const std::string page = frame->wxsHtmlPage;
+    const std::string page = frame->View().Page();
     const std::vector<int> marks = Checked();
     for (int id : {ID_VIEW_BOTH, ID_VIEW_CHAMP, ID_VIEW_CHALL}) Run(id);  // toolbar clicks
-    EXPECT_EQ(frame->wxsHtmlPage, page);
+    EXPECT_EQ(frame->View().Page(), page);
     EXPECT_EQ(Checked(), marks);
 }
 

@@ -51,6 +51,6 @@ bool wxZAVApp::OnInit() {
                                  wxSize(1024, 740));
     frame->Show(true);
     SetTopWindow(frame);
-    if (zavgui::ExitWhenShown()) zavgui::ExitAfterFirstPagePaint(frame->pHtmlWindow);
+    if (zavgui::ExitWhenShown()) zavgui::ExitAfterFirstPagePaint(frame->View().Window());
     return true;
 }

@@ -20,8 +20,6 @@ void wxZAVFrame::OnGeneralData(wxCommandEvent&) {
     if (dialog.ShowModal() != wxID_OK) return;
     if (sheet.iChallengeScoring != 0) {
         EnableMenuChallenge(1);
-        // The check mark now says both rankings are shown: make it true.
-        view = zav::SheetView{};
     } else {
         EnableMenuChallenge(0);
         for (int t = 0; t < zav::TeamsInUse(sheet); ++t) {

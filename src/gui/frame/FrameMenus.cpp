@@ -33,7 +33,6 @@ constexpr Item kSeparator{0, 0};
 
 void wxZAVFrame::CreateMenu() {
     auto* menuBar = new wxMenuBar;
-    wxLanguage = AppSettings().LanguageBase();
 
     pMenuFile = BuildMenu(*this, {{ID_NEW_SHEET, 0},
                                   kSeparator,
@@ -144,25 +143,36 @@ void wxZAVFrame::EnableMenuChallenge(int flag) {
     for (int id = ID_VIEW_BOTH; id <= ID_VIEW_CHALL; ++id) pMenuView->Enable(id, flag != 0);
 }
 
+namespace {
+
+// The View items of the four pages, and of the three ranking choices, in
+// menu order.
+constexpr int kPageItems[] = {ID_SCORE_SHEET, ID_STAFF_SHEET, ID_EQUIP_LIST, ID_PLACEMENT};
+constexpr PageKind kPages[] = {PageKind::Sheet, PageKind::Staff, PageKind::Equipment,
+                               PageKind::Placement};
+constexpr int kRankingItems[] = {ID_VIEW_BOTH, ID_VIEW_CHAMP, ID_VIEW_CHALL};
+constexpr Ranking kRankings[] = {Ranking::Both, Ranking::CompetitionOnly, Ranking::ChallengeOnly};
+
+}  // namespace
+
 void wxZAVFrame::CheckPageView(int id) {
-    checkedPageView_ = id;
+    for (int i = 0; i < 4; ++i)
+        if (kPageItems[i] == id) choices_.page = kPages[i];
     RefreshViewChecks();
 }
 
 void wxZAVFrame::CheckRankingView(int id) {
-    checkedRankingView_ = id;
+    for (int i = 0; i < 3; ++i)
+        if (kRankingItems[i] == id) choices_.ranking = kRankings[i];
     RefreshViewChecks();
 }
 
 void wxZAVFrame::RefreshViewChecks() {
-    for (int id = ID_SCORE_SHEET; id <= ID_PLACEMENT; ++id)
-        pMenuView->Check(id, id == checkedPageView_);
-    for (int id = ID_VIEW_BOTH; id <= ID_VIEW_CHALL; ++id)
-        pMenuView->Check(id, id == checkedRankingView_);
+    for (int i = 0; i < 4; ++i) pMenuView->Check(kPageItems[i], choices_.page == kPages[i]);
+    for (int i = 0; i < 3; ++i)
+        pMenuView->Check(kRankingItems[i], choices_.ranking == kRankings[i]);
 }
 
 void wxZAVFrame::ApplyViewOnOpening() {
-    const bool hasChallenge = sheet.iChallengeScoring != 0;
-    EnableMenuChallenge(hasChallenge ? 1 : 0);
-    view = zav::ViewOnOpening(sheet);
+    EnableMenuChallenge(sheet.iChallengeScoring != 0 ? 1 : 0);
 }

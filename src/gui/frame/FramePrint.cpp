@@ -4,26 +4,13 @@
 
 #include "frame/ZAVFrame.h"
 #include "printing/ExportNames.h"
-#include "report/PlacementPage.h"
 #include "texts/DialogTexts.h"
 
 using namespace zavgui;
 
-void wxZAVFrame::PreparePrintedPage(PageKind kind) {
-    switch (kind) {
-        case PageKind::Sheet: PrepareHtml(zav::OutputTarget::WindowOrPrinter, false); break;
-        case PageKind::Staff: PrepareHtmlStaff(zav::OutputTarget::WindowOrPrinter); break;
-        case PageKind::Equipment: PrepareHtmlEquip(zav::OutputTarget::WindowOrPrinter); break;
-        case PageKind::Placement:
-            wxsHtmlPage = zav::PrintHtmlPlacementDocument(sheet, wxLanguage);
-            break;
-    }
-}
-
 void wxZAVFrame::PrintPage(PageKind kind) {
     if (!RequireSheet()) return;
-    PreparePrintedPage(kind);
-    printing_->Print(kind, wxsHtmlPage);
+    printing_->Print(kind, pages_->Page(kind, PageUse::Printer));
 }
 
 void wxZAVFrame::OnPrintSetup(wxCommandEvent&) {
@@ -72,18 +59,15 @@ void wxZAVFrame::OnExportEquipHTML(wxCommandEvent&) {
 }
 
 int wxZAVFrame::SaveHtmlSheet(const wxString& path) {
-    PrepareHtml(zav::OutputTarget::File, false);
-    return printing_->SaveHtmlPage(wxsHtmlPage, path) ? 0 : 1;
+    return printing_->SaveHtmlPage(pages_->Page(PageKind::Sheet, PageUse::File), path) ? 0 : 1;
 }
 
 int wxZAVFrame::SaveHtmlStaff(const wxString& path) {
-    PrepareHtmlStaff(zav::OutputTarget::File);
-    return printing_->SaveHtmlPage(wxsHtmlPage, path) ? 0 : 1;
+    return printing_->SaveHtmlPage(pages_->Page(PageKind::Staff, PageUse::File), path) ? 0 : 1;
 }
 
 int wxZAVFrame::SaveHtmlEquip(const wxString& path) {
-    PrepareHtmlEquip(zav::OutputTarget::File);
-    return printing_->SaveHtmlPage(wxsHtmlPage, path) ? 0 : 1;
+    return printing_->SaveHtmlPage(pages_->Page(PageKind::Equipment, PageUse::File), path) ? 0 : 1;
 }
 
 void wxZAVFrame::ExportPdfCommand(PageKind kind, int captionOffset, const wxString& proposedStem) {
@@ -97,8 +81,7 @@ void wxZAVFrame::ExportPdfCommand(PageKind kind, int captionOffset, const wxStri
 }
 
 bool wxZAVFrame::ExportPdf(PageKind kind, const wxString& path) {
-    PreparePrintedPage(kind);
-    return printing_->ExportPdf(kind, wxsHtmlPage, path);
+    return printing_->ExportPdf(kind, pages_->Page(kind, PageUse::Printer), path);
 }
 
 void wxZAVFrame::OnExportPDF(wxCommandEvent&) {

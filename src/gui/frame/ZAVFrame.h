@@ -19,6 +19,9 @@
 #include "sheet/ScoreSheet.h"
 #include "support/GuiText.h"
 #include "support/WxMessageSink.h"
+#include "view/DisplayChoices.h"
+#include "view/PageProducer.h"
+#include "view/PageView.h"
 
 class wxComboBox;
 class wxHtmlWindow;
@@ -56,7 +59,6 @@ public:
 
     // --- State, public so that the tests can look at what the user sees ---
     zav::ScoreSheet sheet;
-    zav::SheetView view;  // iViewChamp, iViewChall
     int iSheetState = kNoSheet;
     int wxLanguage = 0;
     int iSaveAuto = 0;
@@ -64,7 +66,6 @@ public:
     wxString wxsScoreDir;     // where the sheet and set file choosers start
     wxString wxsDlgFullPath;  // last path chosen in a file chooser
     wxString wxsDlgFileName;  // its file name
-    std::string wxsHtmlPage;  // the page last built (UTF-8)
 
     wxComboBox* pSheetCombo = nullptr;
     wxArrayString aSheetNames;
@@ -75,21 +76,21 @@ public:
     wxMenu* pMenuTools = nullptr;
     wxMenu* pMenuOptions = nullptr;
     wxMenu* pMenuHelp = nullptr;
-    wxHtmlWindow* pHtmlWindow = nullptr;
 
     const FrameContext& Context() const { return context_; }
     zav::Settings AppSettings() const;
     zav::MessageSink& Messages() { return messages_; }
     zavgui::PrintController& Printing() { return *printing_; }
+    zavgui::PageProducer& Pages() { return *pages_; }
+    const zavgui::PageView& View() const { return *view_; }
+    const zavgui::DisplayChoices& Choices() const { return choices_; }
     wxString Tx(int offset) const { return zavgui::Tx(wxLanguage, offset); }
 
     // --- Frame (ZAVFrame.cpp) ---
     void CreateControls();
-    void PageAccueil();
     void PasDeFeuille();
     // The window's part of the reset: empty page, no sheet, default views.
     void SetDataToZero();
-    void ShowPage(const std::string& page);
     void SetTitleForFile(const wxString& fileName);
     void SetTitleNoFile();
 
@@ -178,15 +179,10 @@ public:
     void OnPlacement(wxCommandEvent& event);
     // Both rankings, the competition only or the 'Challenge' only.
     void OnViewRanking(wxCommandEvent& event);
-    int ComputeDisplaySheet();
-    int ComputeDisplayStaffSheet();
-    int ComputeDisplayEquipList();
-    int ComputeDisplayPlacement();
-    // The score sheet page for a target, into wxsHtmlPage; the one call that
-    // builds it.
-    void PrepareHtml(zav::OutputTarget target, bool withColours);
-    void PrepareHtmlStaff(zav::OutputTarget target);
-    void PrepareHtmlEquip(zav::OutputTarget target);
+    // The score sheet page, built again and shown: the call every command
+    // makes after a change of the sheet or of the display choices.
+    void ComputeDisplaySheet();
+    void ShowPage(zavgui::PageKind kind);
 
     // --- Printing and export (FramePrint.cpp) ---
     void OnPrintSetup(wxCommandEvent& event);
@@ -203,8 +199,6 @@ public:
     int SaveHtmlSheet(const wxString& path);
     int SaveHtmlStaff(const wxString& path);
     int SaveHtmlEquip(const wxString& path);
-    // The pages that print, built for the printer.
-    void PreparePrintedPage(zavgui::PageKind kind);
     // The page as printing would put it on paper, into a PDF file; false
     // after a reported failure.
     bool ExportPdf(zavgui::PageKind kind, const wxString& path);
@@ -243,8 +237,9 @@ private:
     zavgui::WxMessageSink messages_;
     std::unique_ptr<zavgui::PrintController> printing_;
     bool quitTestDone_ = false;
-    int checkedPageView_ = 0;
-    int checkedRankingView_ = 0;
+    zavgui::DisplayChoices choices_;
+    std::unique_ptr<zavgui::PageProducer> pages_;
+    std::unique_ptr<zavgui::PageView> view_;
 
     wxDECLARE_EVENT_TABLE();
 };
