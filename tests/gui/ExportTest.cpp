@@ -5,12 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
-#include "gui/FrameFixture.h"
 #include "printing/ExportNames.h"
 #include "report/PageBytes.h"
-#include "settings/Settings.h"
 
 namespace {
 
@@ -31,19 +28,8 @@ bool Exists(const std::string& path) {
     return wxFileExists(wxString::FromUTF8(path));
 }
 
-class ExportTest : public FrameFixture {
+class ExportTest : public PrintFixture {
 protected:
-    // The English window with the full sample sheet open, as if it had been
-    // chosen in a file chooser as heat1.score.
-    wxZAVFrame& OpenSheet() {
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
-        wxZAVFrame& window = OpenFrame();
-        window.sheet = zavtest::FullSampleSheet();
-        window.iSheetState = kSheetUnchanged;
-        window.wxsDlgFileName = wxS("heat1.score");
-        return window;
-    }
-
     // A logo of `size` bytes in a folder of its own, named in the settings.
     std::string MakeLogo(size_t size) {
         const std::string folder = temp.File("logos");
@@ -67,7 +53,7 @@ protected:
 };
 
 TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
-    wxZAVFrame& window = OpenSheet();
+    wxZAVFrame& window = OpenSample();
     const std::string logo = MakeLogo(1234);
     const std::string path = temp.File("out/heat1.html");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("out")));
@@ -83,8 +69,7 @@ TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
     EXPECT_NE(written.find("tangs 10"), std::string::npos);
     EXPECT_EQ(zavtest::ReadFile(temp.File("out/club.png")), logo);
     // The next export proposes the exported file's own stem.
-    EXPECT_EQ(window.wxsDlgFileName, wxS("heat1.html"));
-    EXPECT_EQ(window.wxsDlgFullPath, wxString::FromUTF8(path));
+    EXPECT_EQ(window.Document().ChosenFile(), path);
 }
 
 TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
@@ -96,14 +81,14 @@ TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
 }
 
 TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
-    wxZAVFrame& window = OpenSheet();
+    wxZAVFrame& window = OpenSample();
     ChooserSeen seen = ExportThroughChooser(ID_EXPORT_STAFF_HTML, temp.File("staff.html"));
     EXPECT_EQ(seen.fileName, wxS("heat1"));
     EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
     EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")),
               zav::EncodePageBytes(window.Pages().Page(PageKind::Staff, PageUse::File)));
 
-    window.wxsDlgFileName = wxS("heat1.score");
+    window.Document().RememberChosenFile(temp.File("heat1.score"));
     seen = ExportThroughChooser(ID_EXPORT_EQUIP_HTML, temp.File("equip.html"));
     EXPECT_EQ(seen.fileName, wxS("heat1_equip"));
     EXPECT_EQ(seen.title, wxS("Export assistant referees and arena party list to HTML"));
@@ -116,29 +101,28 @@ TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
 }
 
 TEST_F(ExportTest, LogoOfTheLimitSizeIsCopiedAndALargerOneIsRefusedAloud) {
-    wxZAVFrame& window = OpenSheet();
+    OpenSample();
     const std::string limit = MakeLogo(32000);
-    EXPECT_EQ(window.SaveHtmlSheet(wxString::FromUTF8(temp.File("a.html"))), 0);
+    EXPECT_TRUE(SaveHtml(PageKind::Sheet, temp.File("a.html")));
     EXPECT_EQ(zavtest::ReadFile(temp.File("club.png")), limit);
 
     MakeLogo(32001);
     const std::string path = temp.File("sub/b.html");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("sub")));
     wxString message;
-    wxTEST_DIALOG(window.SaveHtmlSheet(wxString::FromUTF8(path)),
-                  EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(SaveHtml(PageKind::Sheet, path), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, wxS("File too long = 32001 bytes"));
     EXPECT_TRUE(Exists(path)) << "the page stays written without its logo";
     EXPECT_FALSE(Exists(temp.File("sub/club.png")));
 }
 
 TEST_F(ExportTest, MissingLogoIsReportedAndThePageStaysWritten) {
-    wxZAVFrame& window = OpenSheet();
+    OpenSample();
     MakeLogo(10);
     std::remove(temp.File("logos/club.png").c_str());
 
     wxString message;
-    wxTEST_DIALOG(window.SaveHtmlStaff(wxString::FromUTF8(temp.File("s.html"))),
+    wxTEST_DIALOG(SaveHtml(PageKind::Staff, temp.File("s.html")),
                   EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message,
               wxS("Error while opening file = ") + wxString::FromUTF8(temp.File("logos/club.png")));
@@ -146,10 +130,10 @@ TEST_F(ExportTest, MissingLogoIsReportedAndThePageStaysWritten) {
 }
 
 TEST_F(ExportTest, FailuresToWriteAreReportedNeverPassedAsSuccess) {
-    wxZAVFrame& window = OpenSheet();
+    OpenSample();
     const std::string nowhere = temp.File("no-such-folder/heat1.html");
     wxString message;
-    wxTEST_DIALOG(EXPECT_EQ(window.SaveHtmlEquip(wxString::FromUTF8(nowhere)), 1),
+    wxTEST_DIALOG(EXPECT_FALSE(SaveHtml(PageKind::Equipment, nowhere)),
                   EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(nowhere));
 
@@ -157,27 +141,14 @@ TEST_F(ExportTest, FailuresToWriteAreReportedNeverPassedAsSuccess) {
     // already holds the logo's name.
     MakeLogo(100);
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("club.png")));
-    wxTEST_DIALOG(EXPECT_EQ(window.SaveHtmlSheet(wxString::FromUTF8(temp.File("c.html"))), 0),
+    wxTEST_DIALOG(EXPECT_TRUE(SaveHtml(PageKind::Sheet, temp.File("c.html"))),
                   EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message,
               wxS("Error while creating file = ") + wxString::FromUTF8(temp.File("club.png")));
 
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
-    wxTEST_DIALOG(EXPECT_FALSE(window.ExportPdf(PageKind::Sheet, wxString::FromUTF8(pdf))),
-                  EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
-}
-
-TEST_F(ExportTest, EveryPrintAndExportCommandNeedsASheet) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
-    OpenFrame();
-    for (int command : {ID_PRINT, ID_PRINT_STAFF, ID_PRINT_EQUIP, ID_PRINT_PLACEMENT,
-                        ID_EXPORT_HTML, ID_EXPORT_STAFF_HTML, ID_EXPORT_EQUIP_HTML, ID_EXPORT_PDF,
-                        ID_EXPORT_STAFF_PDF, ID_EXPORT_EQUIP_PDF}) {
-        wxString message;
-        wxTEST_DIALOG(Run(command), EXPECT_MESSAGE(wxID_OK, &message));
-        EXPECT_TRUE(message.StartsWith(wxS("No score sheet opened."))) << command;
-    }
 }
 
 // What printing puts on paper, read back from the PDF file.
@@ -186,7 +157,7 @@ TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
     settings.Set(zav::SettingKey::TitleBkg, "#C0D8FF");
     settings.Set(zav::SettingKey::BkgLine1, "#FFFFE0");
     settings.Set(zav::SettingKey::BkgLine2, "#E0FFE0");
-    OpenSheet();
+    OpenSample();
     const std::string path = temp.File("heat1.pdf");
     const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_PDF, path);
     EXPECT_EQ(seen.fileName, wxS("heat1.pdf"));
@@ -206,9 +177,9 @@ TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
 }
 
 TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
-    wxZAVFrame& window = OpenSheet();
+    wxZAVFrame& window = OpenSample();
     const std::string staff = temp.File("staff.pdf");
-    ASSERT_TRUE(window.ExportPdf(PageKind::Staff, wxString::FromUTF8(staff)));
+    ASSERT_TRUE(ExportPdf(PageKind::Staff, staff));
     const std::string staffText = ToolOutput("pdftotext '" + staff + "' -");
     for (const char* expected : {"Arbitre 10", "Club 10", "Placeur 10"})
         EXPECT_NE(staffText.find(expected), std::string::npos) << expected << "\n" << staffText;
@@ -218,7 +189,7 @@ TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
               wxS("heat1_equip.pdf"));
     // A name typed without its extension gets it.
     const std::string equipText = ToolOutput("pdftotext '" + equip + "' -");
-    EXPECT_NE(equipText.find(window.sheet.sSubTitle), std::string::npos) << equipText;
+    EXPECT_NE(equipText.find(window.Document().Sheet().sSubTitle), std::string::npos) << equipText;
     EXPECT_EQ(equipText.find("Placeur 10"), std::string::npos);
 }
 

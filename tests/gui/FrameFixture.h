@@ -11,8 +11,10 @@
 #include <string>
 
 #include "frame/CommandIds.h"
+#include "frame/SheetChooser.h"
 #include "frame/ZAVFrame.h"
 #include "gui/GuiTesting.h"
+#include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 
 // Tests name the commands as the frame does.
@@ -51,10 +53,25 @@ protected:
         return *frame;
     }
 
+    // The window started with the sheet file `path` holding `s`; the sheet
+    // in memory is then exactly `s` (fields the file does not keep too),
+    // belonging to that file, unchanged.
+    wxZAVFrame& OpenFrameWith(const zav::ScoreSheet& s, const std::string& path) {
+        zav::RecordingMessageSink messages;
+        EXPECT_EQ(0, zav::SaveSheet(s, path, zav::kLangEnglish, messages));
+        OpenFrame(wxString::FromUTF8(path));
+        zav::ScoreSheet& open = frame->Document().EditSheet();
+        zav::ScoreSheet given = s;
+        given.wxsFullFileName = open.wxsFullFileName;
+        given.wxsFilePath = open.wxsFilePath;
+        given.wxsFileName = open.wxsFileName;
+        open = given;
+        return *frame;
+    }
+
     // Destroys the window without its closing questions.
     void CloseFrame() {
         if (!frame) return;
-        frame->iSheetState = kNoSheet;
         frame->Destroy();
         frame = nullptr;
         wxTheApp->ProcessIdle();

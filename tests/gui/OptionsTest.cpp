@@ -43,7 +43,7 @@ TEST_F(OptionsTest, ColourModelsWriteTheirColoursAndTheBlackAndWhiteFlag) {
 
     RunColors(wxID_OK, [](ColorsDialog& d) {
         // The dialog opens with what the file holds.
-        EXPECT_EQ(d.iBWOnly, 1);
+        EXPECT_TRUE(d.blackAndWhite);
         EXPECT_EQ(d.fields[1]->GetValue(), wxS("#808080"));
         d.OnModel(0);  // "Water"
         d.fields[3]->SetValue(wxString());
@@ -118,7 +118,7 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
     EXPECT_EQ(restarts, 0);
     EXPECT_FALSE(FrameClosed());
 
-    frame->iSheetState = kSheetChanged;
+    frame->Document().MarkChanged();
     wxTEST_DIALOG(
         Run(ID_LANGUAGE),
         ExpectDialog<LanguageDialog>(wxID_OK, [](LanguageDialog& d) { d.list->SetSelection(2); }),

@@ -2,7 +2,7 @@
 
 #include "app/ZAVApp.h"
 
-wxIMPLEMENT_APP_NO_MAIN(wxZAVApp);
+wxIMPLEMENT_APP_NO_MAIN(zavgui::wxZAVApp);
 
 int main(int argc, char** argv) {
     // A score sheet is often wider than the window: GTK's overlay scroll bars

@@ -10,6 +10,8 @@
 #include "app/StartupTiming.h"
 #include "frame/ZAVFrame.h"
 
+namespace zavgui {
+
 wxString StartupFilePath(const wxString& argument, const wxString& userFolder) {
     if (argument.empty()) return wxString();
     wxFileName file(argument);
@@ -47,10 +49,12 @@ bool wxZAVApp::OnInit() {
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return StartProgram(executable); };
 
-    auto* frame = new wxZAVFrame(context, nullptr, wxID_ANY, zavgui::sAppli, wxPoint(0, 0),
-                                 wxSize(1024, 740));
+    auto* frame =
+        new wxZAVFrame(context, nullptr, wxID_ANY, sAppli, wxPoint(0, 0), wxSize(1024, 740));
     frame->Show(true);
     SetTopWindow(frame);
-    if (zavgui::ExitWhenShown()) zavgui::ExitAfterFirstPagePaint(frame->View().Window());
+    if (ExitWhenShown()) ExitAfterFirstPagePaint(frame->View().Window());
     return true;
 }
+
+}  // namespace zavgui

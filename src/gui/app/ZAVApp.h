@@ -6,6 +6,8 @@
 
 class wxCmdLineParser;
 
+namespace zavgui {
+
 class wxZAVApp : public wxApp {
 public:
     bool OnInit() override;
@@ -24,3 +26,5 @@ wxString StartupFilePath(const wxString& argument, const wxString& userFolder);
 // Starts the program file `executable` again, without arguments; true when
 // it started. The path is passed whole, so a folder name with spaces works.
 bool StartProgram(const wxString& executable);
+
+}  // namespace zavgui

@@ -54,7 +54,7 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int 
     models->Add(modelGrid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(models, 0, wxEXPAND | wxTOP, 10);
 
-    iBWOnly = settings_.GetInt(zav::SettingKey::BWOnly);
+    blackAndWhite = settings_.GetInt(zav::SettingKey::BWOnly) != 0;
     FinishLayout(zav::dlg::kColorsCancel);
 }
 
@@ -68,13 +68,13 @@ void ColorsDialog::OnModel(int model) {
     const ColourModel& colours = kColourModels[model];
     const char* values[] = {colours.headFont, colours.titleBkg, colours.bkgLine1, colours.bkgLine2};
     for (int row = 0; row < 4; ++row) fields[row]->SetValue(values[row]);
-    iBWOnly = colours.iBWOnly;
+    blackAndWhite = colours.blackAndWhite;
 }
 
 bool ColorsDialog::TransferDataFromWindow() {
     for (int row = 0; row < 4; ++row)
         settings_.Set(kColourKeys[row], ToCore(fields[row]->GetValue().Left(kColourFieldLength)));
-    settings_.Set(zav::SettingKey::BWOnly, iBWOnly != 0 ? "1" : "0");
+    settings_.Set(zav::SettingKey::BWOnly, blackAndWhite ? "1" : "0");
     return true;
 }
 

@@ -20,7 +20,7 @@ public:
 
     // HeadFont, TitleBkg, BkgLine1, BkgLine2.
     wxTextCtrl* fields[4] = {};
-    int iBWOnly = 0;
+    bool blackAndWhite = false;
     void OnChange(int row);
     void OnModel(int model);
 

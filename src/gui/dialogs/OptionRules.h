@@ -25,17 +25,17 @@ struct ColourModel {
     const char* titleBkg;
     const char* bkgLine1;
     const char* bkgLine2;
-    int iBWOnly;
+    bool blackAndWhite;
 };
 constexpr ColourModel kColourModels[] = {
-    {"#0000FF", "#DDDDFF", "#FFFFFF", "#C0FFFF", 0},  // Water
-    {"#FF8000", "#FFFF80", "#FFFFFF", "#FFFFC0", 0},  // Sand
-    {"#000000", "#808080", "#FFFFFF", "#DDDDDD", 0},  // Coal
-    {"#008000", "#A0FFA0", "#FFFFFF", "#C0FFC0", 0},  // Grass
-    {"#FF8000", "#FF8000", "#FFFF80", "#F4F495", 0},  // Gold
-    {"#4040FF", "#6165FF", "#CFD1FF", "#ADAFFF", 0},  // Silver
-    {"#8E9000", "#C0C000", "#F3F3A8", "#DDDD88", 0},  // Bronze
-    {"#000000", "#808080", "#FFFFFF", "#DDDDDD", 1},  // B and W only
+    {"#0000FF", "#DDDDFF", "#FFFFFF", "#C0FFFF", false},  // Water
+    {"#FF8000", "#FFFF80", "#FFFFFF", "#FFFFC0", false},  // Sand
+    {"#000000", "#808080", "#FFFFFF", "#DDDDDD", false},  // Coal
+    {"#008000", "#A0FFA0", "#FFFFFF", "#C0FFC0", false},  // Grass
+    {"#FF8000", "#FF8000", "#FFFF80", "#F4F495", false},  // Gold
+    {"#4040FF", "#6165FF", "#CFD1FF", "#ADAFFF", false},  // Silver
+    {"#8E9000", "#C0C000", "#F3F3A8", "#DDDD88", false},  // Bronze
+    {"#000000", "#808080", "#FFFFFF", "#DDDDDD", true},   // B and W only
 };
 
 }  // namespace zavgui

@@ -171,10 +171,7 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
     const std::string path = user_.ChooseSaveFile(chooser, folder, fileName);
     if (path.empty()) return false;
     chosenFile_ = path;
-    if (!Write(path)) {
-        titleFileName_ = sheet_.wxsFileName;
-        return false;
-    }
+    if (!Write(path)) return false;
     AdoptFile(path);
     state_ = SheetState::Unchanged;
     return true;

@@ -1,104 +1,66 @@
 #include "frame/ZAVFrame.h"
 
-#include <wx/image.h>
-#include <wx/msgdlg.h>
 #include <wx/html/htmlwin.h>
+#include <wx/image.h>
+#include <wx/menu.h>
 #include <wx/sizer.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
 
 #include "frame/CommandIds.h"
+#include "frame/CommandTable.h"
+#include "frame/FileCommands.h"
+#include "frame/HelpCommands.h"
+#include "frame/InputCommands.h"
+#include "frame/OptionCommands.h"
+#include "frame/PrintCommands.h"
+#include "frame/ResultCommands.h"
+#include "frame/SetCommands.h"
+#include "frame/SetToolCommands.h"
+#include "frame/SheetChooser.h"
+#include "frame/ViewCommands.h"
 #include "support/ToolPictures.h"
 #include "texts/Texts.h"
 #include "view/WelcomePage.h"
 
-using namespace zavgui;
+namespace zavgui {
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(wxZAVFrame, wxFrame)
-    // File
-    EVT_MENU(ID_NEW_SHEET, wxZAVFrame::OnNewSheet)
-    EVT_MENU(ID_OPEN_SHEET, wxZAVFrame::OnOpenSheet)
-    EVT_MENU(ID_SAVE_SHEET, wxZAVFrame::OnSaveSheet)
-    EVT_MENU(ID_SAVE_AS_SHEET, wxZAVFrame::OnSaveAsSheet)
-    EVT_MENU(ID_PRINT_SETUP, wxZAVFrame::OnPrintSetup)
-    EVT_MENU(ID_PRINT, wxZAVFrame::OnPrint)
-    EVT_MENU(ID_EXPORT_HTML, wxZAVFrame::OnExportHTML)
-    EVT_MENU(ID_EXPORT_PDF, wxZAVFrame::OnExportPDF)
-    EVT_MENU(ID_PRINT_STAFF, wxZAVFrame::OnPrintStaff)
-    EVT_MENU(ID_EXPORT_STAFF_HTML, wxZAVFrame::OnExportStaffHTML)
-    EVT_MENU(ID_EXPORT_STAFF_PDF, wxZAVFrame::OnExportStaffPDF)
-    EVT_MENU(ID_PRINT_EQUIP, wxZAVFrame::OnPrintEquip)
-    EVT_MENU(ID_EXPORT_EQUIP_HTML, wxZAVFrame::OnExportEquipHTML)
-    EVT_MENU(ID_EXPORT_EQUIP_PDF, wxZAVFrame::OnExportEquipPDF)
-    EVT_MENU(ID_PRINT_PLACEMENT, wxZAVFrame::OnPrintPlacement)
-    EVT_MENU(ID_QUIT, wxZAVFrame::OnClose)
-    // Input
-    EVT_MENU(ID_GENERAL_DATA, wxZAVFrame::OnGeneralData)
-    EVT_MENU(ID_TEAMS_DATA, wxZAVFrame::OnTeamsData)
-    EVT_MENU(ID_GAMES_LIST, wxZAVFrame::OnGamesList)
-    EVT_MENU(ID_GAME_RESULT, wxZAVFrame::OnGameResult)
-    EVT_MENU(ID_TIE_BREAK, wxZAVFrame::OnTieBreak)
-    EVT_MENU(ID_PREVIOUS_HEAT, wxZAVFrame::OnPreviousHeat)
-    EVT_MENU(ID_PREVIOUS_CHALL, wxZAVFrame::OnPreviousChall)
-    EVT_MENU(ID_COLUMN_SUP, wxZAVFrame::OnColumnSup)
-    EVT_MENU(ID_A_REFEREE_NAMES, wxZAVFrame::OnARefereeNames)
-    EVT_MENU(ID_PLACEUR_NAMES, wxZAVFrame::OnPlaceurNames)
-    EVT_MENU(ID_DELETE_ONE_TEAM, wxZAVFrame::OnDeleteOneTeam)
-    // View
-    EVT_MENU(ID_SCORE_SHEET, wxZAVFrame::OnScoreSheet)
-    EVT_MENU(ID_STAFF_SHEET, wxZAVFrame::OnStaffSheet)
-    EVT_MENU(ID_EQUIP_LIST, wxZAVFrame::OnEquipList)
-    EVT_MENU(ID_PLACEMENT, wxZAVFrame::OnPlacement)
-    EVT_MENU_RANGE(ID_VIEW_BOTH, ID_VIEW_CHALL, wxZAVFrame::OnViewRanking)
-    // Options
-    EVT_MENU(ID_PRESENTATION, wxZAVFrame::OnPresentation)
-    EVT_MENU(ID_OPTIONS, wxZAVFrame::OnOptions)
-    EVT_MENU(ID_LANGUAGE, wxZAVFrame::OnLanguage)
-    EVT_MENU(ID_SAVE_AUTO, wxZAVFrame::OnSaveAuto)
-    // Tools and the sheet chooser: score sheet sets
-    EVT_MENU(ID_OPEN_SCORE_SET, wxZAVFrame::OnOpenScoreSet)
-    EVT_MENU(ID_CREATE_SIF_SCORE_SET, wxZAVFrame::OnCreateSIFScoreSet)
-    EVT_MENU(ID_HELP_SIF_SCORE_SET, wxZAVFrame::OnHelpSIFScoreSet)
-    EVT_MENU(ID_COPY_SIF_SCORE_SET, wxZAVFrame::OnCopySIFScoreSet)
-    EVT_MENU(ID_MOVE_SIF_SCORE_SET, wxZAVFrame::OnMoveSIFScoreSet)
-    EVT_MENU(ID_DELETE_SIF_SCORE_SET, wxZAVFrame::OnDeleteSIFScoreSet)
-    EVT_COMBOBOX(ID_SHEET_COMBO, wxZAVFrame::OnComboBoxUpdate)
-    EVT_SIZE(wxZAVFrame::OnSize)
-    // Rules and Help: the documents share one handler
-    EVT_MENU_RANGE(ID_PLAYING_AREA, ID_MEM_LISTE_JEUX, wxZAVFrame::OnDocument)
-    EVT_MENU_RANGE(ID_FEUILLE_ARRIVEE, ID_MEMO_PV, wxZAVFrame::OnDocument)
-    EVT_MENU(ID_LOG_CHANGE, wxZAVFrame::OnDocument)
-    EVT_MENU(ID_ABOUT, wxZAVFrame::OnAbout)
-    // The close box runs the same save steps as Quit.
-    EVT_CLOSE(wxZAVFrame::OnCloseWindow)
-wxEND_EVENT_TABLE()
-    // clang-format on
+namespace {
 
-    wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID id,
-                           const wxString& title, const wxPoint& pos, const wxSize& size,
-                           long style)
-    : context_(context), messages_(this) {
-    iSheetState = kNoSheet;
-    // The HTML view needs the image handlers for the logo and the pictures.
+zav::Settings SettingsOf(const FrameContext& context) {
+    return zav::Settings(zav::Settings::DefaultPath(ToCore(context.programDir)));
+}
+
+}  // namespace
+
+wxString TitleFor(const wxString& fileName) {
+    return wxS("ZAV score - ") + fileName;
+}
+
+// The interface language and automatic save are read once, when the window
+// is built.
+wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID id,
+                       const wxString& title, const wxPoint& pos, const wxSize& size, long style)
+    : context_(context),
+      wxLanguage_(SettingsOf(context).LanguageBase()),
+      user_(this, wxLanguage_, FromCore(SettingsOf(context).GetString(zav::SettingKey::ScorePath))),
+      document_(wxLanguage_, user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
+      pages_(document_.EditSheet(), choices_, SettingsOf(context), wxLanguage_),
+      printing_(document_.Sheet(), context.programDir, SettingsOf(context), wxLanguage_,
+                user_.Messages()) {
+    // The view needs the image handlers for the logo and the pictures.
     static const bool handlersReady = [] {
         wxInitAllImageHandlers();
         return true;
     }();
     (void)handlersReady;
 
-    wxLanguage = AppSettings().LanguageBase();
-    pages_ = std::make_unique<PageProducer>(sheet, choices_, AppSettings(), wxLanguage);
-    Create(parent, id, title, pos, size, style);
-
-    printing_ = std::make_unique<PrintController>(sheet, context_.programDir, AppSettings(),
-                                                  wxLanguage, messages_);
-}
-
-wxZAVFrame::~wxZAVFrame() = default;
-
-bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
-                        const wxSize& size, long style) {
     wxFrame::Create(parent, id, title, pos, size, style);
-    CreateMenu();
+    SetMenuBar(BuildMenuBar(wxLanguage_));
+    // Renaming a set is not offered: a set's name is written inside its sheets.
+    GetMenuBar()->Enable(ID_RENAME_SIF_SCORE_SET, false);
+    wxStatusBar* statusBar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE, ID_STATUS_BAR);
+    statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::txt::kVersion), 1);
     CreateToolbar();
     SetIcon(ProgramIcon());
     CreateControls();
@@ -106,17 +68,44 @@ bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title, 
     // At its final size before a page is laid out: each later size change
     // lays the whole page out again.
     if (size != wxDefaultSize) SetSize(size);
-    wxsScoreDir = FromCore(AppSettings().GetString(zav::SettingKey::ScorePath));
+
+    fileCommands_ = std::make_unique<FileCommands>(*this);
+    inputCommands_ = std::make_unique<InputCommands>(*this);
+    resultCommands_ = std::make_unique<ResultCommands>(*this);
+    viewCommands_ = std::make_unique<ViewCommands>(*this);
+    printCommands_ = std::make_unique<PrintCommands>(*this);
+    setCommands_ = std::make_unique<SetCommands>(*this);
+    setToolCommands_ = std::make_unique<SetToolCommands>(*this);
+    optionCommands_ = std::make_unique<OptionCommands>(*this);
+    helpCommands_ = std::make_unique<HelpCommands>(*this);
+    // The close box takes the same save step as Quit.
+    Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
+    Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
+
     if (!context_.startupFile.empty()) OpenStartupFile();
+    ShowDocument();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
-    if (iSheetState == kNoSheet) view_->Show(PageAccueil(wxLanguage));
+    if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_));
     view_->WaitUntilIdle();
-    return true;
 }
 
+wxZAVFrame::~wxZAVFrame() = default;
+
 zav::Settings wxZAVFrame::AppSettings() const {
-    return zav::Settings(zav::Settings::DefaultPath(ToCore(context_.programDir)));
+    return SettingsOf(context_);
+}
+
+// The most used commands as 16 by 16 pictures, then the sheet chooser.
+void wxZAVFrame::CreateToolbar() {
+    wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, ID_TOOLBAR);
+    toolBar->SetToolSeparation(50);
+    toolBar->SetToolBitmapSize(wxSize(16, 16));
+    AddTools(toolBar, wxLanguage_);
+    toolBar->AddSeparator();
+    chooser_ = std::make_unique<SheetChooser>(toolBar);
+    toolBar->Realize();
+    SetToolBar(toolBar);
 }
 
 void wxZAVFrame::CreateControls() {
@@ -126,28 +115,91 @@ void wxZAVFrame::CreateControls() {
     sizer->Add(view_->Window(), 0, wxALL | wxEXPAND, 0);
 }
 
-void wxZAVFrame::PasDeFeuille() {
-    wxMessageBox(Tx(zav::txt::kNoSheetOpened), sAppli, wxOK | wxICON_INFORMATION, this);
+void wxZAVFrame::OpenStartupFile() {
+    const wxString& path = context_.startupFile;
+    if (path.Find(wxS(".mscore")) > 0)
+        document_.OpenSet(ToCore(path));
+    else
+        document_.OpenSheet(ToCore(path));
 }
 
 bool wxZAVFrame::RequireSheet() {
-    if (iSheetState != kNoSheet) return true;
-    PasDeFeuille();
+    if (document_.HasSheet()) return true;
+    user_.Tell(zav::txt::kNoSheetOpened, zav::MessageIcon::Information);
     return false;
 }
 
-void wxZAVFrame::SetDataToZero() {
-    view_->Show(std::string());
-    zav::SetDataToZero(sheet);
-    iSheetState = kNoSheet;
-    choices_.Reset();
-    RefreshViewChecks();
+void wxZAVFrame::ComputeDisplaySheet() {
+    ShowPage(PageKind::Sheet);
 }
 
-void wxZAVFrame::SetTitleForFile(const wxString& fileName) {
-    SetTitle(wxS("ZAV score - ") + fileName);
+void wxZAVFrame::ShowPage(PageKind kind) {
+    view_->Show(pages_.Page(kind, PageUse::Window));
 }
 
-void wxZAVFrame::SetTitleNoFile() {
-    SetTitle(sAppli);
+void wxZAVFrame::SheetChanged() {
+    ComputeDisplaySheet();
+    document_.SheetChanged();
+    ShowMarks();
 }
+
+bool wxZAVFrame::MayReplaceSheet() {
+    const bool goOn = document_.QuitTest();
+    ShowDocument();
+    return goOn;
+}
+
+void wxZAVFrame::ShowDocument() {
+    if (document_.Replacements() != shownReplacements_) {
+        shownReplacements_ = document_.Replacements();
+        choices_.Reset();
+        if (document_.HasSheet())
+            ComputeDisplaySheet();
+        else
+            view_->Show(std::string());
+    }
+    const std::string& fileName = document_.TitleFileName();
+    SetTitle(fileName.empty() ? sAppli : TitleFor(FromCore(fileName)));
+    chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
+    ShowMarks();
+}
+
+void wxZAVFrame::ShowMarks() {
+    wxMenuBar* bar = GetMenuBar();
+    // A sheet of a set is saved only to its own file.
+    bar->Enable(ID_SAVE_AS_SHEET, !document_.IsSheetOfSet());
+    const bool challenge = document_.HasSheet() && document_.Sheet().iChallengeScoring != 0;
+    bar->Enable(ID_PREVIOUS_CHALL, challenge);
+    for (const RankingItem& item : kRankingItems) {
+        bar->Enable(item.id, challenge);
+        bar->Check(item.id, choices_.ranking == item.ranking);
+    }
+    for (const PageItem& item : kPageItems) bar->Check(item.id, choices_.page == item.page);
+    bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
+}
+
+bool wxZAVFrame::Quit() {
+    if (!MayReplaceSheet()) return false;
+    quitTestDone_ = true;
+    Close(false);
+    return true;
+}
+
+// The close box and the end of the desktop session take the same step as
+// Quit, so no way out loses changes silently.
+void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
+    if (!quitTestDone_ && !MayReplaceSheet() && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    quitTestDone_ = true;
+    Destroy();
+}
+
+void wxZAVFrame::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    // The toolbar places its tools after this event: measure then.
+    CallAfter([this] { chooser_->Fit(GetClientSize().x); });
+}
+
+}  // namespace zavgui

@@ -1,31 +1,37 @@
-// The program's one window: menus, toolbar with the sheet chooser, the HTML
-// view that shows every page, and every command as a method. The methods are
-// spread over files by command area (FrameFiles, FrameInput, FrameViews,
-// FramePrint, FrameOptions, FrameHelp, FrameMenus, FrameToolbar).
+// The program's one window: the menus and toolbar of the command table, the
+// sheet chooser, and the view that shows every page. It holds the parts that
+// do the work (the sheet document, the display choices, the page producer,
+// the print controller, the user's dialogs) and the command areas, small
+// classes that each handle the commands of one area (FileCommands ...
+// HelpCommands). After a command, the window shows what the document holds.
 #pragma once
 
-#include <wx/arrstr.h>
 #include <wx/frame.h>
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
+#include "document/SheetDocument.h"
+#include "frame/WindowUser.h"
 #include "printing/PrintController.h"
-#include "report/PageFrame.h"
-#include "report/ScoreSheetPage.h"
 #include "settings/Settings.h"
-#include "sheet/ScoreSheet.h"
 #include "support/GuiText.h"
-#include "support/WxMessageSink.h"
 #include "view/DisplayChoices.h"
 #include "view/PageProducer.h"
 #include "view/PageView.h"
 
-class wxComboBox;
-class wxHtmlWindow;
-class wxMenu;
+namespace zavgui {
+
+class FileCommands;
+class HelpCommands;
+class InputCommands;
+class OptionCommands;
+class PrintCommands;
+class ResultCommands;
+class SetCommands;
+class SetToolCommands;
+class SheetChooser;
+class ViewCommands;
 
 // What the window needs to know about the process that starts it.
 struct FrameContext {
@@ -38,208 +44,81 @@ struct FrameContext {
     std::function<bool()> restartProgram;
 };
 
-// Width of the toolbar's sheet chooser: what stays visible in the smallest
-// window, and the most it takes in a wide one.
-constexpr int kSheetChooserMinWidth = 180;
-constexpr int kSheetChooserMaxWidth = 500;
-
-// Sheet state: no sheet, open and unchanged, changed since the last save.
-enum SheetState { kNoSheet = 0, kSheetUnchanged = 1, kSheetChanged = 2 };
-
 class wxZAVFrame : public wxFrame {
 public:
     explicit wxZAVFrame(const FrameContext& context, wxWindow* parent = nullptr,
-                        wxWindowID id = wxID_ANY, const wxString& title = zavgui::sAppli,
+                        wxWindowID id = wxID_ANY, const wxString& title = sAppli,
                         const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                         long style = wxDEFAULT_FRAME_STYLE);
     ~wxZAVFrame() override;
 
-    bool Create(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
-                const wxSize& size, long style);
-
-    // --- State, public so that the tests can look at what the user sees ---
-    zav::ScoreSheet sheet;
-    int iSheetState = kNoSheet;
-    int wxLanguage = 0;
-    int iSaveAuto = 0;
-
-    wxString wxsScoreDir;     // where the sheet and set file choosers start
-    wxString wxsDlgFullPath;  // last path chosen in a file chooser
-    wxString wxsDlgFileName;  // its file name
-
-    wxComboBox* pSheetCombo = nullptr;
-    wxArrayString aSheetNames;
-    wxMenu* pMenuFile = nullptr;
-    wxMenu* pMenuInput = nullptr;
-    wxMenu* pMenuView = nullptr;
-    wxMenu* pMenuRules = nullptr;
-    wxMenu* pMenuTools = nullptr;
-    wxMenu* pMenuOptions = nullptr;
-    wxMenu* pMenuHelp = nullptr;
-
+    // The parts, for the command areas; the tests look at what the user
+    // sees through them.
+    SheetDocument& Document() { return document_; }
+    WindowUser& User() { return user_; }
+    DisplayChoices& Choices() { return choices_; }
+    PageProducer& Pages() { return pages_; }
+    PrintController& Printing() { return printing_; }
+    const PageView& View() const { return *view_; }
+    const SheetChooser& Chooser() const { return *chooser_; }
     const FrameContext& Context() const { return context_; }
+    // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
-    zav::MessageSink& Messages() { return messages_; }
-    zavgui::PrintController& Printing() { return *printing_; }
-    zavgui::PageProducer& Pages() { return *pages_; }
-    const zavgui::PageView& View() const { return *view_; }
-    const zavgui::DisplayChoices& Choices() const { return choices_; }
-    wxString Tx(int offset) const { return zavgui::Tx(wxLanguage, offset); }
+    int Language() const { return wxLanguage_; }
 
-    // --- Frame (ZAVFrame.cpp) ---
-    void CreateControls();
-    void PasDeFeuille();
-    // The window's part of the reset: empty page, no sheet, default views.
-    void SetDataToZero();
-    void SetTitleForFile(const wxString& fileName);
-    void SetTitleNoFile();
-
-    // --- Menus and toolbar (FrameMenus.cpp, FrameToolbar.cpp) ---
-    void CreateMenu();
-    void CreateToolbar();
-    void EnableMenuSaveAuto();
-    void EnableMenuChallenge(int flag);
-    // The four page items, and the three ranking items, each behave as one
-    // choice; 0 checks none.
-    void CheckPageView(int id);
-    void CheckRankingView(int id);
-    // Puts the check marks back as the frame holds them (a click on a check
-    // item toggles it before the command decides whether it applies).
-    void RefreshViewChecks();
-    // Menus and display choices for a sheet just read.
-    void ApplyViewOnOpening();
-
-    // --- Sheet files (FrameFiles.cpp) ---
-    void OnNewSheet(wxCommandEvent& event);
-    void OnOpenSheet(wxCommandEvent& event);
-    void OnSaveSheet(wxCommandEvent& event);
-    void OnSaveAsSheet(wxCommandEvent& event);
-    int SaveFileAndDialog();
-    void SaveAuto();
-    void QuitTest();
-    void OpenStartupFile();
-    int SaveSheet(const wxString& path);
-    int LoadSheet(const wxString& path);
-
-    // --- Score sheet sets (FrameSets.cpp, FrameSetTools.cpp) ---
-    void OnCreateSIFScoreSet(wxCommandEvent& event);
-    void OnOpenScoreSet(wxCommandEvent& event);
-    // The sheet chooser: saves a changed sheet to its own file, then shows
-    // the chosen one.
-    void OnComboBoxUpdate(wxCommandEvent& event);
-    void OnCopySIFScoreSet(wxCommandEvent& event);
-    void OnMoveSIFScoreSet(wxCommandEvent& event);
-    void OnDeleteSIFScoreSet(wxCommandEvent& event);
-    void OnHelpSIFScoreSet(wxCommandEvent& event);
-    // Reads a SIF file and creates a set from it through the dialogs, then
-    // opens the set. 0 when created and opened.
-    int LoadSIFFile(const wxString& path);
-    // Reads the set file, fills the chooser and shows the first sheet; 0, or
-    // 1 with nothing changed.
-    int LoadSetSheet(const wxString& path);
-    // LoadSetSheet and, on success, the set becomes the open file; on
-    // failure nothing is open.
-    int OpenSet(const wxString& path);
-    // Copy, move or delete of a whole set chosen by the user; 0 when done.
-    int CommonOpenSIF(int code);
-    // A changed sheet of a set goes to its own file without a question; 1
-    // when that save failed.
-    int SaveSetSheetSilently();
-    // No sheet and no set open: empty page and chooser, plain title.
-    void CloseSheetAndSet();
-    // The chooser lists `names` (sorted by the control) and shows `shown`.
-    void FillSheetChooser(const std::vector<std::string>& names, const std::string& shown);
-    // The chooser takes the toolbar's room left of the window's edge.
-    void FitSheetChooser();
-    void OnSize(wxSizeEvent& event);
-
-    // --- Data entry (FrameInput.cpp) ---
-    void OnGeneralData(wxCommandEvent& event);
-    void OnTeamsData(wxCommandEvent& event);
-    void OnGamesList(wxCommandEvent& event);
-    // After a dialog ended with OK: changed state, page rebuilt, automatic save.
-    void SheetChanged();
-
-    // --- Results, previous scores and withdrawal (FrameResults.cpp) ---
-    void OnGameResult(wxCommandEvent& event);
-    void OnTieBreak(wxCommandEvent& event);
-    void OnPreviousHeat(wxCommandEvent& event);
-    void OnPreviousChall(wxCommandEvent& event);
-    void OnDeleteOneTeam(wxCommandEvent& event);
-
-    // --- Add-on column and staff names (FrameExtras.cpp) ---
-    void OnColumnSup(wxCommandEvent& event);
-    void OnARefereeNames(wxCommandEvent& event);
-    void OnPlaceurNames(wxCommandEvent& event);
-
-    // --- Views (FrameViews.cpp) ---
-    void OnScoreSheet(wxCommandEvent& event);
-    void OnStaffSheet(wxCommandEvent& event);
-    void OnEquipList(wxCommandEvent& event);
-    void OnPlacement(wxCommandEvent& event);
-    // Both rankings, the competition only or the 'Challenge' only.
-    void OnViewRanking(wxCommandEvent& event);
-    // The score sheet page, built again and shown: the call every command
+    // The no-sheet message (PasDeFeuille) when no sheet is open; true when
+    // one is.
+    bool RequireSheet();
+    // The score sheet page built again and shown: the call every command
     // makes after a change of the sheet or of the display choices.
     void ComputeDisplaySheet();
-    void ShowPage(zavgui::PageKind kind);
-
-    // --- Printing and export (FramePrint.cpp) ---
-    void OnPrintSetup(wxCommandEvent& event);
-    void OnPrint(wxCommandEvent& event);
-    void OnPrintStaff(wxCommandEvent& event);
-    void OnPrintEquip(wxCommandEvent& event);
-    void OnPrintPlacement(wxCommandEvent& event);
-    void OnExportHTML(wxCommandEvent& event);
-    void OnExportStaffHTML(wxCommandEvent& event);
-    void OnExportEquipHTML(wxCommandEvent& event);
-    void OnExportPDF(wxCommandEvent& event);
-    void OnExportStaffPDF(wxCommandEvent& event);
-    void OnExportEquipPDF(wxCommandEvent& event);
-    int SaveHtmlSheet(const wxString& path);
-    int SaveHtmlStaff(const wxString& path);
-    int SaveHtmlEquip(const wxString& path);
-    // The page as printing would put it on paper, into a PDF file; false
-    // after a reported failure.
-    bool ExportPdf(zavgui::PageKind kind, const wxString& path);
-
-    // --- Options (FrameOptions.cpp) ---
-    void OnPresentation(wxCommandEvent& event);
-    void OnOptions(wxCommandEvent& event);
-    void OnLanguage(wxCommandEvent& event);
-    void OnSaveAuto(wxCommandEvent& event);
-
-    // --- Documents, about, quit (FrameHelp.cpp) ---
-    void OnDocument(wxCommandEvent& event);
-    void OnAbout(wxCommandEvent& event);
-    void OnClose(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
-    // Opens a document of the program's folder with the desktop's viewer.
-    bool OpenDocument(const wxString& fileName);
+    void ShowPage(PageKind kind);
+    // After a dialog the user ended with OK: the page built again, the
+    // sheet changed and, with automatic save on, written.
+    void SheetChanged();
+    // The document's save step before a command replaces the sheet, and
+    // what it changed shown; false when the command must stop.
+    [[nodiscard]] bool MayReplaceSheet();
+    // What the window shows of the document as it now is: the title, the
+    // sheet chooser, the page when the sheet was replaced, the menu marks.
+    void ShowDocument();
+    // The enabling and check marks of the menu items.
+    void ShowMarks();
+    // Quit: the save step, then the window closes; false when it stays.
+    bool Quit();
 
 private:
-    int SaveToChosenFile(int captionOffset, const wxString& folder, const wxString& fileName);
-    // The sheet now belongs to this file: identity fields and title.
-    void AdoptFile(const wxString& path);
-    void AdoptSet(const wxString& path);
-    // The open-file chooser for an existing file, starting where the last
-    // one ended; the chosen path, remembered, or empty when cancelled.
-    wxString ChooseExistingFile(int captionOffset, int filterOffset);
-    wxString ChooseSetFile();
-    bool RequireSheet();
-    void PrintPage(zavgui::PageKind kind);
-    // Runs the export file chooser; empty when cancelled.
-    wxString ChooseExportFile(int captionOffset, const wxString& proposedName, int filterOffset);
-    int WriteExport(const wxString& path, const std::function<void()>& buildPage);
-    void ExportPdfCommand(zavgui::PageKind kind, int captionOffset, const wxString& proposedStem);
+    void CreateToolbar();
+    void CreateControls();
+    void OpenStartupFile();
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnSize(wxSizeEvent& event);
 
     FrameContext context_;
-    zavgui::WxMessageSink messages_;
-    std::unique_ptr<zavgui::PrintController> printing_;
+    const int wxLanguage_;
+    WindowUser user_;
+    SheetDocument document_;
+    DisplayChoices choices_;
+    PageProducer pages_;
+    PrintController printing_;
+    std::unique_ptr<PageView> view_;
+    std::unique_ptr<SheetChooser> chooser_;
+    // The document's replacements the view has shown.
+    unsigned shownReplacements_ = 0;
     bool quitTestDone_ = false;
-    zavgui::DisplayChoices choices_;
-    std::unique_ptr<zavgui::PageProducer> pages_;
-    std::unique_ptr<zavgui::PageView> view_;
 
-    wxDECLARE_EVENT_TABLE();
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<InputCommands> inputCommands_;
+    std::unique_ptr<ResultCommands> resultCommands_;
+    std::unique_ptr<ViewCommands> viewCommands_;
+    std::unique_ptr<PrintCommands> printCommands_;
+    std::unique_ptr<SetCommands> setCommands_;
+    std::unique_ptr<SetToolCommands> setToolCommands_;
+    std::unique_ptr<OptionCommands> optionCommands_;
+    std::unique_ptr<HelpCommands> helpCommands_;
 };
+
+// The window title of an open file: "ZAV score - " and its name.
+wxString TitleFor(const wxString& fileName);
+
+}  // namespace zavgui

@@ -1,6 +1,11 @@
 #include "support/Documents.h"
 
+#include <wx/filefn.h>
+#include <wx/utils.h>
+
 #include "frame/CommandIds.h"
+#include "support/GuiText.h"
+#include "texts/DialogTexts.h"
 #include "texts/Texts.h"
 
 namespace zavgui {
@@ -53,6 +58,17 @@ const char* DocumentFor(int commandId, int wxLanguage) {
     for (const Document& document : kDocuments)
         if (document.commandId == commandId) return document.byLanguage[index];
     return nullptr;
+}
+
+bool OpenDocument(const wxString& programDir, const wxString& fileName, int wxLanguage,
+                  zav::MessageSink& messages) {
+    const wxString path = programDir + wxFILE_SEP_PATH + fileName;
+    if (!wxFileExists(path)) {
+        messages.ShowMessage(ToCore(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName)),
+                             zav::MessageIcon::Information);
+        return false;
+    }
+    return wxLaunchDefaultApplication(path);
 }
 
 }  // namespace zavgui
