@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -88,10 +91,11 @@ TEST_F(PathsTest, DocumentsFolderComesFromTheUserFolderSettings) {
     const Case cases[] = {
         {nullptr, nullptr, "/home/ann"},
         {nullptr, "/env/docs", "/env/docs"},
+        {nullptr, "", "/home/ann"},
         {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "/env/docs",
          "/home/ann/Dokumente"},
         {"  XDG_DOCUMENTS_DIR=\"/srv/papers\"\n", nullptr, "/srv/papers"},
-        {"# XDG_DOCUMENTS_DIR=\"$HOME/old\"\nXDG_MUSIC_DIR=\"$HOME/Music\"\n", nullptr,
+        {"# XDG_DOCUMENTS_DIR=\"$HOME/old\"\n\nXDG_MUSIC_DIR=\"$HOME/Music\"\n", nullptr,
          "/home/ann"},
         {"XDG_DOCUMENTS_DIR=\"relative\"\n", nullptr, "/home/ann"},
         {"XDG_DOCUMENTS_DIR=\"$HOME/a\"\nXDG_DOCUMENTS_DIR=\"$HOME/b\"\n", nullptr, "/home/ann/b"},
@@ -103,6 +107,17 @@ TEST_F(PathsTest, DocumentsFolderComesFromTheUserFolderSettings) {
         if (c.environment) env["XDG_DOCUMENTS_DIR"] = c.environment;
         EXPECT_EQ(UserDocumentsFolder(Env(env)), c.expected) << (c.userDirs ? c.userDirs : "");
     }
+}
+
+// A session without HOME (a service, a bare sudo) still has the user's folders.
+TEST_F(PathsTest, HomeFallsBackToTheUsersAccount) {
+    const char* saved = std::getenv("HOME");
+    const std::string home = saved ? saved : "";
+    unsetenv("HOME");
+    const std::optional<std::string> found = ProcessEnvironment()("HOME");
+    if (saved) setenv("HOME", home.c_str(), 1);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(*found, getpwuid(getuid())->pw_dir);
 }
 
 TEST_F(PathsTest, SettingsFileIsTheNamedOneThenThePortableOneThenTheUsers) {
