@@ -1,10 +1,8 @@
 #include "CliSupport.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdlib>
 
+#include "paths/ProgramFiles.h"
 #include "settings/Settings.h"
 #include "texts/Texts.h"
 
@@ -42,20 +40,9 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
     return parsed;
 }
 
-namespace {
-std::string ProgramDir() {
-    char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer, static_cast<std::size_t>(n));
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-}  // namespace
-
 std::string SettingsPath(const ParsedArgs& parsed) {
     if (parsed.Has("--settings")) setenv("ZAVSCORE_INI", parsed.Value("--settings").c_str(), 1);
-    return zav::Settings::DefaultPath(ProgramDir());
+    return zav::SettingsFilePath(zav::ProcessEnvironment(), zav::ExecutableFolder());
 }
 
 std::optional<int> ResolveLanguage(const ParsedArgs& parsed) {

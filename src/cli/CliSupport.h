@@ -30,7 +30,8 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
                                     const std::set<std::string>& flagOptions, std::string& problem);
 
 // The settings file of this run: --settings when given (set into
-// ZAVSCORE_INI for every later access), else the program's default.
+// ZAVSCORE_INI for every later access), else the program's rule, which the
+// window follows too.
 std::string SettingsPath(const ParsedArgs& parsed);
 
 // The interface language: --lang FR|EN|IT|GE, else the settings file's rule.

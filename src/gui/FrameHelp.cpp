@@ -1,12 +1,12 @@
 // Reference documents, the about box, and the end of the program.
 #include <wx/aboutdlg.h>
-#include <wx/filename.h>
 #include <wx/generic/aboutdlgg.h>
 #include <wx/utils.h>
 
 #include "Documents.h"
 #include "ToolPictures.h"
 #include "ZAVFrame.h"
+#include "paths/ProgramFiles.h"
 #include "texts/DialogTexts.h"
 
 using namespace zavgui;
@@ -17,14 +17,19 @@ void wxZAVFrame::OnDocument(wxCommandEvent& event) {
 }
 
 // The desktop opens the document with the user's viewer for its type. The
-// launcher answers before the viewer starts, so a missing file is caught here.
+// launcher answers before the viewer starts, so a missing file is caught here,
+// and the user is told where a copy of it can be put.
 bool wxZAVFrame::OpenDocument(const wxString& fileName) {
-    const wxString path = context_.programDir + wxFILE_SEP_PATH + fileName;
-    if (!wxFileExists(path)) {
-        Inform(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName));
+    const zav::Environment env = zav::ProcessEnvironment();
+    const auto path =
+        zav::FindReferenceDocument(ToCore(fileName), env, ToCore(context_.programDir));
+    if (!path) {
+        const std::string named =
+            zav::FormatText(zav::Text(wxLanguage, zav::dlg::kDocumentMissing), ToCore(fileName));
+        Inform(FromCore(zav::FormatText(named, zav::UserReferenceFolder(env))));
         return false;
     }
-    return wxLaunchDefaultApplication(path);
+    return wxLaunchDefaultApplication(FromCore(*path));
 }
 
 void wxZAVFrame::OnAbout(wxCommandEvent&) {

@@ -123,7 +123,7 @@ bool wxZAVFrame::Create(wxWindow* parent, wxWindowID id, const wxString& title,
 }
 
 zav::Settings wxZAVFrame::AppSettings() const {
-    return zav::Settings(zav::Settings::DefaultPath(ToCore(context_.programDir)));
+    return zav::Settings(ToCore(context_.settingsFile));
 }
 
 void wxZAVFrame::CreateControls() {

@@ -31,9 +31,11 @@ class ZavHtmlEasyPrinting;
 
 // What the window needs to know about the process that starts it.
 struct FrameContext {
-    // Folder of the program: settings file, welcome picture, documents,
-    // placement pictures.
+    // Folder of what the program opens by name: welcome picture, change logs,
+    // reference documents, placement pictures.
     wxString programDir;
+    // The settings file.
+    wxString settingsFile;
     // Absolute path of the file named at start, or empty.
     wxString startupFile;
     // Starts the program again after a language change; true when started.

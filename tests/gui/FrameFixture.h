@@ -7,7 +7,6 @@
 #include <wx/app.h>
 #include <wx/html/htmlwin.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "CommandIds.h"
@@ -20,18 +19,7 @@ using namespace zavgui;
 
 class FrameFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (const char* old = std::getenv("ZAVSCORE_INI")) savedIni_ = old;
-        setenv("ZAVSCORE_INI", SettingsFile().c_str(), 1);
-    }
-
-    void TearDown() override {
-        CloseFrame();
-        if (savedIni_.empty())
-            unsetenv("ZAVSCORE_INI");
-        else
-            setenv("ZAVSCORE_INI", savedIni_.c_str(), 1);
-    }
+    void TearDown() override { CloseFrame(); }
 
     std::string SettingsFile() const { return temp.File("ZAVscore.ini"); }
 
@@ -41,6 +29,7 @@ protected:
         CloseFrame();
         FrameContext context;
         context.programDir = wxS(ZAV_PROGRAM_DIR);
+        context.settingsFile = wxString::FromUTF8(SettingsFile());
         context.startupFile = startupFile;
         context.restartProgram = [this] {
             ++restarts;
@@ -94,7 +83,4 @@ protected:
     zavtest::TempDir temp;
     wxZAVFrame* frame = nullptr;
     int restarts = 0;
-
-private:
-    std::string savedIni_;
 };

@@ -99,12 +99,15 @@ TEST_F(ViewCommandsTest, WithoutChallengeTheRankingToolsDoNothing) {
     EXPECT_EQ(Checked(), marks);
 }
 
-// Documents are handed to the desktop's opener; a fake one records them.
+// Documents are handed to the desktop's opener; a fake one records them. The
+// user's own documents are looked for in the test's folder.
 class DocumentsTest : public ViewCommandsTest {
 protected:
     void SetUp() override {
         ViewCommandsTest::SetUp();
         wxGetEnv(wxS("PATH"), &savedPath_);
+        savedDataHome_ = wxGetEnv(wxS("XDG_DATA_HOME"), &dataHome_);
+        wxSetEnv(wxS("XDG_DATA_HOME"), wxString::FromUTF8(temp.Path()));
         const std::string opener = temp.File("xdg-open");
         // The record appears whole (written aside, then renamed), so that a
         // test never reads it half written.
@@ -115,6 +118,10 @@ protected:
     }
     void TearDown() override {
         wxSetEnv(wxS("PATH"), savedPath_);
+        if (savedDataHome_)
+            wxSetEnv(wxS("XDG_DATA_HOME"), dataHome_);
+        else
+            wxUnsetEnv(wxS("XDG_DATA_HOME"));
         ViewCommandsTest::TearDown();
     }
     std::string Record() const { return temp.File("opened.txt"); }
@@ -126,7 +133,8 @@ protected:
     }
 
 private:
-    wxString savedPath_;
+    wxString savedPath_, dataHome_;
+    bool savedDataHome_ = false;
 };
 
 TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
@@ -136,13 +144,22 @@ TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
     EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");
 }
 
-TEST_F(DocumentsTest, MissingDocumentIsNamedInAMessage) {
+// The message names the folder where the user can put the document; put
+// there, it opens.
+TEST_F(DocumentsTest, MissingDocumentIsNamedWithTheUserFolderForIt) {
     OpenFrame();
     ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/playing_area_en_2013.pdf")));
     wxString message;
     wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
+    const std::string folder = temp.File("zavscore/documents");
     EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
+    EXPECT_NE(message.Find(wxString::FromUTF8(folder)), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));
+
+    ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
+    zavtest::WriteFile(folder + "/playing_area_en_2013.pdf", "%PDF");
+    Run(ID_PLAYING_AREA);
+    EXPECT_EQ(Opened(), folder + "/playing_area_en_2013.pdf\n");
 }
 
 TEST_F(DocumentsTest, AboutBoxIsModal) {

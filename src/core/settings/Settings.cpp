@@ -1,7 +1,8 @@
 #include "settings/Settings.h"
 
-#include <cstdlib>
+#include <filesystem>
 
+#include "paths/UserFolders.h"
 #include "settings/IniFile.h"
 #include "texts/Texts.h"
 
@@ -50,11 +51,6 @@ const char* NameOf(SettingKey key) {
     return Info(key).name;
 }
 
-std::string Settings::DefaultPath(const std::string& programDir) {
-    if (const char* env = std::getenv("ZAVSCORE_INI"); env && *env) return env;
-    return programDir + "/ZAVscore.ini";
-}
-
 std::string Settings::GetString(SettingKey key) const {
     return IniRead(path_, SectionOf(key), NameOf(key)).value_or("");
 }
@@ -64,6 +60,8 @@ int Settings::GetInt(SettingKey key) const {
 }
 
 bool Settings::Set(SettingKey key, const std::string& value) const {
+    // The user's settings folder does not exist before the first change.
+    CreateFolders(std::filesystem::path(path_).parent_path().string());
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
 }
 

@@ -60,8 +60,9 @@ constexpr int kExportPdf = 490;
 constexpr int kExportStaffPdf = 491;
 constexpr int kExportEquipPdf = 492;
 constexpr int kPdfFilter = 493;
-constexpr int kDocumentMissing = 494;  // "%s" = the document's file name
-constexpr int kPdfFailed = 495;        // "%s" = the chosen path
+// "%s" = the document's file name, then the user's folder for documents
+constexpr int kDocumentMissing = 494;
+constexpr int kPdfFailed = 495;  // "%s" = the chosen path
 
 // Game result and tie-break
 constexpr int kGameGroup = 501;

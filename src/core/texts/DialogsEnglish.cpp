@@ -73,7 +73,8 @@ extern const TextEntry kDialogsEnglish[] = {
     {491, "Export assistant referees and arena party list to PDF"},
     {492, "Export equipment list to PDF"},
     {493, "PDF files (*.pdf)|*.pdf"},
-    {494, "The document %s is missing from the program's folder."},
+    {494,
+     "The document %s is missing. Put a copy of it in the folder %s to open it from this menu."},
     {495, "Error while writing the PDF file = %s"},
 
     {500, "Game result input"},

@@ -57,7 +57,9 @@ extern const TextEntry kDialogsFrench[] = {
     {491, "Exporter la liste des juges de ligne et de l'équipe de piste en PDF"},
     {492, "Exporter la liste du matériel en PDF"},
     {493, "Fichiers PDF (*.pdf)|*.pdf"},
-    {494, "Le document %s est absent du dossier du programme."},
+    {494,
+     "Le document %s est absent. Placez-en une copie dans le dossier %s pour l'ouvrir depuis ce "
+     "menu."},
     {495, "Erreur lors de l'écriture du fichier PDF = %s"},
 
     {500, "Saisie du résultat d'un jeu"},

@@ -58,7 +58,9 @@ extern const TextEntry kDialogsGerman[] = {
     {491, "Liste der Linienrichter und Platzhelfer als PDF exportieren"},
     {492, "Materialliste als PDF exportieren"},
     {493, "PDF-Dateien (*.pdf)|*.pdf"},
-    {494, "Das Dokument %s fehlt im Programmordner."},
+    {494,
+     "Das Dokument %s fehlt. Legen Sie eine Kopie davon in den Ordner %s, um es über dieses Menü "
+     "zu öffnen."},
     {495, "Fehler beim Schreiben der PDF-Datei = %s"},
 
     {500, "Eingabe des Spielergebnisses"},

@@ -58,7 +58,8 @@ extern const TextEntry kDialogsItalian[] = {
     {491, "Esporta elenco giudici di linea e addetti al campo in PDF"},
     {492, "Esporta elenco materiale in PDF"},
     {493, "File PDF (*.pdf)|*.pdf"},
-    {494, "Il documento %s manca nella cartella del programma."},
+    {494,
+     "Il documento %s manca. Mettetene una copia nella cartella %s per aprirlo da questo menu."},
     {495, "Errore durante la scrittura del file PDF = %s"},
 
     {500, "Inserimento risultato del gioco"},

@@ -48,9 +48,9 @@ struct Window {
     std::vector<wxString> names;
 
     Window() {
-        setenv("ZAVSCORE_INI", dir.File("ZAVscore.ini").c_str(), 1);
         FrameContext context;
         context.programDir = wxS(ZAV_PROGRAM_DIR);
+        context.settingsFile = wxString::FromUTF8(dir.File("ZAVscore.ini"));
         context.restartProgram = [] { return false; };
         context.startupFile = wxString::FromUTF8(MakeSet(dir));
         frame = new wxZAVFrame(context);

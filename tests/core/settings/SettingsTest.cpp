@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
@@ -83,19 +81,6 @@ TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
     ASSERT_TRUE(IniWrite(path, "General", "LogoPath", std::string(300, 'x')));
     EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), std::string(254, 'x'));
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
-}
-
-TEST(Settings, DefaultPathHonoursTheEnvironment) {
-    const char* saved = std::getenv("ZAVSCORE_INI");
-    const std::string keep = saved ? saved : "";
-    unsetenv("ZAVSCORE_INI");
-    EXPECT_EQ(Settings::DefaultPath("/opt/zav"), "/opt/zav/ZAVscore.ini");
-    setenv("ZAVSCORE_INI", "/tmp/other.ini", 1);
-    EXPECT_EQ(Settings::DefaultPath("/opt/zav"), "/tmp/other.ini");
-    if (saved)
-        setenv("ZAVSCORE_INI", keep.c_str(), 1);
-    else
-        unsetenv("ZAVSCORE_INI");
 }
 
 }  // namespace
