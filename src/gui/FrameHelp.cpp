@@ -7,7 +7,6 @@
 #include "Documents.h"
 #include "ToolPictures.h"
 #include "ZAVFrame.h"
-#include "texts/DialogTexts.h"
 
 using namespace zavgui;
 
@@ -21,7 +20,7 @@ void wxZAVFrame::OnDocument(wxCommandEvent& event) {
 bool wxZAVFrame::OpenDocument(const wxString& fileName) {
     const wxString path = context_.programDir + wxFILE_SEP_PATH + fileName;
     if (!wxFileExists(path)) {
-        Inform(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName));
+        Inform(TxFormat(wxLanguage, zav::TextId::DocumentMissing, fileName));
         return false;
     }
     return wxLaunchDefaultApplication(path);
@@ -29,10 +28,10 @@ bool wxZAVFrame::OpenDocument(const wxString& fileName) {
 
 void wxZAVFrame::OnAbout(wxCommandEvent&) {
     wxAboutDialogInfo info;
-    info.SetName(Tx(zav::txt::kProductName));
-    info.SetVersion(Tx(zav::txt::kVersion));
-    info.SetDescription(Tx(zav::txt::kTagLine));
-    info.SetCopyright(Tx(zav::txt::kRightsNotice));
+    info.SetName(Tx(zav::TextId::ProductName));
+    info.SetVersion(Tx(zav::TextId::Version));
+    info.SetDescription(Tx(zav::TextId::TagLine));
+    info.SetCopyright(Tx(zav::TextId::RightsNotice));
     info.SetIcon(ProgramIcon());
     // The generic box, shown modal: the GTK one would not be.
     wxGenericAboutDialog dialog(info, this);

@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "settings/IniFile.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
@@ -75,7 +74,7 @@ int SettingsSnapshot::GetInt(SettingKey key) const {
     return LeadingNumber(GetString(key));
 }
 
-int Settings::LanguageBase() const {
+Language Settings::InterfaceLanguage() const {
     return LanguageFromCode(GetString(SettingKey::Language));
 }
 
