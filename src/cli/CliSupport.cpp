@@ -45,12 +45,32 @@ std::string SettingsPath(const ParsedArgs& parsed) {
     return zav::SettingsFilePath(zav::ProcessEnvironment(), zav::ExecutableFolder());
 }
 
-std::optional<int> ResolveLanguage(const ParsedArgs& parsed) {
-    if (!parsed.Has("--lang")) return zav::Settings(SettingsPath(parsed)).LanguageBase();
-    const std::string code = parsed.Value("--lang");
-    for (int base : zav::kLanguageBases)
-        if (code == zav::LanguageCode(base)) return base;
-    return std::nullopt;
+std::optional<zav::Language> ResolveLanguage(const ParsedArgs& parsed) {
+    if (!parsed.Has("--lang")) return zav::Settings(SettingsPath(parsed)).InterfaceLanguage();
+    return zav::LanguageOfCode(parsed.Value("--lang"));
+}
+
+std::optional<Invocation> ReadInvocation(const Command& command,
+                                         const std::vector<std::string>& args, std::size_t files,
+                                         const char* expects, std::set<std::string> valueOptions,
+                                         const std::set<std::string>& flagOptions) {
+    valueOptions.insert({"--lang", "--settings"});
+    std::string problem;
+    std::optional<ParsedArgs> parsed = ParseArgs(args, valueOptions, flagOptions, problem);
+    if (!parsed) {
+        UsageError(command, problem);
+        return std::nullopt;
+    }
+    if (parsed->positional.size() != files) {
+        UsageError(command, expects);
+        return std::nullopt;
+    }
+    const std::optional<zav::Language> language = ResolveLanguage(*parsed);
+    if (!language) {
+        UsageError(command, "--lang takes FR, EN, IT or GE");
+        return std::nullopt;
+    }
+    return Invocation{std::move(*parsed), *language, StderrMessageSink(false)};
 }
 
 int UsageError(const Command& command, const std::string& problem) {

@@ -47,9 +47,8 @@ constexpr Document kDocuments[] = {
 
 }  // namespace
 
-const char* DocumentFor(int commandId, int wxLanguage) {
-    int index = wxLanguage / 1000 - 1;
-    if (index < 0 || index > 3) index = 0;
+const char* DocumentFor(int commandId, zav::Language wxLanguage) {
+    const int index = zav::LanguageBlock(wxLanguage) / 1000 - 1;
     for (const Document& document : kDocuments)
         if (document.commandId == commandId) return document.byLanguage[index];
     return nullptr;

@@ -10,28 +10,29 @@
 #include "CommandIds.h"
 #include "GeneralDataDialog.h"
 #include "ZAVFrame.h"
+#include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
 
 using namespace zavgui;
 
-int wxZAVFrame::SaveSheet(const wxString& path) {
-    return zav::SaveSheet(sheet, ToCore(path), wxLanguage, messages_);
+bool wxZAVFrame::SaveSheet(const wxString& path) {
+    return zav::SaveSheet(sheet, ToCore(path), Reporter());
 }
 
-int wxZAVFrame::LoadSheet(const wxString& path) {
+bool wxZAVFrame::LoadSheet(const wxString& path) {
     SetDataToZero();
-    if (zav::LoadSheet(sheet, ToCore(path), wxLanguage, messages_) != 0) return 1;
-    if (sheet.iScoreSet == 1) {
+    if (!zav::LoadSheet(sheet, ToCore(path), Reporter())) return false;
+    if (sheet.bScoreSet) {
         // A sheet of a set opened by itself is saved back where it came
         // from, never to the sheet of the set opened before.
-        sheet.wxsMultiFileOpen = ToCore(path);
+        sheet.sMultiFileOpen = ToCore(path);
         pMenuFile->Enable(ID_SAVE_AS_SHEET, false);
     } else {
         pSheetCombo->Clear();
         pMenuFile->Enable(ID_SAVE_AS_SHEET, true);
     }
     ComputeDisplaySheet();
-    return 0;
+    return true;
 }
 
 // A changed sheet of a set goes back to its own file without a question; a
@@ -39,7 +40,7 @@ int wxZAVFrame::LoadSheet(const wxString& path) {
 void wxZAVFrame::QuitTest() {
     SaveSetSheetSilently();
     if (iSheetState == kSheetChanged) {
-        const int answer = wxMessageBox(Tx(zav::txt::kSaveBeforeExit), sAppli,
+        const int answer = wxMessageBox(Tx(zav::TextId::SaveBeforeExit), sAppli,
                                         wxYES_NO | wxICON_INFORMATION, this);
         if (answer == wxYES) SaveFileAndDialog();
     }
@@ -49,9 +50,7 @@ void wxZAVFrame::OnNewSheet(wxCommandEvent&) {
     QuitTest();
     SetDataToZero();
     SetTitleNoFile();
-    sheet.iGamesNr = 8;
-    sheet.iTeamsNr = 4;
-    sheet.iScoring = 4;
+    zav::SetNewSheetDefaults(sheet);
     pMenuFile->Enable(ID_SAVE_AS_SHEET, true);
     GeneralDataDialog dialog(this, sheet, wxLanguage);
     if (dialog.ShowModal() != wxID_OK) return;
@@ -63,14 +62,15 @@ void wxZAVFrame::OnNewSheet(wxCommandEvent&) {
 
 void wxZAVFrame::OnOpenSheet(wxCommandEvent&) {
     QuitTest();
-    wxFileDialog dialog(this, Tx(100), StartFolder(wxsScoreDir), wxEmptyString, Tx(101),
+    wxFileDialog dialog(this, Tx(zav::TextId::OpenSheetCaption), StartFolder(wxsScoreDir),
+                        wxEmptyString, Tx(zav::TextId::SheetFilter),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
     wxsDlgFullPath = dialog.GetPath();
     wxsDlgFileName = wxFileName(wxsDlgFullPath).GetFullName();
     wxsScoreDir = wxsDlgFullPath;
     SetTitleForFile(wxsDlgFileName);
-    if (LoadSheet(wxsDlgFullPath) != 0) {
+    if (!LoadSheet(wxsDlgFullPath)) {
         SetTitleNoFile();
         iSheetState = kNoSheet;
         EnableMenuChallenge(0);
@@ -84,9 +84,9 @@ void wxZAVFrame::OnOpenSheet(wxCommandEvent&) {
 // Asks for a file and saves the sheet there. After a successful save the
 // sheet belongs to the chosen file; after a failed one it stays changed and
 // keeps the file it had.
-int wxZAVFrame::SaveToChosenFile(int captionOffset, const wxString& folder,
+int wxZAVFrame::SaveToChosenFile(zav::TextId caption, const wxString& folder,
                                  const wxString& fileName) {
-    wxFileDialog dialog(this, Tx(captionOffset), folder, fileName, Tx(101),
+    wxFileDialog dialog(this, Tx(caption), folder, fileName, Tx(zav::TextId::SheetFilter),
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return 1;
     wxFileName chosen(dialog.GetPath());
@@ -94,11 +94,11 @@ int wxZAVFrame::SaveToChosenFile(int captionOffset, const wxString& folder,
     if (!chosen.HasExt()) chosen.SetExt(wxS("score"));
     wxsDlgFullPath = chosen.GetFullPath();
     wxsDlgFileName = chosen.GetFullName();
-    if (SaveSheet(wxsDlgFullPath) != 0) {
-        if (sheet.wxsFileName.empty())
+    if (!SaveSheet(wxsDlgFullPath)) {
+        if (sheet.sFileName.empty())
             SetTitleNoFile();
         else
-            SetTitleForFile(FromCore(sheet.wxsFileName));
+            SetTitleForFile(FromCore(sheet.sFileName));
         return 1;
     }
     AdoptFile(wxsDlgFullPath);
@@ -108,28 +108,29 @@ int wxZAVFrame::SaveToChosenFile(int captionOffset, const wxString& folder,
 
 void wxZAVFrame::AdoptFile(const wxString& path) {
     const wxFileName name(path);
-    sheet.wxsFullFileName = ToCore(path);
-    sheet.wxsFilePath = ToCore(name.GetPath());
-    sheet.wxsFileName = ToCore(name.GetFullName());
+    sheet.sFullFileName = ToCore(path);
+    sheet.sFilePath = ToCore(name.GetPath());
+    sheet.sFileName = ToCore(name.GetFullName());
     SetTitleForFile(name.GetFullName());
 }
 
 int wxZAVFrame::SaveFileAndDialog() {
-    return SaveToChosenFile(102, FromCore(sheet.wxsFilePath), FromCore(sheet.wxsFileName));
+    return SaveToChosenFile(zav::TextId::SaveSheetAsCaption, FromCore(sheet.sFilePath),
+                            FromCore(sheet.sFileName));
 }
 
 void wxZAVFrame::OnSaveSheet(wxCommandEvent&) {
     if (!RequireSheet()) return;
-    if (sheet.iScoreSet == 1) {
-        if (iSheetState == kSheetChanged && SaveSheet(FromCore(sheet.wxsMultiFileOpen)) == 0)
+    if (sheet.bScoreSet) {
+        if (iSheetState == kSheetChanged && SaveSheet(FromCore(sheet.sMultiFileOpen)))
             iSheetState = kSheetUnchanged;
         return;
     }
-    if (sheet.wxsFullFileName.empty()) {
-        SaveToChosenFile(103, wxEmptyString, wxEmptyString);
+    if (sheet.sFullFileName.empty()) {
+        SaveToChosenFile(zav::TextId::SaveSheetCaption, wxEmptyString, wxEmptyString);
         return;
     }
-    if (SaveSheet(FromCore(sheet.wxsFullFileName)) == 0) iSheetState = kSheetUnchanged;
+    if (SaveSheet(FromCore(sheet.sFullFileName))) iSheetState = kSheetUnchanged;
 }
 
 void wxZAVFrame::OnSaveAsSheet(wxCommandEvent&) {
@@ -138,10 +139,10 @@ void wxZAVFrame::OnSaveAsSheet(wxCommandEvent&) {
 }
 
 void wxZAVFrame::SaveAuto() {
-    if (sheet.iScoreSet == 1)
-        SaveSheet(FromCore(sheet.wxsMultiFileOpen));
+    if (sheet.bScoreSet)
+        SaveSheet(FromCore(sheet.sMultiFileOpen));
     else
-        SaveSheet(FromCore(sheet.wxsFullFileName));
+        SaveSheet(FromCore(sheet.sFullFileName));
 }
 
 void wxZAVFrame::OpenStartupFile() {
@@ -150,7 +151,7 @@ void wxZAVFrame::OpenStartupFile() {
         OpenSet(path);
         return;
     }
-    if (LoadSheet(path) != 0) return;
+    if (!LoadSheet(path)) return;
     iSheetState = kSheetUnchanged;
     AdoptFile(path);
     ApplyViewOnOpening();

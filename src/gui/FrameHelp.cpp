@@ -7,7 +7,6 @@
 #include "ToolPictures.h"
 #include "ZAVFrame.h"
 #include "paths/ProgramFiles.h"
-#include "texts/DialogTexts.h"
 
 using namespace zavgui;
 
@@ -25,7 +24,7 @@ bool wxZAVFrame::OpenDocument(const wxString& fileName) {
         zav::FindReferenceDocument(ToCore(fileName), env, ToCore(context_.programDir));
     if (!path) {
         const std::string named =
-            zav::FormatText(zav::Text(wxLanguage, zav::dlg::kDocumentMissing), ToCore(fileName));
+            zav::FormatText(zav::Text(wxLanguage, zav::TextId::DocumentMissing), ToCore(fileName));
         Inform(FromCore(zav::FormatText(named, zav::UserReferenceFolder(env))));
         return false;
     }
@@ -34,10 +33,10 @@ bool wxZAVFrame::OpenDocument(const wxString& fileName) {
 
 void wxZAVFrame::OnAbout(wxCommandEvent&) {
     wxAboutDialogInfo info;
-    info.SetName(Tx(zav::txt::kProductName));
-    info.SetVersion(Tx(zav::txt::kVersion));
-    info.SetDescription(Tx(zav::txt::kTagLine));
-    info.SetCopyright(Tx(zav::txt::kRightsNotice));
+    info.SetName(Tx(zav::TextId::ProductName));
+    info.SetVersion(Tx(zav::TextId::Version));
+    info.SetDescription(Tx(zav::TextId::TagLine));
+    info.SetCopyright(Tx(zav::TextId::RightsNotice));
     info.SetIcon(ProgramIcon());
     // The generic box, shown modal: the GTK one would not be.
     wxGenericAboutDialog dialog(info, this);

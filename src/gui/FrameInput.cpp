@@ -1,10 +1,9 @@
 // Data entry: the heat's general data, its teams and its games.
-#include <wx/msgdlg.h>
-
 #include "GameListDialog.h"
 #include "GeneralDataDialog.h"
 #include "TeamsDialog.h"
 #include "ZAVFrame.h"
+#include "sheet/ResultEntry.h"
 
 using namespace zavgui;
 
@@ -24,11 +23,7 @@ void wxZAVFrame::OnGeneralData(wxCommandEvent&) {
         view = zav::SheetView{};
     } else {
         EnableMenuChallenge(0);
-        for (int t = 0; t < zav::TeamsInUse(sheet); ++t) {
-            sheet.iChallengeTeam[t] = 0;
-            sheet.fChallengePreviousScore[t] = 0;
-        }
-        sheet.sChallengeTitle.clear();
+        zav::ClearChallenge(sheet);
     }
     SheetChanged();
 }
@@ -38,8 +33,7 @@ void wxZAVFrame::OnTeamsData(wxCommandEvent&) {
     TeamsDialog dialog(this, sheet, wxLanguage);
     if (dialog.ShowModal() == wxID_OK) SheetChanged();
     // Checked after Cancel too: flags stored earlier may already be too many.
-    if (ChallengeTeamsIncoherent(sheet))
-        wxMessageBox(Tx(zav::txt::kChallengeIncoherent), sAppli, wxOK | wxICON_ERROR, this);
+    zav::WarnIfChallengeIncoherent(sheet, Reporter());
 }
 
 void wxZAVFrame::OnGamesList(wxCommandEvent&) {

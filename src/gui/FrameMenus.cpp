@@ -4,7 +4,6 @@
 
 #include "CommandIds.h"
 #include "ZAVFrame.h"
-#include "texts/DialogTexts.h"
 
 using namespace zavgui;
 
@@ -12,7 +11,7 @@ namespace {
 
 struct Item {
     int id;  // 0 for a separator
-    int labelOffset;
+    zav::TextId label;
 };
 
 wxMenu* BuildMenu(const wxZAVFrame& frame, std::initializer_list<Item> items,
@@ -22,108 +21,111 @@ wxMenu* BuildMenu(const wxZAVFrame& frame, std::initializer_list<Item> items,
         if (item.id == 0)
             menu->AppendSeparator();
         else
-            menu->Append(item.id, frame.Tx(item.labelOffset), wxEmptyString, kind);
+            menu->Append(item.id, frame.Tx(item.label), wxEmptyString, kind);
     }
     return menu;
 }
 
-constexpr Item kSeparator{0, 0};
+constexpr Item kSeparator{0, zav::TextId{}};
 
 }  // namespace
 
 void wxZAVFrame::CreateMenu() {
     auto* menuBar = new wxMenuBar;
-    wxLanguage = AppSettings().LanguageBase();
+    wxLanguage = AppSettings().InterfaceLanguage();
 
-    pMenuFile = BuildMenu(*this, {{ID_NEW_SHEET, 0},
+    pMenuFile = BuildMenu(*this, {{ID_NEW_SHEET, zav::TextId::MenuNewSheet},
                                   kSeparator,
-                                  {ID_OPEN_SHEET, 1},
-                                  {ID_OPEN_SCORE_SET, 83},
+                                  {ID_OPEN_SHEET, zav::TextId::MenuOpenSheet},
+                                  {ID_OPEN_SCORE_SET, zav::TextId::MenuOpenSet},
                                   kSeparator,
-                                  {ID_SAVE_SHEET, 2},
-                                  {ID_SAVE_AS_SHEET, 3},
+                                  {ID_SAVE_SHEET, zav::TextId::MenuSaveSheet},
+                                  {ID_SAVE_AS_SHEET, zav::TextId::MenuSaveSheetAs},
                                   kSeparator,
-                                  {ID_PRINT_SETUP, 4},
-                                  {ID_PRINT, 5},
-                                  {ID_EXPORT_HTML, 7},
-                                  {ID_EXPORT_PDF, zav::dlg::kExportPdf},
+                                  {ID_PRINT_SETUP, zav::TextId::MenuPageSetup},
+                                  {ID_PRINT, zav::TextId::MenuPrintSheet},
+                                  {ID_EXPORT_HTML, zav::TextId::MenuExportSheetHtml},
+                                  {ID_EXPORT_PDF, zav::TextId::ExportPdf},
                                   kSeparator,
-                                  {ID_PRINT_STAFF, 8},
-                                  {ID_EXPORT_STAFF_HTML, 9},
-                                  {ID_EXPORT_STAFF_PDF, zav::dlg::kExportStaffPdf},
+                                  {ID_PRINT_STAFF, zav::TextId::MenuPrintStaff},
+                                  {ID_EXPORT_STAFF_HTML, zav::TextId::MenuExportStaffHtml},
+                                  {ID_EXPORT_STAFF_PDF, zav::TextId::ExportStaffPdf},
                                   kSeparator,
-                                  {ID_PRINT_EQUIP, 10},
-                                  {ID_EXPORT_EQUIP_HTML, 11},
-                                  {ID_EXPORT_EQUIP_PDF, zav::dlg::kExportEquipPdf},
+                                  {ID_PRINT_EQUIP, zav::TextId::MenuPrintEquipment},
+                                  {ID_EXPORT_EQUIP_HTML, zav::TextId::MenuExportEquipmentHtml},
+                                  {ID_EXPORT_EQUIP_PDF, zav::TextId::ExportEquipPdf},
                                   kSeparator,
-                                  {ID_PRINT_PLACEMENT, 12},
+                                  {ID_PRINT_PLACEMENT, zav::TextId::MenuPrintPlacement},
                                   kSeparator,
-                                  {ID_QUIT, 13}});
-    menuBar->Append(pMenuFile, Tx(14));
+                                  {ID_QUIT, zav::TextId::MenuQuit}});
+    menuBar->Append(pMenuFile, Tx(zav::TextId::MenuFile));
 
-    pMenuInput = BuildMenu(*this, {{ID_GENERAL_DATA, 20},
-                                   {ID_TEAMS_DATA, 21},
-                                   {ID_GAMES_LIST, 22},
+    pMenuInput = BuildMenu(*this, {{ID_GENERAL_DATA, zav::TextId::MenuGeneralData},
+                                   {ID_TEAMS_DATA, zav::TextId::MenuTeams},
+                                   {ID_GAMES_LIST, zav::TextId::MenuGameList},
                                    kSeparator,
-                                   {ID_PREVIOUS_HEAT, 23},
-                                   {ID_PREVIOUS_CHALL, 24},
+                                   {ID_PREVIOUS_HEAT, zav::TextId::MenuPreviousHeat},
+                                   {ID_PREVIOUS_CHALL, zav::TextId::MenuPreviousChallenge},
                                    kSeparator,
-                                   {ID_A_REFEREE_NAMES, 25},
-                                   {ID_PLACEUR_NAMES, 26},
+                                   {ID_A_REFEREE_NAMES, zav::TextId::MenuAssistantReferees},
+                                   {ID_PLACEUR_NAMES, zav::TextId::MenuArenaParty},
                                    kSeparator,
-                                   {ID_GAME_RESULT, 27},
-                                   {ID_TIE_BREAK, 28},
+                                   {ID_GAME_RESULT, zav::TextId::MenuGameResult},
+                                   {ID_TIE_BREAK, zav::TextId::MenuTieBreak},
                                    kSeparator,
-                                   {ID_COLUMN_SUP, 29}});
-    menuBar->Append(pMenuInput, Tx(30));
+                                   {ID_COLUMN_SUP, zav::TextId::MenuAddOnColumn}});
+    menuBar->Append(pMenuInput, Tx(zav::TextId::MenuInput));
 
     pMenuView = BuildMenu(*this,
-                          {{ID_SCORE_SHEET, 40},
-                           {ID_STAFF_SHEET, 41},
-                           {ID_EQUIP_LIST, 42},
-                           {ID_PLACEMENT, 43},
+                          {{ID_SCORE_SHEET, zav::TextId::MenuShowSheet},
+                           {ID_STAFF_SHEET, zav::TextId::MenuShowStaff},
+                           {ID_EQUIP_LIST, zav::TextId::MenuShowEquipment},
+                           {ID_PLACEMENT, zav::TextId::MenuShowPlacement},
                            kSeparator,
-                           {ID_VIEW_BOTH, 44},
-                           {ID_VIEW_CHAMP, 45},
-                           {ID_VIEW_CHALL, 46}},
+                           {ID_VIEW_BOTH, zav::TextId::MenuViewBoth},
+                           {ID_VIEW_CHAMP, zav::TextId::MenuViewCompetition},
+                           {ID_VIEW_CHALL, zav::TextId::MenuViewChallenge}},
                           wxITEM_CHECK);
-    menuBar->Append(pMenuView, Tx(50));
+    menuBar->Append(pMenuView, Tx(zav::TextId::MenuView));
 
-    pMenuRules =
-        BuildMenu(*this, {{ID_PLAYING_AREA, 62}, {ID_ALL_THE_GAMES, 63}, {ID_MEM_LISTE_JEUX, 64}});
-    menuBar->Append(pMenuRules, Tx(65));
+    pMenuRules = BuildMenu(*this, {{ID_PLAYING_AREA, zav::TextId::MenuPlayingArea},
+                                   {ID_ALL_THE_GAMES, zav::TextId::MenuAllTheGames},
+                                   {ID_MEM_LISTE_JEUX, zav::TextId::MenuGamePositions}});
+    menuBar->Append(pMenuRules, Tx(zav::TextId::MenuRules));
 
-    pMenuTools = BuildMenu(*this, {{ID_CREATE_SIF_SCORE_SET, 82},
-                                   {ID_HELP_SIF_SCORE_SET, 84},
+    pMenuTools = BuildMenu(*this, {{ID_CREATE_SIF_SCORE_SET, zav::TextId::MenuCreateSet},
+                                   {ID_HELP_SIF_SCORE_SET, zav::TextId::MenuSetCreationHelp},
                                    kSeparator,
-                                   {ID_COPY_SIF_SCORE_SET, 85},
-                                   {ID_MOVE_SIF_SCORE_SET, 86},
-                                   {ID_RENAME_SIF_SCORE_SET, 87},
-                                   {ID_DELETE_SIF_SCORE_SET, 88},
+                                   {ID_COPY_SIF_SCORE_SET, zav::TextId::MenuCopySet},
+                                   {ID_MOVE_SIF_SCORE_SET, zav::TextId::MenuMoveSet},
+                                   {ID_RENAME_SIF_SCORE_SET, zav::TextId::MenuRenameSet},
+                                   {ID_DELETE_SIF_SCORE_SET, zav::TextId::MenuDeleteSet},
                                    kSeparator,
-                                   {ID_DELETE_ONE_TEAM, 89}});
-    menuBar->Append(pMenuTools, Tx(80));
+                                   {ID_DELETE_ONE_TEAM, zav::TextId::MenuWithdrawTeam}});
+    menuBar->Append(pMenuTools, Tx(zav::TextId::MenuTools));
     // Renaming a set is not offered: a set's name is written inside its sheets.
     pMenuTools->Enable(ID_RENAME_SIF_SCORE_SET, false);
 
-    pMenuOptions = BuildMenu(*this, {{ID_PRESENTATION, 47}, {ID_OPTIONS, 48}, {ID_LANGUAGE, 49}});
+    pMenuOptions = BuildMenu(*this, {{ID_PRESENTATION, zav::TextId::MenuLogo},
+                                     {ID_OPTIONS, zav::TextId::MenuColours},
+                                     {ID_LANGUAGE, zav::TextId::MenuLanguage}});
     pMenuOptions->AppendSeparator();
-    pMenuOptions->AppendCheckItem(ID_SAVE_AUTO, Tx(51));
-    menuBar->Append(pMenuOptions, Tx(81));
+    pMenuOptions->AppendCheckItem(ID_SAVE_AUTO, Tx(zav::TextId::MenuAutomaticSave));
+    menuBar->Append(pMenuOptions, Tx(zav::TextId::MenuOptions));
 
-    pMenuHelp = BuildMenu(*this, {{ID_FEUILLE_ARRIVEE, 70},
+    pMenuHelp = BuildMenu(*this, {{ID_FEUILLE_ARRIVEE, zav::TextId::MenuFinishOrderSheet},
                                   kSeparator,
-                                  {ID_MEM_ARBITRE, 71},
-                                  {ID_MEM_JUGE_LIGNE, 72},
-                                  {ID_MEM_CHEF_PISTE, 73},
+                                  {ID_MEM_ARBITRE, zav::TextId::MenuRefereeMemento},
+                                  {ID_MEM_JUGE_LIGNE, zav::TextId::MenuLineJudgeMemento},
+                                  {ID_MEM_CHEF_PISTE, zav::TextId::MenuArenaDirectorMemento},
                                   kSeparator,
-                                  {ID_MEMO_TABLEUR, 74},
-                                  {ID_MEMO_PRINT, 75},
-                                  {ID_MEMO_PV, 76},
+                                  {ID_MEMO_TABLEUR, zav::TextId::MenuRefereeMemoSpreadsheet},
+                                  {ID_MEMO_PRINT, zav::TextId::MenuRefereeMemoPrintable},
+                                  {ID_MEMO_PV, zav::TextId::MenuCompetitionReport},
                                   kSeparator,
-                                  {ID_ABOUT, 77},
-                                  {ID_LOG_CHANGE, 78}});
-    menuBar->Append(pMenuHelp, Tx(79));
+                                  {ID_ABOUT, zav::TextId::MenuAbout},
+                                  {ID_LOG_CHANGE, zav::TextId::MenuChangeLog}});
+    menuBar->Append(pMenuHelp, Tx(zav::TextId::MenuHelp));
 
     EnableMenuChallenge(0);
     iSaveAuto = AppSettings().GetInt(zav::SettingKey::SaveAuto);
@@ -131,7 +133,7 @@ void wxZAVFrame::CreateMenu() {
     SetMenuBar(menuBar);
 
     wxStatusBar* statusBar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE, ID_STATUS_BAR);
-    statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(zav::txt::kVersion), 1);
+    statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(zav::TextId::Version), 1);
 }
 
 void wxZAVFrame::EnableMenuSaveAuto() {

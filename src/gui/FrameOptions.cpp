@@ -29,5 +29,7 @@ void wxZAVFrame::OnLanguage(wxCommandEvent& event) {
 void wxZAVFrame::OnSaveAuto(wxCommandEvent&) {
     iSaveAuto = 1 - iSaveAuto;
     EnableMenuSaveAuto();
-    AppSettings().Set(zav::SettingKey::SaveAuto, iSaveAuto != 0 ? "1" : "0");
+    // A settings file that cannot be written is not reported yet: the option
+    // keeps its old value.
+    static_cast<void>(AppSettings().Set(zav::SettingKey::SaveAuto, iSaveAuto != 0 ? "1" : "0"));
 }

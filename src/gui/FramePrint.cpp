@@ -1,5 +1,4 @@
 // Printing, page setup, and export of the pages to HTML and PDF files.
-#include <wx/file.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -7,18 +6,13 @@
 #include "ExportNames.h"
 #include "SheetPrinting.h"
 #include "ZAVFrame.h"
-#include "report/PageBytes.h"
+#include "report/PageExport.h"
 #include "report/PageStyle.h"
 #include "report/PlacementPage.h"
-#include "sheetfile/SafeFile.h"
-#include "texts/DialogTexts.h"
 
 using namespace zavgui;
 
 namespace {
-
-// The most a logo may weigh: a page header picture, not a photograph.
-constexpr wxFileOffset kMaxLogoBytes = 32000;
 
 constexpr int kPrintFontSize = 10;
 constexpr int kSmallPrintFontSize = 8;
@@ -42,7 +36,7 @@ void wxZAVFrame::PreparePrintedPage(PrintedPage kind) {
     switch (kind) {
         case PrintedPage::Sheet: {
             PrepareHtml(zav::OutputTarget::WindowOrPrinter, false);
-            const bool crowded = wxLanguage == zav::kLangGerman && sheet.iGamesNr > 10;
+            const bool crowded = wxLanguage == zav::Language::German && sheet.iGamesNr > 10;
             pHtmlPrinting->SetPrintFonts(wxS("Arial"),
                                          crowded ? kSmallPrintFontSize : kPrintFontSize);
             pPrintData->SetColour(colour);
@@ -92,9 +86,9 @@ void wxZAVFrame::OnPrintPlacement(wxCommandEvent&) {
     pPrintData->SetOrientation(wxLANDSCAPE);
 }
 
-wxString wxZAVFrame::ChooseExportFile(int captionOffset, const wxString& proposedName,
-                                      int filterOffset) {
-    wxFileDialog dialog(this, Tx(captionOffset), wxEmptyString, proposedName, Tx(filterOffset),
+wxString wxZAVFrame::ChooseExportFile(zav::TextId caption, const wxString& proposedName,
+                                      zav::TextId filter) {
+    wxFileDialog dialog(this, Tx(caption), wxEmptyString, proposedName, Tx(filter),
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     wxsDlgFullPath = dialog.GetPath();
@@ -104,19 +98,25 @@ wxString wxZAVFrame::ChooseExportFile(int captionOffset, const wxString& propose
 
 void wxZAVFrame::OnExportHTML(wxCommandEvent&) {
     if (!RequireSheet()) return;
-    const wxString path = ChooseExportFile(7, ExportStem(wxsDlgFileName), 106);
+    const wxString path = ChooseExportFile(zav::TextId::MenuExportSheetHtml,
+                                           ExportStem(wxsDlgFileName), zav::TextId::HtmlFilter);
     if (!path.empty()) SaveHtmlSheet(path);
 }
 
 void wxZAVFrame::OnExportStaffHTML(wxCommandEvent&) {
     if (!RequireSheet()) return;
-    const wxString path = ChooseExportFile(7, ExportStem(wxsDlgFileName), 106);
+    // The staff and equipment choosers have always borne the caption of the
+    // menu item above theirs.
+    const wxString path = ChooseExportFile(zav::TextId::MenuExportSheetHtml,
+                                           ExportStem(wxsDlgFileName), zav::TextId::HtmlFilter);
     if (!path.empty()) SaveHtmlStaff(path);
 }
 
 void wxZAVFrame::OnExportEquipHTML(wxCommandEvent&) {
     if (!RequireSheet()) return;
-    const wxString path = ChooseExportFile(9, ExportStem(wxsDlgFileName) + wxS("_equip"), 106);
+    const wxString path =
+        ChooseExportFile(zav::TextId::MenuExportStaffHtml,
+                         ExportStem(wxsDlgFileName) + wxS("_equip"), zav::TextId::HtmlFilter);
     if (!path.empty()) SaveHtmlEquip(path);
 }
 
@@ -132,55 +132,20 @@ int wxZAVFrame::SaveHtmlEquip(const wxString& path) {
     return WriteExport(path, [this] { PrepareHtmlEquip(zav::OutputTarget::File); });
 }
 
-// The page goes out as the bytes its head declares, replacing an earlier
-// export only once completely written; the logo is copied beside it so that
-// the two can be moved together.
+// The page and its logo go out as the core's export writes them.
 int wxZAVFrame::WriteExport(const wxString& path, const std::function<void()>& buildPage) {
     buildPage();
-    if (zav::WriteWholeFile(ToCore(path), zav::EncodePageBytes(wxsHtmlPage), wxLanguage,
-                            messages_) != 0)
-        return 1;
-    CopyLogo(path);
-    return 0;
+    return zav::ExportPage(wxsHtmlPage, ToCore(path), zav::ReadPageStyle(AppSettings()),
+                           Reporter()) == zav::ExportResult::PageFailed
+               ? 1
+               : 0;
 }
 
-bool wxZAVFrame::CopyLogo(const wxString& path) {
-    const zav::Settings settings = AppSettings();
-    const wxString logoPath = FromCore(settings.GetString(zav::SettingKey::LogoPath));
-    if (logoPath.empty()) return true;
-    const wxString logoName = FromCore(settings.GetString(zav::SettingKey::LogoName));
-    const wxString source = logoPath + wxFILE_SEP_PATH + logoName;
-
-    wxFile in;
-    if (!wxFileExists(source) || !in.Open(source)) {
-        Inform(TxFormat(wxLanguage, zav::txt::kErrorOpening, source));
-        return false;
-    }
-    const wxFileOffset length = in.Length();
-    if (length > kMaxLogoBytes) {
-        Inform(TxFormat(wxLanguage, zav::txt::kFileTooLong, static_cast<long>(length)));
-        return false;
-    }
-    std::string bytes(static_cast<size_t>(length), '\0');
-    if (in.Read(bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-        Inform(TxFormat(wxLanguage, zav::txt::kErrorOpening, source));
-        return false;
-    }
-    in.Close();
-
-    const wxString target = wxFileName(path).GetPathWithSep() + logoName;
-    if (logoName.empty()) {
-        Inform(TxFormat(wxLanguage, zav::txt::kErrorCreating, target));
-        return false;
-    }
-    return zav::WriteWholeFile(ToCore(target), bytes, wxLanguage, messages_) == 0;
-}
-
-void wxZAVFrame::ExportPdfCommand(PrintedPage kind, int captionOffset,
+void wxZAVFrame::ExportPdfCommand(PrintedPage kind, zav::TextId caption,
                                   const wxString& proposedStem) {
     if (!RequireSheet()) return;
     const wxString chosen =
-        ChooseExportFile(captionOffset, proposedStem + wxS(".pdf"), zav::dlg::kPdfFilter);
+        ChooseExportFile(caption, proposedStem + wxS(".pdf"), zav::TextId::PdfFilter);
     if (chosen.empty()) return;
     wxFileName name(chosen);
     if (!name.HasExt()) name.SetExt(wxS("pdf"));
@@ -190,19 +155,19 @@ void wxZAVFrame::ExportPdfCommand(PrintedPage kind, int captionOffset,
 bool wxZAVFrame::ExportPdf(PrintedPage kind, const wxString& path) {
     PreparePrintedPage(kind);
     if (pHtmlPrinting->ExportPdf(FromCore(wxsHtmlPage), PrintBaseFolder(), path)) return true;
-    Inform(TxFormat(wxLanguage, zav::dlg::kPdfFailed, path));
+    Inform(TxFormat(wxLanguage, zav::TextId::PdfFailed, path));
     return false;
 }
 
 void wxZAVFrame::OnExportPDF(wxCommandEvent&) {
-    ExportPdfCommand(PrintedPage::Sheet, zav::dlg::kExportPdf, ExportStem(wxsDlgFileName));
+    ExportPdfCommand(PrintedPage::Sheet, zav::TextId::ExportPdf, ExportStem(wxsDlgFileName));
 }
 
 void wxZAVFrame::OnExportStaffPDF(wxCommandEvent&) {
-    ExportPdfCommand(PrintedPage::Staff, zav::dlg::kExportStaffPdf, ExportStem(wxsDlgFileName));
+    ExportPdfCommand(PrintedPage::Staff, zav::TextId::ExportStaffPdf, ExportStem(wxsDlgFileName));
 }
 
 void wxZAVFrame::OnExportEquipPDF(wxCommandEvent&) {
-    ExportPdfCommand(PrintedPage::Equip, zav::dlg::kExportEquipPdf,
+    ExportPdfCommand(PrintedPage::Equip, zav::TextId::ExportEquipPdf,
                      ExportStem(wxsDlgFileName) + wxS("_equip"));
 }

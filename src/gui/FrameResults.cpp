@@ -41,7 +41,7 @@ void wxZAVFrame::OnPreviousHeat(wxCommandEvent&) {
 void wxZAVFrame::OnPreviousChall(wxCommandEvent&) {
     if (!RequireSheet()) return;
     if (sheet.iChallengeScoring == 0) {
-        wxMessageBox(Tx(zav::txt::kChallengeNotDefined), sAppli, wxOK | wxICON_ERROR, this);
+        wxMessageBox(Tx(zav::TextId::ChallengeNotDefined), sAppli, wxOK | wxICON_ERROR, this);
         return;
     }
     PreviousScoresDialog dialog(this, sheet, wxLanguage, PreviousScores::Challenge);
@@ -51,7 +51,7 @@ void wxZAVFrame::OnPreviousChall(wxCommandEvent&) {
 void wxZAVFrame::OnDeleteOneTeam(wxCommandEvent&) {
     if (!RequireSheet()) return;
     if (zav::HasAnyResult(sheet)) {
-        wxMessageBox(Tx(zav::txt::kWithdrawalTooLate), sAppli, wxOK | wxICON_ERROR, this);
+        wxMessageBox(Tx(zav::TextId::WithdrawalTooLate), sAppli, wxOK | wxICON_ERROR, this);
         return;
     }
     DeleteTeamDialog dialog(this, sheet, wxLanguage);

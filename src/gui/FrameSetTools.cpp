@@ -6,30 +6,29 @@
 
 #include "ZAVFrame.h"
 #include "sets/SetManagement.h"
-#include "sets/SetTexts.h"
 
 using namespace zavgui;
 
-int wxZAVFrame::CommonOpenSIF(int code) {
-    const auto operation = static_cast<zav::SetOperation>(code);
+int wxZAVFrame::CommonOpenSIF(zav::SetOperation operation) {
     QuitTest();
     CloseSheetAndSet();
     const wxString setPath = ChooseSetFile();
     if (setPath.empty()) return 1;
 
-    if (operation == zav::kSetDelete) {
-        if (wxMessageBox(Tx(zav::settxt::kDeleteSetWarning), sAppli, wxYES_NO | wxICON_STOP,
-                         this) != wxYES)
+    if (operation == zav::SetOperation::Delete) {
+        if (wxMessageBox(Tx(zav::TextId::DeleteSetWarning), sAppli, wxYES_NO | wxICON_STOP, this) !=
+            wxYES)
             return 1;
-        return zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), wxLanguage,
-                                   messages_);
+        return zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), Reporter()) ? 0 : 1;
     }
-    wxDirDialog folderDialog(this, Tx(zav::settxt::kChooseTargetFolder),
+    wxDirDialog folderDialog(this, Tx(zav::TextId::ChooseTargetFolder),
                              wxFileName(setPath).GetPath(), wxDD_DEFAULT_STYLE);
     // An empty answer would name the current folder, wherever that is.
     if (folderDialog.ShowModal() != wxID_OK || folderDialog.GetPath().empty()) return 1;
     return zav::CopyOrMoveSet(operation, ToCore(setPath), ToCore(folderDialog.GetPath()),
-                              wxLanguage, messages_);
+                              Reporter())
+               ? 0
+               : 1;
 }
 
 namespace {
@@ -41,16 +40,16 @@ void RunSetOperation(wxZAVFrame& frame, zav::SetOperation code) {
 }  // namespace
 
 void wxZAVFrame::OnCopySIFScoreSet(wxCommandEvent&) {
-    RunSetOperation(*this, zav::kSetCopy);
+    RunSetOperation(*this, zav::SetOperation::Copy);
 }
 void wxZAVFrame::OnMoveSIFScoreSet(wxCommandEvent&) {
-    RunSetOperation(*this, zav::kSetMove);
+    RunSetOperation(*this, zav::SetOperation::Move);
 }
 void wxZAVFrame::OnDeleteSIFScoreSet(wxCommandEvent&) {
-    RunSetOperation(*this, zav::kSetDelete);
+    RunSetOperation(*this, zav::SetOperation::Delete);
 }
 
 // The document exists in French only; the other languages have no help.
 void wxZAVFrame::OnHelpSIFScoreSet(wxCommandEvent&) {
-    if (wxLanguage == zav::kLangFrench) OpenDocument(wxS("aide_fichier_sif_fr.pdf"));
+    if (wxLanguage == zav::Language::French) OpenDocument(wxS("aide_fichier_sif_fr.pdf"));
 }

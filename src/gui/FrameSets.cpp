@@ -18,16 +18,6 @@
 
 using namespace zavgui;
 
-namespace {
-
-constexpr int kOpenSetCaption = 115;
-constexpr int kSetFilter = 116;
-constexpr int kOpenSifCaption = 117;
-constexpr int kSifFilter = 118;
-constexpr int kSaveSetCaption = 331;
-
-}  // namespace
-
 void wxZAVFrame::CloseSheetAndSet() {
     SetDataToZero();
     FillSheetChooser({}, std::string());
@@ -66,33 +56,33 @@ void wxZAVFrame::FitSheetChooser() {
 }
 
 int wxZAVFrame::SaveSetSheetSilently() {
-    if (sheet.iScoreSet != 1 || iSheetState != kSheetChanged) return 0;
-    if (SaveSheet(FromCore(sheet.wxsMultiFileOpen)) != 0) return 1;
+    if (!sheet.bScoreSet || iSheetState != kSheetChanged) return 0;
+    if (!SaveSheet(FromCore(sheet.sMultiFileOpen))) return 1;
     iSheetState = kSheetUnchanged;
     return 0;
 }
 
-int wxZAVFrame::LoadSetSheet(const wxString& path) {
+bool wxZAVFrame::LoadSetSheet(const wxString& path) {
     // Read into a copy: a set file that cannot be opened leaves the sheet on
     // screen and the chooser as they were.
     zav::ScoreSheet opened = sheet;
     std::vector<std::string> names;
-    if (zav::LoadSetSheet(opened, ToCore(path), names, wxLanguage, messages_) != 0) return 1;
+    if (!zav::LoadSetSheet(opened, ToCore(path), names, Reporter())) return false;
     SetDataToZero();
     sheet = std::move(opened);
     FillSheetChooser(names, names.front());
     pMenuFile->Enable(ID_SAVE_AS_SHEET, false);
     ApplyViewOnOpening();
     ComputeDisplaySheet();
-    return 0;
+    return true;
 }
 
 // The set is now the open file: title, identity, menus and views.
 void wxZAVFrame::AdoptSet(const wxString& path) {
     const wxFileName name(path);
     iSheetState = kSheetUnchanged;
-    sheet.wxsFullFileName = ToCore(path);
-    sheet.wxsFileName = ToCore(name.GetFullName());
+    sheet.sFullFileName = ToCore(path);
+    sheet.sFileName = ToCore(name.GetFullName());
     SetTitleForFile(name.GetFullName());
 }
 
@@ -100,7 +90,7 @@ int wxZAVFrame::OpenSet(const wxString& path) {
     wxsDlgFullPath = path;
     wxsDlgFileName = wxFileName(path).GetFullName();
     SetTitleForFile(wxsDlgFileName);
-    if (LoadSetSheet(path) != 0) {
+    if (!LoadSetSheet(path)) {
         // Nothing stays on screen that the commands would call "no sheet".
         CloseSheetAndSet();
         return 1;
@@ -109,16 +99,16 @@ int wxZAVFrame::OpenSet(const wxString& path) {
     return 0;
 }
 
-wxString wxZAVFrame::ChooseExistingFile(int captionOffset, int filterOffset) {
-    wxFileDialog dialog(this, Tx(captionOffset), StartFolder(wxsScoreDir), wxEmptyString,
-                        Tx(filterOffset), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+wxString wxZAVFrame::ChooseExistingFile(zav::TextId caption, zav::TextId filter) {
+    wxFileDialog dialog(this, Tx(caption), StartFolder(wxsScoreDir), wxEmptyString, Tx(filter),
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     wxsScoreDir = dialog.GetPath();
     return dialog.GetPath();
 }
 
 wxString wxZAVFrame::ChooseSetFile() {
-    return ChooseExistingFile(kOpenSetCaption, kSetFilter);
+    return ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
 }
 
 void wxZAVFrame::OnOpenScoreSet(wxCommandEvent&) {
@@ -129,13 +119,13 @@ void wxZAVFrame::OnOpenScoreSet(wxCommandEvent&) {
 
 void wxZAVFrame::OnComboBoxUpdate(wxCommandEvent& event) {
     const wxString chosen = event.GetString();
-    if (chosen.empty() || sheet.wxsMScoreOpen.empty()) return;
-    if (sheet.iScoreSet == 1) {
+    if (chosen.empty() || sheet.sMScoreOpen.empty()) return;
+    if (sheet.bScoreSet) {
         // A sheet whose changes could not be written stays on screen, so
         // that nothing typed is lost; the writer has said why.
         if (SaveSetSheetSilently() != 0) {
             pSheetCombo->SetStringSelection(
-                wxFileName(FromCore(sheet.wxsMultiFileOpen)).GetFullName());
+                wxFileName(FromCore(sheet.sMultiFileOpen)).GetFullName());
             return;
         }
     } else {
@@ -143,10 +133,11 @@ void wxZAVFrame::OnComboBoxUpdate(wxCommandEvent& event) {
         // replaced without the save question.
         QuitTest();
     }
-    const std::string setFile = sheet.wxsMScoreOpen;
+    const std::string setFile = sheet.sMScoreOpen;
     SetDataToZero();
-    sheet.wxsMScoreOpen = setFile;
-    zav::LoadSheetOfSet(sheet, ToCore(chosen), wxLanguage, messages_);
+    sheet.sMScoreOpen = setFile;
+    // A sheet that cannot be read is reported and shown empty, still of the set.
+    static_cast<void>(zav::LoadSheetOfSet(sheet, ToCore(chosen), Reporter()));
     iSheetState = kSheetUnchanged;
     SetTitleForFile(wxFileName(FromCore(setFile)).GetFullName());
     pMenuFile->Enable(ID_SAVE_AS_SHEET, false);
@@ -157,19 +148,19 @@ void wxZAVFrame::OnComboBoxUpdate(wxCommandEvent& event) {
 void wxZAVFrame::OnCreateSIFScoreSet(wxCommandEvent&) {
     QuitTest();
     CloseSheetAndSet();
-    const wxString path = ChooseExistingFile(kOpenSifCaption, kSifFilter);
+    const wxString path = ChooseExistingFile(zav::TextId::OpenSifCaption, zav::TextId::SifFilter);
     if (!path.empty()) LoadSIFFile(path);
 }
 
 int wxZAVFrame::LoadSIFFile(const wxString& path) {
     zav::SifEntries entries;
-    if (zav::ReadSifFile(ToCore(path), entries, wxLanguage, messages_) != 0 ||
-        zav::CheckSifHasTeams(entries, ToCore(path), wxLanguage, messages_) != 0)
+    if (!zav::ReadSifFile(ToCore(path), entries, Reporter()) ||
+        !zav::CheckSifHasTeams(entries, ToCore(path), Reporter()))
         return 1;
 
-    wxFileDialog saveDialog(this, Tx(kSaveSetCaption), wxFileName(path).GetPath(),
-                            FromCore(entries.wxCompetNr) + wxS(".mscore"), Tx(kSetFilter),
-                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog saveDialog(this, Tx(zav::TextId::SaveSetCaption), wxFileName(path).GetPath(),
+                            FromCore(entries.sCompetNr) + wxS(".mscore"),
+                            Tx(zav::TextId::SetFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (saveDialog.ShowModal() != wxID_OK) return 1;
     wxFileName setFile(saveDialog.GetPath());
     // The filter offers only sets: a name typed without extension gets one.
@@ -189,12 +180,13 @@ int wxZAVFrame::LoadSIFFile(const wxString& path) {
         while (!zav::UnassignedCategories(plan).empty()) {
             SifGroupingDialog groupingDialog(this, wxLanguage, entries, plan, plan.iFeuilleCat + 1);
             if (groupingDialog.ShowModal() != wxID_OK) return 1;
-            zav::AddGroupedSheet(plan, groupingDialog.chosen);
+            // A refused choice (none made) leaves the plan as it was: the
+            // dialog comes back for the same sheet.
+            static_cast<void>(zav::AddGroupedSheet(plan, groupingDialog.chosen));
         }
     }
 
-    if (zav::CreateSet(entries, optionsDialog.options, plan, ToCore(setPath), sheet, wxLanguage,
-                       messages_) != 0) {
+    if (!zav::CreateSet(entries, optionsDialog.options, plan, ToCore(setPath), sheet, Reporter())) {
         CloseSheetAndSet();
         return 1;
     }

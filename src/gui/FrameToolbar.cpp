@@ -15,39 +15,39 @@ namespace {
 struct Tool {
     int id;  // 0 for a separator
     ToolPictureId picture;
-    int tipOffset;  // the menu label of the same command
+    zav::TextId tip;  // the menu label of the same command
 };
 
-constexpr Tool kSeparator{0, ToolPictureId::New, 0};
+constexpr Tool kSeparator{0, ToolPictureId::New, zav::TextId{}};
 
 constexpr Tool kTools[] = {
-    {ID_NEW_SHEET, ToolPictureId::New, 0},
-    {ID_OPEN_SHEET, ToolPictureId::Open, 1},
+    {ID_NEW_SHEET, ToolPictureId::New, zav::TextId::MenuNewSheet},
+    {ID_OPEN_SHEET, ToolPictureId::Open, zav::TextId::MenuOpenSheet},
     kSeparator,
-    {ID_SAVE_SHEET, ToolPictureId::Save, 2},
+    {ID_SAVE_SHEET, ToolPictureId::Save, zav::TextId::MenuSaveSheet},
     kSeparator,
-    {ID_VIEW_BOTH, ToolPictureId::ChampChall, 44},
-    {ID_VIEW_CHAMP, ToolPictureId::ChampOnly, 45},
-    {ID_VIEW_CHALL, ToolPictureId::ChallOnly, 46},
+    {ID_VIEW_BOTH, ToolPictureId::ChampChall, zav::TextId::MenuViewBoth},
+    {ID_VIEW_CHAMP, ToolPictureId::ChampOnly, zav::TextId::MenuViewCompetition},
+    {ID_VIEW_CHALL, ToolPictureId::ChallOnly, zav::TextId::MenuViewChallenge},
     kSeparator,
-    {ID_SCORE_SHEET, ToolPictureId::Score, 40},
-    {ID_PRINT, ToolPictureId::ScorePrint, 5},
-    {ID_EXPORT_HTML, ToolPictureId::ScoreHtml, 7},
+    {ID_SCORE_SHEET, ToolPictureId::Score, zav::TextId::MenuShowSheet},
+    {ID_PRINT, ToolPictureId::ScorePrint, zav::TextId::MenuPrintSheet},
+    {ID_EXPORT_HTML, ToolPictureId::ScoreHtml, zav::TextId::MenuExportSheetHtml},
     kSeparator,
-    {ID_STAFF_SHEET, ToolPictureId::Staff, 41},
-    {ID_PRINT_STAFF, ToolPictureId::StaffPrint, 8},
-    {ID_EXPORT_STAFF_HTML, ToolPictureId::StaffHtml, 9},
+    {ID_STAFF_SHEET, ToolPictureId::Staff, zav::TextId::MenuShowStaff},
+    {ID_PRINT_STAFF, ToolPictureId::StaffPrint, zav::TextId::MenuPrintStaff},
+    {ID_EXPORT_STAFF_HTML, ToolPictureId::StaffHtml, zav::TextId::MenuExportStaffHtml},
     kSeparator,
-    {ID_EQUIP_LIST, ToolPictureId::Equip, 42},
-    {ID_PRINT_EQUIP, ToolPictureId::EquipPrint, 10},
-    {ID_EXPORT_EQUIP_HTML, ToolPictureId::EquipHtml, 11},
+    {ID_EQUIP_LIST, ToolPictureId::Equip, zav::TextId::MenuShowEquipment},
+    {ID_PRINT_EQUIP, ToolPictureId::EquipPrint, zav::TextId::MenuPrintEquipment},
+    {ID_EXPORT_EQUIP_HTML, ToolPictureId::EquipHtml, zav::TextId::MenuExportEquipmentHtml},
     kSeparator,
-    {ID_PLACEMENT, ToolPictureId::Placem, 43},
-    {ID_PRINT_PLACEMENT, ToolPictureId::PlacemPrint, 12},
+    {ID_PLACEMENT, ToolPictureId::Placem, zav::TextId::MenuShowPlacement},
+    {ID_PRINT_PLACEMENT, ToolPictureId::PlacemPrint, zav::TextId::MenuPrintPlacement},
     kSeparator,
-    {ID_GAME_RESULT, ToolPictureId::Result, 27},
+    {ID_GAME_RESULT, ToolPictureId::Result, zav::TextId::MenuGameResult},
     kSeparator,
-    {ID_TIE_BREAK, ToolPictureId::TieBreak, 28},
+    {ID_TIE_BREAK, ToolPictureId::TieBreak, zav::TextId::MenuTieBreak},
 };
 
 }  // namespace
@@ -60,7 +60,7 @@ void wxZAVFrame::CreateToolbar() {
         if (tool.id == 0)
             toolBar->AddSeparator();
         else
-            toolBar->AddTool(tool.id, wxEmptyString, ToolBitmap(tool.picture), Tx(tool.tipOffset));
+            toolBar->AddTool(tool.id, wxEmptyString, ToolBitmap(tool.picture), Tx(tool.tip));
     }
     toolBar->AddSeparator();
     // Sorted and read-only: the user picks one of the set's sheets, always

@@ -21,8 +21,8 @@ constexpr int kLanguageCodeLength = 2;
 
 constexpr zav::SettingKey kColourKeys[] = {zav::SettingKey::HeadFont, zav::SettingKey::TitleBkg,
                                            zav::SettingKey::BkgLine1, zav::SettingKey::BkgLine2};
-constexpr int kColourLabels[] = {zav::dlg::kColorTitle, zav::dlg::kColorHeader,
-                                 zav::dlg::kColorEvenLines, zav::dlg::kColorOddLines};
+constexpr zav::TextId kColourLabels[] = {zav::TextId::ColorTitle, zav::TextId::ColorHeader,
+                                         zav::TextId::ColorEvenLines, zav::TextId::ColorOddLines};
 
 std::string Cut(const wxString& text, size_t length) {
     return ToCore(text.Left(length));
@@ -32,16 +32,16 @@ std::string Cut(const wxString& text, size_t length) {
 
 // --- Logo ---
 
-LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleLogo), settings_(settings) {
-    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kLogoNote)), 0, wxBOTTOM, 8);
+LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo), settings_(settings) {
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LogoNote)), 0, wxBOTTOM, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     field = MakeTextField(this,
                           FromCore(JoinLogoField(settings_.GetString(zav::SettingKey::LogoPath),
                                                  settings_.GetString(zav::SettingKey::LogoName))));
     field->SetMinSize(wxSize(420, -1));
     row->Add(field, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-    auto* search = new wxButton(this, wxID_ANY, Tx(zav::dlg::kSearch));
+    auto* search = new wxButton(this, wxID_ANY, Tx(zav::TextId::Search));
     search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); });
     row->Add(search, 0, wxALIGN_CENTER_VERTICAL);
     Body()->Add(row, 0, wxEXPAND);
@@ -49,23 +49,26 @@ LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, int wxLa
 }
 
 void LogoDialog::OnSearch() {
-    wxFileDialog chooser(this, Tx(139), wxEmptyString, wxEmptyString, Tx(303),
-                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog chooser(this, Tx(zav::TextId::SelectLogoCaption), wxEmptyString, wxEmptyString,
+                         Tx(zav::TextId::PictureFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() == wxID_OK) field->SetValue(chooser.GetPath());
 }
 
 bool LogoDialog::TransferDataFromWindow() {
     const LogoSetting logo = SplitLogoField(Cut(field->GetValue(), 254));
-    settings_.Set(zav::SettingKey::LogoPath, logo.logoPath);
-    settings_.Set(zav::SettingKey::LogoName, logo.logoName);
+    // A settings file that cannot be written is not reported yet: the option
+    // keeps its old value.
+    static_cast<void>(settings_.Set(zav::SettingKey::LogoPath, logo.logoPath));
+    static_cast<void>(settings_.Set(zav::SettingKey::LogoName, logo.logoName));
     return true;
 }
 
 // --- Colours ---
 
-ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleColors), settings_(settings) {
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kColorsHeading));
+ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings,
+                           zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleColors), settings_(settings) {
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ColorsHeading));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
     grid->AddGrowableCol(1);
@@ -76,18 +79,18 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int 
             settings_.GetString(kColourKeys[row]).substr(0, kColourFieldLength);
         fields[row] = MakeTextField(box, FromCore(value), kColourFieldLength);
         grid->Add(fields[row], 1, wxEXPAND);
-        auto* change = new wxButton(box, wxID_ANY, Tx(zav::dlg::kChange));
+        auto* change = new wxButton(box, wxID_ANY, Tx(zav::TextId::Change));
         change->Bind(wxEVT_BUTTON, [this, row](wxCommandEvent&) { OnChange(row); });
         grid->Add(change);
     }
     group->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(group, 0, wxEXPAND);
 
-    auto* models = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kModelsGroup));
+    auto* models = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ModelsGroup));
     wxWindow* modelBox = models->GetStaticBox();
     auto* modelGrid = new wxGridSizer(4, 6, 6);
-    for (int model = 0; model < zav::dlg::kModelCount; ++model) {
-        auto* button = new wxButton(modelBox, wxID_ANY, Tx(zav::dlg::kModelWater + model));
+    for (int model = 0; model < static_cast<int>(std::size(zav::kColourModelTexts)); ++model) {
+        auto* button = new wxButton(modelBox, wxID_ANY, Tx(zav::kColourModelTexts[model]));
         button->Bind(wxEVT_BUTTON, [this, model](wxCommandEvent&) { OnModel(model); });
         modelGrid->Add(button, 0, wxEXPAND);
     }
@@ -95,7 +98,7 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int 
     Body()->Add(models, 0, wxEXPAND | wxTOP, 10);
 
     iBWOnly = settings_.GetInt(zav::SettingKey::BWOnly);
-    FinishLayout(zav::dlg::kColorsCancel);
+    FinishLayout(zav::TextId::ColorsCancel);
 }
 
 void ColorsDialog::OnChange(int row) {
@@ -112,9 +115,12 @@ void ColorsDialog::OnModel(int model) {
 }
 
 bool ColorsDialog::TransferDataFromWindow() {
+    // A settings file that cannot be written is not reported yet: the option
+    // keeps its old value.
     for (int row = 0; row < 4; ++row)
-        settings_.Set(kColourKeys[row], Cut(fields[row]->GetValue(), kColourFieldLength));
-    settings_.Set(zav::SettingKey::BWOnly, iBWOnly != 0 ? "1" : "0");
+        static_cast<void>(
+            settings_.Set(kColourKeys[row], Cut(fields[row]->GetValue(), kColourFieldLength)));
+    static_cast<void>(settings_.Set(zav::SettingKey::BWOnly, iBWOnly != 0 ? "1" : "0"));
     return true;
 }
 
@@ -136,12 +142,13 @@ wxColour SelectColour(wxWindow* parent, const wxString& text) {
 
 // --- Language ---
 
-LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleLanguage), settings_(settings) {
-    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kLanguageNote)), 0, wxBOTTOM, 8);
+LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings,
+                               zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLanguage), settings_(settings) {
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LanguageNote)), 0, wxBOTTOM, 8);
     list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 110), 0, nullptr,
                          wxLB_SINGLE | wxLB_SORT);
-    for (int offset = 304; offset <= 307; ++offset) list->Append(Tx(offset));
+    for (const zav::TextId name : zav::kLanguageNameTexts) list->Append(Tx(name));
     wxString code = FromCore(settings_.GetString(zav::SettingKey::Language));
     if (code.empty()) code = wxS("FR");
     list->SetSelection(FindEntryFor(list->GetStrings(), code));
@@ -152,7 +159,10 @@ LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings, 
 // OK needs a chosen language; until then the dialog stays open.
 bool LanguageDialog::TransferDataFromWindow() {
     if (list->GetSelection() == wxNOT_FOUND) return false;
-    settings_.Set(zav::SettingKey::Language, Cut(list->GetStringSelection(), kLanguageCodeLength));
+    // A settings file that cannot be written is not reported yet: the option
+    // keeps its old value.
+    static_cast<void>(settings_.Set(zav::SettingKey::Language,
+                                    Cut(list->GetStringSelection(), kLanguageCodeLength)));
     return true;
 }
 

@@ -16,7 +16,7 @@ namespace zavgui {
 
 class LogoDialog : public ZavDialog {
 public:
-    LogoDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage);
+    LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     wxTextCtrl* field = nullptr;
@@ -28,7 +28,7 @@ private:
 
 class ColorsDialog : public ZavDialog {
 public:
-    ColorsDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage);
+    ColorsDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     // HeadFont, TitleBkg, BkgLine1, BkgLine2.
@@ -43,7 +43,7 @@ private:
 
 class LanguageDialog : public ZavDialog {
 public:
-    LanguageDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage);
+    LanguageDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     wxListBox* list = nullptr;

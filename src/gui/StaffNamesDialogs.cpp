@@ -22,9 +22,12 @@ wxStaticText* Header(wxWindow* parent, const wxString& text) {
 
 }  // namespace
 
-ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleARefereeNames), keyboard(this), sheet_(sheet) {
-    Body()->Add(Header(this, Tx(zav::dlg::kARefereeHeader)), 0, wxBOTTOM, 8);
+ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                         zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleARefereeNames),
+      keyboard(this),
+      sheet_(sheet) {
+    Body()->Add(Header(this, Tx(zav::TextId::ARefereeHeader)), 0, wxBOTTOM, 8);
 
     const int teamsNr = zav::TeamsInUse(sheet_);
     wxArrayString teamNames;
@@ -32,8 +35,8 @@ ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& shee
 
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);
-    grid->Add(new wxStaticText(this, wxID_ANY, Tx(326)));
-    grid->Add(new wxStaticText(this, wxID_ANY, Tx(327)));
+    grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::RefereesTeamColumn)));
+    grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::RefereesNamesColumn)));
     for (int k = 0; k < zav::ARefereeRows(sheet_); ++k) {
         auto* team = new wxComboBox(this, wxID_ANY, wxString(), wxDefaultPosition, wxSize(240, -1),
                                     teamNames, wxCB_DROPDOWN);
@@ -65,9 +68,10 @@ bool ARefereeNamesDialog::TransferDataFromWindow() {
     return true;
 }
 
-PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitlePlaceurNames), keyboard(this), sheet_(sheet) {
-    Body()->Add(Header(this, Tx(zav::dlg::kPlaceurHeader)), 0, wxBOTTOM, 8);
+PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                       zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitlePlaceurNames), keyboard(this), sheet_(sheet) {
+    Body()->Add(Header(this, Tx(zav::TextId::PlaceurHeader)), 0, wxBOTTOM, 8);
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);
     for (int k = 0; k < zav::TeamsInUse(sheet_); ++k) {

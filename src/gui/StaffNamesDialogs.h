@@ -16,7 +16,7 @@ namespace zavgui {
 
 class ARefereeNamesDialog : public ZavDialog {
 public:
-    ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 
@@ -31,7 +31,7 @@ private:
 
 class PlaceurNamesDialog : public ZavDialog {
 public:
-    PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

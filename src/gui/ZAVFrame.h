@@ -16,6 +16,7 @@
 #include "WxMessageSink.h"
 #include "report/PageFrame.h"
 #include "report/ScoreSheetPage.h"
+#include "sets/SetManagement.h"
 #include "settings/Settings.h"
 #include "sheet/ScoreSheet.h"
 
@@ -63,9 +64,9 @@ public:
 
     // --- State, public so that the tests can look at what the user sees ---
     zav::ScoreSheet sheet;
-    zav::SheetView view;  // iViewChamp, iViewChall
+    zav::SheetView view;  // bViewChamp, bViewChall
     int iSheetState = kNoSheet;
-    int wxLanguage = 0;
+    zav::Language wxLanguage = zav::Language::French;
     int iSaveAuto = 0;
 
     wxString wxsScoreDir;     // where the sheet and set file choosers start
@@ -91,7 +92,9 @@ public:
     const FrameContext& Context() const { return context_; }
     zav::Settings AppSettings() const;
     zav::MessageSink& Messages() { return messages_; }
-    wxString Tx(int offset) const { return zavgui::Tx(wxLanguage, offset); }
+    // The core's messages in the interface language, shown as message boxes.
+    zav::Reporter Reporter() { return zav::Reporter(wxLanguage, messages_); }
+    wxString Tx(zav::TextId id) const { return zavgui::Tx(wxLanguage, id); }
 
     // --- Frame (ZAVFrame.cpp) ---
     void CreateControls();
@@ -127,8 +130,9 @@ public:
     void SaveAuto();
     void QuitTest();
     void OpenStartupFile();
-    int SaveSheet(const wxString& path);
-    int LoadSheet(const wxString& path);
+    // True when done; false after the core's message.
+    bool SaveSheet(const wxString& path);
+    bool LoadSheet(const wxString& path);
 
     // --- Score sheet sets (FrameSets.cpp, FrameSetTools.cpp) ---
     void OnCreateSIFScoreSet(wxCommandEvent& event);
@@ -143,14 +147,14 @@ public:
     // Reads a SIF file and creates a set from it through the dialogs, then
     // opens the set. 0 when created and opened.
     int LoadSIFFile(const wxString& path);
-    // Reads the set file, fills the chooser and shows the first sheet; 0, or
-    // 1 with nothing changed.
-    int LoadSetSheet(const wxString& path);
+    // Reads the set file, fills the chooser and shows the first sheet; true,
+    // or false with nothing changed.
+    bool LoadSetSheet(const wxString& path);
     // LoadSetSheet and, on success, the set becomes the open file; on
     // failure nothing is open.
     int OpenSet(const wxString& path);
     // Copy, move or delete of a whole set chosen by the user; 0 when done.
-    int CommonOpenSIF(int code);
+    int CommonOpenSIF(zav::SetOperation code);
     // A changed sheet of a set goes to its own file without a question; 1
     // when that save failed.
     int SaveSetSheetSilently();
@@ -213,8 +217,6 @@ public:
     int SaveHtmlSheet(const wxString& path);
     int SaveHtmlStaff(const wxString& path);
     int SaveHtmlEquip(const wxString& path);
-    // Copies the logo beside an exported page; false after a reported failure.
-    bool CopyLogo(const wxString& path);
     // The pages that print: built for the printer, with their fonts and
     // colour flag set on the printing object.
     enum class PrintedPage { Sheet, Staff, Equip };
@@ -238,22 +240,23 @@ public:
     bool OpenDocument(const wxString& fileName);
 
 private:
-    int SaveToChosenFile(int captionOffset, const wxString& folder, const wxString& fileName);
+    int SaveToChosenFile(zav::TextId caption, const wxString& folder, const wxString& fileName);
     // The sheet now belongs to this file: identity fields and title.
     void AdoptFile(const wxString& path);
     void AdoptSet(const wxString& path);
     // The open-file chooser for an existing file, starting where the last
     // one ended; the chosen path, remembered, or empty when cancelled.
-    wxString ChooseExistingFile(int captionOffset, int filterOffset);
+    wxString ChooseExistingFile(zav::TextId caption, zav::TextId filter);
     wxString ChooseSetFile();
     bool RequireSheet();
     void Inform(const wxString& text);
     wxString PrintBaseFolder() const;
     void PrintPage(PrintedPage kind);
     // Runs the export file chooser; empty when cancelled.
-    wxString ChooseExportFile(int captionOffset, const wxString& proposedName, int filterOffset);
+    wxString ChooseExportFile(zav::TextId caption, const wxString& proposedName,
+                              zav::TextId filter);
     int WriteExport(const wxString& path, const std::function<void()>& buildPage);
-    void ExportPdfCommand(PrintedPage kind, int captionOffset, const wxString& proposedStem);
+    void ExportPdfCommand(PrintedPage kind, zav::TextId caption, const wxString& proposedStem);
 
     FrameContext context_;
     zavgui::WxMessageSink messages_;

@@ -81,10 +81,10 @@ protected:
     // The window in `language` ("FR", "EN", "IT", "GE") with `s` open from
     // heat.score, unchanged, automatic save on.
     wxZAVFrame& OpenWith(const zav::ScoreSheet& s, const char* language = "EN") {
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language);
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
         wxZAVFrame& window = OpenFrame();
         window.sheet = s;
-        window.sheet.wxsFullFileName = SheetPath();
+        window.sheet.sFullFileName = SheetPath();
         window.iSheetState = kSheetUnchanged;
         window.iSaveAuto = 1;
         window.wxsHtmlPage.clear();
@@ -97,7 +97,8 @@ protected:
     zav::ScoreSheet Saved() const {
         zav::ScoreSheet s;
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(0, zav::LoadSheet(s, SheetPath(), zav::kLangEnglish, messages));
+        EXPECT_TRUE(
+            zav::LoadSheet(s, SheetPath(), zav::Reporter(zav::Language::English, messages)));
         return s;
     }
 

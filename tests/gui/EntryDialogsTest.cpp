@@ -94,12 +94,12 @@ TEST_F(PreviousScoresTest, ChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeam
     wxZAVFrame& w = OpenWith(s);
     wxString message;
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(w.Tx(zav::txt::kChallengeNotDefined), message);
+    EXPECT_EQ(w.Tx(zav::TextId::ChallengeNotDefined), message);
     ExpectNothingApplied();
 
     w.sheet.iChallengeScoring = 3;
-    w.sheet.iChallengeTeam[1] = 1;
-    w.sheet.iChallengeTeam[3] = 1;
+    w.sheet.bChallengeTeam[1] = 1;
+    w.sheet.bChallengeTeam[3] = 1;
     w.sheet.fChallengePreviousScore[1] = 5;
     w.sheet.fChallengePreviousScore[3] = 12.5f;
     w.sheet.fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone

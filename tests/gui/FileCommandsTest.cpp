@@ -15,7 +15,7 @@ class FileCommandsTest : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     }
 
     static wxString W(const std::string& path) { return wxString::FromUTF8(path); }
@@ -40,18 +40,15 @@ protected:
 };
 
 TEST_F(FileCommandsTest, NewSheetShowsItsPageAfterGeneralData) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1"));
     OpenFrame();
     NewSheet(wxS("Spring cup"));
     EXPECT_EQ(frame->iSheetState, kSheetChanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
-    EXPECT_EQ(frame->sheet.iTeamsNr, 4);
-    EXPECT_EQ(frame->sheet.iGamesNr, 8);
-    EXPECT_EQ(frame->sheet.iScoring, 4);
     EXPECT_NE(ShownText().find("Spring cup"), std::string::npos);
     // Never saved: automatic save has nowhere to write, and asks nothing.
     RenameFirstTeam(wxS("Ponies"));
-    EXPECT_TRUE(frame->sheet.wxsFullFileName.empty());
+    EXPECT_TRUE(frame->sheet.sFullFileName.empty());
 }
 
 TEST_F(FileCommandsTest, NewSheetCancelledLeavesNoSheet) {
@@ -61,7 +58,7 @@ TEST_F(FileCommandsTest, NewSheetCancelledLeavesNoSheet) {
     EXPECT_TRUE(frame->wxsHtmlPage.empty());
     wxString message;
     wxTEST_DIALOG(Run(ID_SAVE_SHEET), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, Tx(zav::kLangEnglish, zav::txt::kNoSheetOpened));
+    EXPECT_EQ(message, Tx(zav::Language::English, zav::TextId::NoSheetOpened));
 }
 
 TEST_F(FileCommandsTest, FirstSaveAsksForAFileAndTheNextOneDoesNot) {
@@ -70,9 +67,9 @@ TEST_F(FileCommandsTest, FirstSaveAsksForAFileAndTheNextOneDoesNot) {
     ChooserSeen seen;
     // A name typed without extension gets the sheet extension.
     wxTEST_DIALOG(Run(ID_SAVE_SHEET), AnswerChooser(W(temp.File("spring")), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 103));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetCaption));
     const std::string path = temp.File("spring.score");
-    EXPECT_EQ(frame->sheet.wxsFullFileName, path);
+    EXPECT_EQ(frame->sheet.sFullFileName, path);
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - spring.score"));
     EXPECT_TRUE(Holds(path, "Spring cup"));
@@ -90,7 +87,7 @@ TEST_F(FileCommandsTest, OpenAndSaveAsRoundTripThroughTheChoosers) {
     OpenFrame();
     ChooserSeen seen;
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(original), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 100));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::OpenSheetCaption));
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
     EXPECT_EQ(frame->wxsScoreDir, W(original));
@@ -100,11 +97,11 @@ TEST_F(FileCommandsTest, OpenAndSaveAsRoundTripThroughTheChoosers) {
     // Save as proposes the sheet's own folder and name.
     const std::string copy = temp.File("copy.score");
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(W(copy), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 102));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetAsCaption));
     EXPECT_EQ(seen.fileName, wxS("nations-cup-semi-final.score"));
     EXPECT_EQ(seen.folder, W(temp.Path()));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - copy.score"));
-    EXPECT_EQ(frame->sheet.wxsFullFileName, copy);
+    EXPECT_EQ(frame->sheet.sFullFileName, copy);
 
     // The copy, opened again, shows the same sheet.
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(copy)));
@@ -123,7 +120,7 @@ TEST_F(FileCommandsTest, OpenCancelledKeepsTheSheetAndOpenOfANonSheetLeavesNone)
     zavtest::WriteFile(other, "<html>not a sheet</html>");
     wxString message;
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(other)), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, Tx(zav::kLangEnglish, zav::txt::kUnknownEncoding));
+    EXPECT_EQ(message, Tx(zav::Language::English, zav::TextId::UnknownEncoding));
     EXPECT_EQ(frame->iSheetState, kNoSheet);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
     EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_BOTH));
@@ -140,7 +137,7 @@ TEST_F(FileCommandsTest, ChangedSheetIsOfferedASaveBeforeAnotherIsOpened) {
     ChooserSeen seen;
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), EXPECT_MESSAGE(wxID_YES, &question),
                   AnswerChooser(W(first), &seen), AnswerChooser(W(second)));
-    EXPECT_EQ(question, Tx(zav::kLangEnglish, zav::txt::kSaveBeforeExit));
+    EXPECT_EQ(question, Tx(zav::Language::English, zav::TextId::SaveBeforeExit));
     EXPECT_EQ(seen.fileName, wxS("heat-4-teams.score"));
     EXPECT_TRUE(Holds(first, "Ponies"));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
@@ -193,7 +190,7 @@ TEST_F(FileCommandsTest, QuitWithChangedSheetAsksAndCloses) {
     RenameFirstTeam(wxS("Ponies"));
     wxString question;
     wxTEST_DIALOG(Run(ID_QUIT), EXPECT_MESSAGE(wxID_NO, &question));
-    EXPECT_EQ(question, Tx(zav::kLangEnglish, zav::txt::kSaveBeforeExit));
+    EXPECT_EQ(question, Tx(zav::Language::English, zav::TextId::SaveBeforeExit));
     EXPECT_TRUE(FrameClosed());
     EXPECT_FALSE(Holds(path, "Ponies"));
 }

@@ -18,7 +18,7 @@ namespace {
 class PrintTest : public FrameFixture {
 protected:
     wxZAVFrame& OpenSheet(const char* language) {
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language);
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
         wxZAVFrame& window = OpenFrame();
         window.sheet = zavtest::FullSampleSheet();
         window.iSheetState = kSheetUnchanged;
@@ -74,16 +74,16 @@ TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
     wxZAVFrame& window = OpenSheet("EN");
     const zav::Settings settings(SettingsFile());
 
-    settings.Set(zav::SettingKey::BWOnly, "1");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
     CancelPrint(ID_PRINT);
     EXPECT_FALSE(window.pPrintData->GetColour());
 
-    settings.Set(zav::SettingKey::BWOnly, "0");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "0"));
     CancelPrint(ID_PRINT_STAFF);
     EXPECT_TRUE(window.pPrintData->GetColour());
 
     // The equipment list keeps what the last print left.
-    settings.Set(zav::SettingKey::BWOnly, "1");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
     CancelPrint(ID_PRINT_EQUIP);
     EXPECT_TRUE(window.pPrintData->GetColour());
 }

@@ -64,14 +64,14 @@ TEST_F(GameResultTest, OkStoresPlacesOutcomesAndBlamesOfTheShownGame) {
     });
     const int expected[] = {2, zav::kAbandon, zav::kElimination, zav::kDefinitiveAbandon};
     for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.sheet.iGamePlace[t][1]) << t;
-    EXPECT_EQ(1, w.sheet.iAvertissement[0][1]);
-    EXPECT_EQ(0, w.sheet.iAvertissement[1][1]);
+    EXPECT_EQ(1, w.sheet.bAvertissement[0][1]);
+    EXPECT_EQ(0, w.sheet.bAvertissement[1][1]);
     EXPECT_EQ(3, w.sheet.iGamePlace[0][0]);  // other games untouched
     EXPECT_EQ(2, w.sheet.iGamesRunning);
     ExpectChangeApplied();
     const zav::ScoreSheet saved = Saved();
     EXPECT_EQ(zav::kAbandon, saved.iGamePlace[1][1]);
-    EXPECT_EQ(1, saved.iAvertissement[0][1]);
+    EXPECT_EQ(1, saved.bAvertissement[0][1]);
 }
 
 TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
@@ -80,7 +80,7 @@ TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
     s.iGamePlace[0][0] = 2;
     s.iGamePlace[1][0] = zav::kElimination;
     s.iGamePlace[2][0] = zav::kDefinitiveAbandon;
-    s.iAvertissement[2][0] = 1;
+    s.bAvertissement[2][0] = 1;
     wxZAVFrame& w = OpenWith(s, "FR");
     bool blame = false;
     const Results shown = RunGameResult(
@@ -96,7 +96,7 @@ TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
               shown);
     EXPECT_TRUE(blame);
     EXPECT_EQ(2, w.sheet.iGamePlace[0][0]);
-    EXPECT_EQ(1, w.sheet.iAvertissement[2][0]);
+    EXPECT_EQ(1, w.sheet.bAvertissement[2][0]);
     EXPECT_EQ(0, w.sheet.iGamesRunning);
     ExpectNothingApplied();
 }
@@ -107,7 +107,7 @@ TEST_F(GameResultTest, CorrectingAnEarlierGameKeepsTheNextProposal) {
     s.iGamePlace[0][0] = 3;
     s.iGamePlace[1][0] = 1;
     s.iGamePlace[2][0] = zav::kAbandon;
-    s.iAvertissement[1][0] = 1;
+    s.bAvertissement[1][0] = 1;
     wxZAVFrame& w = OpenWith(s);
     std::string name;
     Results afterChoice;

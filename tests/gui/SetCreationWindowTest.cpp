@@ -81,9 +81,9 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     // The new set is open on its first sheet.
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore"));
-    EXPECT_EQ(frame->sheet.wxsMScoreOpen, setPath);
-    EXPECT_EQ(frame->sheet.wxsMultiFileOpen, temp.File(names[0]));
-    EXPECT_EQ(frame->sheet.iScoreSet, 1);
+    EXPECT_EQ(frame->sheet.sMScoreOpen, setPath);
+    EXPECT_EQ(frame->sheet.sMultiFileOpen, temp.File(names[0]));
+    EXPECT_EQ(frame->sheet.bScoreSet, 1);
     EXPECT_EQ(ChooserEntries(),
               (std::vector<std::string>{"12345_Benjamin 1.pscore", "12345_Minime 1.pscore",
                                         "12345_Open 1.pscore"}));

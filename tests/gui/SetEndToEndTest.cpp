@@ -45,7 +45,7 @@ protected:
         zav::ScoreSheet& s = frame->sheet;
         for (int t = 0; t < s.iTeamsNr; ++t) s.iGamePlace[t][game] = (t + shift) % s.iTeamsNr + 1;
         s.iGamePlace[s.iTeamsNr - 1][game] = zav::kElimination;
-        s.iAvertissement[0][game] = 1;
+        s.bAvertissement[0][game] = 1;
         frame->SheetChanged();
     }
 
@@ -53,7 +53,7 @@ protected:
         for (int t = 0; t < s.iTeamsNr - 1; ++t)
             EXPECT_EQ(s.iGamePlace[t][game], (t + shift) % s.iTeamsNr + 1) << t;
         EXPECT_EQ(s.iGamePlace[s.iTeamsNr - 1][game], zav::kElimination);
-        EXPECT_EQ(s.iAvertissement[0][game], 1);
+        EXPECT_EQ(s.bAvertissement[0][game], 1);
     }
 };
 

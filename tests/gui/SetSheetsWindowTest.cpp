@@ -35,8 +35,8 @@ TEST_F(SetSheetsWindowTest, OpeningFillsTheSortedChooserAndShowsTheFirstSheet) {
     EXPECT_EQ(ChooserShown(), open1);
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
-    EXPECT_EQ(frame->sheet.wxsFullFileName, setPath);
-    EXPECT_EQ(frame->sheet.wxsMultiFileOpen, temp.File(open1));
+    EXPECT_EQ(frame->sheet.sFullFileName, setPath);
+    EXPECT_EQ(frame->sheet.sMultiFileOpen, temp.File(open1));
     EXPECT_NE(ShownText().find("COP1 3"), std::string::npos);
     EXPECT_FALSE(SaveAsEnabled());
 }
@@ -54,7 +54,7 @@ TEST_F(SetSheetsWindowTest, SwitchingSavesTheChangedSheetSilentlyAndShowsTheOthe
     Choose(minime1);  // no question may come up
     EXPECT_EQ(ReadSheet(temp.File(open1)).iGamePlace[1][0], 1);
     EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
-    EXPECT_EQ(frame->sheet.wxsMultiFileOpen, temp.File(minime1));
+    EXPECT_EQ(frame->sheet.sMultiFileOpen, temp.File(minime1));
     EXPECT_EQ(frame->sheet.iTeamsNr, 4);
     EXPECT_NE(ShownText().find("CPM1 4"), std::string::npos);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
@@ -63,7 +63,7 @@ TEST_F(SetSheetsWindowTest, SwitchingSavesTheChangedSheetSilentlyAndShowsTheOthe
     // Back again: the results come from the file.
     Choose(open1);
     EXPECT_EQ(frame->sheet.iGamePlace[1][0], 1);
-    EXPECT_EQ(frame->sheet.iScoreSet, 1);
+    EXPECT_EQ(frame->sheet.bScoreSet, 1);
     // The set file itself is never written by these moves.
     EXPECT_EQ(SheetNames(setPath).size(), 4u);
 }
@@ -124,12 +124,12 @@ TEST_F(SetSheetsWindowTest, ANewSheetIsNotDroppedByAChooserLeftFromTheSet) {
                       return PressOk(d);
                   }));
     ASSERT_EQ(frame->iSheetState, kSheetChanged);
-    ASSERT_EQ(frame->sheet.iScoreSet, 0);
+    ASSERT_EQ(frame->sheet.bScoreSet, 0);
     wxString asked;
     wxTEST_DIALOG(Choose(minime1), EXPECT_MESSAGE(wxID_NO, &asked));
     EXPECT_EQ(asked, wxS("Do you want to save current score sheet before exit ?"));
-    EXPECT_EQ(frame->sheet.wxsMultiFileOpen, temp.File(minime1));
-    EXPECT_EQ(frame->sheet.iScoreSet, 1);
+    EXPECT_EQ(frame->sheet.sMultiFileOpen, temp.File(minime1));
+    EXPECT_EQ(frame->sheet.bScoreSet, 1);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
     EXPECT_FALSE(SaveAsEnabled());
 }
@@ -146,7 +146,7 @@ TEST_F(SetSheetsWindowTest, ASheetOfASetOpenedAloneIsSavedToItsOwnFile) {
     OpenFrame();
     OpenSetByCommand(setPath);
     wxTEST_DIALOG(Run(zavgui::ID_OPEN_SHEET), PickFile(alone));
-    ASSERT_EQ(frame->sheet.iScoreSet, 1);
+    ASSERT_EQ(frame->sheet.bScoreSet, 1);
     frame->sheet.sReferee = "Alone";
     frame->SheetChanged();
     Run(zavgui::ID_SAVE_SHEET);

@@ -18,20 +18,20 @@ namespace {
 using StartupTest = FrameFixture;
 
 TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
     wxZAVFrame& window = OpenFrame();
     EXPECT_EQ(window.iSheetState, kNoSheet);
     EXPECT_EQ(window.GetTitle(), wxS("ZAVscore"));
     EXPECT_NE(window.wxsHtmlPage.find("accueil.jpg"), std::string::npos);
     // Built once the language is known: the German texts.
-    EXPECT_NE(window.wxsHtmlPage.find(zav::Text(zav::kLangGerman, zav::txt::kTagLine)),
+    EXPECT_NE(window.wxsHtmlPage.find(zav::Text(zav::Language::German, zav::TextId::TagLine)),
               std::string::npos);
     EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
-              wxS(" ZAVscore ") + Tx(zav::kLangGerman, zav::txt::kVersion));
+              wxS(" ZAVscore ") + Tx(zav::Language::German, zav::TextId::Version));
 }
 
 TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1"));
     wxZAVFrame& window = OpenFrame();
     wxMenuBar* bar = window.GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), 7u);
@@ -52,13 +52,13 @@ TEST_F(StartupTest, WithSheetFileOpensItAndNamesItInTheTitle) {
     wxZAVFrame& window = OpenFrame(wxString::FromUTF8(path));
     EXPECT_EQ(window.iSheetState, kSheetUnchanged);
     EXPECT_EQ(window.GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
-    EXPECT_EQ(window.sheet.wxsFilePath, temp.Path());
-    EXPECT_EQ(window.sheet.wxsFullFileName, path);
+    EXPECT_EQ(window.sheet.sFilePath, temp.Path());
+    EXPECT_EQ(window.sheet.sFullFileName, path);
     EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
     // The sheet has a 'Challenge': its commands are offered, both rankings shown.
     EXPECT_TRUE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
-    EXPECT_EQ(window.view.iViewChall, 1);
+    EXPECT_EQ(window.view.bViewChall, 1);
 }
 
 TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {
@@ -91,7 +91,7 @@ TEST_F(StartupTest, RestartFindsAProgramInAFolderWithSpaces) {
 }
 
 TEST_F(StartupTest, ToolTipsAreTheMenuLabelsOfTheirCommands) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
     wxZAVFrame& window = OpenFrame();
     wxToolBar* tools = window.GetToolBar();
     int buttons = 0;

@@ -16,7 +16,7 @@ class ViewCommandsTest : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     }
 
     // The View items checked now, in menu order.
@@ -46,7 +46,7 @@ TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
                             ID_COLUMN_SUP,        ID_DELETE_ONE_TEAM,  ID_SCORE_SHEET,
                             ID_STAFF_SHEET,       ID_EQUIP_LIST,       ID_PLACEMENT,
                             ID_VIEW_BOTH,         ID_VIEW_CHAMP,       ID_VIEW_CHALL};
-    const wxString expected = Tx(zav::kLangEnglish, zav::txt::kNoSheetOpened);
+    const wxString expected = Tx(zav::Language::English, zav::TextId::NoSheetOpened);
     for (int id : commands) {
         wxString message;
         const bool viewItem = id >= ID_SCORE_SHEET && id <= ID_VIEW_CHALL;
@@ -68,8 +68,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     // A ranking choice shows the score sheet; the page mark stays.
     ClickViewItem(ID_VIEW_CHALL);
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
-    EXPECT_EQ(frame->view.iViewChamp, 0);
-    EXPECT_EQ(frame->view.iViewChall, 1);
+    EXPECT_EQ(frame->view.bViewChamp, 0);
+    EXPECT_EQ(frame->view.bViewChall, 1);
     EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
 
     // Clicking the checked item again does not take its mark away.
@@ -77,8 +77,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
 
     ClickViewItem(ID_VIEW_CHAMP);
-    EXPECT_EQ(frame->view.iViewChamp, 1);
-    EXPECT_EQ(frame->view.iViewChall, 0);
+    EXPECT_EQ(frame->view.bViewChamp, 1);
+    EXPECT_EQ(frame->view.bViewChall, 0);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
 
     for (int id : {ID_EQUIP_LIST, ID_PLACEMENT, ID_SCORE_SHEET}) {
@@ -138,7 +138,7 @@ private:
 };
 
 TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
     OpenFrame();
     Run(ID_LOG_CHANGE);
     EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");

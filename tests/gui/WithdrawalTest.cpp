@@ -17,7 +17,7 @@ protected:
             s.sARefereeName[t] = "referee " + std::to_string(t + 1);
         }
         s.iChallengeScoring = 3;
-        s.iChallengeTeam[2] = 1;
+        s.bChallengeTeam[2] = 1;
         return s;
     }
 
@@ -46,7 +46,7 @@ TEST_F(WithdrawalTest, SecondOfFiveTeamsIsRemovedAndTheOthersMoveUp) {
     EXPECT_EQ(4, w.sheet.iScoring);
     EXPECT_EQ("Team C", w.sheet.sTeamName[1]);
     EXPECT_EQ("colour E", w.sheet.sTeamColors[3]);
-    EXPECT_EQ(1, w.sheet.iChallengeTeam[1]);
+    EXPECT_EQ(1, w.sheet.bChallengeTeam[1]);
     EXPECT_FLOAT_EQ(3.f, w.sheet.fPreviousScore[1]);
     EXPECT_EQ("note 4", w.sheet.sColSupContent[2]);
     EXPECT_EQ("placeur 5", w.sheet.sPlaceurName[3]);
@@ -85,7 +85,7 @@ TEST_F(WithdrawalTest, RefusedOnceAnyResultIsEntered) {
         wxZAVFrame& w = OpenWith(s);
         wxString message;
         wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), EXPECT_MESSAGE(wxID_OK, &message));
-        EXPECT_EQ(w.Tx(zav::txt::kWithdrawalTooLate), message);
+        EXPECT_EQ(w.Tx(zav::TextId::WithdrawalTooLate), message);
         EXPECT_EQ(5, w.sheet.iTeamsNr);
         ExpectNothingApplied();
     }

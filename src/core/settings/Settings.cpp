@@ -4,7 +4,6 @@
 
 #include "paths/UserFolders.h"
 #include "settings/IniFile.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
@@ -73,7 +72,7 @@ int SettingsSnapshot::GetInt(SettingKey key) const {
     return LeadingNumber(GetString(key));
 }
 
-int Settings::LanguageBase() const {
+Language Settings::InterfaceLanguage() const {
     return LanguageFromCode(GetString(SettingKey::Language));
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "settings/IniFile.h"
+#include "texts/Texts.h"
 
 namespace zav {
 
@@ -39,10 +40,10 @@ public:
     // Writes one key, keeping every other line of the file as it was; creates
     // the file, and its folder, on first write. False when the file cannot be
     // written.
-    bool Set(SettingKey key, const std::string& value) const;
+    [[nodiscard]] bool Set(SettingKey key, const std::string& value) const;
 
-    // The interface language base by the language rule.
-    int LanguageBase() const;
+    // The interface language, by the language rule.
+    Language InterfaceLanguage() const;
 
 private:
     std::string path_;

@@ -35,9 +35,9 @@ std::string MakeSet(const zavtest::TempDir& dir) {
     options.iGamesNr = 12;
     zav::ScoreSheet scratch;
     const std::string path = dir.File("bench.mscore");
-    if (zav::ParseSif(sif, "sif", entries, zav::kLangEnglish, messages) != 0 ||
-        zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path, scratch,
-                       zav::kLangEnglish, messages) != 0)
+    if (!zav::ParseSif(sif, "sif", entries, zav::Reporter(zav::Language::English, messages)) ||
+        !zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path, scratch,
+                        zav::Reporter(zav::Language::English, messages)))
         std::abort();
     return path;
 }

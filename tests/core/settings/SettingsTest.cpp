@@ -17,14 +17,14 @@ TEST(Settings, AbsentFileReadsAsDefaultsAndFirstWriteCreatesIt) {
     Settings settings(dir.File("ZAVscore.ini"));
     EXPECT_EQ(settings.GetString(SettingKey::LogoName), "");
     EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), 0);
-    EXPECT_EQ(settings.LanguageBase(), kLangFrench);
+    EXPECT_EQ(settings.InterfaceLanguage(), Language::French);
 
     ASSERT_TRUE(settings.Set(SettingKey::HeadFont, "#FF0000"));
     EXPECT_EQ(ReadFile(settings.Path()), "[Colors]\nHeadFont=#FF0000\n");
 
     // A file of another system with only the colours: the rest still defaults.
     WriteFile(settings.Path(), "[Colors]\r\nBWOnly=1\r\n");
-    EXPECT_EQ(settings.LanguageBase(), kLangFrench);
+    EXPECT_EQ(settings.InterfaceLanguage(), Language::French);
     EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), 0);
     EXPECT_EQ(settings.GetInt(SettingKey::BWOnly), 1);
 }
@@ -53,7 +53,7 @@ TEST(Settings, EveryReadGoesToTheFile) {
     WriteFile(settings.Path(), "[Colors]\nTitleBkg=#123456\n");  // changed behind our back
     EXPECT_EQ(settings.GetString(SettingKey::TitleBkg), "#123456");
     WriteFile(settings.Path(), "[General]\nLanguage=GE\n");  // codes: see the texts tests
-    EXPECT_EQ(settings.LanguageBase(), kLangGerman);
+    EXPECT_EQ(settings.InterfaceLanguage(), Language::German);
 }
 
 TEST(IniFile, WritingOneKeyKeepsEverythingElse) {

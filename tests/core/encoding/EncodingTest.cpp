@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "texts/Encoding.h"
+#include "encoding/Encoding.h"
 
 using namespace zav;
 

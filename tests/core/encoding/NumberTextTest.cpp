@@ -5,7 +5,7 @@
 #include <clocale>
 #include <cstdio>
 
-#include "sheetfile/NumberText.h"
+#include "encoding/NumberText.h"
 
 using namespace zav;
 

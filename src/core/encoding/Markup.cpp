@@ -1,6 +1,6 @@
-#include "texts/Markup.h"
+#include "encoding/Markup.h"
 
-#include "texts/Encoding.h"
+#include "encoding/Encoding.h"
 
 namespace zav {
 namespace {

@@ -1,4 +1,4 @@
-#include "texts/Encoding.h"
+#include "encoding/Encoding.h"
 
 namespace zav {
 namespace {

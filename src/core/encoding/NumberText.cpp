@@ -1,4 +1,4 @@
-#include "sheetfile/NumberText.h"
+#include "encoding/NumberText.h"
 
 #include <algorithm>
 #include <charconv>

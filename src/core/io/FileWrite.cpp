@@ -1,12 +1,10 @@
-#include "sheetfile/SafeFile.h"
+#include "io/FileWrite.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
@@ -51,40 +49,71 @@ int CreateSibling(const fs::path& target, std::string& siblingPath) {
 
 }  // namespace
 
-ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    const fs::path target = TargetOf(path);
-    std::string sibling;
-    const int fd = CreateSibling(target, sibling);
-    if (fd < 0) return ReplaceResult::CreateFailed;
+FileReplacement::~FileReplacement() {
+    Abandon();
+}
 
+bool FileReplacement::Open(const std::string& path) {
+    Abandon();
+    target_ = TargetOf(path).string();
+    failed_ = false;
+    fd_ = CreateSibling(fs::path(target_), sibling_);
+    return fd_ >= 0;
+}
+
+bool FileReplacement::Append(std::string_view bytes) {
+    if (fd_ < 0 || failed_) return false;
+    failed_ = !WriteAll(fd_, bytes);
+    return !failed_;
+}
+
+ReplaceResult FileReplacement::Commit() {
+    if (fd_ < 0) return ReplaceResult::CreateFailed;
     // fsync before the rename: after a crash the name holds either the old
     // contents or the complete new ones.
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
+    bool written = !failed_ && ::fsync(fd_) == 0;
+    written = ::close(fd_) == 0 && written;
+    fd_ = -1;
     if (!written) {
-        ::unlink(sibling.c_str());
+        ::unlink(sibling_.c_str());
         return ReplaceResult::WriteFailed;
     }
-    if (::rename(sibling.c_str(), target.c_str()) != 0) {
-        ::unlink(sibling.c_str());
+    if (::rename(sibling_.c_str(), target_.c_str()) != 0) {
+        ::unlink(sibling_.c_str());
         return ReplaceResult::CreateFailed;
     }
     return ReplaceResult::Done;
 }
 
-int WriteWholeFile(const std::string& path, std::string_view bytes, int wxLanguage,
-                   MessageSink& messages) {
-    switch (ReplaceFileContents(path, bytes)) {
-        case ReplaceResult::Done: return 0;
+void FileReplacement::Abandon() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(sibling_.c_str());
+    fd_ = -1;
+}
+
+ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    FileReplacement file;
+    if (!file.Open(path)) return ReplaceResult::CreateFailed;
+    // A failed append is reported by Commit.
+    static_cast<void>(file.Append(bytes));
+    return file.Commit();
+}
+
+bool ReportWrite(ReplaceResult result, const std::string& path, const Reporter& reporter) {
+    switch (result) {
+        case ReplaceResult::Done: return true;
         case ReplaceResult::CreateFailed:
-            messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorCreating), path),
-                                 MessageIcon::Information);
-            return 1;
+            reporter.Show(MessageIcon::Information, TextId::ErrorCreating, path);
+            return false;
         case ReplaceResult::WriteFailed: break;
     }
-    messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorWriting), path),
-                         MessageIcon::Information);
-    return 1;
+    reporter.Show(MessageIcon::Information, TextId::ErrorWriting, path);
+    return false;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, const Reporter& reporter) {
+    return ReportWrite(ReplaceFileContents(path, bytes), path, reporter);
 }
 
 }  // namespace zav

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "texts/Markup.h"
+#include "encoding/Markup.h"
 
 using namespace zav;
 
