@@ -16,7 +16,7 @@ struct Entry {
 constexpr Entry kEntries[] = {
 #define ZAV_TEXT(offset, name, french, english, italian, german) \
     {offset, {french, english, italian, german}},
-#include "texts/TextTable.def"
+#include "texts/TextTable.h"
 #undef ZAV_TEXT
 };
 

@@ -1,5 +1,5 @@
 // Every text the program shows, in four languages, named by a TextId whose
-// value is the text's offset in each language block (texts/TextTable.def).
+// value is the text's offset in each language block (texts/TextTable.h).
 #pragma once
 
 #include <optional>
@@ -32,7 +32,7 @@ std::optional<Language> LanguageOfCode(std::string_view code);
 
 enum class TextId : int {
 #define ZAV_TEXT(offset, name, french, english, italian, german) name = offset,
-#include "texts/TextTable.def"
+#include "texts/TextTable.h"
 #undef ZAV_TEXT
 };
 

@@ -20,7 +20,7 @@ namespace {
 // Every text of the registry, as its table lists it.
 constexpr TextId kAllTexts[] = {
 #define ZAV_TEXT(offset, name, french, english, italian, german) TextId::name,
-#include "texts/TextTable.def"
+#include "texts/TextTable.h"
 #undef ZAV_TEXT
 };
 

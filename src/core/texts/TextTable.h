@@ -1,4 +1,5 @@
-// Every text the program shows, once: its offset, its name, then the text in
+// Every text the program shows, once (an X-macro table: no include guard, it
+// is included with ZAV_TEXT defined): its offset, its name, then the text in
 // French, English, Italian and German (UTF-8). Included by texts/Texts.h to
 // name the offsets (TextId) and by texts/Texts.cpp to hold the texts; an
 // entry without its four languages does not compile.
