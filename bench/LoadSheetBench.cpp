@@ -19,7 +19,8 @@ class SheetOnDisk {
 public:
     SheetOnDisk() : path_(dir_.File("full.score")) {
         zav::RecordingMessageSink messages;
-        if (zav::SaveSheet(zavtest::FullSampleSheet(), path_, zav::kLangFrench, messages) != 0)
+        if (!zav::SaveSheet(zavtest::FullSampleSheet(), path_,
+                            zav::Reporter(zav::Language::French, messages)))
             std::abort();
         zavtest::ReadFile(path_);
     }
@@ -62,7 +63,8 @@ void BM_LoadSheetAndComputeScores(benchmark::State& state) {
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
     for (auto _ : state) {
-        if (zav::LoadSheet(sheet, file.Path(), zav::kLangFrench, messages) != 0) std::abort();
+        if (!zav::LoadSheet(sheet, file.Path(), zav::Reporter(zav::Language::French, messages)))
+            std::abort();
         zav::ComputeScores(sheet);
         benchmark::DoNotOptimize(sheet);
     }
@@ -76,7 +78,8 @@ void BM_ParseSheetOnly(benchmark::State& state) {
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
     for (auto _ : state) {
-        zav::ParseSheet(sheet, bytes, zav::kLangFrench, messages);
+        if (!zav::ParseSheet(sheet, bytes, zav::Reporter(zav::Language::French, messages)))
+            std::abort();
         benchmark::DoNotOptimize(sheet);
     }
 }

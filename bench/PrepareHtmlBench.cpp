@@ -27,7 +27,7 @@ void BM_PrepareHtmlWithSettings(benchmark::State& state) {
     for (auto _ : state) {
         const zav::PageStyle style = zav::ReadPageStyle(settings);
         std::string page = zav::PrepareHtml(sheet, {1, 1}, zav::OutputTarget::WindowOrPrinter, true,
-                                            zav::kLangEnglish, style);
+                                            zav::Language::English, style);
         benchmark::DoNotOptimize(page);
     }
 }
@@ -38,7 +38,7 @@ void BM_PrepareHtmlLayoutOnly(benchmark::State& state) {
     zav::ScoreSheet sheet = zavtest::FullSheet();
     for (auto _ : state) {
         std::string page = zav::PrepareHtml(sheet, {1, 1}, zav::OutputTarget::WindowOrPrinter, true,
-                                            zav::kLangEnglish, style);
+                                            zav::Language::English, style);
         benchmark::DoNotOptimize(page);
     }
 }
@@ -56,7 +56,7 @@ BENCHMARK(BM_ReadPageStyle)->Unit(benchmark::kMicrosecond);
 void BM_ExportPageBytes(benchmark::State& state) {
     zav::ScoreSheet sheet = zavtest::FullSheet();
     const std::string page = zav::PrepareHtml(sheet, {1, 1}, zav::OutputTarget::File, false,
-                                              zav::kLangEnglish, zavtest::ColourStyle());
+                                              zav::Language::English, zavtest::ColourStyle());
     for (auto _ : state) benchmark::DoNotOptimize(zav::EncodePageBytes(page));
 }
 BENCHMARK(BM_ExportPageBytes)->Unit(benchmark::kMicrosecond);

@@ -35,8 +35,9 @@ std::string EntriesText(int teams) {
 zav::SifEntries Parse(const std::string& text) {
     zav::SifEntries entries;
     zav::RecordingMessageSink messages;
-    if (zav::ParseSif(text, "entries.txt", entries, zav::kLangFrench, messages) != 0 ||
-        entries.wxCategory.size() != kCategories)
+    if (!zav::ParseSif(text, "entries.txt", entries,
+                       zav::Reporter(zav::Language::French, messages)) ||
+        entries.sCategory.size() != kCategories)
         std::abort();
     return entries;
 }
@@ -59,7 +60,8 @@ void BM_ReadSifFile(benchmark::State& state) {
     zav::RecordingMessageSink messages;
     for (auto _ : state) {
         zav::SifEntries entries;
-        if (zav::ReadSifFile(path, entries, zav::kLangFrench, messages) != 0) std::abort();
+        if (!zav::ReadSifFile(path, entries, zav::Reporter(zav::Language::French, messages)))
+            std::abort();
         benchmark::DoNotOptimize(entries);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -78,7 +80,8 @@ void BM_CreateFiftySheetSet(benchmark::State& state) {
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
     for (auto _ : state) {
-        if (zav::CreateSet(entries, options, plan, setPath, sheet, zav::kLangFrench, messages) != 0)
+        if (!zav::CreateSet(entries, options, plan, setPath, sheet,
+                            zav::Reporter(zav::Language::French, messages)))
             std::abort();
     }
 }

@@ -41,7 +41,7 @@ void CheckSameStoredFields(const ScoreSheet& a, const ScoreSheet& b) {
               a.iChallengeScoring == b.iChallengeScoring,
           "header numbers");
     Check(a.iChallengeScoring == 0 || a.sChallengeTitle == b.sChallengeTitle, "challenge title");
-    Check(a.iScoreSet == b.iScoreSet && a.wxsScoreSetFileName == b.wxsScoreSetFileName, "set");
+    Check(a.bScoreSet == b.bScoreSet && a.sScoreSetFileName == b.sScoreSetFileName, "set");
     const int teams = TeamsInUse(a), games = GamesInUse(a);
     for (int g = 0; g < games; ++g) Check(a.sGame[g] == b.sGame[g], "game name");
     for (int t = 0; t < teams; ++t) {
@@ -49,14 +49,14 @@ void CheckSameStoredFields(const ScoreSheet& a, const ScoreSheet& b) {
                   a.sColSupContent[t] == b.sColSupContent[t],
               "team texts");
         Check(CloseScore(a.fPreviousScore[t], b.fPreviousScore[t]), "previous score");
-        Check(a.iChallengeTeam[t] == b.iChallengeTeam[t], "challenge team");
-        Check(a.iChallengeTeam[t] != 1 ||
+        Check(a.bChallengeTeam[t] == b.bChallengeTeam[t], "challenge team");
+        Check(!a.bChallengeTeam[t] ||
                   CloseScore(a.fChallengePreviousScore[t], b.fChallengePreviousScore[t]),
               "challenge previous score");
         Check(a.iTieBreakPlace[t] == b.iTieBreakPlace[t], "tie-break");
         for (int g = 0; g < games; ++g)
             Check(a.iGamePlace[t][g] == b.iGamePlace[t][g] &&
-                      a.iAvertissement[t][g] == b.iAvertissement[t][g],
+                      a.bAvertissement[t][g] == b.bAvertissement[t][g],
                   "order");
         Check(a.sPlaceurName[t] == b.sPlaceurName[t], "arena party");
     }
@@ -70,22 +70,22 @@ void CheckSameStoredFields(const ScoreSheet& a, const ScoreSheet& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     // The first byte picks the interface language, so translation runs too.
-    const int wxLanguage = kLanguageBases[data[0] % 4];
+    const Language language = kLanguages[data[0] % 4];
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     ScoreSheet read;
     RecordingMessageSink messages;
-    if (ParseSheet(read, bytes, wxLanguage, messages) != 0) return 0;
+    if (!ParseSheet(read, bytes, Reporter(language, messages))) return 0;
     ComputeScores(read);
     ComputeChallengeScores(read);
 
-    read.wxsMScoreOpen = read.wxsScoreSetFileName;
-    const std::string written = SheetFileBytes(read, wxLanguage);
+    read.sMScoreOpen = read.sScoreSetFileName;
+    const std::string written = SheetFileBytes(read, language);
     Check(SheetFileLimit(written) == kMaxOwnSheetFileBytes, "not recognised as ours");
     Check(bytes.size() > kMaxSheetFileBytes || written.size() <= kMaxOwnSheetFileBytes,
           "written file over our own limit");
     ScoreSheet again;
-    Check(ParseSheet(again, written, wxLanguage, messages) == 0, "written file refused");
+    Check(ParseSheet(again, written, Reporter(language, messages)), "written file refused");
     CheckSameStoredFields(read, again);
     return 0;
 }

@@ -12,14 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto mark : {zav::EncodingMark::Required, zav::EncodingMark::NotRequired}) {
         std::vector<std::string> names;
         zav::RecordingMessageSink messages;
-        if (zav::ParseSetFile(bytes, mark, names, zav::kLangEnglish, messages) != 0) continue;
+        if (!zav::ParseSetFile(bytes, mark, names, zav::Reporter(zav::Language::English, messages)))
+            continue;
         if (names.empty() || names.size() > zav::kMaxSetEntries) std::abort();
         for (const std::string& name : names)
             if (name.empty() || name == ".." || name.find('/') != std::string::npos) std::abort();
         // What the program writes for these names reads back as the same names.
         std::vector<std::string> again;
-        if (zav::ParseSetFile(zav::SetFileBytes(names), mark, again, zav::kLangEnglish, messages) !=
-                0 ||
+        if (!zav::ParseSetFile(zav::SetFileBytes(names), mark, again,
+                               zav::Reporter(zav::Language::English, messages)) ||
             again != names)
             std::abort();
     }

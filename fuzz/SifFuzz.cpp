@@ -12,12 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     zav::SifEntries entries;
     zav::RecordingMessageSink messages;
-    if (zav::ParseSif(bytes, "fuzz.txt", entries, zav::kLangEnglish, messages) != 0) return 0;
+    if (!zav::ParseSif(bytes, "fuzz.txt", entries, zav::Reporter(zav::Language::English, messages)))
+        return 0;
 
-    if (entries.wxCategory.size() > zav::kMaxCategories) std::abort();
+    if (entries.sCategory.size() > zav::kMaxCategories) std::abort();
     for (const zav::SifTeam& team : entries.teams)
-        if (team.categoryIndex >= entries.wxCategory.size() ||
-            entries.wxCategory[team.categoryIndex] != team.category)
+        if (team.categoryIndex >= entries.sCategory.size() ||
+            entries.sCategory[team.categoryIndex] != team.category)
             std::abort();
     const zav::SetPlan plan = zav::OneSheetPerCategory(entries);
     for (const std::string& name : zav::SheetFileNames("fuzz.mscore", entries, plan)) {

@@ -10,6 +10,7 @@ packages=(
   libwxgtk3.2-dev libgtk-3-dev
   xvfb xauth xdg-utils
   poppler-utils fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
   "$@"
 )
 

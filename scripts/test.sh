@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build (with the window's
-# tests under a virtual display), then the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer: the core's, the command
-# line's and the window's sheet document's, which needs no display.
+# tests under a virtual display), its installation, then the unit tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer: the core's, the
+# command line's and the window's sheet document's, which needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,6 +15,8 @@ cmake --build build -j"$jobs"
 # which would slow down every test that starts next.
 (cd build && xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1280x1024x24 -noreset" \
   ctest --output-on-failure -j"$jobs")
+# The build installed into a temporary prefix, packaged, and run from there.
+scripts/check-install.sh build
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAV_SANITIZE=ON -DZAV_BUILD_GUI=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"

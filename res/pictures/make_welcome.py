@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the welcome picture res/program/accueil.jpg and the desktop icons
-res/program/zavscore.png, res/desktop/zavscore-<size>.png with ImageMagick:
-an arena seen from the start line, lanes of bending poles, cones and flags,
-under the sky of the welcome page. python3 res/pictures/make_welcome.py"""
-import math
+"""Draws the welcome picture res/program/accueil.jpg with ImageMagick: an
+arena seen from the start line, lanes of bending poles, cones and flags, under
+the sky of the welcome page. python3 res/pictures/make_welcome.py
+(The desktop icons are drawn from res/desktop/zavscore.svg: make_icons.sh.)"""
 import os
 import subprocess
 
@@ -91,36 +90,6 @@ def welcome():
     return mvg
 
 
-def icon_mvg(size):
-    """The program icon, smooth: blue disc, golden horseshoe, white score grid."""
-    s = size / 256.0
-    m = []
-    m.append('fill #083070 circle %.1f,%.1f %.1f,%.1f' % (128 * s, 128 * s, 128 * s, 4 * s))
-    m.append('fill #1060D0 circle %.1f,%.1f %.1f,%.1f' % (128 * s, 128 * s, 128 * s, 14 * s))
-    # Horseshoe: a thick ring open at the bottom, drawn as one outline.
-    def ring(outer, inner):
-        angles = [135 + 270 * i / 60 for i in range(61)]
-        points = [(128 + outer * math.cos(math.radians(a)), 110 + outer * math.sin(math.radians(a)))
-                  for a in angles]
-        points += [(128 + inner * math.cos(math.radians(a)), 110 + inner * math.sin(math.radians(a)))
-                   for a in reversed(angles)]
-        return 'polygon ' + ' '.join('%.1f,%.1f' % (x * s, y * s) for x, y in points)
-    m.append('fill #B08000 ' + ring(102, 58))
-    m.append('fill #FFD820 ' + ring(96, 64))
-    m.append('stroke none fill #000000')
-    for a in (150, 190, 230, 310, 350, 390):
-        x = 128 + 80 * math.cos(math.radians(a))
-        y = 110 + 80 * math.sin(math.radians(a))
-        m.append('circle %.1f,%.1f %.1f,%.1f' % (x * s, y * s, x * s + 5 * s, y * s))
-    # Score grid inside the shoe.
-    m.append('fill #FFFFFF stroke #000000 stroke-width %.1f' % (6 * s))
-    m.append('rectangle %.1f,%.1f %.1f,%.1f' % (92 * s, 84 * s, 164 * s, 140 * s))
-    m.append('line %.1f,%.1f %.1f,%.1f' % (92 * s, 112 * s, 164 * s, 112 * s))
-    m.append('line %.1f,%.1f %.1f,%.1f' % (116 * s, 84 * s, 116 * s, 140 * s))
-    m.append('line %.1f,%.1f %.1f,%.1f' % (140 * s, 84 * s, 140 * s, 140 * s))
-    return m
-
-
 def render(mvg, size, background, out, extra=()):
     subprocess.run(['convert', '-size', size, background, '-draw', ' '.join(mvg), *extra, out],
                    check=True)
@@ -129,14 +98,9 @@ def render(mvg, size, background, out, extra=()):
 def main():
     root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     program = os.path.join(root, 'res', 'program')
-    desktop = os.path.join(root, 'res', 'desktop')
-    os.makedirs(desktop, exist_ok=True)
     render(welcome(), '%dx%d' % (WIDTH, HEIGHT),
            'gradient:#BFE6FF-#3FA9EC', os.path.join(program, 'accueil.jpg'),
            ('-bordercolor', '#FFFFFF', '-border', '3', '-quality', '88', '-strip'))
-    for size in (48, 128, 256):
-        render(icon_mvg(size), '%dx%d' % (size, size), 'xc:none',
-               os.path.join(desktop, 'zavscore-%d.png' % size), ('-strip',))
 
 
 if __name__ == '__main__':

@@ -1,10 +1,8 @@
 #include "CliSupport.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdlib>
 
+#include "paths/ProgramFiles.h"
 #include "settings/Settings.h"
 #include "texts/Texts.h"
 
@@ -42,28 +40,37 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
     return parsed;
 }
 
-namespace {
-std::string ProgramDir() {
-    char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer, static_cast<std::size_t>(n));
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-}  // namespace
-
 std::string SettingsPath(const ParsedArgs& parsed) {
     if (parsed.Has("--settings")) setenv("ZAVSCORE_INI", parsed.Value("--settings").c_str(), 1);
-    return zav::Settings::DefaultPath(ProgramDir());
+    return zav::SettingsFilePath(zav::ProcessEnvironment(), zav::ExecutableFolder());
 }
 
-std::optional<int> ResolveLanguage(const ParsedArgs& parsed) {
-    if (!parsed.Has("--lang")) return zav::Settings(SettingsPath(parsed)).LanguageBase();
-    const std::string code = parsed.Value("--lang");
-    for (int base : zav::kLanguageBases)
-        if (code == zav::LanguageCode(base)) return base;
-    return std::nullopt;
+std::optional<zav::Language> ResolveLanguage(const ParsedArgs& parsed) {
+    if (!parsed.Has("--lang")) return zav::Settings(SettingsPath(parsed)).InterfaceLanguage();
+    return zav::LanguageOfCode(parsed.Value("--lang"));
+}
+
+std::optional<Invocation> ReadInvocation(const Command& command,
+                                         const std::vector<std::string>& args, std::size_t files,
+                                         const char* expects, std::set<std::string> valueOptions,
+                                         const std::set<std::string>& flagOptions) {
+    valueOptions.insert({"--lang", "--settings"});
+    std::string problem;
+    std::optional<ParsedArgs> parsed = ParseArgs(args, valueOptions, flagOptions, problem);
+    if (!parsed) {
+        UsageError(command, problem);
+        return std::nullopt;
+    }
+    if (parsed->positional.size() != files) {
+        UsageError(command, expects);
+        return std::nullopt;
+    }
+    const std::optional<zav::Language> language = ResolveLanguage(*parsed);
+    if (!language) {
+        UsageError(command, "--lang takes FR, EN, IT or GE");
+        return std::nullopt;
+    }
+    return Invocation{std::move(*parsed), *language, StderrMessageSink(false)};
 }
 
 int UsageError(const Command& command, const std::string& problem) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Command.h"
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zavcli {
 
@@ -30,12 +30,13 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
                                     const std::set<std::string>& flagOptions, std::string& problem);
 
 // The settings file of this run: --settings when given (set into
-// ZAVSCORE_INI for every later access), else the program's default.
+// ZAVSCORE_INI for every later access), else the program's rule, which the
+// window follows too.
 std::string SettingsPath(const ParsedArgs& parsed);
 
 // The interface language: --lang FR|EN|IT|GE, else the settings file's rule.
 // Nothing when --lang names no language.
-std::optional<int> ResolveLanguage(const ParsedArgs& parsed);
+std::optional<zav::Language> ResolveLanguage(const ParsedArgs& parsed);
 
 // Messages on standard error; questions answered with a fixed reply.
 class StderrMessageSink : public zav::MessageSink {
@@ -52,5 +53,26 @@ public:
 private:
     bool answer_;
 };
+
+// What every command starts from: its arguments read, its language chosen,
+// and its messages going to standard error.
+struct Invocation {
+    ParsedArgs args;
+    zav::Language language;
+    StderrMessageSink messages;
+
+    const std::string& File(std::size_t i) const { return args.positional[i]; }
+    zav::Reporter Reporter() { return zav::Reporter(language, messages); }
+};
+
+// Reads the arguments of `command`: `files` positional arguments (`expects`
+// says which, for the usage error), the options --lang and --settings, and
+// the command's own value and flag options. Nothing after printing the usage
+// error; the command then returns kExitUsage.
+std::optional<Invocation> ReadInvocation(const Command& command,
+                                         const std::vector<std::string>& args, std::size_t files,
+                                         const char* expects,
+                                         std::set<std::string> valueOptions = {},
+                                         const std::set<std::string>& flagOptions = {});
 
 }  // namespace zavcli

@@ -7,21 +7,13 @@
 namespace zavcli {
 
 int RunConvert(const std::vector<std::string>& args) {
-    const Command& self = FindCommand("convert");
-    std::string problem;
-    auto parsed = ParseArgs(args, {"--lang", "--settings"}, {}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != 2) return UsageError(self, "expects IN and OUT");
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
-
-    StderrMessageSink messages;
+    auto run = ReadInvocation(FindCommand("convert"), args, 2, "expects IN and OUT");
+    if (!run) return kExitUsage;
     zav::ScoreSheet sheet;
-    if (zav::LoadSheet(sheet, parsed->positional[0], *language, messages) != 0) return kExitFailure;
+    if (!zav::LoadSheet(sheet, run->File(0), run->Reporter())) return kExitFailure;
     // A set sheet keeps naming the set file it was read with.
-    sheet.wxsMScoreOpen = sheet.wxsScoreSetFileName;
-    if (zav::SaveSheet(sheet, parsed->positional[1], *language, messages) != 0) return kExitFailure;
-    return kExitOk;
+    sheet.sMScoreOpen = sheet.sScoreSetFileName;
+    return zav::SaveSheet(sheet, run->File(1), run->Reporter()) ? kExitOk : kExitFailure;
 }
 
 }  // namespace zavcli

@@ -24,9 +24,9 @@ std::optional<Destination> ParseDestination(const std::string& text) {
 }
 
 std::optional<zav::SheetView> ParseView(const std::string& text) {
-    if (text == "both") return zav::SheetView{1, 1};
-    if (text == "competition") return zav::SheetView{1, 0};
-    if (text == "challenge") return zav::SheetView{0, 1};
+    if (text == "both") return zav::SheetView{true, true};
+    if (text == "competition") return zav::SheetView{true, false};
+    if (text == "challenge") return zav::SheetView{false, true};
     return std::nullopt;
 }
 
@@ -39,7 +39,8 @@ bool IsPageKind(const std::string& kind) {
 // shows the team colours, the printer leaves them out, an export also refers
 // to the logo by its file name.
 std::string BuildPage(const std::string& kind, zav::ScoreSheet& sheet, const zav::SheetView& view,
-                      Destination destination, int language, const zav::PageStyle& style) {
+                      Destination destination, zav::Language language,
+                      const zav::PageStyle& style) {
     const auto target = destination == Destination::File ? zav::OutputTarget::File
                                                          : zav::OutputTarget::WindowOrPrinter;
     if (kind == "sheet")
@@ -55,11 +56,11 @@ std::string BuildPage(const std::string& kind, zav::ScoreSheet& sheet, const zav
 
 int RunPage(const std::vector<std::string>& args) {
     const Command& self = FindCommand("page");
-    std::string problem;
-    auto parsed = ParseArgs(args, {"--target", "--view", "--lang", "--settings"}, {}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != 2) return UsageError(self, "expects a page and a sheet file");
-    const std::string& kind = parsed->positional[0];
+    auto run =
+        ReadInvocation(self, args, 2, "expects a page and a sheet file", {"--target", "--view"});
+    if (!run) return kExitUsage;
+    const ParsedArgs* parsed = &run->args;
+    const std::string& kind = run->File(0);
     if (!IsPageKind(kind))
         return UsageError(self,
                           "the page is sheet, staff, equipment, placement or placement-print");
@@ -70,20 +71,17 @@ int RunPage(const std::vector<std::string>& args) {
         view = ParseView(parsed->Value("--view"));
         if (!view) return UsageError(self, "--view takes both, competition or challenge");
     }
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
 
-    StderrMessageSink messages;
     zav::ScoreSheet sheet;
-    if (zav::LoadSheet(sheet, parsed->positional[1], *language, messages) != 0) return kExitFailure;
+    if (!zav::LoadSheet(sheet, run->File(1), run->Reporter())) return kExitFailure;
     const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(SettingsPath(*parsed)));
     // Opening a sheet shows it at once, both parts in view; a blame laid out
     // then keeps its footnote on every later page of the sheet.
-    zav::PrepareHtml(sheet, zav::SheetView{1, 1}, zav::OutputTarget::WindowOrPrinter, true,
-                     *language, style);
+    zav::PrepareHtml(sheet, zav::SheetView{}, zav::OutputTarget::WindowOrPrinter, true,
+                     run->language, style);
     if (!view) view = zav::ViewOnOpening(sheet);
 
-    const std::string page = BuildPage(kind, sheet, *view, *destination, *language, style);
+    const std::string page = BuildPage(kind, sheet, *view, *destination, run->language, style);
     const std::string bytes = zav::EncodePageBytes(page);
     std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     std::cout.flush();

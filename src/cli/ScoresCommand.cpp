@@ -23,6 +23,10 @@ std::string JsonArray(const T* values, int count, Format format) {
 std::string Int(int v) {
     return std::to_string(v);
 }
+// Flags as the numbers 0 and 1 that readers of this output have always had.
+std::string Flag(bool v) {
+    return v ? "1" : "0";
+}
 std::string Num(float v) {
     return JsonNumber(v);
 }
@@ -35,13 +39,13 @@ void WriteTeam(std::ostream& out, const zav::ScoreSheet& s, int t) {
     out << "    {\"name\": " << Str(s.sTeamName[t]) << ", \"colors\": " << Str(s.sTeamColors[t])
         << ", \"comment\": " << Str(s.sColSupContent[t])
         << ",\n     \"places\": " << JsonArray(s.iGamePlace[t], games, Int)
-        << ", \"blames\": " << JsonArray(s.iAvertissement[t], games, Int)
+        << ", \"blames\": " << JsonArray(s.bAvertissement[t], games, Flag)
         << ",\n     \"game_scores\": " << JsonArray(s.fGameScore[t], games, Num)
         << ",\n     \"heat_score\": " << Num(s.fSetScore[t])
         << ", \"heat_position\": " << s.iSetPlace[t] << ", \"tiebreak\": " << s.iTieBreakPlace[t]
         << ", \"previous\": " << Num(s.fPreviousScore[t])
         << ", \"total\": " << Num(s.fTotalScore[t]) << ",\n     \"challenge\": ";
-    if (s.iChallengeScoring == 0 || s.iChallengeTeam[t] == 0) {
+    if (s.iChallengeScoring == 0 || !s.bChallengeTeam[t]) {
         out << "null}";
         return;
     }
@@ -73,17 +77,10 @@ void WriteSheet(std::ostream& out, const zav::ScoreSheet& s) {
 }  // namespace
 
 int RunScores(const std::vector<std::string>& args) {
-    const Command& self = FindCommand("scores");
-    std::string problem;
-    auto parsed = ParseArgs(args, {"--lang", "--settings"}, {}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != 1) return UsageError(self, "expects one sheet file");
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
-
-    StderrMessageSink messages;
+    auto run = ReadInvocation(FindCommand("scores"), args, 1, "expects one sheet file");
+    if (!run) return kExitUsage;
     zav::ScoreSheet sheet;
-    if (zav::LoadSheet(sheet, parsed->positional[0], *language, messages) != 0) return kExitFailure;
+    if (!zav::LoadSheet(sheet, run->File(0), run->Reporter())) return kExitFailure;
     zav::ComputeScores(sheet);
     if (sheet.iChallengeScoring != 0) zav::ComputeChallengeScores(sheet);
 

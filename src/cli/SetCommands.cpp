@@ -10,59 +10,43 @@ namespace zavcli {
 namespace {
 
 int RunOperation(const char* name, zav::SetOperation code, const std::vector<std::string>& args) {
-    const Command& self = FindCommand(name);
-    const bool withTarget = code != zav::kSetDelete;
-    std::string problem;
-    auto parsed = ParseArgs(
-        args, {"--lang", "--settings"},
-        withTarget ? std::set<std::string>{"--replace"} : std::set<std::string>{}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != (withTarget ? 2u : 1u))
-        return UsageError(self,
-                          withTarget ? "expects a set file and a folder" : "expects a set file");
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
-
+    const bool withTarget = code != zav::SetOperation::Delete;
+    auto run =
+        ReadInvocation(FindCommand(name), args, withTarget ? 2 : 1,
+                       withTarget ? "expects a set file and a folder" : "expects a set file", {},
+                       withTarget ? std::set<std::string>{"--replace"} : std::set<std::string>{});
+    if (!run) return kExitUsage;
     // The replace question is answered by --replace: without it an existing
     // set in the target folder is left alone.
-    StderrMessageSink messages(parsed->flags.count("--replace") != 0);
-    const std::string& setPath = parsed->positional[0];
-    const int result =
-        withTarget ? zav::CopyOrMoveSet(code, setPath, parsed->positional[1], *language, messages)
-                   : zav::TraiteSetSheet(code, setPath, setPath, *language, messages);
-    if (result != 0) return kExitFailure;
-    std::cout << zav::SetOperationDone(code, *language) << '\n';
+    run->messages = StderrMessageSink(run->args.flags.count("--replace") != 0);
+    const std::string& setPath = run->File(0);
+    const bool done = withTarget ? zav::CopyOrMoveSet(code, setPath, run->File(1), run->Reporter())
+                                 : zav::TraiteSetSheet(code, setPath, setPath, run->Reporter());
+    if (!done) return kExitFailure;
+    std::cout << zav::SetOperationDone(code, run->language) << '\n';
     return kExitOk;
 }
 
 }  // namespace
 
 int RunSetList(const std::vector<std::string>& args) {
-    const Command& self = FindCommand("set-list");
-    std::string problem;
-    auto parsed = ParseArgs(args, {"--lang", "--settings"}, {}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != 1) return UsageError(self, "expects one set file");
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
-
-    StderrMessageSink messages;
+    auto run = ReadInvocation(FindCommand("set-list"), args, 1, "expects one set file");
+    if (!run) return kExitUsage;
     std::vector<std::string> names;
-    if (zav::ReadSetFile(parsed->positional[0], zav::EncodingMark::Required, names, *language,
-                         messages) != 0)
+    if (!zav::ReadSetFile(run->File(0), zav::EncodingMark::Required, names, run->Reporter()))
         return kExitFailure;
     for (const std::string& name : names) std::cout << name << '\n';
     return kExitOk;
 }
 
 int RunSetCopy(const std::vector<std::string>& args) {
-    return RunOperation("set-copy", zav::kSetCopy, args);
+    return RunOperation("set-copy", zav::SetOperation::Copy, args);
 }
 int RunSetMove(const std::vector<std::string>& args) {
-    return RunOperation("set-move", zav::kSetMove, args);
+    return RunOperation("set-move", zav::SetOperation::Move, args);
 }
 int RunSetDelete(const std::vector<std::string>& args) {
-    return RunOperation("set-delete", zav::kSetDelete, args);
+    return RunOperation("set-delete", zav::SetOperation::Delete, args);
 }
 
 }  // namespace zavcli

@@ -6,26 +6,25 @@
 
 #include "CliSupport.h"
 #include "Json.h"
+#include "io/Paths.h"
 #include "sets/Categories.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
-#include "sets/SetTexts.h"
 #include "sets/SifFile.h"
 #include "sheet/ScoreSheet.h"
-#include "texts/Texts.h"
 
 namespace zavcli {
 namespace {
 
 void WriteEntries(std::ostream& out, const zav::SifEntries& entries) {
-    out << "{\n  \"competition\": " << JsonString(entries.wxCompetNr) << ",\n  \"categories\": [";
-    for (std::size_t i = 0; i < entries.wxCategory.size(); ++i) {
-        const std::string& field = entries.wxCategory[i];
+    out << "{\n  \"competition\": " << JsonString(entries.sCompetNr) << ",\n  \"categories\": [";
+    for (std::size_t i = 0; i < entries.sCategory.size(); ++i) {
+        const std::string& field = entries.sCategory[i];
         out << (i ? ",\n" : "\n") << "    {\"field\": " << JsonString(field)
             << ", \"code\": " << JsonString(zav::CategoryCode(field))
             << ", \"name\": " << JsonString(zav::CategoryFull(field)) << "}";
     }
-    out << (entries.wxCategory.empty() ? "" : "\n  ") << "],\n  \"teams\": [";
+    out << (entries.sCategory.empty() ? "" : "\n  ") << "],\n  \"teams\": [";
     for (std::size_t i = 0; i < entries.teams.size(); ++i) {
         const zav::SifTeam& team = entries.teams[i];
         out << (i ? ",\n" : "\n") << "    {\"category\": " << JsonString(team.category)
@@ -44,11 +43,11 @@ std::string Trimmed(const std::string& text) {
 // is, otherwise every category with that code.
 std::set<std::size_t> NamedCategories(const zav::SifEntries& entries, const std::string& item) {
     for (const std::string& candidate : {item, Trimmed(item)}) {
-        for (std::size_t i = 0; i < entries.wxCategory.size(); ++i)
-            if (entries.wxCategory[i] == candidate) return {i};
+        for (std::size_t i = 0; i < entries.sCategory.size(); ++i)
+            if (entries.sCategory[i] == candidate) return {i};
         std::set<std::size_t> byCode;
-        for (std::size_t i = 0; i < entries.wxCategory.size(); ++i)
-            if (zav::CategoryCode(entries.wxCategory[i]) == candidate) byCode.insert(i);
+        for (std::size_t i = 0; i < entries.sCategory.size(); ++i)
+            if (zav::CategoryCode(entries.sCategory[i]) == candidate) byCode.insert(i);
         if (!byCode.empty()) return byCode;
     }
     return {};
@@ -59,9 +58,9 @@ std::set<std::size_t> NamedCategories(const zav::SifEntries& entries, const std:
 // unknown or already grouped category or a category is left without a sheet.
 std::optional<zav::SetPlan> GroupingFromOptions(const zav::SifEntries& entries,
                                                 const std::vector<std::string>& groups,
-                                                int wxLanguage) {
-    const auto refuse = [&](int offset, const std::string& name) {
-        std::cerr << zav::FormatText(zav::Text(wxLanguage, offset), name) << '\n';
+                                                const zav::Reporter& reporter) {
+    const auto refuse = [&](zav::TextId id, const std::string& name) {
+        reporter.Show(zav::MessageIcon::Error, id, name);
         return std::nullopt;
     };
     zav::SetPlan plan = zav::EmptyGrouping(entries);
@@ -72,17 +71,18 @@ std::optional<zav::SetPlan> GroupingFromOptions(const zav::SifEntries& entries,
             const std::size_t comma = std::min(group.find(',', start), group.size());
             const std::string item = group.substr(start, comma - start);
             const std::set<std::size_t> named = NamedCategories(entries, item);
-            if (named.empty()) return refuse(zav::settxt::kNoSuchCategory, item);
+            if (named.empty()) return refuse(zav::TextId::NoSuchCategory, item);
             chosen.insert(named.begin(), named.end());
             start = comma + 1;
         }
         for (const std::size_t i : chosen)
             if (plan.iCategory[i] != 0)
-                return refuse(zav::settxt::kCategoryAlreadyGrouped, entries.wxCategory[i]);
-        zav::AddGroupedSheet(plan, {chosen.begin(), chosen.end()});
+                return refuse(zav::TextId::CategoryAlreadyGrouped, entries.sCategory[i]);
+        // Cannot fail: the chosen categories exist and are on no sheet yet.
+        static_cast<void>(zav::AddGroupedSheet(plan, {chosen.begin(), chosen.end()}));
     }
     const std::vector<std::size_t> left = zav::UnassignedCategories(plan);
-    if (!left.empty()) return refuse(zav::settxt::kCategoryOnNoSheet, entries.wxCategory[left[0]]);
+    if (!left.empty()) return refuse(zav::TextId::CategoryOnNoSheet, entries.sCategory[left[0]]);
     return plan;
 }
 
@@ -98,34 +98,20 @@ std::optional<int> GamesNumber(const std::string& text) {
 }  // namespace
 
 int RunSif(const std::vector<std::string>& args) {
-    const Command& self = FindCommand("sif");
-    std::string problem;
-    auto parsed = ParseArgs(args, {"--lang", "--settings"}, {}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != 1) return UsageError(self, "expects one SIF file");
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
-
-    StderrMessageSink messages;
+    auto run = ReadInvocation(FindCommand("sif"), args, 1, "expects one SIF file");
+    if (!run) return kExitUsage;
     zav::SifEntries entries;
-    if (zav::ReadSifFile(parsed->positional[0], entries, *language, messages) != 0)
-        return kExitFailure;
+    if (!zav::ReadSifFile(run->File(0), entries, run->Reporter())) return kExitFailure;
     WriteEntries(std::cout, entries);
     return kExitOk;
 }
 
 int RunImportSif(const std::vector<std::string>& args) {
     const Command& self = FindCommand("import-sif");
-    std::string problem;
-    auto parsed = ParseArgs(
-        args,
-        {"--title", "--date", "--referee", "--games", "--rules", "--group", "--lang", "--settings"},
-        {}, problem);
-    if (!parsed) return UsageError(self, problem);
-    if (parsed->positional.size() != 2)
-        return UsageError(self, "expects a SIF file and a set file");
-    const auto language = ResolveLanguage(*parsed);
-    if (!language) return UsageError(self, "--lang takes FR, EN, IT or GE");
+    auto run = ReadInvocation(self, args, 2, "expects a SIF file and a set file",
+                              {"--title", "--date", "--referee", "--games", "--rules", "--group"});
+    if (!run) return kExitUsage;
+    const ParsedArgs* parsed = &run->args;
 
     zav::SetOptions options;
     options.sTitle = parsed->Value("--title");
@@ -144,21 +130,19 @@ int RunImportSif(const std::vector<std::string>& args) {
     const std::vector<std::string> groups =
         groupsIt == parsed->values.end() ? std::vector<std::string>{} : groupsIt->second;
 
-    StderrMessageSink messages;
+    const zav::Reporter reporter = run->Reporter();
     zav::SifEntries entries;
-    if (zav::ReadSifFile(parsed->positional[0], entries, *language, messages) != 0 ||
-        zav::CheckSifHasTeams(entries, parsed->positional[0], *language, messages) != 0)
+    if (!zav::ReadSifFile(run->File(0), entries, reporter) ||
+        !zav::CheckSifHasTeams(entries, run->File(0), reporter))
         return kExitFailure;
     std::optional<zav::SetPlan> plan = zav::OneSheetPerCategory(entries);
-    if (!groups.empty()) plan = GroupingFromOptions(entries, groups, *language);
+    if (!groups.empty()) plan = GroupingFromOptions(entries, groups, reporter);
     if (!plan) return kExitFailure;
 
-    const std::string& setPath = parsed->positional[1];
+    const std::string& setPath = run->File(1);
     zav::ScoreSheet sheet;
-    if (zav::CreateSet(entries, options, *plan, setPath, sheet, *language, messages) != 0)
-        return kExitFailure;
-    const std::string setFileName = setPath.substr(setPath.rfind('/') + 1);
-    for (const std::string& name : zav::SheetFileNames(setFileName, entries, *plan))
+    if (!zav::CreateSet(entries, options, *plan, setPath, sheet, reporter)) return kExitFailure;
+    for (const std::string& name : zav::SheetFileNames(zav::FileNameOf(setPath), entries, *plan))
         std::cout << name << '\n';
     return kExitOk;
 }

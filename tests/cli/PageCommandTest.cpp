@@ -22,7 +22,8 @@ class PageCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         zav::RecordingMessageSink messages;
-        ASSERT_EQ(zav::SaveSheet(zavtest::FullSheet(), sheetPath, zav::kLangEnglish, messages), 0);
+        ASSERT_TRUE(zav::SaveSheet(zavtest::FullSheet(), sheetPath,
+                                   zav::Reporter(zav::Language::English, messages)));
         zavtest::WriteFile(settingsPath,
                            "[General]\nLogoPath=/srv/logos\nLogoName=club.png\n"
                            "[Colors]\nHeadFont=#000080\nTitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\n"
@@ -52,11 +53,11 @@ TEST_F(PageCommand, ExportIsTheBytesTheProgramWrites) {
 
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
-    ASSERT_EQ(zav::LoadSheet(sheet, sheetPath, zav::kLangEnglish, messages), 0);
+    ASSERT_TRUE(zav::LoadSheet(sheet, sheetPath, zav::Reporter(zav::Language::English, messages)));
     const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(settingsPath));
     const std::string exported = zav::EncodePageBytes(
         zav::PrepareHtml(sheet, zav::ViewOnOpening(sheet), zav::OutputTarget::File, false,
-                         zav::kLangEnglish, style));
+                         zav::Language::English, style));
     EXPECT_EQ(r.out, exported);
 }
 

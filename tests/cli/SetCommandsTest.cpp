@@ -35,7 +35,8 @@ std::vector<std::string> Lines(const std::string& text) {
 zav::ScoreSheet Load(const std::string& path) {
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
-    EXPECT_EQ(zav::LoadSheet(sheet, path, zav::kLangEnglish, messages), 0) << path;
+    EXPECT_TRUE(zav::LoadSheet(sheet, path, zav::Reporter(zav::Language::English, messages)))
+        << path;
     return sheet;
 }
 
@@ -64,7 +65,7 @@ TEST(SifCommand, PrintsTheEntriesAsJson) {
     const auto bad = RunCli({"sif", dir.File("bad.txt"), "--lang", "FR"}, dir.File("none.ini"));
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, zav::FormatText(zav::Text(zav::kLangFrench, zav::txt::kNotSifFile),
+    EXPECT_EQ(bad.err, zav::FormatText(zav::Text(zav::Language::French, zav::TextId::NotSifFile),
                                        dir.File("bad.txt")) +
                            "\n");
 }
@@ -107,7 +108,7 @@ TEST(ImportSifCommand, GroupsNameCategoriesByFieldOrCode) {
     EXPECT_EQ(first.iGamesNr, 10);
     EXPECT_EQ(first.iEliminationRule, 0);
     EXPECT_EQ(first.iScoring, 3);
-    EXPECT_EQ(first.sColSupTitle, zav::Text(zav::kLangGerman, 332));
+    EXPECT_EQ(first.sColSupTitle, zav::Text(zav::Language::German, zav::TextId::Category));
 }
 
 // A code names every category with that code, unless it is itself the whole
@@ -133,9 +134,10 @@ TEST(ImportSifCommand, ACodeNamesEveryCategoryOfThatCodeAWholeFieldOnlyItself) {
                                  "CPM2", "--group", "CPM1", "--lang", "GE"},
                                 dir.File("none.ini"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(
-        missing.err,
-        zav::FormatText(zav::Text(zav::kLangGerman, 347), std::string("CPM1 Minime 1")) + "\n");
+    EXPECT_EQ(missing.err,
+              zav::FormatText(zav::Text(zav::Language::German, zav::TextId::CategoryOnNoSheet),
+                              std::string("CPM1 Minime 1")) +
+                  "\n");
     EXPECT_FALSE(fs::exists(dir.File("x.mscore")));
 }
 
@@ -150,25 +152,29 @@ TEST(ImportSifCommand, FailuresOfTheImportLeaveNoSetFile) {
         RunCli({"import-sif", dir.File("eleven.txt"), dir.File("ev.mscore"), "--lang", "IT"},
                dir.File("none.ini"));
     EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, zav::FormatText(zav::FormatText(zav::Text(zav::kLangItalian, 330), 1L),
+    EXPECT_EQ(full.err, zav::FormatText(zav::FormatText(zav::Text(zav::Language::Italian,
+                                                                  zav::TextId::TooManyTeamsOnSheet),
+                                                        1L),
                                         std::string("COPE")) +
                             "\n");
 
     const auto noSif =
         RunCli({"import-sif", dir.File("none.txt"), dir.File("ev.mscore")}, dir.File("none.ini"));
     EXPECT_EQ(noSif.status, 1);
-    EXPECT_EQ(noSif.err, zav::FormatText(zav::Text(zav::kLangFrench, zav::txt::kErrorOpening),
-                                         dir.File("none.txt")) +
-                             "\n");  // no --lang and no settings: French
+    EXPECT_EQ(noSif.err,
+              zav::FormatText(zav::Text(zav::Language::French, zav::TextId::ErrorOpening),
+                              dir.File("none.txt")) +
+                  "\n");  // no --lang and no settings: French
     // An entries file without a team line would give a set that names no sheet.
     WriteFile(dir.File("empty.txt"), "5;h\n");
     const auto noTeam =
         RunCli({"import-sif", dir.File("empty.txt"), dir.File("ev.mscore"), "--lang", "EN"},
                dir.File("none.ini"));
     EXPECT_EQ(noTeam.status, 1);
-    EXPECT_EQ(noTeam.err, zav::FormatText(zav::Text(zav::kLangEnglish, zav::txt::kNotSifFile),
-                                          dir.File("empty.txt")) +
-                              "\n");
+    EXPECT_EQ(noTeam.err,
+              zav::FormatText(zav::Text(zav::Language::English, zav::TextId::NotSifFile),
+                              dir.File("empty.txt")) +
+                  "\n");
     // Nothing beside the entries files.
     EXPECT_EQ(FilesIn(dir.Path()), 2u);
 }
@@ -216,7 +222,7 @@ TEST_F(SetOperationCommands, CopyAsksBeforeReplacingAnExistingSet) {
     WriteFile(dir.File("away/4711.mscore"), "an older set");
     const auto refused = RunCli({"set-copy", set, dir.File("away"), "--lang", "EN"}, ini());
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, zav::Text(zav::kLangEnglish, 341) + "\n");
+    EXPECT_EQ(refused.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
     EXPECT_EQ(ReadFile(dir.File("away/4711.mscore")), "an older set");
     EXPECT_EQ(FilesIn(dir.File("away")), 1u);
 
@@ -229,20 +235,20 @@ TEST_F(SetOperationCommands, CopyAsksBeforeReplacingAnExistingSet) {
 
     const auto same = RunCli({"set-copy", set, dir.File("home/."), "--lang", "EN"}, ini());
     EXPECT_EQ(same.status, 1);
-    EXPECT_EQ(same.err, zav::Text(zav::kLangEnglish, 336) + "\n");
+    EXPECT_EQ(same.err, zav::Text(zav::Language::English, zav::TextId::SameFolder) + "\n");
 }
 
 TEST_F(SetOperationCommands, MoveThenDeleteTheWholeSet) {
     const auto moved = RunCli({"set-move", set, dir.File("away"), "--lang", "FR"}, ini());
     ASSERT_EQ(moved.status, 0) << moved.err;
-    EXPECT_EQ(moved.out, zav::Text(zav::kLangFrench, 338) + "\n");
+    EXPECT_EQ(moved.out, zav::Text(zav::Language::French, zav::TextId::SetMoved) + "\n");
     EXPECT_EQ(FilesIn(dir.File("home")), 0u);
     EXPECT_EQ(FilesIn(dir.File("away")), 4u);
 
     const auto deleted =
         RunCli({"set-delete", dir.File("away/4711.mscore"), "--lang", "IT"}, ini());
     ASSERT_EQ(deleted.status, 0) << deleted.err;
-    EXPECT_EQ(deleted.out, zav::Text(zav::kLangItalian, 340) + "\n");
+    EXPECT_EQ(deleted.out, zav::Text(zav::Language::Italian, zav::TextId::SetDeleted) + "\n");
     EXPECT_EQ(FilesIn(dir.File("away")), 0u);
 
     const auto gone = RunCli({"set-delete", dir.File("away/4711.mscore"), "--lang", "EN"}, ini());

@@ -160,7 +160,7 @@ TEST_F(DialogKeyboardTest, CloseBoxStoresNothingAndEnterInATypedTeamConfirms) {
 TEST_F(DialogKeyboardTest, EveryDialogOpensOnItsFirstField) {
     zav::ScoreSheet s = Heat(4, 4);
     s.iChallengeScoring = 2;
-    s.iChallengeTeam[2] = 1;
+    s.bChallengeTeam[2] = 1;
     s.iGamePlace[0][0] = s.iGamePlace[1][0] = 1;  // two teams level: tie-break lists
     s.iGamePlace[2][0] = s.iGamePlace[3][0] = 3;
     wxZAVFrame& w = OpenWith(s);
@@ -206,7 +206,7 @@ TEST_F(DialogKeyboardTest, EveryDialogFitsASmallScreenInEveryLanguage) {
     for (int t = 0; t < 10; ++t) {
         s.sTeamName[t] = "Poney-club des Grandes Ecuries " + std::to_string(t);
         s.sTeamColors[t] = "bleu, blanc et rouge";
-        s.iChallengeTeam[t] = 1;
+        s.bChallengeTeam[t] = 1;
         s.iGamePlace[t][0] = 1;
     }
     s.sGame[0] = "Relais avec drapeaux et quilles";

@@ -41,11 +41,11 @@ TEST_F(DialogScreenshots, DISABLED_EveryDialogInFrenchAndGerman) {
         s.iGamePlace[t][0] = t < 3 ? 1 : t + 1;
         s.sPlaceurName[t] = "M. Dupont";
     }
-    for (int t : {1, 3, 5, 8}) s.iChallengeTeam[t] = 1;
+    for (int t : {1, 3, 5, 8}) s.bChallengeTeam[t] = 1;
     s.iGamePlace[4][0] = zav::kElimination;
     s.iGamePlace[5][0] = zav::kAbandon;
     s.iGamePlace[6][0] = zav::kDefinitiveAbandon;
-    s.iAvertissement[2][0] = 1;
+    s.bAvertissement[2][0] = 1;
     s.sGame[0] = "Slalom";
     s.fPreviousScore[0] = 12.5f;
     s.fPreviousScore[1] = 10;

@@ -84,8 +84,8 @@ protected:
     // save writes it again.
     wxZAVFrame& OpenWith(const zav::ScoreSheet& s, const char* language = "EN") {
         const zav::Settings settings(SettingsFile());
-        settings.Set(zav::SettingKey::Language, language);
-        settings.Set(zav::SettingKey::SaveAuto, "1");
+        EXPECT_TRUE(settings.Set(zav::SettingKey::Language, language));
+        EXPECT_TRUE(settings.Set(zav::SettingKey::SaveAuto, "1"));
         wxZAVFrame& window = OpenFrameWith(s, SheetPath());
         std::remove(SheetPath().c_str());
         shownBefore_ = window.View().Page();

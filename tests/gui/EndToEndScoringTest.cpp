@@ -56,8 +56,8 @@ class EndToEndScoringTest : public DialogFixture {};
 
 TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile) {
     const zav::Settings settings(SettingsFile());
-    settings.Set(zav::SettingKey::Language, "EN");
-    settings.Set(zav::SettingKey::SaveAuto, "1");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::Language, "EN"));
+    EXPECT_TRUE(settings.Set(zav::SettingKey::SaveAuto, "1"));
     wxZAVFrame& w = OpenFrame();
     ASSERT_TRUE(w.Document().SaveAutoOn());
 
@@ -152,11 +152,11 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
     // very page the window shows.
     zav::ScoreSheet fromFile;
     zav::RecordingMessageSink messages;
-    ASSERT_EQ(0, zav::LoadSheet(fromFile, path, zav::kLangEnglish, messages));
-    EXPECT_EQ(1, fromFile.iAvertissement[0][7]);
+    ASSERT_TRUE(zav::LoadSheet(fromFile, path, zav::Reporter(zav::Language::English, messages)));
+    EXPECT_EQ(1, fromFile.bAvertissement[0][7]);
     const std::string corePage =
         zav::PrepareHtml(fromFile, w.Choices().ViewOf(fromFile), zav::OutputTarget::WindowOrPrinter,
-                         true, zav::kLangEnglish, zav::ReadPageStyle(settings));
+                         true, zav::Language::English, zav::ReadPageStyle(settings));
     EXPECT_EQ(corePage, w.View().Page());
     const std::string shown = ShownText();
     for (const char* expected : {"Club J", "Remarks", "pony lame in game 7", "Club challenge"})

@@ -94,12 +94,12 @@ TEST_F(PreviousScoresTest, ChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeam
     wxZAVFrame& w = OpenWith(s);
     wxString message;
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(Tx(w.Language(), zav::txt::kChallengeNotDefined), message);
+    EXPECT_EQ(Tx(w.Language(), zav::TextId::ChallengeNotDefined), message);
     ExpectNothingApplied();
 
     w.Document().EditSheet().iChallengeScoring = 3;
-    w.Document().EditSheet().iChallengeTeam[1] = 1;
-    w.Document().EditSheet().iChallengeTeam[3] = 1;
+    w.Document().EditSheet().bChallengeTeam[1] = 1;
+    w.Document().EditSheet().bChallengeTeam[3] = 1;
     w.Document().EditSheet().fChallengePreviousScore[1] = 5;
     w.Document().EditSheet().fChallengePreviousScore[3] = 12.5f;
     w.Document().EditSheet().fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone

@@ -2,7 +2,6 @@
 // files holding what printing puts on paper.
 #include <wx/filename.h>
 
-#include <cstdio>
 #include <string>
 
 #include "gui/ExportTesting.h"
@@ -38,8 +37,8 @@ protected:
         for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7);
         zavtest::WriteFile(folder + "/club.png", bytes);
         const zav::Settings settings(SettingsFile());
-        settings.Set(zav::SettingKey::LogoPath, folder);
-        settings.Set(zav::SettingKey::LogoName, "club.png");
+        EXPECT_TRUE(settings.Set(zav::SettingKey::LogoPath, folder));
+        EXPECT_TRUE(settings.Set(zav::SettingKey::LogoName, "club.png"));
         return bytes;
     }
 
@@ -100,63 +99,19 @@ TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
     EXPECT_FALSE(Exists(temp.File("club.png")));
 }
 
-TEST_F(ExportTest, LogoOfTheLimitSizeIsCopiedAndALargerOneIsRefusedAloud) {
+TEST_F(ExportTest, PdfFailuresAreReportedNeverPassedAsSuccess) {
     OpenSample();
-    const std::string limit = MakeLogo(32000);
-    EXPECT_TRUE(SaveHtml(PageKind::Sheet, temp.File("a.html")));
-    EXPECT_EQ(zavtest::ReadFile(temp.File("club.png")), limit);
-
-    MakeLogo(32001);
-    const std::string path = temp.File("sub/b.html");
-    wxFileName::Mkdir(wxString::FromUTF8(temp.File("sub")));
     wxString message;
-    wxTEST_DIALOG(SaveHtml(PageKind::Sheet, path), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, wxS("File too long = 32001 bytes"));
-    EXPECT_TRUE(Exists(path)) << "the page stays written without its logo";
-    EXPECT_FALSE(Exists(temp.File("sub/club.png")));
-}
-
-TEST_F(ExportTest, MissingLogoIsReportedAndThePageStaysWritten) {
-    OpenSample();
-    MakeLogo(10);
-    std::remove(temp.File("logos/club.png").c_str());
-
-    wxString message;
-    wxTEST_DIALOG(SaveHtml(PageKind::Staff, temp.File("s.html")),
-                  EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message,
-              wxS("Error while opening file = ") + wxString::FromUTF8(temp.File("logos/club.png")));
-    EXPECT_TRUE(Exists(temp.File("s.html")));
-}
-
-TEST_F(ExportTest, FailuresToWriteAreReportedNeverPassedAsSuccess) {
-    OpenSample();
-    const std::string nowhere = temp.File("no-such-folder/heat1.html");
-    wxString message;
-    wxTEST_DIALOG(EXPECT_FALSE(SaveHtml(PageKind::Equipment, nowhere)),
-                  EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(nowhere));
-
-    // The page is written but its logo cannot be put beside it: a folder
-    // already holds the logo's name.
-    MakeLogo(100);
-    wxFileName::Mkdir(wxString::FromUTF8(temp.File("club.png")));
-    wxTEST_DIALOG(EXPECT_TRUE(SaveHtml(PageKind::Sheet, temp.File("c.html"))),
-                  EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message,
-              wxS("Error while creating file = ") + wxString::FromUTF8(temp.File("club.png")));
-
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
     wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
 }
 
-// What printing puts on paper, read back from the PDF file.
 TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
     const zav::Settings settings(SettingsFile());
-    settings.Set(zav::SettingKey::TitleBkg, "#C0D8FF");
-    settings.Set(zav::SettingKey::BkgLine1, "#FFFFE0");
-    settings.Set(zav::SettingKey::BkgLine2, "#E0FFE0");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#C0D8FF"));
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BkgLine1, "#FFFFE0"));
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BkgLine2, "#E0FFE0"));
     OpenSample();
     const std::string path = temp.File("heat1.pdf");
     const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_PDF, path);

@@ -27,7 +27,7 @@ protected:
     // The window in `language` with the full sample sheet open from
     // heat1.score.
     wxZAVFrame& OpenSample(const char* language = "EN") {
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language);
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
         return OpenFrameWith(zavtest::FullSampleSheet(), temp.File("heat1.score"));
     }
 

@@ -15,7 +15,7 @@ class FileCommandsTest : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     }
 
     static wxString W(const std::string& path) { return wxString::FromUTF8(path); }
@@ -52,7 +52,7 @@ TEST_F(FileCommandsTest, SaveChoosersAreTitledAndPresetAndNameTheFileInTheTitle)
     OpenFrame();
     ChooserSeen seen;
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(original), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 100));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::OpenSheetCaption));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
     // The next open chooser starts at the file chosen.
     EXPECT_EQ(frame->User().ChooserPlace(), W(original));
@@ -62,7 +62,7 @@ TEST_F(FileCommandsTest, SaveChoosersAreTitledAndPresetAndNameTheFileInTheTitle)
     // Save as proposes the sheet's own folder and name; a name typed
     // without extension gets the sheet extension.
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(W(temp.File("copy")), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 102));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetAsCaption));
     EXPECT_EQ(seen.fileName, wxS("nations-cup-semi-final.score"));
     EXPECT_EQ(seen.folder, W(temp.Path()));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - copy.score"));
@@ -74,7 +74,7 @@ TEST_F(FileCommandsTest, SaveChoosersAreTitledAndPresetAndNameTheFileInTheTitle)
     // A sheet without a file yet: the first Save asks for one.
     wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr));
     wxTEST_DIALOG(Run(ID_SAVE_SHEET), AnswerChooser(W(temp.File("new.score")), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 103));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetCaption));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - new.score"));
 }
 
@@ -88,7 +88,7 @@ TEST_F(FileCommandsTest, OpenCancelledKeepsTheSheetAndOpenOfANonSheetLeavesNone)
     zavtest::WriteFile(other, "<html>not a sheet</html>");
     wxString message;
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(other)), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, Tx(zav::kLangEnglish, zav::txt::kUnknownEncoding));
+    EXPECT_EQ(message, Tx(zav::Language::English, zav::TextId::UnknownEncoding));
     EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
     EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_BOTH));
@@ -104,7 +104,7 @@ TEST_F(FileCommandsTest, QuitAsksTheSaveQuestionOfAChangedSheetAndCloses) {
     RenameFirstTeam(wxS("Ponies"));
     wxString question;
     wxTEST_DIALOG(Run(ID_QUIT), EXPECT_MESSAGE(wxID_NO, &question));
-    EXPECT_EQ(question, Tx(zav::kLangEnglish, zav::txt::kSaveBeforeExit));
+    EXPECT_EQ(question, Tx(zav::Language::English, zav::TextId::SaveBeforeExit));
     EXPECT_TRUE(FrameClosed());
     EXPECT_FALSE(Holds(path, "Ponies"));
 }
@@ -115,7 +115,7 @@ TEST_F(FileCommandsTest, CloseBoxTakesTheSameSaveStepsAsQuit) {
     RenameFirstTeam(wxS("Ponies"));
     ChooserSeen seen;
     wxTEST_DIALOG(frame->Close(), EXPECT_MESSAGE(wxID_YES, nullptr), AnswerChooser(W(path), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::kLangEnglish, 102));
+    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetAsCaption));
     EXPECT_TRUE(FrameClosed());
     EXPECT_TRUE(Holds(path, "Ponies"));
 }

@@ -7,7 +7,6 @@
 #include <wx/app.h>
 #include <wx/html/htmlwin.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "frame/CommandIds.h"
@@ -22,18 +21,7 @@ using namespace zavgui;
 
 class FrameFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (const char* old = std::getenv("ZAVSCORE_INI")) savedIni_ = old;
-        setenv("ZAVSCORE_INI", SettingsFile().c_str(), 1);
-    }
-
-    void TearDown() override {
-        CloseFrame();
-        if (savedIni_.empty())
-            unsetenv("ZAVSCORE_INI");
-        else
-            setenv("ZAVSCORE_INI", savedIni_.c_str(), 1);
-    }
+    void TearDown() override { CloseFrame(); }
 
     std::string SettingsFile() const { return temp.File("ZAVscore.ini"); }
 
@@ -43,6 +31,7 @@ protected:
         CloseFrame();
         FrameContext context;
         context.programDir = wxS(ZAV_PROGRAM_DIR);
+        context.settingsFile = wxString::FromUTF8(SettingsFile());
         context.startupFile = startupFile;
         context.restartProgram = [this] {
             ++restarts;
@@ -58,13 +47,13 @@ protected:
     // belonging to that file, unchanged.
     wxZAVFrame& OpenFrameWith(const zav::ScoreSheet& s, const std::string& path) {
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(0, zav::SaveSheet(s, path, zav::kLangEnglish, messages));
+        EXPECT_TRUE(zav::SaveSheet(s, path, zav::Reporter(zav::Language::English, messages)));
         OpenFrame(wxString::FromUTF8(path));
         zav::ScoreSheet& open = frame->Document().EditSheet();
         zav::ScoreSheet given = s;
-        given.wxsFullFileName = open.wxsFullFileName;
-        given.wxsFilePath = open.wxsFilePath;
-        given.wxsFileName = open.wxsFileName;
+        given.sFullFileName = open.sFullFileName;
+        given.sFilePath = open.sFilePath;
+        given.sFileName = open.sFileName;
         open = given;
         return *frame;
     }
@@ -111,7 +100,4 @@ protected:
     zavtest::TempDir temp;
     wxZAVFrame* frame = nullptr;
     int restarts = 0;
-
-private:
-    std::string savedIni_;
 };

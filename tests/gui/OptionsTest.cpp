@@ -19,7 +19,7 @@ class OptionsTest : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        Settings().Set(SettingKey::Language, "EN");
+        EXPECT_TRUE(Settings().Set(SettingKey::Language, "EN"));
     }
     zav::Settings Settings() const { return zav::Settings(SettingsFile()); }
     std::string Stored(SettingKey key) const { return Settings().GetString(key); }

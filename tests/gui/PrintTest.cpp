@@ -59,16 +59,16 @@ TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
     wxZAVFrame& window = OpenSample("EN");
     const zav::Settings settings(SettingsFile());
 
-    settings.Set(zav::SettingKey::BWOnly, "1");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
     CancelPrint(ID_PRINT);
     EXPECT_FALSE(window.Printing().PrintData().GetColour());
 
-    settings.Set(zav::SettingKey::BWOnly, "0");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "0"));
     CancelPrint(ID_PRINT_STAFF);
     EXPECT_TRUE(window.Printing().PrintData().GetColour());
 
     // The equipment list keeps what the last print left.
-    settings.Set(zav::SettingKey::BWOnly, "1");
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
     CancelPrint(ID_PRINT_EQUIP);
     EXPECT_TRUE(window.Printing().PrintData().GetColour());
 }

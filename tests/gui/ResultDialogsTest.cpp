@@ -63,8 +63,8 @@ TEST_F(GameResultTest, OkStoresPlacesOutcomesAndBlamesOfTheShownGame) {
     });
     const int expected[] = {2, zav::kAbandon, zav::kElimination, zav::kDefinitiveAbandon};
     for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.Document().Sheet().iGamePlace[t][1]) << t;
-    EXPECT_EQ(1, w.Document().Sheet().iAvertissement[0][1]);
-    EXPECT_EQ(0, w.Document().Sheet().iAvertissement[1][1]);
+    EXPECT_EQ(1, w.Document().Sheet().bAvertissement[0][1]);
+    EXPECT_EQ(0, w.Document().Sheet().bAvertissement[1][1]);
     EXPECT_EQ(3, w.Document().Sheet().iGamePlace[0][0]);  // other games untouched
     EXPECT_EQ(2, w.Document().Sheet().iGamesRunning);
     ExpectChangeApplied();
@@ -76,7 +76,7 @@ TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
     s.iGamePlace[0][0] = 2;
     s.iGamePlace[1][0] = zav::kElimination;
     s.iGamePlace[2][0] = zav::kDefinitiveAbandon;
-    s.iAvertissement[2][0] = 1;
+    s.bAvertissement[2][0] = 1;
     wxZAVFrame& w = OpenWith(s, "FR");
     bool blame = false;
     const Results shown = RunGameResult(
@@ -92,7 +92,7 @@ TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
               shown);
     EXPECT_TRUE(blame);
     EXPECT_EQ(2, w.Document().Sheet().iGamePlace[0][0]);
-    EXPECT_EQ(1, w.Document().Sheet().iAvertissement[2][0]);
+    EXPECT_EQ(1, w.Document().Sheet().bAvertissement[2][0]);
     EXPECT_EQ(0, w.Document().Sheet().iGamesRunning);
     ExpectNothingApplied();
 }
@@ -103,7 +103,7 @@ TEST_F(GameResultTest, CorrectingAnEarlierGameKeepsTheNextProposal) {
     s.iGamePlace[0][0] = 3;
     s.iGamePlace[1][0] = 1;
     s.iGamePlace[2][0] = zav::kAbandon;
-    s.iAvertissement[1][0] = 1;
+    s.bAvertissement[1][0] = 1;
     wxZAVFrame& w = OpenWith(s);
     std::string name;
     Results afterChoice;

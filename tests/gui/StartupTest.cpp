@@ -18,20 +18,20 @@ namespace {
 using StartupTest = FrameFixture;
 
 TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
     wxZAVFrame& window = OpenFrame();
     EXPECT_EQ(window.Document().State(), SheetState::NoSheet);
     EXPECT_EQ(window.GetTitle(), wxS("ZAVscore"));
     EXPECT_NE(window.View().Page().find("accueil.jpg"), std::string::npos);
     // Built once the language is known: the German texts.
-    EXPECT_NE(window.View().Page().find(zav::Text(zav::kLangGerman, zav::txt::kTagLine)),
+    EXPECT_NE(window.View().Page().find(zav::Text(zav::Language::German, zav::TextId::TagLine)),
               std::string::npos);
     EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
-              wxS(" ZAVscore ") + Tx(zav::kLangGerman, zav::txt::kVersion));
+              wxS(" ZAVscore ") + Tx(zav::Language::German, zav::TextId::Version));
 }
 
 TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1"));
     wxZAVFrame& window = OpenFrame();
     wxMenuBar* bar = window.GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), 7u);
@@ -65,7 +65,7 @@ TEST_F(StartupTest, WithSheetFileOpensItAndNamesItInTheTitle) {
     // The sheet has a 'Challenge': its commands are offered, both rankings shown.
     EXPECT_TRUE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
-    EXPECT_EQ(window.Choices().ViewOf(window.Document().Sheet()).iViewChall, 1);
+    EXPECT_EQ(window.Choices().ViewOf(window.Document().Sheet()).bViewChall, 1);
 }
 
 TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {

@@ -17,7 +17,7 @@ class ViewCommandsTest : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN");
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     }
 
     // The View items checked now, in menu order.
@@ -47,7 +47,7 @@ TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
                             ID_COLUMN_SUP,        ID_DELETE_ONE_TEAM,  ID_SCORE_SHEET,
                             ID_STAFF_SHEET,       ID_EQUIP_LIST,       ID_PLACEMENT,
                             ID_VIEW_BOTH,         ID_VIEW_CHAMP,       ID_VIEW_CHALL};
-    const wxString expected = Tx(zav::kLangEnglish, zav::txt::kNoSheetOpened);
+    const wxString expected = Tx(zav::Language::English, zav::TextId::NoSheetOpened);
     for (int id : commands) {
         wxString message;
         const bool viewItem = id >= ID_SCORE_SHEET && id <= ID_VIEW_CHALL;
@@ -69,8 +69,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     // A ranking choice shows the score sheet; the page mark stays.
     ClickViewItem(ID_VIEW_CHALL);
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).iViewChamp, 0);
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).iViewChall, 1);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChamp, 0);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChall, 1);
     EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
 
     // Clicking the checked item again does not take its mark away.
@@ -78,8 +78,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
 
     ClickViewItem(ID_VIEW_CHAMP);
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).iViewChamp, 1);
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).iViewChall, 0);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChamp, 1);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChall, 0);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
 
     for (int id : {ID_EQUIP_LIST, ID_PLACEMENT, ID_SCORE_SHEET}) {
@@ -104,12 +104,15 @@ TEST_F(ViewCommandsTest, WithoutChallengeTheRankingToolsDoNothing) {
     EXPECT_EQ(Checked(), marks);
 }
 
-// Documents are handed to the desktop's opener; a fake one records them.
+// Documents are handed to the desktop's opener; a fake one records them. The
+// user's own documents are looked for in the test's folder.
 class DocumentsTest : public ViewCommandsTest {
 protected:
     void SetUp() override {
         ViewCommandsTest::SetUp();
         wxGetEnv(wxS("PATH"), &savedPath_);
+        savedDataHome_ = wxGetEnv(wxS("XDG_DATA_HOME"), &dataHome_);
+        wxSetEnv(wxS("XDG_DATA_HOME"), wxString::FromUTF8(temp.Path()));
         const std::string opener = temp.File("xdg-open");
         // The record appears whole (written aside, then renamed), so that a
         // test never reads it half written.
@@ -120,6 +123,10 @@ protected:
     }
     void TearDown() override {
         wxSetEnv(wxS("PATH"), savedPath_);
+        if (savedDataHome_)
+            wxSetEnv(wxS("XDG_DATA_HOME"), dataHome_);
+        else
+            wxUnsetEnv(wxS("XDG_DATA_HOME"));
         ViewCommandsTest::TearDown();
     }
     std::string Record() const { return temp.File("opened.txt"); }
@@ -131,23 +138,33 @@ protected:
     }
 
 private:
-    wxString savedPath_;
+    wxString savedPath_, dataHome_;
+    bool savedDataHome_ = false;
 };
 
 TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
-    zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT");
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
     OpenFrame();
     Run(ID_LOG_CHANGE);
     EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");
 }
 
-TEST_F(DocumentsTest, MissingDocumentIsNamedInAMessage) {
+// The message names the folder where the user can put the document; put
+// there, it opens.
+TEST_F(DocumentsTest, MissingDocumentIsNamedWithTheUserFolderForIt) {
     OpenFrame();
     ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/playing_area_en_2013.pdf")));
     wxString message;
     wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
+    const std::string folder = temp.File("zavscore/documents");
     EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
+    EXPECT_NE(message.Find(wxString::FromUTF8(folder)), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));
+
+    ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
+    zavtest::WriteFile(folder + "/playing_area_en_2013.pdf", "%PDF");
+    Run(ID_PLAYING_AREA);
+    EXPECT_EQ(Opened(), folder + "/playing_area_en_2013.pdf\n");
 }
 
 TEST_F(DocumentsTest, AboutBoxIsModal) {

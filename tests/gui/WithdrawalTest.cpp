@@ -52,7 +52,7 @@ TEST_F(WithdrawalTest, RefusedOnceAnyResultIsEntered) {
         wxZAVFrame& w = OpenWith(s);
         wxString message;
         wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), EXPECT_MESSAGE(wxID_OK, &message));
-        EXPECT_EQ(Tx(w.Language(), zav::txt::kWithdrawalTooLate), message);
+        EXPECT_EQ(Tx(w.Language(), zav::TextId::WithdrawalTooLate), message);
         EXPECT_EQ(5, w.Document().Sheet().iTeamsNr);
         ExpectNothingApplied();
     }

@@ -1,8 +1,8 @@
 #include "report/ChallengeBlock.h"
 
+#include "encoding/Markup.h"
 #include "report/ScoreFormat.h"
 #include "sheet/Scoring.h"
-#include "texts/Markup.h"
 
 namespace zav {
 namespace {
@@ -40,7 +40,7 @@ void PrepareChallenge(std::string& page, ScoreSheet& sheet, OutputTarget target,
 
     int row = 0;
     for (int t = 0; t < teams; ++t) {
-        if (sheet.iChallengeTeam[t] == 0) continue;
+        if (!sheet.bChallengeTeam[t]) continue;
         page += "<tr bgcolor=";
         page += RowColour(style, row++);
         page += "><td><b>";

@@ -1,15 +1,14 @@
 #include "report/EquipmentPage.h"
 
+#include "encoding/Markup.h"
 #include "sheet/GameCatalogue.h"
-#include "texts/Markup.h"
-#include "texts/Texts.h"
 
 namespace zav {
 
-std::string PrepareHtmlEquip(const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+std::string PrepareHtmlEquip(const ScoreSheet& sheet, OutputTarget target, Language language,
                              const PageStyle& style) {
     std::string page;
-    PrepareHeader(page, sheet, target, wxLanguage, style);
+    PrepareHeader(page, sheet, target, language, style);
     page += "<center><table border=1>";
 
     const int games = GamesInUse(sheet);
@@ -22,9 +21,9 @@ std::string PrepareHtmlEquip(const ScoreSheet& sheet, OutputTarget target, int w
         page += EscapeMarkup(RetireCesure(sheet.sGame[g]));
         page += "</b></td> ";
         // The catalogue is searched with the name as stored, break points included.
-        if (const int k = CatalogueOffsetOf(sheet.sGame[g], wxLanguage)) {
+        if (const auto game = CatalogueGameOf(sheet.sGame[g], language)) {
             page += "<td>";
-            page += Text(wxLanguage, k + kEquipmentOffset);
+            page += Text(language, EquipmentOf(*game));
             page += "</td>";
         }
         page += "</tr>";

@@ -10,7 +10,7 @@
 
 namespace zav {
 
-std::string PrepareHtmlEquip(const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+std::string PrepareHtmlEquip(const ScoreSheet& sheet, OutputTarget target, Language language,
                              const PageStyle& style);
 
 }  // namespace zav

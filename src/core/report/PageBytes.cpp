@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "texts/Encoding.h"
+#include "encoding/Encoding.h"
 
 namespace zav {
 namespace {

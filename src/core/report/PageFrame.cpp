@@ -1,7 +1,6 @@
 #include "report/PageFrame.h"
 
-#include "texts/Markup.h"
-#include "texts/Texts.h"
+#include "encoding/Markup.h"
 
 namespace zav {
 namespace {
@@ -11,8 +10,6 @@ constexpr char kPathSeparator = '\\';
 #else
 constexpr char kPathSeparator = '/';
 #endif
-
-constexpr int kRefereeLabel = 130;
 
 // An attribute value between double quotes: the markup characters and the
 // quote itself must not end it early.
@@ -49,8 +46,8 @@ void AppendDocumentHead(std::string& page, const ScoreSheet& sheet) {
         "<body>";
 }
 
-void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
-                   const PageStyle& style) {
+void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget target,
+                   Language language, const PageStyle& style) {
     page.clear();
     AppendDocumentHead(page, sheet);
     page += "<center><table border=0><tr>\n";
@@ -76,7 +73,7 @@ void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget targ
     page += EscapeMarkup(sheet.sAmPm);
     if (!sheet.sReferee.empty()) {
         page += " - ";
-        page += Text(wxLanguage, kRefereeLabel);
+        page += Text(language, TextId::RefereeLabel);
         page += EscapeMarkup(sheet.sReferee);
     }
     page += "</center></td></tr></table>\n</center>\n";

@@ -6,6 +6,7 @@
 
 #include "report/PageStyle.h"
 #include "sheet/ScoreSheet.h"
+#include "texts/Texts.h"
 
 namespace zav {
 
@@ -15,8 +16,8 @@ namespace zav {
 enum class OutputTarget { WindowOrPrinter = 0, File = 1 };
 
 // Starts a page: replaces `page` with the document head and the header block.
-void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
-                   const PageStyle& style);
+void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget target,
+                   Language language, const PageStyle& style);
 
 // The document head alone, up to and including "<body>": title, styles and
 // the character set declaration.

@@ -9,18 +9,18 @@ PageStyle ReadPageStyle(const Settings& settingsFile) {
     style.titleBkg = settings.GetString(SettingKey::TitleBkg);
     style.bkgLine1 = settings.GetString(SettingKey::BkgLine1);
     style.bkgLine2 = settings.GetString(SettingKey::BkgLine2);
-    style.iBWOnly = settings.GetInt(SettingKey::BWOnly);
+    style.bBWOnly = settings.GetInt(SettingKey::BWOnly) != 0;
     style.logoPath = settings.GetString(SettingKey::LogoPath);
     if (!style.logoPath.empty()) style.logoName = settings.GetString(SettingKey::LogoName);
     return style;
 }
 
 const char* RedEmphasis(const PageStyle& style) {
-    return style.iBWOnly == 0 ? "#FF0000" : "#000000";
+    return style.bBWOnly ? "#000000" : "#FF0000";
 }
 
 const char* BlueEmphasis(const PageStyle& style) {
-    return style.iBWOnly == 0 ? "#0000FF" : "#000000";
+    return style.bBWOnly ? "#000000" : "#0000FF";
 }
 
 }  // namespace zav

@@ -14,7 +14,7 @@ struct PageStyle {
     std::string titleBkg;  // column-title rows, staff separator column
     std::string bkgLine1;  // first, third ... table row
     std::string bkgLine2;  // second, fourth ... table row
-    int iBWOnly = 0;       // non-zero: emphasis in black
+    bool bBWOnly = false;  // emphasis in black
     std::string logoPath;  // folder of the logo; empty = no logo
     std::string logoName;
 };

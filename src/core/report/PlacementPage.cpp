@@ -1,17 +1,14 @@
 #include "report/PlacementPage.h"
 
 #include "sheet/GameCatalogue.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
 
-constexpr int kGameLabel = 125;
-
 // "<hr>...Game n°3...<hr></div>": the title line of one game.
-void AppendGameTitle(std::string& page, int g, int wxLanguage) {
+void AppendGameTitle(std::string& page, int g, Language language) {
     page += "<hr><font size=12><b>";
-    page += Text(wxLanguage, kGameLabel);
+    page += Text(language, TextId::GameColumn);
     page += " n\u00B0";
     page += std::to_string(g + 1);
     page += "</b></font><hr></div>";
@@ -19,12 +16,12 @@ void AppendGameTitle(std::string& page, int g, int wxLanguage) {
 
 // A catalogue game's placement picture, named by the catalogue entry's full
 // text number; `attributes` follow its src. Other games have none.
-void AppendGamePicture(std::string& page, const ScoreSheet& sheet, int g, int wxLanguage,
+void AppendGamePicture(std::string& page, const ScoreSheet& sheet, int g, Language language,
                        const char* attributes) {
-    const int k = CatalogueOffsetOf(sheet.sGame[g], wxLanguage);
-    if (k == 0) return;
+    const auto game = CatalogueGameOf(sheet.sGame[g], language);
+    if (!game) return;
     page += "<center><img src=\"";
-    page += std::to_string(wxLanguage + k);
+    page += std::to_string(LanguageBlock(language) + static_cast<int>(*game));
     page += ".png\"";
     page += attributes;
     page += "></center>";
@@ -32,27 +29,27 @@ void AppendGamePicture(std::string& page, const ScoreSheet& sheet, int g, int wx
 
 }  // namespace
 
-std::string PrepareHtmlPlacement(const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+std::string PrepareHtmlPlacement(const ScoreSheet& sheet, OutputTarget target, Language language,
                                  const PageStyle& style) {
     std::string page;
-    PrepareHeader(page, sheet, target, wxLanguage, style);
+    PrepareHeader(page, sheet, target, language, style);
     const int games = GamesInUse(sheet);
     for (int g = 0; g < games; ++g) {
-        AppendGameTitle(page, g, wxLanguage);
-        AppendGamePicture(page, sheet, g, wxLanguage, "");
+        AppendGameTitle(page, g, language);
+        AppendGamePicture(page, sheet, g, language, "");
     }
     PrepareFooter(page);
     return page;
 }
 
-std::string PrintHtmlPlacementDocument(const ScoreSheet& sheet, int wxLanguage) {
+std::string PrintHtmlPlacementDocument(const ScoreSheet& sheet, Language language) {
     std::string page;
     AppendDocumentHead(page, sheet);
     const int games = GamesInUse(sheet);
     for (int g = 0; g < games; ++g) {
         page += "<div style=\"page-break-before:always;\">";
-        AppendGameTitle(page, g, wxLanguage);
-        AppendGamePicture(page, sheet, g, wxLanguage, " height=\"405\" width=\"540\"");
+        AppendGameTitle(page, g, language);
+        AppendGamePicture(page, sheet, g, language, " height=\"405\" width=\"540\"");
     }
     PrepareFooter(page);
     return page;

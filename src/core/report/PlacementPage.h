@@ -14,11 +14,11 @@ namespace zav {
 
 // The page shown in the window: header block, then each game's title line and
 // picture.
-std::string PrepareHtmlPlacement(const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+std::string PrepareHtmlPlacement(const ScoreSheet& sheet, OutputTarget target, Language language,
                                  const PageStyle& style);
 
 // The printable document: no header block, one game per page, pictures at a
 // fixed 540 by 405 pixels.
-std::string PrintHtmlPlacementDocument(const ScoreSheet& sheet, int wxLanguage);
+std::string PrintHtmlPlacementDocument(const ScoreSheet& sheet, Language language);
 
 }  // namespace zav

@@ -1,32 +1,20 @@
 #include "report/ScoreSheetPage.h"
 
+#include "encoding/Markup.h"
 #include "report/ChallengeBlock.h"
 #include "report/ScoreFormat.h"
 #include "sheet/Scoring.h"
-#include "texts/Markup.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
-
-namespace offset {
-constexpr int kBlame = 108;
-constexpr int kTeam = 123;
-constexpr int kPreviousScore = 124;
-constexpr int kGame = 125;
-constexpr int kHeatScore = 126;
-constexpr int kHeatPosition = 127;
-constexpr int kTieBreakPosition = 128;
-constexpr int kTotalScore = 129;
-}  // namespace offset
 
 // Rough size of a full sheet page, so the text grows without copies.
 constexpr std::size_t kPageReserve = 24 * 1024;
 
 void AppendTitleRows(std::string& page, const ScoreSheet& sheet, const SheetColumns& columns,
-                     int wxLanguage, const PageStyle& style) {
+                     Language language, const PageStyle& style) {
     const int games = GamesInUse(sheet);
-    const auto text = [wxLanguage](int k) -> const std::string& { return Text(wxLanguage, k); };
+    const auto text = [language](TextId id) -> const std::string& { return Text(language, id); };
     const auto wideCell = [&page](const std::string& title) {
         page += "<td width=20>";
         page += title;
@@ -36,24 +24,24 @@ void AppendTitleRows(std::string& page, const ScoreSheet& sheet, const SheetColu
     page += "<tr bgcolor=";
     page += style.titleBkg;
     page += "><td>";
-    page += text(offset::kTeam);
+    page += text(TextId::TeamColumn);
     page += "</td>";
     if (columns.previous) {
         page += "<td>";
-        page += text(offset::kPreviousScore);
+        page += text(TextId::PreviousScoreColumn);
         page += "</td>";
     }
     for (int g = 0; g < games; ++g) {
         page += "<td>";
-        page += text(offset::kGame);
+        page += text(TextId::GameColumn);
         page += "<br>";
         page += std::to_string(g + 1);
         page += "</td>";
     }
-    wideCell(text(offset::kHeatScore));
-    wideCell(text(offset::kHeatPosition));
-    if (columns.tieBreak) wideCell(text(offset::kTieBreakPosition));
-    if (columns.previous) wideCell(text(offset::kTotalScore));
+    wideCell(text(TextId::HeatScoreColumn));
+    wideCell(text(TextId::HeatPositionColumn));
+    if (columns.tieBreak) wideCell(text(TextId::TieBreakPositionColumn));
+    if (columns.previous) wideCell(text(TextId::TotalScoreColumn));
     if (columns.addOn) {
         page += "<td>";
         page += EscapeMarkup(sheet.sColSupTitle);
@@ -122,11 +110,11 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
             }
             page += "<td>";
             AppendScore(page, sheet.fGameScore[t][g]);
-            if (sheet.iAvertissement[t][g] == 1) {
+            if (sheet.bAvertissement[t][g]) {
                 page += " <font color=";
                 page += red;
                 page += "><b>(*)</b></font></td>";
-                sheet.iFlagAvertissement = 1;
+                sheet.bFlagAvertissement = true;
             } else {
                 page += "</td>";
             }
@@ -183,8 +171,8 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
 
 SheetView ViewOnOpening(const ScoreSheet& sheet) {
     SheetView view;
-    view.iViewChamp = 1;
-    view.iViewChall = sheet.iChallengeScoring != 0 ? 1 : 0;
+    view.bViewChamp = true;
+    view.bViewChall = sheet.iChallengeScoring != 0;
     return view;
 }
 
@@ -209,29 +197,29 @@ int ColumnCount(const ScoreSheet& sheet, const SheetColumns& columns) {
 }
 
 std::string PrepareHtml(ScoreSheet& sheet, const SheetView& view, OutputTarget target,
-                        bool withColours, int wxLanguage, const PageStyle& style) {
+                        bool withColours, Language language, const PageStyle& style) {
     std::string page;
     page.reserve(kPageReserve);
-    PrepareHeader(page, sheet, target, wxLanguage, style);
+    PrepareHeader(page, sheet, target, language, style);
 
-    const bool german = wxLanguage == kLangGerman;
+    const bool german = language == Language::German;
     page += "<center><table border=1 width=80%>";
     if (german) page += "<font size=\"3\">";
     const SheetColumns columns = ComputeSheetColumns(sheet);
-    AppendTitleRows(page, sheet, columns, wxLanguage, style);
+    AppendTitleRows(page, sheet, columns, language, style);
     if (german) page += "</font>";
 
     ComputeScores(sheet);
-    if (view.iViewChamp == 1) AppendTeamRows(page, sheet, columns, target, withColours, style);
-    if (sheet.iChallengeScoring != 0 && view.iViewChall == 1)
+    if (view.bViewChamp) AppendTeamRows(page, sheet, columns, target, withColours, style);
+    if (sheet.iChallengeScoring != 0 && view.bViewChall)
         PrepareChallenge(page, sheet, target, columns, style);
     page += "</table></center>";
 
-    if (sheet.iFlagAvertissement == 1) {
+    if (sheet.bFlagAvertissement) {
         page += "<br><br><font color=";
         page += RedEmphasis(style);
         page += "><b>(*)</b> = ";
-        page += Text(wxLanguage, offset::kBlame);
+        page += Text(language, TextId::Blame);
         page += "</font><br>";
     }
     PrepareFooter(page);

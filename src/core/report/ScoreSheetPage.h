@@ -11,10 +11,10 @@
 
 namespace zav {
 
-// The display choices of the View menu. At least one is 1.
+// The display choices of the View menu. At least one is shown.
 struct SheetView {
-    int iViewChamp = 1;  // competition team rows shown
-    int iViewChall = 1;  // 'Challenge' block shown (when the sheet has one)
+    bool bViewChamp = true;  // competition team rows shown
+    bool bViewChall = true;  // 'Challenge' block shown (when the sheet has one)
 };
 
 // The choices as opening a sheet sets them: both parts when the sheet has a
@@ -36,9 +36,9 @@ int ColumnCount(const ScoreSheet& sheet, const SheetColumns& columns);
 
 // Builds the whole score sheet page. Runs the heat scoring first (and the
 // 'Challenge' scoring when its block is shown), so the derived fields of
-// `sheet` are rewritten, and sets iFlagAvertissement when a blame mark is
+// `sheet` are rewritten, and sets bFlagAvertissement when a blame mark is
 // written. `withColours` adds the team colours under the names (the window).
 std::string PrepareHtml(ScoreSheet& sheet, const SheetView& view, OutputTarget target,
-                        bool withColours, int wxLanguage, const PageStyle& style);
+                        bool withColours, Language language, const PageStyle& style);
 
 }  // namespace zav

@@ -2,18 +2,10 @@
 
 #include <algorithm>
 
-#include "texts/Markup.h"
-#include "texts/Texts.h"
+#include "encoding/Markup.h"
 
 namespace zav {
 namespace {
-
-namespace offset {
-constexpr int kRefereesTeam = 326;
-constexpr int kRefereesNames = 327;
-constexpr int kArenaPartyTeam = 328;
-constexpr int kArenaPartyNames = 329;
-}  // namespace offset
 
 void AppendCell(std::string& page, const std::string& sheetText) {
     page += "<td>";
@@ -23,22 +15,22 @@ void AppendCell(std::string& page, const std::string& sheetText) {
 
 }  // namespace
 
-std::string PrepareHtmlStaff(const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+std::string PrepareHtmlStaff(const ScoreSheet& sheet, OutputTarget target, Language language,
                              const PageStyle& style) {
     std::string page;
-    PrepareHeader(page, sheet, target, wxLanguage, style);
+    PrepareHeader(page, sheet, target, language, style);
     page += "<center><table border=1>";
 
     page += "<tr bgcolor=";
     page += style.titleBkg;
     page += "><td>";
-    page += Text(wxLanguage, offset::kRefereesTeam);
+    page += Text(language, TextId::RefereesTeamColumn);
     page += "</td><td>";
-    page += Text(wxLanguage, offset::kRefereesNames);
+    page += Text(language, TextId::RefereesNamesColumn);
     page += "</td><td>&nbsp;&nbsp;</td><td>";
-    page += Text(wxLanguage, offset::kArenaPartyTeam);
+    page += Text(language, TextId::ArenaPartyTeamColumn);
     page += "</td><td>";
-    page += Text(wxLanguage, offset::kArenaPartyNames);
+    page += Text(language, TextId::ArenaPartyNamesColumn);
     page += "</td></tr>";
 
     const int teams = TeamsInUse(sheet);

@@ -10,10 +10,7 @@
 
 namespace zav {
 
-// At least this many rows, so a small heat still has room for the referees.
-constexpr int kMinStaffRows = 6;
-
-std::string PrepareHtmlStaff(const ScoreSheet& sheet, OutputTarget target, int wxLanguage,
+std::string PrepareHtmlStaff(const ScoreSheet& sheet, OutputTarget target, Language language,
                              const PageStyle& style);
 
 }  // namespace zav

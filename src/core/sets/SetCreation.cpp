@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
+#include "io/FileWrite.h"
+#include "io/Paths.h"
 #include "sets/Categories.h"
 #include "sets/SetFile.h"
-#include "sets/SetTexts.h"
 #include "sheetfile/SheetFile.h"
-#include "texts/Texts.h"
 
 namespace zav {
 
@@ -42,66 +41,53 @@ std::string SubTitle(const std::string& competNr, const SifEntries& entries,
                      const std::vector<std::size_t>& categories) {
     std::string text = std::string(kSubTitleStart) + competNr + std::string(kSubTitleCategories);
     for (const std::size_t i : categories)
-        text += CategoryFull(entries.wxCategory[i]) + std::string(kCategorySeparator);
+        text += CategoryFull(entries.sCategory[i]) + std::string(kCategorySeparator);
     return text;
 }
 
 // The teams of sheet s in file order, categories mixed; 1 after the message
 // naming the category of the eleventh when they do not fit on one sheet.
-int TeamsOfSheet(const SifEntries& entries, const SetPlan& plan, int sheetNumber,
-                 std::vector<const SifTeam*>& teams, int wxLanguage, MessageSink& messages) {
+bool TeamsOfSheet(const SifEntries& entries, const SetPlan& plan, int sheetNumber,
+                  std::vector<const SifTeam*>& teams, const Reporter& reporter) {
     teams.clear();
     for (const SifTeam& team : entries.teams) {
         if (team.categoryIndex >= plan.iCategory.size() ||
             plan.iCategory[team.categoryIndex] != sheetNumber)
             continue;
         if (teams.size() == static_cast<std::size_t>(kMaxTeams)) {
+            // "On score sheet %d, ... with category %s": two values, filled in turn.
             const std::string pattern =
-                FormatText(Text(wxLanguage, txt::kTooManyTeamsOnSheet), long{sheetNumber});
-            messages.ShowMessage(FormatText(pattern, std::string(CategoryCode(team.category))),
-                                 MessageIcon::Error);
-            return 1;
+                FormatText(reporter.Text(TextId::TooManyTeamsOnSheet), long{sheetNumber});
+            reporter.ShowText(MessageIcon::Error,
+                              FormatText(pattern, std::string(CategoryCode(team.category))));
+            return false;
         }
         teams.push_back(&team);
     }
-    return 0;
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-std::string FileNameOf(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);  // npos + 1 is 0: a bare name
-}
-
-bool Write(std::FILE* file, const std::string& piece) {
-    return std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    return true;
 }
 }  // namespace
 
-int CheckSifHasTeams(const SifEntries& entries, const std::string& sifPath, int wxLanguage,
-                     MessageSink& messages) {
-    if (!entries.teams.empty()) return 0;
-    messages.ShowMessage(FormatText(Text(wxLanguage, txt::kNotSifFile), sifPath),
-                         MessageIcon::Error);
-    return 1;
+bool CheckSifHasTeams(const SifEntries& entries, const std::string& sifPath,
+                      const Reporter& reporter) {
+    if (!entries.teams.empty()) return true;
+    reporter.Show(MessageIcon::Error, TextId::NotSifFile, sifPath);
+    return false;
 }
 
 SetPlan OneSheetPerCategory(const SifEntries& entries) {
     SetPlan plan;
     plan.bOnePerCat = true;
-    for (std::size_t i = 0; i < entries.wxCategory.size(); ++i)
+    for (std::size_t i = 0; i < entries.sCategory.size(); ++i)
         plan.iCategory.push_back(static_cast<int>(i) + 1);
-    plan.iFeuilleCat = static_cast<int>(entries.wxCategory.size());
+    plan.iFeuilleCat = static_cast<int>(entries.sCategory.size());
     return plan;
 }
 
 SetPlan EmptyGrouping(const SifEntries& entries) {
     SetPlan plan;
     plan.bOnePerCat = false;
-    plan.iCategory.assign(entries.wxCategory.size(), 0);
+    plan.iCategory.assign(entries.sCategory.size(), 0);
     return plan;
 }
 
@@ -113,20 +99,20 @@ std::string GroupChoiceLine(const std::string& category) {
     return category + " - " + CategoryFull(category);
 }
 
-int AddGroupedSheet(SetPlan& plan, const std::vector<std::size_t>& categories) {
-    if (categories.empty()) return 1;
+bool AddGroupedSheet(SetPlan& plan, const std::vector<std::size_t>& categories) {
+    if (categories.empty()) return false;
     for (const std::size_t i : categories)
-        if (i >= plan.iCategory.size() || plan.iCategory[i] != 0) return 1;
+        if (i >= plan.iCategory.size() || plan.iCategory[i] != 0) return false;
     ++plan.iFeuilleCat;
     for (const std::size_t i : categories) plan.iCategory[i] = plan.iFeuilleCat;
-    return 0;
+    return true;
 }
 
 std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
                       const SetPlan& plan, int sheetNumber) {
     std::string stem = setFileName.substr(0, setFileName.find(kSetExtension));
     for (const std::size_t i : CategoriesOfSheet(plan, sheetNumber))
-        stem += "_" + CategoryFull(entries.wxCategory[i]);
+        stem += "_" + CategoryFull(entries.sCategory[i]);
     std::replace(stem.begin(), stem.end(), '/', '_');
     std::replace(stem.begin(), stem.end(), '\0', '_');
     return FirstChars(stem, kMaxStemChars);
@@ -148,35 +134,34 @@ std::vector<std::string> SheetFileNames(const std::string& setFileName, const Si
     return names;
 }
 
-int CreateScoreFile(const std::string& path, const SifEntries& entries, const SetPlan& plan,
-                    int sheetIndex, ScoreSheet& sheet, int wxLanguage, MessageSink& messages) {
+bool CreateScoreFile(const std::string& path, const SifEntries& entries, const SetPlan& plan,
+                     int sheetIndex, ScoreSheet& sheet, const Reporter& reporter) {
     const int sheetNumber = sheetIndex + 1;
-    sheet.iScoreSet = 1;
+    sheet.bScoreSet = true;
     for (int t = 0; t < kMaxTeams; ++t) {
         sheet.sTeamName[t].clear();
         sheet.sColSupContent[t].clear();
     }
-    sheet.sColSupTitle = plan.bOnePerCat ? std::string() : Text(wxLanguage, settxt::kCategory);
-    sheet.sSubTitle = SubTitle(entries.wxCompetNr, entries, CategoriesOfSheet(plan, sheetNumber));
+    sheet.sColSupTitle = plan.bOnePerCat ? std::string() : reporter.Text(TextId::Category);
+    sheet.sSubTitle = SubTitle(entries.sCompetNr, entries, CategoriesOfSheet(plan, sheetNumber));
     std::vector<const SifTeam*> teams;
-    if (TeamsOfSheet(entries, plan, sheetNumber, teams, wxLanguage, messages) != 0) return 1;
+    if (!TeamsOfSheet(entries, plan, sheetNumber, teams, reporter)) return false;
     sheet.iTeamsNr = static_cast<int>(teams.size());
     for (std::size_t t = 0; t < teams.size(); ++t) {
         sheet.sTeamName[t] = teams[t]->name;
         if (!plan.bOnePerCat) sheet.sColSupContent[t] = CategoryFull(teams[t]->category);
     }
     sheet.iScoring = sheet.iTeamsNr + (sheet.iEliminationRule == 1 ? 1 : 0);
-    return SaveSheet(sheet, path, wxLanguage, messages);
+    return SaveSheet(sheet, path, reporter);
 }
 
-int CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
-              const std::string& setPath, ScoreSheet& sheet, int wxLanguage,
-              MessageSink& messages) {
+bool CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
+               const std::string& setPath, ScoreSheet& sheet, const Reporter& reporter) {
     // A sheet that cannot hold its teams is found before anything is written,
     // so that a refused import leaves the folder as it was.
     std::vector<const SifTeam*> teams;
     for (int s = 1; s <= plan.iFeuilleCat; ++s)
-        if (TeamsOfSheet(entries, plan, s, teams, wxLanguage, messages) != 0) return 1;
+        if (!TeamsOfSheet(entries, plan, s, teams, reporter)) return false;
 
     SetDataToZero(sheet);
     sheet.sTitle = options.sTitle;
@@ -188,46 +173,33 @@ int CreateSet(const SifEntries& entries, const SetOptions& options, const SetPla
     const std::vector<std::string> names = SheetFileNames(FileNameOf(setPath), entries, plan);
     const bool utf8 = SetFileNeedsUtf8(names);
 
-    File setFile(std::fopen(setPath.c_str(), "wb"));
-    if (!setFile) {
-        messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorCreating), setPath),
-                             MessageIcon::Information);
-        return 1;
-    }
+    // The set file is written beside the sheets as they are made and only put
+    // in place once every sheet exists.
+    FileReplacement setFile;
+    if (!setFile.Open(setPath)) return ReportWrite(ReplaceResult::CreateFailed, setPath, reporter);
+    const std::string previousSet = sheet.sMScoreOpen;
     const auto abandon = [&](bool reportWrite) {
-        setFile.reset();
+        setFile.Abandon();
         std::remove(setPath.c_str());
-        if (reportWrite)
-            messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorWriting), setPath),
-                                 MessageIcon::Information);
-        return 1;
+        sheet.sMScoreOpen = previousSet;
+        return reportWrite ? ReportWrite(ReplaceResult::WriteFailed, setPath, reporter) : false;
     };
-    if (!Write(setFile.get(), SetFileHead(utf8))) return abandon(true);
+    if (!setFile.Append(SetFileHead(utf8))) return abandon(true);
 
-    const std::string previousSet = sheet.wxsMScoreOpen;
-    sheet.wxsMScoreOpen = setPath;
+    sheet.sMScoreOpen = setPath;
     for (int s = 1; s <= plan.iFeuilleCat; ++s) {
         const std::string& name = names[static_cast<std::size_t>(s - 1)];
-        if (CreateScoreFile(SiblingPath(setPath, name), entries, plan, s - 1, sheet, wxLanguage,
-                            messages) != 0) {
-            sheet.wxsMScoreOpen = previousSet;
+        if (!CreateScoreFile(SiblingPath(setPath, name), entries, plan, s - 1, sheet, reporter))
             return abandon(false);
-        }
-        if (!Write(setFile.get(), SetFileSheetLine(name, utf8))) {
-            sheet.wxsMScoreOpen = previousSet;
-            return abandon(true);
-        }
+        if (!setFile.Append(SetFileSheetLine(name, utf8))) return abandon(true);
     }
-    const bool tailWritten = Write(setFile.get(), SetFileTail());
-    const bool closed = std::fclose(setFile.release()) == 0;
-    if (!tailWritten || !closed) {
-        sheet.wxsMScoreOpen = previousSet;
+    if (!setFile.Append(SetFileTail())) return abandon(true);
+    const ReplaceResult result = setFile.Commit();
+    if (result != ReplaceResult::Done) {
         std::remove(setPath.c_str());
-        messages.ShowMessage(FormatText(Text(wxLanguage, txt::kErrorWriting), setPath),
-                             MessageIcon::Information);
-        return 1;
+        sheet.sMScoreOpen = previousSet;
     }
-    return 0;
+    return ReportWrite(result, setPath, reporter);
 }
 
 }  // namespace zav

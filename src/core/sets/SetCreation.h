@@ -8,7 +8,7 @@
 
 #include "sets/SifFile.h"
 #include "sheet/ScoreSheet.h"
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
@@ -23,7 +23,7 @@ struct SetOptions {
     bool bFrenchRules = true;
 };
 
-// Which sheet (from 1) each category goes on, parallel to wxCategory; 0 while
+// Which sheet (from 1) each category goes on, parallel to sCategory; 0 while
 // a category has no sheet yet.
 struct SetPlan {
     std::vector<int> iCategory;
@@ -33,9 +33,10 @@ struct SetPlan {
 
 // A set needs at least one team: an entries file without any team line
 // would give a set file naming no sheet, which no one can open. Refuses it
-// with "The file [%s] is not a SIF file..." naming `sifPath`. Returns 0 or 1.
-int CheckSifHasTeams(const SifEntries& entries, const std::string& sifPath, int wxLanguage,
-                     MessageSink& messages);
+// with "The file [%s] is not a SIF file..." naming `sifPath`. True when it
+// has a team.
+[[nodiscard]] bool CheckSifHasTeams(const SifEntries& entries, const std::string& sifPath,
+                                    const Reporter& reporter);
 
 // One sheet per category, in the order the categories first occur.
 SetPlan OneSheetPerCategory(const SifEntries& entries);
@@ -50,9 +51,9 @@ std::vector<std::size_t> UnassignedCategories(const SetPlan& plan);
 // The grouping dialog's line for a category: "field - display name".
 std::string GroupChoiceLine(const std::string& category);
 
-// Puts the chosen categories on a new sheet. Returns 1, changing nothing, when
+// Puts the chosen categories on a new sheet. False, changing nothing, when
 // the choice is empty, names no category or a category already on a sheet.
-int AddGroupedSheet(SetPlan& plan, const std::vector<std::size_t>& categories);
+[[nodiscard]] bool AddGroupedSheet(SetPlan& plan, const std::vector<std::size_t>& categories);
 
 // Stem of the name of sheet s (from 1): the set file name up to ".mscore",
 // then "_" and the display name of each of the sheet's categories, cut to 80
@@ -69,18 +70,21 @@ std::vector<std::string> SheetFileNames(const std::string& setFileName, const Si
 
 // Fills `sheet` as sheet number sheetIndex + 1 of the set (teams of its
 // categories in file order, subtitle, add-on column, points) and writes it to
-// `path`. Returns 0; 1 after "the maximum number of teams is reached" when the
-// sheet's categories hold more than 10 teams, or after the sheet writer's
-// message.
-int CreateScoreFile(const std::string& path, const SifEntries& entries, const SetPlan& plan,
-                    int sheetIndex, ScoreSheet& sheet, int wxLanguage, MessageSink& messages);
+// `path`. True when written; false after "the maximum number of teams is
+// reached" when the sheet's categories hold more than 10 teams, or after the
+// sheet writer's message.
+[[nodiscard]] bool CreateScoreFile(const std::string& path, const SifEntries& entries,
+                                   const SetPlan& plan, int sheetIndex, ScoreSheet& sheet,
+                                   const Reporter& reporter);
 
 // Resets `sheet`, writes every sheet file beside `setPath` and the set file at
-// `setPath`. Returns 0, or 1 after a message. A sheet with more than 10 teams
-// is refused before anything is written. On a later failure no set file is
-// left (the sheet files already written stay); a set file is only ever
-// complete. Every sheet file carries `setPath` as its set marker.
-int CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
-              const std::string& setPath, ScoreSheet& sheet, int wxLanguage, MessageSink& messages);
+// `setPath`. True when created; false after a message. A sheet with more
+// than 10 teams, or a set file that cannot be created, is refused before
+// anything is written. On a later failure no set file is left (the sheet files
+// already written stay); a set file is only ever complete. Every sheet file
+// carries `setPath` as its set marker.
+[[nodiscard]] bool CreateSet(const SifEntries& entries, const SetOptions& options,
+                             const SetPlan& plan, const std::string& setPath, ScoreSheet& sheet,
+                             const Reporter& reporter);
 
 }  // namespace zav

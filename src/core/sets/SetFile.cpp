@@ -1,10 +1,10 @@
 #include "sets/SetFile.h"
 
-#include "sets/WholeFile.h"
+#include "encoding/Encoding.h"
+#include "encoding/Markup.h"
+#include "io/FileRead.h"
+#include "io/Paths.h"
 #include "sheetfile/SheetFile.h"
-#include "texts/Encoding.h"
-#include "texts/Markup.h"
-#include "texts/Texts.h"
 
 namespace zav {
 
@@ -75,11 +75,11 @@ std::string SetFileBytes(const std::vector<std::string>& sheetFileNames) {
     return bytes + SetFileTail();
 }
 
-int ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::string>& names,
-                 int wxLanguage, MessageSink& messages) {
+bool ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::string>& names,
+                  const Reporter& reporter) {
     const auto refuse = [&] {
-        messages.ShowMessage(Text(wxLanguage, txt::kUnknownEncoding), MessageIcon::Error);
-        return 1;
+        reporter.Show(MessageIcon::Error, TextId::UnknownEncoding);
+        return false;
     };
     if (mark == EncodingMark::Required && !Contains(bytes, "UTF-8") &&
         !Contains(bytes, "iso-8859-1"))
@@ -102,14 +102,14 @@ int ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::str
     }
     if (found.empty()) return refuse();
     names = std::move(found);
-    return 0;
+    return true;
 }
 
-int ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::string>& names,
-                int wxLanguage, MessageSink& messages) {
+bool ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::string>& names,
+                 const Reporter& reporter) {
     std::string bytes;
-    if (ReadWholeFile(path, kMaxSetFileBytes, bytes, wxLanguage, messages) != 0) return 1;
-    return ParseSetFile(bytes, mark, names, wxLanguage, messages);
+    return ReadWholeFile(path, kMaxSetFileBytes, bytes, reporter) &&
+           ParseSetFile(bytes, mark, names, reporter);
 }
 
 PathParts DecodePathFile(std::string_view path) {
@@ -120,40 +120,28 @@ PathParts DecodePathFile(std::string_view path) {
 
 void DecodePathFile(std::string_view path, ScoreSheet& sheet) {
     PathParts parts = DecodePathFile(path);
-    sheet.wxsFilePath = std::move(parts.wxsFilePath);
-    sheet.wxsFileName = std::move(parts.wxsFileName);
+    sheet.sFilePath = std::move(parts.sFilePath);
+    sheet.sFileName = std::move(parts.sFileName);
 }
 
-std::string SiblingPath(std::string_view path, std::string_view name) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string_view::npos) return std::string(name);
-    return std::string(path.substr(0, slash + 1)) + std::string(name);
-}
-
-std::string PathInFolder(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    if (!path.empty() && path.back() != '/') path += '/';
-    return path + std::string(name);
-}
-
-int LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::string>& names,
-                 int wxLanguage, MessageSink& messages) {
+bool LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::string>& names,
+                  const Reporter& reporter) {
     std::vector<std::string> found;
-    if (ReadSetFile(path, EncodingMark::Required, found, wxLanguage, messages) != 0) return 1;
-    sheet.wxsMScoreOpen = path;
-    LoadSheetOfSet(sheet, found.front(), wxLanguage, messages);
+    if (!ReadSetFile(path, EncodingMark::Required, found, reporter)) return false;
+    sheet.sMScoreOpen = path;
+    // A first sheet that cannot be read is reported and leaves the set open.
+    static_cast<void>(LoadSheetOfSet(sheet, found.front(), reporter));
     names = std::move(found);
-    return 0;
+    return true;
 }
 
-int LoadSheetOfSet(ScoreSheet& sheet, const std::string& name, int wxLanguage,
-                   MessageSink& messages) {
-    const std::string path = SiblingPath(sheet.wxsMScoreOpen, name);
-    const int result = LoadSheet(sheet, path, wxLanguage, messages);
-    sheet.wxsMultiFileOpen = path;
-    sheet.wxsFilePath = path;
-    sheet.iScoreSet = 1;
-    return result;
+bool LoadSheetOfSet(ScoreSheet& sheet, const std::string& name, const Reporter& reporter) {
+    const std::string path = SiblingPath(sheet.sMScoreOpen, name);
+    const bool read = LoadSheet(sheet, path, reporter);
+    sheet.sMultiFileOpen = path;
+    sheet.sFilePath = path;
+    sheet.bScoreSet = true;
+    return read;
 }
 
 }  // namespace zav

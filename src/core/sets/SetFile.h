@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "sheet/ScoreSheet.h"
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
@@ -37,48 +37,42 @@ enum class EncodingMark { Required, NotRequired };
 // order, as UTF-8. Refuses with "Unknown encoding format." a text without
 // "<zavscore" or "<file>" (or without "UTF-8" or "iso-8859-1" when the mark
 // is required) and a set naming anything but a bare file name, which could
-// reach files outside the set's folder. Returns 0 or 1.
-int ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::string>& names,
-                 int wxLanguage, MessageSink& messages);
+// reach files outside the set's folder. True when read.
+[[nodiscard]] bool ParseSetFile(std::string_view bytes, EncodingMark mark,
+                                std::vector<std::string>& names, const Reporter& reporter);
 
-// Reads the set file (at most 32000 bytes) and parses it. Returns 0 or 1,
-// after its message.
-int ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::string>& names,
-                int wxLanguage, MessageSink& messages);
+// Reads the set file (at most 32000 bytes) and parses it. True when read;
+// false after its message.
+[[nodiscard]] bool ReadSetFile(const std::string& path, EncodingMark mark,
+                               std::vector<std::string>& names, const Reporter& reporter);
 
 // Splits a full path at its last "/" (not counting one at the very start)
 // into the folder and the file name; both are empty for a path without one.
 struct PathParts {
-    std::string wxsFilePath;
-    std::string wxsFileName;
+    std::string sFilePath;
+    std::string sFileName;
 };
 PathParts DecodePathFile(std::string_view path);
 // The same, into the sheet's file identity.
 void DecodePathFile(std::string_view path, ScoreSheet& sheet);
 
-// The path of a file named `name` in the folder of the file at `path`.
-std::string SiblingPath(std::string_view path, std::string_view name);
-
-// The path of a file named `name` in `folder`.
-std::string PathInFolder(std::string_view folder, std::string_view name);
-
 // The opening of a set as far as the core goes: reads the set file (mark
 // required), reads its first sheet into `sheet` (a failure there is reported
 // by the sheet reader and does not stop the opening), and sets the set
-// identity: wxsMultiFileOpen and wxsFilePath to the first sheet's file,
-// wxsMScoreOpen to `path`, iScoreSet to 1. `names` receives the sheet file
-// names in set file order for the sheet chooser. Returns 0, or 1 after the
-// set file's message, with the sheet and `names` untouched.
-int LoadSetSheet(ScoreSheet& sheet, const std::string& path, std::vector<std::string>& names,
-                 int wxLanguage, MessageSink& messages);
+// identity: sMultiFileOpen and sFilePath to the first sheet's file,
+// sMScoreOpen to `path`, bScoreSet. `names` receives the sheet file names in
+// set file order for the sheet chooser. True when the set file was read;
+// false after its message, with the sheet and `names` untouched.
+[[nodiscard]] bool LoadSetSheet(ScoreSheet& sheet, const std::string& path,
+                                std::vector<std::string>& names, const Reporter& reporter);
 
 // Moving to another sheet of the open set: reads the sheet file `name`, as
-// the set file lists it, from the folder of wxsMScoreOpen. wxsMultiFileOpen
-// and wxsFilePath become its path and iScoreSet stays 1 even when the file
-// lacks the set marker, so that the sheet is always saved back to its own
-// file and never to the set file. Returns the sheet reader's result (a failed
-// read leaves the sheet reset, after its message).
-int LoadSheetOfSet(ScoreSheet& sheet, const std::string& name, int wxLanguage,
-                   MessageSink& messages);
+// the set file lists it, from the folder of sMScoreOpen. sMultiFileOpen and
+// sFilePath become its path and bScoreSet stays set even when the file lacks
+// the set marker, so that the sheet is always saved back to its own file and
+// never to the set file. The sheet reader's result (a failed read leaves the
+// sheet reset, after its message).
+[[nodiscard]] bool LoadSheetOfSet(ScoreSheet& sheet, const std::string& name,
+                                  const Reporter& reporter);
 
 }  // namespace zav

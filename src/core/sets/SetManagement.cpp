@@ -8,11 +8,10 @@
 #include <system_error>
 #include <vector>
 
+#include "io/FileWrite.h"
+#include "io/Paths.h"
 #include "sets/SetFile.h"
-#include "sets/SetTexts.h"
-#include "sheetfile/SafeFile.h"
 #include "sheetfile/SheetFile.h"
-#include "texts/Texts.h"
 
 namespace zav {
 
@@ -39,26 +38,24 @@ bool RemoveFile(const std::string& path) {
 // deletes the source (move). Returns false when a copy failed; a failed
 // deletion goes to `notDeleted`.
 bool Handle(SetOperation code, const std::string& source, const std::string& target,
-            std::vector<std::string>& notDeleted, int wxLanguage, MessageSink& messages) {
-    if (code != kSetDelete && CopyFileA(source, target, wxLanguage, messages) != 0) return false;
-    if (code != kSetCopy && !RemoveFile(source)) notDeleted.push_back(source);
+            std::vector<std::string>& notDeleted, const Reporter& reporter) {
+    if (code != SetOperation::Delete && !CopyFileA(source, target, reporter)) return false;
+    if (code != SetOperation::Copy && !RemoveFile(source)) notDeleted.push_back(source);
     return true;
 }
 }  // namespace
 
-int CopyFileA(const std::string& source, const std::string& target, int wxLanguage,
-              MessageSink& messages) {
+bool CopyFileA(const std::string& source, const std::string& target, const Reporter& reporter) {
     // A sheet file the program wrote may be longer than 32000 bytes and still
     // opens; a set holding one must copy and move like any other.
     std::string bytes;
-    if (ReadSheetBytes(source, bytes, wxLanguage, messages) != 0) return 1;
-    return WriteWholeFile(target, bytes, wxLanguage, messages);
+    return ReadSheetBytes(source, bytes, reporter) && WriteWholeFile(target, bytes, reporter);
 }
 
-int TestCibleExist(const std::string& path, int wxLanguage, MessageSink& messages) {
+bool TestCibleExist(const std::string& path, const Reporter& reporter) {
     std::error_code error;
-    if (!fs::exists(path, error)) return 1;
-    return messages.AskYesNo(Text(wxLanguage, settxt::kSetExists), MessageIcon::Error) ? 1 : 0;
+    if (!fs::exists(path, error)) return true;
+    return reporter.Ask(MessageIcon::Error, TextId::SetExists);
 }
 
 bool IsSameFolder(const std::string& a, const std::string& b) {
@@ -69,14 +66,14 @@ bool IsSameFolder(const std::string& a, const std::string& b) {
     return NormalFolder(first) == NormalFolder(second);
 }
 
-int TraiteSetSheet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
-                   int wxLanguage, MessageSink& messages) {
+bool TraiteSetSheet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
+                    const Reporter& reporter) {
     std::vector<std::string> names;
-    if (ReadSetFile(setPath, EncodingMark::NotRequired, names, wxLanguage, messages) != 0) return 1;
-    const std::string setFileName = setPath.substr(setPath.rfind('/') + 1);
-    if (code != kSetDelete &&
-        TestCibleExist(PathInFolder(targetFolder, setFileName), wxLanguage, messages) == 0)
-        return 1;
+    if (!ReadSetFile(setPath, EncodingMark::NotRequired, names, reporter)) return false;
+    const std::string setFileName = FileNameOf(setPath);
+    if (code != SetOperation::Delete &&
+        !TestCibleExist(PathInFolder(targetFolder, setFileName), reporter))
+        return false;
 
     // Each file once: sets made by earlier versions list a sheet twice when two
     // categories share a display name, and a move must not look for a sheet it
@@ -86,39 +83,37 @@ int TraiteSetSheet(SetOperation code, const std::string& setPath, const std::str
     for (const std::string& name : names) {
         if (!handled.insert(name).second) continue;
         if (!Handle(code, SiblingPath(setPath, name), PathInFolder(targetFolder, name), notDeleted,
-                    wxLanguage, messages))
-            return 1;
+                    reporter))
+            return false;
     }
-    if (!Handle(code, setPath, PathInFolder(targetFolder, setFileName), notDeleted, wxLanguage,
-                messages))
-        return 1;
+    if (!Handle(code, setPath, PathInFolder(targetFolder, setFileName), notDeleted, reporter))
+        return false;
     if (!notDeleted.empty()) {
         std::string list;
         for (const std::string& path : notDeleted) list += (list.empty() ? "" : "\n") + path;
-        messages.ShowMessage(FormatText(Text(wxLanguage, settxt::kFilesNotDeleted), list),
-                             MessageIcon::Error);
-        return 1;
+        reporter.Show(MessageIcon::Error, TextId::FilesNotDeleted, list);
+        return false;
     }
-    return 0;
+    return true;
 }
 
-int CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
-                  int wxLanguage, MessageSink& messages) {
+bool CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
+                   const Reporter& reporter) {
     const std::string setFolder = setPath.substr(0, setPath.rfind('/') + 1);
     if (IsSameFolder(setFolder, targetFolder)) {
-        messages.ShowMessage(Text(wxLanguage, settxt::kSameFolder), MessageIcon::Error);
-        return 1;
+        reporter.Show(MessageIcon::Error, TextId::SameFolder);
+        return false;
     }
-    return TraiteSetSheet(code, setPath, targetFolder, wxLanguage, messages);
+    return TraiteSetSheet(code, setPath, targetFolder, reporter);
 }
 
-std::string SetOperationDone(SetOperation code, int wxLanguage) {
+const std::string& SetOperationDone(SetOperation code, Language language) {
     switch (code) {
-        case kSetCopy: return Text(wxLanguage, settxt::kSetCopied);
-        case kSetMove: return Text(wxLanguage, settxt::kSetMoved);
-        case kSetDelete: break;
+        case SetOperation::Copy: return Text(language, TextId::SetCopied);
+        case SetOperation::Move: return Text(language, TextId::SetMoved);
+        case SetOperation::Delete: break;
     }
-    return Text(wxLanguage, settxt::kSetDeleted);
+    return Text(language, TextId::SetDeleted);
 }
 
 }  // namespace zav

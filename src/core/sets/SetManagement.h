@@ -4,22 +4,23 @@
 
 #include <string>
 
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
-enum SetOperation { kSetDelete = 0, kSetCopy = 1, kSetMove = 2 };
+enum class SetOperation { Delete, Copy, Move };
 
 // Copies one file of at most 32000 bytes (a sheet file of the program's own
 // layout up to the sheet reader's larger limit), replacing the target.
-// Returns 0, or 1 after its message (cannot open, too long, cannot create,
-// write error); nothing is written when the source cannot be read.
-int CopyFileA(const std::string& source, const std::string& target, int wxLanguage,
-              MessageSink& messages);
+// True when copied; false after its message (cannot open, too long, cannot
+// create, write error); nothing is written when the source cannot be read.
+[[nodiscard]] bool CopyFileA(const std::string& source, const std::string& target,
+                             const Reporter& reporter);
 
-// 1 when the operation may go on: no file at `path`, or the user agreed to
-// replace it ("Score sheet set already exists..."); 0 when the user declined.
-int TestCibleExist(const std::string& path, int wxLanguage, MessageSink& messages);
+// True when the operation may go on: no file at `path`, or the user agreed
+// to replace it ("Score sheet set already exists..."); false when the user
+// declined.
+[[nodiscard]] bool TestCibleExist(const std::string& path, const Reporter& reporter);
 
 // Whether the two paths name the same folder (however they are written).
 bool IsSameFolder(const std::string& a, const std::string& b);
@@ -29,17 +30,17 @@ bool IsSameFolder(const std::string& a, const std::string& b);
 // Copy and move ask before replacing a set file of the same name in the
 // target folder and stop at the first failed copy, leaving the files handled
 // so far as they are. Files that cannot be deleted (a delete, or the sources
-// of a move) are named in one message. Returns 0 when everything was done;
-// 1 after a message, or when the user declined.
-int TraiteSetSheet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
-                   int wxLanguage, MessageSink& messages);
+// of a move) are named in one message. True when everything was done; false
+// after a message, or when the user declined.
+[[nodiscard]] bool TraiteSetSheet(SetOperation code, const std::string& setPath,
+                                  const std::string& targetFolder, const Reporter& reporter);
 
 // Copy or move with the refusal of a target that is the set's own folder
 // ("Sorry, it is impossible..."); otherwise TraiteSetSheet.
-int CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
-                  int wxLanguage, MessageSink& messages);
+[[nodiscard]] bool CopyOrMoveSet(SetOperation code, const std::string& setPath,
+                                 const std::string& targetFolder, const Reporter& reporter);
 
 // The success message of an operation ("Score sheet set correctly ...").
-std::string SetOperationDone(SetOperation code, int wxLanguage);
+const std::string& SetOperationDone(SetOperation code, Language language);
 
 }  // namespace zav

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "sets/WholeFile.h"
-#include "texts/Encoding.h"
-#include "texts/Texts.h"
+#include "encoding/Encoding.h"
+#include "io/FileRead.h"
 
 namespace zav {
 
@@ -67,8 +66,8 @@ std::string TrouveChampSIF(std::string_view line, int n) {
     return std::string(line.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-int ParseSif(std::string_view bytes, const std::string& path, SifEntries& entries, int wxLanguage,
-             MessageSink& messages) {
+bool ParseSif(std::string_view bytes, const std::string& path, SifEntries& entries,
+              const Reporter& reporter) {
     entries = SifEntries{};
     const std::string text = DecodeEntriesText(bytes);
 
@@ -76,43 +75,39 @@ int ParseSif(std::string_view bytes, const std::string& path, SifEntries& entrie
         WithoutLineEnd(std::string_view(text).substr(0, std::min(text.find('\n'), text.size())));
     const std::string_view competNr = firstLine.substr(0, firstLine.find(';'));
     if (competNr.empty() || Utf8Length(competNr) > kMaxCompetNrChars) {
-        messages.ShowMessage(FormatText(Text(wxLanguage, txt::kNotSifFile), path),
-                             MessageIcon::Error);
-        return 1;
+        reporter.Show(MessageIcon::Error, TextId::NotSifFile, path);
+        return false;
     }
 
     bool tooManyCategories = false;
     ForEachSifLine(text, [&](std::string_view line) {
         if (tooManyCategories || !IsTeamLine(line)) return;
         std::string category = TrouveChampSIF(line, kCategoryField);
-        const auto known =
-            std::find(entries.wxCategory.begin(), entries.wxCategory.end(), category);
-        const auto index = static_cast<std::size_t>(known - entries.wxCategory.begin());
-        if (known == entries.wxCategory.end()) {
-            if (entries.wxCategory.size() == kMaxCategories) {
+        const auto known = std::find(entries.sCategory.begin(), entries.sCategory.end(), category);
+        const auto index = static_cast<std::size_t>(known - entries.sCategory.begin());
+        if (known == entries.sCategory.end()) {
+            if (entries.sCategory.size() == kMaxCategories) {
                 tooManyCategories = true;
                 return;
             }
-            entries.wxCategory.push_back(category);
+            entries.sCategory.push_back(category);
         }
         entries.teams.push_back({std::move(category), index, TrouveChampSIF(line, kTeamNameField)});
     });
     if (tooManyCategories) {
         entries = SifEntries{};
-        messages.ShowMessage(FormatText(Text(wxLanguage, txt::kTooManyCategories), path),
-                             MessageIcon::Error);
-        return 1;
+        reporter.Show(MessageIcon::Error, TextId::TooManyCategories, path);
+        return false;
     }
-    entries.wxCompetNr = std::string(competNr);
-    return 0;
+    entries.sCompetNr = std::string(competNr);
+    return true;
 }
 
-int ReadSifFile(const std::string& path, SifEntries& entries, int wxLanguage,
-                MessageSink& messages) {
+bool ReadSifFile(const std::string& path, SifEntries& entries, const Reporter& reporter) {
     entries = SifEntries{};
     std::string bytes;
-    if (ReadWholeFile(path, kNoSizeLimit, bytes, wxLanguage, messages) != 0) return 1;
-    return ParseSif(bytes, path, entries, wxLanguage, messages);
+    return ReadWholeFile(path, kNoSizeLimit, bytes, reporter) &&
+           ParseSif(bytes, path, entries, reporter);
 }
 
 }  // namespace zav

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
@@ -18,15 +18,15 @@ constexpr std::size_t kMaxCompetNrChars = 10;
 
 struct SifTeam {
     std::string category;       // the whole field 4
-    std::size_t categoryIndex;  // its position in SifEntries::wxCategory
+    std::size_t categoryIndex;  // its position in SifEntries::sCategory
     std::string name;           // field 7
 };
 
 // What an entries file holds, all text in UTF-8.
 struct SifEntries {
-    std::string wxCompetNr;
-    std::vector<std::string> wxCategory;  // distinct category fields, by first occurrence
-    std::vector<SifTeam> teams;           // team lines in file order
+    std::string sCompetNr;
+    std::vector<std::string> sCategory;  // distinct category fields, by first occurrence
+    std::vector<SifTeam> teams;          // team lines in file order
 };
 
 // Calls `visit` for every line of the text. A line ends at LF, a CR just
@@ -45,13 +45,13 @@ std::string TrouveChampSIF(std::string_view line, int n);
 // order mark is dropped), otherwise Windows-1252. Refuses, with its message,
 // a file whose competition number (first field of the first line) is empty or
 // longer than 10 characters, and a file with more than 50 distinct
-// categories. `path` only names the file in messages. Returns 0 or 1.
-int ParseSif(std::string_view bytes, const std::string& path, SifEntries& entries, int wxLanguage,
-             MessageSink& messages);
+// categories. `path` only names the file in messages. True when read.
+[[nodiscard]] bool ParseSif(std::string_view bytes, const std::string& path, SifEntries& entries,
+                            const Reporter& reporter);
 
-// Reads the whole file (no size limit) and parses it. Returns 0 or 1, after
-// its message ("Error while opening file", or ParseSif's).
-int ReadSifFile(const std::string& path, SifEntries& entries, int wxLanguage,
-                MessageSink& messages);
+// Reads the whole file (no size limit) and parses it. True when read; false
+// after its message ("Error while opening file", or ParseSif's).
+[[nodiscard]] bool ReadSifFile(const std::string& path, SifEntries& entries,
+                               const Reporter& reporter);
 
 }  // namespace zav

@@ -1,8 +1,9 @@
 #include "settings/IniFile.h"
 
-#include <cstdio>
 #include <fstream>
 #include <vector>
+
+#include "io/FileWrite.h"
 
 namespace zav {
 namespace {
@@ -123,16 +124,7 @@ bool IniWrite(const std::string& path, const std::string& section, const std::st
     std::string text;
     for (const auto& line : lines) text += line + "\n";
 
-    const std::string temp = path + ".tmp";
-    FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return ReplaceFileContents(path, text) == ReplaceResult::Done;
 }
 
 }  // namespace zav

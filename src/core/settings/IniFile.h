@@ -27,9 +27,9 @@ std::optional<std::string> IniRead(const std::string& path, const std::string& s
                                    const std::string& key);
 
 // Sets key in section to value: replaces the key's line, or adds it at the end
-// of its section, or adds the section at the end of the file. Writes through a
-// temporary file so a failure never leaves a half-written settings file.
-bool IniWrite(const std::string& path, const std::string& section, const std::string& key,
-              const std::string& value);
+// of its section, or adds the section at the end of the file. The file is
+// replaced only by a complete one (io/FileWrite.h). False when it could not be.
+[[nodiscard]] bool IniWrite(const std::string& path, const std::string& section,
+                            const std::string& key, const std::string& value);
 
 }  // namespace zav

@@ -1,9 +1,9 @@
 #include "settings/Settings.h"
 
-#include <cstdlib>
+#include <filesystem>
 
+#include "paths/UserFolders.h"
 #include "settings/IniFile.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
@@ -50,11 +50,6 @@ const char* NameOf(SettingKey key) {
     return Info(key).name;
 }
 
-std::string Settings::DefaultPath(const std::string& programDir) {
-    if (const char* env = std::getenv("ZAVSCORE_INI"); env && *env) return env;
-    return programDir + "/ZAVscore.ini";
-}
-
 std::string Settings::GetString(SettingKey key) const {
     return IniRead(path_, SectionOf(key), NameOf(key)).value_or("");
 }
@@ -64,6 +59,8 @@ int Settings::GetInt(SettingKey key) const {
 }
 
 bool Settings::Set(SettingKey key, const std::string& value) const {
+    // The user's settings folder does not exist before the first change.
+    CreateFolders(std::filesystem::path(path_).parent_path().string());
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
 }
 
@@ -75,7 +72,7 @@ int SettingsSnapshot::GetInt(SettingKey key) const {
     return LeadingNumber(GetString(key));
 }
 
-int Settings::LanguageBase() const {
+Language Settings::InterfaceLanguage() const {
     return LanguageFromCode(GetString(SettingKey::Language));
 }
 

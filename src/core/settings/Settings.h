@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "settings/IniFile.h"
+#include "texts/Texts.h"
 
 namespace zav {
 
@@ -30,10 +31,6 @@ class Settings {
 public:
     explicit Settings(std::string iniPath) : path_(std::move(iniPath)) {}
 
-    // The file the program uses: $ZAVSCORE_INI when set, else "ZAVscore.ini"
-    // in the program's folder.
-    static std::string DefaultPath(const std::string& programDir);
-
     const std::string& Path() const { return path_; }
 
     // The value, at most 254 characters; empty when absent.
@@ -41,11 +38,12 @@ public:
     // Leading decimal digits of the value; 0 when absent or not a number.
     int GetInt(SettingKey key) const;
     // Writes one key, keeping every other line of the file as it was; creates
-    // the file on first write. False when the file cannot be written.
-    bool Set(SettingKey key, const std::string& value) const;
+    // the file, and its folder, on first write. False when the file cannot be
+    // written.
+    [[nodiscard]] bool Set(SettingKey key, const std::string& value) const;
 
-    // The interface language base by the language rule.
-    int LanguageBase() const;
+    // The interface language, by the language rule.
+    Language InterfaceLanguage() const;
 
 private:
     std::string path_;

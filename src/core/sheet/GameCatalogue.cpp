@@ -1,9 +1,11 @@
 #include "sheet/GameCatalogue.h"
 
-#include "texts/Texts.h"
-
 namespace zav {
 namespace {
+
+constexpr int kFirstGameOffset = static_cast<int>(TextId::GameAgilityAces);
+constexpr int kEquipmentOffset = static_cast<int>(TextId::EquipAgilityAces) - kFirstGameOffset;
+static_assert(static_cast<int>(TextId::GameHoopla) == kFirstGameOffset + kCatalogueGameCount - 1);
 
 // Removes one "- " that does not start the name.
 void RemoveOneBreak(std::string& name) {
@@ -13,6 +15,14 @@ void RemoveOneBreak(std::string& name) {
 
 }  // namespace
 
+TextId CatalogueGame(int index) {
+    return static_cast<TextId>(kFirstGameOffset + index);
+}
+
+TextId EquipmentOf(TextId game) {
+    return static_cast<TextId>(static_cast<int>(game) + kEquipmentOffset);
+}
+
 std::string RetireCesure(const std::string& name) {
     std::string result = name;
     RemoveOneBreak(result);
@@ -20,29 +30,29 @@ std::string RetireCesure(const std::string& name) {
     return result;
 }
 
-std::string AjouteCesure(const std::string& shown, int wxLanguage) {
-    for (int k = kFirstCatalogueGame; k <= kLastCatalogueGame; ++k) {
-        const std::string& name = Text(wxLanguage, k);
+std::string AjouteCesure(const std::string& shown, Language language) {
+    for (int i = 0; i < kCatalogueGameCount; ++i) {
+        const std::string& name = Text(language, CatalogueGame(i));
         if (RetireCesure(name) == shown) return name;
     }
     return shown;
 }
 
-int CatalogueOffsetOf(const std::string& name, int wxLanguage) {
-    for (int k = kFirstCatalogueGame; k <= kLastCatalogueGame; ++k)
-        if (Text(wxLanguage, k) == name) return k;
-    return 0;
+std::optional<TextId> CatalogueGameOf(const std::string& name, Language language) {
+    for (int i = 0; i < kCatalogueGameCount; ++i)
+        if (Text(language, CatalogueGame(i)) == name) return CatalogueGame(i);
+    return std::nullopt;
 }
 
-void TranslateGameNames(ScoreSheet& sheet, int wxLanguage) {
-    if (sheet.wxLanguageSheet != 0 && sheet.wxLanguageSheet != wxLanguage) {
+void TranslateGameNames(ScoreSheet& sheet, Language language) {
+    if (sheet.languageSheet && *sheet.languageSheet != language) {
         const int games = GamesInUse(sheet);
         for (int g = 0; g < games; ++g) {
-            const int k = CatalogueOffsetOf(sheet.sGame[g], sheet.wxLanguageSheet);
-            if (k != 0) sheet.sGame[g] = Text(wxLanguage, k);
+            if (const auto game = CatalogueGameOf(sheet.sGame[g], *sheet.languageSheet))
+                sheet.sGame[g] = Text(language, *game);
         }
     }
-    sheet.wxLanguageSheet = wxLanguage;
+    sheet.languageSheet = language;
 }
 
 }  // namespace zav

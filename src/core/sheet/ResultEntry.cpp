@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "report/StaffPage.h"
-#include "sheetfile/NumberText.h"
+#include "encoding/NumberText.h"
 
 namespace zav {
 
@@ -14,6 +13,33 @@ namespace {
 // characters.
 constexpr std::size_t kNumberFieldLength = 9;
 }  // namespace
+
+void SetNewSheetDefaults(ScoreSheet& s) {
+    s.iGamesNr = 8;
+    s.iTeamsNr = 4;
+    s.iScoring = 4;
+}
+
+void ClearChallenge(ScoreSheet& s) {
+    for (int t = 0; t < TeamsInUse(s); ++t) {
+        s.bChallengeTeam[t] = false;
+        s.fChallengePreviousScore[t] = 0;
+    }
+    s.sChallengeTitle.clear();
+}
+
+bool ChallengeTeamsIncoherent(const ScoreSheet& s) {
+    int flagged = 0;
+    for (int t = 0; t < TeamsInUse(s); ++t)
+        if (s.bChallengeTeam[t]) ++flagged;
+    return flagged > s.iChallengeScoring;
+}
+
+bool WarnIfChallengeIncoherent(const ScoreSheet& s, const Reporter& reporter) {
+    if (!ChallengeTeamsIncoherent(s)) return false;
+    reporter.Show(MessageIcon::Error, TextId::ChallengeIncoherent);
+    return true;
+}
 
 void SetResultListPositions(ScoreSheet& s) {
     const int teams = TeamsInUse(s);

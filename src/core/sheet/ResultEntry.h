@@ -10,8 +10,26 @@
 #include <vector>
 
 #include "sheet/ScoreSheet.h"
+#include "texts/Reporter.h"
 
 namespace zav {
+
+// --- New sheet, general data, teams ---
+
+// What File, New proposes in the General data dialog: 8 games, 4 teams and
+// 4 points for the first team.
+void SetNewSheetDefaults(ScoreSheet& sheet);
+
+// The heat has no 'Challenge' any more (its points were set to 0): no team
+// takes part, none keeps previous 'Challenge' points, and it has no title.
+void ClearChallenge(ScoreSheet& sheet);
+
+// More teams flagged for the 'Challenge' than its points scale can rank.
+bool ChallengeTeamsIncoherent(const ScoreSheet& sheet);
+
+// ChallengeTeamsIncoherent, said to the user ("the number of teams for the
+// 'Challenge' is not coherent..."); true when it was said.
+bool WarnIfChallengeIncoherent(const ScoreSheet& sheet, const Reporter& reporter);
 
 // --- Game result ---
 

@@ -5,9 +5,9 @@
 namespace zav {
 
 void SetDataToZero(ScoreSheet& s) {
-    s.wxsFullFileName.clear();
-    s.wxsFileName.clear();
-    s.iScoreSet = 0;
+    s.sFullFileName.clear();
+    s.sFileName.clear();
+    s.bScoreSet = false;
 
     s.sTitle.clear();
     s.sSubTitle.clear();
@@ -18,7 +18,7 @@ void SetDataToZero(ScoreSheet& s) {
     s.iGamesNr = 0;
     s.iGamesRunning = 0;
     s.iScoring = 0;
-    s.iFlagAvertissement = 0;
+    s.bFlagAvertissement = false;
     s.sColSupTitle.clear();
     s.iChallengeScoring = 0;
     s.sChallengeTitle.clear();
@@ -30,7 +30,7 @@ void SetDataToZero(ScoreSheet& s) {
         s.sARefereeName[t].clear();
         s.sARefereeTeam[t].clear();
         s.sPlaceurName[t].clear();
-        s.iChallengeTeam[t] = 0;
+        s.bChallengeTeam[t] = false;
         s.fPreviousScore[t] = 0;
         s.fChallengePreviousScore[t] = 0;
         s.fSetScore[t] = 0;
@@ -46,7 +46,7 @@ void SetDataToZero(ScoreSheet& s) {
             s.fGameScore[t][g] = 0;
             s.fChallengeGameScore[t][g] = 0;
             s.iGamePlace[t][g] = 0;
-            s.iAvertissement[t][g] = 0;
+            s.bAvertissement[t][g] = false;
         }
     }
 }

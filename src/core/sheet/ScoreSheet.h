@@ -2,13 +2,19 @@
 // recomputed at every page build, and the identity of the file it came from.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "texts/Texts.h"
 
 namespace zav {
 
 constexpr int kMaxTeams = 10;
 constexpr int kMaxGames = 12;
 constexpr int kStaffRows = 10;
+// Staff lists have one row per team but at least this many, so a small heat
+// still has room for the assistant referees.
+constexpr int kMinStaffRows = 6;
 
 // Result codes held in iGamePlace; 1..iTeamsNr are finishing places.
 constexpr int kNoResult = 0;
@@ -31,8 +37,11 @@ struct ScoreSheet {
     std::string sChallengeTitle;
     std::string sColSupTitle;
     int iGamesRunning = 0;
-    int wxLanguageSheet = 0;
-    int iFlagAvertissement = 0;
+    // The language of the catalogue game names in sGame; nothing before a
+    // file or the dialogs have set them.
+    std::optional<Language> languageSheet;
+    // A blame mark is on the page last built: its footnote is shown.
+    bool bFlagAvertissement = false;
 
     // Per game
     std::string sGame[kMaxGames];
@@ -40,7 +49,7 @@ struct ScoreSheet {
     // Per team
     std::string sTeamName[kMaxTeams];
     std::string sTeamColors[kMaxTeams];
-    int iChallengeTeam[kMaxTeams] = {};
+    bool bChallengeTeam[kMaxTeams] = {};
     float fPreviousScore[kMaxTeams] = {};
     float fPreviousScoreSave[kMaxTeams] = {};
     float fChallengePreviousScore[kMaxTeams] = {};
@@ -55,7 +64,7 @@ struct ScoreSheet {
 
     // Per team and game, [team][game]
     int iGamePlace[kMaxTeams][kMaxGames] = {};
-    int iAvertissement[kMaxTeams][kMaxGames] = {};
+    bool bAvertissement[kMaxTeams][kMaxGames] = {};  // blamed in that game
     float fGameScore[kMaxTeams][kMaxGames] = {};
     float fChallengeGameScore[kMaxTeams][kMaxGames] = {};
 
@@ -65,13 +74,13 @@ struct ScoreSheet {
     std::string sPlaceurName[kStaffRows];
 
     // File identity
-    std::string wxsFullFileName;
-    std::string wxsFileName;
-    std::string wxsFilePath;
-    int iScoreSet = 0;
-    std::string wxsMScoreOpen;
-    std::string wxsScoreSetFileName;
-    std::string wxsMultiFileOpen;
+    std::string sFullFileName;
+    std::string sFileName;
+    std::string sFilePath;
+    bool bScoreSet = false;  // a sheet of a set
+    std::string sMScoreOpen;
+    std::string sScoreSetFileName;
+    std::string sMultiFileOpen;
 
     // Game result dialog list positions of the special entries (never saved)
     int iRetElimin = 0;

@@ -85,7 +85,7 @@ void ComputeChallengeScores(ScoreSheet& s) {
     const int teams = TeamsInUse(s), games = GamesInUse(s);
     for (int g = 0; g < games; ++g) {
         for (int t = 0; t < teams; ++t) {
-            if (s.iChallengeTeam[t] == 0) continue;
+            if (!s.bChallengeTeam[t]) continue;
             switch (s.iGamePlace[t][g]) {
                 case kElimination:
                     s.fChallengeGameScore[t][g] = static_cast<float>(s.iEliminationRule);
@@ -96,10 +96,10 @@ void ComputeChallengeScores(ScoreSheet& s) {
             }
         }
         AwardPlaces(s, g, s.iChallengeScoring, s.fChallengeGameScore,
-                    [&s](int t) { return s.iChallengeTeam[t] == 1; });
+                    [&s](int t) { return s.bChallengeTeam[t]; });
     }
     for (int t = 0; t < teams; ++t) {
-        if (s.iChallengeTeam[t] == 0) continue;
+        if (!s.bChallengeTeam[t]) continue;
         float sum = 0;
         for (int g = 0; g < games; ++g) sum += s.fChallengeGameScore[t][g];
         s.fChallengeSetScore[t] = sum;

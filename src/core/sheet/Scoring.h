@@ -9,7 +9,7 @@ namespace zav {
 // Heat scoring: fGameScore, fSetScore, fTotalScore and iSetPlace.
 void ComputeScores(ScoreSheet& sheet);
 
-// 'Challenge' scoring over the teams flagged iChallengeTeam: its own points
+// 'Challenge' scoring over the teams flagged bChallengeTeam: its own points
 // scale starting at iChallengeScoring. Other teams' cells are left alone.
 void ComputeChallengeScores(ScoreSheet& sheet);
 

@@ -8,12 +8,12 @@ void WithdrawTeam(ScoreSheet& s, int d) {
     for (int i = d; i + 1 < teams; ++i) {
         const int n = i + 1;
         s.sTeamName[i] = s.sTeamName[n];
-        s.iChallengeTeam[i] = s.iChallengeTeam[n];
+        s.bChallengeTeam[i] = s.bChallengeTeam[n];
         s.sTeamColors[i] = s.sTeamColors[n];
         s.fPreviousScore[i] = s.fPreviousScore[n];
         s.fChallengePreviousScore[i] = s.fChallengePreviousScore[n];
         for (int g = 0; g < games; ++g) {
-            s.iAvertissement[i][g] = s.iAvertissement[n][g];
+            s.bAvertissement[i][g] = s.bAvertissement[n][g];
             s.iGamePlace[i][g] = s.iGamePlace[n][g];
         }
         s.iTieBreakPlace[i] = s.iTieBreakPlace[n];

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "sheet/ScoreSheet.h"
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
@@ -30,33 +30,33 @@ constexpr std::size_t kSheetFileHeadBytes = 256;
 // The size limit for a file whose first bytes are `head`.
 std::size_t SheetFileLimit(std::string_view head);
 
-// Writes the sheet; the language code written is that of wxLanguage. Returns
-// 0 on success (an empty path writes nothing), 1 after reporting a failure
-// (in the wxLanguage texts). The previous file at `path` is replaced only by a
-// completely written one.
-int SaveSheet(const ScoreSheet& sheet, const std::string& path, int wxLanguage,
-              MessageSink& messages);
+// Writes the sheet; the language code written is the reporter's language.
+// True when written (an empty path writes nothing and is no failure); false
+// after reporting the failure. The previous file at `path` is replaced only
+// by a completely written one.
+[[nodiscard]] bool SaveSheet(const ScoreSheet& sheet, const std::string& path,
+                             const Reporter& reporter);
 
 // The file's bytes as SaveSheet writes them: Windows-1252 declared
 // "iso-8859-1" when every character has a Windows-1252 byte, else UTF-8
 // declared "UTF-8". Texts have "&", "<" and ">" escaped.
-std::string SheetFileBytes(const ScoreSheet& sheet, int wxLanguage);
+std::string SheetFileBytes(const ScoreSheet& sheet, Language language);
 
 // Reads a sheet file's bytes within the size limit its first bytes allow
-// (SheetFileLimit). Returns 0, or 1 after reporting in the wxLanguage texts a
-// path that is no readable regular file or a file too long; a read that fails
-// half-way returns 1 without a message.
-int ReadSheetBytes(const std::string& path, std::string& bytes, int wxLanguage,
-                   MessageSink& messages);
+// (SheetFileLimit). True when read; false after reporting a path that is no
+// readable regular file or a file too long, or without a message when a read
+// fails half-way.
+[[nodiscard]] bool ReadSheetBytes(const std::string& path, std::string& bytes,
+                                  const Reporter& reporter);
 
 // Resets the sheet and reads the file into it, translating catalogue game
-// names into wxLanguage. Returns 0 on success, 1 after reporting a failure
-// in the wxLanguage texts (a failed read leaves the sheet reset). Does not compute scores and does
-// not touch the file identity fields other than the set marker.
-int LoadSheet(ScoreSheet& sheet, const std::string& path, int wxLanguage, MessageSink& messages);
+// names into the reporter's language. True when read; false after reporting
+// the failure (a failed read leaves the sheet reset). Does not compute scores
+// and does not touch the file identity fields other than the set marker.
+[[nodiscard]] bool LoadSheet(ScoreSheet& sheet, const std::string& path, const Reporter& reporter);
 
 // The reading rules applied to bytes already in memory (LoadSheet after the
 // file is read; also the fuzzing entry point).
-int ParseSheet(ScoreSheet& sheet, std::string_view bytes, int wxLanguage, MessageSink& messages);
+[[nodiscard]] bool ParseSheet(ScoreSheet& sheet, std::string_view bytes, const Reporter& reporter);
 
 }  // namespace zav

@@ -2,13 +2,12 @@
 // old, hand-edited and foreign files, that never reads past the record.
 #include <algorithm>
 
+#include "encoding/Encoding.h"
+#include "encoding/Markup.h"
+#include "encoding/NumberText.h"
 #include "sheet/GameCatalogue.h"
-#include "sheetfile/NumberText.h"
 #include "sheetfile/SheetFile.h"
 #include "sheetfile/SheetTags.h"
-#include "texts/Encoding.h"
-#include "texts/Markup.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
@@ -91,13 +90,11 @@ private:
 
     void ReadHeader() {
         if (auto span = FindElement(text_, tags::kLanguage, kHeaderOrigin)) {
-            const std::string_view code = Raw(*span);
-            for (const int base : kLanguageBases)
-                if (code == LanguageCode(base)) s_.wxLanguageSheet = base;
+            if (const auto language = LanguageOfCode(Raw(*span))) s_.languageSheet = language;
         }
         if (auto span = FindElement(text_, tags::kMulti, kHeaderOrigin)) {
-            s_.wxsScoreSetFileName = Decode(*span);
-            s_.iScoreSet = 1;
+            s_.sScoreSetFileName = Decode(*span);
+            s_.bScoreSet = true;
         }
         HeaderText(tags::kTitle, s_.sTitle);
         HeaderText(tags::kSubTitle, s_.sSubTitle);
@@ -150,7 +147,7 @@ private:
             if (auto span = FindElement(text_, tags::kComment, blockStart, blockEnd))
                 s_.sColSupContent[t] = Decode(*span);
             if (HasOpeningTag(text_, tags::kChallenge, blockStart, blockEnd))
-                s_.iChallengeTeam[t] = 1;
+                s_.bChallengeTeam[t] = true;
             if (auto span = FindElement(text_, tags::kChallengePrevScore, blockStart, blockEnd))
                 s_.fChallengePreviousScore[t] = LeadingFloat(Raw(*span));
 
@@ -174,7 +171,7 @@ private:
             if (!span) return false;
             const std::string_view value = Raw(*span);
             s_.iGamePlace[t][g] = LeadingInt(value);
-            s_.iAvertissement[t][g] = !value.empty() && value.back() == tags::kBlameMark ? 1 : 0;
+            s_.bAvertissement[t][g] = !value.empty() && value.back() == tags::kBlameMark;
             orderCursor = span->end;
         }
         return true;
@@ -209,18 +206,18 @@ private:
 
 }  // namespace
 
-int ParseSheet(ScoreSheet& sheet, std::string_view bytes, int wxLanguage, MessageSink& messages) {
+bool ParseSheet(ScoreSheet& sheet, std::string_view bytes, const Reporter& reporter) {
     SetDataToZero(sheet);
     const bool knownEncoding =
         bytes.find(tags::kUtf8Mark) != npos || bytes.find(tags::kLatinMark) != npos;
     if (!knownEncoding || bytes.find(tags::kRootMark) == npos ||
         bytes.find(tags::kLanguage.open) == npos) {
-        messages.ShowMessage(Text(wxLanguage, txt::kUnknownEncoding), MessageIcon::Error);
-        return 1;
+        reporter.Show(MessageIcon::Error, TextId::UnknownEncoding);
+        return false;
     }
     SheetTextReader(bytes, sheet).Read();
-    TranslateGameNames(sheet, wxLanguage);
-    return 0;
+    TranslateGameNames(sheet, reporter.GetLanguage());
+    return true;
 }
 
 }  // namespace zav

@@ -1,13 +1,12 @@
 // The writer: one fixed layout, line by line.
 #include <algorithm>
 
-#include "sheetfile/NumberText.h"
-#include "sheetfile/SafeFile.h"
+#include "encoding/Encoding.h"
+#include "encoding/Markup.h"
+#include "encoding/NumberText.h"
+#include "io/FileWrite.h"
 #include "sheetfile/SheetFile.h"
 #include "sheetfile/SheetTags.h"
-#include "texts/Encoding.h"
-#include "texts/Markup.h"
-#include "texts/Texts.h"
 
 namespace zav {
 namespace {
@@ -50,12 +49,11 @@ private:
     std::string out_;
 };
 
-void WriteHeader(LayoutBuilder& b, const ScoreSheet& s, int wxLanguage) {
+void WriteHeader(LayoutBuilder& b, const ScoreSheet& s, Language language) {
     b.Line("<header>");
-    const std::string_view code = LanguageCode(wxLanguage);
-    b.RawLine("", tags::kLanguage, code.empty() ? "Unknown" : code);
+    b.RawLine("", tags::kLanguage, LanguageCode(language));
     b.RawLine("", tags::kVersion, "3.0");
-    if (s.iScoreSet == 1) b.TextLine("", tags::kMulti, s.wxsMScoreOpen);
+    if (s.bScoreSet) b.TextLine("", tags::kMulti, s.sMScoreOpen);
     b.TextLine("", tags::kTitle, s.sTitle);
     b.TextLine("", tags::kSubTitle, s.sSubTitle);
     b.TextLine("", tags::kDate, s.sDate);
@@ -82,7 +80,7 @@ void WriteTeam(LayoutBuilder& b, const ScoreSheet& s, int t) {
     b.TextLine("\t", tags::kColors, s.sTeamColors[t]);
     b.RawLine("\t", tags::kPrevScore, OneDecimal(s.fPreviousScore[t]));
     b.TextLine("\t", tags::kComment, s.sColSupContent[t]);
-    if (s.iChallengeTeam[t] == 1) {
+    if (s.bChallengeTeam[t]) {
         b.RawLine("\t", tags::kChallenge, "1");
         if (s.fChallengePreviousScore[t] != 0)
             b.RawLine("\t", tags::kChallengePrevScore, OneDecimal(s.fChallengePreviousScore[t]));
@@ -90,7 +88,7 @@ void WriteTeam(LayoutBuilder& b, const ScoreSheet& s, int t) {
     b.Line(std::string("\t").append(tags::kOrders.open));
     for (int g = 0; g < GamesInUse(s); ++g) {
         std::string order = std::to_string(s.iGamePlace[t][g]);
-        if (s.iAvertissement[t][g] != 0) (order += ' ') += tags::kBlameMark;
+        if (s.bAvertissement[t][g]) (order += ' ') += tags::kBlameMark;
         b.RawLine("\t\t", tags::kOrder, order);
     }
     b.Line(std::string("\t").append(tags::kOrders.close));
@@ -107,13 +105,12 @@ bool HasStaff(const ScoreSheet& s) {
     return false;
 }
 
-// The staff rows in use: one assistant referee per team but at least six, one
-// arena party member per team.
+// The staff rows in use: one assistant referee per team but at least
+// kMinStaffRows, one arena party member per team.
 void WriteStaff(LayoutBuilder& b, const ScoreSheet& s) {
-    constexpr int kMinRefereeRows = 6;
     b.Line(tags::kStaff.open);
     b.Line(std::string("\t").append(tags::kAssistantReferee.open));
-    const int refereeRows = std::max(TeamsInUse(s), kMinRefereeRows);
+    const int refereeRows = std::max(TeamsInUse(s), kMinStaffRows);
     for (int k = 0; k < refereeRows; ++k) {
         b.Element("\t\t", tags::kArName, s.sARefereeName[k]);
         b.TextLine("", tags::kArTeam, s.sARefereeTeam[k]);
@@ -127,10 +124,10 @@ void WriteStaff(LayoutBuilder& b, const ScoreSheet& s) {
 
 }  // namespace
 
-std::string SheetFileBytes(const ScoreSheet& sheet, int wxLanguage) {
+std::string SheetFileBytes(const ScoreSheet& sheet, Language language) {
     LayoutBuilder b;
     b.Text() += tags::kRootOpen;
-    WriteHeader(b, sheet, wxLanguage);
+    WriteHeader(b, sheet, language);
     b.Line("<body>");
     for (int t = 0; t < TeamsInUse(sheet); ++t) WriteTeam(b, sheet, t);
     if (HasStaff(sheet)) WriteStaff(b, sheet);
@@ -144,10 +141,9 @@ std::string SheetFileBytes(const ScoreSheet& sheet, int wxLanguage) {
     return std::string(tags::kDeclarationUtf8) + b.Text();
 }
 
-int SaveSheet(const ScoreSheet& sheet, const std::string& path, int wxLanguage,
-              MessageSink& messages) {
-    if (path.empty()) return 0;
-    return WriteWholeFile(path, SheetFileBytes(sheet, wxLanguage), wxLanguage, messages);
+bool SaveSheet(const ScoreSheet& sheet, const std::string& path, const Reporter& reporter) {
+    if (path.empty()) return true;
+    return WriteWholeFile(path, SheetFileBytes(sheet, reporter.GetLanguage()), reporter);
 }
 
 }  // namespace zav

@@ -1,25 +1,1544 @@
-// How the compiled-in text tables are laid out. Each language has several
-// tables (messages, game catalogue, dialog texts) so that each stays a file of
-// one job; the lookup merges them.
-#pragma once
-
-#include <cstddef>
-
-namespace zav {
-
-struct TextEntry {
-    int offset;
-    const char* text;  // UTF-8
-};
-
-struct TextTable {
-    int languageBase;
-    const TextEntry* entries;
-    std::size_t count;
-};
-
-// Every table of every language, defined in TextTables.cpp.
-extern const TextTable kAllTextTables[];
-extern const std::size_t kAllTextTablesCount;
-
-}  // namespace zav
+// Every text the program shows, once (an X-macro table: no include guard, it
+// is included with ZAV_TEXT defined): its offset, its name, then the text in
+// French, English, Italian and German (UTF-8). Included by texts/Texts.h to
+// name the offsets (TextId) and by texts/Texts.cpp to hold the texts; an
+// entry without its four languages does not compile.
+//
+// Offsets are the numbers the program has always used: a text's full number
+// is its language block (1000 French, 2000 English, 3000 Italian, 4000
+// German) plus its offset, and the placement pictures are named after the
+// full number of a catalogue game ("2140.png").
+//   0..89     menu labels (71..76 and 84 name French documents, in French in
+//             every language)
+//   100..139  file choosers, messages, page column titles
+//   140..181  the game catalogue (German names carry "- " break points for
+//             the narrow columns of the score sheet); 240..281 the equipment
+//             of each game, at the game's offset + 100
+//   300..347  periods, languages, result entries, staff page, set messages
+//   400..499  buttons, labels and notes of the dialogs
+//   500..624  dialog titles and the entry dialogs' headings
+//   900..910  score sheet set dialogs
+//
+// One text per line, never wrapped, so that translations stay easy to edit.
+// clang-format off
+ZAV_TEXT(0, MenuNewSheet,
+         "Nouvelle feuille de match",
+         "New score sheet",
+         "Nuovo foglio di gara",
+         "Neuer Wertungsbogen")
+ZAV_TEXT(1, MenuOpenSheet,
+         "Ouvrir une feuille de match",
+         "Open score sheet",
+         "Apri foglio di gara",
+         "Wertungsbogen öffnen")
+ZAV_TEXT(2, MenuSaveSheet,
+         "Enregistrer la feuille de match",
+         "Save score sheet",
+         "Salva foglio di gara",
+         "Wertungsbogen speichern")
+ZAV_TEXT(3, MenuSaveSheetAs,
+         "Enregistrer la feuille de match sous...",
+         "Save score sheet as...",
+         "Salva foglio di gara con nome...",
+         "Wertungsbogen speichern unter...")
+ZAV_TEXT(4, MenuPageSetup,
+         "Mise en page...",
+         "Page setup...",
+         "Imposta pagina...",
+         "Seite einrichten...")
+ZAV_TEXT(5, MenuPrintSheet,
+         "Imprimer la feuille de match",
+         "Print score sheet",
+         "Stampa foglio di gara",
+         "Wertungsbogen drucken")
+ZAV_TEXT(7, MenuExportSheetHtml,
+         "Exporter la feuille de match en HTML",
+         "Export score sheet to HTML",
+         "Esporta foglio di gara in HTML",
+         "Wertungsbogen als HTML exportieren")
+ZAV_TEXT(8, MenuPrintStaff,
+         "Imprimer la liste des juges de ligne et de l'équipe de piste",
+         "Print assistant referees and arena party list",
+         "Stampa elenco giudici di linea e addetti al campo",
+         "Liste der Linienrichter und Platzhelfer drucken")
+ZAV_TEXT(9, MenuExportStaffHtml,
+         "Exporter la liste des juges de ligne et de l'équipe de piste en HTML",
+         "Export assistant referees and arena party list to HTML",
+         "Esporta elenco giudici di linea e addetti al campo in HTML",
+         "Liste der Linienrichter und Platzhelfer als HTML exportieren")
+ZAV_TEXT(10, MenuPrintEquipment,
+         "Imprimer la liste du matériel",
+         "Print equipment list",
+         "Stampa elenco materiale",
+         "Materialliste drucken")
+ZAV_TEXT(11, MenuExportEquipmentHtml,
+         "Exporter la liste du matériel en HTML",
+         "Export equipment list to HTML",
+         "Esporta elenco materiale in HTML",
+         "Materialliste als HTML exportieren")
+ZAV_TEXT(12, MenuPrintPlacement,
+         "Imprimer le placement du matériel",
+         "Print equipment position",
+         "Stampa posizionamento materiale",
+         "Materialaufbau drucken")
+ZAV_TEXT(13, MenuQuit,
+         "Quitter",
+         "Quit",
+         "Esci",
+         "Beenden")
+ZAV_TEXT(14, MenuFile,
+         "Fichier",
+         "File",
+         "File",
+         "Datei")
+ZAV_TEXT(20, MenuGeneralData,
+         "Données générales",
+         "General data",
+         "Dati generali",
+         "Allgemeine Angaben")
+ZAV_TEXT(21, MenuTeams,
+         "Équipes et couleurs",
+         "Teams and colors",
+         "Squadre e colori",
+         "Mannschaften und Farben")
+ZAV_TEXT(22, MenuGameList,
+         "Liste des jeux",
+         "Game list",
+         "Elenco giochi",
+         "Spielliste")
+ZAV_TEXT(23, MenuPreviousHeat,
+         "Résultat des manches précédentes",
+         "Previous heat(s) result",
+         "Risultato delle manche precedenti",
+         "Ergebnis vorheriger Läufe")
+ZAV_TEXT(24, MenuPreviousChallenge,
+         "Résultat 'Challenge' précédent",
+         "Previous 'Challenge' result",
+         "Risultato 'Challenge' precedente",
+         "Vorheriges 'Challenge'-Ergebnis")
+ZAV_TEXT(25, MenuAssistantReferees,
+         "Juges de ligne",
+         "Assistant referees",
+         "Giudici di linea",
+         "Linienrichter")
+ZAV_TEXT(26, MenuArenaParty,
+         "Équipe de piste",
+         "Arena party",
+         "Addetti al campo",
+         "Platzhelfer")
+ZAV_TEXT(27, MenuGameResult,
+         "Résultat d'un jeu",
+         "Game result",
+         "Risultato del gioco",
+         "Spielergebnis")
+ZAV_TEXT(28, MenuTieBreak,
+         "Résultat du barrage",
+         "Tie-break result",
+         "Risultato dello spareggio",
+         "Ergebnis des Stechens")
+ZAV_TEXT(29, MenuAddOnColumn,
+         "Colonne supplémentaire",
+         "Add-on column",
+         "Colonna aggiuntiva",
+         "Zusatzspalte")
+ZAV_TEXT(30, MenuInput,
+         "Saisie",
+         "Input",
+         "Inserimento",
+         "Eingabe")
+ZAV_TEXT(40, MenuShowSheet,
+         "Afficher la feuille de match",
+         "Display score sheet",
+         "Mostra foglio di gara",
+         "Wertungsbogen anzeigen")
+ZAV_TEXT(41, MenuShowStaff,
+         "Afficher les juges de ligne et l'équipe de piste",
+         "Display assistant referees and arena party",
+         "Mostra giudici di linea e addetti al campo",
+         "Linienrichter und Platzhelfer anzeigen")
+ZAV_TEXT(42, MenuShowEquipment,
+         "Afficher la liste du matériel",
+         "Display equipment list",
+         "Mostra elenco materiale",
+         "Materialliste anzeigen")
+ZAV_TEXT(43, MenuShowPlacement,
+         "Afficher le placement du matériel",
+         "Display equipment position",
+         "Mostra posizionamento materiale",
+         "Materialaufbau anzeigen")
+ZAV_TEXT(44, MenuViewBoth,
+         "Afficher 'Compétition' et 'Challenge'",
+         "Display 'Competition' and 'Challenge'",
+         "Mostra 'Competizione' e 'Challenge'",
+         "'Wettbewerb' und 'Challenge' anzeigen")
+ZAV_TEXT(45, MenuViewCompetition,
+         "Afficher 'Compétition' seule",
+         "Display 'Competition' only",
+         "Mostra solo 'Competizione'",
+         "Nur 'Wettbewerb' anzeigen")
+ZAV_TEXT(46, MenuViewChallenge,
+         "Afficher 'Challenge' seul",
+         "Display 'Challenge' only",
+         "Mostra solo 'Challenge'",
+         "Nur 'Challenge' anzeigen")
+ZAV_TEXT(47, MenuLogo,
+         "Logo",
+         "Logo",
+         "Logo",
+         "Logo")
+ZAV_TEXT(48, MenuColours,
+         "Couleurs",
+         "Colors",
+         "Colori",
+         "Farben")
+ZAV_TEXT(49, MenuLanguage,
+         "Langue",
+         "Language",
+         "Lingua",
+         "Sprache")
+ZAV_TEXT(50, MenuView,
+         "Affichage",
+         "View",
+         "Visualizza",
+         "Ansicht")
+ZAV_TEXT(51, MenuAutomaticSave,
+         "Enregistrement automatique",
+         "Automatic save",
+         "Salvataggio automatico",
+         "Automatisch speichern")
+ZAV_TEXT(62, MenuPlayingArea,
+         "Terrain de jeu",
+         "Playing area",
+         "Campo di gioco",
+         "Spielfeld")
+ZAV_TEXT(63, MenuAllTheGames,
+         "Tous les jeux",
+         "All the games",
+         "Tutti i giochi",
+         "Alle Spiele")
+ZAV_TEXT(64, MenuGamePositions,
+         "Placement du matériel",
+         "Equipment position",
+         "Posizionamento del materiale",
+         "Materialaufbau")
+ZAV_TEXT(65, MenuRules,
+         "Règlement",
+         "Rules",
+         "Regolamento",
+         "Regelwerk")
+ZAV_TEXT(70, MenuFinishOrderSheet,
+         "Feuille d'ordre d'arrivée",
+         "Finish order sheet",
+         "Foglio ordine di arrivo",
+         "Zieleinlaufbogen")
+ZAV_TEXT(71, MenuRefereeMemento,
+         "Mémento du juge arbitre",
+         "Mémento du juge arbitre",
+         "Promemoria del giudice arbitro (in francese)",
+         "Merkblatt für den Schiedsrichter (französisch)")
+ZAV_TEXT(72, MenuLineJudgeMemento,
+         "Mémento du juge de ligne",
+         "Mémento du juge de ligne",
+         "Promemoria del giudice di linea (in francese)",
+         "Merkblatt für den Linienrichter (französisch)")
+ZAV_TEXT(73, MenuArenaDirectorMemento,
+         "Mémento du chef de piste",
+         "Mémento du chef de piste",
+         "Promemoria del capo campo (in francese)",
+         "Merkblatt für den Platzchef (französisch)")
+ZAV_TEXT(74, MenuRefereeMemoSpreadsheet,
+         "Mémo du juge arbitre (version tableur)",
+         "Mémo du juge arbitre (version tableur)",
+         "Promemoria del giudice arbitro, versione foglio di calcolo (in francese)",
+         "Schiedsrichter-Memo, Tabellenversion (französisch)")
+ZAV_TEXT(75, MenuRefereeMemoPrintable,
+         "Mémo du juge arbitre (version imprimante)",
+         "Mémo du juge arbitre (version imprimante)",
+         "Promemoria del giudice arbitro, versione da stampare (in francese)",
+         "Schiedsrichter-Memo, Druckversion (französisch)")
+ZAV_TEXT(76, MenuCompetitionReport,
+         "Procès verbal de compétition",
+         "Procès verbal de compétition",
+         "Verbale di gara (in francese)",
+         "Wettkampfprotokoll (französisch)")
+ZAV_TEXT(77, MenuAbout,
+         "À propos de ZAVscore...",
+         "About ZAVscore...",
+         "Informazioni su ZAVscore...",
+         "Über ZAVscore...")
+ZAV_TEXT(78, MenuChangeLog,
+         "Historique des versions",
+         "Log change",
+         "Registro delle modifiche",
+         "Änderungsprotokoll")
+ZAV_TEXT(79, MenuHelp,
+         "Aide",
+         "Help",
+         "Aiuto",
+         "Hilfe")
+ZAV_TEXT(80, MenuTools,
+         "Outils",
+         "Tools",
+         "Strumenti",
+         "Werkzeuge")
+ZAV_TEXT(81, MenuOptions,
+         "Options",
+         "Options",
+         "Opzioni",
+         "Optionen")
+ZAV_TEXT(82, MenuCreateSet,
+         "Créer un jeu de feuilles de match à partir d'un fichier SIF",
+         "Create a score sheet set with SIF file",
+         "Crea un set di fogli di gara da un file SIF",
+         "Wertungsbogensatz aus SIF-Datei erstellen")
+ZAV_TEXT(83, MenuOpenSet,
+         "Ouvrir un jeu de feuilles de match",
+         "Open a score sheet set",
+         "Apri un set di fogli di gara",
+         "Wertungsbogensatz öffnen")
+ZAV_TEXT(84, MenuSetCreationHelp,
+         "Aide à la création d'un jeu de feuilles",
+         "Aide à la création d'un jeu de feuilles",
+         "Guida alla creazione di un set di fogli (in francese)",
+         "Hilfe zum Erstellen eines Wertungsbogensatzes (französisch)")
+ZAV_TEXT(85, MenuCopySet,
+         "Copier un jeu de feuilles de match",
+         "Copy a score sheet set",
+         "Copia un set di fogli di gara",
+         "Wertungsbogensatz kopieren")
+ZAV_TEXT(86, MenuMoveSet,
+         "Déplacer un jeu de feuilles de match",
+         "Move a score sheet set",
+         "Sposta un set di fogli di gara",
+         "Wertungsbogensatz verschieben")
+ZAV_TEXT(87, MenuRenameSet,
+         "Renommer un jeu de feuilles de match",
+         "Rename a score sheet set",
+         "Rinomina un set di fogli di gara",
+         "Wertungsbogensatz umbenennen")
+ZAV_TEXT(88, MenuDeleteSet,
+         "Supprimer un jeu de feuilles de match",
+         "Delete a score sheet set",
+         "Elimina un set di fogli di gara",
+         "Wertungsbogensatz löschen")
+ZAV_TEXT(89, MenuWithdrawTeam,
+         "Retirer une équipe de la feuille de match en cours (forfait)",
+         "Delete a team from the current score sheet (withdrawing)",
+         "Elimina una squadra dal foglio di gara corrente (ritiro)",
+         "Mannschaft aus dem aktuellen Wertungsbogen streichen (Rückzug)")
+ZAV_TEXT(100, OpenSheetCaption,
+         "Ouvrir une feuille de match...",
+         "Open score sheet..",
+         "Apri foglio di gara...",
+         "Wertungsbogen öffnen...")
+ZAV_TEXT(101, SheetFilter,
+         "Feuille de match (*.score)|*.score",
+         "Score sheet (*.score)|*.score",
+         "Foglio di gara (*.score)|*.score",
+         "Wertungsbogen (*.score)|*.score")
+ZAV_TEXT(102, SaveSheetAsCaption,
+         "Enregistrer la feuille de match sous...",
+         "Save score sheet as...",
+         "Salva foglio di gara con nome...",
+         "Wertungsbogen speichern unter...")
+ZAV_TEXT(103, SaveSheetCaption,
+         "Enregistrer la feuille de match...",
+         "Save score sheet...",
+         "Salva foglio di gara...",
+         "Wertungsbogen speichern...")
+ZAV_TEXT(104, NoSheetOpened,
+         "Aucune feuille de match ouverte.\nCréez une nouvelle feuille ou ouvrez-en une pour utiliser cette commande.",
+         "No score sheet opened.\nOpen a new sheet or a sheet to modify to use this command.",
+         "Nessun foglio di gara aperto.\nCrea un nuovo foglio o apri un foglio da modificare per usare questo comando.",
+         "Kein Wertungsbogen geöffnet.\nFür diesen Befehl einen neuen Bogen anlegen oder einen vorhandenen öffnen.")
+ZAV_TEXT(105, SaveBeforeExit,
+         "Voulez-vous enregistrer la feuille de match en cours avant de quitter ?",
+         "Do you want to save current score sheet before exit ?",
+         "Salvare il foglio di gara corrente prima di uscire?",
+         "Möchten Sie den aktuellen Wertungsbogen vor dem Beenden speichern?")
+ZAV_TEXT(106, HtmlFilter,
+         "Fichiers HTML (*.html)|*.html|Tous les fichiers (*.*)|*.*",
+         "HTML files (*.html)|*.html|All files (*.*)|*.*",
+         "File HTML (*.html)|*.html|Tutti i file (*.*)|*.*",
+         "HTML-Dateien (*.html)|*.html|Alle Dateien (*.*)|*.*")
+ZAV_TEXT(108, Blame,
+         "Avertissement",
+         "Blame",
+         "Ammonizione",
+         "Verwarnung")
+ZAV_TEXT(109, ChallengeIncoherent,
+         "Attention : le nombre d'équipes du 'Challenge' ne correspond pas\naux points de la première équipe du 'Challenge'.",
+         "Warning : the number of teams for the 'Challenge' is not coherent with\nthe points for the first 'Challenge' team.",
+         "Attenzione: il numero di squadre del 'Challenge' non è coerente con\ni punti della prima squadra del 'Challenge'.",
+         "Achtung: Die Anzahl der Mannschaften der 'Challenge' passt nicht zu\nden Punkten der ersten Mannschaft der 'Challenge'.")
+ZAV_TEXT(110, ProductName,
+         "ZAVScore",
+         "ZAVScore",
+         "ZAVScore",
+         "ZAVScore")
+ZAV_TEXT(111, Version,
+         "3.1.0 (sept 2017)",
+         "3.1.0 (sept 2017)",
+         "3.1.0 (sept 2017)",
+         "3.1.0 (sept 2017)")
+ZAV_TEXT(112, TagLine,
+         "Logiciel de gestion des compétitions de Mounted Games et de Pony-Games.",
+         "Mounted Games and Pony Games competition management software.",
+         "Software di gestione delle gare di Mounted Games e Pony Games.",
+         "Software zur Verwaltung von Mounted-Games- und Pony-Games-Wettbewerben.")
+ZAV_TEXT(113, RightsNotice,
+         "Copyright (C) les développeurs de ZAVscore. Libre d'utilisation pour les compétitions de Mounted Games et de Pony-Games.",
+         "Copyright (C) the ZAVscore developers. Free to use at Mounted Games and Pony Games competitions.",
+         "Copyright (C) gli sviluppatori di ZAVscore. Uso libero per le gare di Mounted Games e Pony Games.",
+         "Copyright (C) die ZAVscore-Entwickler. Frei verwendbar für Mounted-Games- und Pony-Games-Wettbewerbe.")
+ZAV_TEXT(114, ChallengeNotDefined,
+         "Les équipes participant au 'Challenge' n'ont pas encore été définies.",
+         "The teams participating to the 'Challenge' has not yet been defined.",
+         "Le squadre che partecipano al 'Challenge' non sono ancora state definite.",
+         "Die an der 'Challenge' teilnehmenden Mannschaften sind noch nicht festgelegt.")
+ZAV_TEXT(115, OpenSetCaption,
+         "Ouvrir un jeu de feuilles de match...",
+         "Open score sheet set...",
+         "Apri set di fogli di gara...",
+         "Wertungsbogensatz öffnen...")
+ZAV_TEXT(116, SetFilter,
+         "Jeu de feuilles de match (*.mscore)|*.mscore",
+         "Score sheet set (*.mscore)|*.mscore",
+         "Set di fogli di gara (*.mscore)|*.mscore",
+         "Wertungsbogensatz (*.mscore)|*.mscore")
+ZAV_TEXT(117, OpenSifCaption,
+         "Ouvrir un fichier SIF téléchargé...",
+         "Open a downloaded SIF file...",
+         "Apri un file SIF scaricato...",
+         "Heruntergeladene SIF-Datei öffnen...")
+ZAV_TEXT(118, SifFilter,
+         "Fichier SIF (*.txt)|*.txt",
+         "SIF file (*.txt)|*.txt",
+         "File SIF (*.txt)|*.txt",
+         "SIF-Datei (*.txt)|*.txt")
+ZAV_TEXT(119, FileTooLong,
+         "Fichier trop long = %ld octets",
+         "File too long = %ld bytes",
+         "File troppo lungo = %ld byte",
+         "Datei zu lang = %ld Bytes")
+ZAV_TEXT(120, ErrorOpening,
+         "Erreur à l'ouverture du fichier = %s",
+         "Error while opening file = %s",
+         "Errore durante l'apertura del file = %s",
+         "Fehler beim Öffnen der Datei = %s")
+ZAV_TEXT(121, ErrorCreating,
+         "Erreur à la création du fichier = %s",
+         "Error while creating file = %s",
+         "Errore durante la creazione del file = %s",
+         "Fehler beim Anlegen der Datei = %s")
+ZAV_TEXT(122, UnknownEncoding,
+         "Format d'encodage inconnu.",
+         "Unknown encoding format.",
+         "Formato di codifica sconosciuto.",
+         "Unbekanntes Kodierungsformat.")
+ZAV_TEXT(123, TeamColumn,
+         "Équipe",
+         "Team",
+         "Squadra",
+         "Mannschaft")
+ZAV_TEXT(124, PreviousScoreColumn,
+         "Score précédent",
+         "Previous score",
+         "Punteggio precedente",
+         "Vorherige Punkte")
+ZAV_TEXT(125, GameColumn,
+         "Jeu",
+         "Game",
+         "Gioco",
+         "Spiel")
+ZAV_TEXT(126, HeatScoreColumn,
+         "Score de la manche",
+         "Heat score",
+         "Punteggio manche",
+         "Punkte im Lauf")
+ZAV_TEXT(127, HeatPositionColumn,
+         "Classement de la manche",
+         "Heat position",
+         "Posizione manche",
+         "Platz im Lauf")
+ZAV_TEXT(128, TieBreakPositionColumn,
+         "Classement après barrage",
+         "Heat position after tie-break",
+         "Posizione dopo lo spareggio",
+         "Platz nach Stechen")
+ZAV_TEXT(129, TotalScoreColumn,
+         "Score total",
+         "Total score",
+         "Punteggio totale",
+         "Gesamtpunkte")
+ZAV_TEXT(130, RefereeLabel,
+         "Juge arbitre : ",
+         "Referee : ",
+         "Giudice arbitro: ",
+         "Schiedsrichter: ")
+ZAV_TEXT(134, PointsHelpCaption,
+         "Points de la première équipe",
+         "Points for the first team",
+         "Punti per la prima squadra",
+         "Punkte für die erste Mannschaft")
+ZAV_TEXT(135, EliminationEntry,
+         "Élimination (%d point)",
+         "Elimination (%d point)",
+         "Eliminazione (punti: %d)",
+         "Ausschluss (Punkte: %d)")
+ZAV_TEXT(136, AbandonEntry,
+         "Abandon (points du dernier)",
+         "Abandon (lowest points)",
+         "Ritiro (punteggio minimo)",
+         "Aufgabe (niedrigste Punktzahl)")
+ZAV_TEXT(137, ErrorWriting,
+         "Erreur d'écriture du fichier = %s",
+         "Error writing file = %s",
+         "Errore di scrittura del file = %s",
+         "Fehler beim Schreiben der Datei = %s")
+ZAV_TEXT(138, PointsHelp,
+         "Règles internationales :\n    la première équipe marque autant de points qu'il y a d'équipes.\nRègles françaises :\n    la première équipe marque le nombre d'équipes +1.\n\nSi la manche est incomplète, les points sont égaux au nombre d'équipes de la plus grande manche (+1 avec la règle française).",
+         "International rules :\n    first team wins points equal to teams number.\nFrench rules :\n    first team wins points equal to teams number +1.\n\nIn case of incomplete heat, points are equal to number of teams of largest heat (+1 with french rule).",
+         "Regole internazionali:\n    la prima squadra ottiene tanti punti quante sono le squadre.\nRegole francesi:\n    la prima squadra ottiene il numero di squadre +1.\n\nSe la manche è incompleta, i punti sono pari al numero di squadre della manche più numerosa (+1 con la regola francese).",
+         "Internationale Regeln:\n    Die erste Mannschaft erhält so viele Punkte, wie Mannschaften starten.\nFranzösische Regeln:\n    Die erste Mannschaft erhält die Anzahl der Mannschaften +1.\n\nBei einem unvollständigen Lauf entsprechen die Punkte der Mannschaftszahl des größten Laufs (+1 nach französischer Regel).")
+ZAV_TEXT(139, SelectLogoCaption,
+         "Choisir le logo...",
+         "Select logo...",
+         "Seleziona il logo...",
+         "Logo auswählen...")
+ZAV_TEXT(140, GameAgilityAces,
+         "Pas japonais",
+         "Agility aces",
+         "Assi dell'agilità",
+         "Trittstein- rennen")
+ZAV_TEXT(141, GameAssociationRace,
+         "Associations",
+         "Association race",
+         "Corsa delle associazioni",
+         "Zuordnungs- rennen")
+ZAV_TEXT(142, GameBangABalloon,
+         "Crève-ballons",
+         "Bang-a-balloon",
+         "Scoppia il palloncino",
+         "Luft- ballon- stechen")
+ZAV_TEXT(143, GameBankRace,
+         "Banque",
+         "Bank race",
+         "Corsa della banca",
+         "Bankrennen")
+ZAV_TEXT(144, GameBottleShuttle,
+         "Navette des bouteilles",
+         "Bottle shuttle",
+         "Navetta delle bottiglie",
+         "Flaschen- staffel")
+ZAV_TEXT(145, GameCartonRace,
+         "Course des cartons",
+         "Carton race",
+         "Corsa dei cartoni",
+         "Karton- rennen")
+ZAV_TEXT(146, GameFlagFliers,
+         "Drapeaux volants",
+         "Flag fliers",
+         "Bandiere volanti",
+         "Flaggen- rennen")
+ZAV_TEXT(147, GameFourFlag,
+         "Quatre drapeaux",
+         "Four flag",
+         "Quattro bandiere",
+         "Vier Flaggen")
+ZAV_TEXT(148, GameFoundersRace,
+         "Course du fondateur",
+         "Founder's race",
+         "Corsa del fondatore",
+         "Gründer- rennen")
+ZAV_TEXT(149, GameHiLo,
+         "HiLo",
+         "HiLo",
+         "HiLo",
+         "HiLo")
+ZAV_TEXT(150, GameHugAMug,
+         "Course aux gobelets",
+         "Hug-a-mug",
+         "Abbraccia la tazza",
+         "Becher- sammeln")
+ZAV_TEXT(151, GameHulaHoop,
+         "Cerceau",
+         "Hula hoop",
+         "Cerchio",
+         "Reifen- rennen")
+ZAV_TEXT(152, GameJousting,
+         "Joute",
+         "Jousting",
+         "Giostra",
+         "Lanzen- stechen")
+ZAV_TEXT(153, GameLitterLifters,
+         "Ramasse-papiers",
+         "Litter lifters",
+         "Raccogli cartoni",
+         "Müll- sammler")
+ZAV_TEXT(154, GameMugShuffle,
+         "Navette des gobelets",
+         "Mug shuffle",
+         "Scambio di tazze",
+         "Becher- wechsel")
+ZAV_TEXT(155, GamePonyExpress,
+         "Course des facteurs",
+         "Pony express",
+         "Corsa dei postini",
+         "Pony- express")
+ZAV_TEXT(156, GamePonyPairs,
+         "Course en paires",
+         "Pony pairs",
+         "Coppie di pony",
+         "Pony- paare")
+ZAV_TEXT(157, GameRideAndLead,
+         "Monté-mené",
+         "Ride and lead",
+         "Monta e conduci",
+         "Reiten und Führen")
+ZAV_TEXT(158, GameSocksAndBuckets,
+         "Chaussettes",
+         "Socks and buckets",
+         "Calzini e secchi",
+         "Socken und Eimer")
+ZAV_TEXT(159, GameSpeedWeavers,
+         "Slalom",
+         "Speed weavers",
+         "Slalom",
+         "Schnell- slalom")
+ZAV_TEXT(160, GameSwordLancers,
+         "Épée",
+         "Sword lancers",
+         "Lancieri con spada",
+         "Schwert- stechen")
+ZAV_TEXT(161, GameThreeLeggedSack,
+         "Sac à trois jambes",
+         "Three legged sack",
+         "Sacco a tre gambe",
+         "Dreibein- sack- lauf")
+ZAV_TEXT(162, GameToolBoxScramble,
+         "Course à la boîte à outils",
+         "Tool box scramble",
+         "Corsa della cassetta attrezzi",
+         "Werkzeug- kasten- rennen")
+ZAV_TEXT(163, GameTwoFlag,
+         "Deux drapeaux",
+         "Two flag",
+         "Due bandiere",
+         "Zwei Flaggen")
+ZAV_TEXT(164, GameBallAndConeInt,
+         "Balle et cône (int.)",
+         "Ball and cone (int.)",
+         "Palla e cono (int.)",
+         "Ball und Kegel (int.)")
+ZAV_TEXT(165, GameThreeFlag,
+         "Trois drapeaux",
+         "Three flag",
+         "Tre bandiere",
+         "Drei Flaggen")
+ZAV_TEXT(166, GameThreeMug,
+         "Trois gobelets",
+         "Three mug",
+         "Tre tazze",
+         "Drei Becher")
+ZAV_TEXT(167, GameWindsorCastle,
+         "Château de Windsor",
+         "Windsor castle",
+         "Castello di Windsor",
+         "Schloss Windsor")
+ZAV_TEXT(168, GameMoatAndCastle,
+         "Douves et château",
+         "Moat and castle",
+         "Fossato e castello",
+         "Burg und Graben")
+ZAV_TEXT(169, GameRunAndRide,
+         "À pied, à cheval",
+         "Run and ride",
+         "Corri e monta",
+         "Laufen und Reiten")
+ZAV_TEXT(170, GameThreePotFlagRace,
+         "Course des trois pots",
+         "Three pot flag race",
+         "Tre vasi e bandiere",
+         "Dreitopf- flaggen- rennen")
+ZAV_TEXT(171, GameTripleFlag,
+         "Triple drapeau",
+         "Triple flag",
+         "Bandiera tripla",
+         "Dreifach- flagge")
+ZAV_TEXT(172, GameVictoriaCross,
+         "Croix de Victoria",
+         "Victoria cross",
+         "Croce Vittoria",
+         "Victoria- kreuz")
+ZAV_TEXT(173, GameOLiH,
+         "oLiH",
+         "oLiH",
+         "oLiH",
+         "oLiH")
+ZAV_TEXT(174, GameLittlePresident,
+         "Petit président",
+         "Little president",
+         "Piccolo presidente",
+         "Kleiner Präsident")
+ZAV_TEXT(175, GameBallAndConeFr,
+         "Balle et cône (fr.)",
+         "Ball and cone (fr.)",
+         "Palla e cono (fr.)",
+         "Ball und Kegel (fr.)")
+ZAV_TEXT(176, GameTwoBottles,
+         "Deux bouteilles",
+         "Two bottles",
+         "Due bottiglie",
+         "Zwei Flaschen")
+ZAV_TEXT(177, GameBalls,
+         "Balles",
+         "Balls",
+         "Palline",
+         "Bälle")
+ZAV_TEXT(178, GamePresident,
+         "Président",
+         "President",
+         "Presidente",
+         "Präsident")
+ZAV_TEXT(179, GameBoiteAOutils,
+         "Boîte à outils",
+         "Boîte à outils",
+         "Cassetta degli attrezzi",
+         "Werkzeug- kiste")
+ZAV_TEXT(180, GameHoopla,
+         "Hoopla",
+         "Hoopla",
+         "Hoopla",
+         "Hoopla")
+ZAV_TEXT(181, GameOther,
+         "Autre jeu...",
+         "Other game...",
+         "Altro gioco...",
+         "Anderes Spiel...")
+ZAV_TEXT(240, EquipAgilityAces,
+         "6 pas japonais.",
+         "6 stepping stones.",
+         "6 pietre di guado.",
+         "6 Trittsteine.")
+ZAV_TEXT(241, EquipAssociationRace,
+         "2 poubelles, 5 récipients chacun d'une couleur différente et marqué d'une lettre peinte.",
+         "2 bins, 5 containers each coloured a different colour and with a letter painted upon it.",
+         "2 bidoni, 5 contenitori, ciascuno di un colore diverso e con una lettera dipinta sopra.",
+         "2 Tonnen, 5 Behälter in je einer anderen Farbe, jeder mit einem aufgemalten Buchstaben.")
+ZAV_TEXT(242, EquipBangABalloon,
+         "1 panneau portant six ballons, 1 bâton pour crever les ballons. 4 piquets de slalom.",
+         "1 balloon board with six balloons attached to it, 1 balloon bursting cane. 4 bending poles.",
+         "1 pannello con sei palloncini attaccati, 1 bastone per scoppiare i palloncini. 4 paletti.",
+         "1 Ballonbrett mit sechs daran befestigten Luftballons, 1 Stock zum Zerstechen der Ballons. 4 Slalomstangen.")
+ZAV_TEXT(243, EquipBankRace,
+         "1 support de banque, 1 plot avec porte-chiffres, 4 chiffres 1, 0, 0 et 0.",
+         "1 bank stand, 1 road cone with number holder, 4 numbers 1, 0, 0 and 0.",
+         "1 supporto banca, 1 cono stradale con portanumeri, 4 numeri 1, 0, 0 e 0.",
+         "1 Bankständer, 1 Leitkegel mit Zahlenhalter, 4 Zahlen 1, 0, 0 und 0.")
+ZAV_TEXT(244, EquipBottleShuttle,
+         "2 poubelles, 2 bouteilles.",
+         "2 bins, 2 bottles.",
+         "2 bidoni, 2 bottiglie.",
+         "2 Tonnen, 2 Flaschen.")
+ZAV_TEXT(245, EquipCartonRace,
+         "4 cartons, 4 piquets de slalom (piquets 1-4), 1 seau.",
+         "4 litter cartons, 4 bending poles (poles 1-4), 1 bucket.",
+         "4 cartoni, 4 paletti (paletti 1-4), 1 secchio.",
+         "4 Kartons, 4 Slalomstangen (Stangen 1-4), 1 Eimer.")
+ZAV_TEXT(246, EquipFlagFliers,
+         "2 cônes, 5 drapeaux.",
+         "2 cones, 5 flags.",
+         "2 coni, 5 bandiere.",
+         "2 Kegel, 5 Flaggen.")
+ZAV_TEXT(247, EquipFourFlag,
+         "1 support à quatre drapeaux, 1 cône à drapeau, 4 drapeaux. (1 rouge, 1 bleu, 1 blanc et 1 jaune)",
+         "1 four flag holder, 1 flag cone, 4 flags. (1 red, 1 blue, 1 white and 1 yellow)",
+         "1 supporto per quattro bandiere, 1 cono portabandiera, 4 bandiere. (1 rossa, 1 blu, 1 bianca e 1 gialla)",
+         "1 Halter für vier Flaggen, 1 Flaggenkegel, 4 Flaggen. (1 rote, 1 blaue, 1 weiße und 1 gelbe)")
+ZAV_TEXT(248, EquipFoundersRace,
+         "1 grand piquet de slalom, 8 cylindres portant chacun une lettre.",
+         "1 large bending pole, 8 cylinders each bearing a letter.",
+         "1 paletto grande, 8 cilindri, ciascuno con una lettera.",
+         "1 große Slalomstange, 8 Zylinder mit je einem Buchstaben.")
+ZAV_TEXT(249, EquipHiLo,
+         "1 support HiLo, 4 cônes HiLo, 5 balles de tennis.",
+         "1 hilo stand, 4 hilo cones, 5 tennis balls.",
+         "1 supporto HiLo, 4 coni HiLo, 5 palline da tennis.",
+         "1 HiLo-Ständer, 4 HiLo-Kegel, 5 Tennisbälle.")
+ZAV_TEXT(250, EquipHugAMug,
+         "1 poubelle, 5 gobelets, 4 piquets de slalom (piquets 1-4).",
+         "1 bin, 5 mugs, 4 bending poles (poles 1-4).",
+         "1 bidone, 5 tazze, 4 paletti (paletti 1-4).",
+         "1 Tonne, 5 Becher, 4 Slalomstangen (Stangen 1-4).")
+ZAV_TEXT(251, EquipHulaHoop,
+         "1 pneu, 4 piquets de slalom.",
+         "1 tyre, 4 bending poles.",
+         "1 pneumatico, 4 paletti.",
+         "1 Reifen, 4 Slalomstangen.")
+ZAV_TEXT(252, EquipJousting,
+         "1 cible de joute, 1 lance de joute, 2 plots.",
+         "1 jousting board, 1 jousting lance, 2 road cones.",
+         "1 bersaglio da giostra, 1 lancia da giostra, 2 coni stradali.",
+         "1 Stechbrett, 1 Lanze, 2 Leitkegel.")
+ZAV_TEXT(253, EquipLitterLifters,
+         "1 poubelle, 1 canne, 4 cartons.",
+         "1 bin, 1 cane, 4 litter cartons.",
+         "1 bidone, 1 bastone, 4 cartoni.",
+         "1 Tonne, 1 Stock, 4 Kartons.")
+ZAV_TEXT(254, EquipMugShuffle,
+         "4 piquets de slalom (piquets 1-4), 2 gobelets.",
+         "4 bending poles (poles 1-4), 2 mugs.",
+         "4 paletti (paletti 1-4), 2 tazze.",
+         "4 Slalomstangen (Stangen 1-4), 2 Becher.")
+ZAV_TEXT(255, EquipPonyExpress,
+         "4 piquets de slalom (piquets 1-4), 1 sac postal, 4 lettres.",
+         "4 bending poles (poles 1-4), 1 mail sack, 4 letters.",
+         "4 paletti (paletti 1-4), 1 sacco postale, 4 lettere.",
+         "4 Slalomstangen (Stangen 1-4), 1 Postsack, 4 Briefe.")
+ZAV_TEXT(256, EquipPonyPairs,
+         "4 piquets de slalom (piquets 1-4), 1 corde.",
+         "4 bending poles (poles 1-4), 1 rope.",
+         "4 paletti (paletti 1-4), 1 corda.",
+         "4 Slalomstangen (Stangen 1-4), 1 Seil.")
+ZAV_TEXT(257, EquipRideAndLead,
+         "4 piquets de slalom (piquets 1-4).",
+         "4 bending poles (poles 1-4).",
+         "4 paletti (paletti 1-4).",
+         "4 Slalomstangen (Stangen 1-4).")
+ZAV_TEXT(258, EquipSocksAndBuckets,
+         "1 seau, 5 chaussettes.",
+         "1 bucket, 5 socks.",
+         "1 secchio, 5 calzini.",
+         "1 Eimer, 5 Socken.")
+ZAV_TEXT(259, EquipSpeedWeavers,
+         "5 piquets de slalom, 1 témoin.",
+         "5 bending poles, 1 baton.",
+         "5 paletti, 1 testimone.",
+         "5 Slalomstangen, 1 Staffelstab.")
+ZAV_TEXT(260, EquipSwordLancers,
+         "4 piquets de slalom (piquets 1-4), 1 épée, 4 anneaux, des élastiques.",
+         "4 bending poles (poles 1-4), 1 sword, 4 sword rings, elastic bands.",
+         "4 paletti (paletti 1-4), 1 spada, 4 anelli, elastici.",
+         "4 Slalomstangen (Stangen 1-4), 1 Schwert, 4 Schwertringe, Gummibänder.")
+ZAV_TEXT(261, EquipThreeLeggedSack,
+         "1 sac.",
+         "1 sack.",
+         "1 sacco.",
+         "1 Sack.")
+ZAV_TEXT(262, EquipToolBoxScramble,
+         "1 boîte à outils, 1 poubelle, 4 marteaux (règles françaises : 2 poubelles).",
+         "1 tool box, 1 bin, 4 hammers (french rules : 2 bins).",
+         "1 cassetta degli attrezzi, 1 bidone, 4 martelli (regole francesi: 2 bidoni).",
+         "1 Werkzeugkasten, 1 Tonne, 4 Hämmer (französische Regeln: 2 Tonnen).")
+ZAV_TEXT(263, EquipTwoFlag,
+         "2 cônes à drapeau, 2 drapeaux.",
+         "2 flag cones, 2 flags.",
+         "2 coni portabandiera, 2 bandiere.",
+         "2 Flaggenkegel, 2 Flaggen.")
+ZAV_TEXT(264, EquipBallAndConeInt,
+         "2 plots, 2 balles de tennis.",
+         "2 road cones, 2 tennis balls.",
+         "2 coni stradali, 2 palline da tennis.",
+         "2 Leitkegel, 2 Tennisbälle.")
+ZAV_TEXT(265, EquipThreeFlag,
+         "2 cônes à drapeau, 3 drapeaux.",
+         "2 flag cones, 3 flags.",
+         "2 coni portabandiera, 3 bandiere.",
+         "2 Flaggenkegel, 3 Flaggen.")
+ZAV_TEXT(266, EquipThreeMug,
+         "4 piquets de slalom (piquets 1-4), 3 gobelets.",
+         "4 bending poles (poles 1-4), 3 mugs.",
+         "4 paletti (paletti 1-4), 3 tazze.",
+         "4 Slalomstangen (Stangen 1-4), 3 Becher.")
+ZAV_TEXT(267, EquipWindsorCastle,
+         "1 château, 1 tourelle, 1 boule, 1 seau à moitié rempli d'eau.",
+         "1 castle, 1 turret, 1 orb, 1 bucket half filled with water.",
+         "1 castello, 1 torretta, 1 globo, 1 secchio pieno d'acqua a metà.",
+         "1 Burg, 1 Turm, 1 Kugel, 1 halb mit Wasser gefüllter Eimer.")
+ZAV_TEXT(268, EquipMoatAndCastle,
+         "1 cône, 1 seau à moitié rempli d'eau. 2 balles de tennis.",
+         "1 cone, 1 bucket half filled with water. 2 tennis balls.",
+         "1 cono, 1 secchio pieno d'acqua a metà. 2 palline da tennis.",
+         "1 Kegel, 1 halb mit Wasser gefüllter Eimer. 2 Tennisbälle.")
+ZAV_TEXT(269, EquipRunAndRide,
+         "5 piquets de slalom.",
+         "5 bending poles.",
+         "5 paletti.",
+         "5 Slalomstangen.")
+ZAV_TEXT(270, EquipThreePotFlagRace,
+         "3 cônes à drapeau, 4 drapeaux.",
+         "3 flag cones, 4 flags.",
+         "3 coni portabandiera, 4 bandiere.",
+         "3 Flaggenkegel, 4 Flaggen.")
+ZAV_TEXT(271, EquipTripleFlag,
+         "1 support à trois drapeaux, 3 drapeaux, 1 cône à drapeau.",
+         "1 triple flag holder, 3 flags, 1 flag cone.",
+         "1 supporto per tre bandiere, 3 bandiere, 1 cono portabandiera.",
+         "1 Halter für drei Flaggen, 3 Flaggen, 1 Flaggenkegel.")
+ZAV_TEXT(272, EquipVictoriaCross,
+         "2 coussins, 1 piquet de slalom (piquet 1).",
+         "2 pillows, 1 bending pole (pole 1).",
+         "2 cuscini, 1 paletto (paletto 1).",
+         "2 Kissen, 1 Slalomstange (Stange 1).")
+ZAV_TEXT(273, EquipOLiH,
+         "4 cônes, 4 balles de tennis.",
+         "4 cones, 4 tennis balls.",
+         "4 coni, 4 palline da tennis.",
+         "4 Kegel, 4 Tennisbälle.")
+ZAV_TEXT(274, EquipLittlePresident,
+         "1 poubelle, 1 grand piquet de slalom, 5 cylindres avec les lettres P, O, N, E et Y.",
+         "1 bin, 1 large bending pole, 5 cylinders with letters P, O, N, E and Y.",
+         "1 bidone, 1 paletto grande, 5 cilindri con le lettere P, O, N, E e Y.",
+         "1 Tonne, 1 große Slalomstange, 5 Zylinder mit den Buchstaben P, O, N, E und Y.")
+ZAV_TEXT(275, EquipBallAndConeFr,
+         "2 plots, 2 balles de tennis.",
+         "2 road cones, 2 tennis balls.",
+         "2 coni stradali, 2 palline da tennis.",
+         "2 Leitkegel, 2 Tennisbälle.")
+ZAV_TEXT(276, EquipTwoBottles,
+         "2 poubelles, 2 bouteilles.",
+         "2 bins, 2 bottles.",
+         "2 bidoni, 2 bottiglie.",
+         "2 Tonnen, 2 Flaschen.")
+ZAV_TEXT(277, EquipBalls,
+         "1 seau, 5 balles de tennis.",
+         "1 bucket, 5 tennis balls.",
+         "1 secchio, 5 palline da tennis.",
+         "1 Eimer, 5 Tennisbälle.")
+ZAV_TEXT(278, EquipPresident,
+         "1 grand piquet de slalom, 5 cylindres avec les lettres P, O, N, E et Y.",
+         "1 large bending pole, 5 cylinders with letters P, O, N, E and Y.",
+         "1 paletto grande, 5 cilindri con le lettere P, O, N, E e Y.",
+         "1 große Slalomstange, 5 Zylinder mit den Buchstaben P, O, N, E und Y.")
+ZAV_TEXT(279, EquipBoiteAOutils,
+         "?",
+         "?",
+         "?",
+         "?")
+ZAV_TEXT(280, EquipHoopla,
+         "?",
+         "?",
+         "?",
+         "?")
+ZAV_TEXT(281, EquipOther,
+         "...",
+         "...",
+         "...",
+         "...")
+ZAV_TEXT(300, Am,
+         "Matin",
+         "AM",
+         "Mattina",
+         "Vormittag")
+ZAV_TEXT(301, Pm,
+         "Après-midi",
+         "PM",
+         "Pomeriggio",
+         "Nachmittag")
+ZAV_TEXT(302, Night,
+         "Nocturne",
+         "Night",
+         "Sera",
+         "Abend")
+ZAV_TEXT(303, PictureFilter,
+         "Fichiers JPG (*.jpg)|*.jpg|Fichiers PNG (*.png)|*.png|Fichiers GIF (*.gif)|*.gif",
+         "JPG files (*.jpg)|*.jpg|PNG files (*.png)|*.png|GIF files (*.gif)|*.gif",
+         "File JPG (*.jpg)|*.jpg|File PNG (*.png)|*.png|File GIF (*.gif)|*.gif",
+         "JPG-Dateien (*.jpg)|*.jpg|PNG-Dateien (*.png)|*.png|GIF-Dateien (*.gif)|*.gif")
+ZAV_TEXT(304, LanguageFrench,
+         "FR : Français",
+         "FR : French",
+         "FR : Francese",
+         "FR : Französisch")
+ZAV_TEXT(305, LanguageEnglish,
+         "EN : Anglais",
+         "EN : English",
+         "EN : Inglese",
+         "EN : Englisch")
+ZAV_TEXT(306, LanguageItalian,
+         "IT : Italien",
+         "IT : Italien",
+         "IT : Italiano",
+         "IT : Italienisch")
+ZAV_TEXT(307, LanguageGerman,
+         "GE : Allemand",
+         "GE : German",
+         "GE : Tedesco",
+         "GE : Deutsch")
+ZAV_TEXT(320, DefinitiveAbandonEntry,
+         "Abandon définitif (0 point)",
+         "Definitive abandon (0 point)",
+         "Ritiro definitivo (0 punti)",
+         "Endgültige Aufgabe (0 Punkte)")
+ZAV_TEXT(321, EliminationInternational,
+         "Internationale",
+         "International",
+         "Internazionale",
+         "International")
+ZAV_TEXT(322, EliminationFrench,
+         "Française",
+         "French",
+         "Francese",
+         "Französisch")
+ZAV_TEXT(323, EliminationHelpCaption,
+         "Règle d'élimination",
+         "Elimination rule",
+         "Regola di eliminazione",
+         "Ausschlussregel")
+ZAV_TEXT(324, EliminationHelp,
+         "Règles internationales :\n    0 point pour une équipe éliminée.\nRègles françaises :\n    1 point pour une équipe éliminée.",
+         "International rules :\n    0 point for eliminated team.\nFrench rules :\n    1 point for eliminated team.",
+         "Regole internazionali:\n    0 punti per la squadra eliminata.\nRegole francesi:\n    1 punto per la squadra eliminata.",
+         "Internationale Regeln:\n    0 Punkte bei Ausschluss.\nFranzösische Regeln:\n    1 Punkt bei Ausschluss.")
+ZAV_TEXT(326, RefereesTeamColumn,
+         "Équipe des juges de ligne",
+         "Team of assistant referees",
+         "Squadra dei giudici di linea",
+         "Mannschaft der Linienrichter")
+ZAV_TEXT(327, RefereesNamesColumn,
+         "Noms des juges de ligne",
+         "Assistant referees names",
+         "Nomi dei giudici di linea",
+         "Namen der Linienrichter")
+ZAV_TEXT(328, ArenaPartyTeamColumn,
+         "Équipe chargée de la piste",
+         "Team of arena party",
+         "Squadra degli addetti al campo",
+         "Mannschaft der Platzhelfer")
+ZAV_TEXT(329, ArenaPartyNamesColumn,
+         "Noms de l'équipe de piste",
+         "Names of arena party",
+         "Nomi degli addetti al campo",
+         "Namen der Platzhelfer")
+ZAV_TEXT(330, TooManyTeamsOnSheet,
+         "Sur la feuille de match %d, le nombre maximal d'équipes est atteint avec la catégorie %s.",
+         "On score sheet %d, the maximum number of teams is reached with category %s.",
+         "Nel foglio di gara %d il numero massimo di squadre è raggiunto con la categoria %s.",
+         "Auf Wertungsbogen %d ist die Höchstzahl an Mannschaften mit der Kategorie %s erreicht.")
+ZAV_TEXT(331, SaveSetCaption,
+         "Enregistrer le jeu de feuilles de match sous...",
+         "Save score sheet set as...",
+         "Salva set di fogli di gara con nome...",
+         "Wertungsbogensatz speichern unter...")
+ZAV_TEXT(332, Category,
+         "Catégorie",
+         "Category",
+         "Categoria",
+         "Kategorie")
+ZAV_TEXT(333, NotSifFile,
+         "Le fichier [%s] n'est pas un fichier SIF ou son format est inconnu.",
+         "The file [%s] is not a SIF file or its format is unknown.",
+         "Il file [%s] non è un file SIF o il suo formato è sconosciuto.",
+         "Die Datei [%s] ist keine SIF-Datei oder ihr Format ist unbekannt.")
+ZAV_TEXT(334, DeleteSetWarning,
+         "ATTENTION : toutes les feuilles de match du jeu vont être supprimées.\nVoulez-vous vraiment continuer ?",
+         "WARNING : all the score sheets of the set will be deleted.\nDo you really want to continue ?",
+         "ATTENZIONE: tutti i fogli di gara del set verranno eliminati.\nContinuare davvero?",
+         "ACHTUNG: Alle Wertungsbögen des Satzes werden gelöscht.\nMöchten Sie wirklich fortfahren?")
+ZAV_TEXT(335, ChooseTargetFolder,
+         "Choisissez le dossier où copier ou déplacer le jeu de feuilles de match.",
+         "Choose directory to copy or move score sheet set.",
+         "Scegli la cartella in cui copiare o spostare il set di fogli di gara.",
+         "Ordner wählen, in den der Wertungsbogensatz kopiert oder verschoben werden soll.")
+ZAV_TEXT(336, SameFolder,
+         "Désolé, impossible de copier ou de déplacer un jeu de feuilles dans le même dossier !",
+         "Sorry, it is impossible to copy or move a score sheet set in the same directory !",
+         "Spiacente, non è possibile copiare o spostare un set di fogli di gara nella stessa cartella!",
+         "Ein Wertungsbogensatz kann leider nicht in denselben Ordner kopiert oder verschoben werden!")
+ZAV_TEXT(337, SetCopied,
+         "Jeu de feuilles de match copié avec succès.",
+         "Score sheet set correctly copied.",
+         "Set di fogli di gara copiato correttamente.",
+         "Wertungsbogensatz erfolgreich kopiert.")
+ZAV_TEXT(338, SetMoved,
+         "Jeu de feuilles de match déplacé avec succès.",
+         "Score sheet set correctly moved.",
+         "Set di fogli di gara spostato correttamente.",
+         "Wertungsbogensatz erfolgreich verschoben.")
+ZAV_TEXT(339, SetRenamed,
+         "Jeu de feuilles de match renommé avec succès.",
+         "Score sheet set correctly renamed.",
+         "Set di fogli di gara rinominato correttamente.",
+         "Wertungsbogensatz erfolgreich umbenannt.")
+ZAV_TEXT(340, SetDeleted,
+         "Jeu de feuilles de match supprimé avec succès.",
+         "Score sheet set correctly deleted.",
+         "Set di fogli di gara eliminato correttamente.",
+         "Wertungsbogensatz erfolgreich gelöscht.")
+ZAV_TEXT(341, SetExists,
+         "Ce jeu de feuilles de match existe déjà dans ce dossier.\nVoulez-vous le remplacer ?",
+         "Score sheet set already exists in this directory.\nDo you want to replace it ?",
+         "Il set di fogli di gara esiste già in questa cartella.\nSostituirlo?",
+         "Der Wertungsbogensatz ist in diesem Ordner bereits vorhanden.\nMöchten Sie ihn ersetzen?")
+ZAV_TEXT(342, WithdrawalTooLate,
+         "Le retrait d'une équipe doit être déclaré avant la compétition.",
+         "The withdrawing of a team must be declared before the competition.",
+         "Il ritiro di una squadra deve essere dichiarato prima della gara.",
+         "Der Rückzug einer Mannschaft muss vor dem Wettbewerb gemeldet werden.")
+ZAV_TEXT(343, TooManyCategories,
+         "Le fichier SIF [%s] contient plus de 50 catégories : impossible d'en faire un jeu de feuilles de match.",
+         "The SIF file [%s] holds more than 50 categories: it cannot be turned into a score sheet set.",
+         "Il file SIF [%s] contiene più di 50 categorie: non è possibile crearne un set di fogli di gara.",
+         "Die SIF-Datei [%s] enthält mehr als 50 Kategorien: Daraus kann kein Wertungsbogensatz erstellt werden.")
+ZAV_TEXT(344, FilesNotDeleted,
+         "Ces fichiers du jeu de feuilles de match n'ont pas pu être supprimés :\n%s",
+         "These files of the score sheet set could not be deleted:\n%s",
+         "Questi file del set di fogli di gara non sono stati eliminati:\n%s",
+         "Diese Dateien des Wertungsbogensatzes konnten nicht gelöscht werden:\n%s")
+ZAV_TEXT(345, NoSuchCategory,
+         "Aucune catégorie du fichier SIF ne s'appelle [%s].",
+         "No category of the SIF file is named [%s].",
+         "Nessuna categoria del file SIF si chiama [%s].",
+         "Keine Kategorie der SIF-Datei heißt [%s].")
+ZAV_TEXT(346, CategoryAlreadyGrouped,
+         "La catégorie [%s] est déjà sur une feuille de match précédente.",
+         "The category [%s] is already on an earlier score sheet.",
+         "La categoria [%s] è già su un foglio di gara precedente.",
+         "Die Kategorie [%s] steht schon auf einem früheren Wertungsbogen.")
+ZAV_TEXT(347, CategoryOnNoSheet,
+         "La catégorie [%s] n'est sur aucune feuille de match.",
+         "The category [%s] is on no score sheet.",
+         "La categoria [%s] non è su nessun foglio di gara.",
+         "Die Kategorie [%s] steht auf keinem Wertungsbogen.")
+ZAV_TEXT(400, Ok,
+         "OK",
+         "OK",
+         "OK",
+         "OK")
+ZAV_TEXT(401, Cancel,
+         "Annuler",
+         "Cancel",
+         "Annulla",
+         "Abbrechen")
+ZAV_TEXT(402, Search,
+         "Rechercher...",
+         "Search...",
+         "Cerca...",
+         "Suchen...")
+ZAV_TEXT(403, Change,
+         "Modifier...",
+         "Change...",
+         "Cambia...",
+         "Ändern...")
+ZAV_TEXT(404, HelpMark,
+         "?",
+         "?",
+         "?",
+         "?")
+ZAV_TEXT(410, GeneralGroup,
+         "Données générales de la feuille de match",
+         "Score sheet general data",
+         "Dati generali del foglio di gara",
+         "Allgemeine Angaben des Wertungsbogens")
+ZAV_TEXT(411, Title,
+         "Titre",
+         "Title",
+         "Titolo",
+         "Titel")
+ZAV_TEXT(412, SubTitle,
+         "Sous-titre",
+         "Sub-title",
+         "Sottotitolo",
+         "Untertitel")
+ZAV_TEXT(413, Date,
+         "Date",
+         "Date",
+         "Data",
+         "Datum")
+ZAV_TEXT(414, Time,
+         "Horaire",
+         "Time",
+         "Orario",
+         "Tageszeit")
+ZAV_TEXT(415, Referee,
+         "Juge arbitre",
+         "Referee",
+         "Giudice arbitro",
+         "Schiedsrichter")
+ZAV_TEXT(416, TeamsNumber,
+         "Nombre d'équipes",
+         "Teams number",
+         "Numero di squadre",
+         "Anzahl der Mannschaften")
+ZAV_TEXT(417, GamesNumber,
+         "Nombre de jeux",
+         "Games number",
+         "Numero di giochi",
+         "Anzahl der Spiele")
+ZAV_TEXT(418, FirstTeamPoints,
+         "Points de la première équipe",
+         "Points for the first team",
+         "Punti per la prima squadra",
+         "Punkte für die erste Mannschaft")
+ZAV_TEXT(419, EliminationRules,
+         "Règle d'élimination",
+         "Elimination rules",
+         "Regole di eliminazione",
+         "Ausschlussregeln")
+ZAV_TEXT(420, ChallengeGroup,
+         "Données facultatives pour la feuille 'Challenge'",
+         "Optional data for 'Challenge' score sheet",
+         "Dati facoltativi per il foglio 'Challenge'",
+         "Optionale Angaben für den 'Challenge'-Bogen")
+ZAV_TEXT(421, ChallengeTitle,
+         "Titre du 'Challenge'",
+         "Title 'Challenge'",
+         "Titolo 'Challenge'",
+         "Titel der 'Challenge'")
+ZAV_TEXT(422, FirstChallengePoints,
+         "Points de la première équipe 'Challenge'",
+         "Points for the first 'Challenge' team",
+         "Punti per la prima squadra 'Challenge'",
+         "Punkte für die erste 'Challenge'-Mannschaft")
+ZAV_TEXT(430, TeamsGroup,
+         "Noms et couleurs des équipes",
+         "Names and colors of teams",
+         "Nomi e colori delle squadre",
+         "Namen und Farben der Mannschaften")
+ZAV_TEXT(431, Names,
+         "Noms",
+         "Names",
+         "Nomi",
+         "Namen")
+ZAV_TEXT(432, Colors,
+         "Couleurs",
+         "Colors",
+         "Colori",
+         "Farben")
+ZAV_TEXT(433, Challenge,
+         "Challenge",
+         "Challenge",
+         "Challenge",
+         "Challenge")
+ZAV_TEXT(434, TeamNumber,
+         "Équipe %d",
+         "Team %d",
+         "Squadra %d",
+         "Mannschaft %d")
+ZAV_TEXT(440, GamesGroup,
+         "Liste des jeux",
+         "Game list",
+         "Elenco giochi",
+         "Spielliste")
+ZAV_TEXT(441, GameNumber,
+         "Jeu %d",
+         "Game %d",
+         "Gioco %d",
+         "Spiel %d")
+ZAV_TEXT(450, LogoNote,
+         "Logo : la hauteur maximale du logo est de 100 pixels",
+         "Logo : maximum logo height is 100 pixels",
+         "Logo : l'altezza massima del logo è di 100 pixel",
+         "Logo : das Logo ist höchstens 100 Pixel hoch")
+ZAV_TEXT(460, ColorsHeading,
+         "Choix des couleurs d'affichage",
+         "Color choice for display",
+         "Scelta dei colori di visualizzazione",
+         "Farbwahl für die Anzeige")
+ZAV_TEXT(461, ColorTitle,
+         "Couleur du titre et du sous-titre",
+         "Color for title and sub-title",
+         "Colore del titolo e del sottotitolo",
+         "Farbe für Titel und Untertitel")
+ZAV_TEXT(462, ColorHeader,
+         "Couleur de l'en-tête du tableau",
+         "Color for table header",
+         "Colore dell'intestazione della tabella",
+         "Farbe für den Tabellenkopf")
+ZAV_TEXT(463, ColorEvenLines,
+         "Couleur des lignes paires",
+         "Color for even lines",
+         "Colore delle righe pari",
+         "Farbe für gerade Zeilen")
+ZAV_TEXT(464, ColorOddLines,
+         "Couleur des lignes impaires",
+         "Color for odd lines",
+         "Colore delle righe dispari",
+         "Farbe für ungerade Zeilen")
+ZAV_TEXT(465, ModelsGroup,
+         "Modèles prédéfinis",
+         "Predefined models",
+         "Modelli predefiniti",
+         "Vordefinierte Modelle")
+ZAV_TEXT(466, ModelWater,
+         "Eau",
+         "Water",
+         "Acqua",
+         "Wasser")
+ZAV_TEXT(467, ModelSand,
+         "Sable",
+         "Sand",
+         "Sabbia",
+         "Sand")
+ZAV_TEXT(468, ModelCoal,
+         "Charbon",
+         "Coal",
+         "Carbone",
+         "Kohle")
+ZAV_TEXT(469, ModelGrass,
+         "Herbe",
+         "Grass",
+         "Erba",
+         "Gras")
+ZAV_TEXT(470, ModelGold,
+         "Or",
+         "Gold",
+         "Oro",
+         "Gold")
+ZAV_TEXT(471, ModelSilver,
+         "Argent",
+         "Silver",
+         "Argento",
+         "Silber")
+ZAV_TEXT(472, ModelBronze,
+         "Bronze",
+         "Bronze",
+         "Bronzo",
+         "Bronze")
+ZAV_TEXT(473, ModelBlackAndWhite,
+         "Noir et blanc",
+         "B and W only",
+         "Solo bianco e nero",
+         "Nur Schwarzweiß")
+ZAV_TEXT(474, ColorsCancel,
+         "Annuler",
+         "Annuler",
+         "Annulla",
+         "Abbrechen")
+ZAV_TEXT(480, LanguageNote,
+         "Attention : le logiciel va être fermé puis rouvert pour changer de langue.",
+         "Warning : the software will be closed then re-opened to change language.",
+         "Attenzione : il programma sarà chiuso e poi riaperto per cambiare lingua.",
+         "Achtung : das Programm wird zum Sprachwechsel geschlossen und wieder geöffnet.")
+ZAV_TEXT(490, ExportPdf,
+         "Exporter la feuille de match en PDF",
+         "Export score sheet to PDF",
+         "Esporta foglio di gara in PDF",
+         "Wertungsbogen als PDF exportieren")
+ZAV_TEXT(491, ExportStaffPdf,
+         "Exporter la liste des juges de ligne et de l'équipe de piste en PDF",
+         "Export assistant referees and arena party list to PDF",
+         "Esporta elenco giudici di linea e addetti al campo in PDF",
+         "Liste der Linienrichter und Platzhelfer als PDF exportieren")
+ZAV_TEXT(492, ExportEquipPdf,
+         "Exporter la liste du matériel en PDF",
+         "Export equipment list to PDF",
+         "Esporta elenco materiale in PDF",
+         "Materialliste als PDF exportieren")
+ZAV_TEXT(493, PdfFilter,
+         "Fichiers PDF (*.pdf)|*.pdf",
+         "PDF files (*.pdf)|*.pdf",
+         "File PDF (*.pdf)|*.pdf",
+         "PDF-Dateien (*.pdf)|*.pdf")
+ZAV_TEXT(494, DocumentMissing,
+         "Le document %s est absent. Placez-en une copie dans le dossier %s pour l'ouvrir depuis ce menu.",
+         "The document %s is missing. Put a copy of it in the folder %s to open it from this menu.",
+         "Il documento %s manca. Mettetene una copia nella cartella %s per aprirlo da questo menu.",
+         "Das Dokument %s fehlt. Legen Sie eine Kopie davon in den Ordner %s, um es über dieses Menü zu öffnen.")
+ZAV_TEXT(495, PdfFailed,
+         "Erreur lors de l'écriture du fichier PDF = %s",
+         "Error while writing the PDF file = %s",
+         "Errore durante la scrittura del file PDF = %s",
+         "Fehler beim Schreiben der PDF-Datei = %s")
+ZAV_TEXT(500, TitleGameResult,
+         "Saisie du résultat d'un jeu",
+         "Game result input",
+         "Inserimento risultato del gioco",
+         "Eingabe des Spielergebnisses")
+ZAV_TEXT(501, GameGroup,
+         "Jeu",
+         "Game",
+         "Gioco",
+         "Spiel")
+ZAV_TEXT(502, ArrivalOrder,
+         "Ordre d'arrivée",
+         "Arrival order",
+         "Ordine di arrivo",
+         "Einlaufreihenfolge")
+ZAV_TEXT(503, BlameHeading,
+         "Avertissement",
+         "Blame",
+         "Ammonizione",
+         "Verwarnung")
+ZAV_TEXT(504, TieBreakHeader,
+         "Barrage",
+         "Tie-break",
+         "Spareggio",
+         "Stechen")
+ZAV_TEXT(600, TitleTieBreak,
+         "Saisie du résultat du barrage",
+         "Tie-break result input",
+         "Inserimento risultato dello spareggio",
+         "Eingabe des Stechergebnisses")
+ZAV_TEXT(601, TitlePreviousHeat,
+         "Résultat des manches précédentes",
+         "Previous heat result",
+         "Risultato delle manche precedenti",
+         "Ergebnis vorheriger Läufe")
+ZAV_TEXT(602, TitleGeneralData,
+         "Saisie des données générales",
+         "General data input",
+         "Inserimento dati generali",
+         "Eingabe der allgemeinen Angaben")
+ZAV_TEXT(603, TitleTeams,
+         "Saisie des équipes et des couleurs",
+         "Teams and colors input",
+         "Inserimento squadre e colori",
+         "Eingabe der Mannschaften und Farben")
+ZAV_TEXT(604, TitleGameList,
+         "Saisie de la liste des jeux",
+         "Game list input",
+         "Inserimento elenco giochi",
+         "Eingabe der Spielliste")
+ZAV_TEXT(605, TitleLogo,
+         "Choix du logo",
+         "Choice of logo",
+         "Scelta del logo",
+         "Wahl des Logos")
+ZAV_TEXT(606, TitleColors,
+         "Choix des couleurs",
+         "Color choice",
+         "Scelta dei colori",
+         "Farbwahl")
+ZAV_TEXT(607, TitleLanguage,
+         "Langue du logiciel",
+         "Software language",
+         "Lingua del programma",
+         "Programmsprache")
+ZAV_TEXT(608, TitleColumnSup,
+         "Saisie de la colonne supplémentaire",
+         "Add-on column input",
+         "Inserimento colonna aggiuntiva",
+         "Eingabe der Zusatzspalte")
+ZAV_TEXT(610, TitlePreviousChall,
+         "Résultat 'Challenge' des manches précédentes",
+         "Previous 'Challenge' heat(s) result",
+         "Risultato 'Challenge' delle manche precedenti",
+         "Vorheriges 'Challenge'-Ergebnis")
+ZAV_TEXT(611, TitlePlaceurNames,
+         "Saisie des noms de l'équipe de piste",
+         "Arena party names input",
+         "Inserimento nomi degli addetti al campo",
+         "Eingabe der Namen der Platzhelfer")
+ZAV_TEXT(612, TitleARefereeNames,
+         "Saisie des noms des juges de ligne",
+         "Assistant referee names input",
+         "Inserimento nomi dei giudici di linea",
+         "Eingabe der Namen der Linienrichter")
+ZAV_TEXT(613, TitleSetOptions,
+         "Jeu de feuilles de match : options par défaut",
+         "Score sheet set : Default options",
+         "Score sheet set : Default options",
+         "Score sheet set : Default options")
+ZAV_TEXT(614, TitleSetGroups,
+         "Jeu de feuilles de match : groupe de catégories",
+         "Score sheet set : Group of categories",
+         "Score sheet set : Group of categories",
+         "Score sheet set : Group of categories")
+ZAV_TEXT(615, TitleDeleteTeam,
+         "Équipe à retirer de la feuille de match",
+         "Team to delete from current score sheet",
+         "Team to delete from current score sheet",
+         "Aus dem Wertungsbogen zu löschende Mannschaft")
+ZAV_TEXT(616, ScoresGroup,
+         "Points",
+         "Scores",
+         "Punteggi",
+         "Punkte")
+ZAV_TEXT(617, EraseAll,
+         "Tout effacer",
+         "Erase all",
+         "Cancella tutto",
+         "Alles löschen")
+ZAV_TEXT(618, PreviousChallHeader,
+         "Résultat 'Challenge' précédent",
+         "Previous 'Challenge' result",
+         "Risultato 'Challenge' precedente",
+         "Vorheriges 'Challenge'-Ergebnis")
+ZAV_TEXT(619, ColumnTitle,
+         "Titre de la colonne",
+         "Column title",
+         "Titolo della colonna",
+         "Spaltentitel")
+ZAV_TEXT(620, ContentByTeam,
+         "Contenu par équipe",
+         "Content by team",
+         "Contenuto per squadra",
+         "Inhalt je Mannschaft")
+ZAV_TEXT(621, ARefereeHeader,
+         "Noms des juges de ligne",
+         "Names of assistant referees",
+         "Nomi dei giudici di linea",
+         "Namen der Linienrichter")
+ZAV_TEXT(622, PlaceurHeader,
+         "Noms de l'équipe de piste",
+         "Arena party names",
+         "Nomi degli addetti al campo",
+         "Namen der Platzhelfer")
+ZAV_TEXT(623, ChooseTeamToDelete,
+         "Choisissez l'équipe à retirer de la feuille de match en cours.",
+         "Choose the team to delete from the current score sheet.",
+         "Scegliere la squadra da eliminare dal foglio di gara corrente.",
+         "Wählen Sie die Mannschaft, die aus dem aktuellen Wertungsbogen gestrichen werden soll.")
+ZAV_TEXT(624, DeletionWarning,
+         "ATTENTION : après validation, le retrait de l'équipe sera irréversible.",
+         "WARNING : after validation, the deletion of the team will be irreversible.",
+         "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
+         "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+ZAV_TEXT(900, CommonTitle,
+         "Titre commun",
+         "Common title",
+         "Titolo comune",
+         "Gemeinsamer Titel")
+ZAV_TEXT(901, SetGamesNote1,
+         "Le nombre de jeux choisi sera mis par défaut sur chaque feuille de match.",
+         "The selected games number will be set by default for each score sheet.",
+         "Il numero di giochi scelto sarà impostato per ogni foglio di gara.",
+         "Die gewählte Anzahl der Spiele wird für jeden Wertungsbogen voreingestellt.")
+ZAV_TEXT(902, SetGamesNote2,
+         "Il sera ensuite possible de changer cette valeur feuille par feuille.",
+         "Then, it will possible to change the value sheet per sheet.",
+         "Sarà poi possibile cambiare il valore foglio per foglio.",
+         "Danach kann der Wert Bogen für Bogen geändert werden.")
+ZAV_TEXT(903, FrenchRules,
+         "Règles françaises (points et règle d'élimination)",
+         "French rules (points and elimination rule)",
+         "Regole francesi (punti e regola di eliminazione)",
+         "Französische Regeln (Punkte und Ausscheidungsregel)")
+ZAV_TEXT(904, InternationalRules,
+         "Règles internationales (points et règle d'élimination)",
+         "International rules (points and elimination rule)",
+         "Regole internazionali (punti e regola di eliminazione)",
+         "Internationale Regeln (Punkte und Ausscheidungsregel)")
+ZAV_TEXT(905, OneSheetPerCategory,
+         "Une feuille de match sera éditée par catégorie (Open, Junior, Minime...) ",
+         "One score sheet will be edited per category (Open, Junior, Minime...) ",
+         "Un foglio di gara sarà creato per ogni categoria (Open, Junior, Minime...) ",
+         "Ein Wertungsbogen je Kategorie (Open, Junior, Minime...) ")
+ZAV_TEXT(906, GroupedCategories,
+         "Les catégories seront regroupées sur différentes feuilles de match.",
+         "Categories will be grouped on different score sheets.",
+         "Le categorie saranno raggruppate su diversi fogli di gara.",
+         "Die Kategorien werden auf verschiedenen Wertungsbögen zusammengefasst.")
+ZAV_TEXT(907, SheetNumber,
+         "Feuille de match n°",
+         "Score sheet n°",
+         "Foglio di gara n°",
+         "Wertungsbogen Nr.")
+ZAV_TEXT(908, GroupNote1,
+         "Choisissez la ou les équipes à inscrire sur la feuille de match dont le numéro est ci-dessus.",
+         "Choose the team(s) to enter on the score sheet whose number is above.",
+         "Scegliete la o le squadre da iscrivere sul foglio di gara il cui numero è indicato sopra.",
+         "Wählen Sie die Mannschaft(en) für den Wertungsbogen mit der oben stehenden Nummer.")
+ZAV_TEXT(909, GroupNote2,
+         "Pour choisir plusieurs équipes, appuyez sur CTRL en cliquant sur la ligne de chaque équipe.",
+         "To select some teams, press on CTRL when you click on the line of each team.",
+         "Per scegliere più squadre, premete CTRL cliccando sulla riga di ogni squadra.",
+         "Um mehrere Mannschaften zu wählen, halten Sie STRG gedrückt und klicken Sie auf jede Zeile.")
+ZAV_TEXT(910, GroupNote3,
+         "Appuyez sur OK quand vous avez choisi TOUTES les équipes de la feuille de match.",
+         "Press OK when you have selected ALL the teams for the score sheet.",
+         "Premete OK quando avete scelto TUTTE le squadre del foglio di gara.",
+         "Drücken Sie OK, wenn Sie ALLE Mannschaften des Wertungsbogens gewählt haben.")
+// clang-format on

@@ -1,57 +1,82 @@
 #include "texts/Texts.h"
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
 #include <vector>
-
-#include "texts/TextTable.h"
 
 namespace zav {
 namespace {
 
-constexpr int kFirstNumber = 1000;
-constexpr int kLastNumber = 4999;
+struct Entry {
+    int offset;
+    const char* byLanguage[4];  // French, English, Italian, German
+};
 
-// Built once: a flat array indexed by text number, so every lookup is O(1).
-const std::vector<std::string>& AllTexts() {
-    static const std::vector<std::string> texts = [] {
-        std::vector<std::string> v(kLastNumber - kFirstNumber + 1);
-        for (std::size_t i = 0; i < kAllTextTablesCount; ++i) {
-            const TextTable& table = kAllTextTables[i];
-            for (std::size_t e = 0; e < table.count; ++e) {
-                const int number = table.languageBase + table.entries[e].offset;
-                if (number >= kFirstNumber && number <= kLastNumber)
-                    v[number - kFirstNumber] = table.entries[e].text;
-            }
+constexpr Entry kEntries[] = {
+#define ZAV_TEXT(offset, name, french, english, italian, german) \
+    {offset, {french, english, italian, german}},
+#include "texts/TextTable.h"
+#undef ZAV_TEXT
+};
+
+constexpr int kOffsetLimit = 1000;
+
+struct AllTexts {
+    // Built once: the texts of every language, and each offset's row.
+    std::vector<std::string> byLanguage[4];
+    int row[kOffsetLimit];
+
+    AllTexts() {
+        std::fill(std::begin(row), std::end(row), -1);
+        for (const Entry& entry : kEntries) {
+            row[entry.offset] = static_cast<int>(byLanguage[0].size());
+            for (int l = 0; l < 4; ++l) byLanguage[l].emplace_back(entry.byLanguage[l]);
         }
-        return v;
-    }();
+    }
+};
+
+const AllTexts& Texts() {
+    static const AllTexts texts;
     return texts;
+}
+
+int LanguageIndex(Language language) {
+    return LanguageBlock(language) / 1000 - 1;
 }
 
 }  // namespace
 
-const std::string& LoadText(int textNumber) {
-    static const std::string empty;
-    if (textNumber < kFirstNumber || textNumber > kLastNumber) return empty;
-    return AllTexts()[textNumber - kFirstNumber];
+bool IsTextOffset(int offset) {
+    return offset >= 0 && offset < kOffsetLimit && Texts().row[offset] >= 0;
 }
 
-const char* LanguageCode(int wxLanguage) {
-    switch (wxLanguage) {
-        case kLangFrench: return "FR";
-        case kLangEnglish: return "EN";
-        case kLangItalian: return "IT";
-        case kLangGerman: return "GE";
-        default: return "";
+const std::string& Text(Language language, TextId id) {
+    const int offset = static_cast<int>(id);
+    if (!IsTextOffset(offset))
+        throw std::out_of_range("no text has offset " + std::to_string(offset));
+    const AllTexts& texts = Texts();
+    return texts.byLanguage[LanguageIndex(language)][static_cast<std::size_t>(texts.row[offset])];
+}
+
+const char* LanguageCode(Language language) {
+    switch (language) {
+        case Language::French: return "FR";
+        case Language::English: return "EN";
+        case Language::Italian: return "IT";
+        case Language::German: return "GE";
     }
+    return "FR";
 }
 
-int LanguageFromCode(const std::string& code) {
-    if (code == "EN") return kLangEnglish;
-    if (code == "IT") return kLangItalian;
-    if (code == "GE") return kLangGerman;
-    return kLangFrench;
+std::optional<Language> LanguageOfCode(std::string_view code) {
+    for (const Language language : kLanguages)
+        if (code == LanguageCode(language)) return language;
+    return std::nullopt;
+}
+
+Language LanguageFromCode(std::string_view code) {
+    return LanguageOfCode(code).value_or(Language::French);
 }
 
 namespace {

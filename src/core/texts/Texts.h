@@ -1,64 +1,58 @@
-// Every text the program shows, in four languages, addressed as a language
-// base plus an offset that names the text in every language.
+// Every text the program shows, in four languages, named by a TextId whose
+// value is the text's offset in each language block (texts/TextTable.h).
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zav {
 
-// Language bases (the language index times 1000).
-constexpr int kLangFrench = 1000;
-constexpr int kLangEnglish = 2000;
-constexpr int kLangItalian = 3000;
-constexpr int kLangGerman = 4000;
-constexpr int kLanguageBases[] = {kLangFrench, kLangEnglish, kLangItalian, kLangGerman};
+// The interface language. Its value is the language's block of text numbers,
+// which names the placement pictures ("2140.png").
+enum class Language { French = 1000, English = 2000, Italian = 3000, German = 4000 };
 
-// Offsets that the core names in code. Offsets 140..180 are the game
-// catalogue, 240..280 its equipment texts (see sheet/GameCatalogue.h).
-// Offsets 400..999 not used by the message tables hold dialog texts.
-namespace txt {
-constexpr int kNoSheetOpened = 104;
-constexpr int kSaveBeforeExit = 105;
-constexpr int kBlame = 108;
-constexpr int kChallengeIncoherent = 109;
-constexpr int kProductName = 110;
-constexpr int kVersion = 111;
-constexpr int kTagLine = 112;
-constexpr int kRightsNotice = 113;
-constexpr int kChallengeNotDefined = 114;
-constexpr int kFileTooLong = 119;
-constexpr int kErrorOpening = 120;
-constexpr int kErrorCreating = 121;
-constexpr int kUnknownEncoding = 122;
-constexpr int kErrorWriting = 137;
-constexpr int kAm = 300;
-constexpr int kPm = 301;
-constexpr int kNight = 302;
-constexpr int kTooManyTeamsOnSheet = 330;
-constexpr int kNotSifFile = 333;
-constexpr int kWithdrawalTooLate = 342;
-constexpr int kTooManyCategories = 343;
-}  // namespace txt
+inline constexpr Language kLanguages[] = {Language::French, Language::English, Language::Italian,
+                                          Language::German};
 
-// A text by its full number (language base + offset), UTF-8; empty when the
-// language block lacks that offset.
-const std::string& LoadText(int textNumber);
-
-// Convenience for the common call: language base and offset apart.
-inline const std::string& Text(int wxLanguage, int offset) {
-    return LoadText(wxLanguage + offset);
+// 1000, 2000, 3000 or 4000.
+constexpr int LanguageBlock(Language language) {
+    return static_cast<int>(language);
 }
 
-// Two-letter code written in files and settings: "FR", "EN", "IT", "GE";
-// empty for anything else.
-const char* LanguageCode(int wxLanguage);
+// Two-letter code written in files and settings: "FR", "EN", "IT", "GE".
+const char* LanguageCode(Language language);
 
-// The language rule: exactly "EN", "IT" or "GE" select their language,
-// anything else (absent, lower case, padded) is French.
-int LanguageFromCode(const std::string& code);
+// The language rule of the settings file: exactly "EN", "IT" or "GE" select
+// their language, anything else (absent, lower case, padded) is French.
+Language LanguageFromCode(std::string_view code);
+
+// The language whose code is exactly `code`; nothing for any other text.
+std::optional<Language> LanguageOfCode(std::string_view code);
+
+enum class TextId : int {
+#define ZAV_TEXT(offset, name, french, english, italian, german) name = offset,
+#include "texts/TextTable.h"
+#undef ZAV_TEXT
+};
+
+// The text in that language, UTF-8. Every TextId has one in every language;
+// an id made by arithmetic that names no text throws std::out_of_range.
+const std::string& Text(Language language, TextId id);
+
+// Whether `offset` is the offset of a text (for ids made by arithmetic).
+bool IsTextOffset(int offset);
 
 // printf-style filling of a message's single "%s" or "%d"/"%ld".
 std::string FormatText(const std::string& pattern, const std::string& value);
 std::string FormatText(const std::string& pattern, long value);
+
+// The texts of the choices that the dialogs list in a fixed order.
+inline constexpr TextId kPeriodTexts[] = {TextId::Am, TextId::Pm, TextId::Night};
+inline constexpr TextId kLanguageNameTexts[] = {TextId::LanguageFrench, TextId::LanguageEnglish,
+                                                TextId::LanguageItalian, TextId::LanguageGerman};
+inline constexpr TextId kColourModelTexts[] = {
+    TextId::ModelWater, TextId::ModelSand,   TextId::ModelCoal,   TextId::ModelGrass,
+    TextId::ModelGold,  TextId::ModelSilver, TextId::ModelBronze, TextId::ModelBlackAndWhite};
 
 }  // namespace zav

@@ -9,6 +9,7 @@
 
 #include "app/StartupTiming.h"
 #include "frame/ZAVFrame.h"
+#include "paths/ProgramFiles.h"
 
 namespace zavgui {
 
@@ -45,7 +46,10 @@ bool wxZAVApp::OnInit() {
     context.startupFile = StartupFilePath(startupArgument_, wxGetCwd());
 
     const wxString executable = wxStandardPaths::Get().GetExecutablePath();
-    context.programDir = wxFileName(executable).GetPath();
+    const std::string executableFolder = zav::ExecutableFolder();
+    context.programDir = zavgui::FromCore(zav::ProgramDataFolder(executableFolder));
+    context.settingsFile =
+        zavgui::FromCore(zav::SettingsFilePath(zav::ProcessEnvironment(), executableFolder));
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return StartProgram(executable); };
 

@@ -36,9 +36,9 @@ std::string MakeSet(const zavtest::TempDir& dir) {
     options.iGamesNr = 12;
     zav::ScoreSheet scratch;
     const std::string path = dir.File("bench.mscore");
-    if (zav::ParseSif(sif, "sif", entries, zav::kLangEnglish, messages) != 0 ||
-        zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path, scratch,
-                       zav::kLangEnglish, messages) != 0)
+    if (!zav::ParseSif(sif, "sif", entries, zav::Reporter(zav::Language::English, messages)) ||
+        !zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path, scratch,
+                        zav::Reporter(zav::Language::English, messages)))
         std::abort();
     return path;
 }
@@ -49,9 +49,9 @@ struct Window {
     std::vector<wxString> names;
 
     Window() {
-        setenv("ZAVSCORE_INI", dir.File("ZAVscore.ini").c_str(), 1);
         zavgui::FrameContext context;
         context.programDir = wxS(ZAV_PROGRAM_DIR);
+        context.settingsFile = wxString::FromUTF8(dir.File("ZAVscore.ini"));
         context.restartProgram = [] { return false; };
         context.startupFile = wxString::FromUTF8(MakeSet(dir));
         frame = new zavgui::wxZAVFrame(context);

@@ -10,9 +10,12 @@
 
 namespace zavgui {
 
-ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleARefereeNames), keyboard(this), sheet_(sheet) {
-    Body()->Add(MakeHeading(Tx(zav::dlg::kARefereeHeader)), 0, wxBOTTOM, 8);
+ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                         zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleARefereeNames),
+      keyboard(this),
+      sheet_(sheet) {
+    Body()->Add(MakeHeading(Tx(zav::TextId::ARefereeHeader)), 0, wxBOTTOM, 8);
 
     const int teamsNr = zav::TeamsInUse(sheet_);
     wxArrayString teamNames;
@@ -20,8 +23,8 @@ ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& shee
 
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);
-    grid->Add(new wxStaticText(this, wxID_ANY, Tx(326)));
-    grid->Add(new wxStaticText(this, wxID_ANY, Tx(327)));
+    grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::RefereesTeamColumn)));
+    grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::RefereesNamesColumn)));
     for (int k = 0; k < zav::ARefereeRows(sheet_); ++k) {
         auto* team = new wxComboBox(this, wxID_ANY, wxString(), wxDefaultPosition, wxSize(240, -1),
                                     teamNames, wxCB_DROPDOWN);

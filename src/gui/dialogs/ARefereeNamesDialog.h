@@ -15,7 +15,7 @@ namespace zavgui {
 
 class ARefereeNamesDialog : public ZavDialog {
 public:
-    ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

@@ -7,6 +7,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <iterator>
+
 #include "dialogs/OptionRules.h"
 #include "support/GuiText.h"
 
@@ -18,14 +20,15 @@ constexpr int kColourFieldLength = 7;
 
 constexpr zav::SettingKey kColourKeys[] = {zav::SettingKey::HeadFont, zav::SettingKey::TitleBkg,
                                            zav::SettingKey::BkgLine1, zav::SettingKey::BkgLine2};
-constexpr int kColourLabels[] = {zav::dlg::kColorTitle, zav::dlg::kColorHeader,
-                                 zav::dlg::kColorEvenLines, zav::dlg::kColorOddLines};
+constexpr zav::TextId kColourLabels[] = {zav::TextId::ColorTitle, zav::TextId::ColorHeader,
+                                         zav::TextId::ColorEvenLines, zav::TextId::ColorOddLines};
 
 }  // namespace
 
-ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleColors), settings_(settings) {
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kColorsHeading));
+ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings,
+                           zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleColors), settings_(settings) {
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ColorsHeading));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
     grid->AddGrowableCol(1);
@@ -36,18 +39,18 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int 
             settings_.GetString(kColourKeys[row]).substr(0, kColourFieldLength);
         fields[row] = MakeTextField(box, FromCore(value), kColourFieldLength);
         grid->Add(fields[row], 1, wxEXPAND);
-        auto* change = new wxButton(box, wxID_ANY, Tx(zav::dlg::kChange));
+        auto* change = new wxButton(box, wxID_ANY, Tx(zav::TextId::Change));
         change->Bind(wxEVT_BUTTON, [this, row](wxCommandEvent&) { OnChange(row); });
         grid->Add(change);
     }
     group->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(group, 0, wxEXPAND);
 
-    auto* models = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kModelsGroup));
+    auto* models = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ModelsGroup));
     wxWindow* modelBox = models->GetStaticBox();
     auto* modelGrid = new wxGridSizer(4, 6, 6);
-    for (int model = 0; model < zav::dlg::kModelCount; ++model) {
-        auto* button = new wxButton(modelBox, wxID_ANY, Tx(zav::dlg::kModelWater + model));
+    for (int model = 0; model < static_cast<int>(std::size(zav::kColourModelTexts)); ++model) {
+        auto* button = new wxButton(modelBox, wxID_ANY, Tx(zav::kColourModelTexts[model]));
         button->Bind(wxEVT_BUTTON, [this, model](wxCommandEvent&) { OnModel(model); });
         modelGrid->Add(button, 0, wxEXPAND);
     }
@@ -55,7 +58,7 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings, int 
     Body()->Add(models, 0, wxEXPAND | wxTOP, 10);
 
     blackAndWhite = settings_.GetInt(zav::SettingKey::BWOnly) != 0;
-    FinishLayout(zav::dlg::kColorsCancel);
+    FinishLayout(zav::TextId::ColorsCancel);
 }
 
 void ColorsDialog::OnChange(int row) {
@@ -72,9 +75,12 @@ void ColorsDialog::OnModel(int model) {
 }
 
 bool ColorsDialog::TransferDataFromWindow() {
+    // A settings file that cannot be written is not reported yet: the option
+    // keeps its old value.
     for (int row = 0; row < 4; ++row)
-        settings_.Set(kColourKeys[row], ToCore(fields[row]->GetValue().Left(kColourFieldLength)));
-    settings_.Set(zav::SettingKey::BWOnly, blackAndWhite ? "1" : "0");
+        static_cast<void>(settings_.Set(kColourKeys[row],
+                                        ToCore(fields[row]->GetValue().Left(kColourFieldLength))));
+    static_cast<void>(settings_.Set(zav::SettingKey::BWOnly, blackAndWhite ? "1" : "0"));
     return true;
 }
 

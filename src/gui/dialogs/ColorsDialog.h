@@ -15,7 +15,7 @@ namespace zavgui {
 
 class ColorsDialog : public ZavDialog {
 public:
-    ColorsDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage);
+    ColorsDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     // HeadFont, TitleBkg, BkgLine1, BkgLine2.

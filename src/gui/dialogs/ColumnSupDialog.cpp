@@ -10,16 +10,16 @@
 
 namespace zavgui {
 
-ColumnSupDialog::ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleColumnSup), keyboard(this), sheet_(sheet) {
+ColumnSupDialog::ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleColumnSup), keyboard(this), sheet_(sheet) {
     auto* titleRow = new wxBoxSizer(wxHORIZONTAL);
-    titleRow->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kColumnTitle)), 0,
+    titleRow->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ColumnTitle)), 0,
                   wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
     title = MakeTextField(this, FromCore(sheet_.sColSupTitle));
     titleRow->Add(title, 1, wxEXPAND);
     Body()->Add(titleRow, 0, wxEXPAND | wxBOTTOM, 10);
 
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kContentByTeam));
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ContentByTeam));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);

@@ -14,7 +14,7 @@ namespace zavgui {
 
 class ColumnSupDialog : public ZavDialog {
 public:
-    ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

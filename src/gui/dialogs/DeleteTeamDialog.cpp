@@ -12,9 +12,10 @@ namespace {
 constexpr int kTextWidth = 420;
 }
 
-DeleteTeamDialog::DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleDeleteTeam), keyboard(this) {
-    auto* choose = new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kChooseTeamToDelete));
+DeleteTeamDialog::DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& sheet,
+                                   zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleDeleteTeam), keyboard(this) {
+    auto* choose = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ChooseTeamToDelete));
     choose->Wrap(kTextWidth);
     Body()->Add(choose, 0, wxBOTTOM, 8);
 
@@ -27,7 +28,7 @@ DeleteTeamDialog::DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& shee
     teamList->SetMinSize(wxSize(kTextWidth, rowHeight * static_cast<int>(names.size()) + 8));
     Body()->Add(teamList, 1, wxEXPAND | wxBOTTOM, 8);
 
-    auto* warning = new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kDeletionWarning));
+    auto* warning = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::DeletionWarning));
     warning->SetFont(warning->GetFont().Bold());
     warning->Wrap(kTextWidth);
     Body()->Add(warning, 0);

@@ -11,7 +11,7 @@ namespace zavgui {
 
 class DeleteTeamDialog : public ZavDialog {
 public:
-    DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& sheet, int wxLanguage);
+    DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     // The team chosen, or -1 when none is selected.
     int ChosenTeam() const;

@@ -10,21 +10,21 @@
 
 namespace zavgui {
 
-GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleGameList), sheet_(sheet) {
+GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameList), sheet_(sheet) {
     wxArrayString catalogue;
-    for (int k = zav::kFirstCatalogueGame; k <= zav::kLastCatalogueGame; ++k)
-        catalogue.Add(Shown(zav::Text(wxLanguage, k)));
+    for (int k = 0; k < zav::kCatalogueGameCount; ++k)
+        catalogue.Add(Shown(zav::Text(wxLanguage, zav::CatalogueGame(k))));
 
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kGamesGroup));
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::GamesGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(2, 6, 8);
     grid->AddGrowableCol(1);
     const int count = zav::GamesInUse(sheet_);
     for (int g = 0; g < count; ++g) {
         grid->Add(
-            new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::dlg::kGameNumber, g + 1)), 0,
-            wxALIGN_CENTER_VERTICAL);
+            new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::TextId::GameNumber, g + 1)),
+            0, wxALIGN_CENTER_VERTICAL);
         auto* choice =
             new wxChoice(box, wxID_ANY, wxDefaultPosition, wxSize(300, -1), catalogue, wxCB_SORT);
         choice->SetSelection(FindEntryFor(choice->GetStrings(), Shown(sheet_.sGame[g])));
@@ -37,7 +37,7 @@ GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxL
 }
 
 wxString GameListDialog::Shown(const std::string& name) const {
-    return FromCore(wxLanguage_ == zav::kLangGerman ? zav::RetireCesure(name) : name);
+    return FromCore(wxLanguage_ == zav::Language::German ? zav::RetireCesure(name) : name);
 }
 
 bool GameListDialog::TransferDataFromWindow() {
@@ -48,7 +48,7 @@ bool GameListDialog::TransferDataFromWindow() {
         }
         const std::string shown = ToCore(games[g]->GetStringSelection());
         sheet_.sGame[g] =
-            wxLanguage_ == zav::kLangGerman ? zav::AjouteCesure(shown, wxLanguage_) : shown;
+            wxLanguage_ == zav::Language::German ? zav::AjouteCesure(shown, wxLanguage_) : shown;
     }
     return true;
 }

@@ -12,7 +12,7 @@ namespace zavgui {
 
 class GameListDialog : public ZavDialog {
 public:
-    GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

@@ -11,12 +11,13 @@
 
 namespace zavgui {
 
-GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleGameResult), keyboard(this), sheet_(sheet) {
+GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                   zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameResult), keyboard(this), sheet_(sheet) {
     zav::SetResultListPositions(sheet_);
     const int teams = zav::TeamsInUse(sheet_);
 
-    auto* gameGroup = new wxStaticBoxSizer(wxHORIZONTAL, this, Tx(zav::dlg::kGameGroup));
+    auto* gameGroup = new wxStaticBoxSizer(wxHORIZONTAL, this, Tx(zav::TextId::GameGroup));
     wxWindow* gameBox = gameGroup->GetStaticBox();
     game = new wxChoice(gameBox, wxID_ANY);
     for (int g = 0; g < zav::GamesInUse(sheet_); ++g) game->Append(wxString::Format("%d", g + 1));
@@ -32,17 +33,18 @@ GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, int
     // Every list offers the same entries: the places, then the three outcomes.
     wxArrayString entries;
     for (int p = 1; p <= teams; ++p) entries.Add(wxString::Format("%d", p));
-    entries.Add(TxFormat(wxLanguage, 135, sheet_.iEliminationRule));
-    entries.Add(Tx(136));
-    entries.Add(Tx(320));
+    entries.Add(TxFormat(wxLanguage, zav::TextId::EliminationEntry, sheet_.iEliminationRule));
+    entries.Add(Tx(zav::TextId::AbandonEntry));
+    entries.Add(Tx(zav::TextId::DefinitiveAbandonEntry));
 
-    auto* orderGroup = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kArrivalOrder));
+    auto* orderGroup = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ArrivalOrder));
     wxWindow* orderBox = orderGroup->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 4, 12);
     grid->AddGrowableCol(0);
     grid->AddSpacer(0);
     grid->AddSpacer(0);
-    grid->Add(new wxStaticText(orderBox, wxID_ANY, Tx(zav::dlg::kBlameHeading)), 0, wxALIGN_CENTER);
+    grid->Add(new wxStaticText(orderBox, wxID_ANY, Tx(zav::TextId::BlameHeading)), 0,
+              wxALIGN_CENTER);
     for (int t = 0; t < teams; ++t) {
         labels.push_back(new wxStaticText(orderBox, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
         results.push_back(
@@ -72,7 +74,7 @@ void GameResultDialog::DisplayResult(int g) {
     gameName->SetLabel(FromCore(sheet_.sGame[g]));
     for (size_t t = 0; t < results.size(); ++t) {
         results[t]->SetSelection(zav::ResultListPosition(sheet_, sheet_.iGamePlace[t][g]));
-        blames[t]->SetValue(sheet_.iAvertissement[t][g] != 0);
+        blames[t]->SetValue(sheet_.bAvertissement[t][g]);
     }
 }
 
@@ -86,7 +88,7 @@ bool GameResultDialog::TransferDataFromWindow() {
     if (g < 0 || g >= zav::GamesInUse(sheet_)) return true;
     for (size_t t = 0; t < results.size(); ++t) {
         sheet_.iGamePlace[t][g] = zav::ResultCodeAt(sheet_, results[t]->GetSelection());
-        sheet_.iAvertissement[t][g] = blames[t]->GetValue() ? 1 : 0;
+        sheet_.bAvertissement[t][g] = blames[t]->GetValue();
     }
     return true;
 }

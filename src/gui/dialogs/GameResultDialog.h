@@ -16,7 +16,7 @@ namespace zavgui {
 
 class GameResultDialog : public ZavDialog {
 public:
-    GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

@@ -36,31 +36,31 @@ void SelectIndex(wxChoice* choice, int index) {
 
 }  // namespace
 
-GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleGeneralData), sheet_(sheet) {
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kGeneralGroup));
+GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                     zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGeneralData), sheet_(sheet) {
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::GeneralGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
     grid->AddGrowableCol(1);
     std::vector<wxStaticText*> labels;
-    const auto label = [&](wxWindow* parent, int offset) {
-        labels.push_back(new wxStaticText(parent, wxID_ANY, Tx(offset)));
+    const auto label = [&](wxWindow* parent, zav::TextId id) {
+        labels.push_back(new wxStaticText(parent, wxID_ANY, Tx(id)));
         return labels.back();
     };
-    const auto addRow = [&](int labelOffset, wxWindow* control, wxWindow* extra = nullptr) {
-        grid->Add(label(box, labelOffset), 0, wxALIGN_CENTER_VERTICAL);
+    const auto addRow = [&](zav::TextId labelId, wxWindow* control, wxWindow* extra = nullptr) {
+        grid->Add(label(box, labelId), 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(control, 1, wxEXPAND);
         if (extra)
             grid->Add(extra);
         else
             grid->AddSpacer(0);
     };
-    const auto helpButton = [&](int textOffset, int captionOffset) {
-        auto* button = new wxButton(box, wxID_ANY, Tx(zav::dlg::kHelpMark), wxDefaultPosition,
+    const auto helpButton = [&](zav::TextId text, zav::TextId caption) {
+        auto* button = new wxButton(box, wxID_ANY, Tx(zav::TextId::HelpMark), wxDefaultPosition,
                                     wxDefaultSize, wxBU_EXACTFIT);
-        button->Bind(wxEVT_BUTTON, [this, textOffset, captionOffset](wxCommandEvent&) {
-            ShowHelp(textOffset, captionOffset);
-        });
+        button->Bind(wxEVT_BUTTON,
+                     [this, text, caption](wxCommandEvent&) { ShowHelp(text, caption); });
         return button;
     };
 
@@ -69,8 +69,7 @@ GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, i
     subTitle = MakeTextField(box, wxString());
     date = MakeTextField(box, wxString());
     wxArrayString periods;
-    for (int offset = zav::txt::kAm; offset <= zav::txt::kNight; ++offset)
-        periods.Add(zavgui::Tx(wxLanguage, offset));
+    for (const zav::TextId period : zav::kPeriodTexts) periods.Add(zavgui::Tx(wxLanguage, period));
     time = new wxChoice(box, wxID_ANY, wxDefaultPosition, wxDefaultSize, periods);
     referee = MakeTextField(box, wxString());
     teams = new wxChoice(box, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -80,31 +79,34 @@ GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, i
                          NumberEntries(kMinGames, zav::kMaxGames));
     points = new wxChoice(box, wxID_ANY);
     elimination = new wxChoice(box, wxID_ANY);
-    elimination->Append(zavgui::Tx(wxLanguage, 321));
-    elimination->Append(zavgui::Tx(wxLanguage, 322));
+    elimination->Append(zavgui::Tx(wxLanguage, zav::TextId::EliminationInternational));
+    elimination->Append(zavgui::Tx(wxLanguage, zav::TextId::EliminationFrench));
 
-    addRow(zav::dlg::kTitle, title);
-    addRow(zav::dlg::kSubTitle, subTitle);
-    addRow(zav::dlg::kDate, date);
-    addRow(zav::dlg::kTime, time);
-    addRow(zav::dlg::kReferee, referee);
-    addRow(zav::dlg::kTeamsNumber, teams);
-    addRow(zav::dlg::kGamesNumber, games);
-    addRow(zav::dlg::kFirstTeamPoints, points, helpButton(138, 134));
-    addRow(zav::dlg::kEliminationRules, elimination, helpButton(324, 323));
+    addRow(zav::TextId::Title, title);
+    addRow(zav::TextId::SubTitle, subTitle);
+    addRow(zav::TextId::Date, date);
+    addRow(zav::TextId::Time, time);
+    addRow(zav::TextId::Referee, referee);
+    addRow(zav::TextId::TeamsNumber, teams);
+    addRow(zav::TextId::GamesNumber, games);
+    addRow(zav::TextId::FirstTeamPoints, points,
+           helpButton(zav::TextId::PointsHelp, zav::TextId::PointsHelpCaption));
+    addRow(zav::TextId::EliminationRules, elimination,
+           helpButton(zav::TextId::EliminationHelp, zav::TextId::EliminationHelpCaption));
     group->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(group, 0, wxEXPAND);
 
-    auto* challengeGroup = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kChallengeGroup));
+    auto* challengeGroup = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ChallengeGroup));
     wxWindow* challengeBox = challengeGroup->GetStaticBox();
     auto* challengeGrid = new wxFlexGridSizer(2, 6, 8);
     challengeGrid->AddGrowableCol(1);
     challengeTitle = MakeTextField(challengeBox, wxString());
     challengePoints = new wxChoice(challengeBox, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    NumberEntries(0, kMaxChallengePoints));
-    challengeGrid->Add(label(challengeBox, zav::dlg::kChallengeTitle), 0, wxALIGN_CENTER_VERTICAL);
+    challengeGrid->Add(label(challengeBox, zav::TextId::ChallengeTitle), 0,
+                       wxALIGN_CENTER_VERTICAL);
     challengeGrid->Add(challengeTitle, 1, wxEXPAND);
-    challengeGrid->Add(label(challengeBox, zav::dlg::kFirstChallengePoints), 0,
+    challengeGrid->Add(label(challengeBox, zav::TextId::FirstChallengePoints), 0,
                        wxALIGN_CENTER_VERTICAL);
     challengeGrid->Add(challengePoints);
     // The fields of both groups start on one line.
@@ -173,8 +175,8 @@ bool GeneralDataDialog::TransferDataFromWindow() {
     return true;
 }
 
-void GeneralDataDialog::ShowHelp(int textOffset, int captionOffset) {
-    wxMessageBox(Tx(textOffset), Tx(captionOffset), wxOK | wxICON_QUESTION, this);
+void GeneralDataDialog::ShowHelp(zav::TextId text, zav::TextId caption) {
+    wxMessageBox(Tx(text), Tx(caption), wxOK | wxICON_QUESTION, this);
 }
 
 }  // namespace zavgui

@@ -13,7 +13,7 @@ namespace zavgui {
 
 class GeneralDataDialog : public ZavDialog {
 public:
-    GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 
@@ -37,7 +37,7 @@ private:
     void DisplayGeneralData();
     void FillPoints();
     void StoreTexts();
-    void ShowHelp(int textOffset, int captionOffset);
+    void ShowHelp(zav::TextId text, zav::TextId caption);
 
     zav::ScoreSheet& sheet_;
 };

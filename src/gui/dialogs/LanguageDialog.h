@@ -11,7 +11,7 @@ namespace zavgui {
 
 class LanguageDialog : public ZavDialog {
 public:
-    LanguageDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage);
+    LanguageDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     wxListBox* list = nullptr;

@@ -11,7 +11,7 @@ namespace zavgui {
 
 class LogoDialog : public ZavDialog {
 public:
-    LogoDialog(wxWindow* parent, const zav::Settings& settings, int wxLanguage);
+    LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     wxTextCtrl* field = nullptr;

@@ -8,9 +8,10 @@
 
 namespace zavgui {
 
-PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitlePlaceurNames), keyboard(this), sheet_(sheet) {
-    Body()->Add(MakeHeading(Tx(zav::dlg::kPlaceurHeader)), 0, wxBOTTOM, 8);
+PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                       zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitlePlaceurNames), keyboard(this), sheet_(sheet) {
+    Body()->Add(MakeHeading(Tx(zav::TextId::PlaceurHeader)), 0, wxBOTTOM, 8);
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);
     for (int k = 0; k < zav::TeamsInUse(sheet_); ++k) {

@@ -14,7 +14,7 @@ namespace zavgui {
 
 class PlaceurNamesDialog : public ZavDialog {
 public:
-    PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

@@ -15,21 +15,22 @@ namespace {
 constexpr int kScoreFieldLength = 9;
 }
 
-PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage,
-                                           PreviousScores kind)
+PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sheet,
+                                           zav::Language wxLanguage, PreviousScores kind)
     : ZavDialog(parent, wxLanguage,
-                kind == PreviousScores::Heat ? zav::dlg::kTitlePreviousHeat
-                                             : zav::dlg::kTitlePreviousChall),
+                kind == PreviousScores::Heat ? zav::TextId::TitlePreviousHeat
+                                             : zav::TextId::TitlePreviousChall),
       keyboard(this),
       sheet_(sheet),
       kind_(kind) {
     const bool heat = kind_ == PreviousScores::Heat;
     auto* header = new wxStaticText(
-        this, wxID_ANY, Tx(heat ? zav::dlg::kTitlePreviousHeat : zav::dlg::kPreviousChallHeader));
+        this, wxID_ANY,
+        Tx(heat ? zav::TextId::TitlePreviousHeat : zav::TextId::PreviousChallHeader));
     header->SetFont(header->GetFont().Bold());
     Body()->Add(header, 0, wxBOTTOM, 8);
 
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kScoresGroup));
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ScoresGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(0);
@@ -37,7 +38,7 @@ PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sh
     float* saved = heat ? sheet_.fPreviousScoreSave : sheet_.fChallengePreviousScoreSave;
     for (int t = 0; t < zav::TeamsInUse(sheet_); ++t) {
         saved[t] = scores[t];
-        if (!heat && sheet_.iChallengeTeam[t] == 0) continue;
+        if (!heat && !sheet_.bChallengeTeam[t]) continue;
         rowTeams.push_back(t);
         labels.push_back(new wxStaticText(box, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
         fields.push_back(new wxTextCtrl(box, wxID_ANY, FromCore(zav::PreviousScoreText(scores[t])),
@@ -49,7 +50,7 @@ PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sh
     group->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(group, 1, wxEXPAND);
 
-    eraseAll = new wxButton(this, wxID_ANY, Tx(zav::dlg::kEraseAll));
+    eraseAll = new wxButton(this, wxID_ANY, Tx(zav::TextId::EraseAll));
     eraseAll->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EraseAll(); });
     Body()->Add(eraseAll, 0, wxALIGN_RIGHT | wxTOP, 8);
     FinishLayout();

@@ -19,7 +19,7 @@ enum class PreviousScores { Heat, Challenge };
 class PreviousScoresDialog : public ZavDialog {
 public:
     // The 'Challenge' kind has a field only for the 'Challenge' teams.
-    PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage,
+    PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage,
                          PreviousScores kind);
 
     bool TransferDataFromWindow() override;

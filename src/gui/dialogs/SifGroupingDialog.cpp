@@ -8,24 +8,25 @@
 
 namespace zavgui {
 
-SifGroupingDialog::SifGroupingDialog(wxWindow* parent, int wxLanguage,
+SifGroupingDialog::SifGroupingDialog(wxWindow* parent, zav::Language wxLanguage,
                                      const zav::SifEntries& entries, const zav::SetPlan& plan,
                                      int sheetNumber)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleSetGroups),
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleSetGroups),
       listed_(zav::UnassignedCategories(plan)) {
     auto* heading = new wxStaticText(
-        this, wxID_ANY, Tx(zav::dlg::kSheetNumber) + wxString::Format(" %d", sheetNumber));
+        this, wxID_ANY, Tx(zav::TextId::SheetNumber) + wxString::Format(" %d", sheetNumber));
     heading->SetFont(heading->GetFont().Bold());
     Body()->Add(heading, 0, wxBOTTOM, 8);
 
     wxArrayString lines;
     for (const std::size_t i : listed_)
-        lines.Add(FromCore(zav::GroupChoiceLine(entries.wxCategory[i])));
+        lines.Add(FromCore(zav::GroupChoiceLine(entries.sCategory[i])));
     categories = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(420, 240), lines,
                                wxLB_EXTENDED | wxLB_NEEDED_SB | wxLB_HSCROLL);
     Body()->Add(categories, 1, wxEXPAND);
 
-    for (const int note : {zav::dlg::kGroupNote1, zav::dlg::kGroupNote2, zav::dlg::kGroupNote3})
+    for (const zav::TextId note :
+         {zav::TextId::GroupNote1, zav::TextId::GroupNote2, zav::TextId::GroupNote3})
         Body()->Add(new wxStaticText(this, wxID_ANY, Tx(note)), 0, wxTOP, 6);
 
     FinishLayout();

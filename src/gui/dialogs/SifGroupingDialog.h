@@ -16,7 +16,7 @@ class SifGroupingDialog : public ZavDialog {
 public:
     // Lists the categories of `entries` that `plan` has not put on a sheet
     // yet; the chosen ones are for sheet `sheetNumber`.
-    SifGroupingDialog(wxWindow* parent, int wxLanguage, const zav::SifEntries& entries,
+    SifGroupingDialog(wxWindow* parent, zav::Language wxLanguage, const zav::SifEntries& entries,
                       const zav::SetPlan& plan, int sheetNumber);
 
     // OK with no line selected leaves the dialog open.

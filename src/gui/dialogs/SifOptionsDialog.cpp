@@ -15,12 +15,12 @@ constexpr int kFewestGames = 4;
 constexpr int kDefaultGames = 6;
 }  // namespace
 
-SifOptionsDialog::SifOptionsDialog(wxWindow* parent, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleSetOptions) {
+SifOptionsDialog::SifOptionsDialog(wxWindow* parent, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleSetOptions) {
     auto* grid = new wxFlexGridSizer(2, 6, 8);
     grid->AddGrowableCol(1);
-    const auto addRow = [&](int labelOffset, wxWindow* control, int flags = wxEXPAND) {
-        grid->Add(new wxStaticText(this, wxID_ANY, Tx(labelOffset)), 0, wxALIGN_CENTER_VERTICAL);
+    const auto addRow = [&](zav::TextId label, wxWindow* control, int flags = wxEXPAND) {
+        grid->Add(new wxStaticText(this, wxID_ANY, Tx(label)), 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(control, 1, flags);
     };
     title = MakeTextField(this, wxString());
@@ -31,19 +31,19 @@ SifOptionsDialog::SifOptionsDialog(wxWindow* parent, int wxLanguage)
     for (int n = kFewestGames; n <= zav::kMaxGames; ++n) numbers.Add(wxString::Format("%d", n));
     games = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, numbers);
     games->SetSelection(kDefaultGames - kFewestGames);
-    addRow(zav::dlg::kCommonTitle, title);
-    addRow(zav::dlg::kDate, date);
-    addRow(zav::dlg::kReferee, referee);
-    addRow(zav::dlg::kGamesNumber, games, 0);
+    addRow(zav::TextId::CommonTitle, title);
+    addRow(zav::TextId::Date, date);
+    addRow(zav::TextId::Referee, referee);
+    addRow(zav::TextId::GamesNumber, games, 0);
     Body()->Add(grid, 0, wxEXPAND);
 
-    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kSetGamesNote1)), 0, wxTOP, 10);
-    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kSetGamesNote2)), 0, wxTOP, 2);
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::SetGamesNote1)), 0, wxTOP, 10);
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::SetGamesNote2)), 0, wxTOP, 2);
 
-    frenchRules = new wxCheckBox(this, wxID_ANY, Tx(zav::dlg::kFrenchRules));
-    internationalRules = new wxCheckBox(this, wxID_ANY, Tx(zav::dlg::kInternationalRules));
-    onePerCategory = new wxCheckBox(this, wxID_ANY, Tx(zav::dlg::kOneSheetPerCategory));
-    grouped = new wxCheckBox(this, wxID_ANY, Tx(zav::dlg::kGroupedCategories));
+    frenchRules = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::FrenchRules));
+    internationalRules = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::InternationalRules));
+    onePerCategory = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::OneSheetPerCategory));
+    grouped = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::GroupedCategories));
     Pair(frenchRules, internationalRules);
     Pair(onePerCategory, grouped);
     Body()->Add(frenchRules, 0, wxTOP, 14);

@@ -13,7 +13,7 @@ namespace zavgui {
 
 class SifOptionsDialog : public ZavDialog {
 public:
-    SifOptionsDialog(wxWindow* parent, int wxLanguage);
+    SifOptionsDialog(wxWindow* parent, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

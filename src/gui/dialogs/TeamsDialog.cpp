@@ -10,25 +10,25 @@
 
 namespace zavgui {
 
-TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleTeams), sheet_(sheet) {
+TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTeams), sheet_(sheet) {
     const bool withChallenge = sheet_.iChallengeScoring != 0;
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kTeamsGroup));
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::TeamsGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(withChallenge ? 4 : 3, 6, 8);
     grid->AddGrowableCol(1);
     grid->AddGrowableCol(2);
 
     grid->AddSpacer(0);
-    grid->Add(new wxStaticText(box, wxID_ANY, Tx(zav::dlg::kNames)));
-    grid->Add(new wxStaticText(box, wxID_ANY, Tx(zav::dlg::kColors)));
-    if (withChallenge) grid->Add(new wxStaticText(box, wxID_ANY, Tx(zav::dlg::kChallenge)));
+    grid->Add(new wxStaticText(box, wxID_ANY, Tx(zav::TextId::Names)));
+    grid->Add(new wxStaticText(box, wxID_ANY, Tx(zav::TextId::Colors)));
+    if (withChallenge) grid->Add(new wxStaticText(box, wxID_ANY, Tx(zav::TextId::Challenge)));
 
     const int teams = zav::TeamsInUse(sheet_);
     for (int t = 0; t < teams; ++t) {
         grid->Add(
-            new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::dlg::kTeamNumber, t + 1)), 0,
-            wxALIGN_CENTER_VERTICAL);
+            new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::TextId::TeamNumber, t + 1)),
+            0, wxALIGN_CENTER_VERTICAL);
         names.push_back(MakeTextField(box, FromCore(sheet_.sTeamName[t])));
         names.back()->SetMinSize(wxSize(260, -1));
         grid->Add(names.back(), 1, wxEXPAND);
@@ -37,7 +37,7 @@ TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguag
         grid->Add(colors.back(), 1, wxEXPAND);
         if (withChallenge) {
             challenge.push_back(new wxCheckBox(box, wxID_ANY, wxString()));
-            challenge.back()->SetValue(sheet_.iChallengeTeam[t] == 1);
+            challenge.back()->SetValue(sheet_.bChallengeTeam[t]);
             grid->Add(challenge.back(), 0, wxALIGN_CENTER);
         }
     }
@@ -52,15 +52,8 @@ bool TeamsDialog::TransferDataFromWindow() {
         sheet_.sTeamColors[t] = ToCore(colors[t]->GetValue());
     }
     for (size_t t = 0; t < challenge.size(); ++t)
-        sheet_.iChallengeTeam[t] = challenge[t]->GetValue() ? 1 : 0;
+        sheet_.bChallengeTeam[t] = challenge[t]->GetValue();
     return true;
-}
-
-bool ChallengeTeamsIncoherent(const zav::ScoreSheet& sheet) {
-    int flagged = 0;
-    for (int t = 0; t < zav::TeamsInUse(sheet); ++t)
-        if (sheet.iChallengeTeam[t] == 1) ++flagged;
-    return flagged > sheet.iChallengeScoring;
 }
 
 }  // namespace zavgui

@@ -13,7 +13,7 @@ namespace zavgui {
 
 class TeamsDialog : public ZavDialog {
 public:
-    TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 
@@ -25,8 +25,5 @@ public:
 private:
     zav::ScoreSheet& sheet_;
 };
-
-// Teams flagged for the 'Challenge' beyond what its points scale can rank.
-bool ChallengeTeamsIncoherent(const zav::ScoreSheet& sheet);
 
 }  // namespace zavgui

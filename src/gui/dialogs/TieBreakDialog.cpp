@@ -10,13 +10,13 @@
 
 namespace zavgui {
 
-TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::dlg::kTitleTieBreak), keyboard(this), sheet_(sheet) {
-    auto* header = new wxStaticText(this, wxID_ANY, Tx(zav::dlg::kTieBreakHeader));
+TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTieBreak), keyboard(this), sheet_(sheet) {
+    auto* header = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::TieBreakHeader));
     header->SetFont(header->GetFont().Bold());
     Body()->Add(header, 0, wxBOTTOM, 8);
 
-    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::dlg::kArrivalOrder));
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ArrivalOrder));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(0);

@@ -15,7 +15,7 @@ namespace zavgui {
 class TieBreakDialog : public ZavDialog {
 public:
     // Reads the heat positions of the last scoring (iSetPlace).
-    TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, int wxLanguage);
+    TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     bool TransferDataFromWindow() override;
 

@@ -13,21 +13,21 @@ namespace {
 constexpr int kPadding = 10;
 }
 
-ZavDialog::ZavDialog(wxWindow* parent, int wxLanguage, int titleOffset)
-    : wxDialog(parent, wxID_ANY, zavgui::Tx(wxLanguage, titleOffset)),
+ZavDialog::ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title)
+    : wxDialog(parent, wxID_ANY, zavgui::Tx(wxLanguage, title)),
       wxLanguage_(wxLanguage),
       body_(new wxBoxSizer(wxVERTICAL)) {}
 
-wxString ZavDialog::Tx(int offset) const {
-    return zavgui::Tx(wxLanguage_, offset);
+wxString ZavDialog::Tx(zav::TextId id) const {
+    return zavgui::Tx(wxLanguage_, id);
 }
 
-void ZavDialog::FinishLayout(int cancelLabelOffset) {
+void ZavDialog::FinishLayout(zav::TextId cancelLabel) {
     auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(this, wxID_OK, Tx(zav::dlg::kOk));
+    auto* ok = new wxButton(this, wxID_OK, Tx(zav::TextId::Ok));
     ok->SetDefault();
     buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, Tx(cancelLabelOffset)));
+    buttons->AddButton(new wxButton(this, wxID_CANCEL, Tx(cancelLabel)));
     buttons->Realize();
 
     auto* outer = new wxBoxSizer(wxVERTICAL);

@@ -7,7 +7,7 @@
 #include <wx/arrstr.h>
 #include <wx/dialog.h>
 
-#include "texts/DialogTexts.h"
+#include "texts/Texts.h"
 
 class wxBoxSizer;
 class wxStaticText;
@@ -17,20 +17,20 @@ namespace zavgui {
 
 class ZavDialog : public wxDialog {
 public:
-    ZavDialog(wxWindow* parent, int wxLanguage, int titleOffset);
+    ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title);
 
 protected:
-    wxString Tx(int offset) const;
+    wxString Tx(zav::TextId id) const;
     // The dialog's content goes here, top to bottom.
     wxBoxSizer* Body() const { return body_; }
     // Adds the buttons under the content, pads and fits the dialog.
-    void FinishLayout(int cancelLabelOffset = zav::dlg::kCancel);
+    void FinishLayout(zav::TextId cancelLabel = zav::TextId::Cancel);
     // A one-line field holding at most `maxLength` characters.
     wxTextCtrl* MakeTextField(wxWindow* parent, const wxString& value, int maxLength = 254);
     // A line of bold text over the content.
     wxStaticText* MakeHeading(const wxString& text);
 
-    const int wxLanguage_;
+    const zav::Language wxLanguage_;
 
 private:
     wxBoxSizer* body_;

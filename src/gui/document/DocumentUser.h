@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 
 namespace zavgui {
 
@@ -27,8 +27,9 @@ public:
     virtual std::string ChooseSaveFile(SaveChooser chooser, const std::string& folder,
                                        const std::string& fileName) = 0;
 
-    // Where the document and the core it calls report failures.
-    virtual zav::MessageSink& Messages() = 0;
+    // Where the document and the core it calls report failures, in the
+    // user's language.
+    virtual const zav::Reporter& Reporter() = 0;
 };
 
 }  // namespace zavgui

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "sets/SetFile.h"
+#include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zavgui {
@@ -20,11 +21,11 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-SheetDocument::SheetDocument(int wxLanguage, DocumentUser& user, bool saveAutoOn)
-    : wxLanguage_(wxLanguage), user_(user), saveAutoOn_(saveAutoOn) {}
+SheetDocument::SheetDocument(DocumentUser& user, bool saveAutoOn)
+    : user_(user), saveAutoOn_(saveAutoOn) {}
 
 std::string SheetDocument::SetSheetShown() const {
-    return FileNameOf(sheet_.wxsMultiFileOpen);
+    return FileNameOf(sheet_.sMultiFileOpen);
 }
 
 void SheetDocument::Reset() {
@@ -34,7 +35,7 @@ void SheetDocument::Reset() {
 }
 
 bool SheetDocument::Write(const std::string& path) {
-    return zav::SaveSheet(sheet_, path, wxLanguage_, user_.Messages()) == 0;
+    return zav::SaveSheet(sheet_, path, user_.Reporter());
 }
 
 // Today nothing can stop the command: the question has no Cancel and a
@@ -51,7 +52,7 @@ bool SheetDocument::QuitTest(Replacement replacement) {
 
 bool SheetDocument::SaveSetSheetSilently() {
     if (!IsSheetOfSet() || state_ != SheetState::Changed) return true;
-    if (!Write(sheet_.wxsMultiFileOpen)) return false;
+    if (!Write(sheet_.sMultiFileOpen)) return false;
     state_ = SheetState::Unchanged;
     return true;
 }
@@ -59,9 +60,7 @@ bool SheetDocument::SaveSetSheetSilently() {
 void SheetDocument::NewSheet() {
     Reset();
     titleFileName_.clear();
-    sheet_.iGamesNr = 8;
-    sheet_.iTeamsNr = 4;
-    sheet_.iScoring = 4;
+    zav::SetNewSheetDefaults(sheet_);
 }
 
 void SheetDocument::NewSheetDescribed() {
@@ -71,9 +70,9 @@ void SheetDocument::NewSheetDescribed() {
 
 bool SheetDocument::LoadSheet(const std::string& path) {
     Reset();
-    if (zav::LoadSheet(sheet_, path, wxLanguage_, user_.Messages()) != 0) return false;
+    if (!zav::LoadSheet(sheet_, path, user_.Reporter())) return false;
     if (IsSheetOfSet())
-        sheet_.wxsMultiFileOpen = path;
+        sheet_.sMultiFileOpen = path;
     else
         setSheetNames_.clear();
     return true;
@@ -90,10 +89,10 @@ void SheetDocument::OpenSheet(const std::string& path) {
 }
 
 void SheetDocument::AdoptFile(const std::string& path) {
-    sheet_.wxsFullFileName = path;
-    sheet_.wxsFilePath = FolderOf(path);
-    sheet_.wxsFileName = FileNameOf(path);
-    titleFileName_ = sheet_.wxsFileName;
+    sheet_.sFullFileName = path;
+    sheet_.sFilePath = FolderOf(path);
+    sheet_.sFileName = FileNameOf(path);
+    titleFileName_ = sheet_.sFileName;
 }
 
 // Read into a copy: a set file that cannot be opened leaves the sheet and
@@ -101,7 +100,7 @@ void SheetDocument::AdoptFile(const std::string& path) {
 bool SheetDocument::LoadSetSheet(const std::string& path) {
     zav::ScoreSheet opened = sheet_;
     std::vector<std::string> names;
-    if (zav::LoadSetSheet(opened, path, names, wxLanguage_, user_.Messages()) != 0) return false;
+    if (!zav::LoadSetSheet(opened, path, names, user_.Reporter())) return false;
     Reset();
     sheet_ = std::move(opened);
     setSheetNames_ = std::move(names);
@@ -117,18 +116,19 @@ void SheetDocument::OpenSet(const std::string& path) {
 
 void SheetDocument::AdoptSet(const std::string& path) {
     state_ = SheetState::Unchanged;
-    sheet_.wxsFullFileName = path;
-    sheet_.wxsFileName = FileNameOf(path);
-    titleFileName_ = sheet_.wxsFileName;
+    sheet_.sFullFileName = path;
+    sheet_.sFileName = FileNameOf(path);
+    titleFileName_ = sheet_.sFileName;
 }
 
 void SheetDocument::ShowSetSheet(const std::string& name) {
-    if (name.empty() || sheet_.wxsMScoreOpen.empty()) return;
+    if (name.empty() || sheet_.sMScoreOpen.empty()) return;
     if (!QuitTest(Replacement::ByAnotherSheetOfTheSet)) return;
-    const std::string setFile = sheet_.wxsMScoreOpen;
+    const std::string setFile = sheet_.sMScoreOpen;
     Reset();
-    sheet_.wxsMScoreOpen = setFile;
-    zav::LoadSheetOfSet(sheet_, name, wxLanguage_, user_.Messages());
+    sheet_.sMScoreOpen = setFile;
+    // A sheet that cannot be read is reported and shown empty, still of the set.
+    static_cast<void>(zav::LoadSheetOfSet(sheet_, name, user_.Reporter()));
     state_ = SheetState::Unchanged;
     titleFileName_ = FileNameOf(setFile);
 }
@@ -136,8 +136,7 @@ void SheetDocument::ShowSetSheet(const std::string& name) {
 // The core builds each sheet of the set in the open sheet's record.
 void SheetDocument::CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
                               const zav::SetPlan& plan, const std::string& setPath) {
-    if (zav::CreateSet(entries, options, plan, setPath, sheet_, wxLanguage_, user_.Messages()) != 0)
-        return Close();
+    if (!zav::CreateSet(entries, options, plan, setPath, sheet_, user_.Reporter())) return Close();
     OpenSet(setPath);
 }
 
@@ -149,19 +148,19 @@ void SheetDocument::Close() {
 
 void SheetDocument::SaveSheet() {
     if (IsSheetOfSet()) {
-        if (state_ == SheetState::Changed && Write(sheet_.wxsMultiFileOpen))
+        if (state_ == SheetState::Changed && Write(sheet_.sMultiFileOpen))
             state_ = SheetState::Unchanged;
         return;
     }
-    if (sheet_.wxsFullFileName.empty()) {
+    if (sheet_.sFullFileName.empty()) {
         SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
         return;
     }
-    if (Write(sheet_.wxsFullFileName)) state_ = SheetState::Unchanged;
+    if (Write(sheet_.sFullFileName)) state_ = SheetState::Unchanged;
 }
 
 bool SheetDocument::SaveFileAndDialog() {
-    return SaveToChosenFile(SaveChooser::SaveAs, sheet_.wxsFilePath, sheet_.wxsFileName);
+    return SaveToChosenFile(SaveChooser::SaveAs, sheet_.sFilePath, sheet_.sFileName);
 }
 
 // After a successful save the sheet belongs to the chosen file; after a
@@ -184,7 +183,7 @@ void SheetDocument::SheetChanged() {
 
 // A sheet never saved has no file yet: nothing is written.
 void SheetDocument::SaveAuto() {
-    Write(IsSheetOfSet() ? sheet_.wxsMultiFileOpen : sheet_.wxsFullFileName);
+    Write(IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName);
 }
 
 }  // namespace zavgui

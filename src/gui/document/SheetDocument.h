@@ -26,7 +26,7 @@ enum class Replacement { ByAnyCommand, ByAnotherSheetOfTheSet };
 
 class SheetDocument {
 public:
-    SheetDocument(int wxLanguage, DocumentUser& user, bool saveAutoOn);
+    SheetDocument(DocumentUser& user, bool saveAutoOn);
 
     const zav::ScoreSheet& Sheet() const { return sheet_; }
     // For the dialogs and the page builders, which write to the sheet; an
@@ -36,7 +36,7 @@ public:
     SheetState State() const { return state_; }
     bool HasSheet() const { return state_ != SheetState::NoSheet; }
     // A sheet of a set is saved to its own sheet file, never elsewhere.
-    bool IsSheetOfSet() const { return sheet_.iScoreSet == 1; }
+    bool IsSheetOfSet() const { return sheet_.bScoreSet; }
     // The file name the window title shows; empty while no file is open.
     const std::string& TitleFileName() const { return titleFileName_; }
 
@@ -107,7 +107,6 @@ private:
     void AdoptFile(const std::string& path);
     void AdoptSet(const std::string& path);
 
-    const int wxLanguage_;
     DocumentUser& user_;
     zav::ScoreSheet sheet_;
     SheetState state_ = SheetState::NoSheet;

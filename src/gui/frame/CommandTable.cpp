@@ -8,7 +8,6 @@
 #include "frame/CommandIds.h"
 #include "support/GuiText.h"
 #include "support/ToolPictures.h"
-#include "texts/DialogTexts.h"
 
 namespace zavgui {
 
@@ -21,119 +20,120 @@ struct CommandRow {
     Row row;
     int id;
     // The menu's title, or the command's label (also its tool tip).
-    int labelOffset;
+    zav::TextId label;
     // The toolbar picture of a command that has a tool.
     std::optional<ToolPictureId> picture;
     // The key that runs the command from anywhere ("Ctrl+S"); none yet.
     const char* shortcut;
 };
 
-constexpr CommandRow Menu(int titleOffset) {
-    return {Row::Menu, 0, titleOffset, std::nullopt, ""};
+constexpr CommandRow Menu(zav::TextId title) {
+    return {Row::Menu, 0, title, std::nullopt, ""};
 }
-constexpr CommandRow Command(int id, int labelOffset,
+constexpr CommandRow Command(int id, zav::TextId label,
                              std::optional<ToolPictureId> picture = std::nullopt,
                              const char* shortcut = "") {
-    return {Row::Command, id, labelOffset, picture, shortcut};
+    return {Row::Command, id, label, picture, shortcut};
 }
-constexpr CommandRow CheckCommand(int id, int labelOffset,
+constexpr CommandRow CheckCommand(int id, zav::TextId label,
                                   std::optional<ToolPictureId> picture = std::nullopt,
                                   const char* shortcut = "") {
-    return {Row::CheckCommand, id, labelOffset, picture, shortcut};
+    return {Row::CheckCommand, id, label, picture, shortcut};
 }
-constexpr CommandRow kSeparator{Row::Separator, 0, 0, std::nullopt, ""};
+constexpr CommandRow kSeparator{Row::Separator, 0, zav::TextId{}, std::nullopt, ""};
 
 using P = ToolPictureId;
+using T = zav::TextId;
 
 constexpr CommandRow kCommandTable[] = {
-    Menu(14),  // File
-    Command(ID_NEW_SHEET, 0, P::New),
+    Menu(T::MenuFile),
+    Command(ID_NEW_SHEET, T::MenuNewSheet, P::New),
     kSeparator,
-    Command(ID_OPEN_SHEET, 1, P::Open),
-    Command(ID_OPEN_SCORE_SET, 83),
+    Command(ID_OPEN_SHEET, T::MenuOpenSheet, P::Open),
+    Command(ID_OPEN_SCORE_SET, T::MenuOpenSet),
     kSeparator,
-    Command(ID_SAVE_SHEET, 2, P::Save),
-    Command(ID_SAVE_AS_SHEET, 3),
+    Command(ID_SAVE_SHEET, T::MenuSaveSheet, P::Save),
+    Command(ID_SAVE_AS_SHEET, T::MenuSaveSheetAs),
     kSeparator,
-    Command(ID_PRINT_SETUP, 4),
-    Command(ID_PRINT, 5, P::ScorePrint),
-    Command(ID_EXPORT_HTML, 7, P::ScoreHtml),
-    Command(ID_EXPORT_PDF, zav::dlg::kExportPdf),
+    Command(ID_PRINT_SETUP, T::MenuPageSetup),
+    Command(ID_PRINT, T::MenuPrintSheet, P::ScorePrint),
+    Command(ID_EXPORT_HTML, T::MenuExportSheetHtml, P::ScoreHtml),
+    Command(ID_EXPORT_PDF, T::ExportPdf),
     kSeparator,
-    Command(ID_PRINT_STAFF, 8, P::StaffPrint),
-    Command(ID_EXPORT_STAFF_HTML, 9, P::StaffHtml),
-    Command(ID_EXPORT_STAFF_PDF, zav::dlg::kExportStaffPdf),
+    Command(ID_PRINT_STAFF, T::MenuPrintStaff, P::StaffPrint),
+    Command(ID_EXPORT_STAFF_HTML, T::MenuExportStaffHtml, P::StaffHtml),
+    Command(ID_EXPORT_STAFF_PDF, T::ExportStaffPdf),
     kSeparator,
-    Command(ID_PRINT_EQUIP, 10, P::EquipPrint),
-    Command(ID_EXPORT_EQUIP_HTML, 11, P::EquipHtml),
-    Command(ID_EXPORT_EQUIP_PDF, zav::dlg::kExportEquipPdf),
+    Command(ID_PRINT_EQUIP, T::MenuPrintEquipment, P::EquipPrint),
+    Command(ID_EXPORT_EQUIP_HTML, T::MenuExportEquipmentHtml, P::EquipHtml),
+    Command(ID_EXPORT_EQUIP_PDF, T::ExportEquipPdf),
     kSeparator,
-    Command(ID_PRINT_PLACEMENT, 12, P::PlacemPrint),
+    Command(ID_PRINT_PLACEMENT, T::MenuPrintPlacement, P::PlacemPrint),
     kSeparator,
-    Command(ID_QUIT, 13),
+    Command(ID_QUIT, T::MenuQuit),
 
-    Menu(30),  // Input
-    Command(ID_GENERAL_DATA, 20),
-    Command(ID_TEAMS_DATA, 21),
-    Command(ID_GAMES_LIST, 22),
+    Menu(T::MenuInput),
+    Command(ID_GENERAL_DATA, T::MenuGeneralData),
+    Command(ID_TEAMS_DATA, T::MenuTeams),
+    Command(ID_GAMES_LIST, T::MenuGameList),
     kSeparator,
-    Command(ID_PREVIOUS_HEAT, 23),
-    Command(ID_PREVIOUS_CHALL, 24),
+    Command(ID_PREVIOUS_HEAT, T::MenuPreviousHeat),
+    Command(ID_PREVIOUS_CHALL, T::MenuPreviousChallenge),
     kSeparator,
-    Command(ID_A_REFEREE_NAMES, 25),
-    Command(ID_PLACEUR_NAMES, 26),
+    Command(ID_A_REFEREE_NAMES, T::MenuAssistantReferees),
+    Command(ID_PLACEUR_NAMES, T::MenuArenaParty),
     kSeparator,
-    Command(ID_GAME_RESULT, 27, P::Result),
-    Command(ID_TIE_BREAK, 28, P::TieBreak),
+    Command(ID_GAME_RESULT, T::MenuGameResult, P::Result),
+    Command(ID_TIE_BREAK, T::MenuTieBreak, P::TieBreak),
     kSeparator,
-    Command(ID_COLUMN_SUP, 29),
+    Command(ID_COLUMN_SUP, T::MenuAddOnColumn),
 
-    Menu(50),  // View
-    CheckCommand(ID_SCORE_SHEET, 40, P::Score),
-    CheckCommand(ID_STAFF_SHEET, 41, P::Staff),
-    CheckCommand(ID_EQUIP_LIST, 42, P::Equip),
-    CheckCommand(ID_PLACEMENT, 43, P::Placem),
+    Menu(T::MenuView),
+    CheckCommand(ID_SCORE_SHEET, T::MenuShowSheet, P::Score),
+    CheckCommand(ID_STAFF_SHEET, T::MenuShowStaff, P::Staff),
+    CheckCommand(ID_EQUIP_LIST, T::MenuShowEquipment, P::Equip),
+    CheckCommand(ID_PLACEMENT, T::MenuShowPlacement, P::Placem),
     kSeparator,
-    CheckCommand(ID_VIEW_BOTH, 44, P::ChampChall),
-    CheckCommand(ID_VIEW_CHAMP, 45, P::ChampOnly),
-    CheckCommand(ID_VIEW_CHALL, 46, P::ChallOnly),
+    CheckCommand(ID_VIEW_BOTH, T::MenuViewBoth, P::ChampChall),
+    CheckCommand(ID_VIEW_CHAMP, T::MenuViewCompetition, P::ChampOnly),
+    CheckCommand(ID_VIEW_CHALL, T::MenuViewChallenge, P::ChallOnly),
 
-    Menu(65),  // Rules
-    Command(ID_PLAYING_AREA, 62),
-    Command(ID_ALL_THE_GAMES, 63),
-    Command(ID_MEM_LISTE_JEUX, 64),
+    Menu(T::MenuRules),
+    Command(ID_PLAYING_AREA, T::MenuPlayingArea),
+    Command(ID_ALL_THE_GAMES, T::MenuAllTheGames),
+    Command(ID_MEM_LISTE_JEUX, T::MenuGamePositions),
 
-    Menu(80),  // Tools
-    Command(ID_CREATE_SIF_SCORE_SET, 82),
-    Command(ID_HELP_SIF_SCORE_SET, 84),
+    Menu(T::MenuTools),
+    Command(ID_CREATE_SIF_SCORE_SET, T::MenuCreateSet),
+    Command(ID_HELP_SIF_SCORE_SET, T::MenuSetCreationHelp),
     kSeparator,
-    Command(ID_COPY_SIF_SCORE_SET, 85),
-    Command(ID_MOVE_SIF_SCORE_SET, 86),
-    Command(ID_RENAME_SIF_SCORE_SET, 87),
-    Command(ID_DELETE_SIF_SCORE_SET, 88),
+    Command(ID_COPY_SIF_SCORE_SET, T::MenuCopySet),
+    Command(ID_MOVE_SIF_SCORE_SET, T::MenuMoveSet),
+    Command(ID_RENAME_SIF_SCORE_SET, T::MenuRenameSet),
+    Command(ID_DELETE_SIF_SCORE_SET, T::MenuDeleteSet),
     kSeparator,
-    Command(ID_DELETE_ONE_TEAM, 89),
+    Command(ID_DELETE_ONE_TEAM, T::MenuWithdrawTeam),
 
-    Menu(81),  // Options
-    Command(ID_PRESENTATION, 47),
-    Command(ID_OPTIONS, 48),
-    Command(ID_LANGUAGE, 49),
+    Menu(T::MenuOptions),
+    Command(ID_PRESENTATION, T::MenuLogo),
+    Command(ID_OPTIONS, T::MenuColours),
+    Command(ID_LANGUAGE, T::MenuLanguage),
     kSeparator,
-    CheckCommand(ID_SAVE_AUTO, 51),
+    CheckCommand(ID_SAVE_AUTO, T::MenuAutomaticSave),
 
-    Menu(79),  // Help
-    Command(ID_FEUILLE_ARRIVEE, 70),
+    Menu(T::MenuHelp),
+    Command(ID_FEUILLE_ARRIVEE, T::MenuFinishOrderSheet),
     kSeparator,
-    Command(ID_MEM_ARBITRE, 71),
-    Command(ID_MEM_JUGE_LIGNE, 72),
-    Command(ID_MEM_CHEF_PISTE, 73),
+    Command(ID_MEM_ARBITRE, T::MenuRefereeMemento),
+    Command(ID_MEM_JUGE_LIGNE, T::MenuLineJudgeMemento),
+    Command(ID_MEM_CHEF_PISTE, T::MenuArenaDirectorMemento),
     kSeparator,
-    Command(ID_MEMO_TABLEUR, 74),
-    Command(ID_MEMO_PRINT, 75),
-    Command(ID_MEMO_PV, 76),
+    Command(ID_MEMO_TABLEUR, T::MenuRefereeMemoSpreadsheet),
+    Command(ID_MEMO_PRINT, T::MenuRefereeMemoPrintable),
+    Command(ID_MEMO_PV, T::MenuCompetitionReport),
     kSeparator,
-    Command(ID_ABOUT, 77),
-    Command(ID_LOG_CHANGE, 78),
+    Command(ID_ABOUT, T::MenuAbout),
+    Command(ID_LOG_CHANGE, T::MenuChangeLog),
 };
 
 // The toolbar, left to right; 0 separates two groups.
@@ -160,19 +160,19 @@ const CommandRow& RowOf(int id) {
 
 }  // namespace
 
-wxMenuBar* BuildMenuBar(int wxLanguage) {
+wxMenuBar* BuildMenuBar(zav::Language language) {
     auto* menuBar = new wxMenuBar;
     wxMenu* menu = nullptr;
     for (const CommandRow& row : kCommandTable) {
         switch (row.row) {
             case Row::Menu:
                 menu = new wxMenu;
-                menuBar->Append(menu, Tx(wxLanguage, row.labelOffset));
+                menuBar->Append(menu, Tx(language, row.label));
                 break;
             case Row::Separator: menu->AppendSeparator(); break;
             case Row::Command:
             case Row::CheckCommand: {
-                wxString label = Tx(wxLanguage, row.labelOffset);
+                wxString label = Tx(language, row.label);
                 if (*row.shortcut) label += wxS("\t") + wxString::FromUTF8(row.shortcut);
                 menu->Append(row.id, label, wxEmptyString,
                              row.row == Row::CheckCommand ? wxITEM_CHECK : wxITEM_NORMAL);
@@ -183,7 +183,7 @@ wxMenuBar* BuildMenuBar(int wxLanguage) {
     return menuBar;
 }
 
-void AddTools(wxToolBar* toolBar, int wxLanguage) {
+void AddTools(wxToolBar* toolBar, zav::Language language) {
     for (int id : kToolbar) {
         if (id == 0) {
             toolBar->AddSeparator();
@@ -191,7 +191,7 @@ void AddTools(wxToolBar* toolBar, int wxLanguage) {
         }
         const CommandRow& row = RowOf(id);
         toolBar->AddTool(id, wxEmptyString, ToolBitmap(row.picture.value()),
-                         Tx(wxLanguage, row.labelOffset));
+                         Tx(language, row.label));
     }
 }
 

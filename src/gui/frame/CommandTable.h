@@ -3,16 +3,18 @@
 // from this table, so a command looks the same in both.
 #pragma once
 
+#include "texts/Texts.h"
+
 class wxMenuBar;
 class wxToolBar;
 
 namespace zavgui {
 
 // The seven menus with their labels in the interface language.
-wxMenuBar* BuildMenuBar(int wxLanguage);
+wxMenuBar* BuildMenuBar(zav::Language language);
 
 // The toolbar's tools, each with its command's picture and its menu label
 // as tool tip.
-void AddTools(wxToolBar* toolBar, int wxLanguage);
+void AddTools(wxToolBar* toolBar, zav::Language language);
 
 }  // namespace zavgui

@@ -6,13 +6,6 @@
 
 namespace zavgui {
 
-namespace {
-
-constexpr int kOpenSheetCaption = 100;
-constexpr int kSheetFilter = 101;
-
-}  // namespace
-
 FileCommands::FileCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &FileCommands::OnNewSheet, this, ID_NEW_SHEET);
     frame.Bind(wxEVT_MENU, &FileCommands::OnOpenSheet, this, ID_OPEN_SHEET);
@@ -36,7 +29,8 @@ void FileCommands::OnNewSheet(wxCommandEvent&) {
 
 void FileCommands::OnOpenSheet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
-    const wxString path = frame_.User().ChooseExistingFile(kOpenSheetCaption, kSheetFilter);
+    const wxString path =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSheetCaption, zav::TextId::SheetFilter);
     if (path.empty()) return;
     frame_.Document().OpenSheet(ToCore(path));
     frame_.ShowDocument();

@@ -19,17 +19,17 @@ HelpCommands::HelpCommands(wxZAVFrame& frame) : frame_(frame) {
 
 void HelpCommands::OnDocument(wxCommandEvent& event) {
     if (const char* document = DocumentFor(event.GetId(), frame_.Language()))
-        OpenDocument(frame_.Context().programDir, wxString::FromUTF8(document), frame_.Language(),
-                     frame_.User().Messages());
+        OpenDocument(frame_.Context().programDir, wxString::FromUTF8(document),
+                     frame_.User().Reporter());
 }
 
 void HelpCommands::OnAbout(wxCommandEvent&) {
-    const int language = frame_.Language();
+    const zav::Language language = frame_.Language();
     wxAboutDialogInfo info;
-    info.SetName(Tx(language, zav::txt::kProductName));
-    info.SetVersion(Tx(language, zav::txt::kVersion));
-    info.SetDescription(Tx(language, zav::txt::kTagLine));
-    info.SetCopyright(Tx(language, zav::txt::kRightsNotice));
+    info.SetName(Tx(language, zav::TextId::ProductName));
+    info.SetVersion(Tx(language, zav::TextId::Version));
+    info.SetDescription(Tx(language, zav::TextId::TagLine));
+    info.SetCopyright(Tx(language, zav::TextId::RightsNotice));
     info.SetIcon(ProgramIcon());
     // The generic box, shown modal: the GTK one would not be.
     wxGenericAboutDialog dialog(info, &frame_);

@@ -8,6 +8,7 @@
 #include "dialogs/TeamsDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
+#include "sheet/ResultEntry.h"
 
 namespace zavgui {
 
@@ -40,11 +41,7 @@ void InputCommands::OnGeneralData(wxCommandEvent&) {
         // The ranking items are offered with both rankings shown.
         frame_.Choices().ranking = Ranking::Both;
     } else {
-        for (int t = 0; t < zav::TeamsInUse(sheet); ++t) {
-            sheet.iChallengeTeam[t] = 0;
-            sheet.fChallengePreviousScore[t] = 0;
-        }
-        sheet.sChallengeTitle.clear();
+        zav::ClearChallenge(sheet);
     }
     frame_.SheetChanged();
 }
@@ -54,8 +51,7 @@ void InputCommands::OnTeamsData(wxCommandEvent&) {
     TeamsDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
     if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
     // Checked after Cancel too: flags stored earlier may already be too many.
-    if (ChallengeTeamsIncoherent(frame_.Document().Sheet()))
-        frame_.User().Tell(zav::txt::kChallengeIncoherent, zav::MessageIcon::Error);
+    zav::WarnIfChallengeIncoherent(frame_.Document().Sheet(), frame_.User().Reporter());
 }
 
 }  // namespace zavgui

@@ -38,7 +38,10 @@ void OptionCommands::OnSaveAuto(wxCommandEvent&) {
     SheetDocument& document = frame_.Document();
     document.SetSaveAutoOn(!document.SaveAutoOn());
     frame_.ShowMarks();
-    frame_.AppSettings().Set(zav::SettingKey::SaveAuto, document.SaveAutoOn() ? "1" : "0");
+    // A settings file that cannot be written is not reported yet: the choice
+    // holds for this run.
+    static_cast<void>(
+        frame_.AppSettings().Set(zav::SettingKey::SaveAuto, document.SaveAutoOn() ? "1" : "0"));
 }
 
 }  // namespace zavgui

@@ -5,7 +5,6 @@
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
 #include "printing/ExportNames.h"
-#include "texts/DialogTexts.h"
 
 namespace zavgui {
 
@@ -15,24 +14,25 @@ struct PageCommands {
     int print;
     int exportHtml;  // 0: not exported
     int exportPdf;
-    int htmlCaption;
-    int pdfCaption;
+    zav::TextId htmlCaption;
+    zav::TextId pdfCaption;
     const char* nameSuffix;  // added to the proposed file name
 };
 
 namespace {
 
-constexpr int kHtmlFilter = 106;
+using T = zav::TextId;
 
 // The staff list's HTML export has the score sheet's caption, and the
 // equipment list's the staff list's.
 constexpr PageCommands kPageCommands[] = {
-    {PageKind::Sheet, ID_PRINT, ID_EXPORT_HTML, ID_EXPORT_PDF, 7, zav::dlg::kExportPdf, ""},
-    {PageKind::Staff, ID_PRINT_STAFF, ID_EXPORT_STAFF_HTML, ID_EXPORT_STAFF_PDF, 7,
-     zav::dlg::kExportStaffPdf, ""},
-    {PageKind::Equipment, ID_PRINT_EQUIP, ID_EXPORT_EQUIP_HTML, ID_EXPORT_EQUIP_PDF, 9,
-     zav::dlg::kExportEquipPdf, "_equip"},
-    {PageKind::Placement, ID_PRINT_PLACEMENT, 0, 0, 0, 0, ""},
+    {PageKind::Sheet, ID_PRINT, ID_EXPORT_HTML, ID_EXPORT_PDF, T::MenuExportSheetHtml, T::ExportPdf,
+     ""},
+    {PageKind::Staff, ID_PRINT_STAFF, ID_EXPORT_STAFF_HTML, ID_EXPORT_STAFF_PDF,
+     T::MenuExportSheetHtml, T::ExportStaffPdf, ""},
+    {PageKind::Equipment, ID_PRINT_EQUIP, ID_EXPORT_EQUIP_HTML, ID_EXPORT_EQUIP_PDF,
+     T::MenuExportStaffHtml, T::ExportEquipPdf, "_equip"},
+    {PageKind::Placement, ID_PRINT_PLACEMENT, 0, 0, T{}, T{}, ""},
 };
 
 }  // namespace
@@ -62,8 +62,8 @@ void PrintCommands::Print(PageKind kind) {
 
 void PrintCommands::ExportHtml(const PageCommands& page) {
     if (!frame_.RequireSheet()) return;
-    const wxString path =
-        ChooseExportFile(page.htmlCaption, ProposedStem(page.nameSuffix), kHtmlFilter, wxString());
+    const wxString path = ChooseExportFile(page.htmlCaption, ProposedStem(page.nameSuffix),
+                                           T::HtmlFilter, wxString());
     if (path.empty()) return;
     (void)frame_.Printing().SaveHtmlPage(frame_.Pages().Page(page.kind, PageUse::File), path);
 }
@@ -71,16 +71,16 @@ void PrintCommands::ExportHtml(const PageCommands& page) {
 void PrintCommands::ExportPdf(const PageCommands& page) {
     if (!frame_.RequireSheet()) return;
     const wxString path = ChooseExportFile(page.pdfCaption, ProposedStem(page.nameSuffix) + ".pdf",
-                                           zav::dlg::kPdfFilter, wxS("pdf"));
+                                           T::PdfFilter, wxS("pdf"));
     if (path.empty()) return;
     (void)frame_.Printing().ExportPdf(page.kind, frame_.Pages().Page(page.kind, PageUse::Printer),
                                       path);
 }
 
-wxString PrintCommands::ChooseExportFile(int captionOffset, const wxString& proposedName,
-                                         int filterOffset, const wxString& extension) {
-    const wxString path = frame_.User().ChooseNewFile(captionOffset, wxString(), proposedName,
-                                                      filterOffset, extension);
+wxString PrintCommands::ChooseExportFile(zav::TextId caption, const wxString& proposedName,
+                                         zav::TextId filter, const wxString& extension) {
+    const wxString path =
+        frame_.User().ChooseNewFile(caption, wxString(), proposedName, filter, extension);
     if (!path.empty()) frame_.Document().RememberChosenFile(ToCore(path));
     return path;
 }

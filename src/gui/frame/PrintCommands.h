@@ -4,6 +4,7 @@
 
 #include <wx/string.h>
 
+#include "texts/Texts.h"
 #include "view/PageKind.h"
 
 class wxCommandEvent;
@@ -25,7 +26,7 @@ private:
     void ExportPdf(const PageCommands& page);
     // The file chooser of an export, proposing the name of the file chosen
     // last; empty when cancelled.
-    wxString ChooseExportFile(int captionOffset, const wxString& proposedName, int filterOffset,
+    wxString ChooseExportFile(zav::TextId caption, const wxString& proposedName, zav::TextId filter,
                               const wxString& extension);
     // The last chosen file's name without its extension, and `suffix`.
     wxString ProposedStem(const char* suffix) const;

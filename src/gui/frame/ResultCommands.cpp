@@ -51,7 +51,8 @@ void ResultCommands::OnPreviousHeat(wxCommandEvent&) {
 void ResultCommands::OnPreviousChall(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     if (frame_.Document().Sheet().iChallengeScoring == 0)
-        return frame_.User().Tell(zav::txt::kChallengeNotDefined, zav::MessageIcon::Error);
+        return frame_.User().Reporter().Show(zav::MessageIcon::Error,
+                                             zav::TextId::ChallengeNotDefined);
     PreviousScoresDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language(),
                                 PreviousScores::Challenge);
     if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
@@ -62,7 +63,8 @@ void ResultCommands::OnDeleteOneTeam(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
     if (zav::HasAnyResult(sheet))
-        return frame_.User().Tell(zav::txt::kWithdrawalTooLate, zav::MessageIcon::Error);
+        return frame_.User().Reporter().Show(zav::MessageIcon::Error,
+                                             zav::TextId::WithdrawalTooLate);
     DeleteTeamDialog dialog(&frame_, sheet, frame_.Language());
     if (dialog.ShowModal() != wxID_OK || dialog.ChosenTeam() == wxNOT_FOUND) return;
     zav::WithdrawTeam(sheet, dialog.ChosenTeam());

@@ -11,16 +11,6 @@
 
 namespace zavgui {
 
-namespace {
-
-constexpr int kOpenSetCaption = 115;
-constexpr int kSetFilter = 116;
-constexpr int kOpenSifCaption = 117;
-constexpr int kSifFilter = 118;
-constexpr int kSaveSetCaption = 331;
-
-}  // namespace
-
 SetCommands::SetCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &SetCommands::OnOpenScoreSet, this, ID_OPEN_SCORE_SET);
     frame.Bind(wxEVT_MENU, &SetCommands::OnCreateSIFScoreSet, this, ID_CREATE_SIF_SCORE_SET);
@@ -29,7 +19,8 @@ SetCommands::SetCommands(wxZAVFrame& frame) : frame_(frame) {
 
 void SetCommands::OnOpenScoreSet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
-    const wxString path = frame_.User().ChooseExistingFile(kOpenSetCaption, kSetFilter);
+    const wxString path =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
     if (path.empty()) return;
     frame_.Document().OpenSet(ToCore(path));
     frame_.ShowDocument();
@@ -44,26 +35,26 @@ void SetCommands::OnCreateSIFScoreSet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
     frame_.Document().Close();
     frame_.ShowDocument();
-    const wxString path = frame_.User().ChooseExistingFile(kOpenSifCaption, kSifFilter);
+    const wxString path =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSifCaption, zav::TextId::SifFilter);
     if (!path.empty()) LoadSIFFile(path);
 }
 
 void SetCommands::LoadSIFFile(const wxString& path) {
-    const int language = frame_.Language();
-    zav::MessageSink& messages = frame_.User().Messages();
+    const zav::Reporter& reporter = frame_.User().Reporter();
     zav::SifEntries entries;
-    if (zav::ReadSifFile(ToCore(path), entries, language, messages) != 0 ||
-        zav::CheckSifHasTeams(entries, ToCore(path), language, messages) != 0)
+    if (!zav::ReadSifFile(ToCore(path), entries, reporter) ||
+        !zav::CheckSifHasTeams(entries, ToCore(path), reporter))
         return;
 
     const wxString setPath = frame_.User().ChooseNewFile(
-        kSaveSetCaption, wxFileName(path).GetPath(), FromCore(entries.wxCompetNr) + wxS(".mscore"),
-        kSetFilter, wxS("mscore"));
+        zav::TextId::SaveSetCaption, wxFileName(path).GetPath(),
+        FromCore(entries.sCompetNr) + wxS(".mscore"), zav::TextId::SetFilter, wxS("mscore"));
     if (setPath.empty()) return;
     // Named in the title from here on, even if a later step is cancelled.
     frame_.SetTitle(TitleFor(wxFileName(setPath).GetFullName()));
 
-    SifOptionsDialog optionsDialog(&frame_, language);
+    SifOptionsDialog optionsDialog(&frame_, frame_.Language());
     if (optionsDialog.ShowModal() != wxID_OK) return;
     zav::SetPlan plan;
     if (optionsDialog.bOnePerCat) {
@@ -72,10 +63,12 @@ void SetCommands::LoadSIFFile(const wxString& path) {
         plan = zav::EmptyGrouping(entries);
         // One pass per sheet until every category is on one.
         while (!zav::UnassignedCategories(plan).empty()) {
-            SifGroupingDialog groupingDialog(&frame_, language, entries, plan,
+            SifGroupingDialog groupingDialog(&frame_, frame_.Language(), entries, plan,
                                              plan.iFeuilleCat + 1);
             if (groupingDialog.ShowModal() != wxID_OK) return;
-            zav::AddGroupedSheet(plan, groupingDialog.chosen);
+            // A refused choice (none made) leaves the plan as it was: the
+            // dialog comes back for the same sheet.
+            static_cast<void>(zav::AddGroupedSheet(plan, groupingDialog.chosen));
         }
     }
     frame_.Document().CreateSet(entries, optionsDialog.options, plan, ToCore(setPath));

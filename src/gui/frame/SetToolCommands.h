@@ -21,8 +21,8 @@ private:
     // when it is done.
     void Run(zav::SetOperation operation);
     // The operation on the set at `setPath` after its own question or folder
-    // chooser; 0 when done.
-    int CommonOpenSIF(zav::SetOperation operation, const wxString& setPath);
+    // chooser; true when done.
+    bool CommonOpenSIF(zav::SetOperation operation, const wxString& setPath);
     void OnHelpSIFScoreSet(wxCommandEvent& event);
 
     wxZAVFrame& frame_;

@@ -9,49 +9,40 @@
 
 namespace zavgui {
 
-namespace {
-
-constexpr int kSaveSheetAsCaption = 102;
-constexpr int kSaveSheetCaption = 103;
-constexpr int kSheetFilter = 101;
-
-}  // namespace
-
-WindowUser::WindowUser(wxWindow* parent, int wxLanguage, const wxString& chooserPlace)
-    : parent_(parent), wxLanguage_(wxLanguage), messages_(parent), chooserPlace_(chooserPlace) {}
+WindowUser::WindowUser(wxWindow* parent, zav::Language language, const wxString& chooserPlace)
+    : parent_(parent),
+      language_(language),
+      messages_(parent),
+      reporter_(language, messages_),
+      chooserPlace_(chooserPlace) {}
 
 SaveAnswer WindowUser::AskSaveChanges() {
-    return messages_.AskYesNo(zav::Text(wxLanguage_, zav::txt::kSaveBeforeExit),
-                              zav::MessageIcon::Information)
+    return reporter_.Ask(zav::MessageIcon::Information, zav::TextId::SaveBeforeExit)
                ? SaveAnswer::Save
                : SaveAnswer::DontSave;
 }
 
 std::string WindowUser::ChooseSaveFile(SaveChooser chooser, const std::string& folder,
                                        const std::string& fileName) {
-    const int caption = chooser == SaveChooser::SaveAs ? kSaveSheetAsCaption : kSaveSheetCaption;
-    return ToCore(
-        ChooseNewFile(caption, FromCore(folder), FromCore(fileName), kSheetFilter, wxS("score")));
+    const zav::TextId caption = chooser == SaveChooser::SaveAs ? zav::TextId::SaveSheetAsCaption
+                                                               : zav::TextId::SaveSheetCaption;
+    return ToCore(ChooseNewFile(caption, FromCore(folder), FromCore(fileName),
+                                zav::TextId::SheetFilter, wxS("score")));
 }
 
-void WindowUser::Tell(int offset, zav::MessageIcon icon) {
-    messages_.ShowMessage(zav::Text(wxLanguage_, offset), icon);
-}
-
-wxString WindowUser::ChooseExistingFile(int captionOffset, int filterOffset) {
-    wxFileDialog dialog(parent_, Tx(wxLanguage_, captionOffset), StartFolder(chooserPlace_),
-                        wxEmptyString, Tx(wxLanguage_, filterOffset),
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+wxString WindowUser::ChooseExistingFile(zav::TextId caption, zav::TextId filter) {
+    wxFileDialog dialog(parent_, Tx(language_, caption), StartFolder(chooserPlace_), wxEmptyString,
+                        Tx(language_, filter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     chooserPlace_ = dialog.GetPath();
     return chooserPlace_;
 }
 
-wxString WindowUser::ChooseNewFile(int captionOffset, const wxString& folder,
-                                   const wxString& fileName, int filterOffset,
+wxString WindowUser::ChooseNewFile(zav::TextId caption, const wxString& folder,
+                                   const wxString& fileName, zav::TextId filter,
                                    const wxString& extension) {
-    wxFileDialog dialog(parent_, Tx(wxLanguage_, captionOffset), folder, fileName,
-                        Tx(wxLanguage_, filterOffset), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(parent_, Tx(language_, caption), folder, fileName, Tx(language_, filter),
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     wxFileName chosen(dialog.GetPath());
     // The filter offers one kind of file: a name typed without extension gets it.
@@ -59,8 +50,8 @@ wxString WindowUser::ChooseNewFile(int captionOffset, const wxString& folder,
     return chosen.GetFullPath();
 }
 
-wxString WindowUser::ChooseFolder(int captionOffset, const wxString& start) {
-    wxDirDialog dialog(parent_, Tx(wxLanguage_, captionOffset), start, wxDD_DEFAULT_STYLE);
+wxString WindowUser::ChooseFolder(zav::TextId caption, const wxString& start) {
+    wxDirDialog dialog(parent_, Tx(language_, caption), start, wxDD_DEFAULT_STYLE);
     // An empty answer would name the current folder, wherever that is.
     if (dialog.ShowModal() != wxID_OK) return wxString();
     return dialog.GetPath();

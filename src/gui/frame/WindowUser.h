@@ -15,34 +15,33 @@ namespace zavgui {
 class WindowUser final : public DocumentUser {
 public:
     // `chooserPlace`: where the first open chooser starts.
-    WindowUser(wxWindow* parent, int wxLanguage, const wxString& chooserPlace);
+    WindowUser(wxWindow* parent, zav::Language language, const wxString& chooserPlace);
 
     SaveAnswer AskSaveChanges() override;
     std::string ChooseSaveFile(SaveChooser chooser, const std::string& folder,
                                const std::string& fileName) override;
-    zav::MessageSink& Messages() override { return messages_; }
-
-    // A message box with the program's text `offset`.
-    void Tell(int offset, zav::MessageIcon icon);
+    // The message boxes in the interface language.
+    const zav::Reporter& Reporter() override { return reporter_; }
 
     // An existing file to read; the chooser starts where the last such
     // choice ended. Empty when cancelled.
-    wxString ChooseExistingFile(int captionOffset, int filterOffset);
+    wxString ChooseExistingFile(zav::TextId caption, zav::TextId filter);
     // A file to write, proposed in `folder` as `fileName`; a name typed
     // without extension gets `extension` (unless that is empty). Empty when
     // cancelled.
-    wxString ChooseNewFile(int captionOffset, const wxString& folder, const wxString& fileName,
-                           int filterOffset, const wxString& extension);
+    wxString ChooseNewFile(zav::TextId caption, const wxString& folder, const wxString& fileName,
+                           zav::TextId filter, const wxString& extension);
     // A folder, the chooser starting in `start`. Empty when cancelled.
-    wxString ChooseFolder(int captionOffset, const wxString& start);
+    wxString ChooseFolder(zav::TextId caption, const wxString& start);
 
     // Where the next open chooser starts: a folder, or the file chosen last.
     const wxString& ChooserPlace() const { return chooserPlace_; }
 
 private:
     wxWindow* parent_;
-    const int wxLanguage_;
+    const zav::Language language_;
     WxMessageSink messages_;
+    const zav::Reporter reporter_;
     wxString chooserPlace_;
 };
 

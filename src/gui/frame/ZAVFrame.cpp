@@ -28,7 +28,7 @@ namespace zavgui {
 namespace {
 
 zav::Settings SettingsOf(const FrameContext& context) {
-    return zav::Settings(zav::Settings::DefaultPath(ToCore(context.programDir)));
+    return zav::Settings(ToCore(context.settingsFile));
 }
 
 }  // namespace
@@ -42,12 +42,11 @@ wxString TitleFor(const wxString& fileName) {
 wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID id,
                        const wxString& title, const wxPoint& pos, const wxSize& size, long style)
     : context_(context),
-      wxLanguage_(SettingsOf(context).LanguageBase()),
+      wxLanguage_(SettingsOf(context).InterfaceLanguage()),
       user_(this, wxLanguage_, FromCore(SettingsOf(context).GetString(zav::SettingKey::ScorePath))),
-      document_(wxLanguage_, user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
+      document_(user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
       pages_(document_.EditSheet(), choices_, SettingsOf(context), wxLanguage_),
-      printing_(document_.Sheet(), context.programDir, SettingsOf(context), wxLanguage_,
-                user_.Messages()) {
+      printing_(document_.Sheet(), context.programDir, SettingsOf(context), user_.Reporter()) {
     // The view needs the image handlers for the logo and the pictures.
     static const bool handlersReady = [] {
         wxInitAllImageHandlers();
@@ -60,7 +59,8 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     // Renaming a set is not offered: a set's name is written inside its sheets.
     GetMenuBar()->Enable(ID_RENAME_SIF_SCORE_SET, false);
     wxStatusBar* statusBar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE, ID_STATUS_BAR);
-    statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::txt::kVersion), 1);
+    statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
+                             1);
     CreateToolbar();
     SetIcon(ProgramIcon());
     CreateControls();
@@ -125,7 +125,7 @@ void wxZAVFrame::OpenStartupFile() {
 
 bool wxZAVFrame::RequireSheet() {
     if (document_.HasSheet()) return true;
-    user_.Tell(zav::txt::kNoSheetOpened, zav::MessageIcon::Information);
+    user_.Reporter().Show(zav::MessageIcon::Information, zav::TextId::NoSheetOpened);
     return false;
 }
 

@@ -35,9 +35,11 @@ class ViewCommands;
 
 // What the window needs to know about the process that starts it.
 struct FrameContext {
-    // Folder of the program: settings file, welcome picture, documents,
-    // placement pictures.
+    // Folder of what the program opens by name: welcome picture, change logs,
+    // reference documents, placement pictures.
     wxString programDir;
+    // The settings file.
+    wxString settingsFile;
     // Absolute path of the file named at start, or empty.
     wxString startupFile;
     // Starts the program again after a language change; true when started.
@@ -64,7 +66,7 @@ public:
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
-    int Language() const { return wxLanguage_; }
+    zav::Language Language() const { return wxLanguage_; }
 
     // The no-sheet message (PasDeFeuille) when no sheet is open; true when
     // one is.
@@ -95,7 +97,7 @@ private:
     void OnSize(wxSizeEvent& event);
 
     FrameContext context_;
-    const int wxLanguage_;
+    const zav::Language wxLanguage_;
     WindowUser user_;
     SheetDocument document_;
     DisplayChoices choices_;

@@ -1,20 +1,12 @@
 #include "printing/PrintController.h"
 
-#include <wx/file.h>
-#include <wx/filename.h>
-
 #include "printing/SheetPrinting.h"
-#include "report/PageBytes.h"
-#include "sheetfile/SafeFile.h"
+#include "report/PageExport.h"
 #include "support/GuiText.h"
-#include "texts/DialogTexts.h"
 
 namespace zavgui {
 
 namespace {
-
-// The most a logo may weigh: a page header picture, not a photograph.
-constexpr wxFileOffset kMaxLogoBytes = 32000;
 
 constexpr int kPrintFontSize = 10;
 // A German sheet of 11 or 12 games: the long German game names keep within
@@ -24,12 +16,11 @@ constexpr int kSmallPrintFontSize = 8;
 }  // namespace
 
 PrintController::PrintController(const zav::ScoreSheet& sheet, const wxString& programDir,
-                                 zav::Settings settings, int wxLanguage, zav::MessageSink& messages)
+                                 zav::Settings settings, const zav::Reporter& reporter)
     : sheet_(sheet),
       programDir_(programDir),
       settings_(std::move(settings)),
-      wxLanguage_(wxLanguage),
-      messages_(messages),
+      reporter_(reporter),
       printing_(std::make_unique<ZavHtmlEasyPrinting>(wxString(), nullptr)) {
     printing_->GetPrintData()->SetOrientation(wxLANDSCAPE);
     wxPageSetupDialogData* setup = printing_->GetPageSetupData();
@@ -57,7 +48,8 @@ void PrintController::SetFontsAndColour(PageKind kind) {
     const bool colour = settings_.GetInt(zav::SettingKey::BWOnly) != 1;
     switch (kind) {
         case PageKind::Sheet: {
-            const bool crowded = wxLanguage_ == zav::kLangGerman && sheet_.iGamesNr > 10;
+            const bool crowded =
+                reporter_.GetLanguage() == zav::Language::German && sheet_.iGamesNr > 10;
             printing_->SetPrintFonts(wxS("Arial"), crowded ? kSmallPrintFontSize : kPrintFontSize);
             printing_->GetPrintData()->SetColour(colour);
             break;
@@ -94,51 +86,13 @@ void PrintController::Print(PageKind kind, const std::string& page) {
 bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
     SetFontsAndColour(kind);
     if (printing_->ExportPdf(FromCore(page), BaseFolder(), path)) return true;
-    Inform(TxFormat(wxLanguage_, zav::dlg::kPdfFailed, path));
+    reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfFailed, ToCore(path));
     return false;
 }
 
 bool PrintController::SaveHtmlPage(const std::string& page, const wxString& path) {
-    if (zav::WriteWholeFile(ToCore(path), zav::EncodePageBytes(page), wxLanguage_, messages_) != 0)
-        return false;
-    CopyLogo(path);
-    return true;
-}
-
-void PrintController::CopyLogo(const wxString& path) {
-    const wxString logoPath = FromCore(settings_.GetString(zav::SettingKey::LogoPath));
-    if (logoPath.empty()) return;
-    const wxString logoName = FromCore(settings_.GetString(zav::SettingKey::LogoName));
-    const wxString source = logoPath + wxFILE_SEP_PATH + logoName;
-
-    wxFile in;
-    if (!wxFileExists(source) || !in.Open(source)) {
-        Inform(TxFormat(wxLanguage_, zav::txt::kErrorOpening, source));
-        return;
-    }
-    const wxFileOffset length = in.Length();
-    if (length > kMaxLogoBytes) {
-        Inform(TxFormat(wxLanguage_, zav::txt::kFileTooLong, static_cast<long>(length)));
-        return;
-    }
-    std::string bytes(static_cast<size_t>(length), '\0');
-    if (in.Read(bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-        Inform(TxFormat(wxLanguage_, zav::txt::kErrorOpening, source));
-        return;
-    }
-    in.Close();
-
-    const wxString target = wxFileName(path).GetPathWithSep() + logoName;
-    if (logoName.empty()) {
-        Inform(TxFormat(wxLanguage_, zav::txt::kErrorCreating, target));
-        return;
-    }
-    // A failure is reported by the writer; the page stays written.
-    (void)zav::WriteWholeFile(ToCore(target), bytes, wxLanguage_, messages_);
-}
-
-void PrintController::Inform(const wxString& text) {
-    messages_.ShowMessage(ToCore(text), zav::MessageIcon::Information);
+    return zav::ExportPage(page, ToCore(path), zav::ReadPageStyle(settings_), reporter_) !=
+           zav::ExportResult::PageFailed;
 }
 
 }  // namespace zavgui

@@ -11,7 +11,7 @@
 
 #include "settings/Settings.h"
 #include "sheet/ScoreSheet.h"
-#include "texts/Messages.h"
+#include "texts/Reporter.h"
 #include "view/PageKind.h"
 
 class wxPageSetupDialogData;
@@ -25,7 +25,7 @@ class PrintController {
 public:
     // `sheet`: the open sheet, whose games number decides the sheet's fonts.
     PrintController(const zav::ScoreSheet& sheet, const wxString& programDir,
-                    zav::Settings settings, int wxLanguage, zav::MessageSink& messages);
+                    zav::Settings settings, const zav::Reporter& reporter);
     ~PrintController();
 
     void PageSetup();
@@ -38,10 +38,9 @@ public:
     // after a reported failure.
     [[nodiscard]] bool ExportPdf(PageKind kind, const std::string& page, const wxString& path);
 
-    // The page as the bytes its head declares (SaveHtmlSheet, SaveHtmlStaff
-    // and SaveHtmlEquip are this with their page), replacing an earlier file
-    // only once completely written, and the logo copied beside it so that
-    // the two can be moved together. False when the page was not written.
+    // The page as its file holds it with the logo beside it (the core's
+    // export; SaveHtmlSheet, SaveHtmlStaff and SaveHtmlEquip are this with
+    // their page). False when the page was not written.
     [[nodiscard]] bool SaveHtmlPage(const std::string& page, const wxString& path);
 
     const wxPrintData& PrintData() const;
@@ -50,14 +49,11 @@ public:
 private:
     void SetFontsAndColour(PageKind kind);
     wxString BaseFolder() const;
-    void CopyLogo(const wxString& path);
-    void Inform(const wxString& text);
 
     const zav::ScoreSheet& sheet_;
     const wxString programDir_;
     const zav::Settings settings_;
-    const int wxLanguage_;
-    zav::MessageSink& messages_;
+    const zav::Reporter reporter_;
     std::unique_ptr<ZavHtmlEasyPrinting> printing_;
 };
 

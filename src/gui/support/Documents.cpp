@@ -1,11 +1,11 @@
 #include "support/Documents.h"
 
-#include <wx/filefn.h>
 #include <wx/utils.h>
 
 #include "frame/CommandIds.h"
+#include "paths/ProgramFiles.h"
+#include "paths/UserFolders.h"
 #include "support/GuiText.h"
-#include "texts/DialogTexts.h"
 #include "texts/Texts.h"
 
 namespace zavgui {
@@ -52,23 +52,25 @@ constexpr Document kDocuments[] = {
 
 }  // namespace
 
-const char* DocumentFor(int commandId, int wxLanguage) {
-    int index = wxLanguage / 1000 - 1;
-    if (index < 0 || index > 3) index = 0;
+const char* DocumentFor(int commandId, zav::Language language) {
+    const int index = zav::LanguageBlock(language) / 1000 - 1;
     for (const Document& document : kDocuments)
         if (document.commandId == commandId) return document.byLanguage[index];
     return nullptr;
 }
 
-bool OpenDocument(const wxString& programDir, const wxString& fileName, int wxLanguage,
-                  zav::MessageSink& messages) {
-    const wxString path = programDir + wxFILE_SEP_PATH + fileName;
-    if (!wxFileExists(path)) {
-        messages.ShowMessage(ToCore(TxFormat(wxLanguage, zav::dlg::kDocumentMissing, fileName)),
-                             zav::MessageIcon::Information);
+bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
+                  const zav::Reporter& reporter) {
+    const zav::Environment env = zav::ProcessEnvironment();
+    const auto path = zav::FindReferenceDocument(ToCore(fileName), env, ToCore(dataFolder));
+    if (!path) {
+        const std::string named =
+            zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileName));
+        reporter.ShowText(zav::MessageIcon::Information,
+                          zav::FormatText(named, zav::UserReferenceFolder(env)));
         return false;
     }
-    return wxLaunchDefaultApplication(path);
+    return wxLaunchDefaultApplication(FromCore(*path));
 }
 
 }  // namespace zavgui

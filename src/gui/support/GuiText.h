@@ -19,17 +19,17 @@ inline std::string ToCore(const wxString& text) {
     return std::string(utf8.data(), utf8.length());
 }
 
-// Text `offset` of the language block `wxLanguage`.
-inline wxString Tx(int wxLanguage, int offset) {
-    return FromCore(zav::Text(wxLanguage, offset));
+// Text `id` in the interface language.
+inline wxString Tx(zav::Language language, zav::TextId id) {
+    return FromCore(zav::Text(language, id));
 }
 
 // A text with its single "%s" or "%d" filled.
-inline wxString TxFormat(int wxLanguage, int offset, const wxString& value) {
-    return FromCore(zav::FormatText(zav::Text(wxLanguage, offset), ToCore(value)));
+inline wxString TxFormat(zav::Language language, zav::TextId id, const wxString& value) {
+    return FromCore(zav::FormatText(zav::Text(language, id), ToCore(value)));
 }
-inline wxString TxFormat(int wxLanguage, int offset, long value) {
-    return FromCore(zav::FormatText(zav::Text(wxLanguage, offset), value));
+inline wxString TxFormat(zav::Language language, zav::TextId id, long value) {
+    return FromCore(zav::FormatText(zav::Text(language, id), value));
 }
 
 // The constant caption of every message box and the title without a file.

@@ -8,8 +8,8 @@
 namespace zavgui {
 
 PageProducer::PageProducer(zav::ScoreSheet& sheet, const DisplayChoices& choices,
-                           zav::Settings settings, int wxLanguage)
-    : sheet_(sheet), choices_(choices), settings_(std::move(settings)), wxLanguage_(wxLanguage) {}
+                           zav::Settings settings, zav::Language language)
+    : sheet_(sheet), choices_(choices), settings_(std::move(settings)), language_(language) {}
 
 std::string PageProducer::Page(PageKind kind, PageUse use) {
     const zav::OutputTarget target =
@@ -19,14 +19,12 @@ std::string PageProducer::Page(PageKind kind, PageUse use) {
         case PageKind::Sheet:
             // Only the window shows the team colours under the names.
             return zav::PrepareHtml(sheet_, choices_.ViewOf(sheet_), target, use == PageUse::Window,
-                                    wxLanguage_, style());
-        case PageKind::Staff: return zav::PrepareHtmlStaff(sheet_, target, wxLanguage_, style());
-        case PageKind::Equipment:
-            return zav::PrepareHtmlEquip(sheet_, target, wxLanguage_, style());
+                                    language_, style());
+        case PageKind::Staff: return zav::PrepareHtmlStaff(sheet_, target, language_, style());
+        case PageKind::Equipment: return zav::PrepareHtmlEquip(sheet_, target, language_, style());
         case PageKind::Placement:
-            if (use == PageUse::Printer)
-                return zav::PrintHtmlPlacementDocument(sheet_, wxLanguage_);
-            return zav::PrepareHtmlPlacement(sheet_, target, wxLanguage_, style());
+            if (use == PageUse::Printer) return zav::PrintHtmlPlacementDocument(sheet_, language_);
+            return zav::PrepareHtmlPlacement(sheet_, target, language_, style());
     }
     return std::string();
 }

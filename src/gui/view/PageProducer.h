@@ -16,7 +16,7 @@ namespace zavgui {
 class PageProducer {
 public:
     PageProducer(zav::ScoreSheet& sheet, const DisplayChoices& choices, zav::Settings settings,
-                 int wxLanguage);
+                 zav::Language language);
 
     // The score sheet page runs the scoring first: the sheet's derived
     // scores are then those the page shows.
@@ -26,7 +26,7 @@ private:
     zav::ScoreSheet& sheet_;
     const DisplayChoices& choices_;
     const zav::Settings settings_;
-    const int wxLanguage_;
+    const zav::Language language_;
 };
 
 }  // namespace zavgui

@@ -4,7 +4,7 @@
 
 namespace zavgui {
 
-std::string PageAccueil(int wxLanguage) {
+std::string PageAccueil(zav::Language language) {
     std::string page = "<html>\n<head>";
     page +=
         "<style>\nbody { font-family: Arial, Helvetica, sans-serif; font-size: 10px; margin: "
@@ -18,10 +18,10 @@ std::string PageAccueil(int wxLanguage) {
         page += size;
         page += " color=#FFFFFF><p><b>" + text + "</b></p></font>";
     };
-    line("size=14", zav::Text(wxLanguage, zav::txt::kProductName));
-    line("size=4", "Version " + zav::Text(wxLanguage, zav::txt::kVersion));
-    line("size=4", zav::Text(wxLanguage, zav::txt::kTagLine));
-    line("size=4", zav::Text(wxLanguage, zav::txt::kRightsNotice));
+    line("size=14", zav::Text(language, zav::TextId::ProductName));
+    line("size=4", "Version " + zav::Text(language, zav::TextId::Version));
+    line("size=4", zav::Text(language, zav::TextId::TagLine));
+    line("size=4", zav::Text(language, zav::TextId::RightsNotice));
     page += "</font></center>";
     page += "</body></html>";
     return page;

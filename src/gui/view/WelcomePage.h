@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "texts/Texts.h"
+
 namespace zavgui {
 
-std::string PageAccueil(int wxLanguage);
+std::string PageAccueil(zav::Language language);
 
 }  // namespace zavgui

@@ -14,7 +14,7 @@ using zavtest::TableRows;
 // The rows of the 'Challenge' block alone ("Display 'Challenge' only").
 std::vector<std::string> ChallengeRows(ScoreSheet& sheet) {
     const std::string page =
-        PrepareHtml(sheet, {0, 1}, OutputTarget::File, false, kLangEnglish, ColourStyle());
+        PrepareHtml(sheet, {0, 1}, OutputTarget::File, false, Language::English, ColourStyle());
     auto rows = TableRows(page);
     rows.erase(rows.begin(), rows.begin() + 2);  // the two column-title rows
     return rows;
@@ -24,7 +24,7 @@ TEST(ChallengeBlock, TitleSpansEveryColumnOfTheTable) {
     ScoreSheet sheet = zavtest::SmallSheet();
     sheet.iChallengeScoring = 3;
     sheet.sChallengeTitle = "Juniors & ponies";
-    sheet.iChallengeTeam[1] = sheet.iChallengeTeam[3] = 1;
+    sheet.bChallengeTeam[1] = sheet.bChallengeTeam[3] = 1;
     auto rows = ChallengeRows(sheet);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0],
@@ -46,7 +46,7 @@ TEST(ChallengeBlock, EmptyChallengeAndGamesWithoutPoints) {
     sheet.sChallengeTitle = "Open";
     EXPECT_EQ(ChallengeRows(sheet).size(), 1u);  // nobody flagged: the title alone
 
-    sheet.iChallengeTeam[0] = 1;
+    sheet.bChallengeTeam[0] = 1;
     const auto rows = ChallengeRows(sheet);
     ASSERT_EQ(rows.size(), 2u);
     const auto cells = Cells(rows[1]);
@@ -56,7 +56,7 @@ TEST(ChallengeBlock, EmptyChallengeAndGamesWithoutPoints) {
 
     // A window page gets the large score font in the block too.
     const std::string window = PrepareHtml(sheet, {1, 1}, OutputTarget::WindowOrPrinter, true,
-                                           kLangEnglish, ColourStyle());
+                                           Language::English, ColourStyle());
     EXPECT_NE(window.find("<td><font size=\"12\" color=#0000FF><b>5</b></font></td><td>&nbsp;"
                           "</td></tr>\n</table></center>"),
               std::string::npos);

@@ -43,35 +43,35 @@ PageStyle StyleWithLogo() {
 TEST(GoldenPages, ScoreSheetExportedWithChallenge) {
     ScoreSheet sheet = zavtest::FullSheet();
     ExpectGolden("full-sheet-export.html", PrepareHtml(sheet, {1, 1}, OutputTarget::File, false,
-                                                       kLangEnglish, StyleWithLogo()));
+                                                       Language::English, StyleWithLogo()));
 }
 
 TEST(GoldenPages, ScoreSheetInTheGermanWindow) {
-    ScoreSheet sheet = zavtest::FullSheet(kLangGerman);
+    ScoreSheet sheet = zavtest::FullSheet(Language::German);
     ExpectGolden("full-sheet-window-german.html",
-                 PrepareHtml(sheet, {1, 1}, OutputTarget::WindowOrPrinter, true, kLangGerman,
+                 PrepareHtml(sheet, {1, 1}, OutputTarget::WindowOrPrinter, true, Language::German,
                              StyleWithLogo()));
 }
 
 TEST(GoldenPages, ChallengeOnlyPrintedInBlackAndWhite) {
     ScoreSheet sheet = zavtest::FullSheet();
     PageStyle style = zavtest::ColourStyle();
-    style.iBWOnly = 1;
+    style.bBWOnly = true;
     ExpectGolden(
         "challenge-only-printer-bw.html",
-        PrepareHtml(sheet, {0, 1}, OutputTarget::WindowOrPrinter, false, kLangEnglish, style));
+        PrepareHtml(sheet, {0, 1}, OutputTarget::WindowOrPrinter, false, Language::English, style));
 }
 
 TEST(GoldenPages, StaffAndEquipmentExported) {
     ExpectGolden("staff-export.html", PrepareHtmlStaff(zavtest::StaffSheet(4), OutputTarget::File,
-                                                       kLangEnglish, StyleWithLogo()));
+                                                       Language::English, StyleWithLogo()));
     ExpectGolden("equipment-export.html", PrepareHtmlEquip(zavtest::FullSheet(), OutputTarget::File,
-                                                           kLangEnglish, StyleWithLogo()));
+                                                           Language::English, StyleWithLogo()));
 }
 
 TEST(GoldenPages, PlacementPrintDocument) {
     ExpectGolden("placement-print.html",
-                 PrintHtmlPlacementDocument(zavtest::FullSheet(), kLangEnglish));
+                 PrintHtmlPlacementDocument(zavtest::FullSheet(), Language::English));
 }
 
 }  // namespace

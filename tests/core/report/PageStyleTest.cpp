@@ -12,7 +12,7 @@ TEST(PageStyle, ReadAfreshFromTheSettingsFile) {
 
     PageStyle style = ReadPageStyle(settings);  // no file: everything absent
     EXPECT_EQ(style.titleBkg, "");
-    EXPECT_EQ(style.iBWOnly, 0);
+    EXPECT_FALSE(style.bBWOnly);
     EXPECT_EQ(style.logoPath, "");
     EXPECT_STREQ(RedEmphasis(style), "#FF0000");
     EXPECT_STREQ(BlueEmphasis(style), "#0000FF");

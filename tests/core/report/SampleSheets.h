@@ -5,6 +5,7 @@
 #include <string>
 
 #include "report/PageStyle.h"
+#include "sheet/GameCatalogue.h"
 #include "sheet/ScoreSheet.h"
 #include "texts/Texts.h"
 
@@ -22,7 +23,7 @@ inline zav::PageStyle ColourStyle() {
 
 // Four teams, six games, nothing optional: no previous score, tie-break,
 // add-on column, 'Challenge' or blame. Games 1 to 3 run, 4 to 6 not yet.
-inline zav::ScoreSheet SmallSheet(int wxLanguage = zav::kLangEnglish) {
+inline zav::ScoreSheet SmallSheet(zav::Language language = zav::Language::English) {
     zav::ScoreSheet s;
     s.sTitle = "Regional championship";
     s.sSubTitle = "Open - heat 1";
@@ -33,14 +34,14 @@ inline zav::ScoreSheet SmallSheet(int wxLanguage = zav::kLangEnglish) {
     s.iGamesNr = 6;
     s.iScoring = 4;
     s.iEliminationRule = 0;
-    s.wxLanguageSheet = wxLanguage;
+    s.languageSheet = language;
     const char* names[] = {"Alpha", "Bravo", "Charlie", "Delta"};
     const char* colours[] = {"red", "blue", "green", ""};
     for (int t = 0; t < 4; ++t) {
         s.sTeamName[t] = names[t];
         s.sTeamColors[t] = colours[t];
     }
-    for (int g = 0; g < 6; ++g) s.sGame[g] = zav::Text(wxLanguage, 140 + 3 * g);
+    for (int g = 0; g < 6; ++g) s.sGame[g] = zav::Text(language, zav::CatalogueGame(3 * g));
     // Game 1: Alpha 1, Bravo and Charlie share 2, Delta eliminated.
     // Game 2: Alpha abandons, Bravo 1, Charlie 2, Delta 3.
     // Game 3: plain order.
@@ -53,7 +54,7 @@ inline zav::ScoreSheet SmallSheet(int wxLanguage = zav::kLangEnglish) {
 // The fullest page there is: 10 teams, 12 games all run, previous scores,
 // tie-breaks, the add-on column, blames, a 'Challenge' of 6 teams with its own
 // previous scores, and names that need escaping or leave the code page.
-inline zav::ScoreSheet FullSheet(int wxLanguage = zav::kLangEnglish) {
+inline zav::ScoreSheet FullSheet(zav::Language language = zav::Language::English) {
     zav::ScoreSheet s;
     s.sTitle = "Nations cup <semi-final>";
     s.sSubTitle = "Seniors & juniors";
@@ -67,7 +68,7 @@ inline zav::ScoreSheet FullSheet(int wxLanguage = zav::kLangEnglish) {
     s.iChallengeScoring = 6;
     s.sChallengeTitle = "Challenge 'Young riders'";
     s.sColSupTitle = "Vet check";
-    s.wxLanguageSheet = wxLanguage;
+    s.languageSheet = language;
     const char* names[] = {"Great Britain", "France", "Ireland", "Germany", "Belgium",
                            "Sweden",        "Italy",  "Denmark", "Norway",  "Smith & Sons"};
     const char* colours[] = {"red/white",   "blue",        "green", "black", "yellow",
@@ -76,8 +77,8 @@ inline zav::ScoreSheet FullSheet(int wxLanguage = zav::kLangEnglish) {
         s.sTeamName[t] = names[t];
         s.sTeamColors[t] = colours[t];
     }
-    for (int t : {0, 2, 4, 5, 6, 9}) s.iChallengeTeam[t] = 1;
-    for (int g = 0; g < 12; ++g) s.sGame[g] = zav::Text(wxLanguage, 140 + 2 * g);
+    for (int t : {0, 2, 4, 5, 6, 9}) s.bChallengeTeam[t] = 1;
+    for (int g = 0; g < 12; ++g) s.sGame[g] = zav::Text(language, zav::CatalogueGame(2 * g));
     s.sGame[11] = "Relay <local>";  // not a catalogue game
 
     // Each game a rotation of the order, with a shared place, an elimination
@@ -93,8 +94,8 @@ inline zav::ScoreSheet FullSheet(int wxLanguage = zav::kLangEnglish) {
         }
     }
     s.iGamePlace[7][11] = zav::kDefinitiveAbandon;
-    s.iAvertissement[3][2] = 1;
-    s.iAvertissement[6][7] = 1;
+    s.bAvertissement[3][2] = 1;
+    s.bAvertissement[6][7] = 1;
 
     const float previous[] = {42, 38.5f, 40, 31, 0, 29, 35.5f, 22, 18, 0.5f};
     const float challengePrevious[] = {12, 0, 9.5f, 0, 7, 6, 0, 0, 0, 4};

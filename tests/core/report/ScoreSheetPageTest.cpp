@@ -15,7 +15,7 @@ using zavtest::TableRows;
 
 const SheetView kBoth{1, 1};
 
-std::string FilePage(ScoreSheet& sheet, int language = kLangEnglish,
+std::string FilePage(ScoreSheet& sheet, Language language = Language::English,
                      const PageStyle& style = ColourStyle()) {
     return PrepareHtml(sheet, kBoth, OutputTarget::File, false, language, style);
 }
@@ -104,31 +104,31 @@ TEST(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
 
     // The window and printer get the large font attribute.
     const std::string window = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, false,
-                                           kLangEnglish, ColourStyle());
+                                           Language::English, ColourStyle());
     EXPECT_NE(window.find("<font size=\"12\" color=#FF0000><b>2</b>"), std::string::npos);
 }
 
 TEST(ScoreSheetPage, BlameFootnoteStaysUntilTheSheetIsReset) {
     ScoreSheet sheet = zavtest::SmallSheet();
-    sheet.iAvertissement[1][4] = 1;  // game 5 not run: no mark, no footnote
+    sheet.bAvertissement[1][4] = 1;  // game 5 not run: no mark, no footnote
     std::string page = FilePage(sheet);
     EXPECT_EQ(CountOf(page, "(*)"), 0);
-    EXPECT_EQ(sheet.iFlagAvertissement, 0);
+    EXPECT_FALSE(sheet.bFlagAvertissement);
 
-    sheet.iAvertissement[1][0] = 1;
+    sheet.bAvertissement[1][0] = 1;
     page = FilePage(sheet);
     EXPECT_NE(page.find("<td>2.5 <font color=#FF0000><b>(*)</b></font></td>"), std::string::npos);
     EXPECT_NE(page.find("</table></center><br><br><font color=#FF0000><b>(*)</b> = Blame</font>"
                         "<br></body></html>"),
               std::string::npos);
-    EXPECT_EQ(sheet.iFlagAvertissement, 1);
+    EXPECT_TRUE(sheet.bFlagAvertissement);
 
     // The blame is taken back: the mark goes, the footnote stays, also in a
     // view without team rows.
-    sheet.iAvertissement[1][0] = 0;
+    sheet.bAvertissement[1][0] = 0;
     page = FilePage(sheet);
     EXPECT_EQ(CountOf(page, "(*)"), 1);
-    page = PrepareHtml(sheet, {0, 1}, OutputTarget::File, false, kLangEnglish, ColourStyle());
+    page = PrepareHtml(sheet, {0, 1}, OutputTarget::File, false, Language::English, ColourStyle());
     EXPECT_NE(page.find("= Blame"), std::string::npos);
 
     SetDataToZero(sheet);
@@ -138,12 +138,12 @@ TEST(ScoreSheetPage, BlameFootnoteStaysUntilTheSheetIsReset) {
 TEST(ScoreSheetPage, BlackAndWhiteTurnsEmphasisBlackButKeepsBackgrounds) {
     ScoreSheet sheet = zavtest::FullSheet();
     PageStyle style = ColourStyle();
-    std::string page = FilePage(sheet, kLangEnglish, style);
+    std::string page = FilePage(sheet, Language::English, style);
     EXPECT_GT(CountOf(page, "#FF0000"), 10);
     EXPECT_GT(CountOf(page, "#0000FF"), 10);
 
-    style.iBWOnly = 1;
-    page = FilePage(sheet, kLangEnglish, style);
+    style.bBWOnly = true;
+    page = FilePage(sheet, Language::English, style);
     EXPECT_EQ(CountOf(page, "#FF0000"), 0);
     EXPECT_EQ(CountOf(page, "#0000FF"), 0);
     EXPECT_GT(CountOf(page, "color=#000000"), 20);
@@ -158,8 +158,8 @@ TEST(ScoreSheetPage, TeamColoursAndAddOnTextsAreEscaped) {
     ScoreSheet sheet = zavtest::FullSheet();
     sheet.sTeamColors[9] = "black & <b>white</b>";
     sheet.sColSupContent[9] = "x > y";
-    const std::string page =
-        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, kLangEnglish, ColourStyle());
+    const std::string page = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true,
+                                         Language::English, ColourStyle());
     EXPECT_NE(page.find("<b>Smith &amp; Sons</b><br>black &amp; &lt;b&gt;white&lt;/b&gt;</td>"),
               std::string::npos);
     EXPECT_NE(page.find("<td>x &gt; y</td>"), std::string::npos);
@@ -168,12 +168,12 @@ TEST(ScoreSheetPage, TeamColoursAndAddOnTextsAreEscaped) {
 
 TEST(ScoreSheetPage, TeamColoursOnlyOnTheWindowPage) {
     ScoreSheet sheet = zavtest::SmallSheet();
-    const std::string window =
-        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, kLangEnglish, ColourStyle());
+    const std::string window = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true,
+                                           Language::English, ColourStyle());
     EXPECT_NE(window.find("<td><b>Alpha</b><br>red</td>"), std::string::npos);
     EXPECT_NE(window.find("<td><b>Delta</b></td>"), std::string::npos);  // no colours given
     const std::string printer = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, false,
-                                            kLangEnglish, ColourStyle());
+                                            Language::English, ColourStyle());
     EXPECT_NE(printer.find("<td><b>Alpha</b></td>"), std::string::npos);
 }
 
@@ -181,7 +181,7 @@ TEST(ScoreSheetPage, DisplayChoicesPickTheParts) {
     ScoreSheet sheet = zavtest::FullSheet();
     const auto rowsFor = [&](SheetView view) {
         return TableRows(
-            PrepareHtml(sheet, view, OutputTarget::File, false, kLangEnglish, ColourStyle()));
+            PrepareHtml(sheet, view, OutputTarget::File, false, Language::English, ColourStyle()));
     };
     EXPECT_EQ(rowsFor({1, 1}).size(), 2u + 10u + 1u + 6u);
     EXPECT_EQ(rowsFor({1, 0}).size(), 2u + 10u);
@@ -190,9 +190,9 @@ TEST(ScoreSheetPage, DisplayChoicesPickTheParts) {
     EXPECT_NE(challengeOnly[2].find("colspan"), std::string::npos);
 
     const ScoreSheet opened = sheet;
-    EXPECT_EQ(ViewOnOpening(opened).iViewChall, 1);
+    EXPECT_EQ(ViewOnOpening(opened).bViewChall, 1);
     sheet.iChallengeScoring = 0;  // no 'Challenge': never shown
-    EXPECT_EQ(ViewOnOpening(sheet).iViewChall, 0);
+    EXPECT_EQ(ViewOnOpening(sheet).bViewChall, 0);
     EXPECT_EQ(rowsFor({1, 1}).size(), 2u + 10u);
     EXPECT_EQ(rowsFor({0, 1}).size(), 2u);
 }
@@ -201,12 +201,12 @@ TEST(ScoreSheetPage, DisplayChoicesPickTheParts) {
 TEST(ScoreSheetPage, HeaderEscapesTheLogoAndLeavesOutWhatIsNotGiven) {
     ScoreSheet sheet = zavtest::SmallSheet();
     PageStyle style = ColourStyle();
-    EXPECT_EQ(CountOf(FilePage(sheet, kLangEnglish, style), "<img"), 0);
+    EXPECT_EQ(CountOf(FilePage(sheet, Language::English, style), "<img"), 0);
 
     style.logoPath = "/srv/club logos";
     style.logoName = "pony&co.png";
     const std::string window =
-        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, kLangEnglish, style);
+        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, Language::English, style);
     EXPECT_NE(window.find("src=\"/srv/club logos/pony&amp;co.png\">"), std::string::npos);
 
     // Without a referee, no label either.

@@ -17,7 +17,7 @@ TEST(StaffPage, TenTeamsTenRowsAndEscapedNames) {
     sheet.sPlaceurName[9] = "Ann & Bob";
     sheet.sARefereeName[2].clear();
     const auto rows =
-        TableRows(PrepareHtmlStaff(sheet, OutputTarget::File, kLangEnglish, ColourStyle()));
+        TableRows(PrepareHtmlStaff(sheet, OutputTarget::File, Language::English, ColourStyle()));
     ASSERT_EQ(rows.size(), 1u + 10u);
     for (std::size_t r = 1; r < rows.size(); ++r) EXPECT_EQ(Cells(rows[r]).size(), 5u);
     EXPECT_EQ(Cells(rows[3])[1], "");  // an empty name gives an empty cell

@@ -21,7 +21,7 @@ using zavtest::TempDir;
 SifEntries Entries(const std::string& text) {
     SifEntries entries;
     RecordingMessageSink messages;
-    EXPECT_EQ(ParseSif(text, "entries.txt", entries, kLangEnglish, messages), 0);
+    EXPECT_TRUE(ParseSif(text, "entries.txt", entries, Reporter(Language::English, messages)));
     return entries;
 }
 
@@ -38,7 +38,7 @@ SetOptions Options(bool french = true) {
 ScoreSheet Load(const std::string& path) {
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 0) << path;
+    EXPECT_TRUE(LoadSheet(sheet, path, Reporter(Language::English, messages))) << path;
     return sheet;
 }
 
@@ -49,9 +49,8 @@ TEST(SetCreation, OneSheetPerCategoryInOrderOfFirstOccurrence) {
     const std::string setPath = dir.File("1234.mscore");
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    ASSERT_EQ(CreateSet(entries, Options(), OneSheetPerCategory(entries), setPath, sheet,
-                        kLangEnglish, messages),
-              0);
+    ASSERT_TRUE(CreateSet(entries, Options(), OneSheetPerCategory(entries), setPath, sheet,
+                          Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(ReadFile(setPath),
               "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n"
@@ -78,8 +77,8 @@ TEST(SetCreation, OneSheetPerCategoryInOrderOfFirstOccurrence) {
     EXPECT_EQ(first.iEliminationRule, 1);
     EXPECT_EQ(first.sColSupTitle, "");
     EXPECT_EQ(first.sColSupContent[0], "");
-    EXPECT_EQ(first.iScoreSet, 1);
-    EXPECT_EQ(first.wxsScoreSetFileName, setPath);
+    EXPECT_TRUE(first.bScoreSet);
+    EXPECT_EQ(first.sScoreSetFileName, setPath);
     // The sheet file itself is written in the program's single-byte code page.
     EXPECT_NE(ReadFile(dir.File("1234_Minime 2.pscore")).find("Comp\xE9tition num\xE9ro"),
               std::string::npos);
@@ -98,25 +97,23 @@ TEST(SetCreation, GroupedCategoriesShareSheetsInFileOrder) {
                                                 {"CPM2", "B2"}}));
     SetPlan plan = EmptyGrouping(entries);
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(GroupChoiceLine(entries.wxCategory[2]), "COPE - Open Elite");
-    EXPECT_EQ(AddGroupedSheet(plan, {}), 1);
-    ASSERT_EQ(AddGroupedSheet(plan, {0, 1, 4}), 0);  // Minime 1, Minime 2, Club 1
+    EXPECT_EQ(GroupChoiceLine(entries.sCategory[2]), "COPE - Open Elite");
+    EXPECT_FALSE(AddGroupedSheet(plan, {}));
+    ASSERT_TRUE(AddGroupedSheet(plan, {0, 1, 4}));  // Minime 1, Minime 2, Club 1
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3}));
-    EXPECT_EQ(AddGroupedSheet(plan, {2, 1}), 1);  // Minime 2 already has a sheet
+    EXPECT_FALSE(AddGroupedSheet(plan, {2, 1}));  // Minime 2 already has a sheet
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3}));
-    ASSERT_EQ(AddGroupedSheet(plan, {3, 2}), 0);
+    ASSERT_TRUE(AddGroupedSheet(plan, {3, 2}));
     EXPECT_TRUE(UnassignedCategories(plan).empty());
     EXPECT_EQ(plan.iFeuilleCat, 2);
 
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    ASSERT_EQ(CreateSet(entries, Options(false), plan, dir.File("ev.mscore"), sheet, kLangFrench,
-                        messages),
-              0);
+    ASSERT_TRUE(CreateSet(entries, Options(false), plan, dir.File("ev.mscore"), sheet,
+                          Reporter(Language::French, messages)));
     std::vector<std::string> names;
-    ASSERT_EQ(
-        ReadSetFile(dir.File("ev.mscore"), EncodingMark::Required, names, kLangFrench, messages),
-        0);
+    ASSERT_TRUE(ReadSetFile(dir.File("ev.mscore"), EncodingMark::Required, names,
+                            Reporter(Language::French, messages)));
     EXPECT_EQ(names, (std::vector<std::string>{"ev_Minime 1_Minime 2_Club 1.pscore",
                                                "ev_Open Elite_Benjamin 1.pscore"}));
 
@@ -131,7 +128,7 @@ TEST(SetCreation, GroupedCategoriesShareSheetsInFileOrder) {
         EXPECT_EQ(first.sTeamName[t], expected[t][0]);
         EXPECT_EQ(first.sColSupContent[t], expected[t][1]);
     }
-    EXPECT_EQ(first.sColSupTitle, Text(kLangFrench, 332));
+    EXPECT_EQ(first.sColSupTitle, Text(Language::French, TextId::Category));
     EXPECT_EQ(first.iScoring, 5);  // international rules: the number of teams
     EXPECT_EQ(first.iEliminationRule, 0);
     EXPECT_EQ(first.sSubTitle,
@@ -153,17 +150,16 @@ TEST(SetCreation, GroupingMovesOnlyTheChosenCategories) {
     TempDir dir;
     const SifEntries entries =
         Entries(SifText({{"CPM1", "Short"}, {"CPM1 Minime 1", "Long"}, {"CPM1", "Short 2"}}));
-    ASSERT_EQ(GroupChoiceLine(entries.wxCategory[1]).rfind(entries.wxCategory[0], 0), 0u);
+    ASSERT_EQ(GroupChoiceLine(entries.sCategory[1]).rfind(entries.sCategory[0], 0), 0u);
     SetPlan plan = EmptyGrouping(entries);
-    ASSERT_EQ(AddGroupedSheet(plan, {0}), 0);
-    ASSERT_EQ(AddGroupedSheet(plan, {1}), 0);
+    ASSERT_TRUE(AddGroupedSheet(plan, {0}));
+    ASSERT_TRUE(AddGroupedSheet(plan, {1}));
     EXPECT_EQ(plan.iCategory, (std::vector<int>{1, 2}));
 
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    ASSERT_EQ(
-        CreateSet(entries, Options(), plan, dir.File("ev.mscore"), sheet, kLangEnglish, messages),
-        0);
+    ASSERT_TRUE(CreateSet(entries, Options(), plan, dir.File("ev.mscore"), sheet,
+                          Reporter(Language::English, messages)));
     // Both display as "Minime 1": the second sheet gets a name of its own.
     const ScoreSheet first = Load(dir.File("ev_Minime 1.pscore"));
     const ScoreSheet second = Load(dir.File("ev_Minime 1_2.pscore"));
@@ -182,8 +178,8 @@ TEST(SetCreation, StemsAreCutToEightyCharactersAndNeverRepeat) {
     const SifEntries entries = Entries(SifText(teams));
 
     SetPlan grouped = EmptyGrouping(entries);
-    ASSERT_EQ(AddGroupedSheet(grouped, {0, 1, 2, 3, 4, 5, 6}), 0);
-    ASSERT_EQ(AddGroupedSheet(grouped, {7, 8}), 0);
+    ASSERT_TRUE(AddGroupedSheet(grouped, {0, 1, 2, 3, 4, 5, 6}));
+    ASSERT_TRUE(AddGroupedSheet(grouped, {7, 8}));
     const std::string longStem =
         SheetStem("2026-05-12 r\xC3\xA9gional.mscore", entries, grouped, 1);
     EXPECT_EQ(longStem,
@@ -207,9 +203,9 @@ TEST(SetCreation, StemsAreCutToEightyCharactersAndNeverRepeat) {
     TempDir dir;
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    ASSERT_EQ(CreateSet(entries, Options(), grouped, dir.File("2026-05-12 r\xC3\xA9gional.mscore"),
-                        sheet, kLangEnglish, messages),
-              0);
+    ASSERT_TRUE(CreateSet(entries, Options(), grouped,
+                          dir.File("2026-05-12 r\xC3\xA9gional.mscore"), sheet,
+                          Reporter(Language::English, messages)));
     EXPECT_TRUE(fs::exists(dir.File(longStem + ".pscore")));
     EXPECT_NE(ReadFile(dir.File("2026-05-12 r\xC3\xA9gional.mscore"))
                   .find("\t<file>2026-05-12 r\xE9gional_Minime 1_Minime 2_Minime 3_Benjamin 1_"
@@ -228,13 +224,12 @@ TEST(SetCreation, ElevenTeamsOnASheetStopTheSetBeforeAnythingIsWritten) {
     TempDir dir;
     zavtest::WriteFile(dir.File("ev.mscore"), "an older set of that name");
     SetPlan ten = EmptyGrouping(entries);
-    ASSERT_EQ(AddGroupedSheet(ten, {2}), 0);     // COPE first, a sheet that fits
-    ASSERT_EQ(AddGroupedSheet(ten, {0, 1}), 0);  // then 11 Minime teams
+    ASSERT_TRUE(AddGroupedSheet(ten, {2}));     // COPE first, a sheet that fits
+    ASSERT_TRUE(AddGroupedSheet(ten, {0, 1}));  // then 11 Minime teams
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    EXPECT_EQ(
-        CreateSet(entries, Options(), ten, dir.File("ev.mscore"), sheet, kLangEnglish, messages),
-        1);
+    EXPECT_FALSE(CreateSet(entries, Options(), ten, dir.File("ev.mscore"), sheet,
+                           Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               "On score sheet 2, the maximum number of teams is reached with category CPM2.");
@@ -245,11 +240,10 @@ TEST(SetCreation, ElevenTeamsOnASheetStopTheSetBeforeAnythingIsWritten) {
     teams.pop_back();
     const SifEntries fitting = Entries(SifText(teams));
     SetPlan fits = EmptyGrouping(fitting);
-    ASSERT_EQ(AddGroupedSheet(fits, {0, 1}), 0);
-    ASSERT_EQ(AddGroupedSheet(fits, {2}), 0);
-    ASSERT_EQ(
-        CreateSet(fitting, Options(), fits, dir.File("ok.mscore"), sheet, kLangEnglish, messages),
-        0);
+    ASSERT_TRUE(AddGroupedSheet(fits, {0, 1}));
+    ASSERT_TRUE(AddGroupedSheet(fits, {2}));
+    ASSERT_TRUE(CreateSet(fitting, Options(), fits, dir.File("ok.mscore"), sheet,
+                          Reporter(Language::English, messages)));
     EXPECT_EQ(Load(dir.File("ok_Minime 1_Minime 2.pscore")).iTeamsNr, 10);
 }
 
@@ -261,9 +255,8 @@ TEST(SetCreation, WriteFailuresLeaveNoSetFileNamingAMissingSheet) {
     // The second sheet's name is taken by a folder: its file cannot be written.
     fs::create_directory(dir.File("ev_Minime 2.pscore"));
     RecordingMessageSink sheetFailure;
-    EXPECT_EQ(CreateSet(entries, Options(), OneSheetPerCategory(entries), dir.File("ev.mscore"),
-                        sheet, kLangEnglish, sheetFailure),
-              1);
+    EXPECT_FALSE(CreateSet(entries, Options(), OneSheetPerCategory(entries), dir.File("ev.mscore"),
+                           sheet, Reporter(Language::English, sheetFailure)));
     EXPECT_EQ(sheetFailure.messages.size(), 1u);
     EXPECT_FALSE(fs::exists(dir.File("ev.mscore")));
     EXPECT_TRUE(fs::exists(dir.File("ev_Minime 1.pscore")));
@@ -271,12 +264,11 @@ TEST(SetCreation, WriteFailuresLeaveNoSetFileNamingAMissingSheet) {
     // The set file cannot be created: nothing at all is written.
     RecordingMessageSink setFailure;
     const std::string nowhere = dir.File("missing-folder/ev.mscore");
-    EXPECT_EQ(CreateSet(entries, Options(), OneSheetPerCategory(entries), nowhere, sheet,
-                        kLangEnglish, setFailure),
-              1);
+    EXPECT_FALSE(CreateSet(entries, Options(), OneSheetPerCategory(entries), nowhere, sheet,
+                           Reporter(Language::English, setFailure)));
     ASSERT_EQ(setFailure.messages.size(), 1u);
     EXPECT_EQ(setFailure.messages[0].text,
-              FormatText(Text(kLangEnglish, txt::kErrorCreating), nowhere));
+              FormatText(Text(Language::English, TextId::ErrorCreating), nowhere));
     EXPECT_FALSE(fs::exists(dir.File("missing-folder")));
 }
 
@@ -285,24 +277,21 @@ TEST(SetCreation, SetWithoutTeamsAndSetWithNamesBeyondWindows1252) {
     const SifEntries none = Entries("12345;no team lines\n");
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    ASSERT_EQ(CreateSet(none, Options(), OneSheetPerCategory(none), dir.File("empty.mscore"), sheet,
-                        kLangEnglish, messages),
-              0);
+    ASSERT_TRUE(CreateSet(none, Options(), OneSheetPerCategory(none), dir.File("empty.mscore"),
+                          sheet, Reporter(Language::English, messages)));
     EXPECT_EQ(ReadFile(dir.File("empty.mscore")), SetFileBytes({}));
     EXPECT_EQ(ReadFile(dir.File("empty.mscore")).find("<file>"), std::string::npos);
 
     const std::string snowman = "CL\xE2\x98\x83 Neige";  // no Windows-1252 form
     const SifEntries wide = Entries(SifText({{snowman, "A"}, {"CPM1", "B"}}));
-    ASSERT_EQ(CreateSet(wide, Options(), OneSheetPerCategory(wide), dir.File("w.mscore"), sheet,
-                        kLangEnglish, messages),
-              0);
+    ASSERT_TRUE(CreateSet(wide, Options(), OneSheetPerCategory(wide), dir.File("w.mscore"), sheet,
+                          Reporter(Language::English, messages)));
     EXPECT_EQ(
         ReadFile(dir.File("w.mscore")).rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0),
         0u);
     std::vector<std::string> names;
-    ASSERT_EQ(
-        ReadSetFile(dir.File("w.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
-        0);
+    ASSERT_TRUE(ReadSetFile(dir.File("w.mscore"), EncodingMark::Required, names,
+                            Reporter(Language::English, messages)));
     EXPECT_EQ(names, (std::vector<std::string>{"w_" + snowman + ".pscore", "w_Minime 1.pscore"}));
     EXPECT_TRUE(fs::exists(dir.File(names[0])));
     EXPECT_TRUE(messages.messages.empty());

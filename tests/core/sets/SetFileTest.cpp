@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "io/Paths.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
@@ -17,9 +18,9 @@ std::string SetWithEntries(int count, const std::string& declaration = "iso-8859
     return text + "</zavscore>\n";
 }
 
-int Parse(const std::string& bytes, EncodingMark mark, std::vector<std::string>& names,
-          RecordingMessageSink& messages) {
-    return ParseSetFile(bytes, mark, names, kLangEnglish, messages);
+bool Parse(const std::string& bytes, EncodingMark mark, std::vector<std::string>& names,
+           RecordingMessageSink& messages) {
+    return ParseSetFile(bytes, mark, names, Reporter(Language::English, messages));
 }
 
 TEST(SetFile, WrittenBytesReadBackAsTheSameNames) {
@@ -31,7 +32,7 @@ TEST(SetFile, WrittenBytesReadBackAsTheSameNames) {
     EXPECT_NE(bytes.find("\t<file>ev_r\xE9gion.pscore</file>\n"), std::string::npos);
     std::vector<std::string> read;
     RecordingMessageSink messages;
-    ASSERT_EQ(Parse(bytes, EncodingMark::Required, read, messages), 0);
+    ASSERT_TRUE(Parse(bytes, EncodingMark::Required, read, messages));
     EXPECT_EQ(read, names);
 }
 
@@ -42,7 +43,7 @@ TEST(SetFile, TheDeclarationNotANameDecidesTheEncoding) {
     const std::string latin =
         "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n"
         "\t<file>UTF-8 r\xE9gion.pscore</file>\n</zavscore>\n";
-    ASSERT_EQ(Parse(latin, EncodingMark::Required, read, messages), 0);
+    ASSERT_TRUE(Parse(latin, EncodingMark::Required, read, messages));
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion.pscore");
 }
@@ -50,13 +51,12 @@ TEST(SetFile, TheDeclarationNotANameDecidesTheEncoding) {
 TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {
     std::vector<std::string> names;
     RecordingMessageSink messages;
-    ASSERT_EQ(Parse(SetWithEntries(101), EncodingMark::Required, names, messages), 0);
+    ASSERT_TRUE(Parse(SetWithEntries(101), EncodingMark::Required, names, messages));
     ASSERT_EQ(names.size(), kMaxSetEntries);
     EXPECT_EQ(names.front(), "s0.pscore");
     EXPECT_EQ(names.back(), "s99.pscore");
-    ASSERT_EQ(Parse("UTF-8 <zavscore><file>d</file><file>b</file><file>a", EncodingMark::Required,
-                    names, messages),
-              0);
+    ASSERT_TRUE(Parse("UTF-8 <zavscore><file>d</file><file>b</file><file>a", EncodingMark::Required,
+                      names, messages));
     EXPECT_EQ(names, (std::vector<std::string>{"d", "b"}));  // an unclosed entry is none
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -80,14 +80,14 @@ TEST(SetFile, RefusesTextsWithoutTheMarksOrWithNamesOutsideTheFolder) {
     for (const Case& c : refused) {
         std::vector<std::string> names = {"kept"};
         RecordingMessageSink messages;
-        EXPECT_EQ(Parse(c.bytes, c.mark, names, messages), 1) << c.bytes;
+        EXPECT_FALSE(Parse(c.bytes, c.mark, names, messages)) << c.bytes;
         ASSERT_EQ(messages.messages.size(), 1u) << c.bytes;
-        EXPECT_EQ(messages.messages[0].text, Text(kLangEnglish, txt::kUnknownEncoding));
+        EXPECT_EQ(messages.messages[0].text, Text(Language::English, TextId::UnknownEncoding));
         EXPECT_EQ(names, std::vector<std::string>{"kept"});
     }
     std::vector<std::string> names;
     RecordingMessageSink messages;
-    EXPECT_EQ(Parse(SetWithEntries(2, "utf-8"), EncodingMark::NotRequired, names, messages), 0);
+    EXPECT_TRUE(Parse(SetWithEntries(2, "utf-8"), EncodingMark::NotRequired, names, messages));
     EXPECT_EQ(names.size(), 2u);
 }
 
@@ -99,15 +99,12 @@ TEST(SetFile, ReadingIsLimitedTo32000Bytes) {
     WriteFile(dir.File("over.mscore"), bytes + " ");
     std::vector<std::string> names;
     RecordingMessageSink messages;
-    EXPECT_EQ(
-        ReadSetFile(dir.File("full.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
-        0);
-    EXPECT_EQ(
-        ReadSetFile(dir.File("over.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
-        1);
-    EXPECT_EQ(
-        ReadSetFile(dir.File("none.mscore"), EncodingMark::Required, names, kLangEnglish, messages),
-        1);
+    EXPECT_TRUE(ReadSetFile(dir.File("full.mscore"), EncodingMark::Required, names,
+                            Reporter(Language::English, messages)));
+    EXPECT_FALSE(ReadSetFile(dir.File("over.mscore"), EncodingMark::Required, names,
+                             Reporter(Language::English, messages)));
+    EXPECT_FALSE(ReadSetFile(dir.File("none.mscore"), EncodingMark::Required, names,
+                             Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
@@ -116,18 +113,18 @@ TEST(SetFile, ReadingIsLimitedTo32000Bytes) {
 
 TEST(SetFile, PathsSplitAtTheLastSeparator) {
     const PathParts parts = DecodePathFile("/home/scorer/events/1234.mscore");
-    EXPECT_EQ(parts.wxsFilePath, "/home/scorer/events");
-    EXPECT_EQ(parts.wxsFileName, "1234.mscore");
-    EXPECT_EQ(DecodePathFile("events/a.mscore").wxsFilePath, "events");
+    EXPECT_EQ(parts.sFilePath, "/home/scorer/events");
+    EXPECT_EQ(parts.sFileName, "1234.mscore");
+    EXPECT_EQ(DecodePathFile("events/a.mscore").sFilePath, "events");
     for (const char* bare : {"1234.mscore", "/1234.mscore", ""}) {
-        EXPECT_EQ(DecodePathFile(bare).wxsFilePath, "") << bare;
-        EXPECT_EQ(DecodePathFile(bare).wxsFileName, "") << bare;
+        EXPECT_EQ(DecodePathFile(bare).sFilePath, "") << bare;
+        EXPECT_EQ(DecodePathFile(bare).sFileName, "") << bare;
     }
     ScoreSheet sheet;
-    sheet.wxsFileName = "old";
+    sheet.sFileName = "old";
     DecodePathFile("a\\b/c.mscore", sheet);  // a backslash is an ordinary character here
-    EXPECT_EQ(sheet.wxsFilePath, "a\\b");
-    EXPECT_EQ(sheet.wxsFileName, "c.mscore");
+    EXPECT_EQ(sheet.sFilePath, "a\\b");
+    EXPECT_EQ(sheet.sFileName, "c.mscore");
 
     EXPECT_EQ(SiblingPath("/ev/set.mscore", "s.pscore"), "/ev/s.pscore");
     EXPECT_EQ(SiblingPath("set.mscore", "s.pscore"), "s.pscore");
@@ -142,31 +139,34 @@ TEST(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
     d.iTeamsNr = 2;
     d.iGamesNr = 4;
     d.sTitle = "Sheet D";
-    d.iScoreSet = 1;
+    d.bScoreSet = 1;
     RecordingMessageSink messages;
-    ASSERT_EQ(SaveSheet(d, dir.File("d.pscore"), kLangEnglish, messages), 0);
+    ASSERT_TRUE(SaveSheet(d, dir.File("d.pscore"), Reporter(Language::English, messages)));
     WriteFile(dir.File("set.mscore"), SetFileBytes({"d.pscore", "b.pscore", "a.pscore"}));
 
     ScoreSheet sheet;
     std::vector<std::string> names;
-    ASSERT_EQ(LoadSetSheet(sheet, dir.File("set.mscore"), names, kLangEnglish, messages), 0);
+    ASSERT_TRUE(
+        LoadSetSheet(sheet, dir.File("set.mscore"), names, Reporter(Language::English, messages)));
     EXPECT_EQ(names, (std::vector<std::string>{"d.pscore", "b.pscore", "a.pscore"}));
     EXPECT_EQ(sheet.sTitle, "Sheet D");
-    EXPECT_EQ(sheet.wxsMultiFileOpen, dir.File("d.pscore"));
-    EXPECT_EQ(sheet.wxsFilePath, dir.File("d.pscore"));
-    EXPECT_EQ(sheet.wxsMScoreOpen, dir.File("set.mscore"));
-    EXPECT_EQ(sheet.iScoreSet, 1);
+    EXPECT_EQ(sheet.sMultiFileOpen, dir.File("d.pscore"));
+    EXPECT_EQ(sheet.sFilePath, dir.File("d.pscore"));
+    EXPECT_EQ(sheet.sMScoreOpen, dir.File("set.mscore"));
+    EXPECT_TRUE(sheet.bScoreSet);
     EXPECT_TRUE(messages.messages.empty());
 
     // A missing first sheet is reported by the sheet reader; the set still opens.
     WriteFile(dir.File("gone.mscore"), SetFileBytes({"gone.pscore", "d.pscore"}));
-    ASSERT_EQ(LoadSetSheet(sheet, dir.File("gone.mscore"), names, kLangEnglish, messages), 0);
+    ASSERT_TRUE(
+        LoadSetSheet(sheet, dir.File("gone.mscore"), names, Reporter(Language::English, messages)));
     EXPECT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(sheet.wxsMultiFileOpen, dir.File("gone.pscore"));
+    EXPECT_EQ(sheet.sMultiFileOpen, dir.File("gone.pscore"));
 
     // A set file that cannot be read changes nothing.
     sheet.sTitle = "unchanged";
-    EXPECT_EQ(LoadSetSheet(sheet, dir.File("none.mscore"), names, kLangEnglish, messages), 1);
+    EXPECT_FALSE(
+        LoadSetSheet(sheet, dir.File("none.mscore"), names, Reporter(Language::English, messages)));
     EXPECT_EQ(sheet.sTitle, "unchanged");
     EXPECT_EQ(names.size(), 2u);
 }

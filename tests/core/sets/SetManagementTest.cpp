@@ -36,7 +36,8 @@ TEST(SetManagement, CopyCreatesEveryFileAndLeavesTheSourcesInPlace) {
     SampleSet set(dir.Path());
     fs::create_directory(dir.File("copy"));
     RecordingMessageSink messages;
-    ASSERT_EQ(CopyOrMoveSet(kSetCopy, set.path, dir.File("copy"), kLangEnglish, messages), 0);
+    ASSERT_TRUE(CopyOrMoveSet(SetOperation::Copy, set.path, dir.File("copy"),
+                              Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_TRUE(messages.questions.empty());
     EXPECT_EQ(FilesIn(dir.File("copy")), 4u);
@@ -56,16 +57,18 @@ TEST(SetManagement, AnExistingSetInTheTargetIsReplacedOnlyWhenTheUserAgrees) {
     WriteFile(dir.File("target/ev_A.pscore"), "older sheet");
 
     RecordingMessageSink declines(false);
-    EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, declines), 1);
+    EXPECT_FALSE(CopyOrMoveSet(SetOperation::Move, set.path, dir.File("target"),
+                               Reporter(Language::English, declines)));
     ASSERT_EQ(declines.questions.size(), 1u);
-    EXPECT_EQ(declines.questions[0], Text(kLangEnglish, 341));
+    EXPECT_EQ(declines.questions[0], Text(Language::English, TextId::SetExists));
     EXPECT_EQ(declines.questionIcons[0], MessageIcon::Error);  // the stop sign
     EXPECT_EQ(ReadFile(dir.File("target/ev.mscore")), "older set");
     EXPECT_EQ(ReadFile(dir.File("target/ev_A.pscore")), "older sheet");
     EXPECT_EQ(FilesIn(set.folder), 5u);
 
     RecordingMessageSink agrees(true);
-    ASSERT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, agrees), 0);
+    ASSERT_TRUE(CopyOrMoveSet(SetOperation::Move, set.path, dir.File("target"),
+                              Reporter(Language::English, agrees)));
     EXPECT_EQ(agrees.questions.size(), 1u);
     EXPECT_EQ(ReadFile(dir.File("target/ev.mscore")), SetFileBytes(set.sheets));
     EXPECT_EQ(ReadFile(dir.File("target/ev_A.pscore")), "sheet ev_A.pscore");
@@ -78,9 +81,11 @@ TEST(SetManagement, TheSetsOwnFolderIsRefusedHoweverItIsWritten) {
     SampleSet set(dir.Path());
     for (const std::string& same : {set.folder, set.folder + "/", set.folder + "/../ev/."}) {
         RecordingMessageSink messages(true);
-        EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, same, kLangEnglish, messages), 1) << same;
+        EXPECT_FALSE(CopyOrMoveSet(SetOperation::Move, set.path, same,
+                                   Reporter(Language::English, messages)))
+            << same;
         ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text, Text(kLangEnglish, 336));
+        EXPECT_EQ(messages.messages[0].text, Text(Language::English, TextId::SameFolder));
         EXPECT_EQ(FilesIn(set.folder), 5u);
     }
     EXPECT_FALSE(IsSameFolder(set.folder, dir.Path()));
@@ -94,7 +99,8 @@ TEST(SetManagement, ACopyThatFailsHalfWayStopsThereAndKeepsTheSetFile) {
     fs::create_directory(dir.File("target"));
 
     RecordingMessageSink messages;
-    EXPECT_EQ(CopyOrMoveSet(kSetMove, set.path, dir.File("target"), kLangEnglish, messages), 1);
+    EXPECT_FALSE(CopyOrMoveSet(SetOperation::Move, set.path, dir.File("target"),
+                               Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
     // A was moved; B (the failed one), C and the set file stay at home.
@@ -109,10 +115,11 @@ TEST(SetManagement, ACopyThatFailsHalfWayStopsThereAndKeepsTheSetFile) {
     fs::create_directory(dir.File("second"));
     SampleSet whole(dir.File("second"));
     RecordingMessageSink missing;
-    EXPECT_EQ(CopyOrMoveSet(kSetCopy, whole.path, dir.File("nowhere"), kLangEnglish, missing), 1);
+    EXPECT_FALSE(CopyOrMoveSet(SetOperation::Copy, whole.path, dir.File("nowhere"),
+                               Reporter(Language::English, missing)));
     ASSERT_EQ(missing.messages.size(), 1u);
-    EXPECT_EQ(missing.messages[0].text,
-              FormatText(Text(kLangEnglish, txt::kErrorCreating), dir.File("nowhere/ev_A.pscore")));
+    EXPECT_EQ(missing.messages[0].text, FormatText(Text(Language::English, TextId::ErrorCreating),
+                                                   dir.File("nowhere/ev_A.pscore")));
 }
 
 // Earlier versions named two categories with the same display name alike,
@@ -126,9 +133,8 @@ TEST(SetManagement, AFileListedTwiceIsMovedOnce) {
     WriteFile(dir.File("ev/ev_Minime 1.pscore"), "minime");
     WriteFile(dir.File("ev/ev_Open.pscore"), "open");
     RecordingMessageSink messages;
-    ASSERT_EQ(CopyOrMoveSet(kSetMove, dir.File("ev/ev.mscore"), dir.File("target"), kLangEnglish,
-                            messages),
-              0);
+    ASSERT_TRUE(CopyOrMoveSet(SetOperation::Move, dir.File("ev/ev.mscore"), dir.File("target"),
+                              Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(FilesIn(dir.File("ev")), 0u);
     EXPECT_EQ(FilesIn(dir.File("target")), 3u);
@@ -143,31 +149,32 @@ TEST(SetManagement, OwnSheetsBeyond32000BytesMoveWithTheirSet) {
     fs::create_directory(dir.File("target"));
     ScoreSheet sheet;
     sheet.iTeamsNr = kMaxTeams;
-    sheet.iScoreSet = 1;
+    sheet.bScoreSet = 1;
     for (int t = 0; t < kMaxTeams; ++t) {
         sheet.sTeamName[t] = std::string(254, '&');
         sheet.sTeamColors[t] = std::string(254, '<');
         sheet.sColSupContent[t] = std::string(254, '>');
     }
     RecordingMessageSink messages;
-    ASSERT_EQ(SaveSheet(sheet, dir.File("ev/long.pscore"), kLangEnglish, messages), 0);
+    ASSERT_TRUE(
+        SaveSheet(sheet, dir.File("ev/long.pscore"), Reporter(Language::English, messages)));
     const std::string written = ReadFile(dir.File("ev/long.pscore"));
     ASSERT_GT(written.size(), kMaxSheetFileBytes);
     WriteFile(dir.File("ev/ev.mscore"), SetFileBytes({"long.pscore"}));
 
-    ASSERT_EQ(CopyOrMoveSet(kSetMove, dir.File("ev/ev.mscore"), dir.File("target"), kLangEnglish,
-                            messages),
-              0);
+    ASSERT_TRUE(CopyOrMoveSet(SetOperation::Move, dir.File("ev/ev.mscore"), dir.File("target"),
+                              Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(ReadFile(dir.File("target/long.pscore")), written);
     EXPECT_EQ(FilesIn(dir.File("ev")), 0u);
 
     // The same length without the sheet file's first lines is no sheet of ours.
     WriteFile(dir.File("foreign"), " " + written.substr(1));
-    EXPECT_EQ(CopyFileA(dir.File("foreign"), dir.File("copy"), kLangEnglish, messages), 1);
+    EXPECT_FALSE(
+        CopyFileA(dir.File("foreign"), dir.File("copy"), Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              FormatText(Text(kLangEnglish, txt::kFileTooLong), static_cast<long>(written.size())));
+    EXPECT_EQ(messages.messages[0].text, FormatText(Text(Language::English, TextId::FileTooLong),
+                                                    static_cast<long>(written.size())));
     EXPECT_FALSE(fs::exists(dir.File("copy")));
 }
 
@@ -175,7 +182,8 @@ TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
     TempDir dir;
     SampleSet set(dir.Path());
     RecordingMessageSink messages;
-    ASSERT_EQ(TraiteSetSheet(kSetDelete, set.path, set.path, kLangEnglish, messages), 0);
+    ASSERT_TRUE(TraiteSetSheet(SetOperation::Delete, set.path, set.path,
+                               Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(FilesIn(set.folder), 1u);
     EXPECT_TRUE(fs::exists(set.folder + "/other.pscore"));
@@ -187,10 +195,11 @@ TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
     fs::remove(again.folder + "/ev_B.pscore");
     fs::create_directory(again.folder + "/ev_B.pscore");
     RecordingMessageSink failure;
-    EXPECT_EQ(TraiteSetSheet(kSetDelete, again.path, again.path, kLangEnglish, failure), 1);
+    EXPECT_FALSE(TraiteSetSheet(SetOperation::Delete, again.path, again.path,
+                                Reporter(Language::English, failure)));
     ASSERT_EQ(failure.messages.size(), 1u);
-    EXPECT_EQ(failure.messages[0].text,
-              FormatText(Text(kLangEnglish, 344), again.folder + "/ev_B.pscore"));
+    EXPECT_EQ(failure.messages[0].text, FormatText(Text(Language::English, TextId::FilesNotDeleted),
+                                                   again.folder + "/ev_B.pscore"));
     EXPECT_FALSE(fs::exists(again.path));
     EXPECT_FALSE(fs::exists(again.folder + "/ev_C.pscore"));
     EXPECT_TRUE(fs::is_directory(again.folder + "/ev_B.pscore"));
@@ -198,8 +207,9 @@ TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
     // An unreadable set file deletes nothing.
     WriteFile(dir.File("bad.mscore"), "<zavscore> no entries");
     RecordingMessageSink bad;
-    EXPECT_EQ(TraiteSetSheet(kSetDelete, dir.File("bad.mscore"), "", kLangEnglish, bad), 1);
-    EXPECT_EQ(bad.messages.at(0).text, Text(kLangEnglish, txt::kUnknownEncoding));
+    EXPECT_FALSE(TraiteSetSheet(SetOperation::Delete, dir.File("bad.mscore"), "",
+                                Reporter(Language::English, bad)));
+    EXPECT_EQ(bad.messages.at(0).text, Text(Language::English, TextId::UnknownEncoding));
     EXPECT_TRUE(fs::exists(dir.File("bad.mscore")));
 }
 
@@ -207,23 +217,23 @@ TEST(SetManagement, CopyFileReportsEachFailure) {
     TempDir dir;
     WriteFile(dir.File("a"), std::string(32000, 'a'));
     RecordingMessageSink messages;
-    ASSERT_EQ(CopyFileA(dir.File("a"), dir.File("b"), kLangEnglish, messages), 0);
+    ASSERT_TRUE(CopyFileA(dir.File("a"), dir.File("b"), Reporter(Language::English, messages)));
     EXPECT_EQ(ReadFile(dir.File("b")), std::string(32000, 'a'));
     WriteFile(dir.File("b"), "replaced");
-    ASSERT_EQ(CopyFileA(dir.File("a"), dir.File("b"), kLangEnglish, messages), 0);
+    ASSERT_TRUE(CopyFileA(dir.File("a"), dir.File("b"), Reporter(Language::English, messages)));
     EXPECT_EQ(ReadFile(dir.File("b")).size(), 32000u);
     EXPECT_TRUE(messages.messages.empty());
 
-    EXPECT_EQ(CopyFileA(dir.File("none"), dir.File("c"), kLangEnglish, messages), 1);
+    EXPECT_FALSE(CopyFileA(dir.File("none"), dir.File("c"), Reporter(Language::English, messages)));
     EXPECT_FALSE(fs::exists(dir.File("c")));
-    EXPECT_EQ(CopyFileA(dir.File("a"), dir.File("no/c"), kLangEnglish, messages), 1);
+    EXPECT_FALSE(CopyFileA(dir.File("a"), dir.File("no/c"), Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text, "Error while opening file = " + dir.File("none"));
     EXPECT_EQ(messages.messages[1].text, "Error while creating file = " + dir.File("no/c"));
     EXPECT_EQ(messages.messages[1].icon, MessageIcon::Information);
 
-    EXPECT_EQ(TestCibleExist(dir.File("none"), kLangEnglish, messages), 1);
-    EXPECT_EQ(TestCibleExist(dir.File("a"), kLangEnglish, messages), 0);
+    EXPECT_TRUE(TestCibleExist(dir.File("none"), Reporter(Language::English, messages)));
+    EXPECT_FALSE(TestCibleExist(dir.File("a"), Reporter(Language::English, messages)));
     EXPECT_EQ(messages.questions.size(), 1u);
 }
 

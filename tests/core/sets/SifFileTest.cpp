@@ -12,8 +12,8 @@ namespace {
 using zavtest::SifText;
 using zavtest::TeamLine;
 
-int Parse(const std::string& bytes, SifEntries& entries, RecordingMessageSink& messages) {
-    return ParseSif(bytes, "/events/entries.txt", entries, kLangEnglish, messages);
+bool Parse(const std::string& bytes, SifEntries& entries, RecordingMessageSink& messages) {
+    return ParseSif(bytes, "/events/entries.txt", entries, Reporter(Language::English, messages));
 }
 
 TEST(SifFile, CompetitionNumberIsTheFirstFieldOfOneToTenCharacters) {
@@ -26,16 +26,16 @@ TEST(SifFile, CompetitionNumberIsTheFirstFieldOfOneToTenCharacters) {
         {"7\r\n8;x\n", "7"},                                      // never runs into the next line
         {"\xC3\xA9t\xC3\xA9-2026;x", "\xC3\xA9t\xC3\xA9-2026"}};  // characters, not bytes
     for (const auto& [text, number] : accepted) {
-        EXPECT_EQ(Parse(text, entries, messages), 0) << text;
-        EXPECT_EQ(entries.wxCompetNr, number);
+        EXPECT_TRUE(Parse(text, entries, messages)) << text;
+        EXPECT_EQ(entries.sCompetNr, number);
     }
     EXPECT_TRUE(messages.messages.empty());
 
     const std::string refused =
-        FormatText(Text(kLangEnglish, txt::kNotSifFile), std::string("/events/entries.txt"));
+        FormatText(Text(Language::English, TextId::NotSifFile), std::string("/events/entries.txt"));
     for (const std::string bad : {"12345678901;rest\n", ";12345;x\n", "", "\n12;x\n"}) {
         RecordingMessageSink refusal;
-        EXPECT_EQ(Parse(bad, entries, refusal), 1) << bad;
+        EXPECT_FALSE(Parse(bad, entries, refusal)) << bad;
         ASSERT_EQ(refusal.messages.size(), 1u) << bad;
         EXPECT_EQ(refusal.messages[0].text, refused);
         EXPECT_EQ(refusal.messages[0].icon, MessageIcon::Error);
@@ -53,9 +53,8 @@ TEST(SifFile, TeamLinesHoldNomEquAfterTheirFirstCharacter) {
 
     SifEntries entries;
     RecordingMessageSink messages;
-    ASSERT_EQ(Parse("1;head\nNOM_EQU;a;b;CPM1;c;d;Skipped\n" + TeamLine("CPM1", "Kept"), entries,
-                    messages),
-              0);
+    ASSERT_TRUE(Parse("1;head\nNOM_EQU;a;b;CPM1;c;d;Skipped\n" + TeamLine("CPM1", "Kept"), entries,
+                      messages));
     ASSERT_EQ(entries.teams.size(), 1u);
     EXPECT_EQ(entries.teams[0].name, "Kept");
 }
@@ -77,7 +76,7 @@ TEST(SifFile, FieldsAreCountedFromOneBetweenSeparators) {
 
     SifEntries entries;
     RecordingMessageSink messages;
-    ASSERT_EQ(Parse("1;h\n1;2;NOM_EQU;CPM1\n", entries, messages), 0);
+    ASSERT_TRUE(Parse("1;h\n1;2;NOM_EQU;CPM1\n", entries, messages));
     ASSERT_EQ(entries.teams.size(), 1u);
     EXPECT_EQ(entries.teams[0].category, "CPM1");
     EXPECT_EQ(entries.teams[0].name, "");
@@ -89,7 +88,7 @@ TEST(SifFile, LinesEndAtLfWithoutTheirCrAndTheLastLineNeedsNoLf) {
     const std::string text = "12345;head\r\n" + TeamLine("CPM1", "Alpha", "\r\n") +
                              "12345;2;NOM_EQU;CPM2;c;r;Bravo\r\n" +  // name is the last field
                              TeamLine("CPM1", "Charlie", "");        // no line end at all
-    ASSERT_EQ(Parse(text, entries, messages), 0);
+    ASSERT_TRUE(Parse(text, entries, messages));
     ASSERT_EQ(entries.teams.size(), 3u);
     EXPECT_EQ(entries.teams[0].name, "Alpha");
     EXPECT_EQ(entries.teams[1].name, "Bravo");
@@ -107,16 +106,16 @@ TEST(SifFile, CategoriesAreDistinctWholeFieldsInOrderOfFirstOccurrence) {
     std::vector<std::pair<std::string, std::string>> teams;
     const char* categories[] = {"CPM2", "CPM1 Minime 1", "CPM2", "COPE", "CPM1"};
     for (int i = 0; i < 30; ++i) teams.push_back({categories[i % 5], "T" + std::to_string(i)});
-    ASSERT_EQ(Parse(SifText(teams), entries, messages), 0);
-    EXPECT_EQ(entries.wxCategory,
+    ASSERT_TRUE(Parse(SifText(teams), entries, messages));
+    EXPECT_EQ(entries.sCategory,
               (std::vector<std::string>{"CPM2", "CPM1 Minime 1", "COPE", "CPM1"}));
     ASSERT_EQ(entries.teams.size(), 30u);
     for (const SifTeam& team : entries.teams)
-        EXPECT_EQ(entries.wxCategory[team.categoryIndex], team.category);
+        EXPECT_EQ(entries.sCategory[team.categoryIndex], team.category);
     EXPECT_EQ(entries.teams[29].name, "T29");
 
-    ASSERT_EQ(Parse("12345;no teams\n1;2;3;CPM1;5;6;7\n", entries, messages), 0);
-    EXPECT_TRUE(entries.wxCategory.empty());
+    ASSERT_TRUE(Parse("12345;no teams\n1;2;3;CPM1;5;6;7\n", entries, messages));
+    EXPECT_TRUE(entries.sCategory.empty());
     EXPECT_TRUE(entries.teams.empty());
 }
 
@@ -125,34 +124,34 @@ TEST(SifFile, FiftyCategoriesAreReadAndMoreAreRefused) {
     for (int c = 0; c < 50; ++c) teams.push_back({"CAT" + std::to_string(c), "T"});
     SifEntries entries;
     RecordingMessageSink messages;
-    ASSERT_EQ(Parse(SifText(teams), entries, messages), 0);
-    EXPECT_EQ(entries.wxCategory.size(), kMaxCategories);
+    ASSERT_TRUE(Parse(SifText(teams), entries, messages));
+    EXPECT_EQ(entries.sCategory.size(), kMaxCategories);
 
     teams.push_back({"CAT0", "Same category again"});
-    ASSERT_EQ(Parse(SifText(teams), entries, messages), 0);
+    ASSERT_TRUE(Parse(SifText(teams), entries, messages));
     teams.push_back({"CAT50", "One too many"});
-    EXPECT_EQ(Parse(SifText(teams), entries, messages), 1);
+    EXPECT_FALSE(Parse(SifText(teams), entries, messages));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, FormatText(Text(kLangEnglish, txt::kTooManyCategories),
-                                                    std::string("/events/entries.txt")));
-    EXPECT_TRUE(entries.wxCategory.empty());
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(Language::English, TextId::TooManyCategories),
+                         std::string("/events/entries.txt")));
+    EXPECT_TRUE(entries.sCategory.empty());
     EXPECT_TRUE(entries.teams.empty());
 }
 
 TEST(SifFile, TextIsUtf8WhenValidOtherwiseWindows1252) {
     SifEntries entries;
     RecordingMessageSink messages;
-    ASSERT_EQ(Parse("12345;h\n" + TeamLine("CPM1", "\xC9quipe \xAB\x80\xBB"), entries, messages),
-              0);
+    ASSERT_TRUE(Parse("12345;h\n" + TeamLine("CPM1", "\xC9quipe \xAB\x80\xBB"), entries, messages));
     EXPECT_EQ(entries.teams[0].name, "\xC3\x89quipe \xC2\xAB\xE2\x82\xAC\xC2\xBB");  // Équipe «€»
 
     const std::string utf8 = "\xC3\x89quipe \xE2\x98\x83 \xF0\x9F\x90\xB4";  // Équipe ☃ 🐴
-    ASSERT_EQ(Parse("\xEF\xBB\xBF"
-                    "12345;h\n" +
-                        TeamLine("CPM1", utf8),
-                    entries, messages),
-              0);
-    EXPECT_EQ(entries.wxCompetNr, "12345");  // the byte order mark is no part of it
+    ASSERT_TRUE(
+        Parse("\xEF\xBB\xBF"
+              "12345;h\n" +
+                  TeamLine("CPM1", utf8),
+              entries, messages));
+    EXPECT_EQ(entries.sCompetNr, "12345");  // the byte order mark is no part of it
     EXPECT_EQ(entries.teams[0].name, utf8);
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -174,14 +173,16 @@ TEST(SifFile, ReadingAFileReportsOpenFailures) {
     zavtest::TempDir dir;
     SifEntries entries;
     RecordingMessageSink messages;
-    EXPECT_EQ(ReadSifFile(dir.File("missing.txt"), entries, kLangFrench, messages), 1);
-    EXPECT_EQ(ReadSifFile(dir.Path(), entries, kLangFrench, messages), 1);  // a folder
+    EXPECT_FALSE(
+        ReadSifFile(dir.File("missing.txt"), entries, Reporter(Language::French, messages)));
+    EXPECT_FALSE(
+        ReadSifFile(dir.Path(), entries, Reporter(Language::French, messages)));  // a folder
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text,
-              FormatText(Text(kLangFrench, txt::kErrorOpening), dir.File("missing.txt")));
+              FormatText(Text(Language::French, TextId::ErrorOpening), dir.File("missing.txt")));
 
     zavtest::WriteFile(dir.File("e.txt"), SifText({{"CPM1", "A"}, {"CPM2", "B"}}));
-    ASSERT_EQ(ReadSifFile(dir.File("e.txt"), entries, kLangFrench, messages), 0);
+    ASSERT_TRUE(ReadSifFile(dir.File("e.txt"), entries, Reporter(Language::French, messages)));
     EXPECT_EQ(entries.teams.size(), 2u);
 }
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
@@ -19,14 +17,14 @@ TEST(Settings, AbsentFileReadsAsDefaultsAndFirstWriteCreatesIt) {
     Settings settings(dir.File("ZAVscore.ini"));
     EXPECT_EQ(settings.GetString(SettingKey::LogoName), "");
     EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), 0);
-    EXPECT_EQ(settings.LanguageBase(), kLangFrench);
+    EXPECT_EQ(settings.InterfaceLanguage(), Language::French);
 
     ASSERT_TRUE(settings.Set(SettingKey::HeadFont, "#FF0000"));
     EXPECT_EQ(ReadFile(settings.Path()), "[Colors]\nHeadFont=#FF0000\n");
 
     // A file of another system with only the colours: the rest still defaults.
     WriteFile(settings.Path(), "[Colors]\r\nBWOnly=1\r\n");
-    EXPECT_EQ(settings.LanguageBase(), kLangFrench);
+    EXPECT_EQ(settings.InterfaceLanguage(), Language::French);
     EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), 0);
     EXPECT_EQ(settings.GetInt(SettingKey::BWOnly), 1);
 }
@@ -55,7 +53,7 @@ TEST(Settings, EveryReadGoesToTheFile) {
     WriteFile(settings.Path(), "[Colors]\nTitleBkg=#123456\n");  // changed behind our back
     EXPECT_EQ(settings.GetString(SettingKey::TitleBkg), "#123456");
     WriteFile(settings.Path(), "[General]\nLanguage=GE\n");  // codes: see the texts tests
-    EXPECT_EQ(settings.LanguageBase(), kLangGerman);
+    EXPECT_EQ(settings.InterfaceLanguage(), Language::German);
 }
 
 TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
@@ -83,19 +81,6 @@ TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
     ASSERT_TRUE(IniWrite(path, "General", "LogoPath", std::string(300, 'x')));
     EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), std::string(254, 'x'));
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
-}
-
-TEST(Settings, DefaultPathHonoursTheEnvironment) {
-    const char* saved = std::getenv("ZAVSCORE_INI");
-    const std::string keep = saved ? saved : "";
-    unsetenv("ZAVSCORE_INI");
-    EXPECT_EQ(Settings::DefaultPath("/opt/zav"), "/opt/zav/ZAVscore.ini");
-    setenv("ZAVSCORE_INI", "/tmp/other.ini", 1);
-    EXPECT_EQ(Settings::DefaultPath("/opt/zav"), "/tmp/other.ini");
-    if (saved)
-        setenv("ZAVSCORE_INI", keep.c_str(), 1);
-    else
-        unsetenv("ZAVSCORE_INI");
 }
 
 }  // namespace

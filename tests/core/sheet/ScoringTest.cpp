@@ -142,7 +142,7 @@ TEST(ComputeScores, DamagedCountsNeverReachBeyondTheArrays) {
 TEST(ComputeChallengeScores, WorkedExampleAndUntouchedOutsiders) {
     ScoreSheet s = Heat(5, 1, 5, 0);
     s.iChallengeScoring = 3;
-    s.iChallengeTeam[1] = s.iChallengeTeam[3] = s.iChallengeTeam[4] = 1;
+    s.bChallengeTeam[1] = s.bChallengeTeam[3] = s.bChallengeTeam[4] = 1;
     s.fChallengeGameScore[0][0] = 42;  // outsider's cell is left alone
     s.fChallengePreviousScore[1] = 2.5f;
     SetGame(s, 0, {1, 2, 3, 4, kAbandon});
@@ -158,7 +158,7 @@ TEST(ComputeChallengeScores, WorkedExampleAndUntouchedOutsiders) {
 
 TEST(ComputeChallengeScores, AbandonIsOnePointAndSharesAreMeans) {
     ScoreSheet s = Heat(4, 2, 4, 1);
-    s.iChallengeTeam[0] = s.iChallengeTeam[1] = s.iChallengeTeam[2] = 1;
+    s.bChallengeTeam[0] = s.bChallengeTeam[1] = s.bChallengeTeam[2] = 1;
     SetGame(s, 0, {kAbandon, kElimination, kDefinitiveAbandon, 1});
     SetGame(s, 1, {2, 2, 3, 1});
     s.iChallengeScoring = 4;
@@ -174,7 +174,7 @@ TEST(ComputeChallengeScores, AbandonIsOnePointAndSharesAreMeans) {
 TEST(ComputeChallengeScores, CounterGoesBelowZeroWithTooManyTeams) {
     ScoreSheet s = Heat(5, 1, 5, 0);
     s.iChallengeScoring = 3;
-    for (int t = 0; t < 5; ++t) s.iChallengeTeam[t] = 1;
+    for (int t = 0; t < 5; ++t) s.bChallengeTeam[t] = 1;
     SetGame(s, 0, {1, 2, 3, 4, 5});
     ComputeChallengeScores(s);
     EXPECT_FLOAT_EQ(s.fChallengeGameScore[3][0], 0);

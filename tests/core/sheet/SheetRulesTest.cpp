@@ -1,7 +1,9 @@
-// The reset, the withdrawal of a team and the game catalogue rules.
+// The reset, the new sheet, the clearing and coherence of the 'Challenge', the
+// withdrawal of a team and the game catalogue rules.
 #include <gtest/gtest.h>
 
 #include "sheet/GameCatalogue.h"
+#include "sheet/ResultEntry.h"
 #include "sheet/TeamWithdrawal.h"
 #include "texts/Texts.h"
 
@@ -16,12 +18,12 @@ TEST(SetDataToZero, ClearsInputsAndScoresButKeepsSetContext) {
     s.iScoring = 5;
     s.iEliminationRule = 1;
     s.iChallengeScoring = 3;
-    s.iFlagAvertissement = 1;
-    s.wxsFullFileName = "/a/b.score";
-    s.wxsFilePath = "/a";
-    s.iScoreSet = 1;
-    s.wxsMultiFileOpen = "/a/x.pscore";
-    s.wxLanguageSheet = kLangGerman;
+    s.bFlagAvertissement = 1;
+    s.sFullFileName = "/a/b.score";
+    s.sFilePath = "/a";
+    s.bScoreSet = 1;
+    s.sMultiFileOpen = "/a/x.pscore";
+    s.languageSheet = Language::German;
     s.sTeamName[9] = "last";
     s.sPlaceurName[9] = "p";
     s.iGamePlace[9][11] = 3;
@@ -33,18 +35,18 @@ TEST(SetDataToZero, ClearsInputsAndScoresButKeepsSetContext) {
     EXPECT_EQ(s.iTeamsNr, 0);
     EXPECT_EQ(s.iScoring, 0);
     EXPECT_EQ(s.iChallengeScoring, 0);
-    EXPECT_EQ(s.iFlagAvertissement, 0);
-    EXPECT_TRUE(s.wxsFullFileName.empty());
-    EXPECT_EQ(s.iScoreSet, 0);
+    EXPECT_FALSE(s.bFlagAvertissement);
+    EXPECT_TRUE(s.sFullFileName.empty());
+    EXPECT_FALSE(s.bScoreSet);
     EXPECT_TRUE(s.sTeamName[9].empty());
     EXPECT_TRUE(s.sPlaceurName[9].empty());
     EXPECT_EQ(s.iGamePlace[9][11], 0);
     EXPECT_EQ(s.fGameScore[9][11], 0);
     // What a set or an open dialog still relies on stays.
     EXPECT_EQ(s.iEliminationRule, 1);
-    EXPECT_EQ(s.wxsFilePath, "/a");
-    EXPECT_EQ(s.wxsMultiFileOpen, "/a/x.pscore");
-    EXPECT_EQ(s.wxLanguageSheet, kLangGerman);
+    EXPECT_EQ(s.sFilePath, "/a");
+    EXPECT_EQ(s.sMultiFileOpen, "/a/x.pscore");
+    EXPECT_EQ(s.languageSheet, Language::German);
     EXPECT_EQ(s.fPreviousScoreSave[2], 4);
 }
 
@@ -56,7 +58,7 @@ ScoreSheet FiveTeams() {
     for (int t = 0; t < 5; ++t) {
         s.sTeamName[t] = "T" + std::to_string(t + 1);
         s.sTeamColors[t] = "C" + std::to_string(t + 1);
-        s.iChallengeTeam[t] = t % 2;
+        s.bChallengeTeam[t] = t % 2;
         s.fPreviousScore[t] = t + 0.5f;
         s.fChallengePreviousScore[t] = t * 2.0f;
         s.iTieBreakPlace[t] = t;
@@ -64,9 +66,42 @@ ScoreSheet FiveTeams() {
         s.sARefereeName[t] = "AR" + std::to_string(t + 1);
         s.sARefereeTeam[t] = "ART" + std::to_string(t + 1);
         s.sPlaceurName[t] = "AP" + std::to_string(t + 1);
-        for (int g = 0; g < 4; ++g) s.iAvertissement[t][g] = (t + g) % 2;
+        for (int g = 0; g < 4; ++g) s.bAvertissement[t][g] = (t + g) % 2;
     }
     return s;
+}
+
+TEST(NewSheet, ProposesFourTeamsEightGamesAndFourPoints) {
+    ScoreSheet s;
+    SetNewSheetDefaults(s);
+    EXPECT_EQ(s.iTeamsNr, 4);
+    EXPECT_EQ(s.iGamesNr, 8);
+    EXPECT_EQ(s.iScoring, 4);
+}
+
+TEST(Challenge, ClearedForTheTeamsOfTheHeatAndWarnedWhenTooManyTakePart) {
+    ScoreSheet s;
+    s.iTeamsNr = 3;
+    s.iChallengeScoring = 2;
+    s.sChallengeTitle = "Club Challenge";
+    for (int t = 0; t < 4; ++t) {
+        s.bChallengeTeam[t] = true;
+        s.fChallengePreviousScore[t] = 5;
+    }
+    RecordingMessageSink sink;
+    EXPECT_TRUE(WarnIfChallengeIncoherent(s, Reporter(Language::English, sink)));
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, Text(Language::English, TextId::ChallengeIncoherent));
+    EXPECT_EQ(sink.messages[0].icon, MessageIcon::Error);
+    s.iChallengeScoring = 3;  // as many teams as points: coherent
+    EXPECT_FALSE(ChallengeTeamsIncoherent(s));
+
+    ClearChallenge(s);
+    EXPECT_FALSE(ChallengeTeamsIncoherent(s));
+    for (int t = 0; t < 3; ++t)
+        EXPECT_TRUE(!s.bChallengeTeam[t] && s.fChallengePreviousScore[t] == 0);
+    EXPECT_TRUE(s.bChallengeTeam[3]) << "a row beyond the heat is left alone";
+    EXPECT_EQ(s.sChallengeTitle, "");
 }
 
 TEST(WithdrawTeam, SecondOfFiveMovesTheOthersUp) {
@@ -79,7 +114,7 @@ TEST(WithdrawTeam, SecondOfFiveMovesTheOthersUp) {
         const int n = from[i];
         EXPECT_EQ(s.sTeamName[i], "T" + std::to_string(n + 1));
         EXPECT_EQ(s.sTeamColors[i], "C" + std::to_string(n + 1));
-        EXPECT_EQ(s.iChallengeTeam[i], n % 2);
+        EXPECT_EQ(s.bChallengeTeam[i], n % 2);
         EXPECT_EQ(s.fPreviousScore[i], n + 0.5f);
         EXPECT_EQ(s.fChallengePreviousScore[i], n * 2.0f);
         EXPECT_EQ(s.iTieBreakPlace[i], n);
@@ -87,7 +122,7 @@ TEST(WithdrawTeam, SecondOfFiveMovesTheOthersUp) {
         EXPECT_EQ(s.sARefereeName[i], "AR" + std::to_string(n + 1));
         EXPECT_EQ(s.sARefereeTeam[i], "ART" + std::to_string(n + 1));
         EXPECT_EQ(s.sPlaceurName[i], "AP" + std::to_string(n + 1));
-        for (int g = 0; g < 4; ++g) EXPECT_EQ(s.iAvertissement[i][g], (n + g) % 2);
+        for (int g = 0; g < 4; ++g) EXPECT_EQ(s.bAvertissement[i][g], (n + g) % 2);
     }
     EXPECT_EQ(s.sTeamName[4], "T5") << "the old last row stays until the next reset";
 }
@@ -123,39 +158,38 @@ TEST(RetireCesure, RemovesAtMostTwoBreakPointsNeverAtTheStart) {
 }
 
 TEST(GameCatalogue, EveryLanguageHasFortyOneDistinctNamesThatSurviveTheBreakRoundTrip) {
-    for (int lang : kLanguageBases) {
-        for (int k = kFirstCatalogueGame; k <= kLastCatalogueGame; ++k) {
-            const std::string& name = Text(lang, k);
-            if (name.empty()) continue;  // checked by the text table tests
-            EXPECT_EQ(AjouteCesure(RetireCesure(name), lang), name) << lang + k;
-            EXPECT_EQ(CatalogueOffsetOf(name, lang), k) << lang + k;
+    for (Language lang : kLanguages) {
+        for (int k = 0; k < kCatalogueGameCount; ++k) {
+            const std::string& name = Text(lang, CatalogueGame(k));
+            EXPECT_EQ(AjouteCesure(RetireCesure(name), lang), name) << name;
+            EXPECT_EQ(CatalogueGameOf(name, lang), CatalogueGame(k)) << name;
         }
     }
-    EXPECT_EQ(AjouteCesure("My own game", kLangGerman), "My own game");
-    EXPECT_EQ(CatalogueOffsetOf("My own game", kLangEnglish), 0);
+    EXPECT_EQ(AjouteCesure("My own game", Language::German), "My own game");
+    EXPECT_FALSE(CatalogueGameOf("My own game", Language::English));
 }
 
 TEST(TranslateGameNames, CatalogueNamesFollowTheInterfaceLanguageOthersStay) {
     ScoreSheet s;
     s.iGamesNr = 3;
-    s.sGame[0] = Text(kLangEnglish, 142);
+    s.sGame[0] = Text(Language::English, TextId::GameBangABalloon);
     s.sGame[1] = "Free text";
-    s.sGame[2] = Text(kLangEnglish, 175);
-    s.sGame[3] = Text(kLangEnglish, 140);  // beyond the games: untouched
-    s.wxLanguageSheet = kLangEnglish;
-    TranslateGameNames(s, kLangGerman);
-    EXPECT_EQ(s.sGame[0], Text(kLangGerman, 142));
+    s.sGame[2] = Text(Language::English, TextId::GameBallAndConeFr);
+    s.sGame[3] = Text(Language::English, TextId::GameAgilityAces);  // beyond the games: untouched
+    s.languageSheet = Language::English;
+    TranslateGameNames(s, Language::German);
+    EXPECT_EQ(s.sGame[0], Text(Language::German, TextId::GameBangABalloon));
     EXPECT_EQ(s.sGame[1], "Free text");
-    EXPECT_EQ(s.sGame[2], Text(kLangGerman, 175));
-    EXPECT_EQ(s.sGame[3], Text(kLangEnglish, 140));
-    EXPECT_EQ(s.wxLanguageSheet, kLangGerman);
+    EXPECT_EQ(s.sGame[2], Text(Language::German, TextId::GameBallAndConeFr));
+    EXPECT_EQ(s.sGame[3], Text(Language::English, TextId::GameAgilityAces));
+    EXPECT_EQ(s.languageSheet, Language::German);
 
     // An unknown file language translates nothing but takes the interface's.
-    s.sGame[0] = Text(kLangEnglish, 142);
-    s.wxLanguageSheet = 0;
-    TranslateGameNames(s, kLangFrench);
-    EXPECT_EQ(s.sGame[0], Text(kLangEnglish, 142));
-    EXPECT_EQ(s.wxLanguageSheet, kLangFrench);
+    s.sGame[0] = Text(Language::English, TextId::GameBangABalloon);
+    s.languageSheet.reset();
+    TranslateGameNames(s, Language::French);
+    EXPECT_EQ(s.sGame[0], Text(Language::English, TextId::GameBangABalloon));
+    EXPECT_EQ(s.languageSheet, Language::French);
 }
 
 }  // namespace

@@ -25,19 +25,19 @@ inline zav::ScoreSheet FullSampleSheet() {
     s.sChallengeTitle = "Challenge des clubs";
     s.sColSupTitle = "Catégorie";
     for (int g = 0; g < zav::kMaxGames; ++g)
-        s.sGame[g] = zav::Text(zav::kLangFrench, zav::kFirstCatalogueGame + 3 * g);
+        s.sGame[g] = zav::Text(zav::Language::French, zav::CatalogueGame(3 * g));
     for (int t = 0; t < zav::kMaxTeams; ++t) {
         const std::string n = std::to_string(t + 1);
         s.sTeamName[t] = "Écurie des Étangs " + n;
         s.sTeamColors[t] = "rouge/blanc " + n;
         s.sColSupContent[t] = t % 2 ? "Junior" : "Open";
         s.fPreviousScore[t] = 10.5f * t;
-        s.iChallengeTeam[t] = t < 4 ? 1 : 0;
+        s.bChallengeTeam[t] = t < 4;
         s.fChallengePreviousScore[t] = t < 4 ? 2.5f * t : 0.0f;
         s.iTieBreakPlace[t] = t == 2 ? 1 : (t == 3 ? 2 : 0);
         for (int g = 0; g < zav::kMaxGames; ++g) {
             s.iGamePlace[t][g] = (t + g) % 13 - 3;  // every code from -3 to 9
-            s.iAvertissement[t][g] = (t * g) % 7 == 1 ? 1 : 0;
+            s.bAvertissement[t][g] = (t * g) % 7 == 1 ? 1 : 0;
         }
         s.sARefereeName[t] = "Arbitre " + n;
         s.sARefereeTeam[t] = "Club " + n;

@@ -43,12 +43,12 @@ TEST(SheetFileIo, ForeignFilesAreLimitedTo32000Bytes) {
     RecordingMessageSink messages;
 
     zavtest::WriteFile(path, ForeignFileOfSize(kMaxSheetFileBytes));
-    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 0);
+    EXPECT_TRUE(LoadSheet(sheet, path, Reporter(Language::English, messages)));
     EXPECT_EQ(sheet.sTitle, "padded");
     EXPECT_TRUE(messages.messages.empty());
 
     zavtest::WriteFile(path, ForeignFileOfSize(kMaxSheetFileBytes + 1));
-    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 1);
+    EXPECT_FALSE(LoadSheet(sheet, path, Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
@@ -68,11 +68,11 @@ TEST(SheetFileIo, OurOwnLongFilesReadBack) {
         original.sARefereeName[t] = original.sARefereeTeam[t] = original.sPlaceurName[t] = longText;
     }
     RecordingMessageSink messages;
-    ASSERT_EQ(SaveSheet(original, path, kLangEnglish, messages), 0);
+    ASSERT_TRUE(SaveSheet(original, path, Reporter(Language::English, messages)));
     ASSERT_GT(fs::file_size(path), kMaxSheetFileBytes);
 
     ScoreSheet read;
-    ASSERT_EQ(LoadSheet(read, path, kLangEnglish, messages), 0);
+    ASSERT_TRUE(LoadSheet(read, path, Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
     zavtest::ExpectSameStoredFields(original, read);
 
@@ -80,22 +80,22 @@ TEST(SheetFileIo, OurOwnLongFilesReadBack) {
     std::string bytes = zavtest::ReadFile(path);
     bytes.replace(0, bytes.find('\n'), "<?xml version='1.0' encoding='UTF-8'?>");
     zavtest::WriteFile(path, bytes);
-    EXPECT_EQ(LoadSheet(read, path, kLangEnglish, messages), 1);
+    EXPECT_FALSE(LoadSheet(read, path, Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              FormatText(Text(kLangEnglish, txt::kFileTooLong), static_cast<long>(bytes.size())));
+    EXPECT_EQ(messages.messages[0].text, FormatText(Text(Language::English, TextId::FileTooLong),
+                                                    static_cast<long>(bytes.size())));
 }
 
 TEST(SheetFileIo, OurOwnFilesHaveALimitToo) {
     zavtest::TempDir dir;
     const std::string path = dir.File("huge.score");
-    std::string bytes = SheetFileBytes(zavtest::FullSampleSheet(), kLangEnglish);
+    std::string bytes = SheetFileBytes(zavtest::FullSampleSheet(), Language::English);
     bytes.insert(bytes.size() - 12, kMaxOwnSheetFileBytes + 1 - bytes.size(), ' ');
     ASSERT_EQ(SheetFileLimit(bytes), kMaxOwnSheetFileBytes);
     zavtest::WriteFile(path, bytes);
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    EXPECT_EQ(LoadSheet(sheet, path, kLangEnglish, messages), 1);
+    EXPECT_FALSE(LoadSheet(sheet, path, Reporter(Language::English, messages)));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_NE(messages.messages[0].text.find(std::to_string(kMaxOwnSheetFileBytes + 1)),
               std::string::npos);
@@ -111,10 +111,10 @@ TEST(SheetFileIo, OpenFailuresNameThePath) {
     RecordingMessageSink messages;
     for (const std::string& path : {dir.File("missing.score"), dir.Path()}) {
         messages.messages.clear();
-        EXPECT_EQ(LoadSheet(sheet, path, kLangItalian, messages), 1);
+        EXPECT_FALSE(LoadSheet(sheet, path, Reporter(Language::Italian, messages)));
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].text,
-                  FormatText(Text(kLangItalian, txt::kErrorOpening), path));
+                  FormatText(Text(Language::Italian, TextId::ErrorOpening), path));
         EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
         EXPECT_TRUE(sheet.sTitle.empty());
     }
@@ -128,9 +128,9 @@ TEST(SheetFileIo, SaveReplacesTheFileWithUsualPermissions) {
     RecordingMessageSink messages;
 
     const mode_t previousMask = ::umask(022);
-    EXPECT_EQ(SaveSheet(sheet, path, kLangEnglish, messages), 0);
+    EXPECT_TRUE(SaveSheet(sheet, path, Reporter(Language::English, messages)));
     ::umask(previousMask);
-    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(sheet, kLangEnglish));
+    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(sheet, Language::English));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::others_read);
@@ -141,11 +141,11 @@ TEST(SheetFileIo, SaveReplacesTheFileWithUsualPermissions) {
     fs::create_symlink(path, link);
     ScoreSheet changed = sheet;
     changed.sTitle = "changed";
-    EXPECT_EQ(SaveSheet(changed, link, kLangEnglish, messages), 0);
+    EXPECT_TRUE(SaveSheet(changed, link, Reporter(Language::English, messages)));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(changed, kLangEnglish));
+    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(changed, Language::English));
 
-    EXPECT_EQ(SaveSheet(sheet, "", kLangEnglish, messages), 0);
+    EXPECT_TRUE(SaveSheet(sheet, "", Reporter(Language::English, messages)));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -158,10 +158,10 @@ TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     fs::create_directory(dir.File("folder.score"));
     for (const std::string& path : {dir.File("folder.score"), dir.File("none/heat.score")}) {
         messages.messages.clear();
-        EXPECT_EQ(SaveSheet(sheet, path, kLangGerman, messages), 1);
+        EXPECT_FALSE(SaveSheet(sheet, path, Reporter(Language::German, messages)));
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].text,
-                  FormatText(Text(kLangGerman, txt::kErrorCreating), path));
+                  FormatText(Text(Language::German, TextId::ErrorCreating), path));
         EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
     }
     EXPECT_TRUE(fs::is_directory(dir.File("folder.score")));
@@ -176,11 +176,11 @@ TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     messages.messages.clear();
-    const int result = SaveSheet(sheet, path, kLangEnglish, messages);
+    const bool saved = SaveSheet(sheet, path, Reporter(Language::English, messages));
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(result, 1);
+    EXPECT_FALSE(saved);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Error writing file = " + path);
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);

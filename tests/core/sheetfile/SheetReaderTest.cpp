@@ -22,12 +22,12 @@ std::string File(
 struct Parsed {
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    int result = -1;
+    bool read = false;
 };
 
-Parsed Parse(const std::string& bytes, int wxLanguage = kLangEnglish) {
+Parsed Parse(const std::string& bytes, Language language = Language::English) {
     Parsed p;
-    p.result = ParseSheet(p.sheet, bytes, wxLanguage, p.messages);
+    p.read = ParseSheet(p.sheet, bytes, Reporter(language, p.messages));
     return p;
 }
 
@@ -37,25 +37,25 @@ TEST(SheetReader, FullSheetRoundTripsThroughAFile) {
     zavtest::TempDir dir;
     const std::string path = dir.File("heat.score");
     ScoreSheet original = zavtest::FullSampleSheet();
-    original.iScoreSet = 1;
-    original.wxsMScoreOpen = "/events/Régional.mscore";
+    original.bScoreSet = 1;
+    original.sMScoreOpen = "/events/Régional.mscore";
     RecordingMessageSink messages;
-    ASSERT_EQ(SaveSheet(original, path, kLangFrench, messages), 0);
+    ASSERT_TRUE(SaveSheet(original, path, Reporter(Language::French, messages)));
 
     ScoreSheet read;
     read.sTitle = "left over from the previous sheet";
     read.iGamePlace[9][11] = 7;
-    read.wxsFullFileName = "/old/path.score";
-    ASSERT_EQ(LoadSheet(read, path, kLangFrench, messages), 0);
+    read.sFullFileName = "/old/path.score";
+    ASSERT_TRUE(LoadSheet(read, path, Reporter(Language::French, messages)));
     EXPECT_TRUE(messages.messages.empty());
     zavtest::ExpectSameStoredFields(original, read);
-    EXPECT_EQ(read.wxsScoreSetFileName, original.wxsMScoreOpen);
-    EXPECT_EQ(read.wxLanguageSheet, kLangFrench);
-    EXPECT_TRUE(read.wxsFullFileName.empty());  // the reset ran; callers set the identity
+    EXPECT_EQ(read.sScoreSetFileName, original.sMScoreOpen);
+    EXPECT_EQ(read.languageSheet, Language::French);
+    EXPECT_TRUE(read.sFullFileName.empty());  // the reset ran; callers set the identity
 
     // Reading, then writing again, gives the very same bytes.
-    read.wxsMScoreOpen = read.wxsScoreSetFileName;
-    EXPECT_EQ(SheetFileBytes(read, kLangFrench), zavtest::ReadFile(path));
+    read.sMScoreOpen = read.sScoreSetFileName;
+    EXPECT_EQ(SheetFileBytes(read, Language::French), zavtest::ReadFile(path));
 }
 
 TEST(SheetReader, BlameAndResultCodes) {
@@ -64,12 +64,12 @@ TEST(SheetReader, BlameAndResultCodes) {
                                 "\t\t<order>3 A</order>\n\t\t<order>-2</order>\n"
                                 "\t\t<order>  -3A</order>\n\t\t<order>A</order>\n"
                                 "\t\t<order>x</order>\n\t</orders>\n</team>\n"));
-    ASSERT_EQ(p.result, 0);
+    ASSERT_TRUE(p.read);
     const int codes[] = {3, kElimination, kDefinitiveAbandon, 0, 0};
     const int blames[] = {1, 0, 1, 1, 0};
     for (int g = 0; g < 5; ++g) {
         EXPECT_EQ(p.sheet.iGamePlace[0][g], codes[g]) << g;
-        EXPECT_EQ(p.sheet.iAvertissement[0][g], blames[g]) << g;
+        EXPECT_EQ(p.sheet.bAvertissement[0][g], blames[g]) << g;
     }
 }
 
@@ -86,17 +86,17 @@ TEST(SheetReader, TeamValuesStayInsideTheirOwnBlock) {
                    "\t<tiebreak>2</tiebreak>\n</team>\n"
                    "<team>\n\t<name>Three</name>\n\t<orders>\n\t\t<order>2</order>\n"
                    "\t\t<order>3</order>\n\t\t<order>1</order>\n\t</orders>\n</team>\n"));
-    ASSERT_EQ(p.result, 0);
+    ASSERT_TRUE(p.read);
     const ScoreSheet& s = p.sheet;
     EXPECT_EQ(s.sTeamName[0], "One");
     EXPECT_EQ(s.fPreviousScore[0], 1.5f);
-    EXPECT_EQ(s.iChallengeTeam[0], 0);
+    EXPECT_FALSE(s.bChallengeTeam[0]);
     EXPECT_EQ(s.fChallengePreviousScore[0], 0.0f);
     EXPECT_EQ(s.iTieBreakPlace[0], 0);
     EXPECT_EQ(s.iGamePlace[0][2], 0);  // the third order belongs to team 2
     EXPECT_EQ(s.sTeamName[1], "");     // not "Three"
     EXPECT_EQ(s.sTeamColors[1], "green");
-    EXPECT_EQ(s.iChallengeTeam[1], 1);
+    EXPECT_TRUE(s.bChallengeTeam[1]);
     EXPECT_EQ(s.fChallengePreviousScore[1], 4.5f);
     EXPECT_EQ(s.iTieBreakPlace[1], 2);
     EXPECT_EQ((std::vector<int>{s.iGamePlace[1][0], s.iGamePlace[1][1], s.iGamePlace[1][2]}),
@@ -131,7 +131,7 @@ TEST(SheetReader, CountsAreClampedToTheRecord) {
             Parse(File(std::string("<teamsnr>") + c.teamsnr + "</teamsnr><gamesnr>" + c.gamesnr +
                            "</gamesnr>\n<gameslist><game>g</game></gameslist>\n",
                        teams));
-        ASSERT_EQ(p.result, 0);
+        ASSERT_TRUE(p.read);
         EXPECT_EQ(p.sheet.iTeamsNr, c.teams) << c.teamsnr;
         EXPECT_EQ(p.sheet.iGamesNr, c.games) << c.gamesnr;
         EXPECT_EQ(p.sheet.sTeamName[kMaxTeams - 1], c.teams == kMaxTeams ? "T9" : "");
@@ -145,12 +145,12 @@ TEST(SheetReader, RefusesFilesWithoutEncodingRootOrLanguage) {
         File("", "", "<?xml version=\"1.0\" encoding=\"utf-8\"?>"),  // the mark is case-sensitive
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<sheet><language>EN</language></sheet>",
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<zavscore><title>x</title></zavscore>", ""};
-    EXPECT_EQ(Parse(ok).result, 0);
+    EXPECT_TRUE(Parse(ok).read);
     for (const std::string& bytes : refused) {
-        const Parsed p = Parse(bytes, kLangFrench);
-        EXPECT_EQ(p.result, 1) << bytes;
+        const Parsed p = Parse(bytes, Language::French);
+        EXPECT_FALSE(p.read) << bytes;
         ASSERT_EQ(p.messages.messages.size(), 1u);
-        EXPECT_EQ(p.messages.messages[0].text, Text(kLangFrench, txt::kUnknownEncoding));
+        EXPECT_EQ(p.messages.messages[0].text, Text(Language::French, TextId::UnknownEncoding));
         EXPECT_EQ(p.messages.messages[0].icon, MessageIcon::Error);
         EXPECT_TRUE(p.sheet.sTitle.empty());
     }
@@ -181,8 +181,8 @@ TEST(SheetReader, MarkupInTextsRoundTripsAndOldRawAmpersandsStay) {
     s.sColSupContent[0] = "&amp; stays &amp;";
     s.sGame[0] = "</game><game>";
     s.sTitle = "<title>x</title>";
-    const Parsed p = Parse(SheetFileBytes(s, kLangFrench), kLangFrench);
-    ASSERT_EQ(p.result, 0);
+    const Parsed p = Parse(SheetFileBytes(s, Language::French), Language::French);
+    ASSERT_TRUE(p.read);
     zavtest::ExpectSameStoredFields(s, p.sheet);
 
     const Parsed old =
@@ -207,26 +207,28 @@ TEST(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
 
 TEST(SheetReader, SetMarker) {
     const Parsed set = Parse(File("<multi>C:\\events\\spring.mscore</multi>\n", ""));
-    EXPECT_EQ(set.sheet.iScoreSet, 1);
-    EXPECT_EQ(set.sheet.wxsScoreSetFileName, "C:\\events\\spring.mscore");
+    EXPECT_TRUE(set.sheet.bScoreSet);
+    EXPECT_EQ(set.sheet.sScoreSetFileName, "C:\\events\\spring.mscore");
 
     Parsed single;
-    single.sheet.wxsScoreSetFileName = "kept";
-    ParseSheet(single.sheet, File("", ""), kLangEnglish, single.messages);
-    EXPECT_EQ(single.sheet.iScoreSet, 0);
-    EXPECT_EQ(single.sheet.wxsScoreSetFileName, "kept");
+    single.sheet.sScoreSetFileName = "kept";
+    EXPECT_TRUE(
+        ParseSheet(single.sheet, File("", ""), Reporter(Language::English, single.messages)));
+    EXPECT_FALSE(single.sheet.bScoreSet);
+    EXPECT_EQ(single.sheet.sScoreSetFileName, "kept");
 }
 
 TEST(SheetReader, TranslatesCatalogueGamesIntoTheInterfaceLanguage) {
-    const std::string bank = Text(kLangEnglish, 143), flags = Text(kLangEnglish, 147);
+    const std::string bank = Text(Language::English, TextId::GameBankRace),
+                      flags = Text(Language::English, TextId::GameFourFlag);
     const std::string bytes =
         File("<gamesnr>3</gamesnr>\n<gameslist>\n<game>" + bank +
                  "</game>\n<game>Egg and spoon</game>\n<game>" + flags + "</game>\n</gameslist>\n",
              "");
-    const Parsed french = Parse(bytes, kLangFrench);
-    EXPECT_EQ(french.sheet.sGame[0], Text(kLangFrench, 143));
+    const Parsed french = Parse(bytes, Language::French);
+    EXPECT_EQ(french.sheet.sGame[0], Text(Language::French, TextId::GameBankRace));
     EXPECT_EQ(french.sheet.sGame[1], "Egg and spoon");
-    EXPECT_EQ(french.sheet.sGame[2], Text(kLangFrench, 147));
-    EXPECT_EQ(french.sheet.wxLanguageSheet, kLangFrench);
+    EXPECT_EQ(french.sheet.sGame[2], Text(Language::French, TextId::GameFourFlag));
+    EXPECT_EQ(french.sheet.languageSheet, Language::French);
     EXPECT_NE(french.sheet.sGame[0], bank);
 }

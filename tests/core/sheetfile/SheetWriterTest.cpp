@@ -26,14 +26,14 @@ ScoreSheet SmallSheet() {
     s.sTeamName[0] = "Les Écuries";
     s.sTeamColors[0] = "red/white";
     s.fPreviousScore[0] = 12.5f;
-    s.iChallengeTeam[0] = 1;
+    s.bChallengeTeam[0] = 1;
     s.iGamePlace[0][0] = 1;
     s.iGamePlace[0][1] = 2;
-    s.iAvertissement[0][1] = 1;
+    s.bAvertissement[0][1] = 1;
     s.sTeamName[1] = "Pony & Co";
     s.sTeamColors[1] = "blue";
     s.sColSupContent[1] = "C2";
-    s.iChallengeTeam[1] = 1;
+    s.bChallengeTeam[1] = 1;
     s.fChallengePreviousScore[1] = 3.0f;
     s.iGamePlace[1][0] = kElimination;
     s.iGamePlace[1][1] = 1;
@@ -112,37 +112,38 @@ TEST(SheetWriter, WritesTheExactLayout) {
         "</staff>\n"
         "</body>\n"
         "</zavscore>\n";
-    EXPECT_EQ(SheetFileBytes(SmallSheet(), kLangEnglish), expected);
+    EXPECT_EQ(SheetFileBytes(SmallSheet(), Language::English), expected);
 }
 
 TEST(SheetWriter, OptionalElementsFollowTheirConditions) {
     ScoreSheet s = SmallSheet();
     s.iChallengeScoring = 0;
-    s.iChallengeTeam[0] = 0;
-    s.iChallengeTeam[1] = 2;  // only 1 marks a 'Challenge' team
+    s.bChallengeTeam[0] = false;
+    s.bChallengeTeam[1] = false;
     s.iTieBreakPlace[1] = 0;
     s.sPlaceurName[0].clear();
-    const std::string bytes = SheetFileBytes(s, kLangFrench);
+    const std::string bytes = SheetFileBytes(s, Language::French);
     EXPECT_NE(bytes.find("<language>FR</language>\n"), std::string::npos);
     for (const char* absent : {"challenge", "<tiebreak>", "<staff>", "<multi>"})
         EXPECT_EQ(bytes.find(absent), std::string::npos) << absent;
 
-    s.iScoreSet = 1;
-    s.wxsMScoreOpen = "/events/spring.mscore";
-    EXPECT_NE(SheetFileBytes(s, 0).find("<language>Unknown</language>\n<version>3.0</version>\n"
-                                        "<multi>/events/spring.mscore</multi>\n<title>"),
+    s.bScoreSet = true;
+    s.sMScoreOpen = "/events/spring.mscore";
+    EXPECT_NE(SheetFileBytes(s, Language::Italian)
+                  .find("<language>IT</language>\n<version>3.0</version>\n"
+                        "<multi>/events/spring.mscore</multi>\n<title>"),
               std::string::npos);
 
     // A staff text in a row past those written still makes the element appear.
     s.sARefereeTeam[9] = "Club";
-    EXPECT_NE(SheetFileBytes(s, kLangFrench).find("<staff>"), std::string::npos);
+    EXPECT_NE(SheetFileBytes(s, Language::French).find("<staff>"), std::string::npos);
 }
 
 TEST(SheetWriter, StaffRowsFollowTheTeamCount) {
     // Below six teams the exact layout above shows six and one per team.
     ScoreSheet s = SmallSheet();
     s.iTeamsNr = 8;
-    const std::string bytes = SheetFileBytes(s, kLangEnglish);
+    const std::string bytes = SheetFileBytes(s, Language::English);
     EXPECT_EQ(zavtest::CountOf(bytes, "\t\t<ar_name>"), 8);
     EXPECT_EQ(zavtest::CountOf(bytes, "\t\t<ap_name>"), 8);
 }
@@ -150,17 +151,17 @@ TEST(SheetWriter, StaffRowsFollowTheTeamCount) {
 TEST(SheetWriter, ChoosesUtf8OnlyWhenWindows1252CannotHoldATextAndEscapesMarkup) {
     ScoreSheet s = SmallSheet();
     s.sTitle = "Prix €uro — café";  // all in Windows-1252
-    std::string bytes = SheetFileBytes(s, kLangEnglish);
+    std::string bytes = SheetFileBytes(s, Language::English);
     EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n", 0), 0u);
     EXPECT_NE(bytes.find("<title>Prix \x80uro \x97 caf\xE9</title>"), std::string::npos);
 
     s.sReferee = "Łukasz → <b>";  // Ł and → are not
-    bytes = SheetFileBytes(s, kLangEnglish);
+    bytes = SheetFileBytes(s, Language::English);
     EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u);
     EXPECT_NE(bytes.find("<title>Prix €uro — café</title>"), std::string::npos);
     EXPECT_NE(bytes.find("<referee>Łukasz → &lt;b&gt;</referee>"), std::string::npos);
 
     // An invalid byte in memory is written as the character a reader makes of it.
     s.sDate = "12\xB0";
-    EXPECT_NE(SheetFileBytes(s, kLangEnglish).find("<date>12°</date>"), std::string::npos);
+    EXPECT_NE(SheetFileBytes(s, Language::English).find("<date>12°</date>"), std::string::npos);
 }

@@ -24,7 +24,7 @@ inline void ExpectSameStoredFields(const zav::ScoreSheet& a, const zav::ScoreShe
     EXPECT_EQ(a.iChallengeScoring, b.iChallengeScoring);
     EXPECT_EQ(a.sChallengeTitle, b.sChallengeTitle);
     EXPECT_EQ(a.sColSupTitle, b.sColSupTitle);
-    EXPECT_EQ(a.iScoreSet, b.iScoreSet);
+    EXPECT_EQ(a.bScoreSet, b.bScoreSet);
     const int teams = zav::TeamsInUse(a), games = zav::GamesInUse(a);
     for (int g = 0; g < games; ++g) EXPECT_EQ(a.sGame[g], b.sGame[g]) << "game " << g;
     for (int t = 0; t < teams; ++t) {
@@ -33,12 +33,12 @@ inline void ExpectSameStoredFields(const zav::ScoreSheet& a, const zav::ScoreShe
         EXPECT_EQ(a.sTeamColors[t], b.sTeamColors[t]);
         EXPECT_EQ(a.sColSupContent[t], b.sColSupContent[t]);
         EXPECT_EQ(a.fPreviousScore[t], b.fPreviousScore[t]);
-        EXPECT_EQ(a.iChallengeTeam[t], b.iChallengeTeam[t]);
+        EXPECT_EQ(a.bChallengeTeam[t], b.bChallengeTeam[t]);
         EXPECT_EQ(a.fChallengePreviousScore[t], b.fChallengePreviousScore[t]);
         EXPECT_EQ(a.iTieBreakPlace[t], b.iTieBreakPlace[t]);
         for (int g = 0; g < games; ++g) {
             EXPECT_EQ(a.iGamePlace[t][g], b.iGamePlace[t][g]) << "game " << g;
-            EXPECT_EQ(a.iAvertissement[t][g], b.iAvertissement[t][g]) << "game " << g;
+            EXPECT_EQ(a.bAvertissement[t][g], b.bAvertissement[t][g]) << "game " << g;
         }
         EXPECT_EQ(a.sPlaceurName[t], b.sPlaceurName[t]);
     }

@@ -1,36 +1,31 @@
-// The compiled-in text tables checked as data: the four language blocks must
-// hold the same offsets, keep what the program fills in or parses (printf
+// The compiled-in text table checked as data: every text is there in every
+// language, and the translations keep what the program fills in or parses (printf
 // conversions, file-chooser patterns, language codes), survive the
 // ISO-8859-1 files and pages, and give game names that the dialogs can select.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
-#include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "encoding/Encoding.h"
 #include "sheet/GameCatalogue.h"
-#include "texts/Encoding.h"
-#include "texts/TextTable.h"
 #include "texts/Texts.h"
 
 namespace zav {
 namespace {
 
-// One language block gathered across its tables; an offset given twice is
-// counted, as the later table would silently hide the earlier text.
-std::map<int, std::string> Block(int base, int* duplicates = nullptr) {
-    std::map<int, std::string> block;
-    int twice = 0;
-    for (std::size_t t = 0; t < kAllTextTablesCount; ++t) {
-        const TextTable& table = kAllTextTables[t];
-        if (table.languageBase != base) continue;
-        for (std::size_t e = 0; e < table.count; ++e)
-            if (!block.emplace(table.entries[e].offset, table.entries[e].text).second) ++twice;
-    }
-    if (duplicates) *duplicates = twice;
-    return block;
+// Every text of the registry, as its table lists it.
+constexpr TextId kAllTexts[] = {
+#define ZAV_TEXT(offset, name, french, english, italian, german) TextId::name,
+#include "texts/TextTable.h"
+#undef ZAV_TEXT
+};
+
+int OffsetOf(TextId id) {
+    return static_cast<int>(id);
 }
 
 // The printf conversions of a text, in order ("%%" is not one).
@@ -80,33 +75,28 @@ void ExpectPrefixFree(const std::vector<std::string>& names, const std::string& 
             }
 }
 
-TEST(TextTables, EveryBlockHoldsExactlyTheEnglishOffsets) {
-    const auto english = Block(kLangEnglish);
-    for (int offset : {0, 139, 140, 181, 240, 281, 300, 342, txt::kTooManyCategories})
-        EXPECT_EQ(english.count(offset), 1u) << offset;
-    for (int base : kLanguageBases) {
-        int duplicates = 0;
-        const auto block = Block(base, &duplicates);
-        EXPECT_EQ(duplicates, 0) << base;
-        for (const auto& [offset, text] : english) {
-            EXPECT_FALSE(LoadText(base + offset).empty()) << base << "+" << offset;
-            EXPECT_EQ(block.count(offset), 1u) << base << "+" << offset;
-        }
-        for (const auto& [offset, text] : block) {
-            EXPECT_EQ(english.count(offset), 1u) << base << "+" << offset << " not in English";
-            EXPECT_EQ(LoadText(base + offset), text) << base << "+" << offset;
-        }
+// The four languages of each text are a build requirement; here: none is
+// empty, and every id the program makes by arithmetic names a text.
+TEST(TextTables, EveryTextIsThereInEveryLanguage) {
+    for (Language language : kLanguages)
+        for (TextId id : kAllTexts)
+            EXPECT_FALSE(Text(language, id).empty()) << LanguageCode(language) << OffsetOf(id);
+    for (int k = 0; k < kCatalogueGameCount; ++k) {
+        EXPECT_TRUE(IsTextOffset(OffsetOf(CatalogueGame(k)))) << k;
+        EXPECT_TRUE(IsTextOffset(OffsetOf(EquipmentOf(CatalogueGame(k))))) << k;
     }
+    EXPECT_EQ(CatalogueGame(kCatalogueGameCount - 1), TextId::GameHoopla);
+    EXPECT_EQ(EquipmentOf(TextId::GameHoopla), TextId::EquipHoopla);
+    for (int offset : {-1, 6, 999, 1000})
+        EXPECT_THROW(Text(Language::English, static_cast<TextId>(offset)), std::out_of_range);
 }
 
 TEST(TextTables, TranslationsKeepConversionsLineBreaksAndFilterPatterns) {
-    const auto english = Block(kLangEnglish);
-    for (int base : kLanguageBases) {
-        for (const auto& [offset, text] : Block(base)) {
-            const auto found = english.find(offset);
-            if (found == english.end()) continue;
-            const std::string& reference = found->second;
-            const std::string where = std::to_string(base + offset);
+    for (Language base : kLanguages) {
+        for (TextId id : kAllTexts) {
+            const std::string& text = Text(base, id);
+            const std::string& reference = Text(Language::English, id);
+            const std::string where = std::to_string(LanguageBlock(base) + OffsetOf(id));
             EXPECT_EQ(Conversions(text), Conversions(reference)) << where;
             EXPECT_EQ(std::count(text.begin(), text.end(), '\n'),
                       std::count(reference.begin(), reference.end(), '\n'))
@@ -120,21 +110,23 @@ TEST(TextTables, TranslationsKeepConversionsLineBreaksAndFilterPatterns) {
 
 TEST(TextTables, LanguageListGivesBackItsCodes) {
     const char* codes[] = {"FR : ", "EN : ", "IT : ", "GE : "};
-    for (int base : kLanguageBases) {
+    for (Language base : kLanguages) {
         for (int i = 0; i < 4; ++i) {
-            const std::string& entry = Text(base, 304 + i);
-            EXPECT_EQ(entry.rfind(codes[i], 0), 0u) << base << ": " << entry;
-            EXPECT_GT(entry.size(), 5u) << base << ": " << entry;
+            const std::string& entry = Text(base, kLanguageNameTexts[i]);
+            EXPECT_EQ(entry.rfind(codes[i], 0), 0u) << entry;
+            EXPECT_GT(entry.size(), 5u) << entry;
             // The Language dialog reads the code back from the entry.
-            EXPECT_EQ(LanguageFromCode(entry.substr(0, 2)), kLanguageBases[i]) << entry;
+            EXPECT_EQ(LanguageFromCode(entry.substr(0, 2)), kLanguages[i]) << entry;
         }
     }
 }
 
 TEST(TextTables, TextsFitTheLatin1FilesAndTheTextBuffers) {
-    for (int base : kLanguageBases) {
-        for (const auto& [offset, text] : Block(base)) {
-            const std::string where = std::to_string(base + offset) + ": " + text;
+    for (Language base : kLanguages) {
+        for (TextId id : kAllTexts) {
+            const std::string& text = Text(base, id);
+            const int offset = OffsetOf(id);
+            const std::string where = std::to_string(LanguageBlock(base) + offset) + ": " + text;
             // Windows-1252 holds every Latin-1 character at its own code, so
             // a text is Latin-1 when its Windows-1252 bytes avoid 0x80-0x9F.
             const std::string bytes = Utf8ToCp1252(text).value_or("\x80");
@@ -144,31 +136,34 @@ TEST(TextTables, TextsFitTheLatin1FilesAndTheTextBuffers) {
             // Messages are read into 127-character buffers, the welcome page
             // and dialog fields into 255, the long rule help into 1023.
             std::size_t limit = 126;
-            if (offset == txt::kRightsNotice || offset >= 400) limit = 254;
-            if (offset == 138) limit = 1022;
+            if (id == TextId::RightsNotice || offset >= 400) limit = 254;
+            if (id == TextId::PointsHelp) limit = 1022;
             EXPECT_LE(bytes.size(), limit) << where;
         }
     }
 }
 
 TEST(GameCatalogueTexts, NamesAndPeriodsAreSelectableByPrefix) {
-    for (int base : kLanguageBases) {
+    for (Language base : kLanguages) {
         std::vector<std::string> names, shown;
-        for (int k = kFirstCatalogueGame; k <= kLastCatalogueGame; ++k) {
-            names.push_back(Text(base, k));
-            shown.push_back(RetireCesure(Text(base, k)));
+        for (int k = 0; k < kCatalogueGameCount; ++k) {
+            names.push_back(Text(base, CatalogueGame(k)));
+            shown.push_back(RetireCesure(names.back()));
         }
-        ExpectPrefixFree(names, "names " + std::to_string(base));
-        ExpectPrefixFree(shown, "shown names " + std::to_string(base));
-        ExpectPrefixFree({Text(base, txt::kAm), Text(base, txt::kPm), Text(base, txt::kNight)},
-                         "periods " + std::to_string(base));
+        const std::string code = LanguageCode(base);
+        ExpectPrefixFree(names, "names " + code);
+        ExpectPrefixFree(shown, "shown names " + code);
+        ExpectPrefixFree(
+            {Text(base, TextId::Am), Text(base, TextId::Pm), Text(base, TextId::Night)},
+            "periods " + code);
     }
 }
 
 TEST(GameCatalogueTexts, BreakPointsOnlyInGermanNamesAndInsideWords) {
     int namesWithBreaks = 0;
-    for (int k = kFirstCatalogueGame; k <= kLastCatalogueGame; ++k) {
-        const std::string& name = Text(kLangGerman, k);
+    for (int k = 0; k < kCatalogueGameCount; ++k) {
+        const TextId game = CatalogueGame(k);
+        const std::string& name = Text(Language::German, game);
         int breaks = 0;
         for (std::size_t at = name.find("- "); at != std::string::npos;
              at = name.find("- ", at + 2)) {
@@ -183,34 +178,34 @@ TEST(GameCatalogueTexts, BreakPointsOnlyInGermanNamesAndInsideWords) {
         namesWithBreaks += breaks > 0;
         // Equipment is shown wide; the equipment page strips break points
         // from the names of every language, so other languages have none.
-        EXPECT_EQ(Text(kLangGerman, k + kEquipmentOffset).find("- "), std::string::npos)
-            << k + kEquipmentOffset;
-        for (int base : {kLangFrench, kLangEnglish, kLangItalian})
-            EXPECT_EQ(Text(base, k).find("- "), std::string::npos) << base + k;
+        EXPECT_EQ(Text(Language::German, EquipmentOf(game)).find("- "), std::string::npos) << name;
+        for (Language base : {Language::French, Language::English, Language::Italian})
+            EXPECT_EQ(Text(base, game).find("- "), std::string::npos) << Text(base, game);
     }
     EXPECT_GT(namesWithBreaks, 0);
 }
 
 TEST(Texts, LookupLanguageRuleAndFormatting) {
-    for (int number : {-1, 0, 999, kLangEnglish + 6, kLangGerman + 325, 5000})
-        EXPECT_TRUE(LoadText(number).empty()) << number;
-
-    EXPECT_EQ(LanguageFromCode("EN"), kLangEnglish);
-    EXPECT_EQ(LanguageFromCode("IT"), kLangItalian);
-    EXPECT_EQ(LanguageFromCode("GE"), kLangGerman);
+    EXPECT_EQ(LanguageFromCode("EN"), Language::English);
+    EXPECT_EQ(LanguageFromCode("IT"), Language::Italian);
+    EXPECT_EQ(LanguageFromCode("GE"), Language::German);
     for (const char* code : {"FR", "en", "EN ", "English", "", "ge", "DE"})
-        EXPECT_EQ(LanguageFromCode(code), kLangFrench) << code;
-    for (int base : kLanguageBases) EXPECT_EQ(LanguageFromCode(LanguageCode(base)), base);
+        EXPECT_EQ(LanguageFromCode(code), Language::French) << code;
+    for (Language base : kLanguages) {
+        EXPECT_EQ(LanguageFromCode(LanguageCode(base)), base);
+        EXPECT_EQ(LanguageOfCode(LanguageCode(base)), base);
+    }
+    EXPECT_FALSE(LanguageOfCode("fr"));
 
     EXPECT_EQ(FormatText("Too long = %ld bytes", 32001L), "Too long = 32001 bytes");
     EXPECT_EQ(FormatText("Elimination (%d point)", 0L), "Elimination (0 point)");
     EXPECT_EQ(FormatText("100%% of [%s]", std::string("C:\\a%d.txt")), "100% of [C:\\a%d.txt]");
     // Every single-conversion message of every language is filled completely.
-    for (int base : kLanguageBases)
-        for (const auto& [offset, text] : Block(base))
-            if (Conversions(text).size() == 1) {
-                EXPECT_TRUE(Conversions(FormatText(text, std::string("X"))).empty())
-                    << base + offset;
+    for (Language base : kLanguages)
+        for (TextId id : kAllTexts)
+            if (Conversions(Text(base, id)).size() == 1) {
+                EXPECT_TRUE(Conversions(FormatText(Text(base, id), std::string("X"))).empty())
+                    << Text(base, id);
             }
 }
 

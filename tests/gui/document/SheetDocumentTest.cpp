@@ -46,13 +46,14 @@ public:
         files.pop_front();
         return file;
     }
-    zav::MessageSink& Messages() override { return messages; }
+    const zav::Reporter& Reporter() override { return reporter; }
 
     std::deque<SaveAnswer> answers;
     std::deque<std::string> files;  // an empty one cancels the chooser
     int questions = 0;
     std::vector<ChooserSeen> choosers;
     zav::RecordingMessageSink messages;
+    zav::Reporter reporter{zav::Language::English, messages};
 };
 
 class SheetDocumentTest : public ::testing::Test {
@@ -72,7 +73,8 @@ protected:
     std::string TitleIn(const std::string& path) {
         zav::ScoreSheet sheet;
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(0, zav::LoadSheet(sheet, path, zav::kLangEnglish, messages)) << path;
+        EXPECT_TRUE(zav::LoadSheet(sheet, path, zav::Reporter(zav::Language::English, messages)))
+            << path;
         return sheet.sTitle;
     }
 
@@ -85,18 +87,18 @@ protected:
             for (const char* team : {" 1", " 2"}) teams.emplace_back(category, category + team);
         zav::SifEntries entries;
         zav::RecordingMessageSink messages;
-        EXPECT_EQ(
-            0, zav::ParseSif(zavtest::SifText(teams), "sif", entries, zav::kLangEnglish, messages));
+        const zav::Reporter reporter(zav::Language::English, messages);
+        EXPECT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries, reporter));
         zav::ScoreSheet scratch;
         const std::string path = temp.File(name);
-        EXPECT_EQ(0, zav::CreateSet(entries, zav::SetOptions{}, zav::OneSheetPerCategory(entries),
-                                    path, scratch, zav::kLangEnglish, messages));
+        EXPECT_TRUE(zav::CreateSet(entries, zav::SetOptions{}, zav::OneSheetPerCategory(entries),
+                                   path, scratch, reporter));
         return path;
     }
 
     zavtest::TempDir temp;
     ScriptedUser user;
-    zavgui::SheetDocument document{zav::kLangEnglish, user, false};
+    zavgui::SheetDocument document{user, false};
 };
 
 TEST_F(SheetDocumentTest, ANewSheetHasItsDefaultsAndIsOpenOnceDescribed) {
@@ -106,7 +108,7 @@ TEST_F(SheetDocumentTest, ANewSheetHasItsDefaultsAndIsOpenOnceDescribed) {
     const zav::ScoreSheet& sheet = document.Sheet();
     EXPECT_EQ(document.State(), SheetState::NoSheet);
     EXPECT_GT(document.Replacements(), before);
-    EXPECT_EQ(document.TitleFileName() + sheet.wxsFullFileName, "");
+    EXPECT_EQ(document.TitleFileName() + sheet.sFullFileName, "");
     EXPECT_EQ((std::vector<int>{sheet.iGamesNr, sheet.iTeamsNr, sheet.iScoring}),
               (std::vector<int>{8, 4, 4}));
 
@@ -125,8 +127,8 @@ TEST_F(SheetDocumentTest, AnOpenedSheetBelongsToItsFileAndAFailedOpenLeavesNone)
     const std::string path = Example();
     document.OpenSheet(path);
     EXPECT_EQ(document.State(), SheetState::Unchanged);
-    EXPECT_EQ(document.Sheet().wxsFullFileName, path);
-    EXPECT_EQ(document.Sheet().wxsFilePath, temp.Path());
+    EXPECT_EQ(document.Sheet().sFullFileName, path);
+    EXPECT_EQ(document.Sheet().sFilePath, temp.Path());
     EXPECT_EQ(document.TitleFileName(), "heat-4-teams.score");
     EXPECT_EQ(document.ChosenFile(), path);
 
@@ -164,7 +166,7 @@ TEST_F(SheetDocumentTest, SavesAskForAFileOnlyOnceAndAFailureKeepsTheSheetChange
     EXPECT_FALSE(document.SaveFileAndDialog());
     EXPECT_EQ(user.messages.messages.size(), 2u);
     EXPECT_EQ(document.State(), SheetState::Changed);
-    EXPECT_EQ(document.Sheet().wxsFullFileName, path);
+    EXPECT_EQ(document.Sheet().sFullFileName, path);
     EXPECT_EQ(document.TitleFileName(), "spring.score");
 }
 
@@ -186,7 +188,7 @@ TEST_F(SheetDocumentTest, QuitTestOffersTheSaveOfAChangedSingleSheet) {
     };
     for (const Case& c : cases) {
         ScriptedUser script;
-        zavgui::SheetDocument tested(zav::kLangEnglish, script, false);
+        zavgui::SheetDocument tested(script, false);
         const std::string path = Example();
         tested.OpenSheet(path);
         tested.EditSheet().sTitle = "Ponies";
@@ -227,7 +229,7 @@ TEST_F(SheetDocumentTest, MovingWithinASetSavesTheChangedSheetSilently) {
     EXPECT_EQ(document.SetSheetShown(), "ev_Open 1.pscore");
     EXPECT_EQ(document.State(), SheetState::Unchanged);
     EXPECT_EQ(document.TitleFileName(), "ev.mscore");
-    EXPECT_EQ(document.Sheet().wxsFullFileName, setPath);
+    EXPECT_EQ(document.Sheet().sFullFileName, setPath);
     EXPECT_TRUE(document.IsSheetOfSet());
 
     Change("Kept");
@@ -334,8 +336,7 @@ TEST_F(SheetDocumentTest, ACreatedSetIsOpenAndAFailedCreationLeavesNothingOpen) 
     for (int t = 1; t <= 11; ++t)
         teams.emplace_back(t < 3 ? "CAB1" : "CPM1", "T" + std::to_string(t));
     zav::SifEntries entries;
-    ASSERT_EQ(0, zav::ParseSif(zavtest::SifText(teams), "sif", entries, zav::kLangEnglish,
-                               user.messages));
+    ASSERT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries, user.reporter));
     document.CreateSet(entries, zav::SetOptions{}, zav::OneSheetPerCategory(entries),
                        temp.File("ok.mscore"));
     EXPECT_EQ(document.State(), SheetState::Unchanged);
@@ -343,7 +344,7 @@ TEST_F(SheetDocumentTest, ACreatedSetIsOpenAndAFailedCreationLeavesNothingOpen) 
     EXPECT_EQ(document.TitleFileName(), "ok.mscore");
 
     zav::SetPlan oneSheet = zav::EmptyGrouping(entries);
-    ASSERT_EQ(0, zav::AddGroupedSheet(oneSheet, {0, 1}));  // 11 teams on one sheet
+    ASSERT_TRUE(zav::AddGroupedSheet(oneSheet, {0, 1}));  // 11 teams on one sheet
     document.CreateSet(entries, zav::SetOptions{}, oneSheet, temp.File("full.mscore"));
     EXPECT_EQ(user.messages.messages.size(), 1u);
     EXPECT_EQ(document.State(), SheetState::NoSheet);

@@ -1,0 +1,46 @@
+# What `cmake --install` puts where, and the Debian package made of it
+# (`cpack -G DEB`). The programs find their files as ../share/zavscore from
+# their own folder, so any prefix works and nothing is configured in.
+install(TARGETS zavscore-cli RUNTIME DESTINATION bin)
+install(FILES res/man/zavscore-cli.1 DESTINATION share/man/man1)
+
+if(TARGET zavscore)
+  install(TARGETS zavscore RUNTIME DESTINATION bin)
+  install(DIRECTORY res/program/ DESTINATION share/zavscore)
+  install(FILES res/man/zavscore.1 DESTINATION share/man/man1)
+  install(FILES res/desktop/org.zavscore.ZAVscore.desktop DESTINATION share/applications)
+  install(FILES res/desktop/org.zavscore.ZAVscore.metainfo.xml DESTINATION share/metainfo)
+  install(FILES res/desktop/zavscore-mime.xml DESTINATION share/mime/packages
+          RENAME zavscore.xml)
+  foreach(size 16 24 32 48 64 128 256)
+    install(FILES res/desktop/zavscore-${size}.png
+            DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME zavscore.png)
+  endforeach()
+  install(FILES res/desktop/zavscore.svg DESTINATION share/icons/hicolor/scalable/apps)
+endif()
+
+set(CPACK_PACKAGE_NAME zavscore)
+set(CPACK_PACKAGE_VENDOR "The ZAVscore developers")
+set(CPACK_PACKAGE_CONTACT "The ZAVscore developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "score sheets for Mounted Games team competitions")
+# The body under the summary line; CPack indents it as the control file wants.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "ZAVscore keeps the score sheets of Mounted Games (pony games) team
+competitions: the teams, the games and the finishing order of every game.
+It computes points, heat positions, tie-breaks, totals and the optional
+'Challenge' ranking, shows, prints and exports the sheet and the officials'
+and equipment lists, and creates a set of sheets for a whole event from the
+organiser's entries file. French, English, Italian and German.
+
+The package holds the window program zavscore and the command-line tool
+zavscore-cli.")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zavscore.org/")
+# The library dependencies are read from the programs themselves.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Reference documents open in the desktop's viewer through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
