@@ -122,19 +122,6 @@ TEST_F(GameResultTest, CorrectingAnEarlierGameKeepsTheNextProposal) {
     EXPECT_EQ(2, w.Document().Sheet().iGamesRunning);
 }
 
-TEST_F(GameResultTest, AfterTheLastGameTheLastGameIsProposedAgain) {
-    zav::ScoreSheet s = Heat(2, 4);
-    s.iGamesRunning = 3;
-    wxZAVFrame& w = OpenWith(s);
-    std::string first, second;
-    RunGameResult([&](GameResultDialog& d) { first = Shown(d.game); });
-    EXPECT_EQ(4, w.Document().Sheet().iGamesRunning);
-    RunGameResult([&](GameResultDialog& d) { second = Shown(d.game); });
-    EXPECT_EQ("4", first);
-    EXPECT_EQ("4", second);
-    EXPECT_EQ(4, w.Document().Sheet().iGamesRunning);
-}
-
 class TieBreakTest : public DialogFixture {};
 
 // Heat positions 1, 2, 2, 4 from one game.

@@ -1,7 +1,6 @@
 // The sheet document's rules without a window: the save question, the saves
-// and automatic save, opening sheets and sets, and moving between a set's
-// sheets. The user is a script; a question or chooser it does not expect
-// fails the test.
+// and automatic save, opening sheets and sets, moving between a set's sheets.
+// The user is a script; a question or chooser it does not expect fails.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,10 +9,8 @@
 
 #include "core/sets/SifTestData.h"
 #include "document/SheetDocument.h"
-#include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
-#include "texts/Texts.h"
 
 namespace {
 
@@ -21,46 +18,45 @@ using zavgui::SaveAnswer;
 using zavgui::SaveChooser;
 using zavgui::SheetState;
 
-struct ChooserSeen {
-    SaveChooser chooser;
-    std::string folder;
-    std::string fileName;
-};
-
 class ScriptedUser : public zavgui::DocumentUser {
 public:
     SaveAnswer AskSaveChanges() override {
         ++questions;
         EXPECT_FALSE(answers.empty()) << "unexpected save question";
-        if (answers.empty()) return SaveAnswer::DontSave;
-        const SaveAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Next(answers, SaveAnswer::DontSave);
     }
+    // Remembers "kind:folder/name" of each chooser shown.
     std::string ChooseSaveFile(SaveChooser chooser, const std::string& folder,
                                const std::string& fileName) override {
-        choosers.push_back({chooser, folder, fileName});
+        choosers.push_back((chooser == SaveChooser::SaveAs ? "as:" : "first:") + folder + "/" +
+                           fileName);
         EXPECT_FALSE(files.empty()) << "unexpected save chooser";
-        if (files.empty()) return std::string();
-        const std::string file = files.front();
-        files.pop_front();
-        return file;
+        return Next(files, std::string());
     }
     const zav::Reporter& Reporter() override { return reporter; }
 
     std::deque<SaveAnswer> answers;
     std::deque<std::string> files;  // an empty one cancels the chooser
     int questions = 0;
-    std::vector<ChooserSeen> choosers;
+    std::vector<std::string> choosers;
     zav::RecordingMessageSink messages;
     zav::Reporter reporter{zav::Language::English, messages};
+
+private:
+    template <class T>
+    static T Next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
 };
 
 class SheetDocumentTest : public ::testing::Test {
 protected:
-    std::string Example(const std::string& name = "heat-4-teams.score") {
-        const std::string path = temp.File(name);
-        zavtest::WriteFile(path, zavtest::ReadFile(ZAV_EXAMPLES_DIR "/" + name));
+    std::string Example() {
+        const std::string path = temp.File("heat-4-teams.score");
+        zavtest::WriteFile(path, zavtest::ReadFile(ZAV_EXAMPLES_DIR "/heat-4-teams.score"));
         return path;
     }
 
@@ -72,9 +68,7 @@ protected:
 
     std::string TitleIn(const std::string& path) {
         zav::ScoreSheet sheet;
-        zav::RecordingMessageSink messages;
-        EXPECT_TRUE(zav::LoadSheet(sheet, path, zav::Reporter(zav::Language::English, messages)))
-            << path;
+        EXPECT_TRUE(zav::LoadSheet(sheet, path, user.reporter)) << path;
         return sheet.sTitle;
     }
 
@@ -86,13 +80,11 @@ protected:
         for (const std::string& category : categories)
             for (const char* team : {" 1", " 2"}) teams.emplace_back(category, category + team);
         zav::SifEntries entries;
-        zav::RecordingMessageSink messages;
-        const zav::Reporter reporter(zav::Language::English, messages);
-        EXPECT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries, reporter));
+        EXPECT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries, user.reporter));
         zav::ScoreSheet scratch;
         const std::string path = temp.File(name);
         EXPECT_TRUE(zav::CreateSet(entries, zav::SetOptions{}, zav::OneSheetPerCategory(entries),
-                                   path, scratch, reporter));
+                                   path, scratch, user.reporter));
         return path;
     }
 
@@ -101,29 +93,7 @@ protected:
     zavgui::SheetDocument document{user, false};
 };
 
-TEST_F(SheetDocumentTest, ANewSheetHasItsDefaultsAndIsOpenOnceDescribed) {
-    document.OpenSheet(Example());
-    const unsigned before = document.Replacements();
-    document.NewSheet();
-    const zav::ScoreSheet& sheet = document.Sheet();
-    EXPECT_EQ(document.State(), SheetState::NoSheet);
-    EXPECT_GT(document.Replacements(), before);
-    EXPECT_EQ(document.TitleFileName() + sheet.sFullFileName, "");
-    EXPECT_EQ((std::vector<int>{sheet.iGamesNr, sheet.iTeamsNr, sheet.iScoring}),
-              (std::vector<int>{8, 4, 4}));
-
-    document.EditSheet().iGamesRunning = 3;
-    document.NewSheetDescribed();
-    EXPECT_EQ(document.State(), SheetState::Changed);
-    EXPECT_EQ(sheet.iGamesRunning, 0);
-    // Never saved: automatic save has nowhere to write, and asks nothing.
-    document.SetSaveAutoOn(true);
-    Change("Spring cup");
-    EXPECT_TRUE(user.messages.messages.empty());
-    EXPECT_EQ(zavtest::FilesIn(temp.Path()), 1u);
-}
-
-TEST_F(SheetDocumentTest, AnOpenedSheetBelongsToItsFileAndAFailedOpenLeavesNone) {
+TEST_F(SheetDocumentTest, OpeningNewAndAutomaticSaveOfASingleSheet) {
     const std::string path = Example();
     document.OpenSheet(path);
     EXPECT_EQ(document.State(), SheetState::Unchanged);
@@ -131,6 +101,27 @@ TEST_F(SheetDocumentTest, AnOpenedSheetBelongsToItsFileAndAFailedOpenLeavesNone)
     EXPECT_EQ(document.Sheet().sFilePath, temp.Path());
     EXPECT_EQ(document.TitleFileName(), "heat-4-teams.score");
     EXPECT_EQ(document.ChosenFile(), path);
+    document.SetSaveAutoOn(true);
+    Change("Ponies");
+    EXPECT_EQ(TitleIn(path), "Ponies");
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    document.EditSheet().sTitle = "Withdrawn";  // a withdrawal is not saved at once
+    document.MarkChanged();
+    EXPECT_EQ(TitleIn(path), "Ponies");
+
+    const unsigned before = document.Replacements();
+    document.NewSheet();
+    EXPECT_EQ(document.State(), SheetState::NoSheet);
+    EXPECT_GT(document.Replacements(), before);
+    EXPECT_EQ(document.TitleFileName() + document.Sheet().sFullFileName, "");
+    document.EditSheet().iGamesRunning = 3;
+    document.NewSheetDescribed();
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    EXPECT_EQ(document.Sheet().iGamesRunning, 0);
+    // Never saved: automatic save has nowhere to write, and asks nothing.
+    Change("Spring cup");
+    EXPECT_TRUE(user.messages.messages.empty());
+    EXPECT_EQ(zavtest::FilesIn(temp.Path()), 1u);
 
     const std::string other = temp.File("notes.score");
     zavtest::WriteFile(other, "<html>not a sheet</html>");
@@ -147,9 +138,7 @@ TEST_F(SheetDocumentTest, SavesAskForAFileOnlyOnceAndAFailureKeepsTheSheetChange
     const std::string path = temp.File("spring.score");
     user.files = {path};
     document.SaveSheet();
-    ASSERT_EQ(user.choosers.size(), 1u);
-    EXPECT_EQ(user.choosers[0].chooser, SaveChooser::FirstSave);
-    EXPECT_EQ(user.choosers[0].folder + user.choosers[0].fileName, "");
+    EXPECT_EQ(user.choosers, (std::vector<std::string>{"first:/"}));
     EXPECT_EQ(document.State(), SheetState::Unchanged);
     EXPECT_EQ(document.TitleFileName(), "spring.score");
 
@@ -202,21 +191,8 @@ TEST_F(SheetDocumentTest, QuitTestOffersTheSaveOfAChangedSingleSheet) {
         EXPECT_NE(TitleIn(path), "Ponies");
         EXPECT_EQ(zavtest::FilesIn(temp.Path()), c.written ? 2u : 1u);
         // Save as proposes the sheet's own folder and name.
-        for (const ChooserSeen& seen : script.choosers)
-            EXPECT_EQ(seen.folder + "/" + seen.fileName, path);
+        for (const std::string& seen : script.choosers) EXPECT_EQ(seen, "as:" + path);
     }
-}
-
-TEST_F(SheetDocumentTest, AutomaticSaveWritesEveryAcceptedChangeButNotAWithdrawal) {
-    const std::string path = Example();
-    document.OpenSheet(path);
-    document.SetSaveAutoOn(true);
-    Change("Ponies");
-    EXPECT_EQ(TitleIn(path), "Ponies");
-    EXPECT_EQ(document.State(), SheetState::Changed);
-    document.EditSheet().sTitle = "Withdrawn";
-    document.MarkChanged();
-    EXPECT_EQ(TitleIn(path), "Ponies");
 }
 
 TEST_F(SheetDocumentTest, MovingWithinASetSavesTheChangedSheetSilently) {
@@ -239,11 +215,22 @@ TEST_F(SheetDocumentTest, MovingWithinASetSavesTheChangedSheetSilently) {
     EXPECT_EQ(document.SetSheetShown(), "ev_Minime 1.pscore");
     EXPECT_EQ(document.Sheet().sTeamName[0], "CPM1 1");
     EXPECT_EQ(document.TitleFileName(), "ev.mscore");
-
     // Back again: the sheet comes from its file; the set file is never written.
     document.ShowSetSheet("ev_Open 1.pscore");
     EXPECT_EQ(document.Sheet().sTitle, "Kept");
     EXPECT_EQ(zavtest::ReadFile(setPath), setBytes);
+
+    // After New the set's sheets are still offered: moving to one asks the
+    // save question of the new sheet first.
+    document.NewSheet();
+    document.NewSheetDescribed();
+    EXPECT_FALSE(document.IsSheetOfSet());
+    EXPECT_EQ(document.SetSheetNames().size(), 3u);
+    user.answers = {SaveAnswer::DontSave};
+    document.ShowSetSheet("ev_Minime 1.pscore");
+    EXPECT_EQ(user.questions, 1);
+    EXPECT_EQ(document.SetSheetShown(), "ev_Minime 1.pscore");
+    EXPECT_TRUE(document.IsSheetOfSet());
 }
 
 TEST_F(SheetDocumentTest, ASetSheetThatCannotBeSavedIsNotLeftForAnotherOne) {
@@ -278,7 +265,6 @@ TEST_F(SheetDocumentTest, ASetSheetIsSavedToItsOwnFileEvenWhenOpenedAlone) {
     EXPECT_EQ(document.State(), SheetState::Unchanged);
     EXPECT_EQ(zavtest::ReadFile(setPath), setBytes);
 
-    // A sheet file of another set opened alone goes back to its own file.
     MakeSet("other.mscore", {"CSE1"});
     const std::string alone = temp.File("other_Senior 1.pscore");
     document.OpenSheet(alone);
@@ -287,22 +273,6 @@ TEST_F(SheetDocumentTest, ASetSheetIsSavedToItsOwnFileEvenWhenOpenedAlone) {
     document.SaveSheet();
     EXPECT_EQ(TitleIn(alone), "Alone");
     EXPECT_EQ(TitleIn(own), "By command");
-}
-
-// After New the set's sheets are still offered: moving to one asks the save
-// question of the new sheet first.
-TEST_F(SheetDocumentTest, ANewSheetIsNotDroppedByAMoveToASheetOfTheSet) {
-    document.OpenSet(MakeSet());
-    ASSERT_TRUE(document.QuitTest());
-    document.NewSheet();
-    document.NewSheetDescribed();
-    EXPECT_FALSE(document.IsSheetOfSet());
-    EXPECT_EQ(document.SetSheetNames().size(), 3u);
-    user.answers = {SaveAnswer::DontSave};
-    document.ShowSetSheet("ev_Minime 1.pscore");
-    EXPECT_EQ(user.questions, 1);
-    EXPECT_EQ(document.SetSheetShown(), "ev_Minime 1.pscore");
-    EXPECT_TRUE(document.IsSheetOfSet());
 }
 
 TEST_F(SheetDocumentTest, AnotherSetOrSheetReplacesTheSetAfterTheSilentSave) {
@@ -314,7 +284,6 @@ TEST_F(SheetDocumentTest, AnotherSetOrSheetReplacesTheSetAfterTheSilentSave) {
     EXPECT_EQ(TitleIn(temp.File("ev_Open 1.pscore")), "Kept");
     EXPECT_EQ(document.SetSheetNames(), (std::vector<std::string>{"other_Senior 1.pscore"}));
     EXPECT_EQ(document.TitleFileName(), "other.mscore");
-
     document.OpenSheet(Example());
     EXPECT_TRUE(document.SetSheetNames().empty());
 
