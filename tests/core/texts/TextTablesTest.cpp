@@ -200,6 +200,8 @@ TEST(Texts, LookupLanguageRuleAndFormatting) {
     EXPECT_EQ(FormatText("Too long = %ld bytes", 32001L), "Too long = 32001 bytes");
     EXPECT_EQ(FormatText("Elimination (%d point)", 0L), "Elimination (0 point)");
     EXPECT_EQ(FormatText("100%% of [%s]", std::string("C:\\a%d.txt")), "100% of [C:\\a%d.txt]");
+    // One conversion filled per call, in order.
+    EXPECT_EQ(FormatText("%d of %ld, %xd", 1L), "1 of %ld, %xd");
     // Every single-conversion message of every language is filled completely.
     for (Language base : kLanguages)
         for (TextId id : kAllTexts)
