@@ -1,7 +1,9 @@
-// Previous heat and previous 'Challenge' scores, the add-on column and the
-// staff names dialogs, through their commands.
+// Previous heat and previous 'Challenge' scores, the add-on column, the
+// staff names and the withdrawal of a team, through their commands: what each
+// dialog shows, and what OK, Cancel and its buttons do with the sheet.
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -9,6 +11,7 @@
 
 #include "dialogs/ARefereeNamesDialog.h"
 #include "dialogs/ColumnSupDialog.h"
+#include "dialogs/DeleteTeamDialog.h"
 #include "dialogs/PlaceurNamesDialog.h"
 #include "dialogs/PreviousScoresDialog.h"
 #include "gui/DialogTesting.h"
@@ -17,130 +20,100 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::string Value(const wxTextEntry* field) {
-    return field->GetValue().utf8_str().data();
-}
-
-template <class Field>
-Texts Values(const std::vector<Field*>& fields) {
+template <class Control>
+Texts Values(const std::vector<Control*>& controls) {
     Texts values;
-    for (const Field* field : fields) values.push_back(Value(field));
+    for (const Control* c : controls) values.push_back(c->GetValue().utf8_str().data());
     return values;
 }
 
-class PreviousScoresTest : public DialogFixture {
-protected:
-    zav::ScoreSheet WithPreviousScores() {
-        zav::ScoreSheet s = Heat(4, 4);
-        s.fPreviousScore[0] = 10;
-        s.fPreviousScore[1] = 7.5f;
-        s.fPreviousScore[3] = 12.5f;
-        s.iGamePlace[0][0] = 2;
-        s.iGamePlace[1][0] = 1;
-        return s;
-    }
-};
+using EntryDialogsTest = DialogFixture;
 
-TEST_F(PreviousScoresTest, FieldsShowTheNumberFormatsAndOkStoresTotals) {
-    wxZAVFrame& w = OpenWith(WithPreviousScores());
-    Texts shown;
+TEST_F(EntryDialogsTest, PreviousScoresShowTheirValuesAndOkStoresWhatIsTyped) {
+    zav::ScoreSheet s = Heat(4, 4);
+    s.fPreviousScore[0] = 10;
+    s.fPreviousScore[1] = 7.5f;
+    s.fPreviousScore[3] = 12.5f;
+    wxZAVFrame& w = OpenWith(s);
+    Texts shown, erased;
     std::string label;
-    const auto user = [&](PreviousScoresDialog& d) {
+    // Erased, then cancelled: nothing changes.
+    const auto eraseThenCancel = [&](PreviousScoresDialog& d) {
         shown = Values(d.fields);
         label = d.labels[1]->GetLabel().utf8_str().data();
-        d.fields[2]->ChangeValue(wxS("3.5"));
-        d.fields[3]->ChangeValue(wxS("not a number"));
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(user));
-    EXPECT_EQ((Texts{" 10", "7.5", "0", "12.5"}), shown);
-    EXPECT_EQ("Team B     (colour B)", label);
-    EXPECT_FLOAT_EQ(3.5f, w.Document().Sheet().fPreviousScore[2]);
-    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[3]);
-    ExpectChangeApplied();
-    // Totals on the page: previous score plus the heat score.
-    EXPECT_FLOAT_EQ(10 + 3, w.Document().Sheet().fTotalScore[0]);
-    EXPECT_FLOAT_EQ(7.5f + 4, w.Document().Sheet().fTotalScore[1]);
-}
-
-TEST_F(PreviousScoresTest, EraseAllThenCancelRestoresAndThenOkClears) {
-    wxZAVFrame& w = OpenWith(WithPreviousScores());
-    Texts erased;
-    const auto eraseThenCancel = [&](PreviousScoresDialog& d) {
         d.EraseAll();
         erased = Values(d.fields);
         return static_cast<int>(wxID_CANCEL);
     };
     wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseThenCancel));
+    EXPECT_EQ((Texts{" 10", "7.5", "0", "12.5"}), shown);
+    EXPECT_EQ("Team B     (colour B)", label);
     EXPECT_EQ(Texts(4, "0"), erased);
-    EXPECT_FLOAT_EQ(10.f, w.Document().Sheet().fPreviousScore[0]);
-    EXPECT_FLOAT_EQ(12.5f, w.Document().Sheet().fPreviousScore[3]);
     ExpectNothingApplied();
 
-    const auto eraseThenOk = [](PreviousScoresDialog& d) {
-        // As the user does it: the button.
+    const auto type = [](PreviousScoresDialog& d) {
+        d.fields[2]->ChangeValue(wxS("3.5"));
+        d.fields[3]->ChangeValue(wxS("not a number"));
+        return PressOk(d);
+    };
+    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(type));
+    const float stored[] = {10, 7.5f, 3.5f, 0};
+    for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(stored[t], w.Document().Sheet().fPreviousScore[t]);
+    ExpectChangeApplied();
+
+    const auto eraseButtonThenOk = [](PreviousScoresDialog& d) {
         wxCommandEvent click(wxEVT_BUTTON, d.eraseAll->GetId());
         click.SetEventObject(d.eraseAll);
         d.eraseAll->GetEventHandler()->ProcessEvent(click);
         return PressOk(d);
     };
-    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseThenOk));
+    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseButtonThenOk));
     for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[t]);
-    ExpectChangeApplied();
 }
 
-TEST_F(PreviousScoresTest, ChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeams) {
-    zav::ScoreSheet s = Heat(5, 4);
-    wxZAVFrame& w = OpenWith(s);
+TEST_F(EntryDialogsTest, PreviousChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeams) {
+    wxZAVFrame& w = OpenWith(Heat(5, 4));
     wxString message;
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(Tx(w.Language(), zav::TextId::ChallengeNotDefined), message);
     ExpectNothingApplied();
 
-    w.Document().EditSheet().iChallengeScoring = 3;
-    w.Document().EditSheet().bChallengeTeam[1] = 1;
-    w.Document().EditSheet().bChallengeTeam[3] = 1;
-    w.Document().EditSheet().fChallengePreviousScore[1] = 5;
-    w.Document().EditSheet().fChallengePreviousScore[3] = 12.5f;
-    w.Document().EditSheet().fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone
+    zav::ScoreSheet& s = w.Document().EditSheet();
+    s.iChallengeScoring = 3;
+    s.bChallengeTeam[1] = s.bChallengeTeam[3] = true;
+    s.fChallengePreviousScore[1] = 5;
+    s.fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone
     std::vector<int> rows;
     Texts shown;
     const auto user = [&](PreviousScoresDialog& d) {
         rows = d.rowTeams;
         shown = Values(d.fields);
-        d.fields[0]->ChangeValue(wxS("2"));
-        d.EraseAll();
         d.fields[1]->ChangeValue(wxS("1.5"));
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), Play<PreviousScoresDialog>(user));
     EXPECT_EQ((std::vector<int>{1, 3}), rows);
-    EXPECT_EQ((Texts{"  5", "12.5"}), shown);
-    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fChallengePreviousScore[1]);
-    EXPECT_FLOAT_EQ(1.5f, w.Document().Sheet().fChallengePreviousScore[3]);
-    EXPECT_FLOAT_EQ(9.f, w.Document().Sheet().fChallengePreviousScore[0]);
+    EXPECT_EQ((Texts{"  5", "0"}), shown);
+    EXPECT_FLOAT_EQ(5.f, s.fChallengePreviousScore[1]);
+    EXPECT_FLOAT_EQ(1.5f, s.fChallengePreviousScore[3]);
+    EXPECT_FLOAT_EQ(9.f, s.fChallengePreviousScore[0]);
     ExpectChangeApplied();
 }
 
-class ColumnSupTest : public DialogFixture {};
-
-TEST_F(ColumnSupTest, OkStoresTitleAndTextsCancelStoresNothing) {
+TEST_F(EntryDialogsTest, AddOnColumnOkStoresTitleAndTextsCancelNothing) {
     zav::ScoreSheet s = Heat(3, 4);
     s.sColSupTitle = "Penalty";
     s.sColSupContent[1] = "-2";
     wxZAVFrame& w = OpenWith(s);
-    std::string title;
     Texts shown;
     const auto cancel = [&](ColumnSupDialog& d) {
-        title = Value(d.title);
         shown = Values(d.contents);
+        shown.push_back(d.title->GetValue().utf8_str().data());
         d.title->ChangeValue(wxS("changed"));
         return static_cast<int>(wxID_CANCEL);
     };
     wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(cancel));
-    EXPECT_EQ("Penalty", title);
-    EXPECT_EQ((Texts{"", "-2", ""}), shown);
-    EXPECT_EQ("Penalty", w.Document().Sheet().sColSupTitle);
+    EXPECT_EQ((Texts{"", "-2", "", "Penalty"}), shown);
     ExpectNothingApplied();
 
     const std::string longText(200, 'x');
@@ -151,61 +124,40 @@ TEST_F(ColumnSupTest, OkStoresTitleAndTextsCancelStoresNothing) {
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(ok));
-    EXPECT_EQ("", w.Document().Sheet().sColSupTitle);
-    EXPECT_EQ(longText, w.Document().Sheet().sColSupContent[0]);
-    EXPECT_EQ("-2", w.Document().Sheet().sColSupContent[1]);
-    EXPECT_EQ("A & <b>", w.Document().Sheet().sColSupContent[2]);
+    const zav::ScoreSheet& now = w.Document().Sheet();
+    EXPECT_EQ("", now.sColSupTitle);
+    EXPECT_EQ((Texts{longText, "-2", "A & <b>"}),
+              (Texts{now.sColSupContent[0], now.sColSupContent[1], now.sColSupContent[2]}));
     ExpectChangeApplied();
 }
 
-class StaffNamesTest : public DialogFixture {};
-
-TEST_F(StaffNamesTest, RowCountsFollowTheTeams) {
-    for (int teams : {4, 8}) {
-        OpenWith(Heat(teams, 4));
-        size_t refereeRows = 0, placeurRows = 0;
-        const auto referees = [&](ARefereeNamesDialog& d) {
-            refereeRows = d.teams.size();
-            return static_cast<int>(wxID_CANCEL);
-        };
-        const auto placeurs = [&](PlaceurNamesDialog& d) {
-            placeurRows = d.names.size();
-            return static_cast<int>(wxID_CANCEL);
-        };
-        wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>(referees));
-        wxTEST_DIALOG(Run(ID_PLACEUR_NAMES), Play<PlaceurNamesDialog>(placeurs));
-        EXPECT_EQ(teams == 4 ? 6u : 8u, refereeRows);
-        EXPECT_EQ(static_cast<size_t>(teams), placeurRows);
-        ExpectNothingApplied();
-    }
-}
-
-TEST_F(StaffNamesTest, RowsProposeTheirTeamAndTypedTeamsAreStoredAsTyped) {
+// At least six assistant referee rows, each proposing its team; typed teams
+// are stored as typed, and stay when the team is renamed later.
+TEST_F(EntryDialogsTest, StaffNamesRowsProposeTheTeamsAndStoreWhatIsTyped) {
     zav::ScoreSheet s = Heat(4, 4);
     s.sARefereeTeam[1] = "Visitors";
     s.sARefereeName[1] = "P. Durand";
+    s.sPlaceurName[0] = "old";
     wxZAVFrame& w = OpenWith(s);
-    Texts teams, names;
-    std::string listed;
-    const auto user = [&](ARefereeNamesDialog& d) {
+    Texts teams, names, listed, labels;
+    const auto referees = [&](ARefereeNamesDialog& d) {
         teams = Values(d.teams);
         names = Values(d.names);
         for (const wxString& entry : d.teams[0]->GetStrings())
-            listed += entry.utf8_str().data() + std::string("|");
+            listed.push_back(entry.utf8_str().data());
         d.teams[2]->ChangeValue(wxS("Club du Lac"));
         d.names[2]->ChangeValue(wxS("A. Roux, B. Petit"));
         return PressOk(d);
     };
-    wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>(user));
-    EXPECT_EQ("Team A|Team B|Team C|Team D|", listed);
+    wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>(referees));
+    EXPECT_EQ((Texts{"Team A", "Team B", "Team C", "Team D"}), listed);
     EXPECT_EQ((Texts{"Team A", "Visitors", "Team C", "Team D", "Team A", "Team A"}), teams);
-    EXPECT_EQ("P. Durand", names[1]);
+    EXPECT_EQ((Texts{"", "P. Durand", "", "", "", ""}), names);
     EXPECT_EQ("Club du Lac", w.Document().Sheet().sARefereeTeam[2]);
     EXPECT_EQ("A. Roux, B. Petit", w.Document().Sheet().sARefereeName[2]);
     EXPECT_EQ("Team D", w.Document().Sheet().sARefereeTeam[3]);
     ExpectChangeApplied();
 
-    // Renaming a team later leaves the stored referee teams as they were.
     w.Document().EditSheet().sTeamName[3] = "Team Z";
     const auto look = [&](ARefereeNamesDialog& d) {
         teams = Values(d.teams);
@@ -213,29 +165,52 @@ TEST_F(StaffNamesTest, RowsProposeTheirTeamAndTypedTeamsAreStoredAsTyped) {
     };
     wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>(look));
     EXPECT_EQ("Team D", teams[3]);
-}
 
-TEST_F(StaffNamesTest, ArenaPartyByTeamAndTheStaffPageShowsTheNames) {
-    zav::ScoreSheet s = Heat(3, 4);
-    s.sPlaceurName[0] = "old";
-    wxZAVFrame& w = OpenWith(s);
-    Texts labels, shown;
-    const auto user = [&](PlaceurNamesDialog& d) {
+    const auto placeurs = [&](PlaceurNamesDialog& d) {
         for (wxStaticText* label : d.labels) labels.push_back(label->GetLabel().utf8_str().data());
-        shown = Values(d.names);
+        names = Values(d.names);
         d.names[1]->ChangeValue(wxS("M. Blanc"));
         return PressOk(d);
     };
-    wxTEST_DIALOG(Run(ID_PLACEUR_NAMES), Play<PlaceurNamesDialog>(user));
-    EXPECT_EQ((Texts{"Team A", "Team B", "Team C"}), labels);
-    EXPECT_EQ((Texts{"old", "", ""}), shown);
+    wxTEST_DIALOG(Run(ID_PLACEUR_NAMES), Play<PlaceurNamesDialog>(placeurs));
+    EXPECT_EQ((Texts{"Team A", "Team B", "Team C", "Team Z"}), labels);
+    EXPECT_EQ((Texts{"old", "", "", ""}), names);
     EXPECT_EQ("M. Blanc", w.Document().Sheet().sPlaceurName[1]);
-    ExpectChangeApplied();
+}
 
-    Run(ID_STAFF_SHEET);
-    const std::string page = ShownText();
-    EXPECT_NE(std::string::npos, page.find("M. Blanc"));
-    EXPECT_NE(std::string::npos, page.find("Names of arena party"));
+// A withdrawal is refused once a result is entered; otherwise the chosen
+// team leaves the page, without an automatic save.
+TEST_F(EntryDialogsTest, WithdrawalOfTheChosenTeamIsNotSavedAutomatically) {
+    wxZAVFrame& w = OpenWith(Heat(5, 4));
+    const auto choose = [](int team, int answer) {
+        return [team, answer](DeleteTeamDialog& d) {
+            d.teamList->SetSelection(team);
+            return answer;
+        };
+    };
+    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>(choose(1, wxID_CANCEL)));
+    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>(choose(wxNOT_FOUND, wxID_OK)));
+    ExpectNothingApplied();
+
+    Texts listed;
+    const auto user = [&](DeleteTeamDialog& d) {
+        for (const wxString& name : d.teamList->GetStrings())
+            listed.push_back(name.utf8_str().data());
+        EXPECT_EQ(wxNOT_FOUND, d.teamList->GetSelection());
+        return choose(1, wxID_OK)(d);
+    };
+    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>(user));
+    EXPECT_EQ((Texts{"Team A", "Team B", "Team C", "Team D", "Team E"}), listed);
+    EXPECT_EQ(4, w.Document().Sheet().iTeamsNr);
+    EXPECT_EQ(SheetState::Changed, w.Document().State());
+    EXPECT_EQ(std::string::npos, ShownText().find("Team B"));
+    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(SheetPath())));
+
+    w.Document().EditSheet().iGamePlace[3][3] = zav::kAbandon;
+    wxString message;
+    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(Tx(w.Language(), zav::TextId::WithdrawalTooLate), message);
+    EXPECT_EQ(4, w.Document().Sheet().iTeamsNr);
 }
 
 }  // namespace

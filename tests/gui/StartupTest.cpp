@@ -7,7 +7,6 @@
 #include <wx/toolbar.h>
 
 #include <cstdlib>
-#include <vector>
 
 #include "app/ZAVApp.h"
 #include "gui/FrameFixture.h"
@@ -17,22 +16,20 @@ namespace {
 
 using StartupTest = FrameFixture;
 
-TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
+TEST_F(StartupTest, WithoutFileTheWelcomePageAndTheMenusAsTheyStart) {
+    const zav::Settings settings(SettingsFile());
+    EXPECT_TRUE(settings.Set(zav::SettingKey::Language, "GE"));
+    EXPECT_TRUE(settings.Set(zav::SettingKey::SaveAuto, "1"));
     wxZAVFrame& window = OpenFrame();
     EXPECT_EQ(window.Document().State(), SheetState::NoSheet);
     EXPECT_EQ(window.GetTitle(), wxS("ZAVscore"));
-    EXPECT_NE(window.View().Page().find("accueil.jpg"), std::string::npos);
     // Built once the language is known: the German texts.
+    EXPECT_NE(window.View().Page().find("accueil.jpg"), std::string::npos);
     EXPECT_NE(window.View().Page().find(zav::Text(zav::Language::German, zav::TextId::TagLine)),
               std::string::npos);
     EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
               wxS(" ZAVscore ") + Tx(zav::Language::German, zav::TextId::Version));
-}
 
-TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::SaveAuto, "1"));
-    wxZAVFrame& window = OpenFrame();
     wxMenuBar* bar = window.GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), 7u);
     for (int id :
@@ -43,7 +40,7 @@ TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
     for (int id = ID_SCORE_SHEET; id <= ID_VIEW_CHALL; ++id) EXPECT_FALSE(bar->IsChecked(id));
     EXPECT_TRUE(bar->IsChecked(ID_SAVE_AUTO));
     // The toolbar's ranking buttons are never disabled; every tool is a
-    // command of the menus.
+    // command of the menus, named as there.
     wxToolBar* tools = window.GetToolBar();
     EXPECT_TRUE(tools->GetToolEnabled(ID_VIEW_CHALL));
     int buttons = 0;
@@ -56,19 +53,18 @@ TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
     EXPECT_EQ(buttons, 19);
 }
 
-TEST_F(StartupTest, WithSheetFileOpensItAndNamesItInTheTitle) {
-    const std::string path = CopyExample("nations-cup-semi-final.score");
-    wxZAVFrame& window = OpenFrame(wxString::FromUTF8(path));
+TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {
+    wxZAVFrame& window = OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
     EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
     EXPECT_EQ(window.GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
-    EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
     // The sheet has a 'Challenge': its commands are offered, both rankings shown.
     EXPECT_TRUE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
-    EXPECT_EQ(window.Choices().ViewOf(window.Document().Sheet()).bViewChall, 1);
-}
+    // Frozen past the first idle moment, the window would stay blank.
+    Yield();
+    EXPECT_FALSE(window.View().Window()->IsFrozen());
+    EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
 
-TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {
     const std::string path = temp.File("not-a-sheet.score");
     zavtest::WriteFile(path, "hello");
     wxString message;
@@ -78,15 +74,14 @@ TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
 }
 
-TEST(StartupFilePathTest, RelativeNamesAreResolvedAgainstTheUsersFolder) {
+TEST_F(StartupTest, RelativeNamesAndProgramsInFoldersWithSpaces) {
     const wxString sep = wxFileName::GetPathSeparator();
     EXPECT_EQ(StartupFilePath(wxS("event/heat1.score"), wxS("/home/scorer")),
               wxS("/home/scorer") + sep + wxS("event") + sep + wxS("heat1.score"));
     EXPECT_EQ(StartupFilePath(wxS("/data/50%.score"), wxS("/home/scorer")), wxS("/data/50%.score"));
     EXPECT_TRUE(StartupFilePath(wxString(), wxS("/home/scorer")).empty());
-}
 
-TEST_F(StartupTest, RestartFindsAProgramInAFolderWithSpaces) {
+    // The restart after a language change.
     const std::string folder = temp.File("my programs");
     wxFileName::Mkdir(wxString::FromUTF8(folder));
     const std::string program = folder + "/zav score";
