@@ -116,6 +116,19 @@ ReplaceResult FileReplacement::Finish() {
     return ReplaceResult::WriteFailed;
 }
 
+ReplaceResult FileReplacement::FinishBy(const std::function<bool(const std::string&)>& write) {
+    if (stage_ != Stage::Writing) return ReplaceResult::CreateFailed;
+    // The writer opens the file by its name; it keeps the owner and
+    // permissions given to it when it writes over it.
+    ::close(fd_);
+    fd_ = -1;
+    if (!write(sibling_) || (fd_ = ::open(sibling_.c_str(), O_WRONLY | O_CLOEXEC)) < 0) {
+        Abandon();
+        return ReplaceResult::WriteFailed;
+    }
+    return Finish();
+}
+
 ReplaceResult FileReplacement::PutInPlace() {
     if (stage_ != Stage::Finished) return ReplaceResult::CreateFailed;
     if (::rename(sibling_.c_str(), target_.c_str()) != 0) {
@@ -146,6 +159,15 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view byte
     // A failed append is reported by Commit.
     static_cast<void>(file.Append(bytes));
     return file.Commit();
+}
+
+ReplaceResult ReplaceFileBy(const std::string& path,
+                            const std::function<bool(const std::string&)>& write) {
+    FileReplacement file;
+    const ReplaceResult opened = file.Open(path);
+    if (opened != ReplaceResult::Done) return opened;
+    const ReplaceResult written = file.FinishBy(write);
+    return written == ReplaceResult::Done ? file.PutInPlace() : written;
 }
 
 GroupResult ReplaceFilesTogether(const std::vector<FileContents>& files) {

@@ -4,6 +4,7 @@
 // disk, removed stick, read-only folder) keeps the previous file.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,10 @@ public:
     [[nodiscard]] bool Append(std::string_view bytes);
     // Flushes the new file to disk and closes it; the target is still as it was.
     [[nodiscard]] ReplaceResult Finish();
+    // For a writer that writes a file by its name (a PDF from the toolkit):
+    // `write` fills the new file at the path it is given and says whether it
+    // did; then Finish.
+    [[nodiscard]] ReplaceResult FinishBy(const std::function<bool(const std::string&)>& write);
     // Renames the finished file over the target.
     [[nodiscard]] ReplaceResult PutInPlace();
     // Finish, then PutInPlace.
@@ -64,6 +69,9 @@ private:
 
 // The whole contents at once.
 [[nodiscard]] ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+// The contents written by `write` to the path it is given (FinishBy).
+[[nodiscard]] ReplaceResult ReplaceFileBy(const std::string& path,
+                                          const std::function<bool(const std::string&)>& write);
 
 struct FileContents {
     std::string path;

@@ -1498,6 +1498,26 @@ ZAV_TEXT(641, SetEntriesSkipped,
          "These entries of the score sheet set do not name a sheet of its folder and are skipped:\n%s",
          "Queste voci del set di fogli di gara non indicano un foglio della sua cartella e sono ignorate:\n%s",
          "Diese Einträge des Wertungsbogensatzes bezeichnen keinen Wertungsbogen seines Ordners und werden übergangen:\n%s")
+ZAV_TEXT(642, Yes,
+         "Oui",
+         "Yes",
+         "Sì",
+         "Ja")
+ZAV_TEXT(643, No,
+         "Non",
+         "No",
+         "No",
+         "Nein")
+ZAV_TEXT(644, ReplaceExistingFile,
+         "Le fichier %s existe déjà.\nVoulez-vous le remplacer ?",
+         "The file %s already exists.\nDo you want to replace it?",
+         "Il file %s esiste già.\nVolete sostituirlo?",
+         "Die Datei %s existiert bereits.\nMöchten Sie sie ersetzen?")
+ZAV_TEXT(645, SettingsNotWritten,
+         "Impossible d'enregistrer le réglage dans le fichier des réglages = %s",
+         "The setting could not be written to the settings file = %s",
+         "Impossibile scrivere l'impostazione nel file delle impostazioni = %s",
+         "Die Einstellung konnte nicht in die Einstellungsdatei geschrieben werden = %s")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

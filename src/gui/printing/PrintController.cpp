@@ -1,5 +1,6 @@
 #include "printing/PrintController.h"
 
+#include "io/FileWrite.h"
 #include "printing/SheetPrinting.h"
 #include "report/PageExport.h"
 #include "support/GuiText.h"
@@ -83,9 +84,16 @@ void PrintController::Print(PageKind kind, const std::string& page) {
     printing_->PrintText(FromCore(page), BaseFolder());
 }
 
+// Written beside the target and put in its place only when complete, as
+// every file the program writes: a failed export keeps the previous PDF.
 bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
     SetFontsAndColour(kind);
-    if (printing_->ExportPdf(FromCore(page), BaseFolder(), path)) return true;
+    const zav::ReplaceResult result =
+        zav::ReplaceFileBy(ToCore(path), [&](const std::string& newFile) {
+            return printing_->ExportPdf(FromCore(page), BaseFolder(), FromCore(newFile));
+        });
+    if (result != zav::ReplaceResult::WriteFailed)
+        return zav::ReportWrite(result, ToCore(path), reporter_);
     reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfFailed, ToCore(path));
     return false;
 }
