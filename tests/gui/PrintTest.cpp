@@ -1,20 +1,104 @@
 // Printing: the print and page setup dialogs, the orientation, the colour flag
-// and the fonts the printed pages get.
+// and the fonts the printed pages get, every page on paper, the preview and
+// the placement pictures.
 #include <wx/cmndata.h>
+#include <wx/dcmemory.h>
+#include <wx/filesys.h>
+#include <wx/html/htmlcell.h>
+#include <wx/print.h>
 #include <wx/printdlg.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "gui/ExportTesting.h"
+#include "paths/UserFolders.h"
+#include "report/PlacementPictures.h"
+#include "sheet/GameCatalogue.h"
 
 namespace {
+
+// What the print dialog offered; it is then cancelled.
+struct PrintDialogSeen {
+    bool shown = false;
+    bool allPages = false;
+    int maxPage = 0;
+    wxPrintOrientation orientation = wxLANDSCAPE;
+};
+
+class SeePrintDialog : public wxExpectModalBase<wxPrintDialogBase, SeePrintDialog> {
+public:
+    explicit SeePrintDialog(PrintDialogSeen* seen) : seen_(seen) {}
+
+protected:
+    int OnInvoked(wxPrintDialogBase* dialog) const override {
+        wxPrintDialogData& data = dialog->GetPrintDialogData();
+        *seen_ = {true, data.GetAllPages(), data.GetMaxPage(),
+                  data.GetPrintData().GetOrientation()};
+        return wxID_CANCEL;
+    }
+
+private:
+    PrintDialogSeen* seen_;
+};
+
+// The page setup dialog, in which the user chooses `orientation`.
+class ChooseOrientation : public wxExpectModalBase<wxPageSetupDialogBase, ChooseOrientation> {
+public:
+    explicit ChooseOrientation(wxPrintOrientation orientation) : orientation_(orientation) {}
+
+protected:
+    int OnInvoked(wxPageSetupDialogBase* dialog) const override {
+        dialog->GetPageSetupDialogData().GetPrintData().SetOrientation(orientation_);
+        return wxID_OK;
+    }
+
+private:
+    wxPrintOrientation orientation_;
+};
+
+// Leaf cells of a laid out page that have exactly `size`: its pictures.
+int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
+    int count = 0;
+    for (; cell; cell = cell->GetNext())
+        count += cell->GetFirstChild() ? CellsOfSize(cell->GetFirstChild(), size)
+                                       : cell->GetWidth() == size.x && cell->GetHeight() == size.y;
+    return count;
+}
 
 class PrintTest : public PrintFixture {
 protected:
     void CancelPrint(int command) {
         wxTEST_DIALOG(Run(command), wxExpectDismissableModal<wxPrintDialogBase>(wxID_CANCEL));
+    }
+
+    PrintDialogSeen SeePrint(int command) {
+        PrintDialogSeen seen;
+        wxTEST_DIALOG(Run(command), SeePrintDialog(&seen));
+        return seen;
+    }
+
+    // The preview of the page in view, its pages laid out.
+    wxPreviewFrame* OpenPreview() {
+        Run(ID_PRINT_PREVIEW);
+        wxPreviewFrame* previewFrame = nullptr;
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) previewFrame = found;
+        }
+        if (!previewFrame) return nullptr;
+        EXPECT_TRUE(Preview(previewFrame)->RenderPage(1));
+        return previewFrame;
+    }
+
+    static wxPrintPreviewBase* Preview(wxPreviewFrame* previewFrame) {
+        return previewFrame->GetControlBar()->GetPrintPreview();
+    }
+
+    static void ClosePreview(wxPreviewFrame* previewFrame) {
+        previewFrame->Close(true);
+        wxTheApp->ProcessIdle();
     }
 
     // Height in points of the first word `word` of the first page of a PDF
@@ -45,14 +129,127 @@ TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
     EXPECT_EQ(printing.PrintData().GetOrientation(), wxLANDSCAPE);
     EXPECT_EQ(printing.PageSetupData().GetMarginTopLeft(), wxPoint(10, 10));
     EXPECT_EQ(printing.PageSetupData().GetMarginBottomRight(), wxPoint(10, 10));
+}
 
-    // The placement print is portrait, one game per page; landscape comes
-    // back even when the user cancels.
+// The placement document prints in portrait; afterwards the orientation the
+// user chose in page setup comes back, also when the print was cancelled.
+TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
+    wxZAVFrame& window = OpenSample();
+    for (wxPrintOrientation chosen : {wxPORTRAIT, wxLANDSCAPE}) {
+        wxTEST_DIALOG(Run(ID_PRINT_SETUP), ChooseOrientation(chosen));
+        EXPECT_EQ(SeePrint(ID_PRINT_PLACEMENT).orientation, wxPORTRAIT);
+        EXPECT_EQ(window.Printing().PrintData().GetOrientation(), chosen);
+        EXPECT_EQ(SeePrint(ID_PRINT).orientation, chosen);
+    }
+}
+
+// A placement document of 12 games prints on 12 pages, the first game on the
+// first; a German sheet of 12 games needs two pages. The print dialog offers
+// them all instead of page 1 alone.
+TEST_F(PrintTest, EveryPageIsPrinted) {
+    OpenSample("FR");
+    EXPECT_EQ(PrintedPages(PageKind::Placement), 12);
+    const std::string pdf = temp.File("pages.pdf");
+    EXPECT_NE(ToolOutput("pdftotext -f 1 -l 1 '" + pdf + "' -").find("n°1\n"), std::string::npos);
+    EXPECT_NE(ToolOutput("pdftotext -f 12 -l 12 '" + pdf + "' -").find("n°12"), std::string::npos);
+
+    OpenSample("GE");
+    EXPECT_EQ(PrintedPages(PageKind::Sheet), 2);
+    for (int command : {ID_PRINT, ID_PRINT_PLACEMENT}) {
+        const PrintDialogSeen seen = SeePrint(command);
+        EXPECT_TRUE(seen.shown);
+        EXPECT_TRUE(seen.allPages) << command;
+        EXPECT_GT(seen.maxPage, 1) << command;
+    }
+}
+
+// The preview shows what printing prints, page for page, and prints it all
+// from its own Print button.
+TEST_F(PrintTest, PreviewShowsThePrintedPagesAndPrintsThemAll) {
+    OpenSample("GE");
+    for (const auto& [view, kind] : {std::pair{ID_SCORE_SHEET, PageKind::Sheet},
+                                     std::pair{ID_PLACEMENT, PageKind::Placement}}) {
+        Run(view);
+        wxPreviewFrame* previewFrame = OpenPreview();
+        ASSERT_NE(previewFrame, nullptr);
+        EXPECT_EQ(Preview(previewFrame)->GetMaxPage(), PrintedPages(kind));
+
+        PrintDialogSeen seen;
+        wxCommandEvent print(wxEVT_BUTTON, wxID_PREVIEW_PRINT);
+        wxTEST_DIALOG(previewFrame->GetControlBar()->GetEventHandler()->ProcessEvent(print),
+                      SeePrintDialog(&seen));
+        EXPECT_TRUE(seen.allPages);
+        ClosePreview(previewFrame);
+    }
+}
+
+// With the colour flag off the printer prints in shades of grey: so does the
+// preview.
+TEST_F(PrintTest, BlackAndWhitePreviewIsGrey) {
     OpenSample();
-    CancelPrint(ID_PRINT_PLACEMENT);
-    EXPECT_EQ(frame->Printing().PrintData().GetOrientation(), wxLANDSCAPE);
-    EXPECT_NE(frame->Pages().Page(PageKind::Placement, PageUse::Printer).find("540"),
-              std::string::npos);
+    const zav::Settings settings(SettingsFile());
+    EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#FFCC00"));
+    for (const char* blackAndWhite : {"0", "1"}) {
+        EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, blackAndWhite));
+        wxPreviewFrame* previewFrame = OpenPreview();
+        ASSERT_NE(previewFrame, nullptr);
+        wxBitmap page(842, 595);
+        {
+            wxMemoryDC dc(page);
+            dc.Clear();
+            wxPrintout* printout = Preview(previewFrame)->GetPrintout();
+            printout->SetDC(&dc);
+            printout->OnPrintPage(1);
+            printout->SetDC(nullptr);
+        }
+        const wxImage image = page.ConvertToImage();
+        int coloured = 0;
+        for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
+            const unsigned char* rgb = image.GetData() + 3 * i;
+            coloured += rgb[0] != rgb[1] || rgb[1] != rgb[2];
+        }
+        EXPECT_EQ(coloured == 0, *blackAndWhite == '1') << coloured;
+        ClosePreview(previewFrame);
+    }
+}
+
+// No placement picture ships with the program: a stand-in of the printed
+// pictures' size takes the place of each, in the window and on paper, until
+// the user adds the picture, which is then used.
+TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
+    const std::string userFolder = temp.File("data/zavscore/placement");
+    const std::string beside = temp.File("beside");
+    ASSERT_TRUE(zav::CreateFolders(userFolder) && zav::CreateFolders(beside));
+    setenv("XDG_DATA_HOME", temp.File("data").c_str(), 1);
+    // The sample's games are French catalogue games.
+    wxZAVFrame& window = OpenSample("FR");
+    const wxString first =
+        FromCore(zav::PlacementPictureName({zav::CatalogueGame(0), zav::Language::French}));
+    const wxSize standIn(540, 405), user(60, 45), besidePage(30, 20);
+
+    Run(ID_PLACEMENT);
+    EXPECT_EQ(CellsOfSize(window.View().Window()->GetInternalRepresentation(), standIn), 12);
+    const std::string pdf = temp.File("placement.pdf");
+    ASSERT_TRUE(ExportPdf(PageKind::Placement, pdf));
+    const std::string images = ToolOutput("pdfimages -list '" + pdf + "'");
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2 + 12);
+
+    // A picture beside the page, then the user's own, which comes first.
+    const auto pictureSize = [&] {
+        wxFileSystem files;
+        files.ChangePathTo(wxString::FromUTF8(beside) + wxS("/"), true);
+        std::unique_ptr<wxFSFile> file(files.OpenFile(first));
+        return file ? wxImage(*file->GetStream()).GetSize() : wxSize();
+    };
+    EXPECT_EQ(pictureSize(), standIn);
+    wxImage(besidePage).SaveFile(wxString::FromUTF8(beside) + wxS("/") + first, wxBITMAP_TYPE_PNG);
+    EXPECT_EQ(pictureSize(), besidePage);
+    wxImage(user).SaveFile(wxString::FromUTF8(userFolder) + wxS("/") + first, wxBITMAP_TYPE_PNG);
+    EXPECT_EQ(pictureSize(), user);
+    Run(ID_PLACEMENT);
+    EXPECT_EQ(CellsOfSize(window.View().Window()->GetInternalRepresentation(), user), 1);
+    EXPECT_EQ(CellsOfSize(window.View().Window()->GetInternalRepresentation(), standIn), 11);
+    unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
