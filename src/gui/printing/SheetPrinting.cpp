@@ -172,10 +172,9 @@ wxPrintPreview* ZavHtmlEasyPrinting::Preview(const wxString& html, const wxStrin
         delete preview;
         return nullptr;
     }
-    // A4 pages side by side need room; the window it previews is as large.
-    const wxSize size = parent ? parent->GetSize() : wxSize(1024, 768);
-    auto* frame = new wxPreviewFrame(preview, parent, title, wxDefaultPosition, size);
-    frame->Centre(wxBOTH);
+    // Over the window it previews, as large: a page needs the room.
+    const wxRect area = parent ? parent->GetScreenRect() : wxRect(0, 0, 1024, 768);
+    auto* frame = new wxPreviewFrame(preview, parent, title, area.GetPosition(), area.GetSize());
     frame->Initialize();
     frame->Show(true);
     return preview;
