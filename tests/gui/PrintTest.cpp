@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "gui/ExportTesting.h"
 #include "paths/UserFolders.h"
@@ -19,45 +21,6 @@
 #include "sheet/GameCatalogue.h"
 
 namespace {
-
-// What the print dialog offered; it is then cancelled.
-struct PrintDialogSeen {
-    bool shown = false;
-    bool allPages = false;
-    int maxPage = 0;
-    wxPrintOrientation orientation = wxLANDSCAPE;
-};
-
-class SeePrintDialog : public wxExpectModalBase<wxPrintDialogBase, SeePrintDialog> {
-public:
-    explicit SeePrintDialog(PrintDialogSeen* seen) : seen_(seen) {}
-
-protected:
-    int OnInvoked(wxPrintDialogBase* dialog) const override {
-        wxPrintDialogData& data = dialog->GetPrintDialogData();
-        *seen_ = {true, data.GetAllPages(), data.GetMaxPage(),
-                  data.GetPrintData().GetOrientation()};
-        return wxID_CANCEL;
-    }
-
-private:
-    PrintDialogSeen* seen_;
-};
-
-// The page setup dialog, in which the user chooses `orientation`.
-class ChooseOrientation : public wxExpectModalBase<wxPageSetupDialogBase, ChooseOrientation> {
-public:
-    explicit ChooseOrientation(wxPrintOrientation orientation) : orientation_(orientation) {}
-
-protected:
-    int OnInvoked(wxPageSetupDialogBase* dialog) const override {
-        dialog->GetPageSetupDialogData().GetPrintData().SetOrientation(orientation_);
-        return wxID_OK;
-    }
-
-private:
-    wxPrintOrientation orientation_;
-};
 
 // Leaf cells of a laid out page that have exactly `size`: its pictures.
 int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
@@ -74,30 +37,33 @@ protected:
         wxTEST_DIALOG(Run(command), wxExpectDismissableModal<wxPrintDialogBase>(wxID_CANCEL));
     }
 
-    PrintDialogSeen SeePrint(int command) {
-        PrintDialogSeen seen;
-        wxTEST_DIALOG(Run(command), SeePrintDialog(&seen));
+    // What the print dialog offers; it is then cancelled.
+    static wxPrintDialogData SeePrint(const std::function<void()>& print) {
+        wxPrintDialogData seen;
+        wxTEST_DIALOG(print(), ExpectDialog<wxPrintDialogBase>(wxID_CANCEL, [&](auto& dialog) {
+                          seen = dialog.GetPrintDialogData();
+                      }));
         return seen;
+    }
+    wxPrintDialogData SeePrint(int command) {
+        return SeePrint([&] { Run(command); });
     }
 
     // The preview of the page in view, its pages laid out.
-    wxPreviewFrame* OpenPreview() {
+    wxPrintPreviewBase* OpenPreview() {
         Run(ID_PRINT_PREVIEW);
-        wxPreviewFrame* previewFrame = nullptr;
         for (wxWindow* window : wxTopLevelWindows) {
-            if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) previewFrame = found;
+            if (auto* frame = dynamic_cast<wxPreviewFrame*>(window)) {
+                wxPrintPreviewBase* preview = frame->GetControlBar()->GetPrintPreview();
+                EXPECT_TRUE(preview->RenderPage(1));
+                return preview;
+            }
         }
-        if (!previewFrame) return nullptr;
-        EXPECT_TRUE(Preview(previewFrame)->RenderPage(1));
-        return previewFrame;
+        return nullptr;
     }
 
-    static wxPrintPreviewBase* Preview(wxPreviewFrame* previewFrame) {
-        return previewFrame->GetControlBar()->GetPrintPreview();
-    }
-
-    static void ClosePreview(wxPreviewFrame* previewFrame) {
-        previewFrame->Close(true);
+    static void ClosePreview(wxPrintPreviewBase* preview) {
+        preview->GetFrame()->Close(true);
         wxTheApp->ProcessIdle();
     }
 
@@ -136,17 +102,21 @@ TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
 TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
     wxZAVFrame& window = OpenSample();
     for (wxPrintOrientation chosen : {wxPORTRAIT, wxLANDSCAPE}) {
-        wxTEST_DIALOG(Run(ID_PRINT_SETUP), ChooseOrientation(chosen));
-        EXPECT_EQ(SeePrint(ID_PRINT_PLACEMENT).orientation, wxPORTRAIT);
+        wxTEST_DIALOG(Run(ID_PRINT_SETUP),
+                      ExpectDialog<wxPageSetupDialogBase>(wxID_OK, [&](auto& dialog) {
+                          dialog.GetPageSetupDialogData().GetPrintData().SetOrientation(chosen);
+                      }));
+        EXPECT_EQ(SeePrint(ID_PRINT_PLACEMENT).GetPrintData().GetOrientation(), wxPORTRAIT);
         EXPECT_EQ(window.Printing().PrintData().GetOrientation(), chosen);
-        EXPECT_EQ(SeePrint(ID_PRINT).orientation, chosen);
+        EXPECT_EQ(SeePrint(ID_PRINT).GetPrintData().GetOrientation(), chosen);
     }
 }
 
 // A placement document of 12 games prints on 12 pages, the first game on the
 // first; a German sheet of 12 games needs two pages. The print dialog offers
-// them all instead of page 1 alone.
-TEST_F(PrintTest, EveryPageIsPrinted) {
+// them all instead of page 1 alone, and so does printing from the preview,
+// which shows as many pages as printing prints.
+TEST_F(PrintTest, EveryPageIsPrintedAndPreviewed) {
     OpenSample("FR");
     EXPECT_EQ(PrintedPages(PageKind::Placement), 12);
     const std::string pdf = temp.File("pages.pdf");
@@ -155,31 +125,16 @@ TEST_F(PrintTest, EveryPageIsPrinted) {
 
     OpenSample("GE");
     EXPECT_EQ(PrintedPages(PageKind::Sheet), 2);
-    for (int command : {ID_PRINT, ID_PRINT_PLACEMENT}) {
-        const PrintDialogSeen seen = SeePrint(command);
-        EXPECT_TRUE(seen.shown);
-        EXPECT_TRUE(seen.allPages) << command;
-        EXPECT_GT(seen.maxPage, 1) << command;
-    }
-}
-
-// The preview shows what printing prints, page for page, and prints it all
-// from its own Print button.
-TEST_F(PrintTest, PreviewShowsThePrintedPagesAndPrintsThemAll) {
-    OpenSample("GE");
-    for (const auto& [view, kind] : {std::pair{ID_SCORE_SHEET, PageKind::Sheet},
-                                     std::pair{ID_PLACEMENT, PageKind::Placement}}) {
+    for (const auto& [view, print, kind] :
+         {std::tuple{ID_SCORE_SHEET, ID_PRINT, PageKind::Sheet},
+          std::tuple{ID_PLACEMENT, ID_PRINT_PLACEMENT, PageKind::Placement}}) {
+        EXPECT_TRUE(SeePrint(print).GetAllPages()) << print;
         Run(view);
-        wxPreviewFrame* previewFrame = OpenPreview();
-        ASSERT_NE(previewFrame, nullptr);
-        EXPECT_EQ(Preview(previewFrame)->GetMaxPage(), PrintedPages(kind));
-
-        PrintDialogSeen seen;
-        wxCommandEvent print(wxEVT_BUTTON, wxID_PREVIEW_PRINT);
-        wxTEST_DIALOG(previewFrame->GetControlBar()->GetEventHandler()->ProcessEvent(print),
-                      SeePrintDialog(&seen));
-        EXPECT_TRUE(seen.allPages);
-        ClosePreview(previewFrame);
+        wxPrintPreviewBase* preview = OpenPreview();
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->GetMaxPage(), PrintedPages(kind));
+        EXPECT_TRUE(SeePrint([&] { preview->Print(true); }).GetAllPages()) << print;
+        ClosePreview(preview);
     }
 }
 
@@ -191,31 +146,29 @@ TEST_F(PrintTest, BlackAndWhitePreviewIsGrey) {
     EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#FFCC00"));
     for (const char* blackAndWhite : {"0", "1"}) {
         EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, blackAndWhite));
-        wxPreviewFrame* previewFrame = OpenPreview();
-        ASSERT_NE(previewFrame, nullptr);
+        wxPrintPreviewBase* preview = OpenPreview();
+        ASSERT_NE(preview, nullptr);
         wxBitmap page(842, 595);
         {
             wxMemoryDC dc(page);
             dc.Clear();
-            wxPrintout* printout = Preview(previewFrame)->GetPrintout();
-            printout->SetDC(&dc);
-            printout->OnPrintPage(1);
-            printout->SetDC(nullptr);
+            preview->GetPrintout()->SetDC(&dc);
+            preview->GetPrintout()->OnPrintPage(1);
+            preview->GetPrintout()->SetDC(nullptr);
         }
         const wxImage image = page.ConvertToImage();
         int coloured = 0;
-        for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
-            const unsigned char* rgb = image.GetData() + 3 * i;
+        for (const unsigned char* rgb = image.GetData();
+             rgb < image.GetData() + 3 * image.GetWidth() * image.GetHeight(); rgb += 3)
             coloured += rgb[0] != rgb[1] || rgb[1] != rgb[2];
-        }
         EXPECT_EQ(coloured == 0, *blackAndWhite == '1') << coloured;
-        ClosePreview(previewFrame);
+        ClosePreview(preview);
     }
 }
 
 // No placement picture ships with the program: a stand-in of the printed
-// pictures' size takes the place of each, in the window and on paper, until
-// the user adds the picture, which is then used.
+// pictures' size takes the place of each, in the window and on paper. A
+// picture beside the page is used instead, and the user's own before it.
 TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
     const std::string userFolder = temp.File("data/zavscore/placement");
     const std::string beside = temp.File("beside");
@@ -223,32 +176,33 @@ TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
     setenv("XDG_DATA_HOME", temp.File("data").c_str(), 1);
     // The sample's games are French catalogue games.
     wxZAVFrame& window = OpenSample("FR");
-    const wxString first =
-        FromCore(zav::PlacementPictureName({zav::CatalogueGame(0), zav::Language::French}));
+    const std::string first =
+        zav::PlacementPictureName({zav::CatalogueGame(0), zav::Language::French});
     const wxSize standIn(540, 405), user(60, 45), besidePage(30, 20);
+    const auto shownOfSize = [&](const wxSize& size) {
+        Run(ID_PLACEMENT);
+        return CellsOfSize(window.View().Window()->GetInternalRepresentation(), size);
+    };
+    const auto pictureSize = [&] {
+        wxFileSystem files;
+        files.ChangePathTo(FromCore(beside + "/"), true);
+        std::unique_ptr<wxFSFile> file(files.OpenFile(FromCore(first)));
+        return file ? wxImage(*file->GetStream()).GetSize() : wxSize();
+    };
 
-    Run(ID_PLACEMENT);
-    EXPECT_EQ(CellsOfSize(window.View().Window()->GetInternalRepresentation(), standIn), 12);
+    EXPECT_EQ(shownOfSize(standIn), 12);
     const std::string pdf = temp.File("placement.pdf");
     ASSERT_TRUE(ExportPdf(PageKind::Placement, pdf));
     const std::string images = ToolOutput("pdfimages -list '" + pdf + "'");
     EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2 + 12);
-
-    // A picture beside the page, then the user's own, which comes first.
-    const auto pictureSize = [&] {
-        wxFileSystem files;
-        files.ChangePathTo(wxString::FromUTF8(beside) + wxS("/"), true);
-        std::unique_ptr<wxFSFile> file(files.OpenFile(first));
-        return file ? wxImage(*file->GetStream()).GetSize() : wxSize();
-    };
     EXPECT_EQ(pictureSize(), standIn);
-    wxImage(besidePage).SaveFile(wxString::FromUTF8(beside) + wxS("/") + first, wxBITMAP_TYPE_PNG);
+
+    wxImage(besidePage).SaveFile(FromCore(beside + "/" + first), wxBITMAP_TYPE_PNG);
     EXPECT_EQ(pictureSize(), besidePage);
-    wxImage(user).SaveFile(wxString::FromUTF8(userFolder) + wxS("/") + first, wxBITMAP_TYPE_PNG);
+    wxImage(user).SaveFile(FromCore(userFolder + "/" + first), wxBITMAP_TYPE_PNG);
     EXPECT_EQ(pictureSize(), user);
-    Run(ID_PLACEMENT);
-    EXPECT_EQ(CellsOfSize(window.View().Window()->GetInternalRepresentation(), user), 1);
-    EXPECT_EQ(CellsOfSize(window.View().Window()->GetInternalRepresentation(), standIn), 11);
+    EXPECT_EQ(shownOfSize(user), 1);
+    EXPECT_EQ(shownOfSize(standIn), 11);
     unsetenv("XDG_DATA_HOME");
 }
 
