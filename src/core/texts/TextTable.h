@@ -1518,6 +1518,16 @@ ZAV_TEXT(645, SettingsNotWritten,
          "The setting could not be written to the settings file = %s",
          "Impossibile scrivere l'impostazione nel file delle impostazioni = %s",
          "Die Einstellung konnte nicht in die Einstellungsdatei geschrieben werden = %s")
+ZAV_TEXT(700, PrintPreview,
+         "Aperçu avant impression",
+         "Print preview",
+         "Anteprima di stampa",
+         "Druckvorschau")
+ZAV_TEXT(701, PreviewFailed,
+         "L'aperçu avant impression n'a pas pu être préparé.",
+         "The print preview could not be prepared.",
+         "Non è stato possibile preparare l'anteprima di stampa.",
+         "Die Druckvorschau konnte nicht erstellt werden.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",
