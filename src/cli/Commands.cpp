@@ -31,10 +31,12 @@ const std::vector<Command>& AllCommands() {
          RunSif},
         {"import-sif",
          "SIF SETFILE [--title T] [--date D] [--referee R] [--games 4..12] "
-         "[--rules french|international] [--group LIST]... [--lang FR|EN|IT|GE] [--settings INI]",
+         "[--rules french|international] [--group LIST]... [--replace] [--lang FR|EN|IT|GE] "
+         "[--settings INI]",
          "Creates a score sheet set from the SIF file: SETFILE and one sheet file per category, "
          "or one per --group (a comma-separated list of category fields or codes; every "
-         "category must be in a group). Prints the sheet file names.",
+         "category must be in a group). An existing SETFILE is replaced only with --replace. "
+         "Nothing is written unless every file can be. Prints the sheet file names.",
          RunImportSif},
         {"set-list", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",
          "Prints the sheet file names of the set, in set file order, one a line.", RunSetList},

@@ -64,6 +64,15 @@ bool Settings::Set(SettingKey key, const std::string& value) const {
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
 }
 
+bool Settings::Store(const SettingValues& values, const Reporter& reporter) const {
+    for (const auto& [key, value] : values) {
+        if (Set(key, value)) continue;
+        reporter.Show(MessageIcon::Information, TextId::SettingsNotWritten, path_);
+        return false;
+    }
+    return true;
+}
+
 std::string SettingsSnapshot::GetString(SettingKey key) const {
     return content_.Read(SectionOf(key), NameOf(key)).value_or("");
 }

@@ -17,6 +17,8 @@
 //   300..347  periods, languages, result entries, staff page, set messages
 //   400..499  buttons, labels and notes of the dialogs
 //   500..624  dialog titles and the entry dialogs' headings
+//   640..659  saving safely: protected files and folders, set file entries,
+//             the save question
 //   900..910  score sheet set dialogs
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
@@ -1486,6 +1488,36 @@ ZAV_TEXT(624, DeletionWarning,
          "WARNING : after validation, the deletion of the team will be irreversible.",
          "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
          "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+ZAV_TEXT(640, NoFileBeside,
+         "Impossible d'enregistrer le fichier = %s\nSon dossier n'accepte pas de nouveau fichier : le fichier est resté tel quel. Enregistrez dans un autre dossier.",
+         "Cannot save the file = %s\nIts folder does not accept a new file: the file was left as it was. Save in another folder.",
+         "Impossibile salvare il file = %s\nLa sua cartella non accetta un nuovo file: il file è rimasto com'era. Salvate in un'altra cartella.",
+         "Die Datei kann nicht gespeichert werden = %s\nIhr Ordner nimmt keine neue Datei an: die Datei bleibt unverändert. Speichern Sie in einem anderen Ordner.")
+ZAV_TEXT(641, SetEntriesSkipped,
+         "Ces lignes du jeu de feuilles de match ne désignent pas une feuille de son dossier et sont ignorées :\n%s",
+         "These entries of the score sheet set do not name a sheet of its folder and are skipped:\n%s",
+         "Queste voci del set di fogli di gara non indicano un foglio della sua cartella e sono ignorate:\n%s",
+         "Diese Einträge des Wertungsbogensatzes bezeichnen keinen Wertungsbogen seines Ordners und werden übergangen:\n%s")
+ZAV_TEXT(642, Yes,
+         "Oui",
+         "Yes",
+         "Sì",
+         "Ja")
+ZAV_TEXT(643, No,
+         "Non",
+         "No",
+         "No",
+         "Nein")
+ZAV_TEXT(644, ReplaceExistingFile,
+         "Le fichier %s existe déjà.\nVoulez-vous le remplacer ?",
+         "The file %s already exists.\nDo you want to replace it?",
+         "Il file %s esiste già.\nVolete sostituirlo?",
+         "Die Datei %s existiert bereits.\nMöchten Sie sie ersetzen?")
+ZAV_TEXT(645, SettingsNotWritten,
+         "Impossible d'enregistrer le réglage dans le fichier des réglages = %s",
+         "The setting could not be written to the settings file = %s",
+         "Impossibile scrivere l'impostazione nel file delle impostazioni = %s",
+         "Die Einstellung konnte nicht in die Einstellungsdatei geschrieben werden = %s")
 ZAV_TEXT(700, PrintPreview,
          "Aperçu avant impression",
          "Print preview",

@@ -20,10 +20,6 @@ enum class SheetState {
     Changed,    // open, with changes not saved yet
 };
 
-// What replaces the sheet on screen. Moving to another sheet of the open set
-// does not leave a sheet of the set whose changes cannot be written.
-enum class Replacement { ByAnyCommand, ByAnotherSheetOfTheSet };
-
 class SheetDocument {
 public:
     SheetDocument(DocumentUser& user, bool saveAutoOn);
@@ -37,6 +33,11 @@ public:
     bool HasSheet() const { return state_ != SheetState::NoSheet; }
     // A sheet of a set is saved to its own sheet file, never elsewhere.
     bool IsSheetOfSet() const { return sheet_.bScoreSet; }
+    // The file the sheet is saved to: its own sheet file for a sheet of a
+    // set, else its file; empty for a sheet never saved.
+    const std::string& OwnFile() const {
+        return IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName;
+    }
     // The file name the window title shows; empty while no file is open.
     const std::string& TitleFileName() const { return titleFileName_; }
 
@@ -60,8 +61,10 @@ public:
 
     // The step before the sheet is replaced or the program ends: a changed
     // sheet of a set goes to its own file without a question, a changed
-    // single sheet is offered a save. True when the command may go on.
-    [[nodiscard]] bool QuitTest(Replacement replacement = Replacement::ByAnyCommand);
+    // single sheet is offered a save (Yes saves as the Save command does).
+    // True when the command may go on; false, with the sheet as it was, when
+    // a save failed or the user cancelled the question or the chooser.
+    [[nodiscard]] bool QuitTest();
 
     // A new sheet: reset, no file, 8 games, 4 teams, 4 points for the first
     // place. It counts as open once described (the General data dialog).
@@ -74,8 +77,8 @@ public:
     // Reads a set file and shows its first sheet. After a failure no sheet
     // and no set are open.
     void OpenSet(const std::string& path);
-    // Moves to the sheet file `name` of the open set, after the set sheet
-    // on screen has been saved (it stays when it cannot be).
+    // Moves to the sheet file `name` of the open set after QuitTest (the
+    // sheet on screen stays when it stops).
     void ShowSetSheet(const std::string& name);
     // Creates the set's files and opens the set.
     void CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
@@ -84,8 +87,9 @@ public:
     void Close();
 
     // The Save command: a set sheet to its own file, a single sheet to its
-    // file, or to a file chosen by the user when it has none yet.
-    void SaveSheet();
+    // file, or to a file chosen by the user when it has none yet. True when
+    // the sheet is saved (or had nothing to save).
+    bool SaveSheet();
     // Save as: the sheet then belongs to the chosen file. False when
     // cancelled or not written.
     bool SaveFileAndDialog();

@@ -32,6 +32,9 @@ private:
                               const wxString& extension);
     // The last chosen file's name without its extension, and `suffix`.
     wxString ProposedStem(const char* suffix) const;
+    // The open sheet's own file name without its extension, `suffix` and
+    // ".pdf"; empty for a sheet never saved.
+    wxString PdfName(const char* suffix) const;
 
     wxZAVFrame& frame_;
 };

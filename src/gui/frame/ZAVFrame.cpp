@@ -99,6 +99,10 @@ zav::Settings wxZAVFrame::AppSettings() const {
     return SettingsOf(context_);
 }
 
+bool wxZAVFrame::StoreSettings(const zav::SettingValues& values) {
+    return AppSettings().Store(values, user_.Reporter());
+}
+
 // The most used commands as 16 by 16 pictures, then the sheet chooser.
 void wxZAVFrame::CreateToolbar() {
     wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, ID_TOOLBAR);
@@ -183,9 +187,13 @@ void wxZAVFrame::ShowMarks() {
 
 bool wxZAVFrame::Quit() {
     if (!MayReplaceSheet()) return false;
+    CloseAfterQuitTest();
+    return true;
+}
+
+void wxZAVFrame::CloseAfterQuitTest() {
     quitTestDone_ = true;
     Close(false);
-    return true;
 }
 
 // The close box and the end of the desktop session take the same step as

@@ -66,6 +66,9 @@ public:
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
+    // Writes settings; one that cannot be written is named in a message
+    // with the settings file. True when all were written.
+    [[nodiscard]] bool StoreSettings(const zav::SettingValues& values);
     zav::Language Language() const { return wxLanguage_; }
 
     // The no-sheet message (PasDeFeuille) when no sheet is open; true when
@@ -88,6 +91,8 @@ public:
     void ShowMarks();
     // Quit: the save step, then the window closes; false when it stays.
     bool Quit();
+    // Closes the window once the save step has let the command go on.
+    void CloseAfterQuitTest();
 
 private:
     void CreateToolbar();

@@ -2,6 +2,7 @@
 
 #include <wx/print.h>
 
+#include "io/FileWrite.h"
 #include "printing/SheetPrinting.h"
 #include "report/PageExport.h"
 #include "support/GuiText.h"
@@ -101,13 +102,18 @@ wxPrintPreview* PrintController::Preview(PageKind kind, const std::string& page,
     return preview;
 }
 
+// Written beside the target and put in its place only when complete, as
+// every file the program writes: a failed export keeps the previous PDF.
 bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
-    const bool written = WithPageSettings(kind, [&](const wxString& base) {
-        return printing_->ExportPdf(FromCore(page), base, path);
+    const zav::ReplaceResult result = WithPageSettings(kind, [&](const wxString& base) {
+        return zav::ReplaceFileBy(ToCore(path), [&](const std::string& newFile) {
+            return printing_->ExportPdf(FromCore(page), base, FromCore(newFile));
+        });
     });
-    if (!written)
-        reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfFailed, ToCore(path));
-    return written;
+    if (result != zav::ReplaceResult::WriteFailed)
+        return zav::ReportWrite(result, ToCore(path), reporter_);
+    reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfFailed, ToCore(path));
+    return false;
 }
 
 bool PrintController::SaveHtmlPage(const std::string& page, const wxString& path) {

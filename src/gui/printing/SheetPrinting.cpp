@@ -207,11 +207,7 @@ void EndPrint(GtkPrintOperation*, GtkPrintContext*, gpointer data) {
 
 bool ZavHtmlEasyPrinting::ExportPdf(const wxString& html, const wxString& basePath,
                                     const wxString& pdfPath) {
-    // A file left from before must not pass for this export's result.
-    std::error_code ignored;
     const std::filesystem::path target(pdfPath.utf8_string());
-    std::filesystem::remove(target, ignored);
-
     std::unique_ptr<wxHtmlPrintout> printout = MakePrintout(html, basePath);
     wxPrintDialogData dialogData(*GetPrintData());
     wxGtkPrinter printer(&dialogData);
