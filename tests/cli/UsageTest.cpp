@@ -40,6 +40,8 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
         {"set-move", "ev.mscore"},
         {"set-delete", "ev.mscore", "extra"},
         {"set-delete", "ev.mscore", "--replace"},
+        {"publish", "ev.mscore"},
+        {"publish", "ev.mscore", "www", "--refresh", "soon"},
     };
     for (const auto& args : wrong) {
         const auto r = RunCli(args, ini);

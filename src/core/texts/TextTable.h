@@ -17,6 +17,7 @@
 //   300..347  periods, languages, result entries, staff page, set messages
 //   400..499  buttons, labels and notes of the dialogs
 //   500..624  dialog titles and the entry dialogs' headings
+//   770..799  published results and the full-screen view
 //   900..910  score sheet set dialogs
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
@@ -1486,6 +1487,41 @@ ZAV_TEXT(624, DeletionWarning,
          "WARNING : after validation, the deletion of the team will be irreversible.",
          "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
          "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+ZAV_TEXT(770, PublishTitleColumn,
+         "Titre",
+         "Title",
+         "Titolo",
+         "Titel")
+ZAV_TEXT(771, PublishSubTitleColumn,
+         "Sous-titre",
+         "Sub-title",
+         "Sottotitolo",
+         "Untertitel")
+ZAV_TEXT(772, PublishDateColumn,
+         "Date",
+         "Date",
+         "Data",
+         "Datum")
+ZAV_TEXT(773, PublishResultsColumn,
+         "Résultats",
+         "Results",
+         "Risultati",
+         "Ergebnisse")
+ZAV_TEXT(774, PublishTimeColumn,
+         "Dernière publication",
+         "Last published",
+         "Ultima pubblicazione",
+         "Zuletzt veröffentlicht")
+ZAV_TEXT(775, PublishLink,
+         "Voir",
+         "View",
+         "Vedi",
+         "Ansehen")
+ZAV_TEXT(776, PublishIndexSubTitle,
+         "Résultats en direct",
+         "Live results",
+         "Risultati in diretta",
+         "Live-Ergebnisse")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",
