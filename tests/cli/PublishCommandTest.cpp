@@ -125,25 +125,31 @@ TEST_F(PublishCommand, WhatCannotBeReadIsSaidAndTheRestPublished) {
     const std::string missing = "Error while opening file = " + dir.File("missing.pscore");
     struct Case {
         std::string source;
+        bool folderIsAFile;
         int status;
         std::string message;  // on standard error and, for a sheet, in the index
+        std::string heading;  // of the index: the sheets' common title, else the file's name
         std::size_t links;
     };
     const Case cases[] = {
-        {set, 1, missing, 3},
-        {dir.File("none.mscore"), 1, "Error while opening file = " + dir.File("none.mscore"), 0},
-        {Sheet(1), 0, "", 1},
+        {set, false, 1, missing, "event", 3},
+        {dir.File("none.mscore"), false, 1, "Error while opening file = " + dir.File("none.mscore"),
+         "", 0},
+        {set, true, 1, "Error while creating file = " + www, "", 0},
+        {Sheet(1), false, 0, "", "Regional championship", 1},
     };
     for (const Case& c : cases) {
         fs::remove_all(www);
+        if (c.folderIsAFile) zavtest::WriteFile(www, "");
         const auto r = Publish(c.source);
         EXPECT_EQ(r.status, c.status) << c.source;
         EXPECT_EQ(r.err, c.message.empty() ? "" : c.message + "\n") << c.source;
         if (!c.links) {
-            EXPECT_FALSE(fs::exists(www)) << c.source;
+            EXPECT_FALSE(fs::is_directory(www)) << c.source;
             continue;
         }
         const std::string index = ReadFile(www + "/index.html");
+        EXPECT_NE(index.find("<title>" + c.heading + "</title>"), std::string::npos);
         if (!c.message.empty()) {
             EXPECT_NE(index.find(c.message), std::string::npos);
         }

@@ -42,6 +42,8 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
         {"set-delete", "ev.mscore", "--replace"},
         {"publish", "ev.mscore"},
         {"publish", "ev.mscore", "www", "--refresh", "soon"},
+        {"publish", "ev.mscore", "www", "--refresh", "-1"},
+        {"publish", "ev.mscore", "www", "--refresh", "86401"},
     };
     for (const auto& args : wrong) {
         const auto r = RunCli(args, ini);
