@@ -5,20 +5,18 @@
 
 #include "CliSupport.h"
 #include "publish/Publication.h"
+#include "publish/PublishSettings.h"
 #include "report/PageStyle.h"
 #include "settings/Settings.h"
 
 namespace zavcli {
 namespace {
 
-// A day at most: beyond that a page is as good as never reloaded.
-constexpr int kMaxRefreshSeconds = 86400;
-
 std::optional<int> ParseSeconds(const std::string& text) {
     int seconds = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     if (error != std::errc() || end != text.data() + text.size() || seconds < 0 ||
-        seconds > kMaxRefreshSeconds)
+        seconds > zav::kMaxRefreshSeconds)
         return std::nullopt;
     return seconds;
 }
