@@ -45,7 +45,7 @@ zav::PublishOptions Options(const zavtest::TempDir& dir) {
 void Publish(const std::string& set, const zav::PublishOptions& options, std::size_t written) {
     zav::RecordingMessageSink messages;
     const zav::PublishResult result =
-        zav::PublishSet(set, options, zav::Reporter(zav::Language::English, messages));
+        zav::Publish({set, true}, options, zav::Reporter(zav::Language::English, messages));
     if (!result.complete || result.written.size() != written) std::abort();
 }
 

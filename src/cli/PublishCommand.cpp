@@ -38,10 +38,8 @@ int RunPublish(const std::vector<std::string>& args) {
     options.language = run->language;
     options.style = zav::ReadPageStyle(zav::Settings(SettingsPath(run->args)));
 
-    const std::string& source = run->File(0);
-    const zav::PublishResult result = zav::IsSetFilePath(source)
-                                          ? zav::PublishSet(source, options, run->Reporter())
-                                          : zav::PublishSheet(source, options, run->Reporter());
+    const zav::PublishResult result =
+        zav::Publish(zav::SourceNamed(run->File(0)), options, run->Reporter());
     for (const std::string& name : result.written) std::cout << name << '\n';
     return result.complete ? kExitOk : kExitFailure;
 }

@@ -167,24 +167,23 @@ private:
 
 }  // namespace
 
-bool IsSetFilePath(std::string_view path) {
+PublishSource SourceNamed(const std::string& path) {
     constexpr std::string_view kSetExtension = ".mscore";
-    return path.size() > kSetExtension.size() &&
-           path.substr(path.size() - kSetExtension.size()) == kSetExtension;
+    const bool isSet =
+        path.size() > kSetExtension.size() &&
+        path.compare(path.size() - kSetExtension.size(), kSetExtension.size(), kSetExtension) == 0;
+    return {path, isSet};
 }
 
-PublishResult PublishSet(const std::string& setPath, const PublishOptions& options,
-                         const Reporter& reporter) {
+PublishResult Publish(const PublishSource& source, const PublishOptions& options,
+                      const Reporter& reporter) {
+    if (!source.isSet)
+        return Publisher(options, reporter).Run({source.path}, FileNameOf(source.path));
     std::vector<std::string> names;
-    if (!ReadSetFile(setPath, EncodingMark::Required, names, reporter)) return {false, {}};
+    if (!ReadSetFile(source.path, EncodingMark::Required, names, reporter)) return {false, {}};
     std::vector<std::string> paths;
-    for (const std::string& name : names) paths.push_back(SiblingPath(setPath, name));
-    return Publisher(options, reporter).Run(paths, FileNameOf(setPath));
-}
-
-PublishResult PublishSheet(const std::string& sheetPath, const PublishOptions& options,
-                           const Reporter& reporter) {
-    return Publisher(options, reporter).Run({sheetPath}, FileNameOf(sheetPath));
+    for (const std::string& name : names) paths.push_back(SiblingPath(source.path, name));
+    return Publisher(options, reporter).Run(paths, FileNameOf(source.path));
 }
 
 }  // namespace zav

@@ -30,20 +30,24 @@ struct PublishResult {
     std::vector<std::string> written;  // the files rewritten, by name, in writing order
 };
 
-// Whether `path` names a set file (.mscore) rather than a sheet file.
-bool IsSetFilePath(std::string_view path);
+// What is published: a set file's sheets, or a single sheet file.
+struct PublishSource {
+    std::string path;
+    bool isSet = false;
+};
 
-// Publishes the sheets of the set file `setPath`, in set file order, or the
-// single sheet file `sheetPath`. Each sheet is read as opening it reads it
-// and published as the export writes it right after opening; its line in the
-// index gives its title, sub-title, date, a link to its page and the time its
-// page was last written, which an unchanged sheet therefore keeps. A sheet
-// that cannot be read is listed with the reader's message instead of a link
-// (an earlier page of it is left in the folder), and the rest is published.
-// Every failure is reported; a set file that cannot be read publishes nothing.
-PublishResult PublishSet(const std::string& setPath, const PublishOptions& options,
-                         const Reporter& reporter);
-PublishResult PublishSheet(const std::string& sheetPath, const PublishOptions& options,
-                           const Reporter& reporter);
+// The command line's rule: a set file's name ends with ".mscore".
+PublishSource SourceNamed(const std::string& path);
+
+// Publishes the sheets of the set, in set file order, or the single sheet.
+// Each sheet is read as opening it reads it and published as the export
+// writes it right after opening; its line in the index gives its title,
+// sub-title, date, a link to its page and the time its page was last
+// written, which an unchanged sheet therefore keeps. A sheet that cannot be
+// read is listed with the reader's message instead of a link (an earlier page
+// of it is left in the folder), and the rest is published. Every failure is
+// reported; a set file that cannot be read publishes nothing.
+PublishResult Publish(const PublishSource& source, const PublishOptions& options,
+                      const Reporter& reporter);
 
 }  // namespace zav
