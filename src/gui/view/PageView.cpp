@@ -24,8 +24,9 @@ PageView::PageView(wxWindow* parent, int id, const wxString& folder)
                   });
 }
 
+// The window outlives the view by a moment when its frame is destroyed.
 PageView::~PageView() {
-    SetLargeType(false);
+    if (large_) window_->Unbind(wxEVT_SIZE, &PageView::OnSizeInLargeType, this);
 }
 
 void PageView::Show(std::string page) {
