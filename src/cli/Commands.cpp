@@ -14,6 +14,7 @@ int RunSetCopy(const std::vector<std::string>& args);
 int RunSetMove(const std::vector<std::string>& args);
 int RunSetDelete(const std::vector<std::string>& args);
 int RunPage(const std::vector<std::string>& args);
+int RunPublish(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -57,6 +58,13 @@ const std::vector<Command>& AllCommands() {
          "shows it in the window, prints it or exports it (default: the exported file). --view "
          "sets the display choices; without it they are those of an opened sheet.",
          RunPage},
+        {"publish",
+         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Writes into FOLDER the exported page of the sheet, or of every sheet of the set, with "
+         "a line that reloads it every SECONDS when --refresh is given, the logo, and index.html "
+         "listing the sheets in set order. Only files whose bytes change are rewritten; prints "
+         "their names. A sheet that cannot be read is listed with the reason.",
+         RunPublish},
     };
     return commands;
 }

@@ -8,6 +8,8 @@
 #include <deque>
 #include <filesystem>
 
+#include "io/FileRead.h"
+
 namespace zav {
 namespace {
 
@@ -211,6 +213,18 @@ bool ReportWrite(ReplaceResult result, const std::string& path, const Reporter& 
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, const Reporter& reporter) {
     return ReportWrite(ReplaceFileContents(path, bytes), path, reporter);
+}
+
+FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes, Rewrite rewrite,
+                           const Reporter& reporter) {
+    if (rewrite == Rewrite::OnlyChanges) {
+        std::string current;
+        // A longer file is too long for this limit, and so differs.
+        if (ReadFileBytes(path, current, bytes.size()).status == ReadStatus::Done &&
+            current == bytes)
+            return FileUpdate::Unchanged;
+    }
+    return WriteWholeFile(path, bytes, reporter) ? FileUpdate::Written : FileUpdate::Failed;
 }
 
 }  // namespace zav

@@ -101,4 +101,15 @@ struct GroupResult {
 [[nodiscard]] bool WriteWholeFile(const std::string& path, std::string_view bytes,
                                   const Reporter& reporter);
 
+// Whether a file that already holds the bytes to be written is written again.
+enum class Rewrite { Always, OnlyChanges };
+
+enum class FileUpdate { Written, Unchanged, Failed };
+
+// WriteWholeFile, except that with Rewrite::OnlyChanges a file already holding
+// exactly `bytes` is left untouched and keeps its date: whoever watches the
+// folder (a web server, a synchronised folder) sees only what changed.
+[[nodiscard]] FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes,
+                                         Rewrite rewrite, const Reporter& reporter);
+
 }  // namespace zav

@@ -25,6 +25,9 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::BkgLine1: return {"Colors", "BkgLine1"};
         case SettingKey::BkgLine2: return {"Colors", "BkgLine2"};
         case SettingKey::BWOnly: return {"Colors", "BWOnly"};
+        case SettingKey::PublishOn: return {"Publish", "On"};
+        case SettingKey::PublishFolder: return {"Publish", "Folder"};
+        case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
     }
     return {"General", ""};
 }

@@ -23,6 +23,11 @@ enum class SettingKey {
     BkgLine1,   // [Colors] #RRGGBB background of one kind of line
     BkgLine2,   // [Colors] #RRGGBB background of the other kind
     BWOnly,     // [Colors] "1" for black and white pages
+    // [Publish] publication of the results at every save: "1" when on, the
+    // folder, the seconds between browser reloads ("0": none)
+    PublishOn,
+    PublishFolder,
+    PublishRefresh,
 };
 
 // Values to write together, in order (what one options dialog sets).

@@ -34,8 +34,28 @@ void SheetDocument::Reset() {
     ++replacements_;
 }
 
+// The one place the sheet's file is written: whatever follows a save (the
+// publication of the results) follows it here.
 bool SheetDocument::Write(const std::string& path) {
-    return zav::SaveSheet(sheet_, path, user_.Reporter());
+    if (!zav::SaveSheet(sheet_, path, user_.Reporter())) return false;
+    if (afterSave_ && !path.empty()) afterSave_(SourceOf(path));
+    return true;
+}
+
+// A sheet file of a set opened alone still names the set opened last: it is
+// published with that set only when it is one of its sheets.
+zav::PublishSource SheetDocument::SourceOf(const std::string& path) const {
+    const std::string& set = sheet_.sMScoreOpen;
+    if (IsSheetOfSet() && !set.empty() && FolderOf(path) == FolderOf(set)) {
+        for (const std::string& name : setSheetNames_)
+            if (name == FileNameOf(path)) return {set, true};
+    }
+    return {path, false};
+}
+
+zav::PublishSource SheetDocument::PublicationSource() const {
+    const std::string& path = IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName;
+    return path.empty() ? zav::PublishSource{} : SourceOf(path);
 }
 
 // Whatever replaces the sheet or ends the program stops here rather than

@@ -5,10 +5,12 @@
 // user only through a DocumentUser, so its rules need no window.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "document/DocumentUser.h"
+#include "publish/Publication.h"
 #include "sets/SetCreation.h"
 #include "sheet/ScoreSheet.h"
 
@@ -86,6 +88,17 @@ public:
     // No sheet and no set open.
     void Close();
 
+    // What publishing the sheet's results publishes: the set file when the
+    // sheet is one of the open set's, else the sheet's own file; empty while
+    // the sheet has no file.
+    zav::PublishSource PublicationSource() const;
+    // Runs after every write of the sheet's file (Save, Save as, automatic
+    // save, the silent save of a set's sheet) with the publication source of
+    // the file written.
+    void SetAfterSave(std::function<void(const zav::PublishSource& source)> afterSave) {
+        afterSave_ = std::move(afterSave);
+    }
+
     // The Save command: a set sheet to its own file, a single sheet to its
     // file, or to a file chosen by the user when it has none yet. True when
     // the sheet is saved (or had nothing to save).
@@ -102,6 +115,7 @@ public:
 private:
     void Reset();
     bool Write(const std::string& path);
+    zav::PublishSource SourceOf(const std::string& path) const;
     bool SaveToChosenFile(SaveChooser chooser, const std::string& folder,
                           const std::string& fileName);
     bool SaveSetSheetSilently();
@@ -119,6 +133,7 @@ private:
     std::vector<std::string> setSheetNames_;
     std::string chosenFile_;
     unsigned replacements_ = 0;
+    std::function<void(const zav::PublishSource&)> afterSave_;
 };
 
 }  // namespace zavgui

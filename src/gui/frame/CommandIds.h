@@ -77,6 +77,11 @@ enum CommandId {
     ID_ABOUT = 10708,
     ID_LOG_CHANGE = 10709,
 
+    // Published results and the full-screen view
+    ID_PUBLISH_RESULTS = 10770,
+    ID_PUBLISH_NOW = 10771,
+    ID_FULL_SCREEN = 10772,
+
     // Windows and controls
     ID_TOOLBAR = 10101,
     ID_STATUS_BAR = 10102,

@@ -10,10 +10,12 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
+#include "frame/FullScreenCommands.h"
 #include "frame/HelpCommands.h"
 #include "frame/InputCommands.h"
 #include "frame/OptionCommands.h"
 #include "frame/PrintCommands.h"
+#include "frame/PublishCommands.h"
 #include "frame/ResultCommands.h"
 #include "frame/SetCommands.h"
 #include "frame/SetToolCommands.h"
@@ -81,6 +83,8 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     setToolCommands_ = std::make_unique<SetToolCommands>(*this);
     optionCommands_ = std::make_unique<OptionCommands>(*this);
     helpCommands_ = std::make_unique<HelpCommands>(*this);
+    publishCommands_ = std::make_unique<PublishCommands>(*this);
+    fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
@@ -183,6 +187,7 @@ void wxZAVFrame::ShowMarks() {
     }
     for (const PageItem& item : kPageItems) bar->Check(item.id, choices_.page == item.page);
     bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
+    bar->Check(ID_FULL_SCREEN, IsFullScreen());
 }
 
 bool wxZAVFrame::Quit() {

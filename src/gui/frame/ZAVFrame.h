@@ -23,10 +23,12 @@
 namespace zavgui {
 
 class FileCommands;
+class FullScreenCommands;
 class HelpCommands;
 class InputCommands;
 class OptionCommands;
 class PrintCommands;
+class PublishCommands;
 class ResultCommands;
 class SetCommands;
 class SetToolCommands;
@@ -62,6 +64,7 @@ public:
     PageProducer& Pages() { return pages_; }
     PrintController& Printing() { return printing_; }
     const PageView& View() const { return *view_; }
+    PageView& View() { return *view_; }
     const SheetChooser& Chooser() const { return *chooser_; }
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
@@ -123,6 +126,8 @@ private:
     std::unique_ptr<SetToolCommands> setToolCommands_;
     std::unique_ptr<OptionCommands> optionCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
+    std::unique_ptr<PublishCommands> publishCommands_;
+    std::unique_ptr<FullScreenCommands> fullScreenCommands_;
 };
 
 // The window title of an open file: "ZAV score - " and its name.
