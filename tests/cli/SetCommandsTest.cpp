@@ -70,6 +70,14 @@ TEST_F(SetCommands, ImportMakesOneSheetPerCategoryOrPerGroup) {
     EXPECT_EQ(first.iGamesNr, 6);
     EXPECT_EQ(first.iEliminationRule, 1);
     EXPECT_EQ(first.iScoring, 3);
+    // An existing set is replaced only when asked to.
+    WriteFile(dir.File("4711.mscore"), "older set");
+    r = Run({"import-sif", kEntries, dir.File("4711.mscore"), "--lang", "EN"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
+    EXPECT_EQ(ReadFile(dir.File("4711.mscore")), "older set");
+    EXPECT_EQ(Run({"import-sif", kEntries, dir.File("4711.mscore"), "--replace"}).status, 0);
+    EXPECT_NE(ReadFile(dir.File("4711.mscore")), "older set");
 
     // Groups name categories by field or code; the dialogs' answers as options.
     r = Run({"import-sif", kEntries, dir.File("ev.mscore"), "--group", "CPM2,CPM1", "--group",

@@ -1,10 +1,12 @@
 // Exports of the pages through their commands: the name and title each
 // chooser proposes, the HTML files with the logo copied beside them, and the
 // PDF files holding what printing puts on paper.
+#include <sys/stat.h>
 #include <wx/arrstr.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 
+#include <cstring>
 #include <string>
 
 #include "gui/ExportTesting.h"
@@ -41,14 +43,14 @@ TEST_F(ExportTest, EachExportProposesItsNameAndWritesItsPage) {
     const struct {
         int command;
         T title;
-        const char* proposed;
-        const char* answer;  // a name typed without extension gets it
+        const char* proposed;  // HTML: the file chosen last; PDF: the sheet's own file
+        const char* answer;    // a name typed without extension gets it
         PageKind kind;
         const char* words;  // on paper, "|" between the pieces
     } exports[] = {
-        {ID_EXPORT_HTML, T::MenuExportSheetHtml, "heat1", "sheet.html", PageKind::Sheet, ""},
-        {ID_EXPORT_STAFF_HTML, T::MenuExportSheetHtml, "heat1", "staff.html", PageKind::Staff, ""},
-        {ID_EXPORT_EQUIP_HTML, T::MenuExportStaffHtml, "heat1_equip", "equip.html",
+        {ID_EXPORT_HTML, T::MenuExportSheetHtml, "chosen", "sheet", PageKind::Sheet, ""},
+        {ID_EXPORT_STAFF_HTML, T::MenuExportSheetHtml, "chosen", "staff.html", PageKind::Staff, ""},
+        {ID_EXPORT_EQUIP_HTML, T::MenuExportStaffHtml, "chosen_equip", "equip.html",
          PageKind::Equipment, ""},
         {ID_EXPORT_PDF, T::ExportPdf, "heat1.pdf", "sheet.pdf", PageKind::Sheet,
          "Challenge des clubs|Open & Juniors|Hélène Müller"},
@@ -58,26 +60,26 @@ TEST_F(ExportTest, EachExportProposesItsNameAndWritesItsPage) {
          "Open & Juniors"},
     };
     for (const auto& e : exports) {
-        window.Document().RememberChosenFile(temp.File("heat1.score"));
-        const std::string path = temp.File(std::string("out/") + e.answer);
+        window.Document().RememberChosenFile(temp.File("elsewhere/chosen.pdf"));
+        std::string path = temp.File(std::string("out/") + e.answer);
         ChooserSeen seen;
         wxTEST_DIALOG(Run(e.command), AnswerChooser(wxString::FromUTF8(path), &seen));
         EXPECT_EQ(seen.title, Tx(zav::Language::English, e.title));
         EXPECT_EQ(seen.fileName, wxString::FromUTF8(e.proposed));
+        if (!std::strchr(e.answer, '.')) path += *e.words ? ".pdf" : ".html";
         if (!*e.words) {
             EXPECT_EQ(zavtest::ReadFile(path),
                       zav::EncodePageBytes(window.Pages().Page(e.kind, PageUse::File)));
             EXPECT_EQ(window.Document().ChosenFile(), path);  // the next export proposes it
             continue;
         }
-        const std::string pdf = path.find(".pdf") == std::string::npos ? path + ".pdf" : path;
-        const std::string text = Words(ToolOutput("pdftotext '" + pdf + "' -"));
+        const std::string text = Words(ToolOutput("pdftotext '" + path + "' -"));
         const wxArrayString pieces = wxSplit(wxString::FromUTF8(e.words), '|');
         for (const wxString& piece : pieces)
             EXPECT_NE(text.find(piece.utf8_str().data()), std::string::npos) << piece << "\n"
                                                                              << text;
         if (e.kind != PageKind::Sheet) continue;
-        EXPECT_NE(ToolOutput("pdfinfo '" + pdf + "'").find("841.89 x 595.276 pts (A4)"),
+        EXPECT_NE(ToolOutput("pdfinfo '" + path + "'").find("841.89 x 595.276 pts (A4)"),
                   std::string::npos);
         // Every team name sits in a coloured row, ten in the heat and four
         // in the 'Challenge': none may lose its text on paper.
@@ -94,12 +96,22 @@ TEST_F(ExportTest, EachExportProposesItsNameAndWritesItsPage) {
               zavtest::ReadFile(temp.File("club.png")));
 }
 
-TEST_F(ExportTest, PdfFailuresAreReportedNeverPassedAsSuccess) {
+// A PDF is written beside the old one and replaces it only when complete.
+TEST_F(ExportTest, AFailedPdfKeepsTheOldFileAndIsReported) {
     OpenSample();
+    const std::string old = temp.File("heat1.pdf");
+    zavtest::WriteFile(old, "older export");
+    ASSERT_EQ(chmod(old.c_str(), 0444), 0);  // write-protected
     wxString message;
+    wxTEST_DIALOG(Run(ID_EXPORT_PDF), AnswerChooser(wxString::FromUTF8(old)),
+                  ExpectMessage(wxID_YES), EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(message, wxS("Error writing file = ") + wxString::FromUTF8(old));
+    EXPECT_EQ(zavtest::ReadFile(old), "older export");
+    EXPECT_EQ(zavtest::FilesIn(temp.Path()), 3u);  // the sheet, its settings, the old PDF
+
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
     wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
+    EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(pdf));
 }
 
 TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/report/PageTesting.h"
+#include "publish/IndexPage.h"
 #include "report/EquipmentPage.h"
 #include "report/PageBytes.h"
 #include "report/PlacementPage.h"
@@ -37,6 +38,15 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
          PrepareHtmlStaff(zavtest::StaffSheet(4), file, Language::English, logo)},
         {"equipment-export.html", PrepareHtmlEquip(full, file, Language::English, logo)},
         {"placement-print.html", PrintHtmlPlacementDocument(full, Language::English)},
+        // Escaped texts, a link to a name with a blank, an accent and "#", a
+        // sheet that could not be read, alternating rows.
+        {"index-german.html",
+         PrepareIndexPage("Nations cup 2026",
+                          {{"Nations cup <semi-final>", "Seniors & juniors", "14/06/2026 - PM",
+                            "semi final \xC3\xA9#1.html", "", "2026-06-14 15:02:09"},
+                           {"missing.pscore", "", "", "", "Error <opening> missing.pscore", ""},
+                           {"Open", "", "15/06/2026", "open.html", "", "2026-06-15 09:00:00"}},
+                          Language::German, logo)},
     };
     for (const auto& [name, page] : pages)
         zavtest::ExpectGolden(std::string("core/report/golden/") + name, EncodePageBytes(page));
