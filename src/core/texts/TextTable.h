@@ -17,6 +17,7 @@
 //   300..347  periods, languages, result entries, staff page, set messages
 //   400..499  buttons, labels and notes of the dialogs
 //   500..624  dialog titles and the entry dialogs' headings
+//   750..769  undo and redo, crash recovery
 //   900..910  score sheet set dialogs
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
@@ -1486,6 +1487,91 @@ ZAV_TEXT(624, DeletionWarning,
          "WARNING : after validation, the deletion of the team will be irreversible.",
          "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
          "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+ZAV_TEXT(750, MenuUndo,
+         "Annuler",
+         "Undo",
+         "Annulla",
+         "Rückgängig")
+ZAV_TEXT(751, MenuRedo,
+         "Rétablir",
+         "Redo",
+         "Ripristina",
+         "Wiederholen")
+ZAV_TEXT(752, UndoStep,
+         "Annuler : %s",
+         "Undo: %s",
+         "Annulla: %s",
+         "Rückgängig: %s")
+ZAV_TEXT(753, RedoStep,
+         "Rétablir : %s",
+         "Redo: %s",
+         "Ripristina: %s",
+         "Wiederholen: %s")
+ZAV_TEXT(754, StepGeneralData,
+         "données générales",
+         "general data",
+         "dati generali",
+         "allgemeine Daten")
+ZAV_TEXT(755, StepTeams,
+         "équipes et couleurs",
+         "teams and colours",
+         "squadre e colori",
+         "Mannschaften und Farben")
+ZAV_TEXT(756, StepGameList,
+         "liste des jeux",
+         "game list",
+         "elenco dei giochi",
+         "Spielliste")
+ZAV_TEXT(757, StepPreviousHeat,
+         "résultats des manches précédentes",
+         "previous heats result",
+         "risultati delle manche precedenti",
+         "Ergebnis der vorherigen Läufe")
+ZAV_TEXT(758, StepPreviousChallenge,
+         "résultat 'Challenge' précédent",
+         "previous 'Challenge' result",
+         "risultato 'Challenge' precedente",
+         "vorheriges 'Challenge'-Ergebnis")
+ZAV_TEXT(759, StepAssistantReferees,
+         "juges de ligne",
+         "assistant referees",
+         "giudici di linea",
+         "Linienrichter")
+ZAV_TEXT(760, StepArenaParty,
+         "équipe de piste",
+         "arena party",
+         "addetti al campo",
+         "Platzhelfer")
+ZAV_TEXT(761, StepGameResult,
+         "résultat du jeu %d",
+         "result of game %d",
+         "risultato del gioco %d",
+         "Ergebnis von Spiel %d")
+ZAV_TEXT(762, StepTieBreak,
+         "résultat du départage",
+         "tie-break result",
+         "risultato dello spareggio",
+         "Stechen-Ergebnis")
+ZAV_TEXT(763, StepAddOnColumn,
+         "colonne supplémentaire",
+         "add-on column",
+         "colonna aggiuntiva",
+         "Zusatzspalte")
+ZAV_TEXT(764, StepWithdrawal,
+         "retrait de l'équipe %s",
+         "withdrawal of team %s",
+         "ritiro della squadra %s",
+         "Rückzug der Mannschaft %s")
+ZAV_TEXT(766, RecoveryOffer,
+         "Restaurer les modifications non enregistrées de %s du %s ?",
+         "Restore the unsaved changes of %s from %s?",
+         "Ripristinare le modifiche non salvate di %s del %s?",
+         "Die nicht gespeicherten Änderungen an %s vom %s wiederherstellen?")
+ZAV_TEXT(767, RecoveryNewSheet,
+         "une nouvelle feuille de match",
+         "a new score sheet",
+         "un nuovo foglio di gara",
+         "einem neuen Wertungsbogen")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",
