@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build (with the window's
 # tests under a virtual display), its installation, then the unit tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer: the core's, the
+# command line's and the window's sheet document's, which needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -9,12 +9,13 @@
 
 #include <memory>
 
-#include "ColumnSupDialog.h"
-#include "DeleteTeamDialog.h"
-#include "GameResultDialog.h"
-#include "PreviousScoresDialog.h"
-#include "StaffNamesDialogs.h"
-#include "TieBreakDialog.h"
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/DeleteTeamDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 #include "sheet/Scoring.h"
 
@@ -68,7 +69,7 @@ protected:
 TEST_F(DialogKeyboardTest, GameResultIsEnteredByTypingAndConfirmedWithEnter) {
     zav::ScoreSheet s = Heat(10, 12);
     wxZAVFrame& w = OpenWith(s, "FR");
-    GameResultDialog d(&w, w.sheet, w.wxLanguage);
+    GameResultDialog d(&w, w.Document().EditSheet(), w.Language());
     Present(d);
     EXPECT_EQ(d.results[0], wxWindow::FindFocus());
 
@@ -92,11 +93,11 @@ TEST_F(DialogKeyboardTest, GameResultIsEnteredByTypingAndConfirmedWithEnter) {
 
     Press(d, WXK_RETURN);
     EXPECT_FALSE(d.IsShown());
-    EXPECT_EQ(3, w.sheet.iGamePlace[0][0]);
-    EXPECT_EQ(10, w.sheet.iGamePlace[1][0]);
-    EXPECT_EQ(7, w.sheet.iGamePlace[2][0]);
-    EXPECT_EQ(zav::kDefinitiveAbandon, w.sheet.iGamePlace[3][0]);
-    EXPECT_EQ(zav::kElimination, w.sheet.iGamePlace[4][0]);
+    EXPECT_EQ(3, w.Document().Sheet().iGamePlace[0][0]);
+    EXPECT_EQ(10, w.Document().Sheet().iGamePlace[1][0]);
+    EXPECT_EQ(7, w.Document().Sheet().iGamePlace[2][0]);
+    EXPECT_EQ(zav::kDefinitiveAbandon, w.Document().Sheet().iGamePlace[3][0]);
+    EXPECT_EQ(zav::kElimination, w.Document().Sheet().iGamePlace[4][0]);
 }
 
 TEST_F(DialogKeyboardTest, TypingAGameNumberShowsThatGame) {
@@ -104,7 +105,7 @@ TEST_F(DialogKeyboardTest, TypingAGameNumberShowsThatGame) {
     s.iGamePlace[1][10] = zav::kAbandon;
     s.iGamesRunning = 4;
     wxZAVFrame& w = OpenWith(s);
-    GameResultDialog d(&w, w.sheet, w.wxLanguage);
+    GameResultDialog d(&w, w.Document().EditSheet(), w.Language());
     Present(d);
     FocusOn(d.game);
     Press(d, '1');
@@ -118,7 +119,7 @@ TEST_F(DialogKeyboardTest, EscapeCancelsAndEnterOnAButtonPressesOnlyThatButton) 
     zav::ScoreSheet s = Heat(3, 4);
     s.fPreviousScore[0] = 4;
     wxZAVFrame& w = OpenWith(s);
-    PreviousScoresDialog d(&w, w.sheet, w.wxLanguage, PreviousScores::Heat);
+    PreviousScoresDialog d(&w, w.Document().EditSheet(), w.Language(), PreviousScores::Heat);
     Present(d);
     EXPECT_EQ(d.fields[0], wxWindow::FindFocus());
     FocusOn(d.eraseAll);
@@ -128,31 +129,31 @@ TEST_F(DialogKeyboardTest, EscapeCancelsAndEnterOnAButtonPressesOnlyThatButton) 
     d.fields[1]->ChangeValue(wxS("9"));
     Press(d, WXK_ESCAPE);
     EXPECT_FALSE(d.IsShown());
-    EXPECT_FLOAT_EQ(0.f, w.sheet.fPreviousScore[1]);
-    EXPECT_FLOAT_EQ(4.f, w.sheet.fPreviousScore[0]);
+    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[1]);
+    EXPECT_FLOAT_EQ(4.f, w.Document().Sheet().fPreviousScore[0]);
 }
 
 TEST_F(DialogKeyboardTest, CloseBoxStoresNothingAndEnterInATypedTeamConfirms) {
     wxZAVFrame& w = OpenWith(Heat(4, 4));
     {
-        GameResultDialog d(&w, w.sheet, w.wxLanguage);
+        GameResultDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         d.results[0]->SetSelection(3);
         d.Close();
         Yield();
         EXPECT_FALSE(d.IsShown());
-        EXPECT_EQ(0, w.sheet.iGamePlace[0][0]);
+        EXPECT_EQ(0, w.Document().Sheet().iGamePlace[0][0]);
     }
     {
-        ARefereeNamesDialog d(&w, w.sheet, w.wxLanguage);
+        ARefereeNamesDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         d.teams[1]->SetFocus();
         Yield(10);
         d.teams[1]->ChangeValue(wxS("Juges du club"));
         Press(d, WXK_RETURN);
         EXPECT_FALSE(d.IsShown());
-        EXPECT_EQ("Juges du club", w.sheet.sARefereeTeam[1]);
-        EXPECT_EQ("Team A", w.sheet.sARefereeTeam[0]);
+        EXPECT_EQ("Juges du club", w.Document().Sheet().sARefereeTeam[1]);
+        EXPECT_EQ("Team A", w.Document().Sheet().sARefereeTeam[0]);
     }
 }
 
@@ -163,36 +164,37 @@ TEST_F(DialogKeyboardTest, EveryDialogOpensOnItsFirstField) {
     s.iGamePlace[0][0] = s.iGamePlace[1][0] = 1;  // two teams level: tie-break lists
     s.iGamePlace[2][0] = s.iGamePlace[3][0] = 3;
     wxZAVFrame& w = OpenWith(s);
-    zav::ComputeScores(w.sheet);
+    zav::ComputeScores(w.Document().EditSheet());
     {
-        TieBreakDialog d(&w, w.sheet, w.wxLanguage);
+        TieBreakDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         EXPECT_EQ(d.positions[0], wxWindow::FindFocus());
     }
     {
-        PreviousScoresDialog d(&w, w.sheet, w.wxLanguage, PreviousScores::Challenge);
+        PreviousScoresDialog d(&w, w.Document().EditSheet(), w.Language(),
+                               PreviousScores::Challenge);
         Present(d);
         EXPECT_EQ(d.fields[0], wxWindow::FindFocus());
     }
     {
-        ColumnSupDialog d(&w, w.sheet, w.wxLanguage);
+        ColumnSupDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         EXPECT_EQ(d.title, wxWindow::FindFocus());
     }
     {
-        ARefereeNamesDialog d(&w, w.sheet, w.wxLanguage);
+        ARefereeNamesDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         // The combo box's text entry holds the focus inside the control.
         wxWindow* focus = wxWindow::FindFocus();
         EXPECT_TRUE(focus == d.teams[0] || (focus && focus->GetParent() == d.teams[0]));
     }
     {
-        PlaceurNamesDialog d(&w, w.sheet, w.wxLanguage);
+        PlaceurNamesDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         EXPECT_EQ(d.names[0], wxWindow::FindFocus());
     }
     {
-        DeleteTeamDialog d(&w, w.sheet, w.wxLanguage);
+        DeleteTeamDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         EXPECT_EQ(d.teamList, wxWindow::FindFocus());
     }
@@ -210,28 +212,17 @@ TEST_F(DialogKeyboardTest, EveryDialogFitsASmallScreenInEveryLanguage) {
     s.sGame[0] = "Relais avec drapeaux et quilles";
     for (const char* language : {"FR", "EN", "IT", "GE"}) {
         wxZAVFrame& w = OpenWith(s, language);
-        zav::ComputeScores(w.sheet);
-        ExpectFitsSmallScreen(GameResultDialog(&w, w.sheet, w.wxLanguage));
-        ExpectFitsSmallScreen(TieBreakDialog(&w, w.sheet, w.wxLanguage));
+        zav::ComputeScores(w.Document().EditSheet());
+        ExpectFitsSmallScreen(GameResultDialog(&w, w.Document().EditSheet(), w.Language()));
+        ExpectFitsSmallScreen(TieBreakDialog(&w, w.Document().EditSheet(), w.Language()));
         ExpectFitsSmallScreen(
-            PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Heat));
-        ExpectFitsSmallScreen(
-            PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Challenge));
-        ExpectFitsSmallScreen(ColumnSupDialog(&w, w.sheet, w.wxLanguage));
-        ExpectFitsSmallScreen(ARefereeNamesDialog(&w, w.sheet, w.wxLanguage));
-        ExpectFitsSmallScreen(PlaceurNamesDialog(&w, w.sheet, w.wxLanguage));
-        ExpectFitsSmallScreen(DeleteTeamDialog(&w, w.sheet, w.wxLanguage));
-    }
-}
-
-TEST_F(DialogKeyboardTest, EveryCommandNeedsASheet) {
-    OpenFrame();
-    for (int command : {ID_GAME_RESULT, ID_TIE_BREAK, ID_PREVIOUS_HEAT, ID_PREVIOUS_CHALL,
-                        ID_COLUMN_SUP, ID_A_REFEREE_NAMES, ID_PLACEUR_NAMES, ID_DELETE_ONE_TEAM}) {
-        wxString message;
-        wxTEST_DIALOG(Run(command), EXPECT_MESSAGE(wxID_OK, &message));
-        EXPECT_EQ(frame->Tx(zav::TextId::NoSheetOpened), message) << command;
-        EXPECT_EQ(kNoSheet, frame->iSheetState);
+            PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(), PreviousScores::Heat));
+        ExpectFitsSmallScreen(PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(),
+                                                   PreviousScores::Challenge));
+        ExpectFitsSmallScreen(ColumnSupDialog(&w, w.Document().EditSheet(), w.Language()));
+        ExpectFitsSmallScreen(ARefereeNamesDialog(&w, w.Document().EditSheet(), w.Language()));
+        ExpectFitsSmallScreen(PlaceurNamesDialog(&w, w.Document().EditSheet(), w.Language()));
+        ExpectFitsSmallScreen(DeleteTeamDialog(&w, w.Document().EditSheet(), w.Language()));
     }
 }
 

@@ -6,12 +6,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "ColumnSupDialog.h"
-#include "DeleteTeamDialog.h"
-#include "GameResultDialog.h"
-#include "PreviousScoresDialog.h"
-#include "StaffNamesDialogs.h"
-#include "TieBreakDialog.h"
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/DeleteTeamDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 #include "sheet/Scoring.h"
 
@@ -50,18 +51,20 @@ TEST_F(DialogScreenshots, DISABLED_EveryDialogInFrenchAndGerman) {
     s.fPreviousScore[1] = 10;
     for (const char* language : {"FR", "GE"}) {
         wxZAVFrame& w = OpenWith(s, language);
-        zav::ComputeScores(w.sheet);
+        zav::ComputeScores(w.Document().EditSheet());
         const std::string l = language;
-        Picture(GameResultDialog(&w, w.sheet, w.wxLanguage), l + "-game-result");
-        Picture(TieBreakDialog(&w, w.sheet, w.wxLanguage), l + "-tie-break");
-        Picture(PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Heat),
-                l + "-previous-heat");
-        Picture(PreviousScoresDialog(&w, w.sheet, w.wxLanguage, PreviousScores::Challenge),
+        Picture(GameResultDialog(&w, w.Document().EditSheet(), w.Language()), l + "-game-result");
+        Picture(TieBreakDialog(&w, w.Document().EditSheet(), w.Language()), l + "-tie-break");
+        Picture(
+            PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(), PreviousScores::Heat),
+            l + "-previous-heat");
+        Picture(PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(),
+                                     PreviousScores::Challenge),
                 l + "-previous-challenge");
-        Picture(ColumnSupDialog(&w, w.sheet, w.wxLanguage), l + "-column");
-        Picture(ARefereeNamesDialog(&w, w.sheet, w.wxLanguage), l + "-referees");
-        Picture(PlaceurNamesDialog(&w, w.sheet, w.wxLanguage), l + "-arena-party");
-        Picture(DeleteTeamDialog(&w, w.sheet, w.wxLanguage), l + "-withdrawal");
+        Picture(ColumnSupDialog(&w, w.Document().EditSheet(), w.Language()), l + "-column");
+        Picture(ARefereeNamesDialog(&w, w.Document().EditSheet(), w.Language()), l + "-referees");
+        Picture(PlaceurNamesDialog(&w, w.Document().EditSheet(), w.Language()), l + "-arena-party");
+        Picture(DeleteTeamDialog(&w, w.Document().EditSheet(), w.Language()), l + "-withdrawal");
     }
 }
 

@@ -7,6 +7,7 @@
 #include <wx/choice.h>
 #include <wx/stattext.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -79,43 +80,35 @@ protected:
     }
 
     // The window in `language` ("FR", "EN", "IT", "GE") with `s` open from
-    // heat.score, unchanged, automatic save on.
+    // heat.score, unchanged, automatic save on; the file is gone until a
+    // save writes it again.
     wxZAVFrame& OpenWith(const zav::ScoreSheet& s, const char* language = "EN") {
-        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
-        wxZAVFrame& window = OpenFrame();
-        window.sheet = s;
-        window.sheet.sFullFileName = SheetPath();
-        window.iSheetState = kSheetUnchanged;
-        window.iSaveAuto = 1;
-        window.wxsHtmlPage.clear();
+        const zav::Settings settings(SettingsFile());
+        EXPECT_TRUE(settings.Set(zav::SettingKey::Language, language));
+        EXPECT_TRUE(settings.Set(zav::SettingKey::SaveAuto, "1"));
+        wxZAVFrame& window = OpenFrameWith(s, SheetPath());
+        std::remove(SheetPath().c_str());
+        shownBefore_ = window.View().Page();
         return window;
     }
 
     std::string SheetPath() const { return temp.File("heat.score"); }
 
-    // What the file written by the automatic save holds.
-    zav::ScoreSheet Saved() const {
-        zav::ScoreSheet s;
-        zav::RecordingMessageSink messages;
-        EXPECT_TRUE(
-            zav::LoadSheet(s, SheetPath(), zav::Reporter(zav::Language::English, messages)));
-        return s;
-    }
-
     // The change convention: changed state, the page of the sheet as it now
     // is, written to its file.
     void ExpectChangeApplied() {
-        EXPECT_EQ(kSheetChanged, frame->iSheetState);
-        zav::ScoreSheet copy = frame->sheet;
-        EXPECT_EQ(zav::PrepareHtml(copy, frame->view, zav::OutputTarget::WindowOrPrinter, true,
-                                   frame->wxLanguage, zav::ReadPageStyle(frame->AppSettings())),
-                  frame->wxsHtmlPage);
+        EXPECT_EQ(SheetState::Changed, frame->Document().State());
+        zav::ScoreSheet copy = frame->Document().Sheet();
+        EXPECT_EQ(zav::PrepareHtml(copy, frame->Choices().ViewOf(copy),
+                                   zav::OutputTarget::WindowOrPrinter, true, frame->Language(),
+                                   zav::ReadPageStyle(frame->AppSettings())),
+                  frame->View().Page());
         EXPECT_TRUE(wxFileExists(wxString::FromUTF8(SheetPath())));
     }
 
     void ExpectNothingApplied() {
-        EXPECT_EQ(kSheetUnchanged, frame->iSheetState);
-        EXPECT_TRUE(frame->wxsHtmlPage.empty());
+        EXPECT_EQ(SheetState::Unchanged, frame->Document().State());
+        EXPECT_EQ(frame->View().Page(), shownBefore_);
         EXPECT_FALSE(wxFileExists(wxString::FromUTF8(SheetPath())));
     }
 
@@ -138,4 +131,7 @@ protected:
             ExpectNothingCut(*child, title);
         }
     }
+
+private:
+    std::string shownBefore_;
 };

@@ -8,13 +8,13 @@
 
 #include <set>
 
-#include "ColumnSupDialog.h"
-#include "GameListDialog.h"
-#include "GameResultDialog.h"
-#include "GeneralDataDialog.h"
-#include "PreviousScoresDialog.h"
-#include "TeamsDialog.h"
-#include "TieBreakDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/GameListDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/TeamsDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {
@@ -59,7 +59,7 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
     EXPECT_TRUE(settings.Set(zav::SettingKey::Language, "EN"));
     EXPECT_TRUE(settings.Set(zav::SettingKey::SaveAuto, "1"));
     wxZAVFrame& w = OpenFrame();
-    ASSERT_EQ(1, w.iSaveAuto);
+    ASSERT_TRUE(w.Document().SaveAutoOn());
 
     // Set-up: general data, teams with four of them in the 'Challenge', games.
     const auto general = [](GeneralDataDialog& d) {
@@ -72,8 +72,8 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_NEW_SHEET), Play<GeneralDataDialog>(general));
-    ASSERT_EQ(kTeams, w.sheet.iTeamsNr);
-    ASSERT_EQ(kGames, w.sheet.iGamesNr);
+    ASSERT_EQ(kTeams, w.Document().Sheet().iTeamsNr);
+    ASSERT_EQ(kGames, w.Document().Sheet().iGamesNr);
     const auto teams = [](TeamsDialog& d) {
         for (int t = 0; t < kTeams; ++t) {
             d.names[t]->ChangeValue(wxString::Format("Club %c", 'A' + t));
@@ -91,7 +91,7 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
 
     const std::string path = temp.File("championship.score");
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(wxString::FromUTF8(path)));
-    ASSERT_EQ(kSheetUnchanged, w.iSheetState);
+    ASSERT_EQ(SheetState::Unchanged, w.Document().State());
 
     // Points brought from earlier heats, for the heat and for the 'Challenge'.
     const auto previous = [](PreviousScoresDialog& d) {
@@ -117,19 +117,19 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
         };
         wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>(result));
     }
-    EXPECT_EQ(kGames, w.sheet.iGamesRunning);
+    EXPECT_EQ(kGames, w.Document().Sheet().iGamesRunning);
 
     // The points the dialogs' codes must have given.
-    EXPECT_FLOAT_EQ(9.5f, w.sheet.fGameScore[0][2]);  // shared first place
-    EXPECT_FLOAT_EQ(7.f, w.sheet.fGameScore[0][3]);   // (8 + 7 + 6) / 3
-    EXPECT_FLOAT_EQ(0.f, w.sheet.fGameScore[2][4]);   // eliminated
-    EXPECT_FLOAT_EQ(1.f, w.sheet.fGameScore[3][5]);   // abandon: last place
-    EXPECT_FLOAT_EQ(0.f, w.sheet.fGameScore[4][6]);   // definitive abandon
-    EXPECT_FLOAT_EQ(3.f, w.sheet.fGameScore[4][8]);   // abandon after two eliminations
+    EXPECT_FLOAT_EQ(9.5f, w.Document().Sheet().fGameScore[0][2]);  // shared first place
+    EXPECT_FLOAT_EQ(7.f, w.Document().Sheet().fGameScore[0][3]);   // (8 + 7 + 6) / 3
+    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fGameScore[2][4]);   // eliminated
+    EXPECT_FLOAT_EQ(1.f, w.Document().Sheet().fGameScore[3][5]);   // abandon: last place
+    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fGameScore[4][6]);   // definitive abandon
+    EXPECT_FLOAT_EQ(3.f, w.Document().Sheet().fGameScore[4][8]);   // abandon after two eliminations
 
     // Teams 8 and 9 are level: the tie-break puts team 9 first.
-    ASSERT_EQ(w.sheet.iSetPlace[8], w.sheet.iSetPlace[9]);
-    const int level = w.sheet.iSetPlace[8];
+    ASSERT_EQ(w.Document().Sheet().iSetPlace[8], w.Document().Sheet().iSetPlace[9]);
+    const int level = w.Document().Sheet().iSetPlace[8];
     const auto tieBreak = [level](TieBreakDialog& d) {
         EXPECT_TRUE(d.positions[8]->IsEnabled());
         d.positions[8]->SetSelection(1);
@@ -137,8 +137,8 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_TIE_BREAK), Play<TieBreakDialog>(tieBreak));
-    EXPECT_EQ(level + 1, w.sheet.iTieBreakPlace[8]);
-    EXPECT_EQ(level, w.sheet.iTieBreakPlace[9]);
+    EXPECT_EQ(level + 1, w.Document().Sheet().iTieBreakPlace[8]);
+    EXPECT_EQ(level, w.Document().Sheet().iTieBreakPlace[9]);
 
     const auto column = [](ColumnSupDialog& d) {
         d.title->ChangeValue(wxS("Remarks"));
@@ -146,7 +146,7 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(column));
-    EXPECT_EQ(kSheetChanged, w.iSheetState);
+    EXPECT_EQ(SheetState::Changed, w.Document().State());
 
     // The file the automatic save wrote, read back by the core, gives the
     // very page the window shows.
@@ -155,9 +155,9 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
     ASSERT_TRUE(zav::LoadSheet(fromFile, path, zav::Reporter(zav::Language::English, messages)));
     EXPECT_EQ(1, fromFile.bAvertissement[0][7]);
     const std::string corePage =
-        zav::PrepareHtml(fromFile, w.view, zav::OutputTarget::WindowOrPrinter, true,
-                         zav::Language::English, zav::ReadPageStyle(settings));
-    EXPECT_EQ(corePage, w.wxsHtmlPage);
+        zav::PrepareHtml(fromFile, w.Choices().ViewOf(fromFile), zav::OutputTarget::WindowOrPrinter,
+                         true, zav::Language::English, zav::ReadPageStyle(settings));
+    EXPECT_EQ(corePage, w.View().Page());
     const std::string shown = ShownText();
     for (const char* expected : {"Club J", "Remarks", "pony lame in game 7", "Club challenge"})
         EXPECT_NE(std::string::npos, shown.find(expected)) << expected;

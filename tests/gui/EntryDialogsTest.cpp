@@ -7,9 +7,10 @@
 
 #include <vector>
 
-#include "ColumnSupDialog.h"
-#include "PreviousScoresDialog.h"
-#include "StaffNamesDialogs.h"
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {
@@ -54,13 +55,12 @@ TEST_F(PreviousScoresTest, FieldsShowTheNumberFormatsAndOkStoresTotals) {
     wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(user));
     EXPECT_EQ((Texts{" 10", "7.5", "0", "12.5"}), shown);
     EXPECT_EQ("Team B     (colour B)", label);
-    EXPECT_FLOAT_EQ(3.5f, w.sheet.fPreviousScore[2]);
-    EXPECT_FLOAT_EQ(0.f, w.sheet.fPreviousScore[3]);
+    EXPECT_FLOAT_EQ(3.5f, w.Document().Sheet().fPreviousScore[2]);
+    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[3]);
     ExpectChangeApplied();
     // Totals on the page: previous score plus the heat score.
-    EXPECT_FLOAT_EQ(10 + 3, w.sheet.fTotalScore[0]);
-    EXPECT_FLOAT_EQ(7.5f + 4, w.sheet.fTotalScore[1]);
-    EXPECT_FLOAT_EQ(3.5f, Saved().fPreviousScore[2]);
+    EXPECT_FLOAT_EQ(10 + 3, w.Document().Sheet().fTotalScore[0]);
+    EXPECT_FLOAT_EQ(7.5f + 4, w.Document().Sheet().fTotalScore[1]);
 }
 
 TEST_F(PreviousScoresTest, EraseAllThenCancelRestoresAndThenOkClears) {
@@ -73,8 +73,8 @@ TEST_F(PreviousScoresTest, EraseAllThenCancelRestoresAndThenOkClears) {
     };
     wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseThenCancel));
     EXPECT_EQ(Texts(4, "0"), erased);
-    EXPECT_FLOAT_EQ(10.f, w.sheet.fPreviousScore[0]);
-    EXPECT_FLOAT_EQ(12.5f, w.sheet.fPreviousScore[3]);
+    EXPECT_FLOAT_EQ(10.f, w.Document().Sheet().fPreviousScore[0]);
+    EXPECT_FLOAT_EQ(12.5f, w.Document().Sheet().fPreviousScore[3]);
     ExpectNothingApplied();
 
     const auto eraseThenOk = [](PreviousScoresDialog& d) {
@@ -85,7 +85,7 @@ TEST_F(PreviousScoresTest, EraseAllThenCancelRestoresAndThenOkClears) {
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseThenOk));
-    for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(0.f, w.sheet.fPreviousScore[t]);
+    for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[t]);
     ExpectChangeApplied();
 }
 
@@ -94,15 +94,15 @@ TEST_F(PreviousScoresTest, ChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeam
     wxZAVFrame& w = OpenWith(s);
     wxString message;
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(w.Tx(zav::TextId::ChallengeNotDefined), message);
+    EXPECT_EQ(Tx(w.Language(), zav::TextId::ChallengeNotDefined), message);
     ExpectNothingApplied();
 
-    w.sheet.iChallengeScoring = 3;
-    w.sheet.bChallengeTeam[1] = 1;
-    w.sheet.bChallengeTeam[3] = 1;
-    w.sheet.fChallengePreviousScore[1] = 5;
-    w.sheet.fChallengePreviousScore[3] = 12.5f;
-    w.sheet.fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone
+    w.Document().EditSheet().iChallengeScoring = 3;
+    w.Document().EditSheet().bChallengeTeam[1] = 1;
+    w.Document().EditSheet().bChallengeTeam[3] = 1;
+    w.Document().EditSheet().fChallengePreviousScore[1] = 5;
+    w.Document().EditSheet().fChallengePreviousScore[3] = 12.5f;
+    w.Document().EditSheet().fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone
     std::vector<int> rows;
     Texts shown;
     const auto user = [&](PreviousScoresDialog& d) {
@@ -116,9 +116,9 @@ TEST_F(PreviousScoresTest, ChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeam
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), Play<PreviousScoresDialog>(user));
     EXPECT_EQ((std::vector<int>{1, 3}), rows);
     EXPECT_EQ((Texts{"  5", "12.5"}), shown);
-    EXPECT_FLOAT_EQ(0.f, w.sheet.fChallengePreviousScore[1]);
-    EXPECT_FLOAT_EQ(1.5f, w.sheet.fChallengePreviousScore[3]);
-    EXPECT_FLOAT_EQ(9.f, w.sheet.fChallengePreviousScore[0]);
+    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fChallengePreviousScore[1]);
+    EXPECT_FLOAT_EQ(1.5f, w.Document().Sheet().fChallengePreviousScore[3]);
+    EXPECT_FLOAT_EQ(9.f, w.Document().Sheet().fChallengePreviousScore[0]);
     ExpectChangeApplied();
 }
 
@@ -140,7 +140,7 @@ TEST_F(ColumnSupTest, OkStoresTitleAndTextsCancelStoresNothing) {
     wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(cancel));
     EXPECT_EQ("Penalty", title);
     EXPECT_EQ((Texts{"", "-2", ""}), shown);
-    EXPECT_EQ("Penalty", w.sheet.sColSupTitle);
+    EXPECT_EQ("Penalty", w.Document().Sheet().sColSupTitle);
     ExpectNothingApplied();
 
     const std::string longText(200, 'x');
@@ -151,12 +151,11 @@ TEST_F(ColumnSupTest, OkStoresTitleAndTextsCancelStoresNothing) {
         return PressOk(d);
     };
     wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(ok));
-    EXPECT_EQ("", w.sheet.sColSupTitle);
-    EXPECT_EQ(longText, w.sheet.sColSupContent[0]);
-    EXPECT_EQ("-2", w.sheet.sColSupContent[1]);
-    EXPECT_EQ("A & <b>", w.sheet.sColSupContent[2]);
+    EXPECT_EQ("", w.Document().Sheet().sColSupTitle);
+    EXPECT_EQ(longText, w.Document().Sheet().sColSupContent[0]);
+    EXPECT_EQ("-2", w.Document().Sheet().sColSupContent[1]);
+    EXPECT_EQ("A & <b>", w.Document().Sheet().sColSupContent[2]);
     ExpectChangeApplied();
-    EXPECT_EQ("A & <b>", Saved().sColSupContent[2]);
 }
 
 class StaffNamesTest : public DialogFixture {};
@@ -201,14 +200,13 @@ TEST_F(StaffNamesTest, RowsProposeTheirTeamAndTypedTeamsAreStoredAsTyped) {
     EXPECT_EQ("Team A|Team B|Team C|Team D|", listed);
     EXPECT_EQ((Texts{"Team A", "Visitors", "Team C", "Team D", "Team A", "Team A"}), teams);
     EXPECT_EQ("P. Durand", names[1]);
-    EXPECT_EQ("Club du Lac", w.sheet.sARefereeTeam[2]);
-    EXPECT_EQ("A. Roux, B. Petit", w.sheet.sARefereeName[2]);
-    EXPECT_EQ("Team D", w.sheet.sARefereeTeam[3]);
+    EXPECT_EQ("Club du Lac", w.Document().Sheet().sARefereeTeam[2]);
+    EXPECT_EQ("A. Roux, B. Petit", w.Document().Sheet().sARefereeName[2]);
+    EXPECT_EQ("Team D", w.Document().Sheet().sARefereeTeam[3]);
     ExpectChangeApplied();
-    EXPECT_EQ("Club du Lac", Saved().sARefereeTeam[2]);
 
     // Renaming a team later leaves the stored referee teams as they were.
-    w.sheet.sTeamName[3] = "Team Z";
+    w.Document().EditSheet().sTeamName[3] = "Team Z";
     const auto look = [&](ARefereeNamesDialog& d) {
         teams = Values(d.teams);
         return static_cast<int>(wxID_CANCEL);
@@ -231,7 +229,7 @@ TEST_F(StaffNamesTest, ArenaPartyByTeamAndTheStaffPageShowsTheNames) {
     wxTEST_DIALOG(Run(ID_PLACEUR_NAMES), Play<PlaceurNamesDialog>(user));
     EXPECT_EQ((Texts{"Team A", "Team B", "Team C"}), labels);
     EXPECT_EQ((Texts{"old", "", ""}), shown);
-    EXPECT_EQ("M. Blanc", w.sheet.sPlaceurName[1]);
+    EXPECT_EQ("M. Blanc", w.Document().Sheet().sPlaceurName[1]);
     ExpectChangeApplied();
 
     Run(ID_STAFF_SHEET);

@@ -2,15 +2,11 @@
 // files holding what printing puts on paper.
 #include <wx/filename.h>
 
-#include <cstdio>
 #include <string>
 
-#include "ExportNames.h"
-#include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
-#include "gui/FrameFixture.h"
+#include "printing/ExportNames.h"
 #include "report/PageBytes.h"
-#include "settings/Settings.h"
 
 namespace {
 
@@ -31,19 +27,8 @@ bool Exists(const std::string& path) {
     return wxFileExists(wxString::FromUTF8(path));
 }
 
-class ExportTest : public FrameFixture {
+class ExportTest : public PrintFixture {
 protected:
-    // The English window with the full sample sheet open, as if it had been
-    // chosen in a file chooser as heat1.score.
-    wxZAVFrame& OpenSheet() {
-        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
-        wxZAVFrame& window = OpenFrame();
-        window.sheet = zavtest::FullSampleSheet();
-        window.iSheetState = kSheetUnchanged;
-        window.wxsDlgFileName = wxS("heat1.score");
-        return window;
-    }
-
     // A logo of `size` bytes in a folder of its own, named in the settings.
     std::string MakeLogo(size_t size) {
         const std::string folder = temp.File("logos");
@@ -67,7 +52,7 @@ protected:
 };
 
 TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
-    wxZAVFrame& window = OpenSheet();
+    wxZAVFrame& window = OpenSample();
     const std::string logo = MakeLogo(1234);
     const std::string path = temp.File("out/heat1.html");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("out")));
@@ -77,14 +62,13 @@ TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
     EXPECT_EQ(seen.fileName, wxS("heat1"));
     EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
     const std::string written = zavtest::ReadFile(path);
-    EXPECT_EQ(written, zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_EQ(written, zav::EncodePageBytes(window.Pages().Page(PageKind::Sheet, PageUse::File)));
     // The exported page names its logo alone, to find it beside itself.
     EXPECT_NE(written.find("src=\"club.png\""), std::string::npos);
     EXPECT_NE(written.find("tangs 10"), std::string::npos);
     EXPECT_EQ(zavtest::ReadFile(temp.File("out/club.png")), logo);
     // The next export proposes the exported file's own stem.
-    EXPECT_EQ(window.wxsDlgFileName, wxS("heat1.html"));
-    EXPECT_EQ(window.wxsDlgFullPath, wxString::FromUTF8(path));
+    EXPECT_EQ(window.Document().ChosenFile(), path);
 }
 
 TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
@@ -96,54 +80,39 @@ TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
 }
 
 TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
-    wxZAVFrame& window = OpenSheet();
+    wxZAVFrame& window = OpenSample();
     ChooserSeen seen = ExportThroughChooser(ID_EXPORT_STAFF_HTML, temp.File("staff.html"));
     EXPECT_EQ(seen.fileName, wxS("heat1"));
     EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
-    EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")), zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_EQ(zavtest::ReadFile(temp.File("staff.html")),
+              zav::EncodePageBytes(window.Pages().Page(PageKind::Staff, PageUse::File)));
 
-    window.wxsDlgFileName = wxS("heat1.score");
+    window.Document().RememberChosenFile(temp.File("heat1.score"));
     seen = ExportThroughChooser(ID_EXPORT_EQUIP_HTML, temp.File("equip.html"));
     EXPECT_EQ(seen.fileName, wxS("heat1_equip"));
     EXPECT_EQ(seen.title, wxS("Export assistant referees and arena party list to HTML"));
     const std::string equipment = zavtest::ReadFile(temp.File("equip.html"));
-    EXPECT_EQ(equipment, zav::EncodePageBytes(window.wxsHtmlPage));
+    EXPECT_EQ(equipment,
+              zav::EncodePageBytes(window.Pages().Page(PageKind::Equipment, PageUse::File)));
     EXPECT_NE(equipment, zavtest::ReadFile(temp.File("staff.html")));
     // No logo configured: nothing is copied, nothing is said.
     EXPECT_FALSE(Exists(temp.File("club.png")));
 }
 
-// What the HTML export writes and says is the core's (PageExportTest); the PDF
-// goes through the printing of the window.
 TEST_F(ExportTest, PdfFailuresAreReportedNeverPassedAsSuccess) {
-    wxZAVFrame& window = OpenSheet();
+    OpenSample();
     wxString message;
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
-    wxTEST_DIALOG(
-        EXPECT_FALSE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(pdf))),
-        EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
 }
 
-TEST_F(ExportTest, EveryPrintAndExportCommandNeedsASheet) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
-    OpenFrame();
-    for (int command : {ID_PRINT, ID_PRINT_STAFF, ID_PRINT_EQUIP, ID_PRINT_PLACEMENT,
-                        ID_EXPORT_HTML, ID_EXPORT_STAFF_HTML, ID_EXPORT_EQUIP_HTML, ID_EXPORT_PDF,
-                        ID_EXPORT_STAFF_PDF, ID_EXPORT_EQUIP_PDF}) {
-        wxString message;
-        wxTEST_DIALOG(Run(command), EXPECT_MESSAGE(wxID_OK, &message));
-        EXPECT_TRUE(message.StartsWith(wxS("No score sheet opened."))) << command;
-    }
-}
-
-// What printing puts on paper, read back from the PDF file.
 TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
     const zav::Settings settings(SettingsFile());
     EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#C0D8FF"));
     EXPECT_TRUE(settings.Set(zav::SettingKey::BkgLine1, "#FFFFE0"));
     EXPECT_TRUE(settings.Set(zav::SettingKey::BkgLine2, "#E0FFE0"));
-    OpenSheet();
+    OpenSample();
     const std::string path = temp.File("heat1.pdf");
     const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_PDF, path);
     EXPECT_EQ(seen.fileName, wxS("heat1.pdf"));
@@ -163,9 +132,9 @@ TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {
 }
 
 TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
-    wxZAVFrame& window = OpenSheet();
+    wxZAVFrame& window = OpenSample();
     const std::string staff = temp.File("staff.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Staff, wxString::FromUTF8(staff)));
+    ASSERT_TRUE(ExportPdf(PageKind::Staff, staff));
     const std::string staffText = ToolOutput("pdftotext '" + staff + "' -");
     for (const char* expected : {"Arbitre 10", "Club 10", "Placeur 10"})
         EXPECT_NE(staffText.find(expected), std::string::npos) << expected << "\n" << staffText;
@@ -175,7 +144,7 @@ TEST_F(ExportTest, StaffAndEquipmentPdfsHoldTheirPages) {
               wxS("heat1_equip.pdf"));
     // A name typed without its extension gets it.
     const std::string equipText = ToolOutput("pdftotext '" + equip + "' -");
-    EXPECT_NE(equipText.find(window.sheet.sSubTitle), std::string::npos) << equipText;
+    EXPECT_NE(equipText.find(window.Document().Sheet().sSubTitle), std::string::npos) << equipText;
     EXPECT_EQ(equipText.find("Placeur 10"), std::string::npos);
 }
 

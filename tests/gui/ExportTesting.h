@@ -1,8 +1,14 @@
-// Helper of the print and export tests: the tools that read a PDF file back.
+// Helpers of the print and export tests: the window with the full sample
+// sheet open, the exports run without their choosers, and the tools that read
+// a PDF file back.
 #pragma once
 
 #include <cstdio>
 #include <string>
+
+#include "core/sheetfile/SampleSheet.h"
+#include "gui/FrameFixture.h"
+#include "settings/Settings.h"
 
 // What a command line tool (pdftotext, pdfinfo) writes on its standard output.
 inline std::string ToolOutput(const std::string& command) {
@@ -15,3 +21,24 @@ inline std::string ToolOutput(const std::string& command) {
     }
     return text;
 }
+
+class PrintFixture : public FrameFixture {
+protected:
+    // The window in `language` with the full sample sheet open from
+    // heat1.score.
+    wxZAVFrame& OpenSample(const char* language = "EN") {
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
+        return OpenFrameWith(zavtest::FullSampleSheet(), temp.File("heat1.score"));
+    }
+
+    // The page as an export writes it (SaveHtmlSheet and its kin).
+    bool SaveHtml(PageKind kind, const std::string& path) {
+        return frame->Printing().SaveHtmlPage(frame->Pages().Page(kind, PageUse::File),
+                                              wxString::FromUTF8(path));
+    }
+
+    bool ExportPdf(PageKind kind, const std::string& path) {
+        return frame->Printing().ExportPdf(kind, frame->Pages().Page(kind, PageUse::Printer),
+                                           wxString::FromUTF8(path));
+    }
+};

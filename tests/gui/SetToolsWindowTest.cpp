@@ -52,12 +52,12 @@ TEST_F(SetToolsWindowTest, CopyPutsEveryFileInTheChosenFolderAndKeepsTheSource) 
 
 TEST_F(SetToolsWindowTest, AnOpenSetIsClosedWithItsChangesSavedBeforeTheCopy) {
     OpenSetByCommand(setPath);
-    frame->sheet.sTitle = "Changed before copy";
+    frame->Document().EditSheet().sTitle = "Changed before copy";
     frame->SheetChanged();
     wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
                   EXPECT_MESSAGE(wxID_OK, nullptr));
     EXPECT_EQ(ReadSheet(target + "/" + names[0]).sTitle, "Changed before copy");
-    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
     EXPECT_TRUE(ChooserEntries().empty());
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
 }

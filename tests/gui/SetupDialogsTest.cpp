@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "GameListDialog.h"
-#include "GeneralDataDialog.h"
-#include "TeamsDialog.h"
+#include "dialogs/GameListDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/TeamsDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 #include "sheet/GameCatalogue.h"
@@ -44,8 +44,8 @@ TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
                       EXPECT_EQ(d.points->GetStringSelection(), wxS("6"));
                       d.points->SetSelection(1);  // French rule
                   }));
-    EXPECT_EQ(frame->sheet.iTeamsNr, 6);
-    EXPECT_EQ(frame->sheet.iScoring, 7);
+    EXPECT_EQ(frame->Document().Sheet().iTeamsNr, 6);
+    EXPECT_EQ(frame->Document().Sheet().iScoring, 7);
 
     // The teams number and the texts typed before it stay after Cancel.
     wxTEST_DIALOG(Run(ID_GENERAL_DATA),
@@ -54,10 +54,10 @@ TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
                       ChooseTeams(d, 3);
                       d.games->SetSelection(0);
                   }));
-    EXPECT_EQ(frame->sheet.iTeamsNr, 3);
-    EXPECT_EQ(frame->sheet.iScoring, 3);
-    EXPECT_EQ(frame->sheet.sTitle, "Final");
-    EXPECT_EQ(frame->sheet.iGamesNr, 8);
+    EXPECT_EQ(frame->Document().Sheet().iTeamsNr, 3);
+    EXPECT_EQ(frame->Document().Sheet().iScoring, 3);
+    EXPECT_EQ(frame->Document().Sheet().sTitle, "Final");
+    EXPECT_EQ(frame->Document().Sheet().iGamesNr, 8);
 }
 
 // The buttons of a window and of its children, in creation order.
@@ -93,19 +93,23 @@ TEST_F(SetupDialogsTest, QuestionMarksExplainPointsAndEliminationRules) {
 TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
     wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
     ASSERT_TRUE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
+    Run(ID_VIEW_CHALL);
+    ASSERT_EQ(ShownText().find("Great Britain"), std::string::npos);
     wxTEST_DIALOG(Run(ID_GENERAL_DATA),
                   ExpectDialog<GeneralDataDialog>(
                       wxID_OK, [](GeneralDataDialog& d) { d.challengePoints->SetSelection(0); }));
-    EXPECT_TRUE(window.sheet.sChallengeTitle.empty());  // cleared by the core's rule
+    EXPECT_TRUE(window.Document().Sheet().sChallengeTitle.empty());  // cleared by the core's rule
     EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
     EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
-    EXPECT_EQ(window.iSheetState, kSheetChanged);
+    EXPECT_EQ(window.Document().State(), SheetState::Changed);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
+    // The 'Challenge' shown alone before, the competition rows come back.
+    EXPECT_NE(ShownText().find("Great Britain"), std::string::npos);
 }
 
 TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallengers) {
     wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
-    window.sheet.iChallengeScoring = 2;
+    window.Document().EditSheet().iChallengeScoring = 2;
     wxString warning;
     wxTEST_DIALOG(Run(ID_TEAMS_DATA),
                   ExpectDialog<TeamsDialog>(wxID_CANCEL,
@@ -118,19 +122,19 @@ TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallenge
                   EXPECT_MESSAGE(wxID_OK, &warning));
     // Flags stored earlier already exceed two teams: warned even after Cancel.
     EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::ChallengeIncoherent));
-    EXPECT_EQ(window.iSheetState, kSheetUnchanged);
+    EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
 
     // Without a 'Challenge' (its flags cleared as General data clears them).
-    window.sheet.iChallengeScoring = 0;
-    for (bool& flag : window.sheet.bChallengeTeam) flag = false;
-    window.sheet.iTeamsNr = 3;
+    window.Document().EditSheet().iChallengeScoring = 0;
+    for (bool& flag : window.Document().EditSheet().bChallengeTeam) flag = false;
+    window.Document().EditSheet().iTeamsNr = 3;
     wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_OK, [](TeamsDialog& d) {
                       EXPECT_EQ(d.names.size(), 3u);
                       EXPECT_TRUE(d.challenge.empty());
                       d.colors[2]->SetValue(wxS("green"));
                   }));
-    EXPECT_EQ(window.sheet.sTeamColors[2], "green");
-    EXPECT_EQ(window.iSheetState, kSheetChanged);
+    EXPECT_EQ(window.Document().Sheet().sTeamColors[2], "green");
+    EXPECT_EQ(window.Document().State(), SheetState::Changed);
 }
 
 TEST_F(SetupDialogsTest, GermanGameListShowsNamesWithoutBreakPointsAndStoresThemWith) {
@@ -139,14 +143,15 @@ TEST_F(SetupDialogsTest, GermanGameListShowsNamesWithoutBreakPointsAndStoresThem
     ASSERT_NE(balloon.find("- "), std::string::npos);
     const wxString shown = FromCore(zav::RetireCesure(balloon));
     // The English games of the file were translated when it was read.
-    const wxString firstShown = FromCore(zav::RetireCesure(window.sheet.sGame[0]));
+    const wxString firstShown = FromCore(zav::RetireCesure(window.Document().Sheet().sGame[0]));
     wxTEST_DIALOG(Run(ID_GAMES_LIST), ExpectDialog<GameListDialog>(wxID_OK, [&](GameListDialog& d) {
-                      ASSERT_EQ(d.games.size(), static_cast<size_t>(window.sheet.iGamesNr));
+                      ASSERT_EQ(d.games.size(),
+                                static_cast<size_t>(window.Document().Sheet().iGamesNr));
                       EXPECT_EQ(d.games[0]->GetStringSelection(), firstShown);
                       EXPECT_NE(d.games[1]->FindString(shown), wxNOT_FOUND);
                       d.games[1]->SetStringSelection(shown);
                   }));
-    EXPECT_EQ(window.sheet.sGame[1], balloon);
+    EXPECT_EQ(window.Document().Sheet().sGame[1], balloon);
     wxTEST_DIALOG(Run(ID_GAMES_LIST),
                   ExpectDialog<GameListDialog>(wxID_CANCEL, [&](GameListDialog& d) {
                       EXPECT_EQ(d.games[1]->GetStringSelection(), shown);

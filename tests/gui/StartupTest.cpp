@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ZAVApp.h"
+#include "app/ZAVApp.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 
@@ -20,11 +20,11 @@ using StartupTest = FrameFixture;
 TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
     EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
     wxZAVFrame& window = OpenFrame();
-    EXPECT_EQ(window.iSheetState, kNoSheet);
+    EXPECT_EQ(window.Document().State(), SheetState::NoSheet);
     EXPECT_EQ(window.GetTitle(), wxS("ZAVscore"));
-    EXPECT_NE(window.wxsHtmlPage.find("accueil.jpg"), std::string::npos);
+    EXPECT_NE(window.View().Page().find("accueil.jpg"), std::string::npos);
     // Built once the language is known: the German texts.
-    EXPECT_NE(window.wxsHtmlPage.find(zav::Text(zav::Language::German, zav::TextId::TagLine)),
+    EXPECT_NE(window.View().Page().find(zav::Text(zav::Language::German, zav::TextId::TagLine)),
               std::string::npos);
     EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
               wxS(" ZAVscore ") + Tx(zav::Language::German, zav::TextId::Version));
@@ -42,23 +42,30 @@ TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
         EXPECT_TRUE(bar->IsEnabled(id)) << id;
     for (int id = ID_SCORE_SHEET; id <= ID_VIEW_CHALL; ++id) EXPECT_FALSE(bar->IsChecked(id));
     EXPECT_TRUE(bar->IsChecked(ID_SAVE_AUTO));
+    // The toolbar's ranking buttons are never disabled; every tool is a
+    // command of the menus.
     wxToolBar* tools = window.GetToolBar();
-    ASSERT_NE(tools, nullptr);
     EXPECT_TRUE(tools->GetToolEnabled(ID_VIEW_CHALL));
+    int buttons = 0;
+    for (size_t pos = 0; pos < tools->GetToolsCount(); ++pos) {
+        const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(pos));
+        if (!tool->IsButton()) continue;
+        ++buttons;
+        EXPECT_EQ(tool->GetShortHelp(), bar->GetLabel(tool->GetId())) << tool->GetId();
+    }
+    EXPECT_EQ(buttons, 19);
 }
 
 TEST_F(StartupTest, WithSheetFileOpensItAndNamesItInTheTitle) {
     const std::string path = CopyExample("nations-cup-semi-final.score");
     wxZAVFrame& window = OpenFrame(wxString::FromUTF8(path));
-    EXPECT_EQ(window.iSheetState, kSheetUnchanged);
+    EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
     EXPECT_EQ(window.GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
-    EXPECT_EQ(window.sheet.sFilePath, temp.Path());
-    EXPECT_EQ(window.sheet.sFullFileName, path);
     EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
     // The sheet has a 'Challenge': its commands are offered, both rankings shown.
     EXPECT_TRUE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
-    EXPECT_EQ(window.view.bViewChall, 1);
+    EXPECT_EQ(window.Choices().ViewOf(window.Document().Sheet()).bViewChall, 1);
 }
 
 TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {
@@ -67,7 +74,7 @@ TEST_F(StartupTest, UnreadableFileLeavesNoSheetAfterTheReadersMessage) {
     wxString message;
     wxTEST_DIALOG(OpenFrame(wxString::FromUTF8(path)), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_FALSE(message.empty());
-    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
 }
 
@@ -88,21 +95,6 @@ TEST_F(StartupTest, RestartFindsAProgramInAFolderWithSpaces) {
     chmod(program.c_str(), 0755);
     ASSERT_TRUE(StartProgram(wxString::FromUTF8(program)));
     EXPECT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
-}
-
-TEST_F(StartupTest, ToolTipsAreTheMenuLabelsOfTheirCommands) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
-    wxZAVFrame& window = OpenFrame();
-    wxToolBar* tools = window.GetToolBar();
-    int buttons = 0;
-    for (size_t pos = 0; pos < tools->GetToolsCount(); ++pos) {
-        const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(pos));
-        if (!tool->IsButton()) continue;
-        ++buttons;
-        EXPECT_EQ(tool->GetShortHelp(), window.GetMenuBar()->GetLabel(tool->GetId()))
-            << tool->GetId();
-    }
-    EXPECT_EQ(buttons, 19);
 }
 
 // The program started from the user's folder with a relative file name opens

@@ -12,8 +12,8 @@ using StartupViewTest = FrameFixture;
 TEST_F(StartupViewTest, ViewShowsItsPageOnceTheProgramIsIdle) {
     wxZAVFrame& window = OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
     Yield();
-    EXPECT_FALSE(window.pHtmlWindow->IsFrozen());
-    ASSERT_NE(window.pHtmlWindow->GetInternalRepresentation(), nullptr);
+    EXPECT_FALSE(window.View().Window()->IsFrozen());
+    ASSERT_NE(window.View().Window()->GetInternalRepresentation(), nullptr);
     EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 #include <wx/menu.h>
 #include <wx/utils.h>
 
+#include "dialogs/GeneralDataDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
 
@@ -29,7 +30,7 @@ protected:
 
     // A click on a check item toggles its mark before the command runs.
     void ClickViewItem(int id) {
-        frame->pMenuView->Check(id, !frame->pMenuView->IsChecked(id));
+        frame->GetMenuBar()->Check(id, !frame->GetMenuBar()->IsChecked(id));
         Run(id);
     }
 };
@@ -54,7 +55,7 @@ TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
         EXPECT_EQ(message, expected) << "command " << id;
     }
     EXPECT_TRUE(Checked().empty());
-    EXPECT_EQ(frame->iSheetState, kNoSheet);
+    EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
 }
 
 TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
@@ -68,8 +69,8 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     // A ranking choice shows the score sheet; the page mark stays.
     ClickViewItem(ID_VIEW_CHALL);
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
-    EXPECT_EQ(frame->view.bViewChamp, 0);
-    EXPECT_EQ(frame->view.bViewChall, 1);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChamp, 0);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChall, 1);
     EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
 
     // Clicking the checked item again does not take its mark away.
@@ -77,25 +78,29 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
 
     ClickViewItem(ID_VIEW_CHAMP);
-    EXPECT_EQ(frame->view.bViewChamp, 1);
-    EXPECT_EQ(frame->view.bViewChall, 0);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChamp, 1);
+    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChall, 0);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
 
     for (int id : {ID_EQUIP_LIST, ID_PLACEMENT, ID_SCORE_SHEET}) {
         ClickViewItem(id);
         EXPECT_EQ(Checked(), (std::vector<int>{id, ID_VIEW_CHAMP}));
     }
+    // General data keeping the 'Challenge' shows both rankings again.
+    wxTEST_DIALOG(Run(ID_GENERAL_DATA), ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr));
+    EXPECT_EQ(Checked(), (std::vector<int>{ID_SCORE_SHEET, ID_VIEW_BOTH}));
+    EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
 }
 
 TEST_F(ViewCommandsTest, WithoutChallengeTheRankingToolsDoNothing) {
     OpenFrame(wxString::FromUTF8(CopyExample("heat-4-teams.score")));
-    ASSERT_EQ(frame->sheet.iChallengeScoring, 0);
+    ASSERT_EQ(frame->Document().Sheet().iChallengeScoring, 0);
     EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_CHAMP));
     ClickViewItem(ID_STAFF_SHEET);
-    const std::string page = frame->wxsHtmlPage;
+    const std::string page = frame->View().Page();
     const std::vector<int> marks = Checked();
     for (int id : {ID_VIEW_BOTH, ID_VIEW_CHAMP, ID_VIEW_CHALL}) Run(id);  // toolbar clicks
-    EXPECT_EQ(frame->wxsHtmlPage, page);
+    EXPECT_EQ(frame->View().Page(), page);
     EXPECT_EQ(Checked(), marks);
 }
 

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "StartupTiming.h"
+#include "app/StartupTiming.h"
 
 namespace {
 

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "CommandIds.h"
-#include "ZAVFrame.h"
+#include "frame/CommandIds.h"
+#include "frame/SheetChooser.h"
+#include "frame/ZAVFrame.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
 #include "sets/SifFile.h"
@@ -44,30 +45,29 @@ std::string MakeSet(const zavtest::TempDir& dir) {
 
 struct Window {
     zavtest::TempDir dir;
-    wxZAVFrame* frame = nullptr;
+    zavgui::wxZAVFrame* frame = nullptr;
     std::vector<wxString> names;
 
     Window() {
-        FrameContext context;
+        zavgui::FrameContext context;
         context.programDir = wxS(ZAV_PROGRAM_DIR);
         context.settingsFile = wxString::FromUTF8(dir.File("ZAVscore.ini"));
         context.restartProgram = [] { return false; };
         context.startupFile = wxString::FromUTF8(MakeSet(dir));
-        frame = new wxZAVFrame(context);
+        frame = new zavgui::wxZAVFrame(context);
         frame->Show();
-        for (unsigned i = 0; i < frame->pSheetCombo->GetCount(); ++i)
-            names.push_back(frame->pSheetCombo->GetString(i));
+        const wxComboBox* chooser = frame->Chooser().Control();
+        for (unsigned i = 0; i < chooser->GetCount(); ++i) names.push_back(chooser->GetString(i));
         if (names.size() != kSheets) std::abort();
     }
     ~Window() {
-        frame->iSheetState = kNoSheet;
         frame->Destroy();
         wxTheApp->ProcessIdle();
     }
 
     // What picking a sheet in the toolbar's chooser does.
     void Choose(const wxString& name) {
-        frame->pSheetCombo->SetStringSelection(name);
+        frame->Chooser().Control()->SetStringSelection(name);
         wxCommandEvent event(wxEVT_COMBOBOX, zavgui::ID_SHEET_COMBO);
         event.SetString(name);
         frame->GetEventHandler()->ProcessEvent(event);
@@ -91,8 +91,8 @@ void BM_SwitchChangedSheet(benchmark::State& state) {
     std::size_t next = 0;
     int place = 1;
     for (auto _ : state) {
-        window->frame->sheet.iGamePlace[0][0] = place;
-        window->frame->iSheetState = kSheetChanged;
+        window->frame->Document().EditSheet().iGamePlace[0][0] = place;
+        window->frame->Document().MarkChanged();
         window->Choose(window->names[next]);
         next = (next + 1) % window->names.size();
         place = place % kTeamsPerSheet + 1;

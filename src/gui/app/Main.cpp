@@ -1,0 +1,13 @@
+#include <cstdlib>
+
+#include "app/ZAVApp.h"
+
+wxIMPLEMENT_APP_NO_MAIN(zavgui::wxZAVApp);
+
+int main(int argc, char** argv) {
+    // A score sheet is often wider than the window: GTK's overlay scroll bars
+    // stay hidden until the pointer finds them, so ask for ordinary ones,
+    // unless the user chose otherwise.
+    setenv("GTK_OVERLAY_SCROLLING", "0", 0);
+    return wxEntry(argc, argv);
+}

@@ -1,0 +1,64 @@
+#include "app/ZAVApp.h"
+
+#include <wx/cmdline.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+
+#include "app/StartupTiming.h"
+#include "frame/ZAVFrame.h"
+#include "paths/ProgramFiles.h"
+
+namespace zavgui {
+
+wxString StartupFilePath(const wxString& argument, const wxString& userFolder) {
+    if (argument.empty()) return wxString();
+    wxFileName file(argument);
+    file.MakeAbsolute(userFolder);
+    return file.GetFullPath();
+}
+
+bool StartProgram(const wxString& executable) {
+    const wchar_t* const command[] = {executable.wc_str(), nullptr};
+    return wxExecute(command, wxEXEC_ASYNC) != 0;
+}
+
+void wxZAVApp::OnInitCmdLine(wxCmdLineParser& parser) {
+    wxApp::OnInitCmdLine(parser);
+    parser.AddParam(wxS("file"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+bool wxZAVApp::OnCmdLineParsed(wxCmdLineParser& parser) {
+    if (parser.GetParamCount() == 1) startupArgument_ = parser.GetParam(0);
+    return wxApp::OnCmdLineParsed(parser);
+}
+
+bool wxZAVApp::OnInit() {
+    // The toolkit's own command-line processing; the program starts whatever
+    // it reports (more than one file named: none is opened).
+    wxApp::OnInit();
+
+    FrameContext context;
+    // Made absolute before the current folder changes, so that a path
+    // relative to where the user started the program still names the file.
+    context.startupFile = StartupFilePath(startupArgument_, wxGetCwd());
+
+    const wxString executable = wxStandardPaths::Get().GetExecutablePath();
+    const std::string executableFolder = zav::ExecutableFolder();
+    context.programDir = zavgui::FromCore(zav::ProgramDataFolder(executableFolder));
+    context.settingsFile =
+        zavgui::FromCore(zav::SettingsFilePath(zav::ProcessEnvironment(), executableFolder));
+    wxSetWorkingDirectory(context.programDir);
+    context.restartProgram = [executable] { return StartProgram(executable); };
+
+    auto* frame =
+        new wxZAVFrame(context, nullptr, wxID_ANY, sAppli, wxPoint(0, 0), wxSize(1024, 740));
+    frame->Show(true);
+    SetTopWindow(frame);
+    if (ExitWhenShown()) ExitAfterFirstPagePaint(frame->View().Window());
+    return true;
+}
+
+}  // namespace zavgui

@@ -1,0 +1,30 @@
+// The application object: remembers the file named at start, makes the
+// program's folder the current one and opens the main window.
+#pragma once
+
+#include <wx/app.h>
+
+class wxCmdLineParser;
+
+namespace zavgui {
+
+class wxZAVApp : public wxApp {
+public:
+    bool OnInit() override;
+    // One optional parameter: a sheet or set file to open at start.
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+
+private:
+    wxString startupArgument_;
+};
+
+// The file named at start as an absolute path, resolved against the folder
+// the user started the program from; empty when none was named.
+wxString StartupFilePath(const wxString& argument, const wxString& userFolder);
+
+// Starts the program file `executable` again, without arguments; true when
+// it started. The path is passed whole, so a folder name with spaces works.
+bool StartProgram(const wxString& executable);
+
+}  // namespace zavgui

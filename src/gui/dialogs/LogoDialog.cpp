@@ -1,0 +1,45 @@
+#include "dialogs/LogoDialog.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/OptionRules.h"
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo), settings_(settings) {
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LogoNote)), 0, wxBOTTOM, 8);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    field = MakeTextField(this,
+                          FromCore(JoinLogoField(settings_.GetString(zav::SettingKey::LogoPath),
+                                                 settings_.GetString(zav::SettingKey::LogoName))));
+    field->SetMinSize(wxSize(420, -1));
+    row->Add(field, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    auto* search = new wxButton(this, wxID_ANY, Tx(zav::TextId::Search));
+    search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); });
+    row->Add(search, 0, wxALIGN_CENTER_VERTICAL);
+    Body()->Add(row, 0, wxEXPAND);
+    FinishLayout();
+}
+
+void LogoDialog::OnSearch() {
+    wxFileDialog chooser(this, Tx(zav::TextId::SelectLogoCaption), wxEmptyString, wxEmptyString,
+                         Tx(zav::TextId::PictureFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() == wxID_OK) field->SetValue(chooser.GetPath());
+}
+
+bool LogoDialog::TransferDataFromWindow() {
+    const LogoSetting logo = SplitLogoField(ToCore(field->GetValue().Left(254)));
+    // A settings file that cannot be written is not reported yet: the option
+    // keeps its old value.
+    static_cast<void>(settings_.Set(zav::SettingKey::LogoPath, logo.logoPath));
+    static_cast<void>(settings_.Set(zav::SettingKey::LogoName, logo.logoName));
+    return true;
+}
+
+}  // namespace zavgui

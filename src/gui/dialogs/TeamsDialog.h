@@ -1,0 +1,29 @@
+// The teams of the heat: name, colours and 'Challenge' flag of each.
+#pragma once
+
+#include <vector>
+
+#include "dialogs/ZavDialog.h"
+#include "sheet/ScoreSheet.h"
+
+class wxCheckBox;
+class wxTextCtrl;
+
+namespace zavgui {
+
+class TeamsDialog : public ZavDialog {
+public:
+    TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
+
+    bool TransferDataFromWindow() override;
+
+    // One entry per team of the heat; no check boxes without a 'Challenge'.
+    std::vector<wxTextCtrl*> names;
+    std::vector<wxTextCtrl*> colors;
+    std::vector<wxCheckBox*> challenge;
+
+private:
+    zav::ScoreSheet& sheet_;
+};
+
+}  // namespace zavgui

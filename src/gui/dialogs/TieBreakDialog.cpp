@@ -1,0 +1,60 @@
+#include "dialogs/TieBreakDialog.h"
+
+#include <wx/choice.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "sheet/ResultEntry.h"
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTieBreak), keyboard(this), sheet_(sheet) {
+    auto* header = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::TieBreakHeader));
+    header->SetFont(header->GetFont().Bold());
+    Body()->Add(header, 0, wxBOTTOM, 8);
+
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ArrivalOrder));
+    wxWindow* box = group->GetStaticBox();
+    auto* grid = new wxFlexGridSizer(2, 4, 12);
+    grid->AddGrowableCol(0);
+    for (int t = 0; t < zav::TeamsInUse(sheet_); ++t) {
+        labels.push_back(new wxStaticText(box, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
+        positions.push_back(new wxChoice(box, wxID_ANY));
+        positions.back()->SetMinSize(wxSize(70, -1));
+        grid->Add(labels.back(), 0, wxALIGN_CENTER_VERTICAL);
+        grid->Add(positions.back(), 0);
+    }
+    group->Add(grid, 1, wxEXPAND | wxALL, 6);
+    Body()->Add(group, 1, wxEXPAND);
+
+    DisplayTieBreak();
+    FinishLayout();
+    for (wxChoice* list : positions)
+        if (list->IsEnabled()) {
+            list->SetFocus();
+            return;
+        }
+    if (wxWindow* ok = FindWindow(wxID_OK)) ok->SetFocus();
+}
+
+void TieBreakDialog::DisplayTieBreak() {
+    for (size_t t = 0; t < positions.size(); ++t) {
+        const zav::TieBreakChoice choice = zav::TieBreakChoiceFor(sheet_, static_cast<int>(t));
+        wxArrayString entries;
+        for (int p : choice.entries) entries.Add(wxString::Format("%d", p));
+        positions[t]->Set(entries);
+        positions[t]->SetSelection(choice.selected);
+        positions[t]->Enable(choice.level);
+    }
+}
+
+bool TieBreakDialog::TransferDataFromWindow() {
+    for (size_t t = 0; t < positions.size(); ++t)
+        sheet_.iTieBreakPlace[t] = zav::PlaceFromText(ToCore(positions[t]->GetStringSelection()));
+    return true;
+}
+
+}  // namespace zavgui

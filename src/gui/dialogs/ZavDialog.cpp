@@ -1,0 +1,62 @@
+#include "dialogs/ZavDialog.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+namespace {
+constexpr int kPadding = 10;
+}
+
+ZavDialog::ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title)
+    : wxDialog(parent, wxID_ANY, zavgui::Tx(wxLanguage, title)),
+      wxLanguage_(wxLanguage),
+      body_(new wxBoxSizer(wxVERTICAL)) {}
+
+wxString ZavDialog::Tx(zav::TextId id) const {
+    return zavgui::Tx(wxLanguage_, id);
+}
+
+void ZavDialog::FinishLayout(zav::TextId cancelLabel) {
+    auto* buttons = new wxStdDialogButtonSizer;
+    auto* ok = new wxButton(this, wxID_OK, Tx(zav::TextId::Ok));
+    ok->SetDefault();
+    buttons->AddButton(ok);
+    buttons->AddButton(new wxButton(this, wxID_CANCEL, Tx(cancelLabel)));
+    buttons->Realize();
+
+    auto* outer = new wxBoxSizer(wxVERTICAL);
+    outer->Add(body_, 1, wxEXPAND | wxALL, kPadding);
+    outer->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, kPadding);
+    SetSizerAndFit(outer);
+    CentreOnParent();
+}
+
+wxTextCtrl* ZavDialog::MakeTextField(wxWindow* parent, const wxString& value, int maxLength) {
+    auto* field = new wxTextCtrl(parent, wxID_ANY, value);
+    field->SetMaxLength(maxLength);
+    return field;
+}
+
+wxStaticText* ZavDialog::MakeHeading(const wxString& text) {
+    auto* heading = new wxStaticText(this, wxID_ANY, text);
+    heading->SetFont(heading->GetFont().Bold());
+    return heading;
+}
+
+int FindEntryFor(const wxArrayString& entries, const wxString& stored) {
+    if (entries.empty()) return wxNOT_FOUND;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == stored) return static_cast<int>(i);
+    const wxString prefix = stored.Lower();
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].Lower().StartsWith(prefix)) return static_cast<int>(i);
+    return wxNOT_FOUND;
+}
+
+}  // namespace zavgui

@@ -1,0 +1,48 @@
+// What every dialog of the program shares: its title and texts in the
+// interface language, padding, the OK and Cancel buttons and fitting. Each
+// dialog copies the data into its controls when it is built and copies them
+// back in TransferDataFromWindow, which wxWidgets runs when OK is pressed.
+#pragma once
+
+#include <wx/arrstr.h>
+#include <wx/dialog.h>
+
+#include "texts/Texts.h"
+
+class wxBoxSizer;
+class wxStaticText;
+class wxTextCtrl;
+
+namespace zavgui {
+
+class ZavDialog : public wxDialog {
+public:
+    ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title);
+
+protected:
+    wxString Tx(zav::TextId id) const;
+    // The dialog's content goes here, top to bottom.
+    wxBoxSizer* Body() const { return body_; }
+    // Adds the buttons under the content, pads and fits the dialog.
+    void FinishLayout(zav::TextId cancelLabel = zav::TextId::Cancel);
+    // A one-line field holding at most `maxLength` characters.
+    wxTextCtrl* MakeTextField(wxWindow* parent, const wxString& value, int maxLength = 254);
+    // A line of bold text over the content.
+    wxStaticText* MakeHeading(const wxString& text);
+
+    const zav::Language wxLanguage_;
+
+private:
+    wxBoxSizer* body_;
+};
+
+// Staff texts (assistant referees' teams and names, arena party) hold at most
+// this many characters.
+constexpr int kStaffTextLength = 127;
+
+// The list entry to select for a stored text: an entry equal to it, else the
+// first entry that begins with it (letter case ignored); an empty text
+// selects the first entry. wxNOT_FOUND when none matches.
+int FindEntryFor(const wxArrayString& entries, const wxString& stored);
+
+}  // namespace zavgui

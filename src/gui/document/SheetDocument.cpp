@@ -1,0 +1,189 @@
+#include "document/SheetDocument.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "sets/SetFile.h"
+#include "sheet/ResultEntry.h"
+#include "sheetfile/SheetFile.h"
+
+namespace zavgui {
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+std::string FolderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace
+
+SheetDocument::SheetDocument(DocumentUser& user, bool saveAutoOn)
+    : user_(user), saveAutoOn_(saveAutoOn) {}
+
+std::string SheetDocument::SetSheetShown() const {
+    return FileNameOf(sheet_.sMultiFileOpen);
+}
+
+void SheetDocument::Reset() {
+    zav::SetDataToZero(sheet_);
+    state_ = SheetState::NoSheet;
+    ++replacements_;
+}
+
+bool SheetDocument::Write(const std::string& path) {
+    return zav::SaveSheet(sheet_, path, user_.Reporter());
+}
+
+// Today nothing can stop the command: the question has no Cancel and a
+// failed save is reported by the writer. Only a move within a set stays on a
+// set sheet that cannot be written, so that nothing typed is lost.
+bool SheetDocument::QuitTest(Replacement replacement) {
+    if (replacement == Replacement::ByAnotherSheetOfTheSet && IsSheetOfSet())
+        return SaveSetSheetSilently();
+    SaveSetSheetSilently();
+    if (state_ == SheetState::Changed && user_.AskSaveChanges() == SaveAnswer::Save)
+        SaveFileAndDialog();
+    return true;
+}
+
+bool SheetDocument::SaveSetSheetSilently() {
+    if (!IsSheetOfSet() || state_ != SheetState::Changed) return true;
+    if (!Write(sheet_.sMultiFileOpen)) return false;
+    state_ = SheetState::Unchanged;
+    return true;
+}
+
+void SheetDocument::NewSheet() {
+    Reset();
+    titleFileName_.clear();
+    zav::SetNewSheetDefaults(sheet_);
+}
+
+void SheetDocument::NewSheetDescribed() {
+    state_ = SheetState::Changed;
+    sheet_.iGamesRunning = 0;
+}
+
+bool SheetDocument::LoadSheet(const std::string& path) {
+    Reset();
+    if (!zav::LoadSheet(sheet_, path, user_.Reporter())) return false;
+    if (IsSheetOfSet())
+        sheet_.sMultiFileOpen = path;
+    else
+        setSheetNames_.clear();
+    return true;
+}
+
+void SheetDocument::OpenSheet(const std::string& path) {
+    chosenFile_ = path;
+    if (!LoadSheet(path)) {
+        titleFileName_.clear();
+        return;
+    }
+    state_ = SheetState::Unchanged;
+    AdoptFile(path);
+}
+
+void SheetDocument::AdoptFile(const std::string& path) {
+    sheet_.sFullFileName = path;
+    sheet_.sFilePath = FolderOf(path);
+    sheet_.sFileName = FileNameOf(path);
+    titleFileName_ = sheet_.sFileName;
+}
+
+// Read into a copy: a set file that cannot be opened leaves the sheet and
+// the set as they were.
+bool SheetDocument::LoadSetSheet(const std::string& path) {
+    zav::ScoreSheet opened = sheet_;
+    std::vector<std::string> names;
+    if (!zav::LoadSetSheet(opened, path, names, user_.Reporter())) return false;
+    Reset();
+    sheet_ = std::move(opened);
+    setSheetNames_ = std::move(names);
+    return true;
+}
+
+void SheetDocument::OpenSet(const std::string& path) {
+    chosenFile_ = path;
+    // Nothing stays open that the commands would call "no sheet".
+    if (!LoadSetSheet(path)) return Close();
+    AdoptSet(path);
+}
+
+void SheetDocument::AdoptSet(const std::string& path) {
+    state_ = SheetState::Unchanged;
+    sheet_.sFullFileName = path;
+    sheet_.sFileName = FileNameOf(path);
+    titleFileName_ = sheet_.sFileName;
+}
+
+void SheetDocument::ShowSetSheet(const std::string& name) {
+    if (name.empty() || sheet_.sMScoreOpen.empty()) return;
+    if (!QuitTest(Replacement::ByAnotherSheetOfTheSet)) return;
+    const std::string setFile = sheet_.sMScoreOpen;
+    Reset();
+    sheet_.sMScoreOpen = setFile;
+    // A sheet that cannot be read is reported and shown empty, still of the set.
+    static_cast<void>(zav::LoadSheetOfSet(sheet_, name, user_.Reporter()));
+    state_ = SheetState::Unchanged;
+    titleFileName_ = FileNameOf(setFile);
+}
+
+// The core builds each sheet of the set in the open sheet's record.
+void SheetDocument::CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
+                              const zav::SetPlan& plan, const std::string& setPath) {
+    if (!zav::CreateSet(entries, options, plan, setPath, sheet_, user_.Reporter())) return Close();
+    OpenSet(setPath);
+}
+
+void SheetDocument::Close() {
+    Reset();
+    setSheetNames_.clear();
+    titleFileName_.clear();
+}
+
+void SheetDocument::SaveSheet() {
+    if (IsSheetOfSet()) {
+        if (state_ == SheetState::Changed && Write(sheet_.sMultiFileOpen))
+            state_ = SheetState::Unchanged;
+        return;
+    }
+    if (sheet_.sFullFileName.empty()) {
+        SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
+        return;
+    }
+    if (Write(sheet_.sFullFileName)) state_ = SheetState::Unchanged;
+}
+
+bool SheetDocument::SaveFileAndDialog() {
+    return SaveToChosenFile(SaveChooser::SaveAs, sheet_.sFilePath, sheet_.sFileName);
+}
+
+// After a successful save the sheet belongs to the chosen file; after a
+// failed one it stays changed and keeps the file it had.
+bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& folder,
+                                     const std::string& fileName) {
+    const std::string path = user_.ChooseSaveFile(chooser, folder, fileName);
+    if (path.empty()) return false;
+    chosenFile_ = path;
+    if (!Write(path)) return false;
+    AdoptFile(path);
+    state_ = SheetState::Unchanged;
+    return true;
+}
+
+void SheetDocument::SheetChanged() {
+    state_ = SheetState::Changed;
+    if (saveAutoOn_) SaveAuto();
+}
+
+// A sheet never saved has no file yet: nothing is written.
+void SheetDocument::SaveAuto() {
+    Write(IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName);
+}
+
+}  // namespace zavgui

@@ -1,0 +1,120 @@
+// The open score sheet and everything about its life: the file it belongs
+// to, whether it has unsaved changes, the save question and the saves, the
+// automatic save, and the set it belongs to with the moves between the
+// set's sheets. The window asks it and shows what it holds; it reaches the
+// user only through a DocumentUser, so its rules need no window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/DocumentUser.h"
+#include "sets/SetCreation.h"
+#include "sheet/ScoreSheet.h"
+
+namespace zavgui {
+
+enum class SheetState {
+    NoSheet,    // nothing open: the commands that need a sheet say so
+    Unchanged,  // open, as created, read or last saved
+    Changed,    // open, with changes not saved yet
+};
+
+// What replaces the sheet on screen. Moving to another sheet of the open set
+// does not leave a sheet of the set whose changes cannot be written.
+enum class Replacement { ByAnyCommand, ByAnotherSheetOfTheSet };
+
+class SheetDocument {
+public:
+    SheetDocument(DocumentUser& user, bool saveAutoOn);
+
+    const zav::ScoreSheet& Sheet() const { return sheet_; }
+    // For the dialogs and the page builders, which write to the sheet; an
+    // accepted change is then reported with SheetChanged.
+    zav::ScoreSheet& EditSheet() { return sheet_; }
+
+    SheetState State() const { return state_; }
+    bool HasSheet() const { return state_ != SheetState::NoSheet; }
+    // A sheet of a set is saved to its own sheet file, never elsewhere.
+    bool IsSheetOfSet() const { return sheet_.bScoreSet; }
+    // The file name the window title shows; empty while no file is open.
+    const std::string& TitleFileName() const { return titleFileName_; }
+
+    // The sheet files of the open set, as the set file lists them, and the
+    // one on screen (a name of the list, or empty).
+    const std::vector<std::string>& SetSheetNames() const { return setSheetNames_; }
+    std::string SetSheetShown() const;
+
+    // The file last chosen for the sheet or its pages (open, save, set,
+    // export): exports propose its name.
+    const std::string& ChosenFile() const { return chosenFile_; }
+    void RememberChosenFile(const std::string& path) { chosenFile_ = path; }
+
+    // How many times the sheet has been replaced or reset: whoever shows the
+    // sheet builds its page again when this moves.
+    unsigned Replacements() const { return replacements_; }
+
+    // Automatic save: every accepted change is written at once.
+    bool SaveAutoOn() const { return saveAutoOn_; }
+    void SetSaveAutoOn(bool on) { saveAutoOn_ = on; }
+
+    // The step before the sheet is replaced or the program ends: a changed
+    // sheet of a set goes to its own file without a question, a changed
+    // single sheet is offered a save. True when the command may go on.
+    [[nodiscard]] bool QuitTest(Replacement replacement = Replacement::ByAnyCommand);
+
+    // A new sheet: reset, no file, 8 games, 4 teams, 4 points for the first
+    // place. It counts as open once described (the General data dialog).
+    void NewSheet();
+    void NewSheetDescribed();
+
+    // Reads a single sheet (a sheet file of a set opened alone is saved back
+    // to its own file). After a failure no sheet is open.
+    void OpenSheet(const std::string& path);
+    // Reads a set file and shows its first sheet. After a failure no sheet
+    // and no set are open.
+    void OpenSet(const std::string& path);
+    // Moves to the sheet file `name` of the open set, after the set sheet
+    // on screen has been saved (it stays when it cannot be).
+    void ShowSetSheet(const std::string& name);
+    // Creates the set's files and opens the set.
+    void CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
+                   const zav::SetPlan& plan, const std::string& setPath);
+    // No sheet and no set open.
+    void Close();
+
+    // The Save command: a set sheet to its own file, a single sheet to its
+    // file, or to a file chosen by the user when it has none yet.
+    void SaveSheet();
+    // Save as: the sheet then belongs to the chosen file. False when
+    // cancelled or not written.
+    bool SaveFileAndDialog();
+    // After a change the user accepted: changed, and written at once when
+    // automatic save is on.
+    void SheetChanged();
+    // A change that is not saved automatically (a team's withdrawal).
+    void MarkChanged() { state_ = SheetState::Changed; }
+
+private:
+    void Reset();
+    bool Write(const std::string& path);
+    bool SaveToChosenFile(SaveChooser chooser, const std::string& folder,
+                          const std::string& fileName);
+    bool SaveSetSheetSilently();
+    void SaveAuto();
+    bool LoadSheet(const std::string& path);
+    bool LoadSetSheet(const std::string& path);
+    void AdoptFile(const std::string& path);
+    void AdoptSet(const std::string& path);
+
+    DocumentUser& user_;
+    zav::ScoreSheet sheet_;
+    SheetState state_ = SheetState::NoSheet;
+    bool saveAutoOn_;
+    std::string titleFileName_;
+    std::vector<std::string> setSheetNames_;
+    std::string chosenFile_;
+    unsigned replacements_ = 0;
+};
+
+}  // namespace zavgui

@@ -1,0 +1,20 @@
+// Every command of the menus and the toolbar, once: its identifier, label,
+// picture, kind and shortcut. The menu bar and the toolbar are both built
+// from this table, so a command looks the same in both.
+#pragma once
+
+#include "texts/Texts.h"
+
+class wxMenuBar;
+class wxToolBar;
+
+namespace zavgui {
+
+// The seven menus with their labels in the interface language.
+wxMenuBar* BuildMenuBar(zav::Language language);
+
+// The toolbar's tools, each with its command's picture and its menu label
+// as tool tip.
+void AddTools(wxToolBar* toolBar, zav::Language language);
+
+}  // namespace zavgui

@@ -1,0 +1,55 @@
+#include "frame/FileCommands.h"
+
+#include "dialogs/GeneralDataDialog.h"
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
+
+namespace zavgui {
+
+FileCommands::FileCommands(wxZAVFrame& frame) : frame_(frame) {
+    frame.Bind(wxEVT_MENU, &FileCommands::OnNewSheet, this, ID_NEW_SHEET);
+    frame.Bind(wxEVT_MENU, &FileCommands::OnOpenSheet, this, ID_OPEN_SHEET);
+    frame.Bind(wxEVT_MENU, &FileCommands::OnSaveSheet, this, ID_SAVE_SHEET);
+    frame.Bind(wxEVT_MENU, &FileCommands::OnSaveAsSheet, this, ID_SAVE_AS_SHEET);
+    frame.Bind(wxEVT_MENU, &FileCommands::OnClose, this, ID_QUIT);
+}
+
+// The new sheet is open once the General data dialog describes it.
+void FileCommands::OnNewSheet(wxCommandEvent&) {
+    if (!frame_.MayReplaceSheet()) return;
+    SheetDocument& document = frame_.Document();
+    document.NewSheet();
+    frame_.ShowDocument();
+    GeneralDataDialog dialog(&frame_, document.EditSheet(), frame_.Language());
+    if (dialog.ShowModal() != wxID_OK) return;
+    document.NewSheetDescribed();
+    frame_.ComputeDisplaySheet();
+    frame_.ShowMarks();
+}
+
+void FileCommands::OnOpenSheet(wxCommandEvent&) {
+    if (!frame_.MayReplaceSheet()) return;
+    const wxString path =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSheetCaption, zav::TextId::SheetFilter);
+    if (path.empty()) return;
+    frame_.Document().OpenSheet(ToCore(path));
+    frame_.ShowDocument();
+}
+
+void FileCommands::OnSaveSheet(wxCommandEvent&) {
+    if (!frame_.RequireSheet()) return;
+    frame_.Document().SaveSheet();
+    frame_.ShowDocument();
+}
+
+void FileCommands::OnSaveAsSheet(wxCommandEvent&) {
+    if (!frame_.RequireSheet()) return;
+    frame_.Document().SaveFileAndDialog();
+    frame_.ShowDocument();
+}
+
+void FileCommands::OnClose(wxCommandEvent&) {
+    frame_.Quit();
+}
+
+}  // namespace zavgui

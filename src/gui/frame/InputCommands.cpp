@@ -1,0 +1,57 @@
+#include "frame/InputCommands.h"
+
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/GameListDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/TeamsDialog.h"
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
+#include "sheet/ResultEntry.h"
+
+namespace zavgui {
+
+InputCommands::InputCommands(wxZAVFrame& frame) : frame_(frame) {
+    frame.Bind(wxEVT_MENU, &InputCommands::OnGeneralData, this, ID_GENERAL_DATA);
+    frame.Bind(wxEVT_MENU, &InputCommands::OnTeamsData, this, ID_TEAMS_DATA);
+    frame.Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<GameListDialog>(); }, ID_GAMES_LIST);
+    frame.Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<ColumnSupDialog>(); }, ID_COLUMN_SUP);
+    frame.Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<ARefereeNamesDialog>(); }, ID_A_REFEREE_NAMES);
+    frame.Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<PlaceurNamesDialog>(); }, ID_PLACEUR_NAMES);
+}
+
+template <class Dialog>
+void InputCommands::Edit() {
+    if (!frame_.RequireSheet()) return;
+    Dialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
+    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+}
+
+void InputCommands::OnGeneralData(wxCommandEvent&) {
+    if (!frame_.RequireSheet()) return;
+    zav::ScoreSheet& sheet = frame_.Document().EditSheet();
+    GeneralDataDialog dialog(&frame_, sheet, frame_.Language());
+    if (dialog.ShowModal() != wxID_OK) return;
+    if (sheet.iChallengeScoring != 0) {
+        // The ranking items are offered with both rankings shown.
+        frame_.Choices().ranking = Ranking::Both;
+    } else {
+        zav::ClearChallenge(sheet);
+    }
+    frame_.SheetChanged();
+}
+
+void InputCommands::OnTeamsData(wxCommandEvent&) {
+    if (!frame_.RequireSheet()) return;
+    TeamsDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
+    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    // Checked after Cancel too: flags stored earlier may already be too many.
+    zav::WarnIfChallengeIncoherent(frame_.Document().Sheet(), frame_.User().Reporter());
+}
+
+}  // namespace zavgui

@@ -1,0 +1,93 @@
+#include "frame/PrintCommands.h"
+
+#include <wx/filename.h>
+
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
+#include "printing/ExportNames.h"
+
+namespace zavgui {
+
+// The print and export commands of one page.
+struct PageCommands {
+    PageKind kind;
+    int print;
+    int exportHtml;  // 0: not exported
+    int exportPdf;
+    zav::TextId htmlCaption;
+    zav::TextId pdfCaption;
+    const char* nameSuffix;  // added to the proposed file name
+};
+
+namespace {
+
+using T = zav::TextId;
+
+// The staff list's HTML export has the score sheet's caption, and the
+// equipment list's the staff list's.
+constexpr PageCommands kPageCommands[] = {
+    {PageKind::Sheet, ID_PRINT, ID_EXPORT_HTML, ID_EXPORT_PDF, T::MenuExportSheetHtml, T::ExportPdf,
+     ""},
+    {PageKind::Staff, ID_PRINT_STAFF, ID_EXPORT_STAFF_HTML, ID_EXPORT_STAFF_PDF,
+     T::MenuExportSheetHtml, T::ExportStaffPdf, ""},
+    {PageKind::Equipment, ID_PRINT_EQUIP, ID_EXPORT_EQUIP_HTML, ID_EXPORT_EQUIP_PDF,
+     T::MenuExportStaffHtml, T::ExportEquipPdf, "_equip"},
+    {PageKind::Placement, ID_PRINT_PLACEMENT, 0, 0, T{}, T{}, ""},
+};
+
+}  // namespace
+
+PrintCommands::PrintCommands(wxZAVFrame& frame) : frame_(frame) {
+    frame.Bind(wxEVT_MENU, &PrintCommands::OnPrintSetup, this, ID_PRINT_SETUP);
+    for (const PageCommands& page : kPageCommands) {
+        frame.Bind(
+            wxEVT_MENU, [this, &page](wxCommandEvent&) { Print(page.kind); }, page.print);
+        if (page.exportHtml == 0) continue;
+        frame.Bind(
+            wxEVT_MENU, [this, &page](wxCommandEvent&) { ExportHtml(page); }, page.exportHtml);
+        frame.Bind(
+            wxEVT_MENU, [this, &page](wxCommandEvent&) { ExportPdf(page); }, page.exportPdf);
+    }
+}
+
+// Needs no sheet.
+void PrintCommands::OnPrintSetup(wxCommandEvent&) {
+    frame_.Printing().PageSetup();
+}
+
+void PrintCommands::Print(PageKind kind) {
+    if (!frame_.RequireSheet()) return;
+    frame_.Printing().Print(kind, frame_.Pages().Page(kind, PageUse::Printer));
+}
+
+void PrintCommands::ExportHtml(const PageCommands& page) {
+    if (!frame_.RequireSheet()) return;
+    const wxString path = ChooseExportFile(page.htmlCaption, ProposedStem(page.nameSuffix),
+                                           T::HtmlFilter, wxString());
+    if (path.empty()) return;
+    (void)frame_.Printing().SaveHtmlPage(frame_.Pages().Page(page.kind, PageUse::File), path);
+}
+
+void PrintCommands::ExportPdf(const PageCommands& page) {
+    if (!frame_.RequireSheet()) return;
+    const wxString path = ChooseExportFile(page.pdfCaption, ProposedStem(page.nameSuffix) + ".pdf",
+                                           T::PdfFilter, wxS("pdf"));
+    if (path.empty()) return;
+    (void)frame_.Printing().ExportPdf(page.kind, frame_.Pages().Page(page.kind, PageUse::Printer),
+                                      path);
+}
+
+wxString PrintCommands::ChooseExportFile(zav::TextId caption, const wxString& proposedName,
+                                         zav::TextId filter, const wxString& extension) {
+    const wxString path =
+        frame_.User().ChooseNewFile(caption, wxString(), proposedName, filter, extension);
+    if (!path.empty()) frame_.Document().RememberChosenFile(ToCore(path));
+    return path;
+}
+
+wxString PrintCommands::ProposedStem(const char* suffix) const {
+    const wxString chosen = FromCore(frame_.Document().ChosenFile());
+    return ExportStem(wxFileName(chosen).GetFullName()) + wxString::FromUTF8(suffix);
+}
+
+}  // namespace zavgui

@@ -1,0 +1,37 @@
+// Printing, page setup and the exports of the pages to HTML and PDF files,
+// from the File menu and the toolbar.
+#pragma once
+
+#include <wx/string.h>
+
+#include "texts/Texts.h"
+#include "view/PageKind.h"
+
+class wxCommandEvent;
+
+namespace zavgui {
+
+class wxZAVFrame;
+struct PageCommands;
+
+class PrintCommands {
+public:
+    explicit PrintCommands(wxZAVFrame& frame);
+
+private:
+    void OnPrintSetup(wxCommandEvent& event);
+    void Print(PageKind kind);
+    // SaveHtmlSheet, SaveHtmlStaff or SaveHtmlEquip to a chosen file.
+    void ExportHtml(const PageCommands& page);
+    void ExportPdf(const PageCommands& page);
+    // The file chooser of an export, proposing the name of the file chosen
+    // last; empty when cancelled.
+    wxString ChooseExportFile(zav::TextId caption, const wxString& proposedName, zav::TextId filter,
+                              const wxString& extension);
+    // The last chosen file's name without its extension, and `suffix`.
+    wxString ProposedStem(const char* suffix) const;
+
+    wxZAVFrame& frame_;
+};
+
+}  // namespace zavgui

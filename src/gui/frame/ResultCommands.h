@@ -1,0 +1,25 @@
+// Data entry during the heat: game results, tie-break, points from previous
+// heats and 'Challenge' heats, and the withdrawal of a team before the start.
+#pragma once
+
+class wxCommandEvent;
+
+namespace zavgui {
+
+class wxZAVFrame;
+
+class ResultCommands {
+public:
+    explicit ResultCommands(wxZAVFrame& frame);
+
+private:
+    void OnGameResult(wxCommandEvent& event);
+    void OnTieBreak(wxCommandEvent& event);
+    void OnPreviousHeat(wxCommandEvent& event);
+    void OnPreviousChall(wxCommandEvent& event);
+    void OnDeleteOneTeam(wxCommandEvent& event);
+
+    wxZAVFrame& frame_;
+};
+
+}  // namespace zavgui

@@ -1,0 +1,78 @@
+#include "frame/SetCommands.h"
+
+#include <wx/filename.h>
+
+#include "dialogs/SifGroupingDialog.h"
+#include "dialogs/SifOptionsDialog.h"
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
+#include "sets/SetCreation.h"
+#include "sets/SifFile.h"
+
+namespace zavgui {
+
+SetCommands::SetCommands(wxZAVFrame& frame) : frame_(frame) {
+    frame.Bind(wxEVT_MENU, &SetCommands::OnOpenScoreSet, this, ID_OPEN_SCORE_SET);
+    frame.Bind(wxEVT_MENU, &SetCommands::OnCreateSIFScoreSet, this, ID_CREATE_SIF_SCORE_SET);
+    frame.Bind(wxEVT_COMBOBOX, &SetCommands::OnComboBoxUpdate, this, ID_SHEET_COMBO);
+}
+
+void SetCommands::OnOpenScoreSet(wxCommandEvent&) {
+    if (!frame_.MayReplaceSheet()) return;
+    const wxString path =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
+    if (path.empty()) return;
+    frame_.Document().OpenSet(ToCore(path));
+    frame_.ShowDocument();
+}
+
+void SetCommands::OnComboBoxUpdate(wxCommandEvent& event) {
+    frame_.Document().ShowSetSheet(ToCore(event.GetString()));
+    frame_.ShowDocument();
+}
+
+void SetCommands::OnCreateSIFScoreSet(wxCommandEvent&) {
+    if (!frame_.MayReplaceSheet()) return;
+    frame_.Document().Close();
+    frame_.ShowDocument();
+    const wxString path =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSifCaption, zav::TextId::SifFilter);
+    if (!path.empty()) LoadSIFFile(path);
+}
+
+void SetCommands::LoadSIFFile(const wxString& path) {
+    const zav::Reporter& reporter = frame_.User().Reporter();
+    zav::SifEntries entries;
+    if (!zav::ReadSifFile(ToCore(path), entries, reporter) ||
+        !zav::CheckSifHasTeams(entries, ToCore(path), reporter))
+        return;
+
+    const wxString setPath = frame_.User().ChooseNewFile(
+        zav::TextId::SaveSetCaption, wxFileName(path).GetPath(),
+        FromCore(entries.sCompetNr) + wxS(".mscore"), zav::TextId::SetFilter, wxS("mscore"));
+    if (setPath.empty()) return;
+    // Named in the title from here on, even if a later step is cancelled.
+    frame_.SetTitle(TitleFor(wxFileName(setPath).GetFullName()));
+
+    SifOptionsDialog optionsDialog(&frame_, frame_.Language());
+    if (optionsDialog.ShowModal() != wxID_OK) return;
+    zav::SetPlan plan;
+    if (optionsDialog.bOnePerCat) {
+        plan = zav::OneSheetPerCategory(entries);
+    } else {
+        plan = zav::EmptyGrouping(entries);
+        // One pass per sheet until every category is on one.
+        while (!zav::UnassignedCategories(plan).empty()) {
+            SifGroupingDialog groupingDialog(&frame_, frame_.Language(), entries, plan,
+                                             plan.iFeuilleCat + 1);
+            if (groupingDialog.ShowModal() != wxID_OK) return;
+            // A refused choice (none made) leaves the plan as it was: the
+            // dialog comes back for the same sheet.
+            static_cast<void>(zav::AddGroupedSheet(plan, groupingDialog.chosen));
+        }
+    }
+    frame_.Document().CreateSet(entries, optionsDialog.options, plan, ToCore(setPath));
+    frame_.ShowDocument();
+}
+
+}  // namespace zavgui

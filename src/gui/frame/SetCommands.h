@@ -1,0 +1,31 @@
+// Score sheet sets in the window: opening a set, creating one from a SIF
+// entries file through the options and grouping dialogs, and moving between
+// its sheets with the toolbar's sheet chooser.
+#pragma once
+
+#include <wx/string.h>
+
+class wxCommandEvent;
+
+namespace zavgui {
+
+class wxZAVFrame;
+
+class SetCommands {
+public:
+    explicit SetCommands(wxZAVFrame& frame);
+
+private:
+    void OnOpenScoreSet(wxCommandEvent& event);
+    void OnCreateSIFScoreSet(wxCommandEvent& event);
+    // The sheet chooser: the changed sheet of a set goes to its own file
+    // first; a sheet that cannot be written stays on screen.
+    void OnComboBoxUpdate(wxCommandEvent& event);
+    // Reads the SIF file, asks where the set goes and how its categories
+    // are grouped, then creates the set and opens it.
+    void LoadSIFFile(const wxString& path);
+
+    wxZAVFrame& frame_;
+};
+
+}  // namespace zavgui

@@ -1,0 +1,51 @@
+#include "frame/SetToolCommands.h"
+
+#include <wx/filename.h>
+
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
+#include "support/Documents.h"
+
+namespace zavgui {
+
+SetToolCommands::SetToolCommands(wxZAVFrame& frame) : frame_(frame) {
+    const auto bind = [&](int id, zav::SetOperation operation) {
+        frame.Bind(
+            wxEVT_MENU, [this, operation](wxCommandEvent&) { Run(operation); }, id);
+    };
+    bind(ID_COPY_SIF_SCORE_SET, zav::SetOperation::Copy);
+    bind(ID_MOVE_SIF_SCORE_SET, zav::SetOperation::Move);
+    bind(ID_DELETE_SIF_SCORE_SET, zav::SetOperation::Delete);
+    frame.Bind(wxEVT_MENU, &SetToolCommands::OnHelpSIFScoreSet, this, ID_HELP_SIF_SCORE_SET);
+}
+
+void SetToolCommands::Run(zav::SetOperation operation) {
+    if (!frame_.MayReplaceSheet()) return;
+    frame_.Document().Close();
+    frame_.ShowDocument();
+    const wxString setPath =
+        frame_.User().ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
+    if (setPath.empty() || !CommonOpenSIF(operation, setPath)) return;
+    frame_.User().Reporter().ShowText(zav::MessageIcon::Information,
+                                      zav::SetOperationDone(operation, frame_.Language()));
+}
+
+bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString& setPath) {
+    const zav::Reporter& reporter = frame_.User().Reporter();
+    if (operation == zav::SetOperation::Delete)
+        return reporter.Ask(zav::MessageIcon::Error, zav::TextId::DeleteSetWarning) &&
+               zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), reporter);
+    const wxString folder =
+        frame_.User().ChooseFolder(zav::TextId::ChooseTargetFolder, wxFileName(setPath).GetPath());
+    return !folder.empty() &&
+           zav::CopyOrMoveSet(operation, ToCore(setPath), ToCore(folder), reporter);
+}
+
+// The document exists in French only; the other languages have no help.
+void SetToolCommands::OnHelpSIFScoreSet(wxCommandEvent&) {
+    if (frame_.Language() == zav::Language::French)
+        OpenDocument(frame_.Context().programDir, wxS("aide_fichier_sif_fr.pdf"),
+                     frame_.User().Reporter());
+}
+
+}  // namespace zavgui

@@ -1,0 +1,50 @@
+#include "frame/SheetChooser.h"
+
+#include <gtk/gtk.h>
+#include <wx/combobox.h>
+#include <wx/toolbar.h>
+
+#include <algorithm>
+
+#include "frame/CommandIds.h"
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+// Narrow enough for the toolbar of the smallest window (GTK hides a tool
+// that does not fit); its list opens as wide as the longest name.
+SheetChooser::SheetChooser(wxToolBar* toolBar)
+    : combo_(new wxComboBox(toolBar, ID_SHEET_COMBO, wxEmptyString, wxDefaultPosition,
+                            wxSize(kSheetChooserMinWidth, -1), wxArrayString(),
+                            wxCB_DROPDOWN | wxCB_READONLY | wxCB_SORT)) {
+    gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(combo_->GetHandle()), FALSE);
+    toolBar->AddControl(combo_);
+}
+
+void SheetChooser::Show(const std::vector<std::string>& names, const std::string& shown) {
+    if (names != names_) {
+        names_ = names;
+        wxArrayString entries;
+        for (const std::string& name : names) entries.Add(FromCore(name));
+        combo_->Set(entries);  // the control sorts them
+    }
+    if (names_.empty())
+        combo_->SetValue(wxEmptyString);
+    else if (std::find(names_.begin(), names_.end(), shown) != names_.end())
+        combo_->SetStringSelection(FromCore(shown));
+}
+
+// The toolbar spans the window's width; it may not have taken a new width
+// yet when this runs, the window has.
+void SheetChooser::Fit(int windowWidth) {
+    constexpr int kMargin = 8;
+    const int left = combo_->GetPosition().x;
+    if (left <= 0) return;  // not placed yet
+    const int width =
+        std::clamp(windowWidth - left - kMargin, kSheetChooserMinWidth, kSheetChooserMaxWidth);
+    if (width == combo_->GetSize().x) return;
+    combo_->SetMinSize(wxSize(width, -1));
+    combo_->SetSize(wxSize(width, -1));
+}
+
+}  // namespace zavgui

@@ -1,0 +1,205 @@
+#include "frame/ZAVFrame.h"
+
+#include <wx/html/htmlwin.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/sizer.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include "frame/CommandIds.h"
+#include "frame/CommandTable.h"
+#include "frame/FileCommands.h"
+#include "frame/HelpCommands.h"
+#include "frame/InputCommands.h"
+#include "frame/OptionCommands.h"
+#include "frame/PrintCommands.h"
+#include "frame/ResultCommands.h"
+#include "frame/SetCommands.h"
+#include "frame/SetToolCommands.h"
+#include "frame/SheetChooser.h"
+#include "frame/ViewCommands.h"
+#include "support/ToolPictures.h"
+#include "texts/Texts.h"
+#include "view/WelcomePage.h"
+
+namespace zavgui {
+
+namespace {
+
+zav::Settings SettingsOf(const FrameContext& context) {
+    return zav::Settings(ToCore(context.settingsFile));
+}
+
+}  // namespace
+
+wxString TitleFor(const wxString& fileName) {
+    return wxS("ZAV score - ") + fileName;
+}
+
+// The interface language and automatic save are read once, when the window
+// is built.
+wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID id,
+                       const wxString& title, const wxPoint& pos, const wxSize& size, long style)
+    : context_(context),
+      wxLanguage_(SettingsOf(context).InterfaceLanguage()),
+      user_(this, wxLanguage_, FromCore(SettingsOf(context).GetString(zav::SettingKey::ScorePath))),
+      document_(user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
+      pages_(document_.EditSheet(), choices_, SettingsOf(context), wxLanguage_),
+      printing_(document_.Sheet(), context.programDir, SettingsOf(context), user_.Reporter()) {
+    // The view needs the image handlers for the logo and the pictures.
+    static const bool handlersReady = [] {
+        wxInitAllImageHandlers();
+        return true;
+    }();
+    (void)handlersReady;
+
+    wxFrame::Create(parent, id, title, pos, size, style);
+    SetMenuBar(BuildMenuBar(wxLanguage_));
+    // Renaming a set is not offered: a set's name is written inside its sheets.
+    GetMenuBar()->Enable(ID_RENAME_SIF_SCORE_SET, false);
+    wxStatusBar* statusBar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE, ID_STATUS_BAR);
+    statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
+                             1);
+    CreateToolbar();
+    SetIcon(ProgramIcon());
+    CreateControls();
+    GetSizer()->SetSizeHints(this);
+    // At its final size before a page is laid out: each later size change
+    // lays the whole page out again.
+    if (size != wxDefaultSize) SetSize(size);
+
+    fileCommands_ = std::make_unique<FileCommands>(*this);
+    inputCommands_ = std::make_unique<InputCommands>(*this);
+    resultCommands_ = std::make_unique<ResultCommands>(*this);
+    viewCommands_ = std::make_unique<ViewCommands>(*this);
+    printCommands_ = std::make_unique<PrintCommands>(*this);
+    setCommands_ = std::make_unique<SetCommands>(*this);
+    setToolCommands_ = std::make_unique<SetToolCommands>(*this);
+    optionCommands_ = std::make_unique<OptionCommands>(*this);
+    helpCommands_ = std::make_unique<HelpCommands>(*this);
+    // The close box takes the same save step as Quit.
+    Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
+    Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
+
+    if (!context_.startupFile.empty()) OpenStartupFile();
+    ShowDocument();
+    // Built before a start-up sheet, the welcome page (and its picture) would
+    // be replaced before the window is ever shown.
+    if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_));
+    view_->WaitUntilIdle();
+}
+
+wxZAVFrame::~wxZAVFrame() = default;
+
+zav::Settings wxZAVFrame::AppSettings() const {
+    return SettingsOf(context_);
+}
+
+// The most used commands as 16 by 16 pictures, then the sheet chooser.
+void wxZAVFrame::CreateToolbar() {
+    wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, ID_TOOLBAR);
+    toolBar->SetToolSeparation(50);
+    toolBar->SetToolBitmapSize(wxSize(16, 16));
+    AddTools(toolBar, wxLanguage_);
+    toolBar->AddSeparator();
+    chooser_ = std::make_unique<SheetChooser>(toolBar);
+    toolBar->Realize();
+    SetToolBar(toolBar);
+}
+
+void wxZAVFrame::CreateControls() {
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    SetSizer(sizer);
+    view_ = std::make_unique<PageView>(this, ID_HTML_WINDOW, context_.programDir);
+    sizer->Add(view_->Window(), 0, wxALL | wxEXPAND, 0);
+}
+
+void wxZAVFrame::OpenStartupFile() {
+    const wxString& path = context_.startupFile;
+    if (path.Find(wxS(".mscore")) > 0)
+        document_.OpenSet(ToCore(path));
+    else
+        document_.OpenSheet(ToCore(path));
+}
+
+bool wxZAVFrame::RequireSheet() {
+    if (document_.HasSheet()) return true;
+    user_.Reporter().Show(zav::MessageIcon::Information, zav::TextId::NoSheetOpened);
+    return false;
+}
+
+void wxZAVFrame::ComputeDisplaySheet() {
+    ShowPage(PageKind::Sheet);
+}
+
+void wxZAVFrame::ShowPage(PageKind kind) {
+    view_->Show(pages_.Page(kind, PageUse::Window));
+}
+
+void wxZAVFrame::SheetChanged() {
+    ComputeDisplaySheet();
+    document_.SheetChanged();
+    ShowMarks();
+}
+
+bool wxZAVFrame::MayReplaceSheet() {
+    const bool goOn = document_.QuitTest();
+    ShowDocument();
+    return goOn;
+}
+
+void wxZAVFrame::ShowDocument() {
+    if (document_.Replacements() != shownReplacements_) {
+        shownReplacements_ = document_.Replacements();
+        choices_.Reset();
+        if (document_.HasSheet())
+            ComputeDisplaySheet();
+        else
+            view_->Show(std::string());
+    }
+    const std::string& fileName = document_.TitleFileName();
+    SetTitle(fileName.empty() ? sAppli : TitleFor(FromCore(fileName)));
+    chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
+    ShowMarks();
+}
+
+void wxZAVFrame::ShowMarks() {
+    wxMenuBar* bar = GetMenuBar();
+    // A sheet of a set is saved only to its own file.
+    bar->Enable(ID_SAVE_AS_SHEET, !document_.IsSheetOfSet());
+    const bool challenge = document_.HasSheet() && document_.Sheet().iChallengeScoring != 0;
+    bar->Enable(ID_PREVIOUS_CHALL, challenge);
+    for (const RankingItem& item : kRankingItems) {
+        bar->Enable(item.id, challenge);
+        bar->Check(item.id, choices_.ranking == item.ranking);
+    }
+    for (const PageItem& item : kPageItems) bar->Check(item.id, choices_.page == item.page);
+    bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
+}
+
+bool wxZAVFrame::Quit() {
+    if (!MayReplaceSheet()) return false;
+    quitTestDone_ = true;
+    Close(false);
+    return true;
+}
+
+// The close box and the end of the desktop session take the same step as
+// Quit, so no way out loses changes silently.
+void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
+    if (!quitTestDone_ && !MayReplaceSheet() && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    quitTestDone_ = true;
+    Destroy();
+}
+
+void wxZAVFrame::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    // The toolbar places its tools after this event: measure then.
+    CallAfter([this] { chooser_->Fit(GetClientSize().x); });
+}
+
+}  // namespace zavgui

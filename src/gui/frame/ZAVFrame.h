@@ -1,0 +1,126 @@
+// The program's one window: the menus and toolbar of the command table, the
+// sheet chooser, and the view that shows every page. It holds the parts that
+// do the work (the sheet document, the display choices, the page producer,
+// the print controller, the user's dialogs) and the command areas, small
+// classes that each handle the commands of one area (FileCommands ...
+// HelpCommands). After a command, the window shows what the document holds.
+#pragma once
+
+#include <wx/frame.h>
+
+#include <functional>
+#include <memory>
+
+#include "document/SheetDocument.h"
+#include "frame/WindowUser.h"
+#include "printing/PrintController.h"
+#include "settings/Settings.h"
+#include "support/GuiText.h"
+#include "view/DisplayChoices.h"
+#include "view/PageProducer.h"
+#include "view/PageView.h"
+
+namespace zavgui {
+
+class FileCommands;
+class HelpCommands;
+class InputCommands;
+class OptionCommands;
+class PrintCommands;
+class ResultCommands;
+class SetCommands;
+class SetToolCommands;
+class SheetChooser;
+class ViewCommands;
+
+// What the window needs to know about the process that starts it.
+struct FrameContext {
+    // Folder of what the program opens by name: welcome picture, change logs,
+    // reference documents, placement pictures.
+    wxString programDir;
+    // The settings file.
+    wxString settingsFile;
+    // Absolute path of the file named at start, or empty.
+    wxString startupFile;
+    // Starts the program again after a language change; true when started.
+    std::function<bool()> restartProgram;
+};
+
+class wxZAVFrame : public wxFrame {
+public:
+    explicit wxZAVFrame(const FrameContext& context, wxWindow* parent = nullptr,
+                        wxWindowID id = wxID_ANY, const wxString& title = sAppli,
+                        const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                        long style = wxDEFAULT_FRAME_STYLE);
+    ~wxZAVFrame() override;
+
+    // The parts, for the command areas; the tests look at what the user
+    // sees through them.
+    SheetDocument& Document() { return document_; }
+    WindowUser& User() { return user_; }
+    DisplayChoices& Choices() { return choices_; }
+    PageProducer& Pages() { return pages_; }
+    PrintController& Printing() { return printing_; }
+    const PageView& View() const { return *view_; }
+    const SheetChooser& Chooser() const { return *chooser_; }
+    const FrameContext& Context() const { return context_; }
+    // The settings file, read afresh at each use.
+    zav::Settings AppSettings() const;
+    zav::Language Language() const { return wxLanguage_; }
+
+    // The no-sheet message (PasDeFeuille) when no sheet is open; true when
+    // one is.
+    bool RequireSheet();
+    // The score sheet page built again and shown: the call every command
+    // makes after a change of the sheet or of the display choices.
+    void ComputeDisplaySheet();
+    void ShowPage(PageKind kind);
+    // After a dialog the user ended with OK: the page built again, the
+    // sheet changed and, with automatic save on, written.
+    void SheetChanged();
+    // The document's save step before a command replaces the sheet, and
+    // what it changed shown; false when the command must stop.
+    [[nodiscard]] bool MayReplaceSheet();
+    // What the window shows of the document as it now is: the title, the
+    // sheet chooser, the page when the sheet was replaced, the menu marks.
+    void ShowDocument();
+    // The enabling and check marks of the menu items.
+    void ShowMarks();
+    // Quit: the save step, then the window closes; false when it stays.
+    bool Quit();
+
+private:
+    void CreateToolbar();
+    void CreateControls();
+    void OpenStartupFile();
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnSize(wxSizeEvent& event);
+
+    FrameContext context_;
+    const zav::Language wxLanguage_;
+    WindowUser user_;
+    SheetDocument document_;
+    DisplayChoices choices_;
+    PageProducer pages_;
+    PrintController printing_;
+    std::unique_ptr<PageView> view_;
+    std::unique_ptr<SheetChooser> chooser_;
+    // The document's replacements the view has shown.
+    unsigned shownReplacements_ = 0;
+    bool quitTestDone_ = false;
+
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<InputCommands> inputCommands_;
+    std::unique_ptr<ResultCommands> resultCommands_;
+    std::unique_ptr<ViewCommands> viewCommands_;
+    std::unique_ptr<PrintCommands> printCommands_;
+    std::unique_ptr<SetCommands> setCommands_;
+    std::unique_ptr<SetToolCommands> setToolCommands_;
+    std::unique_ptr<OptionCommands> optionCommands_;
+    std::unique_ptr<HelpCommands> helpCommands_;
+};
+
+// The window title of an open file: "ZAV score - " and its name.
+wxString TitleFor(const wxString& fileName);
+
+}  // namespace zavgui

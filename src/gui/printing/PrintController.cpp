@@ -1,0 +1,98 @@
+#include "printing/PrintController.h"
+
+#include "printing/SheetPrinting.h"
+#include "report/PageExport.h"
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+namespace {
+
+constexpr int kPrintFontSize = 10;
+// A German sheet of 11 or 12 games: the long German game names keep within
+// the page.
+constexpr int kSmallPrintFontSize = 8;
+
+}  // namespace
+
+PrintController::PrintController(const zav::ScoreSheet& sheet, const wxString& programDir,
+                                 zav::Settings settings, const zav::Reporter& reporter)
+    : sheet_(sheet),
+      programDir_(programDir),
+      settings_(std::move(settings)),
+      reporter_(reporter),
+      printing_(std::make_unique<ZavHtmlEasyPrinting>(wxString(), nullptr)) {
+    printing_->GetPrintData()->SetOrientation(wxLANDSCAPE);
+    wxPageSetupDialogData* setup = printing_->GetPageSetupData();
+    setup->SetMarginTopLeft(wxPoint(10, 10));
+    setup->SetMarginBottomRight(wxPoint(10, 10));
+}
+
+PrintController::~PrintController() = default;
+
+const wxPrintData& PrintController::PrintData() const {
+    return *printing_->GetPrintData();
+}
+
+const wxPageSetupDialogData& PrintController::PageSetupData() const {
+    return *printing_->GetPageSetupData();
+}
+
+void PrintController::PageSetup() {
+    printing_->PageSetup();
+}
+
+// The equipment list and the placement document print with whatever fonts
+// and colour the last print left.
+void PrintController::SetFontsAndColour(PageKind kind) {
+    const bool colour = settings_.GetInt(zav::SettingKey::BWOnly) != 1;
+    switch (kind) {
+        case PageKind::Sheet: {
+            const bool crowded =
+                reporter_.GetLanguage() == zav::Language::German && sheet_.iGamesNr > 10;
+            printing_->SetPrintFonts(wxS("Arial"), crowded ? kSmallPrintFontSize : kPrintFontSize);
+            printing_->GetPrintData()->SetColour(colour);
+            break;
+        }
+        case PageKind::Staff:
+            printing_->SetPrintFonts(wxS("Arial"), kPrintFontSize);
+            printing_->GetPrintData()->SetColour(colour);
+            break;
+        case PageKind::Equipment:
+        case PageKind::Placement: break;
+    }
+}
+
+// Relative references of a printed page are resolved in the logo's folder,
+// or in the program's folder when there is no logo.
+wxString PrintController::BaseFolder() const {
+    const wxString logoPath = FromCore(settings_.GetString(zav::SettingKey::LogoPath));
+    return logoPath.empty() ? programDir_ : logoPath;
+}
+
+// The placement pictures are files of the program's folder, so they are
+// looked for there even when a logo folder is set.
+void PrintController::Print(PageKind kind, const std::string& page) {
+    if (kind == PageKind::Placement) {
+        printing_->GetPrintData()->SetOrientation(wxPORTRAIT);
+        printing_->PrintText(FromCore(page), programDir_);
+        printing_->GetPrintData()->SetOrientation(wxLANDSCAPE);
+        return;
+    }
+    SetFontsAndColour(kind);
+    printing_->PrintText(FromCore(page), BaseFolder());
+}
+
+bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
+    SetFontsAndColour(kind);
+    if (printing_->ExportPdf(FromCore(page), BaseFolder(), path)) return true;
+    reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfFailed, ToCore(path));
+    return false;
+}
+
+bool PrintController::SaveHtmlPage(const std::string& page, const wxString& path) {
+    return zav::ExportPage(page, ToCore(path), zav::ReadPageStyle(settings_), reporter_) !=
+           zav::ExportResult::PageFailed;
+}
+
+}  // namespace zavgui

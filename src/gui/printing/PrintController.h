@@ -1,0 +1,60 @@
+// Printing, page setup and the exports of the pages to HTML and PDF files,
+// with the printing objects they share: paper, landscape orientation, 10 mm
+// margins, fonts and colour. Each takes the page it prints or writes, built
+// by the page producer for the printer or for a file.
+#pragma once
+
+#include <wx/string.h>
+
+#include <memory>
+#include <string>
+
+#include "settings/Settings.h"
+#include "sheet/ScoreSheet.h"
+#include "texts/Reporter.h"
+#include "view/PageKind.h"
+
+class wxPageSetupDialogData;
+class wxPrintData;
+
+namespace zavgui {
+
+class ZavHtmlEasyPrinting;
+
+class PrintController {
+public:
+    // `sheet`: the open sheet, whose games number decides the sheet's fonts.
+    PrintController(const zav::ScoreSheet& sheet, const wxString& programDir,
+                    zav::Settings settings, const zav::Reporter& reporter);
+    ~PrintController();
+
+    void PageSetup();
+
+    // Through the print dialog. The placement document prints in portrait,
+    // one game per page; the orientation goes back to landscape afterwards.
+    void Print(PageKind kind, const std::string& page);
+
+    // The page as printing would put it on paper, into a PDF file; false
+    // after a reported failure.
+    [[nodiscard]] bool ExportPdf(PageKind kind, const std::string& page, const wxString& path);
+
+    // The page as its file holds it with the logo beside it (the core's
+    // export; SaveHtmlSheet, SaveHtmlStaff and SaveHtmlEquip are this with
+    // their page). False when the page was not written.
+    [[nodiscard]] bool SaveHtmlPage(const std::string& page, const wxString& path);
+
+    const wxPrintData& PrintData() const;
+    const wxPageSetupDialogData& PageSetupData() const;
+
+private:
+    void SetFontsAndColour(PageKind kind);
+    wxString BaseFolder() const;
+
+    const zav::ScoreSheet& sheet_;
+    const wxString programDir_;
+    const zav::Settings settings_;
+    const zav::Reporter reporter_;
+    std::unique_ptr<ZavHtmlEasyPrinting> printing_;
+};
+
+}  // namespace zavgui

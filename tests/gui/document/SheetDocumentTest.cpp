@@ -1,0 +1,323 @@
+// The sheet document's rules without a window: the save question, the saves
+// and automatic save, opening sheets and sets, moving between a set's sheets.
+// The user is a script; a question or chooser it does not expect fails.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <deque>
+
+#include "core/sets/SifTestData.h"
+#include "document/SheetDocument.h"
+#include "sheetfile/SheetFile.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using zavgui::SaveAnswer;
+using zavgui::SaveChooser;
+using zavgui::SheetState;
+
+class ScriptedUser : public zavgui::DocumentUser {
+public:
+    SaveAnswer AskSaveChanges() override {
+        ++questions;
+        EXPECT_FALSE(answers.empty()) << "unexpected save question";
+        return Next(answers, SaveAnswer::DontSave);
+    }
+    // Remembers "kind:folder/name" of each chooser shown.
+    std::string ChooseSaveFile(SaveChooser chooser, const std::string& folder,
+                               const std::string& fileName) override {
+        choosers.push_back((chooser == SaveChooser::SaveAs ? "as:" : "first:") + folder + "/" +
+                           fileName);
+        EXPECT_FALSE(files.empty()) << "unexpected save chooser";
+        return Next(files, std::string());
+    }
+    const zav::Reporter& Reporter() override { return reporter; }
+
+    std::deque<SaveAnswer> answers;
+    std::deque<std::string> files;  // an empty one cancels the chooser
+    int questions = 0;
+    std::vector<std::string> choosers;
+    zav::RecordingMessageSink messages;
+    zav::Reporter reporter{zav::Language::English, messages};
+
+private:
+    template <class T>
+    static T Next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+};
+
+class SheetDocumentTest : public ::testing::Test {
+protected:
+    std::string Example() {
+        const std::string path = temp.File("heat-4-teams.score");
+        zavtest::WriteFile(path, zavtest::ReadFile(ZAV_EXAMPLES_DIR "/heat-4-teams.score"));
+        return path;
+    }
+
+    // An accepted change: the title becomes `title`.
+    void Change(const std::string& title) {
+        document.EditSheet().sTitle = title;
+        document.SheetChanged();
+    }
+
+    std::string TitleIn(const std::string& path) {
+        zav::ScoreSheet sheet;
+        EXPECT_TRUE(zav::LoadSheet(sheet, path, user.reporter)) << path;
+        return sheet.sTitle;
+    }
+
+    // One sheet per category, listed in category order: by default
+    // ev_Open 1, ev_Benjamin 1, ev_Minime 1.
+    std::string MakeSet(const std::string& name = "ev.mscore",
+                        const std::vector<std::string>& categories = {"COP1", "CAB1", "CPM1"}) {
+        std::vector<std::pair<std::string, std::string>> teams;
+        for (const std::string& category : categories)
+            for (const char* team : {" 1", " 2"}) teams.emplace_back(category, category + team);
+        zav::SifEntries entries;
+        EXPECT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries, user.reporter));
+        zav::ScoreSheet scratch;
+        const std::string path = temp.File(name);
+        EXPECT_TRUE(zav::CreateSet(entries, zav::SetOptions{}, zav::OneSheetPerCategory(entries),
+                                   path, scratch, user.reporter));
+        return path;
+    }
+
+    zavtest::TempDir temp;
+    ScriptedUser user;
+    zavgui::SheetDocument document{user, false};
+};
+
+TEST_F(SheetDocumentTest, OpeningNewAndAutomaticSaveOfASingleSheet) {
+    const std::string path = Example();
+    document.OpenSheet(path);
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+    EXPECT_EQ(document.Sheet().sFullFileName, path);
+    EXPECT_EQ(document.Sheet().sFilePath, temp.Path());
+    EXPECT_EQ(document.TitleFileName(), "heat-4-teams.score");
+    EXPECT_EQ(document.ChosenFile(), path);
+    document.SetSaveAutoOn(true);
+    Change("Ponies");
+    EXPECT_EQ(TitleIn(path), "Ponies");
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    document.EditSheet().sTitle = "Withdrawn";  // a withdrawal is not saved at once
+    document.MarkChanged();
+    EXPECT_EQ(TitleIn(path), "Ponies");
+
+    const unsigned before = document.Replacements();
+    document.NewSheet();
+    EXPECT_EQ(document.State(), SheetState::NoSheet);
+    EXPECT_GT(document.Replacements(), before);
+    EXPECT_EQ(document.TitleFileName() + document.Sheet().sFullFileName, "");
+    document.EditSheet().iGamesRunning = 3;
+    document.NewSheetDescribed();
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    EXPECT_EQ(document.Sheet().iGamesRunning, 0);
+    // Never saved: automatic save has nowhere to write, and asks nothing.
+    Change("Spring cup");
+    EXPECT_TRUE(user.messages.messages.empty());
+    EXPECT_EQ(zavtest::FilesIn(temp.Path()), 1u);
+
+    const std::string other = temp.File("notes.score");
+    zavtest::WriteFile(other, "<html>not a sheet</html>");
+    document.OpenSheet(other);
+    ASSERT_EQ(user.messages.messages.size(), 1u);
+    EXPECT_EQ(user.messages.messages[0].text, "Unknown encoding format.");
+    EXPECT_EQ(document.State(), SheetState::NoSheet);
+    EXPECT_EQ(document.TitleFileName(), "");
+}
+
+TEST_F(SheetDocumentTest, SavesAskForAFileOnlyOnceAndAFailureKeepsTheSheetChanged) {
+    document.NewSheet();
+    document.NewSheetDescribed();
+    const std::string path = temp.File("spring.score");
+    user.files = {path};
+    document.SaveSheet();
+    EXPECT_EQ(user.choosers, (std::vector<std::string>{"first:/"}));
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+    EXPECT_EQ(document.TitleFileName(), "spring.score");
+
+    Change("Ponies");
+    document.SaveSheet();  // no chooser: the script has no file left
+    EXPECT_EQ(TitleIn(path), "Ponies");
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+
+    Change("Lost");
+    ASSERT_EQ(0, std::remove(path.c_str()));
+    ASSERT_EQ(0, mkdir(path.c_str(), 0755));  // no file can replace it
+    document.SaveSheet();
+    user.files = {temp.File("nowhere/copy.score")};
+    EXPECT_FALSE(document.SaveFileAndDialog());
+    EXPECT_EQ(user.messages.messages.size(), 2u);
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    EXPECT_EQ(document.Sheet().sFullFileName, path);
+    EXPECT_EQ(document.TitleFileName(), "spring.score");
+}
+
+// What the step before a replacement does with each state and answer.
+TEST_F(SheetDocumentTest, QuitTestOffersTheSaveOfAChangedSingleSheet) {
+    struct Case {
+        bool changed;
+        std::deque<SaveAnswer> answers;
+        std::deque<std::string> files;
+        SheetState after;
+        bool written;
+    };
+    const std::string copy = temp.File("copy.score");
+    const Case cases[] = {
+        {false, {}, {}, SheetState::Unchanged, false},
+        {true, {SaveAnswer::DontSave}, {}, SheetState::Changed, false},
+        {true, {SaveAnswer::Save}, {""}, SheetState::Changed, false},  // chooser cancelled
+        {true, {SaveAnswer::Save}, {copy}, SheetState::Unchanged, true},
+    };
+    for (const Case& c : cases) {
+        ScriptedUser script;
+        zavgui::SheetDocument tested(script, false);
+        const std::string path = Example();
+        tested.OpenSheet(path);
+        tested.EditSheet().sTitle = "Ponies";
+        if (c.changed) tested.SheetChanged();
+        script.answers = c.answers;
+        script.files = c.files;
+        std::remove(copy.c_str());
+        EXPECT_TRUE(tested.QuitTest());
+        EXPECT_EQ(script.questions, c.changed ? 1 : 0);
+        EXPECT_EQ(tested.State(), c.after);
+        EXPECT_NE(TitleIn(path), "Ponies");
+        EXPECT_EQ(zavtest::FilesIn(temp.Path()), c.written ? 2u : 1u);
+        // Save as proposes the sheet's own folder and name.
+        for (const std::string& seen : script.choosers) EXPECT_EQ(seen, "as:" + path);
+    }
+}
+
+TEST_F(SheetDocumentTest, MovingWithinASetSavesTheChangedSheetSilently) {
+    const std::string setPath = MakeSet();
+    const std::string setBytes = zavtest::ReadFile(setPath);
+    document.OpenSet(setPath);
+    EXPECT_EQ(document.SetSheetNames(),
+              (std::vector<std::string>{"ev_Open 1.pscore", "ev_Benjamin 1.pscore",
+                                        "ev_Minime 1.pscore"}));
+    EXPECT_EQ(document.SetSheetShown(), "ev_Open 1.pscore");
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+    EXPECT_EQ(document.TitleFileName(), "ev.mscore");
+    EXPECT_EQ(document.Sheet().sFullFileName, setPath);
+    EXPECT_TRUE(document.IsSheetOfSet());
+
+    Change("Kept");
+    document.ShowSetSheet("ev_Minime 1.pscore");  // no question may come up
+    EXPECT_EQ(TitleIn(temp.File("ev_Open 1.pscore")), "Kept");
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+    EXPECT_EQ(document.SetSheetShown(), "ev_Minime 1.pscore");
+    EXPECT_EQ(document.Sheet().sTeamName[0], "CPM1 1");
+    EXPECT_EQ(document.TitleFileName(), "ev.mscore");
+    // Back again: the sheet comes from its file; the set file is never written.
+    document.ShowSetSheet("ev_Open 1.pscore");
+    EXPECT_EQ(document.Sheet().sTitle, "Kept");
+    EXPECT_EQ(zavtest::ReadFile(setPath), setBytes);
+
+    // After New the set's sheets are still offered: moving to one asks the
+    // save question of the new sheet first.
+    document.NewSheet();
+    document.NewSheetDescribed();
+    EXPECT_FALSE(document.IsSheetOfSet());
+    EXPECT_EQ(document.SetSheetNames().size(), 3u);
+    user.answers = {SaveAnswer::DontSave};
+    document.ShowSetSheet("ev_Minime 1.pscore");
+    EXPECT_EQ(user.questions, 1);
+    EXPECT_EQ(document.SetSheetShown(), "ev_Minime 1.pscore");
+    EXPECT_TRUE(document.IsSheetOfSet());
+}
+
+TEST_F(SheetDocumentTest, ASetSheetThatCannotBeSavedIsNotLeftForAnotherOne) {
+    document.OpenSet(MakeSet());
+    Change("Typed but not saved");
+    const std::string file = temp.File("ev_Open 1.pscore");
+    ASSERT_EQ(0, std::remove(file.c_str()));
+    ASSERT_EQ(0, mkdir(file.c_str(), 0755));  // no file can replace it
+    const unsigned before = document.Replacements();
+    document.ShowSetSheet("ev_Minime 1.pscore");
+    ASSERT_EQ(user.messages.messages.size(), 1u);
+    EXPECT_NE(user.messages.messages[0].text.find("ev_Open 1.pscore"), std::string::npos);
+    EXPECT_EQ(document.Sheet().sTitle, "Typed but not saved");
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    EXPECT_EQ(document.SetSheetShown(), "ev_Open 1.pscore");
+    EXPECT_EQ(document.Replacements(), before);
+}
+
+TEST_F(SheetDocumentTest, ASetSheetIsSavedToItsOwnFileEvenWhenOpenedAlone) {
+    const std::string setPath = MakeSet();
+    const std::string setBytes = zavtest::ReadFile(setPath);
+    document.OpenSet(setPath);
+    document.ShowSetSheet("ev_Benjamin 1.pscore");
+    const std::string own = temp.File("ev_Benjamin 1.pscore");
+    document.SetSaveAutoOn(true);
+    Change("Automatic");
+    EXPECT_EQ(TitleIn(own), "Automatic");
+    document.SetSaveAutoOn(false);
+    Change("By command");
+    document.SaveSheet();  // no chooser may come up
+    EXPECT_EQ(TitleIn(own), "By command");
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+    EXPECT_EQ(zavtest::ReadFile(setPath), setBytes);
+
+    MakeSet("other.mscore", {"CSE1"});
+    const std::string alone = temp.File("other_Senior 1.pscore");
+    document.OpenSheet(alone);
+    ASSERT_TRUE(document.IsSheetOfSet());
+    Change("Alone");
+    document.SaveSheet();
+    EXPECT_EQ(TitleIn(alone), "Alone");
+    EXPECT_EQ(TitleIn(own), "By command");
+}
+
+TEST_F(SheetDocumentTest, AnotherSetOrSheetReplacesTheSetAfterTheSilentSave) {
+    const std::string second = MakeSet("other.mscore", {"CSE1"});
+    document.OpenSet(MakeSet());
+    Change("Kept");
+    ASSERT_TRUE(document.QuitTest());
+    document.OpenSet(second);
+    EXPECT_EQ(TitleIn(temp.File("ev_Open 1.pscore")), "Kept");
+    EXPECT_EQ(document.SetSheetNames(), (std::vector<std::string>{"other_Senior 1.pscore"}));
+    EXPECT_EQ(document.TitleFileName(), "other.mscore");
+    document.OpenSheet(Example());
+    EXPECT_TRUE(document.SetSheetNames().empty());
+
+    // A set file that cannot be read leaves nothing open.
+    const std::string bad = temp.File("bad.mscore");
+    zavtest::WriteFile(bad, "<zavscore><file>a.pscore</file></zavscore>");  // no encoding
+    document.OpenSet(second);
+    document.OpenSet(bad);
+    ASSERT_EQ(user.messages.messages.size(), 1u);
+    EXPECT_EQ(user.messages.messages[0].text, "Unknown encoding format.");
+    EXPECT_EQ(document.State(), SheetState::NoSheet);
+    EXPECT_TRUE(document.SetSheetNames().empty());
+    EXPECT_EQ(document.TitleFileName(), "");
+    EXPECT_EQ(user.questions, 0);
+}
+
+TEST_F(SheetDocumentTest, ACreatedSetIsOpenAndAFailedCreationLeavesNothingOpen) {
+    std::vector<std::pair<std::string, std::string>> teams;
+    for (int t = 1; t <= 11; ++t)
+        teams.emplace_back(t < 3 ? "CAB1" : "CPM1", "T" + std::to_string(t));
+    zav::SifEntries entries;
+    ASSERT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries, user.reporter));
+    document.CreateSet(entries, zav::SetOptions{}, zav::OneSheetPerCategory(entries),
+                       temp.File("ok.mscore"));
+    EXPECT_EQ(document.State(), SheetState::Unchanged);
+    EXPECT_EQ(document.SetSheetNames().size(), 2u);
+    EXPECT_EQ(document.TitleFileName(), "ok.mscore");
+
+    zav::SetPlan oneSheet = zav::EmptyGrouping(entries);
+    ASSERT_TRUE(zav::AddGroupedSheet(oneSheet, {0, 1}));  // 11 teams on one sheet
+    document.CreateSet(entries, zav::SetOptions{}, oneSheet, temp.File("full.mscore"));
+    EXPECT_EQ(user.messages.messages.size(), 1u);
+    EXPECT_EQ(document.State(), SheetState::NoSheet);
+    EXPECT_TRUE(document.SetSheetNames().empty());
+}
+
+}  // namespace
