@@ -118,7 +118,7 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
     EXPECT_EQ(restarts, 0);
     EXPECT_FALSE(FrameClosed());
 
-    frame->Document().MarkChanged();
+    frame->Document().MarkChanged("title");
     wxTEST_DIALOG(
         Run(ID_LANGUAGE),
         ExpectDialog<LanguageDialog>(wxID_OK, [](LanguageDialog& d) { d.list->SetSelection(2); }),

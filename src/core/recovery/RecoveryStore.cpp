@@ -20,6 +20,9 @@
 namespace zav {
 namespace {
 
+// Every file of a session is named "recovery-PID-N" and an extension, so
+// that the folder may hold other files of the program.
+constexpr std::string_view kPrefix = "recovery-";
 constexpr std::string_view kLockExtension = ".lock";
 constexpr std::string_view kRecoveryExtension = ".recovery";
 // A sheet file of our own at its largest, and the lines before it.
@@ -70,7 +73,8 @@ std::unique_ptr<RecoverySession> RecoverySession::Start(const std::string& folde
     }
     const std::string pid = std::to_string(::getpid());
     for (int n = 0; n < 1000; ++n) {
-        const std::string id = PathInFolder(folder, pid + "-" + std::to_string(n));
+        const std::string id =
+            PathInFolder(folder, std::string(kPrefix) + pid + "-" + std::to_string(n));
         const std::string lockPath = id + std::string(kLockExtension);
         if (::link(starting.c_str(), lockPath.c_str()) == 0) {
             ::unlink(starting.c_str());
@@ -148,7 +152,8 @@ std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (name[0] == '.') continue;  // files being written or started
+        // Not files being written or started, nor other files of the program.
+        if (name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
         const std::string path = entry.path().string();
         if (EndsWith(name, kLockExtension)) {
             const std::string stem = path.substr(0, path.size() - kLockExtension.size());

@@ -72,8 +72,9 @@ private:
 };
 
 // The recovery files in `folder` whose programs no longer run, oldest first,
-// each taken for this program; files that are no recovery file are left
-// alone. Also removes the locks of ended programs that left no recovery file.
+// each taken for this program; the program's other files, and recovery files
+// it cannot read, are left alone. Also removes the locks of ended programs that left no recovery
+// file.
 std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder);
 
 }  // namespace zav

@@ -1572,6 +1572,11 @@ ZAV_TEXT(767, RecoveryNewSheet,
          "a new score sheet",
          "un nuovo foglio di gara",
          "einem neuen Wertungsbogen")
+ZAV_TEXT(768, RecoveryNotWritten,
+         "Les modifications non enregistrées ne peuvent pas être gardées dans %s en cas de panne : enregistrez souvent la feuille de match.",
+         "The unsaved changes cannot be kept in %s in case of a crash: save the score sheet often.",
+         "Le modifiche non salvate non possono essere conservate in %s in caso di guasto: salvate spesso il foglio di gara.",
+         "Die nicht gespeicherten Änderungen können bei einem Absturz nicht in %s bewahrt werden: speichern Sie den Wertungsbogen oft.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

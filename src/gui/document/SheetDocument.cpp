@@ -32,6 +32,8 @@ void SheetDocument::Reset() {
     zav::SetDataToZero(sheet_);
     state_ = SheetState::NoSheet;
     ++replacements_;
+    history_.Clear();
+    ForgetRecoveryWhenSaved();
 }
 
 bool SheetDocument::Write(const std::string& path) {
@@ -54,6 +56,7 @@ bool SheetDocument::SaveSetSheetSilently() {
     if (!IsSheetOfSet() || state_ != SheetState::Changed) return true;
     if (!Write(sheet_.sMultiFileOpen)) return false;
     state_ = SheetState::Unchanged;
+    ForgetRecoveryWhenSaved();
     return true;
 }
 
@@ -66,6 +69,8 @@ void SheetDocument::NewSheet() {
 void SheetDocument::NewSheetDescribed() {
     state_ = SheetState::Changed;
     sheet_.iGamesRunning = 0;
+    StartHistory();
+    WriteRecovery();
 }
 
 bool SheetDocument::LoadSheet(const std::string& path) {
@@ -86,6 +91,7 @@ void SheetDocument::OpenSheet(const std::string& path) {
     }
     state_ = SheetState::Unchanged;
     AdoptFile(path);
+    StartHistory();
 }
 
 void SheetDocument::AdoptFile(const std::string& path) {
@@ -119,6 +125,7 @@ void SheetDocument::AdoptSet(const std::string& path) {
     sheet_.sFullFileName = path;
     sheet_.sFileName = FileNameOf(path);
     titleFileName_ = sheet_.sFileName;
+    StartHistory();
 }
 
 void SheetDocument::ShowSetSheet(const std::string& name) {
@@ -131,6 +138,7 @@ void SheetDocument::ShowSetSheet(const std::string& name) {
     static_cast<void>(zav::LoadSheetOfSet(sheet_, name, user_.Reporter()));
     state_ = SheetState::Unchanged;
     titleFileName_ = FileNameOf(setFile);
+    StartHistory();
 }
 
 // The core builds each sheet of the set in the open sheet's record.
@@ -150,13 +158,12 @@ void SheetDocument::SaveSheet() {
     if (IsSheetOfSet()) {
         if (state_ == SheetState::Changed && Write(sheet_.sMultiFileOpen))
             state_ = SheetState::Unchanged;
-        return;
-    }
-    if (sheet_.sFullFileName.empty()) {
+    } else if (sheet_.sFullFileName.empty()) {
         SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
-        return;
+    } else if (Write(sheet_.sFullFileName)) {
+        state_ = SheetState::Unchanged;
     }
-    if (Write(sheet_.sFullFileName)) state_ = SheetState::Unchanged;
+    ForgetRecoveryWhenSaved();
 }
 
 bool SheetDocument::SaveFileAndDialog() {
@@ -173,12 +180,19 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
     if (!Write(path)) return false;
     AdoptFile(path);
     state_ = SheetState::Unchanged;
+    ForgetRecoveryWhenSaved();
     return true;
 }
 
-void SheetDocument::SheetChanged() {
-    state_ = SheetState::Changed;
+void SheetDocument::SheetChanged(const std::string& step) {
+    history_.Record(committed_, step);
+    AfterChange();
     if (saveAutoOn_) SaveAuto();
+}
+
+void SheetDocument::MarkChanged(const std::string& step) {
+    history_.Record(committed_, step);
+    AfterChange();
 }
 
 // A sheet never saved has no file yet: nothing is written.
