@@ -78,6 +78,7 @@ TEST(RecoveryStore, OnlyTheFilesOfEndedProgramsAreTaken) {
         running->Remove();
     }
     EXPECT_EQ(zavtest::FilesIn(folder), 0u);  // a clean end leaves nothing
+    zavtest::WriteFile(folder + "/other.lock", "");  // not ours: left alone
 
     KilledProgram(folder, &record);
     KilledProgram(folder, nullptr);  // killed before any change
@@ -91,5 +92,5 @@ TEST(RecoveryStore, OnlyTheFilesOfEndedProgramsAreTaken) {
     left = TakeLeftRecoveries(folder);
     ASSERT_EQ(left.size(), 1u);
     left[0].Discard();
-    EXPECT_EQ(zavtest::FilesIn(folder), 0u);
+    EXPECT_EQ(zavtest::FilesIn(folder), 1u);
 }
