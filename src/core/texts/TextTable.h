@@ -1487,6 +1487,16 @@ ZAV_TEXT(624, DeletionWarning,
          "WARNING : after validation, the deletion of the team will be irreversible.",
          "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
          "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+ZAV_TEXT(700, PrintPreview,
+         "Aperçu avant impression",
+         "Print preview",
+         "Anteprima di stampa",
+         "Druckvorschau")
+ZAV_TEXT(701, PreviewFailed,
+         "L'aperçu avant impression n'a pas pu être préparé.",
+         "The print preview could not be prepared.",
+         "Non è stato possibile preparare l'anteprima di stampa.",
+         "Die Druckvorschau konnte nicht erstellt werden.")
 ZAV_TEXT(750, MenuUndo,
          "Annuler",
          "Undo",

@@ -23,6 +23,7 @@ enum CommandId {
     ID_QUIT = 10215,
     ID_EXPORT_STAFF_PDF = 10216,
     ID_EXPORT_EQUIP_PDF = 10217,
+    ID_PRINT_PREVIEW = 10218,
 
     // Input menu
     ID_GENERAL_DATA = 10401,

@@ -57,6 +57,7 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_SAVE_AS_SHEET, T::MenuSaveSheetAs),
     kSeparator,
     Command(ID_PRINT_SETUP, T::MenuPageSetup),
+    Command(ID_PRINT_PREVIEW, T::PrintPreview),
     Command(ID_PRINT, T::MenuPrintSheet, P::ScorePrint),
     Command(ID_EXPORT_HTML, T::MenuExportSheetHtml, P::ScoreHtml),
     Command(ID_EXPORT_PDF, T::ExportPdf),

@@ -39,6 +39,7 @@ constexpr PageCommands kPageCommands[] = {
 
 PrintCommands::PrintCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &PrintCommands::OnPrintSetup, this, ID_PRINT_SETUP);
+    frame.Bind(wxEVT_MENU, &PrintCommands::OnPrintPreview, this, ID_PRINT_PREVIEW);
     for (const PageCommands& page : kPageCommands) {
         frame.Bind(
             wxEVT_MENU, [this, &page](wxCommandEvent&) { Print(page.kind); }, page.print);
@@ -58,6 +59,14 @@ void PrintCommands::OnPrintSetup(wxCommandEvent&) {
 void PrintCommands::Print(PageKind kind) {
     if (!frame_.RequireSheet()) return;
     frame_.Printing().Print(kind, frame_.Pages().Page(kind, PageUse::Printer));
+}
+
+// One preview, of the page in view, rather than one per print command: the
+// scorer checks on screen what is about to go on paper.
+void PrintCommands::OnPrintPreview(wxCommandEvent&) {
+    if (!frame_.RequireSheet()) return;
+    const PageKind kind = frame_.Choices().page.value_or(PageKind::Sheet);
+    (void)frame_.Printing().Preview(kind, frame_.Pages().Page(kind, PageUse::Printer), &frame_);
 }
 
 void PrintCommands::ExportHtml(const PageCommands& page) {

@@ -20,6 +20,7 @@
 #include "frame/SheetChooser.h"
 #include "frame/UndoCommands.h"
 #include "frame/ViewCommands.h"
+#include "support/PlacementPictures.h"
 #include "support/ToolPictures.h"
 #include "texts/Texts.h"
 #include "view/WelcomePage.h"
@@ -53,9 +54,11 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
       document_(user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
       pages_(document_.EditSheet(), choices_, SettingsOf(context), wxLanguage_),
       printing_(document_.Sheet(), context.programDir, SettingsOf(context), user_.Reporter()) {
-    // The view needs the image handlers for the logo and the pictures.
+    // The view and the printouts need the image handlers for the logo and the
+    // pictures, and find the placement pictures through their own lookup.
     static const bool handlersReady = [] {
         wxInitAllImageHandlers();
+        ServePlacementPictures();
         return true;
     }();
     (void)handlersReady;
