@@ -135,6 +135,8 @@ TEST_F(SetCommands, ImportFailuresWriteNothing) {
          english(zav::TextId::CategoryAlreadyGrouped, "CPM1 Minime 1")},
         {{kEntries, "--group", "CPM1,COPE,CPM2,CAB9", "--lang", "EN"},
          english(zav::TextId::NoSuchCategory, "CAB9")},
+        {{kEntries, "--group", "CPM1,COPE,", "--lang", "EN"},
+         english(zav::TextId::NoSuchCategory, "")},
     };
     for (const auto& failure : failures) {
         Lines args = {"import-sif", failure.args[0], dir.File("ev.mscore")};

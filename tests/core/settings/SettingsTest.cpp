@@ -87,6 +87,15 @@ TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
     ASSERT_TRUE(IniWrite(path, "General", "LogoName", accents + e));
     EXPECT_EQ(IniRead(path, "General", "LogoName").value(), accents);
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
+
+    // A file stands where the settings folder should be: the change is lost
+    // and the user told so.
+    RecordingMessageSink messages;
+    const Settings lost(path + "/zavscore/ZAVscore.ini");
+    EXPECT_FALSE(lost.Store({{SettingKey::SaveAuto, "1"}}, Reporter(Language::English, messages)));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(Language::English, TextId::SettingsNotWritten), lost.Path()));
 }
 
 }  // namespace

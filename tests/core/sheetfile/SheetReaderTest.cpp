@@ -183,6 +183,10 @@ TEST(SheetReader, DecodesTextsByTheDeclaredEncoding) {
     const std::string body = "<title>caf\xE9 \x80 UTF-8</title>";
     // Windows-1252 even though the title mentions UTF-8.
     EXPECT_EQ(Parse(File(body, "")).sheet.sTitle, "café € UTF-8");
+    EXPECT_EQ(Parse(File("<title>\xC3\xA9 UTF-8</title>", "",
+                         "<?xml version=\"1.0\" encoding = \"iso-8859-1\"?>"))
+                  .sheet.sTitle,
+              "Ã© UTF-8");
     // UTF-8, with a stray Windows-1252 byte taken for its character.
     EXPECT_EQ(
         Parse(File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"))
