@@ -23,6 +23,7 @@ enum CommandId {
     ID_QUIT = 10215,
     ID_EXPORT_STAFF_PDF = 10216,
     ID_EXPORT_EQUIP_PDF = 10217,
+    ID_RECENT_SHEETS = 10218,  // the submenu; its files are wxID_FILE1...
 
     // Input menu
     ID_GENERAL_DATA = 10401,
@@ -75,6 +76,7 @@ enum CommandId {
     ID_MEMO_PV = 10707,
     ID_ABOUT = 10708,
     ID_LOG_CHANGE = 10709,
+    ID_USER_GUIDE = 10710,
 
     // Windows and controls
     ID_TOOLBAR = 10101,

@@ -23,8 +23,8 @@ void SetToolCommands::Run(zav::SetOperation operation) {
     if (!frame_.MayReplaceSheet()) return;
     frame_.Document().Close();
     frame_.ShowDocument();
-    const wxString setPath =
-        frame_.User().ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
+    const wxString setPath = frame_.User().ChooseExistingFile(
+        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
     if (setPath.empty() || !CommonOpenSIF(operation, setPath)) return;
     frame_.User().Reporter().ShowText(zav::MessageIcon::Information,
                                       zav::SetOperationDone(operation, frame_.Language()));

@@ -48,6 +48,7 @@ constexpr Document kDocuments[] = {
     {ID_MEMO_PV,
      {"proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf"}},
     {ID_LOG_CHANGE, {"lisezmoi.html", "readme.html", "lisezmoi.html", "readme.html"}},
+    {ID_USER_GUIDE, {"guide_fr.html", "guide_en.html", "guide_en.html", "guide_en.html"}},
 };
 
 }  // namespace
