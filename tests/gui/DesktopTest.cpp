@@ -27,6 +27,7 @@
 #include "dialogs/LogoDialog.h"
 #include "dialogs/PlaceurNamesDialog.h"
 #include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/PublishDialog.h"
 #include "dialogs/SifGroupingDialog.h"
 #include "dialogs/SifOptionsDialog.h"
 #include "dialogs/TeamsDialog.h"
@@ -163,6 +164,7 @@ TEST_F(DesktopTest, EveryDialogFitsALaptopScreenInEveryLanguage) {
         ExpectFitsSmallScreen(LanguageDialog(&w, w.AppSettings(), l));
         ExpectFitsSmallScreen(SifOptionsDialog(&w, l));
         ExpectFitsSmallScreen(SifGroupingDialog(&w, l, entries, zav::EmptyGrouping(entries), 1));
+        ExpectFitsSmallScreen(PublishDialog(&w, w.AppSettings(), l, w.User().Folders()));
     }
 }
 

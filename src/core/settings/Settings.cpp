@@ -31,6 +31,9 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::SifFolder: return {"Folders", "SIF"};
         case SettingKey::ExportFolder: return {"Folders", "Exports"};
         case SettingKey::LogoFolder: return {"Folders", "Logo"};
+        case SettingKey::PublishOn: return {"Publish", "On"};
+        case SettingKey::PublishFolder: return {"Publish", "Folder"};
+        case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
     }
     return {"General", ""};
 }
@@ -68,6 +71,15 @@ bool Settings::Set(SettingKey key, const std::string& value) const {
     // The user's settings folder does not exist before the first change.
     CreateFolders(std::filesystem::path(path_).parent_path().string());
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
+}
+
+bool Settings::Store(const SettingValues& values, const Reporter& reporter) const {
+    for (const auto& [key, value] : values) {
+        if (Set(key, value)) continue;
+        reporter.Show(MessageIcon::Information, TextId::SettingsNotWritten, path_);
+        return false;
+    }
+    return true;
 }
 
 std::string SettingsSnapshot::GetString(SettingKey key) const {

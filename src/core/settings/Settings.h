@@ -9,7 +9,7 @@
 
 #include "paths/UserFolders.h"
 #include "settings/IniFile.h"
-#include "texts/Texts.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
@@ -30,7 +30,15 @@ enum class SettingKey {
     SifFolder,
     ExportFolder,
     LogoFolder,
+    // [Publish] publication of the results at every save: "1" when on, the
+    // folder, the seconds between browser reloads ("0": none)
+    PublishOn,
+    PublishFolder,
+    PublishRefresh,
 };
+
+// Values to write together, in order (what one options dialog sets).
+using SettingValues = std::vector<std::pair<SettingKey, std::string>>;
 
 // How many sheets and sets the File menu's "Recent sheets" lists.
 inline constexpr int kRecentFilesMax = 8;
@@ -52,6 +60,10 @@ public:
     // the file, and its folder, on first write. False when the file cannot be
     // written.
     [[nodiscard]] bool Set(SettingKey key, const std::string& value) const;
+    // Writes the values in turn. At the first that cannot be written, says
+    // so naming the settings file, and writes no further one. True when all
+    // were written.
+    [[nodiscard]] bool Store(const SettingValues& values, const Reporter& reporter) const;
 
     // The interface language, by the language rule.
     Language InterfaceLanguage() const;

@@ -1,5 +1,5 @@
 // The logo of the pages: its folder and file name, kept in the settings
-// file, read when the dialog opens and written when OK is pressed.
+// file, read when the dialog opens; OK gives the values to write.
 #pragma once
 
 #include "dialogs/ZavDialog.h"
@@ -19,9 +19,10 @@ public:
 
     wxTextCtrl* field = nullptr;
     void OnSearch();
+    // LogoPath and LogoName, after OK.
+    zav::SettingValues chosen;
 
 private:
-    zav::Settings settings_;
     const ChooserFolders& folders_;
 };
 

@@ -23,7 +23,8 @@ enum CommandId {
     ID_QUIT = 10215,
     ID_EXPORT_STAFF_PDF = 10216,
     ID_EXPORT_EQUIP_PDF = 10217,
-    ID_RECENT_SHEETS = 10218,  // the submenu; its files are wxID_FILE1...
+    ID_PRINT_PREVIEW = 10218,
+    ID_RECENT_SHEETS = 10219,  // the submenu; its files are wxID_FILE1...
 
     // Input menu
     ID_GENERAL_DATA = 10401,
@@ -77,6 +78,11 @@ enum CommandId {
     ID_ABOUT = 10708,
     ID_LOG_CHANGE = 10709,
     ID_USER_GUIDE = 10710,
+
+    // Published results and the full-screen view
+    ID_PUBLISH_RESULTS = 10770,
+    ID_PUBLISH_NOW = 10771,
+    ID_FULL_SCREEN = 10772,
 
     // Windows and controls
     ID_TOOLBAR = 10101,

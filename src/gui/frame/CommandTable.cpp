@@ -68,6 +68,7 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_SAVE_AS_SHEET, T::MenuSaveSheetAs, std::nullopt, "Ctrl+Shift+S"),
     kSeparator,
     Command(ID_PRINT_SETUP, T::MenuPageSetup),
+    Command(ID_PRINT_PREVIEW, T::PrintPreview),
     Command(ID_PRINT, T::MenuPrintSheet, P::ScorePrint, "Ctrl+P"),
     Command(ID_EXPORT_HTML, T::MenuExportSheetHtml, P::ScoreHtml),
     Command(ID_EXPORT_PDF, T::ExportPdf),
@@ -109,6 +110,8 @@ constexpr CommandRow kCommandTable[] = {
     CheckCommand(ID_VIEW_BOTH, T::MenuViewBoth, P::ChampChall),
     CheckCommand(ID_VIEW_CHAMP, T::MenuViewCompetition, P::ChampOnly),
     CheckCommand(ID_VIEW_CHALL, T::MenuViewChallenge, P::ChallOnly),
+    kSeparator,
+    CheckCommand(ID_FULL_SCREEN, T::MenuFullScreen, std::nullopt, "F11"),
 
     Menu(T::MenuRules, "RRRR"),
     Command(ID_PLAYING_AREA, T::MenuPlayingArea),
@@ -125,6 +128,8 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_DELETE_SIF_SCORE_SET, T::MenuDeleteSet),
     kSeparator,
     Command(ID_DELETE_ONE_TEAM, T::MenuWithdrawTeam),
+    kSeparator,
+    Command(ID_PUBLISH_NOW, T::MenuPublishNow),
 
     Menu(T::MenuOptions, "POOO"),
     Command(ID_PRESENTATION, T::MenuLogo),
@@ -132,6 +137,8 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_LANGUAGE, T::MenuLanguage),
     kSeparator,
     CheckCommand(ID_SAVE_AUTO, T::MenuAutomaticSave),
+    kSeparator,
+    Command(ID_PUBLISH_RESULTS, T::MenuPublishResults),
 
     Menu(T::MenuHelp, "DHAH"),
     Command(ID_USER_GUIDE, T::MenuUserGuide, std::nullopt, "F1"),

@@ -23,14 +23,13 @@ public:
     // The message boxes in the interface language.
     const zav::Reporter& Reporter() override { return reporter_; }
 
-    // An existing file of that kind to read, the chooser (over `parent`, the
-    // window by default) starting in the kind's folder. Empty when cancelled.
-    wxString ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
-                                wxWindow* parent = nullptr);
+    // An existing file of that kind to read, the chooser starting in the
+    // kind's folder. Empty when cancelled.
+    wxString ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter);
     // A file of that kind to write, proposed as `fileName` in `folder`, or
     // in the kind's folder when that is empty; a name typed without
-    // extension gets `extension` (unless that is empty). Empty when
-    // cancelled.
+    // extension gets `extension`, and an existing file is replaced only when
+    // the user says so. Empty when cancelled.
     wxString ChooseNewFile(FileKind kind, zav::TextId caption, const wxString& folder,
                            const wxString& fileName, zav::TextId filter, const wxString& extension);
     // A folder, the chooser starting in `start`. Empty when cancelled.
