@@ -53,7 +53,7 @@ TEST_F(SetToolsWindowTest, CopyPutsEveryFileInTheChosenFolderAndKeepsTheSource) 
 TEST_F(SetToolsWindowTest, AnOpenSetIsClosedWithItsChangesSavedBeforeTheCopy) {
     OpenSetByCommand(setPath);
     frame->Document().EditSheet().sTitle = "Changed before copy";
-    frame->SheetChanged();
+    frame->SheetChanged(zav::TextId::StepGeneralData);
     wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
                   EXPECT_MESSAGE(wxID_OK, nullptr));
     EXPECT_EQ(ReadSheet(target + "/" + names[0]).sTitle, "Changed before copy");

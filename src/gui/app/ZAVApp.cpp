@@ -11,6 +11,7 @@
 #include "app/ToolkitLanguage.h"
 #include "frame/ZAVFrame.h"
 #include "paths/ProgramFiles.h"
+#include "paths/UserFolders.h"
 
 namespace zavgui {
 
@@ -64,6 +65,7 @@ bool wxZAVApp::OnInit() {
     context.settingsFile = zavgui::FromCore(SettingsFile());
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return StartProgram(executable); };
+    context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
     LoadToolkitTranslations(StartLanguage());
 
     auto* frame = new wxZAVFrame(context);

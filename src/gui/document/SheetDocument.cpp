@@ -43,6 +43,8 @@ void SheetDocument::Reset() {
     zav::SetDataToZero(sheet_);
     state_ = SheetState::NoSheet;
     ++replacements_;
+    history_.Clear();
+    ForgetRecoveryWhenSaved();
 }
 
 // The one place the sheet's file is written: whatever follows a save (the
@@ -87,6 +89,7 @@ bool SheetDocument::SaveSetSheetSilently() {
     if (!IsSheetOfSet() || state_ != SheetState::Changed) return true;
     if (!Write(sheet_.sMultiFileOpen)) return false;
     state_ = SheetState::Unchanged;
+    ForgetRecoveryWhenSaved();
     return true;
 }
 
@@ -99,6 +102,8 @@ void SheetDocument::NewSheet() {
 void SheetDocument::NewSheetDescribed() {
     state_ = SheetState::Changed;
     sheet_.iGamesRunning = 0;
+    StartHistory();
+    WriteRecovery();
 }
 
 bool SheetDocument::LoadSheet(const std::string& path) {
@@ -120,6 +125,7 @@ void SheetDocument::OpenSheet(const std::string& path) {
     state_ = SheetState::Unchanged;
     AdoptFile(path);
     UseFile(path);
+    StartHistory();
 }
 
 void SheetDocument::AdoptFile(const std::string& path) {
@@ -154,6 +160,7 @@ void SheetDocument::AdoptSet(const std::string& path) {
     sheet_.sFileName = FileNameOf(path);
     titleFileName_ = sheet_.sFileName;
     UseFile(path);
+    StartHistory();
 }
 
 void SheetDocument::ShowSetSheet(const std::string& name) {
@@ -166,6 +173,7 @@ void SheetDocument::ShowSetSheet(const std::string& name) {
     static_cast<void>(zav::LoadSheetOfSet(sheet_, name, user_.Reporter()));
     state_ = SheetState::Unchanged;
     titleFileName_ = FileNameOf(setFile);
+    StartHistory();
 }
 
 // The core builds each sheet of the set in the open sheet's record.
@@ -182,13 +190,18 @@ void SheetDocument::Close() {
 }
 
 bool SheetDocument::SaveSheet() {
-    if (IsSheetOfSet()) return SaveSetSheetSilently();
-    if (sheet_.sFullFileName.empty())
-        return SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
-    if (!Write(sheet_.sFullFileName)) return false;
-    state_ = SheetState::Unchanged;
-    UseFile(sheet_.sFullFileName);
-    return true;
+    bool saved = false;
+    if (IsSheetOfSet()) {
+        saved = SaveSetSheetSilently();
+    } else if (sheet_.sFullFileName.empty()) {
+        saved = SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
+    } else if (Write(sheet_.sFullFileName)) {
+        state_ = SheetState::Unchanged;
+        UseFile(sheet_.sFullFileName);
+        saved = true;
+    }
+    ForgetRecoveryWhenSaved();
+    return saved;
 }
 
 bool SheetDocument::SaveFileAndDialog() {
@@ -206,12 +219,19 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
     AdoptFile(path);
     state_ = SheetState::Unchanged;
     UseFile(path);
+    ForgetRecoveryWhenSaved();
     return true;
 }
 
-void SheetDocument::SheetChanged() {
-    state_ = SheetState::Changed;
+void SheetDocument::SheetChanged(const std::string& step) {
+    history_.Record(committed_, step);
+    AfterChange();
     if (saveAutoOn_) SaveAuto();
+}
+
+void SheetDocument::MarkChanged(const std::string& step) {
+    history_.Record(committed_, step);
+    AfterChange();
 }
 
 // A sheet never saved has no file yet: nothing is written.

@@ -24,9 +24,10 @@ struct CommandRow {
     zav::TextId label;
     // The toolbar picture of a command that has a tool.
     std::optional<ToolPictureId> picture;
-    // A command: the key that runs it from anywhere ("Ctrl+S"), as GTK
-    // shows it beside the label. A menu: the letter that opens it with Alt,
-    // in French, English, Italian and German ("FFFD": Alt+D opens "Datei").
+    // A command: the keys that run it from anywhere ("Ctrl+S"), separated
+    // by "|"; the menu shows the first, as GTK shows it beside the label. A
+    // menu: the letter that opens it with Alt, in French, English, Italian
+    // and German ("FFFD": Alt+D opens "Datei").
     const char* shortcut;
 };
 
@@ -86,6 +87,9 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_QUIT, T::MenuQuit, std::nullopt, "Ctrl+Q"),
 
     Menu(T::MenuInput, "SIIE"),
+    Command(ID_UNDO, T::MenuUndo, std::nullopt, "Ctrl+Z"),
+    Command(ID_REDO, T::MenuRedo, std::nullopt, "Ctrl+Shift+Z|Ctrl+Y"),
+    kSeparator,
     Command(ID_GENERAL_DATA, T::MenuGeneralData),
     Command(ID_TEAMS_DATA, T::MenuTeams),
     Command(ID_GAMES_LIST, T::MenuGameList),
@@ -187,10 +191,21 @@ wxString TitleWithMnemonic(const CommandRow& row, zav::Language language) {
     return title;
 }
 
+// The shortcuts of a row, the one the menu shows first.
+wxArrayString ShortcutsOf(const CommandRow& row) {
+    return wxSplit(wxString::FromUTF8(row.shortcut), '|', '\0');
+}
+
+// `text` with the row's shown shortcut, as a menu label.
+wxString MenuLabel(const CommandRow& row, const wxString& text) {
+    const wxArrayString shortcuts = ShortcutsOf(row);
+    return shortcuts.empty() ? text : text + wxS("\t") + shortcuts[0];
+}
+
 const CommandRow& RowOf(int id) {
     for (const CommandRow& row : kCommandTable)
         if (row.id == id) return row;
-    wxFAIL_MSG("a tool without a command");
+    wxFAIL_MSG("an id without a command");
     return kCommandTable[0];
 }
 
@@ -209,15 +224,23 @@ wxMenuBar* BuildMenuBar(zav::Language language) {
             case Row::RecentFiles: menu->Append(row.id, Tx(language, row.label), new wxMenu); break;
             case Row::Command:
             case Row::CheckCommand: {
-                wxString label = Tx(language, row.label);
-                if (*row.shortcut) label += wxS("\t") + wxString::FromUTF8(row.shortcut);
-                menu->Append(row.id, label, wxEmptyString,
-                             row.row == Row::CheckCommand ? wxITEM_CHECK : wxITEM_NORMAL);
+                wxMenuItem* item =
+                    menu->Append(row.id, MenuLabel(row, Tx(language, row.label)), wxEmptyString,
+                                 row.row == Row::CheckCommand ? wxITEM_CHECK : wxITEM_NORMAL);
+                const wxArrayString shortcuts = ShortcutsOf(row);
+                for (size_t k = 1; k < shortcuts.size(); ++k) {
+                    wxAcceleratorEntry extra;
+                    if (extra.FromString(shortcuts[k])) item->AddExtraAccel(extra);
+                }
                 break;
             }
         }
     }
     return menuBar;
+}
+
+void SetCommandLabel(wxMenuBar* menuBar, int id, const wxString& text) {
+    menuBar->SetLabel(id, MenuLabel(RowOf(id), text));
 }
 
 void AddTools(wxToolBar* toolBar, zav::Language language) {

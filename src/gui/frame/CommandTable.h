@@ -3,6 +3,8 @@
 // from this table, so a command looks the same in both.
 #pragma once
 
+#include <wx/string.h>
+
 #include "texts/Texts.h"
 
 class wxMenuBar;
@@ -12,6 +14,10 @@ namespace zavgui {
 
 // The seven menus with their labels in the interface language.
 wxMenuBar* BuildMenuBar(zav::Language language);
+
+// A command's menu label, its shortcut kept (the Undo item names the change
+// it takes back).
+void SetCommandLabel(wxMenuBar* menuBar, int id, const wxString& text);
 
 // The toolbar's tools, each with its command's picture and its menu label
 // as tool tip.

@@ -15,21 +15,27 @@ namespace zavgui {
 InputCommands::InputCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &InputCommands::OnGeneralData, this, ID_GENERAL_DATA);
     frame.Bind(wxEVT_MENU, &InputCommands::OnTeamsData, this, ID_TEAMS_DATA);
+    using T = zav::TextId;
     frame.Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Edit<GameListDialog>(); }, ID_GAMES_LIST);
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<GameListDialog>(T::StepGameList); },
+        ID_GAMES_LIST);
     frame.Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Edit<ColumnSupDialog>(); }, ID_COLUMN_SUP);
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<ColumnSupDialog>(T::StepAddOnColumn); },
+        ID_COLUMN_SUP);
     frame.Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Edit<ARefereeNamesDialog>(); }, ID_A_REFEREE_NAMES);
+        wxEVT_MENU,
+        [this](wxCommandEvent&) { Edit<ARefereeNamesDialog>(T::StepAssistantReferees); },
+        ID_A_REFEREE_NAMES);
     frame.Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Edit<PlaceurNamesDialog>(); }, ID_PLACEUR_NAMES);
+        wxEVT_MENU, [this](wxCommandEvent&) { Edit<PlaceurNamesDialog>(T::StepArenaParty); },
+        ID_PLACEUR_NAMES);
 }
 
 template <class Dialog>
-void InputCommands::Edit() {
+void InputCommands::Edit(zav::TextId step) {
     if (!frame_.RequireSheet()) return;
     Dialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged(step);
 }
 
 void InputCommands::OnGeneralData(wxCommandEvent&) {
@@ -41,13 +47,13 @@ void InputCommands::OnGeneralData(wxCommandEvent&) {
     // alone before its points were set to 0 must not keep the mark.
     frame_.Choices().ranking = Ranking::Both;
     if (sheet.iChallengeScoring == 0) zav::ClearChallenge(sheet);
-    frame_.SheetChanged();
+    frame_.SheetChanged(zav::TextId::StepGeneralData);
 }
 
 void InputCommands::OnTeamsData(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     TeamsDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged(zav::TextId::StepTeams);
     // Checked after Cancel too: flags stored earlier may already be too many.
     zav::WarnIfChallengeIncoherent(frame_.Document().Sheet(), frame_.User().Reporter());
 }

@@ -24,6 +24,7 @@
 #include "frame/SetCommands.h"
 #include "frame/SetToolCommands.h"
 #include "frame/SheetChooser.h"
+#include "frame/UndoCommands.h"
 #include "frame/ViewCommands.h"
 #include "support/PlacementPictures.h"
 #include "support/ProgramIcon.h"
@@ -42,6 +43,11 @@ zav::Settings SettingsOf(const FrameContext& context) {
 
 wxString TitleFor(const wxString& fileName) {
     return wxS("ZAV score - ") + fileName;
+}
+
+wxString WindowTitle(const std::string& fileName, bool changed) {
+    return (changed ? wxS("*") : wxString()) +
+           (fileName.empty() ? sAppli : TitleFor(FromCore(fileName)));
 }
 
 // The interface language and automatic save are read once, when the window
@@ -97,11 +103,15 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     helpCommands_ = std::make_unique<HelpCommands>(*this);
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
+    undoCommands_ = std::make_unique<UndoCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
 
-    if (!context_.startupFile.empty()) OpenFile(context_.startupFile);
+    // Unsaved changes a crash left come before the file named at start.
+    document_.KeepRecoveryIn(ToCore(context_.recoveryFolder));
+    if (!document_.OfferRecoveries() && !context_.startupFile.empty())
+        OpenFile(context_.startupFile);
     ShowDocument();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
@@ -167,10 +177,14 @@ void wxZAVFrame::ShowPage(PageKind kind) {
     view_->Show(pages_.Page(kind, PageUse::Window));
 }
 
-void wxZAVFrame::SheetChanged() {
+void wxZAVFrame::SheetChanged(zav::TextId step) {
+    SheetChanged(zav::Text(wxLanguage_, step));
+}
+
+void wxZAVFrame::SheetChanged(const std::string& step) {
     ComputeDisplaySheet();
-    document_.SheetChanged();
-    ShowMarks();
+    document_.SheetChanged(step);
+    ShowDocument();
 }
 
 bool wxZAVFrame::MayReplaceSheet() {
@@ -192,8 +206,7 @@ void wxZAVFrame::ShowDocument() {
         shownFileUses_ = document_.FileUses();
         recent_->Add(FromCore(document_.UsedFile()));
     }
-    const std::string& fileName = document_.TitleFileName();
-    SetTitle(fileName.empty() ? sAppli : TitleFor(FromCore(fileName)));
+    SetTitle(WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed));
     chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();
 }
@@ -212,6 +225,7 @@ void wxZAVFrame::ShowMarks() {
     bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
     bar->Enable(ID_RECENT_SHEETS, recent_->Count() > 0);
     bar->Check(ID_FULL_SCREEN, IsFullScreen());
+    undoCommands_->ShowItems();
 }
 
 bool wxZAVFrame::Quit() {
@@ -233,6 +247,7 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
         return;
     }
     quitTestDone_ = true;
+    document_.Ended();
     Destroy();
 }
 
