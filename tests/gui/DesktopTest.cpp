@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <set>
+#include <vector>
 
 #include "app/ToolkitLanguage.h"
 #include "dialogs/ARefereeNamesDialog.h"
@@ -168,7 +170,7 @@ TEST_F(DesktopTest, EveryDialogFitsALaptopScreenInEveryLanguage) {
     }
 }
 
-TEST_F(DesktopTest, TheFirstStartSpeaksTheDesktopsLanguageWithALetterForEachMenu) {
+TEST_F(DesktopTest, TheFirstStartSpeaksTheDesktopsLanguageAndNoLetterOrKeyServesTwice) {
     const std::pair<const char*, zav::Language> desktops[] = {
         {"fr_BE.UTF-8", zav::Language::French},
         {"en_GB.UTF-8", zav::Language::English},
@@ -188,6 +190,16 @@ TEST_F(DesktopTest, TheFirstStartSpeaksTheDesktopsLanguageWithALetterForEachMenu
         }
         EXPECT_EQ(letters.size(), bar->GetMenuCount()) << locale;
     }
+    // No key runs two commands.
+    std::vector<wxString> keys;
+    for (size_t i = 0; i < frame->GetMenuBar()->GetMenuCount(); ++i)
+        for (const wxMenuItem* item : frame->GetMenuBar()->GetMenu(i)->GetMenuItems()) {
+            std::unique_ptr<wxAcceleratorEntry> shown(item->GetAccel());
+            if (shown) keys.push_back(shown->ToRawString());
+            for (const wxAcceleratorEntry& extra : item->GetExtraAccels())
+                keys.push_back(extra.ToRawString());
+        }
+    EXPECT_EQ(std::set<wxString>(keys.begin(), keys.end()).size(), keys.size());
 }
 
 // The buttons of message boxes and GTK's dialogs come from GTK's catalogues,
