@@ -18,9 +18,8 @@ HelpCommands::HelpCommands(wxZAVFrame& frame) : frame_(frame) {
 }
 
 void HelpCommands::OnDocument(wxCommandEvent& event) {
-    if (const char* document = DocumentFor(event.GetId(), frame_.Language()))
-        OpenDocument(frame_.Context().programDir, wxString::FromUTF8(document),
-                     frame_.User().Reporter());
+    OpenDocument(frame_.Context().programDir, DocumentsFor(event.GetId(), frame_.Language()),
+                 frame_.User().Reporter());
 }
 
 void HelpCommands::OnAbout(wxCommandEvent&) {

@@ -44,7 +44,7 @@ bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString&
 // The document exists in French only; the other languages have no help.
 void SetToolCommands::OnHelpSIFScoreSet(wxCommandEvent&) {
     if (frame_.Language() == zav::Language::French)
-        OpenDocument(frame_.Context().programDir, wxS("aide_fichier_sif_fr.pdf"),
+        OpenDocument(frame_.Context().programDir, {wxS("aide_fichier_sif_fr.pdf")},
                      frame_.User().Reporter());
 }
 
