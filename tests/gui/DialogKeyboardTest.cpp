@@ -1,6 +1,5 @@
 // The data-entry dialogs from the keyboard alone: first field focused,
-// lists chosen by typing, Enter confirms, Escape cancels; and every dialog
-// fits a 1024 by 768 screen in the four languages.
+// lists chosen by typing, Enter confirms, Escape cancels.
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
@@ -197,32 +196,6 @@ TEST_F(DialogKeyboardTest, EveryDialogOpensOnItsFirstField) {
         DeleteTeamDialog d(&w, w.Document().EditSheet(), w.Language());
         Present(d);
         EXPECT_EQ(d.teamList, wxWindow::FindFocus());
-    }
-}
-
-TEST_F(DialogKeyboardTest, EveryDialogFitsASmallScreenInEveryLanguage) {
-    zav::ScoreSheet s = Heat(10, 12);
-    s.iChallengeScoring = 6;
-    for (int t = 0; t < 10; ++t) {
-        s.sTeamName[t] = "Poney-club des Grandes Ecuries " + std::to_string(t);
-        s.sTeamColors[t] = "bleu, blanc et rouge";
-        s.bChallengeTeam[t] = 1;
-        s.iGamePlace[t][0] = 1;
-    }
-    s.sGame[0] = "Relais avec drapeaux et quilles";
-    for (const char* language : {"FR", "EN", "IT", "GE"}) {
-        wxZAVFrame& w = OpenWith(s, language);
-        zav::ComputeScores(w.Document().EditSheet());
-        ExpectFitsSmallScreen(GameResultDialog(&w, w.Document().EditSheet(), w.Language()));
-        ExpectFitsSmallScreen(TieBreakDialog(&w, w.Document().EditSheet(), w.Language()));
-        ExpectFitsSmallScreen(
-            PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(), PreviousScores::Heat));
-        ExpectFitsSmallScreen(PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(),
-                                                   PreviousScores::Challenge));
-        ExpectFitsSmallScreen(ColumnSupDialog(&w, w.Document().EditSheet(), w.Language()));
-        ExpectFitsSmallScreen(ARefereeNamesDialog(&w, w.Document().EditSheet(), w.Language()));
-        ExpectFitsSmallScreen(PlaceurNamesDialog(&w, w.Document().EditSheet(), w.Language()));
-        ExpectFitsSmallScreen(DeleteTeamDialog(&w, w.Document().EditSheet(), w.Language()));
     }
 }
 

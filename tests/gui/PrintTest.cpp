@@ -86,17 +86,6 @@ protected:
     }
 };
 
-TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
-    // Page setup needs no sheet; cancelling it changes nothing.
-    OpenFrame();
-    wxTEST_DIALOG(Run(ID_PRINT_SETUP),
-                  wxExpectDismissableModal<wxPageSetupDialogBase>(wxID_CANCEL));
-    const PrintController& printing = frame->Printing();
-    EXPECT_EQ(printing.PrintData().GetOrientation(), wxLANDSCAPE);
-    EXPECT_EQ(printing.PageSetupData().GetMarginTopLeft(), wxPoint(10, 10));
-    EXPECT_EQ(printing.PageSetupData().GetMarginBottomRight(), wxPoint(10, 10));
-}
-
 // The placement document prints in portrait; afterwards the orientation the
 // user chose in page setup comes back, also when the print was cancelled.
 TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {

@@ -23,8 +23,8 @@ void SetToolCommands::Run(zav::SetOperation operation) {
     if (!frame_.MayReplaceSheet()) return;
     frame_.Document().Close();
     frame_.ShowDocument();
-    const wxString setPath =
-        frame_.User().ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
+    const wxString setPath = frame_.User().ChooseExistingFile(
+        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
     if (setPath.empty() || !CommonOpenSIF(operation, setPath)) return;
     frame_.User().Reporter().ShowText(zav::MessageIcon::Information,
                                       zav::SetOperationDone(operation, frame_.Language()));
@@ -44,7 +44,7 @@ bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString&
 // The document exists in French only; the other languages have no help.
 void SetToolCommands::OnHelpSIFScoreSet(wxCommandEvent&) {
     if (frame_.Language() == zav::Language::French)
-        OpenDocument(frame_.Context().programDir, wxS("aide_fichier_sif_fr.pdf"),
+        OpenDocument(frame_.Context().programDir, {wxS("aide_fichier_sif_fr.pdf")},
                      frame_.User().Reporter());
 }
 

@@ -2,6 +2,8 @@
 
 #include <wx/utils.h>
 
+#include <optional>
+
 #include "frame/CommandIds.h"
 #include "paths/ProgramFiles.h"
 #include "paths/UserFolders.h"
@@ -15,6 +17,8 @@ namespace {
 struct Document {
     int commandId;
     const char* byLanguage[4];  // French, English, Italian, German
+    // Opened when the language's own document is in no folder.
+    const char* standIn = nullptr;
 };
 
 constexpr Document kDocuments[] = {
@@ -48,22 +52,33 @@ constexpr Document kDocuments[] = {
     {ID_MEMO_PV,
      {"proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf"}},
     {ID_LOG_CHANGE, {"lisezmoi.html", "readme.html", "lisezmoi.html", "readme.html"}},
+    {ID_USER_GUIDE,
+     {"guide_fr.html", "guide_en.html", "guide_it.html", "guide_de.html"},
+     "guide_en.html"},
 };
 
 }  // namespace
 
-const char* DocumentFor(int commandId, zav::Language language) {
+std::vector<wxString> DocumentsFor(int commandId, zav::Language language) {
     const int index = zav::LanguageBlock(language) / 1000 - 1;
+    std::vector<wxString> names;
     for (const Document& document : kDocuments)
-        if (document.commandId == commandId) return document.byLanguage[index];
-    return nullptr;
+        if (document.commandId == commandId) {
+            names.push_back(wxString::FromUTF8(document.byLanguage[index]));
+            if (document.standIn) names.push_back(wxString::FromUTF8(document.standIn));
+        }
+    return names;
 }
 
-bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
+bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
                   const zav::Reporter& reporter) {
+    if (fileNames.empty()) return false;
     const zav::Environment env = zav::ProcessEnvironment();
-    const auto path = zav::FindReferenceDocument(ToCore(fileName), env, ToCore(dataFolder));
+    std::optional<std::string> path;
+    for (const wxString& name : fileNames)
+        if (!path) path = zav::FindReferenceDocument(ToCore(name), env, ToCore(dataFolder));
     if (!path) {
+        const wxString& fileName = fileNames.front();
         const std::string named =
             zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileName));
         reporter.ShowText(zav::MessageIcon::Information,
