@@ -76,6 +76,7 @@ TEST(PlacementPage, PicturesAreNamedByTheInterfaceLanguage) {
         // A game outside the catalogue keeps its title line, without a picture.
         EXPECT_NE(page.find(" n\u00B02</b></font><hr></div><hr>"), std::string::npos);
         EXPECT_EQ(CountOf(page, "<img src="), 5);
+        EXPECT_EQ(CountOf(page, "</b></font><hr></div>"), sheet.iGamesNr);
         EXPECT_NE(page.find("<table border=0>"), std::string::npos);  // the header block
     }
 }

@@ -98,7 +98,7 @@ TEST(WithdrawTeam, TheOthersMoveUpAndTheCountsGoDown) {
         }
     }
     s.sARefereeName[5] = "5";  // assistant referees past the teams
-    s.sARefereeName[9] = "9";
+    s.sARefereeName[9] = s.sARefereeTeam[9] = s.sPlaceurName[9] = "9";
     ScoreSheet before = s;
     WithdrawTeam(s, 1);
     EXPECT_EQ(s.iTeamsNr, 4);
@@ -119,7 +119,10 @@ TEST(WithdrawTeam, TheOthersMoveUpAndTheCountsGoDown) {
     EXPECT_EQ(s.sTeamName[4], "4") << "the old last row stays until the next reset";
     // Staff rows past the teams move too, and the last is emptied: none is
     // listed twice.
-    EXPECT_EQ(s.sARefereeName[4] + "|" + s.sARefereeName[8] + "|" + s.sARefereeName[9], "5|9|");
+    EXPECT_EQ(s.sARefereeName[4] + "|" + s.sARefereeName[8] + s.sARefereeTeam[8] +
+                  s.sPlaceurName[8] + "|" + s.sARefereeName[9] + s.sARefereeTeam[9] +
+                  s.sPlaceurName[9],
+              "5|999|");
     EXPECT_EQ(s.sPlaceurName[4], "");
 
     // The last team only lowers the counts; a row outside does nothing.
