@@ -42,10 +42,10 @@ TEST(SetFile, TheDeclarationNotANameDecidesTheEncoding) {
     RecordingMessageSink messages;
     const std::string latin =
         "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n"
-        "\t<file>UTF-8 r\xE9gion.pscore</file>\n</zavscore>\n";
+        "\t<file>UTF-8 r\xE9gion \xC3\xA9.pscore</file>\n</zavscore>\n";
     ASSERT_TRUE(Parse(latin, EncodingMark::Required, read, messages));
     ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion.pscore");
+    EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion \xC3\x83\xC2\xA9.pscore");
 }
 
 TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {

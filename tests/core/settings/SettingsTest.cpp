@@ -42,7 +42,8 @@ TEST(Settings, IntegersAreTheLeadingDigits) {
                                                  {" \t1 ", 1},
                                                  {"-1", 0},
                                                  {"99999999999", 999999999},
-                                                 {"2147483647", 2147483647}};
+                                                 {"2147483647", 2147483647},
+                                                 {"2147483648", 214748364}};
     for (const auto& [text, expected] : cases) {
         ASSERT_TRUE(settings.Set(SettingKey::SaveAuto, text));
         EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), expected) << '"' << text << '"';

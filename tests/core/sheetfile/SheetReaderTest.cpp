@@ -186,6 +186,12 @@ TEST(SheetReader, DecodesTextsByTheDeclaredEncoding) {
     EXPECT_EQ(Parse(File(body, "")).sheet.sTitle, "café € Ã© UTF-8");
     EXPECT_EQ(Parse(File(body, "", "<?xml version='1.0' encoding = 'iso-8859-1'?>")).sheet.sTitle,
               "café € Ã© UTF-8");
+    // The declared name in any case; the other encoding's name in a text
+    // gives the mark.
+    EXPECT_EQ(Parse(File("<title>\xC3\xA9 iso-8859-1</title>", "",
+                         "<?xml version=\"1.0\" encoding=\"utf-8\"?>"))
+                  .sheet.sTitle,
+              "é iso-8859-1");
     // UTF-8, with a stray Windows-1252 byte taken for its character.
     EXPECT_EQ(
         Parse(File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"))
