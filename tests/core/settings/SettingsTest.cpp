@@ -79,6 +79,9 @@ TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
     EXPECT_EQ(IniRead(path, "Extra", "Key").value(), "spaced value");
     EXPECT_FALSE(IniRead(path, "General", "Missing").has_value());
     EXPECT_FALSE(IniRead(path, "Missing", "Language").has_value());
+    // "[]" is a section of its own, if a nameless one.
+    WriteFile(path, "[General]\n[]\nLanguage=EN\n");
+    EXPECT_FALSE(IniRead(path, "General", "Language").has_value());
 }
 
 TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
@@ -153,6 +156,10 @@ TEST(Settings, RecentFilesAreKeptInOneWriteUpToTheirNumber) {
 
     ASSERT_TRUE(settings.SetRecentFiles({"/h/b.mscore", "/h/a b.score"}));
     EXPECT_EQ(settings.RecentFiles(), (std::vector<std::string>{"/h/b.mscore", "/h/a b.score"}));
+    // A key past the number, written by hand, is not read.
+    ASSERT_TRUE(IniWrite(settings.Path(), "RecentSheets",
+                         "File" + std::to_string(kRecentFilesMax + 1), "/h/extra.score"));
+    EXPECT_EQ(settings.RecentFiles().size(), 2u);
 }
 
 }  // namespace

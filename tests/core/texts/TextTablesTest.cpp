@@ -158,6 +158,7 @@ TEST(Texts, LookupLanguageRuleAndFormatting) {
     EXPECT_EQ(FormatText("100%% of [%s]", std::string("C:\\a%d.txt")), "100% of [C:\\a%d.txt]");
     // One conversion filled per call, in order.
     EXPECT_EQ(FormatText("%d of %ld, %xd", 1L), "1 of %ld, %xd");
+    EXPECT_EQ(FormatText("%ld of %d", 1L), "1 of %d");
     // Every single-conversion message of every language is filled completely.
     for (Language base : kLanguages)
         for (TextId id : kAllTexts)
