@@ -86,6 +86,9 @@ TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {
     for (int t = 0; t < 4; ++t) small.iGamePlace[t][3] = kElimination;
     rows = TableRows(Page(small));
     for (int t = 0; t < 4; ++t) EXPECT_EQ(Cells(rows[2 + t])[4], "&nbsp;");
+    small.iGamePlace[0][3] = 1;  // the first team alone has points: the game shows
+    EXPECT_EQ(Cells(TableRows(Page(small))[3])[4], "0");
+    small.iGamePlace[0][3] = kElimination;
 
     // In the 'Challenge' too; an abandon there is one point.
     small.iChallengeScoring = 2;

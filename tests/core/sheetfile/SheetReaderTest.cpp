@@ -255,6 +255,7 @@ TEST(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
             full.sheet.sARefereeName[k] + full.sheet.sARefereeTeam[k] + full.sheet.sPlaceurName[k],
             "R" + n + "T" + n + "P" + n);
     }
+    EXPECT_EQ(full.sheet.sFullFileName, "");  // nothing written past the rows
 }
 
 TEST(SheetReader, SetMarker) {
