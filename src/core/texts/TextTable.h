@@ -17,6 +17,7 @@
 //   300..347  periods, languages, result entries, staff page, set messages
 //   400..499  buttons, labels and notes of the dialogs
 //   500..624  dialog titles and the entry dialogs' headings
+//   660..699  keyboard entry of results, first steps (welcome page, guide)
 //   900..910  score sheet set dialogs
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
@@ -1486,6 +1487,62 @@ ZAV_TEXT(624, DeletionWarning,
          "WARNING : after validation, the deletion of the team will be irreversible.",
          "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
          "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+// 660..699: keyboard entry of results, the first steps of a new user.
+ZAV_TEXT(660, OutcomeKeys,
+         "ead",
+         "ead",
+         "erd",
+         "xae")
+ZAV_TEXT(661, ResultKeysHint,
+         "Clavier : la place de chaque équipe (0 pour 10), E élimination, A abandon, D abandon définitif. Espace : avertissement (avant la place). Retour arrière : sans résultat. Entrée : OK.",
+         "Keys: each team's place (0 for 10), E elimination, A abandon, D definitive abandon. Space: blame (before the place). Backspace: no result. Enter: OK.",
+         "Tasti: il posto di ogni squadra (0 per 10), E eliminazione, R ritiro, D ritiro definitivo. Spazio: ammonizione (prima del posto). Backspace: nessun risultato. Invio: OK.",
+         "Tasten: Platz jeder Mannschaft (0 für 10), X Ausschluss, A Aufgabe, E endgültige Aufgabe. Leertaste: Verwarnung (vor dem Platz). Rücktaste: kein Ergebnis. Eingabe: OK.")
+ZAV_TEXT(662, ClearResults,
+         "Effacer",
+         "Clear",
+         "Cancella",
+         "Löschen")
+ZAV_TEXT(663, ClearResultsQuestion,
+         "Effacer tous les résultats et avertissements du jeu %d ?",
+         "Clear every result and blame of game %d?",
+         "Cancellare tutti i risultati e le ammonizioni del gioco %d?",
+         "Alle Ergebnisse und Verwarnungen von Spiel %d löschen?")
+ZAV_TEXT(664, MissingResults,
+         "Pas de résultat pour : %s.\nEnregistrer le jeu quand même ?",
+         "No result for: %s.\nStore the game all the same?",
+         "Nessun risultato per: %s.\nSalvare il gioco comunque?",
+         "Kein Ergebnis für: %s.\nSpiel trotzdem speichern?")
+ZAV_TEXT(665, TieBreakKeysHint,
+         "Clavier : la position de chaque équipe à égalité. Entrée : OK.",
+         "Keys: the position of each level team. Enter: OK.",
+         "Tasti: la posizione di ogni squadra a pari merito. Invio: OK.",
+         "Tasten: der Platz jeder punktgleichen Mannschaft. Eingabe: OK.")
+ZAV_TEXT(666, StartNewHeat,
+         "Une nouvelle manche : %s",
+         "A new heat: %s",
+         "Una nuova manche: %s",
+         "Ein neuer Lauf: %s")
+ZAV_TEXT(667, StartOpenSheet,
+         "Une feuille déjà commencée : %s",
+         "A sheet begun earlier: %s",
+         "Un foglio già iniziato: %s",
+         "Ein begonnener Wertungsbogen: %s")
+ZAV_TEXT(668, StartImportEntries,
+         "Toutes les manches d'une compétition, depuis son fichier d'engagés : %s",
+         "Every heat of an event, from its entries file: %s",
+         "Tutte le manche di una gara, dal file delle iscrizioni: %s",
+         "Alle Läufe einer Veranstaltung, aus der Nennungsdatei: %s")
+ZAV_TEXT(669, MenuUserGuide,
+         "Guide de l'utilisateur",
+         "User guide",
+         "Guida dell'utente",
+         "Benutzerhandbuch")
+ZAV_TEXT(670, GameListKeysHint,
+         "Clavier : les premières lettres d'un jeu le choisissent.",
+         "Keys: type the first letters of a game to choose it.",
+         "Tasti: le prime lettere di un gioco lo scelgono.",
+         "Tasten: die ersten Buchstaben eines Spiels wählen es.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -14,9 +14,10 @@ namespace zavgui {
 
 InputCommands::InputCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &InputCommands::OnGeneralData, this, ID_GENERAL_DATA);
-    frame.Bind(wxEVT_MENU, &InputCommands::OnTeamsData, this, ID_TEAMS_DATA);
     frame.Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Edit<GameListDialog>(); }, ID_GAMES_LIST);
+        wxEVT_MENU, [this](wxCommandEvent&) { EditTeams(); }, ID_TEAMS_DATA);
+    frame.Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { EditGameList(); }, ID_GAMES_LIST);
     frame.Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Edit<ColumnSupDialog>(); }, ID_COLUMN_SUP);
     frame.Bind(
@@ -26,10 +27,16 @@ InputCommands::InputCommands(wxZAVFrame& frame) : frame_(frame) {
 }
 
 template <class Dialog>
-void InputCommands::Edit() {
-    if (!frame_.RequireSheet()) return;
+bool InputCommands::Edit() {
+    if (!frame_.RequireSheet()) return false;
     Dialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    if (dialog.ShowModal() != wxID_OK) return false;
+    frame_.SheetChanged();
+    return true;
+}
+
+bool InputCommands::EditGameList() {
+    return Edit<GameListDialog>();
 }
 
 void InputCommands::OnGeneralData(wxCommandEvent&) {
@@ -46,12 +53,14 @@ void InputCommands::OnGeneralData(wxCommandEvent&) {
     frame_.SheetChanged();
 }
 
-void InputCommands::OnTeamsData(wxCommandEvent&) {
-    if (!frame_.RequireSheet()) return;
+bool InputCommands::EditTeams() {
+    if (!frame_.RequireSheet()) return false;
     TeamsDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    const bool ok = dialog.ShowModal() == wxID_OK;
+    if (ok) frame_.SheetChanged();
     // Checked after Cancel too: flags stored earlier may already be too many.
     zav::WarnIfChallengeIncoherent(frame_.Document().Sheet(), frame_.User().Reporter());
+    return ok;
 }
 
 }  // namespace zavgui

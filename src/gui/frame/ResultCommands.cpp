@@ -24,7 +24,8 @@ void ResultCommands::OnGameResult(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
     GameResultDialog dialog(&frame_, sheet, frame_.Language());
-    if (dialog.ShowModal() != wxID_OK) return;
+    // A game left without any result stores nothing: no change to apply.
+    if (dialog.ShowModal() != wxID_OK || !dialog.Stored()) return;
     frame_.SheetChanged();
     zav::AfterGameResult(sheet);
 }

@@ -69,8 +69,8 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     // lays the whole page out again.
     if (size != wxDefaultSize) SetSize(size);
 
-    fileCommands_ = std::make_unique<FileCommands>(*this);
     inputCommands_ = std::make_unique<InputCommands>(*this);
+    fileCommands_ = std::make_unique<FileCommands>(*this, *inputCommands_);
     resultCommands_ = std::make_unique<ResultCommands>(*this);
     viewCommands_ = std::make_unique<ViewCommands>(*this);
     printCommands_ = std::make_unique<PrintCommands>(*this);
