@@ -77,6 +77,9 @@ public:
     // Moves to the sheet file `name` of the open set, after the set sheet
     // on screen has been saved (it stays when it cannot be).
     void ShowSetSheet(const std::string& name);
+    // Opens the set again after a set tool closed it: on the sheet `name`
+    // when the set still lists it.
+    void OpenSetOnSheet(const std::string& path, const std::string& name);
     // Creates the set's files and opens the set.
     void CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
                    const zav::SetPlan& plan, const std::string& setPath);

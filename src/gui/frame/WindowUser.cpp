@@ -30,9 +30,13 @@ std::string WindowUser::ChooseSaveFile(SaveChooser chooser, const std::string& f
                                 zav::TextId::SheetFilter, wxS("score")));
 }
 
-wxString WindowUser::ChooseExistingFile(zav::TextId caption, zav::TextId filter) {
-    wxFileDialog dialog(parent_, Tx(language_, caption), StartFolder(chooserPlace_), wxEmptyString,
-                        Tx(language_, filter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+wxString WindowUser::ChooseExistingFile(zav::TextId caption, zav::TextId filter,
+                                        const wxString& proposed) {
+    const wxFileName proposedFile(proposed);
+    wxFileDialog dialog(parent_, Tx(language_, caption),
+                        proposed.empty() ? StartFolder(chooserPlace_) : proposedFile.GetPath(),
+                        proposedFile.GetFullName(), Tx(language_, filter),
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     chooserPlace_ = dialog.GetPath();
     return chooserPlace_;

@@ -24,8 +24,9 @@ public:
     const zav::Reporter& Reporter() override { return reporter_; }
 
     // An existing file to read; the chooser starts where the last such
-    // choice ended. Empty when cancelled.
-    wxString ChooseExistingFile(zav::TextId caption, zav::TextId filter);
+    // choice ended, or on `proposed` when given. Empty when cancelled.
+    wxString ChooseExistingFile(zav::TextId caption, zav::TextId filter,
+                                const wxString& proposed = wxString());
     // A file to write, proposed in `folder` as `fileName`; a name typed
     // without extension gets `extension` (unless that is empty). Empty when
     // cancelled.

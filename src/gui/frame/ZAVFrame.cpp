@@ -19,6 +19,7 @@
 #include "frame/SetToolCommands.h"
 #include "frame/SheetChooser.h"
 #include "frame/ViewCommands.h"
+#include "sets/SetFile.h"
 #include "support/ToolPictures.h"
 #include "texts/Texts.h"
 #include "view/WelcomePage.h"
@@ -159,7 +160,11 @@ void wxZAVFrame::ShowDocument() {
             view_->Show(std::string());
     }
     const std::string& fileName = document_.TitleFileName();
-    SetTitle(fileName.empty() ? sAppli : TitleFor(FromCore(fileName)));
+    wxString title = fileName.empty() ? sAppli : TitleFor(FromCore(fileName));
+    // A set's sheets look alike: the title names the one on screen too.
+    if (!fileName.empty() && !document_.SetSheetNames().empty())
+        title += wxS(" - ") + FromCore(zav::SetSheetTitle(fileName, document_.SetSheetShown()));
+    SetTitle(title);
     chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();
 }
