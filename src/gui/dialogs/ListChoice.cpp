@@ -1,5 +1,6 @@
 #include "dialogs/ListChoice.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "encoding/Encoding.h"
@@ -20,6 +21,11 @@ ListChoice::ListChoice(wxWindow* parent, const wxArrayString& entries, Typing ty
     : wxOwnerDrawnComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, entries,
                            wxCB_READONLY),
       typing_(typing) {
+    // The control measures its entries only once its list has been opened:
+    // room for a number of a few digits at least, or for the widest name.
+    int widest = GetTextExtent(wxS("0000")).x;
+    for (const wxString& entry : entries) widest = std::max(widest, GetTextExtent(entry).x);
+    SetMinSize(GetSizeFromTextSize(widest));
     Bind(wxEVT_CHAR, &ListChoice::OnChar, this);
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
         typed_.clear();

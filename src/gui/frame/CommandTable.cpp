@@ -183,6 +183,19 @@ wxMenuBar* BuildMenuBar(zav::Language language) {
     return menuBar;
 }
 
+std::string CommandPath(int id, zav::Language language) {
+    const CommandRow* menu = nullptr;
+    for (const CommandRow& row : kCommandTable) {
+        if (row.row == Row::Menu) menu = &row;
+        if (row.id != id || !menu) continue;
+        std::string path =
+            zav::Text(language, menu->label) + " > " + zav::Text(language, row.label);
+        if (*row.shortcut) path += std::string(" (") + row.shortcut + ")";
+        return path;
+    }
+    return std::string();
+}
+
 void AddTools(wxToolBar* toolBar, zav::Language language) {
     for (int id : kToolbar) {
         if (id == 0) {

@@ -3,6 +3,8 @@
 // from this table, so a command looks the same in both.
 #pragma once
 
+#include <string>
+
 #include "texts/Texts.h"
 
 class wxMenuBar;
@@ -12,6 +14,10 @@ namespace zavgui {
 
 // The seven menus with their labels in the interface language.
 wxMenuBar* BuildMenuBar(zav::Language language);
+
+// Where a command is in the menus, in the interface language, with its
+// shortcut when it has one: "File > New score sheet (Ctrl+N)".
+std::string CommandPath(int id, zav::Language language);
 
 // The toolbar's tools, each with its command's picture and its menu label
 // as tool tip.

@@ -87,11 +87,22 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     ShowDocument();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
-    if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_));
+    if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_, FirstSteps()));
     view_->WaitUntilIdle();
 }
 
 wxZAVFrame::~wxZAVFrame() = default;
+
+// How to begin, each way with where its command is, so that the page says
+// what the menus hold.
+std::vector<std::string> wxZAVFrame::FirstSteps() const {
+    const auto step = [this](zav::TextId text, int command) {
+        return zav::FormatText(zav::Text(wxLanguage_, text), CommandPath(command, wxLanguage_));
+    };
+    return {step(zav::TextId::StartNewHeat, ID_NEW_SHEET),
+            step(zav::TextId::StartOpenSheet, ID_OPEN_SHEET),
+            step(zav::TextId::StartImportEntries, ID_CREATE_SIF_SCORE_SET)};
+}
 
 zav::Settings wxZAVFrame::AppSettings() const {
     return SettingsOf(context_);
