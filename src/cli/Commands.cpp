@@ -14,6 +14,7 @@ int RunSetCopy(const std::vector<std::string>& args);
 int RunSetMove(const std::vector<std::string>& args);
 int RunSetDelete(const std::vector<std::string>& args);
 int RunPage(const std::vector<std::string>& args);
+int RunPublish(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -31,10 +32,12 @@ const std::vector<Command>& AllCommands() {
          RunSif},
         {"import-sif",
          "SIF SETFILE [--title T] [--date D] [--referee R] [--games 4..12] "
-         "[--rules french|international] [--group LIST]... [--lang FR|EN|IT|GE] [--settings INI]",
+         "[--rules french|international] [--group LIST]... [--replace] [--lang FR|EN|IT|GE] "
+         "[--settings INI]",
          "Creates a score sheet set from the SIF file: SETFILE and one sheet file per category, "
          "or one per --group (a comma-separated list of category fields or codes; every "
-         "category must be in a group). Prints the sheet file names.",
+         "category must be in a group). An existing SETFILE is replaced only with --replace. "
+         "Nothing is written unless every file can be. Prints the sheet file names.",
          RunImportSif},
         {"set-list", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",
          "Prints the sheet file names of the set, in set file order, one a line.", RunSetList},
@@ -55,6 +58,13 @@ const std::vector<Command>& AllCommands() {
          "shows it in the window, prints it or exports it (default: the exported file). --view "
          "sets the display choices; without it they are those of an opened sheet.",
          RunPage},
+        {"publish",
+         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Writes into FOLDER the exported page of the sheet, or of every sheet of the set, with "
+         "a line that reloads it every SECONDS when --refresh is given, the logo, and index.html "
+         "listing the sheets in set order. Only files whose bytes change are rewritten; prints "
+         "their names. A sheet that cannot be read is listed with the reason.",
+         RunPublish},
     };
     return commands;
 }

@@ -75,11 +75,8 @@ int RunPage(const std::vector<std::string>& args) {
     zav::ScoreSheet sheet;
     if (!zav::LoadSheet(sheet, run->File(1), run->Reporter())) return kExitFailure;
     const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(SettingsPath(*parsed)));
-    // Opening a sheet shows it at once, both parts in view; a blame laid out
-    // then keeps its footnote on every later page of the sheet.
-    zav::PrepareHtml(sheet, zav::SheetView{}, zav::OutputTarget::WindowOrPrinter, true,
-                     run->language, style);
-    if (!view) view = zav::ViewOnOpening(sheet);
+    const zav::SheetView opened = zav::ShowOnOpening(sheet, run->language, style);
+    if (!view) view = opened;
 
     const std::string page = BuildPage(kind, sheet, *view, *destination, run->language, style);
     const std::string bytes = zav::EncodePageBytes(page);

@@ -10,6 +10,7 @@
 #include "sets/Categories.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
+#include "sets/SetManagement.h"
 #include "sets/SifFile.h"
 #include "sheet/ScoreSheet.h"
 
@@ -109,8 +110,11 @@ int RunSif(const std::vector<std::string>& args) {
 int RunImportSif(const std::vector<std::string>& args) {
     const Command& self = FindCommand("import-sif");
     auto run = ReadInvocation(self, args, 2, "expects a SIF file and a set file",
-                              {"--title", "--date", "--referee", "--games", "--rules", "--group"});
+                              {"--title", "--date", "--referee", "--games", "--rules", "--group"},
+                              {"--replace"});
     if (!run) return kExitUsage;
+    // The replace question is answered by --replace, as for set-copy.
+    run->messages = StderrMessageSink(run->args.flags.count("--replace") != 0);
     const ParsedArgs* parsed = &run->args;
 
     zav::SetOptions options;
@@ -140,6 +144,7 @@ int RunImportSif(const std::vector<std::string>& args) {
     if (!plan) return kExitFailure;
 
     const std::string& setPath = run->File(1);
+    if (!zav::TestCibleExist(setPath, reporter)) return kExitFailure;
     zav::ScoreSheet sheet;
     if (!zav::CreateSet(entries, options, *plan, setPath, sheet, reporter)) return kExitFailure;
     for (const std::string& name : zav::SheetFileNames(zav::FileNameOf(setPath), entries, *plan))

@@ -88,6 +88,18 @@ TEST(ImportSifCommand, OneSheetPerCategoryWithTheDefaultAnswers) {
     EXPECT_EQ(first.iGamesNr, 6);
     EXPECT_EQ(first.iEliminationRule, 1);
     EXPECT_EQ(first.iScoring, 3);
+
+    // An existing set is replaced only when asked to.
+    WriteFile(set, "older set");
+    const auto refused =
+        RunCli({"import-sif", dir.File("e.txt"), set, "--lang", "EN"}, dir.File("none.ini"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
+    EXPECT_EQ(ReadFile(set), "older set");
+    EXPECT_EQ(
+        RunCli({"import-sif", dir.File("e.txt"), set, "--replace"}, dir.File("none.ini")).status,
+        0);
+    EXPECT_NE(ReadFile(set), "older set");
 }
 
 TEST(ImportSifCommand, GroupsNameCategoriesByFieldOrCode) {

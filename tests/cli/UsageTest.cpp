@@ -40,6 +40,10 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
         {"set-move", "ev.mscore"},
         {"set-delete", "ev.mscore", "extra"},
         {"set-delete", "ev.mscore", "--replace"},
+        {"publish", "ev.mscore"},
+        {"publish", "ev.mscore", "www", "--refresh", "soon"},
+        {"publish", "ev.mscore", "www", "--refresh", "-1"},
+        {"publish", "ev.mscore", "www", "--refresh", "86401"},
     };
     for (const auto& args : wrong) {
         const auto r = RunCli(args, ini);

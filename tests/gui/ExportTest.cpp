@@ -1,5 +1,6 @@
 // Exports of the pages: HTML files with the logo copied beside them, and PDF
 // files holding what printing puts on paper.
+#include <sys/stat.h>
 #include <wx/filename.h>
 
 #include <string>
@@ -57,7 +58,8 @@ TEST_F(ExportTest, ScoreSheetPageIsWrittenWithTheLogoBesideIt) {
     const std::string path = temp.File("out/heat1.html");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("out")));
 
-    const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_HTML, path);
+    // A name typed without extension gets ".html".
+    const ChooserSeen seen = ExportThroughChooser(ID_EXPORT_HTML, temp.File("out/heat1"));
 
     EXPECT_EQ(seen.fileName, wxS("heat1"));
     EXPECT_EQ(seen.title, wxS("Export score sheet to HTML"));
@@ -99,12 +101,26 @@ TEST_F(ExportTest, StaffAndEquipmentPagesProposeTheirNamesAndAreWritten) {
     EXPECT_FALSE(Exists(temp.File("club.png")));
 }
 
-TEST_F(ExportTest, PdfFailuresAreReportedNeverPassedAsSuccess) {
-    OpenSample();
+// A PDF is named after its sheet, whatever file was chosen last; it is
+// written beside the old one and replaces it only when complete.
+TEST_F(ExportTest, PdfIsNamedAfterItsSheetAndAFailureKeepsTheOldFile) {
+    wxZAVFrame& window = OpenSample();
+    window.Document().RememberChosenFile(temp.File("elsewhere/results.pdf"));
+    const std::string old = temp.File("heat1.pdf");
+    zavtest::WriteFile(old, "older export");
+    ASSERT_EQ(chmod(old.c_str(), 0444), 0);  // write-protected
+    ChooserSeen seen;
     wxString message;
+    wxTEST_DIALOG(Run(ID_EXPORT_PDF), AnswerChooser(wxString::FromUTF8(old), &seen),
+                  ExpectMessage(wxID_YES), EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_EQ(seen.fileName, wxS("heat1.pdf"));
+    EXPECT_EQ(message, wxS("Error writing file = ") + wxString::FromUTF8(old));
+    EXPECT_EQ(zavtest::ReadFile(old), "older export");
+    EXPECT_EQ(zavtest::FilesIn(temp.Path()), 3u);  // the sheet, its settings, the old PDF
+
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
     wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), EXPECT_MESSAGE(wxID_OK, &message));
-    EXPECT_EQ(message, wxS("Error while writing the PDF file = ") + wxString::FromUTF8(pdf));
+    EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(pdf));
 }
 
 TEST_F(ExportTest, ScoreSheetPdfHoldsTheSheetOnLandscapePages) {

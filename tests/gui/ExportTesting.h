@@ -41,4 +41,14 @@ protected:
         return frame->Printing().ExportPdf(kind, frame->Pages().Page(kind, PageUse::Printer),
                                            wxString::FromUTF8(path));
     }
+
+    // The pages printing puts on paper, as the PDF file of the same pages
+    // counts them.
+    int PrintedPages(PageKind kind) {
+        const std::string pdf = temp.File("pages.pdf");
+        EXPECT_TRUE(ExportPdf(kind, pdf));
+        const std::string info = ToolOutput("pdfinfo '" + pdf + "'");
+        const size_t at = info.find("Pages:");
+        return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+    }
 };

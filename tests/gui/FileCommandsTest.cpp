@@ -107,30 +107,50 @@ TEST_F(FileCommandsTest, OpenCancelledKeepsTheSheetAndOpenOfANonSheetLeavesNone)
     EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_BOTH));
 }
 
-TEST_F(FileCommandsTest, QuitAsksTheSaveQuestionOfAChangedSheetAndCloses) {
+// Yes, No and Cancel in the program's language; only what loses nothing
+// ends the program, and Yes writes a filed sheet straight to its file.
+TEST_F(FileCommandsTest, QuitAndTheCloseBoxStopAtCancelAndYesSavesToTheSheetsFile) {
     const std::string path = CopyExample("heat-4-teams.score");
     OpenFrame(W(path));
     Run(ID_QUIT);  // unchanged: no question
     EXPECT_TRUE(FrameClosed());
 
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
     OpenFrame(W(path));
     RenameFirstTeam(wxS("Ponies"));
-    wxString question;
-    wxTEST_DIALOG(Run(ID_QUIT), EXPECT_MESSAGE(wxID_NO, &question));
-    EXPECT_EQ(question, Tx(zav::Language::English, zav::TextId::SaveBeforeExit));
-    EXPECT_TRUE(FrameClosed());
-    EXPECT_FALSE(Holds(path, "Ponies"));
-}
+    wxString question, buttons;
+    wxTEST_DIALOG(Run(ID_QUIT), ExpectMessage(wxID_CANCEL, &question, &buttons));
+    EXPECT_EQ(question, Tx(zav::Language::German, zav::TextId::SaveBeforeExit));
+    EXPECT_EQ(buttons, wxS("Ja|Nein|Abbrechen"));
+    wxTEST_DIALOG(EXPECT_FALSE(frame->Close()), ExpectMessage(wxID_CANCEL));
+    EXPECT_FALSE(FrameClosed());
+    EXPECT_EQ(frame->Document().State(), SheetState::Changed);
 
-TEST_F(FileCommandsTest, CloseBoxTakesTheSameSaveStepsAsQuit) {
-    const std::string path = CopyExample("heat-4-teams.score");
-    OpenFrame(W(path));
-    RenameFirstTeam(wxS("Ponies"));
-    ChooserSeen seen;
-    wxTEST_DIALOG(frame->Close(), EXPECT_MESSAGE(wxID_YES, nullptr), AnswerChooser(W(path), &seen));
-    EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetAsCaption));
+    wxTEST_DIALOG(frame->Close(), ExpectMessage(wxID_YES));
     EXPECT_TRUE(FrameClosed());
     EXPECT_TRUE(Holds(path, "Ponies"));
+}
+
+// The extension is added before anyone looks for the file: a typed name
+// that is an existing file's stem is asked about, and No returns to the
+// chooser with the whole name.
+TEST_F(FileCommandsTest, ReplacingAFileIsAskedAboutWithTheExtensionAdded) {
+    OpenFrame(W(CopyExample("heat-4-teams.score")));
+    const std::string other = temp.File("other.score");
+    zavtest::WriteFile(other, "older sheet");
+    wxString question;
+    ChooserSeen again;
+    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(W(temp.File("other"))),
+                  ExpectMessage(wxID_NO, &question), AnswerChooser(wxString(), &again));
+    EXPECT_EQ(question,
+              TxFormat(zav::Language::English, zav::TextId::ReplaceExistingFile, W(other)));
+    EXPECT_EQ(again.fileName, wxS("other.score"));
+    EXPECT_EQ(zavtest::ReadFile(other), "older sheet");
+
+    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(W(temp.File("other"))),
+                  ExpectMessage(wxID_YES));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - other.score"));
+    EXPECT_NE(zavtest::ReadFile(other), "older sheet");
 }
 
 }  // namespace

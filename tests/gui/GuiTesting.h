@@ -45,21 +45,29 @@ private:
     int line_;
 };
 
-// A message box answered with `answer`; its text is kept in `*seen` so that
-// the test can check what the user was told.
+// A message box answered with `answer`; its text is kept in `*seen`, and the
+// labels of its Yes, No and Cancel buttons ("Yes|No|Cancel") in `*buttons`,
+// so that the test can check what the user was offered.
 class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
 public:
-    explicit ExpectMessage(int answer, wxString* seen = nullptr) : answer_(answer), seen_(seen) {}
+    explicit ExpectMessage(int answer, wxString* seen = nullptr, wxString* buttons = nullptr)
+        : answer_(answer), seen_(seen), buttons_(buttons) {}
 
 protected:
     int OnInvoked(wxMessageDialog* dialog) const override {
         if (seen_) *seen_ = dialog->GetMessage();
+        if (buttons_) {
+            *buttons_ = dialog->GetYesLabel() + "|" + dialog->GetNoLabel();
+            if (dialog->GetMessageDialogStyle() & wxCANCEL)
+                *buttons_ += "|" + dialog->GetCancelLabel();
+        }
         return answer_;
     }
 
 private:
     int answer_;
     wxString* seen_;
+    wxString* buttons_;
 };
 
 // The text of a wxMessageBox the code under test shows; answers with

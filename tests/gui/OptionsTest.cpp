@@ -1,5 +1,6 @@
 // Options: logo, colours with the shared colour chooser and the models,
 // language with the restart, automatic save. Each writes the settings file.
+#include <sys/stat.h>
 #include <wx/colordlg.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
@@ -83,15 +84,23 @@ TEST_F(OptionsTest, LogoFieldIsSplitIntoFolderAndName) {
     OpenFrame();
     const wxString sep(wxFILE_SEP_PATH);
     wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_OK, [&](LogoDialog& d) {
-                      // No logo yet: a lone separator.
+                      // No logo yet: a lone separator, which stores no logo.
                       EXPECT_EQ(d.field->GetValue(), sep);
                   }));
+    EXPECT_EQ(Stored(SettingKey::LogoPath) + Stored(SettingKey::LogoName), "");
+
+    // A logo in the root folder.
+    wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_OK, [&](LogoDialog& d) {
+                      EXPECT_EQ(d.field->GetValue(), sep);
+                      d.field->SetValue(sep + "club.png");
+                  }));
     EXPECT_EQ(Stored(SettingKey::LogoPath), ToCore(sep));
-    EXPECT_EQ(Stored(SettingKey::LogoName), "");
+    EXPECT_EQ(Stored(SettingKey::LogoName), "club.png");
 
     const std::string picture = temp.File("club.png");
     zavtest::WriteFile(picture, "png");
     wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_OK, [&](LogoDialog& d) {
+                      EXPECT_EQ(d.field->GetValue(), sep + "club.png");
                       wxTEST_DIALOG(d.OnSearch(), AnswerChooser(wxString::FromUTF8(picture)));
                   }));
     EXPECT_EQ(Stored(SettingKey::LogoPath), temp.Path());
@@ -118,14 +127,41 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
     EXPECT_EQ(restarts, 0);
     EXPECT_FALSE(FrameClosed());
 
+    // Stopped at the save question: the language stays as it was.
     frame->Document().MarkChanged();
-    wxTEST_DIALOG(
-        Run(ID_LANGUAGE),
-        ExpectDialog<LanguageDialog>(wxID_OK, [](LanguageDialog& d) { d.list->SetSelection(2); }),
-        EXPECT_MESSAGE(wxID_NO, nullptr));
+    const auto chooseGerman = [](LanguageDialog& d) { d.list->SetSelection(2); };
+    wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
+                  EXPECT_MESSAGE(wxID_CANCEL, nullptr));
+    EXPECT_EQ(Stored(SettingKey::Language), "EN");
+    EXPECT_EQ(restarts, 0);
+    EXPECT_FALSE(FrameClosed());
+
+    wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
+                  EXPECT_MESSAGE(wxID_NO, nullptr));
     EXPECT_EQ(Stored(SettingKey::Language), "GE");
     EXPECT_EQ(restarts, 1);
     EXPECT_TRUE(FrameClosed());
+}
+
+// Each option names the settings file it could not write; a language that
+// was not written does not restart the program.
+TEST_F(OptionsTest, SettingsThatCannotBeWrittenAreNamed) {
+    OpenFrame();
+    ASSERT_EQ(chmod(SettingsFile().c_str(), 0444), 0);  // write-protected
+    const wxString expected = TxFormat(zav::Language::English, zav::TextId::SettingsNotWritten,
+                                       wxString::FromUTF8(SettingsFile()));
+    wxString logo, colours, language, saveAuto;
+    wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_OK, nullptr),
+                  EXPECT_MESSAGE(wxID_OK, &logo));
+    wxTEST_DIALOG(Run(ID_OPTIONS), ExpectDialog<ColorsDialog>(wxID_OK, nullptr),
+                  EXPECT_MESSAGE(wxID_OK, &colours));
+    wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, nullptr),
+                  EXPECT_MESSAGE(wxID_OK, &language));
+    wxTEST_DIALOG(Run(ID_SAVE_AUTO), EXPECT_MESSAGE(wxID_OK, &saveAuto));
+    EXPECT_EQ((std::vector<wxString>{logo, colours, language, saveAuto}),
+              std::vector<wxString>(4, expected));
+    EXPECT_EQ(restarts, 0);
+    EXPECT_FALSE(FrameClosed());
 }
 
 TEST_F(OptionsTest, AutomaticSaveTogglesItsMarkAndTheSetting) {

@@ -1,20 +1,70 @@
 // Printing: the print and page setup dialogs, the orientation, the colour flag
-// and the fonts the printed pages get.
+// and the fonts the printed pages get, every page on paper, the preview and
+// the placement pictures.
 #include <wx/cmndata.h>
+#include <wx/dcmemory.h>
+#include <wx/filesys.h>
+#include <wx/html/htmlcell.h>
+#include <wx/print.h>
 #include <wx/printdlg.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "gui/ExportTesting.h"
+#include "paths/UserFolders.h"
+#include "report/PlacementPictures.h"
+#include "sheet/GameCatalogue.h"
 
 namespace {
+
+// Leaf cells of a laid out page that have exactly `size`: its pictures.
+int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
+    int count = 0;
+    for (; cell; cell = cell->GetNext())
+        count += cell->GetFirstChild() ? CellsOfSize(cell->GetFirstChild(), size)
+                                       : cell->GetWidth() == size.x && cell->GetHeight() == size.y;
+    return count;
+}
 
 class PrintTest : public PrintFixture {
 protected:
     void CancelPrint(int command) {
         wxTEST_DIALOG(Run(command), wxExpectDismissableModal<wxPrintDialogBase>(wxID_CANCEL));
+    }
+
+    // What the print dialog offers; it is then cancelled.
+    static wxPrintDialogData SeePrint(const std::function<void()>& print) {
+        wxPrintDialogData seen;
+        wxTEST_DIALOG(print(), ExpectDialog<wxPrintDialogBase>(wxID_CANCEL, [&](auto& dialog) {
+                          seen = dialog.GetPrintDialogData();
+                      }));
+        return seen;
+    }
+    wxPrintDialogData SeePrint(int command) {
+        return SeePrint([&] { Run(command); });
+    }
+
+    // The preview of the page in view, its pages laid out.
+    wxPrintPreviewBase* OpenPreview() {
+        Run(ID_PRINT_PREVIEW);
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* frame = dynamic_cast<wxPreviewFrame*>(window)) {
+                wxPrintPreviewBase* preview = frame->GetControlBar()->GetPrintPreview();
+                EXPECT_TRUE(preview->RenderPage(1));
+                return preview;
+            }
+        }
+        return nullptr;
+    }
+
+    static void ClosePreview(wxPrintPreviewBase* preview) {
+        preview->GetFrame()->Close(true);
+        wxTheApp->ProcessIdle();
     }
 
     // Height in points of the first word `word` of the first page of a PDF
@@ -45,14 +95,115 @@ TEST_F(PrintTest, PrintsAreLandscapeWithTenMillimetreMargins) {
     EXPECT_EQ(printing.PrintData().GetOrientation(), wxLANDSCAPE);
     EXPECT_EQ(printing.PageSetupData().GetMarginTopLeft(), wxPoint(10, 10));
     EXPECT_EQ(printing.PageSetupData().GetMarginBottomRight(), wxPoint(10, 10));
+}
 
-    // The placement print is portrait, one game per page; landscape comes
-    // back even when the user cancels.
+// The placement document prints in portrait; afterwards the orientation the
+// user chose in page setup comes back, also when the print was cancelled.
+TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
+    wxZAVFrame& window = OpenSample();
+    for (wxPrintOrientation chosen : {wxPORTRAIT, wxLANDSCAPE}) {
+        wxTEST_DIALOG(Run(ID_PRINT_SETUP),
+                      ExpectDialog<wxPageSetupDialogBase>(wxID_OK, [&](auto& dialog) {
+                          dialog.GetPageSetupDialogData().GetPrintData().SetOrientation(chosen);
+                      }));
+        EXPECT_EQ(SeePrint(ID_PRINT_PLACEMENT).GetPrintData().GetOrientation(), wxPORTRAIT);
+        EXPECT_EQ(window.Printing().PrintData().GetOrientation(), chosen);
+        EXPECT_EQ(SeePrint(ID_PRINT).GetPrintData().GetOrientation(), chosen);
+    }
+}
+
+// A placement document of 12 games prints on 12 pages, the first game on the
+// first; a German sheet of 12 games needs two pages. The print dialog offers
+// them all instead of page 1 alone, and so does printing from the preview,
+// which shows as many pages as printing prints.
+TEST_F(PrintTest, EveryPageIsPrintedAndPreviewed) {
+    OpenSample("FR");
+    EXPECT_EQ(PrintedPages(PageKind::Placement), 12);
+    const std::string pdf = temp.File("pages.pdf");
+    EXPECT_NE(ToolOutput("pdftotext -f 1 -l 1 '" + pdf + "' -").find("n°1\n"), std::string::npos);
+    EXPECT_NE(ToolOutput("pdftotext -f 12 -l 12 '" + pdf + "' -").find("n°12"), std::string::npos);
+
+    OpenSample("GE");
+    EXPECT_EQ(PrintedPages(PageKind::Sheet), 2);
+    for (const auto& [view, print, kind] :
+         {std::tuple{ID_SCORE_SHEET, ID_PRINT, PageKind::Sheet},
+          std::tuple{ID_PLACEMENT, ID_PRINT_PLACEMENT, PageKind::Placement}}) {
+        EXPECT_TRUE(SeePrint(print).GetAllPages()) << print;
+        Run(view);
+        wxPrintPreviewBase* preview = OpenPreview();
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->GetMaxPage(), PrintedPages(kind));
+        EXPECT_TRUE(SeePrint([&] { preview->Print(true); }).GetAllPages()) << print;
+        ClosePreview(preview);
+    }
+}
+
+// With the colour flag off the printer prints in shades of grey: so does the
+// preview.
+TEST_F(PrintTest, BlackAndWhitePreviewIsGrey) {
     OpenSample();
-    CancelPrint(ID_PRINT_PLACEMENT);
-    EXPECT_EQ(frame->Printing().PrintData().GetOrientation(), wxLANDSCAPE);
-    EXPECT_NE(frame->Pages().Page(PageKind::Placement, PageUse::Printer).find("540"),
-              std::string::npos);
+    const zav::Settings settings(SettingsFile());
+    EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#FFCC00"));
+    for (const char* blackAndWhite : {"0", "1"}) {
+        EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, blackAndWhite));
+        wxPrintPreviewBase* preview = OpenPreview();
+        ASSERT_NE(preview, nullptr);
+        wxBitmap page(842, 595);
+        {
+            wxMemoryDC dc(page);
+            dc.Clear();
+            preview->GetPrintout()->SetDC(&dc);
+            preview->GetPrintout()->OnPrintPage(1);
+            preview->GetPrintout()->SetDC(nullptr);
+        }
+        const wxImage image = page.ConvertToImage();
+        int coloured = 0;
+        for (const unsigned char* rgb = image.GetData();
+             rgb < image.GetData() + 3 * image.GetWidth() * image.GetHeight(); rgb += 3)
+            coloured += rgb[0] != rgb[1] || rgb[1] != rgb[2];
+        EXPECT_EQ(coloured == 0, *blackAndWhite == '1') << coloured;
+        ClosePreview(preview);
+    }
+}
+
+// No placement picture ships with the program: a stand-in of the printed
+// pictures' size takes the place of each, in the window and on paper. A
+// picture beside the page is used instead, and the user's own before it.
+TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
+    const std::string userFolder = temp.File("data/zavscore/placement");
+    const std::string beside = temp.File("beside");
+    ASSERT_TRUE(zav::CreateFolders(userFolder) && zav::CreateFolders(beside));
+    setenv("XDG_DATA_HOME", temp.File("data").c_str(), 1);
+    // The sample's games are French catalogue games.
+    wxZAVFrame& window = OpenSample("FR");
+    const std::string first =
+        zav::PlacementPictureName({zav::CatalogueGame(0), zav::Language::French});
+    const wxSize standIn(540, 405), user(60, 45), besidePage(30, 20);
+    const auto shownOfSize = [&](const wxSize& size) {
+        Run(ID_PLACEMENT);
+        return CellsOfSize(window.View().Window()->GetInternalRepresentation(), size);
+    };
+    const auto pictureSize = [&] {
+        wxFileSystem files;
+        files.ChangePathTo(FromCore(beside + "/"), true);
+        std::unique_ptr<wxFSFile> file(files.OpenFile(FromCore(first)));
+        return file ? wxImage(*file->GetStream()).GetSize() : wxSize();
+    };
+
+    EXPECT_EQ(shownOfSize(standIn), 12);
+    const std::string pdf = temp.File("placement.pdf");
+    ASSERT_TRUE(ExportPdf(PageKind::Placement, pdf));
+    const std::string images = ToolOutput("pdfimages -list '" + pdf + "'");
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2 + 12);
+    EXPECT_EQ(pictureSize(), standIn);
+
+    wxImage(besidePage).SaveFile(FromCore(beside + "/" + first), wxBITMAP_TYPE_PNG);
+    EXPECT_EQ(pictureSize(), besidePage);
+    wxImage(user).SaveFile(FromCore(userFolder + "/" + first), wxBITMAP_TYPE_PNG);
+    EXPECT_EQ(pictureSize(), user);
+    EXPECT_EQ(shownOfSize(user), 1);
+    EXPECT_EQ(shownOfSize(standIn), 11);
+    unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {

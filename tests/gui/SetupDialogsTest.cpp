@@ -102,8 +102,11 @@ TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
     EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_EQ(window.Document().State(), SheetState::Changed);
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
-    // The 'Challenge' shown alone before, the competition rows come back.
+    // The 'Challenge' shown alone before, the competition rows come back,
+    // with the marks of a sheet just opened.
     EXPECT_NE(ShownText().find("Great Britain"), std::string::npos);
+    EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
+    EXPECT_FALSE(window.GetMenuBar()->IsChecked(ID_VIEW_CHALL));
 }
 
 TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallengers) {

@@ -46,7 +46,8 @@ TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
                             ID_PLACEUR_NAMES,     ID_GAME_RESULT,      ID_TIE_BREAK,
                             ID_COLUMN_SUP,        ID_DELETE_ONE_TEAM,  ID_SCORE_SHEET,
                             ID_STAFF_SHEET,       ID_EQUIP_LIST,       ID_PLACEMENT,
-                            ID_VIEW_BOTH,         ID_VIEW_CHAMP,       ID_VIEW_CHALL};
+                            ID_VIEW_BOTH,         ID_VIEW_CHAMP,       ID_VIEW_CHALL,
+                            ID_PRINT_PREVIEW};
     const wxString expected = Tx(zav::Language::English, zav::TextId::NoSheetOpened);
     for (int id : commands) {
         wxString message;

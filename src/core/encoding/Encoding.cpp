@@ -109,6 +109,16 @@ std::string DecodeUtf8Lenient(std::string_view bytes) {
     return out;
 }
 
+std::string FirstChars(std::string_view text, std::size_t count) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (chars == count) return std::string(text.substr(0, i));
+        ++chars;
+    }
+    return std::string(text);
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t cp;

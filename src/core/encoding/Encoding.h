@@ -19,6 +19,10 @@ std::string DecodeUtf8Lenient(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// The first `count` characters of a UTF-8 text (a character being a lead
+// byte with the continuation bytes after it), never splitting one.
+std::string FirstChars(std::string_view text, std::size_t count);
+
 // Appends one code point (at most U+10FFFF) as UTF-8.
 void AppendUtf8(std::string& out, char32_t codePoint);
 

@@ -4,8 +4,10 @@
 // disk, removed stick, read-only folder) keeps the previous file.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "texts/Reporter.h"
 
@@ -15,12 +17,18 @@ enum class ReplaceResult {
     Done,
     CreateFailed,  // the new file could not be created or put in place
     WriteFailed,   // a write, the flush to disk or the close failed
+    ReadOnly,      // the file is write-protected: it is left as it is
+    NoFileBeside,  // the file's folder takes no new file, so it cannot be replaced safely
 };
 
-// A replacement being written. Open it, Append the pieces, then Commit; one
-// that is destroyed or abandoned before Commit leaves the target as it was.
-// The new file is readable and writable by all, as far as the umask allows;
-// a target that is a symbolic link keeps the link and replaces its file.
+// A replacement being written. Open it, Append the pieces, then Commit (or
+// Finish, then PutInPlace); one that is destroyed or abandoned before it is
+// put in place leaves the target as it was. A target that is a symbolic link
+// keeps the link and has the file it names replaced. The new file takes the
+// old one's permission bits (and its owner and group, as far as we may give
+// them); a new target is readable and writable by all, as far as the umask
+// allows. A write-protected file (no write permission for anyone, or none for
+// us) is never replaced, even by a user whom the system would let.
 class FileReplacement {
 public:
     FileReplacement() = default;
@@ -28,32 +36,80 @@ public:
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
 
-    // False when the new file cannot be created.
-    [[nodiscard]] bool Open(const std::string& path);
+    // Done when the new file was created.
+    [[nodiscard]] ReplaceResult Open(const std::string& path);
     // False when the write failed; later appends then fail too.
     [[nodiscard]] bool Append(std::string_view bytes);
-    // Flushes to disk, closes and renames over the target.
+    // Flushes the new file to disk and closes it; the target is still as it was.
+    [[nodiscard]] ReplaceResult Finish();
+    // For a writer that writes a file by its name (a PDF from the toolkit):
+    // `write` fills the new file at the path it is given and says whether it
+    // did; then Finish.
+    [[nodiscard]] ReplaceResult FinishBy(const std::function<bool(const std::string&)>& write);
+    // Renames the finished file over the target.
+    [[nodiscard]] ReplaceResult PutInPlace();
+    // Finish, then PutInPlace.
     [[nodiscard]] ReplaceResult Commit();
-    // Removes the new file; the target is as it was.
+    // Removes the new file unless it is in place; the target is as it was.
     void Abandon();
 
+    // Whether a file was there to replace when the replacement was opened.
+    bool ReplacesAFile() const { return replaces_; }
+    const std::string& Target() const { return target_; }
+
 private:
+    enum class Stage { Closed, Writing, Finished };
     int fd_ = -1;
+    Stage stage_ = Stage::Closed;
     bool failed_ = false;
+    bool replaces_ = false;
     std::string target_;
     std::string sibling_;
 };
 
 // The whole contents at once.
 [[nodiscard]] ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+// The contents written by `write` to the path it is given (FinishBy).
+[[nodiscard]] ReplaceResult ReplaceFileBy(const std::string& path,
+                                          const std::function<bool(const std::string&)>& write);
+
+struct FileContents {
+    std::string path;
+    std::string bytes;
+};
+
+// What went wrong with which file of a group.
+struct GroupResult {
+    ReplaceResult result = ReplaceResult::Done;
+    std::string path;
+};
+
+// Replaces several files as one: every new file is written and flushed
+// before any of them is put in place, in the given order (so the last one
+// names the others only once they exist). On a failure the folder is left
+// as it was: the new files are removed, and one already put in place that
+// had no earlier file is taken away again.
+[[nodiscard]] GroupResult ReplaceFilesTogether(const std::vector<FileContents>& files);
 
 // The program's message for a failed replacement: "Error while creating file"
-// or "Error writing file" naming `path`. True when it was done.
+// or "Error writing file" (also for a write-protected file), or the folder
+// that takes no new file, naming `path`. True when it was done.
 [[nodiscard]] bool ReportWrite(ReplaceResult result, const std::string& path,
                                const Reporter& reporter);
 
 // ReplaceFileContents with the program's messages; true when done.
 [[nodiscard]] bool WriteWholeFile(const std::string& path, std::string_view bytes,
                                   const Reporter& reporter);
+
+// Whether a file that already holds the bytes to be written is written again.
+enum class Rewrite { Always, OnlyChanges };
+
+enum class FileUpdate { Written, Unchanged, Failed };
+
+// WriteWholeFile, except that with Rewrite::OnlyChanges a file already holding
+// exactly `bytes` is left untouched and keeps its date: whoever watches the
+// folder (a web server, a synchronised folder) sees only what changed.
+[[nodiscard]] FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes,
+                                         Rewrite rewrite, const Reporter& reporter);
 
 }  // namespace zav

@@ -1,33 +1,41 @@
 #include "report/PageExport.h"
 
 #include "io/FileRead.h"
-#include "io/FileWrite.h"
 #include "io/Paths.h"
 #include "report/PageBytes.h"
 #include "report/PageFrame.h"
 
 namespace zav {
-namespace {
 
-bool CopyLogo(const PageStyle& style, const std::string& pagePath, const Reporter& reporter) {
-    if (style.logoPath.empty()) return true;
+FileUpdate WriteExportedPage(const std::string& page, const std::string& path, Rewrite rewrite,
+                             const Reporter& reporter) {
+    return UpdateWholeFile(path, EncodePageBytes(page), rewrite, reporter);
+}
+
+FileUpdate CopyLogo(const PageStyle& style, const std::string& pagePath, Rewrite rewrite,
+                    const Reporter& reporter) {
+    if (style.logoPath.empty()) return FileUpdate::Unchanged;
     const std::string source = LogoReference(style, OutputTarget::WindowOrPrinter);
     std::string bytes;
     FileRead read = ReadFileBytes(source, bytes, kMaxLogoBytes);
     // A logo that cannot be read to its end is as good as missing.
     if (read.status == ReadStatus::ReadFailed) read.status = ReadStatus::OpenFailed;
-    if (!ReportRead(read, source, reporter, MessageIcon::Information)) return false;
+    if (!ReportRead(read, source, reporter, MessageIcon::Information)) return FileUpdate::Failed;
     const std::string target = SiblingPath(pagePath, style.logoName);
-    if (style.logoName.empty()) return ReportWrite(ReplaceResult::CreateFailed, target, reporter);
-    return WriteWholeFile(target, bytes, reporter);
+    if (style.logoName.empty()) {
+        static_cast<void>(ReportWrite(ReplaceResult::CreateFailed, target, reporter));
+        return FileUpdate::Failed;
+    }
+    return UpdateWholeFile(target, bytes, rewrite, reporter);
 }
-
-}  // namespace
 
 ExportResult ExportPage(const std::string& page, const std::string& path, const PageStyle& style,
                         const Reporter& reporter) {
-    if (!WriteWholeFile(path, EncodePageBytes(page), reporter)) return ExportResult::PageFailed;
-    return CopyLogo(style, path, reporter) ? ExportResult::Written : ExportResult::LogoFailed;
+    if (WriteExportedPage(page, path, Rewrite::Always, reporter) == FileUpdate::Failed)
+        return ExportResult::PageFailed;
+    return CopyLogo(style, path, Rewrite::Always, reporter) == FileUpdate::Failed
+               ? ExportResult::LogoFailed
+               : ExportResult::Written;
 }
 
 }  // namespace zav

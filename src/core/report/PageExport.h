@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "io/FileWrite.h"
 #include "report/PageStyle.h"
 #include "texts/Reporter.h"
 
@@ -25,5 +26,13 @@ enum class ExportResult {
 // the information icon.
 [[nodiscard]] ExportResult ExportPage(const std::string& page, const std::string& path,
                                       const PageStyle& style, const Reporter& reporter);
+
+// The two halves of ExportPage, for callers that write many pages with one
+// logo: the page's file, and the logo copied beside the page at `pagePath`
+// (Unchanged when the style has no logo).
+[[nodiscard]] FileUpdate WriteExportedPage(const std::string& page, const std::string& path,
+                                           Rewrite rewrite, const Reporter& reporter);
+[[nodiscard]] FileUpdate CopyLogo(const PageStyle& style, const std::string& pagePath,
+                                  Rewrite rewrite, const Reporter& reporter);
 
 }  // namespace zav

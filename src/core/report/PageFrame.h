@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "report/PageStyle.h"
 #include "sheet/ScoreSheet.h"
@@ -22,6 +23,15 @@ void PrepareHeader(std::string& page, const ScoreSheet& sheet, OutputTarget targ
 // The document head alone, up to and including "<body>": title, styles and
 // the character set declaration.
 void AppendDocumentHead(std::string& page, const ScoreSheet& sheet);
+// The same for a page titled `title` (UTF-8, escaped here).
+void AppendDocumentHead(std::string& page, std::string_view title);
+
+// The header block's logo cell; nothing when the style has no logo.
+void AppendLogoCell(std::string& page, const PageStyle& style, OutputTarget target);
+
+// Adds to the head of a finished page the line that makes a browser load it
+// again every `seconds` seconds.
+void AddRefresh(std::string& page, int seconds);
 
 void PrepareFooter(std::string& page);
 

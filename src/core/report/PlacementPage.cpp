@@ -1,5 +1,6 @@
 #include "report/PlacementPage.h"
 
+#include "report/PlacementPictures.h"
 #include "sheet/GameCatalogue.h"
 
 namespace zav {
@@ -21,8 +22,8 @@ void AppendGamePicture(std::string& page, const ScoreSheet& sheet, int g, Langua
     const auto game = CatalogueGameOf(sheet.sGame[g], language);
     if (!game) return;
     page += "<center><img src=\"";
-    page += std::to_string(LanguageBlock(language) + static_cast<int>(*game));
-    page += ".png\"";
+    page += PlacementPictureName({*game, language});
+    page += "\"";
     page += attributes;
     page += "></center>";
 }

@@ -176,6 +176,11 @@ SheetView ViewOnOpening(const ScoreSheet& sheet) {
     return view;
 }
 
+SheetView ShowOnOpening(ScoreSheet& sheet, Language language, const PageStyle& style) {
+    PrepareHtml(sheet, SheetView{}, OutputTarget::WindowOrPrinter, true, language, style);
+    return ViewOnOpening(sheet);
+}
+
 SheetColumns ComputeSheetColumns(const ScoreSheet& sheet) {
     const int teams = TeamsInUse(sheet);
     long long previousSum = 0, tieBreakSum = 0;

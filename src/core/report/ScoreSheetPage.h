@@ -41,4 +41,11 @@ int ColumnCount(const ScoreSheet& sheet, const SheetColumns& columns);
 std::string PrepareHtml(ScoreSheet& sheet, const SheetView& view, OutputTarget target,
                         bool withColours, Language language, const PageStyle& style);
 
+// What opening a sheet just read does to it before any page is asked for: it
+// is shown at once with both parts in view (a blame laid out then keeps its
+// footnote on every later page); returns the view choices it then keeps
+// (ViewOnOpening). Pages built after it are those the window makes of a sheet
+// just opened.
+SheetView ShowOnOpening(ScoreSheet& sheet, Language language, const PageStyle& style);
+
 }  // namespace zav

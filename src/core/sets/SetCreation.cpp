@@ -1,8 +1,8 @@
 #include "sets/SetCreation.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "encoding/Encoding.h"
 #include "io/FileWrite.h"
 #include "io/Paths.h"
 #include "sets/Categories.h"
@@ -18,17 +18,6 @@ constexpr std::string_view kSheetExtension = ".pscore";
 constexpr std::string_view kSubTitleStart = "Comp\xC3\xA9tition num\xC3\xA9ro ";
 constexpr std::string_view kSubTitleCategories = " - Cat\xC3\xA9gorie(s) : ";
 constexpr std::string_view kCategorySeparator = " - ";
-
-// The first `count` characters of a UTF-8 text, never splitting one.
-std::string FirstChars(const std::string& text, std::size_t count) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-        if (chars == count) return text.substr(0, i);
-        ++chars;
-    }
-    return text;
-}
 
 std::vector<std::size_t> CategoriesOfSheet(const SetPlan& plan, int sheetNumber) {
     std::vector<std::size_t> categories;
@@ -65,6 +54,26 @@ bool TeamsOfSheet(const SifEntries& entries, const SetPlan& plan, int sheetNumbe
         teams.push_back(&team);
     }
     return true;
+}
+
+// Fills `sheet` as sheet number s of the set with its teams: every field a
+// sheet of the set gets anew (the others are common to the set).
+void FillScoreSheet(const SifEntries& entries, const SetPlan& plan, int sheetNumber,
+                    const std::vector<const SifTeam*>& teams, ScoreSheet& sheet,
+                    const Reporter& reporter) {
+    sheet.bScoreSet = true;
+    for (int t = 0; t < kMaxTeams; ++t) {
+        sheet.sTeamName[t].clear();
+        sheet.sColSupContent[t].clear();
+    }
+    sheet.sColSupTitle = plan.bOnePerCat ? std::string() : reporter.Text(TextId::Category);
+    sheet.sSubTitle = SubTitle(entries.sCompetNr, entries, CategoriesOfSheet(plan, sheetNumber));
+    sheet.iTeamsNr = static_cast<int>(teams.size());
+    for (std::size_t t = 0; t < teams.size(); ++t) {
+        sheet.sTeamName[t] = teams[t]->name;
+        if (!plan.bOnePerCat) sheet.sColSupContent[t] = CategoryFull(teams[t]->category);
+    }
+    sheet.iScoring = sheet.iTeamsNr + (sheet.iEliminationRule == 1 ? 1 : 0);
 }
 }  // namespace
 
@@ -134,34 +143,15 @@ std::vector<std::string> SheetFileNames(const std::string& setFileName, const Si
     return names;
 }
 
-bool CreateScoreFile(const std::string& path, const SifEntries& entries, const SetPlan& plan,
-                     int sheetIndex, ScoreSheet& sheet, const Reporter& reporter) {
-    const int sheetNumber = sheetIndex + 1;
-    sheet.bScoreSet = true;
-    for (int t = 0; t < kMaxTeams; ++t) {
-        sheet.sTeamName[t].clear();
-        sheet.sColSupContent[t].clear();
-    }
-    sheet.sColSupTitle = plan.bOnePerCat ? std::string() : reporter.Text(TextId::Category);
-    sheet.sSubTitle = SubTitle(entries.sCompetNr, entries, CategoriesOfSheet(plan, sheetNumber));
-    std::vector<const SifTeam*> teams;
-    if (!TeamsOfSheet(entries, plan, sheetNumber, teams, reporter)) return false;
-    sheet.iTeamsNr = static_cast<int>(teams.size());
-    for (std::size_t t = 0; t < teams.size(); ++t) {
-        sheet.sTeamName[t] = teams[t]->name;
-        if (!plan.bOnePerCat) sheet.sColSupContent[t] = CategoryFull(teams[t]->category);
-    }
-    sheet.iScoring = sheet.iTeamsNr + (sheet.iEliminationRule == 1 ? 1 : 0);
-    return SaveSheet(sheet, path, reporter);
-}
-
 bool CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,
                const std::string& setPath, ScoreSheet& sheet, const Reporter& reporter) {
-    // A sheet that cannot hold its teams is found before anything is written,
-    // so that a refused import leaves the folder as it was.
-    std::vector<const SifTeam*> teams;
+    // A sheet that cannot hold its teams is found before anything is written.
+    std::vector<std::vector<const SifTeam*>> teamsOfSheets(
+        static_cast<std::size_t>(plan.iFeuilleCat));
     for (int s = 1; s <= plan.iFeuilleCat; ++s)
-        if (!TeamsOfSheet(entries, plan, s, teams, reporter)) return false;
+        if (!TeamsOfSheet(entries, plan, s, teamsOfSheets[static_cast<std::size_t>(s - 1)],
+                          reporter))
+            return false;
 
     SetDataToZero(sheet);
     sheet.sTitle = options.sTitle;
@@ -170,36 +160,23 @@ bool CreateSet(const SifEntries& entries, const SetOptions& options, const SetPl
     sheet.iGamesNr = options.iGamesNr;
     sheet.iEliminationRule = options.bFrenchRules ? 1 : 0;
 
-    const std::vector<std::string> names = SheetFileNames(FileNameOf(setPath), entries, plan);
-    const bool utf8 = SetFileNeedsUtf8(names);
-
-    // The set file is written beside the sheets as they are made and only put
-    // in place once every sheet exists.
-    FileReplacement setFile;
-    if (!setFile.Open(setPath)) return ReportWrite(ReplaceResult::CreateFailed, setPath, reporter);
     const std::string previousSet = sheet.sMScoreOpen;
-    const auto abandon = [&](bool reportWrite) {
-        setFile.Abandon();
-        std::remove(setPath.c_str());
-        sheet.sMScoreOpen = previousSet;
-        return reportWrite ? ReportWrite(ReplaceResult::WriteFailed, setPath, reporter) : false;
-    };
-    if (!setFile.Append(SetFileHead(utf8))) return abandon(true);
-
     sheet.sMScoreOpen = setPath;
+    const std::vector<std::string> names = SheetFileNames(FileNameOf(setPath), entries, plan);
+    std::vector<FileContents> files;
     for (int s = 1; s <= plan.iFeuilleCat; ++s) {
-        const std::string& name = names[static_cast<std::size_t>(s - 1)];
-        if (!CreateScoreFile(SiblingPath(setPath, name), entries, plan, s - 1, sheet, reporter))
-            return abandon(false);
-        if (!setFile.Append(SetFileSheetLine(name, utf8))) return abandon(true);
+        const auto index = static_cast<std::size_t>(s - 1);
+        FillScoreSheet(entries, plan, s, teamsOfSheets[index], sheet, reporter);
+        files.push_back(
+            {SiblingPath(setPath, names[index]), SheetFileBytes(sheet, reporter.GetLanguage())});
     }
-    if (!setFile.Append(SetFileTail())) return abandon(true);
-    const ReplaceResult result = setFile.Commit();
-    if (result != ReplaceResult::Done) {
-        std::remove(setPath.c_str());
-        sheet.sMScoreOpen = previousSet;
-    }
-    return ReportWrite(result, setPath, reporter);
+    // The set file last: it names its sheets only once they all exist.
+    files.push_back({setPath, SetFileBytes(names)});
+
+    const GroupResult written = ReplaceFilesTogether(files);
+    if (written.result == ReplaceResult::Done) return true;
+    sheet.sMScoreOpen = previousSet;
+    return ReportWrite(written.result, written.path, reporter);
 }
 
 }  // namespace zav

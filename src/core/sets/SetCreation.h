@@ -68,21 +68,12 @@ std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
 std::vector<std::string> SheetFileNames(const std::string& setFileName, const SifEntries& entries,
                                         const SetPlan& plan);
 
-// Fills `sheet` as sheet number sheetIndex + 1 of the set (teams of its
-// categories in file order, subtitle, add-on column, points) and writes it to
-// `path`. True when written; false after "the maximum number of teams is
-// reached" when the sheet's categories hold more than 10 teams, or after the
-// sheet writer's message.
-[[nodiscard]] bool CreateScoreFile(const std::string& path, const SifEntries& entries,
-                                   const SetPlan& plan, int sheetIndex, ScoreSheet& sheet,
-                                   const Reporter& reporter);
-
-// Resets `sheet`, writes every sheet file beside `setPath` and the set file at
-// `setPath`. True when created; false after a message. A sheet with more
-// than 10 teams, or a set file that cannot be created, is refused before
-// anything is written. On a later failure no set file is left (the sheet files
-// already written stay); a set file is only ever complete. Every sheet file
-// carries `setPath` as its set marker.
+// Resets `sheet`, fills it sheet after sheet and writes every sheet file
+// beside `setPath`, then the set file at `setPath`. True when created; false
+// after a message. A sheet with more than 10 teams is refused before anything
+// is written; the files are written as one (io/FileWrite.h,
+// ReplaceFilesTogether), so any failure leaves the folder as it was. Every
+// sheet file carries `setPath` as its set marker.
 [[nodiscard]] bool CreateSet(const SifEntries& entries, const SetOptions& options,
                              const SetPlan& plan, const std::string& setPath, ScoreSheet& sheet,
                              const Reporter& reporter);

@@ -43,7 +43,6 @@ bool IsBareFileName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
-}  // namespace
 
 bool SetFileNeedsUtf8(const std::vector<std::string>& sheetFileNames) {
     for (const auto& name : sheetFileNames)
@@ -68,6 +67,8 @@ std::string SetFileTail() {
     return "</header>\n<body>\n</body>\n</zavscore>\n";
 }
 
+}  // namespace
+
 std::string SetFileBytes(const std::vector<std::string>& sheetFileNames) {
     const bool utf8 = SetFileNeedsUtf8(sheetFileNames);
     std::string bytes = SetFileHead(utf8);
@@ -75,8 +76,8 @@ std::string SetFileBytes(const std::vector<std::string>& sheetFileNames) {
     return bytes + SetFileTail();
 }
 
-bool ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::string>& names,
-                  const Reporter& reporter) {
+bool ParseSetFile(std::string_view bytes, EncodingMark mark, std::string_view setFileName,
+                  std::vector<std::string>& names, const Reporter& reporter) {
     const auto refuse = [&] {
         reporter.Show(MessageIcon::Error, TextId::UnknownEncoding);
         return false;
@@ -88,18 +89,25 @@ bool ParseSetFile(std::string_view bytes, EncodingMark mark, std::vector<std::st
 
     const std::string text = DecodeSetText(bytes);
     std::vector<std::string> found;
+    std::string skipped;
     std::size_t cursor = 0;
-    while (found.size() < kMaxSetEntries) {
+    for (std::size_t entries = 0; entries < kMaxSetEntries; ++entries) {
         const std::size_t open = text.find(kFileOpen, cursor);
         if (open == std::string::npos) break;
         const std::size_t start = open + kFileOpen.size();
         const std::size_t close = text.find(kFileClose, start);
         if (close == std::string::npos) break;
         std::string name = UnescapeMarkup(std::string_view(text).substr(start, close - start));
-        if (!IsBareFileName(name)) return refuse();
-        found.push_back(std::move(name));
         cursor = close;
+        // A name with a folder could reach files outside the set; the set
+        // file itself, read as a sheet, would be replaced by one at the next
+        // save.
+        if (IsBareFileName(name) && name != setFileName)
+            found.push_back(std::move(name));
+        else
+            skipped += (skipped.empty() ? "[" : " [") + name + "]";
     }
+    if (!skipped.empty()) reporter.Show(MessageIcon::Error, TextId::SetEntriesSkipped, skipped);
     if (found.empty()) return refuse();
     names = std::move(found);
     return true;
@@ -109,7 +117,7 @@ bool ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::st
                  const Reporter& reporter) {
     std::string bytes;
     return ReadWholeFile(path, kMaxSetFileBytes, bytes, reporter) &&
-           ParseSetFile(bytes, mark, names, reporter);
+           ParseSetFile(bytes, mark, FileNameOf(path), names, reporter);
 }
 
 PathParts DecodePathFile(std::string_view path) {

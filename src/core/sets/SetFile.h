@@ -20,26 +20,20 @@ constexpr std::size_t kMaxSetEntries = 100;
 // form, otherwise in UTF-8 and declared so.
 std::string SetFileBytes(const std::vector<std::string>& sheetFileNames);
 
-// The parts of a set file that come before and after the sheet lines, and one
-// sheet line; SetFileBytes is these joined. `utf8` chooses the declaration
-// and the encoding of the name.
-std::string SetFileHead(bool utf8);
-std::string SetFileSheetLine(const std::string& sheetFileName, bool utf8);
-std::string SetFileTail();
-// Whether a set naming these sheet files must be written in UTF-8.
-bool SetFileNeedsUtf8(const std::vector<std::string>& sheetFileNames);
-
 // Whether the set file is read for opening (it must name its encoding) or
 // for copy, move and delete (it need not).
 enum class EncodingMark { Required, NotRequired };
 
-// The sheet file names of a set file's bytes, at most the first 100, in file
-// order, as UTF-8. Refuses with "Unknown encoding format." a text without
-// "<zavscore" or "<file>" (or without "UTF-8" or "iso-8859-1" when the mark
-// is required) and a set naming anything but a bare file name, which could
-// reach files outside the set's folder. True when read.
+// The sheet file names of a set file's bytes, at most the first 100 entries,
+// in file order, as UTF-8. Refuses with "Unknown encoding format." a text
+// without "<zavscore" or "<file>" (or without "UTF-8" or "iso-8859-1" when
+// the mark is required) or without any sheet. Entries that are empty, not a
+// bare file name (which could reach files outside the set's folder) or the
+// set file's own name `setFileName` are skipped, named in one message. True
+// when read.
 [[nodiscard]] bool ParseSetFile(std::string_view bytes, EncodingMark mark,
-                                std::vector<std::string>& names, const Reporter& reporter);
+                                std::string_view setFileName, std::vector<std::string>& names,
+                                const Reporter& reporter);
 
 // Reads the set file (at most 32000 bytes) and parses it. True when read;
 // false after its message.

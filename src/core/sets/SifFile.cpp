@@ -25,12 +25,14 @@ std::size_t Utf8Length(std::string_view text) {
 }
 
 std::string DecodeEntriesText(std::string_view bytes) {
-    if (IsValidUtf8(bytes)) {
-        if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
-            bytes.remove_prefix(kUtf8ByteOrderMark.size());
-        return std::string(bytes);
-    }
-    return Cp1252ToUtf8(bytes);
+    // A NUL byte is no character of any name: in a sheet file it would cut
+    // the text that C string functions see.
+    std::string text(bytes);
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    if (!IsValidUtf8(text)) return Cp1252ToUtf8(text);
+    if (text.compare(0, kUtf8ByteOrderMark.size(), kUtf8ByteOrderMark) == 0)
+        text.erase(0, kUtf8ByteOrderMark.size());
+    return text;
 }
 }  // namespace
 

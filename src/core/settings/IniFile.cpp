@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "encoding/Encoding.h"
 #include "io/FileWrite.h"
 
 namespace zav {
@@ -75,10 +76,9 @@ std::optional<std::string> IniContent::Read(const std::string& section,
             continue;
         }
         if (!inSection || !KeyName(line, name) || !EqualNoCase(name, key)) continue;
-        // Verbatim: what the writer wrote comes back, spaces and backslashes included.
-        std::string value = line.substr(line.find('=') + 1);
-        if (value.size() > kMaxValueChars) value.resize(kMaxValueChars);
-        return value;
+        // As the platform's own reader: without the spaces and tabs around
+        // it, backslashes and inner spaces kept.
+        return FirstChars(Trim(line.substr(line.find('=') + 1)), kMaxValueChars);
     }
     return std::nullopt;
 }

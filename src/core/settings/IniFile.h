@@ -1,7 +1,8 @@
 // A small reader and writer of Windows-style initialisation files: sections in
 // square brackets, key=value lines, other lines (comments, blanks) kept as
 // they are. Section and key names compare without regard to case, as the
-// platform's own functions do; values are taken verbatim.
+// platform's own functions do; values are taken as they read them, without
+// the spaces and tabs around them.
 #pragma once
 
 #include <optional>
@@ -22,7 +23,8 @@ private:
 };
 
 // The value of key in section, or nothing when the file, the section or the
-// key is absent. Values longer than 254 characters are cut.
+// key is absent. Values longer than 254 characters are cut, never inside a
+// UTF-8 character.
 std::optional<std::string> IniRead(const std::string& path, const std::string& section,
                                    const std::string& key);
 

@@ -25,6 +25,9 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::BkgLine1: return {"Colors", "BkgLine1"};
         case SettingKey::BkgLine2: return {"Colors", "BkgLine2"};
         case SettingKey::BWOnly: return {"Colors", "BWOnly"};
+        case SettingKey::PublishOn: return {"Publish", "On"};
+        case SettingKey::PublishFolder: return {"Publish", "Folder"};
+        case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
     }
     return {"General", ""};
 }
@@ -62,6 +65,15 @@ bool Settings::Set(SettingKey key, const std::string& value) const {
     // The user's settings folder does not exist before the first change.
     CreateFolders(std::filesystem::path(path_).parent_path().string());
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
+}
+
+bool Settings::Store(const SettingValues& values, const Reporter& reporter) const {
+    for (const auto& [key, value] : values) {
+        if (Set(key, value)) continue;
+        reporter.Show(MessageIcon::Information, TextId::SettingsNotWritten, path_);
+        return false;
+    }
+    return true;
 }
 
 std::string SettingsSnapshot::GetString(SettingKey key) const {

@@ -5,9 +5,10 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "settings/IniFile.h"
-#include "texts/Texts.h"
+#include "texts/Reporter.h"
 
 namespace zav {
 
@@ -22,7 +23,15 @@ enum class SettingKey {
     BkgLine1,   // [Colors] #RRGGBB background of one kind of line
     BkgLine2,   // [Colors] #RRGGBB background of the other kind
     BWOnly,     // [Colors] "1" for black and white pages
+    // [Publish] publication of the results at every save: "1" when on, the
+    // folder, the seconds between browser reloads ("0": none)
+    PublishOn,
+    PublishFolder,
+    PublishRefresh,
 };
+
+// Values to write together, in order (what one options dialog sets).
+using SettingValues = std::vector<std::pair<SettingKey, std::string>>;
 
 const char* SectionOf(SettingKey key);
 const char* NameOf(SettingKey key);
@@ -41,6 +50,10 @@ public:
     // the file, and its folder, on first write. False when the file cannot be
     // written.
     [[nodiscard]] bool Set(SettingKey key, const std::string& value) const;
+    // Writes the values in turn. At the first that cannot be written, says
+    // so naming the settings file, and writes no further one. True when all
+    // were written.
+    [[nodiscard]] bool Store(const SettingValues& values, const Reporter& reporter) const;
 
     // The interface language, by the language rule.
     Language InterfaceLanguage() const;

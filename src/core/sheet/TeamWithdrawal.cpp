@@ -18,10 +18,18 @@ void WithdrawTeam(ScoreSheet& s, int d) {
         }
         s.iTieBreakPlace[i] = s.iTieBreakPlace[n];
         s.sColSupContent[i] = s.sColSupContent[n];
-        s.sARefereeName[i] = s.sARefereeName[n];
-        s.sARefereeTeam[i] = s.sARefereeTeam[n];
-        s.sPlaceurName[i] = s.sPlaceurName[n];
     }
+    // Every staff row moves, also those past the last team (the assistant
+    // referees have at least six rows): a row left behind would be listed
+    // twice, once moved up and once where it was.
+    for (int k = d; k + 1 < kStaffRows; ++k) {
+        s.sARefereeName[k] = s.sARefereeName[k + 1];
+        s.sARefereeTeam[k] = s.sARefereeTeam[k + 1];
+        s.sPlaceurName[k] = s.sPlaceurName[k + 1];
+    }
+    s.sARefereeName[kStaffRows - 1].clear();
+    s.sARefereeTeam[kStaffRows - 1].clear();
+    s.sPlaceurName[kStaffRows - 1].clear();
     s.iTeamsNr = teams - 1;
     s.iScoring -= 1;
 }

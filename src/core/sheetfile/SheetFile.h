@@ -24,6 +24,11 @@ constexpr std::size_t kMaxSheetFileBytes = 32000;
 // written: 12.8 MB).
 constexpr std::size_t kMaxOwnSheetFileBytes = 16 * 1024 * 1024;
 
+// Points, places, rules and tie-break positions are read within plus or
+// minus this: far beyond any heat (at most 10 teams, 11 points), and small
+// enough that no score computed from them can overflow.
+constexpr int kMaxSheetNumber = 9999;
+
 // How many leading bytes SheetFileLimit needs to see.
 constexpr std::size_t kSheetFileHeadBytes = 256;
 

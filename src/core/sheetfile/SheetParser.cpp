@@ -21,6 +21,10 @@ constexpr std::size_t kHeaderOrigin = 1;
 
 enum class FileEncoding { Utf8, Windows1252 };
 
+int BoundedNumber(std::string_view text) {
+    return std::clamp(LeadingInt(text), -kMaxSheetNumber, kMaxSheetNumber);
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
@@ -85,7 +89,7 @@ private:
         if (auto span = FindElement(text_, tag, kHeaderOrigin)) field = Decode(*span);
     }
     void HeaderInt(Tag tag, int& field) const {
-        if (auto span = FindElement(text_, tag, kHeaderOrigin)) field = LeadingInt(Raw(*span));
+        if (auto span = FindElement(text_, tag, kHeaderOrigin)) field = BoundedNumber(Raw(*span));
     }
 
     void ReadHeader() {
@@ -154,7 +158,7 @@ private:
             if (!ReadOrders(t, orderCursor, blockEnd)) return;
 
             if (auto span = FindElement(text_, tags::kTieBreak, orderCursor, blockEnd))
-                s_.iTieBreakPlace[t] = LeadingInt(Raw(*span));
+                s_.iTieBreakPlace[t] = BoundedNumber(Raw(*span));
             cursor = blockEnd;
         }
     }
@@ -170,7 +174,7 @@ private:
             const auto span = FindElement(text_, tags::kOrder, open);
             if (!span) return false;
             const std::string_view value = Raw(*span);
-            s_.iGamePlace[t][g] = LeadingInt(value);
+            s_.iGamePlace[t][g] = BoundedNumber(value);
             s_.bAvertissement[t][g] = !value.empty() && value.back() == tags::kBlameMark;
             orderCursor = span->end;
         }

@@ -17,7 +17,10 @@
 //   300..347  periods, languages, result entries, staff page, set messages
 //   400..499  buttons, labels and notes of the dialogs
 //   500..624  dialog titles and the entry dialogs' headings
+//   640..659  saving safely: protected files and folders, set file entries,
+//             the save question
 //   660..699  keyboard entry of results, first steps (welcome page, guide)
+//   770..799  published results and the full-screen view
 //   900..910  score sheet set dialogs
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
@@ -1487,6 +1490,36 @@ ZAV_TEXT(624, DeletionWarning,
          "WARNING : after validation, the deletion of the team will be irreversible.",
          "ATTENZIONE : dopo la conferma, l'eliminazione della squadra sarà irreversibile.",
          "ACHTUNG : nach der Bestätigung kann das Streichen der Mannschaft nicht rückgängig gemacht werden.")
+ZAV_TEXT(640, NoFileBeside,
+         "Impossible d'enregistrer le fichier = %s\nSon dossier n'accepte pas de nouveau fichier : le fichier est resté tel quel. Enregistrez dans un autre dossier.",
+         "Cannot save the file = %s\nIts folder does not accept a new file: the file was left as it was. Save in another folder.",
+         "Impossibile salvare il file = %s\nLa sua cartella non accetta un nuovo file: il file è rimasto com'era. Salvate in un'altra cartella.",
+         "Die Datei kann nicht gespeichert werden = %s\nIhr Ordner nimmt keine neue Datei an: die Datei bleibt unverändert. Speichern Sie in einem anderen Ordner.")
+ZAV_TEXT(641, SetEntriesSkipped,
+         "Ces lignes du jeu de feuilles de match ne désignent pas une feuille de son dossier et sont ignorées :\n%s",
+         "These entries of the score sheet set do not name a sheet of its folder and are skipped:\n%s",
+         "Queste voci del set di fogli di gara non indicano un foglio della sua cartella e sono ignorate:\n%s",
+         "Diese Einträge des Wertungsbogensatzes bezeichnen keinen Wertungsbogen seines Ordners und werden übergangen:\n%s")
+ZAV_TEXT(642, Yes,
+         "Oui",
+         "Yes",
+         "Sì",
+         "Ja")
+ZAV_TEXT(643, No,
+         "Non",
+         "No",
+         "No",
+         "Nein")
+ZAV_TEXT(644, ReplaceExistingFile,
+         "Le fichier %s existe déjà.\nVoulez-vous le remplacer ?",
+         "The file %s already exists.\nDo you want to replace it?",
+         "Il file %s esiste già.\nVolete sostituirlo?",
+         "Die Datei %s existiert bereits.\nMöchten Sie sie ersetzen?")
+ZAV_TEXT(645, SettingsNotWritten,
+         "Impossible d'enregistrer le réglage dans le fichier des réglages = %s",
+         "The setting could not be written to the settings file = %s",
+         "Impossibile scrivere l'impostazione nel file delle impostazioni = %s",
+         "Die Einstellung konnte nicht in die Einstellungsdatei geschrieben werden = %s")
 // 660..699: keyboard entry of results, the first steps of a new user.
 ZAV_TEXT(660, OutcomeKeys,
          "ead",
@@ -1543,6 +1576,111 @@ ZAV_TEXT(670, GameListKeysHint,
          "Keys: type the first letters of a game to choose it.",
          "Tasti: le prime lettere di un gioco lo scelgono.",
          "Tasten: die ersten Buchstaben eines Spiels wählen es.")
+ZAV_TEXT(700, PrintPreview,
+         "Aperçu avant impression",
+         "Print preview",
+         "Anteprima di stampa",
+         "Druckvorschau")
+ZAV_TEXT(701, PreviewFailed,
+         "L'aperçu avant impression n'a pas pu être préparé.",
+         "The print preview could not be prepared.",
+         "Non è stato possibile preparare l'anteprima di stampa.",
+         "Die Druckvorschau konnte nicht erstellt werden.")
+ZAV_TEXT(770, PublishTitleColumn,
+         "Titre",
+         "Title",
+         "Titolo",
+         "Titel")
+ZAV_TEXT(771, PublishSubTitleColumn,
+         "Sous-titre",
+         "Sub-title",
+         "Sottotitolo",
+         "Untertitel")
+ZAV_TEXT(772, PublishDateColumn,
+         "Date",
+         "Date",
+         "Data",
+         "Datum")
+ZAV_TEXT(773, PublishResultsColumn,
+         "Résultats",
+         "Results",
+         "Risultati",
+         "Ergebnisse")
+ZAV_TEXT(774, PublishTimeColumn,
+         "Dernière publication",
+         "Last published",
+         "Ultima pubblicazione",
+         "Zuletzt veröffentlicht")
+ZAV_TEXT(775, PublishLink,
+         "Voir",
+         "View",
+         "Vedi",
+         "Ansehen")
+ZAV_TEXT(776, PublishIndexSubTitle,
+         "Résultats en direct",
+         "Live results",
+         "Risultati in diretta",
+         "Live-Ergebnisse")
+ZAV_TEXT(777, MenuPublishResults,
+         "Publier les résultats...",
+         "Publish results...",
+         "Pubblica i risultati...",
+         "Ergebnisse veröffentlichen...")
+ZAV_TEXT(778, MenuPublishNow,
+         "Publier maintenant",
+         "Publish now",
+         "Pubblica ora",
+         "Jetzt veröffentlichen")
+ZAV_TEXT(779, MenuFullScreen,
+         "Plein écran",
+         "Full screen",
+         "Schermo intero",
+         "Vollbild")
+ZAV_TEXT(780, TitlePublish,
+         "Publication des résultats",
+         "Publishing the results",
+         "Pubblicazione dei risultati",
+         "Veröffentlichung der Ergebnisse")
+ZAV_TEXT(781, PublishOnSave,
+         "Publier à chaque enregistrement d'une feuille de match",
+         "Publish at every save of a score sheet",
+         "Pubblicare a ogni salvataggio di un foglio di gara",
+         "Bei jedem Speichern eines Wertungsbogens veröffentlichen")
+ZAV_TEXT(782, PublishFolderLabel,
+         "Dossier des pages publiées :",
+         "Folder of the published pages:",
+         "Cartella delle pagine pubblicate:",
+         "Ordner der veröffentlichten Seiten:")
+ZAV_TEXT(783, PublishRefreshLabel,
+         "Rechargement des pages par le navigateur (secondes, 0 = jamais) :",
+         "Browsers reload the pages every (seconds, 0 = never):",
+         "I browser ricaricano le pagine ogni (secondi, 0 = mai):",
+         "Browser laden die Seiten neu alle (Sekunden, 0 = nie):")
+ZAV_TEXT(784, PublishNote,
+         "Un serveur web ou un dossier synchronisé montre ce dossier au public.",
+         "A web server or a synchronised folder shows this folder to the public.",
+         "Un server web o una cartella sincronizzata mostra questa cartella al pubblico.",
+         "Ein Webserver oder ein synchronisierter Ordner zeigt diesen Ordner der Öffentlichkeit.")
+ZAV_TEXT(785, ChoosePublishFolder,
+         "Choisissez le dossier des pages publiées",
+         "Choose the folder of the published pages",
+         "Scegliete la cartella delle pagine pubblicate",
+         "Wählen Sie den Ordner der veröffentlichten Seiten")
+ZAV_TEXT(786, PublishFailed,
+         "Les résultats n'ont pas pu être publiés :",
+         "The results could not be published:",
+         "Non è stato possibile pubblicare i risultati:",
+         "Die Ergebnisse konnten nicht veröffentlicht werden:")
+ZAV_TEXT(787, PublishedIn,
+         "Résultats publiés dans %s",
+         "Results published in %s",
+         "Risultati pubblicati in %s",
+         "Ergebnisse veröffentlicht in %s")
+ZAV_TEXT(788, NoPublishFolder,
+         "Aucun dossier de publication : choisissez-en un dans Options, Publier les résultats...",
+         "No publication folder: choose one in Options, Publish results...",
+         "Nessuna cartella di pubblicazione: sceglietene una in Opzioni, Pubblica i risultati...",
+         "Kein Veröffentlichungsordner: wählen Sie einen unter Optionen, Ergebnisse veröffentlichen...")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

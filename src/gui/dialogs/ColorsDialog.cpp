@@ -27,7 +27,7 @@ constexpr zav::TextId kColourLabels[] = {zav::TextId::ColorTitle, zav::TextId::C
 
 ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings,
                            zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleColors), settings_(settings) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleColors) {
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ColorsHeading));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
@@ -36,7 +36,7 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings,
         grid->Add(new wxStaticText(box, wxID_ANY, Tx(kColourLabels[row])), 0,
                   wxALIGN_CENTER_VERTICAL);
         const std::string value =
-            settings_.GetString(kColourKeys[row]).substr(0, kColourFieldLength);
+            settings.GetString(kColourKeys[row]).substr(0, kColourFieldLength);
         fields[row] = MakeTextField(box, FromCore(value), kColourFieldLength);
         grid->Add(fields[row], 1, wxEXPAND);
         auto* change = new wxButton(box, wxID_ANY, Tx(zav::TextId::Change));
@@ -57,7 +57,7 @@ ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings,
     models->Add(modelGrid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(models, 0, wxEXPAND | wxTOP, 10);
 
-    blackAndWhite = settings_.GetInt(zav::SettingKey::BWOnly) != 0;
+    blackAndWhite = settings.GetInt(zav::SettingKey::BWOnly) != 0;
     FinishLayout(zav::TextId::ColorsCancel);
 }
 
@@ -75,12 +75,11 @@ void ColorsDialog::OnModel(int model) {
 }
 
 bool ColorsDialog::TransferDataFromWindow() {
-    // A settings file that cannot be written is not reported yet: the option
-    // keeps its old value.
+    chosen.clear();
     for (int row = 0; row < 4; ++row)
-        static_cast<void>(settings_.Set(kColourKeys[row],
-                                        ToCore(fields[row]->GetValue().Left(kColourFieldLength))));
-    static_cast<void>(settings_.Set(zav::SettingKey::BWOnly, blackAndWhite ? "1" : "0"));
+        chosen.emplace_back(kColourKeys[row],
+                            ToCore(fields[row]->GetValue().Left(kColourFieldLength)));
+    chosen.emplace_back(zav::SettingKey::BWOnly, blackAndWhite ? "1" : "0");
     return true;
 }
 

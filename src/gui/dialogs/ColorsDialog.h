@@ -1,6 +1,6 @@
 // The colours of the pages, typed, chosen or taken from a model; kept in
-// the settings file, read when the dialog opens and written when OK is
-// pressed.
+// the settings file, read when the dialog opens; OK gives the values to
+// write.
 #pragma once
 
 #include <wx/colour.h>
@@ -23,9 +23,8 @@ public:
     bool blackAndWhite = false;
     void OnChange(int row);
     void OnModel(int model);
-
-private:
-    zav::Settings settings_;
+    // The four colours and BWOnly, after OK.
+    zav::SettingValues chosen;
 };
 
 // The colour chooser's data, shared by every use for the whole run so that

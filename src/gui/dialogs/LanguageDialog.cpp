@@ -14,12 +14,12 @@ constexpr int kLanguageCodeLength = 2;
 
 LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings,
                                zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLanguage), settings_(settings) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLanguage) {
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LanguageNote)), 0, wxBOTTOM, 8);
     list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 110), 0, nullptr,
                          wxLB_SINGLE | wxLB_SORT);
     for (const zav::TextId name : zav::kLanguageNameTexts) list->Append(Tx(name));
-    wxString code = FromCore(settings_.GetString(zav::SettingKey::Language));
+    wxString code = FromCore(settings.GetString(zav::SettingKey::Language));
     if (code.empty()) code = wxS("FR");
     list->SetSelection(FindEntryFor(list->GetStrings(), code));
     Body()->Add(list, 1, wxEXPAND);
@@ -29,10 +29,8 @@ LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings,
 // OK needs a chosen language; until then the dialog stays open.
 bool LanguageDialog::TransferDataFromWindow() {
     if (list->GetSelection() == wxNOT_FOUND) return false;
-    // A settings file that cannot be written is not reported yet: the option
-    // keeps its old value.
-    static_cast<void>(settings_.Set(zav::SettingKey::Language,
-                                    ToCore(list->GetStringSelection().Left(kLanguageCodeLength))));
+    chosen = {
+        {zav::SettingKey::Language, ToCore(list->GetStringSelection().Left(kLanguageCodeLength))}};
     return true;
 }
 

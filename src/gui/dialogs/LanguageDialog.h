@@ -15,9 +15,8 @@ public:
     bool TransferDataFromWindow() override;
 
     wxListBox* list = nullptr;
-
-private:
-    zav::Settings settings_;
+    // The Language value, after OK.
+    zav::SettingValues chosen;
 };
 
 }  // namespace zavgui

@@ -12,12 +12,12 @@
 namespace zavgui {
 
 LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo), settings_(settings) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo) {
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LogoNote)), 0, wxBOTTOM, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    field = MakeTextField(this,
-                          FromCore(JoinLogoField(settings_.GetString(zav::SettingKey::LogoPath),
-                                                 settings_.GetString(zav::SettingKey::LogoName))));
+    field =
+        MakeTextField(this, FromCore(JoinLogoField(settings.GetString(zav::SettingKey::LogoPath),
+                                                   settings.GetString(zav::SettingKey::LogoName))));
     field->SetMinSize(wxSize(420, -1));
     row->Add(field, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
     auto* search = new wxButton(this, wxID_ANY, Tx(zav::TextId::Search));
@@ -35,10 +35,8 @@ void LogoDialog::OnSearch() {
 
 bool LogoDialog::TransferDataFromWindow() {
     const LogoSetting logo = SplitLogoField(ToCore(field->GetValue().Left(254)));
-    // A settings file that cannot be written is not reported yet: the option
-    // keeps its old value.
-    static_cast<void>(settings_.Set(zav::SettingKey::LogoPath, logo.logoPath));
-    static_cast<void>(settings_.Set(zav::SettingKey::LogoName, logo.logoName));
+    chosen = {{zav::SettingKey::LogoPath, logo.logoPath},
+              {zav::SettingKey::LogoName, logo.logoName}};
     return true;
 }
 

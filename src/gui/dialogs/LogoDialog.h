@@ -1,5 +1,5 @@
 // The logo of the pages: its folder and file name, kept in the settings
-// file, read when the dialog opens and written when OK is pressed.
+// file, read when the dialog opens; OK gives the values to write.
 #pragma once
 
 #include "dialogs/ZavDialog.h"
@@ -16,9 +16,8 @@ public:
 
     wxTextCtrl* field = nullptr;
     void OnSearch();
-
-private:
-    zav::Settings settings_;
+    // LogoPath and LogoName, after OK.
+    zav::SettingValues chosen;
 };
 
 }  // namespace zavgui

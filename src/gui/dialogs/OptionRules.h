@@ -14,9 +14,10 @@ struct LogoSetting {
     std::string logoName;
 };
 
-// The field split at its last separator found from the second character on;
-// without one, the whole text is the folder and the name is the text from
-// its second character.
+// The field split at its last separator (one that begins the field is the
+// root folder); without one, the whole text is the folder and the name is
+// the text from its second character. An empty field or a lone separator is
+// no logo: both empty.
 LogoSetting SplitLogoField(const std::string& field);
 
 // The predefined colour models of the Colours dialog, in button order.

@@ -8,8 +8,9 @@
 
 namespace zavgui {
 
-// The answer to "Do you want to save current score sheet before exit ?".
-enum class SaveAnswer { Save, DontSave };
+// The answer to "Do you want to save current score sheet before exit ?";
+// Cancel stops the command that asked.
+enum class SaveAnswer { Save, DontSave, Cancel };
 
 // Which save chooser is shown: the first save of a sheet that has no file
 // yet, or Save as.

@@ -35,20 +35,42 @@ void SheetDocument::Reset() {
     ++replacements_;
 }
 
+// The one place the sheet's file is written: whatever follows a save (the
+// publication of the results) follows it here.
 bool SheetDocument::Write(const std::string& path) {
-    return zav::SaveSheet(sheet_, path, user_.Reporter());
+    if (!zav::SaveSheet(sheet_, path, user_.Reporter())) return false;
+    if (afterSave_ && !path.empty()) afterSave_(SourceOf(path));
+    return true;
 }
 
-// Today nothing can stop the command: the question has no Cancel and a
-// failed save is reported by the writer. Only a move within a set stays on a
-// set sheet that cannot be written, so that nothing typed is lost.
-bool SheetDocument::QuitTest(Replacement replacement) {
-    if (replacement == Replacement::ByAnotherSheetOfTheSet && IsSheetOfSet())
-        return SaveSetSheetSilently();
-    SaveSetSheetSilently();
-    if (state_ == SheetState::Changed && user_.AskSaveChanges() == SaveAnswer::Save)
-        SaveFileAndDialog();
-    return true;
+// A sheet file of a set opened alone still names the set opened last: it is
+// published with that set only when it is one of its sheets.
+zav::PublishSource SheetDocument::SourceOf(const std::string& path) const {
+    const std::string& set = sheet_.sMScoreOpen;
+    if (IsSheetOfSet() && !set.empty() && FolderOf(path) == FolderOf(set)) {
+        for (const std::string& name : setSheetNames_)
+            if (name == FileNameOf(path)) return {set, true};
+    }
+    return {path, false};
+}
+
+zav::PublishSource SheetDocument::PublicationSource() const {
+    const std::string& path = IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName;
+    return path.empty() ? zav::PublishSource{} : SourceOf(path);
+}
+
+// Whatever replaces the sheet or ends the program stops here rather than
+// lose what was typed: a set sheet that cannot be written, Cancel, a save
+// chooser cancelled or a save that failed (reported by the writer).
+bool SheetDocument::QuitTest() {
+    if (!SaveSetSheetSilently()) return false;
+    if (state_ != SheetState::Changed) return true;
+    switch (user_.AskSaveChanges()) {
+        case SaveAnswer::DontSave: return true;
+        case SaveAnswer::Cancel: return false;
+        case SaveAnswer::Save: break;
+    }
+    return SaveSheet();
 }
 
 bool SheetDocument::SaveSetSheetSilently() {
@@ -124,7 +146,7 @@ void SheetDocument::AdoptSet(const std::string& path) {
 
 void SheetDocument::ShowSetSheet(const std::string& name) {
     if (name.empty() || sheet_.sMScoreOpen.empty()) return;
-    if (!QuitTest(Replacement::ByAnotherSheetOfTheSet)) return;
+    if (!QuitTest()) return;
     const std::string setFile = sheet_.sMScoreOpen;
     Reset();
     sheet_.sMScoreOpen = setFile;
@@ -154,17 +176,13 @@ void SheetDocument::Close() {
     titleFileName_.clear();
 }
 
-void SheetDocument::SaveSheet() {
-    if (IsSheetOfSet()) {
-        if (state_ == SheetState::Changed && Write(sheet_.sMultiFileOpen))
-            state_ = SheetState::Unchanged;
-        return;
-    }
-    if (sheet_.sFullFileName.empty()) {
-        SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
-        return;
-    }
-    if (Write(sheet_.sFullFileName)) state_ = SheetState::Unchanged;
+bool SheetDocument::SaveSheet() {
+    if (IsSheetOfSet()) return SaveSetSheetSilently();
+    if (sheet_.sFullFileName.empty())
+        return SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
+    if (!Write(sheet_.sFullFileName)) return false;
+    state_ = SheetState::Unchanged;
+    return true;
 }
 
 bool SheetDocument::SaveFileAndDialog() {
@@ -191,7 +209,7 @@ void SheetDocument::SheetChanged() {
 
 // A sheet never saved has no file yet: nothing is written.
 void SheetDocument::SaveAuto() {
-    Write(IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName);
+    Write(OwnFile());
 }
 
 }  // namespace zavgui

@@ -5,10 +5,12 @@
 // user only through a DocumentUser, so its rules need no window.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "document/DocumentUser.h"
+#include "publish/Publication.h"
 #include "sets/SetCreation.h"
 #include "sheet/ScoreSheet.h"
 
@@ -19,10 +21,6 @@ enum class SheetState {
     Unchanged,  // open, as created, read or last saved
     Changed,    // open, with changes not saved yet
 };
-
-// What replaces the sheet on screen. Moving to another sheet of the open set
-// does not leave a sheet of the set whose changes cannot be written.
-enum class Replacement { ByAnyCommand, ByAnotherSheetOfTheSet };
 
 class SheetDocument {
 public:
@@ -37,6 +35,11 @@ public:
     bool HasSheet() const { return state_ != SheetState::NoSheet; }
     // A sheet of a set is saved to its own sheet file, never elsewhere.
     bool IsSheetOfSet() const { return sheet_.bScoreSet; }
+    // The file the sheet is saved to: its own sheet file for a sheet of a
+    // set, else its file; empty for a sheet never saved.
+    const std::string& OwnFile() const {
+        return IsSheetOfSet() ? sheet_.sMultiFileOpen : sheet_.sFullFileName;
+    }
     // The file name the window title shows; empty while no file is open.
     const std::string& TitleFileName() const { return titleFileName_; }
 
@@ -60,8 +63,10 @@ public:
 
     // The step before the sheet is replaced or the program ends: a changed
     // sheet of a set goes to its own file without a question, a changed
-    // single sheet is offered a save. True when the command may go on.
-    [[nodiscard]] bool QuitTest(Replacement replacement = Replacement::ByAnyCommand);
+    // single sheet is offered a save (Yes saves as the Save command does).
+    // True when the command may go on; false, with the sheet as it was, when
+    // a save failed or the user cancelled the question or the chooser.
+    [[nodiscard]] bool QuitTest();
 
     // A new sheet: reset, no file, 8 games, 4 teams, 4 points for the first
     // place. It counts as open once described (the General data dialog).
@@ -74,8 +79,8 @@ public:
     // Reads a set file and shows its first sheet. After a failure no sheet
     // and no set are open.
     void OpenSet(const std::string& path);
-    // Moves to the sheet file `name` of the open set, after the set sheet
-    // on screen has been saved (it stays when it cannot be).
+    // Moves to the sheet file `name` of the open set after QuitTest (the
+    // sheet on screen stays when it stops).
     void ShowSetSheet(const std::string& name);
     // Opens the set again after a set tool closed it: on the sheet `name`
     // when the set still lists it.
@@ -86,9 +91,21 @@ public:
     // No sheet and no set open.
     void Close();
 
+    // What publishing the sheet's results publishes: the set file when the
+    // sheet is one of the open set's, else the sheet's own file; empty while
+    // the sheet has no file.
+    zav::PublishSource PublicationSource() const;
+    // Runs after every write of the sheet's file (Save, Save as, automatic
+    // save, the silent save of a set's sheet) with the publication source of
+    // the file written.
+    void SetAfterSave(std::function<void(const zav::PublishSource& source)> afterSave) {
+        afterSave_ = std::move(afterSave);
+    }
+
     // The Save command: a set sheet to its own file, a single sheet to its
-    // file, or to a file chosen by the user when it has none yet.
-    void SaveSheet();
+    // file, or to a file chosen by the user when it has none yet. True when
+    // the sheet is saved (or had nothing to save).
+    bool SaveSheet();
     // Save as: the sheet then belongs to the chosen file. False when
     // cancelled or not written.
     bool SaveFileAndDialog();
@@ -101,6 +118,7 @@ public:
 private:
     void Reset();
     bool Write(const std::string& path);
+    zav::PublishSource SourceOf(const std::string& path) const;
     bool SaveToChosenFile(SaveChooser chooser, const std::string& folder,
                           const std::string& fileName);
     bool SaveSetSheetSilently();
@@ -118,6 +136,7 @@ private:
     std::vector<std::string> setSheetNames_;
     std::string chosenFile_;
     unsigned replacements_ = 0;
+    std::function<void(const zav::PublishSource&)> afterSave_;
 };
 
 }  // namespace zavgui

@@ -23,6 +23,7 @@ enum CommandId {
     ID_QUIT = 10215,
     ID_EXPORT_STAFF_PDF = 10216,
     ID_EXPORT_EQUIP_PDF = 10217,
+    ID_PRINT_PREVIEW = 10218,
 
     // Input menu
     ID_GENERAL_DATA = 10401,
@@ -75,6 +76,11 @@ enum CommandId {
     ID_MEMO_PV = 10707,
     ID_ABOUT = 10708,
     ID_LOG_CHANGE = 10709,
+
+    // Published results and the full-screen view
+    ID_PUBLISH_RESULTS = 10770,
+    ID_PUBLISH_NOW = 10771,
+    ID_FULL_SCREEN = 10772,
 
     // Windows and controls
     ID_TOOLBAR = 10101,

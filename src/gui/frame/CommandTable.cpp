@@ -23,7 +23,7 @@ struct CommandRow {
     zav::TextId label;
     // The toolbar picture of a command that has a tool.
     std::optional<ToolPictureId> picture;
-    // The key that runs the command from anywhere ("Ctrl+S"); none yet.
+    // The key that runs the command from anywhere ("Ctrl+S").
     const char* shortcut;
 };
 
@@ -56,6 +56,7 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_SAVE_AS_SHEET, T::MenuSaveSheetAs),
     kSeparator,
     Command(ID_PRINT_SETUP, T::MenuPageSetup),
+    Command(ID_PRINT_PREVIEW, T::PrintPreview),
     Command(ID_PRINT, T::MenuPrintSheet, P::ScorePrint),
     Command(ID_EXPORT_HTML, T::MenuExportSheetHtml, P::ScoreHtml),
     Command(ID_EXPORT_PDF, T::ExportPdf),
@@ -97,6 +98,8 @@ constexpr CommandRow kCommandTable[] = {
     CheckCommand(ID_VIEW_BOTH, T::MenuViewBoth, P::ChampChall),
     CheckCommand(ID_VIEW_CHAMP, T::MenuViewCompetition, P::ChampOnly),
     CheckCommand(ID_VIEW_CHALL, T::MenuViewChallenge, P::ChallOnly),
+    kSeparator,
+    CheckCommand(ID_FULL_SCREEN, T::MenuFullScreen, std::nullopt, "F11"),
 
     Menu(T::MenuRules),
     Command(ID_PLAYING_AREA, T::MenuPlayingArea),
@@ -113,6 +116,8 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_DELETE_SIF_SCORE_SET, T::MenuDeleteSet),
     kSeparator,
     Command(ID_DELETE_ONE_TEAM, T::MenuWithdrawTeam),
+    kSeparator,
+    Command(ID_PUBLISH_NOW, T::MenuPublishNow),
 
     Menu(T::MenuOptions),
     Command(ID_PRESENTATION, T::MenuLogo),
@@ -120,6 +125,8 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_LANGUAGE, T::MenuLanguage),
     kSeparator,
     CheckCommand(ID_SAVE_AUTO, T::MenuAutomaticSave),
+    kSeparator,
+    Command(ID_PUBLISH_RESULTS, T::MenuPublishResults),
 
     Menu(T::MenuHelp),
     Command(ID_FEUILLE_ARRIVEE, T::MenuFinishOrderSheet),

@@ -44,12 +44,10 @@ void InputCommands::OnGeneralData(wxCommandEvent&) {
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
     GeneralDataDialog dialog(&frame_, sheet, frame_.Language());
     if (dialog.ShowModal() != wxID_OK) return;
-    if (sheet.iChallengeScoring != 0) {
-        // The ranking items are offered with both rankings shown.
-        frame_.Choices().ranking = Ranking::Both;
-    } else {
-        zav::ClearChallenge(sheet);
-    }
+    // Both rankings shown, as on a sheet just opened: a 'Challenge' shown
+    // alone before its points were set to 0 must not keep the mark.
+    frame_.Choices().ranking = Ranking::Both;
+    if (sheet.iChallengeScoring == 0) zav::ClearChallenge(sheet);
     frame_.SheetChanged();
 }
 

@@ -18,30 +18,40 @@ OptionCommands::OptionCommands(wxZAVFrame& frame) : frame_(frame) {
 // The open sheet's page shows the new logo or colours at once.
 void OptionCommands::OnPresentation(wxCommandEvent&) {
     LogoDialog dialog(&frame_, frame_.AppSettings(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK && frame_.Document().HasSheet()) frame_.ComputeDisplaySheet();
+    if (dialog.ShowModal() == wxID_OK) StoreAndShow(dialog.chosen);
 }
 
 void OptionCommands::OnOptions(wxCommandEvent&) {
     ColorsDialog dialog(&frame_, frame_.AppSettings(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK && frame_.Document().HasSheet()) frame_.ComputeDisplaySheet();
+    if (dialog.ShowModal() == wxID_OK) StoreAndShow(dialog.chosen);
+}
+
+// Whatever could be written shows; a failure has been named.
+void OptionCommands::StoreAndShow(const zav::SettingValues& values) {
+    static_cast<void>(frame_.StoreSettings(values));
+    if (frame_.Document().HasSheet()) frame_.ComputeDisplaySheet();
 }
 
 // The new language takes effect at the next start: the program ends as Quit
-// ends it and starts again.
+// ends it and starts again. The save step comes first, so that a change it
+// stops leaves the language as it was; a language that cannot be written
+// would restart the program in the old one.
 void OptionCommands::OnLanguage(wxCommandEvent&) {
     LanguageDialog dialog(&frame_, frame_.AppSettings(), frame_.Language());
-    if (dialog.ShowModal() != wxID_OK || !frame_.Quit()) return;
+    if (dialog.ShowModal() != wxID_OK || !frame_.MayReplaceSheet() ||
+        !frame_.StoreSettings(dialog.chosen))
+        return;
+    frame_.CloseAfterQuitTest();
     if (frame_.Context().restartProgram) frame_.Context().restartProgram();
 }
 
+// The choice holds for this run even when it cannot be written.
 void OptionCommands::OnSaveAuto(wxCommandEvent&) {
     SheetDocument& document = frame_.Document();
     document.SetSaveAutoOn(!document.SaveAutoOn());
     frame_.ShowMarks();
-    // A settings file that cannot be written is not reported yet: the choice
-    // holds for this run.
     static_cast<void>(
-        frame_.AppSettings().Set(zav::SettingKey::SaveAuto, document.SaveAutoOn() ? "1" : "0"));
+        frame_.StoreSettings({{zav::SettingKey::SaveAuto, document.SaveAutoOn() ? "1" : "0"}}));
 }
 
 }  // namespace zavgui

@@ -2,6 +2,8 @@
 // the settings file.
 #pragma once
 
+#include "settings/Settings.h"
+
 class wxCommandEvent;
 
 namespace zavgui {
@@ -17,6 +19,7 @@ private:
     void OnOptions(wxCommandEvent& event);
     void OnLanguage(wxCommandEvent& event);
     void OnSaveAuto(wxCommandEvent& event);
+    void StoreAndShow(const zav::SettingValues& values);
 
     wxZAVFrame& frame_;
 };

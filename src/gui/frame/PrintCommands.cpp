@@ -39,6 +39,7 @@ constexpr PageCommands kPageCommands[] = {
 
 PrintCommands::PrintCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &PrintCommands::OnPrintSetup, this, ID_PRINT_SETUP);
+    frame.Bind(wxEVT_MENU, &PrintCommands::OnPrintPreview, this, ID_PRINT_PREVIEW);
     for (const PageCommands& page : kPageCommands) {
         frame.Bind(
             wxEVT_MENU, [this, &page](wxCommandEvent&) { Print(page.kind); }, page.print);
@@ -60,18 +61,26 @@ void PrintCommands::Print(PageKind kind) {
     frame_.Printing().Print(kind, frame_.Pages().Page(kind, PageUse::Printer));
 }
 
+// One preview, of the page in view, rather than one per print command: the
+// scorer checks on screen what is about to go on paper.
+void PrintCommands::OnPrintPreview(wxCommandEvent&) {
+    if (!frame_.RequireSheet()) return;
+    const PageKind kind = frame_.Choices().page.value_or(PageKind::Sheet);
+    (void)frame_.Printing().Preview(kind, frame_.Pages().Page(kind, PageUse::Printer), &frame_);
+}
+
 void PrintCommands::ExportHtml(const PageCommands& page) {
     if (!frame_.RequireSheet()) return;
     const wxString path = ChooseExportFile(page.htmlCaption, ProposedStem(page.nameSuffix),
-                                           T::HtmlFilter, wxString());
+                                           T::HtmlFilter, wxS("html"));
     if (path.empty()) return;
     (void)frame_.Printing().SaveHtmlPage(frame_.Pages().Page(page.kind, PageUse::File), path);
 }
 
 void PrintCommands::ExportPdf(const PageCommands& page) {
     if (!frame_.RequireSheet()) return;
-    const wxString path = ChooseExportFile(page.pdfCaption, ProposedStem(page.nameSuffix) + ".pdf",
-                                           T::PdfFilter, wxS("pdf"));
+    const wxString path =
+        ChooseExportFile(page.pdfCaption, PdfName(page.nameSuffix), T::PdfFilter, wxS("pdf"));
     if (path.empty()) return;
     (void)frame_.Printing().ExportPdf(page.kind, frame_.Pages().Page(page.kind, PageUse::Printer),
                                       path);
@@ -83,6 +92,13 @@ wxString PrintCommands::ChooseExportFile(zav::TextId caption, const wxString& pr
         frame_.User().ChooseNewFile(caption, wxString(), proposedName, filter, extension);
     if (!path.empty()) frame_.Document().RememberChosenFile(ToCore(path));
     return path;
+}
+
+// Every sheet of a set has a PDF of its own name, whatever was chosen last.
+wxString PrintCommands::PdfName(const char* suffix) const {
+    const wxString stem =
+        ExportStem(wxFileName(FromCore(frame_.Document().OwnFile())).GetFullName());
+    return stem.empty() ? wxString() : stem + wxString::FromUTF8(suffix) + wxS(".pdf");
 }
 
 wxString PrintCommands::ProposedStem(const char* suffix) const {

@@ -1,5 +1,5 @@
-// Printing, page setup and the exports of the pages to HTML and PDF files,
-// from the File menu and the toolbar.
+// Printing, its preview, page setup and the exports of the pages to HTML
+// and PDF files, from the File menu and the toolbar.
 #pragma once
 
 #include <wx/string.h>
@@ -21,6 +21,8 @@ public:
 private:
     void OnPrintSetup(wxCommandEvent& event);
     void Print(PageKind kind);
+    // What Print prints of the page the window shows.
+    void OnPrintPreview(wxCommandEvent& event);
     // SaveHtmlSheet, SaveHtmlStaff or SaveHtmlEquip to a chosen file.
     void ExportHtml(const PageCommands& page);
     void ExportPdf(const PageCommands& page);
@@ -30,6 +32,9 @@ private:
                               const wxString& extension);
     // The last chosen file's name without its extension, and `suffix`.
     wxString ProposedStem(const char* suffix) const;
+    // The open sheet's own file name without its extension, `suffix` and
+    // ".pdf"; empty for a sheet never saved.
+    wxString PdfName(const char* suffix) const;
 
     wxZAVFrame& frame_;
 };

@@ -12,14 +12,17 @@ namespace zavgui {
 WindowUser::WindowUser(wxWindow* parent, zav::Language language, const wxString& chooserPlace)
     : parent_(parent),
       language_(language),
-      messages_(parent),
+      messages_(parent, language),
       reporter_(language, messages_),
       chooserPlace_(chooserPlace) {}
 
 SaveAnswer WindowUser::AskSaveChanges() {
-    return reporter_.Ask(zav::MessageIcon::Information, zav::TextId::SaveBeforeExit)
-               ? SaveAnswer::Save
-               : SaveAnswer::DontSave;
+    switch (messages_.AskYesNoCancel(zav::Text(language_, zav::TextId::SaveBeforeExit),
+                                     zav::MessageIcon::Information)) {
+        case wxID_YES: return SaveAnswer::Save;
+        case wxID_NO: return SaveAnswer::DontSave;
+        default: return SaveAnswer::Cancel;
+    }
 }
 
 std::string WindowUser::ChooseSaveFile(SaveChooser chooser, const std::string& folder,
@@ -42,16 +45,31 @@ wxString WindowUser::ChooseExistingFile(zav::TextId caption, zav::TextId filter,
     return chooserPlace_;
 }
 
+// The toolkit's own overwrite question sees only the name as typed, so
+// "results" would silently replace "results.score": the extension is added
+// first, then the program asks about the very file it will write, in its
+// own language. No goes back to the chooser with the name given.
 wxString WindowUser::ChooseNewFile(zav::TextId caption, const wxString& folder,
                                    const wxString& fileName, zav::TextId filter,
                                    const wxString& extension) {
-    wxFileDialog dialog(parent_, Tx(language_, caption), folder, fileName, Tx(language_, filter),
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK) return wxString();
-    wxFileName chosen(dialog.GetPath());
-    // The filter offers one kind of file: a name typed without extension gets it.
-    if (!extension.empty() && !chosen.HasExt()) chosen.SetExt(extension);
-    return chosen.GetFullPath();
+    wxString startFolder = folder, startName = fileName;
+    for (;;) {
+        wxFileDialog dialog(parent_, Tx(language_, caption), startFolder, startName,
+                            Tx(language_, filter), wxFD_SAVE);
+        if (dialog.ShowModal() != wxID_OK) return wxString();
+        wxFileName chosen(dialog.GetPath());
+        // The filter offers one kind of file: a name typed without extension gets it.
+        if (!chosen.HasExt()) chosen.SetExt(extension);
+        const wxString path = chosen.GetFullPath();
+        if (!chosen.FileExists() ||
+            messages_.AskYesNo(
+                zav::FormatText(zav::Text(language_, zav::TextId::ReplaceExistingFile),
+                                ToCore(path)),
+                zav::MessageIcon::Warning))
+            return path;
+        startFolder = chosen.GetPath();
+        startName = chosen.GetFullName();
+    }
 }
 
 wxString WindowUser::ChooseFolder(zav::TextId caption, const wxString& start) {

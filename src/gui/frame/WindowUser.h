@@ -28,8 +28,8 @@ public:
     wxString ChooseExistingFile(zav::TextId caption, zav::TextId filter,
                                 const wxString& proposed = wxString());
     // A file to write, proposed in `folder` as `fileName`; a name typed
-    // without extension gets `extension` (unless that is empty). Empty when
-    // cancelled.
+    // without extension gets `extension`, and an existing file is replaced
+    // only when the user says so. Empty when cancelled.
     wxString ChooseNewFile(zav::TextId caption, const wxString& folder, const wxString& fileName,
                            zav::TextId filter, const wxString& extension);
     // A folder, the chooser starting in `start`. Empty when cancelled.

@@ -10,16 +10,19 @@
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
+#include "frame/FullScreenCommands.h"
 #include "frame/HelpCommands.h"
 #include "frame/InputCommands.h"
 #include "frame/OptionCommands.h"
 #include "frame/PrintCommands.h"
+#include "frame/PublishCommands.h"
 #include "frame/ResultCommands.h"
 #include "frame/SetCommands.h"
 #include "frame/SetToolCommands.h"
 #include "frame/SheetChooser.h"
 #include "frame/ViewCommands.h"
 #include "sets/SetFile.h"
+#include "support/PlacementPictures.h"
 #include "support/ToolPictures.h"
 #include "texts/Texts.h"
 #include "view/WelcomePage.h"
@@ -48,9 +51,11 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
       document_(user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
       pages_(document_.EditSheet(), choices_, SettingsOf(context), wxLanguage_),
       printing_(document_.Sheet(), context.programDir, SettingsOf(context), user_.Reporter()) {
-    // The view needs the image handlers for the logo and the pictures.
+    // The view and the printouts need the image handlers for the logo and the
+    // pictures, and find the placement pictures through their own lookup.
     static const bool handlersReady = [] {
         wxInitAllImageHandlers();
+        ServePlacementPictures();
         return true;
     }();
     (void)handlersReady;
@@ -79,6 +84,8 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     setToolCommands_ = std::make_unique<SetToolCommands>(*this);
     optionCommands_ = std::make_unique<OptionCommands>(*this);
     helpCommands_ = std::make_unique<HelpCommands>(*this);
+    publishCommands_ = std::make_unique<PublishCommands>(*this);
+    fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
@@ -106,6 +113,10 @@ std::vector<std::string> wxZAVFrame::FirstSteps() const {
 
 zav::Settings wxZAVFrame::AppSettings() const {
     return SettingsOf(context_);
+}
+
+bool wxZAVFrame::StoreSettings(const zav::SettingValues& values) {
+    return AppSettings().Store(values, user_.Reporter());
 }
 
 // The most used commands as 16 by 16 pictures, then the sheet chooser.
@@ -192,13 +203,18 @@ void wxZAVFrame::ShowMarks() {
     }
     for (const PageItem& item : kPageItems) bar->Check(item.id, choices_.page == item.page);
     bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
+    bar->Check(ID_FULL_SCREEN, IsFullScreen());
 }
 
 bool wxZAVFrame::Quit() {
     if (!MayReplaceSheet()) return false;
+    CloseAfterQuitTest();
+    return true;
+}
+
+void wxZAVFrame::CloseAfterQuitTest() {
     quitTestDone_ = true;
     Close(false);
-    return true;
 }
 
 // The close box and the end of the desktop session take the same step as

@@ -25,10 +25,12 @@
 namespace zavgui {
 
 class FileCommands;
+class FullScreenCommands;
 class HelpCommands;
 class InputCommands;
 class OptionCommands;
 class PrintCommands;
+class PublishCommands;
 class ResultCommands;
 class SetCommands;
 class SetToolCommands;
@@ -64,10 +66,14 @@ public:
     PageProducer& Pages() { return pages_; }
     PrintController& Printing() { return printing_; }
     const PageView& View() const { return *view_; }
+    PageView& View() { return *view_; }
     const SheetChooser& Chooser() const { return *chooser_; }
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
+    // Writes settings; one that cannot be written is named in a message
+    // with the settings file. True when all were written.
+    [[nodiscard]] bool StoreSettings(const zav::SettingValues& values);
     zav::Language Language() const { return wxLanguage_; }
 
     // The no-sheet message (PasDeFeuille) when no sheet is open; true when
@@ -90,6 +96,8 @@ public:
     void ShowMarks();
     // Quit: the save step, then the window closes; false when it stays.
     bool Quit();
+    // Closes the window once the save step has let the command go on.
+    void CloseAfterQuitTest();
 
 private:
     void CreateToolbar();
@@ -122,6 +130,8 @@ private:
     std::unique_ptr<SetToolCommands> setToolCommands_;
     std::unique_ptr<OptionCommands> optionCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
+    std::unique_ptr<PublishCommands> publishCommands_;
+    std::unique_ptr<FullScreenCommands> fullScreenCommands_;
 };
 
 // The window title of an open file: "ZAV score - " and its name.

@@ -1,5 +1,8 @@
 #include "printing/PrintController.h"
 
+#include <wx/print.h>
+
+#include "io/FileWrite.h"
 #include "printing/SheetPrinting.h"
 #include "report/PageExport.h"
 #include "support/GuiText.h"
@@ -64,28 +67,51 @@ void PrintController::SetFontsAndColour(PageKind kind) {
 }
 
 // Relative references of a printed page are resolved in the logo's folder,
-// or in the program's folder when there is no logo.
-wxString PrintController::BaseFolder() const {
+// or in the program's folder when there is no logo. The placement pictures
+// are files of the program's folder, so they are looked for there even when
+// a logo folder is set.
+wxString PrintController::BaseFolder(PageKind kind) const {
     const wxString logoPath = FromCore(settings_.GetString(zav::SettingKey::LogoPath));
-    return logoPath.empty() ? programDir_ : logoPath;
+    return logoPath.empty() || kind == PageKind::Placement ? programDir_ : logoPath;
 }
 
-// The placement pictures are files of the program's folder, so they are
-// looked for there even when a logo folder is set.
+// The placement document prints in portrait; the orientation the user chose
+// comes back afterwards, printed or not.
+template <class Job>
+auto PrintController::WithPageSettings(PageKind kind, Job job) {
+    SetFontsAndColour(kind);
+    wxPrintData& printData = *printing_->GetPrintData();
+    const wxPrintOrientation chosen = printData.GetOrientation();
+    if (kind == PageKind::Placement) printData.SetOrientation(wxPORTRAIT);
+    const auto result = job(BaseFolder(kind));
+    if (kind == PageKind::Placement) printing_->GetPrintData()->SetOrientation(chosen);
+    return result;
+}
+
 void PrintController::Print(PageKind kind, const std::string& page) {
-    if (kind == PageKind::Placement) {
-        printing_->GetPrintData()->SetOrientation(wxPORTRAIT);
-        printing_->PrintText(FromCore(page), programDir_);
-        printing_->GetPrintData()->SetOrientation(wxLANDSCAPE);
-        return;
-    }
-    SetFontsAndColour(kind);
-    printing_->PrintText(FromCore(page), BaseFolder());
+    WithPageSettings(kind,
+                     [&](const wxString& base) { return printing_->Print(FromCore(page), base); });
 }
 
+wxPrintPreview* PrintController::Preview(PageKind kind, const std::string& page, wxWindow* parent) {
+    wxPrintPreview* preview = WithPageSettings(kind, [&](const wxString& base) {
+        return printing_->Preview(FromCore(page), base, parent,
+                                  Tx(reporter_.GetLanguage(), zav::TextId::PrintPreview));
+    });
+    if (!preview) reporter_.Show(zav::MessageIcon::Information, zav::TextId::PreviewFailed);
+    return preview;
+}
+
+// Written beside the target and put in its place only when complete, as
+// every file the program writes: a failed export keeps the previous PDF.
 bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
-    SetFontsAndColour(kind);
-    if (printing_->ExportPdf(FromCore(page), BaseFolder(), path)) return true;
+    const zav::ReplaceResult result = WithPageSettings(kind, [&](const wxString& base) {
+        return zav::ReplaceFileBy(ToCore(path), [&](const std::string& newFile) {
+            return printing_->ExportPdf(FromCore(page), base, FromCore(newFile));
+        });
+    });
+    if (result != zav::ReplaceResult::WriteFailed)
+        return zav::ReportWrite(result, ToCore(path), reporter_);
     reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfFailed, ToCore(path));
     return false;
 }

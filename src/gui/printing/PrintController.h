@@ -16,6 +16,8 @@
 
 class wxPageSetupDialogData;
 class wxPrintData;
+class wxPrintPreview;
+class wxWindow;
 
 namespace zavgui {
 
@@ -31,8 +33,14 @@ public:
     void PageSetup();
 
     // Through the print dialog. The placement document prints in portrait,
-    // one game per page; the orientation goes back to landscape afterwards.
+    // one game per page; the orientation chosen in page setup comes back
+    // afterwards.
     void Print(PageKind kind, const std::string& page);
+
+    // The pages as Print would print them, in a preview frame over
+    // `parent`, from which they can be printed; nothing after a reported
+    // failure. The preview belongs to its frame.
+    wxPrintPreview* Preview(PageKind kind, const std::string& page, wxWindow* parent);
 
     // The page as printing would put it on paper, into a PDF file; false
     // after a reported failure.
@@ -47,8 +55,12 @@ public:
     const wxPageSetupDialogData& PageSetupData() const;
 
 private:
+    // Runs `job` with the fonts, colour and orientation of `kind`, and the
+    // folder its relative references are resolved in.
+    template <class Job>
+    auto WithPageSettings(PageKind kind, Job job);
     void SetFontsAndColour(PageKind kind);
-    wxString BaseFolder() const;
+    wxString BaseFolder(PageKind kind) const;
 
     const zav::ScoreSheet& sheet_;
     const wxString programDir_;

@@ -5,6 +5,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcprint.h>
 #include <wx/gtk/print.h>
+#include <wx/print.h>
 
 #include <filesystem>
 #include <system_error>
@@ -88,8 +89,38 @@ bool GcdcHtmlPrintout::CheckFit(const wxSize& pageArea, const wxSize& docArea) c
 
 bool GcdcHtmlPrintout::OnPrintPage(int page) {
     bool printed = false;
-    WithGraphicsDC([&] { printed = wxHtmlPrintout::OnPrintPage(page); });
+    auto* memory = wxDynamicCast(GetDC(), wxMemoryDC);
+    if (!greyPictures_ || !memory) {
+        WithGraphicsDC([&] { printed = wxHtmlPrintout::OnPrintPage(page); });
+        return printed;
+    }
+    // Drawn in colour on a picture of its own, then in grey onto the page's
+    // picture: once a graphics context has drawn on a memory DC, the DC's
+    // own drawing no longer reaches the picture.
+    wxBitmap colour(memory->GetSize());
+    {
+        wxMemoryDC colourDC(colour);
+        colourDC.SetBackground(*wxWHITE_BRUSH);
+        colourDC.Clear();
+        SetDC(&colourDC);
+        WithGraphicsDC([&] { printed = wxHtmlPrintout::OnPrintPage(page); });
+        SetDC(memory);
+    }
+    memory->DrawBitmap(wxBitmap(colour.ConvertToImage().ConvertToGreyscale()), 0, 0);
     return printed;
+}
+
+// wxHtmlPrintout reports page 1 alone until it has laid out its pages, and
+// wxGTK fixes the print dialog's range to that.
+void GcdcHtmlPrintout::GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) {
+    if (HasPage(1)) {
+        wxHtmlPrintout::GetPageInfo(minPage, maxPage, selPageFrom, selPageTo);
+        return;
+    }
+    *minPage = 1;
+    *maxPage = 0;
+    *selPageFrom = 0;
+    *selPageTo = 0;
 }
 
 ZavHtmlEasyPrinting::ZavHtmlEasyPrinting(const wxString& name, wxWindow* parentWindow)
@@ -106,14 +137,47 @@ wxHtmlPrintout* ZavHtmlEasyPrinting::CreatePrintout() {
     auto* printout = new GcdcHtmlPrintout(GetName());
     if (fonts_) printout->SetFonts(fonts_->normalFace, wxEmptyString, fonts_->sizes);
     printout->SetMargins(*GetPageSetupData());
+    printout->SetGreyPictures(!GetPrintData()->GetColour());
     return printout;
 }
+
+namespace {
+
+// The HTML engine starts a new page only at a break written without the
+// trailing semicolon; the placement document writes its breaks with it.
+wxString WithBreaksTheEngineKnows(wxString html) {
+    html.Replace(wxS("\"page-break-before:always;\""), wxS("\"page-break-before:always\""));
+    return html;
+}
+
+}  // namespace
 
 std::unique_ptr<wxHtmlPrintout> ZavHtmlEasyPrinting::MakePrintout(const wxString& html,
                                                                   const wxString& basePath) {
     std::unique_ptr<wxHtmlPrintout> printout(CreatePrintout());
-    printout->SetHtmlText(html, basePath, true);
+    printout->SetHtmlText(WithBreaksTheEngineKnows(html), basePath, true);
     return printout;
+}
+
+bool ZavHtmlEasyPrinting::Print(const wxString& html, const wxString& basePath) {
+    return DoPrint(MakePrintout(html, basePath).get());
+}
+
+wxPrintPreview* ZavHtmlEasyPrinting::Preview(const wxString& html, const wxString& basePath,
+                                             wxWindow* parent, const wxString& title) {
+    wxPrintDialogData printDialogData(*GetPrintData());
+    auto* preview = new wxPrintPreview(MakePrintout(html, basePath).release(),
+                                       MakePrintout(html, basePath).release(), &printDialogData);
+    if (!preview->IsOk()) {
+        delete preview;
+        return nullptr;
+    }
+    // Over the window it previews, as large: a page needs the room.
+    const wxRect area = parent ? parent->GetScreenRect() : wxRect(0, 0, 1024, 768);
+    auto* frame = new wxPreviewFrame(preview, parent, title, area.GetPosition(), area.GetSize());
+    frame->Initialize();
+    frame->Show(true);
+    return preview;
 }
 
 namespace {
@@ -143,11 +207,7 @@ void EndPrint(GtkPrintOperation*, GtkPrintContext*, gpointer data) {
 
 bool ZavHtmlEasyPrinting::ExportPdf(const wxString& html, const wxString& basePath,
                                     const wxString& pdfPath) {
-    // A file left from before must not pass for this export's result.
-    std::error_code ignored;
     const std::filesystem::path target(pdfPath.utf8_string());
-    std::filesystem::remove(target, ignored);
-
     std::unique_ptr<wxHtmlPrintout> printout = MakePrintout(html, basePath);
     wxPrintDialogData dialogData(*GetPrintData());
     wxGtkPrinter printer(&dialogData);

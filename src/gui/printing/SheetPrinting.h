@@ -1,13 +1,15 @@
 // Printing of the program's pages: wxWidgets' easy HTML printing, drawing
 // through a graphics context (the GTK printer DC loses the text of coloured
-// table cells, which would leave a score sheet unreadable), and the same
-// pages written to a PDF file without any dialog.
+// table cells, which would leave a score sheet unreadable), the same pages
+// in a print preview and written to a PDF file without any dialog.
 #pragma once
 
 #include <wx/html/htmprint.h>
 
 #include <memory>
 #include <optional>
+
+class wxPrintPreview;
 
 namespace zavgui {
 
@@ -19,6 +21,13 @@ public:
     using wxHtmlPrintout::wxHtmlPrintout;
     void OnPreparePrinting() override;
     bool OnPrintPage(int page) override;
+    // Before the layout the number of pages is not known yet: the print
+    // dialog, which asks first, then offers all pages instead of page 1.
+    void GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) override;
+
+    // Pages drawn into a picture (the preview) in shades of grey, as a
+    // printer prints them when the colour flag is off.
+    void SetGreyPictures(bool grey) { greyPictures_ = grey; }
 
     // 1 when the page fits the paper, less when it is drawn smaller to fit.
     double Shrink() const { return shrink_; }
@@ -29,6 +38,7 @@ private:
     void WithGraphicsDC(Step step);
 
     double shrink_ = 1.0;
+    bool greyPictures_ = false;
     // What the last layout needed against what the paper gives, in pixels.
     mutable wxSize pageArea_, docArea_;
 };
@@ -42,6 +52,15 @@ public:
 
     // A printout of `html` exactly as printing would lay it out.
     std::unique_ptr<wxHtmlPrintout> MakePrintout(const wxString& html, const wxString& basePath);
+
+    // Through the print dialog; false when cancelled or failed.
+    bool Print(const wxString& html, const wxString& basePath);
+
+    // The preview of the printed pages in a preview frame of `parent`, which
+    // prints them too; the preview belongs to the frame. Nothing when it
+    // cannot be shown.
+    wxPrintPreview* Preview(const wxString& html, const wxString& basePath, wxWindow* parent,
+                            const wxString& title);
 
     // Writes `html` as printed pages (paper, orientation, margins, fonts of
     // this object) to a PDF file. False when nothing could be written.

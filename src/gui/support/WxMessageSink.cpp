@@ -24,7 +24,23 @@ void WxMessageSink::ShowMessage(const std::string& text, zav::MessageIcon icon) 
 }
 
 bool WxMessageSink::AskYesNo(const std::string& text, zav::MessageIcon icon) {
-    return wxMessageBox(FromCore(text), sAppli, wxYES_NO | IconStyle(icon), parent_) == wxYES;
+    return Ask(text, icon, false) == wxID_YES;
+}
+
+int WxMessageSink::AskYesNoCancel(const std::string& text, zav::MessageIcon icon) {
+    return Ask(text, icon, true);
+}
+
+// The toolkit's own labels would be English whatever the interface language.
+int WxMessageSink::Ask(const std::string& text, zav::MessageIcon icon, bool withCancel) {
+    wxMessageDialog dialog(parent_, FromCore(text), sAppli,
+                           wxYES_NO | (withCancel ? wxCANCEL : 0) | IconStyle(icon));
+    const wxString yes = Tx(language_, zav::TextId::Yes), no = Tx(language_, zav::TextId::No);
+    if (withCancel)
+        dialog.SetYesNoCancelLabels(yes, no, Tx(language_, zav::TextId::Cancel));
+    else
+        dialog.SetYesNoLabels(yes, no);
+    return dialog.ShowModal();
 }
 
 }  // namespace zavgui

@@ -1,21 +1,30 @@
 // The core's messages shown as message boxes owned by the main frame, with
-// the program's name as caption.
+// the program's name as caption and the answer buttons in the interface
+// language.
 #pragma once
 
 #include <wx/window.h>
 
 #include "texts/Messages.h"
+#include "texts/Texts.h"
 
 namespace zavgui {
 
 class WxMessageSink : public zav::MessageSink {
 public:
-    explicit WxMessageSink(wxWindow* parent) : parent_(parent) {}
+    WxMessageSink(wxWindow* parent, zav::Language language)
+        : parent_(parent), language_(language) {}
     void ShowMessage(const std::string& text, zav::MessageIcon icon) override;
     bool AskYesNo(const std::string& text, zav::MessageIcon icon) override;
+    // Yes, No and Cancel (also Escape and the close box): wxID_YES, wxID_NO
+    // or wxID_CANCEL.
+    int AskYesNoCancel(const std::string& text, zav::MessageIcon icon);
 
 private:
+    int Ask(const std::string& text, zav::MessageIcon icon, bool withCancel);
+
     wxWindow* parent_;
+    zav::Language language_;
 };
 
 }  // namespace zavgui

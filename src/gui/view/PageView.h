@@ -7,6 +7,7 @@
 #include <string>
 
 class wxHtmlWindow;
+class wxSizeEvent;
 class wxWindow;
 
 namespace zavgui {
@@ -17,6 +18,7 @@ public:
     // in pages (welcome picture, placement pictures) are files of `folder`,
     // whatever the current folder is.
     PageView(wxWindow* parent, int id, const wxString& folder);
+    ~PageView();
 
     void Show(std::string page);
     // The page shown (UTF-8).
@@ -24,14 +26,25 @@ public:
 
     wxHtmlWindow* Window() const { return window_; }
 
+    // Large type, for a screen read from afar: every page shown in the
+    // largest type at which it fits the window whole (or, too big for that,
+    // at least its width), fitted again when the window's size changes.
+    // The view then fills its parent.
+    void SetLargeType(bool large);
+    bool LargeType() const { return large_; }
+
     // GTK draws a window just shown more than once while it settles: the
     // view waits for the first idle moment, so that a full sheet is painted
     // once instead of twice.
     void WaitUntilIdle();
 
 private:
+    void FitType();
+    void OnSizeInLargeType(wxSizeEvent& event);
+
     wxHtmlWindow* window_;
     std::string page_;
+    bool large_ = false;
 };
 
 }  // namespace zavgui

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/report/SampleSheets.h"
+#include "publish/IndexPage.h"
 #include "report/EquipmentPage.h"
 #include "report/PageBytes.h"
 #include "report/PlacementPage.h"
@@ -72,6 +73,19 @@ TEST(GoldenPages, StaffAndEquipmentExported) {
 TEST(GoldenPages, PlacementPrintDocument) {
     ExpectGolden("placement-print.html",
                  PrintHtmlPlacementDocument(zavtest::FullSheet(), Language::English));
+}
+
+// Escaped texts, a link to a name with a blank, an accent and "#", a sheet
+// that could not be read, alternating rows.
+TEST(GoldenPages, PublishedIndexInGerman) {
+    const std::vector<IndexEntry> entries = {
+        {"Nations cup <semi-final>", "Seniors & juniors", "14/06/2026 - PM",
+         "semi final \xC3\xA9#1.html", "", "2026-06-14 15:02:09"},
+        {"missing.pscore", "", "", "", "Error <opening> missing.pscore", ""},
+        {"Open", "", "15/06/2026", "open.html", "", "2026-06-15 09:00:00"},
+    };
+    ExpectGolden("index-german.html",
+                 PrepareIndexPage("Nations cup 2026", entries, Language::German, StyleWithLogo()));
 }
 
 }  // namespace

@@ -247,29 +247,35 @@ TEST(SetCreation, ElevenTeamsOnASheetStopTheSetBeforeAnythingIsWritten) {
     EXPECT_EQ(Load(dir.File("ok_Minime 1_Minime 2.pscore")).iTeamsNr, 10);
 }
 
-TEST(SetCreation, WriteFailuresLeaveNoSetFileNamingAMissingSheet) {
-    TempDir dir;
+// The files of a set are written as one: a sheet that cannot be written
+// leaves the older set, its sheets and the folder exactly as they were.
+TEST(SetCreation, AFailureLeavesTheFolderAsItWas) {
     const SifEntries entries = Entries(SifText({{"CPM1", "A"}, {"CPM2", "B"}}));
-    ScoreSheet sheet;
-
-    // The second sheet's name is taken by a folder: its file cannot be written.
-    fs::create_directory(dir.File("ev_Minime 2.pscore"));
-    RecordingMessageSink sheetFailure;
-    EXPECT_FALSE(CreateSet(entries, Options(), OneSheetPerCategory(entries), dir.File("ev.mscore"),
-                           sheet, Reporter(Language::English, sheetFailure)));
-    EXPECT_EQ(sheetFailure.messages.size(), 1u);
-    EXPECT_FALSE(fs::exists(dir.File("ev.mscore")));
-    EXPECT_TRUE(fs::exists(dir.File("ev_Minime 1.pscore")));
-
-    // The set file cannot be created: nothing at all is written.
-    RecordingMessageSink setFailure;
-    const std::string nowhere = dir.File("missing-folder/ev.mscore");
-    EXPECT_FALSE(CreateSet(entries, Options(), OneSheetPerCategory(entries), nowhere, sheet,
-                           Reporter(Language::English, setFailure)));
-    ASSERT_EQ(setFailure.messages.size(), 1u);
-    EXPECT_EQ(setFailure.messages[0].text,
-              FormatText(Text(Language::English, TextId::ErrorCreating), nowhere));
-    EXPECT_FALSE(fs::exists(dir.File("missing-folder")));
+    for (const bool protectedSheet : {false, true}) {
+        TempDir dir;
+        zavtest::WriteFile(dir.File("ev.mscore"), "older set");
+        zavtest::WriteFile(dir.File("ev_Minime 1.pscore"), "older sheet");
+        const std::string second = dir.File("ev_Minime 2.pscore");
+        if (protectedSheet) {
+            zavtest::WriteFile(second, "protected sheet");
+            fs::permissions(second, fs::perms(0444));
+        } else {
+            fs::create_directory(second);  // its name is taken by a folder
+        }
+        ScoreSheet sheet;
+        RecordingMessageSink messages;
+        EXPECT_FALSE(CreateSet(entries, Options(), OneSheetPerCategory(entries),
+                               dir.File("ev.mscore"), sheet,
+                               Reporter(Language::English, messages)));
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text,
+                  FormatText(Text(Language::English,
+                                  protectedSheet ? TextId::ErrorWriting : TextId::ErrorCreating),
+                             second));
+        EXPECT_EQ(ReadFile(dir.File("ev.mscore")), "older set");
+        EXPECT_EQ(ReadFile(dir.File("ev_Minime 1.pscore")), "older sheet");
+        EXPECT_EQ(FilesIn(dir.Path()), 3u);
+    }
 }
 
 TEST(SetCreation, SetWithoutTeamsAndSetWithNamesBeyondWindows1252) {

@@ -20,7 +20,7 @@ std::string SetWithEntries(int count, const std::string& declaration = "iso-8859
 
 bool Parse(const std::string& bytes, EncodingMark mark, std::vector<std::string>& names,
            RecordingMessageSink& messages) {
-    return ParseSetFile(bytes, mark, names, Reporter(Language::English, messages));
+    return ParseSetFile(bytes, mark, "set.mscore", names, Reporter(Language::English, messages));
 }
 
 TEST(SetFile, WrittenBytesReadBackAsTheSameNames) {
@@ -61,7 +61,7 @@ TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(SetFile, RefusesTextsWithoutTheMarksOrWithNamesOutsideTheFolder) {
+TEST(SetFile, RefusesTextsWithoutTheMarksOrAnySheet) {
     struct Case {
         std::string bytes;
         EncodingMark mark;
@@ -72,10 +72,6 @@ TEST(SetFile, RefusesTextsWithoutTheMarksOrWithNamesOutsideTheFolder) {
         {"UTF-8 <file>a</file>", EncodingMark::NotRequired},
         {"UTF-8 <zavscore>", EncodingMark::NotRequired},
         {"UTF-8 <zavscore><file>a", EncodingMark::NotRequired},
-        {"UTF-8 <zavscore><file>../a.pscore</file>", EncodingMark::NotRequired},
-        {"UTF-8 <zavscore><file>/etc/passwd</file>", EncodingMark::NotRequired},
-        {"UTF-8 <zavscore><file>..</file>", EncodingMark::NotRequired},
-        {"UTF-8 <zavscore><file></file>", EncodingMark::NotRequired},
     };
     for (const Case& c : refused) {
         std::vector<std::string> names = {"kept"};
@@ -89,6 +85,28 @@ TEST(SetFile, RefusesTextsWithoutTheMarksOrWithNamesOutsideTheFolder) {
     RecordingMessageSink messages;
     EXPECT_TRUE(Parse(SetWithEntries(2, "utf-8"), EncodingMark::NotRequired, names, messages));
     EXPECT_EQ(names.size(), 2u);
+}
+
+// Names with a folder could reach files outside the set; the set file read
+// as a sheet would be replaced by one at the next save.
+TEST(SetFile, EntriesThatAreNoSheetOfTheFolderAreSkippedWithAMessage) {
+    std::vector<std::string> names;
+    RecordingMessageSink messages;
+    ASSERT_TRUE(
+        Parse("UTF-8 <zavscore><file>a</file><file>../a</file><file>/etc/passwd</file>"
+              "<file>..</file><file></file><file>set.mscore</file><file>b</file>",
+              EncodingMark::Required, names, messages));
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(Language::English, TextId::SetEntriesSkipped),
+                         "[../a] [/etc/passwd] [..] [] [set.mscore]"));
+
+    messages.messages.clear();
+    EXPECT_FALSE(
+        Parse("UTF-8 <zavscore><file>set.mscore</file>", EncodingMark::Required, names, messages));
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text, Text(Language::English, TextId::UnknownEncoding));
 }
 
 TEST(SetFile, ReadingIsLimitedTo32000Bytes) {

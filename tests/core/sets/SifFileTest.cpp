@@ -153,6 +153,16 @@ TEST(SifFile, TextIsUtf8WhenValidOtherwiseWindows1252) {
               entries, messages));
     EXPECT_EQ(entries.sCompetNr, "12345");  // the byte order mark is no part of it
     EXPECT_EQ(entries.teams[0].name, utf8);
+
+    // NUL bytes are dropped, wherever they are.
+    ASSERT_TRUE(Parse(std::string("12\0"
+                                  "345;h\n",
+                                  9) +
+                          TeamLine(std::string("CP\0M1", 5), "A\xC9"),
+                      entries, messages));
+    EXPECT_EQ(entries.sCompetNr, "12345");
+    EXPECT_EQ(entries.teams[0].category, "CPM1");
+    EXPECT_EQ(entries.teams[0].name, "A\xC3\x89");
     EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -36,7 +36,7 @@ TEST(Settings, IntegersAreTheLeadingDigits) {
                                                  {"12abc", 12},
                                                  {"abc", 0},
                                                  {"", 0},
-                                                 {" 1", 0},
+                                                 {" \t1 ", 1},
                                                  {"-1", 0},
                                                  {"99999999999", 999999999}};
     for (const auto& [text, expected] : cases) {
@@ -52,7 +52,8 @@ TEST(Settings, EveryReadGoesToTheFile) {
     EXPECT_EQ(settings.GetString(SettingKey::TitleBkg), "#000000");
     WriteFile(settings.Path(), "[Colors]\nTitleBkg=#123456\n");  // changed behind our back
     EXPECT_EQ(settings.GetString(SettingKey::TitleBkg), "#123456");
-    WriteFile(settings.Path(), "[General]\nLanguage=GE\n");  // codes: see the texts tests
+    // Spaces and tabs around a value are no part of it; codes: see the texts tests.
+    WriteFile(settings.Path(), "[General]\nLanguage = GE\t\n");
     EXPECT_EQ(settings.InterfaceLanguage(), Language::German);
 }
 
@@ -70,7 +71,7 @@ TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
         "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\nSaveAuto=1\n\n"
         "[Colors]\n# kept\nheadfont=#222222\n[Extra]\nKey= spaced value \n");
     EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), "C:\\logos\\club one");
-    EXPECT_EQ(IniRead(path, "Extra", "Key").value(), " spaced value ");
+    EXPECT_EQ(IniRead(path, "Extra", "Key").value(), "spaced value");
     EXPECT_FALSE(IniRead(path, "General", "Missing").has_value());
     EXPECT_FALSE(IniRead(path, "Missing", "Language").has_value());
 }
@@ -80,6 +81,11 @@ TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
     const std::string path = dir.File("z.ini");
     ASSERT_TRUE(IniWrite(path, "General", "LogoPath", std::string(300, 'x')));
     EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), std::string(254, 'x'));
+    const std::string e = "\xC3\xA9";  // one character, two bytes: never split
+    std::string accents = "x";
+    for (int i = 0; i < 253; ++i) accents += e;
+    ASSERT_TRUE(IniWrite(path, "General", "LogoName", accents + e));
+    EXPECT_EQ(IniRead(path, "General", "LogoName").value(), accents);
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
 }
 

@@ -68,6 +68,8 @@ ScoreSheet FiveTeams() {
         s.sPlaceurName[t] = "AP" + std::to_string(t + 1);
         for (int g = 0; g < 4; ++g) s.bAvertissement[t][g] = (t + g) % 2;
     }
+    s.sARefereeName[5] = "AR6";  // assistant referees past the teams
+    s.sARefereeName[9] = "AR10";
     return s;
 }
 
@@ -125,6 +127,10 @@ TEST(WithdrawTeam, SecondOfFiveMovesTheOthersUp) {
         for (int g = 0; g < 4; ++g) EXPECT_EQ(s.bAvertissement[i][g], (n + g) % 2);
     }
     EXPECT_EQ(s.sTeamName[4], "T5") << "the old last row stays until the next reset";
+    // Staff rows past the teams move too: none is listed twice.
+    EXPECT_EQ(s.sARefereeName[4], "AR6");
+    EXPECT_EQ(s.sARefereeName[8] + "|" + s.sARefereeName[9], "AR10|");
+    EXPECT_EQ(s.sPlaceurName[4], "");
 }
 
 TEST(WithdrawTeam, LastTeamOnlyLowersTheCountsAndOutOfRangeDoesNothing) {

@@ -1,7 +1,9 @@
 // Saving and loading through the file system: limits, failures, permissions.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -120,35 +122,42 @@ TEST(SheetFileIo, OpenFailuresNameThePath) {
     }
 }
 
-TEST(SheetFileIo, SaveReplacesTheFileWithUsualPermissions) {
+TEST(SheetFileIo, SaveKeepsTheFilesPermissionsAndLinks) {
     zavtest::TempDir dir;
-    const std::string path = dir.File("heat.score");
-    zavtest::WriteFile(path, "old contents");
     const ScoreSheet sheet = zavtest::FullSampleSheet();
     RecordingMessageSink messages;
-
+    const Reporter reporter(Language::English, messages);
     const mode_t previousMask = ::umask(022);
-    EXPECT_TRUE(SaveSheet(sheet, path, Reporter(Language::English, messages)));
+
+    // A new file has the usual permissions; a replaced one keeps its own.
+    const std::string path = dir.File("heat.score");
+    EXPECT_TRUE(SaveSheet(sheet, path, reporter));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0644));
+    for (const auto mode : {fs::perms(0600), fs::perms(0640), fs::perms(0666)}) {
+        fs::permissions(path, mode);
+        EXPECT_TRUE(SaveSheet(sheet, path, reporter));
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, mode);
+    }
     ::umask(previousMask);
+
+    // Through a relative symbolic link from another folder: the link stays,
+    // the file it names is written.
+    fs::create_directory(dir.File("links"));
+    fs::create_symlink("../heat.score", dir.File("links/heat.score"));
+    zavtest::WriteFile(path, "old contents");
+    EXPECT_TRUE(SaveSheet(sheet, dir.File("links/heat.score"), reporter));
+    EXPECT_TRUE(fs::is_symlink(dir.File("links/heat.score")));
     EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(sheet, Language::English));
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                  fs::perms::others_read);
-    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"heat.score"});
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"heat.score", "links"}));
 
-    // Through a symbolic link: the link stays, the file it names is written.
-    const std::string link = dir.File("link.score");
-    fs::create_symlink(path, link);
-    ScoreSheet changed = sheet;
-    changed.sTitle = "changed";
-    EXPECT_TRUE(SaveSheet(changed, link, Reporter(Language::English, messages)));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(changed, Language::English));
-
-    EXPECT_TRUE(SaveSheet(sheet, "", Reporter(Language::English, messages)));
+    EXPECT_TRUE(SaveSheet(sheet, "", reporter));
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// A save that cannot be carried out through to its end says why and leaves
+// the old file as it was. The tests run as root too, whom permissions do not
+// stop: a file without any write permission is protected all the same, and
+// the open-file limit stands in for the folder permission root ignores.
 TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     zavtest::TempDir dir;
     const ScoreSheet sheet = zavtest::FullSampleSheet();
@@ -166,24 +175,46 @@ TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     }
     EXPECT_TRUE(fs::is_directory(dir.File("folder.score")));
 
-    // The disk fills up half-way: a file size limit makes the writes fail.
     const std::string path = dir.File("heat.score");
     zavtest::WriteFile(path, "old contents");
+    messages.messages.clear();
+    const auto save = [&] { return SaveSheet(sheet, path, Reporter(Language::English, messages)); };
+    // Write-protected.
+    fs::permissions(path, fs::perms(0444));
+    EXPECT_FALSE(save());
+    fs::permissions(path, fs::perms(0644));
+
+    // A folder that takes no new file.
+    fs::permissions(dir.Path(), fs::perms(0555));
     rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &previous), 0);
+    if (::geteuid() == 0) {
+        const int lowestFree = ::open("/dev/null", O_RDONLY);
+        ::close(lowestFree);
+        rlimit none = previous;
+        none.rlim_cur = static_cast<rlim_t>(lowestFree);
+        ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    }
+    EXPECT_FALSE(save());
+    ::setrlimit(RLIMIT_NOFILE, &previous);
+    fs::permissions(dir.Path(), fs::perms(0755));
+
+    // The disk fills up half-way: a file size limit makes the writes fail.
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
     rlimit small = previous;
     small.rlim_cur = 100;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    messages.messages.clear();
-    const bool saved = SaveSheet(sheet, path, Reporter(Language::English, messages));
+    EXPECT_FALSE(save());
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_FALSE(saved);
-    ASSERT_EQ(messages.messages.size(), 1u);
+    ASSERT_EQ(messages.messages.size(), 3u);
     EXPECT_EQ(messages.messages[0].text, "Error writing file = " + path);
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.messages[1].text,
+              FormatText(Text(Language::English, TextId::NoFileBeside), path));
+    EXPECT_EQ(messages.messages[2].text, "Error writing file = " + path);
+    EXPECT_EQ(messages.messages[2].icon, MessageIcon::Information);
     EXPECT_EQ(zavtest::ReadFile(path), "old contents");
     EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"folder.score", "heat.score"}));
 }

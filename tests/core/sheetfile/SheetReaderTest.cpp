@@ -3,6 +3,7 @@
 #include "core/sheetfile/SampleSheet.h"
 #include "core/sheetfile/StoredFields.h"
 #include "sheet/GameCatalogue.h"
+#include "sheet/Scoring.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 #include "texts/Texts.h"
@@ -136,6 +137,28 @@ TEST(SheetReader, CountsAreClampedToTheRecord) {
         EXPECT_EQ(p.sheet.iGamesNr, c.games) << c.gamesnr;
         EXPECT_EQ(p.sheet.sTeamName[kMaxTeams - 1], c.teams == kMaxTeams ? "T9" : "");
     }
+}
+
+// Bounded where read, so that scoring never overflows (the sanitizer build
+// aborts on an overflow).
+TEST(SheetReader, ExtremeNumbersAreBounded) {
+    const std::string low = "-2147483648", high = "99999999999";
+    const Parsed p = Parse(
+        File("<teamsnr>2</teamsnr><gamesnr>1</gamesnr><scoring>" + low + "</scoring><elimination>" +
+                 high + "</elimination><challenge_scoring>" + low + "</challenge_scoring>\n",
+             "<team><name>A</name><challenge>1</challenge><orders><order>" + high +
+                 "</order></orders><tiebreak>" + low +
+                 "</tiebreak></team>\n<team><name>B</name><challenge>1"
+                 "</challenge><orders><order>-1</order></orders></team>\n"));
+    ASSERT_TRUE(p.read);
+    EXPECT_EQ(p.sheet.iScoring, -kMaxSheetNumber);
+    EXPECT_EQ(p.sheet.iEliminationRule, kMaxSheetNumber);
+    EXPECT_EQ(p.sheet.iChallengeScoring, -kMaxSheetNumber);
+    EXPECT_EQ(p.sheet.iGamePlace[0][0], kMaxSheetNumber);
+    EXPECT_EQ(p.sheet.iTieBreakPlace[0], -kMaxSheetNumber);
+    ScoreSheet sheet = p.sheet;  // the sanitizer build checks the arithmetic here
+    ComputeScores(sheet);
+    ComputeChallengeScores(sheet);
 }
 
 TEST(SheetReader, RefusesFilesWithoutEncodingRootOrLanguage) {

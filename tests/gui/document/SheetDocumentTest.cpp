@@ -159,39 +159,54 @@ TEST_F(SheetDocumentTest, SavesAskForAFileOnlyOnceAndAFailureKeepsTheSheetChange
     EXPECT_EQ(document.TitleFileName(), "spring.score");
 }
 
-// What the step before a replacement does with each state and answer.
-TEST_F(SheetDocumentTest, QuitTestOffersTheSaveOfAChangedSingleSheet) {
+// What the step before a replacement does with each state and answer: the
+// command goes on only when nothing typed can be lost.
+TEST_F(SheetDocumentTest, QuitTestGoesOnOnlyWhenNothingIsLost) {
+    enum class Sheet { Filed, FileProtected, NeverSaved };
     struct Case {
+        Sheet sheet;
         bool changed;
         std::deque<SaveAnswer> answers;
-        std::deque<std::string> files;
+        std::deque<std::string> files;  // the save chooser's answers
+        bool goesOn;
         SheetState after;
-        bool written;
+        bool savedToItsFile;
     };
     const std::string copy = temp.File("copy.score");
     const Case cases[] = {
-        {false, {}, {}, SheetState::Unchanged, false},
-        {true, {SaveAnswer::DontSave}, {}, SheetState::Changed, false},
-        {true, {SaveAnswer::Save}, {""}, SheetState::Changed, false},  // chooser cancelled
-        {true, {SaveAnswer::Save}, {copy}, SheetState::Unchanged, true},
+        {Sheet::Filed, false, {}, {}, true, SheetState::Unchanged, false},
+        {Sheet::Filed, true, {SaveAnswer::DontSave}, {}, true, SheetState::Changed, false},
+        {Sheet::Filed, true, {SaveAnswer::Cancel}, {}, false, SheetState::Changed, false},
+        // Yes writes a filed sheet straight to its file, without a chooser.
+        {Sheet::Filed, true, {SaveAnswer::Save}, {}, true, SheetState::Unchanged, true},
+        {Sheet::FileProtected, true, {SaveAnswer::Save}, {}, false, SheetState::Changed, false},
+        {Sheet::NeverSaved, true, {SaveAnswer::Save}, {""}, false, SheetState::Changed, false},
+        {Sheet::NeverSaved, true, {SaveAnswer::Save}, {copy}, true, SheetState::Unchanged, false},
     };
     for (const Case& c : cases) {
         ScriptedUser script;
         zavgui::SheetDocument tested(script, false);
         const std::string path = Example();
-        tested.OpenSheet(path);
+        if (c.sheet == Sheet::NeverSaved) {
+            tested.NewSheet();
+            tested.NewSheetDescribed();
+        } else {
+            tested.OpenSheet(path);
+        }
+        if (c.sheet == Sheet::FileProtected) chmod(path.c_str(), 0444);
         tested.EditSheet().sTitle = "Ponies";
         if (c.changed) tested.SheetChanged();
         script.answers = c.answers;
         script.files = c.files;
         std::remove(copy.c_str());
-        EXPECT_TRUE(tested.QuitTest());
+        EXPECT_EQ(tested.QuitTest(), c.goesOn);
         EXPECT_EQ(script.questions, c.changed ? 1 : 0);
+        EXPECT_EQ(script.choosers.size(), c.files.size());
         EXPECT_EQ(tested.State(), c.after);
-        EXPECT_NE(TitleIn(path), "Ponies");
-        EXPECT_EQ(zavtest::FilesIn(temp.Path()), c.written ? 2u : 1u);
-        // Save as proposes the sheet's own folder and name.
-        for (const std::string& seen : script.choosers) EXPECT_EQ(seen, "as:" + path);
+        EXPECT_EQ(TitleIn(path) == "Ponies", c.savedToItsFile);
+        EXPECT_EQ(zavtest::FilesIn(temp.Path()),
+                  c.files == std::deque<std::string>{copy} ? 2u : 1u);
+        chmod(path.c_str(), 0644);
     }
 }
 
@@ -213,6 +228,7 @@ TEST_F(SheetDocumentTest, MovingWithinASetSavesTheChangedSheetSilently) {
     EXPECT_EQ(TitleIn(temp.File("ev_Open 1.pscore")), "Kept");
     EXPECT_EQ(document.State(), SheetState::Unchanged);
     EXPECT_EQ(document.SetSheetShown(), "ev_Minime 1.pscore");
+    EXPECT_EQ(document.OwnFile(), temp.File("ev_Minime 1.pscore"));  // what a PDF is named after
     EXPECT_EQ(document.Sheet().sTeamName[0], "CPM1 1");
     EXPECT_EQ(document.TitleFileName(), "ev.mscore");
     // Back again: the sheet comes from its file; the set file is never written.
@@ -247,6 +263,9 @@ TEST_F(SheetDocumentTest, ASetSheetThatCannotBeSavedIsNotLeftForAnotherOne) {
     EXPECT_EQ(document.State(), SheetState::Changed);
     EXPECT_EQ(document.SetSheetShown(), "ev_Open 1.pscore");
     EXPECT_EQ(document.Replacements(), before);
+    // Nor for any other sheet or set, nor at the end of the program.
+    EXPECT_FALSE(document.QuitTest());
+    EXPECT_EQ(document.State(), SheetState::Changed);
 }
 
 TEST_F(SheetDocumentTest, ASetSheetIsSavedToItsOwnFileEvenWhenOpenedAlone) {

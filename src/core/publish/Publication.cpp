@@ -1,0 +1,189 @@
+#include "publish/Publication.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+
+#include "io/Paths.h"
+#include "publish/IndexPage.h"
+#include "report/PageExport.h"
+#include "report/PageFrame.h"
+#include "report/ScoreSheetPage.h"
+#include "sets/SetFile.h"
+#include "sheetfile/SheetFile.h"
+
+namespace zav {
+namespace {
+
+std::string StemOf(const std::string& fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The page of a sheet is named after its file; a name the index or an earlier
+// sheet already holds (a copy of the folder on a system that ignores case
+// included) gets a number.
+class PageNames {
+public:
+    PageNames() { taken_.push_back(kIndexPageName); }
+    std::string NameFor(const std::string& sheetFileName) {
+        const std::string stem = StemOf(sheetFileName);
+        std::string name = stem + ".html";
+        for (int n = 2; IsTaken(name); ++n) name = stem + "-" + std::to_string(n) + ".html";
+        taken_.push_back(Lowered(name));
+        return name;
+    }
+
+private:
+    bool IsTaken(const std::string& name) const {
+        const std::string lowered = Lowered(name);
+        for (const auto& taken : taken_)
+            if (taken == lowered) return true;
+        return false;
+    }
+    std::vector<std::string> taken_;
+};
+
+// When the file was last written, in local time; empty when it cannot be told.
+std::string WrittenAt(const std::string& path) {
+    struct stat info {};
+    struct tm local {};
+    if (::stat(path.c_str(), &info) != 0 || !::localtime_r(&info.st_mtime, &local)) return "";
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
+}
+
+std::string DateLine(const ScoreSheet& sheet) {
+    if (sheet.sAmPm.empty()) return sheet.sDate;
+    return sheet.sDate + " - " + sheet.sAmPm;
+}
+
+// The event's title when every sheet read bears the same one (sets are made
+// with one common title), else the name of the set or sheet file.
+std::string Heading(const std::vector<IndexEntry>& entries, const std::string& fileStem) {
+    const std::string* common = nullptr;
+    for (const IndexEntry& entry : entries) {
+        if (entry.pageName.empty()) continue;
+        if (common && *common != entry.title) return fileStem;
+        common = &entry.title;
+    }
+    return common && !common->empty() ? *common : fileStem;
+}
+
+class Publisher {
+public:
+    Publisher(const PublishOptions& options, const Reporter& reporter)
+        : options_(options), reporter_(reporter) {}
+
+    PublishResult Run(const std::vector<std::string>& sheetPaths, const std::string& sourceName) {
+        if (!MakeFolder()) {
+            result_.complete = false;
+            return result_;
+        }
+        std::vector<IndexEntry> entries;
+        for (const std::string& path : sheetPaths) entries.push_back(PublishSheetPage(path));
+        const std::string index = PathInFolder(options_.folder, kIndexPageName);
+        Note(CopyLogo(options_.style, index, Rewrite::OnlyChanges, reporter_),
+             options_.style.logoName);
+        const std::string heading = Heading(entries, StemOf(sourceName));
+        Note(WriteExportedPage(
+                 WithRefresh(PrepareIndexPage(heading, entries, options_.language, options_.style)),
+                 index, Rewrite::OnlyChanges, reporter_),
+             kIndexPageName);
+        return result_;
+    }
+
+private:
+    bool MakeFolder() {
+        std::error_code error;
+        std::filesystem::create_directories(options_.folder, error);
+        if (std::filesystem::is_directory(options_.folder, error)) return true;
+        reporter_.Show(MessageIcon::Information, TextId::ErrorCreating, options_.folder);
+        return false;
+    }
+
+    IndexEntry PublishSheetPage(const std::string& path) {
+        IndexEntry entry;
+        ScoreSheet sheet;
+        if (!ReadSheet(path, sheet, entry.problem)) {
+            // Without its title, the file's name tells the sheet.
+            entry.title = FileNameOf(path);
+            result_.complete = false;
+            return entry;
+        }
+        entry.title = sheet.sTitle;
+        entry.subTitle = sheet.sSubTitle;
+        entry.date = DateLine(sheet);
+        const SheetView view = ShowOnOpening(sheet, options_.language, options_.style);
+        const std::string page =
+            PrepareHtml(sheet, view, OutputTarget::File, false, options_.language, options_.style);
+        entry.pageName = names_.NameFor(FileNameOf(path));
+        const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
+        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, reporter_),
+             entry.pageName);
+        entry.published = WrittenAt(pagePath);
+        return entry;
+    }
+
+    // Reads the sheet as opening does; the reader's messages are reported and
+    // kept, joined, in `problem`.
+    bool ReadSheet(const std::string& path, ScoreSheet& sheet, std::string& problem) {
+        RecordingMessageSink messages;
+        const bool read = LoadSheet(sheet, path, Reporter(options_.language, messages));
+        for (const auto& message : messages.messages) {
+            reporter_.ShowText(message.icon, message.text);
+            problem += (problem.empty() ? "" : " ") + message.text;
+        }
+        // A read that fails half-way has no message of its own.
+        if (!read && problem.empty()) {
+            problem = FormatText(reporter_.Text(TextId::ErrorOpening), path);
+            reporter_.ShowText(MessageIcon::Error, problem);
+        }
+        return read;
+    }
+
+    std::string WithRefresh(std::string page) const {
+        if (options_.refreshSeconds > 0) AddRefresh(page, options_.refreshSeconds);
+        return page;
+    }
+
+    void Note(FileUpdate update, const std::string& name) {
+        if (update == FileUpdate::Failed) result_.complete = false;
+        if (update == FileUpdate::Written) result_.written.push_back(name);
+    }
+
+    const PublishOptions& options_;
+    const Reporter& reporter_;
+    PageNames names_;
+    PublishResult result_;
+};
+
+}  // namespace
+
+PublishSource SourceNamed(const std::string& path) {
+    constexpr std::string_view kSetExtension = ".mscore";
+    const bool isSet =
+        path.size() > kSetExtension.size() &&
+        path.compare(path.size() - kSetExtension.size(), kSetExtension.size(), kSetExtension) == 0;
+    return {path, isSet};
+}
+
+PublishResult Publish(const PublishSource& source, const PublishOptions& options,
+                      const Reporter& reporter) {
+    if (!source.isSet)
+        return Publisher(options, reporter).Run({source.path}, FileNameOf(source.path));
+    std::vector<std::string> names;
+    if (!ReadSetFile(source.path, EncodingMark::Required, names, reporter)) return {false, {}};
+    std::vector<std::string> paths;
+    for (const std::string& name : names) paths.push_back(SiblingPath(source.path, name));
+    return Publisher(options, reporter).Run(paths, FileNameOf(source.path));
+}
+
+}  // namespace zav

@@ -1,0 +1,23 @@
+#include "publish/PublishSettings.h"
+
+#include <algorithm>
+
+namespace zav {
+
+PublishSettings ReadPublishSettings(const Settings& settings) {
+    const SettingsSnapshot snapshot(settings);
+    PublishSettings publish;
+    publish.on = snapshot.GetInt(SettingKey::PublishOn) == 1;
+    publish.folder = snapshot.GetString(SettingKey::PublishFolder);
+    publish.refreshSeconds =
+        std::min(snapshot.GetInt(SettingKey::PublishRefresh), kMaxRefreshSeconds);
+    return publish;
+}
+
+bool WritePublishSettings(const Settings& settings, const PublishSettings& publish) {
+    return settings.Set(SettingKey::PublishOn, publish.on ? "1" : "0") &&
+           settings.Set(SettingKey::PublishFolder, publish.folder) &&
+           settings.Set(SettingKey::PublishRefresh, std::to_string(publish.refreshSeconds));
+}
+
+}  // namespace zav

@@ -1,0 +1,24 @@
+// The window's publication of the results, as the settings file keeps it.
+#pragma once
+
+#include <string>
+
+#include "settings/Settings.h"
+
+namespace zav {
+
+// A day at most: beyond that a page is as good as never reloaded.
+constexpr int kMaxRefreshSeconds = 86400;
+
+struct PublishSettings {
+    bool on = false;  // every save of a sheet also publishes it
+    std::string folder;
+    int refreshSeconds = 0;  // 0: pages without the reload line
+};
+
+// Reads the three keys; a refresh beyond kMaxRefreshSeconds reads as the most.
+PublishSettings ReadPublishSettings(const Settings& settings);
+// Writes them; false when the settings file cannot be written.
+[[nodiscard]] bool WritePublishSettings(const Settings& settings, const PublishSettings& publish);
+
+}  // namespace zav

@@ -1,0 +1,67 @@
+#include "dialogs/PublishDialog.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dirdlg.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "publish/PublishSettings.h"
+#include "support/GuiText.h"
+
+namespace zavgui {
+
+PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
+                             zav::Language wxLanguage)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitlePublish), settings_(settings) {
+    const zav::PublishSettings publish = zav::ReadPublishSettings(settings_);
+    on_ = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::PublishOnSave), wxDefaultPosition,
+                         wxDefaultSize, 0, wxDefaultValidator, kOnName);
+    on_->SetValue(publish.on);
+    Body()->Add(on_, 0, wxBOTTOM, 10);
+
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishFolderLabel)), 0, wxBOTTOM,
+                4);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    folder_ = MakeTextField(this, FromCore(publish.folder));
+    folder_->SetName(kFolderName);
+    folder_->SetMinSize(wxSize(420, -1));
+    row->Add(folder_, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    auto* search = new wxButton(this, wxID_ANY, Tx(zav::TextId::Search));
+    search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); });
+    row->Add(search, 0, wxALIGN_CENTER_VERTICAL);
+    Body()->Add(row, 0, wxEXPAND | wxBOTTOM, 4);
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishNote)), 0, wxBOTTOM, 10);
+
+    auto* reload = new wxBoxSizer(wxHORIZONTAL);
+    reload->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishRefreshLabel)), 0,
+                wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    refresh_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                              wxSP_ARROW_KEYS, 0, zav::kMaxRefreshSeconds, publish.refreshSeconds,
+                              kRefreshName);
+    reload->Add(refresh_, 0, wxALIGN_CENTER_VERTICAL);
+    Body()->Add(reload, 0);
+    FinishLayout();
+}
+
+void PublishDialog::OnSearch() {
+    wxDirDialog chooser(this, Tx(zav::TextId::ChoosePublishFolder), folder_->GetValue(),
+                        wxDD_DEFAULT_STYLE);
+    if (chooser.ShowModal() == wxID_OK) folder_->SetValue(chooser.GetPath());
+}
+
+bool PublishDialog::TransferDataFromWindow() {
+    zav::PublishSettings publish;
+    publish.on = on_->GetValue();
+    publish.folder = ToCore(folder_->GetValue());
+    publish.refreshSeconds = refresh_->GetValue();
+    if (!zav::WritePublishSettings(settings_, publish))
+        wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
+                     sAppli, wxOK | wxICON_INFORMATION, this);
+    return true;
+}
+
+}  // namespace zavgui

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+
+#include <ctime>
+#include <filesystem>
+#include <regex>
+
+#include "core/report/SampleSheets.h"
+#include "report/PageExport.h"
+#include "report/ScoreSheetPage.h"
+#include "sets/SetFile.h"
+#include "sheetfile/SheetFile.h"
+#include "support/RunCli.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using zavtest::ReadFile;
+using zavtest::RunCli;
+
+zav::Reporter Quiet() {
+    static zav::RecordingMessageSink messages;
+    return zav::Reporter(zav::Language::English, messages);
+}
+
+// A set of three sheets (one with a blank and an accent in its file name),
+// saved as the program saves them, and settings with colours and a logo.
+class PublishCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directory(dir.File("logos"));
+        zavtest::WriteFile(dir.File("logos/club.png"), logo);
+        zavtest::WriteFile(settings, "[General]\nLogoPath=" + dir.File("logos") +
+                                         "\nLogoName=club.png\n[Colors]\nHeadFont=#000080\n"
+                                         "TitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\nBkgLine2=#EEEEEE\n");
+        const zav::ScoreSheet sheets[] = {zavtest::FullSheet(), zavtest::SmallSheet(),
+                                          zavtest::StaffSheet(6)};
+        for (int k = 0; k < 3; ++k) ASSERT_TRUE(zav::SaveSheet(sheets[k], Sheet(k), Quiet()));
+        WriteSet(names);
+    }
+
+    std::string Sheet(int k) const { return dir.File(names[k]); }
+    void WriteSet(const std::vector<std::string>& sheetNames) const {
+        zavtest::WriteFile(set, zav::SetFileBytes(sheetNames));
+    }
+    zavtest::CliResult Publish(const std::string& source, std::vector<std::string> options = {}) {
+        options.insert(options.begin(), {"publish", source, www, "--lang", "EN"});
+        return RunCli(options, settings);
+    }
+    // The bytes the window's Export writes of sheet k right after opening it.
+    std::string Exported(int k) {
+        zav::ScoreSheet sheet;
+        EXPECT_TRUE(zav::LoadSheet(sheet, Sheet(k), Quiet()));
+        const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(settings));
+        const zav::SheetView view = zav::ShowOnOpening(sheet, zav::Language::English, style);
+        const std::string path = dir.File("export.html");
+        EXPECT_EQ(zav::ExportPage(zav::PrepareHtml(sheet, view, zav::OutputTarget::File, false,
+                                                   zav::Language::English, style),
+                                  path, style, Quiet()),
+                  zav::ExportResult::Written);
+        return ReadFile(path);
+    }
+    // The files the index links to, as a browser resolves the links.
+    std::vector<std::string> Links() const {
+        const std::string index = ReadFile(www + "/index.html");
+        std::vector<std::string> files;
+        const std::regex href("href=\"([^\"]*)\"");
+        for (std::sregex_iterator m(index.begin(), index.end(), href), end; m != end; ++m) {
+            const std::string link = (*m)[1];
+            std::string file;
+            for (std::size_t i = 0; i < link.size(); ++i) {
+                if (link[i] != '%') {
+                    file += link[i];
+                    continue;
+                }
+                file += static_cast<char>(std::stoi(link.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            }
+            files.push_back(www + "/" + file);
+        }
+        return files;
+    }
+
+    zavtest::TempDir dir;
+    const std::string settings = dir.File("ZAVscore.ini");
+    const std::string set = dir.File("event.mscore");
+    const std::string www = dir.File("www");
+    const std::string logo = std::string(300, 'L');
+    const std::vector<std::string> names = {"semi-final.pscore", "Open \xC3\xA9lite.pscore",
+                                            "staff.pscore"};
+};
+
+TEST_F(PublishCommand, PagesAreTheExportPlusTheRefreshLineAndTheLinksResolve) {
+    for (const std::string refresh : {"", "15"}) {
+        fs::remove_all(www);
+        const auto r =
+            Publish(set, refresh.empty() ? std::vector<std::string>{}
+                                         : std::vector<std::string>{"--refresh", refresh});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out,
+                  "semi-final.html\nOpen \xC3\xA9lite.html\nstaff.html\nclub.png\nindex.html\n");
+        const std::string line = "<meta http-equiv=\"refresh\" content=\"" + refresh + "\">\n";
+        const std::vector<std::string> links = Links();
+        ASSERT_EQ(links.size(), 3u);
+        for (int k = 0; k < 3; ++k) {
+            std::string page = ReadFile(links[k]);
+            if (!refresh.empty()) {
+                const std::size_t at = page.find(line);
+                ASSERT_NE(at, std::string::npos) << links[k];
+                page.erase(at, line.size());
+            }
+            EXPECT_EQ(page, Exported(k)) << links[k];
+        }
+        EXPECT_EQ(ReadFile(www + "/club.png"), logo);
+        const std::string index = ReadFile(www + "/index.html");
+        EXPECT_EQ(index.find(line) != std::string::npos, !refresh.empty());
+        EXPECT_NE(index.find("src=\"club.png\""), std::string::npos);
+    }
+}
+
+TEST_F(PublishCommand, WhatCannotBeReadIsSaidAndTheRestPublished) {
+    WriteSet({names[0], "missing.pscore", names[1], names[2]});
+    const std::string missing = "Error while opening file = " + dir.File("missing.pscore");
+    struct Case {
+        std::string source;
+        bool folderIsAFile;
+        int status;
+        std::string message;  // on standard error and, for a sheet, in the index
+        std::string heading;  // of the index: the sheets' common title, else the file's name
+        std::size_t links;
+    };
+    const Case cases[] = {
+        {set, false, 1, missing, "event", 3},
+        {dir.File("none.mscore"), false, 1, "Error while opening file = " + dir.File("none.mscore"),
+         "", 0},
+        {set, true, 1, "Error while creating file = " + www, "", 0},
+        {Sheet(1), false, 0, "", "Regional championship", 1},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(www);
+        if (c.folderIsAFile) zavtest::WriteFile(www, "");
+        const auto r = Publish(c.source);
+        EXPECT_EQ(r.status, c.status) << c.source;
+        EXPECT_EQ(r.err, c.message.empty() ? "" : c.message + "\n") << c.source;
+        if (!c.links) {
+            EXPECT_FALSE(fs::is_directory(www)) << c.source;
+            continue;
+        }
+        const std::string index = ReadFile(www + "/index.html");
+        EXPECT_NE(index.find("<title>" + c.heading + "</title>"), std::string::npos);
+        if (!c.message.empty()) {
+            EXPECT_NE(index.find(c.message), std::string::npos);
+        }
+        const std::vector<std::string> links = Links();
+        EXPECT_EQ(links.size(), c.links);
+        for (const auto& link : links) EXPECT_TRUE(fs::exists(link)) << link;
+    }
+}
+
+TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
+    ASSERT_EQ(Publish(set).status, 0);
+    // Every published file dated back to a known time.
+    std::tm then{};
+    then.tm_year = 2026 - 1900, then.tm_mon = 4, then.tm_mday = 12, then.tm_hour = 10;
+    then.tm_isdst = -1;
+    const timeval times[2] = {{std::mktime(&then), 0}, {std::mktime(&then), 0}};
+    for (const auto& file : fs::directory_iterator(www))
+        ASSERT_EQ(::utimes(file.path().c_str(), times), 0);
+    const auto dated = [&](const std::string& name) {
+        struct stat info {};
+        return ::stat((www + "/" + name).c_str(), &info) == 0 && info.st_mtime == times[0].tv_sec;
+    };
+
+    zav::ScoreSheet changed = zavtest::SmallSheet();
+    changed.iGamePlace[0][3] = 1;
+    ASSERT_TRUE(zav::SaveSheet(changed, Sheet(1), Quiet()));
+    const auto second = Publish(set);
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out, "Open \xC3\xA9lite.html\nindex.html\n");
+    EXPECT_TRUE(dated("semi-final.html") && dated("staff.html") && dated("club.png"));
+    // The unchanged sheets keep the time they were published.
+    const std::string index = ReadFile(www + "/index.html");
+    std::size_t kept = 0;
+    for (std::size_t at = 0; (at = index.find("2026-05-12 10:00:00", at)) != std::string::npos;
+         ++at)
+        ++kept;
+    EXPECT_EQ(kept, 2u);
+
+    const auto third = Publish(set);
+    EXPECT_EQ(third.out, "");
+    EXPECT_EQ(ReadFile(www + "/index.html"), index);
+}
+
+}  // namespace

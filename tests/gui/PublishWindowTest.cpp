@@ -1,0 +1,117 @@
+// Results published from the window: the options dialog, the publication
+// after every kind of save, Publish now, and a publication that fails.
+#include <wx/checkbox.h>
+#include <wx/spinctrl.h>
+#include <wx/textctrl.h>
+
+#include "core/report/SampleSheets.h"
+#include "dialogs/PublishDialog.h"
+#include "gui/FrameFixture.h"
+#include "publish/PublishSettings.h"
+#include "sets/SetFile.h"
+
+namespace {
+
+using zavtest::ReadFile;
+
+class PublishWindowTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
+        for (const char* name : {"a.pscore", "b.pscore", "single.score"}) Save(name, name);
+        zavtest::WriteFile(set, zav::SetFileBytes({"a.pscore", "b.pscore"}));
+    }
+
+    void Save(const std::string& name, const std::string& title) {
+        zav::ScoreSheet sheet = zavtest::SmallSheet();
+        sheet.sTitle = title;
+        zav::RecordingMessageSink messages;
+        ASSERT_TRUE(zav::SaveSheet(sheet, temp.File(name),
+                                   zav::Reporter(zav::Language::English, messages)));
+    }
+    void Configure(const std::string& folder) {
+        ASSERT_TRUE(zav::WritePublishSettings(zav::Settings(SettingsFile()), {true, folder, 0}));
+    }
+    // The sheet changed as an accepted dialog changes it.
+    void Retitle(const std::string& title) {
+        frame->Document().EditSheet().sTitle = title;
+        frame->Document().MarkChanged();
+    }
+    std::string Published(const std::string& name) const { return ReadFile(www + "/" + name); }
+    bool Has(const std::string& text, const std::string& what) const {
+        return text.find(what) != std::string::npos;
+    }
+
+    const std::string set = temp.File("event.mscore");
+    const std::string www = temp.File("www");
+};
+
+TEST_F(PublishWindowTest, EverySaveOfASheetPublishesItAndTheIndex) {
+    OpenFrame();
+    wxTEST_DIALOG(
+        Run(ID_PUBLISH_RESULTS), ExpectDialog<PublishDialog>(wxID_OK, [&](PublishDialog& d) {
+            wxDynamicCast(d.FindWindow(PublishDialog::kOnName), wxCheckBox)->SetValue(true);
+            wxDynamicCast(d.FindWindow(PublishDialog::kFolderName), wxTextCtrl)
+                ->SetValue(wxString::FromUTF8(www));
+            wxDynamicCast(d.FindWindow(PublishDialog::kRefreshName), wxSpinCtrl)->SetValue(30);
+        }));
+    const zav::PublishSettings stored = zav::ReadPublishSettings(zav::Settings(SettingsFile()));
+    EXPECT_TRUE(stored.on);
+    EXPECT_EQ(stored.folder, www);
+    EXPECT_EQ(stored.refreshSeconds, 30);
+
+    // The Save command, on a single sheet.
+    frame->Document().OpenSheet(temp.File("single.score"));
+    Retitle("Saved by hand");
+    Run(ID_SAVE_SHEET);
+    EXPECT_TRUE(Has(Published("single.html"), "Saved by hand"));
+    EXPECT_TRUE(Has(Published("single.html"), "content=\"30\""));
+    EXPECT_TRUE(Has(Published("index.html"), "single.html"));
+
+    // The automatic save, on a sheet of a set: the set's index.
+    frame->Document().OpenSet(set);
+    frame->ShowDocument();
+    frame->Document().SetSaveAutoOn(true);
+    frame->Document().EditSheet().sTitle = "Saved at once";
+    frame->SheetChanged();
+    EXPECT_TRUE(Has(Published("a.html"), "Saved at once"));
+    EXPECT_TRUE(Has(Published("index.html"), "b.html"));
+
+    // The silent save of a set's sheet before the next one is shown.
+    frame->Document().SetSaveAutoOn(false);
+    Retitle("Saved on the way");
+    frame->Document().ShowSetSheet("b.pscore");
+    EXPECT_TRUE(Has(Published("a.html"), "Saved on the way"));
+}
+
+TEST_F(PublishWindowTest, AFailedPublicationIsShownOnceAndNeverStopsASave) {
+    zavtest::WriteFile(temp.File("taken"), "");
+    Configure(temp.File("taken/www"));
+    const std::string sheet = temp.File("single.score");
+    OpenFrame(wxString::FromUTF8(sheet));
+    wxString seen;
+    Retitle("First");
+    wxTEST_DIALOG(Run(ID_SAVE_SHEET), EXPECT_MESSAGE(wxID_OK, &seen));
+    EXPECT_TRUE(
+        seen.StartsWith(wxS("The results could not be published:\nError while creating "
+                            "file = ")))
+        << seen;
+    EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
+    EXPECT_TRUE(Has(ReadFile(sheet), "First"));
+
+    // The same failure again says nothing; the save is done all the same.
+    Retitle("Second");
+    Run(ID_SAVE_SHEET);
+    EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
+    EXPECT_TRUE(Has(ReadFile(sheet), "Second"));
+
+    // Asked for, a publication always says how it went.
+    wxTEST_DIALOG(Run(ID_PUBLISH_NOW), EXPECT_MESSAGE(wxID_OK, &seen));
+    EXPECT_TRUE(seen.StartsWith(wxS("The results could not be published:"))) << seen;
+    Configure(www);
+    wxTEST_DIALOG(Run(ID_PUBLISH_NOW), EXPECT_MESSAGE(wxID_OK, &seen));
+    EXPECT_EQ(seen, wxS("Results published in ") + wxString::FromUTF8(www));
+    EXPECT_TRUE(Has(Published("single.html"), "Second"));
+}
+
+}  // namespace
