@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   libwxgtk3.2-dev libgtk-3-dev
-  xvfb xauth xdg-utils openbox
+  xvfb xauth xdg-utils openbox xdotool
   poppler-utils fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
   "$@"

@@ -50,7 +50,7 @@ TEST_F(FullScreenKeyboardTest, F11EntersAndLeavesEscapeLeavesThePageFollowsTheSh
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_FULL_SCREEN));
     // A change of the sheet shows at once, still in large type.
     frame->Document().EditSheet().sTitle = "Final standings";
-    frame->SheetChanged();
+    frame->SheetChanged(zav::TextId::StepTeams);
     EXPECT_NE(ShownText().find("Final standings"), std::string::npos);
     EXPECT_TRUE(frame->View().LargeType());
 

@@ -128,7 +128,7 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
     EXPECT_FALSE(FrameClosed());
 
     // Stopped at the save question: the language stays as it was.
-    frame->Document().MarkChanged();
+    frame->Document().MarkChanged("title");
     const auto chooseGerman = [](LanguageDialog& d) { d.list->SetSelection(2); };
     wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
                   EXPECT_MESSAGE(wxID_CANCEL, nullptr));

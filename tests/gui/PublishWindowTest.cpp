@@ -35,7 +35,7 @@ protected:
     // The sheet changed as an accepted dialog changes it.
     void Retitle(const std::string& title) {
         frame->Document().EditSheet().sTitle = title;
-        frame->Document().MarkChanged();
+        frame->Document().MarkChanged("title");
     }
     std::string Published(const std::string& name) const { return ReadFile(www + "/" + name); }
     bool Has(const std::string& text, const std::string& what) const {
@@ -73,7 +73,7 @@ TEST_F(PublishWindowTest, EverySaveOfASheetPublishesItAndTheIndex) {
     frame->ShowDocument();
     frame->Document().SetSaveAutoOn(true);
     frame->Document().EditSheet().sTitle = "Saved at once";
-    frame->SheetChanged();
+    frame->SheetChanged(zav::TextId::StepTeams);
     EXPECT_TRUE(Has(Published("a.html"), "Saved at once"));
     EXPECT_TRUE(Has(Published("index.html"), "b.html"));
 

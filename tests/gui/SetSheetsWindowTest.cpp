@@ -57,7 +57,7 @@ TEST_F(SetSheetsWindowTest, ASheetThatCannotBeSavedIsNotLeft) {
     OpenFrame();
     OpenSetByCommand(FourSheetSet());
     frame->Document().EditSheet().sTitle = "Typed but not saved";
-    frame->SheetChanged();
+    frame->SheetChanged(zav::TextId::StepGeneralData);
     ASSERT_EQ(0, std::remove(temp.File(open1).c_str()));
     ASSERT_EQ(0, mkdir(temp.File(open1).c_str(), 0755));  // no file can replace it
     wxString told;

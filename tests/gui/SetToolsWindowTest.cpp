@@ -57,7 +57,7 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     OpenSetByCommand(setPath);
     Choose(names[1]);
     frame->Document().EditSheet().sTitle = "Changed before copy";
-    frame->SheetChanged();
+    frame->SheetChanged(zav::TextId::StepGeneralData);
     ChooserSeen proposed;
     wxString started;
     wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath, &proposed),

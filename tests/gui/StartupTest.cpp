@@ -120,6 +120,7 @@ TEST_F(StartupTest, ProgramStartsWithARelativeFileNameOrWithTooManyNames) {
     CopyExample("heat-4-teams.score");
     const auto start = [&](const std::string& arguments) {
         const std::string command = "cd '" + temp.Path() + "' && ZAVSCORE_INI='" + SettingsFile() +
+                                    "' XDG_STATE_HOME='" + temp.Path() +
                                     "' ZAVSCORE_EXIT_WHEN_SHOWN=1 timeout 60 '" ZAV_PROGRAM_DIR
                                     "/zavscore' " +
                                     arguments + " > output.txt 2>&1";

@@ -30,6 +30,10 @@ public:
     }
     // A Yes/No question; true for Yes.
     bool Ask(MessageIcon icon, TextId id) const { return sink_->AskYesNo(Text(id), icon); }
+    // A Yes/No question already made of the program's texts.
+    bool AskText(MessageIcon icon, const std::string& text) const {
+        return sink_->AskYesNo(text, icon);
+    }
 
 private:
     Language language_;

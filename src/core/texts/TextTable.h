@@ -20,6 +20,7 @@
 //   640..659  saving safely: protected files and folders, set file entries,
 //             the save question
 //   660..699  keyboard entry of results, first steps (welcome page, guide)
+//   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
 //   900..910  score sheet set dialogs
 //
@@ -1586,6 +1587,96 @@ ZAV_TEXT(701, PreviewFailed,
          "The print preview could not be prepared.",
          "Non è stato possibile preparare l'anteprima di stampa.",
          "Die Druckvorschau konnte nicht erstellt werden.")
+ZAV_TEXT(750, MenuUndo,
+         "Annuler",
+         "Undo",
+         "Annulla",
+         "Rückgängig")
+ZAV_TEXT(751, MenuRedo,
+         "Rétablir",
+         "Redo",
+         "Ripristina",
+         "Wiederholen")
+ZAV_TEXT(752, UndoStep,
+         "Annuler : %s",
+         "Undo: %s",
+         "Annulla: %s",
+         "Rückgängig: %s")
+ZAV_TEXT(753, RedoStep,
+         "Rétablir : %s",
+         "Redo: %s",
+         "Ripristina: %s",
+         "Wiederholen: %s")
+ZAV_TEXT(754, StepGeneralData,
+         "données générales",
+         "general data",
+         "dati generali",
+         "allgemeine Daten")
+ZAV_TEXT(755, StepTeams,
+         "équipes et couleurs",
+         "teams and colours",
+         "squadre e colori",
+         "Mannschaften und Farben")
+ZAV_TEXT(756, StepGameList,
+         "liste des jeux",
+         "game list",
+         "elenco dei giochi",
+         "Spielliste")
+ZAV_TEXT(757, StepPreviousHeat,
+         "résultats des manches précédentes",
+         "previous heats result",
+         "risultati delle manche precedenti",
+         "Ergebnis der vorherigen Läufe")
+ZAV_TEXT(758, StepPreviousChallenge,
+         "résultat 'Challenge' précédent",
+         "previous 'Challenge' result",
+         "risultato 'Challenge' precedente",
+         "vorheriges 'Challenge'-Ergebnis")
+ZAV_TEXT(759, StepAssistantReferees,
+         "juges de ligne",
+         "assistant referees",
+         "giudici di linea",
+         "Linienrichter")
+ZAV_TEXT(760, StepArenaParty,
+         "équipe de piste",
+         "arena party",
+         "addetti al campo",
+         "Platzhelfer")
+ZAV_TEXT(761, StepGameResult,
+         "résultat du jeu %d",
+         "result of game %d",
+         "risultato del gioco %d",
+         "Ergebnis von Spiel %d")
+ZAV_TEXT(762, StepTieBreak,
+         "résultat du départage",
+         "tie-break result",
+         "risultato dello spareggio",
+         "Stechen-Ergebnis")
+ZAV_TEXT(763, StepAddOnColumn,
+         "colonne supplémentaire",
+         "add-on column",
+         "colonna aggiuntiva",
+         "Zusatzspalte")
+ZAV_TEXT(764, StepWithdrawal,
+         "retrait de l'équipe %s",
+         "withdrawal of team %s",
+         "ritiro della squadra %s",
+         "Rückzug der Mannschaft %s")
+ZAV_TEXT(766, RecoveryOffer,
+         "Restaurer les modifications non enregistrées de %s du %s ?",
+         "Restore the unsaved changes of %s from %s?",
+         "Ripristinare le modifiche non salvate di %s del %s?",
+         "Die nicht gespeicherten Änderungen an %s vom %s wiederherstellen?")
+ZAV_TEXT(767, RecoveryNewSheet,
+         "une nouvelle feuille de match",
+         "a new score sheet",
+         "un nuovo foglio di gara",
+         "einem neuen Wertungsbogen")
+ZAV_TEXT(768, RecoveryNotWritten,
+         "Les modifications non enregistrées ne peuvent pas être gardées dans %s en cas de panne : enregistrez souvent la feuille de match.",
+         "The unsaved changes cannot be kept in %s in case of a crash: save the score sheet often.",
+         "Le modifiche non salvate non possono essere conservate in %s in caso di guasto: salvate spesso il foglio di gara.",
+         "Die nicht gespeicherten Änderungen können bei einem Absturz nicht in %s bewahrt werden: speichern Sie den Wertungsbogen oft.")
 ZAV_TEXT(770, PublishTitleColumn,
          "Titre",
          "Title",

@@ -10,6 +10,7 @@
 #include "app/StartupTiming.h"
 #include "frame/ZAVFrame.h"
 #include "paths/ProgramFiles.h"
+#include "paths/UserFolders.h"
 
 namespace zavgui {
 
@@ -52,6 +53,7 @@ bool wxZAVApp::OnInit() {
         zavgui::FromCore(zav::SettingsFilePath(zav::ProcessEnvironment(), executableFolder));
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return StartProgram(executable); };
+    context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
 
     auto* frame =
         new wxZAVFrame(context, nullptr, wxID_ANY, sAppli, wxPoint(0, 0), wxSize(1024, 740));

@@ -92,7 +92,7 @@ void BM_SwitchChangedSheet(benchmark::State& state) {
     int place = 1;
     for (auto _ : state) {
         window->frame->Document().EditSheet().iGamePlace[0][0] = place;
-        window->frame->Document().MarkChanged();
+        window->frame->Document().MarkChanged("result of game 1");
         window->Choose(window->names[next]);
         next = (next + 1) % window->names.size();
         place = place % kTeamsPerSheet + 1;

@@ -66,7 +66,8 @@ Timing TimedRun(const std::string& program, std::vector<std::string> arguments) 
             std::chrono::duration<double>(end - start).count()};
 }
 
-// A settings file and a full sheet of its own, so that no real file is read.
+// A settings file, a state folder and a full sheet of its own, so that no
+// real file is read (nor a recovery file offered).
 class StartupFiles {
 public:
     StartupFiles() : sheet_(dir_.File("nations-cup-semi-final.score")) {
@@ -74,6 +75,7 @@ public:
                            zavtest::ReadFile(ZAV_EXAMPLES_DIR "/nations-cup-semi-final.score"));
         setenv("ZAVSCORE_INI", dir_.File("ZAVscore.ini").c_str(), 1);
         setenv("ZAVSCORE_EXIT_WHEN_SHOWN", "1", 1);
+        setenv("XDG_STATE_HOME", dir_.Path().c_str(), 1);
     }
     const std::string& Sheet() const { return sheet_; }
 

@@ -33,6 +33,8 @@ void SheetDocument::Reset() {
     zav::SetDataToZero(sheet_);
     state_ = SheetState::NoSheet;
     ++replacements_;
+    history_.Clear();
+    ForgetRecoveryWhenSaved();
 }
 
 // The one place the sheet's file is written: whatever follows a save (the
@@ -77,6 +79,7 @@ bool SheetDocument::SaveSetSheetSilently() {
     if (!IsSheetOfSet() || state_ != SheetState::Changed) return true;
     if (!Write(sheet_.sMultiFileOpen)) return false;
     state_ = SheetState::Unchanged;
+    ForgetRecoveryWhenSaved();
     return true;
 }
 
@@ -89,6 +92,8 @@ void SheetDocument::NewSheet() {
 void SheetDocument::NewSheetDescribed() {
     state_ = SheetState::Changed;
     sheet_.iGamesRunning = 0;
+    StartHistory();
+    WriteRecovery();
 }
 
 bool SheetDocument::LoadSheet(const std::string& path) {
@@ -109,6 +114,7 @@ void SheetDocument::OpenSheet(const std::string& path) {
     }
     state_ = SheetState::Unchanged;
     AdoptFile(path);
+    StartHistory();
 }
 
 void SheetDocument::AdoptFile(const std::string& path) {
@@ -142,6 +148,7 @@ void SheetDocument::AdoptSet(const std::string& path) {
     sheet_.sFullFileName = path;
     sheet_.sFileName = FileNameOf(path);
     titleFileName_ = sheet_.sFileName;
+    StartHistory();
 }
 
 void SheetDocument::ShowSetSheet(const std::string& name) {
@@ -154,6 +161,7 @@ void SheetDocument::ShowSetSheet(const std::string& name) {
     static_cast<void>(zav::LoadSheetOfSet(sheet_, name, user_.Reporter()));
     state_ = SheetState::Unchanged;
     titleFileName_ = FileNameOf(setFile);
+    StartHistory();
 }
 
 void SheetDocument::OpenSetOnSheet(const std::string& path, const std::string& name) {
@@ -177,12 +185,17 @@ void SheetDocument::Close() {
 }
 
 bool SheetDocument::SaveSheet() {
-    if (IsSheetOfSet()) return SaveSetSheetSilently();
-    if (sheet_.sFullFileName.empty())
-        return SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
-    if (!Write(sheet_.sFullFileName)) return false;
-    state_ = SheetState::Unchanged;
-    return true;
+    bool saved = false;
+    if (IsSheetOfSet()) {
+        saved = SaveSetSheetSilently();
+    } else if (sheet_.sFullFileName.empty()) {
+        saved = SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
+    } else if (Write(sheet_.sFullFileName)) {
+        state_ = SheetState::Unchanged;
+        saved = true;
+    }
+    ForgetRecoveryWhenSaved();
+    return saved;
 }
 
 bool SheetDocument::SaveFileAndDialog() {
@@ -199,12 +212,19 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
     if (!Write(path)) return false;
     AdoptFile(path);
     state_ = SheetState::Unchanged;
+    ForgetRecoveryWhenSaved();
     return true;
 }
 
-void SheetDocument::SheetChanged() {
-    state_ = SheetState::Changed;
+void SheetDocument::SheetChanged(const std::string& step) {
+    history_.Record(committed_, step);
+    AfterChange();
     if (saveAutoOn_) SaveAuto();
+}
+
+void SheetDocument::MarkChanged(const std::string& step) {
+    history_.Record(committed_, step);
+    AfterChange();
 }
 
 // A sheet never saved has no file yet: nothing is written.

@@ -6,13 +6,16 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "document/DocumentUser.h"
 #include "publish/Publication.h"
+#include "recovery/RecoveryStore.h"
 #include "sets/SetCreation.h"
 #include "sheet/ScoreSheet.h"
+#include "undo/SheetHistory.h"
 
 namespace zavgui {
 
@@ -109,11 +112,36 @@ public:
     // Save as: the sheet then belongs to the chosen file. False when
     // cancelled or not written.
     bool SaveFileAndDialog();
-    // After a change the user accepted: changed, and written at once when
-    // automatic save is on.
-    void SheetChanged();
+    // After a change the user accepted, named `step` for undo ("result of
+    // game 3"): changed, and written at once when automatic save is on.
+    void SheetChanged(const std::string& step);
     // A change that is not saved automatically (a team's withdrawal).
-    void MarkChanged() { state_ = SheetState::Changed; }
+    void MarkChanged(const std::string& step);
+
+    // Undo and redo, over the changes since the sheet was opened, created or
+    // switched to. Each puts the whole sheet back and counts as a change
+    // (automatic save applies), writing nothing else. False when there is
+    // nothing to undo or redo.
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // The change Undo or Redo would take back or make again; empty if none.
+    const std::string& UndoStep() const { return history_.UndoLabel(); }
+    const std::string& RedoStep() const { return history_.RedoLabel(); }
+    bool Undo();
+    bool Redo();
+
+    // Crash recovery: while the sheet has unsaved changes, they are also in
+    // a recovery file of this program in `folder` (the user's state folder),
+    // written after each change and removed once saved or given up.
+    void KeepRecoveryIn(const std::string& folder);
+    // At start-up: offers, one by one, the recovery files that programs which
+    // did not end cleanly left in that folder. The first one accepted is
+    // open as a changed sheet that belongs to its own file; refused ones are
+    // removed, those not asked about stay for another time. True when a
+    // sheet was restored.
+    bool OfferRecoveries();
+    // The program ends after its save step: what was not saved was given up.
+    void Ended();
 
 private:
     void Reset();
@@ -127,6 +155,12 @@ private:
     bool LoadSetSheet(const std::string& path);
     void AdoptFile(const std::string& path);
     void AdoptSet(const std::string& path);
+    // Undo and recovery (UndoRecovery.cpp).
+    void StartHistory();
+    void AfterChange();
+    void WriteRecovery();
+    void ForgetRecoveryWhenSaved();
+    void Restore(const zav::RecoveryRecord& record, zav::ScoreSheet restored);
 
     DocumentUser& user_;
     zav::ScoreSheet sheet_;
@@ -137,6 +171,14 @@ private:
     std::string chosenFile_;
     unsigned replacements_ = 0;
     std::function<void(const zav::PublishSource&)> afterSave_;
+
+    zav::SheetHistory history_;
+    // The sheet as the last change, opening or undo left it: what the next
+    // change is recorded from.
+    zav::ScoreSheet committed_;
+    std::string recoveryFolder_;
+    std::unique_ptr<zav::RecoverySession> recovery_;
+    bool recoveryFailureTold_ = false;
 };
 
 }  // namespace zavgui

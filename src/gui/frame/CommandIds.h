@@ -36,6 +36,8 @@ enum CommandId {
     ID_GAME_RESULT = 10408,
     ID_TIE_BREAK = 10409,
     ID_COLUMN_SUP = 10410,
+    ID_UNDO = 10420,
+    ID_REDO = 10421,
 
     // View menu (all check items)
     ID_SCORE_SHEET = 10501,

@@ -23,7 +23,8 @@ struct CommandRow {
     zav::TextId label;
     // The toolbar picture of a command that has a tool.
     std::optional<ToolPictureId> picture;
-    // The key that runs the command from anywhere ("Ctrl+S").
+    // The keys that run the command from anywhere ("Ctrl+S"), separated by
+    // "|"; the menu shows the first.
     const char* shortcut;
 };
 
@@ -74,6 +75,9 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_QUIT, T::MenuQuit),
 
     Menu(T::MenuInput),
+    Command(ID_UNDO, T::MenuUndo, std::nullopt, "Ctrl+Z"),
+    Command(ID_REDO, T::MenuRedo, std::nullopt, "Ctrl+Shift+Z|Ctrl+Y"),
+    kSeparator,
     Command(ID_GENERAL_DATA, T::MenuGeneralData),
     Command(ID_TEAMS_DATA, T::MenuTeams),
     Command(ID_GAMES_LIST, T::MenuGameList),
@@ -158,10 +162,21 @@ constexpr int kToolbar[] = {
 };
 // clang-format on
 
+// The shortcuts of a row, the one the menu shows first.
+wxArrayString ShortcutsOf(const CommandRow& row) {
+    return wxSplit(wxString::FromUTF8(row.shortcut), '|', '\0');
+}
+
+// `text` with the row's shown shortcut, as a menu label.
+wxString MenuLabel(const CommandRow& row, const wxString& text) {
+    const wxArrayString shortcuts = ShortcutsOf(row);
+    return shortcuts.empty() ? text : text + wxS("\t") + shortcuts[0];
+}
+
 const CommandRow& RowOf(int id) {
     for (const CommandRow& row : kCommandTable)
         if (row.id == id) return row;
-    wxFAIL_MSG("a tool without a command");
+    wxFAIL_MSG("an id without a command");
     return kCommandTable[0];
 }
 
@@ -179,10 +194,14 @@ wxMenuBar* BuildMenuBar(zav::Language language) {
             case Row::Separator: menu->AppendSeparator(); break;
             case Row::Command:
             case Row::CheckCommand: {
-                wxString label = Tx(language, row.label);
-                if (*row.shortcut) label += wxS("\t") + wxString::FromUTF8(row.shortcut);
-                menu->Append(row.id, label, wxEmptyString,
-                             row.row == Row::CheckCommand ? wxITEM_CHECK : wxITEM_NORMAL);
+                wxMenuItem* item =
+                    menu->Append(row.id, MenuLabel(row, Tx(language, row.label)), wxEmptyString,
+                                 row.row == Row::CheckCommand ? wxITEM_CHECK : wxITEM_NORMAL);
+                const wxArrayString shortcuts = ShortcutsOf(row);
+                for (size_t k = 1; k < shortcuts.size(); ++k) {
+                    wxAcceleratorEntry extra;
+                    if (extra.FromString(shortcuts[k])) item->AddExtraAccel(extra);
+                }
                 break;
             }
         }
@@ -197,10 +216,15 @@ std::string CommandPath(int id, zav::Language language) {
         if (row.id != id || !menu) continue;
         std::string path =
             zav::Text(language, menu->label) + " > " + zav::Text(language, row.label);
-        if (*row.shortcut) path += std::string(" (") + row.shortcut + ")";
+        const wxArrayString shortcuts = ShortcutsOf(row);
+        if (!shortcuts.empty()) path += " (" + std::string(shortcuts[0].utf8_str()) + ")";
         return path;
     }
     return std::string();
+}
+
+void SetCommandLabel(wxMenuBar* menuBar, int id, const wxString& text) {
+    menuBar->SetLabel(id, MenuLabel(RowOf(id), text));
 }
 
 void AddTools(wxToolBar* toolBar, zav::Language language) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include <wx/string.h>
+
 #include "texts/Texts.h"
 
 class wxMenuBar;
@@ -18,6 +20,10 @@ wxMenuBar* BuildMenuBar(zav::Language language);
 // Where a command is in the menus, in the interface language, with its
 // shortcut when it has one: "File > New score sheet (Ctrl+N)".
 std::string CommandPath(int id, zav::Language language);
+
+// A command's menu label, its shortcut kept (the Undo item names the change
+// it takes back).
+void SetCommandLabel(wxMenuBar* menuBar, int id, const wxString& text);
 
 // The toolbar's tools, each with its command's picture and its menu label
 // as tool tip.

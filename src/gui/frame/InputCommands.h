@@ -2,6 +2,8 @@
 // add-on column and the staff names.
 #pragma once
 
+#include "texts/Texts.h"
+
 class wxCommandEvent;
 
 namespace zavgui {
@@ -22,7 +24,7 @@ private:
     // The dialogs that change nothing else: games list, add-on column,
     // assistant referees, arena party.
     template <class Dialog>
-    bool Edit();
+    bool Edit(zav::TextId step);
 
     wxZAVFrame& frame_;
 };

@@ -1,5 +1,7 @@
 #include "frame/ResultCommands.h"
 
+#include <wx/choice.h>
+
 #include "dialogs/DeleteTeamDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/PreviousScoresDialog.h"
@@ -26,8 +28,11 @@ void ResultCommands::OnGameResult(wxCommandEvent&) {
     GameResultDialog dialog(&frame_, sheet, frame_.Language());
     // A game left without any result stores nothing: no change to apply.
     if (dialog.ShowModal() != wxID_OK || !dialog.Stored()) return;
-    frame_.SheetChanged();
+    // The next game is proposed before the change is recorded, so that
+    // undoing the next one proposes it again.
     zav::AfterGameResult(sheet);
+    frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
+                                        static_cast<long>(dialog.game->GetSelection() + 1)));
 }
 
 void ResultCommands::OnTieBreak(wxCommandEvent&) {
@@ -38,15 +43,15 @@ void ResultCommands::OnTieBreak(wxCommandEvent&) {
     zav::ComputeScores(sheet);
     TieBreakDialog dialog(&frame_, sheet, frame_.Language());
     if (dialog.ShowModal() != wxID_OK) return;
-    frame_.SheetChanged();
     zav::AfterTieBreak(sheet);
+    frame_.SheetChanged(zav::TextId::StepTieBreak);
 }
 
 void ResultCommands::OnPreviousHeat(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     PreviousScoresDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language(),
                                 PreviousScores::Heat);
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged(zav::TextId::StepPreviousHeat);
 }
 
 void ResultCommands::OnPreviousChall(wxCommandEvent&) {
@@ -56,7 +61,7 @@ void ResultCommands::OnPreviousChall(wxCommandEvent&) {
                                              zav::TextId::ChallengeNotDefined);
     PreviousScoresDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language(),
                                 PreviousScores::Challenge);
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged();
+    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged(zav::TextId::StepPreviousChallenge);
 }
 
 // A withdrawal is not saved automatically.
@@ -68,9 +73,15 @@ void ResultCommands::OnDeleteOneTeam(wxCommandEvent&) {
                                              zav::TextId::WithdrawalTooLate);
     DeleteTeamDialog dialog(&frame_, sheet, frame_.Language());
     if (dialog.ShowModal() != wxID_OK || dialog.ChosenTeam() == wxNOT_FOUND) return;
-    zav::WithdrawTeam(sheet, dialog.ChosenTeam());
+    const int team = dialog.ChosenTeam();
+    // The team by its name, or by its number when it has none.
+    const std::string step = zav::FormatText(
+        zav::Text(frame_.Language(), zav::TextId::StepWithdrawal),
+        sheet.sTeamName[team].empty() ? std::to_string(team + 1) : sheet.sTeamName[team]);
+    zav::WithdrawTeam(sheet, team);
     frame_.ComputeDisplaySheet();
-    frame_.Document().MarkChanged();
+    frame_.Document().MarkChanged(step);
+    frame_.ShowDocument();
 }
 
 }  // namespace zavgui

@@ -20,6 +20,7 @@
 #include "frame/SetCommands.h"
 #include "frame/SetToolCommands.h"
 #include "frame/SheetChooser.h"
+#include "frame/UndoCommands.h"
 #include "frame/ViewCommands.h"
 #include "sets/SetFile.h"
 #include "support/PlacementPictures.h"
@@ -39,6 +40,11 @@ zav::Settings SettingsOf(const FrameContext& context) {
 
 wxString TitleFor(const wxString& fileName) {
     return wxS("ZAV score - ") + fileName;
+}
+
+wxString WindowTitle(const std::string& fileName, bool changed) {
+    return (changed ? wxS("*") : wxString()) +
+           (fileName.empty() ? sAppli : TitleFor(FromCore(fileName)));
 }
 
 // The interface language and automatic save are read once, when the window
@@ -86,11 +92,14 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     helpCommands_ = std::make_unique<HelpCommands>(*this);
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
+    undoCommands_ = std::make_unique<UndoCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
 
-    if (!context_.startupFile.empty()) OpenStartupFile();
+    // Unsaved changes a crash left come before the file named at start.
+    document_.KeepRecoveryIn(ToCore(context_.recoveryFolder));
+    if (!document_.OfferRecoveries() && !context_.startupFile.empty()) OpenStartupFile();
     ShowDocument();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
@@ -160,10 +169,14 @@ void wxZAVFrame::ShowPage(PageKind kind) {
     view_->Show(pages_.Page(kind, PageUse::Window));
 }
 
-void wxZAVFrame::SheetChanged() {
+void wxZAVFrame::SheetChanged(zav::TextId step) {
+    SheetChanged(zav::Text(wxLanguage_, step));
+}
+
+void wxZAVFrame::SheetChanged(const std::string& step) {
     ComputeDisplaySheet();
-    document_.SheetChanged();
-    ShowMarks();
+    document_.SheetChanged(step);
+    ShowDocument();
 }
 
 bool wxZAVFrame::MayReplaceSheet() {
@@ -181,11 +194,12 @@ void wxZAVFrame::ShowDocument() {
         else
             view_->Show(std::string());
     }
-    const std::string& fileName = document_.TitleFileName();
-    wxString title = fileName.empty() ? sAppli : TitleFor(FromCore(fileName));
+    wxString title =
+        WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed);
     // A set's sheets look alike: the title names the one on screen too.
-    if (!fileName.empty() && !document_.SetSheetNames().empty())
-        title += wxS(" - ") + FromCore(zav::SetSheetTitle(fileName, document_.SetSheetShown()));
+    if (!document_.TitleFileName().empty() && !document_.SetSheetNames().empty())
+        title += wxS(" - ") +
+                 FromCore(zav::SetSheetTitle(document_.TitleFileName(), document_.SetSheetShown()));
     SetTitle(title);
     chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();
@@ -204,6 +218,7 @@ void wxZAVFrame::ShowMarks() {
     for (const PageItem& item : kPageItems) bar->Check(item.id, choices_.page == item.page);
     bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
     bar->Check(ID_FULL_SCREEN, IsFullScreen());
+    undoCommands_->ShowItems();
 }
 
 bool wxZAVFrame::Quit() {
@@ -225,6 +240,7 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
         return;
     }
     quitTestDone_ = true;
+    document_.Ended();
     Destroy();
 }
 

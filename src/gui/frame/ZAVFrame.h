@@ -35,6 +35,7 @@ class ResultCommands;
 class SetCommands;
 class SetToolCommands;
 class SheetChooser;
+class UndoCommands;
 class ViewCommands;
 
 // What the window needs to know about the process that starts it.
@@ -48,6 +49,9 @@ struct FrameContext {
     wxString startupFile;
     // Starts the program again after a language change; true when started.
     std::function<bool()> restartProgram;
+    // Where unsaved changes are kept against a crash (the user's state
+    // folder); empty: nowhere.
+    wxString recoveryFolder;
 };
 
 class wxZAVFrame : public wxFrame {
@@ -84,8 +88,10 @@ public:
     void ComputeDisplaySheet();
     void ShowPage(PageKind kind);
     // After a dialog the user ended with OK: the page built again, the
-    // sheet changed and, with automatic save on, written.
-    void SheetChanged();
+    // sheet changed and, with automatic save on, written. `step` names the
+    // change for Undo ("result of game 3").
+    void SheetChanged(zav::TextId step);
+    void SheetChanged(const std::string& step);
     // The document's save step before a command replaces the sheet, and
     // what it changed shown; false when the command must stop.
     [[nodiscard]] bool MayReplaceSheet();
@@ -132,9 +138,14 @@ private:
     std::unique_ptr<HelpCommands> helpCommands_;
     std::unique_ptr<PublishCommands> publishCommands_;
     std::unique_ptr<FullScreenCommands> fullScreenCommands_;
+    std::unique_ptr<UndoCommands> undoCommands_;
 };
 
 // The window title of an open file: "ZAV score - " and its name.
 wxString TitleFor(const wxString& fileName);
+// The window title: the file's, or the program's name without one, marked
+// with a leading "*" while the sheet has unsaved changes (as desktop
+// programs mark theirs).
+wxString WindowTitle(const std::string& fileName, bool changed);
 
 }  // namespace zavgui

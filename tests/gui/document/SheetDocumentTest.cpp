@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <filesystem>
 
 #include "core/sets/SifTestData.h"
 #include "document/SheetDocument.h"
@@ -63,7 +64,7 @@ protected:
     // An accepted change: the title becomes `title`.
     void Change(const std::string& title) {
         document.EditSheet().sTitle = title;
-        document.SheetChanged();
+        document.SheetChanged("title " + title);
     }
 
     std::string TitleIn(const std::string& path) {
@@ -106,7 +107,7 @@ TEST_F(SheetDocumentTest, OpeningNewAndAutomaticSaveOfASingleSheet) {
     EXPECT_EQ(TitleIn(path), "Ponies");
     EXPECT_EQ(document.State(), SheetState::Changed);
     document.EditSheet().sTitle = "Withdrawn";  // a withdrawal is not saved at once
-    document.MarkChanged();
+    document.MarkChanged("withdrawal");
     EXPECT_EQ(TitleIn(path), "Ponies");
 
     const unsigned before = document.Replacements();
@@ -195,7 +196,7 @@ TEST_F(SheetDocumentTest, QuitTestGoesOnOnlyWhenNothingIsLost) {
         }
         if (c.sheet == Sheet::FileProtected) chmod(path.c_str(), 0444);
         tested.EditSheet().sTitle = "Ponies";
-        if (c.changed) tested.SheetChanged();
+        if (c.changed) tested.SheetChanged("title");
         script.answers = c.answers;
         script.files = c.files;
         std::remove(copy.c_str());
@@ -337,6 +338,100 @@ TEST_F(SheetDocumentTest, ACreatedSetIsOpenAndAFailedCreationLeavesNothingOpen) 
     EXPECT_EQ(user.messages.messages.size(), 1u);
     EXPECT_EQ(document.State(), SheetState::NoSheet);
     EXPECT_TRUE(document.SetSheetNames().empty());
+}
+
+// Undo and redo restore the sheet as a change does, writing nothing
+// themselves; another sheet starts a new history.
+TEST_F(SheetDocumentTest, UndoIsAChangeAndAnotherSheetStartsANewHistory) {
+    const std::string path = Example();
+    document.OpenSheet(path);
+    const std::string opened = document.Sheet().sTitle;
+    Change("Ponies");
+    Change("Horses");
+    document.SaveSheet();
+    EXPECT_EQ(document.UndoStep(), "title Horses");
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(document.Sheet().sTitle, "Ponies");
+    EXPECT_EQ(document.State(), SheetState::Changed);
+    EXPECT_EQ(TitleIn(path), "Horses");
+    EXPECT_EQ(document.RedoStep(), "title Horses");
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(document.Sheet().sTitle, opened);
+    EXPECT_FALSE(document.Undo());
+    document.SetSaveAutoOn(true);  // written as after any change
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(TitleIn(path), "Ponies");
+
+    document.OpenSheet(path);
+    EXPECT_FALSE(document.CanUndo() || document.CanRedo());
+    document.NewSheet();
+    document.NewSheetDescribed();
+    Change("New");
+    document.NewSheet();
+    EXPECT_FALSE(document.Undo());
+}
+
+// Each change is kept in this program's recovery file until it is saved; a
+// program that ended without saving or giving up its changes leaves it, and
+// the next one offers it: No removes it, Yes opens the sheet changed and
+// belonging to its own file, a sheet of a set within its set.
+TEST_F(SheetDocumentTest, UnsavedChangesSurviveInTheRecoveryFileUntilSaved) {
+    const std::string state = temp.File("state");
+    const auto recoveredTitle = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(state)) {
+            zav::RecoveryRecord record;
+            zav::ScoreSheet sheet;
+            if (entry.path().extension() == ".recovery" &&
+                zav::ParseRecoveryFile(zavtest::ReadFile(entry.path()), record) &&
+                zav::ParseSheet(sheet, record.sheetBytes, user.reporter))
+                return sheet.sTitle;
+        }
+        return std::string("none");
+    };
+    const std::string single = Example();
+    const std::string setFile = MakeSet();
+    const std::string set = temp.File("ev_Open 1.pscore");
+    const struct {
+        std::string file;
+        bool restore;
+    } cases[] = {{single, false}, {single, true}, {set, true}};
+    for (const auto& c : cases) {
+        {
+            zavgui::SheetDocument crashed(user, false);
+            crashed.KeepRecoveryIn(state);
+            c.file == set ? crashed.OpenSet(setFile) : crashed.OpenSheet(c.file);
+            crashed.EditSheet().sTitle = "Typed";
+            crashed.SheetChanged("title");
+            EXPECT_EQ(recoveredTitle(), "Typed");
+            crashed.SaveSheet();
+            EXPECT_EQ(recoveredTitle(), "none");
+            crashed.EditSheet().sTitle = "Typed again";
+            crashed.SheetChanged("title");
+        }
+        ScriptedUser next;
+        next.messages = zav::RecordingMessageSink(c.restore);
+        zavgui::SheetDocument restarted(next, false);
+        restarted.KeepRecoveryIn(state);
+        EXPECT_EQ(restarted.OfferRecoveries(), c.restore);
+        ASSERT_EQ(next.messages.questions.size(), 1u);
+        EXPECT_EQ(
+            next.messages.questions[0].rfind("Restore the unsaved changes of " +
+                                                 std::filesystem::path(c.file).filename().string(),
+                                             0),
+            0u);
+        EXPECT_EQ(recoveredTitle(), c.restore ? "Typed again" : "none");
+        if (!c.restore) continue;
+        EXPECT_EQ(restarted.State(), SheetState::Changed);
+        EXPECT_EQ(restarted.SetSheetNames().size(), c.file == set ? 3u : 0u);
+        restarted.SaveSheet();
+        EXPECT_EQ(TitleIn(c.file), "Typed again");
+        EXPECT_EQ(recoveredTitle(), "none");
+        restarted.EditSheet().sTitle = "Given up";
+        restarted.SheetChanged("title");
+        restarted.Ended();
+        EXPECT_EQ(recoveredTitle(), "none");
+        EXPECT_TRUE(next.messages.messages.empty());
+    }
 }
 
 }  // namespace

@@ -1,0 +1,80 @@
+// The recovery files of the programs that run or ran for this user, in one
+// folder (the state folder). Each running program holds a lock on a file of
+// its own for as long as it runs; its recovery file has the same name, so a
+// recovery file whose lock nobody holds was left by a program that did not
+// end cleanly. The kernel releases a lock when its process dies, however it
+// dies (SIGKILL, power loss), so no pid is trusted: a pid may have been given
+// to another process since, or belong to another pid namespace (a sandboxed
+// copy of the program).
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "recovery/RecoveryFile.h"
+
+namespace zav {
+
+// The running program's own recovery file.
+class RecoverySession {
+public:
+    // Starts this program's session in `folder`, made if missing. Nothing
+    // when it cannot be made or written: the program then runs without a
+    // recovery file.
+    static std::unique_ptr<RecoverySession> Start(const std::string& folder);
+    // The program ends: the lock is released. A recovery file still there
+    // (changes nobody saved or discarded) stays, to be offered next time.
+    ~RecoverySession();
+    RecoverySession(const RecoverySession&) = delete;
+    RecoverySession& operator=(const RecoverySession&) = delete;
+
+    // Replaces the recovery file by a complete new one; false when it could
+    // not be written.
+    [[nodiscard]] bool Write(const RecoveryRecord& record);
+    // The changes are saved, or the user gave them up.
+    void Remove();
+
+    const std::string& RecoveryPath() const { return recoveryPath_; }
+
+private:
+    RecoverySession(int lockFd, std::string lockPath, std::string recoveryPath);
+
+    int lockFd_;
+    std::string lockPath_;
+    std::string recoveryPath_;
+};
+
+// A recovery file left by a program that no longer runs. While this object
+// lives it holds that program's lock, so no other program offers the same
+// file at the same time; destroyed, it leaves the file for another time.
+class LeftRecovery {
+public:
+    LeftRecovery(LeftRecovery&& other) noexcept;
+    LeftRecovery& operator=(LeftRecovery&& other) noexcept;
+    ~LeftRecovery();
+
+    const RecoveryRecord& Record() const { return record_; }
+    // The file is restored into the running program's own, or refused:
+    // it is removed.
+    void Discard();
+
+private:
+    friend std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder);
+    LeftRecovery(int lockFd, std::string lockPath, std::string recoveryPath, RecoveryRecord record);
+    void Release();
+
+    int lockFd_;
+    std::string lockPath_;
+    std::string recoveryPath_;
+    RecoveryRecord record_;
+};
+
+// The recovery files in `folder` whose programs no longer run, oldest first,
+// each taken for this program; the program's other files, and recovery files
+// it cannot read, are left alone. Also removes the locks of ended programs that left no recovery
+// file.
+std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder);
+
+}  // namespace zav
