@@ -44,7 +44,7 @@ TEST_F(FileCommandsTest, NewSheetLeadsOnToTeamsAndGamesUntilCancel) {
         ExpectDialog<TeamsDialog>(wxID_OK, [](auto& d) { d.names[0]->SetValue(wxS("Orsay")); }),
         ExpectDialog<GameListDialog>(wxID_CANCEL, nullptr));
     EXPECT_EQ(frame->Document().State(), SheetState::Changed);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
+    EXPECT_EQ(frame->GetTitle(), wxS("*ZAVscore"));
     for (const char* entered : {"Spring cup", "Orsay"})
         EXPECT_NE(ShownText().find(entered), std::string::npos) << entered;
 

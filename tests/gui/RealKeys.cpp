@@ -51,18 +51,28 @@ wxDialog* FocusedDialog() {
     return nullptr;
 }
 
+// A window manager names its check window on the root window and on that
+// window itself; one that ended leaves the root's property behind.
 bool WindowManagerRuns() {
-    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    GdkDisplay* gdkDisplay = gdk_display_get_default();
+    Display* display = GDK_DISPLAY_XDISPLAY(gdkDisplay);
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type;
-    int format;
-    unsigned long items, after;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
-                       &format, &items, &after, &data);
-    const bool runs = data && items == 1;
-    if (data) XFree(data);
-    return runs;
+    const auto checkWindow = [&](Window on) {
+        Atom type;
+        int format;
+        unsigned long items, after;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display, on, check, 0, 1, False, XA_WINDOW, &type, &format, &items,
+                           &after, &data);
+        const Window named = data && items == 1 ? *reinterpret_cast<Window*>(data) : 0;
+        if (data) XFree(data);
+        return named;
+    };
+    const Window named = checkWindow(DefaultRootWindow(display));
+    if (named == 0) return false;
+    gdk_x11_display_error_trap_push(gdkDisplay);
+    const Window itself = checkWindow(named);
+    return gdk_x11_display_error_trap_pop(gdkDisplay) == 0 && itself == named;
 }
 
 // The window manager this process started; it ends with the process.

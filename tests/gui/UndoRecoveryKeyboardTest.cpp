@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "dialogs/GameResultDialog.h"
+#include "dialogs/ListChoice.h"
 #include "gui/DialogTesting.h"
 
 namespace {
@@ -53,6 +54,7 @@ protected:
     // Alpha's place `place` in the game proposed, the others first.
     void EnterResult(int place) {
         wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([&](GameResultDialog& d) {
+                          for (ListChoice* result : d.results) result->SetSelection(0);
                           d.results[0]->SetSelection(place - 1);
                           return PressOk(d);
                       }));
@@ -114,7 +116,7 @@ TEST_F(UndoKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     for (const char* place : {"2", "3", "4"}) {
         Type("F10 Right Up Up Up Return");  // Input, Game result
         ASSERT_TRUE(WindowShown("Game result input"));
-        Type(std::string(place) + " Return");  // Alpha's place; the others keep 1
+        Type(std::string(place) + " 1 1 1 Return");  // Alpha's place, the others first
         ASSERT_TRUE(WindowShown("Game result input", false));
     }
     ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));

@@ -21,16 +21,20 @@ ListChoice::ListChoice(wxWindow* parent, const wxArrayString& entries, Typing ty
     : wxOwnerDrawnComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, entries,
                            wxCB_READONLY),
       typing_(typing) {
-    // The control measures its entries only once its list has been opened:
-    // room for a number of a few digits at least, or for the widest name.
-    int widest = GetTextExtent(wxS("0000")).x;
-    for (const wxString& entry : entries) widest = std::max(widest, GetTextExtent(entry).x);
-    SetMinSize(GetSizeFromTextSize(widest));
     Bind(wxEVT_CHAR, &ListChoice::OnChar, this);
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
         typed_.clear();
         event.Skip();
     });
+}
+
+// The base class measures its entries only once its list has been opened:
+// room for the widest entry, and for a number of a few digits at least.
+wxSize ListChoice::DoGetBestSize() const {
+    const wxSize base = wxOwnerDrawnComboBox::DoGetBestSize();
+    int widest = GetTextExtent(wxS("0000")).x;
+    for (const wxString& entry : GetStrings()) widest = std::max(widest, GetTextExtent(entry).x);
+    return wxSize(std::max(base.x, GetSizeFromTextSize(widest).x), base.y);
 }
 
 void ListChoice::Choose(int index) {

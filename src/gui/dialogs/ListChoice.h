@@ -31,6 +31,9 @@ public:
         return wxItemContainerImmutable::GetStringSelection();
     }
 
+protected:
+    wxSize DoGetBestSize() const override;
+
 private:
     // Type-ahead: each key adds to the text typed since the list took the
     // focus; a text that begins no entry starts again with the key.

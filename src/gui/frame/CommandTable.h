@@ -3,9 +3,9 @@
 // from this table, so a command looks the same in both.
 #pragma once
 
-#include <string>
-
 #include <wx/string.h>
+
+#include <string>
 
 #include "texts/Texts.h"
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/DeleteTeamDialog.h"
 #include "dialogs/GameResultDialog.h"
+#include "dialogs/ListChoice.h"
 #include "dialogs/PreviousScoresDialog.h"
 #include "dialogs/TieBreakDialog.h"
 #include "frame/CommandIds.h"
