@@ -22,13 +22,18 @@
 
 namespace {
 
-// The whole virtual screen: the window or dialog with its title bar if any.
-void Screen(const std::string& name) {
+// The whole virtual screen, or the part `area` of it (a window without its
+// title bar).
+void Screen(const std::string& name, const wxRect& area = wxRect()) {
     wxTheApp->Yield(true);
     wxMilliSleep(300);
     wxTheApp->Yield(true);
     const std::string file = std::string(std::getenv("ZAV_SCREENSHOTS")) + "/" + name + ".png";
-    const std::string command = "import -window root '" + file + "'";
+    std::string command = "import -window root";
+    if (!area.IsEmpty())
+        command += " -crop " + std::to_string(area.width) + "x" + std::to_string(area.height) +
+                   "+" + std::to_string(area.x) + "+" + std::to_string(area.y);
+    command += " '" + file + "'";
     EXPECT_EQ(0, std::system(command.c_str())) << command;
 }
 
@@ -81,27 +86,33 @@ TEST_F(DialogScreenshots, DISABLED_EveryDialogInFrenchAndGerman) {
     }
 }
 
-// The first steps of a new user: the welcome page, a game half typed, the
-// sheets of a set.
+// The first steps of a new user, in French and English (the user guide's
+// pictures): the welcome page, a game half typed, the sheet after it.
 TEST_F(DialogScreenshots, DISABLED_FirstSteps) {
     ASSERT_NE(nullptr, std::getenv("ZAV_SCREENSHOTS"));
     EXPECT_TRUE(EnsureWindowManager());
-    for (const char* language : {"FR", "EN"}) {
-        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
-        OpenFrame().SetSize(0, 0, 1024, 740);
-        Screen(std::string(language) + "-welcome");
-    }
     zav::ScoreSheet s = Heat(6, 10);
     const char* clubs[] = {"Orsay", "Lyon", "Bordeaux", "Nantes", "Lille", "Rennes"};
     for (int t = 0; t < 6; ++t) s.sTeamName[t] = clubs[t];
+    s.sTitle = "Spring cup";
     s.sGame[0] = "Slalom";
-    wxZAVFrame& w = OpenWith(s, "FR");
-    w.SetSize(0, 0, 1024, 740);
-    std::vector<KeyStep> steps = Typed("31 2");
-    steps.push_back(Look([](wxDialog&) { Screen("FR-game-result-typing"); }));
-    steps.push_back(Key(WXK_ESCAPE));
-    Typist typist(steps);
-    Run(ID_GAME_RESULT);
+    for (const char* language : {"FR", "EN"}) {
+        const std::string l = language;
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
+        OpenFrame().SetSize(0, 0, 1024, 740);
+        Screen(l + "-welcome");
+        wxZAVFrame& w = OpenWith(s, language);
+        w.SetSize(0, 0, 1024, 740);
+        std::vector<KeyStep> steps = Typed("31 2");
+        steps.push_back(
+            Look([&](wxDialog& d) { Screen(l + "-game-result-typing", d.GetScreenRect()); }));
+        for (const KeyStep& key : Typed("654\n")) steps.push_back(key);
+        {
+            Typist typist(steps);
+            Run(ID_GAME_RESULT);
+        }
+        Screen(l + "-sheet-after-game", w.GetScreenRect());
+    }
 }
 
 class SetScreenshots : public SetFixture {};

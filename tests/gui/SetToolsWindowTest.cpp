@@ -130,17 +130,4 @@ TEST_F(SetToolsWindowTest, CancellingTheFolderChooserChangesNothing) {
     EXPECT_EQ(CountExisting(SetFiles(target)), 0);
 }
 
-// The help on set creation exists in French only: the other languages do
-// nothing (any message box here would fail the test).
-TEST_F(SetToolsWindowTest, HelpOnSetCreationIsOfferedInFrenchOnly) {
-    Run(zavgui::ID_HELP_SIF_SCORE_SET);
-
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "FR"));
-    OpenFrame();
-    ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/aide_fichier_sif_fr.pdf")));
-    wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_HELP_SIF_SCORE_SET), EXPECT_MESSAGE(wxID_OK, &told));
-    EXPECT_NE(told.Find(wxS("aide_fichier_sif_fr.pdf")), wxNOT_FOUND);
-}
-
 }  // namespace

@@ -1567,11 +1567,6 @@ ZAV_TEXT(668, StartImportEntries,
          "Every heat of an event, from its entries file: %s",
          "Tutte le manche di una gara, dal file delle iscrizioni: %s",
          "Alle Läufe einer Veranstaltung, aus der Nennungsdatei: %s")
-ZAV_TEXT(669, MenuUserGuide,
-         "Guide de l'utilisateur",
-         "User guide",
-         "Guida dell'utente",
-         "Benutzerhandbuch")
 ZAV_TEXT(670, GameListKeysHint,
          "Clavier : les premières lettres d'un jeu le choisissent.",
          "Keys: type the first letters of a game to choose it.",

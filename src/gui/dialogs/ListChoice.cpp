@@ -21,6 +21,8 @@ ListChoice::ListChoice(wxWindow* parent, const wxArrayString& entries, Typing ty
     : wxOwnerDrawnComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, entries,
                            wxCB_READONLY),
       typing_(typing) {
+    // The base class fixed its minimum size before this class could measure.
+    SetInitialSize();
     Bind(wxEVT_CHAR, &ListChoice::OnChar, this);
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
         typed_.clear();

@@ -54,11 +54,10 @@ bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString&
            zav::CopyOrMoveSet(operation, ToCore(setPath), ToCore(folder), reporter);
 }
 
-// The document exists in French only; the other languages have no help.
+// The user guide's section on sets made from an entries file.
 void SetToolCommands::OnHelpSIFScoreSet(wxCommandEvent&) {
-    if (frame_.Language() == zav::Language::French)
-        OpenDocument(frame_.Context().programDir, wxS("aide_fichier_sif_fr.pdf"),
-                     frame_.User().Reporter());
+    OpenGuideAt(frame_.Context().programDir, frame_.Language(), GuideSection::SetsFromEntries,
+                frame_.User().Reporter());
 }
 
 }  // namespace zavgui

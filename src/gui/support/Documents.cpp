@@ -1,5 +1,6 @@
 #include "support/Documents.h"
 
+#include <wx/filename.h>
 #include <wx/utils.h>
 
 #include "frame/CommandIds.h"
@@ -59,18 +60,49 @@ const char* DocumentFor(int commandId, zav::Language language) {
     return nullptr;
 }
 
-bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
-                  const zav::Reporter& reporter) {
+namespace {
+
+// The document's path, the user's copy first; a missing one is named with
+// the folder for the user's copy.
+std::optional<std::string> FindDocument(const wxString& dataFolder, const wxString& fileName,
+                                        const zav::Reporter& reporter) {
     const zav::Environment env = zav::ProcessEnvironment();
-    const auto path = zav::FindReferenceDocument(ToCore(fileName), env, ToCore(dataFolder));
+    auto path = zav::FindReferenceDocument(ToCore(fileName), env, ToCore(dataFolder));
     if (!path) {
         const std::string named =
             zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileName));
         reporter.ShowText(zav::MessageIcon::Information,
                           zav::FormatText(named, zav::UserReferenceFolder(env)));
-        return false;
     }
-    return wxLaunchDefaultApplication(FromCore(*path));
+    return path;
+}
+
+}  // namespace
+
+bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
+                  const zav::Reporter& reporter) {
+    const auto path = FindDocument(dataFolder, fileName, reporter);
+    return path && wxLaunchDefaultApplication(FromCore(*path));
+}
+
+bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSection section,
+                 const zav::Reporter& reporter) {
+    // The ids of the sections in both guides.
+    const wxString anchor = [section]() -> wxString {
+        switch (section) {
+            case GuideSection::SetsFromEntries: return wxS("entries-file");
+        }
+        return wxString();
+    }();
+    const wxString guide =
+        language == zav::Language::French ? wxS("guide_fr.html") : wxS("guide_en.html");
+    const auto path = FindDocument(dataFolder, guide, reporter);
+    if (!path) return false;
+    // A URL, not a path: only a URL keeps the section. The desktop's opener
+    // hands it to the browser.
+    const std::string url = ToCore(wxFileName::FileNameToURL(FromCore(*path)) + wxS("#") + anchor);
+    const char* const argv[] = {"xdg-open", url.c_str(), nullptr};
+    return wxExecute(argv, wxEXEC_ASYNC) != 0;
 }
 
 }  // namespace zavgui

@@ -20,4 +20,13 @@ const char* DocumentFor(int commandId, zav::Language language);
 bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
                   const zav::Reporter& reporter);
 
+// The user guide's sections that commands open directly.
+enum class GuideSection { SetsFromEntries };
+
+// Opens the user guide in the interface language (French, else English) in
+// the desktop's browser at `section`; a missing guide is named as a missing
+// document is.
+bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSection section,
+                 const zav::Reporter& reporter);
+
 }  // namespace zavgui
