@@ -43,7 +43,8 @@ TEST_F(DialogKeyboardTest, AGameIsTypedOneKeyPerTeam) {
         int blamed;  // -1: none
     };
     const Case cases[] = {
-        // Seven keys for six teams; 26 with the GTK drop-down lists before.
+        // Seven keys for six teams (every key counted by TypeInto). Before:
+        // 27 to 30 keys and a click with GTK's drop-down lists (26 at best).
         {"EN", 6, "312654\n", {3, 1, 2, 6, 5, 4}, -1},
         {"FR", 4, "ead 1\n", {E, A, D, 1}, 3},
         {"GE", 3, "xae\n", {E, A, D}, -1},

@@ -136,6 +136,7 @@ bool GameResultDialog::Validate() {
     if (!anyResult || first < 0) return true;
     wxMessageDialog question(this, TxFormat(wxLanguage_, zav::TextId::MissingResults, missing),
                              sAppli, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    question.SetYesNoLabels(Tx(zav::TextId::Yes), Tx(zav::TextId::No));
     if (question.ShowModal() == wxID_YES) return true;
     results[first]->SetFocus();
     return false;
@@ -145,6 +146,7 @@ bool GameResultDialog::ConfirmClear() {
     const int g = game->GetSelection();
     wxMessageDialog question(this, TxFormat(wxLanguage_, zav::TextId::ClearResultsQuestion, g + 1),
                              sAppli, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    question.SetYesNoLabels(Tx(zav::TextId::Yes), Tx(zav::TextId::No));
     cleared_ = question.ShowModal() == wxID_YES;
     return cleared_;
 }
