@@ -36,8 +36,11 @@ The package holds the window program zavscore and the command-line tool
 zavscore-cli.")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zavscore.org/")
-# The library dependencies are read from the programs themselves.
+# The library dependencies are read from the programs themselves; wx's own
+# texts (about box, print preview) come in the interface language from wx's
+# translations, which no program links to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "wx3.2-i18n")
 # Reference documents open in the desktop's viewer through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

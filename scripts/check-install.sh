@@ -68,7 +68,7 @@ done
   fail "cpack: $(cat "$work/cpack.log")"
 deb=$(echo "$work"/deb/zavscore_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libwxgtk3.2 libgtk-3 libc6; do
+for library in libwxgtk3.2 libgtk-3 libc6 wx3.2-i18n; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 dpkg-deb -c "$deb" | grep ' ./usr/bin/zavscore$' >/dev/null || fail "the package has no /usr/bin/zavscore"

@@ -7,22 +7,26 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
-  libwxgtk3.2-dev libgtk-3-dev
-  xvfb xauth xdg-utils openbox xdotool
+  libwxgtk3.2-dev libgtk-3-dev wx3.2-i18n
+  xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
   "$@"
 )
 
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The tests write files and pages under a French locale (decimal comma).
+locale -a | grep -qx 'fr_FR.utf8' || $sudo localedef -i fr_FR -f UTF-8 fr_FR.UTF-8

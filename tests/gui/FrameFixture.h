@@ -1,12 +1,15 @@
 // A main window as the program builds it, with a settings file of its own in
-// a temporary folder, the build's program folder and a restart that is
-// recorded instead of run.
+// a temporary folder, the build's program folder, a restart that is recorded
+// instead of run, and a desktop whose home is the temporary folder and whose
+// language is not one of the program's.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/html/htmlwin.h>
 
+#include <map>
+#include <optional>
 #include <string>
 
 #include "frame/CommandIds.h"
@@ -36,6 +39,11 @@ protected:
         context.restartProgram = [this] {
             ++restarts;
             return true;
+        };
+        context.environment = [home = temp.Path(), this](const std::string& name) {
+            if (name == "HOME") return std::optional<std::string>(home);
+            const auto set = desktop.find(name);
+            return set == desktop.end() ? std::nullopt : std::optional<std::string>(set->second);
         };
         frame = new wxZAVFrame(context);
         frame->Show();
@@ -98,6 +106,8 @@ protected:
     std::string ShownText() const { return frame->View().Window()->ToText().utf8_str().data(); }
 
     zavtest::TempDir temp;
+    // The desktop's variables besides HOME (LANG ...).
+    std::map<std::string, std::string> desktop;
     wxZAVFrame* frame = nullptr;
     int restarts = 0;
 };

@@ -66,7 +66,8 @@ TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {
         const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(pos));
         if (!tool->IsButton()) continue;
         ++buttons;
-        EXPECT_EQ(tool->GetShortHelp(), bar->GetLabel(tool->GetId())) << tool->GetId();
+        EXPECT_EQ(tool->GetShortHelp(), bar->FindItem(tool->GetId())->GetItemLabelText())
+            << tool->GetId();
     }
     EXPECT_EQ(buttons, 19);
 }

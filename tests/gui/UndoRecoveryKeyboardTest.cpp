@@ -128,7 +128,7 @@ TEST_F(UndoKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     ASSERT_TRUE(WindowShown("ZAVscore"));  // the offer
     Type("Return");
     ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));
-    Type("F10 Home Down Down Down Down Return");  // File, Save score sheet
+    Type("ctrl+s");  // Save score sheet
     ASSERT_TRUE(WindowShown("ZAV score - heat.score"));
     zav::ScoreSheet saved;
     ASSERT_TRUE(

@@ -158,6 +158,20 @@ TEST_F(DocumentsTest, HelpOnSetCreationOpensTheGuideAtItsSection) {
     EXPECT_EQ(Opened(), "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file\n");
 }
 
+// F1 in German: the English guide until a German one is there.
+TEST_F(DocumentsTest, UserGuideInTheLanguageElseInEnglish) {
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
+    OpenFrame();
+    const std::string folder = temp.File("zavscore/documents");
+    ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
+    for (const std::string guide : {"guide_en.html", "guide_de.html"}) {
+        zavtest::WriteFile(folder + "/" + guide, "<html>");
+        wxRemoveFile(wxString::FromUTF8(Record()));
+        Run(ID_USER_GUIDE);
+        EXPECT_EQ(Opened(), folder + "/" + guide + "\n");
+    }
+}
+
 // The message names the folder where the user can put the document; put
 // there, it opens.
 TEST_F(DocumentsTest, MissingDocumentIsNamedWithTheUserFolderForIt) {

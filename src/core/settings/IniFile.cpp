@@ -9,7 +9,7 @@
 namespace zav {
 namespace {
 
-constexpr std::size_t kMaxValueChars = 254;
+constexpr std::size_t kMaxValueChars = kIniValueMax;
 
 std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -90,13 +90,18 @@ std::optional<std::string> IniRead(const std::string& path, const std::string& s
 
 bool IniWrite(const std::string& path, const std::string& section, const std::string& key,
               const std::string& value) {
-    bool exists = false;
-    std::vector<std::string> lines = ReadLines(path, exists);
+    return IniWrite(path, section, {{key, value}});
+}
 
+namespace {
+
+// Sets one key in the lines of a file, as IniWrite does.
+void SetKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+            const std::string& value) {
     const std::string newLine = key + "=" + value;
-    bool inSection = false, done = false;
+    bool inSection = false;
     std::ptrdiff_t sectionEnd = -1;  // index after the last non-blank line of the section
-    for (std::size_t i = 0; i < lines.size() && !done; ++i) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string name;
         if (SectionName(lines[i], name)) {
             if (inSection) break;
@@ -107,19 +112,25 @@ bool IniWrite(const std::string& path, const std::string& section, const std::st
         if (!inSection) continue;
         if (KeyName(lines[i], name) && EqualNoCase(name, key)) {
             lines[i] = newLine;
-            done = true;
-        } else if (!Trim(lines[i]).empty()) {
-            sectionEnd = static_cast<std::ptrdiff_t>(i) + 1;
+            return;
         }
+        if (!Trim(lines[i]).empty()) sectionEnd = static_cast<std::ptrdiff_t>(i) + 1;
     }
-    if (!done) {
-        if (sectionEnd >= 0) {
-            lines.insert(lines.begin() + sectionEnd, newLine);
-        } else {
-            lines.push_back("[" + section + "]");
-            lines.push_back(newLine);
-        }
+    if (sectionEnd >= 0) {
+        lines.insert(lines.begin() + sectionEnd, newLine);
+    } else {
+        lines.push_back("[" + section + "]");
+        lines.push_back(newLine);
     }
+}
+
+}  // namespace
+
+bool IniWrite(const std::string& path, const std::string& section,
+              const std::vector<std::pair<std::string, std::string>>& keys) {
+    bool exists = false;
+    std::vector<std::string> lines = ReadLines(path, exists);
+    for (const auto& [key, value] : keys) SetKey(lines, section, key, value);
 
     std::string text;
     for (const auto& line : lines) text += line + "\n";

@@ -7,9 +7,13 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zav {
+
+// The longest value a read gives back whole.
+inline constexpr std::size_t kIniValueMax = 254;
 
 // The file's lines as one read found them, for looking up several keys in
 // the same state of the file. An absent file has no keys.
@@ -33,5 +37,8 @@ std::optional<std::string> IniRead(const std::string& path, const std::string& s
 // replaced only by a complete one (io/FileWrite.h). False when it could not be.
 [[nodiscard]] bool IniWrite(const std::string& path, const std::string& section,
                             const std::string& key, const std::string& value);
+// The same for several keys of one section, in one replacement of the file.
+[[nodiscard]] bool IniWrite(const std::string& path, const std::string& section,
+                            const std::vector<std::pair<std::string, std::string>>& keys);
 
 }  // namespace zav

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "paths/UserFolders.h"
+#include "settings/DesktopLanguage.h"
 #include "settings/IniFile.h"
 
 namespace zav {
@@ -25,6 +26,11 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::BkgLine1: return {"Colors", "BkgLine1"};
         case SettingKey::BkgLine2: return {"Colors", "BkgLine2"};
         case SettingKey::BWOnly: return {"Colors", "BWOnly"};
+        case SettingKey::SheetFolder: return {"Folders", "Sheets"};
+        case SettingKey::SetFolder: return {"Folders", "Sets"};
+        case SettingKey::SifFolder: return {"Folders", "SIF"};
+        case SettingKey::ExportFolder: return {"Folders", "Exports"};
+        case SettingKey::LogoFolder: return {"Folders", "Logo"};
         case SettingKey::PublishOn: return {"Publish", "On"};
         case SettingKey::PublishFolder: return {"Publish", "Folder"};
         case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
@@ -86,6 +92,42 @@ int SettingsSnapshot::GetInt(SettingKey key) const {
 
 Language Settings::InterfaceLanguage() const {
     return LanguageFromCode(GetString(SettingKey::Language));
+}
+
+Language Settings::InterfaceLanguage(const Environment& desktop) const {
+    const std::string code = GetString(SettingKey::Language);
+    return code.empty() ? DesktopLanguage(desktop) : LanguageFromCode(code);
+}
+
+namespace {
+
+constexpr const char* kRecentSection = "RecentSheets";
+
+std::string RecentKey(int index) {
+    return "File" + std::to_string(index + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> Settings::RecentFiles() const {
+    const IniContent content(path_);
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentFilesMax; ++i)
+        if (auto file = content.Read(kRecentSection, RecentKey(i)); file && !file->empty())
+            files.push_back(*file);
+    return files;
+}
+
+bool Settings::SetRecentFiles(const std::vector<std::string>& files) const {
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (const std::string& file : files)
+        if (file.size() <= kIniValueMax && keys.size() < kRecentFilesMax)
+            keys.emplace_back(RecentKey(static_cast<int>(keys.size())), file);
+    // Emptied, the keys of a longer list written before.
+    while (keys.size() < kRecentFilesMax)
+        keys.emplace_back(RecentKey(static_cast<int>(keys.size())), std::string());
+    CreateFolders(std::filesystem::path(path_).parent_path().string());
+    return IniWrite(path_, kRecentSection, keys);
 }
 
 }  // namespace zav

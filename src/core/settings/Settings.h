@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "paths/UserFolders.h"
 #include "settings/IniFile.h"
 #include "texts/Reporter.h"
 
@@ -23,6 +24,12 @@ enum class SettingKey {
     BkgLine1,   // [Colors] #RRGGBB background of one kind of line
     BkgLine2,   // [Colors] #RRGGBB background of the other kind
     BWOnly,     // [Colors] "1" for black and white pages
+    // [Folders] the folder the user last chose a file of each kind in
+    SheetFolder,
+    SetFolder,
+    SifFolder,
+    ExportFolder,
+    LogoFolder,
     // [Publish] publication of the results at every save: "1" when on, the
     // folder, the seconds between browser reloads ("0": none)
     PublishOn,
@@ -32,6 +39,9 @@ enum class SettingKey {
 
 // Values to write together, in order (what one options dialog sets).
 using SettingValues = std::vector<std::pair<SettingKey, std::string>>;
+
+// How many sheets and sets the File menu's "Recent sheets" lists.
+inline constexpr int kRecentFilesMax = 8;
 
 const char* SectionOf(SettingKey key);
 const char* NameOf(SettingKey key);
@@ -57,6 +67,14 @@ public:
 
     // The interface language, by the language rule.
     Language InterfaceLanguage() const;
+    // The same, but the desktop's language (`desktop`'s locale variables)
+    // while the file names none, as on the first start.
+    Language InterfaceLanguage(const Environment& desktop) const;
+
+    // The sheets and sets last opened or saved, the most recent first.
+    std::vector<std::string> RecentFiles() const;
+    // Writes the list in one go; a path too long for a value is left out.
+    [[nodiscard]] bool SetRecentFiles(const std::vector<std::string>& files) const;
 
 private:
     std::string path_;

@@ -1582,6 +1582,21 @@ ZAV_TEXT(701, PreviewFailed,
          "The print preview could not be prepared.",
          "Non è stato possibile preparare l'anteprima di stampa.",
          "Die Druckvorschau konnte nicht erstellt werden.")
+ZAV_TEXT(720, MenuRecentSheets,
+         "Feuilles récentes",
+         "Recent sheets",
+         "Fogli recenti",
+         "Zuletzt geöffnete Bögen")
+ZAV_TEXT(721, RecentFileMissing,
+         "Le fichier %s n'existe plus : il est retiré des feuilles récentes.",
+         "The file %s no longer exists: it is removed from the recent sheets.",
+         "Il file %s non esiste più: viene tolto dai fogli recenti.",
+         "Die Datei %s gibt es nicht mehr: sie wird aus den zuletzt geöffneten Bögen entfernt.")
+ZAV_TEXT(722, MenuUserGuide,
+         "Guide de l'utilisateur",
+         "User guide",
+         "Guida dell'utente",
+         "Benutzerhandbuch")
 ZAV_TEXT(750, MenuUndo,
          "Annuler",
          "Undo",

@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "app/ToolkitLanguage.h"
 #include "app/ZAVApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(zavgui::wxZAVApp);
@@ -9,5 +10,7 @@ int main(int argc, char** argv) {
     // stay hidden until the pointer finds them, so ask for ordinary ones,
     // unless the user chose otherwise.
     setenv("GTK_OVERLAY_SCROLLING", "0", 0);
+    // GTK's own texts are in the language set when it starts.
+    zavgui::UseLanguageForToolkit(zavgui::StartLanguage());
     return wxEntry(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/StartupTiming.h"
+#include "app/ToolkitLanguage.h"
 #include "frame/ZAVFrame.h"
 #include "paths/ProgramFiles.h"
 #include "paths/UserFolders.h"
@@ -19,6 +20,18 @@ wxString StartupFilePath(const wxString& argument, const wxString& userFolder) {
     wxFileName file(argument);
     file.MakeAbsolute(userFolder);
     return file.GetFullPath();
+}
+
+namespace {
+
+std::string SettingsFile() {
+    return zav::SettingsFilePath(zav::ProcessEnvironment(), zav::ExecutableFolder());
+}
+
+}  // namespace
+
+zav::Language StartLanguage() {
+    return zav::Settings(SettingsFile()).InterfaceLanguage(zav::ProcessEnvironment());
 }
 
 bool StartProgram(const wxString& executable) {
@@ -49,14 +62,13 @@ bool wxZAVApp::OnInit() {
     const wxString executable = wxStandardPaths::Get().GetExecutablePath();
     const std::string executableFolder = zav::ExecutableFolder();
     context.programDir = zavgui::FromCore(zav::ProgramDataFolder(executableFolder));
-    context.settingsFile =
-        zavgui::FromCore(zav::SettingsFilePath(zav::ProcessEnvironment(), executableFolder));
+    context.settingsFile = zavgui::FromCore(SettingsFile());
     wxSetWorkingDirectory(context.programDir);
     context.restartProgram = [executable] { return StartProgram(executable); };
     context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
+    LoadToolkitTranslations(StartLanguage());
 
-    auto* frame =
-        new wxZAVFrame(context, nullptr, wxID_ANY, sAppli, wxPoint(0, 0), wxSize(1024, 740));
+    auto* frame = new wxZAVFrame(context);
     frame->Show(true);
     SetTopWindow(frame);
     if (ExitWhenShown()) ExitAfterFirstPagePaint(frame->View().Window());

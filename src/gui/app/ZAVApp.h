@@ -4,6 +4,8 @@
 
 #include <wx/app.h>
 
+#include "texts/Texts.h"
+
 class wxCmdLineParser;
 
 namespace zavgui {
@@ -22,6 +24,9 @@ private:
 // The file named at start as an absolute path, resolved against the folder
 // the user started the program from; empty when none was named.
 wxString StartupFilePath(const wxString& argument, const wxString& userFolder);
+
+// The interface language at start: the settings file's, else the desktop's.
+zav::Language StartLanguage();
 
 // Starts the program file `executable` again, without arguments; true when
 // it started. The path is passed whole, so a folder name with spaces works.

@@ -11,8 +11,9 @@
 
 namespace zavgui {
 
-LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo) {
+LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
+                       const ChooserFolders& folders)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo), folders_(folders) {
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LogoNote)), 0, wxBOTTOM, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     field =
@@ -28,9 +29,12 @@ LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Lan
 }
 
 void LogoDialog::OnSearch() {
-    wxFileDialog chooser(this, Tx(zav::TextId::SelectLogoCaption), wxEmptyString, wxEmptyString,
-                         Tx(zav::TextId::PictureFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (chooser.ShowModal() == wxID_OK) field->SetValue(chooser.GetPath());
+    wxFileDialog chooser(this, Tx(zav::TextId::SelectLogoCaption), folders_.Start(FileKind::Logo),
+                         wxEmptyString, Tx(zav::TextId::PictureFilter),
+                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK) return;
+    field->SetValue(chooser.GetPath());
+    folders_.Remember(FileKind::Logo, chooser.GetPath());
 }
 
 bool LogoDialog::TransferDataFromWindow() {

@@ -4,6 +4,7 @@
 
 #include "dialogs/ZavDialog.h"
 #include "settings/Settings.h"
+#include "support/ChooserFolders.h"
 
 class wxTextCtrl;
 
@@ -11,13 +12,18 @@ namespace zavgui {
 
 class LogoDialog : public ZavDialog {
 public:
-    LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
+    // "Search..." opens the chooser in the folder of `folders` for logos.
+    LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
+               const ChooserFolders& folders);
     bool TransferDataFromWindow() override;
 
     wxTextCtrl* field = nullptr;
     void OnSearch();
     // LogoPath and LogoName, after OK.
     zav::SettingValues chosen;
+
+private:
+    const ChooserFolders& folders_;
 };
 
 }  // namespace zavgui

@@ -15,8 +15,10 @@
 namespace zavgui {
 
 PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
-                             zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitlePublish), settings_(settings) {
+                             zav::Language wxLanguage, const ChooserFolders& folders)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitlePublish),
+      settings_(settings),
+      folders_(folders) {
     const zav::PublishSettings publish = zav::ReadPublishSettings(settings_);
     on_ = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::PublishOnSave), wxDefaultPosition,
                          wxDefaultSize, 0, wxDefaultValidator, kOnName);
@@ -48,8 +50,9 @@ PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
 }
 
 void PublishDialog::OnSearch() {
-    wxDirDialog chooser(this, Tx(zav::TextId::ChoosePublishFolder), folder_->GetValue(),
-                        wxDD_DEFAULT_STYLE);
+    const wxString start =
+        folder_->GetValue().empty() ? folders_.Start(FileKind::Export) : folder_->GetValue();
+    wxDirDialog chooser(this, Tx(zav::TextId::ChoosePublishFolder), start, wxDD_DEFAULT_STYLE);
     if (chooser.ShowModal() == wxID_OK) folder_->SetValue(chooser.GetPath());
 }
 

@@ -5,6 +5,7 @@
 
 #include "dialogs/ZavDialog.h"
 #include "settings/Settings.h"
+#include "support/ChooserFolders.h"
 
 class wxCheckBox;
 class wxSpinCtrl;
@@ -13,7 +14,10 @@ namespace zavgui {
 
 class PublishDialog : public ZavDialog {
 public:
-    PublishDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
+    // Without a folder yet, "Search..." starts where exports are chosen
+    // (`folders`), never in the program's installation.
+    PublishDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
+                  const ChooserFolders& folders);
     bool TransferDataFromWindow() override;
 
     // The controls' names, for whoever drives the dialog as a user would.
@@ -25,6 +29,7 @@ private:
     void OnSearch();
 
     zav::Settings settings_;
+    const ChooserFolders& folders_;
     wxCheckBox* on_;
     wxTextCtrl* folder_;
     wxSpinCtrl* refresh_;

@@ -25,6 +25,17 @@ std::string FolderOf(const std::string& path) {
 SheetDocument::SheetDocument(DocumentUser& user, bool saveAutoOn)
     : user_(user), saveAutoOn_(saveAutoOn) {}
 
+std::string SheetDocument::FileFolder() const {
+    if (!HasSheet()) return std::string();
+    if (IsSheetOfSet()) return FolderOf(sheet_.sMultiFileOpen);
+    return sheet_.sFullFileName.empty() ? std::string() : sheet_.sFilePath;
+}
+
+void SheetDocument::UseFile(const std::string& path) {
+    usedFile_ = path;
+    ++fileUses_;
+}
+
 std::string SheetDocument::SetSheetShown() const {
     return FileNameOf(sheet_.sMultiFileOpen);
 }
@@ -114,6 +125,7 @@ void SheetDocument::OpenSheet(const std::string& path) {
     }
     state_ = SheetState::Unchanged;
     AdoptFile(path);
+    UseFile(path);
     StartHistory();
 }
 
@@ -148,6 +160,7 @@ void SheetDocument::AdoptSet(const std::string& path) {
     sheet_.sFullFileName = path;
     sheet_.sFileName = FileNameOf(path);
     titleFileName_ = sheet_.sFileName;
+    UseFile(path);
     StartHistory();
 }
 
@@ -192,6 +205,7 @@ bool SheetDocument::SaveSheet() {
         saved = SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
     } else if (Write(sheet_.sFullFileName)) {
         state_ = SheetState::Unchanged;
+        UseFile(sheet_.sFullFileName);
         saved = true;
     }
     ForgetRecoveryWhenSaved();
@@ -212,6 +226,7 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
     if (!Write(path)) return false;
     AdoptFile(path);
     state_ = SheetState::Unchanged;
+    UseFile(path);
     ForgetRecoveryWhenSaved();
     return true;
 }

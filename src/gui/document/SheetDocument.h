@@ -60,6 +60,14 @@ public:
     // sheet builds its page again when this moves.
     unsigned Replacements() const { return replacements_; }
 
+    // The folder of the open sheet's file (of a set sheet, its set's); empty
+    // while no sheet with a file is open.
+    std::string FileFolder() const;
+    // The sheet or set file last opened or saved by the user, and how many
+    // such opens and saves there have been: the recent sheets follow them.
+    const std::string& UsedFile() const { return usedFile_; }
+    unsigned FileUses() const { return fileUses_; }
+
     // Automatic save: every accepted change is written at once.
     bool SaveAutoOn() const { return saveAutoOn_; }
     void SetSaveAutoOn(bool on) { saveAutoOn_ = on; }
@@ -155,6 +163,7 @@ private:
     bool LoadSetSheet(const std::string& path);
     void AdoptFile(const std::string& path);
     void AdoptSet(const std::string& path);
+    void UseFile(const std::string& path);
     // Undo and recovery (UndoRecovery.cpp).
     void StartHistory();
     void AfterChange();
@@ -170,6 +179,8 @@ private:
     std::vector<std::string> setSheetNames_;
     std::string chosenFile_;
     unsigned replacements_ = 0;
+    std::string usedFile_;
+    unsigned fileUses_ = 0;
     std::function<void(const zav::PublishSource&)> afterSave_;
 
     zav::SheetHistory history_;

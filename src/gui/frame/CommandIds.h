@@ -24,6 +24,7 @@ enum CommandId {
     ID_EXPORT_STAFF_PDF = 10216,
     ID_EXPORT_EQUIP_PDF = 10217,
     ID_PRINT_PREVIEW = 10218,
+    ID_RECENT_SHEETS = 10219,  // the submenu; its files are wxID_FILE1...
 
     // Input menu
     ID_GENERAL_DATA = 10401,
@@ -78,6 +79,7 @@ enum CommandId {
     ID_MEMO_PV = 10707,
     ID_ABOUT = 10708,
     ID_LOG_CHANGE = 10709,
+    ID_USER_GUIDE = 10710,
 
     // Published results and the full-screen view
     ID_PUBLISH_RESULTS = 10770,

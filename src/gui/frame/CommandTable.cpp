@@ -13,8 +13,9 @@ namespace zavgui {
 
 namespace {
 
-// A row starts a menu, is one of its commands, or separates two groups.
-enum class Row { Menu, Command, CheckCommand, Separator };
+// A row starts a menu, is one of its commands, separates two groups, or is
+// the submenu of the recent sheets.
+enum class Row { Menu, Command, CheckCommand, Separator, RecentFiles };
 
 struct CommandRow {
     Row row;
@@ -23,13 +24,15 @@ struct CommandRow {
     zav::TextId label;
     // The toolbar picture of a command that has a tool.
     std::optional<ToolPictureId> picture;
-    // The keys that run the command from anywhere ("Ctrl+S"), separated by
-    // "|"; the menu shows the first.
+    // A command: the keys that run it from anywhere ("Ctrl+S"), separated
+    // by "|"; the menu shows the first, as GTK shows it beside the label. A
+    // menu: the letter that opens it with Alt, in French, English, Italian
+    // and German ("FFFD": Alt+D opens "Datei").
     const char* shortcut;
 };
 
-constexpr CommandRow Menu(zav::TextId title) {
-    return {Row::Menu, 0, title, std::nullopt, ""};
+constexpr CommandRow Menu(zav::TextId title, const char* mnemonics) {
+    return {Row::Menu, 0, title, std::nullopt, mnemonics};
 }
 constexpr CommandRow Command(int id, zav::TextId label,
                              std::optional<ToolPictureId> picture = std::nullopt,
@@ -42,23 +45,32 @@ constexpr CommandRow CheckCommand(int id, zav::TextId label,
     return {Row::CheckCommand, id, label, picture, shortcut};
 }
 constexpr CommandRow kSeparator{Row::Separator, 0, zav::TextId{}, std::nullopt, ""};
+constexpr CommandRow RecentFiles(int id, zav::TextId label) {
+    return {Row::RecentFiles, id, label, std::nullopt, ""};
+}
 
 using P = ToolPictureId;
 using T = zav::TextId;
 
+// The shortcuts are the desktop's usual ones; "Game result", the command a
+// scorer runs after every game, has Ctrl+R: "R" for Result, Résultat and
+// Risultato, both keys under the left hand while the right one types places
+// on the numeric keypad, and no standard meaning in a program that has no
+// page to reload.
 constexpr CommandRow kCommandTable[] = {
-    Menu(T::MenuFile),
-    Command(ID_NEW_SHEET, T::MenuNewSheet, P::New),
+    Menu(T::MenuFile, "FFFD"),
+    Command(ID_NEW_SHEET, T::MenuNewSheet, P::New, "Ctrl+N"),
     kSeparator,
-    Command(ID_OPEN_SHEET, T::MenuOpenSheet, P::Open),
+    Command(ID_OPEN_SHEET, T::MenuOpenSheet, P::Open, "Ctrl+O"),
     Command(ID_OPEN_SCORE_SET, T::MenuOpenSet),
+    RecentFiles(ID_RECENT_SHEETS, T::MenuRecentSheets),
     kSeparator,
-    Command(ID_SAVE_SHEET, T::MenuSaveSheet, P::Save),
-    Command(ID_SAVE_AS_SHEET, T::MenuSaveSheetAs),
+    Command(ID_SAVE_SHEET, T::MenuSaveSheet, P::Save, "Ctrl+S"),
+    Command(ID_SAVE_AS_SHEET, T::MenuSaveSheetAs, std::nullopt, "Ctrl+Shift+S"),
     kSeparator,
     Command(ID_PRINT_SETUP, T::MenuPageSetup),
     Command(ID_PRINT_PREVIEW, T::PrintPreview),
-    Command(ID_PRINT, T::MenuPrintSheet, P::ScorePrint),
+    Command(ID_PRINT, T::MenuPrintSheet, P::ScorePrint, "Ctrl+P"),
     Command(ID_EXPORT_HTML, T::MenuExportSheetHtml, P::ScoreHtml),
     Command(ID_EXPORT_PDF, T::ExportPdf),
     kSeparator,
@@ -72,9 +84,9 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_PRINT_PLACEMENT, T::MenuPrintPlacement, P::PlacemPrint),
     kSeparator,
-    Command(ID_QUIT, T::MenuQuit),
+    Command(ID_QUIT, T::MenuQuit, std::nullopt, "Ctrl+Q"),
 
-    Menu(T::MenuInput),
+    Menu(T::MenuInput, "SIIE"),
     Command(ID_UNDO, T::MenuUndo, std::nullopt, "Ctrl+Z"),
     Command(ID_REDO, T::MenuRedo, std::nullopt, "Ctrl+Shift+Z|Ctrl+Y"),
     kSeparator,
@@ -88,12 +100,12 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_A_REFEREE_NAMES, T::MenuAssistantReferees),
     Command(ID_PLACEUR_NAMES, T::MenuArenaParty),
     kSeparator,
-    Command(ID_GAME_RESULT, T::MenuGameResult, P::Result),
+    Command(ID_GAME_RESULT, T::MenuGameResult, P::Result, "Ctrl+R"),
     Command(ID_TIE_BREAK, T::MenuTieBreak, P::TieBreak),
     kSeparator,
     Command(ID_COLUMN_SUP, T::MenuAddOnColumn),
 
-    Menu(T::MenuView),
+    Menu(T::MenuView, "AVVA"),
     CheckCommand(ID_SCORE_SHEET, T::MenuShowSheet, P::Score),
     CheckCommand(ID_STAFF_SHEET, T::MenuShowStaff, P::Staff),
     CheckCommand(ID_EQUIP_LIST, T::MenuShowEquipment, P::Equip),
@@ -105,12 +117,12 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     CheckCommand(ID_FULL_SCREEN, T::MenuFullScreen, std::nullopt, "F11"),
 
-    Menu(T::MenuRules),
+    Menu(T::MenuRules, "RRRR"),
     Command(ID_PLAYING_AREA, T::MenuPlayingArea),
     Command(ID_ALL_THE_GAMES, T::MenuAllTheGames),
     Command(ID_MEM_LISTE_JEUX, T::MenuGamePositions),
 
-    Menu(T::MenuTools),
+    Menu(T::MenuTools, "OTSW"),
     Command(ID_CREATE_SIF_SCORE_SET, T::MenuCreateSet),
     Command(ID_HELP_SIF_SCORE_SET, T::MenuSetCreationHelp),
     kSeparator,
@@ -123,7 +135,7 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_PUBLISH_NOW, T::MenuPublishNow),
 
-    Menu(T::MenuOptions),
+    Menu(T::MenuOptions, "POOO"),
     Command(ID_PRESENTATION, T::MenuLogo),
     Command(ID_OPTIONS, T::MenuColours),
     Command(ID_LANGUAGE, T::MenuLanguage),
@@ -132,7 +144,9 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_PUBLISH_RESULTS, T::MenuPublishResults),
 
-    Menu(T::MenuHelp),
+    Menu(T::MenuHelp, "DHAH"),
+    Command(ID_USER_GUIDE, T::MenuUserGuide, std::nullopt, "F1"),
+    kSeparator,
     Command(ID_FEUILLE_ARRIVEE, T::MenuFinishOrderSheet),
     kSeparator,
     Command(ID_MEM_ARBITRE, T::MenuRefereeMemento),
@@ -162,6 +176,21 @@ constexpr int kToolbar[] = {
 };
 // clang-format on
 
+int LanguageIndex(zav::Language language) {
+    return zav::LanguageBlock(language) / 1000 - 1;
+}
+
+// The menu's title with "&" before its letter in that language (the first
+// one, whatever its case).
+wxString TitleWithMnemonic(const CommandRow& row, zav::Language language) {
+    wxString title = Tx(language, row.label);
+    const wxString letter = wxString(row.shortcut[LanguageIndex(language)]).Lower();
+    const int at = title.Lower().Find(letter);
+    wxASSERT_MSG(at != wxNOT_FOUND, "a menu's letter is not in its title");
+    if (at != wxNOT_FOUND) title.insert(static_cast<size_t>(at), wxS("&"));
+    return title;
+}
+
 // The shortcuts of a row, the one the menu shows first.
 wxArrayString ShortcutsOf(const CommandRow& row) {
     return wxSplit(wxString::FromUTF8(row.shortcut), '|', '\0');
@@ -189,9 +218,10 @@ wxMenuBar* BuildMenuBar(zav::Language language) {
         switch (row.row) {
             case Row::Menu:
                 menu = new wxMenu;
-                menuBar->Append(menu, Tx(language, row.label));
+                menuBar->Append(menu, TitleWithMnemonic(row, language));
                 break;
             case Row::Separator: menu->AppendSeparator(); break;
+            case Row::RecentFiles: menu->Append(row.id, Tx(language, row.label), new wxMenu); break;
             case Row::Command:
             case Row::CheckCommand: {
                 wxMenuItem* item =

@@ -1,8 +1,11 @@
 #include "frame/FileCommands.h"
 
+#include <wx/filefn.h>
+
 #include "dialogs/GeneralDataDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/InputCommands.h"
+#include "frame/RecentSheets.h"
 #include "frame/ZAVFrame.h"
 
 namespace zavgui {
@@ -13,6 +16,8 @@ FileCommands::FileCommands(wxZAVFrame& frame, InputCommands& input) : frame_(fra
     frame.Bind(wxEVT_MENU, &FileCommands::OnSaveSheet, this, ID_SAVE_SHEET);
     frame.Bind(wxEVT_MENU, &FileCommands::OnSaveAsSheet, this, ID_SAVE_AS_SHEET);
     frame.Bind(wxEVT_MENU, &FileCommands::OnClose, this, ID_QUIT);
+    frame.Bind(wxEVT_MENU, &FileCommands::OnRecentSheet, this, wxID_FILE1,
+               wxID_FILE1 + zav::kRecentFilesMax - 1);
 }
 
 // The new sheet is open once the General data dialog describes it; its teams
@@ -33,10 +38,30 @@ void FileCommands::OnNewSheet(wxCommandEvent&) {
 
 void FileCommands::OnOpenSheet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
-    const wxString path =
-        frame_.User().ChooseExistingFile(zav::TextId::OpenSheetCaption, zav::TextId::SheetFilter);
+    const wxString path = frame_.User().ChooseExistingFile(
+        FileKind::Sheet, zav::TextId::OpenSheetCaption, zav::TextId::SheetFilter);
     if (path.empty()) return;
     frame_.Document().OpenSheet(ToCore(path));
+    frame_.ShowDocument();
+}
+
+// A recent file that is gone is named in a message and leaves the list; the
+// sheet on screen stays.
+void FileCommands::OnRecentSheet(wxCommandEvent& event) {
+    RecentSheets& recent = frame_.Recent();
+    const wxString path = recent.FileOf(event.GetId());
+    if (path.empty()) return;
+    if (!wxFileExists(path)) {
+        const zav::Reporter& reporter = frame_.User().Reporter();
+        reporter.ShowText(
+            zav::MessageIcon::Information,
+            zav::FormatText(reporter.Text(zav::TextId::RecentFileMissing), ToCore(path)));
+        recent.Remove(event.GetId());
+        frame_.ShowMarks();
+        return;
+    }
+    if (!frame_.MayReplaceSheet()) return;
+    frame_.OpenFile(path);
     frame_.ShowDocument();
 }
 

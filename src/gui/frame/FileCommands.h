@@ -1,4 +1,5 @@
-// The File menu's sheet commands: New, Open, Save, Save as, and Quit.
+// The File menu's sheet commands: New, Open, the recent sheets, Save, Save
+// as, and Quit.
 #pragma once
 
 class wxCommandEvent;
@@ -16,6 +17,7 @@ public:
 private:
     void OnNewSheet(wxCommandEvent& event);
     void OnOpenSheet(wxCommandEvent& event);
+    void OnRecentSheet(wxCommandEvent& event);
     void OnSaveSheet(wxCommandEvent& event);
     void OnSaveAsSheet(wxCommandEvent& event);
     void OnClose(wxCommandEvent& event);

@@ -17,7 +17,7 @@ OptionCommands::OptionCommands(wxZAVFrame& frame) : frame_(frame) {
 
 // The open sheet's page shows the new logo or colours at once.
 void OptionCommands::OnPresentation(wxCommandEvent&) {
-    LogoDialog dialog(&frame_, frame_.AppSettings(), frame_.Language());
+    LogoDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), frame_.User().Folders());
     if (dialog.ShowModal() == wxID_OK) StoreAndShow(dialog.chosen);
 }
 

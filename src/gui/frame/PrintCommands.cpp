@@ -88,8 +88,8 @@ void PrintCommands::ExportPdf(const PageCommands& page) {
 
 wxString PrintCommands::ChooseExportFile(zav::TextId caption, const wxString& proposedName,
                                          zav::TextId filter, const wxString& extension) {
-    const wxString path =
-        frame_.User().ChooseNewFile(caption, wxString(), proposedName, filter, extension);
+    const wxString path = frame_.User().ChooseNewFile(FileKind::Export, caption, wxString(),
+                                                      proposedName, filter, extension);
     if (!path.empty()) frame_.Document().RememberChosenFile(ToCore(path));
     return path;
 }

@@ -19,7 +19,7 @@ PublishCommands::~PublishCommands() {
 }
 
 void PublishCommands::OnPublishResults(wxCommandEvent&) {
-    PublishDialog dialog(&frame_, frame_.AppSettings(), frame_.Language());
+    PublishDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), frame_.User().Folders());
     dialog.ShowModal();
 }
 

@@ -19,8 +19,8 @@ SetCommands::SetCommands(wxZAVFrame& frame) : frame_(frame) {
 
 void SetCommands::OnOpenScoreSet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
-    const wxString path =
-        frame_.User().ChooseExistingFile(zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
+    const wxString path = frame_.User().ChooseExistingFile(
+        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
     if (path.empty()) return;
     frame_.Document().OpenSet(ToCore(path));
     frame_.ShowDocument();
@@ -35,8 +35,8 @@ void SetCommands::OnCreateSIFScoreSet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
     frame_.Document().Close();
     frame_.ShowDocument();
-    const wxString path =
-        frame_.User().ChooseExistingFile(zav::TextId::OpenSifCaption, zav::TextId::SifFilter);
+    const wxString path = frame_.User().ChooseExistingFile(
+        FileKind::Sif, zav::TextId::OpenSifCaption, zav::TextId::SifFilter);
     if (!path.empty()) LoadSIFFile(path);
 }
 
@@ -48,7 +48,7 @@ void SetCommands::LoadSIFFile(const wxString& path) {
         return;
 
     const wxString setPath = frame_.User().ChooseNewFile(
-        zav::TextId::SaveSetCaption, wxFileName(path).GetPath(),
+        FileKind::Set, zav::TextId::SaveSetCaption, wxString(),
         FromCore(entries.sCompetNr) + wxS(".mscore"), zav::TextId::SetFilter, wxS("mscore"));
     if (setPath.empty()) return;
     // Named in the title from here on, even if a later step is cancelled.

@@ -28,7 +28,7 @@ void SetToolCommands::Run(zav::SetOperation operation) {
     document.Close();
     frame_.ShowDocument();
     const wxString setPath = frame_.User().ChooseExistingFile(
-        zav::TextId::OpenSetCaption, zav::TextId::SetFilter, FromCore(openSet));
+        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter, FromCore(openSet));
     wxString folder;
     const bool done = !setPath.empty() && CommonOpenSIF(operation, setPath, folder);
     const std::string reopen =

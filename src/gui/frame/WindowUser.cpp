@@ -4,17 +4,18 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
-#include "support/ChooserFolder.h"
+#include <utility>
+
 #include "support/GuiText.h"
 
 namespace zavgui {
 
-WindowUser::WindowUser(wxWindow* parent, zav::Language language, const wxString& chooserPlace)
+WindowUser::WindowUser(wxWindow* parent, zav::Language language, ChooserFolders folders)
     : parent_(parent),
       language_(language),
       messages_(parent, language),
       reporter_(language, messages_),
-      chooserPlace_(chooserPlace) {}
+      folders_(std::move(folders)) {}
 
 SaveAnswer WindowUser::AskSaveChanges() {
     switch (messages_.AskYesNoCancel(zav::Text(language_, zav::TextId::SaveBeforeExit),
@@ -29,30 +30,30 @@ std::string WindowUser::ChooseSaveFile(SaveChooser chooser, const std::string& f
                                        const std::string& fileName) {
     const zav::TextId caption = chooser == SaveChooser::SaveAs ? zav::TextId::SaveSheetAsCaption
                                                                : zav::TextId::SaveSheetCaption;
-    return ToCore(ChooseNewFile(caption, FromCore(folder), FromCore(fileName),
+    return ToCore(ChooseNewFile(FileKind::Sheet, caption, FromCore(folder), FromCore(fileName),
                                 zav::TextId::SheetFilter, wxS("score")));
 }
 
-wxString WindowUser::ChooseExistingFile(zav::TextId caption, zav::TextId filter,
+wxString WindowUser::ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
                                         const wxString& proposed) {
     const wxFileName proposedFile(proposed);
     wxFileDialog dialog(parent_, Tx(language_, caption),
-                        proposed.empty() ? StartFolder(chooserPlace_) : proposedFile.GetPath(),
+                        proposed.empty() ? folders_.Start(kind) : proposedFile.GetPath(),
                         proposedFile.GetFullName(), Tx(language_, filter),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return wxString();
-    chooserPlace_ = dialog.GetPath();
-    return chooserPlace_;
+    folders_.Remember(kind, dialog.GetPath());
+    return dialog.GetPath();
 }
 
 // The toolkit's own overwrite question sees only the name as typed, so
 // "results" would silently replace "results.score": the extension is added
 // first, then the program asks about the very file it will write, in its
 // own language. No goes back to the chooser with the name given.
-wxString WindowUser::ChooseNewFile(zav::TextId caption, const wxString& folder,
+wxString WindowUser::ChooseNewFile(FileKind kind, zav::TextId caption, const wxString& folder,
                                    const wxString& fileName, zav::TextId filter,
                                    const wxString& extension) {
-    wxString startFolder = folder, startName = fileName;
+    wxString startFolder = folder.empty() ? folders_.Start(kind) : folder, startName = fileName;
     for (;;) {
         wxFileDialog dialog(parent_, Tx(language_, caption), startFolder, startName,
                             Tx(language_, filter), wxFD_SAVE);
@@ -61,14 +62,17 @@ wxString WindowUser::ChooseNewFile(zav::TextId caption, const wxString& folder,
         // The filter offers one kind of file: a name typed without extension gets it.
         if (!chosen.HasExt()) chosen.SetExt(extension);
         const wxString path = chosen.GetFullPath();
-        if (!chosen.FileExists() ||
-            messages_.AskYesNo(
+        if (chosen.FileExists() &&
+            !messages_.AskYesNo(
                 zav::FormatText(zav::Text(language_, zav::TextId::ReplaceExistingFile),
                                 ToCore(path)),
-                zav::MessageIcon::Warning))
-            return path;
-        startFolder = chosen.GetPath();
-        startName = chosen.GetFullName();
+                zav::MessageIcon::Warning)) {
+            startFolder = chosen.GetPath();
+            startName = chosen.GetFullName();
+            continue;
+        }
+        folders_.Remember(kind, path);
+        return path;
     }
 }
 

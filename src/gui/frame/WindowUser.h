@@ -6,6 +6,7 @@
 #include <wx/string.h>
 
 #include "document/DocumentUser.h"
+#include "support/ChooserFolders.h"
 #include "support/WxMessageSink.h"
 
 class wxWindow;
@@ -14,8 +15,7 @@ namespace zavgui {
 
 class WindowUser final : public DocumentUser {
 public:
-    // `chooserPlace`: where the first open chooser starts.
-    WindowUser(wxWindow* parent, zav::Language language, const wxString& chooserPlace);
+    WindowUser(wxWindow* parent, zav::Language language, ChooserFolders folders);
 
     SaveAnswer AskSaveChanges() override;
     std::string ChooseSaveFile(SaveChooser chooser, const std::string& folder,
@@ -23,27 +23,27 @@ public:
     // The message boxes in the interface language.
     const zav::Reporter& Reporter() override { return reporter_; }
 
-    // An existing file to read; the chooser starts where the last such
-    // choice ended, or on `proposed` when given. Empty when cancelled.
-    wxString ChooseExistingFile(zav::TextId caption, zav::TextId filter,
+    // An existing file of that kind to read, the chooser starting in the
+    // kind's folder, or on `proposed` when given. Empty when cancelled.
+    wxString ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
                                 const wxString& proposed = wxString());
-    // A file to write, proposed in `folder` as `fileName`; a name typed
-    // without extension gets `extension`, and an existing file is replaced
-    // only when the user says so. Empty when cancelled.
-    wxString ChooseNewFile(zav::TextId caption, const wxString& folder, const wxString& fileName,
-                           zav::TextId filter, const wxString& extension);
+    // A file of that kind to write, proposed as `fileName` in `folder`, or
+    // in the kind's folder when that is empty; a name typed without
+    // extension gets `extension`, and an existing file is replaced only when
+    // the user says so. Empty when cancelled.
+    wxString ChooseNewFile(FileKind kind, zav::TextId caption, const wxString& folder,
+                           const wxString& fileName, zav::TextId filter, const wxString& extension);
     // A folder, the chooser starting in `start`. Empty when cancelled.
     wxString ChooseFolder(zav::TextId caption, const wxString& start);
 
-    // Where the next open chooser starts: a folder, or the file chosen last.
-    const wxString& ChooserPlace() const { return chooserPlace_; }
+    const ChooserFolders& Folders() const { return folders_; }
 
 private:
     wxWindow* parent_;
     const zav::Language language_;
     WxMessageSink messages_;
     const zav::Reporter reporter_;
-    wxString chooserPlace_;
+    const ChooserFolders folders_;
 };
 
 }  // namespace zavgui

@@ -1,11 +1,14 @@
 #include "frame/ZAVFrame.h"
 
+#include <wx/display.h>
 #include <wx/html/htmlwin.h>
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
+
+#include <algorithm>
 
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
@@ -16,6 +19,7 @@
 #include "frame/OptionCommands.h"
 #include "frame/PrintCommands.h"
 #include "frame/PublishCommands.h"
+#include "frame/RecentSheets.h"
 #include "frame/ResultCommands.h"
 #include "frame/SetCommands.h"
 #include "frame/SetToolCommands.h"
@@ -24,7 +28,7 @@
 #include "frame/ViewCommands.h"
 #include "sets/SetFile.h"
 #include "support/PlacementPictures.h"
-#include "support/ToolPictures.h"
+#include "support/ProgramIcon.h"
 #include "texts/Texts.h"
 #include "view/WelcomePage.h"
 
@@ -52,8 +56,10 @@ wxString WindowTitle(const std::string& fileName, bool changed) {
 wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID id,
                        const wxString& title, const wxPoint& pos, const wxSize& size, long style)
     : context_(context),
-      wxLanguage_(SettingsOf(context).InterfaceLanguage()),
-      user_(this, wxLanguage_, FromCore(SettingsOf(context).GetString(zav::SettingKey::ScorePath))),
+      wxLanguage_(SettingsOf(context).InterfaceLanguage(context.environment)),
+      user_(this, wxLanguage_,
+            ChooserFolders(SettingsOf(context), zav::UserDocumentsFolder(context.environment),
+                           [this] { return document_.FileFolder(); })),
       document_(user_, SettingsOf(context).GetInt(zav::SettingKey::SaveAuto) == 1),
       pages_(document_.EditSheet(), choices_, SettingsOf(context), wxLanguage_),
       printing_(document_.Sheet(), context.programDir, SettingsOf(context), user_.Reporter()) {
@@ -66,20 +72,26 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     }();
     (void)handlersReady;
 
-    wxFrame::Create(parent, id, title, pos, size, style);
+    wxFrame::Create(parent, id, title, pos, wxDefaultSize, style);
     SetMenuBar(BuildMenuBar(wxLanguage_));
     // Renaming a set is not offered: a set's name is written inside its sheets.
     GetMenuBar()->Enable(ID_RENAME_SIF_SCORE_SET, false);
+    recent_ = std::make_unique<RecentSheets>(
+        AppSettings(), GetMenuBar()->FindItem(ID_RECENT_SHEETS)->GetSubMenu());
     wxStatusBar* statusBar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE, ID_STATUS_BAR);
     statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
                              1);
     CreateToolbar();
-    SetIcon(ProgramIcon());
+    SetIcons(ProgramIcons());
     CreateControls();
-    GetSizer()->SetSizeHints(this);
+    SetMinSize(kFrameMinSize);
     // At its final size before a page is laid out: each later size change
-    // lays the whole page out again.
-    if (size != wxDefaultSize) SetSize(size);
+    // lays the whole page out again. Sized through its client area: a window
+    // sized whole is laid out squeezed once, before GTK knows the window
+    // manager's frame around it.
+    const wxRect first = size == wxDefaultSize ? FirstRect() : wxRect(pos, size);
+    SetClientSize(first.GetSize() - (GetSize() - GetClientSize()));
+    Move(first.GetPosition());
 
     inputCommands_ = std::make_unique<InputCommands>(*this);
     fileCommands_ = std::make_unique<FileCommands>(*this, *inputCommands_);
@@ -99,7 +111,8 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
 
     // Unsaved changes a crash left come before the file named at start.
     document_.KeepRecoveryIn(ToCore(context_.recoveryFolder));
-    if (!document_.OfferRecoveries() && !context_.startupFile.empty()) OpenStartupFile();
+    if (!document_.OfferRecoveries() && !context_.startupFile.empty())
+        OpenFile(context_.startupFile);
     ShowDocument();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
@@ -124,6 +137,13 @@ zav::Settings wxZAVFrame::AppSettings() const {
     return SettingsOf(context_);
 }
 
+// The primary screen without the desktop's panels.
+wxRect wxZAVFrame::FirstRect() {
+    const wxRect area = wxDisplay().GetClientArea();
+    return wxRect(area.GetTopLeft(), wxSize(std::min(area.width, kFrameFirstSizeMax.x),
+                                            std::min(area.height, kFrameFirstSizeMax.y)));
+}
+
 bool wxZAVFrame::StoreSettings(const zav::SettingValues& values) {
     return AppSettings().Store(values, user_.Reporter());
 }
@@ -144,11 +164,11 @@ void wxZAVFrame::CreateControls() {
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     SetSizer(sizer);
     view_ = std::make_unique<PageView>(this, ID_HTML_WINDOW, context_.programDir);
-    sizer->Add(view_->Window(), 0, wxALL | wxEXPAND, 0);
+    // The view fills the window, as large as it is made.
+    sizer->Add(view_->Window(), 1, wxEXPAND);
 }
 
-void wxZAVFrame::OpenStartupFile() {
-    const wxString& path = context_.startupFile;
+void wxZAVFrame::OpenFile(const wxString& path) {
     if (path.Find(wxS(".mscore")) > 0)
         document_.OpenSet(ToCore(path));
     else
@@ -194,6 +214,10 @@ void wxZAVFrame::ShowDocument() {
         else
             view_->Show(std::string());
     }
+    if (document_.FileUses() != shownFileUses_) {
+        shownFileUses_ = document_.FileUses();
+        recent_->Add(FromCore(document_.UsedFile()));
+    }
     wxString title =
         WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed);
     // A set's sheets look alike: the title names the one on screen too.
@@ -217,6 +241,7 @@ void wxZAVFrame::ShowMarks() {
     }
     for (const PageItem& item : kPageItems) bar->Check(item.id, choices_.page == item.page);
     bar->Check(ID_SAVE_AUTO, document_.SaveAutoOn());
+    bar->Enable(ID_RECENT_SHEETS, recent_->Count() > 0);
     bar->Check(ID_FULL_SCREEN, IsFullScreen());
     undoCommands_->ShowItems();
 }

@@ -15,6 +15,7 @@
 
 #include "document/SheetDocument.h"
 #include "frame/WindowUser.h"
+#include "paths/UserFolders.h"
 #include "printing/PrintController.h"
 #include "settings/Settings.h"
 #include "support/GuiText.h"
@@ -29,6 +30,7 @@ class FullScreenCommands;
 class HelpCommands;
 class InputCommands;
 class OptionCommands;
+class RecentSheets;
 class PrintCommands;
 class PublishCommands;
 class ResultCommands;
@@ -49,13 +51,25 @@ struct FrameContext {
     wxString startupFile;
     // Starts the program again after a language change; true when started.
     std::function<bool()> restartProgram;
+    // The desktop's settings: its language (until the user chooses one),
+    // the user's documents folder.
+    zav::Environment environment = zav::ProcessEnvironment();
     // Where unsaved changes are kept against a crash (the user's state
     // folder); empty: nowhere.
     wxString recoveryFolder;
 };
 
+// The smallest window: half of a laptop's 1366 by 768 screen is still
+// usable beside another window.
+inline const wxSize kFrameMinSize(640, 480);
+// The first window, without a size asked for: the screen's work area (the
+// screen without the desktop's panels), up to this size.
+inline const wxSize kFrameFirstSizeMax(1400, 1000);
+
 class wxZAVFrame : public wxFrame {
 public:
+    // Without `size`, the window takes its first size from the work area of
+    // the screen it is on.
     explicit wxZAVFrame(const FrameContext& context, wxWindow* parent = nullptr,
                         wxWindowID id = wxID_ANY, const wxString& title = sAppli,
                         const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
@@ -72,6 +86,7 @@ public:
     const PageView& View() const { return *view_; }
     PageView& View() { return *view_; }
     const SheetChooser& Chooser() const { return *chooser_; }
+    RecentSheets& Recent() { return *recent_; }
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
@@ -102,13 +117,16 @@ public:
     void ShowMarks();
     // Quit: the save step, then the window closes; false when it stays.
     bool Quit();
+    // Opens a sheet file, or a set file (".mscore" in its name), named at
+    // start or chosen among the recent sheets.
+    void OpenFile(const wxString& path);
     // Closes the window once the save step has let the command go on.
     void CloseAfterQuitTest();
 
 private:
     void CreateToolbar();
     void CreateControls();
-    void OpenStartupFile();
+    static wxRect FirstRect();
     // The welcome page's lines on how to begin.
     std::vector<std::string> FirstSteps() const;
     void OnCloseWindow(wxCloseEvent& event);
@@ -123,8 +141,11 @@ private:
     PrintController printing_;
     std::unique_ptr<PageView> view_;
     std::unique_ptr<SheetChooser> chooser_;
+    std::unique_ptr<RecentSheets> recent_;
     // The document's replacements the view has shown.
     unsigned shownReplacements_ = 0;
+    // The document's opens and saves the recent sheets have taken.
+    unsigned shownFileUses_ = 0;
     bool quitTestDone_ = false;
 
     std::unique_ptr<FileCommands> fileCommands_;

@@ -3,6 +3,8 @@
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include <optional>
+
 #include "frame/CommandIds.h"
 #include "paths/ProgramFiles.h"
 #include "paths/UserFolders.h"
@@ -16,6 +18,8 @@ namespace {
 struct Document {
     int commandId;
     const char* byLanguage[4];  // French, English, Italian, German
+    // Opened when the language's own document is in no folder.
+    const char* standIn = nullptr;
 };
 
 constexpr Document kDocuments[] = {
@@ -49,28 +53,39 @@ constexpr Document kDocuments[] = {
     {ID_MEMO_PV,
      {"proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf"}},
     {ID_LOG_CHANGE, {"lisezmoi.html", "readme.html", "lisezmoi.html", "readme.html"}},
+    {ID_USER_GUIDE,
+     {"guide_fr.html", "guide_en.html", "guide_it.html", "guide_de.html"},
+     "guide_en.html"},
 };
 
 }  // namespace
 
-const char* DocumentFor(int commandId, zav::Language language) {
+std::vector<wxString> DocumentsFor(int commandId, zav::Language language) {
     const int index = zav::LanguageBlock(language) / 1000 - 1;
+    std::vector<wxString> names;
     for (const Document& document : kDocuments)
-        if (document.commandId == commandId) return document.byLanguage[index];
-    return nullptr;
+        if (document.commandId == commandId) {
+            names.push_back(wxString::FromUTF8(document.byLanguage[index]));
+            if (document.standIn) names.push_back(wxString::FromUTF8(document.standIn));
+        }
+    return names;
 }
 
 namespace {
 
-// The document's path, the user's copy first; a missing one is named with
-// the folder for the user's copy.
-std::optional<std::string> FindDocument(const wxString& dataFolder, const wxString& fileName,
+// The path of the first of `fileNames` found, the user's copy first; when
+// none is, the first name is named with the folder for the user's copy.
+std::optional<std::string> FindDocument(const wxString& dataFolder,
+                                        const std::vector<wxString>& fileNames,
                                         const zav::Reporter& reporter) {
+    if (fileNames.empty()) return std::nullopt;
     const zav::Environment env = zav::ProcessEnvironment();
-    auto path = zav::FindReferenceDocument(ToCore(fileName), env, ToCore(dataFolder));
+    std::optional<std::string> path;
+    for (const wxString& name : fileNames)
+        if (!path) path = zav::FindReferenceDocument(ToCore(name), env, ToCore(dataFolder));
     if (!path) {
         const std::string named =
-            zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileName));
+            zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileNames.front()));
         reporter.ShowText(zav::MessageIcon::Information,
                           zav::FormatText(named, zav::UserReferenceFolder(env)));
     }
@@ -79,24 +94,22 @@ std::optional<std::string> FindDocument(const wxString& dataFolder, const wxStri
 
 }  // namespace
 
-bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
+bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
                   const zav::Reporter& reporter) {
-    const auto path = FindDocument(dataFolder, fileName, reporter);
+    const auto path = FindDocument(dataFolder, fileNames, reporter);
     return path && wxLaunchDefaultApplication(FromCore(*path));
 }
 
 bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSection section,
                  const zav::Reporter& reporter) {
-    // The ids of the sections in both guides.
+    // The ids of the sections in every guide.
     const wxString anchor = [section]() -> wxString {
         switch (section) {
             case GuideSection::SetsFromEntries: return wxS("entries-file");
         }
         return wxString();
     }();
-    const wxString guide =
-        language == zav::Language::French ? wxS("guide_fr.html") : wxS("guide_en.html");
-    const auto path = FindDocument(dataFolder, guide, reporter);
+    const auto path = FindDocument(dataFolder, DocumentsFor(ID_USER_GUIDE, language), reporter);
     if (!path) return false;
     // A URL, not a path: only a URL keeps the section. The desktop's opener
     // hands it to the browser.

@@ -4,28 +4,31 @@
 
 #include <wx/string.h>
 
+#include <vector>
+
 #include "texts/Reporter.h"
 
 namespace zavgui {
 
-// The file name the command opens in the interface language, or nullptr for
-// a command that opens no document.
-const char* DocumentFor(int commandId, zav::Language language);
+// The file names the command opens in the interface language, the first
+// found of them (the English user guide stands in for a language that has
+// none); empty for a command that opens no document.
+std::vector<wxString> DocumentsFor(int commandId, zav::Language language);
 
-// Opens the reference document `fileName` (the user's copy, else the one of
-// the program's data folder `dataFolder`) with the desktop's viewer for its
-// type. The launcher answers before the viewer starts, so a missing file is
-// named in a message here, with the folder where the user can put a copy;
-// false then.
-bool OpenDocument(const wxString& dataFolder, const wxString& fileName,
+// Opens the first reference document of `fileNames` found (the user's copy,
+// else the one of the program's data folder `dataFolder`) with the desktop's
+// viewer for its type. The launcher answers before the viewer starts, so a
+// missing document is named in a message here (the first name), with the
+// folder where the user can put a copy; false then.
+bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
                   const zav::Reporter& reporter);
 
 // The user guide's sections that commands open directly.
 enum class GuideSection { SetsFromEntries };
 
-// Opens the user guide in the interface language (French, else English) in
-// the desktop's browser at `section`; a missing guide is named as a missing
-// document is.
+// Opens the user guide of the interface language (the English one for a
+// language that has none) in the desktop's browser at `section`; a missing
+// guide is named as a missing document is.
 bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSection section,
                  const zav::Reporter& reporter);
 

@@ -502,48 +502,6 @@ const char* const tool_tiebreak_xpm[] = {
     "                "
 };
 
-const char* const zav_logo32tr_xpm[] = {
-    "32 32 7 1",
-    "  c None",
-    "B c #083070",
-    "Y c #B08000",
-    "b c #1060D0",
-    "k c #000000",
-    "w c #FFFFFF",
-    "y c #FFD820",
-    "                                ",
-    "           BBBBBBBBBB           ",
-    "        BBBbbbbbbbbbbBBB        ",
-    "       BBbbYYYYYYYYYYbbBB       ",
-    "      BBbbYYyyyyyyyyYYbbBB      ",
-    "     BbbYYyyyyyyyyyyyyYYbbB     ",
-    "    BbbbYyyyYYYYYYYYyyyYbbbB    ",
-    "   BBbbYyyyYbbbbbbbbYyyyYbbBB   ",
-    "  BBbbYyyyYbbbbbbbbbbYyyyYbbBB  ",
-    "  BbbbYykYbbbbbbbbbbbbYkyYbbbB  ",
-    "  BbbYyyyYbbkkkkkkkkbbYyyyYbbB  ",
-    " BbbbYyyYbbbkwwkwwwkbbbYyyYbbbB ",
-    " BbbbYyyYbbbkwwkwwwkbbbYyyYbbbB ",
-    " BbbbYyyYbbbkkkkkkkkbbbYyyYbbbB ",
-    " BbbbYkyYbbbkwwkwwwkbbbYykYbbbB ",
-    " BbbbYyyYbbbkwwkwwwkbbbYyyYbbbB ",
-    " BbbbYyyyYbbkkkkkkkkbbYyyyYbbbB ",
-    " BbbbbYyyYbbbbbbbbbbbbYyyYbbbbB ",
-    " BbbbbYyybbbbbbbbbbbbbbyyYbbbbB ",
-    " BbbbbbkybbbbbbbbbbbbbbykbbbbbB ",
-    " BbbbbbbYbbbbbbbbbbbbbbYbbbbbbB ",
-    "  BbbbbbYbbbbbbbbbbbbbbYbbbbbB  ",
-    "  BbbbbbbbbbbbbbbbbbbbbbbbbbbB  ",
-    "  BBbbbbbbbbbbbbbbbbbbbbbbbbBB  ",
-    "   BBbbbbbbbbbbbbbbbbbbbbbbBB   ",
-    "    BbbbbbbbbbbbbbbbbbbbbbbB    ",
-    "     BbbbbbbbbbbbbbbbbbbbbB     ",
-    "      BBbbbbbbbbbbbbbbbbBB      ",
-    "       BBbbbbbbbbbbbbbbBB       ",
-    "        BBBbbbbbbbbbbBBB        ",
-    "           BBBBBBBBBB           ",
-    "                                "
-};
 
 }  // namespace
 
@@ -571,8 +529,6 @@ const char* const* ToolPicture(ToolPictureId id) {
     };
     return pictures[static_cast<int>(id)];
 }
-
-const char* const* ProgramIconXpm() { return zav_logo32tr_xpm; }
 
 }  // namespace zavgui
 // clang-format on

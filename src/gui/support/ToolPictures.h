@@ -1,8 +1,7 @@
-// The toolbar pictures and the program icon, compiled into the program.
+// The toolbar pictures, compiled into the program.
 #pragma once
 
 #include <wx/bitmap.h>
-#include <wx/icon.h>
 
 namespace zavgui {
 
@@ -31,13 +30,9 @@ enum class ToolPictureId {
 constexpr int kToolPictureCount = 19;
 
 const char* const* ToolPicture(ToolPictureId id);
-const char* const* ProgramIconXpm();
 
 inline wxBitmap ToolBitmap(ToolPictureId id) {
     return wxBitmap(ToolPicture(id));
-}
-inline wxIcon ProgramIcon() {
-    return wxIcon(ProgramIconXpm());
 }
 
 }  // namespace zavgui

@@ -10,8 +10,8 @@
 namespace zavgui {
 
 PageView::PageView(wxWindow* parent, int id, const wxString& folder)
-    : window_(new wxHtmlWindow(parent, id, wxDefaultPosition, wxSize(1024, 690),
-                               wxHW_SCROLLBAR_AUTO, wxS("htmlWindow"))) {
+    : window_(new wxHtmlWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxHW_SCROLLBAR_AUTO,
+                               wxS("htmlWindow"))) {
     window_->GetParser()->GetFS()->ChangePathTo(folder + wxS("/"), true);
     // The view lays its whole page out again on every size event, even one
     // that keeps its size (GTK sends one when the window is shown).

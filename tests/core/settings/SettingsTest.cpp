@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "settings/DesktopLanguage.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
@@ -87,6 +90,58 @@ TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
     ASSERT_TRUE(IniWrite(path, "General", "LogoName", accents + e));
     EXPECT_EQ(IniRead(path, "General", "LogoName").value(), accents);
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
+}
+
+TEST(Settings, TheLanguageIsTheSettingsElseOnTheFirstStartTheDesktops) {
+    using Variables = std::map<std::string, std::string>;
+    const struct {
+        Variables desktop;
+        Language expected;
+    } cases[] = {
+        {{}, Language::French},
+        {{{"LANG", "de_DE.UTF-8"}}, Language::German},
+        {{{"LANG", "en_GB"}, {"LC_MESSAGES", "it_IT@euro"}}, Language::Italian},
+        {{{"LANG", "it_IT"}, {"LC_MESSAGES", "en_US"}, {"LC_ALL", "de"}}, Language::German},
+        {{{"LANG", "es_ES.UTF-8"}}, Language::French},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "es:en_GB:de"}}, Language::English},
+        {{{"LANG", "de_AT"}, {"LANGUAGE", "es:pt"}}, Language::German},
+        {{{"LANG", "fr_CA"}, {"LANGUAGE", ""}}, Language::French},
+        // Under the C locale the catalogues, and the program, ignore LANGUAGE.
+        {{{"LANG", "C"}, {"LANGUAGE", "de"}}, Language::French},
+        {{{"LANGUAGE", "en"}}, Language::French},
+    };
+    TempDir dir;
+    const Settings settings(dir.File("z.ini"));
+    for (const auto& c : cases) {
+        const Environment desktop = [&](const std::string& name) -> std::optional<std::string> {
+            const auto it = c.desktop.find(name);
+            return it == c.desktop.end() ? std::nullopt : std::optional(it->second);
+        };
+        const std::string shown = ::testing::PrintToString(c.desktop);
+        EXPECT_EQ(settings.InterfaceLanguage(desktop), c.expected) << shown;
+        // A language written in the settings, even one the rule reads as
+        // French, is the user's choice.
+        ASSERT_TRUE(settings.Set(SettingKey::Language, "EN"));
+        EXPECT_EQ(settings.InterfaceLanguage(desktop), Language::English) << shown;
+        ASSERT_TRUE(settings.Set(SettingKey::Language, "ge"));
+        EXPECT_EQ(settings.InterfaceLanguage(desktop), Language::French) << shown;
+        ASSERT_TRUE(settings.Set(SettingKey::Language, ""));
+    }
+}
+
+TEST(Settings, RecentFilesAreKeptInOneWriteUpToTheirNumber) {
+    TempDir dir;
+    const Settings settings(dir.File("config/zavscore/z.ini"));
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentFilesMax + 1; ++i) files.push_back("/h/s" + std::to_string(i));
+    files.insert(files.begin() + 1, "/" + std::string(kIniValueMax, 'x'));  // no longer readable
+    ASSERT_TRUE(settings.SetRecentFiles(files));
+    files.erase(files.begin() + 1);
+    files.pop_back();
+    EXPECT_EQ(settings.RecentFiles(), files);
+
+    ASSERT_TRUE(settings.SetRecentFiles({"/h/b.mscore", "/h/a b.score"}));
+    EXPECT_EQ(settings.RecentFiles(), (std::vector<std::string>{"/h/b.mscore", "/h/a b.score"}));
 }
 
 }  // namespace

@@ -1,0 +1,230 @@
+// The program as a Linux desktop program: where its file choosers start, the
+// recent sheets, the window and its dialogs on a laptop's screen, the
+// desktop's language on the first start, and the toolkit's own words in the
+// interface language.
+#include <glib.h>
+#include <wx/display.h>
+#include <wx/html/htmlwin.h>
+#include <wx/menu.h>
+#include <wx/translation.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "app/ToolkitLanguage.h"
+#include "dialogs/ARefereeNamesDialog.h"
+#include "dialogs/ColorsDialog.h"
+#include "dialogs/ColumnSupDialog.h"
+#include "dialogs/DeleteTeamDialog.h"
+#include "dialogs/GameListDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/GeneralDataDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/LogoDialog.h"
+#include "dialogs/PlaceurNamesDialog.h"
+#include "dialogs/PreviousScoresDialog.h"
+#include "dialogs/PublishDialog.h"
+#include "dialogs/SifGroupingDialog.h"
+#include "dialogs/SifOptionsDialog.h"
+#include "dialogs/TeamsDialog.h"
+#include "dialogs/TieBreakDialog.h"
+#include "frame/RecentSheets.h"
+#include "gui/DialogTesting.h"
+#include "sets/SetCreation.h"
+#include "sheet/Scoring.h"
+
+namespace {
+
+class DesktopTest : public DialogFixture {
+protected:
+    static wxString W(const std::string& path) { return wxString::FromUTF8(path); }
+
+    std::string Folder(const std::string& name) {
+        std::filesystem::create_directories(temp.File(name));
+        return temp.File(name);
+    }
+
+    std::vector<std::string> Recent() const { return zav::Settings(SettingsFile()).RecentFiles(); }
+};
+
+TEST_F(DesktopTest, ChoosersStartWhereTheirKindWasChosenElseInTheSheetsElseInTheDocuments) {
+    const std::string sheets = Folder("sheets"), exports = Folder("exports");
+    const std::string sheet = sheets + "/heat.score";
+    zavtest::WriteFile(sheet, zavtest::ReadFile(CopyExample("heat-4-teams.score")));
+    OpenFrame();
+    ChooserSeen seen;
+    // Nothing chosen yet, no sheet open: the documents folder (here the home).
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(sheet), &seen));
+    EXPECT_EQ(seen.folder, W(temp.Path()));
+    // A sheet open: the kinds not chosen yet start in its folder.
+    wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser(W(exports + "/heat.html"), &seen));
+    EXPECT_EQ(seen.folder, W(sheets));
+    wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_CANCEL, [&](LogoDialog& d) {
+                      wxTEST_DIALOG(d.OnSearch(), AnswerChooser(wxString(), &seen));
+                  }));
+    EXPECT_EQ(seen.folder, W(sheets));
+
+    // The next run: each kind where it was chosen last, kept in the settings.
+    OpenFrame(W(sheet));
+    wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser(wxString(), &seen));
+    EXPECT_EQ(seen.folder, W(exports));
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_CANCEL, nullptr));
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(wxString(), &seen));
+    EXPECT_EQ(seen.folder, W(sheets));
+    wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(wxString(), &seen));
+    EXPECT_EQ(seen.folder, W(temp.Path()));
+    // A folder that is gone is passed over.
+    std::filesystem::remove_all(sheets);
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(wxString(), &seen));
+    EXPECT_EQ(seen.folder, W(temp.Path()));
+}
+
+TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDropped) {
+    const std::string a = CopyExample("heat-4-teams.score");
+    const std::string b = CopyExample("nations-cup-semi-final.score");
+    const std::string c = temp.File("c.score");
+    OpenFrame(W(a));
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(b)));
+    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(W(c)));
+    EXPECT_EQ(Recent(), (std::vector<std::string>{c, b, a}));
+
+    OpenFrame();
+    wxMenuItem* recent = frame->GetMenuBar()->FindItem(ID_RECENT_SHEETS);
+    EXPECT_EQ(recent->GetSubMenu()->GetMenuItemCount(), 3u);
+    Run(wxID_FILE3);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));
+    EXPECT_EQ(Recent(), (std::vector<std::string>{a, c, b}));
+
+    // A file that is gone: named, taken off the list; the sheet stays open.
+    std::remove(c.c_str());
+    wxString message;
+    wxTEST_DIALOG(Run(wxID_FILE2), EXPECT_MESSAGE(wxID_OK, &message));
+    EXPECT_NE(message.Find(W(c)), wxNOT_FOUND);
+    EXPECT_EQ(Recent(), (std::vector<std::string>{a, b}));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));
+    EXPECT_TRUE(recent->IsEnabled());
+}
+
+TEST_F(DesktopTest, TheWindowFitsALaptopScreenAndItsViewFillsIt) {
+    OpenFrame(W(CopyExample("nations-cup-semi-final.score")));
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    EXPECT_EQ(frame->GetRect(),
+              wxRect(area.GetTopLeft(), wxSize(std::min(area.width, kFrameFirstSizeMax.x),
+                                               std::min(area.height, kFrameFirstSizeMax.y))));
+    wxHtmlWindow* view = frame->View().Window();
+    // A laptop's screen with a panel, half of it, and a large screen.
+    for (const wxSize size : {wxSize(1366, 700), wxSize(683, 700), wxSize(1900, 1000)}) {
+        frame->SetSize(size);
+        EXPECT_TRUE(WaitUntil([&] { return view->GetSize() == frame->GetClientSize(); }))
+            << size.x << "x" << size.y;
+        EXPECT_EQ(frame->GetSize(), size);
+    }
+    // On the laptop the 12 games fit across, the ten teams scroll.
+    frame->SetSize(wxSize(1366, 700));
+    ASSERT_TRUE(WaitUntil([&] { return view->GetSize() == frame->GetClientSize(); }));
+    EXPECT_LE(view->GetVirtualSize().x, view->GetClientSize().x);
+    EXPECT_GT(view->GetVirtualSize().y, view->GetClientSize().y);
+}
+
+TEST_F(DesktopTest, EveryDialogFitsALaptopScreenInEveryLanguage) {
+    zav::ScoreSheet s = Heat(10, 12);
+    s.iChallengeScoring = 6;
+    for (int t = 0; t < 10; ++t) {
+        s.sTeamName[t] = "Poney-club des Grandes Ecuries " + std::to_string(t);
+        s.sTeamColors[t] = "bleu, blanc et rouge";
+        s.bChallengeTeam[t] = 1;
+        s.iGamePlace[t][0] = 1;
+    }
+    s.sGame[0] = "Relais avec drapeaux et quilles";
+    zav::SifEntries entries;
+    for (int c = 0; c < 30; ++c)
+        entries.sCategory.push_back("CPM" + std::to_string(c) + " Poney Minime par equipes");
+    for (const char* language : {"FR", "EN", "IT", "GE"}) {
+        wxZAVFrame& w = OpenWith(s, language);
+        zav::ScoreSheet& sheet = w.Document().EditSheet();
+        const zav::Language l = w.Language();
+        zav::ComputeScores(sheet);
+        ExpectFitsSmallScreen(GameResultDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(TieBreakDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(PreviousScoresDialog(&w, sheet, l, PreviousScores::Heat));
+        ExpectFitsSmallScreen(PreviousScoresDialog(&w, sheet, l, PreviousScores::Challenge));
+        ExpectFitsSmallScreen(ColumnSupDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(ARefereeNamesDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(PlaceurNamesDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(DeleteTeamDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(GeneralDataDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(TeamsDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(GameListDialog(&w, sheet, l));
+        ExpectFitsSmallScreen(LogoDialog(&w, w.AppSettings(), l, w.User().Folders()));
+        ExpectFitsSmallScreen(ColorsDialog(&w, w.AppSettings(), l));
+        ExpectFitsSmallScreen(LanguageDialog(&w, w.AppSettings(), l));
+        ExpectFitsSmallScreen(SifOptionsDialog(&w, l));
+        ExpectFitsSmallScreen(SifGroupingDialog(&w, l, entries, zav::EmptyGrouping(entries), 1));
+        ExpectFitsSmallScreen(PublishDialog(&w, w.AppSettings(), l, w.User().Folders()));
+    }
+}
+
+TEST_F(DesktopTest, TheFirstStartSpeaksTheDesktopsLanguageAndNoLetterOrKeyServesTwice) {
+    const std::pair<const char*, zav::Language> desktops[] = {
+        {"fr_BE.UTF-8", zav::Language::French},
+        {"en_GB.UTF-8", zav::Language::English},
+        {"it_IT.UTF-8", zav::Language::Italian},
+        {"de_DE.UTF-8", zav::Language::German}};
+    for (const auto& [locale, language] : desktops) {
+        desktop["LANG"] = locale;
+        OpenFrame();
+        EXPECT_EQ(frame->Language(), language) << locale;
+        // Alt and the letter open the menu: no two menus share one.
+        wxMenuBar* bar = frame->GetMenuBar();
+        std::set<wxString> letters;
+        for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
+            const wxString title = bar->GetMenuLabel(i);
+            ASSERT_NE(title.Find('&'), wxNOT_FOUND) << title;
+            letters.insert(title.AfterFirst('&').Left(1).Lower());
+        }
+        EXPECT_EQ(letters.size(), bar->GetMenuCount()) << locale;
+    }
+    // No key runs two commands.
+    std::vector<wxString> keys;
+    for (size_t i = 0; i < frame->GetMenuBar()->GetMenuCount(); ++i)
+        for (const wxMenuItem* item : frame->GetMenuBar()->GetMenu(i)->GetMenuItems()) {
+            std::unique_ptr<wxAcceleratorEntry> shown(item->GetAccel());
+            if (shown) keys.push_back(shown->ToRawString());
+            for (const wxAcceleratorEntry& extra : item->GetExtraAccels())
+                keys.push_back(extra.ToRawString());
+        }
+    EXPECT_EQ(std::set<wxString>(keys.begin(), keys.end()).size(), keys.size());
+}
+
+// The buttons of message boxes and GTK's dialogs come from GTK's catalogues,
+// wx's own dialogs from wx's: both follow the language the program chose.
+TEST(ToolkitLanguageTest, TheToolkitsWordsFollowTheInterfaceLanguageAndNumbersDoNot) {
+    const struct {
+        zav::Language language;
+        const char* gtkYes;
+        const char* gtkCancel;
+        const char* wxClose;
+    } cases[] = {{zav::Language::French, "_Oui", "A_nnuler", "Fermer"},
+                 {zav::Language::English, "_Yes", "_Cancel", "Close"},
+                 {zav::Language::Italian, "_Sì", "A_nnulla", "Chiudi"},
+                 {zav::Language::German, "_Ja", "_Abbrechen", "Schließen"}};
+    for (const auto& c : cases) {
+        UseLanguageForToolkit(c.language);
+        LoadToolkitTranslations(c.language);
+        EXPECT_STREQ(g_dgettext("gtk30", "_Yes"), c.gtkYes);
+        EXPECT_STREQ(g_dgettext("gtk30", "_Cancel"), c.gtkCancel);
+        EXPECT_EQ(wxGetTranslation("Close"), wxString::FromUTF8(c.wxClose));
+        EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    }
+    unsetenv("LANGUAGE");
+    std::setlocale(LC_MESSAGES, "C");
+    wxTranslations::Set(nullptr);
+}
+
+}  // namespace

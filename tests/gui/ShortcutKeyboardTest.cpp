@@ -1,0 +1,175 @@
+// Real key presses (XTest, as a keyboard sends them) under a window manager,
+// which gives the window the keyboard as a desktop does: the shortcuts reach
+// their commands, Alt and a menu's letter open it, and the program as
+// installed keeps a setting changed from the keyboard in the user's folder.
+#include <gdk/gdk.h>
+#include <wx/menu.h>
+#include <wx/process.h>
+#include <wx/uiaction.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "gui/FrameFixture.h"
+#include "settings/Settings.h"
+// Last: X11's macros (None, Bool ...) would break the headers above.
+#include <gdk/gdkx.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ShortcutKeyboardTest : public FrameFixture {
+protected:
+    // Openbox, unless the display has a window manager already (it then
+    // leaves at once).
+    static void SetUpTestSuite() {
+        windowManager_ = wxExecute("openbox --sm-disable", wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
+        EXPECT_TRUE(WaitUntil([] {
+            return g_strcmp0(gdk_x11_screen_get_window_manager_name(gdk_screen_get_default()),
+                             "unknown") != 0;
+        })) << "no window manager";
+    }
+    static void TearDownTestSuite() {
+        if (windowManager_ > 0 && wxProcess::Exists(windowManager_))
+            wxProcess::Kill(windowManager_, wxSIGTERM);
+    }
+
+    ShortcutKeyboardTest() {
+        recorder_.Bind(wxEVT_MENU,
+                       [this](wxCommandEvent& event) { reached.push_back(event.GetId()); });
+    }
+
+    // The window with the keyboard, and every command it runs recorded
+    // instead of run.
+    void OpenRecordingFrame() {
+        StopRecording();
+        OpenFrame();
+        frame->PushEventHandler(&recorder_);
+        frame->Raise();
+        frame->View().Window()->SetFocus();
+        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+    }
+    void StopRecording() {
+        if (frame && frame->GetEventHandler() == &recorder_) frame->PopEventHandler();
+    }
+    void TearDown() override {
+        StopRecording();
+        FrameFixture::TearDown();
+    }
+
+    // The window, of this process or another, that has the keyboard; the
+    // caller unreferences it.
+    static GdkWindow* ActiveWindow() {
+        G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+        return gdk_screen_get_active_window(gdk_screen_get_default());
+        G_GNUC_END_IGNORE_DEPRECATIONS
+    }
+
+    static void Press(int key, int modifiers = wxMOD_NONE) {
+        wxUIActionSimulator().Char(key, modifiers);
+    }
+
+    std::vector<int> reached;
+
+private:
+    wxEvtHandler recorder_;
+    static inline long windowManager_ = 0;
+};
+
+TEST_F(ShortcutKeyboardTest, EveryShortcutReachesItsCommand) {
+    const struct {
+        int key;
+        int modifiers;
+        int command;
+    } shortcuts[] = {
+        {'n', wxMOD_CONTROL, ID_NEW_SHEET},  {'o', wxMOD_CONTROL, ID_OPEN_SHEET},
+        {'s', wxMOD_CONTROL, ID_SAVE_SHEET}, {'s', wxMOD_CONTROL | wxMOD_SHIFT, ID_SAVE_AS_SHEET},
+        {'p', wxMOD_CONTROL, ID_PRINT},      {'r', wxMOD_CONTROL, ID_GAME_RESULT},
+        {'q', wxMOD_CONTROL, ID_QUIT},       {WXK_F1, wxMOD_NONE, ID_USER_GUIDE}};
+    OpenRecordingFrame();
+    for (const auto& shortcut : shortcuts) {
+        reached.clear();
+        Press(shortcut.key, shortcut.modifiers);
+        EXPECT_TRUE(WaitUntil([&] { return !reached.empty(); }));
+        EXPECT_EQ(reached, std::vector<int>{shortcut.command}) << shortcut.command;
+    }
+}
+
+TEST_F(ShortcutKeyboardTest, AltAndTheMenusLetterOpenItInEveryLanguage) {
+    for (const char* language : {"FR", "EN", "IT", "GE"}) {
+        ASSERT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
+        OpenRecordingFrame();
+        wxMenuBar* bar = frame->GetMenuBar();
+        wxMenu* open = nullptr;
+        frame->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) { open = event.GetMenu(); });
+        frame->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent&) { open = nullptr; });
+        for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
+            const wxString letter = bar->GetMenuLabel(i).AfterFirst('&').Left(1).Lower();
+            Press(letter[0], wxMOD_ALT);
+            EXPECT_TRUE(WaitUntil([&] { return open == bar->GetMenu(i); }))
+                << language << " " << bar->GetMenuLabelText(i).utf8_str().data();
+            Press(WXK_ESCAPE);
+            EXPECT_TRUE(WaitUntil([&] { return open == nullptr; }));
+        }
+    }
+}
+
+// The files of a folder with their sizes and times.
+std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> Manifest(
+    const std::string& folder) {
+    std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[entry.path().string()] = {entry.is_regular_file() ? entry.file_size() : 0,
+                                        entry.last_write_time()};
+    return files;
+}
+
+// The installed program, started as from the desktop with its settings in the
+// user's configuration folder: "Automatic save" chosen from the keyboard in
+// the Options menu ("O&ptions" in French, the desktop's language here) lands
+// there, and nothing is written into the installation.
+TEST_F(ShortcutKeyboardTest,
+       TheInstalledProgramKeepsASettingChangedFromTheKeyboardInTheUsersFolder) {
+    const std::string prefix = temp.File("prefix");
+    const std::string install =
+        "cmake --install '" ZAV_BUILD_DIR "' --prefix '" + prefix + "' > /dev/null";
+    ASSERT_EQ(std::system(install.c_str()), 0);
+    const auto installed = Manifest(prefix);
+
+    wxExecuteEnv env;
+    for (const char* name : {"PATH", "DISPLAY", "XAUTHORITY"})
+        if (wxGetenv(name)) env.env[name] = wxGetenv(name);
+    env.env["HOME"] = wxString::FromUTF8(temp.Path());
+    env.env["XDG_CONFIG_HOME"] = wxString::FromUTF8(temp.File("config"));
+    env.cwd = wxString::FromUTF8(temp.Path());
+    const wxString program = wxString::FromUTF8(prefix + "/bin/zavscore");
+    const wchar_t* const command[] = {program.wc_str(), nullptr};
+    GdkWindow* before = ActiveWindow();
+    const long pid = wxExecute(command, wxEXEC_ASYNC, nullptr, &env);
+    ASSERT_GT(pid, 0);
+    // Its window takes the keyboard when it is shown.
+    EXPECT_TRUE(WaitUntil([&] {
+        GdkWindow* active = ActiveWindow();
+        const bool shown = active && active != before;
+        g_clear_object(&active);
+        return shown;
+    }));
+    g_clear_object(&before);
+    wxMilliSleep(500);
+    Press('p', wxMOD_ALT);
+    for (int item = 0; item < 3; ++item)
+        Press(WXK_DOWN);  // Logo, Colours, Language, Automatic save
+    Press(WXK_RETURN);
+    Press('q', wxMOD_CONTROL);
+    EXPECT_TRUE(WaitUntil([&] { return !wxProcess::Exists(static_cast<int>(pid)); }));
+    if (wxProcess::Exists(static_cast<int>(pid))) wxProcess::Kill(static_cast<int>(pid), wxSIGKILL);
+
+    const zav::Settings settings(temp.File("config/zavscore/ZAVscore.ini"));
+    EXPECT_EQ(settings.GetString(zav::SettingKey::SaveAuto), "1");
+    EXPECT_EQ(Manifest(prefix), installed);
+}
+
+}  // namespace
