@@ -25,9 +25,10 @@ namespace {
 // The whole virtual screen, or the part `area` of it (a window without its
 // title bar).
 void Screen(const std::string& name, const wxRect& area = wxRect()) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(300);
-    wxTheApp->Yield(true);
+    for (int i = 0; i < 5; ++i) {  // painted, whatever the machine's load
+        wxTheApp->Yield(true);
+        wxMilliSleep(100);
+    }
     const std::string file = std::string(std::getenv("ZAV_SCREENSHOTS")) + "/" + name + ".png";
     std::string command = "import -window root";
     if (!area.IsEmpty())
