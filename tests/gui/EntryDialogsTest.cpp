@@ -9,16 +9,9 @@
 
 #include "dialogs/ARefereeNamesDialog.h"
 #include "dialogs/ColumnSupDialog.h"
-#include "dialogs/DeleteTeamDialog.h"
-#include "dialogs/GameListDialog.h"
-#include "dialogs/GameResultDialog.h"
-#include "dialogs/GeneralDataDialog.h"
 #include "dialogs/PlaceurNamesDialog.h"
 #include "dialogs/PreviousScoresDialog.h"
-#include "dialogs/TeamsDialog.h"
-#include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
-#include "sheet/Scoring.h"
 
 namespace {
 
@@ -243,37 +236,6 @@ TEST_F(StaffNamesTest, ArenaPartyByTeamAndTheStaffPageShowsTheNames) {
     const std::string page = ShownText();
     EXPECT_NE(std::string::npos, page.find("M. Blanc"));
     EXPECT_NE(std::string::npos, page.find("Names of arena party"));
-}
-
-// Every entry dialog fits the smallest screen the program is used on, in
-// every language, with ten teams and twelve games.
-TEST_F(PreviousScoresTest, EveryEntryDialogFitsASmallScreenInEveryLanguage) {
-    zav::ScoreSheet s = Heat(10, 12);
-    s.iChallengeScoring = 6;
-    for (int t = 0; t < 10; ++t) {
-        s.sTeamName[t] = "Poney-club des Grandes Ecuries " + std::to_string(t);
-        s.sTeamColors[t] = "bleu, blanc et rouge";
-        s.bChallengeTeam[t] = 1;
-        s.iGamePlace[t][0] = 1;
-    }
-    s.sGame[0] = "Relais avec drapeaux et quilles";
-    for (const char* language : {"FR", "EN", "IT", "GE"}) {
-        wxZAVFrame& w = OpenWith(s, language);
-        zav::ScoreSheet& open = w.Document().EditSheet();
-        zav::ComputeScores(open);
-        const zav::Language l = w.Language();
-        ExpectFitsSmallScreen(GameResultDialog(&w, open, l));
-        ExpectFitsSmallScreen(TieBreakDialog(&w, open, l));
-        ExpectFitsSmallScreen(GeneralDataDialog(&w, open, l));
-        ExpectFitsSmallScreen(TeamsDialog(&w, open, l));
-        ExpectFitsSmallScreen(GameListDialog(&w, open, l));
-        ExpectFitsSmallScreen(PreviousScoresDialog(&w, open, l, PreviousScores::Heat));
-        ExpectFitsSmallScreen(PreviousScoresDialog(&w, open, l, PreviousScores::Challenge));
-        ExpectFitsSmallScreen(ColumnSupDialog(&w, open, l));
-        ExpectFitsSmallScreen(ARefereeNamesDialog(&w, open, l));
-        ExpectFitsSmallScreen(PlaceurNamesDialog(&w, open, l));
-        ExpectFitsSmallScreen(DeleteTeamDialog(&w, open, l));
-    }
 }
 
 }  // namespace
