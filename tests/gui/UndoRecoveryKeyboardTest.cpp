@@ -10,6 +10,7 @@
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"
 #include "gui/DialogTesting.h"
+#include "gui/RealKeys.h"
 
 namespace {
 
@@ -41,11 +42,9 @@ bool WindowShown(const std::string& title, bool shown = true) {
 
 class UndoKeyboardTest : public DialogFixture {
 protected:
-    void SetUp() override { windowManager_ = Launch("openbox", temp.File("openbox.pid")); }
-    void TearDown() override {
-        DialogFixture::TearDown();
-        if (windowManager_ > 0) kill(windowManager_, SIGTERM);
-    }
+    // A window manager that manages the display before the frame is shown,
+    // else the frame may never get the keyboard focus.
+    void SetUp() override { ASSERT_TRUE(EnsureWindowManager()) << "openbox is needed"; }
 
     std::string Label(int id) const {
         return wxMenuItem::GetLabelText(frame->GetMenuBar()->GetLabel(id)).utf8_str().data();
@@ -66,9 +65,6 @@ protected:
         keyboard.Char(key, modifiers);
         EXPECT_TRUE(WaitUntil([&] { return Label(ID_UNDO) == undoLabel; })) << Label(ID_UNDO);
     }
-
-private:
-    pid_t windowManager_ = 0;
 };
 
 TEST_F(UndoKeyboardTest, UndoAndRedoFromTheMenuAndTheKeysNameTheStep) {
