@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/wait.h>
 #include <wx/dialog.h>
 #include <wx/eventfilter.h>
 #include <wx/toplevel.h>
@@ -76,9 +77,12 @@ bool WindowManagerRuns() {
 }
 
 // The window manager this process started; it ends with the process.
+// Waited for: one still leaving would turn away the next test's own.
 struct StartedWindowManager {
     ~StartedWindowManager() {
-        if (pid > 0) kill(pid, SIGTERM);
+        if (pid <= 0) return;
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
     }
     pid_t pid = 0;
 };
