@@ -21,6 +21,7 @@ TEST(ReadingOrder, AccentedLettersGoWithTheirBaseLetter) {
     for (const auto& [a, b] : before) {
         EXPECT_TRUE(ReadingOrderLess(a, b)) << a << " < " << b;
         EXPECT_FALSE(ReadingOrderLess(b, a)) << b << " < " << a;
+        EXPECT_FALSE(ReadingOrderLess(a, a)) << a;
     }
 }
 

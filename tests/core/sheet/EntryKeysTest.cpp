@@ -62,6 +62,7 @@ TEST(EntryKeys, EachLanguageHasALetterPerOutcome) {
     EXPECT_EQ(ResultKey(s, Language::English, "", '4').entry, 3);
     s.iTeamsNr = 10;
     EXPECT_EQ(ResultKey(s, Language::English, "1", 'e').meaning, P);  // after a pending 1
+    EXPECT_EQ(ResultKey(s, Language::English, "", '0').entry, 9);     // 0 alone is 10
 }
 
 }  // namespace
