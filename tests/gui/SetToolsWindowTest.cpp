@@ -79,15 +79,6 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
 }
 
-TEST_F(SetToolsWindowTest, TheSetsOwnFolderIsRefused) {
-    wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(temp.Path()),
-                  EXPECT_MESSAGE(wxID_OK, &told));
-    EXPECT_EQ(told, wxS("Sorry, it is impossible to copy or move a score sheet set in the same "
-                        "directory !"));
-    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
-}
-
 TEST_F(SetToolsWindowTest, MovingOntoAnExistingSetAsksAndNoChangesNothing) {
     zavtest::WriteFile(target + "/ev.mscore", "older set");
     wxString asked;
