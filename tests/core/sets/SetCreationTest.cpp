@@ -83,10 +83,12 @@ TEST(SetCreation, SheetsPerCategoryOrPerGroupInFileOrder) {
     // A category without a known code is shown whole.
     EXPECT_EQ(Load(dir.File(names[5])).sTeamName[0], "F1");
 
+    EXPECT_EQ(OneSheetPerCategory(entries).iCategory, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     SetPlan plan = EmptyGrouping(entries);
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(GroupChoiceLine(entries.sCategory[2]), "COPE - Open Elite");
     EXPECT_FALSE(AddGroupedSheet(plan, {}));
+    EXPECT_FALSE(AddGroupedSheet(plan, {6}));       // no such category
     ASSERT_TRUE(AddGroupedSheet(plan, {0, 1, 4}));  // Minime 1, Minime 2, Club 1
     EXPECT_FALSE(AddGroupedSheet(plan, {2, 1}));    // Minime 2 already has a sheet
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3, 5}));

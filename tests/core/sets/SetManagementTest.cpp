@@ -120,6 +120,13 @@ TEST(SetManagement, ACopyThatFailsHalfWayStopsThereAndKeepsTheSetFile) {
     ASSERT_EQ(missing.messages.size(), 1u);
     EXPECT_EQ(missing.messages[0].text, FormatText(Text(Language::English, TextId::ErrorCreating),
                                                    dir.File("nowhere/ev_A.pscore")));
+
+    // The set file goes last: its own failure fails the copy too.
+    fs::create_directories(dir.File("third/ev.mscore"));
+    RecordingMessageSink agrees(true);
+    EXPECT_FALSE(CopyOrMoveSet(SetOperation::Copy, whole.path, dir.File("third"),
+                               Reporter(Language::English, agrees)));
+    EXPECT_EQ(agrees.messages.size(), 1u);
 }
 
 // Earlier versions named two categories with the same display name alike,

@@ -196,6 +196,10 @@ TEST(SheetReader, DecodesTextsByTheDeclaredEncoding) {
                          "<?xml version=\"1.0\" encoding=\"utf-8\"?>"))
                   .sheet.sTitle,
               "é iso-8859-1");
+    EXPECT_EQ(Parse(File("<title>\xC3\xA9 iso-8859-1</title>", "",
+                         "<?xml version=\"1.0\" encoding=\"\"?>"))
+                  .sheet.sTitle,
+              "Ã© iso-8859-1");
     // UTF-8, with a stray Windows-1252 byte taken for its character.
     EXPECT_EQ(
         Parse(File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"))
