@@ -103,31 +103,26 @@ TEST_F(OptionsTest, LogoFieldIsSplitIntoFolderAndName) {
     }
 }
 
+// Cancelled, or stopped at the save question, the language stays as it was;
+// after No it is written and the program restarts.
 TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitSteps) {
     OpenFrame(wxString::FromUTF8(CopyExample("heat-4-teams.score")));
-    wxTEST_DIALOG(Run(ID_LANGUAGE),
-                  ExpectDialog<LanguageDialog>(wxID_CANCEL, [](LanguageDialog& d) {
-                      // Sorted by code; the setting's entry selected.
-                      EXPECT_EQ(d.list->GetString(0).Left(2), wxS("EN"));
-                      EXPECT_EQ(d.list->GetString(3).Left(2), wxS("IT"));
-                      EXPECT_EQ(d.list->GetStringSelection().Left(2), wxS("EN"));
-                      d.list->SetSelection(2);
-                  }));
-    EXPECT_EQ(Stored(SettingKey::Language), "EN");
-    EXPECT_EQ(restarts, 0);
-    EXPECT_FALSE(FrameClosed());
-
-    // Stopped at the save question: the language stays as it was.
     frame->Document().MarkChanged("title");
-    const auto chooseGerman = [](LanguageDialog& d) { d.list->SetSelection(2); };
-    wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
-                  EXPECT_MESSAGE(wxID_CANCEL, nullptr));
-    EXPECT_EQ(Stored(SettingKey::Language), "EN");
-    EXPECT_EQ(restarts, 0);
-    EXPECT_FALSE(FrameClosed());
-
-    wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
-                  EXPECT_MESSAGE(wxID_NO, nullptr));
+    const auto chooseGerman = [](LanguageDialog& d) {
+        // Sorted by code; the setting's entry selected.
+        EXPECT_EQ(d.list->GetString(0).Left(2), wxS("EN"));
+        EXPECT_EQ(d.list->GetString(3).Left(2), wxS("IT"));
+        EXPECT_EQ(d.list->GetStringSelection().Left(2), wxS("EN"));
+        d.list->SetSelection(2);
+    };
+    wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_CANCEL, chooseGerman));
+    for (const int answer : {wxID_CANCEL, wxID_NO}) {
+        EXPECT_EQ(Stored(SettingKey::Language), "EN");
+        EXPECT_EQ(restarts, 0);
+        EXPECT_FALSE(FrameClosed());
+        wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
+                      EXPECT_MESSAGE(answer, nullptr));
+    }
     EXPECT_EQ(Stored(SettingKey::Language), "GE");
     EXPECT_EQ(restarts, 1);
     EXPECT_TRUE(FrameClosed());

@@ -34,10 +34,6 @@ int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
 
 class PrintTest : public PrintFixture {
 protected:
-    void CancelPrint(int command) {
-        wxTEST_DIALOG(Run(command), wxExpectDismissableModal<wxPrintDialogBase>(wxID_CANCEL));
-    }
-
     // What the print dialog offers; it is then cancelled.
     static wxPrintDialogData SeePrint(const std::function<void()>& print) {
         wxPrintDialogData seen;
@@ -141,7 +137,7 @@ TEST_F(PrintTest, EveryPageIsPrintedAndPreviewed) {
 // With the colour flag off the printer prints in shades of grey, and so does
 // the preview; the equipment list keeps what the last print left.
 TEST_F(PrintTest, BlackAndWhiteSettingGreysPrintsAndPreviews) {
-    wxZAVFrame& window = OpenSample();
+    OpenSample();
     const zav::Settings settings(SettingsFile());
     EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#FFCC00"));
     for (const char* blackAndWhite : {"0", "1"}) {
@@ -165,11 +161,9 @@ TEST_F(PrintTest, BlackAndWhiteSettingGreysPrintsAndPreviews) {
         ClosePreview(preview);
     }
     EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "0"));
-    CancelPrint(ID_PRINT_STAFF);
-    EXPECT_TRUE(window.Printing().PrintData().GetColour());
+    EXPECT_TRUE(SeePrint(ID_PRINT_STAFF).GetPrintData().GetColour());
     EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
-    CancelPrint(ID_PRINT_EQUIP);
-    EXPECT_TRUE(window.Printing().PrintData().GetColour());
+    EXPECT_TRUE(SeePrint(ID_PRINT_EQUIP).GetPrintData().GetColour());
 }
 
 // No placement picture ships with the program: a stand-in of the printed
@@ -233,8 +227,7 @@ TEST_F(PrintTest, CrowdedAndWideSheetsPrintSmallerWithinTheMargins) {
 
     zav::ScoreSheet& wide = OpenSample("EN").Document().EditSheet();
     for (int game = 0; game < wide.iGamesNr; ++game)
-        wide.sGame[game] =
-            "Longname" + std::string(12, 'x') + std::to_string(game);
+        wide.sGame[game] = "Longname" + std::string(12, 'x') + std::to_string(game);
     const std::vector<Word> words = printed(PageKind::Sheet);
     double leftmost = 1e9, rightmost = 0;
     for (const Word& w : words) {
