@@ -1,201 +1,183 @@
-// The data-entry dialogs from the keyboard alone: first field focused,
-// lists chosen by typing, Enter confirms, Escape cancels.
+// The entry dialogs from a real keyboard: keys the X server delivers, into
+// the dialogs their commands show (see RealKeys.h). These tests need the
+// display's keyboard focus and run one at a time.
 #include <wx/button.h>
-#include <wx/combobox.h>
-#include <wx/listbox.h>
+#include <wx/checkbox.h>
 #include <wx/stattext.h>
-#include <wx/textctrl.h>
 
-#include <memory>
-
-#include "dialogs/ARefereeNamesDialog.h"
-#include "dialogs/ColumnSupDialog.h"
-#include "dialogs/DeleteTeamDialog.h"
 #include "dialogs/GameResultDialog.h"
-#include "dialogs/PlaceurNamesDialog.h"
-#include "dialogs/PreviousScoresDialog.h"
 #include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
-#include "sheet/Scoring.h"
+#include "gui/RealKeys.h"
 
 namespace {
 
-using zavgui::TypedEntry;
-
-TEST(TypedEntryTest, ExactEntryFirstThenNextEntryBeginningWithTheText) {
-    wxArrayString entries;
-    for (const char* e : {"1", "2", "10", "Elimination", "Abandon", "Abandon def"}) entries.Add(e);
-    EXPECT_EQ(0, TypedEntry(entries, 4, wxS("1")));
-    EXPECT_EQ(2, TypedEntry(entries, 0, wxS("10")));
-    EXPECT_EQ(3, TypedEntry(entries, 0, wxS("e")));
-    EXPECT_EQ(4, TypedEntry(entries, 0, wxS("A")));
-    EXPECT_EQ(5, TypedEntry(entries, 4, wxS("a")));  // typed again: the next one
-    EXPECT_EQ(4, TypedEntry(entries, 5, wxS("a")));  // and round again
-    EXPECT_EQ(wxNOT_FOUND, TypedEntry(entries, 0, wxS("7")));
-    EXPECT_EQ(wxNOT_FOUND, TypedEntry(wxArrayString(), 0, wxS("1")));
-    wxArrayString french;
-    french.Add(wxS("\u00C9limination (1 point)"));
-    french.Add(wxS("Abandon d\u00E9finitif"));
-    EXPECT_EQ(0, TypedEntry(french, 1, wxS("e")));
-    EXPECT_EQ(1, TypedEntry(french, 0, wxS("abandon def")));
-}
+constexpr int E = zav::kElimination;
+constexpr int A = zav::kAbandon;
+constexpr int D = zav::kDefinitiveAbandon;
 
 class DialogKeyboardTest : public DialogFixture {
 protected:
-    // A key pressed while the dialog has the focus where it is.
-    static void Press(wxDialog& dialog, int keyCode, wxChar typed = 0) {
-        wxKeyEvent key(wxEVT_CHAR_HOOK);
-        key.m_keyCode = keyCode;
-        key.m_uniChar = typed ? typed : (keyCode < 128 ? static_cast<wxChar>(keyCode) : 0);
-        key.SetEventObject(wxWindow::FindFocus());
-        dialog.GetEventHandler()->ProcessEvent(key);
+    // Runs `command` with `steps` typed into its dialogs; the keys pressed.
+    int TypeInto(int command, std::vector<KeyStep> steps) {
+        Typist typist(std::move(steps));
+        Run(command);
+        return typist.KeysPressed();
     }
 
-    // Shows a dialog as the user sees it, without a modal loop.
-    template <class Dialog>
-    static void Present(Dialog& dialog) {
-        dialog.Show();
-        Yield(10);
-    }
-
-    static void FocusOn(wxWindow* control) {
-        control->SetFocus();
-        Yield(10);
-        ASSERT_EQ(control, wxWindow::FindFocus());
+    static std::vector<int> Stored(const zav::ScoreSheet& s, int teams, int game = 0) {
+        std::vector<int> codes;
+        for (int t = 0; t < teams; ++t) codes.push_back(s.iGamePlace[t][game]);
+        return codes;
     }
 };
 
-TEST_F(DialogKeyboardTest, GameResultIsEnteredByTypingAndConfirmedWithEnter) {
-    zav::ScoreSheet s = Heat(10, 12);
-    wxZAVFrame& w = OpenWith(s, "FR");
-    GameResultDialog d(&w, w.Document().EditSheet(), w.Language());
-    Present(d);
-    EXPECT_EQ(d.results[0], wxWindow::FindFocus());
-
-    FocusOn(d.results[0]);
-    Press(d, '3');
-    EXPECT_EQ("3", Shown(d.results[0]));
-    FocusOn(d.results[1]);
-    Press(d, '1');
-    Press(d, '0');
-    EXPECT_EQ("10", Shown(d.results[1]));
-    FocusOn(d.results[2]);
-    Press(d, WXK_NUMPAD7);
-    EXPECT_EQ("7", Shown(d.results[2]));
-    FocusOn(d.results[3]);
-    Press(d, 'A');
-    Press(d, 'A');  // the second entry that begins with A
-    EXPECT_EQ(d.results[3]->GetCount() - 1, d.results[3]->GetSelection());
-    FocusOn(d.results[4]);
-    Press(d, 'e');
-    EXPECT_EQ(10, d.results[4]->GetSelection());
-
-    Press(d, WXK_RETURN);
-    EXPECT_FALSE(d.IsShown());
-    EXPECT_EQ(3, w.Document().Sheet().iGamePlace[0][0]);
-    EXPECT_EQ(10, w.Document().Sheet().iGamePlace[1][0]);
-    EXPECT_EQ(7, w.Document().Sheet().iGamePlace[2][0]);
-    EXPECT_EQ(zav::kDefinitiveAbandon, w.Document().Sheet().iGamePlace[3][0]);
-    EXPECT_EQ(zav::kElimination, w.Document().Sheet().iGamePlace[4][0]);
+// One key per team and Enter: a place (two digits, or 0, for 10), a letter
+// per outcome in the interface language (each language's letters: the core's
+// EntryKeys test), Space for a blame.
+TEST_F(DialogKeyboardTest, AGameIsTypedOneKeyPerTeam) {
+    struct Case {
+        const char* language;
+        int teams;
+        const char* keys;
+        std::vector<int> codes;
+        int blamed;  // -1: none
+    };
+    const Case cases[] = {
+        // Seven keys for six teams (every key counted by TypeInto). Before:
+        // 27 to 30 keys and a click with GTK's drop-down lists (26 at best).
+        {"EN", 6, "312654\n", {3, 1, 2, 6, 5, 4}, -1},
+        {"FR", 4, "ead 1\n", {E, A, D, 1}, 3},
+        // "1" then "0" is 10, "0" alone is 10, "1" then "3" is 1 then 3.
+        {"IT", 10, "10013red245\n", {10, 10, 1, 3, A, E, D, 2, 4, 5}, -1},
+        // Up goes back a team and its place is typed again.
+        {"EN", 3, "12^31\n", {1, 3, 1}, -1},
+    };
+    for (const Case& c : cases) {
+        wxZAVFrame& w = OpenWith(Heat(c.teams, 4), c.language);
+        const std::vector<KeyStep> keys = Typed(c.keys);
+        EXPECT_EQ(TypeInto(ID_GAME_RESULT, keys), static_cast<int>(keys.size()));
+        const zav::ScoreSheet& s = w.Document().Sheet();
+        EXPECT_EQ(Stored(s, c.teams), c.codes) << c.keys;
+        for (int t = 0; t < c.teams; ++t) EXPECT_EQ(s.bAvertissement[t][0], t == c.blamed) << t;
+        EXPECT_EQ(s.iGamesRunning, 1) << c.keys;
+        ExpectChangeApplied();
+    }
 }
 
-TEST_F(DialogKeyboardTest, TypingAGameNumberShowsThatGame) {
+TEST_F(DialogKeyboardTest, AStrayEnterOnAGameNotRunStoresNothing) {
+    wxZAVFrame& w = OpenWith(Heat(6, 4));
+    TypeInto(ID_GAME_RESULT, Typed("\n"));
+    EXPECT_EQ(Stored(w.Document().Sheet(), 6), std::vector<int>(6, zav::kNoResult));
+    EXPECT_EQ(w.Document().Sheet().iGamesRunning, 0);
+    ExpectNothingApplied();
+}
+
+// Tab visits each team's list and blame box in turn, then OK, then Cancel;
+// Up leaves the first team for the game chooser.
+TEST_F(DialogKeyboardTest, TabVisitsTheTeamsInOrderThenOkThenCancel) {
+    wxZAVFrame& w = OpenWith(Heat(3, 4));
+    using Control = std::function<wxWindow*(GameResultDialog&)>;
+    const std::pair<const char*, Control> visits[] = {
+        {"", [](auto& d) { return d.results[0]; }},
+        {"\t", [](auto& d) { return d.blames[0]; }},
+        {"\t", [](auto& d) { return d.results[1]; }},
+        {"\t\t", [](auto& d) { return d.results[2]; }},
+        {"\t", [](auto& d) { return d.blames[2]; }},
+        {"\t", [](auto& d) { return d.FindWindow(wxID_OK); }},
+        {"\t", [](auto& d) { return d.FindWindow(wxID_CANCEL); }},
+        {"<<<", [](auto& d) { return d.results[2]; }},
+        {"^^^", [](auto& d) { return d.game; }},
+    };
+    std::vector<KeyStep> steps;
+    for (const auto& [keys, control] : visits) {
+        for (const KeyStep& key : Typed(keys)) steps.push_back(key);
+        steps.push_back(Look([keys = std::string(keys), control = control](wxDialog& dialog) {
+            auto& d = static_cast<GameResultDialog&>(dialog);
+            EXPECT_EQ(wxWindow::FindFocus(), control(d)) << "after '" << keys << "'";
+        }));
+    }
+    steps.push_back(Key(WXK_ESCAPE));
+    TypeInto(ID_GAME_RESULT, steps);
+    EXPECT_EQ(w.Document().State(), SheetState::Unchanged);
+}
+
+// A game number of two digits is one game chosen: the proposal steps back
+// once, as for a choice with the mouse.
+TEST_F(DialogKeyboardTest, TheGameChooserTakesTypedNumbers) {
     zav::ScoreSheet s = Heat(3, 12);
-    s.iGamePlace[1][10] = zav::kAbandon;
+    s.iGamePlace[1][9] = zav::kAbandon;
     s.iGamesRunning = 4;
     wxZAVFrame& w = OpenWith(s);
-    GameResultDialog d(&w, w.Document().EditSheet(), w.Language());
-    Present(d);
-    FocusOn(d.game);
-    Press(d, '1');
-    Press(d, '1');
-    EXPECT_EQ("11", Shown(d.game));
-    EXPECT_EQ("Game 11", std::string(d.gameName->GetLabel().utf8_str().data()));
-    EXPECT_EQ(d.results[1]->GetCount() - 2, d.results[1]->GetSelection());
+    std::string name, shown;
+    std::vector<KeyStep> steps = Typed("^10");
+    steps.push_back(Look([&](wxDialog& dialog) {
+        auto& d = static_cast<GameResultDialog&>(dialog);
+        name = d.gameName->GetLabel().utf8_str().data();
+        shown = Shown(d.results[1]);
+        EXPECT_EQ(wxWindow::FindFocus(), d.results[0]);
+    }));
+    steps.push_back(Key(WXK_ESCAPE));
+    TypeInto(ID_GAME_RESULT, steps);
+    EXPECT_EQ(name, "Game 10");
+    EXPECT_EQ(shown, "Abandon (lowest points)");
+    EXPECT_EQ(w.Document().Sheet().iGamesRunning, 3);
 }
 
-TEST_F(DialogKeyboardTest, EscapeCancelsAndEnterOnAButtonPressesOnlyThatButton) {
-    zav::ScoreSheet s = Heat(3, 4);
-    s.fPreviousScore[0] = 4;
-    wxZAVFrame& w = OpenWith(s);
-    PreviousScoresDialog d(&w, w.Document().EditSheet(), w.Language(), PreviousScores::Heat);
-    Present(d);
-    EXPECT_EQ(d.fields[0], wxWindow::FindFocus());
-    FocusOn(d.eraseAll);
-    Press(d, WXK_RETURN);
-    EXPECT_TRUE(d.IsShown());
-    FocusOn(d.fields[1]);
-    d.fields[1]->ChangeValue(wxS("9"));
-    Press(d, WXK_ESCAPE);
-    EXPECT_FALSE(d.IsShown());
-    EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[1]);
-    EXPECT_FLOAT_EQ(4.f, w.Document().Sheet().fPreviousScore[0]);
-}
-
-TEST_F(DialogKeyboardTest, CloseBoxStoresNothingAndEnterInATypedTeamConfirms) {
-    wxZAVFrame& w = OpenWith(Heat(4, 4));
-    {
-        GameResultDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        d.results[0]->SetSelection(3);
-        d.Close();
-        Yield();
-        EXPECT_FALSE(d.IsShown());
-        EXPECT_EQ(0, w.Document().Sheet().iGamePlace[0][0]);
-    }
-    {
-        ARefereeNamesDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        d.teams[1]->SetFocus();
-        Yield(10);
-        d.teams[1]->ChangeValue(wxS("Juges du club"));
-        Press(d, WXK_RETURN);
-        EXPECT_FALSE(d.IsShown());
-        EXPECT_EQ("Juges du club", w.Document().Sheet().sARefereeTeam[1]);
-        EXPECT_EQ("Team A", w.Document().Sheet().sARefereeTeam[0]);
-    }
-}
-
-TEST_F(DialogKeyboardTest, EveryDialogOpensOnItsFirstField) {
+TEST_F(DialogKeyboardTest, TieBreakPositionsAreTypedOneKeyPerLevelTeam) {
     zav::ScoreSheet s = Heat(4, 4);
-    s.iChallengeScoring = 2;
-    s.bChallengeTeam[2] = 1;
-    s.iGamePlace[0][0] = s.iGamePlace[1][0] = 1;  // two teams level: tie-break lists
-    s.iGamePlace[2][0] = s.iGamePlace[3][0] = 3;
+    const int places[] = {2, 1, 4, 2};  // teams A and D level in second place
+    for (int t = 0; t < 4; ++t) s.iGamePlace[t][0] = places[t];
+    s.iGamesRunning = 4;
     wxZAVFrame& w = OpenWith(s);
-    zav::ComputeScores(w.Document().EditSheet());
-    {
-        TieBreakDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        EXPECT_EQ(d.positions[0], wxWindow::FindFocus());
+    TypeInto(ID_TIE_BREAK, Typed("32\n"));
+    const int expected[] = {3, 1, 4, 2};
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(w.Document().Sheet().iTieBreakPlace[t], expected[t]);
+}
+
+// The set-up lists choose by typing: names by their first letters (accents
+// and capitals aside), numbers by their digits.
+TEST_F(DialogKeyboardTest, SetUpListsChooseByTyping) {
+    struct Case {
+        const char* language;
+        int command;
+        const char* keys;
+        std::function<void(const zav::ScoreSheet&)> check;
+    };
+    const Case cases[] = {
+        {"EN", ID_GAMES_LIST, "jou\n", [](auto& s) { EXPECT_EQ(s.sGame[0], "Jousting"); }},
+        {"FR", ID_GAMES_LIST, "\tepe\n", [](auto& s) { EXPECT_EQ(s.sGame[1], "Épée"); }},
+        {"EN", ID_GENERAL_DATA, "\t\t\t\t\t6\t12\n",
+         [](auto& s) {
+             EXPECT_EQ(s.iTeamsNr, 6);
+             EXPECT_EQ(s.iScoring, 6);
+             EXPECT_EQ(s.iGamesNr, 12);
+         }},
+    };
+    for (const Case& c : cases) {
+        wxZAVFrame& w = OpenWith(Heat(4, 8), c.language);
+        TypeInto(c.command, Typed(c.keys));
+        c.check(w.Document().Sheet());
+        ExpectChangeApplied();
     }
-    {
-        PreviousScoresDialog d(&w, w.Document().EditSheet(), w.Language(),
-                               PreviousScores::Challenge);
-        Present(d);
-        EXPECT_EQ(d.fields[0], wxWindow::FindFocus());
-    }
-    {
-        ColumnSupDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        EXPECT_EQ(d.title, wxWindow::FindFocus());
-    }
-    {
-        ARefereeNamesDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        // The combo box's text entry holds the focus inside the control.
-        wxWindow* focus = wxWindow::FindFocus();
-        EXPECT_TRUE(focus == d.teams[0] || (focus && focus->GetParent() == d.teams[0]));
-    }
-    {
-        PlaceurNamesDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        EXPECT_EQ(d.names[0], wxWindow::FindFocus());
-    }
-    {
-        DeleteTeamDialog d(&w, w.Document().EditSheet(), w.Language());
-        Present(d);
-        EXPECT_EQ(d.teamList, wxWindow::FindFocus());
+}
+
+// The other entry dialogs open on their first field; Enter is OK and Escape
+// is Cancel there too.
+TEST_F(DialogKeyboardTest, EnterConfirmsAndEscapeCancels) {
+    const std::pair<int, const char*> typed[] = {
+        {ID_COLUMN_SUP, "ab\n"}, {ID_PLACEUR_NAMES, "cd\n"}, {ID_PREVIOUS_HEAT, "7~"}};
+    for (const auto& [command, keys] : typed) {
+        wxZAVFrame& w = OpenWith(Heat(4, 4));
+        TypeInto(command, Typed(keys));
+        if (command == ID_PREVIOUS_HEAT) {
+            ExpectNothingApplied();
+            continue;
+        }
+        const zav::ScoreSheet& s = w.Document().Sheet();
+        EXPECT_EQ(command == ID_COLUMN_SUP ? s.sColSupTitle : s.sPlaceurName[0],
+                  std::string(keys, 2));
+        ExpectChangeApplied();
     }
 }
 

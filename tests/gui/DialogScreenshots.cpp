@@ -1,6 +1,6 @@
-// Pictures of the data-entry dialogs in French and German, for a person to
-// look at (wording cut off, crowded rows). Not a check: run on demand, with
-// ZAV_SCREENSHOTS naming the folder, under
+// Pictures of the window and its dialogs, for a person to look at (wording
+// cut off, crowded rows) and for the user guide. Not a check: run on
+// demand, with ZAV_SCREENSHOTS naming the folder, under
 // xvfb-run -a -s "-screen 0 1024x768x24", with the options
 // --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'.
 #include <cstdlib>
@@ -9,24 +9,41 @@
 #include "dialogs/ARefereeNamesDialog.h"
 #include "dialogs/ColumnSupDialog.h"
 #include "dialogs/DeleteTeamDialog.h"
+#include "dialogs/GameListDialog.h"
 #include "dialogs/GameResultDialog.h"
+#include "dialogs/GeneralDataDialog.h"
 #include "dialogs/PlaceurNamesDialog.h"
 #include "dialogs/PreviousScoresDialog.h"
 #include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
+#include "gui/RealKeys.h"
+#include "gui/SetTesting.h"
 #include "sheet/Scoring.h"
 
 namespace {
+
+// The whole virtual screen, or the part `area` of it (a window without its
+// title bar).
+void Screen(const std::string& name, const wxRect& area = wxRect()) {
+    for (int i = 0; i < 5; ++i) {  // painted, whatever the machine's load
+        wxTheApp->Yield(true);
+        wxMilliSleep(100);
+    }
+    const std::string file = std::string(std::getenv("ZAV_SCREENSHOTS")) + "/" + name + ".png";
+    std::string command = "import -window root";
+    if (!area.IsEmpty())
+        command += " -crop " + std::to_string(area.width) + "x" + std::to_string(area.height) +
+                   "+" + std::to_string(area.x) + "+" + std::to_string(area.y);
+    command += " '" + file + "'";
+    EXPECT_EQ(0, std::system(command.c_str())) << command;
+}
 
 class DialogScreenshots : public DialogFixture {
 protected:
     void Picture(wxDialog&& dialog, const std::string& name) {
         dialog.Show();
         Yield(20);
-        const std::string file = std::string(std::getenv("ZAV_SCREENSHOTS")) + "/" + name + ".png";
-        // The whole virtual screen: the dialog with its title bar if any.
-        const std::string command = "import -window root '" + file + "'";
-        EXPECT_EQ(0, std::system(command.c_str())) << command;
+        Screen(name);
     }
 };
 
@@ -55,6 +72,8 @@ TEST_F(DialogScreenshots, DISABLED_EveryDialogInFrenchAndGerman) {
         const std::string l = language;
         Picture(GameResultDialog(&w, w.Document().EditSheet(), w.Language()), l + "-game-result");
         Picture(TieBreakDialog(&w, w.Document().EditSheet(), w.Language()), l + "-tie-break");
+        Picture(GeneralDataDialog(&w, w.Document().EditSheet(), w.Language()), l + "-general-data");
+        Picture(GameListDialog(&w, w.Document().EditSheet(), w.Language()), l + "-game-list");
         Picture(
             PreviousScoresDialog(&w, w.Document().EditSheet(), w.Language(), PreviousScores::Heat),
             l + "-previous-heat");
@@ -66,6 +85,51 @@ TEST_F(DialogScreenshots, DISABLED_EveryDialogInFrenchAndGerman) {
         Picture(PlaceurNamesDialog(&w, w.Document().EditSheet(), w.Language()), l + "-arena-party");
         Picture(DeleteTeamDialog(&w, w.Document().EditSheet(), w.Language()), l + "-withdrawal");
     }
+}
+
+// The first steps of a new user, in French and English (the user guide's
+// pictures): the welcome page, a game half typed, the sheet after it.
+TEST_F(DialogScreenshots, DISABLED_FirstSteps) {
+    ASSERT_NE(nullptr, std::getenv("ZAV_SCREENSHOTS"));
+    EXPECT_TRUE(EnsureWindowManager());
+    zav::ScoreSheet s = Heat(6, 10);
+    const char* clubs[] = {"Orsay", "Lyon", "Bordeaux", "Nantes", "Lille", "Rennes"};
+    for (int t = 0; t < 6; ++t) s.sTeamName[t] = clubs[t];
+    s.sTitle = "Spring cup";
+    s.sGame[0] = "Slalom";
+    for (const char* language : {"FR", "EN"}) {
+        const std::string l = language;
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
+        OpenFrame().SetSize(0, 0, 1024, 740);
+        Screen(l + "-welcome");
+        wxZAVFrame& w = OpenWith(s, language);
+        w.SetSize(0, 0, 1024, 740);
+        std::vector<KeyStep> steps = Typed("31 2");
+        steps.push_back(
+            Look([&](wxDialog& d) { Screen(l + "-game-result-typing", d.GetScreenRect()); }));
+        for (const KeyStep& key : Typed("654\n")) steps.push_back(key);
+        {
+            Typist typist(steps);
+            Run(ID_GAME_RESULT);
+        }
+        Screen(l + "-sheet-after-game", w.GetScreenRect());
+    }
+}
+
+class SetScreenshots : public SetFixture {};
+
+TEST_F(SetScreenshots, DISABLED_SheetChooserOpen) {
+    ASSERT_NE(nullptr, std::getenv("ZAV_SCREENSHOTS"));
+    EXPECT_TRUE(EnsureWindowManager());
+    Teams teams;
+    for (const char* category : {"CPM1", "CAB1", "COP1", "CPC1", "CPE1"})
+        AddTeams(teams, category, 3);
+    const std::string setPath = MakeSet(teams, "777.mscore");
+    OpenFrame(wxString::FromUTF8(setPath)).SetSize(0, 0, 1024, 740);
+    Screen("EN-set-title");
+    frame->Chooser().Control()->Popup();
+    Screen("EN-set-chooser-open");
+    frame->Chooser().Control()->Dismiss();
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // and a blame, a tie-break; then the page in the window must be the page the
 // core builds from the sheet file the window saved.
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/textctrl.h>
 
 #include <set>
@@ -64,16 +63,13 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
     // Set-up: general data, teams with four of them in the 'Challenge', games.
     const auto general = [](GeneralDataDialog& d) {
         d.title->ChangeValue(wxS("Open championship"));
-        Choose(d.teams, kTeams - 2);
+        d.teams->Choose(kTeams - 2);
         d.games->SetSelection(kGames - 4);
         d.elimination->SetSelection(0);
         d.challengeTitle->ChangeValue(wxS("Club challenge"));
         d.challengePoints->SetSelection(4);
         return PressOk(d);
     };
-    wxTEST_DIALOG(Run(ID_NEW_SHEET), Play<GeneralDataDialog>(general));
-    ASSERT_EQ(kTeams, w.Document().Sheet().iTeamsNr);
-    ASSERT_EQ(kGames, w.Document().Sheet().iGamesNr);
     const auto teams = [](TeamsDialog& d) {
         for (int t = 0; t < kTeams; ++t) {
             d.names[t]->ChangeValue(wxString::Format("Club %c", 'A' + t));
@@ -82,12 +78,15 @@ TEST_F(EndToEndScoringTest, WholeHeatThroughTheDialogsGivesTheCorePageOfItsFile)
         for (int t : {1, 3, 5, 8}) d.challenge[t]->SetValue(true);
         return PressOk(d);
     };
-    wxTEST_DIALOG(Run(ID_TEAMS_DATA), Play<TeamsDialog>(teams));
     const auto games = [](GameListDialog& d) {
         for (int g = 0; g < kGames; ++g) d.games[g]->SetSelection(g + 3);
         return PressOk(d);
     };
-    wxTEST_DIALOG(Run(ID_GAMES_LIST), Play<GameListDialog>(games));
+    // A new sheet leads on from its general data to its teams and games.
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), Play<GeneralDataDialog>(general), Play<TeamsDialog>(teams),
+                  Play<GameListDialog>(games));
+    ASSERT_EQ(kTeams, w.Document().Sheet().iTeamsNr);
+    ASSERT_EQ(kGames, w.Document().Sheet().iGamesNr);
 
     const std::string path = temp.File("championship.score");
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(wxString::FromUTF8(path)));

@@ -4,6 +4,7 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
+#include "dialogs/GameListDialog.h"
 #include "dialogs/GeneralDataDialog.h"
 #include "dialogs/TeamsDialog.h"
 #include "gui/FrameFixture.h"
@@ -32,14 +33,25 @@ protected:
     }
 };
 
-TEST_F(FileCommandsTest, NewSheetShowsItsPageAfterGeneralDataAndNothingAfterCancel) {
+// A new heat leads on from its general data to its teams and its games;
+// Cancel stops there and keeps what was entered.
+TEST_F(FileCommandsTest, NewSheetLeadsOnToTeamsAndGamesUntilCancel) {
     OpenFrame(W(CopyExample("heat-4-teams.score")));
-    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_OK, [](auto& d) {
-                      d.title->SetValue(wxS("Spring cup"));
-                  }));
+    wxTEST_DIALOG(
+        Run(ID_NEW_SHEET),
+        ExpectDialog<GeneralDataDialog>(wxID_OK,
+                                        [](auto& d) { d.title->SetValue(wxS("Spring cup")); }),
+        ExpectDialog<TeamsDialog>(wxID_OK, [](auto& d) { d.names[0]->SetValue(wxS("Orsay")); }),
+        ExpectDialog<GameListDialog>(wxID_CANCEL, nullptr));
     EXPECT_EQ(frame->Document().State(), SheetState::Changed);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
-    EXPECT_NE(ShownText().find("Spring cup"), std::string::npos);
+    EXPECT_EQ(frame->GetTitle(), wxS("*ZAVscore"));
+    for (const char* entered : {"Spring cup", "Orsay"})
+        EXPECT_NE(ShownText().find(entered), std::string::npos) << entered;
+
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), EXPECT_MESSAGE(wxID_NO, nullptr),
+                  ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr),
+                  ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
+    EXPECT_EQ(frame->Document().State(), SheetState::Changed);
 
     wxTEST_DIALOG(Run(ID_NEW_SHEET), EXPECT_MESSAGE(wxID_NO, nullptr),
                   ExpectDialog<GeneralDataDialog>(wxID_CANCEL, nullptr));
@@ -70,7 +82,8 @@ TEST_F(FileCommandsTest, SaveChoosersAreTitledAndPresetAndNameTheFileInTheTitle)
     EXPECT_EQ(frame->View().Page(), pageOpened);
 
     // A sheet without a file yet: the first Save asks for one.
-    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr));
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr),
+                  ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
     wxTEST_DIALOG(Run(ID_SAVE_SHEET), AnswerChooser(W(temp.File("new.score")), &seen));
     EXPECT_EQ(seen.title, Tx(zav::Language::English, zav::TextId::SaveSheetCaption));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - new.score"));

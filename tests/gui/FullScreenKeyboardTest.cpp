@@ -4,37 +4,25 @@
 // shortcuts working while the menus are hidden.
 #include <wx/html/htmlwin.h>
 #include <wx/menu.h>
-#include <wx/process.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
 #include "gui/FrameFixture.h"
+#include "gui/RealKeys.h"
 #include "view/PageView.h"
 
 namespace {
 
 class FullScreenKeyboardTest : public FrameFixture {
 protected:
-    // Without a window manager no window gets the keyboard focus: one is
-    // started for the test (it quits at once when another runs already).
-    void SetUp() override {
-        windowManager_ = wxExecute(wxS("openbox"), wxEXEC_ASYNC);
-        ASSERT_NE(windowManager_, 0) << "openbox is needed for tests with real keys";
-        wxMilliSleep(500);
-    }
-    void TearDown() override {
-        FrameFixture::TearDown();
-        if (wxProcess::Exists(windowManager_)) wxKill(windowManager_, wxSIGTERM);
-    }
+    // Without a window manager no window gets the keyboard focus.
+    void SetUp() override { ASSERT_TRUE(EnsureWindowManager()) << "openbox is needed"; }
 
     void Press(int key) {
         wxUIActionSimulator keys;
         keys.Char(key);
     }
     bool CoversTheScreen() const { return frame->GetSize() == wxGetDisplaySize(); }
-
-private:
-    long windowManager_ = 0;
 };
 
 TEST_F(FullScreenKeyboardTest, F11EntersAndLeavesEscapeLeavesThePageFollowsTheSheet) {

@@ -15,6 +15,13 @@
 
 class wxDialog;
 
+// True while a test plays the user with real keys: the dialogs it opens are
+// then shown for real instead of failing the test.
+inline bool& DialogsShownForReal() {
+    static bool real = false;
+    return real;
+}
+
 class GuiTestModalHook;
 #define wxTEST_DIALOG_HOOK_CLASS GuiTestModalHook
 #include <wx/testing.h>

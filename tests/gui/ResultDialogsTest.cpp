@@ -19,7 +19,7 @@ protected:
     Results RunGameResult(const std::function<void(GameResultDialog&)>& edit, bool ok = true) {
         Results shown;
         const auto user = [&](GameResultDialog& d) {
-            for (wxChoice* list : d.results) shown.push_back(Shown(list));
+            for (ListChoice* list : d.results) shown.push_back(Shown(list));
             edit(d);
             return ok ? PressOk(d) : static_cast<int>(wxID_CANCEL);
         };
@@ -28,23 +28,64 @@ protected:
     }
 };
 
-TEST_F(GameResultTest, NeverEnteredGameOpensOnFirstPlaceAndOkSharesIt) {
-    wxZAVFrame& w = OpenWith(Heat(4, 6));
-    std::string entries, game, name, label;
-    const Results shown = RunGameResult([&](GameResultDialog& d) {
-        entries = Entries(d.results[0]);
-        game = Shown(d.game);
-        name = d.gameName->GetLabel().utf8_str().data();
-        label = d.labels[2]->GetLabel().utf8_str().data();
-    });
-    EXPECT_EQ("1|2|3|4|Elimination (0 point)|Abandon (lowest points)|Definitive abandon (0 point)|",
-              entries);
+// A game not run yet opens with no entry selected (a stray OK stores
+// nothing); the label names the game without German break points and a
+// team without colours by its name alone.
+TEST_F(GameResultTest, AGameNotRunOpensEmptyAndLabelsShowPlainNames) {
+    zav::ScoreSheet s = Heat(4, 6);
+    s.sGame[0] = zav::Text(zav::Language::German, zav::TextId::GamePonyExpress);
+    s.sTeamColors[2].clear();
+    OpenWith(s, "GE");
+    std::string entries, game, name, labels;
+    const Results shown = RunGameResult(
+        [&](GameResultDialog& d) {
+            entries = Entries(d.results[0]);
+            game = Shown(d.game);
+            name = d.gameName->GetLabel().utf8_str().data();
+            for (int t : {1, 2})
+                labels += d.labels[t]->GetLabel().utf8_str().data() + std::string("|");
+        },
+        false);
+    EXPECT_EQ(
+        "1|2|3|4|Ausschluss (Punkte: 0)|Aufgabe (niedrigste Punktzahl)|Endg\xC3\xBCltige "
+        "Aufgabe (0 Punkte)|",
+        entries);
     EXPECT_EQ("1", game);
-    EXPECT_EQ("Game 1", name);
-    EXPECT_EQ("Team C     (colour C)", label);
-    EXPECT_EQ(Results(4, "1"), shown);
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(1, w.Document().Sheet().iGamePlace[t][0]);
-    EXPECT_EQ(1, w.Document().Sheet().iGamesRunning);
+    EXPECT_EQ("Ponyexpress", name);
+    EXPECT_EQ("Team B     (colour B)|Team C|", labels);
+    EXPECT_EQ(Results(4, ""), shown);
+}
+
+// OK with teams left without a result asks first; "Clear" empties the game
+// once the user agrees.
+TEST_F(GameResultTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
+    zav::ScoreSheet s = Heat(4, 6);
+    s.iGamePlace[2][0] = zav::kElimination;
+    s.bAvertissement[2][0] = 1;
+    wxZAVFrame& w = OpenWith(s);
+    wxString asked;
+    bool keptOpen = false;
+    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([&](GameResultDialog& d) {
+                      d.results[0]->SetSelection(1);
+                      keptOpen = !d.Validate();
+                      return PressOk(d);
+                  }),
+                  EXPECT_MESSAGE(wxID_NO, &asked), EXPECT_MESSAGE(wxID_YES, nullptr));
+    EXPECT_TRUE(keptOpen);
+    EXPECT_EQ(asked, wxS("No result for: Team B, Team D.\nStore the game all the same?"));
+    EXPECT_EQ(2, w.Document().Sheet().iGamePlace[0][0]);
+    EXPECT_EQ(zav::kNoResult, w.Document().Sheet().iGamePlace[1][0]);
+
+    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([](GameResultDialog& d) {
+                      d.game->Choose(0);
+                      return d.ConfirmClear() ? PressOk(d) : wxID_CANCEL;
+                  }),
+                  EXPECT_MESSAGE(wxID_YES, &asked));
+    EXPECT_EQ(asked, wxS("Clear every result and blame of game 1?"));
+    for (int t = 0; t < 4; ++t) {
+        EXPECT_EQ(zav::kNoResult, w.Document().Sheet().iGamePlace[t][0]) << t;
+        EXPECT_FALSE(w.Document().Sheet().bAvertissement[t][0]) << t;
+    }
     ExpectChangeApplied();
 }
 
@@ -109,9 +150,9 @@ TEST_F(GameResultTest, CorrectingAnEarlierGameKeepsTheNextProposal) {
     Results afterChoice;
     bool blame = false;
     RunGameResult([&](GameResultDialog& d) {
-        Choose(d.game, 0);
+        d.game->Choose(0);
         name = d.gameName->GetLabel().utf8_str().data();
-        for (wxChoice* list : d.results) afterChoice.push_back(Shown(list));
+        for (ListChoice* list : d.results) afterChoice.push_back(Shown(list));
         blame = d.blames[1]->GetValue();
         d.results[0]->SetSelection(1);
     });
@@ -145,7 +186,7 @@ TEST_F(TieBreakTest, OnlyLevelTeamsChooseAndOkStoresEveryPosition) {
     std::vector<bool> enabled;
     Results entries, shown;
     const auto user = [&](TieBreakDialog& d) {
-        for (wxChoice* list : d.positions) {
+        for (ListChoice* list : d.positions) {
             enabled.push_back(list->IsEnabled());
             entries.push_back(Entries(list));
             shown.push_back(Shown(list));

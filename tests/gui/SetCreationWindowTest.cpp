@@ -76,7 +76,7 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     EXPECT_EQ(minimes.iScoring, 3);  // international rules: the number of teams
 
     // The new set is open on its first sheet.
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore - Minime 1"));
     EXPECT_EQ(ChooserEntries(),
               (std::vector<std::string>{"12345_Benjamin 1.pscore", "12345_Minime 1.pscore",
                                         "12345_Open 1.pscore"}));

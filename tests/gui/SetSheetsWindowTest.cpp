@@ -32,13 +32,15 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen)
     EXPECT_EQ(ChooserEntries(),
               (std::vector<std::string>{benjamin1, "ev_Cadet 1.pscore", minime1, open1}));
     EXPECT_EQ(ChooserShown(), open1);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
+    // The title names the set and the sheet on screen.
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1"));
     EXPECT_NE(ShownText().find("COP1 3"), std::string::npos);
     EXPECT_FALSE(SaveAsEnabled());
 
     Choose(minime1);
     EXPECT_NE(ShownText().find("CPM1 4"), std::string::npos);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Minime 1"));
+    EXPECT_EQ(frame->Chooser().Control()->GetToolTipText(), wxString::FromUTF8(minime1));
     EXPECT_EQ(ChooserShown(), minime1);
 
     // A single sheet afterwards may be saved under another name again; the
@@ -68,7 +70,7 @@ TEST_F(SetSheetsWindowTest, ASheetThatCannotBeSavedIsNotLeft) {
 TEST_F(SetSheetsWindowTest, StartUpWithASetFileOpensIt) {
     OpenFrame(wxString::FromUTF8(FourSheetSet()));
     EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1"));
     EXPECT_EQ(ChooserShown(), open1);
     EXPECT_EQ(ChooserEntries().size(), 4u);
     EXPECT_NE(ShownText().find("COP1 1"), std::string::npos);

@@ -50,16 +50,33 @@ TEST_F(SetToolsWindowTest, CopyPutsEveryFileInTheChosenFolderAndKeepsTheSource) 
     EXPECT_EQ(zavtest::ReadFile(target + "/ev.mscore"), zavtest::ReadFile(setPath));
 }
 
-TEST_F(SetToolsWindowTest, AnOpenSetIsClosedWithItsChangesSavedBeforeTheCopy) {
+// The set on screen is proposed and saved first, and open again afterwards
+// on the same sheet: where it was after a copy, from its new folder after a
+// move.
+TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     OpenSetByCommand(setPath);
+    Choose(names[1]);
     frame->Document().EditSheet().sTitle = "Changed before copy";
     frame->SheetChanged(zav::TextId::StepGeneralData);
-    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
+    ChooserSeen proposed;
+    wxString started;
+    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath, &proposed),
+                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, nullptr));
+    EXPECT_EQ(proposed.folder, wxString::FromUTF8(temp.Path()));
+    EXPECT_EQ(proposed.fileName, wxS("ev.mscore"));
+    EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
+    EXPECT_EQ(ReadSheet(target + "/" + names[1]).sTitle, "Changed before copy");
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
+    EXPECT_EQ(ChooserShown(), names[1]);
+    EXPECT_EQ(frame->Document().Sheet().sMScoreOpen, setPath);
+
+    const std::string elsewhere = temp.File("elsewhere");
+    wxMkdir(wxString::FromUTF8(elsewhere));
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(elsewhere),
                   EXPECT_MESSAGE(wxID_OK, nullptr));
-    EXPECT_EQ(ReadSheet(target + "/" + names[0]).sTitle, "Changed before copy");
-    EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
-    EXPECT_TRUE(ChooserEntries().empty());
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
+    EXPECT_EQ(frame->Document().Sheet().sMScoreOpen, elsewhere + "/ev.mscore");
+    EXPECT_EQ(frame->Document().Sheet().sMultiFileOpen, elsewhere + "/" + names[1]);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
 }
 
 TEST_F(SetToolsWindowTest, TheSetsOwnFolderIsRefused) {
@@ -111,19 +128,6 @@ TEST_F(SetToolsWindowTest, CancellingTheFolderChooserChangesNothing) {
     wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath),
                   Play<wxDirDialog>([](wxDirDialog&) { return wxID_CANCEL; }));
     EXPECT_EQ(CountExisting(SetFiles(target)), 0);
-}
-
-// The help on set creation exists in French only: the other languages do
-// nothing (any message box here would fail the test).
-TEST_F(SetToolsWindowTest, HelpOnSetCreationIsOfferedInFrenchOnly) {
-    Run(zavgui::ID_HELP_SIF_SCORE_SET);
-
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "FR"));
-    OpenFrame();
-    ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/aide_fichier_sif_fr.pdf")));
-    wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_HELP_SIF_SCORE_SET), EXPECT_MESSAGE(wxID_OK, &told));
-    EXPECT_NE(told.Find(wxS("aide_fichier_sif_fr.pdf")), wxNOT_FOUND);
 }
 
 }  // namespace

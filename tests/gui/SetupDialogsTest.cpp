@@ -2,7 +2,6 @@
 // commands.
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
@@ -10,6 +9,7 @@
 
 #include "dialogs/GameListDialog.h"
 #include "dialogs/GeneralDataDialog.h"
+#include "dialogs/ListChoice.h"
 #include "dialogs/TeamsDialog.h"
 #include "gui/FrameFixture.h"
 #include "settings/Settings.h"
@@ -24,26 +24,25 @@ protected:
         return OpenFrame(wxString::FromUTF8(CopyExample(name)));
     }
 
-    static void ChooseTeams(GeneralDataDialog& d, int teams) {
-        d.teams->SetSelection(teams - 2);
-        wxCommandEvent event(wxEVT_CHOICE, d.teams->GetId());
-        d.OnTeamsChanged(event);
-    }
+    static void ChooseTeams(GeneralDataDialog& d, int teams) { d.teams->Choose(teams - 2); }
 };
 
 TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
     EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     OpenFrame();
-    wxTEST_DIALOG(Run(ID_NEW_SHEET),
-                  ExpectDialog<GeneralDataDialog>(wxID_OK, [](GeneralDataDialog& d) {
-                      EXPECT_EQ(d.teams->GetStringSelection(), wxS("4"));
-                      EXPECT_EQ(d.games->GetStringSelection(), wxS("8"));
-                      EXPECT_EQ(d.points->GetStringSelection(), wxS("4"));
-                      EXPECT_EQ(d.time->GetStringSelection(), wxS("AM"));
-                      ChooseTeams(d, 6);
-                      EXPECT_EQ(d.points->GetStringSelection(), wxS("6"));
-                      d.points->SetSelection(1);  // French rule
-                  }));
+    wxTEST_DIALOG(
+        Run(ID_NEW_SHEET),
+        ExpectDialog<GeneralDataDialog>(wxID_OK,
+                                        [](GeneralDataDialog& d) {
+                                            EXPECT_EQ(d.teams->GetStringSelection(), wxS("4"));
+                                            EXPECT_EQ(d.games->GetStringSelection(), wxS("8"));
+                                            EXPECT_EQ(d.points->GetStringSelection(), wxS("4"));
+                                            EXPECT_EQ(d.time->GetStringSelection(), wxS("AM"));
+                                            ChooseTeams(d, 6);
+                                            EXPECT_EQ(d.points->GetStringSelection(), wxS("6"));
+                                            d.points->SetSelection(1);  // French rule
+                                        }),
+        ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
     EXPECT_EQ(frame->Document().Sheet().iTeamsNr, 6);
     EXPECT_EQ(frame->Document().Sheet().iScoring, 7);
 

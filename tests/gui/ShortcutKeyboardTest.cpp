@@ -12,9 +12,8 @@
 #include <vector>
 
 #include "gui/FrameFixture.h"
+#include "gui/RealKeys.h"
 #include "settings/Settings.h"
-// Last: X11's macros (None, Bool ...) would break the headers above.
-#include <gdk/gdkx.h>
 
 namespace {
 
@@ -22,19 +21,7 @@ namespace fs = std::filesystem;
 
 class ShortcutKeyboardTest : public FrameFixture {
 protected:
-    // Openbox, unless the display has a window manager already (it then
-    // leaves at once).
-    static void SetUpTestSuite() {
-        windowManager_ = wxExecute("openbox --sm-disable", wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
-        EXPECT_TRUE(WaitUntil([] {
-            return g_strcmp0(gdk_x11_screen_get_window_manager_name(gdk_screen_get_default()),
-                             "unknown") != 0;
-        })) << "no window manager";
-    }
-    static void TearDownTestSuite() {
-        if (windowManager_ > 0 && wxProcess::Exists(windowManager_))
-            wxProcess::Kill(windowManager_, wxSIGTERM);
-    }
+    static void SetUpTestSuite() { EXPECT_TRUE(EnsureWindowManager()) << "no window manager"; }
 
     ShortcutKeyboardTest() {
         recorder_.Bind(wxEVT_MENU,
@@ -75,7 +62,6 @@ protected:
 
 private:
     wxEvtHandler recorder_;
-    static inline long windowManager_ = 0;
 };
 
 TEST_F(ShortcutKeyboardTest, EveryShortcutReachesItsCommand) {

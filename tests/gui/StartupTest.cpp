@@ -28,6 +28,21 @@ TEST_F(StartupTest, WithoutFileShowsWelcomePageAndNoSheet) {
               std::string::npos);
     EXPECT_EQ(window.GetStatusBar()->GetStatusText(1),
               wxS(" ZAVscore ") + Tx(zav::Language::German, zav::TextId::Version));
+    // How to begin, with the menus and shortcuts as the menu bar has them.
+    wxMenuBar* bar = window.GetMenuBar();
+    const wxString page = FromCore(window.View().Page());
+    for (int id : {ID_NEW_SHEET, ID_OPEN_SHEET, ID_CREATE_SIF_SCORE_SET}) {
+        wxMenu* menu = nullptr;
+        const wxMenuItem* item = bar->FindItem(id, &menu);
+        ASSERT_TRUE(item && menu) << id;
+        wxString path;
+        for (size_t m = 0; m < bar->GetMenuCount(); ++m)
+            if (bar->GetMenu(m) == menu) path = bar->GetMenuLabelText(m);
+        path += wxS(" &gt; ") + item->GetItemLabelText();
+        if (const wxAcceleratorEntry* key = item->GetAccel())
+            path += wxS(" (") + key->ToString() + wxS(")");
+        EXPECT_NE(page.Find(path), wxNOT_FOUND) << path.utf8_str().data();
+    }
 }
 
 TEST_F(StartupTest, MenusStartWithTheChallengeItemsAndRenameDisabled) {

@@ -8,7 +8,9 @@
 #include <cstdlib>
 
 #include "dialogs/GameResultDialog.h"
+#include "dialogs/ListChoice.h"
 #include "gui/DialogTesting.h"
+#include "gui/RealKeys.h"
 
 namespace {
 
@@ -40,11 +42,9 @@ bool WindowShown(const std::string& title, bool shown = true) {
 
 class UndoKeyboardTest : public DialogFixture {
 protected:
-    void SetUp() override { windowManager_ = Launch("openbox", temp.File("openbox.pid")); }
-    void TearDown() override {
-        DialogFixture::TearDown();
-        if (windowManager_ > 0) kill(windowManager_, SIGTERM);
-    }
+    // A window manager that manages the display before the frame is shown,
+    // else the frame may never get the keyboard focus.
+    void SetUp() override { ASSERT_TRUE(EnsureWindowManager()) << "openbox is needed"; }
 
     std::string Label(int id) const {
         return wxMenuItem::GetLabelText(frame->GetMenuBar()->GetLabel(id)).utf8_str().data();
@@ -53,6 +53,7 @@ protected:
     // Alpha's place `place` in the game proposed, the others first.
     void EnterResult(int place) {
         wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([&](GameResultDialog& d) {
+                          for (ListChoice* result : d.results) result->SetSelection(0);
                           d.results[0]->SetSelection(place - 1);
                           return PressOk(d);
                       }));
@@ -64,9 +65,6 @@ protected:
         keyboard.Char(key, modifiers);
         EXPECT_TRUE(WaitUntil([&] { return Label(ID_UNDO) == undoLabel; })) << Label(ID_UNDO);
     }
-
-private:
-    pid_t windowManager_ = 0;
 };
 
 TEST_F(UndoKeyboardTest, UndoAndRedoFromTheMenuAndTheKeysNameTheStep) {
@@ -114,7 +112,7 @@ TEST_F(UndoKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     for (const char* place : {"2", "3", "4"}) {
         Type("F10 Right Up Up Up Return");  // Input, Game result
         ASSERT_TRUE(WindowShown("Game result input"));
-        Type(std::string(place) + " Return");  // Alpha's place; the others keep 1
+        Type(std::string(place) + " 1 1 1 Return");  // Alpha's place, the others first
         ASSERT_TRUE(WindowShown("Game result input", false));
     }
     ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));

@@ -150,6 +150,14 @@ TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
     EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");
 }
 
+// The guide opens in the browser at its section on sets: a URL, not a path.
+TEST_F(DocumentsTest, HelpOnSetCreationOpensTheGuideAtItsSection) {
+    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
+    OpenFrame();
+    Run(ID_HELP_SIF_SCORE_SET);
+    EXPECT_EQ(Opened(), "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file\n");
+}
+
 // F1 in German: the English guide until a German one is there.
 TEST_F(DocumentsTest, UserGuideInTheLanguageElseInEnglish) {
     EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));

@@ -152,4 +152,16 @@ bool LoadSheetOfSet(ScoreSheet& sheet, const std::string& name, const Reporter& 
     return read;
 }
 
+std::string SetSheetTitle(const std::string& setFileName, const std::string& sheetFileName) {
+    std::string title = sheetFileName;
+    const std::string_view extension = ".pscore";
+    if (title.size() > extension.size() &&
+        title.compare(title.size() - extension.size(), extension.size(), extension) == 0)
+        title.erase(title.size() - extension.size());
+    const std::string setStem = setFileName.substr(0, setFileName.rfind('.')) + "_";
+    if (title.size() > setStem.size() && title.compare(0, setStem.size(), setStem) == 0)
+        title.erase(0, setStem.size());
+    return title;
+}
+
 }  // namespace zav

@@ -60,6 +60,11 @@ void DecodePathFile(std::string_view path, ScoreSheet& sheet);
 [[nodiscard]] bool LoadSetSheet(ScoreSheet& sheet, const std::string& path,
                                 std::vector<std::string>& names, const Reporter& reporter);
 
+// A sheet of a set as the window title names it: its file name without the
+// set's name before it and without ".pscore" ("777_Minime 1.pscore" of
+// "777.mscore" is "Minime 1").
+std::string SetSheetTitle(const std::string& setFileName, const std::string& sheetFileName);
+
 // Moving to another sheet of the open set: reads the sheet file `name`, as
 // the set file lists it, from the folder of sMScoreOpen. sMultiFileOpen and
 // sFilePath become its path and bScoreSet stays set even when the file lacks

@@ -107,6 +107,18 @@ bool CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::str
     return TraiteSetSheet(code, setPath, targetFolder, reporter);
 }
 
+std::string OpenSetAfter(SetOperation code, bool done, const std::string& openSet,
+                         const std::string& operatedSet, const std::string& targetFolder) {
+    if (!done || code == SetOperation::Copy || openSet.empty()) return openSet;
+    const std::string fileName = FileNameOf(openSet);
+    const bool same =
+        FileNameOf(operatedSet) == fileName &&
+        IsSameFolder(DecodePathFile(openSet).sFilePath, DecodePathFile(operatedSet).sFilePath);
+    if (!same) return openSet;
+    return code == SetOperation::Move ? (fs::path(targetFolder) / fileName).string()
+                                      : std::string();
+}
+
 const std::string& SetOperationDone(SetOperation code, Language language) {
     switch (code) {
         case SetOperation::Copy: return Text(language, TextId::SetCopied);

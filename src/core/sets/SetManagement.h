@@ -40,6 +40,13 @@ bool IsSameFolder(const std::string& a, const std::string& b);
 [[nodiscard]] bool CopyOrMoveSet(SetOperation code, const std::string& setPath,
                                  const std::string& targetFolder, const Reporter& reporter);
 
+// Where the set that was open before an operation on the set at
+// `operatedSet` is to be opened again: where it was, unless the operation
+// moved it (in `targetFolder` then) or deleted it (empty: nothing to open).
+// `done` tells whether the operation was carried out.
+std::string OpenSetAfter(SetOperation code, bool done, const std::string& openSet,
+                         const std::string& operatedSet, const std::string& targetFolder);
+
 // The success message of an operation ("Score sheet set correctly ...").
 const std::string& SetOperationDone(SetOperation code, Language language);
 

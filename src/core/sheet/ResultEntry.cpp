@@ -53,7 +53,7 @@ int ResultListPosition(const ScoreSheet& s, int code) {
         case kElimination: return s.iRetElimin;
         case kAbandon: return s.iRetAbandon;
         case kDefinitiveAbandon: return s.iRetAbandonDef;
-        default: return code >= 1 && code <= TeamsInUse(s) ? code - 1 : 0;
+        default: return code >= 1 && code <= TeamsInUse(s) ? code - 1 : -1;
     }
 }
 
@@ -134,6 +134,7 @@ int ARefereeRows(const ScoreSheet& s) {
 
 std::string TeamLabel(const ScoreSheet& s, int t) {
     if (t < 0 || t >= kMaxTeams || s.sTeamName[t].empty()) return std::string();
+    if (s.sTeamColors[t].empty()) return s.sTeamName[t];
     return s.sTeamName[t] + "     (" + s.sTeamColors[t] + ")";
 }
 

@@ -38,8 +38,9 @@ bool WarnIfChallengeIncoherent(const ScoreSheet& sheet, const Reporter& reporter
 // iRetElimin, iRetAbandon and iRetAbandonDef.
 void SetResultListPositions(ScoreSheet& sheet);
 
-// The list position that shows a result code; a code that is no result (or
-// no valid code) shows the first place.
+// The list position that shows a result code; -1 (no selection) for no
+// result or no valid code, so that a game not run yet opens empty and OK
+// cannot store a place nobody typed.
 int ResultListPosition(const ScoreSheet& sheet, int code);
 
 // The result code a list position stands for; no selection (-1) is no result.
@@ -97,7 +98,8 @@ int ARefereeRows(const ScoreSheet& sheet);
 
 // --- Team labels ---
 
-// "name     (colours)", or empty for a team without a name.
+// "name     (colours)", the name alone for a team without colours, or
+// empty for a team without a name.
 std::string TeamLabel(const ScoreSheet& sheet, int t);
 
 }  // namespace zav

@@ -19,6 +19,7 @@
 //   500..624  dialog titles and the entry dialogs' headings
 //   640..659  saving safely: protected files and folders, set file entries,
 //             the save question
+//   660..699  keyboard entry of results, first steps (welcome page, guide)
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
 //   900..910  score sheet set dialogs
@@ -1520,6 +1521,57 @@ ZAV_TEXT(645, SettingsNotWritten,
          "The setting could not be written to the settings file = %s",
          "Impossibile scrivere l'impostazione nel file delle impostazioni = %s",
          "Die Einstellung konnte nicht in die Einstellungsdatei geschrieben werden = %s")
+// 660..699: keyboard entry of results, the first steps of a new user.
+ZAV_TEXT(660, OutcomeKeys,
+         "ead",
+         "ead",
+         "erd",
+         "xae")
+ZAV_TEXT(661, ResultKeysHint,
+         "Clavier : la place de chaque équipe (0 pour 10), E élimination, A abandon, D abandon définitif. Espace : avertissement (avant la place). Retour arrière : sans résultat. Entrée : OK.",
+         "Keys: each team's place (0 for 10), E elimination, A abandon, D definitive abandon. Space: blame (before the place). Backspace: no result. Enter: OK.",
+         "Tasti: il posto di ogni squadra (0 per 10), E eliminazione, R ritiro, D ritiro definitivo. Spazio: ammonizione (prima del posto). Backspace: nessun risultato. Invio: OK.",
+         "Tasten: Platz jeder Mannschaft (0 für 10), X Ausschluss, A Aufgabe, E endgültige Aufgabe. Leertaste: Verwarnung (vor dem Platz). Rücktaste: kein Ergebnis. Eingabe: OK.")
+ZAV_TEXT(662, ClearResults,
+         "Effacer",
+         "Clear",
+         "Cancella",
+         "Löschen")
+ZAV_TEXT(663, ClearResultsQuestion,
+         "Effacer tous les résultats et avertissements du jeu %d ?",
+         "Clear every result and blame of game %d?",
+         "Cancellare tutti i risultati e le ammonizioni del gioco %d?",
+         "Alle Ergebnisse und Verwarnungen von Spiel %d löschen?")
+ZAV_TEXT(664, MissingResults,
+         "Pas de résultat pour : %s.\nEnregistrer le jeu quand même ?",
+         "No result for: %s.\nStore the game all the same?",
+         "Nessun risultato per: %s.\nSalvare il gioco comunque?",
+         "Kein Ergebnis für: %s.\nSpiel trotzdem speichern?")
+ZAV_TEXT(665, TieBreakKeysHint,
+         "Clavier : la position de chaque équipe à égalité. Entrée : OK.",
+         "Keys: the position of each level team. Enter: OK.",
+         "Tasti: la posizione di ogni squadra a pari merito. Invio: OK.",
+         "Tasten: der Platz jeder punktgleichen Mannschaft. Eingabe: OK.")
+ZAV_TEXT(666, StartNewHeat,
+         "Une nouvelle manche : %s",
+         "A new heat: %s",
+         "Una nuova manche: %s",
+         "Ein neuer Lauf: %s")
+ZAV_TEXT(667, StartOpenSheet,
+         "Une feuille déjà commencée : %s",
+         "A sheet begun earlier: %s",
+         "Un foglio già iniziato: %s",
+         "Ein begonnener Wertungsbogen: %s")
+ZAV_TEXT(668, StartImportEntries,
+         "Toutes les manches d'une compétition, depuis son fichier d'engagés : %s",
+         "Every heat of an event, from its entries file: %s",
+         "Tutte le manche di una gara, dal file delle iscrizioni: %s",
+         "Alle Läufe einer Veranstaltung, aus der Nennungsdatei: %s")
+ZAV_TEXT(670, GameListKeysHint,
+         "Clavier : les premières lettres d'un jeu le choisissent.",
+         "Keys: type the first letters of a game to choose it.",
+         "Tasti: le prime lettere di un gioco lo scelgono.",
+         "Tasten: die ersten Buchstaben eines Spiels wählen es.")
 ZAV_TEXT(700, PrintPreview,
          "Aperçu avant impression",
          "Print preview",

@@ -1,20 +1,24 @@
 #include "dialogs/GameListDialog.h"
 
-#include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "dialogs/ListChoice.h"
+#include "encoding/ReadingOrder.h"
 #include "sheet/GameCatalogue.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
 
 GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameList), sheet_(sheet) {
-    wxArrayString catalogue;
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameList), sheet_(sheet), keyboard_(this) {
+    std::vector<std::string> names;
     for (int k = 0; k < zav::kCatalogueGameCount; ++k)
-        catalogue.Add(Shown(zav::Text(wxLanguage, zav::CatalogueGame(k))));
+        names.push_back(Shown(zav::Text(wxLanguage, zav::CatalogueGame(k))));
+    zav::SortForReading(names);
+    wxArrayString catalogue;
+    for (const std::string& name : names) catalogue.Add(FromCore(name));
 
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::GamesGroup));
     wxWindow* box = group->GetStaticBox();
@@ -25,19 +29,20 @@ GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::La
         grid->Add(
             new wxStaticText(box, wxID_ANY, TxFormat(wxLanguage, zav::TextId::GameNumber, g + 1)),
             0, wxALIGN_CENTER_VERTICAL);
-        auto* choice =
-            new wxChoice(box, wxID_ANY, wxDefaultPosition, wxSize(300, -1), catalogue, wxCB_SORT);
-        choice->SetSelection(FindEntryFor(choice->GetStrings(), Shown(sheet_.sGame[g])));
-        grid->Add(choice, 1, wxEXPAND);
-        games.push_back(choice);
+        auto* list = new ListChoice(box, catalogue);
+        list->SetMinSize(wxSize(300, -1));
+        list->SetSelection(FindEntryFor(catalogue, FromCore(Shown(sheet_.sGame[g]))));
+        grid->Add(list, 1, wxEXPAND);
+        games.push_back(list);
     }
     group->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(group, 1, wxEXPAND);
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::GameListKeysHint)), 0, wxTOP, 8);
     FinishLayout();
 }
 
-wxString GameListDialog::Shown(const std::string& name) const {
-    return FromCore(wxLanguage_ == zav::Language::German ? zav::RetireCesure(name) : name);
+std::string GameListDialog::Shown(const std::string& name) const {
+    return wxLanguage_ == zav::Language::German ? zav::RetireCesure(name) : name;
 }
 
 bool GameListDialog::TransferDataFromWindow() {

@@ -3,12 +3,13 @@
 
 #include <vector>
 
+#include "dialogs/KeyboardEntry.h"
 #include "dialogs/ZavDialog.h"
 #include "sheet/ScoreSheet.h"
 
-class wxChoice;
-
 namespace zavgui {
+
+class ListChoice;
 
 class GameListDialog : public ZavDialog {
 public:
@@ -16,14 +17,16 @@ public:
 
     bool TransferDataFromWindow() override;
 
-    // One list per game of the heat, sorted alphabetically.
-    std::vector<wxChoice*> games;
+    // One list per game of the heat, in reading order, chosen by typing the
+    // first letters of a name.
+    std::vector<ListChoice*> games;
 
 private:
     // German names are shown without their break points.
-    wxString Shown(const std::string& name) const;
+    std::string Shown(const std::string& name) const;
 
     zav::ScoreSheet& sheet_;
+    KeyboardEntry keyboard_;
 };
 
 }  // namespace zavgui

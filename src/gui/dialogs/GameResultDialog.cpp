@@ -1,11 +1,14 @@
 #include "dialogs/GameResultDialog.h"
 
+#include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
+#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "dialogs/ListChoice.h"
+#include "sheet/GameCatalogue.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
 
@@ -13,15 +16,21 @@ namespace zavgui {
 
 GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                    zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameResult), keyboard(this), sheet_(sheet) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameResult),
+      sheet_(sheet),
+      keys_(this, [this](size_t row, std::string_view typed, char32_t key) {
+          return Meaning(row, typed, key);
+      }) {
     zav::SetResultListPositions(sheet_);
     const int teams = zav::TeamsInUse(sheet_);
 
     auto* gameGroup = new wxStaticBoxSizer(wxHORIZONTAL, this, Tx(zav::TextId::GameGroup));
     wxWindow* gameBox = gameGroup->GetStaticBox();
-    game = new wxChoice(gameBox, wxID_ANY);
-    for (int g = 0; g < zav::GamesInUse(sheet_); ++g) game->Append(wxString::Format("%d", g + 1));
-    game->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnGameChosen(); });
+    wxArrayString numbers;
+    for (int g = 0; g < zav::GamesInUse(sheet_); ++g) numbers.Add(wxString::Format("%d", g + 1));
+    game = new ListChoice(gameBox, numbers, Typing::Numbers);
+    game->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { OnGameChosen(); });
+    keys_.AddRow(game);
     gameName = new wxStaticText(gameBox, wxID_ANY, wxString());
     // Room for the longest game names, so that choosing a game never needs
     // a wider dialog.
@@ -47,49 +56,113 @@ GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
               wxALIGN_CENTER);
     for (int t = 0; t < teams; ++t) {
         labels.push_back(new wxStaticText(orderBox, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
-        results.push_back(
-            new wxChoice(orderBox, wxID_ANY, wxDefaultPosition, wxDefaultSize, entries));
+        results.push_back(new ListChoice(orderBox, entries, Typing::Numbers));
         blames.push_back(new wxCheckBox(orderBox, wxID_ANY, wxString()));
+        keys_.AddRow(results.back(), blames.back());
         grid->Add(labels.back(), 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(results.back(), 0, wxEXPAND);
         grid->Add(blames.back(), 0, wxALIGN_CENTER);
     }
+    keys_.onBlame = [this](size_t row) {
+        if (row > 0) blames[row - 1]->SetValue(!blames[row - 1]->GetValue());
+    };
     orderGroup->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(orderGroup, 1, wxEXPAND | wxTOP, 10);
+    auto* hint = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ResultKeysHint));
+    hint->Wrap(std::max(orderGroup->GetMinSize().x, 420));
+    Body()->Add(hint, 0, wxTOP, 8);
 
     const int proposed = zav::GameToPropose(sheet_);
     if (proposed < static_cast<int>(game->GetCount())) game->SetSelection(proposed);
     DisplayResult(proposed);
-    FinishLayout();
+    clear = new wxButton(this, wxID_CLEAR, Tx(zav::TextId::ClearResults));
+    clear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        if (ConfirmClear() && TransferDataFromWindow()) EndModal(wxID_OK);
+    });
+    FinishLayout(zav::TextId::Cancel, clear);
     // Most openings are for the game proposed: the scorer starts with the
-    // first team's place, the game chooser is one Shift+Tab away.
+    // first team's place, the game chooser is one Up away.
     if (!results.empty())
         results.front()->SetFocus();
     else
         game->SetFocus();
 }
 
+zav::EntryKey GameResultDialog::Meaning(size_t row, std::string_view typed, char32_t key) const {
+    if (row > 0) return zav::ResultKey(sheet_, wxLanguage_, typed, key);
+    std::vector<int> games;
+    for (unsigned g = 1; g <= game->GetCount(); ++g) games.push_back(static_cast<int>(g));
+    return zav::NumberKey(games, typed, key);
+}
+
 void GameResultDialog::DisplayResult(int g) {
     if (g < 0 || g >= zav::GamesInUse(sheet_)) return;
-    gameName->SetLabel(FromCore(sheet_.sGame[g]));
+    // German names without the break points of the score sheet's columns.
+    gameName->SetLabel(FromCore(wxLanguage_ == zav::Language::German
+                                    ? zav::RetireCesure(sheet_.sGame[g])
+                                    : sheet_.sGame[g]));
     for (size_t t = 0; t < results.size(); ++t) {
         results[t]->SetSelection(zav::ResultListPosition(sheet_, sheet_.iGamePlace[t][g]));
         blames[t]->SetValue(sheet_.bAvertissement[t][g]);
     }
 }
 
+// A game number typed digit by digit ("1", then "10") is one game chosen:
+// the proposal steps back once for it.
 void GameResultDialog::OnGameChosen() {
     DisplayResult(game->GetSelection());
+    const unsigned number = keys_.TypedNumber();
+    if (number != 0 && number == steppedForNumber_) return;
+    steppedForNumber_ = number;
     zav::OnOtherGameChosen(sheet_);
+}
+
+bool GameResultDialog::Validate() {
+    if (cleared_) return true;
+    wxString missing;
+    int first = -1;
+    bool anyResult = false;
+    for (size_t t = 0; t < results.size(); ++t) {
+        if (results[t]->GetSelection() != wxNOT_FOUND) {
+            anyResult = true;
+            continue;
+        }
+        if (first < 0) first = static_cast<int>(t);
+        const std::string& name = sheet_.sTeamName[t];
+        if (!missing.empty()) missing += wxS(", ");
+        missing += name.empty() ? TxFormat(wxLanguage_, zav::TextId::TeamNumber, long(t + 1))
+                                : FromCore(name);
+    }
+    if (!anyResult || first < 0) return true;
+    wxMessageDialog question(this, TxFormat(wxLanguage_, zav::TextId::MissingResults, missing),
+                             sAppli, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    question.SetYesNoLabels(Tx(zav::TextId::Yes), Tx(zav::TextId::No));
+    if (question.ShowModal() == wxID_YES) return true;
+    results[first]->SetFocus();
+    return false;
+}
+
+bool GameResultDialog::ConfirmClear() {
+    const int g = game->GetSelection();
+    wxMessageDialog question(this, TxFormat(wxLanguage_, zav::TextId::ClearResultsQuestion, g + 1),
+                             sAppli, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    question.SetYesNoLabels(Tx(zav::TextId::Yes), Tx(zav::TextId::No));
+    cleared_ = question.ShowModal() == wxID_YES;
+    return cleared_;
 }
 
 bool GameResultDialog::TransferDataFromWindow() {
     const int g = game->GetSelection();
     if (g < 0 || g >= zav::GamesInUse(sheet_)) return true;
+    bool anyResult = cleared_;
+    for (const ListChoice* list : results) anyResult |= list->GetSelection() != wxNOT_FOUND;
+    if (!anyResult) return true;
     for (size_t t = 0; t < results.size(); ++t) {
-        sheet_.iGamePlace[t][g] = zav::ResultCodeAt(sheet_, results[t]->GetSelection());
-        sheet_.bAvertissement[t][g] = blames[t]->GetValue();
+        sheet_.iGamePlace[t][g] =
+            cleared_ ? zav::kNoResult : zav::ResultCodeAt(sheet_, results[t]->GetSelection());
+        sheet_.bAvertissement[t][g] = !cleared_ && blames[t]->GetValue();
     }
+    stored_ = true;
     return true;
 }
 

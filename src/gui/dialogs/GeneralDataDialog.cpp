@@ -1,7 +1,6 @@
 #include "dialogs/GeneralDataDialog.h"
 
 #include <wx/button.h>
-#include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -11,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "dialogs/ListChoice.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
@@ -29,7 +29,7 @@ wxArrayString NumberEntries(int first, int last) {
     return entries;
 }
 
-void SelectIndex(wxChoice* choice, int index) {
+void SelectIndex(ListChoice* choice, int index) {
     choice->SetSelection(index >= 0 && index < static_cast<int>(choice->GetCount()) ? index
                                                                                     : wxNOT_FOUND);
 }
@@ -38,7 +38,7 @@ void SelectIndex(wxChoice* choice, int index) {
 
 GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                      zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGeneralData), sheet_(sheet) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGeneralData), sheet_(sheet), keyboard_(this) {
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::GeneralGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
@@ -70,15 +70,13 @@ GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet,
     date = MakeTextField(box, wxString());
     wxArrayString periods;
     for (const zav::TextId period : zav::kPeriodTexts) periods.Add(zavgui::Tx(wxLanguage, period));
-    time = new wxChoice(box, wxID_ANY, wxDefaultPosition, wxDefaultSize, periods);
+    time = new ListChoice(box, periods);
     referee = MakeTextField(box, wxString());
-    teams = new wxChoice(box, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                         NumberEntries(kMinTeams, zav::kMaxTeams));
-    teams->Bind(wxEVT_CHOICE, &GeneralDataDialog::OnTeamsChanged, this);
-    games = new wxChoice(box, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                         NumberEntries(kMinGames, zav::kMaxGames));
-    points = new wxChoice(box, wxID_ANY);
-    elimination = new wxChoice(box, wxID_ANY);
+    teams = new ListChoice(box, NumberEntries(kMinTeams, zav::kMaxTeams), Typing::Numbers);
+    teams->Bind(wxEVT_COMBOBOX, &GeneralDataDialog::OnTeamsChanged, this);
+    games = new ListChoice(box, NumberEntries(kMinGames, zav::kMaxGames), Typing::Numbers);
+    points = new ListChoice(box, wxArrayString(), Typing::Numbers);
+    elimination = new ListChoice(box);
     elimination->Append(zavgui::Tx(wxLanguage, zav::TextId::EliminationInternational));
     elimination->Append(zavgui::Tx(wxLanguage, zav::TextId::EliminationFrench));
 
@@ -101,8 +99,8 @@ GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet,
     auto* challengeGrid = new wxFlexGridSizer(2, 6, 8);
     challengeGrid->AddGrowableCol(1);
     challengeTitle = MakeTextField(challengeBox, wxString());
-    challengePoints = new wxChoice(challengeBox, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                   NumberEntries(0, kMaxChallengePoints));
+    challengePoints =
+        new ListChoice(challengeBox, NumberEntries(0, kMaxChallengePoints), Typing::Numbers);
     challengeGrid->Add(label(challengeBox, zav::TextId::ChallengeTitle), 0,
                        wxALIGN_CENTER_VERTICAL);
     challengeGrid->Add(challengeTitle, 1, wxEXPAND);

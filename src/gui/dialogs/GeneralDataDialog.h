@@ -2,14 +2,16 @@
 // games, scoring rules and the 'Challenge' options.
 #pragma once
 
+#include "dialogs/KeyboardEntry.h"
 #include "dialogs/ZavDialog.h"
 #include "sheet/ScoreSheet.h"
 
-class wxChoice;
 class wxCommandEvent;
 class wxTextCtrl;
 
 namespace zavgui {
+
+class ListChoice;
 
 class GeneralDataDialog : public ZavDialog {
 public:
@@ -21,14 +23,14 @@ public:
     wxTextCtrl* title = nullptr;
     wxTextCtrl* subTitle = nullptr;
     wxTextCtrl* date = nullptr;
-    wxChoice* time = nullptr;
+    ListChoice* time = nullptr;
     wxTextCtrl* referee = nullptr;
-    wxChoice* teams = nullptr;
-    wxChoice* games = nullptr;
-    wxChoice* points = nullptr;
-    wxChoice* elimination = nullptr;
+    ListChoice* teams = nullptr;
+    ListChoice* games = nullptr;
+    ListChoice* points = nullptr;
+    ListChoice* elimination = nullptr;
     wxTextCtrl* challengeTitle = nullptr;
-    wxChoice* challengePoints = nullptr;
+    ListChoice* challengePoints = nullptr;
 
     // What choosing another "Teams number" does at once.
     void OnTeamsChanged(wxCommandEvent& event);
@@ -40,6 +42,7 @@ private:
     void ShowHelp(zav::TextId text, zav::TextId caption);
 
     zav::ScoreSheet& sheet_;
+    KeyboardEntry keyboard_;
 };
 
 }  // namespace zavgui

@@ -1,11 +1,11 @@
 #include "dialogs/SifOptionsDialog.h"
 
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "dialogs/ListChoice.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
@@ -29,7 +29,7 @@ SifOptionsDialog::SifOptionsDialog(wxWindow* parent, zav::Language wxLanguage)
     referee = MakeTextField(this, wxString());
     wxArrayString numbers;
     for (int n = kFewestGames; n <= zav::kMaxGames; ++n) numbers.Add(wxString::Format("%d", n));
-    games = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, numbers);
+    games = new ListChoice(this, numbers, Typing::Numbers);
     games->SetSelection(kDefaultGames - kFewestGames);
     addRow(zav::TextId::CommonTitle, title);
     addRow(zav::TextId::Date, date);

@@ -6,10 +6,11 @@
 #include "sets/SetCreation.h"
 
 class wxCheckBox;
-class wxChoice;
 class wxTextCtrl;
 
 namespace zavgui {
+
+class ListChoice;
 
 class SifOptionsDialog : public ZavDialog {
 public:
@@ -25,7 +26,7 @@ public:
     wxTextCtrl* title = nullptr;
     wxTextCtrl* date = nullptr;
     wxTextCtrl* referee = nullptr;
-    wxChoice* games = nullptr;
+    ListChoice* games = nullptr;
     wxCheckBox* frenchRules = nullptr;
     wxCheckBox* internationalRules = nullptr;
     wxCheckBox* onePerCategory = nullptr;

@@ -11,7 +11,7 @@
 namespace zavgui {
 
 TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTeams), sheet_(sheet) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTeams), sheet_(sheet), keyboard_(this) {
     const bool withChallenge = sheet_.iChallengeScoring != 0;
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::TeamsGroup));
     wxWindow* box = group->GetStaticBox();

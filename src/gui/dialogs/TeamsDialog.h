@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "dialogs/KeyboardEntry.h"
 #include "dialogs/ZavDialog.h"
 #include "sheet/ScoreSheet.h"
 
@@ -24,6 +25,7 @@ public:
 
 private:
     zav::ScoreSheet& sheet_;
+    KeyboardEntry keyboard_;
 };
 
 }  // namespace zavgui

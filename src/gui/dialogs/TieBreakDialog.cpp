@@ -1,17 +1,22 @@
 #include "dialogs/TieBreakDialog.h"
 
-#include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "dialogs/ListChoice.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
 
 TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTieBreak), keyboard(this), sheet_(sheet) {
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTieBreak),
+      sheet_(sheet),
+      keys_(this, [this](size_t row, std::string_view typed, char32_t key) {
+          return zav::NumberKey(zav::TieBreakChoiceFor(sheet_, static_cast<int>(row)).entries,
+                                typed, key);
+      }) {
     auto* header = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::TieBreakHeader));
     header->SetFont(header->GetFont().Bold());
     Body()->Add(header, 0, wxBOTTOM, 8);
@@ -22,17 +27,19 @@ TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::La
     grid->AddGrowableCol(0);
     for (int t = 0; t < zav::TeamsInUse(sheet_); ++t) {
         labels.push_back(new wxStaticText(box, wxID_ANY, FromCore(zav::TeamLabel(sheet_, t))));
-        positions.push_back(new wxChoice(box, wxID_ANY));
+        positions.push_back(new ListChoice(box, wxArrayString(), Typing::Numbers));
         positions.back()->SetMinSize(wxSize(70, -1));
+        keys_.AddRow(positions.back());
         grid->Add(labels.back(), 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(positions.back(), 0);
     }
     group->Add(grid, 1, wxEXPAND | wxALL, 6);
     Body()->Add(group, 1, wxEXPAND);
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::TieBreakKeysHint)), 0, wxTOP, 8);
 
     DisplayTieBreak();
     FinishLayout();
-    for (wxChoice* list : positions)
+    for (ListChoice* list : positions)
         if (list->IsEnabled()) {
             list->SetFocus();
             return;

@@ -1,16 +1,18 @@
-// The final positions of teams that finished the heat level on points.
+// The final positions of teams that finished the heat level on points,
+// typed one key per level team.
 #pragma once
 
 #include <vector>
 
-#include "dialogs/KeyboardEntry.h"
+#include "dialogs/ColumnKeys.h"
 #include "dialogs/ZavDialog.h"
 #include "sheet/ScoreSheet.h"
 
-class wxChoice;
 class wxStaticText;
 
 namespace zavgui {
+
+class ListChoice;
 
 class TieBreakDialog : public ZavDialog {
 public:
@@ -20,13 +22,13 @@ public:
     bool TransferDataFromWindow() override;
 
     std::vector<wxStaticText*> labels;
-    std::vector<wxChoice*> positions;
-    KeyboardEntry keyboard;
+    std::vector<ListChoice*> positions;
 
 private:
     void DisplayTieBreak();
 
     zav::ScoreSheet& sheet_;
+    ColumnKeys keys_;
 };
 
 }  // namespace zavgui

@@ -22,17 +22,28 @@ wxString ZavDialog::Tx(zav::TextId id) const {
     return zavgui::Tx(wxLanguage_, id);
 }
 
-void ZavDialog::FinishLayout(zav::TextId cancelLabel) {
+void ZavDialog::FinishLayout(zav::TextId cancelLabel, wxButton* extra) {
     auto* buttons = new wxStdDialogButtonSizer;
     auto* ok = new wxButton(this, wxID_OK, Tx(zav::TextId::Ok));
     ok->SetDefault();
     buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, Tx(cancelLabel)));
+    auto* cancel = new wxButton(this, wxID_CANCEL, Tx(cancelLabel));
+    buttons->AddButton(cancel);
     buttons->Realize();
+    // GTK shows Cancel left of OK; Tab reaches OK first all the same, so
+    // that Tab then Enter after the last field never discards the entry.
+    cancel->MoveAfterInTabOrder(ok);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    if (extra) {
+        row->Add(extra, 0, wxALIGN_CENTER_VERTICAL);
+        extra->MoveAfterInTabOrder(cancel);
+    }
+    row->AddStretchSpacer();
+    row->Add(buttons, 0);
 
     auto* outer = new wxBoxSizer(wxVERTICAL);
     outer->Add(body_, 1, wxEXPAND | wxALL, kPadding);
-    outer->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, kPadding);
+    outer->Add(row, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kPadding);
     SetSizerAndFit(outer);
     CentreOnParent();
 }

@@ -10,6 +10,7 @@
 #include "texts/Texts.h"
 
 class wxBoxSizer;
+class wxButton;
 class wxStaticText;
 class wxTextCtrl;
 
@@ -23,8 +24,10 @@ protected:
     wxString Tx(zav::TextId id) const;
     // The dialog's content goes here, top to bottom.
     wxBoxSizer* Body() const { return body_; }
-    // Adds the buttons under the content, pads and fits the dialog.
-    void FinishLayout(zav::TextId cancelLabel = zav::TextId::Cancel);
+    // Adds the buttons under the content (OK, then Cancel, in the order Tab
+    // visits them; `extra`, a button of the dialog's own, at the left and
+    // last), pads and fits the dialog.
+    void FinishLayout(zav::TextId cancelLabel = zav::TextId::Cancel, wxButton* extra = nullptr);
     // A one-line field holding at most `maxLength` characters.
     wxTextCtrl* MakeTextField(wxWindow* parent, const wxString& value, int maxLength = 254);
     // A line of bold text over the content.

@@ -1,5 +1,6 @@
 #include "document/SheetDocument.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -174,6 +175,13 @@ void SheetDocument::ShowSetSheet(const std::string& name) {
     state_ = SheetState::Unchanged;
     titleFileName_ = FileNameOf(setFile);
     StartHistory();
+}
+
+void SheetDocument::OpenSetOnSheet(const std::string& path, const std::string& name) {
+    OpenSet(path);
+    if (HasSheet() && name != SetSheetShown() &&
+        std::find(setSheetNames_.begin(), setSheetNames_.end(), name) != setSheetNames_.end())
+        ShowSetSheet(name);
 }
 
 // The core builds each sheet of the set in the open sheet's record.

@@ -93,6 +93,9 @@ public:
     // Moves to the sheet file `name` of the open set after QuitTest (the
     // sheet on screen stays when it stops).
     void ShowSetSheet(const std::string& name);
+    // Opens the set again after a set tool closed it: on the sheet `name`
+    // when the set still lists it.
+    void OpenSetOnSheet(const std::string& path, const std::string& name);
     // Creates the set's files and opens the set.
     void CreateSet(const zav::SifEntries& entries, const zav::SetOptions& options,
                    const zav::SetPlan& plan, const std::string& setPath);

@@ -239,6 +239,20 @@ wxMenuBar* BuildMenuBar(zav::Language language) {
     return menuBar;
 }
 
+std::string CommandPath(int id, zav::Language language) {
+    const CommandRow* menu = nullptr;
+    for (const CommandRow& row : kCommandTable) {
+        if (row.row == Row::Menu) menu = &row;
+        if (row.id != id || !menu) continue;
+        std::string path =
+            zav::Text(language, menu->label) + " > " + zav::Text(language, row.label);
+        const wxArrayString shortcuts = ShortcutsOf(row);
+        if (!shortcuts.empty()) path += " (" + std::string(shortcuts[0].utf8_str()) + ")";
+        return path;
+    }
+    return std::string();
+}
+
 void SetCommandLabel(wxMenuBar* menuBar, int id, const wxString& text) {
     menuBar->SetLabel(id, MenuLabel(RowOf(id), text));
 }

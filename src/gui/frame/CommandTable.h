@@ -5,6 +5,8 @@
 
 #include <wx/string.h>
 
+#include <string>
+
 #include "texts/Texts.h"
 
 class wxMenuBar;
@@ -14,6 +16,10 @@ namespace zavgui {
 
 // The seven menus with their labels in the interface language.
 wxMenuBar* BuildMenuBar(zav::Language language);
+
+// Where a command is in the menus, in the interface language, with its
+// shortcut when it has one: "File > New score sheet (Ctrl+N)".
+std::string CommandPath(int id, zav::Language language);
 
 // A command's menu label, its shortcut kept (the Undo item names the change
 // it takes back).

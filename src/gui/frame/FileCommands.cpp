@@ -4,12 +4,13 @@
 
 #include "dialogs/GeneralDataDialog.h"
 #include "frame/CommandIds.h"
+#include "frame/InputCommands.h"
 #include "frame/RecentSheets.h"
 #include "frame/ZAVFrame.h"
 
 namespace zavgui {
 
-FileCommands::FileCommands(wxZAVFrame& frame) : frame_(frame) {
+FileCommands::FileCommands(wxZAVFrame& frame, InputCommands& input) : frame_(frame), input_(input) {
     frame.Bind(wxEVT_MENU, &FileCommands::OnNewSheet, this, ID_NEW_SHEET);
     frame.Bind(wxEVT_MENU, &FileCommands::OnOpenSheet, this, ID_OPEN_SHEET);
     frame.Bind(wxEVT_MENU, &FileCommands::OnSaveSheet, this, ID_SAVE_SHEET);
@@ -19,7 +20,9 @@ FileCommands::FileCommands(wxZAVFrame& frame) : frame_(frame) {
                wxID_FILE1 + zav::kRecentFilesMax - 1);
 }
 
-// The new sheet is open once the General data dialog describes it.
+// The new sheet is open once the General data dialog describes it; its teams
+// and games follow, in the order the sheet is filled. Cancel stops there,
+// with what was entered kept.
 void FileCommands::OnNewSheet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
     SheetDocument& document = frame_.Document();
@@ -30,6 +33,7 @@ void FileCommands::OnNewSheet(wxCommandEvent&) {
     document.NewSheetDescribed();
     frame_.ComputeDisplaySheet();
     frame_.ShowMarks();
+    if (input_.EditTeams()) input_.EditGameList();
 }
 
 void FileCommands::OnOpenSheet(wxCommandEvent&) {

@@ -6,11 +6,13 @@ class wxCommandEvent;
 
 namespace zavgui {
 
+class InputCommands;
 class wxZAVFrame;
 
 class FileCommands {
 public:
-    explicit FileCommands(wxZAVFrame& frame);
+    // A new sheet leads on to the teams and the games of `input`.
+    FileCommands(wxZAVFrame& frame, InputCommands& input);
 
 private:
     void OnNewSheet(wxCommandEvent& event);
@@ -21,6 +23,7 @@ private:
     void OnClose(wxCommandEvent& event);
 
     wxZAVFrame& frame_;
+    InputCommands& input_;
 };
 
 }  // namespace zavgui

@@ -14,11 +14,11 @@ namespace zavgui {
 
 InputCommands::InputCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &InputCommands::OnGeneralData, this, ID_GENERAL_DATA);
-    frame.Bind(wxEVT_MENU, &InputCommands::OnTeamsData, this, ID_TEAMS_DATA);
-    using T = zav::TextId;
     frame.Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Edit<GameListDialog>(T::StepGameList); },
-        ID_GAMES_LIST);
+        wxEVT_MENU, [this](wxCommandEvent&) { EditTeams(); }, ID_TEAMS_DATA);
+    frame.Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { EditGameList(); }, ID_GAMES_LIST);
+    using T = zav::TextId;
     frame.Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Edit<ColumnSupDialog>(T::StepAddOnColumn); },
         ID_COLUMN_SUP);
@@ -32,10 +32,16 @@ InputCommands::InputCommands(wxZAVFrame& frame) : frame_(frame) {
 }
 
 template <class Dialog>
-void InputCommands::Edit(zav::TextId step) {
-    if (!frame_.RequireSheet()) return;
+bool InputCommands::Edit(zav::TextId step) {
+    if (!frame_.RequireSheet()) return false;
     Dialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged(step);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    frame_.SheetChanged(step);
+    return true;
+}
+
+bool InputCommands::EditGameList() {
+    return Edit<GameListDialog>(zav::TextId::StepGameList);
 }
 
 void InputCommands::OnGeneralData(wxCommandEvent&) {
@@ -50,12 +56,14 @@ void InputCommands::OnGeneralData(wxCommandEvent&) {
     frame_.SheetChanged(zav::TextId::StepGeneralData);
 }
 
-void InputCommands::OnTeamsData(wxCommandEvent&) {
-    if (!frame_.RequireSheet()) return;
+bool InputCommands::EditTeams() {
+    if (!frame_.RequireSheet()) return false;
     TeamsDialog dialog(&frame_, frame_.Document().EditSheet(), frame_.Language());
-    if (dialog.ShowModal() == wxID_OK) frame_.SheetChanged(zav::TextId::StepTeams);
+    const bool ok = dialog.ShowModal() == wxID_OK;
+    if (ok) frame_.SheetChanged(zav::TextId::StepTeams);
     // Checked after Cancel too: flags stored earlier may already be too many.
     zav::WarnIfChallengeIncoherent(frame_.Document().Sheet(), frame_.User().Reporter());
+    return ok;
 }
 
 }  // namespace zavgui

@@ -14,13 +14,17 @@ class InputCommands {
 public:
     explicit InputCommands(wxZAVFrame& frame);
 
+    // The Teams and colours dialog and the Game list dialog, as their
+    // commands run them (a new sheet leads on to them); true after OK.
+    bool EditTeams();
+    bool EditGameList();
+
 private:
     void OnGeneralData(wxCommandEvent& event);
-    void OnTeamsData(wxCommandEvent& event);
     // The dialogs that change nothing else: games list, add-on column,
     // assistant referees, arena party.
     template <class Dialog>
-    void Edit(zav::TextId step);
+    bool Edit(zav::TextId step);
 
     wxZAVFrame& frame_;
 };

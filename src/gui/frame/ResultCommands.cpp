@@ -4,6 +4,7 @@
 
 #include "dialogs/DeleteTeamDialog.h"
 #include "dialogs/GameResultDialog.h"
+#include "dialogs/ListChoice.h"
 #include "dialogs/PreviousScoresDialog.h"
 #include "dialogs/TieBreakDialog.h"
 #include "frame/CommandIds.h"
@@ -26,7 +27,8 @@ void ResultCommands::OnGameResult(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
     GameResultDialog dialog(&frame_, sheet, frame_.Language());
-    if (dialog.ShowModal() != wxID_OK) return;
+    // A game left without any result stores nothing: no change to apply.
+    if (dialog.ShowModal() != wxID_OK || !dialog.Stored()) return;
     // The next game is proposed before the change is recorded, so that
     // undoing the next one proposes it again.
     zav::AfterGameResult(sheet);

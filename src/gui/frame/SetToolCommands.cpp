@@ -20,32 +20,44 @@ SetToolCommands::SetToolCommands(wxZAVFrame& frame) : frame_(frame) {
 }
 
 void SetToolCommands::Run(zav::SetOperation operation) {
+    SheetDocument& document = frame_.Document();
+    const bool setOpen = !document.SetSheetNames().empty();
+    const std::string openSet = setOpen ? document.Sheet().sMScoreOpen : std::string();
+    const std::string openSheet = document.SetSheetShown();
     if (!frame_.MayReplaceSheet()) return;
-    frame_.Document().Close();
+    document.Close();
     frame_.ShowDocument();
     const wxString setPath = frame_.User().ChooseExistingFile(
-        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter);
-    if (setPath.empty() || !CommonOpenSIF(operation, setPath)) return;
-    frame_.User().Reporter().ShowText(zav::MessageIcon::Information,
-                                      zav::SetOperationDone(operation, frame_.Language()));
+        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter, FromCore(openSet));
+    wxString folder;
+    const bool done = !setPath.empty() && CommonOpenSIF(operation, setPath, folder);
+    const std::string reopen =
+        zav::OpenSetAfter(operation, done, openSet, ToCore(setPath), ToCore(folder));
+    if (!reopen.empty()) {
+        document.OpenSetOnSheet(reopen, openSheet);
+        frame_.ShowDocument();
+    }
+    if (done)
+        frame_.User().Reporter().ShowText(zav::MessageIcon::Information,
+                                          zav::SetOperationDone(operation, frame_.Language()));
 }
 
-bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString& setPath) {
+bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString& setPath,
+                                    wxString& folder) {
     const zav::Reporter& reporter = frame_.User().Reporter();
     if (operation == zav::SetOperation::Delete)
         return reporter.Ask(zav::MessageIcon::Error, zav::TextId::DeleteSetWarning) &&
                zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), reporter);
-    const wxString folder =
+    folder =
         frame_.User().ChooseFolder(zav::TextId::ChooseTargetFolder, wxFileName(setPath).GetPath());
     return !folder.empty() &&
            zav::CopyOrMoveSet(operation, ToCore(setPath), ToCore(folder), reporter);
 }
 
-// The document exists in French only; the other languages have no help.
+// The user guide's section on sets made from an entries file.
 void SetToolCommands::OnHelpSIFScoreSet(wxCommandEvent&) {
-    if (frame_.Language() == zav::Language::French)
-        OpenDocument(frame_.Context().programDir, {wxS("aide_fichier_sif_fr.pdf")},
-                     frame_.User().Reporter());
+    OpenGuideAt(frame_.Context().programDir, frame_.Language(), GuideSection::SetsFromEntries,
+                frame_.User().Reporter());
 }
 
 }  // namespace zavgui

@@ -17,12 +17,13 @@ public:
     explicit SetToolCommands(wxZAVFrame& frame);
 
 private:
-    // Closes what is open, then runs the operation on a chosen set and says
-    // when it is done.
+    // Closes what is open, runs the operation on a chosen set (the open set
+    // proposed) and says when it is done. An open set is opened again on
+    // the same sheet, from its new folder when it was moved.
     void Run(zav::SetOperation operation);
     // The operation on the set at `setPath` after its own question or folder
-    // chooser; true when done.
-    bool CommonOpenSIF(zav::SetOperation operation, const wxString& setPath);
+    // chooser (the folder chosen goes to `folder`); true when done.
+    bool CommonOpenSIF(zav::SetOperation operation, const wxString& setPath, wxString& folder);
     void OnHelpSIFScoreSet(wxCommandEvent& event);
 
     wxZAVFrame& frame_;

@@ -32,6 +32,8 @@ void SheetChooser::Show(const std::vector<std::string>& names, const std::string
         combo_->SetValue(wxEmptyString);
     else if (std::find(names_.begin(), names_.end(), shown) != names_.end())
         combo_->SetStringSelection(FromCore(shown));
+    // The whole name, however narrow the toolbar leaves the chooser.
+    combo_->SetToolTip(combo_->GetValue());
 }
 
 // The toolbar spans the window's width; it may not have taken a new width

@@ -34,9 +34,13 @@ std::string WindowUser::ChooseSaveFile(SaveChooser chooser, const std::string& f
                                 zav::TextId::SheetFilter, wxS("score")));
 }
 
-wxString WindowUser::ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter) {
-    wxFileDialog dialog(parent_, Tx(language_, caption), folders_.Start(kind), wxEmptyString,
-                        Tx(language_, filter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+wxString WindowUser::ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
+                                        const wxString& proposed) {
+    const wxFileName proposedFile(proposed);
+    wxFileDialog dialog(parent_, Tx(language_, caption),
+                        proposed.empty() ? folders_.Start(kind) : proposedFile.GetPath(),
+                        proposedFile.GetFullName(), Tx(language_, filter),
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     folders_.Remember(kind, dialog.GetPath());
     return dialog.GetPath();

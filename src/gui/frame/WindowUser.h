@@ -24,8 +24,9 @@ public:
     const zav::Reporter& Reporter() override { return reporter_; }
 
     // An existing file of that kind to read, the chooser starting in the
-    // kind's folder. Empty when cancelled.
-    wxString ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter);
+    // kind's folder, or on `proposed` when given. Empty when cancelled.
+    wxString ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
+                                const wxString& proposed = wxString());
     // A file of that kind to write, proposed as `fileName` in `folder`, or
     // in the kind's folder when that is empty; a name typed without
     // extension gets `extension`, and an existing file is replaced only when

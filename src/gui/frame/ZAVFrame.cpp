@@ -26,6 +26,7 @@
 #include "frame/SheetChooser.h"
 #include "frame/UndoCommands.h"
 #include "frame/ViewCommands.h"
+#include "sets/SetFile.h"
 #include "support/PlacementPictures.h"
 #include "support/ProgramIcon.h"
 #include "texts/Texts.h"
@@ -92,8 +93,8 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     SetClientSize(first.GetSize() - (GetSize() - GetClientSize()));
     Move(first.GetPosition());
 
-    fileCommands_ = std::make_unique<FileCommands>(*this);
     inputCommands_ = std::make_unique<InputCommands>(*this);
+    fileCommands_ = std::make_unique<FileCommands>(*this, *inputCommands_);
     resultCommands_ = std::make_unique<ResultCommands>(*this);
     viewCommands_ = std::make_unique<ViewCommands>(*this);
     printCommands_ = std::make_unique<PrintCommands>(*this);
@@ -115,11 +116,22 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     ShowDocument();
     // Built before a start-up sheet, the welcome page (and its picture) would
     // be replaced before the window is ever shown.
-    if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_));
+    if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_, FirstSteps()));
     view_->WaitUntilIdle();
 }
 
 wxZAVFrame::~wxZAVFrame() = default;
+
+// How to begin, each way with where its command is, so that the page says
+// what the menus hold.
+std::vector<std::string> wxZAVFrame::FirstSteps() const {
+    const auto step = [this](zav::TextId text, int command) {
+        return zav::FormatText(zav::Text(wxLanguage_, text), CommandPath(command, wxLanguage_));
+    };
+    return {step(zav::TextId::StartNewHeat, ID_NEW_SHEET),
+            step(zav::TextId::StartOpenSheet, ID_OPEN_SHEET),
+            step(zav::TextId::StartImportEntries, ID_CREATE_SIF_SCORE_SET)};
+}
 
 zav::Settings wxZAVFrame::AppSettings() const {
     return SettingsOf(context_);
@@ -206,7 +218,13 @@ void wxZAVFrame::ShowDocument() {
         shownFileUses_ = document_.FileUses();
         recent_->Add(FromCore(document_.UsedFile()));
     }
-    SetTitle(WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed));
+    wxString title =
+        WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed);
+    // A set's sheets look alike: the title names the one on screen too.
+    if (!document_.TitleFileName().empty() && !document_.SetSheetNames().empty())
+        title += wxS(" - ") +
+                 FromCore(zav::SetSheetTitle(document_.TitleFileName(), document_.SetSheetShown()));
+    SetTitle(title);
     chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();
 }

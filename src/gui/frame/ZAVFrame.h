@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "document/SheetDocument.h"
 #include "frame/WindowUser.h"
@@ -125,6 +127,8 @@ private:
     void CreateToolbar();
     void CreateControls();
     static wxRect FirstRect();
+    // The welcome page's lines on how to begin.
+    std::vector<std::string> FirstSteps() const;
     void OnCloseWindow(wxCloseEvent& event);
     void OnSize(wxSizeEvent& event);
 

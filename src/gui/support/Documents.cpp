@@ -1,5 +1,6 @@
 #include "support/Documents.h"
 
+#include <wx/filename.h>
 #include <wx/utils.h>
 
 #include <optional>
@@ -70,22 +71,51 @@ std::vector<wxString> DocumentsFor(int commandId, zav::Language language) {
     return names;
 }
 
-bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
-                  const zav::Reporter& reporter) {
-    if (fileNames.empty()) return false;
+namespace {
+
+// The path of the first of `fileNames` found, the user's copy first; when
+// none is, the first name is named with the folder for the user's copy.
+std::optional<std::string> FindDocument(const wxString& dataFolder,
+                                        const std::vector<wxString>& fileNames,
+                                        const zav::Reporter& reporter) {
+    if (fileNames.empty()) return std::nullopt;
     const zav::Environment env = zav::ProcessEnvironment();
     std::optional<std::string> path;
     for (const wxString& name : fileNames)
         if (!path) path = zav::FindReferenceDocument(ToCore(name), env, ToCore(dataFolder));
     if (!path) {
-        const wxString& fileName = fileNames.front();
         const std::string named =
-            zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileName));
+            zav::FormatText(reporter.Text(zav::TextId::DocumentMissing), ToCore(fileNames.front()));
         reporter.ShowText(zav::MessageIcon::Information,
                           zav::FormatText(named, zav::UserReferenceFolder(env)));
-        return false;
     }
-    return wxLaunchDefaultApplication(FromCore(*path));
+    return path;
+}
+
+}  // namespace
+
+bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
+                  const zav::Reporter& reporter) {
+    const auto path = FindDocument(dataFolder, fileNames, reporter);
+    return path && wxLaunchDefaultApplication(FromCore(*path));
+}
+
+bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSection section,
+                 const zav::Reporter& reporter) {
+    // The ids of the sections in every guide.
+    const wxString anchor = [section]() -> wxString {
+        switch (section) {
+            case GuideSection::SetsFromEntries: return wxS("entries-file");
+        }
+        return wxString();
+    }();
+    const auto path = FindDocument(dataFolder, DocumentsFor(ID_USER_GUIDE, language), reporter);
+    if (!path) return false;
+    // A URL, not a path: only a URL keeps the section. The desktop's opener
+    // hands it to the browser.
+    const std::string url = ToCore(wxFileName::FileNameToURL(FromCore(*path)) + wxS("#") + anchor);
+    const char* const argv[] = {"xdg-open", url.c_str(), nullptr};
+    return wxExecute(argv, wxEXEC_ASYNC) != 0;
 }
 
 }  // namespace zavgui

@@ -23,4 +23,13 @@ std::vector<wxString> DocumentsFor(int commandId, zav::Language language);
 bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
                   const zav::Reporter& reporter);
 
+// The user guide's sections that commands open directly.
+enum class GuideSection { SetsFromEntries };
+
+// Opens the user guide of the interface language (the English one for a
+// language that has none) in the desktop's browser at `section`; a missing
+// guide is named as a missing document is.
+bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSection section,
+                 const zav::Reporter& reporter);
+
 }  // namespace zavgui

@@ -1,10 +1,11 @@
 #include "view/WelcomePage.h"
 
+#include "encoding/Markup.h"
 #include "texts/Texts.h"
 
 namespace zavgui {
 
-std::string PageAccueil(zav::Language language) {
+std::string PageAccueil(zav::Language language, const std::vector<std::string>& firstSteps) {
     std::string page = "<html>\n<head>";
     page +=
         "<style>\nbody { font-family: Arial, Helvetica, sans-serif; font-size: 10px; margin: "
@@ -22,6 +23,9 @@ std::string PageAccueil(zav::Language language) {
     line("size=4", "Version " + zav::Text(language, zav::TextId::Version));
     line("size=4", zav::Text(language, zav::TextId::TagLine));
     line("size=4", zav::Text(language, zav::TextId::RightsNotice));
+    page += "<br><font face=\"Tahoma, Arial\" size=4 color=#FFFFFF><p>";
+    for (const std::string& step : firstSteps) page += zav::EscapeMarkup(step) + "<br>";
+    page += "</p></font>";
     page += "</font></center>";
     page += "</body></html>";
     return page;

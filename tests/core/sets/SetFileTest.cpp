@@ -151,6 +151,13 @@ TEST(SetFile, PathsSplitAtTheLastSeparator) {
     EXPECT_EQ(PathInFolder("/target/", "s.pscore"), "/target/s.pscore");
 }
 
+TEST(SetFile, TheTitleNamesASheetWithoutTheSetsNameAndExtension) {
+    EXPECT_EQ(SetSheetTitle("777.mscore", "777_Minime 1.pscore"), "Minime 1");
+    EXPECT_EQ(SetSheetTitle("777.mscore", "777_Minime 1_2.pscore"), "Minime 1_2");
+    EXPECT_EQ(SetSheetTitle("777.mscore", "other.pscore"), "other");  // renamed by hand
+    EXPECT_EQ(SetSheetTitle("777.mscore", "777_.pscore"), "777_");
+}
+
 TEST(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
     TempDir dir;
     ScoreSheet d;

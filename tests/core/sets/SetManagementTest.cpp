@@ -213,6 +213,32 @@ TEST(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
     EXPECT_TRUE(fs::exists(dir.File("bad.mscore")));
 }
 
+// The set on screen before a set tool ran: opened again where it now is.
+TEST(SetManagement, AnOpenSetIsFoundWhereTheOperationLeftIt) {
+    TempDir dir;
+    const SampleSet set(dir.Path());
+    const std::string other = dir.File("other.mscore");
+    const struct {
+        SetOperation code;
+        bool done;
+        std::string operated;
+        std::string expected;
+    } cases[] = {
+        {SetOperation::Copy, true, set.path, set.path},
+        {SetOperation::Move, true, set.path, "/target/ev.mscore"},
+        {SetOperation::Move, true, set.folder + "/../ev/ev.mscore", "/target/ev.mscore"},
+        {SetOperation::Move, false, set.path, set.path},
+        {SetOperation::Move, true, other, set.path},
+        {SetOperation::Delete, true, set.path, ""},
+        {SetOperation::Delete, false, set.path, set.path},
+        {SetOperation::Delete, true, other, set.path},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OpenSetAfter(c.code, c.done, set.path, c.operated, "/target"), c.expected)
+            << c.operated;
+    EXPECT_EQ(OpenSetAfter(SetOperation::Delete, true, "", set.path, ""), "");
+}
+
 TEST(SetManagement, CopyFileReportsEachFailure) {
     TempDir dir;
     WriteFile(dir.File("a"), std::string(32000, 'a'));

@@ -20,12 +20,12 @@ TEST(ResultListTest, PlacesThenTheSpecialEntriesBothWays) {
     EXPECT_EQ(4, s.iRetElimin);
     EXPECT_EQ(5, s.iRetAbandon);
     EXPECT_EQ(6, s.iRetAbandonDef);
-    EXPECT_EQ(0, ResultListPosition(s, kNoResult));  // shows the first place
-    EXPECT_EQ(kNoResult, ResultCodeAt(s, -1));       // no selection stores no result
+    // No result shows no entry, and no entry stores no result: a game not
+    // run yet cannot be given places by an OK alone. A place beyond the
+    // teams (a file written for a larger heat) cannot be shown either.
+    for (int code : {kNoResult, 7}) EXPECT_EQ(-1, ResultListPosition(s, code)) << code;
+    EXPECT_EQ(kNoResult, ResultCodeAt(s, -1));
     EXPECT_EQ(kAbandon, ResultCodeAt(s, 5));
-    // A place beyond the teams (a file written for a larger heat) cannot be
-    // shown: it falls back to the first entry rather than to no entry.
-    EXPECT_EQ(0, ResultListPosition(s, 7));
 
     s = SheetOf(10, 12);
     for (int code : {1, 2, 5, 10, kElimination, kAbandon, kDefinitiveAbandon})
@@ -133,13 +133,15 @@ TEST(StaffRowsTest, AtLeastSixRowsThenOnePerTeam) {
     EXPECT_EQ(10, ARefereeRows(SheetOf(15, 4)));  // damaged count
 }
 
-TEST(TeamLabelTest, NameAndColoursOrNothing) {
-    ScoreSheet s = SheetOf(2, 4);
+TEST(TeamLabelTest, NameAndColoursTheNameAloneOrNothing) {
+    ScoreSheet s = SheetOf(3, 4);
     s.sTeamName[0] = "Orsay";
     s.sTeamColors[0] = "Bleu/Blanc";
     s.sTeamColors[1] = "Rouge";
+    s.sTeamName[2] = "Lyon";
     EXPECT_EQ("Orsay     (Bleu/Blanc)", TeamLabel(s, 0));
     EXPECT_EQ("", TeamLabel(s, 1));
+    EXPECT_EQ("Lyon", TeamLabel(s, 2));
 }
 
 }  // namespace
