@@ -2,7 +2,7 @@
 // the settings file read for colours and logo, the scoring, the layout.
 #include <benchmark/benchmark.h>
 
-#include "core/report/SampleSheets.h"
+#include "core/report/PageTesting.h"
 #include "report/PageBytes.h"
 #include "report/ScoreSheetPage.h"
 #include "support/TempDir.h"
@@ -23,7 +23,7 @@ void BM_PrepareHtmlWithSettings(benchmark::State& state) {
     zavtest::TempDir dir;
     const zav::Settings settings(dir.File("ZAVscore.ini"));
     WriteSettings(settings.Path());
-    zav::ScoreSheet sheet = zavtest::FullSheet();
+    zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
     for (auto _ : state) {
         const zav::PageStyle style = zav::ReadPageStyle(settings);
         std::string page = zav::PrepareHtml(sheet, {1, 1}, zav::OutputTarget::WindowOrPrinter, true,
@@ -35,7 +35,7 @@ BENCHMARK(BM_PrepareHtmlWithSettings)->Unit(benchmark::kMicrosecond);
 
 void BM_PrepareHtmlLayoutOnly(benchmark::State& state) {
     const zav::PageStyle style = zavtest::ColourStyle();
-    zav::ScoreSheet sheet = zavtest::FullSheet();
+    zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
     for (auto _ : state) {
         std::string page = zav::PrepareHtml(sheet, {1, 1}, zav::OutputTarget::WindowOrPrinter, true,
                                             zav::Language::English, style);
@@ -54,7 +54,7 @@ BENCHMARK(BM_ReadPageStyle)->Unit(benchmark::kMicrosecond);
 
 // The exported file's bytes: the page with a name outside the code page.
 void BM_ExportPageBytes(benchmark::State& state) {
-    zav::ScoreSheet sheet = zavtest::FullSheet();
+    zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
     const std::string page = zav::PrepareHtml(sheet, {1, 1}, zav::OutputTarget::File, false,
                                               zav::Language::English, zavtest::ColourStyle());
     for (auto _ : state) benchmark::DoNotOptimize(zav::EncodePageBytes(page));

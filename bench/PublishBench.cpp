@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/report/SampleSheets.h"
+#include "core/report/PageTesting.h"
 #include "publish/Publication.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
@@ -23,7 +23,7 @@ std::string MakeSet(const zavtest::TempDir& dir) {
     const zav::Reporter reporter(zav::Language::English, messages);
     std::vector<std::string> names;
     for (int k = 0; k < kSheets; ++k) {
-        zav::ScoreSheet sheet = zavtest::FullSheet();
+        zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
         sheet.sSubTitle = "Category " + std::to_string(k + 1);
         names.push_back("48213_Category " + std::to_string(k + 1) + ".pscore");
         if (!zav::SaveSheet(sheet, dir.File(names.back()), reporter)) std::abort();

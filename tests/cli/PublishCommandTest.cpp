@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "core/report/SampleSheets.h"
+#include "core/report/PageTesting.h"
 #include "report/PageExport.h"
 #include "report/ScoreSheetPage.h"
 #include "sets/SetFile.h"
@@ -35,7 +35,8 @@ protected:
         zavtest::WriteFile(settings, "[General]\nLogoPath=" + dir.File("logos") +
                                          "\nLogoName=club.png\n[Colors]\nHeadFont=#000080\n"
                                          "TitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\nBkgLine2=#EEEEEE\n");
-        const zav::ScoreSheet sheets[] = {zavtest::FullSheet(), zavtest::SmallSheet(),
+        const zav::ScoreSheet sheets[] = {zavtest::Sample("full-heat.score"),
+                                          zavtest::Sample("small-heat.score"),
                                           zavtest::StaffSheet(6)};
         for (int k = 0; k < 3; ++k) ASSERT_TRUE(zav::SaveSheet(sheets[k], Sheet(k), Quiet()));
         WriteSet(names);
@@ -173,7 +174,7 @@ TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
         return ::stat((www + "/" + name).c_str(), &info) == 0 && info.st_mtime == times[0].tv_sec;
     };
 
-    zav::ScoreSheet changed = zavtest::SmallSheet();
+    zav::ScoreSheet changed = zavtest::Sample("small-heat.score");
     changed.iGamePlace[0][3] = 1;
     ASSERT_TRUE(zav::SaveSheet(changed, Sheet(1), Quiet()));
     const auto second = Publish(set);

@@ -1,10 +1,11 @@
+// The SIF entries file read, a set created from it, and whole sets copied,
+// moved and deleted, with what each command prints and the files it leaves.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "sheetfile/SheetFile.h"
+#include "support/Golden.h"
 #include "support/RunCli.h"
-#include "support/TempDir.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -13,259 +14,175 @@ namespace fs = std::filesystem;
 using zavtest::FilesIn;
 using zavtest::ReadFile;
 using zavtest::RunCli;
-using zavtest::TempDir;
 using zavtest::WriteFile;
+using Lines = std::vector<std::string>;
 
-const std::string kSif =
-    "4711;Championnat r\xE9gional;2026\r\n"
-    "4711;1;NOM_EQU;CPM1 Minime 1;Club;Rider;Les \"Fous\"\r\n"
-    "4711;2;NOM_EQU;COPE;Club;Rider;Open One\r\n"
-    "4711;3;NOM_EQU;CPM2;Club;Rider;Mini Two\r\n"
-    "4711;4;NOM_EQU;CPM1 Minime 1;Club;Rider;\xC9"
-    "curie";  // Windows-1252, no last line end
+// Four teams in three categories, Windows-1252, no last line end.
+const std::string kEntries = zavtest::TestFile("cli/data/entries.txt");
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+Lines LinesOf(const std::string& text) {
+    Lines lines;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1)
         lines.push_back(text.substr(start, end - start));
     return lines;
 }
 
-zav::ScoreSheet Load(const std::string& path) {
-    zav::ScoreSheet sheet;
-    zav::RecordingMessageSink messages;
-    EXPECT_TRUE(zav::LoadSheet(sheet, path, zav::Reporter(zav::Language::English, messages)))
-        << path;
-    return sheet;
-}
+class SetCommands : public ::testing::Test {
+protected:
+    zavtest::CliResult Run(const std::vector<std::string>& args) {
+        return RunCli(args, dir.File("none.ini"));
+    }
+    zav::ScoreSheet Sheet(const std::string& name) {
+        zav::ScoreSheet sheet;
+        zav::RecordingMessageSink messages;
+        EXPECT_TRUE(
+            zav::LoadSheet(sheet, dir.File(name), zav::Reporter(zav::Language::English, messages)))
+            << name;
+        return sheet;
+    }
 
-TEST(SifCommand, PrintsTheEntriesAsJson) {
-    TempDir dir;
-    WriteFile(dir.File("e.txt"), kSif);
-    const auto r = RunCli({"sif", dir.File("e.txt")}, dir.File("none.ini"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, R"({
-  "competition": "4711",
-  "categories": [
-    {"field": "CPM1 Minime 1", "code": "CPM1", "name": "Minime 1"},
-    {"field": "COPE", "code": "COPE", "name": "Open Elite"},
-    {"field": "CPM2", "code": "CPM2", "name": "Minime 2"}
-  ],
-  "teams": [
-    {"category": "CPM1 Minime 1", "name": "Les \"Fous\""},
-    {"category": "COPE", "name": "Open One"},
-    {"category": "CPM2", "name": "Mini Two"},
-    {"category": "CPM1 Minime 1", "name": "Écurie"}
-  ]
-}
-)");
+    zavtest::TempDir dir;
+};
+
+TEST_F(SetCommands, SifPrintsTheEntriesAsJson) {
+    const auto r = Run({"sif", kEntries});
+    EXPECT_EQ(r.status, 0) << r.err;
+    zavtest::ExpectGolden("cli/golden/entries.json", r.out);
 
     WriteFile(dir.File("bad.txt"), "not a SIF file at all;x\n");
-    const auto bad = RunCli({"sif", dir.File("bad.txt"), "--lang", "FR"}, dir.File("none.ini"));
+    const auto bad = Run({"sif", dir.File("bad.txt"), "--lang", "EN"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, zav::FormatText(zav::Text(zav::Language::French, zav::TextId::NotSifFile),
+    EXPECT_EQ(bad.err, zav::FormatText(zav::Text(zav::Language::English, zav::TextId::NotSifFile),
                                        dir.File("bad.txt")) +
                            "\n");
 }
 
-TEST(ImportSifCommand, OneSheetPerCategoryWithTheDefaultAnswers) {
-    TempDir dir;
-    WriteFile(dir.File("e.txt"), kSif);
-    const std::string set = dir.File("4711.mscore");
-    const auto r = RunCli({"import-sif", dir.File("e.txt"), set}, dir.File("none.ini"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> names = {"4711_Minime 1.pscore", "4711_Open Elite.pscore",
-                                            "4711_Minime 2.pscore"};
-    EXPECT_EQ(Lines(r.out), names);
-    const auto list = RunCli({"set-list", set}, dir.File("none.ini"));
-    ASSERT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(Lines(list.out), names);
-
-    // French rules and six games unless told otherwise.
-    const zav::ScoreSheet first = Load(dir.File(names[0]));
+TEST_F(SetCommands, ImportMakesOneSheetPerCategoryOrPerGroup) {
+    // Defaults: one sheet per category, French rules, six games.
+    auto r = Run({"import-sif", kEntries, dir.File("4711.mscore")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const Lines names = {"4711_Minime 1.pscore", "4711_Open Elite.pscore", "4711_Minime 2.pscore"};
+    EXPECT_EQ(LinesOf(r.out), names);
+    EXPECT_EQ(LinesOf(Run({"set-list", dir.File("4711.mscore")}).out), names);
+    zav::ScoreSheet first = Sheet(names[0]);
     EXPECT_EQ(first.iGamesNr, 6);
     EXPECT_EQ(first.iEliminationRule, 1);
     EXPECT_EQ(first.iScoring, 3);
-
     // An existing set is replaced only when asked to.
-    WriteFile(set, "older set");
-    const auto refused =
-        RunCli({"import-sif", dir.File("e.txt"), set, "--lang", "EN"}, dir.File("none.ini"));
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
-    EXPECT_EQ(ReadFile(set), "older set");
-    EXPECT_EQ(
-        RunCli({"import-sif", dir.File("e.txt"), set, "--replace"}, dir.File("none.ini")).status,
-        0);
-    EXPECT_NE(ReadFile(set), "older set");
-}
+    WriteFile(dir.File("4711.mscore"), "older set");
+    r = Run({"import-sif", kEntries, dir.File("4711.mscore"), "--lang", "EN"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
+    EXPECT_EQ(ReadFile(dir.File("4711.mscore")), "older set");
+    EXPECT_EQ(Run({"import-sif", kEntries, dir.File("4711.mscore"), "--replace"}).status, 0);
+    EXPECT_NE(ReadFile(dir.File("4711.mscore")), "older set");
 
-TEST(ImportSifCommand, GroupsNameCategoriesByFieldOrCode) {
-    TempDir dir;
-    WriteFile(dir.File("e.txt"), kSif);
-    const std::string set = dir.File("ev.mscore");
-    const auto r = RunCli({"import-sif", dir.File("e.txt"), set, "--group", "CPM2,CPM1", "--group",
-                           "COPE", "--games", "10", "--rules", "international", "--title", "Finale",
-                           "--date", "1/6", "--referee", "R. Arbitre", "--lang", "GE"},
-                          dir.File("none.ini"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Lines(r.out),
-              (std::vector<std::string>{"ev_Minime 1_Minime 2.pscore", "ev_Open Elite.pscore"}));
-    const zav::ScoreSheet first = Load(dir.File("ev_Minime 1_Minime 2.pscore"));
-    EXPECT_EQ(first.sTitle, "Finale");
-    EXPECT_EQ(first.sDate, "1/6");
-    EXPECT_EQ(first.sReferee, "R. Arbitre");
+    // Groups name categories by field or code; the dialogs' answers as options.
+    r = Run({"import-sif", kEntries, dir.File("ev.mscore"), "--group", "CPM2,CPM1", "--group",
+             "COPE", "--games", "10", "--rules", "international", "--title", "Finale", "--date",
+             "1/6", "--referee", "R. Arbitre", "--lang", "GE"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(LinesOf(r.out), (Lines{"ev_Minime 1_Minime 2.pscore", "ev_Open Elite.pscore"}));
+    first = Sheet("ev_Minime 1_Minime 2.pscore");
+    EXPECT_EQ(first.sTitle + first.sDate + first.sReferee, "Finale1/6R. Arbitre");
     EXPECT_EQ(first.iGamesNr, 10);
     EXPECT_EQ(first.iEliminationRule, 0);
     EXPECT_EQ(first.iScoring, 3);
     EXPECT_EQ(first.sColSupTitle, zav::Text(zav::Language::German, zav::TextId::Category));
+
+    // A code names every category with that code, unless it is the whole
+    // field of a category: then that one only.
+    WriteFile(dir.File("codes.txt"),
+              "99;h\n99;1;NOM_EQU;CPM2 Poney A;c;r;A1\n99;2;NOM_EQU;CPM1;c;r;Plain\n"
+              "99;3;NOM_EQU;CPM2 Poney B;c;r;B1\n99;4;NOM_EQU;CPM1 Minime 1;c;r;Long\n");
+    r = Run({"import-sif", dir.File("codes.txt"), dir.File("c.mscore"), "--group", "CPM2",
+             "--group", "CPM1", "--group", "CPM1 Minime 1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(LinesOf(r.out),
+              (Lines{"c_Minime 2_Minime 2.pscore", "c_Minime 1.pscore", "c_Minime 1_2.pscore"}));
 }
 
-// A code names every category with that code, unless it is itself the whole
-// field of a category: then it names that one only.
-TEST(ImportSifCommand, ACodeNamesEveryCategoryOfThatCodeAWholeFieldOnlyItself) {
-    TempDir dir;
-    WriteFile(dir.File("e.txt"),
-              "99;h\n"
-              "99;1;NOM_EQU;CPM2 Poney A;c;r;A1\n"
-              "99;2;NOM_EQU;CPM1;c;r;Plain\n"
-              "99;3;NOM_EQU;CPM2 Poney B;c;r;B1\n"
-              "99;4;NOM_EQU;CPM1 Minime 1;c;r;Long\n");
-    const auto r = RunCli({"import-sif", dir.File("e.txt"), dir.File("ev.mscore"), "--group",
-                           "CPM2", "--group", "CPM1", "--group", "CPM1 Minime 1"},
-                          dir.File("none.ini"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Lines(r.out),
-              (std::vector<std::string>{"ev_Minime 2_Minime 2.pscore", "ev_Minime 1.pscore",
-                                        "ev_Minime 1_2.pscore"}));
-
-    // "CPM1" alone leaves "CPM1 Minime 1" on no sheet.
-    const auto missing = RunCli({"import-sif", dir.File("e.txt"), dir.File("x.mscore"), "--group",
-                                 "CPM2", "--group", "CPM1", "--lang", "GE"},
-                                dir.File("none.ini"));
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err,
-              zav::FormatText(zav::Text(zav::Language::German, zav::TextId::CategoryOnNoSheet),
-                              std::string("CPM1 Minime 1")) +
-                  "\n");
-    EXPECT_FALSE(fs::exists(dir.File("x.mscore")));
-}
-
-// Failures met while reading the file or filling the sheets: the program's
-// message in the chosen language, status 1, and nothing written.
-TEST(ImportSifCommand, FailuresOfTheImportLeaveNoSetFile) {
-    TempDir dir;
+// Every failure: the program's message, status 1, and no set file written.
+TEST_F(SetCommands, ImportFailuresWriteNothing) {
     std::string eleven = "5;h\n";
     for (int t = 0; t < 11; ++t) eleven += "5;" + std::to_string(t) + ";NOM_EQU;COPE;c;r;T\n";
     WriteFile(dir.File("eleven.txt"), eleven);
-    const auto full =
-        RunCli({"import-sif", dir.File("eleven.txt"), dir.File("ev.mscore"), "--lang", "IT"},
-               dir.File("none.ini"));
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, zav::FormatText(zav::FormatText(zav::Text(zav::Language::Italian,
-                                                                  zav::TextId::TooManyTeamsOnSheet),
-                                                        1L),
-                                        std::string("COPE")) +
-                            "\n");
-
-    const auto noSif =
-        RunCli({"import-sif", dir.File("none.txt"), dir.File("ev.mscore")}, dir.File("none.ini"));
-    EXPECT_EQ(noSif.status, 1);
-    EXPECT_EQ(noSif.err,
-              zav::FormatText(zav::Text(zav::Language::French, zav::TextId::ErrorOpening),
-                              dir.File("none.txt")) +
-                  "\n");  // no --lang and no settings: French
-    // An entries file without a team line would give a set that names no sheet.
+    WriteFile(dir.File("codes.txt"),
+              "99;h\n99;1;NOM_EQU;CPM1;c;r;A\n99;2;NOM_EQU;CPM1 Minime 1;c;r;B\n");
     WriteFile(dir.File("empty.txt"), "5;h\n");
-    const auto noTeam =
-        RunCli({"import-sif", dir.File("empty.txt"), dir.File("ev.mscore"), "--lang", "EN"},
-               dir.File("none.ini"));
-    EXPECT_EQ(noTeam.status, 1);
-    EXPECT_EQ(noTeam.err,
-              zav::FormatText(zav::Text(zav::Language::English, zav::TextId::NotSifFile),
-                              dir.File("empty.txt")) +
-                  "\n");
-    // Nothing beside the entries files.
-    EXPECT_EQ(FilesIn(dir.Path()), 2u);
-}
-
-TEST(ImportSifCommand, RefusesGroupsThatDoNotCoverTheCategoriesOnceAndWritesNothing) {
-    TempDir dir;
-    WriteFile(dir.File("e.txt"), kSif);
-    const std::string set = dir.File("ev.mscore");
-    struct Failure {
-        std::vector<std::string> options;
+    const auto english = [](zav::TextId id, const std::string& name) {
+        return zav::FormatText(zav::Text(zav::Language::English, id), name);
+    };
+    const auto eleventh =
+        zav::FormatText(zav::Text(zav::Language::English, zav::TextId::TooManyTeamsOnSheet), 1L);
+    const struct {
+        Lines args;
         std::string err;
+    } failures[] = {
+        {{dir.File("eleven.txt"), "--lang", "EN"}, zav::FormatText(eleventh, std::string("COPE"))},
+        {{dir.File("none.txt")},  // no --lang and no settings: French
+         zav::FormatText(zav::Text(zav::Language::French, zav::TextId::ErrorOpening),
+                         dir.File("none.txt"))},
+        {{dir.File("empty.txt"), "--lang", "EN"},
+         english(zav::TextId::NotSifFile, dir.File("empty.txt"))},
+        {{dir.File("codes.txt"), "--group", "CPM1", "--lang", "EN"},
+         english(zav::TextId::CategoryOnNoSheet, "CPM1 Minime 1")},
+        {{kEntries, "--group", "CPM1,COPE", "--lang", "EN"},
+         english(zav::TextId::CategoryOnNoSheet, "CPM2")},
+        {{kEntries, "--group", "CPM1", "--group", "CPM1,COPE,CPM2", "--lang", "EN"},
+         english(zav::TextId::CategoryAlreadyGrouped, "CPM1 Minime 1")},
+        {{kEntries, "--group", "CPM1,COPE,CPM2,CAB9", "--lang", "EN"},
+         english(zav::TextId::NoSuchCategory, "CAB9")},
+        {{kEntries, "--group", "CPM1,COPE,", "--lang", "EN"},
+         english(zav::TextId::NoSuchCategory, "")},
     };
-    const Failure failures[] = {
-        {{"--group", "CPM1,COPE"}, "The category [CPM2] is on no score sheet.\n"},
-        {{"--group", "CPM1", "--group", "CPM1,COPE,CPM2"},
-         "The category [CPM1 Minime 1] is already on an earlier score sheet.\n"},
-        {{"--group", "CPM1,COPE,CPM2,CAB9"}, "No category of the SIF file is named [CAB9].\n"},
-    };
-    for (const Failure& failure : failures) {
-        std::vector<std::string> args = {"import-sif", dir.File("e.txt"), set, "--lang", "EN"};
-        args.insert(args.end(), failure.options.begin(), failure.options.end());
-        const auto r = RunCli(args, dir.File("none.ini"));
+    for (const auto& failure : failures) {
+        Lines args = {"import-sif", failure.args[0], dir.File("ev.mscore")};
+        args.insert(args.end(), failure.args.begin() + 1, failure.args.end());
+        const auto r = Run(args);
         EXPECT_EQ(r.status, 1) << failure.err;
-        EXPECT_EQ(r.err, failure.err);
+        EXPECT_EQ(r.err, failure.err + "\n");
     }
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    EXPECT_EQ(FilesIn(dir.Path()), 3u);
 }
 
-class SetOperationCommands : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::create_directories(dir.File("home"));
-        fs::create_directories(dir.File("away"));
-        WriteFile(dir.File("e.txt"), kSif);
-        const auto r = RunCli({"import-sif", dir.File("e.txt"), set}, ini());
-        ASSERT_EQ(r.status, 0) << r.err;
-    }
-    std::string ini() const { return dir.File("none.ini"); }
-
-    TempDir dir;
+TEST_F(SetCommands, CopyMoveAndDeleteAWholeSet) {
+    fs::create_directories(dir.File("home"));
+    fs::create_directories(dir.File("away"));
     const std::string set = dir.File("home/4711.mscore");
-};
+    ASSERT_EQ(Run({"import-sif", kEntries, set}).status, 0);
 
-TEST_F(SetOperationCommands, CopyAsksBeforeReplacingAnExistingSet) {
+    // An existing set in the target is replaced only with --replace.
     WriteFile(dir.File("away/4711.mscore"), "an older set");
-    const auto refused = RunCli({"set-copy", set, dir.File("away"), "--lang", "EN"}, ini());
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
+    auto r = Run({"set-copy", set, dir.File("away"), "--lang", "EN"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
     EXPECT_EQ(ReadFile(dir.File("away/4711.mscore")), "an older set");
-    EXPECT_EQ(FilesIn(dir.File("away")), 1u);
-
-    const auto replaced =
-        RunCli({"set-copy", set, dir.File("away"), "--replace", "--lang", "EN"}, ini());
-    ASSERT_EQ(replaced.status, 0) << replaced.err;
-    EXPECT_EQ(replaced.out, "Score sheet set correctly copied.\n");
+    r = Run({"set-copy", set, dir.File("away"), "--replace", "--lang", "EN"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Score sheet set correctly copied.\n");
     EXPECT_EQ(ReadFile(dir.File("away/4711.mscore")), ReadFile(set));
     EXPECT_EQ(FilesIn(dir.File("away")), 4u);
+    r = Run({"set-copy", set, dir.File("home/."), "--lang", "EN"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, zav::Text(zav::Language::English, zav::TextId::SameFolder) + "\n");
 
-    const auto same = RunCli({"set-copy", set, dir.File("home/."), "--lang", "EN"}, ini());
-    EXPECT_EQ(same.status, 1);
-    EXPECT_EQ(same.err, zav::Text(zav::Language::English, zav::TextId::SameFolder) + "\n");
-}
-
-TEST_F(SetOperationCommands, MoveThenDeleteTheWholeSet) {
-    const auto moved = RunCli({"set-move", set, dir.File("away"), "--lang", "FR"}, ini());
-    ASSERT_EQ(moved.status, 0) << moved.err;
-    EXPECT_EQ(moved.out, zav::Text(zav::Language::French, zav::TextId::SetMoved) + "\n");
+    fs::remove_all(dir.File("away"));
+    fs::create_directories(dir.File("away"));
+    r = Run({"set-move", set, dir.File("away"), "--lang", "FR"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, zav::Text(zav::Language::French, zav::TextId::SetMoved) + "\n");
     EXPECT_EQ(FilesIn(dir.File("home")), 0u);
     EXPECT_EQ(FilesIn(dir.File("away")), 4u);
-
-    const auto deleted =
-        RunCli({"set-delete", dir.File("away/4711.mscore"), "--lang", "IT"}, ini());
-    ASSERT_EQ(deleted.status, 0) << deleted.err;
-    EXPECT_EQ(deleted.out, zav::Text(zav::Language::Italian, zav::TextId::SetDeleted) + "\n");
+    r = Run({"set-delete", dir.File("away/4711.mscore"), "--lang", "IT"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, zav::Text(zav::Language::Italian, zav::TextId::SetDeleted) + "\n");
     EXPECT_EQ(FilesIn(dir.File("away")), 0u);
-
-    const auto gone = RunCli({"set-delete", dir.File("away/4711.mscore"), "--lang", "EN"}, ini());
-    EXPECT_EQ(gone.status, 1);
-    EXPECT_EQ(gone.err, "Error while opening file = " + dir.File("away/4711.mscore") + "\n");
+    r = Run({"set-delete", dir.File("away/4711.mscore"), "--lang", "EN"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Error while opening file = " + dir.File("away/4711.mscore") + "\n");
 }
 
 }  // namespace

@@ -61,28 +61,24 @@ TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
 
 TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
+    const auto challengeShown = [&] {
+        return ShownText().find("Young riders Challenge") != std::string::npos;
+    };
     EXPECT_EQ(Checked(), (std::vector<int>{ID_SCORE_SHEET, ID_VIEW_BOTH}));
-
     ClickViewItem(ID_STAFF_SHEET);
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_BOTH}));
-    EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
+    EXPECT_FALSE(challengeShown());
 
-    // A ranking choice shows the score sheet; the page mark stays.
-    ClickViewItem(ID_VIEW_CHALL);
-    EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChamp, 0);
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChall, 1);
-    EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
-
-    // Clicking the checked item again does not take its mark away.
-    ClickViewItem(ID_VIEW_CHALL);
-    EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
-
+    // A ranking choice shows the score sheet; the page mark stays; clicking
+    // the checked item again does not take its mark away.
+    for (int click = 0; click < 2; ++click) {
+        ClickViewItem(ID_VIEW_CHALL);
+        EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_CHALL}));
+        EXPECT_TRUE(challengeShown());
+        EXPECT_EQ(ShownText().find("Great Britain"), std::string::npos);
+    }
     ClickViewItem(ID_VIEW_CHAMP);
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChamp, 1);
-    EXPECT_EQ(frame->Choices().ViewOf(frame->Document().Sheet()).bViewChall, 0);
-    EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
-
+    EXPECT_FALSE(challengeShown());
     for (int id : {ID_EQUIP_LIST, ID_PLACEMENT, ID_SCORE_SHEET}) {
         ClickViewItem(id);
         EXPECT_EQ(Checked(), (std::vector<int>{id, ID_VIEW_CHAMP}));
@@ -90,19 +86,7 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     // General data keeping the 'Challenge' shows both rankings again.
     wxTEST_DIALOG(Run(ID_GENERAL_DATA), ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr));
     EXPECT_EQ(Checked(), (std::vector<int>{ID_SCORE_SHEET, ID_VIEW_BOTH}));
-    EXPECT_NE(ShownText().find("Young riders Challenge"), std::string::npos);
-}
-
-TEST_F(ViewCommandsTest, WithoutChallengeTheRankingToolsDoNothing) {
-    OpenFrame(wxString::FromUTF8(CopyExample("heat-4-teams.score")));
-    ASSERT_EQ(frame->Document().Sheet().iChallengeScoring, 0);
-    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_VIEW_CHAMP));
-    ClickViewItem(ID_STAFF_SHEET);
-    const std::string page = frame->View().Page();
-    const std::vector<int> marks = Checked();
-    for (int id : {ID_VIEW_BOTH, ID_VIEW_CHAMP, ID_VIEW_CHALL}) Run(id);  // toolbar clicks
-    EXPECT_EQ(frame->View().Page(), page);
-    EXPECT_EQ(Checked(), marks);
+    EXPECT_TRUE(challengeShown());
 }
 
 // Documents are handed to the desktop's opener; a fake one records them. The
@@ -143,56 +127,41 @@ private:
     bool savedDataHome_ = false;
 };
 
-TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
-    OpenFrame();
-    Run(ID_LOG_CHANGE);
-    EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");
-}
-
-// The guide opens in the browser at its section on sets: a URL, not a path.
-TEST_F(DocumentsTest, HelpOnSetCreationOpensTheGuideAtItsSection) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
-    OpenFrame();
-    Run(ID_HELP_SIF_SCORE_SET);
-    EXPECT_EQ(Opened(), "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file\n");
-}
-
-// F1 in German: the English guide until a German one is there.
-TEST_F(DocumentsTest, UserGuideInTheLanguageElseInEnglish) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
-    OpenFrame();
+// A missing document is named with the user's folder for it, where put, it
+// opens; the change log in Italian is the French one; the help on sets opens
+// the guide at its section in the browser (a URL, not a path); F1 in German
+// opens the English guide until a German one is there.
+TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
     const std::string folder = temp.File("zavscore/documents");
-    ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    for (const std::string guide : {"guide_en.html", "guide_de.html"}) {
-        zavtest::WriteFile(folder + "/" + guide, "<html>");
-        wxRemoveFile(wxString::FromUTF8(Record()));
-        Run(ID_USER_GUIDE);
-        EXPECT_EQ(Opened(), folder + "/" + guide + "\n");
-    }
-}
-
-// The message names the folder where the user can put the document; put
-// there, it opens.
-TEST_F(DocumentsTest, MissingDocumentIsNamedWithTheUserFolderForIt) {
     OpenFrame();
-    ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/playing_area_en_2013.pdf")));
     wxString message;
     wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
-    const std::string folder = temp.File("zavscore/documents");
     EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
     EXPECT_NE(message.Find(wxString::FromUTF8(folder)), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));
+    wxTEST_DIALOG(Run(ID_ABOUT), wxExpectDismissableModal<wxGenericAboutDialog>(wxID_OK));
 
     ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    zavtest::WriteFile(folder + "/playing_area_en_2013.pdf", "%PDF");
-    Run(ID_PLAYING_AREA);
-    EXPECT_EQ(Opened(), folder + "/playing_area_en_2013.pdf\n");
-}
-
-TEST_F(DocumentsTest, AboutBoxIsModal) {
-    OpenFrame();
-    wxTEST_DIALOG(Run(ID_ABOUT), wxExpectDismissableModal<wxGenericAboutDialog>(wxID_OK));
+    const struct {
+        const char* language;
+        int command;
+        std::string added;
+        std::string opened;
+    } cases[] = {
+        {"EN", ID_PLAYING_AREA, "playing_area_en_2013.pdf", folder + "/playing_area_en_2013.pdf"},
+        {"IT", ID_LOG_CHANGE, "", ZAV_PROGRAM_DIR "/lisezmoi.html"},
+        {"IT", ID_HELP_SIF_SCORE_SET, "", "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file"},
+        {"GE", ID_USER_GUIDE, "guide_en.html", folder + "/guide_en.html"},
+        {"GE", ID_USER_GUIDE, "guide_de.html", folder + "/guide_de.html"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, c.language));
+        if (!c.added.empty()) zavtest::WriteFile(folder + "/" + c.added, "<html>");
+        wxRemoveFile(wxString::FromUTF8(Record()));
+        OpenFrame();
+        Run(c.command);
+        EXPECT_EQ(Opened(), c.opened + "\n");
+    }
 }
 
 }  // namespace

@@ -1,91 +1,55 @@
-// Whole pages compared byte for byte with files reviewed by eye in a browser.
-// After a deliberate change of a page, regenerate with ZAV_UPDATE_GOLDEN=1 and
-// look at the new files before committing them.
+// Whole pages, one of each layout, compared byte for byte with files reviewed
+// by eye in a browser.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
-#include "core/report/SampleSheets.h"
+#include "core/report/PageTesting.h"
 #include "publish/IndexPage.h"
 #include "report/EquipmentPage.h"
 #include "report/PageBytes.h"
 #include "report/PlacementPage.h"
 #include "report/ScoreSheetPage.h"
 #include "report/StaffPage.h"
-#include "support/TempDir.h"
+#include "support/Golden.h"
 
 namespace zav {
 namespace {
 
-std::string GoldenPath(const std::string& name) {
-    std::string here = __FILE__;
-    return here.substr(0, here.find_last_of('/')) + "/golden/" + name;
+// Each page from a sheet of its own: building a page changes the sheet.
+std::string SheetPage(ScoreSheet sheet, SheetView view, OutputTarget target, bool withColours,
+                      Language language, const PageStyle& style) {
+    return PrepareHtml(sheet, view, target, withColours, language, style);
 }
 
-void ExpectGolden(const std::string& name, const std::string& utf8Page) {
-    const std::string bytes = EncodePageBytes(utf8Page);
-    if (std::getenv("ZAV_UPDATE_GOLDEN")) zavtest::WriteFile(GoldenPath(name), bytes);
-    const std::string golden = zavtest::ReadFile(GoldenPath(name));
-    if (bytes == golden) return;
-    std::size_t at = 0;
-    while (at < bytes.size() && at < golden.size() && bytes[at] == golden[at]) ++at;
-    ADD_FAILURE() << name << " differs from byte " << at << ":\n  page:   " << bytes.substr(at, 80)
-                  << "\n  golden: " << golden.substr(at, 80);
-}
-
-PageStyle StyleWithLogo() {
-    PageStyle style = zavtest::ColourStyle();
-    style.logoPath = "/srv/zavscore/logos";
-    style.logoName = "club-logo.png";
-    return style;
-}
-
-TEST(GoldenPages, ScoreSheetExportedWithChallenge) {
-    ScoreSheet sheet = zavtest::FullSheet();
-    ExpectGolden("full-sheet-export.html", PrepareHtml(sheet, {1, 1}, OutputTarget::File, false,
-                                                       Language::English, StyleWithLogo()));
-}
-
-TEST(GoldenPages, ScoreSheetInTheGermanWindow) {
-    ScoreSheet sheet = zavtest::FullSheet(Language::German);
-    ExpectGolden("full-sheet-window-german.html",
-                 PrepareHtml(sheet, {1, 1}, OutputTarget::WindowOrPrinter, true, Language::German,
-                             StyleWithLogo()));
-}
-
-TEST(GoldenPages, ChallengeOnlyPrintedInBlackAndWhite) {
-    ScoreSheet sheet = zavtest::FullSheet();
-    PageStyle style = zavtest::ColourStyle();
-    style.bBWOnly = true;
-    ExpectGolden(
-        "challenge-only-printer-bw.html",
-        PrepareHtml(sheet, {0, 1}, OutputTarget::WindowOrPrinter, false, Language::English, style));
-}
-
-TEST(GoldenPages, StaffAndEquipmentExported) {
-    ExpectGolden("staff-export.html", PrepareHtmlStaff(zavtest::StaffSheet(4), OutputTarget::File,
-                                                       Language::English, StyleWithLogo()));
-    ExpectGolden("equipment-export.html", PrepareHtmlEquip(zavtest::FullSheet(), OutputTarget::File,
-                                                           Language::English, StyleWithLogo()));
-}
-
-TEST(GoldenPages, PlacementPrintDocument) {
-    ExpectGolden("placement-print.html",
-                 PrintHtmlPlacementDocument(zavtest::FullSheet(), Language::English));
-}
-
-// Escaped texts, a link to a name with a blank, an accent and "#", a sheet
-// that could not be read, alternating rows.
-TEST(GoldenPages, PublishedIndexInGerman) {
-    const std::vector<IndexEntry> entries = {
-        {"Nations cup <semi-final>", "Seniors & juniors", "14/06/2026 - PM",
-         "semi final \xC3\xA9#1.html", "", "2026-06-14 15:02:09"},
-        {"missing.pscore", "", "", "", "Error <opening> missing.pscore", ""},
-        {"Open", "", "15/06/2026", "open.html", "", "2026-06-15 09:00:00"},
+TEST(GoldenPages, EveryLayoutAsReviewed) {
+    PageStyle logo = zavtest::ColourStyle(), blackAndWhite = zavtest::ColourStyle();
+    logo.logoPath = "/srv/zavscore/logos";
+    logo.logoName = "club-logo.png";
+    blackAndWhite.bBWOnly = true;
+    const ScoreSheet full = zavtest::Sample("full-heat.score");
+    const auto file = OutputTarget::File, window = OutputTarget::WindowOrPrinter;
+    const std::pair<const char*, std::string> pages[] = {
+        {"full-sheet-export.html", SheetPage(full, {1, 1}, file, false, Language::English, logo)},
+        {"full-sheet-window-german.html",
+         SheetPage(zavtest::Sample("full-heat.score", Language::German), {1, 1}, window, true,
+                   Language::German, logo)},
+        {"challenge-only-printer-bw.html",
+         SheetPage(full, {0, 1}, window, false, Language::English, blackAndWhite)},
+        {"staff-export.html",
+         PrepareHtmlStaff(zavtest::StaffSheet(4), file, Language::English, logo)},
+        {"equipment-export.html", PrepareHtmlEquip(full, file, Language::English, logo)},
+        {"placement-print.html", PrintHtmlPlacementDocument(full, Language::English)},
+        // Escaped texts, a link to a name with a blank, an accent and "#", a
+        // sheet that could not be read, alternating rows.
+        {"index-german.html",
+         PrepareIndexPage("Nations cup 2026",
+                          {{"Nations cup <semi-final>", "Seniors & juniors", "14/06/2026 - PM",
+                            "semi final \xC3\xA9#1.html", "", "2026-06-14 15:02:09"},
+                           {"missing.pscore", "", "", "", "Error <opening> missing.pscore", ""},
+                           {"Open", "", "15/06/2026", "open.html", "", "2026-06-15 09:00:00"}},
+                          Language::German, logo)},
     };
-    ExpectGolden("index-german.html",
-                 PrepareIndexPage("Nations cup 2026", entries, Language::German, StyleWithLogo()));
+    for (const auto& [name, page] : pages)
+        zavtest::ExpectGolden(std::string("core/report/golden/") + name, EncodePageBytes(page));
 }
 
 }  // namespace

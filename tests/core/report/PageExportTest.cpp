@@ -1,5 +1,5 @@
-// The HTML export: the page's bytes, then the logo copied beside it, every
-// failure said with the information icon.
+// What a page is made of and written with: the style from the settings file,
+// the page's bytes, and the HTML export with its logo.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +13,43 @@ namespace {
 
 using zavtest::ReadFile;
 
+TEST(PageStyle, ReadAfreshFromTheSettingsFile) {
+    zavtest::TempDir dir;
+    const Settings settings(dir.File("ZAVscore.ini"));
+    PageStyle style = ReadPageStyle(settings);  // no file: everything absent
+    EXPECT_EQ(style.titleBkg + style.logoPath, "");
+    EXPECT_STREQ(RedEmphasis(style), "#FF0000");
+    EXPECT_STREQ(BlueEmphasis(style), "#0000FF");
+
+    zavtest::WriteFile(settings.Path(),
+                       "[General]\nLogoPath=C:\\Logos\\My club\nLogoName=logo.png\n"
+                       "[Colors]\nHeadFont=#000080\nTitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\n"
+                       "BkgLine2=#EEEEEE\nBWOnly=2\n");  // any number but 0: black and white
+    style = ReadPageStyle(settings);
+    EXPECT_EQ(style.headFont + style.titleBkg + style.bkgLine1 + style.bkgLine2,
+              "#000080#DDDDFF#FFFFFF#EEEEEE");
+    EXPECT_EQ(style.logoPath + "|" + style.logoName, "C:\\Logos\\My club|logo.png");
+    EXPECT_STREQ(RedEmphasis(style), "#000000");
+    EXPECT_STREQ(BlueEmphasis(style), "#000000");
+}
+
+TEST(PageBytes, WindowsCodePageWithReferencesForTheRest) {
+    const std::pair<const char*, const char*> encoded[] = {
+        {"<td>Alpha</td>", "<td>Alpha</td>"},
+        {"Zo\u00EB n\u00B01 \u20AC",
+         "Zo\xEB n\xB0"
+         "1 \x80"},
+        // Outside Windows-1252: a numeric reference, so nothing is lost.
+        {"\u0141ukasz \u00E9", "&#321;ukasz \xE9"},
+        {"\u0160\u0161 \u4E2D \U0001F434", "\x8A\x9A &#20013; &#128052;"},
+        // A stray byte that is not UTF-8 is taken as the code page's character.
+        {"caf\xE9 \u0141", "caf\xE9 &#321;"},
+        {"", ""}};
+    for (const auto& [page, bytes] : encoded) EXPECT_EQ(EncodePageBytes(page), bytes) << page;
+}
+
+// The page's bytes, then the logo copied beside it, every failure said with
+// the information icon.
 TEST(PageExport, WritesThePageThenCopiesTheLogoOrSaysWhyNot) {
     zavtest::TempDir dir;
     std::filesystem::create_directory(dir.File("logos"));
@@ -23,7 +60,7 @@ TEST(PageExport, WritesThePageThenCopiesTheLogoOrSaysWhyNot) {
         std::size_t logoBytes;  // 0: no logo file
         const char* pageName;
         ExportResult result;
-        std::string message;  // with the page's folder as %s
+        std::string message;
     };
     const Case cases[] = {
         {"", 0, "plain.html", ExportResult::Written, ""},  // no logo set
@@ -50,7 +87,7 @@ TEST(PageExport, WritesThePageThenCopiesTheLogoOrSaysWhyNot) {
         EXPECT_EQ(ExportPage(page, path, style, Reporter(Language::English, sink)), c.result)
             << c.pageName;
         if (c.result != ExportResult::PageFailed) {
-            EXPECT_EQ(ReadFile(path), EncodePageBytes(page)) << c.pageName;
+            EXPECT_EQ(ReadFile(path), EncodePageBytes(page));
         }
         if (c.result == ExportResult::Written && c.logoBytes) {
             EXPECT_EQ(ReadFile(dir.File(c.logoName)), logo);

@@ -1,7 +1,11 @@
+// The score sheet page beyond its golden files: the optional columns, what
+// shows before a game is run, shared places, the blame footnote, black and
+// white, escapes, the display choices and the 'Challenge' block.
 #include <gtest/gtest.h>
 
-#include "core/report/PageInspect.h"
-#include "core/report/SampleSheets.h"
+#include <climits>
+
+#include "core/report/PageTesting.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
 
@@ -9,15 +13,13 @@ namespace zav {
 namespace {
 
 using zavtest::Cells;
-using zavtest::ColourStyle;
 using zavtest::CountOf;
 using zavtest::TableRows;
 
-const SheetView kBoth{1, 1};
-
-std::string FilePage(ScoreSheet& sheet, Language language = Language::English,
-                     const PageStyle& style = ColourStyle()) {
-    return PrepareHtml(sheet, kBoth, OutputTarget::File, false, language, style);
+std::string Page(ScoreSheet& sheet, SheetView view = {1, 1},
+                 OutputTarget target = OutputTarget::File, bool withColours = false,
+                 const PageStyle& style = zavtest::ColourStyle()) {
+    return PrepareHtml(sheet, view, target, withColours, Language::English, style);
 }
 
 // Every row of the table has as many cells as the table has columns.
@@ -25,67 +27,91 @@ void ExpectColumns(const std::string& page, std::size_t columns) {
     for (const std::string& row : TableRows(page)) EXPECT_EQ(Cells(row).size(), columns) << row;
 }
 
-TEST(ScoreSheetPage, OptionalColumnsFollowTheirFlags) {
-    ScoreSheet sheet = zavtest::SmallSheet();
-    std::string page = FilePage(sheet);
-    EXPECT_EQ(TableRows(page).size(), 2u + 4u);
-    ExpectColumns(page, 6 + 3);
+class ScoreSheetPage : public ::testing::Test {
+protected:
+    // Four teams, six games of which three run: game 1 Alpha first, Bravo and
+    // Charlie share second, Delta eliminated; game 2 Alpha abandons.
+    ScoreSheet small = zavtest::Sample("small-heat.score");
+};
 
+TEST_F(ScoreSheetPage, OptionalColumnsFollowTheirFlags) {
+    EXPECT_EQ(TableRows(Page(small)).size(), 2u + 4u);
+    ExpectColumns(Page(small), 6 + 3);
     // Previous scores that truncate to nothing show no column.
-    sheet.fPreviousScore[1] = 0.5f;
-    sheet.fChallengePreviousScore[2] = 0.9f;
-    ExpectColumns(FilePage(sheet), 6 + 3);
-
+    small.fPreviousScore[1] = 0.5f;
+    small.fChallengePreviousScore[2] = 0.9f;
+    ExpectColumns(Page(small), 6 + 3);
     // One point brought from a previous heat, or from a previous 'Challenge',
     // adds both the previous-score and the total columns.
-    sheet.fPreviousScore[1] = 1;
-    ExpectColumns(FilePage(sheet), 6 + 5);
-    sheet.fPreviousScore[1] = 0;
-    sheet.fChallengePreviousScore[2] = 3;
-    ExpectColumns(FilePage(sheet), 6 + 5);
+    small.fPreviousScore[1] = 1;
+    ExpectColumns(Page(small), 6 + 5);
+    small.fPreviousScore[1] = 0;
+    small.fChallengePreviousScore[2] = 3;
+    ExpectColumns(Page(small), 6 + 5);
+    small.iTieBreakPlace[0] = 1;
+    ExpectColumns(Page(small), 6 + 6);
+    small.sColSupTitle = "Notes";  // the titles in order: see the golden pages
+    ExpectColumns(Page(small), 6 + 7);
+    EXPECT_EQ(ColumnCount(small, ComputeSheetColumns(small)), 6 + 7);
 
-    sheet.iTieBreakPlace[0] = 1;
-    ExpectColumns(FilePage(sheet), 6 + 6);
-    sheet.sColSupTitle = "Notes";  // the titles in order: see the golden pages
-    ExpectColumns(FilePage(sheet), 6 + 7);
-    EXPECT_EQ(ColumnCount(sheet, ComputeSheetColumns(sheet)), 6 + 7);
+    // The 'Challenge' title spans them all.
+    small.iChallengeScoring = 3;
+    small.sChallengeTitle = "Juniors & ponies";
+    small.bChallengeTeam[1] = small.bChallengeTeam[3] = true;
+    const auto rows = TableRows(Page(small, {0, 1}));
+    ASSERT_EQ(rows.size(), 2u + 3u);
+    EXPECT_EQ(rows[2],
+              "<tr bgcolor=#DDDDFF><td colspan=\"13\"><b><font color=\"#000080\">"
+              "Juniors &amp; ponies</font></b></td></tr>");
+    for (std::size_t r = 3; r < rows.size(); ++r) EXPECT_EQ(Cells(rows[r]).size(), 13u);
 }
 
-TEST(ScoreSheetPage, NumberRuleWritesWholeScoresWithoutDecimals) {
-    EXPECT_EQ(FormatScore(12), "12");
-    EXPECT_EQ(FormatScore(0), "0");
-    EXPECT_EQ(FormatScore(-1), "-1");
-    EXPECT_EQ(FormatScore(6.5f), "6.5");
-    EXPECT_EQ(FormatScore(12.5f), "12.5");
-    EXPECT_EQ(FormatScore(10.0f / 3.0f), "3.3");
-    EXPECT_EQ(FormatScore(-0.5f), "-0.5");
-    EXPECT_EQ(FormatScore(1e10f), "10000000000");  // whole, beyond int: no overflow
+TEST_F(ScoreSheetPage, ScoresAreWrittenWithoutDecimalsWhenWhole) {
+    const std::pair<float, const char*> written[] = {
+        {12, "12"},      {0, "0"},           {-1, "-1"},      {6.5f, "6.5"},
+        {12.5f, "12.5"}, {10.0f / 3, "3.3"}, {-0.5f, "-0.5"}, {1e10f, "10000000000"}};
+    for (const auto& [score, text] : written) EXPECT_EQ(FormatScore(score), text) << text;
     EXPECT_EQ(TruncateScore(-0.9f), 0);
     EXPECT_EQ(TruncateScore(7.9f), 7);
+    EXPECT_EQ(TruncateScore(2147483648.0f), INT_MAX);  // beyond int: no overflow
+    EXPECT_EQ(TruncateScore(-3e9f), INT_MIN);
 }
 
-TEST(ScoreSheetPage, GameColumnsShowOnceSomebodyHasPoints) {
-    ScoreSheet sheet = zavtest::SmallSheet();
-    auto rows = TableRows(FilePage(sheet));
-    for (int t = 0; t < 4; ++t) {
-        const auto cells = Cells(rows[2 + t]);
-        for (int g = 3; g < 6; ++g) EXPECT_EQ(cells[1 + g], "&nbsp;");  // not run yet
-    }
+TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {
+    auto rows = TableRows(Page(small));
+    for (int t = 0; t < 4; ++t)
+        for (int g = 3; g < 6; ++g) EXPECT_EQ(Cells(rows[2 + t])[1 + g], "&nbsp;");  // not run
     EXPECT_EQ(Cells(rows[5])[1], "0");  // Delta eliminated in a run game: 0 shown
-
     // Everybody eliminated: the column sum is 0, so nothing shows.
-    for (int t = 0; t < 4; ++t) sheet.iGamePlace[t][3] = kElimination;
-    rows = TableRows(FilePage(sheet));
+    for (int t = 0; t < 4; ++t) small.iGamePlace[t][3] = kElimination;
+    rows = TableRows(Page(small));
     for (int t = 0; t < 4; ++t) EXPECT_EQ(Cells(rows[2 + t])[4], "&nbsp;");
+    small.iGamePlace[0][3] = 1;  // the first team alone has points: the game shows
+    EXPECT_EQ(Cells(TableRows(Page(small))[3])[4], "0");
+    small.iGamePlace[0][3] = kElimination;
+
+    // In the 'Challenge' too; an abandon there is one point.
+    small.iChallengeScoring = 2;
+    small.bChallengeTeam[0] = true;
+    rows = TableRows(Page(small, {0, 1}));
+    ASSERT_EQ(rows.size(), 2u + 2u);
+    const auto cells = Cells(rows[3]);
+    EXPECT_EQ(cells[1] + cells[2], "21");
+    for (int g = 3; g < 6; ++g) EXPECT_EQ(cells[1 + g], "&nbsp;");
+    EXPECT_NE(Page(small, {1, 1}, OutputTarget::WindowOrPrinter)
+                  .find("<td><font size=\"12\" color=#0000FF><b>5</b></font></td><td>&nbsp;"
+                        "</td></tr>\n</table></center>"),
+              std::string::npos);
+    small.bChallengeTeam[0] = false;
+    EXPECT_EQ(TableRows(Page(small, {0, 1})).size(), 2u + 1u);  // the title alone
 }
 
-TEST(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
-    ScoreSheet sheet = zavtest::SmallSheet();
+TEST_F(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
     // Alpha and Bravo share game 1 and win one game each: level on 10.5.
     const int places[4][3] = {{1, 1, 2}, {1, 2, 1}, {2, 3, 3}, {3, 4, 4}};
     for (int t = 0; t < 4; ++t)
-        for (int g = 0; g < 3; ++g) sheet.iGamePlace[t][g] = places[t][g];
-    auto rows = TableRows(FilePage(sheet));
+        for (int g = 0; g < 3; ++g) small.iGamePlace[t][g] = places[t][g];
+    auto rows = TableRows(Page(small));
     ASSERT_EQ(Cells(rows[2])[7], Cells(rows[3])[7]);  // equal heat scores
     const std::string shared = "<center><font  color=#FF0000><b>1 =</b></font></center>";
     EXPECT_EQ(Cells(rows[2])[8], shared);
@@ -94,58 +120,48 @@ TEST(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
 
     // The tie-break decides: the heat place loses its emphasis, the tie-break
     // place carries it; a team without one gets an empty cell.
-    sheet.iTieBreakPlace[0] = 2;
-    sheet.iTieBreakPlace[1] = 1;
-    rows = TableRows(FilePage(sheet));
+    small.iTieBreakPlace[0] = 2;
+    small.iTieBreakPlace[1] = 1;
+    rows = TableRows(Page(small));
     EXPECT_EQ(Cells(rows[2])[8], "<center>1 =</center>");
     EXPECT_EQ(Cells(rows[2])[9], "<center><font  color=#FF0000><b>2</b></font></center>");
     EXPECT_EQ(Cells(rows[3])[9], "<center><font  color=#FF0000><b>1</b></font></center>");
     EXPECT_EQ(Cells(rows[4])[9], "&nbsp;");
-
     // The window and printer get the large font attribute.
-    const std::string window = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, false,
-                                           Language::English, ColourStyle());
-    EXPECT_NE(window.find("<font size=\"12\" color=#FF0000><b>2</b>"), std::string::npos);
+    EXPECT_NE(Page(small, {1, 1}, OutputTarget::WindowOrPrinter)
+                  .find("<font size=\"12\" color=#FF0000><b>2</b>"),
+              std::string::npos);
 }
 
-TEST(ScoreSheetPage, BlameFootnoteStaysUntilTheSheetIsReset) {
-    ScoreSheet sheet = zavtest::SmallSheet();
-    sheet.bAvertissement[1][4] = 1;  // game 5 not run: no mark, no footnote
-    std::string page = FilePage(sheet);
-    EXPECT_EQ(CountOf(page, "(*)"), 0);
-    EXPECT_FALSE(sheet.bFlagAvertissement);
+TEST_F(ScoreSheetPage, BlameFootnoteStaysUntilTheSheetIsReset) {
+    small.bAvertissement[1][4] = true;  // game 5 not run: no mark, no footnote
+    EXPECT_EQ(CountOf(Page(small), "(*)"), 0);
+    EXPECT_FALSE(small.bFlagAvertissement);
 
-    sheet.bAvertissement[1][0] = 1;
-    page = FilePage(sheet);
+    small.bAvertissement[1][0] = true;
+    std::string page = Page(small);
     EXPECT_NE(page.find("<td>2.5 <font color=#FF0000><b>(*)</b></font></td>"), std::string::npos);
     EXPECT_NE(page.find("</table></center><br><br><font color=#FF0000><b>(*)</b> = Blame</font>"
                         "<br></body></html>"),
               std::string::npos);
-    EXPECT_TRUE(sheet.bFlagAvertissement);
-
     // The blame is taken back: the mark goes, the footnote stays, also in a
     // view without team rows.
-    sheet.bAvertissement[1][0] = 0;
-    page = FilePage(sheet);
-    EXPECT_EQ(CountOf(page, "(*)"), 1);
-    page = PrepareHtml(sheet, {0, 1}, OutputTarget::File, false, Language::English, ColourStyle());
-    EXPECT_NE(page.find("= Blame"), std::string::npos);
-
-    SetDataToZero(sheet);
-    EXPECT_EQ(CountOf(FilePage(sheet), "(*)"), 0);
+    small.bAvertissement[1][0] = false;
+    EXPECT_EQ(CountOf(Page(small), "(*)"), 1);
+    EXPECT_NE(Page(small, {0, 1}).find("= Blame"), std::string::npos);
+    SetDataToZero(small);
+    EXPECT_EQ(CountOf(Page(small), "(*)"), 0);
 }
 
-TEST(ScoreSheetPage, BlackAndWhiteTurnsEmphasisBlackButKeepsBackgrounds) {
-    ScoreSheet sheet = zavtest::FullSheet();
-    PageStyle style = ColourStyle();
-    std::string page = FilePage(sheet, Language::English, style);
+TEST_F(ScoreSheetPage, BlackAndWhiteTurnsEmphasisBlackButKeepsBackgrounds) {
+    ScoreSheet full = zavtest::Sample("full-heat.score");
+    PageStyle style = zavtest::ColourStyle();
+    std::string page = Page(full, {1, 1}, OutputTarget::File, false, style);
     EXPECT_GT(CountOf(page, "#FF0000"), 10);
     EXPECT_GT(CountOf(page, "#0000FF"), 10);
-
     style.bBWOnly = true;
-    page = FilePage(sheet, Language::English, style);
-    EXPECT_EQ(CountOf(page, "#FF0000"), 0);
-    EXPECT_EQ(CountOf(page, "#0000FF"), 0);
+    page = Page(full, {1, 1}, OutputTarget::File, false, style);
+    EXPECT_EQ(CountOf(page, "#FF0000") + CountOf(page, "#0000FF"), 0);
     EXPECT_GT(CountOf(page, "color=#000000"), 20);
     EXPECT_EQ(CountOf(page, "<tr bgcolor=#DDDDFF>"), 3);  // two title rows, 'Challenge' title
     EXPECT_EQ(CountOf(page, "<tr bgcolor=#FFFFFF>"), 5 + 3);
@@ -154,64 +170,46 @@ TEST(ScoreSheetPage, BlackAndWhiteTurnsEmphasisBlackButKeepsBackgrounds) {
 
 // Titles, game and team names are escaped in the golden pages; these are the
 // texts the golden sheets leave plain.
-TEST(ScoreSheetPage, TeamColoursAndAddOnTextsAreEscaped) {
-    ScoreSheet sheet = zavtest::FullSheet();
-    sheet.sTeamColors[9] = "black & <b>white</b>";
-    sheet.sColSupContent[9] = "x > y";
-    const std::string page = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true,
-                                         Language::English, ColourStyle());
-    EXPECT_NE(page.find("<b>Smith &amp; Sons</b><br>black &amp; &lt;b&gt;white&lt;/b&gt;</td>"),
-              std::string::npos);
-    EXPECT_NE(page.find("<td>x &gt; y</td>"), std::string::npos);
-    EXPECT_EQ(CountOf(page, "<b>white</b>"), 0);
-}
-
-TEST(ScoreSheetPage, TeamColoursOnlyOnTheWindowPage) {
-    ScoreSheet sheet = zavtest::SmallSheet();
-    const std::string window = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true,
-                                           Language::English, ColourStyle());
+TEST_F(ScoreSheetPage, TeamColoursOnlyInTheWindowAndEscapedLikeTheAddOnTexts) {
+    small.sTeamColors[1] = "black & <b>white</b>";
+    small.sColSupTitle = "Notes";
+    small.sColSupContent[2] = "x > y";
+    const std::string window = Page(small, {1, 1}, OutputTarget::WindowOrPrinter, true);
     EXPECT_NE(window.find("<td><b>Alpha</b><br>red</td>"), std::string::npos);
     EXPECT_NE(window.find("<td><b>Delta</b></td>"), std::string::npos);  // no colours given
-    const std::string printer = PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, false,
-                                            Language::English, ColourStyle());
-    EXPECT_NE(printer.find("<td><b>Alpha</b></td>"), std::string::npos);
+    EXPECT_NE(window.find("<b>Bravo</b><br>black &amp; &lt;b&gt;white&lt;/b&gt;</td>"),
+              std::string::npos);
+    EXPECT_NE(window.find("<td>x &gt; y</td>"), std::string::npos);
+    EXPECT_NE(Page(small, {1, 1}, OutputTarget::WindowOrPrinter).find("<td><b>Alpha</b></td>"),
+              std::string::npos);
 }
 
-TEST(ScoreSheetPage, DisplayChoicesPickTheParts) {
-    ScoreSheet sheet = zavtest::FullSheet();
-    const auto rowsFor = [&](SheetView view) {
-        return TableRows(
-            PrepareHtml(sheet, view, OutputTarget::File, false, Language::English, ColourStyle()));
-    };
-    EXPECT_EQ(rowsFor({1, 1}).size(), 2u + 10u + 1u + 6u);
-    EXPECT_EQ(rowsFor({1, 0}).size(), 2u + 10u);
-    const auto challengeOnly = rowsFor({0, 1});
+TEST_F(ScoreSheetPage, DisplayChoicesPickTheParts) {
+    ScoreSheet full = zavtest::Sample("full-heat.score");
+    EXPECT_EQ(TableRows(Page(full, {1, 1})).size(), 2u + 10u + 1u + 6u);
+    EXPECT_EQ(TableRows(Page(full, {1, 0})).size(), 2u + 10u);
+    const auto challengeOnly = TableRows(Page(full, {0, 1}));
     ASSERT_EQ(challengeOnly.size(), 2u + 1u + 6u);
     EXPECT_NE(challengeOnly[2].find("colspan"), std::string::npos);
-
-    const ScoreSheet opened = sheet;
-    EXPECT_EQ(ViewOnOpening(opened).bViewChall, 1);
-    sheet.iChallengeScoring = 0;  // no 'Challenge': never shown
-    EXPECT_EQ(ViewOnOpening(sheet).bViewChall, 0);
-    EXPECT_EQ(rowsFor({1, 1}).size(), 2u + 10u);
-    EXPECT_EQ(rowsFor({0, 1}).size(), 2u);
+    EXPECT_EQ(ViewOnOpening(full).bViewChall, 1);
+    full.iChallengeScoring = 0;  // no 'Challenge': never shown
+    EXPECT_EQ(ViewOnOpening(full).bViewChall, 0);
+    EXPECT_EQ(TableRows(Page(full, {1, 1})).size(), 2u + 10u);
+    EXPECT_EQ(TableRows(Page(full, {0, 1})).size(), 2u);
 }
 
 // The logo's tag itself is in the golden pages.
-TEST(ScoreSheetPage, HeaderEscapesTheLogoAndLeavesOutWhatIsNotGiven) {
-    ScoreSheet sheet = zavtest::SmallSheet();
-    PageStyle style = ColourStyle();
-    EXPECT_EQ(CountOf(FilePage(sheet, Language::English, style), "<img"), 0);
-
+TEST_F(ScoreSheetPage, HeaderEscapesTheLogoAndLeavesOutWhatIsNotGiven) {
+    PageStyle style = zavtest::ColourStyle();
+    EXPECT_EQ(CountOf(Page(small), "<img"), 0);
     style.logoPath = "/srv/club logos";
     style.logoName = "pony&co.png";
-    const std::string window =
-        PrepareHtml(sheet, kBoth, OutputTarget::WindowOrPrinter, true, Language::English, style);
-    EXPECT_NE(window.find("src=\"/srv/club logos/pony&amp;co.png\">"), std::string::npos);
-
+    EXPECT_NE(Page(small, {1, 1}, OutputTarget::WindowOrPrinter, true, style)
+                  .find("src=\"/srv/club logos/pony&amp;co.png\">"),
+              std::string::npos);
     // Without a referee, no label either.
-    sheet.sReferee.clear();
-    EXPECT_NE(FilePage(sheet).find("<br>\n12/05/2026 - AM</center></td></tr></table>\n</center>\n"),
+    small.sReferee.clear();
+    EXPECT_NE(Page(small).find("<br>\n12/05/2026 - AM</center></td></tr></table>\n</center>\n"),
               std::string::npos);
 }
 

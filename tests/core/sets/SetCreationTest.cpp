@@ -42,51 +42,10 @@ ScoreSheet Load(const std::string& path) {
     return sheet;
 }
 
-TEST(SetCreation, OneSheetPerCategoryInOrderOfFirstOccurrence) {
-    TempDir dir;
-    const SifEntries entries = Entries(SifText(
-        {{"CPM2", "Alpha"}, {"COPE Open", "Bravo"}, {"CPM2", "Charlie"}, {"XYZ Autre", "Delta"}}));
-    const std::string setPath = dir.File("1234.mscore");
-    ScoreSheet sheet;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(CreateSet(entries, Options(), OneSheetPerCategory(entries), setPath, sheet,
-                          Reporter(Language::English, messages)));
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(ReadFile(setPath),
-              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n"
-              "<zavscore xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-              "xsi:noNamespaceSchemaLocation=\"zavscore_sheet.xsd\">\n"
-              "<header>\n<version>3.1</version>\n"
-              "\t<file>1234_Minime 2.pscore</file>\n"
-              "\t<file>1234_Open Elite.pscore</file>\n"
-              "\t<file>1234_XYZ Autre.pscore</file>\n"
-              "</header>\n<body>\n</body>\n</zavscore>\n");
-    EXPECT_EQ(FilesIn(dir.Path()), 4u);
-
-    const ScoreSheet first = Load(dir.File("1234_Minime 2.pscore"));
-    EXPECT_EQ(first.sTitle, "Championnat r\xC3\xA9gional");
-    EXPECT_EQ(first.sDate, "12/05/2026");
-    EXPECT_EQ(first.sReferee, "J. Martin");
-    EXPECT_EQ(first.sSubTitle,
-              "Comp\xC3\xA9tition num\xC3\xA9ro 12345 - Cat\xC3\xA9gorie(s) : Minime 2 - ");
-    EXPECT_EQ(first.iGamesNr, 8);
-    EXPECT_EQ(first.iTeamsNr, 2);
-    EXPECT_EQ(first.sTeamName[0], "Alpha");
-    EXPECT_EQ(first.sTeamName[1], "Charlie");
-    EXPECT_EQ(first.iScoring, 3);  // French rules: teams + 1
-    EXPECT_EQ(first.iEliminationRule, 1);
-    EXPECT_EQ(first.sColSupTitle, "");
-    EXPECT_EQ(first.sColSupContent[0], "");
-    EXPECT_TRUE(first.bScoreSet);
-    EXPECT_EQ(first.sScoreSetFileName, setPath);
-    // The sheet file itself is written in the program's single-byte code page.
-    EXPECT_NE(ReadFile(dir.File("1234_Minime 2.pscore")).find("Comp\xE9tition num\xE9ro"),
-              std::string::npos);
-    // A category without a known code is shown whole.
-    EXPECT_EQ(Load(dir.File("1234_XYZ Autre.pscore")).sTeamName[0], "Delta");
-}
-
-TEST(SetCreation, GroupedCategoriesShareSheetsInFileOrder) {
+// The set lists its sheets in the order the categories first occur; French
+// rules score teams + 1 with the elimination rule, international ones the
+// number of teams; grouped categories name each team's category.
+TEST(SetCreation, SheetsPerCategoryOrPerGroupInFileOrder) {
     TempDir dir;
     const SifEntries entries = Entries(SifText({{"CPM1", "A1"},
                                                 {"CPM2", "B1"},
@@ -94,54 +53,69 @@ TEST(SetCreation, GroupedCategoriesShareSheetsInFileOrder) {
                                                 {"CPM1", "A2"},
                                                 {"CAB1", "D1"},
                                                 {"CL1", "E1"},
-                                                {"CPM2", "B2"}}));
+                                                {"XYZ Autre", "F1"}}));
+    const std::string setPath = dir.File("1234.mscore");
+    ScoreSheet sheet;
+    RecordingMessageSink messages;
+    ASSERT_TRUE(CreateSet(entries, Options(), OneSheetPerCategory(entries), setPath, sheet,
+                          Reporter(Language::English, messages)));
+    std::vector<std::string> names;
+    ASSERT_TRUE(
+        ReadSetFile(setPath, EncodingMark::Required, names, Reporter(Language::English, messages)));
+    EXPECT_EQ(names, (std::vector<std::string>{"1234_Minime 1.pscore", "1234_Minime 2.pscore",
+                                               "1234_Open Elite.pscore", "1234_Benjamin 1.pscore",
+                                               "1234_Club 1.pscore", "1234_XYZ Autre.pscore"}));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(FilesIn(dir.Path()), 7u);
+    const ScoreSheet first = Load(dir.File(names[0]));
+    EXPECT_EQ(first.sTitle + "|" + first.sDate + "|" + first.sReferee + "|" + first.sSubTitle,
+              "Championnat r\xC3\xA9gional|12/05/2026|J. Martin|Comp\xC3\xA9tition num\xC3\xA9ro "
+              "12345 - Cat\xC3\xA9gorie(s) : Minime 1 - ");
+    EXPECT_EQ(
+        first.sTeamName[0] + first.sTeamName[1] + first.sColSupTitle + first.sColSupContent[0],
+        "A1A2");
+    EXPECT_EQ((std::vector<int>{first.iGamesNr, first.iTeamsNr, first.iScoring,
+                                first.iEliminationRule, first.bScoreSet}),
+              (std::vector<int>{8, 2, 3, 1, 1}));
+    EXPECT_EQ(first.sScoreSetFileName, setPath);
+    // The sheet file itself is written in the program's single-byte code page.
+    EXPECT_NE(ReadFile(dir.File(names[0])).find("Comp\xE9tition num\xE9ro"), std::string::npos);
+    // A category without a known code is shown whole.
+    EXPECT_EQ(Load(dir.File(names[5])).sTeamName[0], "F1");
+
     SetPlan plan = EmptyGrouping(entries);
-    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(GroupChoiceLine(entries.sCategory[2]), "COPE - Open Elite");
     EXPECT_FALSE(AddGroupedSheet(plan, {}));
     ASSERT_TRUE(AddGroupedSheet(plan, {0, 1, 4}));  // Minime 1, Minime 2, Club 1
-    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3}));
-    EXPECT_FALSE(AddGroupedSheet(plan, {2, 1}));  // Minime 2 already has a sheet
-    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3}));
-    ASSERT_TRUE(AddGroupedSheet(plan, {3, 2}));
+    EXPECT_FALSE(AddGroupedSheet(plan, {2, 1}));    // Minime 2 already has a sheet
+    EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3, 5}));
+    ASSERT_TRUE(AddGroupedSheet(plan, {3, 2, 5}));
     EXPECT_TRUE(UnassignedCategories(plan).empty());
     EXPECT_EQ(plan.iFeuilleCat, 2);
-
-    ScoreSheet sheet;
-    RecordingMessageSink messages;
     ASSERT_TRUE(CreateSet(entries, Options(false), plan, dir.File("ev.mscore"), sheet,
                           Reporter(Language::French, messages)));
-    std::vector<std::string> names;
     ASSERT_TRUE(ReadSetFile(dir.File("ev.mscore"), EncodingMark::Required, names,
                             Reporter(Language::French, messages)));
     EXPECT_EQ(names, (std::vector<std::string>{"ev_Minime 1_Minime 2_Club 1.pscore",
-                                               "ev_Open Elite_Benjamin 1.pscore"}));
-
-    const ScoreSheet first = Load(dir.File(names[0]));
-    ASSERT_EQ(first.iTeamsNr, 5);
-    const char* expected[][2] = {{"A1", "Minime 1"},
-                                 {"B1", "Minime 2"},
-                                 {"A2", "Minime 1"},
-                                 {"E1", "Club 1"},
-                                 {"B2", "Minime 2"}};
-    for (int t = 0; t < 5; ++t) {
-        EXPECT_EQ(first.sTeamName[t], expected[t][0]);
-        EXPECT_EQ(first.sColSupContent[t], expected[t][1]);
-    }
-    EXPECT_EQ(first.sColSupTitle, Text(Language::French, TextId::Category));
-    EXPECT_EQ(first.iScoring, 5);  // international rules: the number of teams
-    EXPECT_EQ(first.iEliminationRule, 0);
-    EXPECT_EQ(first.sSubTitle,
+                                               "ev_Open Elite_Benjamin 1_XYZ Autre.pscore"}));
+    const ScoreSheet grouped = Load(dir.File(names[0]));
+    ASSERT_EQ(grouped.iTeamsNr, 4);
+    std::string rows;
+    for (int t = 0; t < 4; ++t)
+        rows += grouped.sTeamName[t] + ":" + grouped.sColSupContent[t] + " ";
+    EXPECT_EQ(rows, "A1:Minime 1 B1:Minime 2 A2:Minime 1 E1:Club 1 ");
+    EXPECT_EQ(grouped.sColSupTitle, Text(Language::French, TextId::Category));
+    EXPECT_EQ(grouped.iScoring * 10 + grouped.iEliminationRule, 40);
+    EXPECT_EQ(grouped.sSubTitle,
               "Comp\xC3\xA9tition num\xC3\xA9ro 12345 - Cat\xC3\xA9gorie(s) : Minime 1 - Minime 2 "
               "- Club 1 - ");
-
-    const ScoreSheet second = Load(dir.File(names[1]));
-    ASSERT_EQ(second.iTeamsNr, 2);
-    EXPECT_EQ(second.sTeamName[0], "C1");
-    EXPECT_EQ(second.sTeamName[1], "D1");
-    EXPECT_EQ(second.sColSupContent[1], "Benjamin 1");
     // Nothing of the first sheet's teams is carried into the second.
-    EXPECT_EQ(second.sTeamName[2], "");
+    const ScoreSheet second = Load(dir.File(names[1]));
+    EXPECT_EQ(second.iTeamsNr, 3);
+    EXPECT_EQ(
+        second.sTeamName[0] + second.sTeamName[1] + second.sColSupContent[1] + second.sTeamName[3],
+        "C1D1Benjamin 1");
 }
 
 // "CPM1" begins the grouping line of "CPM1 Minime 1": choosing that line must

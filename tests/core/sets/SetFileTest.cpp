@@ -42,10 +42,10 @@ TEST(SetFile, TheDeclarationNotANameDecidesTheEncoding) {
     RecordingMessageSink messages;
     const std::string latin =
         "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n"
-        "\t<file>UTF-8 r\xE9gion.pscore</file>\n</zavscore>\n";
+        "\t<file>UTF-8 r\xE9gion \xC3\xA9.pscore</file>\n</zavscore>\n";
     ASSERT_TRUE(Parse(latin, EncodingMark::Required, read, messages));
     ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion.pscore");
+    EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion \xC3\x83\xC2\xA9.pscore");
 }
 
 TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {
@@ -167,6 +167,9 @@ TEST(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
     d.bScoreSet = 1;
     RecordingMessageSink messages;
     ASSERT_TRUE(SaveSheet(d, dir.File("d.pscore"), Reporter(Language::English, messages)));
+    d.sTitle = "Sheet B";  // written without the set marker, as a single sheet copied in
+    d.bScoreSet = 0;
+    ASSERT_TRUE(SaveSheet(d, dir.File("b.pscore"), Reporter(Language::English, messages)));
     WriteFile(dir.File("set.mscore"), SetFileBytes({"d.pscore", "b.pscore", "a.pscore"}));
 
     ScoreSheet sheet;
@@ -180,6 +183,18 @@ TEST(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
     EXPECT_EQ(sheet.sMScoreOpen, dir.File("set.mscore"));
     EXPECT_TRUE(sheet.bScoreSet);
     EXPECT_TRUE(messages.messages.empty());
+
+    // Another sheet of the set stays in the set, marker or not: its save must
+    // go to its own file, not to one named after the set file.
+    ASSERT_TRUE(LoadSheetOfSet(sheet, "b.pscore", Reporter(Language::English, messages)));
+    EXPECT_EQ(sheet.sTitle + sheet.sFilePath, "Sheet B" + dir.File("b.pscore"));
+    EXPECT_EQ(sheet.sMScoreOpen, dir.File("set.mscore"));
+    EXPECT_TRUE(sheet.bScoreSet && sheet.sFullFileName.empty());
+    EXPECT_FALSE(LoadSheetOfSet(sheet, "a.pscore", Reporter(Language::English, messages)));
+    EXPECT_EQ(sheet.sMultiFileOpen, dir.File("a.pscore"));
+    EXPECT_TRUE(sheet.bScoreSet && sheet.sTitle.empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    messages.messages.clear();
 
     // A missing first sheet is reported by the sheet reader; the set still opens.
     WriteFile(dir.File("gone.mscore"), SetFileBytes({"gone.pscore", "d.pscore"}));

@@ -41,7 +41,9 @@ TEST(Settings, IntegersAreTheLeadingDigits) {
                                                  {"", 0},
                                                  {" \t1 ", 1},
                                                  {"-1", 0},
-                                                 {"99999999999", 999999999}};
+                                                 {"99999999999", 999999999},
+                                                 {"2147483647", 2147483647},
+                                                 {"2147483648", 214748364}};
     for (const auto& [text, expected] : cases) {
         ASSERT_TRUE(settings.Set(SettingKey::SaveAuto, text));
         EXPECT_EQ(settings.GetInt(SettingKey::SaveAuto), expected) << '"' << text << '"';
@@ -65,18 +67,21 @@ TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
     const std::string path = dir.File("z.ini");
     WriteFile(path,
               "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\n\n"
-              "[Colors]\n# kept\nHeadFont=#111111\n");
+              "[Colors]\n# kept\nHeadFont=#111111\n[General]\nOld=1\n");
     ASSERT_TRUE(IniWrite(path, "General", "SaveAuto", "1"));
     ASSERT_TRUE(IniWrite(path, "colors", "headfont", "#222222"));
     ASSERT_TRUE(IniWrite(path, "Extra", "Key", " spaced value "));
     EXPECT_EQ(
         ReadFile(path),
         "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\nSaveAuto=1\n\n"
-        "[Colors]\n# kept\nheadfont=#222222\n[Extra]\nKey= spaced value \n");
+        "[Colors]\n# kept\nheadfont=#222222\n[General]\nOld=1\n[Extra]\nKey= spaced value \n");
     EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), "C:\\logos\\club one");
     EXPECT_EQ(IniRead(path, "Extra", "Key").value(), "spaced value");
     EXPECT_FALSE(IniRead(path, "General", "Missing").has_value());
     EXPECT_FALSE(IniRead(path, "Missing", "Language").has_value());
+    // "[]" is a section of its own, if a nameless one.
+    WriteFile(path, "[General]\n[]\nLanguage=EN\n");
+    EXPECT_FALSE(IniRead(path, "General", "Language").has_value());
 }
 
 TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
@@ -90,6 +95,17 @@ TEST(IniFile, ValuesAreCutAt254CharactersAndAMissingFolderFails) {
     ASSERT_TRUE(IniWrite(path, "General", "LogoName", accents + e));
     EXPECT_EQ(IniRead(path, "General", "LogoName").value(), accents);
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder/z.ini"), "General", "SaveAuto", "1"));
+
+    // A file stands where the settings folder should be: the change is lost
+    // and the user told so.
+    RecordingMessageSink messages;
+    EXPECT_TRUE(Settings(dir.File("kept.ini"))
+                    .Store({{SettingKey::SaveAuto, "1"}}, Reporter(Language::English, messages)));
+    const Settings lost(path + "/zavscore/ZAVscore.ini");
+    EXPECT_FALSE(lost.Store({{SettingKey::SaveAuto, "1"}}, Reporter(Language::English, messages)));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(Language::English, TextId::SettingsNotWritten), lost.Path()));
 }
 
 TEST(Settings, TheLanguageIsTheSettingsElseOnTheFirstStartTheDesktops) {
@@ -136,12 +152,17 @@ TEST(Settings, RecentFilesAreKeptInOneWriteUpToTheirNumber) {
     for (int i = 0; i < kRecentFilesMax + 1; ++i) files.push_back("/h/s" + std::to_string(i));
     files.insert(files.begin() + 1, "/" + std::string(kIniValueMax, 'x'));  // no longer readable
     ASSERT_TRUE(settings.SetRecentFiles(files));
+    const std::string pastTheNumber = "File" + std::to_string(kRecentFilesMax + 1);
+    EXPECT_FALSE(IniRead(settings.Path(), "RecentSheets", pastTheNumber).has_value());
     files.erase(files.begin() + 1);
     files.pop_back();
     EXPECT_EQ(settings.RecentFiles(), files);
 
     ASSERT_TRUE(settings.SetRecentFiles({"/h/b.mscore", "/h/a b.score"}));
     EXPECT_EQ(settings.RecentFiles(), (std::vector<std::string>{"/h/b.mscore", "/h/a b.score"}));
+    // A key past the number, written by hand, is not read.
+    ASSERT_TRUE(IniWrite(settings.Path(), "RecentSheets", pastTheNumber, "/h/extra.score"));
+    EXPECT_EQ(settings.RecentFiles().size(), 2u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
+// The points of every result code, the heat score, total and position, and
+// the 'Challenge' points among its own teams.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <vector>
 
 #include "sheet/Scoring.h"
@@ -8,177 +9,143 @@
 namespace zav {
 namespace {
 
-ScoreSheet Heat(int teams, int games, int scoring, int elimination) {
+constexpr int E = kElimination, A = kAbandon, D = kDefinitiveAbandon;
+using Rows = std::vector<std::vector<int>>;
+
+// One row of result codes per game, one column per team.
+ScoreSheet Heat(int scoring, int elimination, const Rows& games) {
     ScoreSheet s;
-    s.iTeamsNr = teams;
-    s.iGamesNr = games;
+    s.iGamesNr = static_cast<int>(games.size());
+    s.iTeamsNr = static_cast<int>(games[0].size());
     s.iScoring = scoring;
     s.iEliminationRule = elimination;
+    for (int g = 0; g < s.iGamesNr; ++g)
+        for (int t = 0; t < s.iTeamsNr; ++t) s.iGamePlace[t][g] = games[g][t];
     return s;
 }
 
-void SetGame(ScoreSheet& s, int g, std::initializer_list<int> codes) {
-    int t = 0;
-    for (int code : codes) s.iGamePlace[t++][g] = code;
-}
-
-// The two-game heat of four teams used to explain the rules: shared places,
-// an elimination, an abandon and points brought from previous heats.
-TEST(ComputeScores, WorkedExampleInternationalRules) {
-    ScoreSheet s = Heat(4, 2, 4, 0);
-    s.fPreviousScore[0] = 10;
-    SetGame(s, 0, {1, 2, 2, kElimination});
-    SetGame(s, 1, {kAbandon, 1, 2, 3});
-    ComputeScores(s);
-
-    EXPECT_FLOAT_EQ(s.fGameScore[0][0], 4);
-    EXPECT_FLOAT_EQ(s.fGameScore[1][0], 2.5f);
-    EXPECT_FLOAT_EQ(s.fGameScore[2][0], 2.5f);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 0);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 1);
-    EXPECT_FLOAT_EQ(s.fGameScore[1][1], 4);
-    EXPECT_FLOAT_EQ(s.fGameScore[2][1], 3);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][1], 2);
-
-    const float heat[] = {5, 6.5f, 5.5f, 2};
-    const float total[] = {15, 6.5f, 5.5f, 2};
-    const int place[] = {3, 1, 2, 4};
-    for (int t = 0; t < 4; ++t) {
-        EXPECT_FLOAT_EQ(s.fSetScore[t], heat[t]) << "team " << t;
-        EXPECT_FLOAT_EQ(s.fTotalScore[t], total[t]) << "team " << t;
-        EXPECT_EQ(s.iSetPlace[t], place[t]) << "team " << t;
-    }
-    // Computing again from the results changes nothing.
-    ScoreSheet again = s;
-    ComputeScores(again);
-    for (int t = 0; t < 4; ++t) {
-        EXPECT_EQ(again.fSetScore[t], s.fSetScore[t]);
-        EXPECT_EQ(again.iSetPlace[t], s.iSetPlace[t]);
-    }
-}
-
-TEST(ComputeScores, WorkedExampleFrenchRules) {
-    ScoreSheet s = Heat(4, 2, 5, 1);
-    SetGame(s, 0, {1, 2, 2, kElimination});
-    SetGame(s, 1, {kAbandon, 1, 2, 3});
-    ComputeScores(s);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][0], 5);
-    EXPECT_FLOAT_EQ(s.fGameScore[1][0], 3.5f);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][0], 1);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 2);
-    EXPECT_FLOAT_EQ(s.fGameScore[3][1], 3);
-}
-
-// One game each: the points every place code earns.
-TEST(ComputeScores, GamePointsOfSharedPlacesGapsAndAbandons) {
-    const int E = kElimination, A = kAbandon, D = kDefinitiveAbandon;
+TEST(ComputeScores, PointsOfEveryResultCode) {
     const struct {
         const char* what;
+        int scoring, elimination;
         std::vector<int> codes;
         std::vector<float> points;
     } cases[] = {
-        {"all share first: (4+3+2+1)/4", {1, 1, 1, 1}, {2.5f, 2.5f, 2.5f, 2.5f}},
-        {"gaps cost nothing, a place above the teams gets nothing", {1, 3, 5, 0}, {4, 3, 0, 0}},
-        {"places follow their order, not their values", {1, 1, 2, 3}, {3.5f, 3.5f, 2, 1}},
-        {"three-way share gives thirds", {2, 2, 2, 1}, {2, 2, 2, 4}},
-        {"abandon takes the lowest points left after eliminations",
-         {E, E, A, 1, 2, D},
-         {0, 0, 6 - 6 + 2 + 1, 6, 5, 0}},
+        {"international: shared second, eliminated", 4, 0, {1, 2, 2, E}, {4, 2.5f, 2.5f, 0}},
+        {"international: abandon takes the last points", 4, 0, {A, 1, 2, 3}, {1, 4, 3, 2}},
+        {"French: one point more, elimination one", 5, 1, {1, 2, 2, E}, {5, 3.5f, 3.5f, 1}},
+        {"French: abandon", 5, 1, {A, 1, 2, 3}, {2, 5, 4, 3}},
+        {"all share first: (4+3+2+1)/4", 4, 0, {1, 1, 1, 1}, {2.5f, 2.5f, 2.5f, 2.5f}},
+        {"gaps cost nothing, a place above the teams gets nothing",
+         4,
+         0,
+         {1, 3, 5, 0},
+         {4, 3, 0, 0}},
+        {"places follow their order, not their values", 4, 0, {1, 1, 2, 3}, {3.5f, 3.5f, 2, 1}},
+        {"three-way share", 4, 0, {2, 2, 2, 1}, {2, 2, 2, 4}},
+        {"abandon after eliminations", 6, 0, {E, E, A, 1, 2, D}, {0, 0, 3, 6, 5, 0}},
     };
     for (const auto& c : cases) {
-        const int teams = static_cast<int>(c.codes.size());
-        ScoreSheet s = Heat(teams, 1, teams, 0);
-        for (int t = 0; t < teams; ++t) s.iGamePlace[t][0] = c.codes[t];
+        ScoreSheet s = Heat(c.scoring, c.elimination, {c.codes});
         ComputeScores(s);
-        for (int t = 0; t < teams; ++t)
+        for (std::size_t t = 0; t < c.codes.size(); ++t)
             EXPECT_FLOAT_EQ(s.fGameScore[t][0], c.points[t]) << c.what << ", team " << t;
     }
 }
 
-TEST(ComputeScores, UnrunCellsAndColumnsBeyondTheGamesKeepTheirPoints) {
-    ScoreSheet s = Heat(2, 2, 2, 0);
-    s.fGameScore[0][1] = 7;  // left over from an earlier computation
-    s.iGamePlace[0][2] = 1;  // beyond iGamesNr
-    SetGame(s, 0, {1, 2});
-    s.iGamePlace[1][1] = 99;  // not a code
+TEST(ComputeScores, HeatScoreTotalAndPosition) {
+    ScoreSheet s = Heat(4, 0, {{1, 2, 2, E}, {A, 1, 2, 3}});
+    s.fPreviousScore[0] = 10;
     ComputeScores(s);
-    EXPECT_FLOAT_EQ(s.fGameScore[0][1], 7);
+    const float heat[] = {5, 6.5f, 5.5f, 2};
+    const int place[] = {3, 1, 2, 4};
+    for (int round = 0; round < 2; ++round) {  // computing again changes nothing
+        for (int t = 0; t < 4; ++t) {
+            EXPECT_FLOAT_EQ(s.fSetScore[t], heat[t]) << "team " << t;
+            EXPECT_FLOAT_EQ(s.fTotalScore[t], heat[t] + (t == 0 ? 10 : 0)) << "team " << t;
+            EXPECT_EQ(s.iSetPlace[t], place[t]) << "team " << t;
+        }
+        ComputeScores(s);
+    }
+
+    // Heat scores 0, 29.5, 28, 29.5, 0: equal scores share a place, whatever
+    // the team order, the teams without points too.
+    s = Heat(30, 0, {{D, 1, 3, 1, D}});
+    ComputeScores(s);
+    const int shared[] = {4, 1, 3, 1, 4};
+    for (int t = 0; t < 5; ++t) EXPECT_EQ(s.iSetPlace[t], shared[t]) << "team " << t;
+
+    // Nobody has scored yet: the positions are left alone.
+    s = Heat(3, 0, {{0, 0, 0}, {0, 0, 0}});
+    s.iSetPlace[1] = 7;
+    ComputeScores(s);
+    EXPECT_EQ(s.iSetPlace[1], 7);
+    EXPECT_EQ(s.iSetPlace[0], 0);
+}
+
+TEST(ComputeScores, OnlyCellsOfTheHeatCountAndUnrunOnesKeepTheirPoints) {
+    ScoreSheet s = Heat(2, 0, {{1, 2}, {0, 99}});  // 99: not a code
+    s.fGameScore[0][1] = 7;                        // left over from an earlier computation
+    s.iGamePlace[0][2] = 1;                        // beyond iGamesNr
+    s.iGamePlace[2][0] = 1;                        // a withdrawn team's row, beyond iTeamsNr
+    ComputeScores(s);
     EXPECT_FLOAT_EQ(s.fGameScore[0][2], 0);
     EXPECT_FLOAT_EQ(s.fSetScore[0], 2 + 7);
     EXPECT_FLOAT_EQ(s.fSetScore[1], 1);
-}
 
-TEST(ComputeScores, NoScoreYetLeavesPositionsAlone) {
-    ScoreSheet s = Heat(3, 2, 3, 0);
-    s.iSetPlace[0] = 2;
-    s.iSetPlace[1] = 7;
-    ComputeScores(s);
-    EXPECT_EQ(s.iSetPlace[0], 2);
-    EXPECT_EQ(s.iSetPlace[1], 7);
-    EXPECT_EQ(s.iSetPlace[2], 0);
-}
-
-TEST(ComputeScores, EqualHeatScoresSharePlacesWhateverTheTeamOrder) {
-    // Heat scores 0, 29.5, 28, 29.5, 0 from one game on a 30-point scale: the
-    // teams without points share the last place like any others.
-    ScoreSheet s = Heat(5, 1, 30, 0);
-    SetGame(s, 0, {kDefinitiveAbandon, 1, 3, 1, kDefinitiveAbandon});
-    ComputeScores(s);
-    ASSERT_FLOAT_EQ(s.fSetScore[1], 29.5f);
-    ASSERT_FLOAT_EQ(s.fSetScore[2], 28);
-    const int expected[] = {4, 1, 3, 1, 4};
-    for (int t = 0; t < 5; ++t) EXPECT_EQ(s.iSetPlace[t], expected[t]) << "team " << t;
-}
-
-TEST(ComputeScores, DamagedCountsNeverReachBeyondTheArrays) {
-    ScoreSheet s = Heat(50, 40, 10, 0);
+    s = ScoreSheet();
+    s.iTeamsNr = 50;
+    s.iGamesNr = 40;
+    s.iScoring = 10;
     for (int t = 0; t < kMaxTeams; ++t) s.iGamePlace[t][0] = t + 1;
     ComputeScores(s);  // must not touch memory beyond 10 x 12
     EXPECT_FLOAT_EQ(s.fGameScore[0][0], 10);
     EXPECT_FLOAT_EQ(s.fGameScore[9][0], 1);
 }
 
-// Five teams, B, D and E in the 'Challenge' on a 3-point scale.
-TEST(ComputeChallengeScores, WorkedExampleAndUntouchedOutsiders) {
-    ScoreSheet s = Heat(5, 1, 5, 0);
+// The 'Challenge' ranks its own teams on its own scale; an abandon is one
+// point, an elimination the rule's points; other teams' cells stay as they are.
+TEST(ComputeChallengeScores, PointsAmongTheChallengeTeams) {
+    const float X = 42;  // a team outside the 'Challenge': its cell is left alone
+    const struct {
+        const char* what;
+        int scoring, elimination;
+        std::vector<bool> inChallenge;
+        Rows games;
+        std::vector<float> points;  // of the last game
+    } cases[] = {
+        {"three of five", 3, 0, {0, 1, 0, 1, 1}, {{1, 2, 3, 4, A}}, {X, 3, X, 2, 1}},
+        {"French elimination", 4, 1, {1, 1, 1, 0}, {{A, E, D, 1}}, {1, 1, 0, X}},
+        {"international elimination", 4, 0, {1, 1, 1, 0}, {{A, E, D, 1}}, {1, 0, 0, X}},
+        {"shares are means", 4, 1, {1, 1, 1, 0}, {{A, E, D, 1}, {2, 2, 3, 1}}, {3.5f, 3.5f, 2, X}},
+        {"more teams than points go below zero",
+         3,
+         0,
+         {1, 1, 1, 1, 1},
+         {{1, 2, 3, 4, 5}},
+         {3, 2, 1, 0, -1}},
+    };
+    for (const auto& c : cases) {
+        ScoreSheet s = Heat(5, c.elimination, c.games);
+        s.iChallengeScoring = c.scoring;
+        const int last = s.iGamesNr - 1;
+        for (int t = 0; t < s.iTeamsNr; ++t) {
+            s.bChallengeTeam[t] = c.inChallenge[t];
+            s.fChallengeGameScore[t][last] = X;
+        }
+        ComputeChallengeScores(s);
+        for (int t = 0; t < s.iTeamsNr; ++t)
+            EXPECT_FLOAT_EQ(s.fChallengeGameScore[t][last], c.points[t])
+                << c.what << ", team " << t;
+    }
+
+    ScoreSheet s = Heat(5, 0, {{1, 2, 3, 4, A}});
     s.iChallengeScoring = 3;
-    s.bChallengeTeam[1] = s.bChallengeTeam[3] = s.bChallengeTeam[4] = 1;
-    s.fChallengeGameScore[0][0] = 42;  // outsider's cell is left alone
+    s.bChallengeTeam[1] = true;
     s.fChallengePreviousScore[1] = 2.5f;
-    SetGame(s, 0, {1, 2, 3, 4, kAbandon});
     ComputeChallengeScores(s);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[1][0], 3);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[3][0], 2);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[4][0], 1);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[0][0], 42);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[2][0], 0);
     EXPECT_FLOAT_EQ(s.fChallengeSetScore[1], 3);
     EXPECT_FLOAT_EQ(s.fChallengeTotalScore[1], 5.5f);
-}
-
-TEST(ComputeChallengeScores, AbandonIsOnePointAndSharesAreMeans) {
-    ScoreSheet s = Heat(4, 2, 4, 1);
-    s.bChallengeTeam[0] = s.bChallengeTeam[1] = s.bChallengeTeam[2] = 1;
-    SetGame(s, 0, {kAbandon, kElimination, kDefinitiveAbandon, 1});
-    SetGame(s, 1, {2, 2, 3, 1});
-    s.iChallengeScoring = 4;
-    ComputeChallengeScores(s);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[0][0], 1);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[1][0], 1) << "elimination takes the rule's points";
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[2][0], 0);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[0][1], 3.5f);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[1][1], 3.5f);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[2][1], 2);
-}
-
-TEST(ComputeChallengeScores, CounterGoesBelowZeroWithTooManyTeams) {
-    ScoreSheet s = Heat(5, 1, 5, 0);
-    s.iChallengeScoring = 3;
-    for (int t = 0; t < 5; ++t) s.bChallengeTeam[t] = 1;
-    SetGame(s, 0, {1, 2, 3, 4, 5});
-    ComputeChallengeScores(s);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[3][0], 0);
-    EXPECT_FLOAT_EQ(s.fChallengeGameScore[4][0], -1);
 }
 
 }  // namespace

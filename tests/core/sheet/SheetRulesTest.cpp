@@ -4,73 +4,46 @@
 
 #include "sheet/GameCatalogue.h"
 #include "sheet/ResultEntry.h"
+#include "sheet/Scoring.h"
 #include "sheet/TeamWithdrawal.h"
-#include "texts/Texts.h"
+#include "support/TestFiles.h"
 
 namespace zav {
 namespace {
 
-TEST(SetDataToZero, ClearsInputsAndScoresButKeepsSetContext) {
-    ScoreSheet s;
-    s.sTitle = "Heat";
-    s.iTeamsNr = 4;
-    s.iGamesNr = 6;
-    s.iScoring = 5;
-    s.iEliminationRule = 1;
-    s.iChallengeScoring = 3;
-    s.bFlagAvertissement = 1;
+TEST(SetDataToZero, ClearsEveryFieldButWhatTheSetAndTheDialogsRelyOn) {
+    ScoreSheet s = zavtest::Sample("full-heat.score");
+    ComputeScores(s);
+    ComputeChallengeScores(s);
+    s.iGamesRunning = 5;
+    s.bFlagAvertissement = true;
     s.sFullFileName = "/a/b.score";
-    s.sFilePath = "/a";
-    s.bScoreSet = 1;
-    s.sMultiFileOpen = "/a/x.pscore";
-    s.languageSheet = Language::German;
-    s.sTeamName[9] = "last";
-    s.sPlaceurName[9] = "p";
-    s.iGamePlace[9][11] = 3;
-    s.fGameScore[9][11] = 3;
-    s.fPreviousScoreSave[2] = 4;
+    s.sFileName = "b.score";
+    s.bScoreSet = true;
+    s.sARefereeName[9] = s.sARefereeTeam[9] = s.sPlaceurName[9] = "staff";
+    ScoreSheet kept;
+    kept.languageSheet = s.languageSheet = Language::German;
+    kept.iEliminationRule = s.iEliminationRule = 1;
+    kept.sFilePath = s.sFilePath = "/a";
+    kept.sMultiFileOpen = s.sMultiFileOpen = "/a/x.pscore";
+    kept.fPreviousScoreSave[2] = s.fPreviousScoreSave[2] = 4;
     SetDataToZero(s);
 
-    EXPECT_TRUE(s.sTitle.empty());
-    EXPECT_EQ(s.iTeamsNr, 0);
-    EXPECT_EQ(s.iScoring, 0);
-    EXPECT_EQ(s.iChallengeScoring, 0);
-    EXPECT_FALSE(s.bFlagAvertissement);
-    EXPECT_TRUE(s.sFullFileName.empty());
-    EXPECT_FALSE(s.bScoreSet);
-    EXPECT_TRUE(s.sTeamName[9].empty());
-    EXPECT_TRUE(s.sPlaceurName[9].empty());
-    EXPECT_EQ(s.iGamePlace[9][11], 0);
-    EXPECT_EQ(s.fGameScore[9][11], 0);
-    // What a set or an open dialog still relies on stays.
-    EXPECT_EQ(s.iEliminationRule, 1);
-    EXPECT_EQ(s.sFilePath, "/a");
-    EXPECT_EQ(s.sMultiFileOpen, "/a/x.pscore");
-    EXPECT_EQ(s.languageSheet, Language::German);
+    EXPECT_EQ(s.iTeamsNr + s.iGamesNr + s.iGamesRunning, 0);
+    EXPECT_TRUE(!s.bFlagAvertissement && s.sFullFileName.empty() && s.sFileName.empty());
+    EXPECT_EQ(s.languageSheet, kept.languageSheet);
+    EXPECT_EQ(s.sFilePath + s.sMultiFileOpen, kept.sFilePath + kept.sMultiFileOpen);
     EXPECT_EQ(s.fPreviousScoreSave[2], 4);
-}
-
-ScoreSheet FiveTeams() {
-    ScoreSheet s;
-    s.iTeamsNr = 5;
-    s.iGamesNr = 4;
-    s.iScoring = 6;
-    for (int t = 0; t < 5; ++t) {
-        s.sTeamName[t] = "T" + std::to_string(t + 1);
-        s.sTeamColors[t] = "C" + std::to_string(t + 1);
-        s.bChallengeTeam[t] = t % 2;
-        s.fPreviousScore[t] = t + 0.5f;
-        s.fChallengePreviousScore[t] = t * 2.0f;
-        s.iTieBreakPlace[t] = t;
-        s.sColSupContent[t] = "X" + std::to_string(t + 1);
-        s.sARefereeName[t] = "AR" + std::to_string(t + 1);
-        s.sARefereeTeam[t] = "ART" + std::to_string(t + 1);
-        s.sPlaceurName[t] = "AP" + std::to_string(t + 1);
-        for (int g = 0; g < 4; ++g) s.bAvertissement[t][g] = (t + g) % 2;
+    // Every stored field of every row and column, as the file would hold it.
+    s.iTeamsNr = kept.iTeamsNr = kMaxTeams;
+    s.iGamesNr = kept.iGamesNr = kMaxGames;
+    EXPECT_EQ(SheetFileBytes(s, Language::English), SheetFileBytes(kept, Language::English));
+    for (int t = 0; t < kMaxTeams; ++t) {
+        EXPECT_EQ(s.fSetScore[t] + s.fTotalScore[t] + s.iSetPlace[t], 0) << t;
+        EXPECT_EQ(s.fChallengeSetScore[t] + s.fChallengeTotalScore[t], 0) << t;
+        for (int g = 0; g < kMaxGames; ++g)
+            EXPECT_EQ(s.fGameScore[t][g] + s.fChallengeGameScore[t][g], 0) << t << "," << g;
     }
-    s.sARefereeName[5] = "AR6";  // assistant referees past the teams
-    s.sARefereeName[9] = "AR10";
-    return s;
 }
 
 TEST(NewSheet, ProposesFourTeamsEightGamesAndFourPoints) {
@@ -106,64 +79,79 @@ TEST(Challenge, ClearedForTheTeamsOfTheHeatAndWarnedWhenTooManyTakePart) {
     EXPECT_EQ(s.sChallengeTitle, "");
 }
 
-TEST(WithdrawTeam, SecondOfFiveMovesTheOthersUp) {
-    ScoreSheet s = FiveTeams();
+// Every field of a team row holds the row's number, so moved rows show where
+// they came from.
+TEST(WithdrawTeam, TheOthersMoveUpAndTheCountsGoDown) {
+    ScoreSheet s;
+    s.iTeamsNr = 5;
+    s.iGamesNr = 4;
+    s.iScoring = 6;
+    for (int t = 0; t < 5; ++t) {
+        s.sTeamName[t] = s.sTeamColors[t] = s.sColSupContent[t] = std::to_string(t);
+        s.sARefereeName[t] = s.sARefereeTeam[t] = s.sPlaceurName[t] = std::to_string(t);
+        s.bChallengeTeam[t] = t % 2;
+        s.fPreviousScore[t] = s.fChallengePreviousScore[t] = static_cast<float>(t);
+        s.iTieBreakPlace[t] = t;
+        for (int g = 0; g < 4; ++g) {
+            s.bAvertissement[t][g] = (t + g) % 2;
+            s.iGamePlace[t][g] = t + g;
+        }
+    }
+    s.sARefereeName[5] = "5";  // assistant referees past the teams
+    s.sARefereeName[9] = s.sARefereeTeam[9] = s.sPlaceurName[9] = "9";
+    ScoreSheet before = s;
     WithdrawTeam(s, 1);
     EXPECT_EQ(s.iTeamsNr, 4);
     EXPECT_EQ(s.iScoring, 5);
-    const int from[] = {0, 2, 3, 4};
     for (int i = 0; i < 4; ++i) {
-        const int n = from[i];
-        EXPECT_EQ(s.sTeamName[i], "T" + std::to_string(n + 1));
-        EXPECT_EQ(s.sTeamColors[i], "C" + std::to_string(n + 1));
+        const int n = i == 0 ? 0 : i + 1;
+        const std::string row = std::to_string(n);
+        EXPECT_EQ(s.sTeamName[i] + s.sTeamColors[i] + s.sColSupContent[i], row + row + row);
+        EXPECT_EQ(s.sARefereeName[i] + s.sARefereeTeam[i] + s.sPlaceurName[i], row + row + row);
         EXPECT_EQ(s.bChallengeTeam[i], n % 2);
-        EXPECT_EQ(s.fPreviousScore[i], n + 0.5f);
-        EXPECT_EQ(s.fChallengePreviousScore[i], n * 2.0f);
+        EXPECT_EQ(s.fPreviousScore[i] + s.fChallengePreviousScore[i], 2 * n);
         EXPECT_EQ(s.iTieBreakPlace[i], n);
-        EXPECT_EQ(s.sColSupContent[i], "X" + std::to_string(n + 1));
-        EXPECT_EQ(s.sARefereeName[i], "AR" + std::to_string(n + 1));
-        EXPECT_EQ(s.sARefereeTeam[i], "ART" + std::to_string(n + 1));
-        EXPECT_EQ(s.sPlaceurName[i], "AP" + std::to_string(n + 1));
-        for (int g = 0; g < 4; ++g) EXPECT_EQ(s.bAvertissement[i][g], (n + g) % 2);
+        for (int g = 0; g < 4; ++g) {
+            EXPECT_EQ(s.bAvertissement[i][g], (n + g) % 2);
+            EXPECT_EQ(s.iGamePlace[i][g], n + g);
+        }
     }
-    EXPECT_EQ(s.sTeamName[4], "T5") << "the old last row stays until the next reset";
-    // Staff rows past the teams move too: none is listed twice.
-    EXPECT_EQ(s.sARefereeName[4], "AR6");
-    EXPECT_EQ(s.sARefereeName[8] + "|" + s.sARefereeName[9], "AR10|");
+    EXPECT_EQ(s.sTeamName[4], "4") << "the old last row stays until the next reset";
+    // Staff rows past the teams move too, and the last is emptied: none is
+    // listed twice.
+    EXPECT_EQ(s.sARefereeName[4] + "|" + s.sARefereeName[8] + s.sARefereeTeam[8] +
+                  s.sPlaceurName[8] + "|" + s.sARefereeName[9] + s.sARefereeTeam[9] +
+                  s.sPlaceurName[9],
+              "5|999|");
     EXPECT_EQ(s.sPlaceurName[4], "");
-}
 
-TEST(WithdrawTeam, LastTeamOnlyLowersTheCountsAndOutOfRangeDoesNothing) {
-    ScoreSheet s = FiveTeams();
+    // The last team only lowers the counts; a row outside does nothing.
+    s = before;
     WithdrawTeam(s, 4);
     EXPECT_EQ(s.iTeamsNr, 4);
-    EXPECT_EQ(s.iScoring, 5);
-    EXPECT_EQ(s.sTeamName[3], "T4");
+    EXPECT_EQ(s.sTeamName[3], "3");
     WithdrawTeam(s, 4);
     WithdrawTeam(s, -1);
     EXPECT_EQ(s.iTeamsNr, 4);
-}
 
-TEST(HasAnyResult, LooksOnlyInsideTheSheet) {
-    ScoreSheet s = FiveTeams();
+    // Results only count inside the heat.
+    s = before;
+    for (int t = 0; t < kMaxTeams; ++t)
+        for (int g = 0; g < kMaxGames; ++g) s.iGamePlace[t][g] = t >= 5 || g >= 4;
     EXPECT_FALSE(HasAnyResult(s));
-    s.iGamePlace[5][0] = 1;  // a row beyond the teams
-    s.iGamePlace[0][4] = 1;  // a column beyond the games
-    EXPECT_FALSE(HasAnyResult(s));
-    s.iGamePlace[2][3] = kAbandon;
+    s.iGamePlace[4][3] = kAbandon;
     EXPECT_TRUE(HasAnyResult(s));
 }
 
-TEST(RetireCesure, RemovesAtMostTwoBreakPointsNeverAtTheStart) {
-    EXPECT_EQ(RetireCesure("Luft- ballon- stechen"), "Luftballonstechen");
-    EXPECT_EQ(RetireCesure("Flaggen- rennen"), "Flaggenrennen");
-    EXPECT_EQ(RetireCesure("a- b- c- d"), "abc- d");
-    EXPECT_EQ(RetireCesure("- x"), "- x");
-    EXPECT_EQ(RetireCesure("Bank race"), "Bank race");
-    EXPECT_EQ(RetireCesure(""), "");
-}
+TEST(GameCatalogue, BreakPointsAndNamesInEveryLanguage) {
+    const std::pair<const char*, const char*> retired[] = {
+        {"Luft- ballon- stechen", "Luftballonstechen"},
+        {"a- b- c- d", "abc- d"},
+        {"- x", "- x"},
+        {"Bank race", "Bank race"},
+        {"", ""}};
+    for (const auto& [name, shown] : retired) EXPECT_EQ(RetireCesure(name), shown) << name;
 
-TEST(GameCatalogue, EveryLanguageHasFortyOneDistinctNamesThatSurviveTheBreakRoundTrip) {
     for (Language lang : kLanguages) {
         for (int k = 0; k < kCatalogueGameCount; ++k) {
             const std::string& name = Text(lang, CatalogueGame(k));
@@ -175,26 +163,27 @@ TEST(GameCatalogue, EveryLanguageHasFortyOneDistinctNamesThatSurviveTheBreakRoun
     EXPECT_FALSE(CatalogueGameOf("My own game", Language::English));
 }
 
-TEST(TranslateGameNames, CatalogueNamesFollowTheInterfaceLanguageOthersStay) {
+TEST(GameCatalogue, CatalogueNamesFollowTheInterfaceLanguageOthersStay) {
     ScoreSheet s;
     s.iGamesNr = 3;
-    s.sGame[0] = Text(Language::English, TextId::GameBangABalloon);
+    const TextId games[] = {TextId::GameBangABalloon, TextId::GameBallAndConeFr};
+    s.sGame[0] = Text(Language::English, games[0]);
     s.sGame[1] = "Free text";
-    s.sGame[2] = Text(Language::English, TextId::GameBallAndConeFr);
+    s.sGame[2] = Text(Language::English, games[1]);
     s.sGame[3] = Text(Language::English, TextId::GameAgilityAces);  // beyond the games: untouched
     s.languageSheet = Language::English;
     TranslateGameNames(s, Language::German);
-    EXPECT_EQ(s.sGame[0], Text(Language::German, TextId::GameBangABalloon));
+    EXPECT_EQ(s.sGame[0], Text(Language::German, games[0]));
     EXPECT_EQ(s.sGame[1], "Free text");
-    EXPECT_EQ(s.sGame[2], Text(Language::German, TextId::GameBallAndConeFr));
+    EXPECT_EQ(s.sGame[2], Text(Language::German, games[1]));
     EXPECT_EQ(s.sGame[3], Text(Language::English, TextId::GameAgilityAces));
     EXPECT_EQ(s.languageSheet, Language::German);
 
     // An unknown file language translates nothing but takes the interface's.
-    s.sGame[0] = Text(Language::English, TextId::GameBangABalloon);
+    s.sGame[0] = Text(Language::English, games[0]);
     s.languageSheet.reset();
     TranslateGameNames(s, Language::French);
-    EXPECT_EQ(s.sGame[0], Text(Language::English, TextId::GameBangABalloon));
+    EXPECT_EQ(s.sGame[0], Text(Language::English, games[0]));
     EXPECT_EQ(s.languageSheet, Language::French);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/sheetfile/SampleSheet.h"
 #include "core/sheetfile/StoredFields.h"
 #include "sheet/GameCatalogue.h"
@@ -135,7 +137,9 @@ TEST(SheetReader, CountsAreClampedToTheRecord) {
         ASSERT_TRUE(p.read);
         EXPECT_EQ(p.sheet.iTeamsNr, c.teams) << c.teamsnr;
         EXPECT_EQ(p.sheet.iGamesNr, c.games) << c.gamesnr;
-        EXPECT_EQ(p.sheet.sTeamName[kMaxTeams - 1], c.teams == kMaxTeams ? "T9" : "");
+        // No team block is read past the count.
+        EXPECT_EQ(p.sheet.sTeamName[std::min(c.teams, kMaxTeams - 1)],
+                  c.teams == kMaxTeams ? "T9" : "");
     }
 }
 
@@ -180,9 +184,18 @@ TEST(SheetReader, RefusesFilesWithoutEncodingRootOrLanguage) {
 }
 
 TEST(SheetReader, DecodesTextsByTheDeclaredEncoding) {
-    const std::string body = "<title>caf\xE9 \x80 UTF-8</title>";
-    // Windows-1252 even though the title mentions UTF-8.
-    EXPECT_EQ(Parse(File(body, "")).sheet.sTitle, "café € UTF-8");
+    const std::string body = "<title>caf\xE9 \x80 \xC3\xA9 UTF-8</title>";
+    // Windows-1252 even though the title mentions UTF-8 and holds UTF-8 bytes,
+    // with either quote and spaces around the sign.
+    EXPECT_EQ(Parse(File(body, "")).sheet.sTitle, "café € Ã© UTF-8");
+    EXPECT_EQ(Parse(File(body, "", "<?xml version='1.0' encoding = 'iso-8859-1'?>")).sheet.sTitle,
+              "café € Ã© UTF-8");
+    // The declared name in any case; the other encoding's name in a text
+    // gives the mark.
+    EXPECT_EQ(Parse(File("<title>\xC3\xA9 iso-8859-1</title>", "",
+                         "<?xml version=\"1.0\" encoding=\"utf-8\"?>"))
+                  .sheet.sTitle,
+              "é iso-8859-1");
     // UTF-8, with a stray Windows-1252 byte taken for its character.
     EXPECT_EQ(
         Parse(File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"))
@@ -224,8 +237,25 @@ TEST(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
     EXPECT_EQ(p.sheet.sTitle, "first");
     EXPECT_EQ(p.sheet.sARefereeName[0], "R1");
     EXPECT_EQ(p.sheet.sARefereeTeam[0], "C1");
-    EXPECT_EQ(p.sheet.sARefereeName[1], "");   // no <ar_team> follows it
-    EXPECT_EQ(p.sheet.sPlaceurName[1], "P2");  // arena party rows are not bounded by the teams
+    EXPECT_EQ(p.sheet.sARefereeName[1], "");  // no <ar_team> follows it
+    // Arena party rows are not bounded by the teams, and stop where the file does.
+    EXPECT_EQ(p.sheet.sPlaceurName[1] + "|" + p.sheet.sPlaceurName[2], "P2|");
+
+    // Rows beyond the sheet's ten are not read.
+    std::string rows;
+    for (int k = 1; k <= kStaffRows + 1; ++k) {
+        const std::string n = std::to_string(k);
+        rows += "<ar_name>R" + n + "</ar_name><ar_team>T" + n + "</ar_team><ap_name>P" + n +
+                "</ap_name>\n";
+    }
+    const Parsed full = Parse(File("", "<staff>\n" + rows + "</staff>\n"));
+    for (int k = 0; k < kStaffRows; ++k) {
+        const std::string n = std::to_string(k + 1);
+        EXPECT_EQ(
+            full.sheet.sARefereeName[k] + full.sheet.sARefereeTeam[k] + full.sheet.sPlaceurName[k],
+            "R" + n + "T" + n + "P" + n);
+    }
+    EXPECT_EQ(full.sheet.sFullFileName, "");  // nothing written past the rows
 }
 
 TEST(SheetReader, SetMarker) {

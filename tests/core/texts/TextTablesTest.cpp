@@ -91,7 +91,7 @@ TEST(TextTables, EveryTextIsThereInEveryLanguage) {
         EXPECT_THROW(Text(Language::English, static_cast<TextId>(offset)), std::out_of_range);
 }
 
-TEST(TextTables, TranslationsKeepConversionsLineBreaksAndFilterPatterns) {
+TEST(TextTables, TranslationsKeepConversionsLineBreaksFilterPatternsAndLatin1) {
     for (Language base : kLanguages) {
         for (TextId id : kAllTexts) {
             const std::string& text = Text(base, id);
@@ -104,6 +104,10 @@ TEST(TextTables, TranslationsKeepConversionsLineBreaksAndFilterPatterns) {
             if (reference.find('|') != std::string::npos) {
                 EXPECT_EQ(FilterPatterns(text), FilterPatterns(reference)) << where;
             }
+            // Windows-1252 holds every Latin-1 character at its own code, so
+            // a text fits the ISO-8859-1 files when its bytes avoid 0x80-0x9F.
+            for (unsigned char c : Utf8ToCp1252(text).value_or("\x80"))
+                EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F) || c >= 0xA0) << where << int(c);
         }
     }
 }
@@ -117,28 +121,6 @@ TEST(TextTables, LanguageListGivesBackItsCodes) {
             EXPECT_GT(entry.size(), 5u) << entry;
             // The Language dialog reads the code back from the entry.
             EXPECT_EQ(LanguageFromCode(entry.substr(0, 2)), kLanguages[i]) << entry;
-        }
-    }
-}
-
-TEST(TextTables, TextsFitTheLatin1FilesAndTheTextBuffers) {
-    for (Language base : kLanguages) {
-        for (TextId id : kAllTexts) {
-            const std::string& text = Text(base, id);
-            const int offset = OffsetOf(id);
-            const std::string where = std::to_string(LanguageBlock(base) + offset) + ": " + text;
-            // Windows-1252 holds every Latin-1 character at its own code, so
-            // a text is Latin-1 when its Windows-1252 bytes avoid 0x80-0x9F.
-            const std::string bytes = Utf8ToCp1252(text).value_or("\x80");
-            for (unsigned char c : bytes)
-                EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F) || c >= 0xA0)
-                    << where << " has byte " << int(c);
-            // Messages are read into 127-character buffers, the welcome page
-            // and dialog fields into 255, the long rule help into 1023.
-            std::size_t limit = 126;
-            if (id == TextId::RightsNotice || offset >= 400) limit = 254;
-            if (id == TextId::PointsHelp) limit = 1022;
-            EXPECT_LE(bytes.size(), limit) << where;
         }
     }
 }
@@ -159,32 +141,6 @@ TEST(GameCatalogueTexts, NamesAndPeriodsAreSelectableByPrefix) {
     }
 }
 
-TEST(GameCatalogueTexts, BreakPointsOnlyInGermanNamesAndInsideWords) {
-    int namesWithBreaks = 0;
-    for (int k = 0; k < kCatalogueGameCount; ++k) {
-        const TextId game = CatalogueGame(k);
-        const std::string& name = Text(Language::German, game);
-        int breaks = 0;
-        for (std::size_t at = name.find("- "); at != std::string::npos;
-             at = name.find("- ", at + 2)) {
-            ++breaks;
-            ASSERT_GT(at, 0u) << name;
-            // Inside a word: a letter before it (ä, ö, ü, ß end in a byte >= 0x80).
-            const unsigned char before = name[at - 1];
-            EXPECT_TRUE(std::isalpha(before) || before >= 0x80) << name;
-        }
-        EXPECT_LE(breaks, 2) << name;
-        EXPECT_EQ(RetireCesure(name).find("- "), std::string::npos) << name;
-        namesWithBreaks += breaks > 0;
-        // Equipment is shown wide; the equipment page strips break points
-        // from the names of every language, so other languages have none.
-        EXPECT_EQ(Text(Language::German, EquipmentOf(game)).find("- "), std::string::npos) << name;
-        for (Language base : {Language::French, Language::English, Language::Italian})
-            EXPECT_EQ(Text(base, game).find("- "), std::string::npos) << Text(base, game);
-    }
-    EXPECT_GT(namesWithBreaks, 0);
-}
-
 TEST(Texts, LookupLanguageRuleAndFormatting) {
     EXPECT_EQ(LanguageFromCode("EN"), Language::English);
     EXPECT_EQ(LanguageFromCode("IT"), Language::Italian);
@@ -200,6 +156,9 @@ TEST(Texts, LookupLanguageRuleAndFormatting) {
     EXPECT_EQ(FormatText("Too long = %ld bytes", 32001L), "Too long = 32001 bytes");
     EXPECT_EQ(FormatText("Elimination (%d point)", 0L), "Elimination (0 point)");
     EXPECT_EQ(FormatText("100%% of [%s]", std::string("C:\\a%d.txt")), "100% of [C:\\a%d.txt]");
+    // One conversion filled per call, in order.
+    EXPECT_EQ(FormatText("%d of %ld, %xd", 1L), "1 of %ld, %xd");
+    EXPECT_EQ(FormatText("%ld of %d", 1L), "1 of %d");
     // Every single-conversion message of every language is filled completely.
     for (Language base : kLanguages)
         for (TextId id : kAllTexts)

@@ -1,9 +1,10 @@
+// The staff, equipment and placement pages beyond their golden files.
 #include <gtest/gtest.h>
 
-#include "core/report/PageInspect.h"
-#include "core/report/SampleSheets.h"
+#include "core/report/PageTesting.h"
 #include "report/EquipmentPage.h"
 #include "report/PlacementPage.h"
+#include "report/StaffPage.h"
 #include "sheet/GameCatalogue.h"
 
 namespace zav {
@@ -14,18 +15,23 @@ using zavtest::ColourStyle;
 using zavtest::CountOf;
 using zavtest::TableRows;
 
-std::string Equipment(const ScoreSheet& sheet, Language language) {
-    return PrepareHtmlEquip(sheet, OutputTarget::File, language, ColourStyle());
+TEST(StaffPage, TenTeamsTenRowsAndEscapedNames) {
+    ScoreSheet sheet = zavtest::StaffSheet(10);
+    sheet.sARefereeName[9] = "<script>x</script>";
+    sheet.sPlaceurName[9] = "Ann & Bob";
+    sheet.sARefereeName[2].clear();
+    const auto rows =
+        TableRows(PrepareHtmlStaff(sheet, OutputTarget::File, Language::English, ColourStyle()));
+    ASSERT_EQ(rows.size(), 1u + 10u);
+    for (std::size_t r = 1; r < rows.size(); ++r) EXPECT_EQ(Cells(rows[r]).size(), 5u);
+    EXPECT_EQ(Cells(rows[3])[1], "");  // an empty name gives an empty cell
+    const auto last = Cells(rows[10]);
+    EXPECT_EQ(last[1] + "|" + last[3] + "|" + last[4],
+              "&lt;script&gt;x&lt;/script&gt;|Team 10|Ann &amp; Bob");
 }
 
-// The rows themselves are checked by the exported page's golden file.
-TEST(EquipmentPage, NoGamesGiveAnEmptyTable) {
-    ScoreSheet sheet = zavtest::SmallSheet();
-    sheet.iGamesNr = 0;
-    EXPECT_NE(Equipment(sheet, Language::English).find("<center><table border=1></table></center>"),
-              std::string::npos);
-}
-
+// German names show without their break points; the rows themselves are in
+// the exported page's golden file.
 TEST(EquipmentPage, GermanNamesShowWithoutBreakPoints) {
     std::optional<TextId> k;  // a German catalogue game with a break point
     for (int c = 0; c < kCatalogueGameCount && !k; ++c)
@@ -34,27 +40,30 @@ TEST(EquipmentPage, GermanNamesShowWithoutBreakPoints) {
     ASSERT_TRUE(k) << "the German catalogue has no break points";
     const std::string stored = Text(Language::German, *k);
 
-    ScoreSheet sheet = zavtest::SmallSheet();
+    ScoreSheet sheet = zavtest::Sample("small-heat.score");
     sheet.iGamesNr = 4;
     sheet.sGame[0] = stored;
     sheet.sGame[1] = RetireCesure(stored);  // joined: no longer the catalogue's name
     sheet.sGame[2] = "- Staffel- lauf";     // a leading break point stays
     sheet.sGame[3] = "Ein- zwei- drei- vier";
-    const auto rows = TableRows(Equipment(sheet, Language::German));
+    const auto rows =
+        TableRows(PrepareHtmlEquip(sheet, OutputTarget::File, Language::German, ColourStyle()));
     ASSERT_EQ(rows.size(), 4u);
-    const auto cells = Cells(rows[0]);
-    ASSERT_EQ(cells.size(), 2u);
-    EXPECT_EQ(cells[0], RetireCesure(stored) + "</b>");
-    EXPECT_EQ(CountOf(cells[0], "- "), 0);
-    EXPECT_EQ(cells[1], Text(Language::German, EquipmentOf(*k)));
+    EXPECT_EQ(Cells(rows[0]), (std::vector<std::string>{RetireCesure(stored) + "</b>",
+                                                        Text(Language::German, EquipmentOf(*k))}));
     EXPECT_EQ(Cells(rows[1]).size(), 1u);
     EXPECT_EQ(Cells(rows[2])[0], "- Staffel- lauf</b>");
     EXPECT_EQ(Cells(rows[3])[0], "Einzweidrei- vier</b>");
+
+    sheet.iGamesNr = 0;
+    EXPECT_NE(PrepareHtmlEquip(sheet, OutputTarget::File, Language::English, ColourStyle())
+                  .find("<center><table border=1></table></center>"),
+              std::string::npos);
 }
 
 TEST(PlacementPage, PicturesAreNamedByTheInterfaceLanguage) {
     for (Language language : {Language::French, Language::English, Language::German}) {
-        ScoreSheet sheet = zavtest::SmallSheet(language);
+        ScoreSheet sheet = zavtest::Sample("small-heat.score", language);
         sheet.sGame[1] = "Unknown game";
         const std::string page =
             PrepareHtmlPlacement(sheet, OutputTarget::WindowOrPrinter, language, ColourStyle());
@@ -67,6 +76,7 @@ TEST(PlacementPage, PicturesAreNamedByTheInterfaceLanguage) {
         // A game outside the catalogue keeps its title line, without a picture.
         EXPECT_NE(page.find(" n\u00B02</b></font><hr></div><hr>"), std::string::npos);
         EXPECT_EQ(CountOf(page, "<img src="), 5);
+        EXPECT_EQ(CountOf(page, "</b></font><hr></div>"), sheet.iGamesNr);
         EXPECT_NE(page.find("<table border=0>"), std::string::npos);  // the header block
     }
 }

@@ -1,0 +1,29 @@
+// Files kept beside the tests: sample heats under tests/data/, golden files
+// beside the tests that compare with them.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "sheetfile/SheetFile.h"
+#include "texts/Messages.h"
+
+namespace zavtest {
+
+// A file under tests/, named from there ("data/full-heat.score").
+inline std::string TestFile(const std::string& name) {
+    const std::string here = __FILE__;
+    return here.substr(0, here.rfind("/support/")) + "/" + name;
+}
+
+// A sample heat of tests/data/, read as the program opens it in `language`.
+inline zav::ScoreSheet Sample(const std::string& name,
+                              zav::Language language = zav::Language::English) {
+    zav::ScoreSheet sheet;
+    zav::RecordingMessageSink messages;
+    if (!zav::LoadSheet(sheet, TestFile("data/" + name), zav::Reporter(language, messages)))
+        throw std::runtime_error("cannot read the sample " + name);
+    return sheet;
+}
+
+}  // namespace zavtest
