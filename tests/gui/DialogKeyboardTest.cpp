@@ -52,6 +52,8 @@ TEST_F(DialogKeyboardTest, AGameIsTypedOneKeyPerTeam) {
         {"IT", 10, "10013red245\n", {10, 10, 1, 3, A, E, D, 2, 4, 5}, -1},
         // Up goes back a team and its place is typed again.
         {"EN", 3, "12^31\n", {1, 3, 1}, -1},
+        // A stray Enter on a game not run stores nothing.
+        {"EN", 6, "\n", std::vector<int>(6, zav::kNoResult), -1},
     };
     for (const Case& c : cases) {
         wxZAVFrame& w = OpenWith(Heat(c.teams, 4), c.language);
@@ -60,23 +62,21 @@ TEST_F(DialogKeyboardTest, AGameIsTypedOneKeyPerTeam) {
         const zav::ScoreSheet& s = w.Document().Sheet();
         EXPECT_EQ(Stored(s, c.teams), c.codes) << c.keys;
         for (int t = 0; t < c.teams; ++t) EXPECT_EQ(s.bAvertissement[t][0], t == c.blamed) << t;
-        EXPECT_EQ(s.iGamesRunning, 1) << c.keys;
-        ExpectChangeApplied();
+        const bool stored = c.codes[0] != zav::kNoResult;
+        EXPECT_EQ(s.iGamesRunning, stored ? 1 : 0) << c.keys;
+        stored ? ExpectChangeApplied() : ExpectNothingApplied();
     }
 }
 
-TEST_F(DialogKeyboardTest, AStrayEnterOnAGameNotRunStoresNothing) {
-    wxZAVFrame& w = OpenWith(Heat(6, 4));
-    TypeInto(ID_GAME_RESULT, Typed("\n"));
-    EXPECT_EQ(Stored(w.Document().Sheet(), 6), std::vector<int>(6, zav::kNoResult));
-    EXPECT_EQ(w.Document().Sheet().iGamesRunning, 0);
-    ExpectNothingApplied();
-}
-
 // Tab visits each team's list and blame box in turn, then OK, then Cancel;
-// Up leaves the first team for the game chooser.
-TEST_F(DialogKeyboardTest, TabVisitsTheTeamsInOrderThenOkThenCancel) {
-    wxZAVFrame& w = OpenWith(Heat(3, 4));
+// Up leaves the first team for the game chooser. A game number of two digits
+// there is one game chosen: the proposal steps back once, as for a choice
+// with the mouse.
+TEST_F(DialogKeyboardTest, TabVisitsTheTeamsThenOkAndTheGameChooserTakesNumbers) {
+    zav::ScoreSheet s = Heat(3, 12);
+    s.iGamePlace[1][9] = zav::kAbandon;
+    s.iGamesRunning = 4;
+    wxZAVFrame& w = OpenWith(s);
     using Control = std::function<wxWindow*(GameResultDialog&)>;
     const std::pair<const char*, Control> visits[] = {
         {"", [](auto& d) { return d.results[0]; }},
@@ -88,6 +88,7 @@ TEST_F(DialogKeyboardTest, TabVisitsTheTeamsInOrderThenOkThenCancel) {
         {"\t", [](auto& d) { return d.FindWindow(wxID_CANCEL); }},
         {"<<<", [](auto& d) { return d.results[2]; }},
         {"^^^", [](auto& d) { return d.game; }},
+        {"10", [](auto& d) { return d.results[0]; }},
     };
     std::vector<KeyStep> steps;
     for (const auto& [keys, control] : visits) {
@@ -97,47 +98,29 @@ TEST_F(DialogKeyboardTest, TabVisitsTheTeamsInOrderThenOkThenCancel) {
             EXPECT_EQ(wxWindow::FindFocus(), control(d)) << "after '" << keys << "'";
         }));
     }
-    steps.push_back(Key(WXK_ESCAPE));
-    TypeInto(ID_GAME_RESULT, steps);
-    EXPECT_EQ(w.Document().State(), SheetState::Unchanged);
-}
-
-// A game number of two digits is one game chosen: the proposal steps back
-// once, as for a choice with the mouse.
-TEST_F(DialogKeyboardTest, TheGameChooserTakesTypedNumbers) {
-    zav::ScoreSheet s = Heat(3, 12);
-    s.iGamePlace[1][9] = zav::kAbandon;
-    s.iGamesRunning = 4;
-    wxZAVFrame& w = OpenWith(s);
     std::string name, shown;
-    std::vector<KeyStep> steps = Typed("^10");
     steps.push_back(Look([&](wxDialog& dialog) {
         auto& d = static_cast<GameResultDialog&>(dialog);
         name = d.gameName->GetLabel().utf8_str().data();
         shown = Shown(d.results[1]);
-        EXPECT_EQ(wxWindow::FindFocus(), d.results[0]);
     }));
     steps.push_back(Key(WXK_ESCAPE));
     TypeInto(ID_GAME_RESULT, steps);
     EXPECT_EQ(name, "Game 10");
     EXPECT_EQ(shown, "Abandon (lowest points)");
     EXPECT_EQ(w.Document().Sheet().iGamesRunning, 3);
+    EXPECT_EQ(w.Document().State(), SheetState::Unchanged);
 }
 
-TEST_F(DialogKeyboardTest, TieBreakPositionsAreTypedOneKeyPerLevelTeam) {
-    zav::ScoreSheet s = Heat(4, 4);
+// The other dialogs: tie-break positions one key per level team; the set-up
+// lists choose by typing, names by their first letters (accents and capitals
+// aside), numbers by their digits; the other entry dialogs open on their
+// first field, where Enter is OK and Escape is Cancel.
+TEST_F(DialogKeyboardTest, TheOtherDialogsTakeTypedEntries) {
+    zav::ScoreSheet level = Heat(4, 8);
     const int places[] = {2, 1, 4, 2};  // teams A and D level in second place
-    for (int t = 0; t < 4; ++t) s.iGamePlace[t][0] = places[t];
-    s.iGamesRunning = 4;
-    wxZAVFrame& w = OpenWith(s);
-    TypeInto(ID_TIE_BREAK, Typed("32\n"));
-    const int expected[] = {3, 1, 4, 2};
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(w.Document().Sheet().iTieBreakPlace[t], expected[t]);
-}
-
-// The set-up lists choose by typing: names by their first letters (accents
-// and capitals aside), numbers by their digits.
-TEST_F(DialogKeyboardTest, SetUpListsChooseByTyping) {
+    for (int t = 0; t < 4; ++t) level.iGamePlace[t][0] = places[t];
+    level.iGamesRunning = 4;
     struct Case {
         const char* language;
         int command;
@@ -145,6 +128,11 @@ TEST_F(DialogKeyboardTest, SetUpListsChooseByTyping) {
         std::function<void(const zav::ScoreSheet&)> check;
     };
     const Case cases[] = {
+        {"EN", ID_TIE_BREAK, "32\n",
+         [](auto& s) {
+             const int expected[] = {3, 1, 4, 2};
+             for (int t = 0; t < 4; ++t) EXPECT_EQ(s.iTieBreakPlace[t], expected[t]);
+         }},
         {"EN", ID_GAMES_LIST, "jou\n", [](auto& s) { EXPECT_EQ(s.sGame[0], "Jousting"); }},
         {"FR", ID_GAMES_LIST, "\tepe\n", [](auto& s) { EXPECT_EQ(s.sGame[1], "Épée"); }},
         {"EN", ID_GENERAL_DATA, "\t\t\t\t\t6\t12\n",
@@ -153,30 +141,18 @@ TEST_F(DialogKeyboardTest, SetUpListsChooseByTyping) {
              EXPECT_EQ(s.iScoring, 6);
              EXPECT_EQ(s.iGamesNr, 12);
          }},
+        {"EN", ID_COLUMN_SUP, "ab\n", [](auto& s) { EXPECT_EQ(s.sColSupTitle, "ab"); }},
+        {"EN", ID_PLACEUR_NAMES, "cd\n", [](auto& s) { EXPECT_EQ(s.sPlaceurName[0], "cd"); }},
+        {"EN", ID_PREVIOUS_HEAT, "7~", nullptr},
     };
     for (const Case& c : cases) {
-        wxZAVFrame& w = OpenWith(Heat(4, 8), c.language);
+        wxZAVFrame& w = OpenWith(c.command == ID_TIE_BREAK ? level : Heat(4, 8), c.language);
         TypeInto(c.command, Typed(c.keys));
-        c.check(w.Document().Sheet());
-        ExpectChangeApplied();
-    }
-}
-
-// The other entry dialogs open on their first field; Enter is OK and Escape
-// is Cancel there too.
-TEST_F(DialogKeyboardTest, EnterConfirmsAndEscapeCancels) {
-    const std::pair<int, const char*> typed[] = {
-        {ID_COLUMN_SUP, "ab\n"}, {ID_PLACEUR_NAMES, "cd\n"}, {ID_PREVIOUS_HEAT, "7~"}};
-    for (const auto& [command, keys] : typed) {
-        wxZAVFrame& w = OpenWith(Heat(4, 4));
-        TypeInto(command, Typed(keys));
-        if (command == ID_PREVIOUS_HEAT) {
+        if (!c.check) {
             ExpectNothingApplied();
             continue;
         }
-        const zav::ScoreSheet& s = w.Document().Sheet();
-        EXPECT_EQ(command == ID_COLUMN_SUP ? s.sColSupTitle : s.sPlaceurName[0],
-                  std::string(keys, 2));
+        c.check(w.Document().Sheet());
         ExpectChangeApplied();
     }
 }

@@ -1,6 +1,5 @@
-// The data-entry dialogs under test: a user played by a function, and a
-// window holding a heat of a chosen size, ready for the commands that change
-// it.
+// The data-entry dialogs under test: a window holding a heat of a chosen
+// size, ready for the commands that change it.
 #pragma once
 
 #include <wx/button.h>
@@ -18,27 +17,6 @@
 #include "settings/Settings.h"
 #include "sheetfile/SheetFile.h"
 #include "texts/Messages.h"
-
-// A modal dialog answered by `user`, which sets the controls and returns the
-// button pressed; PressOk does what wx does when OK is clicked.
-template <class Dialog>
-class Play : public wxExpectModalBase<Dialog, Play<Dialog>> {
-public:
-    explicit Play(std::function<int(Dialog&)> user) : user_(std::move(user)) {}
-
-protected:
-    int OnInvoked(Dialog* dialog) const override { return user_(*dialog); }
-
-private:
-    std::function<int(Dialog&)> user_;
-};
-
-template <class Dialog>
-int PressOk(Dialog& dialog) {
-    EXPECT_TRUE(dialog.Validate());
-    EXPECT_TRUE(dialog.TransferDataFromWindow());
-    return wxID_OK;
-}
 
 // The entries of a list, one string.
 inline std::string Entries(const ListChoice* list) {

@@ -27,47 +27,70 @@ Texts Values(const std::vector<Control*>& controls) {
     return values;
 }
 
+template <class Control>
+void Type(const std::vector<Control*>& controls, size_t row, const char* text) {
+    controls[row]->ChangeValue(wxString::FromUTF8(text));
+}
+
 using EntryDialogsTest = DialogFixture;
 
+// Whatever the user did in it, a dialog left by Cancel changes nothing, and
+// so does OK in the withdrawal with no team chosen.
+template <class Dialog>
+std::function<int(wxDialog&)> Leave(int answer, std::function<void(Dialog&)> edit) {
+    return [=](wxDialog& d) {
+        edit(dynamic_cast<Dialog&>(d));
+        return answer;
+    };
+}
+
+TEST_F(EntryDialogsTest, CancelLeavesTheSheetAsItWas) {
+    const std::pair<int, std::function<int(wxDialog&)>> commands[] = {
+        {ID_PREVIOUS_HEAT,
+         Leave<PreviousScoresDialog>(wxID_CANCEL, [](auto& d) { Type(d.fields, 0, "5"); })},
+        {ID_COLUMN_SUP,
+         Leave<ColumnSupDialog>(wxID_CANCEL, [](auto& d) { Type(d.contents, 0, "x"); })},
+        {ID_A_REFEREE_NAMES,
+         Leave<ARefereeNamesDialog>(wxID_CANCEL, [](auto& d) { Type(d.names, 0, "x"); })},
+        {ID_PLACEUR_NAMES,
+         Leave<PlaceurNamesDialog>(wxID_CANCEL, [](auto& d) { Type(d.names, 0, "x"); })},
+        {ID_DELETE_ONE_TEAM,
+         Leave<DeleteTeamDialog>(wxID_CANCEL, [](auto& d) { d.teamList->SetSelection(1); })},
+        {ID_DELETE_ONE_TEAM, Leave<DeleteTeamDialog>(wxID_OK, [](auto&) {})},
+    };
+    OpenWith(Heat(5, 4));
+    for (const auto& [command, user] : commands) {
+        wxTEST_DIALOG(Run(command), Play<wxDialog>(user));
+        ExpectNothingApplied();
+    }
+}
+
+// Stored scores shown as written; a text that is no number is 0; the erase
+// button empties every field.
 TEST_F(EntryDialogsTest, PreviousScoresShowTheirValuesAndOkStoresWhatIsTyped) {
     zav::ScoreSheet s = Heat(4, 4);
     s.fPreviousScore[0] = 10;
     s.fPreviousScore[1] = 7.5f;
     s.fPreviousScore[3] = 12.5f;
     wxZAVFrame& w = OpenWith(s);
-    Texts shown, erased;
-    std::string label;
-    // Erased, then cancelled: nothing changes.
-    const auto eraseThenCancel = [&](PreviousScoresDialog& d) {
-        shown = Values(d.fields);
-        label = d.labels[1]->GetLabel().utf8_str().data();
-        d.EraseAll();
-        erased = Values(d.fields);
-        return static_cast<int>(wxID_CANCEL);
-    };
-    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseThenCancel));
-    EXPECT_EQ((Texts{" 10", "7.5", "0", "12.5"}), shown);
-    EXPECT_EQ("Team B     (colour B)", label);
-    EXPECT_EQ(Texts(4, "0"), erased);
-    ExpectNothingApplied();
-
-    const auto type = [](PreviousScoresDialog& d) {
-        d.fields[2]->ChangeValue(wxS("3.5"));
-        d.fields[3]->ChangeValue(wxS("not a number"));
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(type));
+    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>([](PreviousScoresDialog& d) {
+                      EXPECT_EQ(Values(d.fields), (Texts{" 10", "7.5", "0", "12.5"}));
+                      EXPECT_EQ(d.labels[1]->GetLabel(), wxS("Team B     (colour B)"));
+                      Type(d.fields, 2, "3.5");
+                      Type(d.fields, 3, "not a number");
+                      return PressOk(d);
+                  }));
     const float stored[] = {10, 7.5f, 3.5f, 0};
     for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(stored[t], w.Document().Sheet().fPreviousScore[t]);
     ExpectChangeApplied();
 
-    const auto eraseButtonThenOk = [](PreviousScoresDialog& d) {
-        wxCommandEvent click(wxEVT_BUTTON, d.eraseAll->GetId());
-        click.SetEventObject(d.eraseAll);
-        d.eraseAll->GetEventHandler()->ProcessEvent(click);
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>(eraseButtonThenOk));
+    wxTEST_DIALOG(Run(ID_PREVIOUS_HEAT), Play<PreviousScoresDialog>([](PreviousScoresDialog& d) {
+                      wxCommandEvent click(wxEVT_BUTTON, d.eraseAll->GetId());
+                      click.SetEventObject(d.eraseAll);
+                      d.eraseAll->GetEventHandler()->ProcessEvent(click);
+                      EXPECT_EQ(Values(d.fields), Texts(4, "0"));
+                      return PressOk(d);
+                  }));
     for (int t = 0; t < 4; ++t) EXPECT_FLOAT_EQ(0.f, w.Document().Sheet().fPreviousScore[t]);
 }
 
@@ -76,58 +99,39 @@ TEST_F(EntryDialogsTest, PreviousChallengeIsRefusedWithoutChallengeAndListsOnlyI
     wxString message;
     wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(Tx(w.Language(), zav::TextId::ChallengeNotDefined), message);
-    ExpectNothingApplied();
 
     zav::ScoreSheet& s = w.Document().EditSheet();
     s.iChallengeScoring = 3;
     s.bChallengeTeam[1] = s.bChallengeTeam[3] = true;
     s.fChallengePreviousScore[1] = 5;
     s.fChallengePreviousScore[0] = 9;  // not in the 'Challenge': left alone
-    std::vector<int> rows;
-    Texts shown;
-    const auto user = [&](PreviousScoresDialog& d) {
-        rows = d.rowTeams;
-        shown = Values(d.fields);
-        d.fields[1]->ChangeValue(wxS("1.5"));
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), Play<PreviousScoresDialog>(user));
-    EXPECT_EQ((std::vector<int>{1, 3}), rows);
-    EXPECT_EQ((Texts{"  5", "0"}), shown);
+    wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), Play<PreviousScoresDialog>([](PreviousScoresDialog& d) {
+                      EXPECT_EQ(d.rowTeams, (std::vector<int>{1, 3}));
+                      EXPECT_EQ(Values(d.fields), (Texts{"  5", "0"}));
+                      Type(d.fields, 1, "1.5");
+                      return PressOk(d);
+                  }));
     EXPECT_FLOAT_EQ(5.f, s.fChallengePreviousScore[1]);
     EXPECT_FLOAT_EQ(1.5f, s.fChallengePreviousScore[3]);
     EXPECT_FLOAT_EQ(9.f, s.fChallengePreviousScore[0]);
     ExpectChangeApplied();
 }
 
-TEST_F(EntryDialogsTest, AddOnColumnOkStoresTitleAndTextsCancelNothing) {
+TEST_F(EntryDialogsTest, AddOnColumnShowsAndStoresItsTitleAndTexts) {
     zav::ScoreSheet s = Heat(3, 4);
     s.sColSupTitle = "Penalty";
     s.sColSupContent[1] = "-2";
     wxZAVFrame& w = OpenWith(s);
-    Texts shown;
-    const auto cancel = [&](ColumnSupDialog& d) {
-        shown = Values(d.contents);
-        shown.push_back(d.title->GetValue().utf8_str().data());
-        d.title->ChangeValue(wxS("changed"));
-        return static_cast<int>(wxID_CANCEL);
-    };
-    wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(cancel));
-    EXPECT_EQ((Texts{"", "-2", "", "Penalty"}), shown);
-    ExpectNothingApplied();
-
-    const std::string longText(200, 'x');
-    const auto ok = [&](ColumnSupDialog& d) {
-        d.title->ChangeValue(wxString());
-        d.contents[0]->ChangeValue(wxString::FromUTF8(longText));
-        d.contents[2]->ChangeValue(wxS("A & <b>"));
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>(ok));
+    wxTEST_DIALOG(Run(ID_COLUMN_SUP), Play<ColumnSupDialog>([](ColumnSupDialog& d) {
+                      EXPECT_EQ(d.title->GetValue(), wxS("Penalty"));
+                      EXPECT_EQ(Values(d.contents), (Texts{"", "-2", ""}));
+                      d.title->ChangeValue(wxString());
+                      Type(d.contents, 2, "A & <b>");
+                      return PressOk(d);
+                  }));
     const zav::ScoreSheet& now = w.Document().Sheet();
-    EXPECT_EQ("", now.sColSupTitle);
-    EXPECT_EQ((Texts{longText, "-2", "A & <b>"}),
-              (Texts{now.sColSupContent[0], now.sColSupContent[1], now.sColSupContent[2]}));
+    EXPECT_EQ(now.sColSupTitle, "");
+    EXPECT_EQ((Texts{now.sColSupContent[1], now.sColSupContent[2]}), (Texts{"-2", "A & <b>"}));
     ExpectChangeApplied();
 }
 
@@ -139,78 +143,58 @@ TEST_F(EntryDialogsTest, StaffNamesRowsProposeTheTeamsAndStoreWhatIsTyped) {
     s.sARefereeName[1] = "P. Durand";
     s.sPlaceurName[0] = "old";
     wxZAVFrame& w = OpenWith(s);
-    Texts teams, names, listed, labels;
-    const auto referees = [&](ARefereeNamesDialog& d) {
-        teams = Values(d.teams);
-        names = Values(d.names);
-        for (const wxString& entry : d.teams[0]->GetStrings())
-            listed.push_back(entry.utf8_str().data());
-        d.teams[2]->ChangeValue(wxS("Club du Lac"));
-        d.names[2]->ChangeValue(wxS("A. Roux, B. Petit"));
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>(referees));
-    EXPECT_EQ((Texts{"Team A", "Team B", "Team C", "Team D"}), listed);
-    EXPECT_EQ((Texts{"Team A", "Visitors", "Team C", "Team D", "Team A", "Team A"}), teams);
-    EXPECT_EQ((Texts{"", "P. Durand", "", "", "", ""}), names);
-    EXPECT_EQ("Club du Lac", w.Document().Sheet().sARefereeTeam[2]);
-    EXPECT_EQ("A. Roux, B. Petit", w.Document().Sheet().sARefereeName[2]);
-    EXPECT_EQ("Team D", w.Document().Sheet().sARefereeTeam[3]);
+    wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>([](ARefereeNamesDialog& d) {
+                      Texts listed;
+                      for (const wxString& entry : d.teams[0]->GetStrings())
+                          listed.push_back(entry.utf8_str().data());
+                      EXPECT_EQ(listed, (Texts{"Team A", "Team B", "Team C", "Team D"}));
+                      EXPECT_EQ(Values(d.teams), (Texts{"Team A", "Visitors", "Team C", "Team D",
+                                                        "Team A", "Team A"}));
+                      EXPECT_EQ(Values(d.names), (Texts{"", "P. Durand", "", "", "", ""}));
+                      Type(d.teams, 2, "Club du Lac");
+                      Type(d.names, 2, "A. Roux, B. Petit");
+                      return PressOk(d);
+                  }));
+    EXPECT_EQ(w.Document().Sheet().sARefereeTeam[2], "Club du Lac");
+    EXPECT_EQ(w.Document().Sheet().sARefereeName[2], "A. Roux, B. Petit");
+    EXPECT_EQ(w.Document().Sheet().sARefereeTeam[3], "Team D");
     ExpectChangeApplied();
 
     w.Document().EditSheet().sTeamName[3] = "Team Z";
-    const auto look = [&](ARefereeNamesDialog& d) {
-        teams = Values(d.teams);
-        return static_cast<int>(wxID_CANCEL);
-    };
-    wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>(look));
-    EXPECT_EQ("Team D", teams[3]);
-
-    const auto placeurs = [&](PlaceurNamesDialog& d) {
-        for (wxStaticText* label : d.labels) labels.push_back(label->GetLabel().utf8_str().data());
-        names = Values(d.names);
-        d.names[1]->ChangeValue(wxS("M. Blanc"));
-        return PressOk(d);
-    };
-    wxTEST_DIALOG(Run(ID_PLACEUR_NAMES), Play<PlaceurNamesDialog>(placeurs));
-    EXPECT_EQ((Texts{"Team A", "Team B", "Team C", "Team Z"}), labels);
-    EXPECT_EQ((Texts{"old", "", "", ""}), names);
-    EXPECT_EQ("M. Blanc", w.Document().Sheet().sPlaceurName[1]);
+    wxTEST_DIALOG(Run(ID_A_REFEREE_NAMES), Play<ARefereeNamesDialog>([](ARefereeNamesDialog& d) {
+                      EXPECT_EQ(d.teams[3]->GetValue(), wxS("Team D"));
+                      return wxID_CANCEL;
+                  }));
+    wxTEST_DIALOG(Run(ID_PLACEUR_NAMES), Play<PlaceurNamesDialog>([](PlaceurNamesDialog& d) {
+                      EXPECT_EQ(d.labels[3]->GetLabel(), wxS("Team Z"));
+                      EXPECT_EQ(Values(d.names), (Texts{"old", "", "", ""}));
+                      Type(d.names, 1, "M. Blanc");
+                      return PressOk(d);
+                  }));
+    EXPECT_EQ(w.Document().Sheet().sPlaceurName[1], "M. Blanc");
 }
 
-// A withdrawal is refused once a result is entered; otherwise the chosen
-// team leaves the page, without an automatic save.
+// The chosen team leaves the page, without an automatic save; a withdrawal
+// is refused once a result is entered.
 TEST_F(EntryDialogsTest, WithdrawalOfTheChosenTeamIsNotSavedAutomatically) {
     wxZAVFrame& w = OpenWith(Heat(5, 4));
-    const auto choose = [](int team, int answer) {
-        return [team, answer](DeleteTeamDialog& d) {
-            d.teamList->SetSelection(team);
-            return answer;
-        };
-    };
-    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>(choose(1, wxID_CANCEL)));
-    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>(choose(wxNOT_FOUND, wxID_OK)));
-    ExpectNothingApplied();
-
-    Texts listed;
-    const auto user = [&](DeleteTeamDialog& d) {
-        for (const wxString& name : d.teamList->GetStrings())
-            listed.push_back(name.utf8_str().data());
-        EXPECT_EQ(wxNOT_FOUND, d.teamList->GetSelection());
-        return choose(1, wxID_OK)(d);
-    };
-    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>(user));
-    EXPECT_EQ((Texts{"Team A", "Team B", "Team C", "Team D", "Team E"}), listed);
-    EXPECT_EQ(4, w.Document().Sheet().iTeamsNr);
-    EXPECT_EQ(SheetState::Changed, w.Document().State());
-    EXPECT_EQ(std::string::npos, ShownText().find("Team B"));
+    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), Play<DeleteTeamDialog>([](DeleteTeamDialog& d) {
+                      EXPECT_EQ(d.teamList->GetCount(), 5u);
+                      EXPECT_EQ(d.teamList->GetString(4), wxS("Team E"));
+                      EXPECT_EQ(d.teamList->GetSelection(), wxNOT_FOUND);
+                      d.teamList->SetSelection(1);
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(w.Document().Sheet().iTeamsNr, 4);
+    EXPECT_EQ(w.Document().State(), SheetState::Changed);
+    EXPECT_EQ(ShownText().find("Team B"), std::string::npos);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(SheetPath())));
 
     w.Document().EditSheet().iGamePlace[3][3] = zav::kAbandon;
     wxString message;
     wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), EXPECT_MESSAGE(wxID_OK, &message));
     EXPECT_EQ(Tx(w.Language(), zav::TextId::WithdrawalTooLate), message);
-    EXPECT_EQ(4, w.Document().Sheet().iTeamsNr);
+    EXPECT_EQ(w.Document().Sheet().iTeamsNr, 4);
 }
 
 }  // namespace

@@ -20,17 +20,6 @@ protected:
     }
 
     static wxString W(const std::string& path) { return wxString::FromUTF8(path); }
-
-    // An accepted change: the first team gets a new name.
-    void RenameFirstTeam(const wxString& name) {
-        wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_OK, [&](TeamsDialog& d) {
-                          d.names[0]->SetValue(name);
-                      }));
-    }
-
-    static bool Holds(const std::string& path, const std::string& text) {
-        return zavtest::ReadFile(path).find(text) != std::string::npos;
-    }
 };
 
 // A new heat leads on from its general data to its teams and its games;
@@ -115,7 +104,9 @@ TEST_F(FileCommandsTest, QuitAndTheCloseBoxStopAtCancelAndYesSavesToTheSheetsFil
 
     EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
     OpenFrame(W(path));
-    RenameFirstTeam(wxS("Ponies"));
+    wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_OK, [](TeamsDialog& d) {
+                      d.names[0]->SetValue(wxS("Ponies"));
+                  }));
     wxString question, buttons;
     wxTEST_DIALOG(Run(ID_QUIT), ExpectMessage(wxID_CANCEL, &question, &buttons));
     EXPECT_EQ(question, Tx(zav::Language::German, zav::TextId::SaveBeforeExit));
@@ -126,7 +117,7 @@ TEST_F(FileCommandsTest, QuitAndTheCloseBoxStopAtCancelAndYesSavesToTheSheetsFil
 
     wxTEST_DIALOG(frame->Close(), ExpectMessage(wxID_YES));
     EXPECT_TRUE(FrameClosed());
-    EXPECT_TRUE(Holds(path, "Ponies"));
+    EXPECT_NE(zavtest::ReadFile(path).find("Ponies"), std::string::npos);
 }
 
 // The extension is added before anyone looks for the file: a typed name

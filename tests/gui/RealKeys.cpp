@@ -11,6 +11,8 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <map>
+
 #include "gui/GuiTesting.h"
 
 // Last: Xlib's macros (None, Bool...) clash with the names of the others.
@@ -90,18 +92,15 @@ struct StartedWindowManager {
 }  // namespace
 
 std::vector<KeyStep> Typed(const std::string& keys) {
+    static const std::map<char, KeyStep> special = {
+        {' ', Key(WXK_SPACE)}, {'\n', Key(WXK_RETURN)}, {'\t', Key(WXK_TAB)},
+        {'\b', Key(WXK_BACK)}, {'^', Key(WXK_UP)},      {'<', Key(WXK_TAB, wxMOD_SHIFT)},
+        {'~', Key(WXK_ESCAPE)}};
     std::vector<KeyStep> steps;
     for (const char c : keys) {
-        switch (c) {
-            case ' ': steps.push_back(Key(WXK_SPACE)); break;
-            case '\n': steps.push_back(Key(WXK_RETURN)); break;
-            case '\t': steps.push_back(Key(WXK_TAB)); break;
-            case '\b': steps.push_back(Key(WXK_BACK)); break;
-            case '^': steps.push_back(Key(WXK_UP)); break;
-            case '<': steps.push_back(Key(WXK_TAB, wxMOD_SHIFT)); break;
-            case '~': steps.push_back(Key(WXK_ESCAPE)); break;
-            default: steps.push_back(Key(static_cast<unsigned char>(c)));
-        }
+        const auto named = special.find(c);
+        steps.push_back(named != special.end() ? named->second
+                                               : Key(static_cast<unsigned char>(c)));
     }
     return steps;
 }

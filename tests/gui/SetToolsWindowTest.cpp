@@ -39,18 +39,8 @@ protected:
     std::string target;
 };
 
-TEST_F(SetToolsWindowTest, CopyPutsEveryFileInTheChosenFolderAndKeepsTheSource) {
-    wxString started, told;
-    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath),
-                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, &told));
-    EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
-    EXPECT_EQ(told, wxS("Score sheet set correctly copied."));
-    EXPECT_EQ(CountExisting(SetFiles(target)), 4);
-    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
-    EXPECT_EQ(zavtest::ReadFile(target + "/ev.mscore"), zavtest::ReadFile(setPath));
-}
-
-// The set on screen is proposed and saved first, and open again afterwards
+// The set on screen is proposed and saved first; a copy puts every file in
+// the chosen folder and keeps the source; the set is open again afterwards
 // on the same sheet: where it was after a copy, from its new folder after a
 // move.
 TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
@@ -59,12 +49,15 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     frame->Document().EditSheet().sTitle = "Changed before copy";
     frame->SheetChanged(zav::TextId::StepGeneralData);
     ChooserSeen proposed;
-    wxString started;
+    wxString started, told;
     wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath, &proposed),
-                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, nullptr));
+                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, &told));
     EXPECT_EQ(proposed.folder, wxString::FromUTF8(temp.Path()));
     EXPECT_EQ(proposed.fileName, wxS("ev.mscore"));
     EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
+    EXPECT_EQ(told, wxS("Score sheet set correctly copied."));
+    EXPECT_EQ(CountExisting(SetFiles(target)), 4);
+    EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
     EXPECT_EQ(ReadSheet(target + "/" + names[1]).sTitle, "Changed before copy");
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
     EXPECT_EQ(ChooserShown(), names[1]);
@@ -79,7 +72,11 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
 }
 
+// Cancelling the folder chooser, or No to replacing a set, changes nothing.
 TEST_F(SetToolsWindowTest, MovingOntoAnExistingSetAsksAndNoChangesNothing) {
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath),
+                  Play<wxDirDialog>([](wxDirDialog&) { return wxID_CANCEL; }));
+    EXPECT_EQ(CountExisting(SetFiles(target)), 0);
     zavtest::WriteFile(target + "/ev.mscore", "older set");
     wxString asked;
     wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
@@ -113,12 +110,6 @@ TEST_F(SetToolsWindowTest, DeleteAsksFirstAndRemovesOnlyTheSetsFiles) {
     EXPECT_EQ(told, wxS("Score sheet set correctly deleted."));
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
     EXPECT_TRUE(wxFileExists(wxString::FromUTF8(stranger)));
-}
-
-TEST_F(SetToolsWindowTest, CancellingTheFolderChooserChangesNothing) {
-    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath),
-                  Play<wxDirDialog>([](wxDirDialog&) { return wxID_CANCEL; }));
-    EXPECT_EQ(CountExisting(SetFiles(target)), 0);
 }
 
 }  // namespace

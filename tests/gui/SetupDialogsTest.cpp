@@ -27,116 +27,98 @@ protected:
     static void ChooseTeams(GeneralDataDialog& d, int teams) { d.teams->Choose(teams - 2); }
 };
 
+// The "?" buttons of a window and of its children, in creation order.
+std::vector<wxButton*> QuestionMarks(wxWindow* window) {
+    std::vector<wxButton*> buttons;
+    for (wxWindow* child : window->GetChildren()) {
+        if (auto* button = dynamic_cast<wxButton*>(child); button && button->GetLabel() == "?")
+            buttons.push_back(button);
+        for (wxButton* inside : QuestionMarks(child)) buttons.push_back(inside);
+    }
+    return buttons;
+}
+
+// A new sheet proposes 4 teams, 8 games, 4 points, the morning; a new teams
+// number resets the points scale at once, and stays, with the texts typed
+// before it, even after Cancel. The question marks explain the points and
+// the elimination rules.
 TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
     EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
     OpenFrame();
-    wxTEST_DIALOG(
-        Run(ID_NEW_SHEET),
-        ExpectDialog<GeneralDataDialog>(wxID_OK,
-                                        [](GeneralDataDialog& d) {
-                                            EXPECT_EQ(d.teams->GetStringSelection(), wxS("4"));
-                                            EXPECT_EQ(d.games->GetStringSelection(), wxS("8"));
-                                            EXPECT_EQ(d.points->GetStringSelection(), wxS("4"));
-                                            EXPECT_EQ(d.time->GetStringSelection(), wxS("AM"));
-                                            ChooseTeams(d, 6);
-                                            EXPECT_EQ(d.points->GetStringSelection(), wxS("6"));
-                                            d.points->SetSelection(1);  // French rule
-                                        }),
-        ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
-    EXPECT_EQ(frame->Document().Sheet().iTeamsNr, 6);
-    EXPECT_EQ(frame->Document().Sheet().iScoring, 7);
+    const auto proposed = [](GeneralDataDialog& d) {
+        for (auto [list, shown] : {std::pair<ListChoice*, const char*>{d.teams, "4"},
+                                   {d.games, "8"},
+                                   {d.points, "4"},
+                                   {d.time, "AM"}})
+            EXPECT_EQ(list->GetStringSelection(), wxString(shown));
+        ChooseTeams(d, 6);
+        EXPECT_EQ(d.points->GetStringSelection(), wxS("6"));
+        d.points->SetSelection(1);  // French rule
+    };
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_OK, proposed),
+                  ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
+    const zav::ScoreSheet& s = frame->Document().Sheet();
+    EXPECT_EQ(s.iTeamsNr, 6);
+    EXPECT_EQ(s.iScoring, 7);
 
-    // The teams number and the texts typed before it stay after Cancel.
+    std::vector<wxString> explained;
+    const auto typedThenCancelled = [&](GeneralDataDialog& d) {
+        for (wxButton* button : QuestionMarks(&d)) {
+            wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+            click.SetEventObject(button);
+            wxTEST_DIALOG(button->ProcessWindowEvent(click),
+                          EXPECT_MESSAGE(wxID_OK, &explained.emplace_back()));
+        }
+        d.title->SetValue(wxS("Final"));
+        ChooseTeams(d, 3);
+        d.games->SetSelection(0);
+    };
     wxTEST_DIALOG(Run(ID_GENERAL_DATA),
-                  ExpectDialog<GeneralDataDialog>(wxID_CANCEL, [](GeneralDataDialog& d) {
-                      d.title->SetValue(wxS("Final"));
-                      ChooseTeams(d, 3);
-                      d.games->SetSelection(0);
-                  }));
-    EXPECT_EQ(frame->Document().Sheet().iTeamsNr, 3);
-    EXPECT_EQ(frame->Document().Sheet().iScoring, 3);
-    EXPECT_EQ(frame->Document().Sheet().sTitle, "Final");
-    EXPECT_EQ(frame->Document().Sheet().iGamesNr, 8);
-}
-
-// The buttons of a window and of its children, in creation order.
-void CollectButtons(wxWindow* window, std::vector<wxButton*>& buttons) {
-    for (wxWindow* child : window->GetChildren()) {
-        if (auto* button = dynamic_cast<wxButton*>(child)) buttons.push_back(button);
-        CollectButtons(child, buttons);
-    }
-}
-
-TEST_F(SetupDialogsTest, QuestionMarksExplainPointsAndEliminationRules) {
-    OpenExample("heat-4-teams.score");
-    std::vector<wxString> shown;
-    wxTEST_DIALOG(Run(ID_GENERAL_DATA),
-                  ExpectDialog<GeneralDataDialog>(wxID_CANCEL, [&](GeneralDataDialog& d) {
-                      std::vector<wxButton*> buttons;
-                      CollectButtons(&d, buttons);
-                      for (wxButton* button : buttons) {
-                          if (button->GetLabel() != wxS("?")) continue;
-                          wxString text;
-                          wxCommandEvent click(wxEVT_BUTTON, button->GetId());
-                          click.SetEventObject(button);
-                          wxTEST_DIALOG(button->ProcessWindowEvent(click),
-                                        EXPECT_MESSAGE(wxID_OK, &text));
-                          shown.push_back(text);
-                      }
-                  }));
-    EXPECT_EQ(shown,
+                  ExpectDialog<GeneralDataDialog>(wxID_CANCEL, typedThenCancelled));
+    EXPECT_EQ(s.iTeamsNr, 3);
+    EXPECT_EQ(s.iScoring, 3);
+    EXPECT_EQ(s.sTitle, "Final");
+    EXPECT_EQ(s.iGamesNr, 8);
+    EXPECT_EQ(explained,
               (std::vector<wxString>{Tx(zav::Language::English, zav::TextId::PointsHelp),
                                      Tx(zav::Language::English, zav::TextId::EliminationHelp)}));
 }
 
-TEST_F(SetupDialogsTest, ChallengePointsSetToZeroClearTheChallenge) {
+// Flags stored earlier that exceed the 'Challenge''s teams are warned of,
+// even after Cancel. Its points set to zero clear the 'Challenge': its
+// commands leave, the competition rows come back with the marks of a sheet
+// just opened, and the teams dialog has no 'Challenge' column.
+TEST_F(SetupDialogsTest, ChallengeTeamsAreWarnedOfAndZeroPointsClearTheChallenge) {
     wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
-    ASSERT_TRUE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
+    window.Document().EditSheet().iChallengeScoring = 2;
+    wxString warning;
+    const auto allChallengers = [&](TeamsDialog& d) {
+        EXPECT_EQ(d.names.size(), 10u);
+        for (wxCheckBox* box : d.challenge) box->SetValue(true);
+    };
+    wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_CANCEL, allChallengers),
+                  EXPECT_MESSAGE(wxID_OK, &warning));
+    EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::ChallengeIncoherent));
+    EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
+
+    wxMenuBar* bar = window.GetMenuBar();
     Run(ID_VIEW_CHALL);
     ASSERT_EQ(ShownText().find("Great Britain"), std::string::npos);
     wxTEST_DIALOG(Run(ID_GENERAL_DATA),
                   ExpectDialog<GeneralDataDialog>(
                       wxID_OK, [](GeneralDataDialog& d) { d.challengePoints->SetSelection(0); }));
-    EXPECT_TRUE(window.Document().Sheet().sChallengeTitle.empty());  // cleared by the core's rule
-    EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
-    EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_PREVIOUS_CHALL));
-    EXPECT_EQ(window.Document().State(), SheetState::Changed);
+    EXPECT_FALSE(bar->IsEnabled(ID_VIEW_CHALL));
+    EXPECT_FALSE(bar->IsEnabled(ID_PREVIOUS_CHALL));
     EXPECT_EQ(ShownText().find("Young riders Challenge"), std::string::npos);
-    // The 'Challenge' shown alone before, the competition rows come back,
-    // with the marks of a sheet just opened.
     EXPECT_NE(ShownText().find("Great Britain"), std::string::npos);
-    EXPECT_TRUE(window.GetMenuBar()->IsChecked(ID_VIEW_BOTH));
-    EXPECT_FALSE(window.GetMenuBar()->IsChecked(ID_VIEW_CHALL));
-}
+    EXPECT_TRUE(bar->IsChecked(ID_VIEW_BOTH));
+    EXPECT_FALSE(bar->IsChecked(ID_VIEW_CHALL));
 
-TEST_F(SetupDialogsTest, TeamsDialogShowsTheHeatsTeamsAndWarnsOfTooManyChallengers) {
-    wxZAVFrame& window = OpenExample("nations-cup-semi-final.score");
-    window.Document().EditSheet().iChallengeScoring = 2;
-    wxString warning;
-    wxTEST_DIALOG(Run(ID_TEAMS_DATA),
-                  ExpectDialog<TeamsDialog>(wxID_CANCEL,
-                                            [&](TeamsDialog& d) {
-                                                EXPECT_EQ(d.names.size(), 10u);
-                                                EXPECT_EQ(d.challenge.size(), 10u);
-                                                for (wxCheckBox* box : d.challenge)
-                                                    box->SetValue(true);
-                                            }),
-                  EXPECT_MESSAGE(wxID_OK, &warning));
-    // Flags stored earlier already exceed two teams: warned even after Cancel.
-    EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::ChallengeIncoherent));
-    EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
-
-    // Without a 'Challenge' (its flags cleared as General data clears them).
-    window.Document().EditSheet().iChallengeScoring = 0;
-    for (bool& flag : window.Document().EditSheet().bChallengeTeam) flag = false;
-    window.Document().EditSheet().iTeamsNr = 3;
     wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_OK, [](TeamsDialog& d) {
-                      EXPECT_EQ(d.names.size(), 3u);
                       EXPECT_TRUE(d.challenge.empty());
                       d.colors[2]->SetValue(wxS("green"));
                   }));
     EXPECT_EQ(window.Document().Sheet().sTeamColors[2], "green");
-    EXPECT_EQ(window.Document().State(), SheetState::Changed);
 }
 
 TEST_F(SetupDialogsTest, GermanGameListShowsNamesWithoutBreakPointsAndStoresThemWith) {

@@ -127,56 +127,41 @@ private:
     bool savedDataHome_ = false;
 };
 
-TEST_F(DocumentsTest, LogChangeInItalianOpensTheFrenchChangeLog) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
-    OpenFrame();
-    Run(ID_LOG_CHANGE);
-    EXPECT_EQ(Opened(), std::string(ZAV_PROGRAM_DIR) + "/lisezmoi.html\n");
-}
-
-// The guide opens in the browser at its section on sets: a URL, not a path.
-TEST_F(DocumentsTest, HelpOnSetCreationOpensTheGuideAtItsSection) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "IT"));
-    OpenFrame();
-    Run(ID_HELP_SIF_SCORE_SET);
-    EXPECT_EQ(Opened(), "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file\n");
-}
-
-// F1 in German: the English guide until a German one is there.
-TEST_F(DocumentsTest, UserGuideInTheLanguageElseInEnglish) {
-    EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "GE"));
-    OpenFrame();
+// A missing document is named with the user's folder for it, where put, it
+// opens; the change log in Italian is the French one; the help on sets opens
+// the guide at its section in the browser (a URL, not a path); F1 in German
+// opens the English guide until a German one is there.
+TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
     const std::string folder = temp.File("zavscore/documents");
-    ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    for (const std::string guide : {"guide_en.html", "guide_de.html"}) {
-        zavtest::WriteFile(folder + "/" + guide, "<html>");
-        wxRemoveFile(wxString::FromUTF8(Record()));
-        Run(ID_USER_GUIDE);
-        EXPECT_EQ(Opened(), folder + "/" + guide + "\n");
-    }
-}
-
-// The message names the folder where the user can put the document; put
-// there, it opens.
-TEST_F(DocumentsTest, MissingDocumentIsNamedWithTheUserFolderForIt) {
     OpenFrame();
-    ASSERT_FALSE(wxFileExists(wxS(ZAV_PROGRAM_DIR "/playing_area_en_2013.pdf")));
     wxString message;
     wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
-    const std::string folder = temp.File("zavscore/documents");
     EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
     EXPECT_NE(message.Find(wxString::FromUTF8(folder)), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));
+    wxTEST_DIALOG(Run(ID_ABOUT), wxExpectDismissableModal<wxGenericAboutDialog>(wxID_OK));
 
     ASSERT_TRUE(wxFileName::Mkdir(wxString::FromUTF8(folder), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    zavtest::WriteFile(folder + "/playing_area_en_2013.pdf", "%PDF");
-    Run(ID_PLAYING_AREA);
-    EXPECT_EQ(Opened(), folder + "/playing_area_en_2013.pdf\n");
-}
-
-TEST_F(DocumentsTest, AboutBoxIsModal) {
-    OpenFrame();
-    wxTEST_DIALOG(Run(ID_ABOUT), wxExpectDismissableModal<wxGenericAboutDialog>(wxID_OK));
+    const struct {
+        const char* language;
+        int command;
+        std::string added;
+        std::string opened;
+    } cases[] = {
+        {"EN", ID_PLAYING_AREA, "playing_area_en_2013.pdf", folder + "/playing_area_en_2013.pdf"},
+        {"IT", ID_LOG_CHANGE, "", ZAV_PROGRAM_DIR "/lisezmoi.html"},
+        {"IT", ID_HELP_SIF_SCORE_SET, "", "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file"},
+        {"GE", ID_USER_GUIDE, "guide_en.html", folder + "/guide_en.html"},
+        {"GE", ID_USER_GUIDE, "guide_de.html", folder + "/guide_de.html"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, c.language));
+        if (!c.added.empty()) zavtest::WriteFile(folder + "/" + c.added, "<html>");
+        wxRemoveFile(wxString::FromUTF8(Record()));
+        OpenFrame();
+        Run(c.command);
+        EXPECT_EQ(Opened(), c.opened + "\n");
+    }
 }
 
 }  // namespace
