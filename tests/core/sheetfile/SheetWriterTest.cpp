@@ -1,4 +1,6 @@
-// The writer's one layout, byte for byte, in its two encodings.
+// The writer's one layout, byte for byte, in its two encodings, and the reader
+// giving back every field it stores: reading a file we wrote and writing it
+// again makes the very same bytes.
 #include <gtest/gtest.h>
 
 #include "sheetfile/SheetFile.h"
@@ -68,6 +70,28 @@ TEST(SheetWriter, WritesTheExactLayout) {
     EXPECT_EQ(SheetFileBytes(s, Language::French).find("<staff>"), std::string::npos);
     s.sARefereeTeam[9] = "Club";
     EXPECT_NE(SheetFileBytes(s, Language::French).find("<staff>"), std::string::npos);
+}
+
+TEST(SheetWriter, EveryStoredFieldReadsBack) {
+    const struct {
+        const char* file;
+        Language language;
+    } files[] = {{"core/sheetfile/golden/two-teams.score", Language::English},
+                 {"core/sheetfile/golden/set-sheet-utf8.pscore", Language::Italian},
+                 {"data/full-heat.score", Language::English}};  // ten teams, twelve games
+    for (const auto& f : files) {
+        ScoreSheet read;
+        read.sTitle = "left over from the previous sheet";
+        read.sFullFileName = "/old/path.score";
+        RecordingMessageSink messages;
+        ASSERT_TRUE(LoadSheet(read, zavtest::TestFile(f.file), Reporter(f.language, messages)));
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(read.languageSheet, f.language);
+        EXPECT_TRUE(read.sFullFileName.empty());  // the reset ran; callers set the identity
+        read.sMScoreOpen = read.sScoreSetFileName;
+        EXPECT_EQ(SheetFileBytes(read, f.language), zavtest::ReadFile(zavtest::TestFile(f.file)))
+            << f.file;
+    }
 }
 
 }  // namespace
