@@ -9,11 +9,12 @@
 #include <wx/printdlg.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "gui/ExportTesting.h"
 #include "paths/UserFolders.h"
@@ -33,10 +34,6 @@ int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
 
 class PrintTest : public PrintFixture {
 protected:
-    void CancelPrint(int command) {
-        wxTEST_DIALOG(Run(command), wxExpectDismissableModal<wxPrintDialogBase>(wxID_CANCEL));
-    }
-
     // What the print dialog offers; it is then cancelled.
     static wxPrintDialogData SeePrint(const std::function<void()>& print) {
         wxPrintDialogData seen;
@@ -67,29 +64,40 @@ protected:
         wxTheApp->ProcessIdle();
     }
 
-    // Height in points of the first word `word` of the first page of a PDF
-    // file: it follows the size of the font the word was printed with.
-    double WordHeight(const std::string& pdf, const std::string& word) {
-        const std::string boxes = ToolOutput("pdftotext -bbox -f 1 -l 1 '" + pdf + "' -");
-        const std::string tail = ">" + word + "</word>";
-        const size_t end = boxes.find(tail);
-        if (end == std::string::npos) return 0;
-        const size_t start = boxes.rfind("<word", end);
-        std::istringstream attributes(boxes.substr(start, end - start));
-        double yMin = 0, yMax = 0;
-        std::string part;
-        while (attributes >> part) {
-            if (part.rfind("yMin=\"", 0) == 0) yMin = std::stod(part.substr(6));
-            if (part.rfind("yMax=\"", 0) == 0) yMax = std::stod(part.substr(6));
+    // The words of a PDF file's pages with their boxes, in points.
+    struct Word {
+        double xMin, yMin, xMax, yMax;
+        std::string text;
+    };
+    static std::vector<Word> Words(const std::string& pdf) {
+        const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
+        std::vector<Word> words;
+        for (size_t at = boxes.find("<word "); at != std::string::npos;
+             at = boxes.find("<word ", at + 1)) {
+            Word w;
+            const size_t text = boxes.find('>', at) + 1;
+            w.text = boxes.substr(text, boxes.find('<', text) - text);
+            if (std::sscanf(boxes.c_str() + at,
+                            "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &w.xMin,
+                            &w.yMin, &w.xMax, &w.yMax) == 4)
+                words.push_back(w);
         }
-        return yMax - yMin;
+        return words;
+    }
+    // The height of the first `text`: it follows the size of its font.
+    static double Height(const std::vector<Word>& words, const std::string& text) {
+        for (const Word& w : words)
+            if (w.text == text) return w.yMax - w.yMin;
+        return 0;
     }
 };
 
-// The placement document prints in portrait; afterwards the orientation the
-// user chose in page setup comes back, also when the print was cancelled.
+// Prints are landscape; the placement document prints in portrait, and
+// afterwards the orientation the user chose in page setup comes back, also
+// when the print was cancelled.
 TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
     wxZAVFrame& window = OpenSample();
+    EXPECT_EQ(SeePrint(ID_PRINT).GetPrintData().GetOrientation(), wxLANDSCAPE);
     for (wxPrintOrientation chosen : {wxPORTRAIT, wxLANDSCAPE}) {
         wxTEST_DIALOG(Run(ID_PRINT_SETUP),
                       ExpectDialog<wxPageSetupDialogBase>(wxID_OK, [&](auto& dialog) {
@@ -100,7 +108,6 @@ TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
         EXPECT_EQ(SeePrint(ID_PRINT).GetPrintData().GetOrientation(), chosen);
     }
 }
-
 // A placement document of 12 games prints on 12 pages, the first game on the
 // first; a German sheet of 12 games needs two pages. The print dialog offers
 // them all instead of page 1 alone, and so does printing from the preview,
@@ -127,9 +134,9 @@ TEST_F(PrintTest, EveryPageIsPrintedAndPreviewed) {
     }
 }
 
-// With the colour flag off the printer prints in shades of grey: so does the
-// preview.
-TEST_F(PrintTest, BlackAndWhitePreviewIsGrey) {
+// With the colour flag off the printer prints in shades of grey, and so does
+// the preview; the equipment list keeps what the last print left.
+TEST_F(PrintTest, BlackAndWhiteSettingGreysPrintsAndPreviews) {
     OpenSample();
     const zav::Settings settings(SettingsFile());
     EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#FFCC00"));
@@ -153,6 +160,10 @@ TEST_F(PrintTest, BlackAndWhitePreviewIsGrey) {
         EXPECT_EQ(coloured == 0, *blackAndWhite == '1') << coloured;
         ClosePreview(preview);
     }
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "0"));
+    EXPECT_TRUE(SeePrint(ID_PRINT_STAFF).GetPrintData().GetColour());
+    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
+    EXPECT_TRUE(SeePrint(ID_PRINT_EQUIP).GetPrintData().GetColour());
 }
 
 // No placement picture ships with the program: a stand-in of the printed
@@ -195,63 +206,34 @@ TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
     unsetenv("XDG_DATA_HOME");
 }
 
-TEST_F(PrintTest, ColourFlagFollowsTheBlackAndWhiteSetting) {
-    wxZAVFrame& window = OpenSample("EN");
-    const zav::Settings settings(SettingsFile());
-
-    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
-    CancelPrint(ID_PRINT);
-    EXPECT_FALSE(window.Printing().PrintData().GetColour());
-
-    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "0"));
-    CancelPrint(ID_PRINT_STAFF);
-    EXPECT_TRUE(window.Printing().PrintData().GetColour());
-
-    // The equipment list keeps what the last print left.
-    EXPECT_TRUE(settings.Set(zav::SettingKey::BWOnly, "1"));
-    CancelPrint(ID_PRINT_EQUIP);
-    EXPECT_TRUE(window.Printing().PrintData().GetColour());
-}
-
 // A German sheet of 11 or 12 games prints at 8 points instead of 10, to keep
 // the long German game names within the page; the staff list always at 10.
-TEST_F(PrintTest, CrowdedGermanSheetPrintsSmaller) {
+// Long names without a break make the sheet wider than the paper: it is
+// drawn smaller, within the ten-millimetre margins, instead of being cut.
+TEST_F(PrintTest, CrowdedAndWideSheetsPrintSmallerWithinTheMargins) {
     wxZAVFrame& window = OpenSample("GE");
-    const std::string crowded = temp.File("crowded.pdf");
-    ASSERT_TRUE(ExportPdf(PageKind::Sheet, crowded));
-    const std::string staffAfter = temp.File("staff.pdf");
-    ASSERT_TRUE(ExportPdf(PageKind::Staff, staffAfter));
-
+    const auto printed = [&](PageKind kind) {
+        const std::string pdf = temp.File("printed.pdf");
+        EXPECT_TRUE(ExportPdf(kind, pdf));
+        return Words(pdf);
+    };
+    const double crowded = Height(printed(PageKind::Sheet), "Écurie");
+    const double staff = Height(printed(PageKind::Staff), "Placeur");
     window.Document().EditSheet().iGamesNr = 10;
-    const std::string normal = temp.File("normal.pdf");
-    ASSERT_TRUE(ExportPdf(PageKind::Sheet, normal));
-
-    const double small = WordHeight(crowded, "Écurie");
-    const double usual = WordHeight(normal, "Écurie");
-    ASSERT_GT(small, 0);
+    const double usual = Height(printed(PageKind::Sheet), "Écurie");
     ASSERT_GT(usual, 0);
-    EXPECT_NEAR(small / usual, 0.8, 0.05);
-    EXPECT_NEAR(WordHeight(staffAfter, "Placeur") / usual, 1.0, 0.05);
-}
+    EXPECT_NEAR(crowded / usual, 0.8, 0.05);
+    EXPECT_NEAR(staff / usual, 1.0, 0.05);
 
-// Long names without a break make the sheet wider than the paper: it is drawn
-// smaller, within the margins, instead of being cut at the right edge.
-TEST_F(PrintTest, SheetWiderThanThePaperIsShrunkToFit) {
-    wxZAVFrame& window = OpenSample("EN");
-    for (int game = 0; game < window.Document().Sheet().iGamesNr; ++game)
-        window.Document().EditSheet().sGame[game] =
-            "Longname" + std::string(12, 'x') + std::to_string(game);
-    const std::string pdf = temp.File("wide.pdf");
-    ASSERT_TRUE(ExportPdf(PageKind::Sheet, pdf));
-
-    const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
+    zav::ScoreSheet& wide = OpenSample("EN").Document().EditSheet();
+    for (int game = 0; game < wide.iGamesNr; ++game)
+        wide.sGame[game] = "Longname" + std::string(12, 'x') + std::to_string(game);
+    const std::vector<Word> words = printed(PageKind::Sheet);
     double leftmost = 1e9, rightmost = 0;
-    for (size_t at = boxes.find("xMin=\""); at != std::string::npos;
-         at = boxes.find("xMin=\"", at + 1))
-        leftmost = std::min(leftmost, std::stod(boxes.substr(at + 6)));
-    for (size_t at = boxes.find("xMax=\""); at != std::string::npos;
-         at = boxes.find("xMax=\"", at + 1))
-        rightmost = std::max(rightmost, std::stod(boxes.substr(at + 6)));
+    for (const Word& w : words) {
+        leftmost = std::min(leftmost, w.xMin);
+        rightmost = std::max(rightmost, w.xMax);
+    }
     // Within the margins, and nearly filling the space between them.
     const double paperWidth = 841.89, tenMillimetres = 28.35;
     EXPECT_GE(leftmost, tenMillimetres - 1);
@@ -259,8 +241,8 @@ TEST_F(PrintTest, SheetWiderThanThePaperIsShrunkToFit) {
     EXPECT_LE(rightmost, paperWidth - tenMillimetres + 1);
     EXPECT_GT(rightmost, paperWidth - tenMillimetres - 20);
     // The last column, the add-on column, is on paper.
-    EXPECT_NE(boxes.find(">Junior</word>"), std::string::npos);
-    EXPECT_NE(boxes.find(">Longnamexxxxxxxxxxxx11</word>"), std::string::npos);
+    EXPECT_GT(Height(words, "Junior"), 0);
+    EXPECT_GT(Height(words, "Longnamexxxxxxxxxxxx11"), 0);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
-#include "core/report/PageTesting.h"
+#include "core/report/SampleSheets.h"
 #include "dialogs/PublishDialog.h"
 #include "gui/FrameFixture.h"
 #include "publish/PublishSettings.h"
@@ -18,17 +18,13 @@ class PublishWindowTest : public FrameFixture {
 protected:
     void SetUp() override {
         ASSERT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
-        for (const char* name : {"a.pscore", "b.pscore", "single.score"}) Save(name, name);
+        zav::RecordingMessageSink messages;
+        for (const char* name : {"a.pscore", "b.pscore", "single.score"})
+            ASSERT_TRUE(zav::SaveSheet(zavtest::SmallSheet(), temp.File(name),
+                                       zav::Reporter(zav::Language::English, messages)));
         zavtest::WriteFile(set, zav::SetFileBytes({"a.pscore", "b.pscore"}));
     }
 
-    void Save(const std::string& name, const std::string& title) {
-        zav::ScoreSheet sheet = zavtest::Sample("small-heat.score");
-        sheet.sTitle = title;
-        zav::RecordingMessageSink messages;
-        ASSERT_TRUE(zav::SaveSheet(sheet, temp.File(name),
-                                   zav::Reporter(zav::Language::English, messages)));
-    }
     void Configure(const std::string& folder) {
         ASSERT_TRUE(zav::WritePublishSettings(zav::Settings(SettingsFile()), {true, folder, 0}));
     }

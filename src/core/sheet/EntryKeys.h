@@ -1,6 +1,6 @@
 // What a key means in the lists of the result dialogs, so that a scorer
 // enters a game with one key per team: a place's number (two digits for
-// 10), a letter per special outcome, Space for a blame. The dialogs keep the
+// 10), a letter for each special outcome, Space for a blame. The dialogs keep the
 // digits typed into the focused list and act on the meaning.
 #pragma once
 
