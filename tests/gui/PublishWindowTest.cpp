@@ -4,11 +4,11 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
-#include "core/report/SampleSheets.h"
 #include "dialogs/PublishDialog.h"
 #include "gui/FrameFixture.h"
 #include "publish/PublishSettings.h"
 #include "sets/SetFile.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ protected:
         ASSERT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
         zav::RecordingMessageSink messages;
         for (const char* name : {"a.pscore", "b.pscore", "single.score"})
-            ASSERT_TRUE(zav::SaveSheet(zavtest::SmallSheet(), temp.File(name),
+            ASSERT_TRUE(zav::SaveSheet(zavtest::Sample("small-heat.score"), temp.File(name),
                                        zav::Reporter(zav::Language::English, messages)));
         zavtest::WriteFile(set, zav::SetFileBytes({"a.pscore", "b.pscore"}));
     }
