@@ -3,7 +3,7 @@
 #include "io/Paths.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
-#include "support/TempDir.h"
+#include "support/Golden.h"
 #include "texts/Texts.h"
 
 namespace zav {
@@ -11,6 +11,7 @@ namespace {
 
 using zavtest::TempDir;
 using zavtest::WriteFile;
+using Names = std::vector<std::string>;
 
 std::string SetWithEntries(int count, const std::string& declaration = "iso-8859-1") {
     std::string text = "<?xml version=\"1.0\" encoding=\"" + declaration + "\"?>\n<zavscore>\n";
@@ -18,195 +19,158 @@ std::string SetWithEntries(int count, const std::string& declaration = "iso-8859
     return text + "</zavscore>\n";
 }
 
-bool Parse(const std::string& bytes, EncodingMark mark, std::vector<std::string>& names,
-           RecordingMessageSink& messages) {
-    return ParseSetFile(bytes, mark, "set.mscore", names, Reporter(Language::English, messages));
-}
-
-TEST(SetFile, WrittenBytesReadBackAsTheSameNames) {
-    const std::vector<std::string> names = {"ev_Minime 1.pscore", "ev_B&B <Open>.pscore",
-                                            "ev_r\xC3\xA9gion.pscore"};
-    const std::string bytes = SetFileBytes(names);
-    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n", 0), 0u);
-    EXPECT_NE(bytes.find("\t<file>ev_B&amp;B &lt;Open&gt;.pscore</file>\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\t<file>ev_r\xE9gion.pscore</file>\n"), std::string::npos);
-    std::vector<std::string> read;
+class SetFile : public ::testing::Test {
+protected:
+    bool Parse(const std::string& bytes, EncodingMark mark = EncodingMark::Required) {
+        messages.messages.clear();
+        return ParseSetFile(bytes, mark, "set.mscore", names,
+                            Reporter(Language::English, messages));
+    }
+    Names names;
     RecordingMessageSink messages;
-    ASSERT_TRUE(Parse(bytes, EncodingMark::Required, read, messages));
-    EXPECT_EQ(read, names);
-}
+};
 
-// A name that merely mentions "UTF-8" must not switch a Windows-1252 file's decoding.
-TEST(SetFile, TheDeclarationNotANameDecidesTheEncoding) {
-    std::vector<std::string> read;
-    RecordingMessageSink messages;
-    const std::string latin =
-        "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n"
-        "\t<file>UTF-8 r\xE9gion \xC3\xA9.pscore</file>\n</zavscore>\n";
-    ASSERT_TRUE(Parse(latin, EncodingMark::Required, read, messages));
-    ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0], "UTF-8 r\xC3\xA9gion \xC3\x83\xC2\xA9.pscore");
-}
+TEST_F(SetFile, WrittenBytesReadBackAsTheSameNames) {
+    const Names written = {"ev_Minime 1.pscore", "ev_B&B <Open>.pscore", "ev_r\xC3\xA9gion.pscore"};
+    zavtest::ExpectGolden("core/sets/golden/windows-1252.mscore", SetFileBytes(written));
+    ASSERT_TRUE(Parse(SetFileBytes(written)));
+    EXPECT_EQ(names, written);
 
-TEST(SetFile, AtMostTheFirstHundredEntriesInFileOrder) {
-    std::vector<std::string> names;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(Parse(SetWithEntries(101), EncodingMark::Required, names, messages));
+    // A name that merely mentions "UTF-8" must not switch a Windows-1252 file's decoding.
+    ASSERT_TRUE(
+        Parse("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<zavscore>\n"
+              "\t<file>UTF-8 r\xE9gion \xC3\xA9.pscore</file>\n</zavscore>\n"));
+    EXPECT_EQ(names, Names{"UTF-8 r\xC3\xA9gion \xC3\x83\xC2\xA9.pscore"});
+
+    // At most the first hundred entries, in file order; an unclosed entry is none.
+    ASSERT_TRUE(Parse(SetWithEntries(101)));
     ASSERT_EQ(names.size(), kMaxSetEntries);
-    EXPECT_EQ(names.front(), "s0.pscore");
-    EXPECT_EQ(names.back(), "s99.pscore");
-    ASSERT_TRUE(Parse("UTF-8 <zavscore><file>d</file><file>b</file><file>a", EncodingMark::Required,
-                      names, messages));
-    EXPECT_EQ(names, (std::vector<std::string>{"d", "b"}));  // an unclosed entry is none
+    EXPECT_EQ(names.front() + names.back(), "s0.pscores99.pscore");
+    ASSERT_TRUE(Parse("UTF-8 <zavscore><file>d</file><file>b</file><file>a"));
+    EXPECT_EQ(names, (Names{"d", "b"}));
     EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(Parse(SetWithEntries(2, "utf-8"), EncodingMark::NotRequired));
 }
 
-TEST(SetFile, RefusesTextsWithoutTheMarksOrAnySheet) {
-    struct Case {
-        std::string bytes;
-        EncodingMark mark;
-    };
-    const Case refused[] = {
+TEST_F(SetFile, RefusesTextsWithoutTheMarksOrAnySheet) {
+    const std::pair<std::string, EncodingMark> refused[] = {
         {SetWithEntries(2, "utf-8"), EncodingMark::Required},  // the mark is case-sensitive
         {"<zavscore><file>a</file>", EncodingMark::Required},
         {"UTF-8 <file>a</file>", EncodingMark::NotRequired},
         {"UTF-8 <zavscore>", EncodingMark::NotRequired},
         {"UTF-8 <zavscore><file>a", EncodingMark::NotRequired},
     };
-    for (const Case& c : refused) {
-        std::vector<std::string> names = {"kept"};
-        RecordingMessageSink messages;
-        EXPECT_FALSE(Parse(c.bytes, c.mark, names, messages)) << c.bytes;
-        ASSERT_EQ(messages.messages.size(), 1u) << c.bytes;
+    for (const auto& [bytes, mark] : refused) {
+        names = {"kept"};
+        EXPECT_FALSE(Parse(bytes, mark)) << bytes;
+        ASSERT_EQ(messages.messages.size(), 1u) << bytes;
         EXPECT_EQ(messages.messages[0].text, Text(Language::English, TextId::UnknownEncoding));
-        EXPECT_EQ(names, std::vector<std::string>{"kept"});
+        EXPECT_EQ(names, Names{"kept"});
     }
-    std::vector<std::string> names;
-    RecordingMessageSink messages;
-    EXPECT_TRUE(Parse(SetWithEntries(2, "utf-8"), EncodingMark::NotRequired, names, messages));
-    EXPECT_EQ(names.size(), 2u);
 }
 
 // Names with a folder could reach files outside the set; the set file read
 // as a sheet would be replaced by one at the next save.
-TEST(SetFile, EntriesThatAreNoSheetOfTheFolderAreSkippedWithAMessage) {
-    std::vector<std::string> names;
-    RecordingMessageSink messages;
+TEST_F(SetFile, EntriesThatAreNoSheetOfTheFolderAreSkippedWithAMessage) {
     ASSERT_TRUE(
         Parse("UTF-8 <zavscore><file>a</file><file>../a</file><file>/etc/passwd</file>"
-              "<file>..</file><file></file><file>set.mscore</file><file>b</file>",
-              EncodingMark::Required, names, messages));
-    EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
+              "<file>..</file><file></file><file>set.mscore</file><file>b</file>"));
+    EXPECT_EQ(names, (Names{"a", "b"}));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               FormatText(Text(Language::English, TextId::SetEntriesSkipped),
                          "[../a] [/etc/passwd] [..] [] [set.mscore]"));
 
-    messages.messages.clear();
-    EXPECT_FALSE(
-        Parse("UTF-8 <zavscore><file>set.mscore</file>", EncodingMark::Required, names, messages));
+    EXPECT_FALSE(Parse("UTF-8 <zavscore><file>set.mscore</file>"));
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[1].text, Text(Language::English, TextId::UnknownEncoding));
 }
 
-TEST(SetFile, ReadingIsLimitedTo32000Bytes) {
+TEST_F(SetFile, ReadingIsLimitedTo32000Bytes) {
     TempDir dir;
     std::string bytes = SetWithEntries(1);
     bytes += std::string(kMaxSetFileBytes - bytes.size(), ' ');
     WriteFile(dir.File("full.mscore"), bytes);
     WriteFile(dir.File("over.mscore"), bytes + " ");
-    std::vector<std::string> names;
-    RecordingMessageSink messages;
-    EXPECT_TRUE(ReadSetFile(dir.File("full.mscore"), EncodingMark::Required, names,
-                            Reporter(Language::English, messages)));
-    EXPECT_FALSE(ReadSetFile(dir.File("over.mscore"), EncodingMark::Required, names,
-                             Reporter(Language::English, messages)));
-    EXPECT_FALSE(ReadSetFile(dir.File("none.mscore"), EncodingMark::Required, names,
-                             Reporter(Language::English, messages)));
+    const Reporter reporter(Language::English, messages);
+    EXPECT_TRUE(ReadSetFile(dir.File("full.mscore"), EncodingMark::Required, names, reporter));
+    EXPECT_FALSE(ReadSetFile(dir.File("over.mscore"), EncodingMark::Required, names, reporter));
+    EXPECT_FALSE(ReadSetFile(dir.File("none.mscore"), EncodingMark::Required, names, reporter));
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text, "File too long = 32001 bytes");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(messages.messages[1].text, "Error while opening file = " + dir.File("none.mscore"));
 }
 
-TEST(SetFile, PathsSplitAtTheLastSeparator) {
-    const PathParts parts = DecodePathFile("/home/scorer/events/1234.mscore");
-    EXPECT_EQ(parts.sFilePath, "/home/scorer/events");
-    EXPECT_EQ(parts.sFileName, "1234.mscore");
-    EXPECT_EQ(DecodePathFile("events/a.mscore").sFilePath, "events");
-    for (const char* bare : {"1234.mscore", "/1234.mscore", ""}) {
-        EXPECT_EQ(DecodePathFile(bare).sFilePath, "") << bare;
-        EXPECT_EQ(DecodePathFile(bare).sFileName, "") << bare;
-    }
+TEST_F(SetFile, PathsAndTitles) {
+    const struct {
+        const char *path, *folder, *name;
+    } parts[] = {{"/home/scorer/events/1234.mscore", "/home/scorer/events", "1234.mscore"},
+                 {"events/a.mscore", "events", "a.mscore"},
+                 {"1234.mscore", "", ""},
+                 {"/1234.mscore", "", ""},
+                 {"", "", ""}};
+    for (const auto& p : parts)
+        EXPECT_EQ(DecodePathFile(p.path).sFilePath + "|" + DecodePathFile(p.path).sFileName,
+                  std::string(p.folder) + "|" + p.name)
+            << p.path;
     ScoreSheet sheet;
-    sheet.sFileName = "old";
     DecodePathFile("a\\b/c.mscore", sheet);  // a backslash is an ordinary character here
-    EXPECT_EQ(sheet.sFilePath, "a\\b");
-    EXPECT_EQ(sheet.sFileName, "c.mscore");
+    EXPECT_EQ(sheet.sFilePath + "|" + sheet.sFileName, "a\\b|c.mscore");
 
     EXPECT_EQ(SiblingPath("/ev/set.mscore", "s.pscore"), "/ev/s.pscore");
     EXPECT_EQ(SiblingPath("set.mscore", "s.pscore"), "s.pscore");
     EXPECT_EQ(SiblingPath("/set.mscore", "s.pscore"), "/s.pscore");
     EXPECT_EQ(PathInFolder("/target", "s.pscore"), "/target/s.pscore");
     EXPECT_EQ(PathInFolder("/target/", "s.pscore"), "/target/s.pscore");
-}
 
-TEST(SetFile, TheTitleNamesASheetWithoutTheSetsNameAndExtension) {
-    EXPECT_EQ(SetSheetTitle("777.mscore", "777_Minime 1.pscore"), "Minime 1");
     EXPECT_EQ(SetSheetTitle("777.mscore", "777_Minime 1_2.pscore"), "Minime 1_2");
     EXPECT_EQ(SetSheetTitle("777.mscore", "other.pscore"), "other");  // renamed by hand
     EXPECT_EQ(SetSheetTitle("777.mscore", "777_.pscore"), "777_");
 }
 
-TEST(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
+TEST_F(SetFile, OpeningASetReadsItsFirstSheetAndKeepsTheSetIdentity) {
     TempDir dir;
+    const Reporter reporter(Language::English, messages);
     ScoreSheet d;
     d.iTeamsNr = 2;
-    d.iGamesNr = 4;
     d.sTitle = "Sheet D";
     d.bScoreSet = 1;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(SaveSheet(d, dir.File("d.pscore"), Reporter(Language::English, messages)));
+    ASSERT_TRUE(SaveSheet(d, dir.File("d.pscore"), reporter));
     d.sTitle = "Sheet B";  // written without the set marker, as a single sheet copied in
     d.bScoreSet = 0;
-    ASSERT_TRUE(SaveSheet(d, dir.File("b.pscore"), Reporter(Language::English, messages)));
+    ASSERT_TRUE(SaveSheet(d, dir.File("b.pscore"), reporter));
     WriteFile(dir.File("set.mscore"), SetFileBytes({"d.pscore", "b.pscore", "a.pscore"}));
 
     ScoreSheet sheet;
-    std::vector<std::string> names;
-    ASSERT_TRUE(
-        LoadSetSheet(sheet, dir.File("set.mscore"), names, Reporter(Language::English, messages)));
-    EXPECT_EQ(names, (std::vector<std::string>{"d.pscore", "b.pscore", "a.pscore"}));
+    ASSERT_TRUE(LoadSetSheet(sheet, dir.File("set.mscore"), names, reporter));
+    EXPECT_EQ(names, (Names{"d.pscore", "b.pscore", "a.pscore"}));
     EXPECT_EQ(sheet.sTitle, "Sheet D");
-    EXPECT_EQ(sheet.sMultiFileOpen, dir.File("d.pscore"));
-    EXPECT_EQ(sheet.sFilePath, dir.File("d.pscore"));
-    EXPECT_EQ(sheet.sMScoreOpen, dir.File("set.mscore"));
+    EXPECT_EQ(sheet.sMultiFileOpen + "|" + sheet.sFilePath + "|" + sheet.sMScoreOpen,
+              dir.File("d.pscore") + "|" + dir.File("d.pscore") + "|" + dir.File("set.mscore"));
     EXPECT_TRUE(sheet.bScoreSet);
     EXPECT_TRUE(messages.messages.empty());
 
     // Another sheet of the set stays in the set, marker or not: its save must
     // go to its own file, not to one named after the set file.
-    ASSERT_TRUE(LoadSheetOfSet(sheet, "b.pscore", Reporter(Language::English, messages)));
+    ASSERT_TRUE(LoadSheetOfSet(sheet, "b.pscore", reporter));
     EXPECT_EQ(sheet.sTitle + sheet.sFilePath, "Sheet B" + dir.File("b.pscore"));
     EXPECT_EQ(sheet.sMScoreOpen, dir.File("set.mscore"));
     EXPECT_TRUE(sheet.bScoreSet && sheet.sFullFileName.empty());
-    EXPECT_FALSE(LoadSheetOfSet(sheet, "a.pscore", Reporter(Language::English, messages)));
+    EXPECT_FALSE(LoadSheetOfSet(sheet, "a.pscore", reporter));
     EXPECT_EQ(sheet.sMultiFileOpen, dir.File("a.pscore"));
     EXPECT_TRUE(sheet.bScoreSet && sheet.sTitle.empty());
     ASSERT_EQ(messages.messages.size(), 1u);
-    messages.messages.clear();
 
     // A missing first sheet is reported by the sheet reader; the set still opens.
     WriteFile(dir.File("gone.mscore"), SetFileBytes({"gone.pscore", "d.pscore"}));
-    ASSERT_TRUE(
-        LoadSetSheet(sheet, dir.File("gone.mscore"), names, Reporter(Language::English, messages)));
-    EXPECT_EQ(messages.messages.size(), 1u);
+    ASSERT_TRUE(LoadSetSheet(sheet, dir.File("gone.mscore"), names, reporter));
+    EXPECT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(sheet.sMultiFileOpen, dir.File("gone.pscore"));
 
     // A set file that cannot be read changes nothing.
     sheet.sTitle = "unchanged";
-    EXPECT_FALSE(
-        LoadSetSheet(sheet, dir.File("none.mscore"), names, Reporter(Language::English, messages)));
+    EXPECT_FALSE(LoadSetSheet(sheet, dir.File("none.mscore"), names, reporter));
     EXPECT_EQ(sheet.sTitle, "unchanged");
     EXPECT_EQ(names.size(), 2u);
 }

@@ -1,3 +1,5 @@
+// The entries file's reading rules at their edges; an ordinary file read whole
+// is the command-line test's (its golden JSON).
 #include <gtest/gtest.h>
 
 #include "core/sets/SifTestData.h"
@@ -11,186 +13,148 @@ namespace {
 
 using zavtest::SifText;
 using zavtest::TeamLine;
+using Names = std::vector<std::string>;
 
-bool Parse(const std::string& bytes, SifEntries& entries, RecordingMessageSink& messages) {
-    return ParseSif(bytes, "/events/entries.txt", entries, Reporter(Language::English, messages));
-}
+class SifFile : public ::testing::Test {
+protected:
+    bool Parse(const std::string& bytes) {
+        messages.messages.clear();
+        return ParseSif(bytes, "/events/entries.txt", entries,
+                        Reporter(Language::English, messages));
+    }
+    // The refusal `id` naming the file, and nothing left of the entries.
+    void ExpectRefused(const std::string& bytes, TextId id) {
+        EXPECT_FALSE(Parse(bytes)) << bytes;
+        ASSERT_EQ(messages.messages.size(), 1u) << bytes;
+        EXPECT_EQ(messages.messages[0].text,
+                  FormatText(Text(Language::English, id), std::string("/events/entries.txt")));
+        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+        EXPECT_TRUE(entries.teams.empty() && entries.sCategory.empty());
+    }
+    Names TeamNames() const {
+        Names names;
+        for (const SifTeam& team : entries.teams) names.push_back(team.name);
+        return names;
+    }
 
-TEST(SifFile, CompetitionNumberIsTheFirstFieldOfOneToTenCharacters) {
     SifEntries entries;
     RecordingMessageSink messages;
+};
+
+TEST_F(SifFile, CompetitionNumberIsTheFirstFieldOfOneToTenCharacters) {
     const std::pair<std::string, std::string> accepted[] = {
-        {"12345;rest\n", "12345"},
         {"1234567890;rest", "1234567890"},
         {"42", "42"},                                             // no separator: the whole line
         {"7\r\n8;x\n", "7"},                                      // never runs into the next line
         {"\xC3\xA9t\xC3\xA9-2026;x", "\xC3\xA9t\xC3\xA9-2026"}};  // characters, not bytes
     for (const auto& [text, number] : accepted) {
-        EXPECT_TRUE(Parse(text, entries, messages)) << text;
+        EXPECT_TRUE(Parse(text)) << text;
         EXPECT_EQ(entries.sCompetNr, number);
+        EXPECT_TRUE(messages.messages.empty());
     }
-    EXPECT_TRUE(messages.messages.empty());
-
-    const std::string refused =
-        FormatText(Text(Language::English, TextId::NotSifFile), std::string("/events/entries.txt"));
-    for (const std::string bad : {"12345678901;rest\n", ";12345;x\n", "", "\n12;x\n"}) {
-        RecordingMessageSink refusal;
-        EXPECT_FALSE(Parse(bad, entries, refusal)) << bad;
-        ASSERT_EQ(refusal.messages.size(), 1u) << bad;
-        EXPECT_EQ(refusal.messages[0].text, refused);
-        EXPECT_EQ(refusal.messages[0].icon, MessageIcon::Error);
-        EXPECT_TRUE(entries.teams.empty());
-    }
+    for (const std::string bad : {"12345678901;rest\n", ";12345;x\n", "", "\n12;x\n"})
+        ExpectRefused(bad, TextId::NotSifFile);
 }
 
-TEST(SifFile, TeamLinesHoldNomEquAfterTheirFirstCharacter) {
-    EXPECT_TRUE(IsTeamLine("1;NOM_EQU;x"));
-    EXPECT_TRUE(IsTeamLine("xNOM_EQU"));
-    EXPECT_FALSE(IsTeamLine("NOM_EQU;1;x"));
-    EXPECT_FALSE(IsTeamLine("NOM_EQU;1;NOM_EQU"));  // the first occurrence decides
-    EXPECT_FALSE(IsTeamLine("1;NOM_EQ;x"));
-    EXPECT_FALSE(IsTeamLine(""));
+TEST_F(SifFile, TeamLinesAndTheirFields) {
+    const std::pair<const char*, bool> teamLines[] = {
+        {"1;NOM_EQU;x", true},  {"xNOM_EQU", true},
+        {"NOM_EQU;1;x", false}, {"NOM_EQU;1;NOM_EQU", false},  // the first occurrence decides
+        {"1;NOM_EQ;x", false},  {"", false}};
+    for (const auto& [line, team] : teamLines) EXPECT_EQ(IsTeamLine(line), team) << line;
 
-    SifEntries entries;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(Parse("1;head\nNOM_EQU;a;b;CPM1;c;d;Skipped\n" + TeamLine("CPM1", "Kept"), entries,
-                      messages));
-    ASSERT_EQ(entries.teams.size(), 1u);
-    EXPECT_EQ(entries.teams[0].name, "Kept");
-}
-
-TEST(SifFile, FieldsAreCountedFromOneBetweenSeparators) {
     const std::string line = "a;b;c;CPM1 Minime;e;f;The team";
-    EXPECT_EQ(TrouveChampSIF(line, 1), "a");
-    EXPECT_EQ(TrouveChampSIF(line, 4), "CPM1 Minime");
-    EXPECT_EQ(TrouveChampSIF(line, 7), "The team");  // exactly six separators: rest of line
-    EXPECT_EQ(TrouveChampSIF(line + ";tail", 7), "The team");
-    EXPECT_EQ(TrouveChampSIF(";a;b", 1), ";a");  // a leading ";" separates nothing
-    EXPECT_EQ(TrouveChampSIF(";a;b", 2), "b");
-    EXPECT_EQ(TrouveChampSIF("a;;c", 2), "");
-    // Too few separators: the line has no such field.
-    EXPECT_EQ(TrouveChampSIF("a;b;c", 4), "");
-    EXPECT_EQ(TrouveChampSIF("a;b;c;CPM1;e;f", 7), "");
-    EXPECT_EQ(TrouveChampSIF("a;b", 0), "");
-    EXPECT_EQ(TrouveChampSIF("", 1), "");
+    const struct {
+        std::string line;
+        int n;
+        std::string field;
+    } fields[] = {{line, 1, "a"},
+                  {line, 4, "CPM1 Minime"},
+                  {line, 7, "The team"},  // exactly six separators: rest of line
+                  {line + ";tail", 7, "The team"},
+                  {";a;b", 1, ";a"},  // a leading ";" separates nothing
+                  {";a;b", 2, "b"},
+                  {"a;;c", 2, ""},
+                  {"a;b;c", 4, ""},  // too few separators: no such field
+                  {"a;b;c;CPM1;e;f", 7, ""},
+                  {"a;b", 0, ""},
+                  {"", 1, ""}};
+    for (const auto& f : fields) EXPECT_EQ(TrouveChampSIF(f.line, f.n), f.field) << f.line;
 
-    SifEntries entries;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(Parse("1;h\n1;2;NOM_EQU;CPM1\n", entries, messages));
-    ASSERT_EQ(entries.teams.size(), 1u);
-    EXPECT_EQ(entries.teams[0].category, "CPM1");
-    EXPECT_EQ(entries.teams[0].name, "");
-}
-
-TEST(SifFile, LinesEndAtLfWithoutTheirCrAndTheLastLineNeedsNoLf) {
-    SifEntries entries;
-    RecordingMessageSink messages;
-    const std::string text = "12345;head\r\n" + TeamLine("CPM1", "Alpha", "\r\n") +
-                             "12345;2;NOM_EQU;CPM2;c;r;Bravo\r\n" +  // name is the last field
-                             TeamLine("CPM1", "Charlie", "");        // no line end at all
-    ASSERT_TRUE(Parse(text, entries, messages));
-    ASSERT_EQ(entries.teams.size(), 3u);
-    EXPECT_EQ(entries.teams[0].name, "Alpha");
-    EXPECT_EQ(entries.teams[1].name, "Bravo");
+    // Lines end at LF without their CR; the last needs none; a team line
+    // without a name field has an empty name.
+    ASSERT_TRUE(Parse("1;head\r\nNOM_EQU;a;b;CPM1;c;d;Skipped\n" + TeamLine("CPM1", "A", "\r\n") +
+                      "1;2;NOM_EQU;CPM2\r\n" + TeamLine("CPM1", "C", "")));
+    EXPECT_EQ(TeamNames(), (Names{"A", "", "C"}));
     EXPECT_EQ(entries.teams[1].category, "CPM2");
-    EXPECT_EQ(entries.teams[2].name, "Charlie");
-
-    std::vector<std::string> lines;
+    Names lines;
     ForEachSifLine("a\r\n\nb\rc\n", [&](std::string_view l) { lines.emplace_back(l); });
-    EXPECT_EQ(lines, (std::vector<std::string>{"a", "", "b\rc"}));
+    EXPECT_EQ(lines, (Names{"a", "", "b\rc"}));
 }
 
-TEST(SifFile, CategoriesAreDistinctWholeFieldsInOrderOfFirstOccurrence) {
-    SifEntries entries;
-    RecordingMessageSink messages;
+TEST_F(SifFile, CategoriesAreDistinctWholeFieldsUpToFifty) {
     std::vector<std::pair<std::string, std::string>> teams;
     const char* categories[] = {"CPM2", "CPM1 Minime 1", "CPM2", "COPE", "CPM1"};
     for (int i = 0; i < 30; ++i) teams.push_back({categories[i % 5], "T" + std::to_string(i)});
-    ASSERT_TRUE(Parse(SifText(teams), entries, messages));
-    EXPECT_EQ(entries.sCategory,
-              (std::vector<std::string>{"CPM2", "CPM1 Minime 1", "COPE", "CPM1"}));
+    ASSERT_TRUE(Parse(SifText(teams)));
+    EXPECT_EQ(entries.sCategory, (Names{"CPM2", "CPM1 Minime 1", "COPE", "CPM1"}));
     ASSERT_EQ(entries.teams.size(), 30u);
     for (const SifTeam& team : entries.teams)
         EXPECT_EQ(entries.sCategory[team.categoryIndex], team.category);
-    EXPECT_EQ(entries.teams[29].name, "T29");
 
-    ASSERT_TRUE(Parse("12345;no teams\n1;2;3;CPM1;5;6;7\n", entries, messages));
-    EXPECT_TRUE(entries.sCategory.empty());
-    EXPECT_TRUE(entries.teams.empty());
-}
+    ASSERT_TRUE(Parse("12345;no teams\n1;2;3;CPM1;5;6;7\n"));
+    EXPECT_TRUE(entries.sCategory.empty() && entries.teams.empty());
 
-TEST(SifFile, FiftyCategoriesAreReadAndMoreAreRefused) {
-    std::vector<std::pair<std::string, std::string>> teams;
+    teams.clear();
     for (int c = 0; c < 50; ++c) teams.push_back({"CAT" + std::to_string(c), "T"});
-    SifEntries entries;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(Parse(SifText(teams), entries, messages));
-    EXPECT_EQ(entries.sCategory.size(), kMaxCategories);
-
     teams.push_back({"CAT0", "Same category again"});
-    ASSERT_TRUE(Parse(SifText(teams), entries, messages));
+    ASSERT_TRUE(Parse(SifText(teams)));
+    EXPECT_EQ(entries.sCategory.size(), kMaxCategories);
     teams.push_back({"CAT50", "One too many"});
-    EXPECT_FALSE(Parse(SifText(teams), entries, messages));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              FormatText(Text(Language::English, TextId::TooManyCategories),
-                         std::string("/events/entries.txt")));
-    EXPECT_TRUE(entries.sCategory.empty());
-    EXPECT_TRUE(entries.teams.empty());
+    ExpectRefused(SifText(teams), TextId::TooManyCategories);
 }
 
-TEST(SifFile, TextIsUtf8WhenValidOtherwiseWindows1252) {
-    SifEntries entries;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(Parse("12345;h\n" + TeamLine("CPM1", "\xC9quipe \xAB\x80\xBB"), entries, messages));
-    EXPECT_EQ(entries.teams[0].name, "\xC3\x89quipe \xC2\xAB\xE2\x82\xAC\xC2\xBB");  // Équipe «€»
+TEST_F(SifFile, TextIsUtf8WhenValidOtherwiseWindows1252) {
+    ASSERT_TRUE(Parse("12345;h\n" + TeamLine("CPM1", "\xC9quipe \xAB\x80\xBB")));
+    EXPECT_EQ(TeamNames(), Names{"\xC3\x89quipe \xC2\xAB\xE2\x82\xAC\xC2\xBB"});  // Équipe «€»
 
     const std::string utf8 = "\xC3\x89quipe \xE2\x98\x83 \xF0\x9F\x90\xB4";  // Équipe ☃ 🐴
-    ASSERT_TRUE(
-        Parse("\xEF\xBB\xBF"
-              "12345;h\n" +
-                  TeamLine("CPM1", utf8),
-              entries, messages));
+    ASSERT_TRUE(Parse("\xEF\xBB\xBF" + SifText({{"CPM1", utf8}})));
     EXPECT_EQ(entries.sCompetNr, "12345");  // the byte order mark is no part of it
-    EXPECT_EQ(entries.teams[0].name, utf8);
+    EXPECT_EQ(TeamNames(), Names{utf8});
 
     // NUL bytes are dropped, wherever they are.
     ASSERT_TRUE(Parse(std::string("12\0"
                                   "345;h\n",
                                   9) +
-                          TeamLine(std::string("CP\0M1", 5), "A\xC9"),
-                      entries, messages));
-    EXPECT_EQ(entries.sCompetNr, "12345");
-    EXPECT_EQ(entries.teams[0].category, "CPM1");
-    EXPECT_EQ(entries.teams[0].name, "A\xC3\x89");
-    EXPECT_TRUE(messages.messages.empty());
+                      TeamLine(std::string("CP\0M1", 5), "A\xC9")));
+    EXPECT_EQ(entries.sCompetNr + entries.teams[0].category + entries.teams[0].name,
+              "12345CPM1A\xC3\x89");
 }
 
-TEST(SifFile, CategoryFullNamesKnownCodesAndKeepsOthers) {
-    // The longer code wins over the code it begins with.
-    EXPECT_EQ(CategoryFull("COPEP Open Elite Paire 2026"), "Open Elite Paire");
-    EXPECT_EQ(CategoryFull("CPJE"), "Junior Elite");  // two entries no set test reaches
-    EXPECT_EQ(CategoryFull("CL2"), "Club 2");
-    EXPECT_EQ(CategoryFull("XYZ9 Some category"), "XYZ9 Some category");
-    EXPECT_EQ(CategoryFull("cpm1 lower case"), "cpm1 lower case");
-    EXPECT_EQ(CategoryFull("CPM12"), "CPM12");
-    EXPECT_EQ(CategoryFull(""), "");
+TEST_F(SifFile, CategoryFullNamesKnownCodesAndKeepsOthers) {
+    const std::pair<const char*, const char*> names[] = {
+        {"COPEP Open Elite Paire 2026", "Open Elite Paire"},  // the longer code wins
+        {"CPJE", "Junior Elite"},
+        {"CL2", "Club 2"},
+        {"XYZ9 Some category", "XYZ9 Some category"},
+        {"cpm1 lower case", "cpm1 lower case"},
+        {"CPM12", "CPM12"},
+        {"", ""}};
+    for (const auto& [field, name] : names) EXPECT_EQ(CategoryFull(field), name) << field;
     EXPECT_EQ(CategoryCode("COPEP Open"), "COPEP");
     EXPECT_EQ(CategoryCode("COPEP"), "COPEP");
 }
 
-TEST(SifFile, ReadingAFileReportsOpenFailures) {
+TEST_F(SifFile, ReadingAFileReportsOpenFailures) {
     zavtest::TempDir dir;
-    SifEntries entries;
-    RecordingMessageSink messages;
-    EXPECT_FALSE(
-        ReadSifFile(dir.File("missing.txt"), entries, Reporter(Language::French, messages)));
-    EXPECT_FALSE(
-        ReadSifFile(dir.Path(), entries, Reporter(Language::French, messages)));  // a folder
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0].text,
-              FormatText(Text(Language::French, TextId::ErrorOpening), dir.File("missing.txt")));
-
+    for (const std::string& path : {dir.File("missing.txt"), dir.Path()}) {
+        RecordingMessageSink failure;
+        EXPECT_FALSE(ReadSifFile(path, entries, Reporter(Language::French, failure)));
+        ASSERT_EQ(failure.messages.size(), 1u);
+        EXPECT_EQ(failure.messages[0].text,
+                  FormatText(Text(Language::French, TextId::ErrorOpening), path));
+    }
     zavtest::WriteFile(dir.File("e.txt"), SifText({{"CPM1", "A"}, {"CPM2", "B"}}));
     ASSERT_TRUE(ReadSifFile(dir.File("e.txt"), entries, Reporter(Language::French, messages)));
     EXPECT_EQ(entries.teams.size(), 2u);

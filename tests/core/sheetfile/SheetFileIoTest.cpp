@@ -8,113 +8,101 @@
 #include <csignal>
 #include <filesystem>
 
-#include "core/sheetfile/SampleSheet.h"
-#include "core/sheetfile/StoredFields.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 #include "texts/Texts.h"
 
-using namespace zav;
-namespace fs = std::filesystem;
-
+namespace zav {
 namespace {
 
-// A valid sheet in a form our writer never produces, padded to `size` bytes.
-std::string ForeignFileOfSize(std::size_t size) {
-    const std::string head =
-        "<?xml version='1.0' encoding='iso-8859-1'?>\n<zavscore>\n<header>\n"
-        "<language>EN</language>\n<title>padded</title>\n</header>\n<!--";
-    const std::string tail = "-->\n</zavscore>\n";
-    return head + std::string(size - head.size() - tail.size(), ' ') + tail;
-}
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+class SheetFileIo : public ::testing::Test {
+protected:
+    Names FolderEntries() const {
+        Names names;
+        for (const auto& entry : fs::directory_iterator(dir.Path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    void ExpectOneMessage(const std::string& text, MessageIcon icon) {
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, text);
+        EXPECT_EQ(messages.messages[0].icon, icon);
+        messages.messages.clear();
+    }
 
-}  // namespace
+    zavtest::TempDir dir;
+    const std::string path = dir.File("heat.score");
+    const ScoreSheet sheet = zavtest::Sample("full-heat.score");
+    RecordingMessageSink messages;
+    const Reporter english{Language::English, messages};
+};
 
 // Another writer's files are read up to 32000 bytes; this program's own
 // (known by their first lines) up to their own limit, so that long texts full
 // of markup still open.
-TEST(SheetFileIo, ReadingIsLimitedByWhoWroteTheFile) {
-    zavtest::TempDir dir;
-    const std::string path = dir.File("heat.score");
-    ScoreSheet own = zavtest::FullSampleSheet();
+TEST_F(SheetFileIo, ReadingIsLimitedByWhoWroteTheFile) {
+    ScoreSheet own = sheet;
     std::string longText;  // 254 characters outside Windows-1252, and markup
     while (longText.size() < 2 * 250) longText += "ĉ";
     longText += "&<>&";
     for (int t = 0; t < kMaxTeams; ++t)
         own.sTeamName[t] = own.sTeamColors[t] = own.sColSupContent[t] = own.sARefereeName[t] =
             own.sARefereeTeam[t] = own.sPlaceurName[t] = longText;
-    RecordingMessageSink messages;
-    ASSERT_TRUE(SaveSheet(own, path, Reporter(Language::English, messages)));
+    ASSERT_TRUE(SaveSheet(own, path, english));
     ASSERT_GT(fs::file_size(path), kMaxSheetFileBytes);
     ScoreSheet read;
-    ASSERT_TRUE(LoadSheet(read, path, Reporter(Language::English, messages)));
-    zavtest::ExpectSameStoredFields(own, read);
+    ASSERT_TRUE(LoadSheet(read, path, english));
+    EXPECT_EQ(SheetFileBytes(read, Language::English), zavtest::ReadFile(path));
 
-    std::string foreign = zavtest::ReadFile(path);  // the first line of another writer
+    // A file of ours padded to 32000 bytes and one more; ours under another
+    // writer's first line; ours past its own limit.
+    const auto padded = [](std::string bytes, std::size_t size) {
+        return bytes.insert(bytes.size() - 12, size - bytes.size(), ' ');
+    };
+    std::string foreign = zavtest::ReadFile(path);
     foreign.replace(0, foreign.find('\n'), "<?xml version='1.0' encoding='UTF-8'?>");
-    std::string huge = SheetFileBytes(zavtest::FullSampleSheet(), Language::English);
-    huge.insert(huge.size() - 12, kMaxOwnSheetFileBytes + 1 - huge.size(), ' ');
-    const struct {
-        std::string bytes;
-        bool read;
-    } cases[] = {{ForeignFileOfSize(kMaxSheetFileBytes), true},
-                 {ForeignFileOfSize(kMaxSheetFileBytes + 1), false},
-                 {foreign, false},
-                 {huge, false}};
-    for (const auto& c : cases) {
-        zavtest::WriteFile(path, c.bytes);
-        messages.messages.clear();
-        EXPECT_EQ(LoadSheet(read, path, Reporter(Language::English, messages)), c.read);
-        EXPECT_EQ(read.sTitle, c.read ? "padded" : "");
-        if (c.read) continue;
-        ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text,
-                  FormatText(Text(Language::English, TextId::FileTooLong),
-                             static_cast<long>(c.bytes.size())));
-        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    const std::string small = SheetFileBytes(ScoreSheet(), Language::English);
+    const std::string huge =
+        padded(SheetFileBytes(sheet, Language::English), kMaxOwnSheetFileBytes + 1);
+    const std::string foreignSmall = "<?xml version='1.0'" + small.substr(small.find(" encoding"));
+    const std::pair<std::string, bool> cases[] = {
+        {padded(foreignSmall, kMaxSheetFileBytes), true},
+        {padded(foreignSmall, kMaxSheetFileBytes + 1), false},
+        {foreign, false},
+        {huge, false}};
+    for (const auto& [bytes, readable] : cases) {
+        zavtest::WriteFile(path, bytes);
+        read.sTitle = "before";
+        EXPECT_EQ(LoadSheet(read, path, english), readable);
+        EXPECT_TRUE(read.sTitle.empty());
+        if (!readable)
+            ExpectOneMessage(FormatText(Text(Language::English, TextId::FileTooLong),
+                                        static_cast<long>(bytes.size())),
+                             MessageIcon::Error);
     }
     EXPECT_EQ(SheetFileLimit(""), kMaxSheetFileBytes);
     EXPECT_EQ(SheetFileLimit(huge.substr(0, 60)), kMaxSheetFileBytes);  // root line cut short
-}
 
-TEST(SheetFileIo, OpenFailuresNameThePath) {
-    zavtest::TempDir dir;
-    ScoreSheet sheet;
-    sheet.sTitle = "before";
-    RecordingMessageSink messages;
-    for (const std::string& path : {dir.File("missing.score"), dir.Path()}) {
-        messages.messages.clear();
-        EXPECT_FALSE(LoadSheet(sheet, path, Reporter(Language::Italian, messages)));
-        ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text,
-                  FormatText(Text(Language::Italian, TextId::ErrorOpening), path));
-        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
-        EXPECT_TRUE(sheet.sTitle.empty());
+    for (const std::string& none : {dir.File("missing.score"), dir.Path()}) {
+        EXPECT_FALSE(LoadSheet(read, none, Reporter(Language::Italian, messages)));
+        ExpectOneMessage(FormatText(Text(Language::Italian, TextId::ErrorOpening), none),
+                         MessageIcon::Error);
     }
 }
 
-TEST(SheetFileIo, SaveKeepsTheFilesPermissionsAndLinks) {
-    zavtest::TempDir dir;
-    const ScoreSheet sheet = zavtest::FullSampleSheet();
-    RecordingMessageSink messages;
-    const Reporter reporter(Language::English, messages);
-    const mode_t previousMask = ::umask(022);
-
+TEST_F(SheetFileIo, SaveKeepsTheFilesPermissionsAndLinks) {
     // A new file has the usual permissions; a replaced one keeps its own.
-    const std::string path = dir.File("heat.score");
-    EXPECT_TRUE(SaveSheet(sheet, path, reporter));
+    const mode_t previousMask = ::umask(022);
+    EXPECT_TRUE(SaveSheet(sheet, path, english));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0644));
     for (const auto mode : {fs::perms(0600), fs::perms(0640), fs::perms(0666)}) {
         fs::permissions(path, mode);
-        EXPECT_TRUE(SaveSheet(sheet, path, reporter));
+        EXPECT_TRUE(SaveSheet(sheet, path, english));
         EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, mode);
     }
     ::umask(previousMask);
@@ -124,12 +112,12 @@ TEST(SheetFileIo, SaveKeepsTheFilesPermissionsAndLinks) {
     fs::create_directory(dir.File("links"));
     fs::create_symlink("../heat.score", dir.File("links/heat.score"));
     zavtest::WriteFile(path, "old contents");
-    EXPECT_TRUE(SaveSheet(sheet, dir.File("links/heat.score"), reporter));
+    EXPECT_TRUE(SaveSheet(sheet, dir.File("links/heat.score"), english));
     EXPECT_TRUE(fs::is_symlink(dir.File("links/heat.score")));
     EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(sheet, Language::English));
-    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"heat.score", "links"}));
+    EXPECT_EQ(FolderEntries(), (Names{"heat.score", "links"}));
 
-    EXPECT_TRUE(SaveSheet(sheet, "", reporter));
+    EXPECT_TRUE(SaveSheet(sheet, "", english));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -137,31 +125,21 @@ TEST(SheetFileIo, SaveKeepsTheFilesPermissionsAndLinks) {
 // the old file as it was. The tests run as root too, whom permissions do not
 // stop: a file without any write permission is protected all the same, and
 // the open-file limit stands in for the folder permission root ignores.
-TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
-    zavtest::TempDir dir;
-    const ScoreSheet sheet = zavtest::FullSampleSheet();
-    RecordingMessageSink messages;
-
+TEST_F(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     // The target is a folder, or lies in a folder that does not exist.
     fs::create_directory(dir.File("folder.score"));
-    for (const std::string& path : {dir.File("folder.score"), dir.File("none/heat.score")}) {
-        messages.messages.clear();
-        EXPECT_FALSE(SaveSheet(sheet, path, Reporter(Language::German, messages)));
-        ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text,
-                  FormatText(Text(Language::German, TextId::ErrorCreating), path));
-        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
+    for (const std::string& target : {dir.File("folder.score"), dir.File("none/heat.score")}) {
+        EXPECT_FALSE(SaveSheet(sheet, target, Reporter(Language::German, messages)));
+        ExpectOneMessage(FormatText(Text(Language::German, TextId::ErrorCreating), target),
+                         MessageIcon::Information);
     }
-    EXPECT_TRUE(fs::is_directory(dir.File("folder.score")));
 
-    const std::string path = dir.File("heat.score");
     zavtest::WriteFile(path, "old contents");
-    messages.messages.clear();
-    const auto save = [&] { return SaveSheet(sheet, path, Reporter(Language::English, messages)); };
     // Write-protected.
     fs::permissions(path, fs::perms(0444));
-    EXPECT_FALSE(save());
+    EXPECT_FALSE(SaveSheet(sheet, path, english));
     fs::permissions(path, fs::perms(0644));
+    ExpectOneMessage("Error writing file = " + path, MessageIcon::Information);
 
     // A folder that takes no new file.
     fs::permissions(dir.Path(), fs::perms(0555));
@@ -174,9 +152,11 @@ TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
         none.rlim_cur = static_cast<rlim_t>(lowestFree);
         ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
     }
-    EXPECT_FALSE(save());
+    EXPECT_FALSE(SaveSheet(sheet, path, english));
     ::setrlimit(RLIMIT_NOFILE, &previous);
     fs::permissions(dir.Path(), fs::perms(0755));
+    ExpectOneMessage(FormatText(Text(Language::English, TextId::NoFileBeside), path),
+                     MessageIcon::Information);
 
     // The disk fills up half-way: a file size limit makes the writes fail.
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -184,16 +164,14 @@ TEST(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     small.rlim_cur = 100;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    EXPECT_FALSE(save());
+    EXPECT_FALSE(SaveSheet(sheet, path, english));
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
+    ExpectOneMessage("Error writing file = " + path, MessageIcon::Information);
 
-    ASSERT_EQ(messages.messages.size(), 3u);
-    EXPECT_EQ(messages.messages[0].text, "Error writing file = " + path);
-    EXPECT_EQ(messages.messages[1].text,
-              FormatText(Text(Language::English, TextId::NoFileBeside), path));
-    EXPECT_EQ(messages.messages[2].text, "Error writing file = " + path);
-    EXPECT_EQ(messages.messages[2].icon, MessageIcon::Information);
     EXPECT_EQ(zavtest::ReadFile(path), "old contents");
-    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"folder.score", "heat.score"}));
+    EXPECT_EQ(FolderEntries(), (Names{"folder.score", "heat.score"}));
 }
+
+}  // namespace
+}  // namespace zav

@@ -1,17 +1,12 @@
+// The reader on files other writers made: what it takes, bounds and refuses.
+// Our own files reading back whole is the writer test's.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "core/sheetfile/SampleSheet.h"
-#include "core/sheetfile/StoredFields.h"
-#include "sheet/GameCatalogue.h"
 #include "sheet/Scoring.h"
 #include "sheetfile/SheetFile.h"
-#include "support/TempDir.h"
 #include "texts/Texts.h"
 
-using namespace zav;
-
+namespace zav {
 namespace {
 
 // A minimal foreign-looking file around the given header and body lines.
@@ -22,106 +17,66 @@ std::string File(
            "</header>\n<body>\n" + body + "</body>\n</zavscore>\n";
 }
 
-struct Parsed {
+std::string Team(const std::string& inside) {
+    return "<team>" + inside + "</team>\n";
+}
+std::string Orders(const std::string& orders) {
+    std::string text = "<orders>";
+    for (std::size_t from = 0, to; from < orders.size(); from = to + 1) {
+        to = std::min(orders.find(',', from), orders.size());
+        text += "<order>" + orders.substr(from, to - from) + "</order>\n";
+    }
+    return text + "</orders>";
+}
+
+// One team's row as read: name, colors, points brought, 'Challenge' and its
+// points, tie-break, then each game's code with "!" for a blame.
+std::string Row(const ScoreSheet& s, int t, int games) {
+    std::string row = s.sTeamName[t] + "|" + s.sTeamColors[t] + "|" +
+                      std::to_string(static_cast<int>(10 * s.fPreviousScore[t])) + "|" +
+                      std::to_string(s.bChallengeTeam[t]) +
+                      std::to_string(static_cast<int>(10 * s.fChallengePreviousScore[t])) + "|" +
+                      std::to_string(s.iTieBreakPlace[t]) + "|";
+    for (int g = 0; g < games; ++g)
+        row += std::to_string(s.iGamePlace[t][g]) + (s.bAvertissement[t][g] ? "!" : "") + " ";
+    return row;
+}
+
+class SheetReader : public ::testing::Test {
+protected:
+    bool Parse(const std::string& bytes, Language language = Language::English) {
+        sheet = ScoreSheet();
+        messages.messages.clear();
+        return ParseSheet(sheet, bytes, Reporter(language, messages));
+    }
     ScoreSheet sheet;
     RecordingMessageSink messages;
-    bool read = false;
 };
 
-Parsed Parse(const std::string& bytes, Language language = Language::English) {
-    Parsed p;
-    p.read = ParseSheet(p.sheet, bytes, Reporter(language, p.messages));
-    return p;
+// Values stay inside their own team block: a missing one is not taken from
+// the next team's, and when the text holds no further order at all the
+// remaining teams stay empty.
+TEST_F(SheetReader, TeamBlocksResultCodesAndBlames) {
+    ASSERT_TRUE(Parse(
+        File("<teamsnr>3</teamsnr>\n<gamesnr>5</gamesnr>\n",
+             Team("<name>One</name><prev_score>1.5</prev_score>" + Orders("1,2")) +
+                 Team("<colors>green</colors><challenge>yes</challenge><challenge_prev_score> 4.5"
+                      "</challenge_prev_score>" +
+                      Orders("3,1,2") + "<tiebreak>2</tiebreak>") +
+                 Team("<name>Three</name>" + Orders("3 A,-2,  -3A,A,x")))));
+    EXPECT_EQ(Row(sheet, 0, 5), "One||15|00|0|1 2 0 0 0 ");
+    EXPECT_EQ(Row(sheet, 1, 5), "|green|0|145|2|3 1 2 0 0 ");
+    EXPECT_EQ(Row(sheet, 2, 5), "Three||0|00|0|3! " + std::to_string(kElimination) + " " +
+                                    std::to_string(kDefinitiveAbandon) + "! 0! 0 ");
+    ASSERT_TRUE(Parse(File("<teamsnr>2</teamsnr>\n<gamesnr>2</gamesnr>\n",
+                           Team("<name>A</name>" + Orders("1")) + Team("<name>B</name>"))));
+    EXPECT_EQ(sheet.sTeamName[0] + "|" + sheet.sTeamName[1], "A|");
 }
 
-}  // namespace
-
-TEST(SheetReader, FullSheetRoundTripsThroughAFile) {
-    zavtest::TempDir dir;
-    const std::string path = dir.File("heat.score");
-    ScoreSheet original = zavtest::FullSampleSheet();
-    original.bScoreSet = 1;
-    original.sMScoreOpen = "/events/Régional.mscore";
-    RecordingMessageSink messages;
-    ASSERT_TRUE(SaveSheet(original, path, Reporter(Language::French, messages)));
-
-    ScoreSheet read;
-    read.sTitle = "left over from the previous sheet";
-    read.iGamePlace[9][11] = 7;
-    read.sFullFileName = "/old/path.score";
-    ASSERT_TRUE(LoadSheet(read, path, Reporter(Language::French, messages)));
-    EXPECT_TRUE(messages.messages.empty());
-    zavtest::ExpectSameStoredFields(original, read);
-    EXPECT_EQ(read.sScoreSetFileName, original.sMScoreOpen);
-    EXPECT_EQ(read.languageSheet, Language::French);
-    EXPECT_TRUE(read.sFullFileName.empty());  // the reset ran; callers set the identity
-
-    // Reading, then writing again, gives the very same bytes.
-    read.sMScoreOpen = read.sScoreSetFileName;
-    EXPECT_EQ(SheetFileBytes(read, Language::French), zavtest::ReadFile(path));
-}
-
-TEST(SheetReader, BlameAndResultCodes) {
-    const Parsed p = Parse(File("<teamsnr>1</teamsnr>\n<gamesnr>5</gamesnr>\n",
-                                "<team>\n\t<name>A</name>\n\t<orders>\n"
-                                "\t\t<order>3 A</order>\n\t\t<order>-2</order>\n"
-                                "\t\t<order>  -3A</order>\n\t\t<order>A</order>\n"
-                                "\t\t<order>x</order>\n\t</orders>\n</team>\n"));
-    ASSERT_TRUE(p.read);
-    const int codes[] = {3, kElimination, kDefinitiveAbandon, 0, 0};
-    const int blames[] = {1, 0, 1, 1, 0};
-    for (int g = 0; g < 5; ++g) {
-        EXPECT_EQ(p.sheet.iGamePlace[0][g], codes[g]) << g;
-        EXPECT_EQ(p.sheet.bAvertissement[0][g], blames[g]) << g;
-    }
-}
-
-TEST(SheetReader, TeamValuesStayInsideTheirOwnBlock) {
-    const Parsed p =
-        Parse(File("<teamsnr>3</teamsnr>\n<gamesnr>3</gamesnr>\n",
-                   // team 1: no challenge, no tie-break, only two orders
-                   "<team>\n\t<name>One</name>\n\t<prev_score>1.5</prev_score>\n\t<orders>\n"
-                   "\t\t<order>1</order>\n\t\t<order>2</order>\n\t</orders>\n</team>\n"
-                   // team 2: a name missing, everything else present
-                   "<team>\n\t<colors>green</colors>\n\t<challenge>yes</challenge>\n"
-                   "\t<challenge_prev_score> 4.5</challenge_prev_score>\n\t<orders>\n"
-                   "\t\t<order>3</order>\n\t\t<order>1</order>\n\t\t<order>2</order>\n\t</orders>\n"
-                   "\t<tiebreak>2</tiebreak>\n</team>\n"
-                   "<team>\n\t<name>Three</name>\n\t<orders>\n\t\t<order>2</order>\n"
-                   "\t\t<order>3</order>\n\t\t<order>1</order>\n\t</orders>\n</team>\n"));
-    ASSERT_TRUE(p.read);
-    const ScoreSheet& s = p.sheet;
-    EXPECT_EQ(s.sTeamName[0], "One");
-    EXPECT_EQ(s.fPreviousScore[0], 1.5f);
-    EXPECT_FALSE(s.bChallengeTeam[0]);
-    EXPECT_EQ(s.fChallengePreviousScore[0], 0.0f);
-    EXPECT_EQ(s.iTieBreakPlace[0], 0);
-    EXPECT_EQ(s.iGamePlace[0][2], 0);  // the third order belongs to team 2
-    EXPECT_EQ(s.sTeamName[1], "");     // not "Three"
-    EXPECT_EQ(s.sTeamColors[1], "green");
-    EXPECT_TRUE(s.bChallengeTeam[1]);
-    EXPECT_EQ(s.fChallengePreviousScore[1], 4.5f);
-    EXPECT_EQ(s.iTieBreakPlace[1], 2);
-    EXPECT_EQ((std::vector<int>{s.iGamePlace[1][0], s.iGamePlace[1][1], s.iGamePlace[1][2]}),
-              (std::vector<int>{3, 1, 2}));
-    EXPECT_EQ(s.sTeamName[2], "Three");
-    EXPECT_EQ((std::vector<int>{s.iGamePlace[2][0], s.iGamePlace[2][1], s.iGamePlace[2][2]}),
-              (std::vector<int>{2, 3, 1}));
-    EXPECT_EQ(s.sColSupContent[2], "");
-
-    // When the text holds no further order at all, the remaining teams stay empty.
-    const Parsed cut = Parse(File("<teamsnr>2</teamsnr>\n<gamesnr>2</gamesnr>\n",
-                                  "<team>\n\t<name>A</name>\n\t<orders>\n\t\t<order>1</order>\n"
-                                  "\t</orders>\n</team>\n<team>\n\t<name>B</name>\n</team>\n"));
-    EXPECT_EQ(cut.sheet.iGamePlace[0][0], 1);
-    EXPECT_EQ(cut.sheet.sTeamName[1], "");
-}
-
-TEST(SheetReader, CountsAreClampedToTheRecord) {
+TEST_F(SheetReader, CountsAreClampedToTheRecordAndNumbersBounded) {
     std::string teams;
     for (int t = 0; t < 12; ++t)
-        teams += "<team><name>T" + std::to_string(t) +
-                 "</name><orders><order>1</order></orders></team>\n";
+        teams += Team("<name>T" + std::to_string(t) + "</name>" + Orders("1"));
     const struct {
         const char *teamsnr, *gamesnr;
         int teams, games;
@@ -130,120 +85,93 @@ TEST(SheetReader, CountsAreClampedToTheRecord) {
                  {"99999999999999999999", "-99999999999999999999", kMaxTeams, 0},
                  {" 7 teams", "+4", 7, 4}};
     for (const auto& c : cases) {
-        const Parsed p =
+        ASSERT_TRUE(
             Parse(File(std::string("<teamsnr>") + c.teamsnr + "</teamsnr><gamesnr>" + c.gamesnr +
                            "</gamesnr>\n<gameslist><game>g</game></gameslist>\n",
-                       teams));
-        ASSERT_TRUE(p.read);
-        EXPECT_EQ(p.sheet.iTeamsNr, c.teams) << c.teamsnr;
-        EXPECT_EQ(p.sheet.iGamesNr, c.games) << c.gamesnr;
+                       teams)));
+        EXPECT_EQ(sheet.iTeamsNr, c.teams) << c.teamsnr;
+        EXPECT_EQ(sheet.iGamesNr, c.games) << c.gamesnr;
         // No team block is read past the count.
-        EXPECT_EQ(p.sheet.sTeamName[std::min(c.teams, kMaxTeams - 1)],
+        EXPECT_EQ(sheet.sTeamName[std::min(c.teams, kMaxTeams - 1)],
                   c.teams == kMaxTeams ? "T9" : "");
     }
-}
 
-// Bounded where read, so that scoring never overflows (the sanitizer build
-// aborts on an overflow).
-TEST(SheetReader, ExtremeNumbersAreBounded) {
+    // Bounded where read, so that scoring never overflows (the sanitizer
+    // build aborts on an overflow).
     const std::string low = "-2147483648", high = "99999999999";
-    const Parsed p = Parse(
-        File("<teamsnr>2</teamsnr><gamesnr>1</gamesnr><scoring>" + low + "</scoring><elimination>" +
-                 high + "</elimination><challenge_scoring>" + low + "</challenge_scoring>\n",
-             "<team><name>A</name><challenge>1</challenge><orders><order>" + high +
-                 "</order></orders><tiebreak>" + low +
-                 "</tiebreak></team>\n<team><name>B</name><challenge>1"
-                 "</challenge><orders><order>-1</order></orders></team>\n"));
-    ASSERT_TRUE(p.read);
-    EXPECT_EQ(p.sheet.iScoring, -kMaxSheetNumber);
-    EXPECT_EQ(p.sheet.iEliminationRule, kMaxSheetNumber);
-    EXPECT_EQ(p.sheet.iChallengeScoring, -kMaxSheetNumber);
-    EXPECT_EQ(p.sheet.iGamePlace[0][0], kMaxSheetNumber);
-    EXPECT_EQ(p.sheet.iTieBreakPlace[0], -kMaxSheetNumber);
-    ScoreSheet sheet = p.sheet;  // the sanitizer build checks the arithmetic here
+    ASSERT_TRUE(Parse(File("<teamsnr>2</teamsnr><gamesnr>1</gamesnr><scoring>" + low +
+                               "</scoring><elimination>" + high +
+                               "</elimination>"
+                               "<challenge_scoring>" +
+                               low + "</challenge_scoring>\n",
+                           Team("<name>A</name><challenge>1</challenge>" + Orders(high) +
+                                "<tiebreak>" + low + "</tiebreak>") +
+                               Team("<name>B</name><challenge>1</challenge>" + Orders("-1")))));
+    EXPECT_EQ((std::vector<int>{sheet.iScoring, sheet.iEliminationRule, sheet.iChallengeScoring,
+                                sheet.iGamePlace[0][0], sheet.iTieBreakPlace[0]}),
+              (std::vector<int>{-kMaxSheetNumber, kMaxSheetNumber, -kMaxSheetNumber,
+                                kMaxSheetNumber, -kMaxSheetNumber}));
     ComputeScores(sheet);
     ComputeChallengeScores(sheet);
 }
 
-TEST(SheetReader, RefusesFilesWithoutEncodingRootOrLanguage) {
-    const std::string ok = File("", "");
+TEST_F(SheetReader, RefusesFilesWithoutEncodingRootOrLanguage) {
+    EXPECT_TRUE(Parse(File("", "")));
     const std::string refused[] = {
         File("", "", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"),
         File("", "", "<?xml version=\"1.0\" encoding=\"utf-8\"?>"),  // the mark is case-sensitive
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<sheet><language>EN</language></sheet>",
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<zavscore><title>x</title></zavscore>", ""};
-    EXPECT_TRUE(Parse(ok).read);
     for (const std::string& bytes : refused) {
-        const Parsed p = Parse(bytes, Language::French);
-        EXPECT_FALSE(p.read) << bytes;
-        ASSERT_EQ(p.messages.messages.size(), 1u);
-        EXPECT_EQ(p.messages.messages[0].text, Text(Language::French, TextId::UnknownEncoding));
-        EXPECT_EQ(p.messages.messages[0].icon, MessageIcon::Error);
-        EXPECT_TRUE(p.sheet.sTitle.empty());
+        EXPECT_FALSE(Parse(bytes, Language::French)) << bytes;
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, Text(Language::French, TextId::UnknownEncoding));
+        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
     }
 }
 
-TEST(SheetReader, DecodesTextsByTheDeclaredEncoding) {
-    const std::string body = "<title>caf\xE9 \x80 \xC3\xA9 UTF-8</title>";
-    // Windows-1252 even though the title mentions UTF-8 and holds UTF-8 bytes,
-    // with either quote and spaces around the sign.
-    EXPECT_EQ(Parse(File(body, "")).sheet.sTitle, "café € Ã© UTF-8");
-    EXPECT_EQ(Parse(File(body, "", "<?xml version='1.0' encoding = 'iso-8859-1'?>")).sheet.sTitle,
-              "café € Ã© UTF-8");
-    // The declared name in any case; the other encoding's name in a text
-    // gives the mark.
-    EXPECT_EQ(Parse(File("<title>\xC3\xA9 iso-8859-1</title>", "",
-                         "<?xml version=\"1.0\" encoding=\"utf-8\"?>"))
-                  .sheet.sTitle,
-              "é iso-8859-1");
-    EXPECT_EQ(Parse(File("<title>\xC3\xA9 iso-8859-1</title>", "",
-                         "<?xml version=\"1.0\" encoding=\"\"?>"))
-                  .sheet.sTitle,
-              "Ã© iso-8859-1");
-    // UTF-8, with a stray Windows-1252 byte taken for its character.
-    EXPECT_EQ(
-        Parse(File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"))
-            .sheet.sTitle,
-        "café étÃ");
-    // No declaration: the marks decide.
-    EXPECT_EQ(Parse("<zavscore><language>EN</language><title>\xC3\xA9</title>UTF-8</zavscore>")
-                  .sheet.sTitle,
-              "é");
-    EXPECT_EQ(Parse("<zavscore><language>EN</language><title>\xC3\xA9</title>iso-8859-1"
-                    "</zavscore>")
-                  .sheet.sTitle,
-              "Ã©");
+TEST_F(SheetReader, DecodesTextsByTheDeclaredEncodingAndMarkup) {
+    const std::string mixed = "<title>caf\xE9 \x80 \xC3\xA9 UTF-8</title>";
+    const struct {
+        std::string bytes, title;
+    } cases[] = {
+        // Windows-1252 even though the title mentions UTF-8 and holds UTF-8
+        // bytes, with either quote and spaces around the sign.
+        {File(mixed, ""), "café € Ã© UTF-8"},
+        {File(mixed, "", "<?xml version='1.0' encoding = 'iso-8859-1'?>"), "café € Ã© UTF-8"},
+        // The declared name in any case; the other encoding's name in a text
+        // gives the mark.
+        {File("<title>\xC3\xA9 iso-8859-1</title>", "",
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>"),
+         "é iso-8859-1"},
+        // UTF-8, with a stray Windows-1252 byte taken for its character.
+        {File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"),
+         "café étÃ"},
+        // No declaration: the marks decide.
+        {"<zavscore><language>EN</language><title>\xC3\xA9</title>UTF-8</zavscore>", "é"},
+        {"<zavscore><language>EN</language><title>\xC3\xA9</title>iso-8859-1</zavscore>", "Ã©"},
+        // Escaped markup is read back; raw ampersands of older files stay.
+        {File("<title>Fish & Chips &unknown; R&D &amp; &</title>", ""),
+         "Fish & Chips &unknown; R&D & &"},
+        {File("<title>&lt;&#233;&#xE9;&quot;&apos;&gt; &#0; &#xD800;</title>", ""),
+         "<éé\"'> &#0; &#xD800;"}};
+    for (const auto& c : cases) {
+        EXPECT_TRUE(Parse(c.bytes)) << c.bytes;
+        EXPECT_EQ(sheet.sTitle, c.title);
+    }
 }
 
-TEST(SheetReader, MarkupInTextsRoundTripsAndOldRawAmpersandsStay) {
-    ScoreSheet s = zavtest::FullSampleSheet();
-    s.sTeamName[0] = "A </name> & <b>Co</b>";
-    s.sColSupContent[0] = "&amp; stays &amp;";
-    s.sGame[0] = "</game><game>";
-    s.sTitle = "<title>x</title>";
-    const Parsed p = Parse(SheetFileBytes(s, Language::French), Language::French);
-    ASSERT_TRUE(p.read);
-    zavtest::ExpectSameStoredFields(s, p.sheet);
-
-    const Parsed old =
-        Parse(File("<title>Fish & Chips &unknown; R&D &</title>\n"
-                   "<subtitle>&lt;&#233;&#xE9;&quot;&apos;&gt; &#0; &#xD800;</subtitle>\n",
-                   ""));
-    EXPECT_EQ(old.sheet.sTitle, "Fish & Chips &unknown; R&D &");
-    EXPECT_EQ(old.sheet.sSubTitle, "<éé\"'> &#0; &#xD800;");
-}
-
-TEST(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
-    const Parsed p = Parse(
+TEST_F(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
+    ASSERT_TRUE(Parse(
         File("<title>first</title>\n<title>second</title>\n<teamsnr>1</teamsnr>\n",
              "<staff>\n<ar_name>R1</ar_name><ar_team>C1</ar_team>\n"
-             "<ar_name>R2</ar_name>\n<ap_name>P1</ap_name>\n<ap_name>P2</ap_name>\n</staff>\n"));
-    EXPECT_EQ(p.sheet.sTitle, "first");
-    EXPECT_EQ(p.sheet.sARefereeName[0], "R1");
-    EXPECT_EQ(p.sheet.sARefereeTeam[0], "C1");
-    EXPECT_EQ(p.sheet.sARefereeName[1], "");  // no <ar_team> follows it
-    // Arena party rows are not bounded by the teams, and stop where the file does.
-    EXPECT_EQ(p.sheet.sPlaceurName[1] + "|" + p.sheet.sPlaceurName[2], "P2|");
+             "<ar_name>R2</ar_name>\n<ap_name>P1</ap_name>\n<ap_name>P2</ap_name>\n</staff>\n")));
+    EXPECT_EQ(sheet.sTitle, "first");
+    // No <ar_team> follows R2; arena party rows are not bounded by the teams
+    // and stop where the file does.
+    EXPECT_EQ(sheet.sARefereeName[0] + sheet.sARefereeTeam[0] + "|" + sheet.sARefereeName[1] + "|" +
+                  sheet.sPlaceurName[1] + "|" + sheet.sPlaceurName[2],
+              "R1C1||P2|");
 
     // Rows beyond the sheet's ten are not read.
     std::string rows;
@@ -252,40 +180,36 @@ TEST(SheetReader, FirstHeaderOccurrenceWinsAndStaffRowsStopAtAGap) {
         rows += "<ar_name>R" + n + "</ar_name><ar_team>T" + n + "</ar_team><ap_name>P" + n +
                 "</ap_name>\n";
     }
-    const Parsed full = Parse(File("", "<staff>\n" + rows + "</staff>\n"));
+    ASSERT_TRUE(Parse(File("", "<staff>\n" + rows + "</staff>\n")));
     for (int k = 0; k < kStaffRows; ++k) {
         const std::string n = std::to_string(k + 1);
-        EXPECT_EQ(
-            full.sheet.sARefereeName[k] + full.sheet.sARefereeTeam[k] + full.sheet.sPlaceurName[k],
-            "R" + n + "T" + n + "P" + n);
+        EXPECT_EQ(sheet.sARefereeName[k] + sheet.sARefereeTeam[k] + sheet.sPlaceurName[k],
+                  "R" + n + "T" + n + "P" + n);
     }
-    EXPECT_EQ(full.sheet.sFullFileName, "");  // nothing written past the rows
+    EXPECT_EQ(sheet.sFullFileName, "");  // nothing written past the rows
 }
 
-TEST(SheetReader, SetMarker) {
-    const Parsed set = Parse(File("<multi>C:\\events\\spring.mscore</multi>\n", ""));
-    EXPECT_TRUE(set.sheet.bScoreSet);
-    EXPECT_EQ(set.sheet.sScoreSetFileName, "C:\\events\\spring.mscore");
+TEST_F(SheetReader, SetMarkerAndCatalogueGamesInTheInterfaceLanguage) {
+    ASSERT_TRUE(Parse(File("<multi>C:\\events\\spring.mscore</multi>\n", "")));
+    EXPECT_TRUE(sheet.bScoreSet);
+    EXPECT_EQ(sheet.sScoreSetFileName, "C:\\events\\spring.mscore");
+    sheet.sScoreSetFileName = "kept";
+    ASSERT_TRUE(ParseSheet(sheet, File("", ""), Reporter(Language::English, messages)));
+    EXPECT_FALSE(sheet.bScoreSet);
+    EXPECT_EQ(sheet.sScoreSetFileName, "kept");
 
-    Parsed single;
-    single.sheet.sScoreSetFileName = "kept";
-    EXPECT_TRUE(
-        ParseSheet(single.sheet, File("", ""), Reporter(Language::English, single.messages)));
-    EXPECT_FALSE(single.sheet.bScoreSet);
-    EXPECT_EQ(single.sheet.sScoreSetFileName, "kept");
+    ASSERT_TRUE(
+        Parse(File("<gamesnr>3</gamesnr>\n<gameslist>\n<game>" +
+                       Text(Language::English, TextId::GameBankRace) +
+                       "</game>\n<game>Egg and spoon</game>\n<game>" +
+                       Text(Language::English, TextId::GameFourFlag) + "</game>\n</gameslist>\n",
+                   ""),
+              Language::French));
+    EXPECT_EQ(sheet.sGame[0] + "|" + sheet.sGame[1] + "|" + sheet.sGame[2],
+              Text(Language::French, TextId::GameBankRace) + "|Egg and spoon|" +
+                  Text(Language::French, TextId::GameFourFlag));
+    EXPECT_EQ(sheet.languageSheet, Language::French);
 }
 
-TEST(SheetReader, TranslatesCatalogueGamesIntoTheInterfaceLanguage) {
-    const std::string bank = Text(Language::English, TextId::GameBankRace),
-                      flags = Text(Language::English, TextId::GameFourFlag);
-    const std::string bytes =
-        File("<gamesnr>3</gamesnr>\n<gameslist>\n<game>" + bank +
-                 "</game>\n<game>Egg and spoon</game>\n<game>" + flags + "</game>\n</gameslist>\n",
-             "");
-    const Parsed french = Parse(bytes, Language::French);
-    EXPECT_EQ(french.sheet.sGame[0], Text(Language::French, TextId::GameBankRace));
-    EXPECT_EQ(french.sheet.sGame[1], "Egg and spoon");
-    EXPECT_EQ(french.sheet.sGame[2], Text(Language::French, TextId::GameFourFlag));
-    EXPECT_EQ(french.sheet.languageSheet, Language::French);
-    EXPECT_NE(french.sheet.sGame[0], bank);
-}
+}  // namespace
+}  // namespace zav
