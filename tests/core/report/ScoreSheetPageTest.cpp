@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 #include "core/report/PageTesting.h"
 #include "report/ScoreFormat.h"
@@ -75,6 +76,7 @@ TEST_F(ScoreSheetPage, ScoresAreWrittenWithoutDecimalsWhenWhole) {
     EXPECT_EQ(TruncateScore(7.9f), 7);
     EXPECT_EQ(TruncateScore(2147483648.0f), INT_MAX);  // beyond int: no overflow
     EXPECT_EQ(TruncateScore(-3e9f), INT_MIN);
+    EXPECT_EQ(TruncateScore(std::nanf("")), 0);
 }
 
 TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {

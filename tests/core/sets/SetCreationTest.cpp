@@ -92,10 +92,12 @@ TEST_F(SetCreation, SheetsPerCategoryOrPerGroupInFileOrder) {
     EXPECT_EQ(first.iScoring * 10 + first.iEliminationRule, 31);
     EXPECT_EQ(Load(names[5]).sTeamName[0], "F1");  // a category without a known code
 
+    EXPECT_EQ(OneSheetPerCategory(entries).iCategory, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     SetPlan plan = EmptyGrouping(entries);
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(GroupChoiceLine(entries.sCategory[2]), "COPE - Open Elite");
     EXPECT_FALSE(AddGroupedSheet(plan, {}));
+    EXPECT_FALSE(AddGroupedSheet(plan, {6}));       // no such category
     ASSERT_TRUE(AddGroupedSheet(plan, {0, 1, 4}));  // Minime 1, Minime 2, Club 1
     EXPECT_FALSE(AddGroupedSheet(plan, {2, 1}));    // Minime 2 already has a sheet
     EXPECT_EQ(UnassignedCategories(plan), (std::vector<std::size_t>{2, 3, 5}));

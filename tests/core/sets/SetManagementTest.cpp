@@ -76,6 +76,13 @@ TEST_F(SetManagement, TheSetsOwnFolderIsRefusedHoweverItIsWritten) {
 }
 
 TEST_F(SetManagement, ACopyThatFailsHalfWayStopsThere) {
+    // The set file goes last: its own failure fails the copy too.
+    fs::create_directory(target + "/ev.mscore");
+    EXPECT_FALSE(Run(SetOperation::Copy, target, true));
+    EXPECT_EQ(messages.messages.size(), 1u);
+    fs::remove_all(target);
+    fs::create_directory(target);
+
     // A target folder that does not exist: the first copy cannot create its file.
     EXPECT_FALSE(Run(SetOperation::Copy, dir.File("nowhere")));
     ASSERT_EQ(messages.messages.size(), 1u);

@@ -141,6 +141,9 @@ TEST(WithdrawTeam, TheOthersMoveUpAndTheCountsGoDown) {
     EXPECT_FALSE(HasAnyResult(s));
     s.iGamePlace[4][3] = kAbandon;
     EXPECT_TRUE(HasAnyResult(s));
+    s.iGamePlace[4][3] = 0;
+    s.iGamePlace[0][0] = 2;  // the first team's first game
+    EXPECT_TRUE(HasAnyResult(s));
 }
 
 TEST(GameCatalogue, BreakPointsAndNamesInEveryLanguage) {

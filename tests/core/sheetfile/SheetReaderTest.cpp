@@ -144,6 +144,8 @@ TEST_F(SheetReader, DecodesTextsByTheDeclaredEncodingAndMarkup) {
         {File("<title>\xC3\xA9 iso-8859-1</title>", "",
               "<?xml version=\"1.0\" encoding=\"utf-8\"?>"),
          "é iso-8859-1"},
+        {File("<title>\xC3\xA9 iso-8859-1</title>", "", "<?xml version=\"1.0\" encoding=\"\"?>"),
+         "Ã© iso-8859-1"},
         // UTF-8, with a stray Windows-1252 byte taken for its character.
         {File("<title>café \xE9t\xC3</title>", "", "<?xml version='1.0' encoding='UTF-8'?>"),
          "café étÃ"},
