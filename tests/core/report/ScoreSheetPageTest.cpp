@@ -185,7 +185,6 @@ TEST_F(ScoreSheetPage, DisplayChoicesPickTheParts) {
 // The logo's tag itself is in the golden pages.
 TEST_F(ScoreSheetPage, HeaderEscapesTheLogoAndLeavesOutWhatIsNotGiven) {
     PageStyle style = zavtest::ColourStyle();
-    EXPECT_EQ(CountOf(Page(small), "<img"), 0);
     style.logoPath = "/srv/club logos";
     style.logoName = "pony&co.png";
     EXPECT_NE(Page(small, {1, 1}, OutputTarget::WindowOrPrinter, true, style)
