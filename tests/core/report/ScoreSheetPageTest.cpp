@@ -100,10 +100,7 @@ TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {
     const auto cells = Cells(rows[3]);
     EXPECT_EQ(cells[1] + cells[2], "21");
     for (int g = 3; g < 6; ++g) EXPECT_EQ(cells[1 + g], "&nbsp;");
-    EXPECT_NE(Page(small, {1, 1}, OutputTarget::WindowOrPrinter)
-                  .find("<td><font size=\"12\" color=#0000FF><b>5</b></font></td><td>&nbsp;"
-                        "</td></tr>\n</table></center>"),
-              std::string::npos);
+    EXPECT_EQ(cells.size(), 6u + 3u);  // no optional column: see the golden pages for them
     small.bChallengeTeam[0] = false;
     EXPECT_EQ(TableRows(Page(small, {0, 1})).size(), 2u + 1u);  // the title alone
 }
