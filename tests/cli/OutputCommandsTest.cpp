@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <limits>
 
 #include "Json.h"
@@ -59,49 +58,24 @@ TEST(OutputCommands, PagesAreThoseOfTheProgram) {
                        "[General]\nLogoPath=/srv/logos\nLogoName=club.png\n"
                        "[Colors]\nHeadFont=#000080\nTitleBkg=#DDDDFF\nBWOnly=0\n");
     zavtest::WriteFile(dir.File("bw.ini"), "[Colors]\nBWOnly=1\n");
-    using zav::Language;
-    using zav::OutputTarget;
-    const auto WithFile = OutputTarget::File, ForWindow = OutputTarget::WindowOrPrinter;
-    using Build = std::function<std::string(zav::ScoreSheet&, const zav::PageStyle&)>;
+    const auto FR = zav::Language::French, EN = zav::Language::English, DE = zav::Language::German,
+               IT = zav::Language::Italian;
+    const auto F = zav::OutputTarget::File, W = zav::OutputTarget::WindowOrPrinter;
     const struct {
         std::vector<std::string> args;
-        Language language;
-        Build page;
+        zav::Language language;
+        zav::SheetView view;  // of the sheet page
+        zav::OutputTarget target;
+        bool colours = false;
     } cases[] = {
-        {{"sheet"},
-         Language::French,
-         [&](auto& s, auto& st) {
-             return PrepareHtml(s, zav::ViewOnOpening(s), WithFile, false, Language::French, st);
-         }},
-        {{"sheet", "--target", "window", "--view", "both", "--lang", "EN"},
-         Language::English,
-         [&](auto& s, auto& st) {
-             return PrepareHtml(s, {true, true}, ForWindow, true, Language::English, st);
-         }},
-        {{"sheet", "--target", "printer", "--view", "competition", "--lang", "EN"},
-         Language::English,
-         [&](auto& s, auto& st) {
-             return PrepareHtml(s, {true, false}, ForWindow, false, Language::English, st);
-         }},
-        {{"sheet", "--target", "file", "--view", "challenge", "--lang", "EN"},
-         Language::English,
-         [&](auto& s, auto& st) {
-             return PrepareHtml(s, {false, true}, WithFile, false, Language::English, st);
-         }},
-        {{"staff", "--lang", "EN"},
-         Language::English,
-         [&](auto& s, auto& st) { return PrepareHtmlStaff(s, WithFile, Language::English, st); }},
-        {{"equipment", "--lang", "GE"},
-         Language::German,
-         [&](auto& s, auto& st) { return PrepareHtmlEquip(s, WithFile, Language::German, st); }},
-        {{"placement", "--target", "window", "--lang", "IT"},
-         Language::Italian,
-         [&](auto& s, auto& st) {
-             return PrepareHtmlPlacement(s, ForWindow, Language::Italian, st);
-         }},
-        {{"placement-print", "--lang", "EN"},
-         Language::English,
-         [&](auto& s, auto&) { return PrintHtmlPlacementDocument(s, Language::English); }},
+        {{"sheet"}, FR, {1, 1}, F},  // the view on opening: both parts
+        {{"sheet", "--target", "window", "--view", "both", "--lang", "EN"}, EN, {1, 1}, W, true},
+        {{"sheet", "--target", "printer", "--view", "competition", "--lang", "EN"}, EN, {1, 0}, W},
+        {{"sheet", "--target", "file", "--view", "challenge", "--lang", "EN"}, EN, {0, 1}, F},
+        {{"staff", "--lang", "EN"}, EN, {}, F},
+        {{"equipment", "--lang", "GE"}, DE, {}, F},
+        {{"placement", "--target", "window", "--lang", "IT"}, IT, {}, W},
+        {{"placement-print", "--lang", "EN"}, EN, {}, F},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = {"page", c.args[0], sheetPath};
@@ -109,11 +83,17 @@ TEST(OutputCommands, PagesAreThoseOfTheProgram) {
         const auto r = RunCli(args, ini);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
-        zav::ScoreSheet sheet = zavtest::Sample("full-heat.score", c.language);
+        zav::ScoreSheet s = zavtest::Sample("full-heat.score", c.language);
         const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(ini));
-        zav::PrepareHtml(sheet, {}, ForWindow, true, c.language, style);
-        EXPECT_TRUE(r.out == zav::EncodePageBytes(c.page(sheet, style)))
-            << c.args[0] << c.args.size();
+        zav::PrepareHtml(s, {}, W, true, c.language, style);
+        const std::string& kind = c.args[0];
+        const std::string page =
+            kind == "sheet"       ? PrepareHtml(s, c.view, c.target, c.colours, c.language, style)
+            : kind == "staff"     ? PrepareHtmlStaff(s, c.target, c.language, style)
+            : kind == "equipment" ? PrepareHtmlEquip(s, c.target, c.language, style)
+            : kind == "placement" ? PrepareHtmlPlacement(s, c.target, c.language, style)
+                                  : PrintHtmlPlacementDocument(s, c.language);
+        EXPECT_TRUE(r.out == zav::EncodePageBytes(page)) << kind << c.args.size();
     }
 
     // --settings names the settings file of the run.

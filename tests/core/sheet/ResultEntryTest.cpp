@@ -83,10 +83,9 @@ TEST(TieBreakChoiceTest, LevelTeamsChooseAmongTheirSharedPositions) {
     // A position stored before the results changed is not offered again.
     s.iTieBreakPlace[2] = 7;
     EXPECT_EQ(-1, TieBreakChoiceFor(s, 2).selected);
-}
 
-TEST(TieBreakChoiceTest, StoredPositionIsMatchedWholeNotAsThePrefixOfALargerOne) {
-    ScoreSheet s = SheetOf(10, 4);
+    // A stored position is matched whole, not as the prefix of a larger one.
+    s = SheetOf(10, 4);
     for (int t = 0; t < 10; ++t) s.iSetPlace[t] = t + 1;
     s.iSetPlace[9] = 9;  // the last two level at 9: entries "9", "10"
     s.iTieBreakPlace[9] = 1;
@@ -94,14 +93,10 @@ TEST(TieBreakChoiceTest, StoredPositionIsMatchedWholeNotAsThePrefixOfALargerOne)
     EXPECT_EQ(-1, TieBreakChoiceFor(s, 9).selected);
     s.iTieBreakPlace[9] = 10;
     EXPECT_EQ(1, TieBreakChoiceFor(s, 9).selected);
-}
 
-TEST(TieBreakChoiceTest, ThreeLevelTeamsFromTheScoring) {
-    ScoreSheet s = SheetOf(4, 1);
-    s.iGamePlace[0][0] = 1;
-    s.iGamePlace[1][0] = 1;
-    s.iGamePlace[2][0] = 1;
-    s.iGamePlace[3][0] = 4;
+    // Three level teams from the scoring.
+    s = SheetOf(4, 1);
+    for (int t = 0; t < 4; ++t) s.iGamePlace[t][0] = t < 3 ? 1 : 4;
     ComputeScores(s);
     EXPECT_EQ((std::vector<int>{1, 2, 3}), TieBreakChoiceFor(s, 2).entries);
     EXPECT_FALSE(TieBreakChoiceFor(s, 3).level);
@@ -127,10 +122,9 @@ TEST(PreviousScoreTextTest, WrittenZeroWholeOrDecimalReadLikeTheCLibrary) {
 }
 
 TEST(StaffRowsTest, AtLeastSixRowsThenOnePerTeam) {
-    EXPECT_EQ(6, ARefereeRows(SheetOf(4, 4)));
-    EXPECT_EQ(6, ARefereeRows(SheetOf(6, 4)));
-    EXPECT_EQ(8, ARefereeRows(SheetOf(8, 4)));
-    EXPECT_EQ(10, ARefereeRows(SheetOf(15, 4)));  // damaged count
+    const std::pair<int, int> cases[] = {{4, 6}, {6, 6}, {8, 8}, {15, 10}};  // 15: damaged
+    for (const auto& [teams, rows] : cases)
+        EXPECT_EQ(rows, ARefereeRows(SheetOf(teams, 4))) << teams;
 }
 
 TEST(TeamLabelTest, NameAndColoursTheNameAloneOrNothing) {
