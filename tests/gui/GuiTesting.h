@@ -12,6 +12,7 @@
 #include <wx/utils.h>
 
 #include <functional>
+#include <string>
 
 class wxDialog;
 
@@ -129,8 +130,8 @@ struct ChooserSeen {
 // what it proposed is kept in `*seen`.
 class AnswerChooser : public wxExpectModalBase<wxFileDialog, AnswerChooser> {
 public:
-    explicit AnswerChooser(const wxString& path, ChooserSeen* seen = nullptr)
-        : path_(path), seen_(seen) {}
+    explicit AnswerChooser(const std::string& path, ChooserSeen* seen = nullptr)
+        : path_(wxString::FromUTF8(path)), seen_(seen) {}
 
 protected:
     int OnInvoked(wxFileDialog* dialog) const override {

@@ -96,7 +96,7 @@ TEST_F(OptionsTest, LogoFieldIsSplitIntoFolderAndName) {
                 if (!step.typed.empty())
                     d.field->SetValue(step.typed);
                 else
-                    wxTEST_DIALOG(d.OnSearch(), AnswerChooser(wxString::FromUTF8(picture)));
+                    wxTEST_DIALOG(d.OnSearch(), AnswerChooser(picture));
             }));
         EXPECT_EQ(Stored(SettingKey::LogoPath), step.folder);
         EXPECT_EQ(Stored(SettingKey::LogoName), step.name);

@@ -54,7 +54,8 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen)
     const std::string bad = temp.File("bad.mscore");
     zavtest::WriteFile(bad, "<zavscore><file>a.pscore</file></zavscore>");  // no encoding
     OpenSetByCommand(temp.File("ev.mscore"));
-    wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), PickFile(bad), EXPECT_MESSAGE(wxID_OK, nullptr));
+    wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), AnswerChooser(bad),
+                  EXPECT_MESSAGE(wxID_OK, nullptr));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
     EXPECT_TRUE(ChooserEntries().empty());
     EXPECT_TRUE(frame->View().Page().empty());
