@@ -104,7 +104,7 @@ TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDro
     // A file that is gone: named, taken off the list; the sheet stays open.
     std::remove(c.c_str());
     wxString message;
-    wxTEST_DIALOG(Run(wxID_FILE2), EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(Run(wxID_FILE2), ExpectMessage(wxID_OK, &message));
     EXPECT_NE(message.Find(W(c)), wxNOT_FOUND);
     EXPECT_EQ(Recent(), (std::vector<std::string>{a, b}));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));

@@ -94,13 +94,13 @@ TEST_F(ExportTest, AFailedPdfKeepsTheOldFileAndIsReported) {
     ASSERT_EQ(chmod(old.c_str(), 0444), 0);  // write-protected
     wxString message;
     wxTEST_DIALOG(Run(ID_EXPORT_PDF), AnswerChooser(old), ExpectMessage(wxID_YES),
-                  EXPECT_MESSAGE(wxID_OK, &message));
+                  ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error writing file = ") + wxString::FromUTF8(old));
     EXPECT_EQ(zavtest::ReadFile(old), "older export");
     EXPECT_EQ(zavtest::FilesIn(temp.Path()), 3u);  // the sheet, its settings, the old PDF
 
     const std::string pdf = temp.File("no-such-folder/heat1.pdf");
-    wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(pdf));
 }
 

@@ -33,13 +33,13 @@ TEST_F(FileCommandsTest, NewSheetLeadsOnToTeamsAndGamesUntilCancel) {
     for (const char* entered : {"Spring cup", "Orsay"})
         EXPECT_NE(ShownText().find(entered), std::string::npos) << entered;
 
-    wxTEST_DIALOG(Run(ID_NEW_SHEET), EXPECT_MESSAGE(wxID_NO, nullptr),
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectMessage(wxID_NO),
                   ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr),
                   ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
     EXPECT_EQ(frame->Document().State(), SheetState::Changed);
 
     // Cancel at once leaves no sheet: nothing shown, nothing to view.
-    wxTEST_DIALOG(Run(ID_NEW_SHEET), EXPECT_MESSAGE(wxID_NO, nullptr),
+    wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectMessage(wxID_NO),
                   ExpectDialog<GeneralDataDialog>(wxID_CANCEL, nullptr));
     EXPECT_TRUE(frame->View().Page().empty());
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));

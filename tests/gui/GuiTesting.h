@@ -71,10 +71,6 @@ private:
     wxString* buttons_;
 };
 
-// The text of a wxMessageBox the code under test shows; answers with
-// `answer` (wxID_OK, wxID_YES, wxID_NO).
-#define EXPECT_MESSAGE(answer, seen) ExpectMessage(answer, seen).Describe(wxS("message box"))
-
 // A modal dialog answered by `user`, which sets the controls as a user
 // would and returns the button pressed; PressOk does what wx does when OK is
 // clicked.

@@ -147,7 +147,7 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothi
     zavtest::WriteFile(path, "this is no entries file;at all\n");
     wxString told;
     wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(path),
-                  EXPECT_MESSAGE(wxID_OK, &told));
+                  ExpectMessage(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("is not a SIF file")), wxNOT_FOUND);
     EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
 
@@ -156,7 +156,7 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothi
     zavtest::WriteFile(riders, "4711;Championnat;2026\n4711;R1;CAVALIER;CPM1;rider\n");
     told.clear();
     wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(riders),
-                  EXPECT_MESSAGE(wxID_OK, &told));
+                  ExpectMessage(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("riders.txt")), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(temp.File("4711.mscore"))));
 }

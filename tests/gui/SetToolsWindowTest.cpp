@@ -51,7 +51,7 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     ChooserSeen proposed;
     wxString started, told;
     wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), AnswerChooser(setPath, &proposed),
-                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, &told));
+                  PickFolder(target, &started), ExpectMessage(wxID_OK, &told));
     EXPECT_EQ(proposed.folder, wxString::FromUTF8(temp.Path()));
     EXPECT_EQ(proposed.fileName, wxS("ev.mscore"));
     EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
@@ -66,7 +66,7 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     const std::string elsewhere = temp.File("elsewhere");
     wxMkdir(wxString::FromUTF8(elsewhere));
     wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(elsewhere),
-                  EXPECT_MESSAGE(wxID_OK, nullptr));
+                  ExpectMessage(wxID_OK));
     EXPECT_EQ(frame->Document().Sheet().sMScoreOpen, elsewhere + "/ev.mscore");
     EXPECT_EQ(frame->Document().Sheet().sMultiFileOpen, elsewhere + "/" + names[1]);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
@@ -80,7 +80,7 @@ TEST_F(SetToolsWindowTest, MovingOntoAnExistingSetAsksAndNoChangesNothing) {
     zavtest::WriteFile(target + "/ev.mscore", "older set");
     wxString asked;
     wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(target),
-                  EXPECT_MESSAGE(wxID_NO, &asked));
+                  ExpectMessage(wxID_NO, &asked));
     EXPECT_EQ(asked, wxS("Score sheet set already exists in this directory.\nDo you want to "
                          "replace it ?"));
     EXPECT_EQ(zavtest::ReadFile(target + "/ev.mscore"), "older set");
@@ -88,7 +88,7 @@ TEST_F(SetToolsWindowTest, MovingOntoAnExistingSetAsksAndNoChangesNothing) {
 
     wxString told;
     wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(target),
-                  EXPECT_MESSAGE(wxID_YES, nullptr), EXPECT_MESSAGE(wxID_OK, &told));
+                  ExpectMessage(wxID_YES), ExpectMessage(wxID_OK, &told));
     EXPECT_EQ(told, wxS("Score sheet set correctly moved."));
     EXPECT_EQ(CountExisting(SetFiles(target)), 4);
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
@@ -99,14 +99,14 @@ TEST_F(SetToolsWindowTest, DeleteAsksFirstAndRemovesOnlyTheSetsFiles) {
     zavtest::WriteFile(stranger, "not listed");
     wxString warning;
     wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
-                  EXPECT_MESSAGE(wxID_NO, &warning));
+                  ExpectMessage(wxID_NO, &warning));
     EXPECT_EQ(warning, wxS("WARNING : all the score sheets of the set will be deleted.\nDo you "
                            "really want to continue ?"));
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
 
     wxString told;
     wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
-                  EXPECT_MESSAGE(wxID_YES, nullptr), EXPECT_MESSAGE(wxID_OK, &told));
+                  ExpectMessage(wxID_YES), ExpectMessage(wxID_OK, &told));
     EXPECT_EQ(told, wxS("Score sheet set correctly deleted."));
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
     EXPECT_TRUE(wxFileExists(wxString::FromUTF8(stranger)));
