@@ -60,28 +60,28 @@ TEST_F(DesktopTest, ChoosersStartWhereTheirKindWasChosenElseInTheSheetsElseInThe
     OpenFrame();
     ChooserSeen seen;
     // Nothing chosen yet, no sheet open: the documents folder (here the home).
-    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(sheet), &seen));
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(sheet, &seen));
     EXPECT_EQ(seen.folder, W(temp.Path()));
     // A sheet open: the kinds not chosen yet start in its folder.
-    wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser(W(exports + "/heat.html"), &seen));
+    wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser(exports + "/heat.html", &seen));
     EXPECT_EQ(seen.folder, W(sheets));
     wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_CANCEL, [&](LogoDialog& d) {
-                      wxTEST_DIALOG(d.OnSearch(), AnswerChooser(wxString(), &seen));
+                      wxTEST_DIALOG(d.OnSearch(), AnswerChooser("", &seen));
                   }));
     EXPECT_EQ(seen.folder, W(sheets));
 
     // The next run: each kind where it was chosen last, kept in the settings.
     OpenFrame(W(sheet));
-    wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser(wxString(), &seen));
+    wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser("", &seen));
     EXPECT_EQ(seen.folder, W(exports));
     wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_CANCEL, nullptr));
-    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(wxString(), &seen));
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser("", &seen));
     EXPECT_EQ(seen.folder, W(sheets));
-    wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(wxString(), &seen));
+    wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser("", &seen));
     EXPECT_EQ(seen.folder, W(temp.Path()));
     // A folder that is gone is passed over.
     std::filesystem::remove_all(sheets);
-    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(wxString(), &seen));
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser("", &seen));
     EXPECT_EQ(seen.folder, W(temp.Path()));
 }
 
@@ -90,8 +90,8 @@ TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDro
     const std::string b = CopyExample("nations-cup-semi-final.score");
     const std::string c = temp.File("c.score");
     OpenFrame(W(a));
-    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(W(b)));
-    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(W(c)));
+    wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(b));
+    wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(c));
     EXPECT_EQ(Recent(), (std::vector<std::string>{c, b, a}));
 
     OpenFrame();
@@ -104,7 +104,7 @@ TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDro
     // A file that is gone: named, taken off the list; the sheet stays open.
     std::remove(c.c_str());
     wxString message;
-    wxTEST_DIALOG(Run(wxID_FILE2), EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(Run(wxID_FILE2), ExpectMessage(wxID_OK, &message));
     EXPECT_NE(message.Find(W(c)), wxNOT_FOUND);
     EXPECT_EQ(Recent(), (std::vector<std::string>{a, b}));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));

@@ -97,7 +97,7 @@ TEST_F(EntryDialogsTest, PreviousScoresShowTheirValuesAndOkStoresWhatIsTyped) {
 TEST_F(EntryDialogsTest, PreviousChallengeIsRefusedWithoutChallengeAndListsOnlyItsTeams) {
     wxZAVFrame& w = OpenWith(Heat(5, 4));
     wxString message;
-    wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(Run(ID_PREVIOUS_CHALL), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(Tx(w.Language(), zav::TextId::ChallengeNotDefined), message);
 
     zav::ScoreSheet& s = w.Document().EditSheet();
@@ -192,7 +192,7 @@ TEST_F(EntryDialogsTest, WithdrawalOfTheChosenTeamIsNotSavedAutomatically) {
 
     w.Document().EditSheet().iGamePlace[3][3] = zav::kAbandon;
     wxString message;
-    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(Tx(w.Language(), zav::TextId::WithdrawalTooLate), message);
     EXPECT_EQ(w.Document().Sheet().iTeamsNr, 4);
 }

@@ -31,12 +31,6 @@ protected:
         return OpenFrameWith(zavtest::FullSampleSheet(), temp.File("heat1.score"));
     }
 
-    // The page as an export writes it (SaveHtmlSheet and its kin).
-    bool SaveHtml(PageKind kind, const std::string& path) {
-        return frame->Printing().SaveHtmlPage(frame->Pages().Page(kind, PageUse::File),
-                                              wxString::FromUTF8(path));
-    }
-
     bool ExportPdf(PageKind kind, const std::string& path) {
         return frame->Printing().ExportPdf(kind, frame->Pages().Page(kind, PageUse::Printer),
                                            wxString::FromUTF8(path));

@@ -16,6 +16,7 @@
 #include "frame/SheetChooser.h"
 #include "frame/ZAVFrame.h"
 #include "gui/GuiTesting.h"
+#include "settings/Settings.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 
@@ -110,4 +111,13 @@ protected:
     std::map<std::string, std::string> desktop;
     wxZAVFrame* frame = nullptr;
     int restarts = 0;
+};
+
+// The window in English, as most window tests show it.
+class EnglishFrameFixture : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
+    }
 };

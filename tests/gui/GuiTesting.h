@@ -12,6 +12,7 @@
 #include <wx/utils.h>
 
 #include <functional>
+#include <string>
 
 class wxDialog;
 
@@ -70,10 +71,6 @@ private:
     wxString* buttons_;
 };
 
-// The text of a wxMessageBox the code under test shows; answers with
-// `answer` (wxID_OK, wxID_YES, wxID_NO).
-#define EXPECT_MESSAGE(answer, seen) ExpectMessage(answer, seen).Describe(wxS("message box"))
-
 // A modal dialog answered by `user`, which sets the controls as a user
 // would and returns the button pressed; PressOk does what wx does when OK is
 // clicked.
@@ -129,8 +126,8 @@ struct ChooserSeen {
 // what it proposed is kept in `*seen`.
 class AnswerChooser : public wxExpectModalBase<wxFileDialog, AnswerChooser> {
 public:
-    explicit AnswerChooser(const wxString& path, ChooserSeen* seen = nullptr)
-        : path_(path), seen_(seen) {}
+    explicit AnswerChooser(const std::string& path, ChooserSeen* seen = nullptr)
+        : path_(wxString::FromUTF8(path)), seen_(seen) {}
 
 protected:
     int OnInvoked(wxFileDialog* dialog) const override {

@@ -96,7 +96,7 @@ TEST_F(OptionsTest, LogoFieldIsSplitIntoFolderAndName) {
                 if (!step.typed.empty())
                     d.field->SetValue(step.typed);
                 else
-                    wxTEST_DIALOG(d.OnSearch(), AnswerChooser(wxString::FromUTF8(picture)));
+                    wxTEST_DIALOG(d.OnSearch(), AnswerChooser(picture));
             }));
         EXPECT_EQ(Stored(SettingKey::LogoPath), step.folder);
         EXPECT_EQ(Stored(SettingKey::LogoName), step.name);
@@ -121,7 +121,7 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
         EXPECT_EQ(restarts, 0);
         EXPECT_FALSE(FrameClosed());
         wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
-                      EXPECT_MESSAGE(answer, nullptr));
+                      ExpectMessage(answer));
     }
     EXPECT_EQ(Stored(SettingKey::Language), "GE");
     EXPECT_EQ(restarts, 1);
@@ -142,12 +142,12 @@ TEST_F(OptionsTest, AutomaticSaveIsMarkedAndSettingsThatCannotBeWrittenAreNamed)
                                        wxString::FromUTF8(SettingsFile()));
     wxString logo, colours, language, saveAuto;
     wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_OK, nullptr),
-                  EXPECT_MESSAGE(wxID_OK, &logo));
+                  ExpectMessage(wxID_OK, &logo));
     wxTEST_DIALOG(Run(ID_OPTIONS), ExpectDialog<ColorsDialog>(wxID_OK, nullptr),
-                  EXPECT_MESSAGE(wxID_OK, &colours));
+                  ExpectMessage(wxID_OK, &colours));
     wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, nullptr),
-                  EXPECT_MESSAGE(wxID_OK, &language));
-    wxTEST_DIALOG(Run(ID_SAVE_AUTO), EXPECT_MESSAGE(wxID_OK, &saveAuto));
+                  ExpectMessage(wxID_OK, &language));
+    wxTEST_DIALOG(Run(ID_SAVE_AUTO), ExpectMessage(wxID_OK, &saveAuto));
     EXPECT_EQ((std::vector<wxString>{logo, colours, language, saveAuto}),
               std::vector<wxString>(4, expected));
     EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_SAVE_AUTO));

@@ -87,7 +87,7 @@ TEST_F(PublishWindowTest, AFailedPublicationIsShownOnceAndNeverStopsASave) {
     OpenFrame(wxString::FromUTF8(sheet));
     wxString seen;
     Retitle("First");
-    wxTEST_DIALOG(Run(ID_SAVE_SHEET), EXPECT_MESSAGE(wxID_OK, &seen));
+    wxTEST_DIALOG(Run(ID_SAVE_SHEET), ExpectMessage(wxID_OK, &seen));
     EXPECT_TRUE(
         seen.StartsWith(wxS("The results could not be published:\nError while creating "
                             "file = ")))
@@ -102,10 +102,10 @@ TEST_F(PublishWindowTest, AFailedPublicationIsShownOnceAndNeverStopsASave) {
     EXPECT_TRUE(Has(ReadFile(sheet), "Second"));
 
     // Asked for, a publication always says how it went.
-    wxTEST_DIALOG(Run(ID_PUBLISH_NOW), EXPECT_MESSAGE(wxID_OK, &seen));
+    wxTEST_DIALOG(Run(ID_PUBLISH_NOW), ExpectMessage(wxID_OK, &seen));
     EXPECT_TRUE(seen.StartsWith(wxS("The results could not be published:"))) << seen;
     Configure(www);
-    wxTEST_DIALOG(Run(ID_PUBLISH_NOW), EXPECT_MESSAGE(wxID_OK, &seen));
+    wxTEST_DIALOG(Run(ID_PUBLISH_NOW), ExpectMessage(wxID_OK, &seen));
     EXPECT_EQ(seen, wxS("Results published in ") + wxString::FromUTF8(www));
     EXPECT_TRUE(Has(Published("single.html"), "Second"));
 }

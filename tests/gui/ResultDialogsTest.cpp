@@ -98,7 +98,7 @@ TEST_F(ResultDialogsTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
                       EXPECT_FALSE(d.Validate());  // No: the dialog stays open
                       return PressOk(d);
                   }),
-                  EXPECT_MESSAGE(wxID_NO, &asked), EXPECT_MESSAGE(wxID_YES, nullptr));
+                  ExpectMessage(wxID_NO, &asked), ExpectMessage(wxID_YES));
     EXPECT_EQ(asked, wxS("No result for: Team B, Team D.\nStore the game all the same?"));
     EXPECT_EQ(w.Document().Sheet().iGamePlace[0][0], 2);
     EXPECT_EQ(w.Document().Sheet().iGamePlace[1][0], zav::kNoResult);
@@ -107,7 +107,7 @@ TEST_F(ResultDialogsTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
                       d.game->Choose(0);
                       return d.ConfirmClear() ? PressOk(d) : wxID_CANCEL;
                   }),
-                  EXPECT_MESSAGE(wxID_YES, &asked));
+                  ExpectMessage(wxID_YES, &asked));
     EXPECT_EQ(asked, wxS("Clear every result and blame of game 1?"));
     for (int t = 0; t < 4; ++t) {
         EXPECT_EQ(w.Document().Sheet().iGamePlace[t][0], zav::kNoResult) << t;

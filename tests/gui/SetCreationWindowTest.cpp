@@ -42,8 +42,9 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     const std::string setPath = temp.File("12345.mscore");
     OpenFrame();
     ChooserSeen sifChooser, setChooser;
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif, &sifChooser),
-                  PickFile(setPath, &setChooser), Play<SifOptionsDialog>([](SifOptionsDialog& d) {
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif, &sifChooser),
+                  AnswerChooser(setPath, &setChooser),
+                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
                       // As the dialog opens: empty texts, 6 games, French
                       // rules, one sheet per category.
                       EXPECT_TRUE(d.title->GetValue().empty());
@@ -92,7 +93,7 @@ TEST_F(SetCreationWindowTest, GroupingInTwoPassesListsOnlyWhatIsLeft) {
     const std::string setPath = temp.File("groups.mscore");
     OpenFrame();
     std::vector<std::string> secondPass;
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif), AnswerChooser(setPath),
                   Play<SifOptionsDialog>([](SifOptionsDialog& d) {
                       Click(d.grouped);
                       EXPECT_FALSE(d.onePerCategory->GetValue());
@@ -128,9 +129,9 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothi
     const std::string sif = WriteSif(ThreeCategories());
     const std::string setPath = temp.File("12345.mscore");
     OpenFrame();
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif), AnswerChooser(setPath),
                   Play<SifOptionsDialog>([](SifOptionsDialog&) { return wxID_CANCEL; }));
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(sif), PickFile(setPath),
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif), AnswerChooser(setPath),
                   Play<SifOptionsDialog>([](SifOptionsDialog& d) {
                       Click(d.grouped);
                       return PressOk(d);
@@ -145,8 +146,8 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothi
     const std::string path = temp.File("notes.txt");
     zavtest::WriteFile(path, "this is no entries file;at all\n");
     wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(path),
-                  EXPECT_MESSAGE(wxID_OK, &told));
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(path),
+                  ExpectMessage(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("is not a SIF file")), wxNOT_FOUND);
     EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
 
@@ -154,8 +155,8 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothi
     const std::string riders = temp.File("riders.txt");
     zavtest::WriteFile(riders, "4711;Championnat;2026\n4711;R1;CAVALIER;CPM1;rider\n");
     told.clear();
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), PickFile(riders),
-                  EXPECT_MESSAGE(wxID_OK, &told));
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(riders),
+                  ExpectMessage(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("riders.txt")), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(temp.File("4711.mscore"))));
 }

@@ -54,7 +54,7 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen)
     const std::string bad = temp.File("bad.mscore");
     zavtest::WriteFile(bad, "<zavscore><file>a.pscore</file></zavscore>");  // no encoding
     OpenSetByCommand(temp.File("ev.mscore"));
-    wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), PickFile(bad), EXPECT_MESSAGE(wxID_OK, nullptr));
+    wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), AnswerChooser(bad), ExpectMessage(wxID_OK));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
     EXPECT_TRUE(ChooserEntries().empty());
     EXPECT_TRUE(frame->View().Page().empty());
@@ -70,7 +70,7 @@ TEST_F(SetSheetsWindowTest, ASheetThatCannotBeSavedIsNotLeft) {
     ASSERT_EQ(0, std::remove(temp.File(open1).c_str()));
     ASSERT_EQ(0, mkdir(temp.File(open1).c_str(), 0755));  // no file can replace it
     wxString told;
-    wxTEST_DIALOG(Choose(minime1), EXPECT_MESSAGE(wxID_OK, &told));
+    wxTEST_DIALOG(Choose(minime1), ExpectMessage(wxID_OK, &told));
     EXPECT_NE(told.Find(wxS("ev_Open 1.pscore")), wxNOT_FOUND);
     EXPECT_NE(ShownText().find("Typed but not saved"), std::string::npos);
     EXPECT_EQ(ChooserShown(), open1);

@@ -20,11 +20,6 @@
 #include "sets/SifFile.h"
 #include "support/TempDir.h"
 
-// A file chooser answered with `path`; what it proposed is kept in `*seen`.
-inline AnswerChooser PickFile(const std::string& path, ChooserSeen* seen = nullptr) {
-    return AnswerChooser(wxString::FromUTF8(path), seen);
-}
-
 // The folder chooser answered with `folder`; the folder it started in is kept.
 class PickFolder : public wxExpectModalBase<wxDirDialog, PickFolder> {
 public:
@@ -62,13 +57,8 @@ private:
     wxString* started_;
 };
 
-class SetFixture : public FrameFixture {
+class SetFixture : public EnglishFrameFixture {
 protected:
-    void SetUp() override {
-        FrameFixture::SetUp();
-        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
-    }
-
     using Teams = std::vector<std::pair<std::string, std::string>>;
 
     // `count` teams of `category`, named after it: "CPM1 1", "CPM1 2"...
@@ -141,7 +131,7 @@ protected:
     // The window opened with the set at `setPath` through "Open a score
     // sheet set".
     void OpenSetByCommand(const std::string& setPath) {
-        wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), PickFile(setPath));
+        wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), AnswerChooser(setPath));
     }
 
     bool SaveAsEnabled() const { return frame->GetMenuBar()->IsEnabled(zavgui::ID_SAVE_AS_SHEET); }

@@ -50,8 +50,8 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     frame->SheetChanged(zav::TextId::StepGeneralData);
     ChooserSeen proposed;
     wxString started, told;
-    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), PickFile(setPath, &proposed),
-                  PickFolder(target, &started), EXPECT_MESSAGE(wxID_OK, &told));
+    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), AnswerChooser(setPath, &proposed),
+                  PickFolder(target, &started), ExpectMessage(wxID_OK, &told));
     EXPECT_EQ(proposed.folder, wxString::FromUTF8(temp.Path()));
     EXPECT_EQ(proposed.fileName, wxS("ev.mscore"));
     EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
@@ -65,8 +65,8 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
 
     const std::string elsewhere = temp.File("elsewhere");
     wxMkdir(wxString::FromUTF8(elsewhere));
-    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(elsewhere),
-                  EXPECT_MESSAGE(wxID_OK, nullptr));
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(elsewhere),
+                  ExpectMessage(wxID_OK));
     EXPECT_EQ(frame->Document().Sheet().sMScoreOpen, elsewhere + "/ev.mscore");
     EXPECT_EQ(frame->Document().Sheet().sMultiFileOpen, elsewhere + "/" + names[1]);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
@@ -74,21 +74,21 @@ TEST_F(SetToolsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
 
 // Cancelling the folder chooser, or No to replacing a set, changes nothing.
 TEST_F(SetToolsWindowTest, MovingOntoAnExistingSetAsksAndNoChangesNothing) {
-    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath),
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath),
                   Play<wxDirDialog>([](wxDirDialog&) { return wxID_CANCEL; }));
     EXPECT_EQ(CountExisting(SetFiles(target)), 0);
     zavtest::WriteFile(target + "/ev.mscore", "older set");
     wxString asked;
-    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
-                  EXPECT_MESSAGE(wxID_NO, &asked));
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(target),
+                  ExpectMessage(wxID_NO, &asked));
     EXPECT_EQ(asked, wxS("Score sheet set already exists in this directory.\nDo you want to "
                          "replace it ?"));
     EXPECT_EQ(zavtest::ReadFile(target + "/ev.mscore"), "older set");
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
 
     wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), PickFile(setPath), PickFolder(target),
-                  EXPECT_MESSAGE(wxID_YES, nullptr), EXPECT_MESSAGE(wxID_OK, &told));
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(target),
+                  ExpectMessage(wxID_YES), ExpectMessage(wxID_OK, &told));
     EXPECT_EQ(told, wxS("Score sheet set correctly moved."));
     EXPECT_EQ(CountExisting(SetFiles(target)), 4);
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
@@ -98,15 +98,15 @@ TEST_F(SetToolsWindowTest, DeleteAsksFirstAndRemovesOnlyTheSetsFiles) {
     const std::string stranger = temp.File("notes.pscore");
     zavtest::WriteFile(stranger, "not listed");
     wxString warning;
-    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), PickFile(setPath),
-                  EXPECT_MESSAGE(wxID_NO, &warning));
+    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectMessage(wxID_NO, &warning));
     EXPECT_EQ(warning, wxS("WARNING : all the score sheets of the set will be deleted.\nDo you "
                            "really want to continue ?"));
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 4);
 
     wxString told;
-    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), PickFile(setPath),
-                  EXPECT_MESSAGE(wxID_YES, nullptr), EXPECT_MESSAGE(wxID_OK, &told));
+    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectMessage(wxID_YES), ExpectMessage(wxID_OK, &told));
     EXPECT_EQ(told, wxS("Score sheet set correctly deleted."));
     EXPECT_EQ(CountExisting(SetFiles(temp.Path())), 0);
     EXPECT_TRUE(wxFileExists(wxString::FromUTF8(stranger)));

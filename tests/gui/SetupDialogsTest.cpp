@@ -67,7 +67,7 @@ TEST_F(SetupDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
             wxCommandEvent click(wxEVT_BUTTON, button->GetId());
             click.SetEventObject(button);
             wxTEST_DIALOG(button->ProcessWindowEvent(click),
-                          EXPECT_MESSAGE(wxID_OK, &explained.emplace_back()));
+                          ExpectMessage(wxID_OK, &explained.emplace_back()));
         }
         d.title->SetValue(wxS("Final"));
         ChooseTeams(d, 3);
@@ -97,7 +97,7 @@ TEST_F(SetupDialogsTest, ChallengeTeamsAreWarnedOfAndZeroPointsClearTheChallenge
         for (wxCheckBox* box : d.challenge) box->SetValue(true);
     };
     wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_CANCEL, allChallengers),
-                  EXPECT_MESSAGE(wxID_OK, &warning));
+                  ExpectMessage(wxID_OK, &warning));
     EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::ChallengeIncoherent));
     EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
 

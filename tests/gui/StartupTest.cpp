@@ -66,7 +66,7 @@ TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {
     // A file that is no sheet: said, and nothing open.
     const std::string path = temp.File("not-a-sheet.score");
     zavtest::WriteFile(path, "hello");
-    wxTEST_DIALOG(OpenFrame(wxString::FromUTF8(path)), EXPECT_MESSAGE(wxID_OK, nullptr));
+    wxTEST_DIALOG(OpenFrame(wxString::FromUTF8(path)), ExpectMessage(wxID_OK));
     EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
 }
 

