@@ -43,53 +43,48 @@ namespace {
 
 class DesktopTest : public DialogFixture {
 protected:
-    static wxString W(const std::string& path) { return wxString::FromUTF8(path); }
-
-    std::string Folder(const std::string& name) {
-        std::filesystem::create_directories(temp.File(name));
-        return temp.File(name);
-    }
-
     std::vector<std::string> Recent() const { return zav::Settings(SettingsFile()).RecentFiles(); }
 };
 
 TEST_F(DesktopTest, ChoosersStartWhereTheirKindWasChosenElseInTheSheetsElseInTheDocuments) {
-    const std::string sheets = Folder("sheets"), exports = Folder("exports");
+    const std::string sheets = temp.File("sheets"), exports = temp.File("exports");
+    std::filesystem::create_directories(exports);
+    std::filesystem::create_directories(sheets);
     const std::string sheet = sheets + "/heat.score";
-    zavtest::WriteFile(sheet, zavtest::ReadFile(CopyExample("heat-4-teams.score")));
+    std::filesystem::rename(CopyExample("heat-4-teams.score"), sheet);
     OpenFrame();
     ChooserSeen seen;
     // Nothing chosen yet, no sheet open: the documents folder (here the home).
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(sheet, &seen));
-    EXPECT_EQ(seen.folder, W(temp.Path()));
+    EXPECT_EQ(seen.folder, FromCore(temp.Path()));
     // A sheet open: the kinds not chosen yet start in its folder.
     wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser(exports + "/heat.html", &seen));
-    EXPECT_EQ(seen.folder, W(sheets));
+    EXPECT_EQ(seen.folder, FromCore(sheets));
     wxTEST_DIALOG(Run(ID_PRESENTATION), ExpectDialog<LogoDialog>(wxID_CANCEL, [&](LogoDialog& d) {
                       wxTEST_DIALOG(d.OnSearch(), AnswerChooser("", &seen));
                   }));
-    EXPECT_EQ(seen.folder, W(sheets));
+    EXPECT_EQ(seen.folder, FromCore(sheets));
 
     // The next run: each kind where it was chosen last, kept in the settings.
-    OpenFrame(W(sheet));
+    OpenFrame(FromCore(sheet));
     wxTEST_DIALOG(Run(ID_EXPORT_HTML), AnswerChooser("", &seen));
-    EXPECT_EQ(seen.folder, W(exports));
+    EXPECT_EQ(seen.folder, FromCore(exports));
     wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_CANCEL, nullptr));
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser("", &seen));
-    EXPECT_EQ(seen.folder, W(sheets));
+    EXPECT_EQ(seen.folder, FromCore(sheets));
     wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser("", &seen));
-    EXPECT_EQ(seen.folder, W(temp.Path()));
+    EXPECT_EQ(seen.folder, FromCore(temp.Path()));
     // A folder that is gone is passed over.
     std::filesystem::remove_all(sheets);
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser("", &seen));
-    EXPECT_EQ(seen.folder, W(temp.Path()));
+    EXPECT_EQ(seen.folder, FromCore(temp.Path()));
 }
 
 TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDropped) {
     const std::string a = CopyExample("heat-4-teams.score");
     const std::string b = CopyExample("nations-cup-semi-final.score");
     const std::string c = temp.File("c.score");
-    OpenFrame(W(a));
+    OpenFrame(FromCore(a));
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(b));
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(c));
     EXPECT_EQ(Recent(), (std::vector<std::string>{c, b, a}));
@@ -105,14 +100,14 @@ TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDro
     std::remove(c.c_str());
     wxString message;
     wxTEST_DIALOG(Run(wxID_FILE2), ExpectMessage(wxID_OK, &message));
-    EXPECT_NE(message.Find(W(c)), wxNOT_FOUND);
+    EXPECT_NE(message.Find(FromCore(c)), wxNOT_FOUND);
     EXPECT_EQ(Recent(), (std::vector<std::string>{a, b}));
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));
     EXPECT_TRUE(recent->IsEnabled());
 }
 
 TEST_F(DesktopTest, TheWindowFitsALaptopScreenAndItsViewFillsIt) {
-    OpenFrame(W(CopyExample("nations-cup-semi-final.score")));
+    OpenFrame(FromCore(CopyExample("nations-cup-semi-final.score")));
     const wxRect area = wxDisplay(0u).GetClientArea();
     EXPECT_EQ(frame->GetRect(),
               wxRect(area.GetTopLeft(), wxSize(std::min(area.width, kFrameFirstSizeMax.x),

@@ -10,20 +10,16 @@
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/LogoDialog.h"
 #include "gui/FrameFixture.h"
-#include "settings/Settings.h"
 
 namespace {
 
 using zav::SettingKey;
 
-class OptionsTest : public FrameFixture {
+class OptionsTest : public EnglishFrameFixture {
 protected:
-    void SetUp() override {
-        FrameFixture::SetUp();
-        EXPECT_TRUE(Settings().Set(SettingKey::Language, "EN"));
+    std::string Stored(SettingKey key) const {
+        return zav::Settings(SettingsFile()).GetString(key);
     }
-    zav::Settings Settings() const { return zav::Settings(SettingsFile()); }
-    std::string Stored(SettingKey key) const { return Settings().GetString(key); }
 
     std::vector<std::string> StoredColours() const {
         return {Stored(SettingKey::HeadFont), Stored(SettingKey::TitleBkg),
