@@ -278,8 +278,6 @@ TEST_F(PrintTest, CrowdedAndWideSheetsPrintSmallerWithinTheMargins) {
 
 TEST_F(PrintTest, EachExportProposesItsNameAndWritesItsPage) {
     const zav::Settings settings(SettingsFile());
-    EXPECT_TRUE(settings.Set(zav::SettingKey::TitleBkg, "#C0D8FF"));
-    EXPECT_TRUE(settings.Set(zav::SettingKey::BkgLine1, "#FFFFE0"));
     EXPECT_TRUE(settings.Set(zav::SettingKey::LogoPath, temp.Path()));
     EXPECT_TRUE(settings.Set(zav::SettingKey::LogoName, "club.png"));
     wxZAVFrame& window = OpenSample();

@@ -1,6 +1,5 @@
 // Results published from the window: the options dialog, the publication
-// after a save (every save goes through the one the document calls back
-// after), Publish now, and a publication that fails.
+// after every kind of save, Publish now, and a publication that fails.
 #include <wx/checkbox.h>
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
@@ -73,6 +72,12 @@ TEST_F(PublishWindowTest, EverySaveOfASheetPublishesItAndTheIndex) {
     frame->SheetChanged(zav::TextId::StepTeams);
     EXPECT_TRUE(Has(Published("a.html"), "Saved at once"));
     EXPECT_TRUE(Has(Published("index.html"), "b.html"));
+
+    // The silent save of a set's sheet before the next one is shown.
+    frame->Document().SetSaveAutoOn(false);
+    Retitle("Saved on the way");
+    frame->Document().ShowSetSheet("b.pscore");
+    EXPECT_TRUE(Has(Published("a.html"), "Saved on the way"));
 }
 
 TEST_F(PublishWindowTest, AFailedPublicationIsShownOnceAndNeverStopsASave) {
