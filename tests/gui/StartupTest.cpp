@@ -67,24 +67,19 @@ TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {
 }
 
 // An absolute name is taken as it is (a relative one: the installation
-// check starts the installed program with one); the restart after a
-// language change finds a program in a folder with spaces.
-TEST_F(StartupTest, AbsoluteNamesAndProgramsInFoldersWithSpaces) {
+// check starts the installed program with one). The restart after a language
+// change finds a program in a folder with spaces. Two names open nothing: the
+// usage text is printed and the program starts all the same.
+TEST_F(StartupTest, TheProgramStartsFromAFolderWithSpacesAndWithTooManyNames) {
     EXPECT_EQ(StartupFilePath(wxS("/data/50%.score"), wxS("/home/scorer")), wxS("/data/50%.score"));
-    const std::string folder = temp.File("my programs");
-    wxFileName::Mkdir(wxString::FromUTF8(folder));
-    const std::string program = folder + "/zav score";
+    const std::string program = temp.File("my programs/zav score");
     const std::string marker = temp.File("started");
+    wxFileName::Mkdir(wxString::FromUTF8(temp.File("my programs")));
     zavtest::WriteFile(program, "#!/bin/sh\ntouch '" + marker + "'\n");
     chmod(program.c_str(), 0755);
     ASSERT_TRUE(StartProgram(wxString::FromUTF8(program)));
     EXPECT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
-}
 
-// Two names open nothing: the usage text is printed and the program starts
-// all the same (a failed start would end with 255, a blocked one by the
-// time limit).
-TEST_F(StartupTest, TheProgramStartsWithTooManyNames) {
     const std::string command = "ZAVSCORE_INI='" + SettingsFile() + "' XDG_STATE_HOME='" +
                                 temp.Path() + "' ZAVSCORE_EXIT_WHEN_SHOWN=1 timeout 60 '" +
                                 ZAV_PROGRAM_DIR "/zavscore' a.score b.score > '" +
