@@ -122,8 +122,8 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-// A missing document is named with the user's folder for it, where put, it
-// opens; the change log in Italian is the French one; the help on sets opens
+// A missing document is named with the user's folder for it (where the
+// guides below are put); the change log in Italian is the French one; the help on sets opens
 // the guide at its section in the browser (a URL, not a path); F1 in German
 // opens the English guide until a German one is there.
 TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
@@ -143,7 +143,6 @@ TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
         std::string added;
         std::string opened;
     } cases[] = {
-        {"EN", ID_PLAYING_AREA, "playing_area_en_2013.pdf", folder + "/playing_area_en_2013.pdf"},
         {"IT", ID_LOG_CHANGE, "", ZAV_PROGRAM_DIR "/lisezmoi.html"},
         {"IT", ID_HELP_SIF_SCORE_SET, "", "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file"},
         {"GE", ID_USER_GUIDE, "guide_en.html", folder + "/guide_en.html"},
