@@ -1,9 +1,12 @@
-// Copy, move and delete at their edges; the ordinary runs are the
+// A set's files on disk at their edges: sheet names, creation, copy, move and
+// delete, and what a failure leaves; ordinary sets made and handled are the
 // command-line test's.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "core/sets/SifTestData.h"
+#include "sets/SetCreation.h"
 #include "sets/SetFile.h"
 #include "sets/SetManagement.h"
 #include "sheetfile/SheetFile.h"
@@ -17,12 +20,29 @@ namespace fs = std::filesystem;
 using zavtest::FilesIn;
 using zavtest::ReadFile;
 using zavtest::WriteFile;
+using Names = std::vector<std::string>;
+using Teams = std::vector<std::pair<std::string, std::string>>;
 
-// A set of three sheets in ev/, each sheet file holding its own name, beside
-// a file the set does not list, and an empty folder target/.
-class SetManagement : public ::testing::Test {
+class SetFolder : public ::testing::Test {
 protected:
-    SetManagement() {
+    SifEntries Entries(const Teams& teams) {
+        SifEntries entries;
+        EXPECT_TRUE(ParseSif(zavtest::SifText(teams), "sif", entries, reporter));
+        return entries;
+    }
+    SetPlan Grouped(const SifEntries& entries,
+                    const std::vector<std::vector<std::size_t>>& sheets) {
+        SetPlan plan = EmptyGrouping(entries);
+        for (const auto& categories : sheets) EXPECT_TRUE(AddGroupedSheet(plan, categories));
+        return plan;
+    }
+    bool Create(const SifEntries& entries, const SetPlan& plan, const std::string& setName) {
+        ScoreSheet sheet;
+        return CreateSet(entries, SetOptions{}, plan, dir.File(setName), sheet, reporter);
+    }
+    // A set of three sheets in ev/, each sheet file holding its own name,
+    // beside a file the set does not list, and an empty folder target/.
+    void MakeSet() {
         fs::create_directory(folder);
         fs::create_directory(target);
         WriteFile(path, SetFileBytes({"ev_A.pscore", "ev_B.pscore", "ev_C.pscore"}));
@@ -51,7 +71,72 @@ protected:
     const Reporter reporter{Language::English, messages};
 };
 
-TEST_F(SetManagement, TheSetsOwnFolderIsRefusedHoweverItIsWritten) {
+TEST_F(SetFolder, StemsAreCutToEightyCharactersAndNeverRepeat) {
+    Teams teams;
+    for (const char* category : {"CPM1", "CPM2", "CPM3", "CAB1", "CAB2", "CABE", "CPC1"})
+        teams.push_back({category, "T"});
+    teams.push_back({"CPM1 autre libell\xC3\xA9", "U"});  // same display name as CPM1
+    teams.push_back({"X/Y", "V"});
+    const SifEntries entries = Entries(teams);
+    SetPlan grouped = Grouped(entries, {{0, 1, 2, 3, 4, 5, 6}, {7, 8}});
+    // The grouping dialog offers only what is still on no sheet.
+    EXPECT_FALSE(AddGroupedSheet(grouped, {}) || AddGroupedSheet(grouped, {9}) ||
+                 AddGroupedSheet(grouped, {8}));
+    EXPECT_EQ(grouped.iFeuilleCat, 2);
+    EXPECT_EQ(SheetStem("2026-05-12 r\xC3\xA9gional.mscore", entries, grouped, 1),
+              "2026-05-12 r\xC3\xA9gional_Minime 1_Minime 2_Minime 3_Benjamin 1_Benjamin 2_"
+              "Benjamin El");  // 80 characters, the accent counting as one
+    EXPECT_EQ(SheetStem("plain", entries, grouped, 2), "plain_Minime 1_X_Y");
+
+    const Names names = SheetFileNames("ev.mscore", entries, OneSheetPerCategory(entries));
+    ASSERT_EQ(names.size(), 9u);
+    EXPECT_EQ(names[0] + names[7] + names[8],
+              "ev_Minime 1.pscoreev_Minime 1_2.pscoreev_X_Y.pscore");
+
+    // Two sheets cut to the same 80 characters keep the suffix inside them.
+    const std::string radical(70, 'r');
+    EXPECT_EQ(SheetFileNames(radical + ".mscore", entries, grouped),
+              (Names{radical + "_Minime 1_.pscore", radical + "_Minime _2.pscore"}));
+}
+
+// Eleven teams on a sheet, or a sheet that cannot be written: the older set,
+// its sheets and the folder stay exactly as they were. Ten teams fit.
+TEST_F(SetFolder, AFailureLeavesTheFolderAsItWas) {
+    Teams teams;
+    for (int i = 0; i < 4; ++i) teams.push_back({"CPM1", "M" + std::to_string(i)});
+    for (int i = 0; i < 6; ++i) teams.push_back({"CPM2 Minime", "N" + std::to_string(i)});
+    teams.push_back({"COPE", "Open team"});
+    const SifEntries ten = Entries(teams);
+    teams.push_back({"CPM2 Minime", "Eleventh"});
+    const SifEntries eleven = Entries(teams);
+    WriteFile(dir.File("ev.mscore"), "older set");
+    WriteFile(dir.File("ev_Minime 1.pscore"), "older sheet");
+
+    EXPECT_FALSE(Create(eleven, Grouped(eleven, {{2}, {0, 1}}), "ev.mscore"));
+    const std::string second = dir.File("ev_Minime 2.pscore");
+    fs::create_directory(second);  // its name is taken by a folder
+    EXPECT_FALSE(Create(ten, OneSheetPerCategory(ten), "ev.mscore"));
+    fs::remove(second);
+    WriteFile(second, "protected sheet");
+    fs::permissions(second, fs::perms(0444));
+    EXPECT_FALSE(Create(ten, OneSheetPerCategory(ten), "ev.mscore"));
+    ASSERT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(messages.messages[0].text,
+              "On score sheet 2, the maximum number of teams is reached with category CPM2.");
+    EXPECT_EQ(messages.messages[1].text, English(TextId::ErrorCreating, second));
+    EXPECT_EQ(messages.messages[2].text, English(TextId::ErrorWriting, second));
+    EXPECT_EQ(ReadFile(dir.File("ev.mscore")), "older set");
+    EXPECT_EQ(ReadFile(dir.File("ev_Minime 1.pscore")), "older sheet");
+    EXPECT_EQ(FilesIn(dir.Path()), 3u);
+
+    ASSERT_TRUE(Create(ten, Grouped(ten, {{0, 1}, {2}}), "ok.mscore"));
+    ScoreSheet sheet;
+    ASSERT_TRUE(LoadSheet(sheet, dir.File("ok_Minime 1_Minime 2.pscore"), reporter));
+    EXPECT_EQ(sheet.iTeamsNr, 10);
+}
+
+TEST_F(SetFolder, TheSetsOwnFolderIsRefusedHoweverItIsWritten) {
+    MakeSet();
     for (const std::string& same : {folder, folder + "/", folder + "/../ev/."}) {
         EXPECT_FALSE(Run(SetOperation::Move, same)) << same;
         EXPECT_EQ(Message(), Text(Language::English, TextId::SameFolder));
@@ -63,7 +148,8 @@ TEST_F(SetManagement, TheSetsOwnFolderIsRefusedHoweverItIsWritten) {
 
 // A move whose copy fails leaves that sheet, those after it and the set file
 // at home; a sheet the program wrote past 32000 bytes still moves.
-TEST_F(SetManagement, ACopyThatFailsHalfWayStopsThere) {
+TEST_F(SetFolder, ACopyThatFailsHalfWayStopsThere) {
+    MakeSet();
     fs::create_directory(target + "/ev.mscore");  // the set file goes last
     EXPECT_FALSE(Run(SetOperation::Copy, target));
     EXPECT_EQ(Message(), English(TextId::ErrorCreating, target + "/ev.mscore"));
@@ -104,7 +190,8 @@ TEST_F(SetManagement, ACopyThatFailsHalfWayStopsThere) {
 
 // A sheet already gone is no failure; one that cannot be removed is named; a
 // folder is never removed, even an empty one the set names.
-TEST_F(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
+TEST_F(SetFolder, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
+    MakeSet();
     fs::remove(folder + "/ev_A.pscore");
     fs::remove(folder + "/ev_B.pscore");
     fs::create_directory(folder + "/ev_B.pscore");
@@ -122,7 +209,7 @@ TEST_F(SetManagement, DeleteRemovesTheListedFilesAndReportsThoseItCouldNot) {
 }
 
 // The set on screen before a set tool ran: opened again where it now is.
-TEST_F(SetManagement, AnOpenSetIsFoundWhereTheOperationLeftIt) {
+TEST_F(SetFolder, AnOpenSetIsFoundWhereTheOperationLeftIt) {
     const std::string other = dir.File("other.mscore");
     const struct {
         SetOperation code;
