@@ -82,8 +82,8 @@ TEST_F(SetCommands, ImportMakesOneSheetPerCategoryOrPerGroup) {
 
 // Every failure: the program's message, status 1, and no set file written.
 TEST_F(SetCommands, ImportFailuresWriteNothing) {
-    std::string eleven = "5;h\n";
-    for (int t = 0; t < 11; ++t) eleven += "5;" + std::to_string(t) + ";NOM_EQU;COPE;c;r;T\n";
+    std::string eleven = "5;h\n5;x;NOM_EQU;CPM1;c;r;A\n";
+    for (int t = 0; t < 11; ++t) eleven += "5;" + std::to_string(t) + ";NOM_EQU;COPE Elite;c;r;T\n";
     WriteFile(dir.File("eleven.txt"), eleven);
     WriteFile(dir.File("empty.txt"), "5;h\n");
     const auto english = [](zav::TextId id, const std::string& name) {
@@ -94,7 +94,7 @@ TEST_F(SetCommands, ImportFailuresWriteNothing) {
         std::string err;
     } failures[] = {
         {{dir.File("eleven.txt"), "--lang", "EN"},
-         "On score sheet 1, the maximum number of teams is reached with category COPE."},
+         "On score sheet 2, the maximum number of teams is reached with category COPE."},
         {{dir.File("none.txt")},  // no --lang and no settings: French
          zav::FormatText(zav::Text(zav::Language::French, zav::TextId::ErrorOpening),
                          dir.File("none.txt"))},
