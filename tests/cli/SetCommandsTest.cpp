@@ -59,9 +59,9 @@ TEST_F(SetCommands, ImportMakesOneSheetPerCategoryOrPerGroup) {
     EXPECT_EQ(Run({"import-sif", kEntries, dir.File("4711.mscore"), "--replace"}).status, 0);
     EXPECT_NE(ReadFile(dir.File("4711.mscore")), "older set");
 
-    // Groups name categories by field or code; the dialogs' answers as
-    // options; each team's category in the extra column.
-    r = Run({"import-sif", kEntries, dir.File("ev.mscore"), "--group", "CPM2,CPM1", "--group",
+    // Groups name categories by field or code, blanks around them ignored;
+    // the dialogs' answers as options; each team's category in the extra column.
+    r = Run({"import-sif", kEntries, dir.File("ev.mscore"), "--group", " CPM2 ,CPM1", "--group",
              "COPE", "--games", "12", "--rules", "international", "--title", "Finale", "--date",
              "1/6", "--referee", "R. Arbitre", "--lang", "GE"});
     EXPECT_EQ(r.status, 0) << r.err;

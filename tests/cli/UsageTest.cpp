@@ -28,6 +28,7 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
         {"import-sif", "e.txt", "ev.mscore", "--games", "3"},
         {"import-sif", "e.txt", "ev.mscore", "--games", "13"},
         {"import-sif", "e.txt", "ev.mscore", "--games", "6x"},
+        {"import-sif", "e.txt", "ev.mscore", "--games", "123456789012"},  // past int
         {"import-sif", "e.txt", "ev.mscore", "--rules", "French"},
         {"import-sif", "e.txt", "ev.mscore", "--group"},
         {"set-list"},
