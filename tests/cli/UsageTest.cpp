@@ -47,6 +47,7 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
             << ::testing::PrintToString(args) << r.err;
     }
     EXPECT_EQ(RunCli({"no-such-command"}, ini).status, 2);
+    EXPECT_EQ(RunCli({"scores", "--"}, ini).status, 1);  // a file named "--", not an option
     const auto help = RunCli({"scores", "--help"}, ini);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: zavscore-cli scores ", 0), 0u);
