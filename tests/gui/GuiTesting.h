@@ -71,37 +71,26 @@ private:
     wxString* buttons_;
 };
 
-// A modal dialog answered by `user`, which sets the controls as a user
-// would and returns the button pressed; PressOk does what wx does when OK is
-// clicked.
+// One of the program's own dialogs, played by `act`, left with `answer`; OK
+// validates and copies the controls back as pressing OK does (Cancel if they
+// are refused).
 template <class Dialog>
-class Play : public wxExpectModalBase<Dialog, Play<Dialog>> {
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
 public:
-    explicit Play(std::function<int(Dialog&)> user) : user_(std::move(user)) {}
+    ExpectDialog(int answer, std::function<void(Dialog&)> act)
+        : answer_(answer), act_(std::move(act)) {}
 
 protected:
-    int OnInvoked(Dialog* dialog) const override { return user_(*dialog); }
+    int OnInvoked(Dialog* dialog) const override {
+        if (act_) act_(*dialog);
+        if (answer_ != wxID_OK) return answer_;
+        return dialog->Validate() && dialog->TransferDataFromWindow() ? wxID_OK : wxID_CANCEL;
+    }
 
 private:
-    std::function<int(Dialog&)> user_;
+    int answer_;
+    std::function<void(Dialog&)> act_;
 };
-
-template <class Dialog>
-int PressOk(Dialog& dialog) {
-    EXPECT_TRUE(dialog.Validate());
-    EXPECT_TRUE(dialog.TransferDataFromWindow());
-    return wxID_OK;
-}
-
-// One of the program's own dialogs, played by `act`, left with `answer`; OK
-// copies the controls back as pressing OK does (Cancel if they are refused).
-template <class Dialog>
-Play<Dialog> ExpectDialog(int answer, std::function<void(Dialog&)> act) {
-    return Play<Dialog>([answer, act](Dialog& dialog) {
-        if (act) act(dialog);
-        return answer == wxID_OK && !dialog.TransferDataFromWindow() ? wxID_CANCEL : answer;
-    });
-}
 
 // Lets GTK run until `done` holds; false when it still does not after ten
 // seconds. A test that passes waits only as long as it must.

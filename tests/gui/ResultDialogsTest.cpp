@@ -1,5 +1,5 @@
 // The Game result and Tie-break dialogs through their commands: what they
-// show, and what OK, Cancel and Clear do with the sheet.
+// show, and what OK and Clear do with the sheet (Cancel: EntryDialogsTest).
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 
@@ -21,29 +21,9 @@ Results ShownIn(const std::vector<ListChoice*>& lists) {
 
 using ResultDialogsTest = DialogFixture;
 
-// A game not run yet opens with no entry selected; the label names the game
-// without German break points, and a team without colours by its name alone.
-TEST_F(ResultDialogsTest, AGameNotRunOpensEmptyWithPlainNames) {
-    zav::ScoreSheet s = Heat(4, 6);
-    s.sGame[0] = zav::Text(zav::Language::German, zav::TextId::GamePonyExpress);
-    s.sTeamColors[2].clear();
-    OpenWith(s, "GE");
-    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([](GameResultDialog& d) {
-                      EXPECT_EQ(ShownIn(d.results), Results(4, ""));
-                      EXPECT_EQ(Entries(d.results[0]),
-                                "1|2|3|4|Ausschluss (Punkte: 0)|Aufgabe (niedrigste Punktzahl)|"
-                                "Endg\xC3\xBCltige Aufgabe (0 Punkte)|");
-                      EXPECT_EQ(Shown(d.game), "1");
-                      EXPECT_EQ(d.gameName->GetLabel(), wxS("Ponyexpress"));
-                      EXPECT_EQ(d.labels[1]->GetLabel(), wxS("Team B     (colour B)"));
-                      EXPECT_EQ(d.labels[2]->GetLabel(), wxS("Team C"));
-                      return wxID_CANCEL;
-                  }));
-}
-
-// Cancel keeps everything. The game proposed is the next one; choosing an
-// earlier game shows its results; OK stores the places, outcomes and blames
-// of the game shown only, and the proposal stays where it was.
+// The game proposed is the next one; choosing an earlier game shows its
+// results; OK stores the places, outcomes and blames of the game shown only,
+// and the proposal stays where it was.
 TEST_F(ResultDialogsTest, AnEarlierGameIsShownCorrectedAndTheProposalKept) {
     zav::ScoreSheet s = Heat(4, 4);
     s.iGamesRunning = 2;
@@ -51,15 +31,7 @@ TEST_F(ResultDialogsTest, AnEarlierGameIsShownCorrectedAndTheProposalKept) {
     for (int t = 0; t < 4; ++t) s.iGamePlace[t][0] = s.iGamePlace[t][1] = before[t];
     s.bAvertissement[1][0] = 1;
     wxZAVFrame& w = OpenWith(s);
-    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([](GameResultDialog& d) {
-                      d.results[0]->SetSelection(1);
-                      d.blames[0]->SetValue(true);
-                      return wxID_CANCEL;
-                  }));
-    EXPECT_EQ(w.Document().Sheet().iGamePlace[0][2], zav::kNoResult);
-    ExpectNothingApplied();
-
-    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([](GameResultDialog& d) {
+    wxTEST_DIALOG(Run(ID_GAME_RESULT), ExpectDialog<GameResultDialog>(wxID_OK, [](auto& d) {
                       EXPECT_EQ(Shown(d.game), "3");
                       d.game->Choose(0);
                       EXPECT_EQ(d.gameName->GetLabel(), wxS("Game 1"));
@@ -72,7 +44,6 @@ TEST_F(ResultDialogsTest, AnEarlierGameIsShownCorrectedAndTheProposalKept) {
                       d.results[3]->SetSelection(2);
                       d.blames[1]->SetValue(false);
                       d.blames[3]->SetValue(true);
-                      return PressOk(d);
                   }));
     const zav::ScoreSheet& now = w.Document().Sheet();
     const int stored[] = {2, zav::kDefinitiveAbandon, 1, 3};
@@ -85,28 +56,31 @@ TEST_F(ResultDialogsTest, AnEarlierGameIsShownCorrectedAndTheProposalKept) {
     ExpectChangeApplied();
 }
 
-// OK with teams left without a result asks first; "Clear" empties the game
-// once the user agrees.
+// OK with teams left without a result asks first (No keeps the dialog
+// open); "Clear" empties the game once the user agrees.
 TEST_F(ResultDialogsTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
     zav::ScoreSheet s = Heat(4, 6);
     s.iGamePlace[2][0] = zav::kElimination;
     s.bAvertissement[2][0] = 1;
     wxZAVFrame& w = OpenWith(s);
     wxString asked;
-    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([&](GameResultDialog& d) {
-                      d.results[0]->SetSelection(1);
-                      EXPECT_FALSE(d.Validate());  // No: the dialog stays open
-                      return PressOk(d);
-                  }),
+    wxTEST_DIALOG(Run(ID_GAME_RESULT),
+                  ExpectDialog<GameResultDialog>(wxID_OK,
+                                                 [](auto& d) {
+                                                     d.results[0]->SetSelection(1);
+                                                     EXPECT_FALSE(d.Validate());
+                                                 }),
                   ExpectMessage(wxID_NO, &asked), ExpectMessage(wxID_YES));
     EXPECT_EQ(asked, wxS("No result for: Team B, Team D.\nStore the game all the same?"));
     EXPECT_EQ(w.Document().Sheet().iGamePlace[0][0], 2);
     EXPECT_EQ(w.Document().Sheet().iGamePlace[1][0], zav::kNoResult);
 
-    wxTEST_DIALOG(Run(ID_GAME_RESULT), Play<GameResultDialog>([](GameResultDialog& d) {
-                      d.game->Choose(0);
-                      return d.ConfirmClear() ? PressOk(d) : wxID_CANCEL;
-                  }),
+    wxTEST_DIALOG(Run(ID_GAME_RESULT),
+                  ExpectDialog<GameResultDialog>(wxID_OK,
+                                                 [](auto& d) {
+                                                     d.game->Choose(0);
+                                                     EXPECT_TRUE(d.ConfirmClear());
+                                                 }),
                   ExpectMessage(wxID_YES, &asked));
     EXPECT_EQ(asked, wxS("Clear every result and blame of game 1?"));
     for (int t = 0; t < 4; ++t) {
@@ -117,7 +91,7 @@ TEST_F(ResultDialogsTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
 }
 
 // Heat positions 1, 2, 2, 4: only the level teams choose, between their
-// positions; Cancel keeps the stored choice, OK stores every position.
+// positions; OK stores every position.
 TEST_F(ResultDialogsTest, TieBreakOffersOnlyTheLevelTeamsTheirPositions) {
     zav::ScoreSheet s = Heat(4, 4);
     const int places[] = {1, 2, 2, 4};
@@ -125,26 +99,19 @@ TEST_F(ResultDialogsTest, TieBreakOffersOnlyTheLevelTeamsTheirPositions) {
     s.iGamesRunning = 4;
     s.iTieBreakPlace[2] = 3;
     wxZAVFrame& w = OpenWith(s);
-    const auto choose = [](int answer) {
-        return Play<TieBreakDialog>([answer](TieBreakDialog& d) {
-            std::vector<bool> enabled;
-            Results entries;
-            for (ListChoice* list : d.positions) {
-                enabled.push_back(list->IsEnabled());
-                entries.push_back(Entries(list));
-            }
-            EXPECT_EQ(enabled, (std::vector<bool>{false, true, true, false}));
-            EXPECT_EQ(entries, (Results{"1|2|3|4|", "2|3|", "2|3|", "1|2|3|4|"}));
-            EXPECT_EQ(ShownIn(d.positions), (Results{"1", "2", "3", "4"}));
-            d.positions[1]->SetSelection(1);
-            d.positions[2]->SetSelection(0);
-            return answer == wxID_OK ? PressOk(d) : answer;
-        });
-    };
-    wxTEST_DIALOG(Run(ID_TIE_BREAK), choose(wxID_CANCEL));
-    EXPECT_EQ(w.Document().Sheet().iTieBreakPlace[2], 3);
-    ExpectNothingApplied();
-    wxTEST_DIALOG(Run(ID_TIE_BREAK), choose(wxID_OK));
+    wxTEST_DIALOG(Run(ID_TIE_BREAK), ExpectDialog<TieBreakDialog>(wxID_OK, [](auto& d) {
+                      std::vector<bool> enabled;
+                      Results entries;
+                      for (ListChoice* list : d.positions) {
+                          enabled.push_back(list->IsEnabled());
+                          entries.push_back(Entries(list));
+                      }
+                      EXPECT_EQ(enabled, (std::vector<bool>{false, true, true, false}));
+                      EXPECT_EQ(entries, (Results{"1|2|3|4|", "2|3|", "2|3|", "1|2|3|4|"}));
+                      EXPECT_EQ(ShownIn(d.positions), (Results{"1", "2", "3", "4"}));
+                      d.positions[1]->SetSelection(1);
+                      d.positions[2]->SetSelection(0);
+                  }));
     const int expected[] = {1, 3, 2, 4};
     for (int t = 0; t < 4; ++t) EXPECT_EQ(w.Document().Sheet().iTieBreakPlace[t], expected[t]);
     EXPECT_EQ(w.Document().Sheet().iGamesRunning, 5);

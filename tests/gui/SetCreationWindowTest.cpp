@@ -41,28 +41,25 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     const std::string sif = WriteSif(ThreeCategories());
     const std::string setPath = temp.File("12345.mscore");
     OpenFrame();
-    ChooserSeen sifChooser, setChooser;
-    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif, &sifChooser),
+    ChooserSeen setChooser;
+    wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif),
                   AnswerChooser(setPath, &setChooser),
-                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
+                  ExpectDialog<SifOptionsDialog>(wxID_OK, [](SifOptionsDialog& d) {
                       // As the dialog opens: empty texts, 6 games, French
                       // rules, one sheet per category.
-                      EXPECT_TRUE(d.title->GetValue().empty());
+                      EXPECT_EQ(
+                          (std::vector<bool>{d.title->GetValue().empty(), d.frenchRules->GetValue(),
+                                             d.internationalRules->GetValue(),
+                                             d.onePerCategory->GetValue(), d.grouped->GetValue()}),
+                          (std::vector<bool>{true, true, false, true, false}));
                       EXPECT_EQ(d.games->GetStringSelection(), wxS("6"));
-                      EXPECT_TRUE(d.frenchRules->GetValue());
-                      EXPECT_FALSE(d.internationalRules->GetValue());
-                      EXPECT_TRUE(d.onePerCategory->GetValue());
-                      EXPECT_FALSE(d.grouped->GetValue());
                       d.title->ChangeValue(wxS("Regional cup"));
                       d.date->ChangeValue(wxS("12/04/2026"));
                       d.referee->ChangeValue(wxS("J. Doe"));
                       d.games->SetStringSelection(wxS("9"));
                       Click(d.internationalRules);
                       EXPECT_FALSE(d.frenchRules->GetValue());
-                      return PressOk(d);
                   }));
-    EXPECT_EQ(sifChooser.title, wxS("Open a downloaded SIF file..."));
-    EXPECT_EQ(setChooser.title, wxS("Save score sheet set as..."));
     EXPECT_EQ(setChooser.fileName, wxS("12345.mscore"));
     EXPECT_EQ(setChooser.folder, wxString::FromUTF8(temp.Path()));
 
@@ -75,11 +72,9 @@ TEST_F(SetCreationWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
               "Regional cup|12/04/2026|J. Doe");
     EXPECT_EQ(minimes.iGamesNr, 9);
     EXPECT_EQ(minimes.iScoring, 3);  // international rules: the number of teams
-
     // The new set is open on its first sheet.
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore - Minime 1"));
     EXPECT_EQ(ChooserShown(), names[0]);
-    EXPECT_FALSE(SaveAsEnabled());
 }
 
 TEST_F(SetCreationWindowTest, GroupingInTwoPassesListsOnlyWhatIsLeft) {
@@ -94,29 +89,29 @@ TEST_F(SetCreationWindowTest, GroupingInTwoPassesListsOnlyWhatIsLeft) {
     OpenFrame();
     std::vector<std::string> secondPass;
     wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif), AnswerChooser(setPath),
-                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
-                      Click(d.grouped);
-                      EXPECT_FALSE(d.onePerCategory->GetValue());
-                      // Clicking the checked box of a pair keeps it checked.
-                      Click(d.grouped);
-                      EXPECT_TRUE(d.grouped->GetValue());
-                      return PressOk(d);
-                  }),
-                  Play<SifGroupingDialog>([](SifGroupingDialog& d) {
-                      EXPECT_EQ(d.categories->GetCount(), 5u);
-                      EXPECT_EQ(d.categories->GetString(0), wxS("CPM1 - Minime 1"));
-                      // OK with nothing selected keeps the dialog open.
-                      EXPECT_FALSE(d.TransferDataFromWindow());
-                      d.categories->SetSelection(0);
-                      d.categories->SetSelection(3);
-                      return PressOk(d);
-                  }),
-                  Play<SifGroupingDialog>([&](SifGroupingDialog& d) {
+                  ExpectDialog<SifOptionsDialog>(wxID_OK,
+                                                 [](SifOptionsDialog& d) {
+                                                     Click(d.grouped);
+                                                     EXPECT_FALSE(d.onePerCategory->GetValue());
+                                                     // Clicking the checked box of a pair keeps it
+                                                     // checked.
+                                                     Click(d.grouped);
+                                                     EXPECT_TRUE(d.grouped->GetValue());
+                                                 }),
+                  ExpectDialog<SifGroupingDialog>(wxID_OK,
+                                                  [](SifGroupingDialog& d) {
+                                                      EXPECT_EQ(d.categories->GetCount(), 5u);
+                                                      // OK with nothing selected keeps the dialog
+                                                      // open.
+                                                      EXPECT_FALSE(d.TransferDataFromWindow());
+                                                      d.categories->SetSelection(0);
+                                                      d.categories->SetSelection(3);
+                                                  }),
+                  ExpectDialog<SifGroupingDialog>(wxID_OK, [&](SifGroupingDialog& d) {
                       for (unsigned i = 0; i < d.categories->GetCount(); ++i) {
                           secondPass.push_back(d.categories->GetString(i).utf8_str().data());
                           d.categories->SetSelection(static_cast<int>(i));
                       }
-                      return PressOk(d);
                   }));
     EXPECT_EQ(secondPass,
               (std::vector<std::string>{"CPM2 - Minime 2", "CAB1 - Benjamin 1", "COP1 - Open 1"}));
@@ -130,13 +125,10 @@ TEST_F(SetCreationWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothi
     const std::string setPath = temp.File("12345.mscore");
     OpenFrame();
     wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif), AnswerChooser(setPath),
-                  Play<SifOptionsDialog>([](SifOptionsDialog&) { return wxID_CANCEL; }));
+                  ExpectDialog<SifOptionsDialog>(wxID_CANCEL, nullptr));
     wxTEST_DIALOG(Run(zavgui::ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif), AnswerChooser(setPath),
-                  Play<SifOptionsDialog>([](SifOptionsDialog& d) {
-                      Click(d.grouped);
-                      return PressOk(d);
-                  }),
-                  Play<SifGroupingDialog>([](SifGroupingDialog&) { return wxID_CANCEL; }));
+                  ExpectDialog<SifOptionsDialog>(wxID_OK, [](auto& d) { Click(d.grouped); }),
+                  ExpectDialog<SifGroupingDialog>(wxID_CANCEL, nullptr));
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(setPath)));
     EXPECT_FALSE(wxFileExists(wxString::FromUTF8(temp.File("12345_Minime 1.pscore"))));
     EXPECT_EQ(frame->Document().State(), SheetState::NoSheet);
