@@ -5,6 +5,7 @@
 #pragma once
 
 #include <wx/defs.h>
+#include <wx/eventfilter.h>
 #include <wx/timer.h>
 
 #include <functional>
@@ -21,35 +22,26 @@ struct KeyStep {
     std::function<void(wxDialog&)> look;
 };
 
-inline KeyStep Key(int key, int modifiers = wxMOD_NONE) {
-    return {key, modifiers, {}};
-}
-inline KeyStep Look(std::function<void(wxDialog&)> look) {
-    return {0, wxMOD_NONE, std::move(look)};
-}
 // One key per character: digits, letters (small), ' ' Space, '\n' Enter,
-// '\t' Tab, '\b' Backspace, '^' Up, '<' Shift+Tab, '~' Escape.
+// '\t' Tab, '^' Up, '<' Shift+Tab, '~' Escape.
 std::vector<KeyStep> Typed(const std::string& keys);
 
 // Plays `steps` into the modal dialogs the test opens next (by a command),
 // each step once a dialog of the program holds the keyboard focus and the
 // key before it has reached the program. A dialog still open when the steps
 // are done is cancelled, as a failure, so that no test waits forever.
-class Typist : public wxTimer {
+class Typist : public wxTimer, public wxEventFilter {
 public:
     explicit Typist(std::vector<KeyStep> steps);
     ~Typist() override;
 
-    // The keys pressed so far (looks not counted).
-    int KeysPressed() const { return pressed_; }
-
 private:
     void Notify() override;
-    bool KeyArrived() const;
+    int FilterEvent(wxEvent& event) override;
 
     std::vector<KeyStep> steps_;
     size_t next_ = 0;
-    int pressed_ = 0;
+    int awaited_ = 0;  // the code of the key pressed last, until the program sees it
     int idleTicks_ = 0;
 };
 
