@@ -1,20 +1,14 @@
 // Real key presses (XTest, as a keyboard sends them) under a window manager,
 // which gives the window the keyboard as a desktop does: the shortcuts reach
-// their commands, full screen is left from the keyboard, and the program as
-// installed keeps a setting changed from the keyboard (Alt and a menu's
-// letter) in the user's folder.
-#include <gdk/gdk.h>
+// their commands, and full screen is entered and left from the keyboard.
 #include <wx/menu.h>
-#include <wx/process.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "gui/FrameFixture.h"
 #include "gui/RealKeys.h"
-#include "settings/Settings.h"
 #include "view/PageView.h"
 
 namespace {
@@ -47,14 +41,6 @@ protected:
     void TearDown() override {
         StopRecording();
         FrameFixture::TearDown();
-    }
-
-    // The window, of this process or another, that has the keyboard; the
-    // caller unreferences it.
-    static GdkWindow* ActiveWindow() {
-        G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-        return gdk_screen_get_active_window(gdk_screen_get_default());
-        G_GNUC_END_IGNORE_DEPRECATIONS
     }
 
     static void Press(int key, int modifiers = wxMOD_NONE) {
@@ -121,49 +107,6 @@ TEST_F(ShortcutKeyboardTest, F11EntersAndLeavesFullScreenEscapeLeavesThePageFoll
     Press(WXK_ESCAPE);
     ASSERT_TRUE(WaitUntil(left));
     EXPECT_TRUE(frame->GetToolBar()->IsShown());
-}
-
-// The installed program, started as from the desktop with its settings in the
-// user's configuration folder: "Automatic save" chosen from the keyboard in
-// the Options menu ("O&ptions" in French, the desktop's language here) lands
-// there.
-TEST_F(ShortcutKeyboardTest,
-       TheInstalledProgramKeepsASettingChangedFromTheKeyboardInTheUsersFolder) {
-    const std::string prefix = temp.File("prefix");
-    const std::string install =
-        "cmake --install '" ZAV_BUILD_DIR "' --prefix '" + prefix + "' > /dev/null";
-    ASSERT_EQ(std::system(install.c_str()), 0);
-
-    wxExecuteEnv env;
-    for (const char* name : {"PATH", "DISPLAY", "XAUTHORITY"})
-        if (wxGetenv(name)) env.env[name] = wxGetenv(name);
-    env.env["HOME"] = wxString::FromUTF8(temp.Path());
-    env.env["XDG_CONFIG_HOME"] = wxString::FromUTF8(temp.File("config"));
-    env.cwd = wxString::FromUTF8(temp.Path());
-    const wxString program = wxString::FromUTF8(prefix + "/bin/zavscore");
-    const wchar_t* const command[] = {program.wc_str(), nullptr};
-    GdkWindow* before = ActiveWindow();
-    const long pid = wxExecute(command, wxEXEC_ASYNC, nullptr, &env);
-    ASSERT_GT(pid, 0);
-    // Its window takes the keyboard when it is shown.
-    EXPECT_TRUE(WaitUntil([&] {
-        GdkWindow* active = ActiveWindow();
-        const bool shown = active && active != before;
-        g_clear_object(&active);
-        return shown;
-    }));
-    g_clear_object(&before);
-    wxMilliSleep(500);
-    Press('p', wxMOD_ALT);
-    for (int item = 0; item < 3; ++item)
-        Press(WXK_DOWN);  // Logo, Colours, Language, Automatic save
-    Press(WXK_RETURN);
-    Press('q', wxMOD_CONTROL);
-    EXPECT_TRUE(WaitUntil([&] { return !wxProcess::Exists(static_cast<int>(pid)); }));
-    if (wxProcess::Exists(static_cast<int>(pid))) wxProcess::Kill(static_cast<int>(pid), wxSIGKILL);
-
-    const zav::Settings settings(temp.File("config/zavscore/ZAVscore.ini"));
-    EXPECT_EQ(settings.GetString(zav::SettingKey::SaveAuto), "1");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <wx/menu.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"
@@ -78,17 +79,19 @@ TEST_F(UndoKeyboardTest, UndoAndRedoNameTheStepAndTheTitleMarksTheChange) {
     EXPECT_EQ(zav::SheetFileBytes(w.Document().Sheet(), zav::Language::English), entered);
 }
 
-// The program itself, with settings and state folders of its own: three
-// games typed in, killed, started again; the offer accepted gives back every
+// The program itself, with settings and state folders of its own (its
+// Italian titles show it reads the user's configuration folder): three games
+// typed in, killed, started again; the offer accepted gives back every
 // result, which Save writes to the sheet's own file.
 TEST_F(UndoKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     zav::RecordingMessageSink messages;
     ASSERT_TRUE(
         zav::SaveSheet(Heat(4, 4), SheetPath(), zav::Reporter(zav::Language::English, messages)));
-    zavtest::WriteFile(SettingsFile(), "[General]\nLanguage=EN\n");
+    std::filesystem::create_directories(temp.File("config/zavscore"));
+    zavtest::WriteFile(temp.File("config/zavscore/ZAVscore.ini"), "[General]\nLanguage=IT\n");
     const std::string state = temp.File("state");
     const auto start = [&] {
-        return Launch("ZAVSCORE_INI='" + SettingsFile() + "' XDG_STATE_HOME='" + state +
+        return Launch("XDG_CONFIG_HOME='" + temp.File("config") + "' XDG_STATE_HOME='" + state +
                           "' '" ZAV_PROGRAM_DIR "/zavscore' '" + SheetPath() + "'",
                       temp.File("program.pid"));
     };
@@ -97,9 +100,9 @@ TEST_F(UndoKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     ASSERT_TRUE(WindowShown("ZAV score - heat.score"));
     for (const char* place : {"2", "3", "4"}) {
         Type("F10 Right Up Up Up Return");  // Input, Game result
-        ASSERT_TRUE(WindowShown("Game result input"));
+        ASSERT_TRUE(WindowShown("Inserimento risultato del gioco"));
         Type(std::string(place) + " 1 1 1 Return");  // Alpha's place, the others first
-        ASSERT_TRUE(WindowShown("Game result input", false));
+        ASSERT_TRUE(WindowShown("Inserimento risultato del gioco", false));
     }
     ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));
     kill(program, SIGKILL);
