@@ -1,9 +1,14 @@
-// The entry dialogs from a real keyboard: keys the X server delivers, into
-// the dialogs their commands show (see RealKeys.h). These tests need the
-// display's keyboard focus and run one at a time.
+// The entry dialogs from a real keyboard: keys the X server delivers (XTest),
+// as a keyboard gives them, into the dialogs their commands show modally.
+// These tests need the display's keyboard focus and run one at a time.
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/eventfilter.h>
 #include <wx/stattext.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include <map>
 
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/TieBreakDialog.h"
@@ -15,6 +20,99 @@ namespace {
 constexpr int E = zav::kElimination;
 constexpr int A = zav::kAbandon;
 constexpr int D = zav::kDefinitiveAbandon;
+
+// One step of the user at the keyboard: a key with its modifiers, or a look
+// at the dialog that has the focus.
+struct KeyStep {
+    int key = 0;
+    int modifiers = wxMOD_NONE;
+    std::function<void(wxDialog&)> look;
+};
+
+// One key per character: digits, letters (small), ' ' Space, '\n' Enter,
+// '\t' Tab, '^' Up, '<' Shift+Tab, '~' Escape.
+std::vector<KeyStep> Typed(const std::string& keys) {
+    static const std::map<char, std::pair<int, int>> special = {
+        {' ', {WXK_SPACE, wxMOD_NONE}}, {'\n', {WXK_RETURN, wxMOD_NONE}},
+        {'\t', {WXK_TAB, wxMOD_NONE}},  {'^', {WXK_UP, wxMOD_NONE}},
+        {'<', {WXK_TAB, wxMOD_SHIFT}},  {'~', {WXK_ESCAPE, wxMOD_NONE}}};
+    std::vector<KeyStep> steps;
+    for (const char c : keys) {
+        const auto named = special.find(c);
+        const auto [key, modifiers] = named != special.end()
+                                          ? named->second
+                                          : std::pair<int, int>(static_cast<unsigned char>(c), 0);
+        steps.push_back({key, modifiers, {}});
+    }
+    return steps;
+}
+
+// The modal dialog of the program that holds the keyboard focus, if any.
+wxDialog* FocusedDialog() {
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* dialog = wxDynamicCast(window, wxDialog);
+            dialog && dialog->IsModal() && dialog->IsActive())
+            return dialog;
+    return nullptr;
+}
+
+// Plays `steps` into the modal dialogs the test opens next, each step once a
+// dialog holds the keyboard focus and the key before it has reached the
+// program. Stuck for ten seconds (a dialog that never came, a key never seen,
+// a dialog the keys did not close): a failure, and the dialog is cancelled so
+// that no test waits forever.
+class Typist : public wxTimer, public wxEventFilter {
+public:
+    explicit Typist(std::vector<KeyStep> steps) : steps_(std::move(steps)) {
+        EXPECT_TRUE(EnsureWindowManager()) << "openbox is needed for the keyboard tests";
+        wxEvtHandler::AddFilter(this);
+        DialogsShownForReal() = true;
+        Start(kTickMs);
+    }
+    ~Typist() override {
+        Stop();
+        DialogsShownForReal() = false;
+        wxEvtHandler::RemoveFilter(this);
+        EXPECT_EQ(next_, steps_.size()) << "steps left unplayed";
+    }
+
+private:
+    static constexpr int kTickMs = 20;
+
+    int FilterEvent(wxEvent& event) override {
+        if (event.GetEventType() == wxEVT_CHAR_HOOK &&
+            static_cast<wxKeyEvent&>(event).GetKeyCode() == awaited_)
+            awaited_ = 0;
+        return Event_Skip;
+    }
+
+    void Notify() override {
+        wxDialog* dialog = FocusedDialog();
+        if (next_ < steps_.size() && dialog && awaited_ == 0) {
+            idleTicks_ = 0;
+            const KeyStep& step = steps_[next_++];
+            if (step.look) return step.look(*dialog);
+            // wx names a letter's key by its capital.
+            awaited_ = step.key >= 'a' && step.key <= 'z' ? step.key - 'a' + 'A' : step.key;
+            wxUIActionSimulator().Char(step.key, step.modifiers);
+            return;
+        }
+        if (++idleTicks_ < 10000 / kTickMs) return;
+        ADD_FAILURE() << (next_ < steps_.size() ? "no dialog took key step "
+                                                : "a dialog stayed open after step ")
+                      << next_;
+        Stop();
+        next_ = steps_.size();
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* open = wxDynamicCast(window, wxDialog); open && open->IsModal())
+                open->EndModal(wxID_CANCEL);
+    }
+
+    std::vector<KeyStep> steps_;
+    size_t next_ = 0;
+    int awaited_ = 0;  // the code of the key pressed last, until the program sees it
+    int idleTicks_ = 0;
+};
 
 class DialogKeyboardTest : public DialogFixture {
 protected:

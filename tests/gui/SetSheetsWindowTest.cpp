@@ -1,7 +1,9 @@
 // An open set in the window: the sheet chooser, the title and the page as the
-// user moves between sheets, start-up with a set file. The save rules of set
-// sheets are the sheet document's, tested without a window.
+// user moves between sheets, start-up with a set file, and copy, move and
+// delete through the Tools menu. The save rules of set sheets are the sheet
+// document's, the set operations the core's, each tested without a window.
 #include <sys/stat.h>
+#include <wx/filefn.h>
 #include <wx/toolbar.h>
 
 #include "dialogs/GeneralDataDialog.h"
@@ -13,24 +15,36 @@ class SetSheetsWindowTest : public SetFixture {
 protected:
     // Categories first met in the order Open 1, Benjamin 1, Minime 1, so the
     // set file lists its sheets out of alphabetical order.
-    std::string FourSheetSet() {
+    void SetUp() override {
+        SetFixture::SetUp();
         Teams teams;
         AddTeams(teams, "COP1", 3);
         AddTeams(teams, "CAB1", 2);
         AddTeams(teams, "CPM1", 4);
         AddTeams(teams, "CPC1", 2);
-        return MakeSet(teams);
+        setPath = MakeSet(teams);
     }
+
+    // How many of the set's files, set file included, are in `folder`.
+    int SetFilesIn(const std::string& folder) const {
+        int count = 0;
+        for (const std::string& name :
+             {open1, benjamin1, minime1, cadet1, std::string("ev.mscore")})
+            count += wxFileExists(wxString::FromUTF8(folder + "/" + name));
+        return count;
+    }
+
+    std::string setPath;
     const std::string open1 = "ev_Open 1.pscore";
     const std::string benjamin1 = "ev_Benjamin 1.pscore";
     const std::string minime1 = "ev_Minime 1.pscore";
+    const std::string cadet1 = "ev_Cadet 1.pscore";
 };
 
 TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen) {
     OpenFrame();
-    OpenSetByCommand(FourSheetSet());
-    EXPECT_EQ(ChooserEntries(),
-              (std::vector<std::string>{benjamin1, "ev_Cadet 1.pscore", minime1, open1}));
+    OpenSetByCommand(setPath);
+    EXPECT_EQ(ChooserEntries(), (std::vector<std::string>{benjamin1, cadet1, minime1, open1}));
     EXPECT_EQ(ChooserShown(), open1);
     // The title names the set and the sheet on screen.
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1"));
@@ -64,7 +78,7 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen)
 // the chooser.
 TEST_F(SetSheetsWindowTest, ASheetThatCannotBeSavedIsNotLeft) {
     OpenFrame();
-    OpenSetByCommand(FourSheetSet());
+    OpenSetByCommand(setPath);
     frame->Document().EditSheet().sTitle = "Typed but not saved";
     frame->SheetChanged(zav::TextId::StepGeneralData);
     ASSERT_EQ(0, std::remove(temp.File(open1).c_str()));
@@ -79,7 +93,7 @@ TEST_F(SetSheetsWindowTest, ASheetThatCannotBeSavedIsNotLeft) {
 // it: the chooser must fit the toolbar of a 1024-pixel window.
 // Started with a set file, the window opens it on its first sheet.
 TEST_F(SetSheetsWindowTest, StartedWithASetTheChooserStaysOnTheToolbarAndWidensWithTheWindow) {
-    OpenFrame(wxString::FromUTF8(FourSheetSet()));
+    OpenFrame(wxString::FromUTF8(setPath));
     EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1"));
     EXPECT_EQ(ChooserShown(), open1);
@@ -103,6 +117,57 @@ TEST_F(SetSheetsWindowTest, StartedWithASetTheChooserStaysOnTheToolbarAndWidensW
     EXPECT_GT(chooser->GetSize().x, narrow);
     EXPECT_LE(chooser->GetSize().x, kSheetChooserMaxWidth);
     EXPECT_LE(chooserRight(), toolBar->GetClientSize().x);
+}
+
+// The set on screen is proposed and saved first; a copy puts every file in
+// the chosen folder; the set is open again afterwards on the same sheet:
+// where it was after a copy or a move cancelled at the folder, from its new
+// folder after a move.
+TEST_F(SetSheetsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
+    OpenFrame();
+    OpenSetByCommand(setPath);
+    Choose(benjamin1);
+    frame->Document().EditSheet().sTitle = "Changed before copy";
+    frame->SheetChanged(zav::TextId::StepGeneralData);
+    const std::string target = temp.File("target");
+    wxMkdir(wxString::FromUTF8(target));
+    ChooserSeen proposed;
+    wxString started, told;
+    wxTEST_DIALOG(Run(zavgui::ID_COPY_SIF_SCORE_SET), AnswerChooser(setPath, &proposed),
+                  PickFolder(target, &started), ExpectMessage(wxID_OK, &told));
+    EXPECT_EQ(proposed.folder, wxString::FromUTF8(temp.Path()));
+    EXPECT_EQ(proposed.fileName, wxS("ev.mscore"));
+    EXPECT_EQ(started, wxString::FromUTF8(temp.Path()));
+    EXPECT_EQ(told, wxS("Score sheet set correctly copied."));
+    EXPECT_EQ(SetFilesIn(target), 5);
+    EXPECT_EQ(ReadSheet(target + "/" + benjamin1).sTitle, "Changed before copy");
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
+    EXPECT_EQ(ChooserShown(), benjamin1);
+
+    const std::string elsewhere = temp.File("elsewhere");
+    wxMkdir(wxString::FromUTF8(elsewhere));
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectDialog<wxDirDialog>(wxID_CANCEL, nullptr));
+    EXPECT_EQ(SetFilesIn(temp.Path()), 5);
+    EXPECT_EQ(frame->Document().Sheet().sMScoreOpen, setPath);
+    wxTEST_DIALOG(Run(zavgui::ID_MOVE_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(elsewhere),
+                  ExpectMessage(wxID_OK));
+    EXPECT_EQ(frame->Document().Sheet().sMScoreOpen, elsewhere + "/ev.mscore");
+    EXPECT_EQ(frame->Document().Sheet().sMultiFileOpen, elsewhere + "/" + benjamin1);
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Benjamin 1"));
+}
+
+// Delete asks first: No keeps the set.
+TEST_F(SetSheetsWindowTest, DeleteAsksFirst) {
+    OpenFrame();
+    wxString warning;
+    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectMessage(wxID_NO, &warning));
+    EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::DeleteSetWarning));
+    EXPECT_EQ(SetFilesIn(temp.Path()), 5);
+    wxTEST_DIALOG(Run(zavgui::ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectMessage(wxID_YES), ExpectMessage(wxID_OK));
+    EXPECT_EQ(SetFilesIn(temp.Path()), 0);
 }
 
 }  // namespace
