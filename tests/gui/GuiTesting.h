@@ -46,31 +46,6 @@ private:
     int line_;
 };
 
-// A message box answered with `answer`; its text is kept in `*seen`, and the
-// labels of its Yes, No and Cancel buttons ("Yes|No|Cancel") in `*buttons`,
-// so that the test can check what the user was offered.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-public:
-    explicit ExpectMessage(int answer, wxString* seen = nullptr, wxString* buttons = nullptr)
-        : answer_(answer), seen_(seen), buttons_(buttons) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        if (seen_) *seen_ = dialog->GetMessage();
-        if (buttons_) {
-            *buttons_ = dialog->GetYesLabel() + "|" + dialog->GetNoLabel();
-            if (dialog->GetMessageDialogStyle() & wxCANCEL)
-                *buttons_ += "|" + dialog->GetCancelLabel();
-        }
-        return answer_;
-    }
-
-private:
-    int answer_;
-    wxString* seen_;
-    wxString* buttons_;
-};
-
 // One of the program's own dialogs, played by `act`, left with `answer`; OK
 // validates and copies the controls back as pressing OK does (Cancel if they
 // are refused).
@@ -91,6 +66,19 @@ private:
     int answer_;
     std::function<void(Dialog&)> act_;
 };
+
+// A message box answered with `answer`; its text is kept in `*seen`, and the
+// labels of its Yes, No and Cancel buttons ("Yes|No|Cancel") in `*buttons`,
+// so that the test can check what the user was offered.
+inline ExpectDialog<wxMessageDialog> ExpectMessage(int answer, wxString* seen = nullptr,
+                                                   wxString* buttons = nullptr) {
+    return {answer, [=](wxMessageDialog& box) {
+                if (seen) *seen = box.GetMessage();
+                if (buttons) *buttons = box.GetYesLabel() + "|" + box.GetNoLabel();
+                if (buttons && (box.GetMessageDialogStyle() & wxCANCEL))
+                    *buttons += "|" + box.GetCancelLabel();
+            }};
+}
 
 // Lets GTK run until `done` holds; false when it still does not after ten
 // seconds. A test that passes waits only as long as it must.
@@ -113,24 +101,17 @@ struct ChooserSeen {
 
 // A file chooser answered with `path` (or cancelled when `path` is empty);
 // what it proposed is kept in `*seen`.
-class AnswerChooser : public wxExpectModalBase<wxFileDialog, AnswerChooser> {
-public:
-    explicit AnswerChooser(const std::string& path, ChooserSeen* seen = nullptr)
-        : path_(wxString::FromUTF8(path)), seen_(seen) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
-        if (seen_) *seen_ = {dialog->GetMessage(), dialog->GetDirectory(), dialog->GetFilename()};
-        if (path_.empty()) return wxID_CANCEL;
-        dialog->SetPath(path_);
-        // GTK hands the path back only after its loop has run, and reads the
-        // folder in a thread of its own: seconds on a loaded machine.
-        if (!WaitUntil([&] { return dialog->GetPath() == path_; }))
-            ADD_FAILURE() << "The file chooser did not take " << path_.utf8_str().data();
-        return wxID_OK;
-    }
-
-private:
-    wxString path_;
-    ChooserSeen* seen_;
-};
+inline ExpectDialog<wxFileDialog> AnswerChooser(const std::string& path,
+                                                ChooserSeen* seen = nullptr) {
+    return {path.empty() ? wxID_CANCEL : wxID_OK, [=](wxFileDialog& chooser) {
+                if (seen)
+                    *seen = {chooser.GetMessage(), chooser.GetDirectory(), chooser.GetFilename()};
+                if (path.empty()) return;
+                const wxString answer = wxString::FromUTF8(path);
+                chooser.SetPath(answer);
+                // GTK hands the path back only after its loop has run, and reads
+                // the folder in a thread of its own: seconds on a loaded machine.
+                if (!WaitUntil([&] { return chooser.GetPath() == answer; }))
+                    ADD_FAILURE() << "The file chooser did not take " << path;
+            }};
+}

@@ -10,9 +10,6 @@
 
 namespace {
 
-using zavgui::SifGroupingDialog;
-using zavgui::SifOptionsDialog;
-
 class SetCreationWindowTest : public SetFixture {
 protected:
     // Three categories met in the order CPM1, CAB1, COP1, the first again

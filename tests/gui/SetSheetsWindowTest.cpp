@@ -7,6 +7,7 @@
 #include <wx/toolbar.h>
 
 #include "dialogs/GeneralDataDialog.h"
+#include "dialogs/SifOptionsDialog.h"
 #include "gui/SetTesting.h"
 
 namespace {
@@ -22,7 +23,9 @@ protected:
         AddTeams(teams, "CAB1", 2);
         AddTeams(teams, "CPM1", 4);
         AddTeams(teams, "CPC1", 2);
-        setPath = MakeSet(teams);
+        OpenFrame();
+        wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(WriteSif(teams)),
+                      AnswerChooser(setPath), ExpectDialog<SifOptionsDialog>(wxID_OK, nullptr));
     }
 
     // How many of the set's files, set file included, are in `folder`.
@@ -34,7 +37,7 @@ protected:
         return count;
     }
 
-    std::string setPath;
+    const std::string setPath = temp.File("ev.mscore");
     const std::string open1 = "ev_Open 1.pscore";
     const std::string benjamin1 = "ev_Benjamin 1.pscore";
     const std::string minime1 = "ev_Minime 1.pscore";

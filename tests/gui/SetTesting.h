@@ -15,47 +15,39 @@
 
 #include "core/sets/SifTestData.h"
 #include "gui/DialogTesting.h"
-#include "sets/SetCreation.h"
 #include "sets/SetFile.h"
-#include "sets/SifFile.h"
 #include "support/TempDir.h"
 
+// A name GTK handed over, freed.
+inline wxString TakenFromGtk(gchar* name) {
+    const wxString text = name ? wxString::FromUTF8(name) : wxString();
+    g_free(name);
+    return text;
+}
+
 // The folder chooser answered with `folder`; the folder it started in is kept.
-class PickFolder : public wxExpectModalBase<wxDirDialog, PickFolder> {
-public:
-    explicit PickFolder(const std::string& folder, wxString* started = nullptr)
-        : folder_(wxString::FromUTF8(folder)), started_(started) {}
-
-protected:
-    int OnInvoked(wxDirDialog* dialog) const override {
-        GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog->GetHandle());
-        // GTK checks the folder it starts in before showing it: none until then.
-        if (started_ && !WaitUntil([&] {
-                *started_ = Taken(gtk_file_chooser_get_current_folder(chooser));
-                return !started_->empty();
-            }))
-            ADD_FAILURE() << "The folder chooser shows no folder";
-        dialog->SetPath(folder_);
-        // GTK selects the folder only after its loop has run; wx reads the
-        // selection when the chooser is accepted, and fails on an empty one.
-        if (WaitUntil([&] { return Taken(gtk_file_chooser_get_filename(chooser)) == folder_; }))
-            dialog->GTKOnAccept();
-        else
-            ADD_FAILURE() << "The folder chooser did not take " << folder_.utf8_str().data();
-        return wxID_OK;
-    }
-
-private:
-    // A name GTK handed over, freed.
-    static wxString Taken(gchar* name) {
-        const wxString text = name ? wxString::FromUTF8(name) : wxString();
-        g_free(name);
-        return text;
-    }
-
-    wxString folder_;
-    wxString* started_;
-};
+inline ExpectDialog<wxDirDialog> PickFolder(const std::string& folder,
+                                            wxString* started = nullptr) {
+    return {wxID_OK, [=](wxDirDialog& dialog) {
+                GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog.GetHandle());
+                // GTK checks the folder it starts in before showing it: none until then.
+                if (started && !WaitUntil([&] {
+                        *started = TakenFromGtk(gtk_file_chooser_get_current_folder(chooser));
+                        return !started->empty();
+                    }))
+                    ADD_FAILURE() << "The folder chooser shows no folder";
+                const wxString answer = wxString::FromUTF8(folder);
+                dialog.SetPath(answer);
+                // GTK selects the folder only after its loop has run; wx reads the
+                // selection when the chooser is accepted, and fails on an empty one.
+                if (WaitUntil([&] {
+                        return TakenFromGtk(gtk_file_chooser_get_filename(chooser)) == answer;
+                    }))
+                    dialog.GTKOnAccept();
+                else
+                    ADD_FAILURE() << "The folder chooser did not take " << folder;
+            }};
+}
 
 class SetFixture : public EnglishFrameFixture {
 protected:
@@ -70,22 +62,6 @@ protected:
     std::string WriteSif(const Teams& teams, const std::string& name = "entries.txt") const {
         const std::string path = temp.File(name);
         zavtest::WriteFile(path, zavtest::SifText(teams));
-        return path;
-    }
-
-    // A set made by the core from `teams`, one sheet per category, with the
-    // options' title "Event".
-    std::string MakeSet(const Teams& teams, const std::string& setName = "ev.mscore") const {
-        zav::SifEntries entries;
-        zav::RecordingMessageSink messages;
-        EXPECT_TRUE(zav::ParseSif(zavtest::SifText(teams), "sif", entries,
-                                  zav::Reporter(zav::Language::English, messages)));
-        zav::SetOptions options;
-        options.sTitle = "Event";
-        zav::ScoreSheet scratch;
-        const std::string path = temp.File(setName);
-        EXPECT_TRUE(zav::CreateSet(entries, options, zav::OneSheetPerCategory(entries), path,
-                                   scratch, zav::Reporter(zav::Language::English, messages)));
         return path;
     }
 
