@@ -191,7 +191,8 @@ TEST_F(DialogKeyboardTest, TabVisitsTheTeamsThenOkAndTheGameChooserTakesNumbers)
     steps.push_back({0, wxMOD_NONE, [](wxDialog& dialog) {
                          auto& d = static_cast<GameResultDialog&>(dialog);
                          EXPECT_EQ(d.gameName->GetLabel(), wxS("Game 10"));
-                         EXPECT_EQ(Shown(d.results[1]), "Abandon (lowest points)");
+                         EXPECT_EQ(d.results[1]->GetStringSelection(),
+                                   wxS("Abandon (lowest points)"));
                      }});
     steps.push_back(Typed("~")[0]);
     TypeInto(ID_GAME_RESULT, steps);

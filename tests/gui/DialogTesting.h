@@ -18,18 +18,6 @@
 #include "sheetfile/SheetFile.h"
 #include "texts/Messages.h"
 
-// The entries of a list, one string.
-inline std::string Entries(const ListChoice* list) {
-    std::string all;
-    for (const wxString& entry : list->GetStrings())
-        all += entry.utf8_str().data() + std::string("|");
-    return all;
-}
-
-inline std::string Shown(const ListChoice* list) {
-    return list->GetStringSelection().utf8_str().data();
-}
-
 class DialogFixture : public FrameFixture {
 protected:
     // A heat of `teams` teams "Team A".. with colours "colour A".., and
