@@ -66,15 +66,6 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen)
                   ExpectDialog<zavgui::GeneralDataDialog>(wxID_CANCEL, nullptr));
     EXPECT_TRUE(SaveAsEnabled());
     EXPECT_EQ(ChooserEntries().size(), 4u);
-
-    // A set file that cannot be read leaves nothing open.
-    const std::string bad = temp.File("bad.mscore");
-    zavtest::WriteFile(bad, "<zavscore><file>a.pscore</file></zavscore>");  // no encoding
-    OpenSetByCommand(temp.File("ev.mscore"));
-    wxTEST_DIALOG(Run(zavgui::ID_OPEN_SCORE_SET), AnswerChooser(bad), ExpectMessage(wxID_OK));
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAVscore"));
-    EXPECT_TRUE(ChooserEntries().empty());
-    EXPECT_TRUE(frame->View().Page().empty());
 }
 
 // A sheet whose file can no longer be written stays, and so does its name in
