@@ -229,7 +229,6 @@ TEST_F(DialogKeyboardTest, TheOtherDialogsTakeTypedEntries) {
              EXPECT_EQ(s.iScoring, 6);
              EXPECT_EQ(s.iGamesNr, 12);
          }},
-        {"EN", ID_COLUMN_SUP, "ab\n", [](auto& s) { EXPECT_EQ(s.sColSupTitle, "ab"); }},
         {"EN", ID_PLACEUR_NAMES, "cd\n", [](auto& s) { EXPECT_EQ(s.sPlaceurName[0], "cd"); }},
         {"EN", ID_PREVIOUS_HEAT, "7~", nullptr},
     };
