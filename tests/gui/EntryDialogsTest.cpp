@@ -5,6 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -259,6 +260,34 @@ TEST_F(EntryDialogsTest, TieBreakOffersOnlyTheLevelTeamsTheirPositions) {
     for (int t = 0; t < 4; ++t) EXPECT_EQ(w.Document().Sheet().iTieBreakPlace[t], expected[t]);
     EXPECT_EQ(w.Document().Sheet().iGamesRunning, 5);
     ExpectChangeApplied();
+}
+
+// Undo and redo name the step they undo or redo in the menu.
+TEST_F(EntryDialogsTest, UndoAndRedoNameTheStep) {
+    wxZAVFrame& w = OpenWith(Heat(4, 6));
+    const auto label = [&](int id) -> std::string {
+        return wxMenuItem::GetLabelText(w.GetMenuBar()->GetLabel(id)).utf8_str().data();
+    };
+    EXPECT_FALSE(w.GetMenuBar()->IsEnabled(ID_UNDO));
+    for (int place = 2; place <= 4; ++place)  // Alpha's place, the others first
+        wxTEST_DIALOG(Run(ID_GAME_RESULT), ExpectDialog<GameResultDialog>(wxID_OK, [&](auto& d) {
+                          for (ListChoice* result : d.results) result->SetSelection(0);
+                          d.results[0]->SetSelection(place - 1);
+                      }));
+    const std::string entered = zav::SheetFileBytes(w.Document().Sheet(), zav::Language::English);
+    EXPECT_EQ(label(ID_UNDO), "Undo: result of game 3");
+
+    Run(ID_UNDO);
+    EXPECT_EQ(w.Document().Sheet().iGamePlace[0][2], 0);
+    EXPECT_EQ(label(ID_REDO), "Redo: result of game 3");
+    ExpectChangeApplied();
+    Run(ID_UNDO);
+    EXPECT_EQ(label(ID_UNDO), "Undo: result of game 1");
+    Run(ID_REDO);
+    Run(ID_REDO);
+    EXPECT_FALSE(w.GetMenuBar()->IsEnabled(ID_REDO));
+    EXPECT_EQ(label(ID_REDO), "Redo");
+    EXPECT_EQ(zav::SheetFileBytes(w.Document().Sheet(), zav::Language::English), entered);
 }
 
 }  // namespace
