@@ -2,11 +2,9 @@
 // size, ready for the commands that change it.
 #pragma once
 
-#include <wx/button.h>
 #include <wx/stattext.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "dialogs/ListChoice.h"

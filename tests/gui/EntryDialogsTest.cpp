@@ -148,7 +148,6 @@ TEST_F(EntryDialogsTest, AddOnColumnAndStaffNamesShowAndStoreWhatIsTyped) {
 TEST_F(EntryDialogsTest, WithdrawalOfTheChosenTeamIsNotSavedAutomatically) {
     wxZAVFrame& w = OpenWith(Heat(5, 4));
     wxTEST_DIALOG(Run(ID_DELETE_ONE_TEAM), ExpectDialog<DeleteTeamDialog>(wxID_OK, [](auto& d) {
-                      EXPECT_EQ(d.teamList->GetCount(), 5u);
                       EXPECT_EQ(d.teamList->GetSelection(), wxNOT_FOUND);
                       d.teamList->SetSelection(1);
                   }));
