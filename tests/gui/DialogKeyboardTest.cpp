@@ -1,7 +1,6 @@
 // The entry dialogs from a real keyboard: keys the X server delivers (XTest),
 // as a keyboard gives them, into the dialogs their commands show modally.
 // These tests need the display's keyboard focus and run one at a time.
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/eventfilter.h>
 #include <wx/stattext.h>
@@ -47,15 +46,6 @@ std::vector<KeyStep> Typed(const std::string& keys) {
     return steps;
 }
 
-// The modal dialog of the program that holds the keyboard focus, if any.
-wxDialog* FocusedDialog() {
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* dialog = wxDynamicCast(window, wxDialog);
-            dialog && dialog->IsModal() && dialog->IsActive())
-            return dialog;
-    return nullptr;
-}
-
 // Plays `steps` into the modal dialogs the test opens next, each step once a
 // dialog holds the keyboard focus and the key before it has reached the
 // program. Stuck for ten seconds (a dialog that never came, a key never seen,
@@ -87,7 +77,11 @@ private:
     }
 
     void Notify() override {
-        wxDialog* dialog = FocusedDialog();
+        // The modal dialog of the program that holds the keyboard focus.
+        wxDialog* dialog = nullptr;
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* d = wxDynamicCast(window, wxDialog); d && d->IsModal() && d->IsActive())
+                dialog = d;
         if (next_ < steps_.size() && dialog && awaited_ == 0) {
             idleTicks_ = 0;
             const KeyStep& step = steps_[next_++];

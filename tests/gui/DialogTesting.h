@@ -1,5 +1,4 @@
-// The data-entry dialogs under test: a window holding a heat of a chosen
-// size, ready for the commands that change it.
+// A window holding a heat of a chosen size, for the dialogs that change it.
 #pragma once
 
 #include <wx/stattext.h>

@@ -1,6 +1,5 @@
-// Modal dialogs under test: every dialog the code under test shows must be
-// expected by a wxTEST_DIALOG; one that is not becomes a test failure and is
-// cancelled, instead of blocking the run on a window nobody will close.
+// Modal dialogs under test: one that no wxTEST_DIALOG expects is a failure and
+// is cancelled, instead of blocking the run on a window nobody will close.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,8 +12,6 @@
 
 #include <functional>
 #include <string>
-
-class wxDialog;
 
 // True while a test plays the user with real keys: the dialogs it opens are
 // then shown for real instead of failing the test.

@@ -67,10 +67,9 @@ protected:
             teams.emplace_back(category, category + " " + std::to_string(i));
     }
 
-    std::string WriteSif(const Teams& teams, const std::string& name = "entries.txt") const {
-        const std::string path = temp.File(name);
-        zavtest::WriteFile(path, zavtest::SifText(teams));
-        return path;
+    std::string WriteSif(const Teams& teams) const {
+        zavtest::WriteFile(temp.File("entries.txt"), zavtest::SifText(teams));
+        return temp.File("entries.txt");
     }
 
     static zav::ScoreSheet ReadSheet(const std::string& path) {
@@ -241,7 +240,8 @@ TEST_F(SetWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothing) {
 class SetSheetsWindowTest : public SetWindowTest {
 protected:
     // Categories first met in the order Open 1, Benjamin 1, Minime 1, so the
-    // set file lists its sheets out of alphabetical order.
+    // set file lists its sheets out of alphabetical order; the new set is
+    // open on Open 1.
     void SetUp() override {
         SetWindowTest::SetUp();
         Teams teams;
@@ -296,8 +296,6 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedAndShowsTheSheetOnScreen)
 // A sheet whose file can no longer be written stays, and so does its name in
 // the chooser.
 TEST_F(SetSheetsWindowTest, ASheetThatCannotBeSavedIsNotLeft) {
-    OpenFrame();
-    OpenSetByCommand(setPath);
     frame->Document().EditSheet().sTitle = "Typed but not saved";
     frame->SheetChanged(zav::TextId::StepGeneralData);
     ASSERT_EQ(0, std::remove(temp.File(open1).c_str()));
@@ -343,8 +341,6 @@ TEST_F(SetSheetsWindowTest, StartedWithASetTheChooserStaysOnTheToolbarAndWidensW
 // where it was after a copy or a move cancelled at the folder, from its new
 // folder after a move.
 TEST_F(SetSheetsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
-    OpenFrame();
-    OpenSetByCommand(setPath);
     Choose(benjamin1);
     frame->Document().EditSheet().sTitle = "Changed before copy";
     frame->SheetChanged(zav::TextId::StepGeneralData);
@@ -378,7 +374,6 @@ TEST_F(SetSheetsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
 
 // Delete asks first: No keeps the set.
 TEST_F(SetSheetsWindowTest, DeleteAsksFirst) {
-    OpenFrame();
     wxString warning;
     wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
                   ExpectMessage(wxID_NO, &warning));

@@ -60,10 +60,12 @@ TEST_F(SetupDialogsTest, ChallengeTeamsAreWarnedOfAndZeroPointsClearTheChallenge
     wxZAVFrame& window = OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
     window.Document().EditSheet().iChallengeScoring = 2;
     wxString warning;
-    const auto allChallengers = [&](TeamsDialog& d) {
-        for (wxCheckBox* box : d.challenge) box->SetValue(true);
-    };
-    wxTEST_DIALOG(Run(ID_TEAMS_DATA), ExpectDialog<TeamsDialog>(wxID_CANCEL, allChallengers),
+    wxTEST_DIALOG(Run(ID_TEAMS_DATA),
+                  ExpectDialog<TeamsDialog>(wxID_CANCEL,
+                                            [](auto& d) {
+                                                for (wxCheckBox* box : d.challenge)
+                                                    box->SetValue(true);
+                                            }),
                   ExpectMessage(wxID_OK, &warning));
     EXPECT_EQ(warning, Tx(zav::Language::English, zav::TextId::ChallengeIncoherent));
     EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
