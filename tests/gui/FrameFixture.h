@@ -1,7 +1,6 @@
-// A main window as the program builds it, with a settings file of its own in
-// a temporary folder, the build's program folder, a restart that is recorded
-// instead of run, and a desktop whose home is the temporary folder and whose
-// language is not one of the program's.
+// The main window as the program builds it, with its own settings file, the
+// build's program folder, a restart recorded instead of run, and a desktop
+// whose home is the test's folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,8 +19,7 @@
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 
-// Tests name the commands as the frame does.
-using namespace zavgui;
+using namespace zavgui;  // commands named as the frame names them
 
 class FrameFixture : public ::testing::Test {
 protected:
@@ -29,8 +27,7 @@ protected:
 
     std::string SettingsFile() const { return temp.File("ZAVscore.ini"); }
 
-    // The window as it is after start-up, with `startupFile` named on the
-    // command line (absolute, as the application passes it).
+    // The window after start-up with `startupFile` (absolute) on the command line.
     wxZAVFrame& OpenFrame(const wxString& startupFile = wxString()) {
         CloseFrame();
         FrameContext context;
@@ -51,9 +48,8 @@ protected:
         return *frame;
     }
 
-    // The window started with the sheet file `path` holding `s`; the sheet
-    // in memory is then exactly `s` (fields the file does not keep too),
-    // belonging to that file, unchanged.
+    // The window started with the file `path` holding `s`; the sheet in
+    // memory is then exactly `s`, fields the file does not keep included.
     wxZAVFrame& OpenFrameWith(const zav::ScoreSheet& s, const std::string& path) {
         zav::RecordingMessageSink messages;
         EXPECT_TRUE(zav::SaveSheet(s, path, zav::Reporter(zav::Language::English, messages)));
@@ -82,13 +78,12 @@ protected:
         frame->GetEventHandler()->ProcessEvent(event);
     }
 
-    // Lets GTK handle what is queued (file choosers fill in their path then).
+    // Lets GTK handle what is queued.
     static void Yield(int times = 5) {
         for (int i = 0; i < times; ++i) wxTheApp->Yield(true);
     }
 
-    // The window closed itself (Quit, close box, language change): let the
-    // toolkit destroy it; true when it did.
+    // True when the window closed itself (Quit, close box, language change).
     bool FrameClosed() {
         if (!frame || !wxTheApp->IsScheduledForDestruction(frame)) return false;
         frame = nullptr;
@@ -96,24 +91,22 @@ protected:
         return true;
     }
 
-    // A copy of an example sheet in the test's folder.
     std::string CopyExample(const std::string& name) {
         const std::string path = temp.File(name);
         zavtest::WriteFile(path, zavtest::ReadFile(std::string(ZAV_EXAMPLES_DIR) + "/" + name));
         return path;
     }
 
-    // The page the window shows, as text.
     std::string ShownText() const { return frame->View().Window()->ToText().utf8_str().data(); }
 
     zavtest::TempDir temp;
-    // The desktop's variables besides HOME (LANG ...).
+    // The desktop's variables besides HOME.
     std::map<std::string, std::string> desktop;
     wxZAVFrame* frame = nullptr;
     int restarts = 0;
 };
 
-// The window in English, as most window tests show it.
+// The window in English, as most tests show it.
 class EnglishFrameFixture : public FrameFixture {
 protected:
     void SetUp() override {

