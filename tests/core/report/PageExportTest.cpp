@@ -16,18 +16,15 @@ using zavtest::ReadFile;
 TEST(PageStyle, ReadAfreshFromTheSettingsFile) {
     zavtest::TempDir dir;
     const Settings settings(dir.File("ZAVscore.ini"));
-    PageStyle style = ReadPageStyle(settings);  // no file: everything absent
-    EXPECT_EQ(style.titleBkg + style.logoPath, "");
-    EXPECT_STREQ(RedEmphasis(style), "#FF0000");
-
+    EXPECT_STREQ(RedEmphasis(ReadPageStyle(settings)), "#FF0000");  // no file: no colours set
     zavtest::WriteFile(settings.Path(),
                        "[General]\nLogoPath=C:\\Logos\\My club\nLogoName=logo.png\n"
                        "[Colors]\nHeadFont=#000080\nTitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\n"
                        "BkgLine2=#EEEEEE\nBWOnly=2\n");  // any number but 0: black and white
-    style = ReadPageStyle(settings);
-    EXPECT_EQ(style.headFont + style.titleBkg + style.bkgLine1 + style.bkgLine2,
-              "#000080#DDDDFF#FFFFFF#EEEEEE");
-    EXPECT_EQ(style.logoPath + "|" + style.logoName, "C:\\Logos\\My club|logo.png");
+    const PageStyle style = ReadPageStyle(settings);
+    EXPECT_EQ(style.headFont + style.titleBkg + style.bkgLine1 + style.bkgLine2 + "|" +
+                  style.logoPath + "|" + style.logoName,
+              "#000080#DDDDFF#FFFFFF#EEEEEE|C:\\Logos\\My club|logo.png");
     EXPECT_STREQ(RedEmphasis(style), "#000000");  // both emphases: see the golden pages
 }
 
