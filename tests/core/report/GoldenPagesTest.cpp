@@ -9,6 +9,7 @@
 #include "report/PlacementPage.h"
 #include "report/ScoreSheetPage.h"
 #include "report/StaffPage.h"
+#include "sheet/GameCatalogue.h"
 #include "support/Golden.h"
 
 namespace zav {
@@ -27,13 +28,16 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
     blackAndWhite.bBWOnly = true;
     const ScoreSheet full = zavtest::Sample("full-heat.score");
     // Texts the sample leaves plain, a team without colours, no referee, an
-    // empty staff name.
-    ScoreSheet german = zavtest::Sample("full-heat.score", Language::German), equipment = full,
+    // empty staff name; German game names show without their break points,
+    // and a name joined by hand is no longer the catalogue's.
+    ScoreSheet german = zavtest::Sample("full-heat.score", Language::German),
                staff = zavtest::StaffSheet(4);
     german.sTeamColors[1] = "black & <b>white</b>";
     german.sTeamColors[3].clear();
     german.sColSupContent[2] = "x > y";
+    ScoreSheet equipment = german;
     equipment.sReferee.clear();
+    equipment.sGame[10] = RetireCesure(german.sGame[1]);
     staff.sARefereeName[1] = "<script>x</script>";
     staff.sPlaceurName[1] = "Ann & Bob";
     staff.sARefereeName[2].clear();
@@ -45,7 +49,7 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
         {"challenge-only-printer-bw.html",
          SheetPage(full, {0, 1}, window, false, Language::English, blackAndWhite)},
         {"staff-export.html", PrepareHtmlStaff(staff, file, Language::English, logo)},
-        {"equipment-export.html", PrepareHtmlEquip(equipment, file, Language::English, logo)},
+        {"equipment-export-german.html", PrepareHtmlEquip(equipment, file, Language::German, logo)},
         {"placement-print.html", PrintHtmlPlacementDocument(full, Language::English)},
         // Escaped texts, a link to a name with a blank, an accent and "#", a
         // sheet that could not be read, alternating rows.

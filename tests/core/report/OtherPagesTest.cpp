@@ -21,29 +21,8 @@ TEST(StaffPage, OneRowPerTeamBeyondSix) {
     EXPECT_EQ(TableRows(page).size(), 1u + 10u);
 }
 
-// German names show without their break points; the rows themselves are in
-// the exported page's golden file.
-TEST(EquipmentPage, GermanNamesShowWithoutBreakPoints) {
-    std::optional<TextId> k;  // a German catalogue game with a break point
-    for (int c = 0; c < kCatalogueGameCount && !k; ++c)
-        if (Text(Language::German, CatalogueGame(c)).find("- ") != std::string::npos)
-            k = CatalogueGame(c);
-    ASSERT_TRUE(k) << "the German catalogue has no break points";
-    const std::string stored = Text(Language::German, *k);
-
+TEST(EquipmentPage, NoGamesAnEmptyList) {
     ScoreSheet sheet = zavtest::Sample("small-heat.score");
-    sheet.iGamesNr = 3;
-    sheet.sGame[0] = stored;
-    sheet.sGame[1] = RetireCesure(stored);  // joined: no longer the catalogue's name
-    sheet.sGame[2] = "Ein- zwei- drei- vier";
-    const auto rows =
-        TableRows(PrepareHtmlEquip(sheet, OutputTarget::File, Language::German, ColourStyle()));
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(Cells(rows[0]), (std::vector<std::string>{RetireCesure(stored) + "</b>",
-                                                        Text(Language::German, EquipmentOf(*k))}));
-    EXPECT_EQ(Cells(rows[1]).size(), 1u);
-    EXPECT_EQ(Cells(rows[2])[0], "Einzweidrei- vier</b>");
-
     sheet.iGamesNr = 0;
     EXPECT_NE(PrepareHtmlEquip(sheet, OutputTarget::File, Language::English, ColourStyle())
                   .find("<center><table border=1></table></center>"),
