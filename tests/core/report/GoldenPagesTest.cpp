@@ -35,7 +35,8 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
     german.sTeamColors[1] = "black & <b>white</b>";
     german.sTeamColors[3].clear();
     german.sColSupContent[2] = "x > y";
-    ScoreSheet equipment = german;
+    ScoreSheet french = zavtest::Sample("small-heat.score", Language::French), equipment = german;
+    french.sGame[1] = "Unknown game";  // a title line without a picture
     equipment.sReferee.clear();
     equipment.sGame[10] = RetireCesure(german.sGame[1]);
     staff.sARefereeName[1] = "<script>x</script>";
@@ -51,6 +52,8 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
         {"staff-export.html", PrepareHtmlStaff(staff, file, Language::English, logo)},
         {"equipment-export-german.html", PrepareHtmlEquip(equipment, file, Language::German, logo)},
         {"placement-print.html", PrintHtmlPlacementDocument(full, Language::English)},
+        {"placement-window-french.html",
+         PrepareHtmlPlacement(french, window, Language::French, logo)},
         // Escaped texts, a link to a name with a blank, an accent and "#", a
         // sheet that could not be read, alternating rows.
         {"index-german.html",
@@ -63,6 +66,16 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
     };
     for (const auto& [name, page] : pages)
         zavtest::ExpectGolden(std::string("core/report/golden/") + name, EncodePageBytes(page));
+
+    // One staff row per team past six; no games, an empty list.
+    EXPECT_EQ(
+        zavtest::TableRows(PrepareHtmlStaff(zavtest::StaffSheet(10), file, Language::English, logo))
+            .size(),
+        1u + 10u);
+    equipment.iGamesNr = 0;
+    EXPECT_NE(PrepareHtmlEquip(equipment, file, Language::English, logo)
+                  .find("<center><table border=1></table></center>"),
+              std::string::npos);
 }
 
 }  // namespace

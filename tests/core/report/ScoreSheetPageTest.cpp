@@ -22,10 +22,6 @@ protected:
     std::string Page(SheetView view = {1, 1}, OutputTarget target = OutputTarget::File) {
         return PrepareHtml(sheet, view, target, false, Language::English, zavtest::ColourStyle());
     }
-    // Every row of the table has as many cells as the table has columns.
-    void ExpectColumns(std::size_t columns) {
-        for (const std::string& row : TableRows(Page())) EXPECT_EQ(Cells(row).size(), columns);
-    }
 
     // Four teams, six games of which three run: game 1 Alpha first, Bravo and
     // Charlie share second, Delta eliminated; game 2 Alpha abandons.
@@ -33,21 +29,23 @@ protected:
 };
 
 TEST_F(ScoreSheetPage, OptionalColumnsFollowTheirFlags) {
-    ExpectColumns(6 + 3);
     // Previous scores that truncate to nothing show no column; one point, in
     // the heat or the 'Challenge', adds the previous-score and total columns.
-    sheet.fPreviousScore[1] = 0.5f;
-    sheet.fChallengePreviousScore[2] = 0.9f;
-    ExpectColumns(6 + 3);
-    sheet.fPreviousScore[1] = 1;
-    ExpectColumns(6 + 5);
-    sheet.fPreviousScore[1] = 0;
-    sheet.fChallengePreviousScore[2] = 3;
-    ExpectColumns(6 + 5);
-    sheet.iTieBreakPlace[0] = 1;
-    ExpectColumns(6 + 6);
-    sheet.sColSupTitle = "Notes";
-    ExpectColumns(6 + 7);
+    const struct {
+        float previous, challengePrevious;
+        int tieBreak;
+        const char* addOnTitle;
+        std::size_t columns;
+    } steps[] = {{0, 0, 0, "", 6 + 3}, {0.5f, 0.9f, 0, "", 6 + 3}, {1, 0, 0, "", 6 + 5},
+                 {0, 3, 0, "", 6 + 5}, {0, 3, 1, "", 6 + 6},       {0, 3, 1, "Notes", 6 + 7}};
+    for (const auto& step : steps) {
+        sheet.fPreviousScore[1] = step.previous;
+        sheet.fChallengePreviousScore[2] = step.challengePrevious;
+        sheet.iTieBreakPlace[0] = step.tieBreak;
+        sheet.sColSupTitle = step.addOnTitle;
+        for (const std::string& row : TableRows(Page()))
+            EXPECT_EQ(Cells(row).size(), step.columns) << row;
+    }
 
     // The 'Challenge' title spans them all.
     sheet.iChallengeScoring = 3;
