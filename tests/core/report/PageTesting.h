@@ -42,8 +42,7 @@ inline int CountOf(const std::string& text, const std::string& piece) {
     return n;
 }
 
-// Each "<tr ...>...</tr>" of the page's data table (the header's layout
-// table, border=0, is left out).
+// Each "<tr ...>...</tr>" of the page's data table, not of the header's.
 inline std::vector<std::string> TableRows(const std::string& page) {
     std::vector<std::string> rows;
     for (auto pos = page.find("<table border=1");

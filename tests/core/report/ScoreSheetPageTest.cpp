@@ -73,7 +73,6 @@ TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {
     auto rows = TableRows(Page());
     for (int t = 0; t < 4; ++t)
         for (int g = 3; g < 6; ++g) EXPECT_EQ(Cells(rows[2 + t])[1 + g], "&nbsp;");  // not run
-    EXPECT_EQ(Cells(rows[5])[1], "0");  // Delta eliminated in a run game: 0 shown
     // Everybody eliminated: the column sum is 0, so nothing shows.
     for (int t = 0; t < 4; ++t) sheet.iGamePlace[t][3] = kElimination;
     rows = TableRows(Page());
@@ -90,7 +89,6 @@ TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {
     const auto cells = Cells(rows[3]);
     EXPECT_EQ(cells[1] + cells[2], "21");
     for (int g = 3; g < 6; ++g) EXPECT_EQ(cells[1 + g], "&nbsp;");
-    EXPECT_EQ(cells.size(), 6u + 3u);
     sheet.bChallengeTeam[0] = false;
     EXPECT_EQ(TableRows(Page({0, 1})).size(), 2u + 1u);  // the title alone
 }
