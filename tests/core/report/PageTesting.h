@@ -13,12 +13,7 @@
 namespace zavtest {
 
 inline zav::PageStyle ColourStyle() {
-    zav::PageStyle style;
-    style.headFont = "#000080";
-    style.titleBkg = "#DDDDFF";
-    style.bkgLine1 = "#FFFFFF";
-    style.bkgLine2 = "#EEEEEE";
-    return style;
+    return {"#000080", "#DDDDFF", "#FFFFFF", "#EEEEEE", false, "", ""};
 }
 
 // The small heat with staff names in every row.
