@@ -29,13 +29,9 @@ TEST(PageStyle, ReadAfreshFromTheSettingsFile) {
 }
 
 TEST(PageBytes, WindowsCodePageWithReferencesForTheRest) {
+    // Outside Windows-1252, a numeric reference, so nothing is lost (the
+    // golden pages show a name with one, and the code page's letters).
     const std::pair<const char*, const char*> encoded[] = {
-        {"<td>Alpha</td>", "<td>Alpha</td>"},
-        {"Zo\u00EB n\u00B01 \u20AC",
-         "Zo\xEB n\xB0"
-         "1 \x80"},
-        // Outside Windows-1252: a numeric reference, so nothing is lost.
-        {"\u0141ukasz \u00E9", "&#321;ukasz \xE9"},
         {"\u0160\u0161 \u4E2D \U0001F434", "\x8A\x9A &#20013; &#128052;"},
         // A stray byte that is not UTF-8 is taken as the code page's character.
         {"caf\xE9 \u0141", "caf\xE9 &#321;"},
