@@ -11,8 +11,6 @@
 namespace zav {
 namespace {
 
-using zavtest::ReadFile;
-
 TEST(PageStyle, ReadAfreshFromTheSettingsFile) {
     zavtest::TempDir dir;
     const Settings settings(dir.File("ZAVscore.ini"));
@@ -78,10 +76,10 @@ TEST(PageExport, WritesThePageThenCopiesTheLogoOrSaysWhyNot) {
         EXPECT_EQ(ExportPage(page, path, style, Reporter(Language::English, sink)), c.result)
             << c.pageName;
         if (c.result != ExportResult::PageFailed) {
-            EXPECT_EQ(ReadFile(path), EncodePageBytes(page));
+            EXPECT_EQ(zavtest::ReadFile(path), EncodePageBytes(page));
         }
         if (c.result == ExportResult::Written && c.logoBytes) {
-            EXPECT_EQ(ReadFile(dir.File(c.logoName)), logo);
+            EXPECT_EQ(zavtest::ReadFile(dir.File(c.logoName)), logo);
         }
         ASSERT_EQ(sink.messages.size(), c.message.empty() ? 0u : 1u) << c.pageName;
         if (!c.message.empty()) {

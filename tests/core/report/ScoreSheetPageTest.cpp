@@ -129,7 +129,6 @@ TEST_F(ScoreSheetPage, DisplayChoicesPickTheParts) {
     EXPECT_EQ(ViewOnOpening(sheet).bViewChall, 1);
     sheet.iChallengeScoring = 0;  // no 'Challenge': never shown
     EXPECT_EQ(ViewOnOpening(sheet).bViewChall, 0);
-    EXPECT_EQ(TableRows(Page({1, 1})).size(), 2u + 10u);
     EXPECT_EQ(TableRows(Page({0, 1})).size(), 2u);
     // Team colours only where asked, not in every window page.
     EXPECT_EQ(CountOf(Page({1, 1}, OutputTarget::WindowOrPrinter), "<br>red"), 0);

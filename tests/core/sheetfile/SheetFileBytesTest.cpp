@@ -84,7 +84,6 @@ protected:
 TEST_F(SheetReader, ForeignFileAsWrittenBack) {
     ASSERT_TRUE(Parse(zavtest::ReadFile(zavtest::TestFile("core/sheetfile/golden/foreign.score")),
                       Language::French));
-    EXPECT_TRUE(sheet.bScoreSet);
     sheet.sMScoreOpen = sheet.sScoreSetFileName;
     zavtest::ExpectGolden("core/sheetfile/golden/foreign-as-read.score",
                           SheetFileBytes(sheet, Language::French));
