@@ -1,12 +1,9 @@
-// The data-entry dialogs under test: a window holding a heat of a chosen
-// size, ready for the commands that change it.
+// A window holding a heat of a chosen size, for the dialogs that change it.
 #pragma once
 
-#include <wx/button.h>
 #include <wx/stattext.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "dialogs/ListChoice.h"
@@ -17,18 +14,6 @@
 #include "settings/Settings.h"
 #include "sheetfile/SheetFile.h"
 #include "texts/Messages.h"
-
-// The entries of a list, one string.
-inline std::string Entries(const ListChoice* list) {
-    std::string all;
-    for (const wxString& entry : list->GetStrings())
-        all += entry.utf8_str().data() + std::string("|");
-    return all;
-}
-
-inline std::string Shown(const ListChoice* list) {
-    return list->GetStringSelection().utf8_str().data();
-}
 
 class DialogFixture : public FrameFixture {
 protected:

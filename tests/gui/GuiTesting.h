@@ -1,6 +1,5 @@
-// Modal dialogs under test: every dialog the code under test shows must be
-// expected by a wxTEST_DIALOG; one that is not becomes a test failure and is
-// cancelled, instead of blocking the run on a window nobody will close.
+// Modal dialogs under test: one that no wxTEST_DIALOG expects is a failure and
+// is cancelled, instead of blocking the run on a window nobody will close.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,8 +12,6 @@
 
 #include <functional>
 #include <string>
-
-class wxDialog;
 
 // True while a test plays the user with real keys: the dialogs it opens are
 // then shown for real instead of failing the test.
@@ -46,61 +43,38 @@ private:
     int line_;
 };
 
-// A message box answered with `answer`; its text is kept in `*seen`, and the
-// labels of its Yes, No and Cancel buttons ("Yes|No|Cancel") in `*buttons`,
-// so that the test can check what the user was offered.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+// One of the program's own dialogs, played by `act`, left with `answer`; OK
+// validates and copies the controls back as pressing OK does (Cancel if they
+// are refused).
+template <class Dialog>
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
 public:
-    explicit ExpectMessage(int answer, wxString* seen = nullptr, wxString* buttons = nullptr)
-        : answer_(answer), seen_(seen), buttons_(buttons) {}
+    ExpectDialog(int answer, std::function<void(Dialog&)> act)
+        : answer_(answer), act_(std::move(act)) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        if (seen_) *seen_ = dialog->GetMessage();
-        if (buttons_) {
-            *buttons_ = dialog->GetYesLabel() + "|" + dialog->GetNoLabel();
-            if (dialog->GetMessageDialogStyle() & wxCANCEL)
-                *buttons_ += "|" + dialog->GetCancelLabel();
-        }
-        return answer_;
+    int OnInvoked(Dialog* dialog) const override {
+        if (act_) act_(*dialog);
+        if (answer_ != wxID_OK) return answer_;
+        return dialog->Validate() && dialog->TransferDataFromWindow() ? wxID_OK : wxID_CANCEL;
     }
 
 private:
     int answer_;
-    wxString* seen_;
-    wxString* buttons_;
+    std::function<void(Dialog&)> act_;
 };
 
-// A modal dialog answered by `user`, which sets the controls as a user
-// would and returns the button pressed; PressOk does what wx does when OK is
-// clicked.
-template <class Dialog>
-class Play : public wxExpectModalBase<Dialog, Play<Dialog>> {
-public:
-    explicit Play(std::function<int(Dialog&)> user) : user_(std::move(user)) {}
-
-protected:
-    int OnInvoked(Dialog* dialog) const override { return user_(*dialog); }
-
-private:
-    std::function<int(Dialog&)> user_;
-};
-
-template <class Dialog>
-int PressOk(Dialog& dialog) {
-    EXPECT_TRUE(dialog.Validate());
-    EXPECT_TRUE(dialog.TransferDataFromWindow());
-    return wxID_OK;
-}
-
-// One of the program's own dialogs, played by `act`, left with `answer`; OK
-// copies the controls back as pressing OK does (Cancel if they are refused).
-template <class Dialog>
-Play<Dialog> ExpectDialog(int answer, std::function<void(Dialog&)> act) {
-    return Play<Dialog>([answer, act](Dialog& dialog) {
-        if (act) act(dialog);
-        return answer == wxID_OK && !dialog.TransferDataFromWindow() ? wxID_CANCEL : answer;
-    });
+// A message box answered with `answer`; its text is kept in `*seen`, and the
+// labels of its Yes, No and Cancel buttons ("Yes|No|Cancel") in `*buttons`,
+// so that the test can check what the user was offered.
+inline ExpectDialog<wxMessageDialog> ExpectMessage(int answer, wxString* seen = nullptr,
+                                                   wxString* buttons = nullptr) {
+    return {answer, [=](wxMessageDialog& box) {
+                if (seen) *seen = box.GetMessage();
+                if (buttons) *buttons = box.GetYesLabel() + "|" + box.GetNoLabel();
+                if (buttons && (box.GetMessageDialogStyle() & wxCANCEL))
+                    *buttons += "|" + box.GetCancelLabel();
+            }};
 }
 
 // Lets GTK run until `done` holds; false when it still does not after ten
@@ -124,24 +98,17 @@ struct ChooserSeen {
 
 // A file chooser answered with `path` (or cancelled when `path` is empty);
 // what it proposed is kept in `*seen`.
-class AnswerChooser : public wxExpectModalBase<wxFileDialog, AnswerChooser> {
-public:
-    explicit AnswerChooser(const std::string& path, ChooserSeen* seen = nullptr)
-        : path_(wxString::FromUTF8(path)), seen_(seen) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
-        if (seen_) *seen_ = {dialog->GetMessage(), dialog->GetDirectory(), dialog->GetFilename()};
-        if (path_.empty()) return wxID_CANCEL;
-        dialog->SetPath(path_);
-        // GTK hands the path back only after its loop has run, and reads the
-        // folder in a thread of its own: seconds on a loaded machine.
-        if (!WaitUntil([&] { return dialog->GetPath() == path_; }))
-            ADD_FAILURE() << "The file chooser did not take " << path_.utf8_str().data();
-        return wxID_OK;
-    }
-
-private:
-    wxString path_;
-    ChooserSeen* seen_;
-};
+inline ExpectDialog<wxFileDialog> AnswerChooser(const std::string& path,
+                                                ChooserSeen* seen = nullptr) {
+    return {path.empty() ? wxID_CANCEL : wxID_OK, [=](wxFileDialog& chooser) {
+                if (seen)
+                    *seen = {chooser.GetMessage(), chooser.GetDirectory(), chooser.GetFilename()};
+                if (path.empty()) return;
+                const wxString answer = wxString::FromUTF8(path);
+                chooser.SetPath(answer);
+                // GTK hands the path back only after its loop has run, and reads
+                // the folder in a thread of its own: seconds on a loaded machine.
+                if (!WaitUntil([&] { return chooser.GetPath() == answer; }))
+                    ADD_FAILURE() << "The file chooser did not take " << path;
+            }};
+}
