@@ -8,12 +8,6 @@ namespace {
 using zavtest::RunCli;
 using zavtest::TempDir;
 
-std::string Joined(const std::vector<std::string>& args) {
-    std::string text;
-    for (const auto& a : args) text += a + ' ';
-    return text;
-}
-
 // A wrong command line ends with status 2 and the command's usage, before any
 // file is read: a command that went on would fail on the missing files with 1.
 TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
@@ -34,6 +28,7 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
         {"import-sif", "e.txt", "ev.mscore", "--games", "3"},
         {"import-sif", "e.txt", "ev.mscore", "--games", "13"},
         {"import-sif", "e.txt", "ev.mscore", "--games", "6x"},
+        {"import-sif", "e.txt", "ev.mscore", "--games", "123456789012"},  // past int
         {"import-sif", "e.txt", "ev.mscore", "--rules", "French"},
         {"import-sif", "e.txt", "ev.mscore", "--group"},
         {"set-list"},
@@ -47,11 +42,12 @@ TEST(CommandLine, WrongUsageExitsWithTwoAndShowsTheUsage) {
     };
     for (const auto& args : wrong) {
         const auto r = RunCli(args, ini);
-        EXPECT_EQ(r.status, 2) << Joined(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
         EXPECT_NE(r.err.find("Usage: zavscore-cli " + args[0] + ' '), std::string::npos)
-            << Joined(args) << r.err;
+            << ::testing::PrintToString(args) << r.err;
     }
     EXPECT_EQ(RunCli({"no-such-command"}, ini).status, 2);
+    EXPECT_EQ(RunCli({"scores", "--"}, ini).status, 1);  // a file named "--", not an option
     const auto help = RunCli({"scores", "--help"}, ini);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: zavscore-cli scores ", 0), 0u);

@@ -11,34 +11,25 @@
 namespace zav {
 namespace {
 
-using zavtest::ReadFile;
-
 TEST(PageStyle, ReadAfreshFromTheSettingsFile) {
     zavtest::TempDir dir;
     const Settings settings(dir.File("ZAVscore.ini"));
-    PageStyle style = ReadPageStyle(settings);  // no file: everything absent
-    EXPECT_EQ(style.titleBkg + style.logoPath, "");
-    EXPECT_STREQ(RedEmphasis(style), "#FF0000");
-
+    EXPECT_STREQ(RedEmphasis(ReadPageStyle(settings)), "#FF0000");  // no file: no colours set
     zavtest::WriteFile(settings.Path(),
                        "[General]\nLogoPath=C:\\Logos\\My club\nLogoName=logo.png\n"
                        "[Colors]\nHeadFont=#000080\nTitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\n"
                        "BkgLine2=#EEEEEE\nBWOnly=2\n");  // any number but 0: black and white
-    style = ReadPageStyle(settings);
-    EXPECT_EQ(style.headFont + style.titleBkg + style.bkgLine1 + style.bkgLine2,
-              "#000080#DDDDFF#FFFFFF#EEEEEE");
-    EXPECT_EQ(style.logoPath + "|" + style.logoName, "C:\\Logos\\My club|logo.png");
+    const PageStyle style = ReadPageStyle(settings);
+    EXPECT_EQ(style.headFont + style.titleBkg + style.bkgLine1 + style.bkgLine2 + "|" +
+                  style.logoPath + "|" + style.logoName,
+              "#000080#DDDDFF#FFFFFF#EEEEEE|C:\\Logos\\My club|logo.png");
     EXPECT_STREQ(RedEmphasis(style), "#000000");  // both emphases: see the golden pages
 }
 
 TEST(PageBytes, WindowsCodePageWithReferencesForTheRest) {
+    // Outside Windows-1252, a numeric reference, so nothing is lost (the
+    // golden pages show a name with one, and the code page's letters).
     const std::pair<const char*, const char*> encoded[] = {
-        {"<td>Alpha</td>", "<td>Alpha</td>"},
-        {"Zo\u00EB n\u00B01 \u20AC",
-         "Zo\xEB n\xB0"
-         "1 \x80"},
-        // Outside Windows-1252: a numeric reference, so nothing is lost.
-        {"\u0141ukasz \u00E9", "&#321;ukasz \xE9"},
         {"\u0160\u0161 \u4E2D \U0001F434", "\x8A\x9A &#20013; &#128052;"},
         // A stray byte that is not UTF-8 is taken as the code page's character.
         {"caf\xE9 \u0141", "caf\xE9 &#321;"},
@@ -85,10 +76,10 @@ TEST(PageExport, WritesThePageThenCopiesTheLogoOrSaysWhyNot) {
         EXPECT_EQ(ExportPage(page, path, style, Reporter(Language::English, sink)), c.result)
             << c.pageName;
         if (c.result != ExportResult::PageFailed) {
-            EXPECT_EQ(ReadFile(path), EncodePageBytes(page));
+            EXPECT_EQ(zavtest::ReadFile(path), EncodePageBytes(page));
         }
         if (c.result == ExportResult::Written && c.logoBytes) {
-            EXPECT_EQ(ReadFile(dir.File(c.logoName)), logo);
+            EXPECT_EQ(zavtest::ReadFile(dir.File(c.logoName)), logo);
         }
         ASSERT_EQ(sink.messages.size(), c.message.empty() ? 0u : 1u) << c.pageName;
         if (!c.message.empty()) {

@@ -13,12 +13,7 @@
 namespace zavtest {
 
 inline zav::PageStyle ColourStyle() {
-    zav::PageStyle style;
-    style.headFont = "#000080";
-    style.titleBkg = "#DDDDFF";
-    style.bkgLine1 = "#FFFFFF";
-    style.bkgLine2 = "#EEEEEE";
-    return style;
+    return {"#000080", "#DDDDFF", "#FFFFFF", "#EEEEEE", false, "", ""};
 }
 
 // The small heat with staff names in every row.
@@ -42,8 +37,7 @@ inline int CountOf(const std::string& text, const std::string& piece) {
     return n;
 }
 
-// Each "<tr ...>...</tr>" of the page's data table (the header's layout
-// table, border=0, is left out).
+// Each "<tr ...>...</tr>" of the page's data table, not of the header's.
 inline std::vector<std::string> TableRows(const std::string& page) {
     std::vector<std::string> rows;
     for (auto pos = page.find("<table border=1");

@@ -19,9 +19,8 @@ TEST(PlacementPicturesTest, NamesStandForOneCatalogueGameInOneLanguage) {
     for (const char* name : {"2139.png", "2181.png", "5140.png", "0140.png", "214.png", "21400.png",
                              "2140.jpg", "+140.png", "2140.png.png", ""})
         EXPECT_FALSE(PlacementPictureOf(name)) << name;
-}
 
-TEST(PlacementPicturesTest, StandInWordsTheGameAsTheEquipmentList) {
+    // A missing picture's stand-in words the game as the equipment list does.
     const PlacementStandIn standIn =
         StandInFor({*CatalogueGameOf("Luft- ballon- stechen", Language::German), Language::German});
     EXPECT_EQ(standIn.name, "Luftballonstechen");

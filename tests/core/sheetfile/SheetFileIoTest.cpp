@@ -17,17 +17,9 @@ namespace zav {
 namespace {
 
 namespace fs = std::filesystem;
-using Names = std::vector<std::string>;
 
 class SheetFileIo : public ::testing::Test {
 protected:
-    Names FolderEntries() const {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(dir.Path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     void ExpectOneMessage(const std::string& text, MessageIcon icon) {
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].text, text);
@@ -47,9 +39,8 @@ protected:
 // of markup still open.
 TEST_F(SheetFileIo, ReadingIsLimitedByWhoWroteTheFile) {
     ScoreSheet own = sheet;
-    std::string longText;  // 254 characters outside Windows-1252, and markup
-    while (longText.size() < 2 * 250) longText += "ĉ";
-    longText += "&<>&";
+    std::string longText = "&<>&";  // 250 characters outside Windows-1252, and markup
+    for (int k = 0; k < 250; ++k) longText += "ĉ";
     for (int t = 0; t < kMaxTeams; ++t)
         own.sTeamName[t] = own.sTeamColors[t] = own.sColSupContent[t] = own.sARefereeName[t] =
             own.sARefereeTeam[t] = own.sPlaceurName[t] = longText;
@@ -115,16 +106,16 @@ TEST_F(SheetFileIo, SaveKeepsTheFilesPermissionsAndLinks) {
     EXPECT_TRUE(SaveSheet(sheet, dir.File("links/heat.score"), english));
     EXPECT_TRUE(fs::is_symlink(dir.File("links/heat.score")));
     EXPECT_EQ(zavtest::ReadFile(path), SheetFileBytes(sheet, Language::English));
-    EXPECT_EQ(FolderEntries(), (Names{"heat.score", "links"}));
+    EXPECT_EQ(zavtest::FilesIn(dir.Path()), 2u);  // no file left beside
 
-    EXPECT_TRUE(SaveSheet(sheet, "", english));
+    EXPECT_TRUE(SaveSheet(sheet, "", english));  // no file yet: nothing to write
     EXPECT_TRUE(messages.messages.empty());
 }
 
-// A save that cannot be carried out through to its end says why and leaves
-// the old file as it was. The tests run as root too, whom permissions do not
-// stop: a file without any write permission is protected all the same, and
-// the open-file limit stands in for the folder permission root ignores.
+// A save that cannot be carried out to its end says why and leaves the old
+// file as it was. As root, whom permissions do not stop, a file without write
+// permission is protected all the same, and the open-file limit stands in for
+// the folder permission root ignores.
 TEST_F(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     // The target is a folder, or lies in a folder that does not exist.
     fs::create_directory(dir.File("folder.score"));
@@ -135,14 +126,12 @@ TEST_F(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     }
 
     zavtest::WriteFile(path, "old contents");
-    // Write-protected.
-    fs::permissions(path, fs::perms(0444));
+    fs::permissions(path, fs::perms(0444));  // write-protected
     EXPECT_FALSE(SaveSheet(sheet, path, english));
     fs::permissions(path, fs::perms(0644));
     ExpectOneMessage("Error writing file = " + path, MessageIcon::Information);
 
-    // A folder that takes no new file.
-    fs::permissions(dir.Path(), fs::perms(0555));
+    fs::permissions(dir.Path(), fs::perms(0555));  // a folder that takes no new file
     rlimit previous{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &previous), 0);
     if (::geteuid() == 0) {
@@ -170,7 +159,7 @@ TEST_F(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     ExpectOneMessage("Error writing file = " + path, MessageIcon::Information);
 
     EXPECT_EQ(zavtest::ReadFile(path), "old contents");
-    EXPECT_EQ(FolderEntries(), (Names{"folder.score", "heat.score"}));
+    EXPECT_EQ(zavtest::FilesIn(dir.Path()), 2u);  // the folder and the old file alone
 }
 
 }  // namespace
