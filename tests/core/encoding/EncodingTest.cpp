@@ -4,10 +4,7 @@
 
 #include <cfloat>
 #include <climits>
-#include <clocale>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "encoding/Encoding.h"
 #include "encoding/Markup.h"
@@ -102,21 +99,4 @@ TEST(NumberText, LeadingNumbersReadLikeTheCLibraryInTheCLocale) {
         {"1e-999", 0.0f},
         {"0.0000000000000000000000000000000000000000000000000001e400", FLT_MAX}};
     for (const auto& [text, value] : floats) EXPECT_EQ(LeadingFloat(text), value) << text;
-}
-
-TEST(NumberText, OneDecimalMatchesPrintfInTheCLocale) {
-    // The tests run under a French locale (FrenchLocale.cpp): printf is asked
-    // in C, then the locale is put back.
-    const std::string locale = std::setlocale(LC_NUMERIC, nullptr);
-    std::setlocale(LC_NUMERIC, "C");
-    std::vector<std::string> expected;
-    const float values[] = {0.0f, 12.5f, -3.25f, 0.05f, 0.15f, 2.45f, 1e7f, -0.04f, FLT_MAX};
-    for (const float value : values) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%3.1f", value);
-        expected.push_back(text);
-    }
-    std::setlocale(LC_NUMERIC, locale.c_str());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(OneDecimal(values[i]), expected[i]) << expected[i];
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "encoding/ReadingOrder.h"
-#include "sheet/GameCatalogue.h"
 
 using namespace zav;
 
@@ -22,19 +21,6 @@ TEST(ReadingOrder, AccentedLettersGoWithTheirBaseLetter) {
         EXPECT_TRUE(ReadingOrderLess(a, b)) << a << " < " << b;
         EXPECT_FALSE(ReadingOrderLess(b, a)) << b << " < " << a;
         EXPECT_FALSE(ReadingOrderLess(a, a)) << a;
-    }
-}
-
-// The game lists of the four languages: no name out of its letter.
-TEST(ReadingOrder, TheCatalogueSortsByBaseLetterInEveryLanguage) {
-    for (Language language : kLanguages) {
-        std::vector<std::string> names;
-        for (int k = 0; k < kCatalogueGameCount; ++k)
-            names.push_back(Text(language, CatalogueGame(k)));
-        SortForReading(names);
-        for (std::size_t i = 1; i < names.size(); ++i)
-            EXPECT_LE(Folded(names[i - 1]).substr(0, 1), Folded(names[i]).substr(0, 1))
-                << names[i - 1] << " / " << names[i];
     }
 }
 
