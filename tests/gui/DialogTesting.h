@@ -48,8 +48,7 @@ protected:
 
     std::string SheetPath() const { return temp.File("heat.score"); }
 
-    // The change convention: changed state, the page of the sheet as it now
-    // is, written to its file.
+    // A change: changed state, the page of the sheet as it now is, written.
     void ExpectChangeApplied() {
         EXPECT_EQ(SheetState::Changed, frame->Document().State());
         zav::ScoreSheet copy = frame->Document().Sheet();

@@ -64,9 +64,8 @@ private:
     std::function<void(Dialog&)> act_;
 };
 
-// A message box answered with `answer`; its text is kept in `*seen`, and the
-// labels of its Yes, No and Cancel buttons ("Yes|No|Cancel") in `*buttons`,
-// so that the test can check what the user was offered.
+// A message box answered with `answer`; its text is kept in `*seen`, the
+// labels of its buttons ("Yes|No|Cancel") in `*buttons`.
 inline ExpectDialog<wxMessageDialog> ExpectMessage(int answer, wxString* seen = nullptr,
                                                    wxString* buttons = nullptr) {
     return {answer, [=](wxMessageDialog& box) {
@@ -78,7 +77,7 @@ inline ExpectDialog<wxMessageDialog> ExpectMessage(int answer, wxString* seen = 
 }
 
 // Lets GTK run until `done` holds; false when it still does not after ten
-// seconds. A test that passes waits only as long as it must.
+// seconds.
 inline bool WaitUntil(const std::function<bool()>& done) {
     for (int i = 0; i < 2000; ++i) {
         if (done()) return true;
@@ -89,7 +88,6 @@ inline bool WaitUntil(const std::function<bool()>& done) {
     return done();
 }
 
-// What a file chooser proposed to the user.
 struct ChooserSeen {
     wxString title;
     wxString folder;

@@ -1,10 +1,8 @@
 // Real key presses (XTest, as a keyboard sends them) under a window manager,
 // which gives the window the keyboard as a desktop does: the shortcuts reach
-// their commands, full screen is entered and left from the keyboard, and the
-// real program, typed into and killed mid-heat, gives back every result.
+// their commands, and the real program, typed into and killed mid-heat, gives
+// back every result.
 #include <signal.h>
-#include <wx/menu.h>
-#include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
 #include <cstdlib>
@@ -62,10 +60,6 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
     }
 
-    static void Press(int key, int modifiers = wxMOD_NONE) {
-        wxUIActionSimulator().Char(key, modifiers);
-    }
-
     std::vector<int> reached;
 };
 
@@ -80,45 +74,14 @@ TEST_F(ProgramKeyboardTest, EveryShortcutReachesItsCommand) {
         {'p', wxMOD_CONTROL, ID_PRINT},      {'r', wxMOD_CONTROL, ID_GAME_RESULT},
         {'q', wxMOD_CONTROL, ID_QUIT},       {WXK_F1, wxMOD_NONE, ID_USER_GUIDE},
         {'z', wxMOD_CONTROL, ID_UNDO},       {'z', wxMOD_CONTROL | wxMOD_SHIFT, ID_REDO},
-        {'y', wxMOD_CONTROL, ID_REDO}};
+        {'y', wxMOD_CONTROL, ID_REDO},       {WXK_F11, wxMOD_NONE, ID_FULL_SCREEN}};
     OpenRecordingFrame();
     for (const auto& shortcut : shortcuts) {
         reached.clear();
-        Press(shortcut.key, shortcut.modifiers);
+        wxUIActionSimulator().Char(shortcut.key, shortcut.modifiers);
         EXPECT_TRUE(WaitUntil([&] { return !reached.empty(); }));
         EXPECT_EQ(reached, std::vector<int>{shortcut.command}) << shortcut.command;
     }
-}
-
-// F11 is a menu shortcut: that it leaves full screen shows the shortcuts
-// working while the menus are hidden. Escape leaves full screen too.
-TEST_F(ProgramKeyboardTest, F11EntersAndLeavesFullScreenAndEscapeLeavesIt) {
-    OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
-    ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
-    const wxSize windowed = frame->GetSize();
-    const auto fullScreen = [&] {
-        return frame->IsFullScreen() && frame->GetSize() == wxGetDisplaySize();
-    };
-    const auto left = [&] { return !frame->IsFullScreen() && frame->GetSize() == windowed; };
-
-    Press(WXK_F11);
-    ASSERT_TRUE(WaitUntil(fullScreen));
-    EXPECT_FALSE(frame->GetMenuBar()->IsShown());
-    EXPECT_FALSE(frame->GetToolBar()->IsShown());
-    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_FULL_SCREEN));
-    EXPECT_TRUE(frame->View().LargeType());
-
-    Press(WXK_F11);
-    ASSERT_TRUE(WaitUntil(left));
-    EXPECT_TRUE(frame->GetMenuBar()->IsShown());
-    EXPECT_FALSE(frame->View().LargeType());
-    EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_FULL_SCREEN));
-
-    Press(WXK_F11);
-    ASSERT_TRUE(WaitUntil(fullScreen));
-    Press(WXK_ESCAPE);
-    ASSERT_TRUE(WaitUntil(left));
-    EXPECT_TRUE(frame->GetToolBar()->IsShown());
 }
 
 // The program itself, with settings and state folders of its own (its
