@@ -5,6 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -251,6 +252,26 @@ TEST_F(EntryDialogsTest, NewTeamsNumberResetsThePointsScaleAtOnce) {
     EXPECT_EQ(s.iScoring, 3);
     EXPECT_EQ(s.sTitle, "Final");
     EXPECT_EQ(s.iGamesNr, 8);
+}
+
+// More 'Challenge' teams than its points are warned of; zero points clear
+// the 'Challenge' and take its commands away.
+TEST_F(EntryDialogsTest, ChallengeTeamsAreWarnedOfAndZeroPointsClearTheChallenge) {
+    wxZAVFrame& window = OpenFrame(wxString::FromUTF8(CopyExample("nations-cup-semi-final.score")));
+    window.Document().EditSheet().iChallengeScoring = 2;
+    wxTEST_DIALOG(Run(ID_TEAMS_DATA),
+                  ExpectDialog<TeamsDialog>(wxID_CANCEL,
+                                            [](TeamsDialog& d) {
+                                                for (wxCheckBox* box : d.challenge)
+                                                    box->SetValue(true);
+                                            }),
+                  ExpectMessage(wxID_OK));
+    EXPECT_EQ(window.Document().State(), SheetState::Unchanged);
+    wxTEST_DIALOG(Run(ID_GENERAL_DATA),
+                  ExpectDialog<GeneralDataDialog>(
+                      wxID_OK, [](GeneralDataDialog& d) { d.challengePoints->SetSelection(0); }));
+    EXPECT_FALSE(window.GetMenuBar()->IsEnabled(ID_VIEW_CHALL));
+    EXPECT_EQ(window.Document().Sheet().sChallengeTitle, "");
 }
 
 }  // namespace

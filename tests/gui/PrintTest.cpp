@@ -13,12 +13,12 @@
 #include <regex>
 #include <tuple>
 
-#include "core/sheetfile/SampleSheet.h"
 #include "gui/FrameFixture.h"
 #include "paths/UserFolders.h"
 #include "report/PageBytes.h"
 #include "report/PlacementPictures.h"
 #include "sheet/GameCatalogue.h"
+#include "support/TestFiles.h"
 
 namespace {
 

@@ -26,4 +26,12 @@ inline zav::ScoreSheet Sample(const std::string& name,
     return sheet;
 }
 
+// The full sample (10 teams, 12 catalogue games, 'Challenge', every result
+// code, blames, tie-breaks, staff) as a sheet made in the program.
+inline zav::ScoreSheet FullSampleSheet() {
+    zav::ScoreSheet s = Sample("full-sample.score", zav::Language::French);
+    s.languageSheet.reset();
+    return s;
+}
+
 }  // namespace zavtest

@@ -5,10 +5,10 @@
 
 #include <csignal>
 
-#include "core/sheetfile/SampleSheet.h"
 #include "recovery/RecoveryStore.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 using namespace zav;
 

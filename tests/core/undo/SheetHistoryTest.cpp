@@ -1,9 +1,9 @@
 // Undo and redo over whole sheet states.
 #include <gtest/gtest.h>
 
-#include "core/sheetfile/SampleSheet.h"
 #include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
+#include "support/TestFiles.h"
 #include "undo/SheetHistory.h"
 
 using namespace zav;
