@@ -11,6 +11,7 @@
 
 #include "gui/DialogTesting.h"
 #include "gui/RealKeys.h"
+#include "support/TestFiles.h"
 #include "view/PageView.h"
 
 namespace {
@@ -120,9 +121,7 @@ TEST_F(ProgramKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));
     Type("ctrl+s");  // Save score sheet
     ASSERT_TRUE(WindowShown("ZAV score - heat.score"));
-    zav::ScoreSheet saved;
-    ASSERT_TRUE(
-        zav::LoadSheet(saved, SheetPath(), zav::Reporter(zav::Language::English, messages)));
+    const zav::ScoreSheet saved = zavtest::ReadSheet(SheetPath());
     for (int t = 0; t < 4; ++t)
         for (int g = 0; g < 4; ++g)
             EXPECT_EQ(saved.iGamePlace[t][g], g == 3 ? 0 : t == 0 ? g + 2 : 1) << t << " " << g;

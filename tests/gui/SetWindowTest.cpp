@@ -19,6 +19,7 @@
 #include "dialogs/SifGroupingDialog.h"
 #include "dialogs/SifOptionsDialog.h"
 #include "gui/FrameFixture.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -59,14 +60,6 @@ protected:
     std::string WriteSif(const Teams& teams) const {
         zavtest::WriteFile(temp.File("entries.txt"), zavtest::SifText(teams));
         return temp.File("entries.txt");
-    }
-
-    static zav::ScoreSheet ReadSheet(const std::string& path) {
-        zav::ScoreSheet s;
-        zav::RecordingMessageSink messages;
-        EXPECT_TRUE(zav::LoadSheet(s, path, zav::Reporter(zav::Language::English, messages)))
-            << path;
-        return s;
     }
 
     // The chooser's entries in the order it lists them, and what it shows.
@@ -125,7 +118,7 @@ TEST_F(SetWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     // the sheets.
     EXPECT_EQ(ChooserEntries().size(), 3u);
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore - Minime 1"));
-    const zav::ScoreSheet minimes = ReadSheet(temp.File(ChooserShown()));
+    const zav::ScoreSheet minimes = zavtest::ReadSheet(temp.File(ChooserShown()));
     EXPECT_EQ(minimes.sTitle + "|" + minimes.sDate + "|" + minimes.sReferee,
               "Regional cup|12/04/2026|J. Doe");
     EXPECT_EQ(minimes.iGamesNr, 9);
@@ -242,7 +235,7 @@ TEST_F(SetSheetsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     wxTEST_DIALOG(Run(ID_COPY_SIF_SCORE_SET), AnswerChooser(setPath), PickFolder(target),
                   ExpectMessage(wxID_OK));
     EXPECT_EQ(SetFilesIn(target), 5);
-    EXPECT_EQ(ReadSheet(target + "/" + benjamin1).sTitle, "Changed before copy");
+    EXPECT_EQ(zavtest::ReadSheet(target + "/" + benjamin1).sTitle, "Changed before copy");
     EXPECT_EQ(ChooserShown(), benjamin1);
 
     const std::string elsewhere = temp.File("elsewhere");

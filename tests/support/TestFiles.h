@@ -16,14 +16,21 @@ inline std::string TestFile(const std::string& name) {
     return here.substr(0, here.rfind("/support/")) + "/" + name;
 }
 
-// A sample heat of tests/data/, read as the program opens it in `language`.
-inline zav::ScoreSheet Sample(const std::string& name,
-                              zav::Language language = zav::Language::English) {
+// A sheet file read as the program opens it in `language`; a file it cannot
+// read fails the test.
+inline zav::ScoreSheet ReadSheet(const std::string& path,
+                                 zav::Language language = zav::Language::English) {
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
-    if (!zav::LoadSheet(sheet, TestFile("data/" + name), zav::Reporter(language, messages)))
-        throw std::runtime_error("cannot read the sample " + name);
+    if (!zav::LoadSheet(sheet, path, zav::Reporter(language, messages)))
+        throw std::runtime_error("cannot read the sheet " + path);
     return sheet;
+}
+
+// A sample heat of tests/data/.
+inline zav::ScoreSheet Sample(const std::string& name,
+                              zav::Language language = zav::Language::English) {
+    return ReadSheet(TestFile("data/" + name), language);
 }
 
 // The full sample (10 teams, 12 catalogue games, 'Challenge', every result

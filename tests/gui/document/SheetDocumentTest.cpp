@@ -12,6 +12,7 @@
 #include "document/SheetDocument.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -67,11 +68,7 @@ protected:
         document.SheetChanged("title " + title);
     }
 
-    std::string TitleIn(const std::string& path) {
-        zav::ScoreSheet sheet;
-        EXPECT_TRUE(zav::LoadSheet(sheet, path, user.reporter)) << path;
-        return sheet.sTitle;
-    }
+    static std::string TitleIn(const std::string& path) { return zavtest::ReadSheet(path).sTitle; }
 
     // One sheet per category, listed in category order: by default
     // ev_Open 1, ev_Benjamin 1, ev_Minime 1.
