@@ -19,6 +19,7 @@
 #include "dialogs/TeamsDialog.h"
 #include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -196,6 +197,13 @@ TEST_F(EntryDialogsTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
         EXPECT_FALSE(w.Document().Sheet().bAvertissement[t][0]) << t;
     }
     ExpectChangeApplied();
+    // The cleared points went with the results: the window shows the page of
+    // the sheet saved and read again.
+    zav::ScoreSheet reread = zavtest::ReadSheet(SheetPath());
+    EXPECT_EQ(
+        zav::PrepareHtml(reread, w.Choices().ViewOf(reread), zav::OutputTarget::WindowOrPrinter,
+                         true, w.Language(), zav::ReadPageStyle(w.AppSettings())),
+        w.View().Page());
 }
 
 // Heat positions 1, 2, 2, 4: only the level teams choose, between their
