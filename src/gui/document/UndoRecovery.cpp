@@ -72,7 +72,8 @@ bool SheetDocument::OfferRecoveries() {
             continue;
         const std::string offer =
             zav::RecoveryOffer(left.Record(), restored.sTitle, user_.Reporter().GetLanguage());
-        if (user_.Reporter().AskText(zav::MessageIcon::Question, offer)) {
+        if (user_.Reporter().AskText(zav::MessageIcon::Question, offer,
+                                     zav::QuestionKind::Harmless)) {
             Restore(left.Record(), std::move(restored));
             left.Discard();  // now in this program's own recovery file
             return true;
