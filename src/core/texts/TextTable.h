@@ -1597,6 +1597,11 @@ ZAV_TEXT(722, MenuUserGuide,
          "User guide",
          "Guida dell'utente",
          "Benutzerhandbuch")
+ZAV_TEXT(725, FilesExist,
+         "Ces fichiers existent déjà et ne sont pas remplacés :\n%s",
+         "These files already exist and are not replaced:\n%s",
+         "Questi file esistono già e non vengono sostituiti:\n%s",
+         "Diese Dateien existieren bereits und werden nicht ersetzt:\n%s")
 ZAV_TEXT(750, MenuUndo,
          "Annuler",
          "Undo",
