@@ -1,7 +1,6 @@
 // Recovery files: what they hold, and which program may take them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -92,14 +91,6 @@ TEST(RecoveryFile, HoldsTheSheetWhereItBelongsAndWhen) {
     for (const auto& o : offers)
         EXPECT_EQ(RecoveryOffer(SampleRecord(o.file), o.title, o.savedAt, Language::English),
                   o.offer);
-
-    zavtest::TempDir dir;
-    const RecoveryRecord saved = SampleRecord(dir.File("heat.score"));
-    zavtest::WriteFile(dir.File("heat.score"), "");
-    EXPECT_GT(SavedSince(saved), saved.written);  // written now, after 2023
-    const timeval before[2] = {{saved.written - 1, 0}, {saved.written - 1, 0}};
-    ASSERT_EQ(::utimes(dir.File("heat.score").c_str(), before), 0);
-    EXPECT_EQ(SavedSince(saved), 0);
 }
 
 TEST(RecoveryStore, OnlyTheFilesOfEndedProgramsAreTaken) {
