@@ -50,8 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const zav::Language language = zav::kLanguages[size % 4];
     zav::ScoreSheet sheet;
     zav::RecordingMessageSink messages;
+    // Both questions: the plain one, and the one over a file saved since.
     if (zav::ParseSheet(sheet, record.sheetBytes, zav::Reporter(language, messages)))
-        (void)zav::RecoveryOffer(record, sheet.sTitle, language);
+        (void)zav::RecoveryOffer(record, sheet.sTitle, size % 2 ? 0 : 1, language);
     (void)record.SheetFile();
     return 0;
 }

@@ -45,7 +45,7 @@ public:
     void ShowMessage(const std::string& text, zav::MessageIcon) override {
         std::cerr << text << '\n';
     }
-    bool AskYesNo(const std::string& text, zav::MessageIcon) override {
+    bool AskYesNo(const std::string& text, zav::MessageIcon, zav::QuestionKind) override {
         std::cerr << text << '\n';
         return answer_;
     }

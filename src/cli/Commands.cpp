@@ -36,7 +36,8 @@ const std::vector<Command>& AllCommands() {
          "[--settings INI]",
          "Creates a score sheet set from the SIF file: SETFILE and one sheet file per category, "
          "or one per --group (a comma-separated list of category fields or codes; every "
-         "category must be in a group). An existing SETFILE is replaced only with --replace. "
+         "category must be in a group). Existing files (SETFILE or sheet files) are replaced only "
+         "with --replace; without it the command lists them and writes nothing. "
          "Nothing is written unless every file can be. Prints the sheet file names.",
          RunImportSif},
         {"set-list", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",

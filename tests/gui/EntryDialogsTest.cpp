@@ -21,6 +21,7 @@
 #include "dialogs/TeamsDialog.h"
 #include "dialogs/TieBreakDialog.h"
 #include "gui/DialogTesting.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -240,6 +241,13 @@ TEST_F(EntryDialogsTest, MissingResultsAreAskedAndClearEmptiesTheGame) {
         EXPECT_FALSE(w.Document().Sheet().bAvertissement[t][0]) << t;
     }
     ExpectChangeApplied();
+    // The cleared points went with the results: the window shows the page of
+    // the sheet saved and read again.
+    zav::ScoreSheet reread = zavtest::ReadSheet(SheetPath());
+    EXPECT_EQ(
+        zav::PrepareHtml(reread, w.Choices().ViewOf(reread), zav::OutputTarget::WindowOrPrinter,
+                         true, w.Language(), zav::ReadPageStyle(w.AppSettings())),
+        w.View().Page());
 }
 
 // A sheet opened again proposes its first game some team has no result in;

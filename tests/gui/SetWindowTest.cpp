@@ -246,9 +246,12 @@ TEST_F(SetSheetsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     EXPECT_EQ(frame->Document().Sheet().sMultiFileOpen, elsewhere + "/" + benjamin1);
 }
 
-// Delete asks first: No keeps the set.
+// Delete asks first, opening on No: No keeps the set.
 TEST_F(SetSheetsWindowTest, DeleteAsksFirst) {
-    wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath), ExpectMessage(wxID_NO));
+    bool opensOnNo = false;
+    wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectMessage(wxID_NO, nullptr, nullptr, &opensOnNo));
+    EXPECT_TRUE(opensOnNo);
     EXPECT_EQ(SetFilesIn(temp.Path()), 5);
     wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath), ExpectMessage(wxID_YES),
                   ExpectMessage(wxID_OK));

@@ -80,18 +80,22 @@ FileReplacement::~FileReplacement() {
     Abandon();
 }
 
-ReplaceResult FileReplacement::Open(const std::string& path) {
+ReplaceResult FileReplacement::Open(const std::string& path, Links links) {
     Abandon();
-    target_ = TargetOf(path).string();
+    target_ = links == Links::Follow ? TargetOf(path).string() : path;
     failed_ = false;
     struct stat old {};
-    replaces_ = ::stat(target_.c_str(), &old) == 0;
-    if (replaces_ && !S_ISREG(old.st_mode)) return ReplaceResult::CreateFailed;
-    if (replaces_ && IsWriteProtected(target_, old)) return ReplaceResult::ReadOnly;
+    replaces_ = ::lstat(target_.c_str(), &old) == 0;
+    if (replaces_ && S_ISLNK(old.st_mode) && links == Links::Follow)
+        replaces_ = ::stat(target_.c_str(), &old) == 0;  // a link past the system's limit
+    // A link replaced is no file of the user's: the new file is made anew.
+    const bool replacesFile = replaces_ && !S_ISLNK(old.st_mode);
+    if (replacesFile && !S_ISREG(old.st_mode)) return ReplaceResult::CreateFailed;
+    if (replacesFile && IsWriteProtected(target_, old)) return ReplaceResult::ReadOnly;
     fd_ = CreateSibling(fs::path(target_), sibling_);
     if (fd_ < 0) return replaces_ ? ReplaceResult::NoFileBeside : ReplaceResult::CreateFailed;
     stage_ = Stage::Writing;
-    if (replaces_ && !TakeOverOwnerAndMode(fd_, old)) {
+    if (replacesFile && !TakeOverOwnerAndMode(fd_, old)) {
         Abandon();
         return ReplaceResult::CreateFailed;
     }
@@ -154,9 +158,9 @@ void FileReplacement::Abandon() {
     stage_ = Stage::Closed;
 }
 
-ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
+ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes, Links links) {
     FileReplacement file;
-    const ReplaceResult opened = file.Open(path);
+    const ReplaceResult opened = file.Open(path, links);
     if (opened != ReplaceResult::Done) return opened;
     // A failed append is reported by Commit.
     static_cast<void>(file.Append(bytes));
@@ -211,20 +215,24 @@ bool ReportWrite(ReplaceResult result, const std::string& path, const Reporter& 
     return false;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes, const Reporter& reporter) {
-    return ReportWrite(ReplaceFileContents(path, bytes), path, reporter);
+bool WriteWholeFile(const std::string& path, std::string_view bytes, const Reporter& reporter,
+                    Links links) {
+    return ReportWrite(ReplaceFileContents(path, bytes, links), path, reporter);
 }
 
 FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes, Rewrite rewrite,
-                           const Reporter& reporter) {
-    if (rewrite == Rewrite::OnlyChanges) {
+                           Links links, const Reporter& reporter) {
+    struct stat info {};
+    const bool linkToReplace =
+        links == Links::Replace && ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    if (rewrite == Rewrite::OnlyChanges && !linkToReplace) {
         std::string current;
         // A longer file is too long for this limit, and so differs.
         if (ReadFileBytes(path, current, bytes.size()).status == ReadStatus::Done &&
             current == bytes)
             return FileUpdate::Unchanged;
     }
-    return WriteWholeFile(path, bytes, reporter) ? FileUpdate::Written : FileUpdate::Failed;
+    return WriteWholeFile(path, bytes, reporter, links) ? FileUpdate::Written : FileUpdate::Failed;
 }
 
 }  // namespace zav

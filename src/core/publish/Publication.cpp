@@ -90,12 +90,12 @@ public:
         std::vector<IndexEntry> entries;
         for (const std::string& path : sheetPaths) entries.push_back(PublishSheetPage(path));
         const std::string index = PathInFolder(options_.folder, kIndexPageName);
-        Note(CopyLogo(options_.style, index, Rewrite::OnlyChanges, reporter_),
+        Note(CopyLogo(options_.style, index, Rewrite::OnlyChanges, Links::Replace, reporter_),
              options_.style.logoName);
         const std::string heading = Heading(entries, StemOf(sourceName));
         Note(WriteExportedPage(
                  WithRefresh(PrepareIndexPage(heading, entries, options_.language, options_.style)),
-                 index, Rewrite::OnlyChanges, reporter_),
+                 index, Rewrite::OnlyChanges, Links::Replace, reporter_),
              kIndexPageName);
         return result_;
     }
@@ -126,27 +126,36 @@ private:
             PrepareHtml(sheet, view, OutputTarget::File, false, options_.language, options_.style);
         entry.pageName = names_.NameFor(FileNameOf(path));
         const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
-        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, reporter_),
+        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, Links::Replace,
+                               reporter_),
              entry.pageName);
         entry.published = WrittenAt(pagePath);
         return entry;
     }
 
     // Reads the sheet as opening does; the reader's messages are reported and
-    // kept, joined, in `problem`.
+    // kept, joined, in `problem`, which the public page shows: there the file
+    // is named by its name alone, never by where it lies on this computer.
     bool ReadSheet(const std::string& path, ScoreSheet& sheet, std::string& problem) {
         RecordingMessageSink messages;
         const bool read = LoadSheet(sheet, path, Reporter(options_.language, messages));
+        // A read that fails half-way has no message of its own.
+        if (!read && messages.messages.empty())
+            messages.ShowMessage(FormatText(reporter_.Text(TextId::ErrorOpening), path),
+                                 MessageIcon::Error);
         for (const auto& message : messages.messages) {
             reporter_.ShowText(message.icon, message.text);
-            problem += (problem.empty() ? "" : " ") + message.text;
-        }
-        // A read that fails half-way has no message of its own.
-        if (!read && problem.empty()) {
-            problem = FormatText(reporter_.Text(TextId::ErrorOpening), path);
-            reporter_.ShowText(MessageIcon::Error, problem);
+            problem += (problem.empty() ? "" : " ") + WithFileName(message.text, path);
         }
         return read;
+    }
+
+    static std::string WithFileName(std::string text, const std::string& path) {
+        const std::string name = FileNameOf(path);
+        for (auto at = text.find(path); at != std::string::npos;
+             at = text.find(path, at + name.size()))
+            text.replace(at, path.size(), name);
+        return text;
     }
 
     std::string WithRefresh(std::string page) const {

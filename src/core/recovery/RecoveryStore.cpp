@@ -57,6 +57,50 @@ void RemoveLocked(int fd, const std::string& lockPath) {
     ::close(fd);
 }
 
+// The lock of a left recovery file, made when missing (a program that
+// takes it later finds the same file, and only one of them holds it);
+// `made` says it was made here.
+int OpenLock(const std::string& lockPath, bool& made) {
+    made = false;
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    made = fd >= 0;
+    return fd >= 0 || errno != EEXIST ? fd : ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+}
+
+enum class LeftFile { Whole, Damaged, Gone };
+
+// Looked at before it is opened: opening a FIFO would wait for a writer
+// that never comes.
+LeftFile ReadLeftFile(const std::string& path, RecoveryRecord& record) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? LeftFile::Gone : LeftFile::Damaged;
+    if (!S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > kMaxRecoveryBytes)
+        return LeftFile::Damaged;
+    std::string bytes;
+    if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done)
+        return Exists(path) ? LeftFile::Damaged : LeftFile::Gone;  // gone: taken by another program
+    return ParseRecoveryFile(bytes, record) ? LeftFile::Whole : LeftFile::Damaged;
+}
+
+// Moves the file into the damaged folder under a name no earlier file there
+// has; true when moved.
+bool MoveToDamaged(const std::string& path) {
+    const std::filesystem::path file(path);
+    const std::string damaged = DamagedFolder(file.parent_path().string());
+    if (!CreateFolders(damaged)) return false;
+    const auto taken = [](const std::string& name) {
+        struct stat info {};
+        return ::lstat(name.c_str(), &info) == 0;
+    };
+    std::string target = PathInFolder(damaged, file.filename().string());
+    for (int n = 2; taken(target) && n < 1000; ++n)
+        target = PathInFolder(damaged, file.filename().string() + "-" + std::to_string(n));
+    return ::rename(path.c_str(), target.c_str()) == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<RecoverySession> RecoverySession::Start(const std::string& folder) {
@@ -105,16 +149,18 @@ void RecoverySession::Remove() {
     ::unlink(recoveryPath_.c_str());
 }
 
-LeftRecovery::LeftRecovery(int lockFd, std::string lockPath, std::string recoveryPath,
-                           RecoveryRecord record)
+LeftRecovery::LeftRecovery(int lockFd, std::string lockPath, bool lockMade,
+                           std::string recoveryPath, RecoveryRecord record)
     : lockFd_(lockFd),
       lockPath_(std::move(lockPath)),
+      lockMade_(lockMade),
       recoveryPath_(std::move(recoveryPath)),
       record_(std::move(record)) {}
 
 LeftRecovery::LeftRecovery(LeftRecovery&& other) noexcept
     : lockFd_(std::exchange(other.lockFd_, -1)),
       lockPath_(std::move(other.lockPath_)),
+      lockMade_(other.lockMade_),
       recoveryPath_(std::move(other.recoveryPath_)),
       record_(std::move(other.record_)) {}
 
@@ -123,6 +169,7 @@ LeftRecovery& LeftRecovery::operator=(LeftRecovery&& other) noexcept {
         Release();
         lockFd_ = std::exchange(other.lockFd_, -1);
         lockPath_ = std::move(other.lockPath_);
+        lockMade_ = other.lockMade_;
         recoveryPath_ = std::move(other.recoveryPath_);
         record_ = std::move(other.record_);
     }
@@ -134,7 +181,11 @@ LeftRecovery::~LeftRecovery() {
 }
 
 void LeftRecovery::Release() {
-    if (lockFd_ >= 0) ::close(lockFd_);
+    if (lockFd_ < 0) return;
+    if (lockMade_)
+        RemoveLocked(lockFd_, lockPath_);
+    else
+        ::close(lockFd_);
     lockFd_ = -1;
 }
 
@@ -145,9 +196,20 @@ void LeftRecovery::Discard() {
     lockFd_ = -1;
 }
 
-std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
+void LeftRecovery::PutAside() {
+    if (lockFd_ < 0) return;
+    MoveToDamaged(recoveryPath_);
+    RemoveLocked(lockFd_, lockPath_);
+    lockFd_ = -1;
+}
+
+std::string DamagedFolder(const std::string& folder) {
+    return PathInFolder(folder, "damaged");
+}
+
+LeftRecoveries TakeLeftRecoveries(const std::string& folder) {
     namespace fs = std::filesystem;
-    std::vector<LeftRecovery> left;
+    LeftRecoveries found;
     std::vector<std::string> lockOnly;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
@@ -163,24 +225,24 @@ std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
         if (!EndsWith(name, kRecoveryExtension)) continue;
         const std::string lockPath =
             path.substr(0, path.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
-        // Made when missing: a program that takes its lock later finds the
-        // same file, and only one of them holds it.
-        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        bool lockMade = false;
+        const int fd = OpenLock(lockPath, lockMade);
         if (fd < 0) continue;
-        std::string bytes;
-        RecoveryRecord record;
         if (!TryLock(fd) || !StillNamed(fd, lockPath)) {
             ::close(fd);  // its program runs, or another one has just taken it
-        } else if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done) {
-            // Taken and removed by another program since the listing.
-            if (!Exists(path))
+            continue;
+        }
+        RecoveryRecord record;
+        switch (ReadLeftFile(path, record)) {
+            case LeftFile::Gone: RemoveLocked(fd, lockPath); break;
+            case LeftFile::Damaged:
+                found.putAside |= MoveToDamaged(path);
                 RemoveLocked(fd, lockPath);
-            else
-                ::close(fd);
-        } else if (!ParseRecoveryFile(bytes, record)) {
-            ::close(fd);
-        } else {
-            left.push_back(LeftRecovery(fd, lockPath, path, std::move(record)));
+                break;
+            case LeftFile::Whole:
+                found.offers.push_back(
+                    LeftRecovery(fd, lockPath, lockMade, path, std::move(record)));
+                break;
         }
     }
     for (const std::string& lockPath : lockOnly) {
@@ -191,10 +253,11 @@ std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
         else
             ::close(fd);
     }
-    std::stable_sort(left.begin(), left.end(), [](const LeftRecovery& a, const LeftRecovery& b) {
-        return a.Record().written < b.Record().written;
-    });
-    return left;
+    std::stable_sort(found.offers.begin(), found.offers.end(),
+                     [](const LeftRecovery& a, const LeftRecovery& b) {
+                         return a.Record().written > b.Record().written;
+                     });
+    return found;
 }
 
 }  // namespace zav

@@ -1597,6 +1597,21 @@ ZAV_TEXT(722, MenuUserGuide,
          "User guide",
          "Guida dell'utente",
          "Benutzerhandbuch")
+ZAV_TEXT(723, RecoveryOfferOverNewer,
+         "Restaurer les modifications non enregistrées de %s du %s ?\n\nAttention : son fichier a été enregistré depuis, le %s. La feuille restaurée sera enregistrée sous un nouveau nom, jamais à la place de ce fichier.",
+         "Restore the unsaved changes of %s from %s?\n\nCaution: its file was saved since, at %s. The restored sheet will be saved under a new name, never over that file.",
+         "Ripristinare le modifiche non salvate di %s del %s?\n\nAttenzione: il suo file è stato salvato in seguito, il %s. Il foglio ripristinato sarà salvato con un nuovo nome, mai al posto di quel file.",
+         "Die nicht gespeicherten Änderungen an %s vom %s wiederherstellen?\n\nAchtung: die Datei wurde seitdem gespeichert, am %s. Der wiederhergestellte Wertungsbogen wird unter einem neuen Namen gespeichert, nie an Stelle dieser Datei.")
+ZAV_TEXT(724, DamagedRecoveries,
+         "Des fichiers de récupération incomplets ou illisibles ont été mis de côté dans %s.",
+         "Recovery files that were incomplete or unreadable have been put aside in %s.",
+         "I file di recupero incompleti o illeggibili sono stati messi da parte in %s.",
+         "Unvollständige oder unlesbare Wiederherstellungsdateien wurden in %s beiseitegelegt.")
+ZAV_TEXT(725, FilesExist,
+         "Ces fichiers existent déjà et ne sont pas remplacés :\n%s",
+         "These files already exist and are not replaced:\n%s",
+         "Questi file esistono già e non vengono sostituiti:\n%s",
+         "Diese Dateien existieren bereits und werden nicht ersetzt:\n%s")
 ZAV_TEXT(750, MenuUndo,
          "Annuler",
          "Undo",

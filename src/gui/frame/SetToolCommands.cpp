@@ -46,7 +46,8 @@ bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString&
                                     wxString& folder) {
     const zav::Reporter& reporter = frame_.User().Reporter();
     if (operation == zav::SetOperation::Delete)
-        return reporter.Ask(zav::MessageIcon::Error, zav::TextId::DeleteSetWarning) &&
+        return reporter.Ask(zav::MessageIcon::Error, zav::TextId::DeleteSetWarning,
+                            zav::QuestionKind::Destructive) &&
                zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), reporter);
     folder =
         frame_.User().ChooseFolder(zav::TextId::ChooseTargetFolder, wxFileName(setPath).GetPath());

@@ -66,7 +66,7 @@ wxString WindowUser::ChooseNewFile(FileKind kind, zav::TextId caption, const wxS
             !messages_.AskYesNo(
                 zav::FormatText(zav::Text(language_, zav::TextId::ReplaceExistingFile),
                                 ToCore(path)),
-                zav::MessageIcon::Warning)) {
+                zav::MessageIcon::Warning, zav::QuestionKind::Destructive)) {
             startFolder = chosen.GetPath();
             startName = chosen.GetFullName();
             continue;
