@@ -1953,11 +1953,6 @@ ZAV_TEXT(938, ButtonExportPdf,
          "Export in PDF...",
          "Esporta in PDF...",
          "Als PDF exportieren...")
-ZAV_TEXT(939, RemoveSheet,
-         "Retirer",
-         "Remove",
-         "Rimuovi",
-         "Entfernen")
 ZAV_TEXT(940, CloseButton,
          "Fermer",
          "Close",
