@@ -10,7 +10,7 @@ packages=(
   libwxgtk3.2-dev libgtk-3-dev wx3.2-i18n
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
+  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base lintian
   "$@"
 )
 
