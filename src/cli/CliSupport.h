@@ -65,6 +65,9 @@ struct Invocation {
     zav::Reporter Reporter() { return zav::Reporter(language, messages); }
 };
 
+// For ReadInvocation: any number of files but none.
+constexpr std::size_t kOneOrMoreFiles = static_cast<std::size_t>(-1);
+
 // Reads the arguments of `command`: `files` positional arguments (`expects`
 // says which, for the usage error), the options --lang and --settings, and
 // the command's own value and flag options. Nothing after printing the usage

@@ -15,6 +15,7 @@ int RunSetMove(const std::vector<std::string>& args);
 int RunSetDelete(const std::vector<std::string>& args);
 int RunPage(const std::vector<std::string>& args);
 int RunPublish(const std::vector<std::string>& args);
+int RunChampionship(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -66,6 +67,13 @@ const std::vector<Command>& AllCommands() {
          "listing the sheets in set order. Only files whose bytes change are rewritten; prints "
          "their names. A sheet that cannot be read is listed with the reason.",
          RunPublish},
+        {"championship",
+         "SHEET|SETFILE... [--html FILE] [--json] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Ranks every team across the sheets (a set file: its sheets) by the sum of its heat "
+         "scores, ties shared. Prints the table as tab-separated lines, or as one JSON object "
+         "with --json; --html writes its page as the export does. A sheet that cannot be read "
+         "is named and left out.",
+         RunChampionship},
     };
     return commands;
 }

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "championship/ChampionshipPage.h"
 #include "io/Paths.h"
 #include "publish/IndexPage.h"
 #include "report/PageExport.h"
@@ -89,10 +90,11 @@ public:
         }
         std::vector<IndexEntry> entries;
         for (const std::string& path : sheetPaths) entries.push_back(PublishSheetPage(path));
+        const std::string heading = Heading(entries, StemOf(sourceName));
+        if (sheetPaths.size() > 1) PublishChampionship(sheetPaths, entries);
         const std::string index = PathInFolder(options_.folder, kIndexPageName);
         Note(CopyLogo(options_.style, index, Rewrite::OnlyChanges, Links::Replace, reporter_),
              options_.style.logoName);
-        const std::string heading = Heading(entries, StemOf(sourceName));
         Note(WriteExportedPage(
                  WithRefresh(PrepareIndexPage(heading, entries, options_.language, options_.style)),
                  index, Rewrite::OnlyChanges, Links::Replace, reporter_),
@@ -131,6 +133,26 @@ private:
              entry.pageName);
         entry.published = WrittenAt(pagePath);
         return entry;
+    }
+
+    // The championship table of sheets that share teams (heats of one
+    // championship), as one more line of the index; sheets of different
+    // categories have none.
+    void PublishChampionship(const std::vector<std::string>& sheetPaths,
+                             std::vector<IndexEntry>& entries) {
+        const ChampionshipTable table =
+            BuildChampionshipTable(ReadHeats(sheetPaths, options_.language), options_.language);
+        if (!SharesTeams(table)) return;
+        IndexEntry entry;
+        entry.title = Text(options_.language, TextId::ChampionshipTitle);
+        entry.pageName = names_.NameFor("championship");
+        const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
+        const std::string page =
+            PrepareChampionshipPage(table, OutputTarget::File, options_.language, options_.style);
+        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, reporter_),
+             entry.pageName);
+        entry.published = WrittenAt(pagePath);
+        entries.push_back(entry);
     }
 
     // Reads the sheet as opening does; the reader's messages are reported and

@@ -23,6 +23,7 @@
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
 //   900..910  score sheet set dialogs
+//   920..959  championships: previous scores from earlier sheets, the table
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
 // clang-format off
@@ -1872,4 +1873,109 @@ ZAV_TEXT(910, GroupNote3,
          "Press OK when you have selected ALL the teams for the score sheet.",
          "Premete OK quando avete scelto TUTTE le squadre del foglio di gara.",
          "Drücken Sie OK, wenn Sie ALLE Mannschaften des Wertungsbogens gewählt haben.")
+ZAV_TEXT(920, MenuPreviousFromSheets,
+         "Scores précédents depuis des feuilles...",
+         "Previous scores from sheets...",
+         "Punteggi precedenti da fogli...",
+         "Vorherige Punkte aus Wertungsbögen...")
+ZAV_TEXT(921, MenuChampionshipTable,
+         "Classement du championnat...",
+         "Championship table...",
+         "Classifica del campionato...",
+         "Meisterschaftstabelle...")
+ZAV_TEXT(922, ChampionshipTitle,
+         "Classement du championnat",
+         "Championship table",
+         "Classifica del campionato",
+         "Meisterschaftstabelle")
+ZAV_TEXT(923, EarlierSheets,
+         "Feuilles de match précédentes",
+         "Earlier score sheets",
+         "Fogli di gara precedenti",
+         "Frühere Wertungsbögen")
+ZAV_TEXT(924, AddSheets,
+         "Ajouter des feuilles...",
+         "Add sheets...",
+         "Aggiungi fogli...",
+         "Wertungsbögen hinzufügen...")
+ZAV_TEXT(925, SheetFilesFilter,
+         "Feuilles de match (*.score;*.pscore)|*.score;*.pscore",
+         "Score sheets (*.score;*.pscore)|*.score;*.pscore",
+         "Fogli di gara (*.score;*.pscore)|*.score;*.pscore",
+         "Wertungsbögen (*.score;*.pscore)|*.score;*.pscore")
+ZAV_TEXT(926, NoTeamEntry,
+         "(aucune)",
+         "(none)",
+         "(nessuna)",
+         "(keine)")
+ZAV_TEXT(927, CarryTotalNote,
+         "Une feuille : chaque équipe reprend son score total de cette feuille, qui compte déjà ses points précédents.",
+         "One sheet: each team carries its total score there, which already holds its previous points.",
+         "Un foglio: ogni squadra riporta il suo punteggio totale di quel foglio, che comprende già i punti precedenti.",
+         "Ein Wertungsbogen: jede Mannschaft übernimmt ihre Gesamtpunkte daraus, die ihre vorherigen Punkte schon enthalten.")
+ZAV_TEXT(928, CarrySumNote,
+         "Plusieurs feuilles : chaque équipe reprend la somme de ses scores de manche, pour que rien ne compte deux fois.",
+         "Several sheets: each team carries the sum of its heat scores there, so that nothing counts twice.",
+         "Più fogli: ogni squadra riporta la somma dei suoi punteggi di manche, perché nulla conti due volte.",
+         "Mehrere Wertungsbögen: jede Mannschaft übernimmt die Summe ihrer Laufpunkte, damit nichts doppelt zählt.")
+ZAV_TEXT(929, CarriedColumn,
+         "Points repris",
+         "Points carried",
+         "Punti riportati",
+         "Übernommene Punkte")
+ZAV_TEXT(930, UnmatchedTeams,
+         "Sans équipe correspondante (score précédent inchangé) : %s",
+         "Without a matching team (previous score kept): %s",
+         "Senza squadra corrispondente (punteggio precedente invariato): %s",
+         "Ohne zugeordnete Mannschaft (vorherige Punkte bleiben): %s")
+ZAV_TEXT(931, SheetNotRead,
+         "Feuille non lue : %s",
+         "Sheet not read: %s",
+         "Foglio non letto: %s",
+         "Wertungsbogen nicht gelesen: %s")
+ZAV_TEXT(932, ChooseTeamOf,
+         "Plusieurs équipes portent ce nom : choisissez la bonne pour %s",
+         "Several teams bear this name: choose the right one for %s",
+         "Più squadre portano questo nome: scegliete quella giusta per %s",
+         "Mehrere Mannschaften tragen diesen Namen: wählen Sie die richtige für %s")
+ZAV_TEXT(933, StepPreviousFromSheets,
+         "scores précédents depuis des feuilles",
+         "previous scores from sheets",
+         "punteggi precedenti da fogli",
+         "vorherige Punkte aus Wertungsbögen")
+ZAV_TEXT(934, RankColumn,
+         "Classement",
+         "Rank",
+         "Posizione",
+         "Platz")
+ZAV_TEXT(935, NamesNotJoined,
+         "Équipes de même nom sur une feuille, non réunies aux autres feuilles : %s",
+         "Teams of one name on one sheet, not joined with the other sheets: %s",
+         "Squadre con lo stesso nome su un foglio, non unite agli altri fogli: %s",
+         "Mannschaften gleichen Namens auf einem Wertungsbogen, nicht mit den anderen zusammengeführt: %s")
+ZAV_TEXT(936, ButtonPrint,
+         "Imprimer...",
+         "Print...",
+         "Stampa...",
+         "Drucken...")
+ZAV_TEXT(937, ButtonExportHtml,
+         "Exporter en HTML...",
+         "Export in HTML...",
+         "Esporta in HTML...",
+         "Als HTML exportieren...")
+ZAV_TEXT(938, ButtonExportPdf,
+         "Exporter en PDF...",
+         "Export in PDF...",
+         "Esporta in PDF...",
+         "Als PDF exportieren...")
+ZAV_TEXT(940, CloseButton,
+         "Fermer",
+         "Close",
+         "Chiudi",
+         "Schließen")
+ZAV_TEXT(941, TitlePreviousFromSheets,
+         "Scores précédents depuis des feuilles",
+         "Previous scores from sheets",
+         "Punteggi precedenti da fogli",
+         "Vorherige Punkte aus Wertungsbögen")
 // clang-format on

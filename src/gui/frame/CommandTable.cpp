@@ -97,6 +97,7 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_PREVIOUS_HEAT, T::MenuPreviousHeat),
     Command(ID_PREVIOUS_CHALL, T::MenuPreviousChallenge),
+    Command(ID_PREVIOUS_FROM_SHEETS, T::MenuPreviousFromSheets),
     kSeparator,
     Command(ID_A_REFEREE_NAMES, T::MenuAssistantReferees),
     Command(ID_PLACEUR_NAMES, T::MenuArenaParty),
@@ -134,6 +135,7 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_DELETE_ONE_TEAM, T::MenuWithdrawTeam),
     kSeparator,
+    Command(ID_CHAMPIONSHIP_TABLE, T::MenuChampionshipTable),
     Command(ID_PUBLISH_NOW, T::MenuPublishNow),
 
     Menu(T::MenuOptions, "POOO"),

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "frame/ChampionshipCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
@@ -105,6 +106,7 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     undoCommands_ = std::make_unique<UndoCommands>(*this);
+    championshipCommands_ = std::make_unique<ChampionshipCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);

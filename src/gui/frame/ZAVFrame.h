@@ -25,6 +25,7 @@
 
 namespace zavgui {
 
+class ChampionshipCommands;
 class FileCommands;
 class FullScreenCommands;
 class HelpCommands;
@@ -161,6 +162,7 @@ private:
     std::unique_ptr<PublishCommands> publishCommands_;
     std::unique_ptr<FullScreenCommands> fullScreenCommands_;
     std::unique_ptr<UndoCommands> undoCommands_;
+    std::unique_ptr<ChampionshipCommands> championshipCommands_;
 };
 
 // The window title of an open file: "ZAV score - " and its name.

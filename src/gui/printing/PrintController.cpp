@@ -58,6 +58,7 @@ void PrintController::SetFontsAndColour(PageKind kind) {
             break;
         }
         case PageKind::Staff:
+        case PageKind::Championship:
             printing_->SetPrintFonts(wxS("Arial"), kPrintFontSize);
             printing_->GetPrintData()->SetColour(colour);
             break;
