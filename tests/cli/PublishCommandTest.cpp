@@ -158,4 +158,17 @@ TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
     EXPECT_EQ(ReadFile(www + "/index.html"), index);
 }
 
+// The pages are written first; an upload that fails says why and ends in 1.
+TEST_F(PublishCommand, AFailedUploadIsSaidAfterTheLocalPublication) {
+    const auto closed = Publish(set, {"--upload", "http://127.0.0.1:1/results/"});
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_NE(closed.err.find("The results could not be published: Server not reached"),
+              std::string::npos)
+        << closed.err;
+    EXPECT_TRUE(fs::exists(www + "/index.html"));
+    const auto wrong = Publish(set, {"--upload", "www.example.org/results"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_NE(wrong.err.find("Upload address not understood"), std::string::npos) << wrong.err;
+}
+
 }  // namespace
