@@ -1783,6 +1783,26 @@ ZAV_TEXT(788, NoPublishFolder,
          "No publication folder: choose one in Options, Publish results...",
          "Nessuna cartella di pubblicazione: sceglietene una in Opzioni, Pubblica i risultati...",
          "Kein Veröffentlichungsordner: wählen Sie einen unter Optionen, Ergebnisse veröffentlichen...")
+ZAV_TEXT(800, PhoneGames,
+         "Jeux",
+         "Games",
+         "Giochi",
+         "Spiele")
+ZAV_TEXT(801, PhonePosition,
+         "Pl.",
+         "Pos.",
+         "Pos.",
+         "Pl.")
+ZAV_TEXT(802, PhoneFullSheet,
+         "Feuille de score complète",
+         "Full score sheet",
+         "Foglio di punteggio completo",
+         "Vollständiger Wertungsbogen")
+ZAV_TEXT(803, PhoneSheets,
+         "Feuilles de score",
+         "Score sheets",
+         "Fogli di punteggio",
+         "Wertungsbögen")
 ZAV_TEXT(860, UploadBadAddress,
          "Adresse d'envoi non reconnue : elle commence par sftp://, ftp://, ftps:// ou https:// suivi du serveur",
          "Upload address not understood: it starts with sftp://, ftp://, ftps:// or https:// and the server",
