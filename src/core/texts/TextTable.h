@@ -1827,12 +1827,12 @@ ZAV_TEXT(864, UploadHostUnknown,
          "Serveur inconnu : sa clé n'est pas dans ~/.ssh/known_hosts. Pour lui faire confiance, connectez-vous une fois avec « %s » et acceptez sa clé",
          "Unknown server: its key is not in ~/.ssh/known_hosts. To trust it, connect once with \"%s\" and accept its key",
          "Server sconosciuto: la sua chiave non è in ~/.ssh/known_hosts. Per fidarvi, collegatevi una volta con «%s» e accettate la chiave",
-         "Unbekannter Server: sein Schlüssel steht nicht in ~/.ssh/known_hosts. Um ihm zu vertrauen, verbinden Sie sich einmal mit „%s“ und nehmen den Schlüssel an")
+         "Unbekannter Server: sein Schlüssel steht nicht in ~/.ssh/known_hosts. Um ihm zu vertrauen, verbinden Sie sich einmal mit \"%s\" und nehmen den Schlüssel an")
 ZAV_TEXT(865, UploadHostKeyChanged,
          "La clé du serveur a changé depuis qu'il a été accepté (~/.ssh/known_hosts) : ce peut être une attaque. Si le changement est attendu, effacez l'ancienne clé avec « ssh-keygen -R %s » puis connectez-vous une fois avec ssh",
          "The server's key has changed since it was trusted (~/.ssh/known_hosts): this may be an attack. If the change is expected, remove the old key with \"ssh-keygen -R %s\" and connect once with ssh",
          "La chiave del server è cambiata da quando è stato accettato (~/.ssh/known_hosts): può essere un attacco. Se il cambio è atteso, togliete la vecchia chiave con «ssh-keygen -R %s» e collegatevi una volta con ssh",
-         "Der Schlüssel des Servers hat sich seit seiner Annahme geändert (~/.ssh/known_hosts): das kann ein Angriff sein. Ist die Änderung erwartet, entfernen Sie den alten Schlüssel mit „ssh-keygen -R %s“ und verbinden Sie sich einmal mit ssh")
+         "Der Schlüssel des Servers hat sich seit seiner Annahme geändert (~/.ssh/known_hosts): das kann ein Angriff sein. Ist die Änderung erwartet, entfernen Sie den alten Schlüssel mit \"ssh-keygen -R %s\" und verbinden Sie sich einmal mit ssh")
 ZAV_TEXT(866, UploadNotTrusted,
          "Le certificat du serveur n'est pas reconnu",
          "The server's certificate is not trusted",
@@ -1859,10 +1859,10 @@ ZAV_TEXT(870, NotPublishedSince,
          "Non pubblicato dalle %s",
          "Nicht veröffentlicht seit %s")
 ZAV_TEXT(871, UploadingNow,
-         "Envoi des résultats…",
-         "Uploading the results…",
-         "Invio dei risultati…",
-         "Ergebnisse werden hochgeladen…")
+         "Envoi des résultats...",
+         "Uploading the results...",
+         "Invio dei risultati...",
+         "Ergebnisse werden hochgeladen...")
 ZAV_TEXT(872, ArenasTitle,
          "Résultats par carrière",
          "Results by arena",

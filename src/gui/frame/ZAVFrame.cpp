@@ -265,6 +265,7 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
         return;
     }
     quitTestDone_ = true;
+    publishCommands_->BeforeQuit();
     document_.Ended();
     Destroy();
 }
