@@ -292,26 +292,37 @@ UploadFailure SiteConnection::MoveWebFile(const std::string& from, const std::st
 }
 
 // WebDAV stores no file in a missing folder: each one on the way is made
-// once per connection (an existing one answers 405).
+// once per connection (an existing one answers 405). The site's own folders
+// come first; one of them that the server will not make (a folder above the
+// part it shares) leaves the store itself to say what is wrong.
 UploadFailure SiteConnection::MakeWebFolders(const std::string& relative) {
-    std::string made;
+    if (webFoldersMade_.empty()) {
+        const std::size_t root = site_.folderUrl.find('/', site_.folderUrl.find("://") + 3);
+        for (std::size_t slash = site_.folderUrl.find('/', root + 1); slash != std::string::npos;
+             slash = site_.folderUrl.find('/', slash + 1)) {
+            const UploadFailure failure = MakeWebFolder(site_.folderUrl.substr(0, slash + 1));
+            if (failure && failure.error != UploadError::Refused) return failure;
+        }
+        webFoldersMade_.push_back("");
+    }
     for (std::size_t start = 0; start < relative.size();) {
         const std::size_t slash = std::min(relative.find('/', start), relative.size());
-        made = relative.substr(0, slash);
+        const std::string made = relative.substr(0, slash);
         start = slash + 1;
         if (std::find(webFoldersMade_.begin(), webFoldersMade_.end(), made) !=
             webFoldersMade_.end())
             continue;
-        CURL* curl = Start(AddressUnder(site_, made) + "/");
-        std::string answer;
-        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MKCOL");
-        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
-        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
-        UploadFailure failure = Perform();
-        if (failure && failure.detail != "HTTP 405") return failure;
+        if (UploadFailure failure = MakeWebFolder(AddressUnder(site_, made) + "/")) return failure;
         webFoldersMade_.push_back(made);
     }
     return {};
+}
+
+UploadFailure SiteConnection::MakeWebFolder(const std::string& url) {
+    CURL* curl = Start(url);
+    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MKCOL");
+    UploadFailure failure = Perform();
+    return failure.detail == "HTTP 405" ? UploadFailure{} : failure;
 }
 
 UploadFailure SiteConnection::List(const std::string& relative, std::vector<std::string>& names) {

@@ -43,6 +43,7 @@ private:
     void* Start(const std::string& url);
     UploadFailure Perform();
     UploadFailure MakeWebFolders(const std::string& relative);
+    UploadFailure MakeWebFolder(const std::string& url);
     UploadFailure PutTemporary(const std::string& relative, const std::string& temporary,
                                const std::string& bytes);
     UploadFailure MoveWebFile(const std::string& from, const std::string& to);
@@ -51,7 +52,7 @@ private:
     UploadLogin login_;
     const std::atomic<bool>* stop_;
     std::unique_ptr<Handle> handle_;
-    std::vector<std::string> webFoldersMade_;
+    std::vector<std::string> webFoldersMade_;  // "" once the site's own are made
 };
 
 // The temporary name a file is stored under before it is renamed into place:

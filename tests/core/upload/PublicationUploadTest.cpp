@@ -131,6 +131,7 @@ TEST_F(UploadTest, WrongPasswordIsNamedAndNotTriedAgain) {
               std::string::npos);
 }
 
+// In a folder of the site that is not there yet.
 TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
     zavtest::TempDir serverFolder;
     zavtest::WebDavServer server(serverFolder.Path());
@@ -139,15 +140,16 @@ TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
     zav::UploadOutcome outcomes[2];
     std::thread other([&] {
         outcomes[1] = zav::UploadPublication(
-            second, {server.Url(), "Arena 2", {zavtest::WebDavServer::kPassword, ""}}, nullptr,
-            nullptr);
+            second, {server.Url() + "champ/", "Arena 2", {zavtest::WebDavServer::kPassword, ""}},
+            nullptr, nullptr);
     });
-    outcomes[0] = Upload({server.Url(), "Main arena", {zavtest::WebDavServer::kPassword, ""}});
+    outcomes[0] =
+        Upload({server.Url() + "champ/", "Main arena", {zavtest::WebDavServer::kPassword, ""}});
     other.join();
     ASSERT_FALSE(outcomes[0].failure) << outcomes[0].failure.detail;
     ASSERT_FALSE(outcomes[1].failure) << outcomes[1].failure.detail;
-    EXPECT_EQ(ReadFile(server.Site() + "/Main arena/b.html"), "page b");
-    const std::string index = ReadFile(server.Site() + "/index.html");
+    EXPECT_EQ(ReadFile(server.Site() + "/champ/Main arena/b.html"), "page b");
+    const std::string index = ReadFile(server.Site() + "/champ/index.html");
     EXPECT_NE(index.find("href=\"Main%20arena/index.html\">Main arena<"), std::string::npos);
     EXPECT_NE(index.find("href=\"Arena%202/index.html\">Arena 2<"), std::string::npos);
 }
