@@ -11,7 +11,7 @@ packages=(
   libcurl4-openssl-dev libsecret-1-dev openssh-server openssh-client apache2-bin
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
+  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base lintian
   "$@"
 )
 
