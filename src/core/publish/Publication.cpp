@@ -11,6 +11,7 @@
 #include "publish/IndexPage.h"
 #include "report/PageExport.h"
 #include "report/PageFrame.h"
+#include "report/PhonePage.h"
 #include "report/ScoreSheetPage.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
@@ -28,17 +29,19 @@ std::string Lowered(std::string text) {
     return text;
 }
 
-// The page of a sheet is named after its file; a name the index or an earlier
-// sheet already holds (a copy of the folder on a system that ignores case
-// included) gets a number.
+// The page of a sheet is named after its file, its phone page after its page;
+// a name the index or an earlier sheet already holds (a copy of the folder on
+// a system that ignores case included) gets a number.
 class PageNames {
 public:
     PageNames() { taken_.push_back(kIndexPageName); }
     std::string NameFor(const std::string& sheetFileName) {
         const std::string stem = StemOf(sheetFileName);
         std::string name = stem + ".html";
-        for (int n = 2; IsTaken(name); ++n) name = stem + "-" + std::to_string(n) + ".html";
+        for (int n = 2; IsTaken(name) || IsTaken(PhonePageName(name)); ++n)
+            name = stem + "-" + std::to_string(n) + ".html";
         taken_.push_back(Lowered(name));
+        taken_.push_back(Lowered(PhonePageName(name)));
         return name;
     }
 
@@ -132,6 +135,7 @@ private:
                                reporter_),
              entry.pageName);
         entry.published = WrittenAt(pagePath);
+        PublishPhonePage(sheet, entry.pageName);
         return entry;
     }
 
@@ -149,10 +153,24 @@ private:
         const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
         const std::string page =
             PrepareChampionshipPage(table, OutputTarget::File, options_.language, options_.style);
-        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, reporter_),
+        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, Links::Replace,
+                               reporter_),
              entry.pageName);
         entry.published = WrittenAt(pagePath);
         entries.push_back(entry);
+    }
+
+    // UTF-8, as the phone page declares itself, with a link to the exact page.
+    void PublishPhonePage(const ScoreSheet& sheet, const std::string& pageName) {
+        std::string page =
+            PreparePhonePage(sheet, options_.language, options_.style, PhoneUpdates::Static);
+        page.insert(page.rfind("</body>"), "<p><a href=\"" + PageLink(pageName) + "\">" +
+                                               Text(options_.language, TextId::PhoneFullSheet) +
+                                               "</a></p>\n");
+        const std::string name = PhonePageName(pageName);
+        Note(UpdateWholeFile(PathInFolder(options_.folder, name), WithRefresh(page),
+                             Rewrite::OnlyChanges, Links::Replace, reporter_),
+             name);
     }
 
     // Reads the sheet as opening does; the reader's messages are reported and
@@ -197,6 +215,10 @@ private:
 };
 
 }  // namespace
+
+std::string PhonePageName(const std::string& pageName) {
+    return StemOf(pageName) + ".phone.html";
+}
 
 PublishSource SourceNamed(const std::string& path) {
     constexpr std::string_view kSetExtension = ".mscore";

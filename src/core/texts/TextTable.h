@@ -22,6 +22,7 @@
 //   660..699  keyboard entry of results, first steps (welcome page, guide)
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
+//   860..889  upload to the event's web site, the site's arenas
 //   900..910  score sheet set dialogs
 //   920..959  championships: previous scores from earlier sheets, the table
 //
@@ -1818,6 +1819,116 @@ ZAV_TEXT(803, PhoneSheets,
          "Score sheets",
          "Fogli di punteggio",
          "Wertungsbögen")
+ZAV_TEXT(860, UploadBadAddress,
+         "Adresse d'envoi non reconnue : elle commence par sftp://, ftp://, ftps:// ou https:// suivi du serveur",
+         "Upload address not understood: it starts with sftp://, ftp://, ftps:// or https:// and the server",
+         "Indirizzo di invio non riconosciuto: inizia con sftp://, ftp://, ftps:// o https:// seguito dal server",
+         "Upload-Adresse nicht erkannt: sie beginnt mit sftp://, ftp://, ftps:// oder https:// und dem Server")
+ZAV_TEXT(861, UploadLocalFolder,
+         "Le dossier de publication local ne peut pas être lu",
+         "The local publication folder cannot be read",
+         "La cartella di pubblicazione locale non può essere letta",
+         "Der lokale Veröffentlichungsordner kann nicht gelesen werden")
+ZAV_TEXT(862, UploadCannotConnect,
+         "Serveur injoignable ou connexion perdue",
+         "Server not reached or connection lost",
+         "Server non raggiungibile o connessione persa",
+         "Server nicht erreichbar oder Verbindung verloren")
+ZAV_TEXT(863, UploadLoginRefused,
+         "Connexion refusée par le serveur : vérifiez le nom d'utilisateur et le mot de passe",
+         "Login refused by the server: check the user name and password",
+         "Accesso rifiutato dal server: verificate nome utente e password",
+         "Anmeldung vom Server abgelehnt: prüfen Sie Benutzername und Passwort")
+ZAV_TEXT(864, UploadHostUnknown,
+         "Serveur inconnu : sa clé n'est pas dans ~/.ssh/known_hosts. Pour lui faire confiance, connectez-vous une fois avec « %s » et acceptez sa clé",
+         "Unknown server: its key is not in ~/.ssh/known_hosts. To trust it, connect once with \"%s\" and accept its key",
+         "Server sconosciuto: la sua chiave non è in ~/.ssh/known_hosts. Per fidarvi, collegatevi una volta con «%s» e accettate la chiave",
+         "Unbekannter Server: sein Schlüssel steht nicht in ~/.ssh/known_hosts. Um ihm zu vertrauen, verbinden Sie sich einmal mit \"%s\" und nehmen den Schlüssel an")
+ZAV_TEXT(865, UploadHostKeyChanged,
+         "La clé du serveur a changé depuis qu'il a été accepté (~/.ssh/known_hosts) : ce peut être une attaque. Si le changement est attendu, effacez l'ancienne clé avec « ssh-keygen -R %s » puis connectez-vous une fois avec ssh",
+         "The server's key has changed since it was trusted (~/.ssh/known_hosts): this may be an attack. If the change is expected, remove the old key with \"ssh-keygen -R %s\" and connect once with ssh",
+         "La chiave del server è cambiata da quando è stato accettato (~/.ssh/known_hosts): può essere un attacco. Se il cambio è atteso, togliete la vecchia chiave con «ssh-keygen -R %s» e collegatevi una volta con ssh",
+         "Der Schlüssel des Servers hat sich seit seiner Annahme geändert (~/.ssh/known_hosts): das kann ein Angriff sein. Ist die Änderung erwartet, entfernen Sie den alten Schlüssel mit \"ssh-keygen -R %s\" und verbinden Sie sich einmal mit ssh")
+ZAV_TEXT(866, UploadNotTrusted,
+         "Le certificat du serveur n'est pas reconnu",
+         "The server's certificate is not trusted",
+         "Il certificato del server non è riconosciuto",
+         "Das Zertifikat des Servers ist nicht vertrauenswürdig")
+ZAV_TEXT(867, UploadRefused,
+         "Le serveur a refusé d'enregistrer un fichier",
+         "The server refused to store a file",
+         "Il server ha rifiutato di salvare un file",
+         "Der Server hat das Speichern einer Datei abgelehnt")
+ZAV_TEXT(868, UploadStopped,
+         "Envoi interrompu",
+         "Upload stopped",
+         "Invio interrotto",
+         "Upload abgebrochen")
+ZAV_TEXT(869, PublishedAt,
+         "Publié à %s",
+         "Published %s",
+         "Pubblicato alle %s",
+         "Veröffentlicht um %s")
+ZAV_TEXT(870, NotPublishedSince,
+         "Pas publié depuis %s",
+         "Not published since %s",
+         "Non pubblicato dalle %s",
+         "Nicht veröffentlicht seit %s")
+ZAV_TEXT(871, UploadingNow,
+         "Envoi des résultats...",
+         "Uploading the results...",
+         "Invio dei risultati...",
+         "Ergebnisse werden hochgeladen...")
+ZAV_TEXT(872, ArenasTitle,
+         "Résultats par carrière",
+         "Results by arena",
+         "Risultati per campo",
+         "Ergebnisse nach Platz")
+ZAV_TEXT(873, ArenaLastPublished,
+         "Dernière publication",
+         "Last publication",
+         "Ultima pubblicazione",
+         "Letzte Veröffentlichung")
+ZAV_TEXT(874, PublishUploadLabel,
+         "Envoyer sur le site (adresse sftp://, ftp://, ftps:// ou https:// ; vide : pas d'envoi)",
+         "Upload to the web site (sftp://, ftp://, ftps:// or https:// address; empty: no upload)",
+         "Invia al sito (indirizzo sftp://, ftp://, ftps:// o https://; vuoto: nessun invio)",
+         "Auf die Website hochladen (Adresse sftp://, ftp://, ftps:// oder https://; leer: kein Upload)")
+ZAV_TEXT(875, PublishArenaLabel,
+         "Carrière (son dossier sur le site)",
+         "Arena (its folder on the site)",
+         "Campo (la sua cartella sul sito)",
+         "Platz (sein Ordner auf der Website)")
+ZAV_TEXT(876, PublishPasswordLabel,
+         "Mot de passe",
+         "Password",
+         "Password",
+         "Passwort")
+ZAV_TEXT(877, UploadsWaiting,
+         "Des résultats attendent encore d'être envoyés sur le site. Attendre l'envoi, ou le laisser pour le prochain démarrage ?",
+         "Results are still waiting to be uploaded to the web site. Wait for the upload, or leave it for the next start?",
+         "Alcuni risultati aspettano ancora di essere inviati al sito. Attendere l'invio o lasciarlo al prossimo avvio?",
+         "Ergebnisse warten noch auf den Upload zur Website. Auf den Upload warten oder ihn beim nächsten Start erledigen?")
+ZAV_TEXT(878, WaitForUpload,
+         "Attendre",
+         "Wait",
+         "Attendere",
+         "Warten")
+ZAV_TEXT(879, UploadAtNextStart,
+         "Au prochain démarrage",
+         "At the next start",
+         "Al prossimo avvio",
+         "Beim nächsten Start")
+ZAV_TEXT(880, AskUploadPassword,
+         "Mot de passe pour %s",
+         "Password for %s",
+         "Password per %s",
+         "Passwort für %s")
+ZAV_TEXT(881, SecretNotKept,
+         "Le mot de passe n'a pas pu être gardé dans le trousseau du bureau : il sera demandé une fois à chaque démarrage.",
+         "The password could not be kept in the desktop's secret store: it will be asked once at every start.",
+         "La password non ha potuto essere conservata nel portachiavi del desktop: sarà chiesta una volta a ogni avvio.",
+         "Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden: es wird bei jedem Start einmal abgefragt.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -267,6 +267,7 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
         return;
     }
     quitTestDone_ = true;
+    publishCommands_->BeforeQuit();
     document_.Ended();
     Destroy();
 }
