@@ -1,9 +1,11 @@
 // Printing and the exports: the print and page setup dialogs, orientation,
 // every page on paper, the preview, the placement pictures, wide sheets, the
 // names each export chooser proposes and what the exported files hold.
+#include <gtk/gtk.h>
 #include <sys/stat.h>
 #include <wx/arrstr.h>
 #include <wx/filename.h>
+#include <wx/gtk/print.h>
 #include <wx/html/htmlcell.h>
 #include <wx/print.h>
 #include <wx/printdlg.h>
@@ -126,6 +128,20 @@ TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
         EXPECT_EQ(SeePrint(ID_PRINT_PLACEMENT).GetPrintData().GetOrientation(), wxPORTRAIT);
         EXPECT_EQ(window.Printing().PrintData().GetOrientation(), chosen);
         EXPECT_EQ(SeePrint(ID_PRINT).GetPrintData().GetOrientation(), chosen);
+    }
+}
+
+// Printing to a file proposes the page's own name in the documents folder,
+// never GTK's "output.pdf" in the current folder.
+TEST_F(PrintTest, PrintingToAFileProposesTheSheetsNameInTheDocumentsFolder) {
+    OpenSample();
+    for (const auto& [command, name] :
+         {std::pair{ID_PRINT, "heat1.pdf"}, std::pair{ID_PRINT_EQUIP, "heat1_equip.pdf"}}) {
+        wxPrintDialogData seen = SeePrint(command);
+        auto* native = static_cast<wxGtkPrintNativeData*>(seen.GetPrintData().GetNativeData());
+        const char* uri =
+            gtk_print_settings_get(native->GetPrintConfig(), GTK_PRINT_SETTINGS_OUTPUT_URI);
+        EXPECT_EQ(std::string(uri ? uri : ""), "file://" + temp.File(name));
     }
 }
 

@@ -63,7 +63,12 @@ bool wxZAVApp::OnInit() {
     const std::string executableFolder = zav::ExecutableFolder();
     context.programDir = zavgui::FromCore(zav::ProgramDataFolder(executableFolder));
     context.settingsFile = zavgui::FromCore(SettingsFile());
-    wxSetWorkingDirectory(context.programDir);
+    // Everything the program opens by name has its full path: it works in
+    // the user's documents folder, never in its data folder, which the user
+    // cannot write once it is installed and where GTK's dialogs would then
+    // propose to write.
+    const wxString documents = FromCore(zav::UserDocumentsFolder(context.environment));
+    if (wxDirExists(documents)) wxSetWorkingDirectory(documents);
     context.restartProgram = [executable] { return StartProgram(executable); };
     context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
     LoadToolkitTranslations(StartLanguage());
