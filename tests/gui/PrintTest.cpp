@@ -194,6 +194,22 @@ TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
     unsetenv("XDG_DATA_HOME");
 }
 
+// Every page of the placement document has one layout: the heading as high
+// on each.
+TEST_F(PrintTest, EveryPlacementPageHasTheSameLayout) {
+    OpenSample("FR").Document().EditSheet().iGamesNr = 10;
+    const std::string pdf = temp.File("placement.pdf");
+    ASSERT_TRUE(ExportPdf(PageKind::Placement, pdf));
+    const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
+    static const std::regex heading("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>n°([0-9]+)<");
+    std::vector<double> tops;
+    for (std::sregex_iterator w(boxes.begin(), boxes.end(), heading), end; w != end; ++w)
+        tops.push_back(std::stod((*w)[1]));
+    ASSERT_EQ(tops.size(), 10u);
+    for (size_t page = 1; page < tops.size(); ++page)
+        EXPECT_NEAR(tops[page], tops[0], 0.5) << "page " << page + 1;
+}
+
 // Long names without a break make the sheet wider than the paper: it is
 // drawn smaller, within the ten-millimetre margins of A4 landscape, instead
 // of being cut.
