@@ -71,9 +71,10 @@ bool wxZAVApp::OnInit() {
     if (wxDirExists(documents)) wxSetWorkingDirectory(documents);
     context.restartProgram = [executable] { return StartProgram(executable); };
     context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
-    LoadToolkitTranslations(StartLanguage());
-
     auto* frame = new wxZAVFrame(context);
+    // Only the toolkit's own dialogs need its texts: they are read once the
+    // window shows its page.
+    frame->View().AfterFirstPaint([] { LoadToolkitTranslations(StartLanguage()); });
     frame->Show(true);
     SetTopWindow(frame);
     if (ExitWhenShown()) ExitAfterFirstPagePaint(frame->View().Window());
