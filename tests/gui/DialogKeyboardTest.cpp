@@ -1,11 +1,14 @@
 // The entry dialogs from a real keyboard: keys the X server delivers (XTest),
 // as a keyboard gives them, into the dialogs their commands show modally.
 // These tests need the display's keyboard focus and run one at a time.
+#include <gtest/gtest-spi.h>
 #include <wx/eventfilter.h>
+#include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <chrono>
 #include <map>
 
 #include "dialogs/GameResultDialog.h"
@@ -98,9 +101,7 @@ private:
                       << next_;
         Stop();
         next_ = steps_.size();
-        for (wxWindow* window : wxTopLevelWindows)
-            if (auto* open = wxDynamicCast(window, wxDialog); open && open->IsModal())
-                open->EndModal(wxID_CANCEL);
+        CancelModalWindows();
     }
 
     std::vector<KeyStep> steps_;
@@ -235,6 +236,20 @@ TEST_F(DialogKeyboardTest, TheOtherDialogsTakeTypedEntries) {
         TypeInto(c.command, Typed(c.keys));
         c.check ? c.check(w.Document().Sheet()) : ExpectNothingApplied();
     }
+}
+
+// The typist's safety exit: a window no step expects, here a GTK message box
+// (which is no wx dialog), fails the test within seconds and is closed,
+// instead of waiting for a click until the run is killed.
+TEST_F(DialogKeyboardTest, AnUnexpectedWindowFailsTheTestWithinSeconds) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NONFATAL_FAILURE(
+        {
+            Typist typist({});
+            wxMessageBox(wxS("Nobody expects this box"));
+        },
+        "a dialog stayed open");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
 }  // namespace

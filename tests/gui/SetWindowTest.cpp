@@ -7,6 +7,7 @@
 #include <wx/combobox.h>
 #include <wx/dirdlg.h>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -158,6 +159,25 @@ TEST_F(SetWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothing) {
     const std::string path = temp.File("notes.txt");
     zavtest::WriteFile(path, "this is no entries file;at all\n");
     wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(path), ExpectMessage(wxID_OK));
+}
+
+// Before any choice of their kind, the entries file, set and set tool
+// choosers start in the folder of the sheet open when the command began.
+TEST_F(SetWindowTest, SetChoosersStartInTheOpenSheetsFolder) {
+    Teams teams;
+    AddTeams(teams, "CPM1", 2);
+    const std::string sif = WriteSif(teams), folder = temp.File("heats");
+    wxFileName::Mkdir(wxString::FromUTF8(folder));
+    const wxString sheet = wxString::FromUTF8(folder + "/heat.score");
+    wxCopyFile(wxS(ZAV_EXAMPLES_DIR "/heat-4-teams.score"), sheet);
+    ChooserSeen entries, set, tool;
+    OpenFrame(sheet);
+    wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif, &entries),
+                  AnswerChooser("", &set));
+    OpenFrame(sheet);
+    wxTEST_DIALOG(Run(ID_COPY_SIF_SCORE_SET), AnswerChooser("", &tool));
+    for (const ChooserSeen& seen : {entries, set, tool})
+        EXPECT_EQ(seen.folder, wxString::FromUTF8(folder)) << seen.title;
 }
 
 class SetSheetsWindowTest : public SetWindowTest {

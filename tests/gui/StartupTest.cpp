@@ -7,6 +7,7 @@
 
 #include "app/ZAVApp.h"
 #include "gui/FrameFixture.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -57,6 +58,19 @@ TEST_F(StartupTest, TheProgramRestartsFromAFolderWithSpacesOnTheFileGiven) {
     ASSERT_TRUE(StartProgram(wxString::FromUTF8(program), wxS("-heat 2.score")));
     ASSERT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
     EXPECT_EQ(zavtest::ReadFile(marker), "--|-heat 2.score|");
+}
+
+// From a terminal without a display: answered before the toolkit starts,
+// which would end the program with an error instead.
+TEST_F(StartupTest, HelpAndVersionAnswerWithoutADisplay) {
+    const std::string out = temp.File("out");
+    for (const auto& [option, answer] : {std::pair{"--help", "Usage: zavscore [FILE]\n"},
+                                         std::pair{"--version", "ZAVscore 3.1.0"}}) {
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") +
+                                    ZAV_PROGRAM_DIR "/zavscore' " + option + " >'" + out + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << option;
+        EXPECT_EQ(zavtest::ReadFile(out).rfind(answer, 0), 0u) << zavtest::ReadFile(out);
+    }
 }
 
 }  // namespace

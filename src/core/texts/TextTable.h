@@ -1614,6 +1614,16 @@ ZAV_TEXT(725, FilesExist,
          "These files already exist and are not replaced:\n%s",
          "Questi file esistono già e non vengono sostituiti:\n%s",
          "Diese Dateien existieren bereits und werden nicht ersetzt:\n%s")
+ZAV_TEXT(743, PrintFailed,
+         "L'impression a échoué : %s",
+         "Printing failed: %s",
+         "La stampa non è riuscita: %s",
+         "Der Druck ist fehlgeschlagen: %s")
+ZAV_TEXT(744, NoReasonGiven,
+         "le système d'impression n'en a pas donné la raison.",
+         "the printing system gave no reason.",
+         "il sistema di stampa non ne ha dato il motivo.",
+         "das Drucksystem hat keinen Grund genannt.")
 ZAV_TEXT(750, MenuUndo,
          "Annuler",
          "Undo",

@@ -1,5 +1,5 @@
-// The application object: remembers the file named at start, makes the
-// program's folder the current one and opens the main window.
+// The application object: remembers the file named at start, works in the
+// user's documents folder and opens the main window.
 #pragma once
 
 #include <wx/app.h>

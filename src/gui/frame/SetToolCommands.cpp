@@ -25,10 +25,15 @@ void SetToolCommands::Run(zav::SetOperation operation) {
     const std::string openSet = setOpen ? document.Sheet().sMScoreOpen : std::string();
     const std::string openSheet = document.SetSheetShown();
     if (!frame_.MayReplaceSheet()) return;
+    // Where the chooser starts depends on the sheet open until now.
+    const wxFileName proposed(FromCore(openSet));
+    const wxString start =
+        setOpen ? proposed.GetPath() : frame_.User().Folders().Start(FileKind::Set);
     document.Close();
     frame_.ShowDocument();
-    const wxString setPath = frame_.User().ChooseExistingFile(
-        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter, FromCore(openSet));
+    const wxString setPath =
+        frame_.User().ChooseExistingFile(FileKind::Set, zav::TextId::OpenSetCaption,
+                                         zav::TextId::SetFilter, start, proposed.GetFullName());
     wxString folder;
     const bool done = !setPath.empty() && CommonOpenSIF(operation, setPath, folder);
     const std::string reopen =

@@ -83,7 +83,6 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
                              1);
     CreateToolbar();
-    SetIcons(ProgramIcons());
     CreateControls();
     SetMinSize(kFrameMinSize);
     // At its final size before a page is laid out: each later size change
@@ -120,6 +119,13 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     // be replaced before the window is ever shown.
     if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_, FirstSteps()));
     view_->WaitUntilIdle();
+    // The desktop's icons (seven pictures to decode) and the recent sheets'
+    // writes are not needed to show the first page.
+    view_->AfterFirstPaint([this] {
+        SetIcons(ProgramIcons());
+        recent_->AddWaiting();
+        ShowMarks();
+    });
 }
 
 wxZAVFrame::~wxZAVFrame() = default;
@@ -218,7 +224,10 @@ void wxZAVFrame::ShowDocument() {
     }
     if (document_.FileUses() != shownFileUses_) {
         shownFileUses_ = document_.FileUses();
-        recent_->Add(FromCore(document_.UsedFile()));
+        if (IsShown())
+            recent_->Add(FromCore(document_.UsedFile()));
+        else
+            recent_->AddLater(FromCore(document_.UsedFile()));
     }
     wxString title =
         WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed);

@@ -5,6 +5,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcprint.h>
 #include <wx/gtk/print.h>
+#include <wx/log.h>
 #include <wx/print.h>
 
 #include <filesystem>
@@ -159,15 +160,44 @@ std::unique_ptr<wxHtmlPrintout> ZavHtmlEasyPrinting::MakePrintout(const wxString
     return printout;
 }
 
-bool ZavHtmlEasyPrinting::Print(const wxString& html, const wxString& basePath) {
-    return DoPrint(MakePrintout(html, basePath).get());
+PrintOutcome ZavHtmlEasyPrinting::Print(const wxString& html, const wxString& basePath) {
+    return PrintThroughDialog(GetParentWindow(), *MakePrintout(html, basePath), *GetPrintData(),
+                              fileTarget_);
 }
 
+namespace {
+
+// Its Print button prints as the print commands do, failures told.
+class DialogPrintPreview : public wxPrintPreview {
+public:
+    DialogPrintPreview(wxPrintout* preview, wxPrintout* print, wxPrintDialogData* data,
+                       wxString fileTarget, std::function<void(const wxString&)> onFailure)
+        : wxPrintPreview(preview, print, data),
+          fileTarget_(std::move(fileTarget)),
+          onFailure_(std::move(onFailure)) {}
+
+    bool Print(bool) override {
+        const PrintOutcome outcome =
+            PrintThroughDialog(GetFrame(), *GetPrintoutForPrinting(),
+                               GetPrintDialogData().GetPrintData(), fileTarget_);
+        if (outcome.result == PrintOutcome::Result::Failed) onFailure_(outcome.reason);
+        return outcome.result == PrintOutcome::Result::Printed;
+    }
+
+private:
+    wxString fileTarget_;
+    std::function<void(const wxString&)> onFailure_;
+};
+
+}  // namespace
+
 wxPrintPreview* ZavHtmlEasyPrinting::Preview(const wxString& html, const wxString& basePath,
-                                             wxWindow* parent, const wxString& title) {
+                                             wxWindow* parent, const wxString& title,
+                                             std::function<void(const wxString&)> onFailure) {
     wxPrintDialogData printDialogData(*GetPrintData());
-    auto* preview = new wxPrintPreview(MakePrintout(html, basePath).release(),
-                                       MakePrintout(html, basePath).release(), &printDialogData);
+    auto* preview = new DialogPrintPreview(MakePrintout(html, basePath).release(),
+                                           MakePrintout(html, basePath).release(), &printDialogData,
+                                           fileTarget_, std::move(onFailure));
     if (!preview->IsOk()) {
         delete preview;
         return nullptr;
@@ -203,7 +233,64 @@ void EndPrint(GtkPrintOperation*, GtkPrintContext*, gpointer data) {
     static_cast<ExportRun*>(data)->printout->OnEndPrinting();
 }
 
+void ConnectRun(GtkPrintOperation* operation, ExportRun& run) {
+    g_signal_connect(operation, "begin-print", G_CALLBACK(BeginPrint), &run);
+    g_signal_connect(operation, "draw-page", G_CALLBACK(DrawPage), &run);
+    g_signal_connect(operation, "end-print", G_CALLBACK(EndPrint), &run);
+}
+
 }  // namespace
+
+// What wx's GTK printer does, with two differences: the file target is
+// proposed, and GTK's reason for a failure is kept. wx logs that reason
+// through a narrow string, which under the C locale loses any message with a
+// character beyond ASCII, such as GTK's quotes around a file name: the user
+// saw "Error while printing:" and nothing more.
+PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
+                                const wxString& fileTarget) {
+    // The number of pages is known once the dialog has been answered.
+    wxPrintDialogData dialogData(printData);
+    dialogData.SetMinPage(1);
+    dialogData.SetMaxPage(9999);
+    dialogData.SetAllPages(true);
+    wxGtkPrinter printer(&dialogData);
+    wxPrintData data = printer.GetPrintDialogData().GetPrintData();
+    data.ConvertToNative();
+    auto* native = static_cast<wxGtkPrintNativeData*>(data.GetNativeData());
+    if (!fileTarget.empty()) {
+        if (gchar* uri = g_filename_to_uri(fileTarget.utf8_str(), nullptr, nullptr)) {
+            gtk_print_settings_set(native->GetPrintConfig(), GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
+            g_free(uri);
+        }
+    }
+
+    // Makes the print operation, which the printer's drawing then uses.
+    wxGtkPrintDialog dialog(parent, &printer.GetPrintDialogData());
+    GtkPrintOperation* operation = native->GetPrintJob();
+    ExportRun run{&printer, &printout};
+    ConnectRun(operation, run);
+    int answer = wxID_CANCEL;
+    {
+        wxLogNull reasonTold;  // below, whole
+        answer = dialog.ShowModal();
+    }
+    printout.SetDC(nullptr);
+
+    PrintOutcome outcome;
+    if (answer == wxID_OK) {
+        outcome.result = PrintOutcome::Result::Printed;
+        printData = dialog.GetPrintDialogData().GetPrintData();
+    } else if (answer != wxID_CANCEL) {
+        outcome.result = PrintOutcome::Result::Failed;
+        GError* error = nullptr;
+        gtk_print_operation_get_error(operation, &error);
+        if (error) {
+            outcome.reason = wxString::FromUTF8(error->message);
+            g_error_free(error);
+        }
+    }
+    return outcome;
+}
 
 bool ZavHtmlEasyPrinting::ExportPdf(const wxString& html, const wxString& basePath,
                                     const wxString& pdfPath) {
@@ -231,9 +318,7 @@ bool ZavHtmlEasyPrinting::ExportPdf(const wxString& html, const wxString& basePa
     gtk_print_operation_set_export_filename(operation, pdfPath.utf8_str());
 
     ExportRun run{&printer, printout.get()};
-    g_signal_connect(operation, "begin-print", G_CALLBACK(BeginPrint), &run);
-    g_signal_connect(operation, "draw-page", G_CALLBACK(DrawPage), &run);
-    g_signal_connect(operation, "end-print", G_CALLBACK(EndPrint), &run);
+    ConnectRun(operation, run);
 
     GError* error = nullptr;
     const GtkPrintOperationResult result =
