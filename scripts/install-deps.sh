@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   libwxgtk3.2-dev libgtk-3-dev wx3.2-i18n
+  libcpp-httplib-dev
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base

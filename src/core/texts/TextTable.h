@@ -1802,6 +1802,101 @@ ZAV_TEXT(803, PhoneSheets,
          "Score sheets",
          "Fogli di punteggio",
          "Wertungsbögen")
+ZAV_TEXT(804, EntryTitle,
+         "Ligne d'arrivée",
+         "Finish line",
+         "Linea d'arrivo",
+         "Ziellinie")
+ZAV_TEXT(805, EntryCodeLabel,
+         "Code de saisie affiché dans la fenêtre du marqueur",
+         "Entry code shown in the scorer's window",
+         "Codice di inserimento mostrato nella finestra del segnapunti",
+         "Eingabecode im Fenster des Schreibers")
+ZAV_TEXT(806, EntryWrongCode,
+         "Code erroné.",
+         "Wrong code.",
+         "Codice errato.",
+         "Falscher Code.")
+ZAV_TEXT(807, EntryLockedOut,
+         "Trop de codes erronés : attendez une minute.",
+         "Too many wrong codes: wait a minute.",
+         "Troppi codici errati: attendete un minuto.",
+         "Zu viele falsche Codes: warten Sie eine Minute.")
+ZAV_TEXT(808, EntrySend,
+         "Envoyer",
+         "Send",
+         "Invia",
+         "Senden")
+ZAV_TEXT(809, EntryNoSheet,
+         "Aucune feuille n'est ouverte dans la fenêtre du marqueur.",
+         "No sheet is open in the scorer's window.",
+         "Nessun foglio è aperto nella finestra del segnapunti.",
+         "Im Fenster des Schreibers ist kein Bogen geöffnet.")
+ZAV_TEXT(810, EntryReceived,
+         "reçu",
+         "received",
+         "ricevuto",
+         "empfangen")
+ZAV_TEXT(811, EntryAccepted,
+         "accepté",
+         "accepted",
+         "accettato",
+         "angenommen")
+ZAV_TEXT(812, EntryRejected,
+         "refusé",
+         "rejected",
+         "rifiutato",
+         "abgelehnt")
+ZAV_TEXT(813, EntryBadGame,
+         "Ce jeu n'existe pas sur la feuille.",
+         "This game does not exist on the sheet.",
+         "Questo gioco non esiste sul foglio.",
+         "Dieses Spiel gibt es auf dem Bogen nicht.")
+ZAV_TEXT(814, EntryBadPlace,
+         "Place ou résultat inconnu pour une équipe.",
+         "Unknown place or outcome for a team.",
+         "Posizione o risultato sconosciuto per una squadra.",
+         "Unbekannter Platz oder unbekanntes Ergebnis für eine Mannschaft.")
+ZAV_TEXT(815, EntryBadForm,
+         "Formulaire incomplet ou mal formé.",
+         "The form is incomplete or malformed.",
+         "Modulo incompleto o malformato.",
+         "Das Formular ist unvollständig oder fehlerhaft.")
+ZAV_TEXT(816, EntryBadToken,
+         "Session inconnue ou expirée : tapez de nouveau le code.",
+         "Unknown or expired session: type the code again.",
+         "Sessione sconosciuta o scaduta: digitate di nuovo il codice.",
+         "Unbekannte oder abgelaufene Sitzung: geben Sie den Code erneut ein.")
+ZAV_TEXT(817, EntryReplayed,
+         "Ce formulaire a déjà été envoyé.",
+         "This form was already sent.",
+         "Questo modulo è già stato inviato.",
+         "Dieses Formular wurde schon gesendet.")
+ZAV_TEXT(818, EntryNoResult,
+         "Aucune place n'est indiquée.",
+         "No place is given.",
+         "Nessuna posizione indicata.",
+         "Kein Platz angegeben.")
+ZAV_TEXT(819, EntrySheetChanged,
+         "La feuille ouverte a changé : rechargez la page.",
+         "The open sheet has changed: reload the page.",
+         "Il foglio aperto è cambiato: ricaricate la pagina.",
+         "Der geöffnete Bogen hat sich geändert: laden Sie die Seite neu.")
+ZAV_TEXT(820, EntryAnother,
+         "Saisir un autre jeu",
+         "Enter another game",
+         "Inserire un altro gioco",
+         "Ein weiteres Spiel eingeben")
+ZAV_TEXT(821, EntryNotFound,
+         "Page inconnue.",
+         "No such page.",
+         "Pagina sconosciuta.",
+         "Diese Seite gibt es nicht.")
+ZAV_TEXT(822, EntryResultStatus,
+         "Résultat du jeu %d :",
+         "Result of game %d:",
+         "Risultato del gioco %d:",
+         "Ergebnis von Spiel %d:")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",
