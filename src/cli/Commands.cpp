@@ -15,6 +15,7 @@ int RunSetMove(const std::vector<std::string>& args);
 int RunSetDelete(const std::vector<std::string>& args);
 int RunPage(const std::vector<std::string>& args);
 int RunPublish(const std::vector<std::string>& args);
+int RunServe(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -65,6 +66,12 @@ const std::vector<Command>& AllCommands() {
          "listing the sheets in set order. Only files whose bytes change are rewritten; prints "
          "their names. A sheet that cannot be read is listed with the reason.",
          RunPublish},
+        {"serve", "SHEET|SETFILE [--port N] [--bind ADDR] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Serves the live results pages of the sheet, or of every sheet of the set, to the "
+         "phones of the local network (port 8080 and every interface by default; --port 0 "
+         "takes any free port), following the files as they are saved. Prints the address; "
+         "Ctrl+C stops.",
+         RunServe},
     };
     return commands;
 }
