@@ -356,6 +356,9 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
     }
     if (options.port != 0) s.port = options.port;
     s.thread = std::thread([&s] { s.server.listen_after_bind(); });
+    // Stopped before it listens, the server would never be told to stop.
+    for (int waited = 0; !s.server.is_running() && waited < 5000; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 

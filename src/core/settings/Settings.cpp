@@ -34,6 +34,10 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::PublishOn: return {"Publish", "On"};
         case SettingKey::PublishFolder: return {"Publish", "Folder"};
         case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
+        case SettingKey::ArenaOn: return {"Arena", "On"};
+        case SettingKey::ArenaPort: return {"Arena", "Port"};
+        case SettingKey::ArenaBind: return {"Arena", "Interface"};
+        case SettingKey::ArenaAcceptAtOnce: return {"Arena", "AcceptAtOnce"};
     }
     return {"General", ""};
 }

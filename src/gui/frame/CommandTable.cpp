@@ -134,6 +134,7 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_DELETE_ONE_TEAM, T::MenuWithdrawTeam),
     kSeparator,
     Command(ID_PUBLISH_NOW, T::MenuPublishNow),
+    Command(ID_ARENA_NETWORK, T::MenuArenaNetwork),
 
     Menu(T::MenuOptions, "POOO"),
     Command(ID_PRESENTATION, T::MenuLogo),

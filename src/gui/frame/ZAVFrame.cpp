@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "frame/ArenaCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
@@ -30,6 +31,7 @@
 #include "support/PlacementPictures.h"
 #include "support/ProgramIcon.h"
 #include "texts/Texts.h"
+#include "view/WaitingResultsPanel.h"
 #include "view/WelcomePage.h"
 
 namespace zavgui {
@@ -105,6 +107,7 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     undoCommands_ = std::make_unique<UndoCommands>(*this);
+    arenaCommands_ = std::make_unique<ArenaCommands>(*this, *waitingResults_);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
@@ -166,6 +169,10 @@ void wxZAVFrame::CreateControls() {
     view_ = std::make_unique<PageView>(this, ID_HTML_WINDOW, context_.programDir);
     // The view fills the window, as large as it is made.
     sizer->Add(view_->Window(), 1, wxEXPAND);
+    // Shown while the arena network is on.
+    waitingResults_ = new WaitingResultsPanel(this, wxLanguage_);
+    waitingResults_->Hide();
+    sizer->Add(waitingResults_, 0, wxEXPAND);
 }
 
 void wxZAVFrame::OpenFile(const wxString& path) {
@@ -187,6 +194,8 @@ void wxZAVFrame::ComputeDisplaySheet() {
 
 void wxZAVFrame::ShowPage(PageKind kind) {
     view_->Show(pages_.Page(kind, PageUse::Window));
+    // The phones follow the sheet, whichever page the window shows.
+    if (arenaCommands_) arenaCommands_->SheetShown();
 }
 
 void wxZAVFrame::SheetChanged(zav::TextId step) {
@@ -213,6 +222,7 @@ void wxZAVFrame::ShowDocument() {
             ComputeDisplaySheet();
         else
             view_->Show(std::string());
+        if (arenaCommands_ && !document_.HasSheet()) arenaCommands_->SheetShown();
     }
     if (document_.FileUses() != shownFileUses_) {
         shownFileUses_ = document_.FileUses();
