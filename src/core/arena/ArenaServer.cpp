@@ -100,11 +100,31 @@ struct ArenaServer::State {
     ArenaOptions options;
     int port = 0;
 
-    mutable std::mutex mutex;  // everything below
+    // The watchers' own lock, so that their wake-ups never queue before the
+    // window's thread on the lock of the snapshot and the results.
+    std::mutex eventsMutex;  // version and stopping
     std::condition_variable changed;
-    std::shared_ptr<const ArenaSnapshot> snapshot = std::make_shared<ArenaSnapshot>();
     unsigned long long version = 0;
     bool stopping = false;
+    // Waking every watcher costs a moment: a thread of the server does it,
+    // told by the window's thread with one notification.
+    std::thread announcer;
+    std::condition_variable news;
+    unsigned long long announced = 0;  // the version the watchers are told of
+
+    void Announce() {
+        std::unique_lock<std::mutex> lock(eventsMutex);
+        while (!stopping) {
+            news.wait(lock, [this] { return stopping || announced != version; });
+            announced = version;
+            lock.unlock();
+            changed.notify_all();
+            lock.lock();
+        }
+    }
+
+    mutable std::mutex mutex;  // everything below
+    std::shared_ptr<const ArenaSnapshot> snapshot = std::make_shared<ArenaSnapshot>();
     std::unique_ptr<EntryGate> gate;
     int nextId = 1;
     std::vector<FinishLineResult> arrivals;  // not yet taken by the window
@@ -202,8 +222,8 @@ void ArenaServer::State::Events(httplib::Response& response) {
     auto seen = std::make_shared<unsigned long long>(0);
     auto greeted = std::make_shared<bool>(false);
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        *seen = version;
+        std::lock_guard<std::mutex> lock(eventsMutex);
+        *seen = announced;
     }
     response.set_chunked_content_provider(
         "text/event-stream",
@@ -213,13 +233,13 @@ void ArenaServer::State::Events(httplib::Response& response) {
                 *greeted = true;
                 message = "retry: 2000\n\n";
             } else {
-                std::unique_lock<std::mutex> lock(mutex);
+                std::unique_lock<std::mutex> lock(eventsMutex);
                 changed.wait_for(lock, kKeepAliveComment,
-                                 [&] { return stopping || version != *seen; });
+                                 [&] { return stopping || announced != *seen; });
                 if (stopping) return false;
-                if (version != *seen) {
-                    *seen = version;
-                    message = "data: " + std::to_string(version) + "\n\n";
+                if (announced != *seen) {
+                    *seen = announced;
+                    message = "data: " + std::to_string(announced) + "\n\n";
                 } else {
                     message = ": still here\n\n";
                 }
@@ -355,6 +375,7 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
         return false;
     }
     if (options.port != 0) s.port = options.port;
+    s.announcer = std::thread([&s] { s.Announce(); });
     s.thread = std::thread([&s] { s.server.listen_after_bind(); });
     // Stopped before it listens, the server would never be told to stop.
     for (int waited = 0; !s.server.is_running() && waited < 5000; ++waited)
@@ -366,12 +387,14 @@ void ArenaServer::Stop() {
     State& s = *state_;
     if (!s.thread.joinable()) return;
     {
-        std::lock_guard<std::mutex> lock(s.mutex);
+        std::lock_guard<std::mutex> lock(s.eventsMutex);
         s.stopping = true;
     }
     s.changed.notify_all();
+    s.news.notify_one();
     s.server.stop();
     s.thread.join();
+    s.announcer.join();
 }
 
 bool ArenaServer::Running() const {
@@ -390,10 +413,14 @@ std::string ArenaServer::EntryCode() const {
 void ArenaServer::SetSnapshot(std::shared_ptr<const ArenaSnapshot> snapshot) {
     {
         std::lock_guard<std::mutex> lock(state_->mutex);
-        state_->snapshot = std::move(snapshot);
+        state_->snapshot.swap(snapshot);
+    }
+    {
+        std::lock_guard<std::mutex> lock(state_->eventsMutex);
         ++state_->version;
     }
-    state_->changed.notify_all();
+    state_->news.notify_one();
+    // The old pages are freed here, outside both locks.
 }
 
 std::vector<FinishLineResult> ArenaServer::TakeArrivals() {
