@@ -12,7 +12,7 @@ packages=(
   chromium nodejs
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
+  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base lintian
   "$@"
 )
 

@@ -44,16 +44,19 @@ TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {
 
 // An absolute name is taken as it is (a relative one: the installation
 // check starts the installed program with one). The restart after a language
-// change finds a program in a folder with spaces.
-TEST_F(StartupTest, TheProgramRestartsFromAFolderWithSpaces) {
+// change finds a program in a folder with spaces, and hands it the file to
+// open again whole, never as an option.
+TEST_F(StartupTest, TheProgramRestartsFromAFolderWithSpacesOnTheFileGiven) {
     EXPECT_EQ(StartupFilePath(wxS("/data/50%.score"), wxS("/home/scorer")), wxS("/data/50%.score"));
     const std::string program = temp.File("my programs/zav score");
     const std::string marker = temp.File("started");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("my programs")));
-    zavtest::WriteFile(program, "#!/bin/sh\ntouch '" + marker + "'\n");
+    zavtest::WriteFile(program, "#!/bin/sh\nprintf '%s|' \"$@\" > '" + marker + ".part' && mv '" +
+                                    marker + ".part' '" + marker + "'\n");
     chmod(program.c_str(), 0755);
-    ASSERT_TRUE(StartProgram(wxString::FromUTF8(program)));
-    EXPECT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
+    ASSERT_TRUE(StartProgram(wxString::FromUTF8(program), wxS("-heat 2.score")));
+    ASSERT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
+    EXPECT_EQ(zavtest::ReadFile(marker), "--|-heat 2.score|");
 }
 
 }  // namespace

@@ -1528,10 +1528,10 @@ ZAV_TEXT(660, OutcomeKeys,
          "erd",
          "xae")
 ZAV_TEXT(661, ResultKeysHint,
-         "Clavier : la place de chaque équipe (0 pour 10), E élimination, A abandon, D abandon définitif. Espace : avertissement (avant la place). Retour arrière : sans résultat. Entrée : OK.",
-         "Keys: each team's place (0 for 10), E elimination, A abandon, D definitive abandon. Space: blame (before the place). Backspace: no result. Enter: OK.",
-         "Tasti: il posto di ogni squadra (0 per 10), E eliminazione, R ritiro, D ritiro definitivo. Spazio: ammonizione (prima del posto). Backspace: nessun risultato. Invio: OK.",
-         "Tasten: Platz jeder Mannschaft (0 für 10), X Ausschluss, A Aufgabe, E endgültige Aufgabe. Leertaste: Verwarnung (vor dem Platz). Rücktaste: kein Ergebnis. Eingabe: OK.")
+         "Clavier : la place de chaque équipe (0 pour 10), E élimination, A abandon, D abandon définitif. Espace : avertissement (avant la place). Retour arrière : sans résultat. Haut depuis la première équipe, puis un numéro : un autre jeu. Entrée : OK.",
+         "Keys: each team's place (0 for 10), E elimination, A abandon, D definitive abandon. Space: blame (before the place). Backspace: no result. Up from the first team, then a number: another game. Enter: OK.",
+         "Tasti: il posto di ogni squadra (0 per 10), E eliminazione, R ritiro, D ritiro definitivo. Spazio: ammonizione (prima del posto). Backspace: nessun risultato. Su dalla prima squadra, poi un numero: un altro gioco. Invio: OK.",
+         "Tasten: Platz jeder Mannschaft (0 für 10), X Ausschluss, A Aufgabe, E endgültige Aufgabe. Leertaste: Verwarnung (vor dem Platz). Rücktaste: kein Ergebnis. Pfeil nach oben von der ersten Mannschaft, dann eine Nummer: ein anderes Spiel. Eingabe: OK.")
 ZAV_TEXT(662, ClearResults,
          "Effacer",
          "Clear",

@@ -34,8 +34,10 @@ zav::Language StartLanguage() {
     return zav::Settings(SettingsFile()).InterfaceLanguage(zav::ProcessEnvironment());
 }
 
-bool StartProgram(const wxString& executable) {
-    const wchar_t* const command[] = {executable.wc_str(), nullptr};
+// "--" ends the options: a file whose name begins with "-" is still a file.
+bool StartProgram(const wxString& executable, const wxString& file) {
+    const wchar_t* const command[] = {executable.wc_str(), file.empty() ? nullptr : L"--",
+                                      file.wc_str(), nullptr};
     return wxExecute(command, wxEXEC_ASYNC) != 0;
 }
 
@@ -64,7 +66,9 @@ bool wxZAVApp::OnInit() {
     context.programDir = zavgui::FromCore(zav::ProgramDataFolder(executableFolder));
     context.settingsFile = zavgui::FromCore(SettingsFile());
     wxSetWorkingDirectory(context.programDir);
-    context.restartProgram = [executable] { return StartProgram(executable); };
+    context.restartProgram = [executable](const wxString& file) {
+        return StartProgram(executable, file);
+    };
     context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
     LoadToolkitTranslations(StartLanguage());
 

@@ -51,8 +51,9 @@ struct FrameContext {
     wxString settingsFile;
     // Absolute path of the file named at start, or empty.
     wxString startupFile;
-    // Starts the program again after a language change; true when started.
-    std::function<bool()> restartProgram;
+    // Starts the program again after a language change, on the sheet or set
+    // file given (none when empty); true when started.
+    std::function<bool(const wxString& file)> restartProgram;
     // The desktop's settings: its language (until the user chooses one),
     // the user's documents folder.
     zav::Environment environment = zav::ProcessEnvironment();
