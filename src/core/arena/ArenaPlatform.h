@@ -1,0 +1,21 @@
+// What the arena network does differently on each system, in one place.
+#pragma once
+
+#include <httplib.h>
+
+#include <string>
+#include <vector>
+
+namespace zav {
+
+// Every interface's IPv4 address but loopback's, in the system's order, for
+// the scorer to choose the one the phones reach; empty where the system does
+// not tell.
+std::vector<std::string> LocalAddresses();
+
+// The listening socket's options: the port may be opened again at once after
+// a stop, but never shared with another program listening on it (which
+// cpp-httplib's own options allow on Linux).
+void SetListeningOptions(socket_t socket);
+
+}  // namespace zav
