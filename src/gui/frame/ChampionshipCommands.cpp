@@ -8,6 +8,7 @@
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
 #include "io/Paths.h"
+#include "paths/UserFolders.h"
 
 namespace zavgui {
 
@@ -58,11 +59,15 @@ void ChampionshipCommands::OnChampionshipTable(wxCommandEvent&) {
             return pages.Championship(table, PageUse::Window);
         });
     const auto page = [&](PageUse use) { return pages.Championship(dialog.Table(), use); };
+    // Printing to a file proposes the documents folder, as every print does.
+    const wxString fileTarget =
+        FromCore(zav::UserDocumentsFolder(frame_.Context().environment)) + wxS("/championship.pdf");
     dialog.print->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
-        frame_.Printing().Print(PageKind::Championship, page(PageUse::Printer));
+        frame_.Printing().Print(PageKind::Championship, page(PageUse::Printer), fileTarget);
     });
     dialog.preview->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
-        (void)frame_.Printing().Preview(PageKind::Championship, page(PageUse::Printer), &dialog);
+        (void)frame_.Printing().Preview(PageKind::Championship, page(PageUse::Printer), &dialog,
+                                        fileTarget);
     });
     dialog.exportHtml->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) { Export(dialog.Table(), false); });
     dialog.exportPdf->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) { Export(dialog.Table(), true); });
