@@ -64,7 +64,10 @@ TEST_F(ChampionshipCommand, PublishedWithASetOfHeats) {
     const zavtest::CliResult r = RunCli(
         {"publish", dir.File("cup.mscore"), dir.File("www"), "--lang", "EN"}, dir.File("none.ini"));
     EXPECT_EQ(0, r.status) << r.err;
-    EXPECT_EQ("heat1.html\nheat2.html\nchampionship.html\nindex.html\n", r.out);
+    EXPECT_EQ(
+        "heat1.html\nheat1.phone.html\nheat2.html\nheat2.phone.html\nchampionship.html\n"
+        "index.html\n",
+        r.out);
     EXPECT_NE(std::string::npos, ReadFile(dir.File("www/index.html")).find("championship.html"));
 }
 
