@@ -3,6 +3,9 @@
 #include <charconv>
 #include <filesystem>
 
+#include "io/Paths.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zav {
@@ -53,7 +56,7 @@ bool TakeLine(std::string_view& bytes, std::string_view key, std::string& value)
 std::string TimeText(std::time_t when) {
     std::tm local{};
     char text[32] = {};
-    localtime_r(&when, &local);
+    LocalTime(when, local);
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
     return text;
 }
@@ -69,15 +72,16 @@ std::string FirstOfTwo(std::string_view value) {
 }  // namespace
 
 std::string RecoveryRecord::SheetFile() const {
-    return name.empty() ? std::string() : (std::filesystem::path(folder) / name).string();
+    return name.empty() ? std::string() : PathInFolder(folder, name);
 }
 
 RecoveryRecord RecoveryRecordOf(const ScoreSheet& sheet, Language language, std::time_t when) {
     RecoveryRecord record;
-    const std::filesystem::path own(sheet.bScoreSet ? sheet.sMultiFileOpen : sheet.sFullFileName);
+    const std::filesystem::path own =
+        NativePath(sheet.bScoreSet ? sheet.sMultiFileOpen : sheet.sFullFileName);
     if (!own.empty()) {
-        record.folder = own.parent_path().string();
-        record.name = own.filename().string();
+        record.folder = Utf8Path(own.parent_path());
+        record.name = Utf8Path(own.filename());
     }
     if (sheet.bScoreSet) record.setFile = sheet.sMScoreOpen;
     record.written = when;

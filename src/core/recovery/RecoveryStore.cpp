@@ -1,13 +1,6 @@
 #include "recovery/RecoveryStore.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
@@ -15,6 +8,8 @@
 #include "io/FileWrite.h"
 #include "io/Paths.h"
 #include "paths/UserFolders.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zav {
@@ -32,69 +27,33 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-bool TryLock(int fd) {
-    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-}
-
-// The file open as `fd` is still the one named `path`: nobody removed or
-// replaced it between the open and the lock.
-bool StillNamed(int fd, const std::string& path) {
-    struct stat opened {
-    }, named{};
-    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
-           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
-}
-
 bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
-}
-
-// Unlinking before closing: the file disappears while still locked, so no
-// other program can take it in between.
-void RemoveLocked(int fd, const std::string& lockPath) {
-    ::unlink(lockPath.c_str());
-    ::close(fd);
+    return InfoOf(path).exists;
 }
 
 }  // namespace
 
 std::unique_ptr<RecoverySession> RecoverySession::Start(const std::string& folder) {
     if (!CreateFolders(folder)) return nullptr;
-    // The lock is taken under a name no other program looks at, then given
-    // its real name: a lock file under its real name is always locked while
-    // its program runs.
-    std::string starting = PathInFolder(folder, ".starting-XXXXXX");
-    const int fd = ::mkostemp(starting.data(), O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    if (!TryLock(fd)) {
-        RemoveLocked(fd, starting);
-        return nullptr;
-    }
-    const std::string pid = std::to_string(::getpid());
+    const std::string pid = std::to_string(ProcessId());
     for (int n = 0; n < 1000; ++n) {
         const std::string id =
             PathInFolder(folder, std::string(kPrefix) + pid + "-" + std::to_string(n));
-        const std::string lockPath = id + std::string(kLockExtension);
-        if (::link(starting.c_str(), lockPath.c_str()) == 0) {
-            ::unlink(starting.c_str());
+        bool nameTaken = false;
+        FileLock lock = FileLock::CreateNew(id + std::string(kLockExtension), nameTaken);
+        if (lock.IsHeld())
             return std::unique_ptr<RecoverySession>(
-                new RecoverySession(fd, lockPath, id + std::string(kRecoveryExtension)));
-        }
-        if (errno != EEXIST) break;
+                new RecoverySession(std::move(lock), id + std::string(kRecoveryExtension)));
+        if (!nameTaken) break;
     }
-    RemoveLocked(fd, starting);
     return nullptr;
 }
 
-RecoverySession::RecoverySession(int lockFd, std::string lockPath, std::string recoveryPath)
-    : lockFd_(lockFd), lockPath_(std::move(lockPath)), recoveryPath_(std::move(recoveryPath)) {}
+RecoverySession::RecoverySession(FileLock lock, std::string recoveryPath)
+    : lock_(std::move(lock)), recoveryPath_(std::move(recoveryPath)) {}
 
 RecoverySession::~RecoverySession() {
-    if (Exists(recoveryPath_))
-        ::close(lockFd_);
-    else
-        RemoveLocked(lockFd_, lockPath_);
+    if (!Exists(recoveryPath_)) lock_.RemoveAndRelease();
 }
 
 bool RecoverySession::Write(const RecoveryRecord& record) {
@@ -102,47 +61,16 @@ bool RecoverySession::Write(const RecoveryRecord& record) {
 }
 
 void RecoverySession::Remove() {
-    ::unlink(recoveryPath_.c_str());
+    RemoveFile(recoveryPath_);
 }
 
-LeftRecovery::LeftRecovery(int lockFd, std::string lockPath, std::string recoveryPath,
-                           RecoveryRecord record)
-    : lockFd_(lockFd),
-      lockPath_(std::move(lockPath)),
-      recoveryPath_(std::move(recoveryPath)),
-      record_(std::move(record)) {}
-
-LeftRecovery::LeftRecovery(LeftRecovery&& other) noexcept
-    : lockFd_(std::exchange(other.lockFd_, -1)),
-      lockPath_(std::move(other.lockPath_)),
-      recoveryPath_(std::move(other.recoveryPath_)),
-      record_(std::move(other.record_)) {}
-
-LeftRecovery& LeftRecovery::operator=(LeftRecovery&& other) noexcept {
-    if (this != &other) {
-        Release();
-        lockFd_ = std::exchange(other.lockFd_, -1);
-        lockPath_ = std::move(other.lockPath_);
-        recoveryPath_ = std::move(other.recoveryPath_);
-        record_ = std::move(other.record_);
-    }
-    return *this;
-}
-
-LeftRecovery::~LeftRecovery() {
-    Release();
-}
-
-void LeftRecovery::Release() {
-    if (lockFd_ >= 0) ::close(lockFd_);
-    lockFd_ = -1;
-}
+LeftRecovery::LeftRecovery(FileLock lock, std::string recoveryPath, RecoveryRecord record)
+    : lock_(std::move(lock)), recoveryPath_(std::move(recoveryPath)), record_(std::move(record)) {}
 
 void LeftRecovery::Discard() {
-    if (lockFd_ < 0) return;
-    ::unlink(recoveryPath_.c_str());
-    RemoveLocked(lockFd_, lockPath_);
-    lockFd_ = -1;
+    if (!lock_.IsHeld()) return;
+    RemoveFile(recoveryPath_);
+    lock_.RemoveAndRelease();
 }
 
 std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
@@ -150,11 +78,11 @@ std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
     std::vector<LeftRecovery> left;
     std::vector<std::string> lockOnly;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(NativePath(folder), error)) {
+        const std::string name = Utf8Path(entry.path().filename());
         // Not files being written or started, nor other files of the program.
         if (name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
-        const std::string path = entry.path().string();
+        const std::string path = Utf8Path(entry.path());
         if (EndsWith(name, kLockExtension)) {
             const std::string stem = path.substr(0, path.size() - kLockExtension.size());
             if (!Exists(stem + std::string(kRecoveryExtension))) lockOnly.push_back(path);
@@ -165,31 +93,20 @@ std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
             path.substr(0, path.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
         // Made when missing: a program that takes its lock later finds the
         // same file, and only one of them holds it.
-        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd < 0) continue;
+        // Not held when its program runs, or another one has just taken it.
+        FileLock lock = FileLock::Take(lockPath, true);
+        if (!lock.IsHeld()) continue;
         std::string bytes;
         RecoveryRecord record;
-        if (!TryLock(fd) || !StillNamed(fd, lockPath)) {
-            ::close(fd);  // its program runs, or another one has just taken it
-        } else if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done) {
+        if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done) {
             // Taken and removed by another program since the listing.
-            if (!Exists(path))
-                RemoveLocked(fd, lockPath);
-            else
-                ::close(fd);
-        } else if (!ParseRecoveryFile(bytes, record)) {
-            ::close(fd);
-        } else {
-            left.push_back(LeftRecovery(fd, lockPath, path, std::move(record)));
+            if (!Exists(path)) lock.RemoveAndRelease();
+        } else if (ParseRecoveryFile(bytes, record)) {
+            left.push_back(LeftRecovery(std::move(lock), path, std::move(record)));
         }
     }
     for (const std::string& lockPath : lockOnly) {
-        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd < 0) continue;
-        if (TryLock(fd) && StillNamed(fd, lockPath))
-            RemoveLocked(fd, lockPath);
-        else
-            ::close(fd);
+        FileLock::Take(lockPath, false).RemoveAndRelease();
     }
     std::stable_sort(left.begin(), left.end(), [](const LeftRecovery& a, const LeftRecovery& b) {
         return a.Record().written < b.Record().written;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileLock.h"
 #include "recovery/RecoveryFile.h"
 
 namespace zav {
@@ -39,10 +40,9 @@ public:
     const std::string& RecoveryPath() const { return recoveryPath_; }
 
 private:
-    RecoverySession(int lockFd, std::string lockPath, std::string recoveryPath);
+    RecoverySession(FileLock lock, std::string recoveryPath);
 
-    int lockFd_;
-    std::string lockPath_;
+    FileLock lock_;
     std::string recoveryPath_;
 };
 
@@ -51,9 +51,8 @@ private:
 // file at the same time; destroyed, it leaves the file for another time.
 class LeftRecovery {
 public:
-    LeftRecovery(LeftRecovery&& other) noexcept;
-    LeftRecovery& operator=(LeftRecovery&& other) noexcept;
-    ~LeftRecovery();
+    LeftRecovery(LeftRecovery&& other) noexcept = default;
+    LeftRecovery& operator=(LeftRecovery&& other) noexcept = default;
 
     const RecoveryRecord& Record() const { return record_; }
     // The file is restored into the running program's own, or refused:
@@ -62,11 +61,9 @@ public:
 
 private:
     friend std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder);
-    LeftRecovery(int lockFd, std::string lockPath, std::string recoveryPath, RecoveryRecord record);
-    void Release();
+    LeftRecovery(FileLock lock, std::string recoveryPath, RecoveryRecord record);
 
-    int lockFd_;
-    std::string lockPath_;
+    FileLock lock_;
     std::string recoveryPath_;
     RecoveryRecord record_;
 };

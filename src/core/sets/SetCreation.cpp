@@ -5,6 +5,7 @@
 #include "encoding/Encoding.h"
 #include "io/FileWrite.h"
 #include "io/Paths.h"
+#include "platform/NativePath.h"
 #include "sets/Categories.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
@@ -122,8 +123,7 @@ std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
     std::string stem = setFileName.substr(0, setFileName.find(kSetExtension));
     for (const std::size_t i : CategoriesOfSheet(plan, sheetNumber))
         stem += "_" + CategoryFull(entries.sCategory[i]);
-    std::replace(stem.begin(), stem.end(), '/', '_');
-    std::replace(stem.begin(), stem.end(), '\0', '_');
+    std::replace_if(stem.begin(), stem.end(), IsForbiddenInFileName, '_');
     return FirstChars(stem, kMaxStemChars);
 }
 
