@@ -18,6 +18,11 @@ cmake --build build -j"$jobs"
 # The build installed into a temporary prefix, packaged, and run from there.
 scripts/check-install.sh build
 
+# The Windows build (its libraries built once from Debian's sources into a
+# cache outside the checkout) and its tests under Wine.
+scripts/build-windows.sh all
+scripts/test-windows.sh build/zavscore-cli
+
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAV_SANITIZE=ON -DZAV_BUILD_GUI=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure -j"$jobs")
