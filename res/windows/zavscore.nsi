@@ -3,7 +3,8 @@
 ; -DICON, -DOUTFILE. Per user, without administrator rights: the program goes
 ; to the user's own programs folder, its file types and its entry in the
 ; installed apps to the user's part of the registry.
-Unicode true
+; 64-bit, as the program: it also runs where Windows has no 32-bit part.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
