@@ -1,8 +1,8 @@
 // What the Windows build does its own way: the user's folders, file names
 // beyond the ANSI code page, the read-only attribute, a file another program
 // holds open, and the lock that tells a running program's recovery file.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <map>
@@ -81,7 +81,8 @@ TEST(WindowsPlatform, ReadOnlyAndHeldOpenFilesAreLeftAsTheyWere) {
     EXPECT_FALSE(WriteWholeFile(path, "new", Reporter(Language::English, messages)));
     CloseHandle(held);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, FormatText(Text(Language::English, TextId::FileInUse), path));
+    EXPECT_EQ(messages.messages[0].text,
+              FormatText(Text(Language::English, TextId::FileInUse), path));
     EXPECT_EQ(zavtest::ReadFile(path), "old");
     EXPECT_EQ(zavtest::FilesIn(dir.Path()), 1u);  // no new file left beside it
 
