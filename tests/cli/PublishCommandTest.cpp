@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/time.h>
 
-#include <ctime>
+#include <chrono>
 #include <filesystem>
 
 #include "core/report/PageTesting.h"
+#include "platform/NativePath.h"
 #include "report/PageExport.h"
 #include "report/ScoreSheetPage.h"
 #include "sets/SetFile.h"
@@ -130,16 +129,15 @@ TEST_F(PublishCommand, WhatCannotBeReadIsSaidAndTheRestPublished) {
 
 TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
     ASSERT_EQ(Publish(set).status, 0);
-    // Every published file dated back to a known time.
-    std::tm then{};
-    then.tm_year = 2026 - 1900, then.tm_mon = 4, then.tm_mday = 12, then.tm_hour = 10;
-    then.tm_isdst = -1;
-    const timeval times[2] = {{std::mktime(&then), 0}, {std::mktime(&then), 0}};
-    for (const auto& file : fs::directory_iterator(www))
-        ASSERT_EQ(::utimes(file.path().c_str(), times), 0);
+    // Every published file dated back to a known time (whole seconds, which
+    // every file system keeps).
+    const fs::file_time_type then =
+        std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now()) -
+        std::chrono::hours(100);
+    for (const auto& file : fs::directory_iterator(www)) fs::last_write_time(file.path(), then);
     const auto dated = [&](const std::string& name) {
-        struct stat info {};
-        return ::stat((www + "/" + name).c_str(), &info) == 0 && info.st_mtime == times[0].tv_sec;
+        std::error_code error;
+        return fs::last_write_time(zav::NativePath(www + "/" + name), error) == then && !error;
     };
 
     zav::ScoreSheet changed = zavtest::Sample("small-heat.score");

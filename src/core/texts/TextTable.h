@@ -1592,7 +1592,7 @@ ZAV_TEXT(707, PdfPrinterMissing,
          "L'export PDF passe par l'imprimante « Microsoft Print to PDF » de Windows, qui n'est pas installée sur cet ordinateur. Activez-la dans Paramètres, Imprimantes et scanners (ou Fonctionnalités de Windows), ou imprimez vers une autre imprimante PDF.",
          "PDF export goes through Windows' \"Microsoft Print to PDF\" printer, which is not installed on this computer. Turn it on in Settings, Printers & scanners (or Windows Features), or print to another PDF printer.",
          "L'esportazione PDF passa per la stampante « Microsoft Print to PDF » di Windows, che non è installata su questo computer. Attivatela in Impostazioni, Stampanti e scanner (o Funzionalità di Windows), oppure stampate su un'altra stampante PDF.",
-         "Der PDF-Export geht über den Windows-Drucker „Microsoft Print to PDF“, der auf diesem Computer nicht installiert ist. Schalten Sie ihn unter Einstellungen, Drucker & Scanner (oder Windows-Features) ein, oder drucken Sie auf einen anderen PDF-Drucker.")
+         "Der PDF-Export geht über den Windows-Drucker »Microsoft Print to PDF«, der auf diesem Computer nicht installiert ist. Schalten Sie ihn unter Einstellungen, Drucker & Scanner (oder Windows-Features) ein, oder drucken Sie auf einen anderen PDF-Drucker.")
 ZAV_TEXT(720, MenuRecentSheets,
          "Feuilles récentes",
          "Recent sheets",

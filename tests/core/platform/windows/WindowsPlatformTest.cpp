@@ -93,7 +93,7 @@ TEST(WindowsPlatform, ReadOnlyAndHeldOpenFilesAreLeftAsTheyWere) {
 TEST(WindowsPlatform, ARunningProgramsRecoveryFileIsNotTakenAnEndedOnesIs) {
     zavtest::TempDir dir;
     ScoreSheet sheet = zavtest::FullSampleSheet();
-    sheet.sFullFileName = dir.File("heat.score");
+    sheet.sFullFileName = PathInFolder(dir.Path(), "heat.score");
     {
         auto session = RecoverySession::Start(dir.Path());
         ASSERT_TRUE(session);
