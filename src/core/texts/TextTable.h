@@ -1793,6 +1793,26 @@ ZAV_TEXT(788, NoPublishFolder,
          "No publication folder: choose one in Options, Publish results...",
          "Nessuna cartella di pubblicazione: sceglietene una in Opzioni, Pubblica i risultati...",
          "Kein Veröffentlichungsordner: wählen Sie einen unter Optionen, Ergebnisse veröffentlichen...")
+ZAV_TEXT(800, PhoneGames,
+         "Jeux",
+         "Games",
+         "Giochi",
+         "Spiele")
+ZAV_TEXT(801, PhonePosition,
+         "Pl.",
+         "Pos.",
+         "Pos.",
+         "Pl.")
+ZAV_TEXT(802, PhoneFullSheet,
+         "Feuille de score complète",
+         "Full score sheet",
+         "Foglio di punteggio completo",
+         "Vollständiger Wertungsbogen")
+ZAV_TEXT(803, PhoneSheets,
+         "Feuilles de score",
+         "Score sheets",
+         "Fogli di punteggio",
+         "Wertungsbögen")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -1,0 +1,71 @@
+// The phone page: the ranking in the score sheet's own scores and positions,
+// the 'Challenge', escapes, and the live parts only when asked for.
+#include <gtest/gtest.h>
+
+#include "core/report/PageTesting.h"
+#include "encoding/Markup.h"
+#include "report/PhonePage.h"
+#include "report/ScoreFormat.h"
+#include "report/ScoreSheetPage.h"
+#include "sheet/Scoring.h"
+
+namespace zav {
+namespace {
+
+// The rows of the ranking tables, in page order.
+std::vector<std::string> Rows(const std::string& page) {
+    std::vector<std::string> rows;
+    for (auto at = page.find("<tr style="); at != std::string::npos;
+         at = page.find("<tr style=", at + 1))
+        rows.push_back(page.substr(at, page.find("</tr>", at) - at));
+    return rows;
+}
+
+TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
+    const ScoreSheet sheet = zavtest::Sample("full-heat.score");
+    const std::string page =
+        PreparePhonePage(sheet, Language::English, zavtest::ColourStyle(), PhoneUpdates::Static);
+    ScoreSheet scored = sheet;
+    const bool previous = ComputeSheetColumns(scored).previous;
+    ComputeScores(scored);
+    ComputeChallengeScores(scored);
+
+    const auto rows = Rows(page);
+    int challengeTeams = 0;
+    for (int t = 0; t < scored.iTeamsNr; ++t) challengeTeams += scored.bChallengeTeam[t];
+    ASSERT_EQ(rows.size(), std::size_t(scored.iTeamsNr + challengeTeams));
+    int lastPlace = 0;
+    for (int r = 0; r < scored.iTeamsNr; ++r) {
+        int t = 0;
+        while (rows[r].find(">" + EscapeMarkup(scored.sTeamName[t]) + "<") == std::string::npos)
+            ASSERT_LT(++t, scored.iTeamsNr) << rows[r];
+        const int place = scored.iTieBreakPlace[t] ? scored.iTieBreakPlace[t] : scored.iSetPlace[t];
+        EXPECT_GE(place, lastPlace);
+        lastPlace = place;
+        EXPECT_NE(rows[r].find("<td class=\"pos\">" + std::to_string(place)), std::string::npos);
+        const float total = previous ? scored.fTotalScore[t] : scored.fSetScore[t];
+        EXPECT_NE(rows[r].find("class=\"total\">" + FormatScore(total) + "</td>"),
+                  std::string::npos)
+            << rows[r];
+    }
+    // The 'Challenge' by its points, under its escaped title.
+    EXPECT_NE(page.find(">Challenge 'Young riders'</h2>"), std::string::npos);
+    EXPECT_NE(page.find("Nations cup &lt;semi-final&gt;"), std::string::npos);
+    EXPECT_EQ(page.find("<semi"), std::string::npos);
+}
+
+TEST(PhonePage, LivePartsOnlyWhenLive) {
+    ScoreSheet sheet = zavtest::Sample("small-heat.score");
+    const auto page = [&](PhoneUpdates updates) {
+        return PreparePhonePage(sheet, Language::German, zavtest::ColourStyle(), updates);
+    };
+    EXPECT_NE(page(PhoneUpdates::Live).find("new EventSource('events')"), std::string::npos);
+    EXPECT_EQ(page(PhoneUpdates::Static).find("<script"), std::string::npos);
+    EXPECT_NE(page(PhoneUpdates::Static).find("name=\"viewport\""), std::string::npos);
+    EXPECT_EQ(page(PhoneUpdates::Static).find("<h2 style"), std::string::npos);  // no 'Challenge'
+    sheet.sGame[0] = "Becher- spiel";
+    EXPECT_NE(page(PhoneUpdates::Static).find("<li>Becherspiel</li>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zav
