@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 
 #include "core/report/PageTesting.h"
@@ -122,18 +123,24 @@ TEST_F(PublishCommand, WhatCannotBeReadIsSaidAndTheRestPublished) {
             EXPECT_NE(index.find(c.message), std::string::npos);
         }
         EXPECT_EQ(zavtest::CountOf(index, "href="), c.links);
-        for (int k = 0; k < 3; ++k) EXPECT_EQ(fs::exists(Page(k)), c.links == 3 || k == 1) << k;
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(fs::exists(zav::NativePath(Page(k))), c.links == 3 || k == 1) << k;
         EXPECT_EQ(ReadFile(Page(1)), Exported(1));
     }
 }
 
 TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
     ASSERT_EQ(Publish(set).status, 0);
-    // Every published file dated back to a known time (whole seconds, which
-    // every file system keeps).
+    // Every published file dated back to a known time, in whole seconds,
+    // which every file system keeps (the file clock is the system clock
+    // shifted by whole seconds).
+    std::tm date{};
+    date.tm_year = 2026 - 1900, date.tm_mon = 4, date.tm_mday = 12, date.tm_hour = 10;
+    date.tm_isdst = -1;
+    const auto sinceThen = std::chrono::system_clock::now() -
+                           std::chrono::system_clock::from_time_t(std::mktime(&date));
     const fs::file_time_type then =
-        std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now()) -
-        std::chrono::hours(100);
+        std::chrono::round<std::chrono::seconds>(fs::file_time_type::clock::now() - sinceThen);
     for (const auto& file : fs::directory_iterator(www)) fs::last_write_time(file.path(), then);
     const auto dated = [&](const std::string& name) {
         std::error_code error;
