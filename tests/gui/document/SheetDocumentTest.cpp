@@ -2,7 +2,6 @@
 // opening sheets and sets, moving between a set's sheets, undo, recovery.
 // The user is a script; a question or chooser it does not expect fails.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <deque>
@@ -10,6 +9,7 @@
 
 #include "core/sets/SifTestData.h"
 #include "document/SheetDocument.h"
+#include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 #include "support/TestFiles.h"
@@ -88,8 +88,8 @@ protected:
 
     // A folder in place of the file at `path`: no save can replace it.
     static void Block(const std::string& path) {
-        ASSERT_EQ(0, std::remove(path.c_str()));
-        ASSERT_EQ(0, mkdir(path.c_str(), 0755));
+        ASSERT_TRUE(std::filesystem::remove(zav::NativePath(path)));
+        ASSERT_TRUE(std::filesystem::create_directory(zav::NativePath(path)));
     }
 
     zavtest::TempDir temp;
