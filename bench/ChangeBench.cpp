@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "core/report/SampleSheets.h"
+#include "core/report/PageTesting.h"
 #include "recovery/RecoveryStore.h"
 #include "report/ScoreSheetPage.h"
 #include "support/TempDir.h"
@@ -48,7 +48,7 @@ void Change(zav::ScoreSheet& sheet, zav::SheetHistory& history, int step) {
 }
 
 void BM_ChangeWithoutRecovery(benchmark::State& state) {
-    zav::ScoreSheet sheet = zavtest::FullSheet();
+    zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
     zav::SheetHistory history;
     int step = 0;
     for (auto _ : state) Change(sheet, history, ++step);
@@ -59,7 +59,7 @@ void BM_ChangeWithRecoveryWrite(benchmark::State& state) {
     zavtest::TempDir dir;
     auto session = zav::RecoverySession::Start(dir.File("state/zavscore"));
     if (!session) std::abort();
-    zav::ScoreSheet sheet = zavtest::FullSheet();
+    zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
     sheet.sFullFileName = "/home/scorer/events/heat.score";
     zav::SheetHistory history;
     int step = 0;
@@ -75,7 +75,7 @@ BENCHMARK(BM_ChangeWithRecoveryWrite)->Unit(benchmark::kMicrosecond);
 // The memory a full history holds, per step: the sheet record and the heap
 // of its texts, the label and the history's own bookkeeping.
 void BM_UndoMemoryPerStep(benchmark::State& state) {
-    const zav::ScoreSheet sheet = zavtest::FullSheet();
+    const zav::ScoreSheet sheet = zavtest::Sample("full-heat.score");
     std::size_t perStep = 0;
     for (auto _ : state) {
         zav::SheetHistory history;

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/sheetfile/SampleSheet.h"
 #include "sheet/Scoring.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace {
 

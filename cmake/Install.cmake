@@ -16,13 +16,32 @@ if(WIN32)
   return()
 endif()
 
+# Manual pages and the change log go compressed, as Debian's policy wants:
+# gzip -n leaves out the name and time, so the same sources give the same bytes.
+set(ZAV_PACKAGE_FILES ${CMAKE_BINARY_DIR}/package)
+configure_file(res/debian/changelog.in ${ZAV_PACKAGE_FILES}/changelog @ONLY)
+set(ZAV_COMPRESSED ${ZAV_PACKAGE_FILES}/changelog.gz)
+add_custom_command(OUTPUT ${ZAV_PACKAGE_FILES}/changelog.gz
+                   COMMAND gzip -9nc changelog > changelog.gz
+                   WORKING_DIRECTORY ${ZAV_PACKAGE_FILES}
+                   DEPENDS ${ZAV_PACKAGE_FILES}/changelog)
+foreach(page zavscore zavscore-cli)
+  add_custom_command(OUTPUT ${ZAV_PACKAGE_FILES}/${page}.1.gz
+                     COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/res/man/${page}.1 > ${page}.1.gz
+                     WORKING_DIRECTORY ${ZAV_PACKAGE_FILES}
+                     DEPENDS res/man/${page}.1)
+  list(APPEND ZAV_COMPRESSED ${ZAV_PACKAGE_FILES}/${page}.1.gz)
+endforeach()
+add_custom_target(zav_package_files ALL DEPENDS ${ZAV_COMPRESSED})
+
 install(TARGETS zavscore-cli RUNTIME DESTINATION bin)
-install(FILES res/man/zavscore-cli.1 DESTINATION share/man/man1)
+install(FILES ${ZAV_PACKAGE_FILES}/zavscore-cli.1.gz DESTINATION share/man/man1)
+install(FILES res/debian/copyright ${ZAV_PACKAGE_FILES}/changelog.gz DESTINATION share/doc/zavscore)
 
 if(TARGET zavscore)
   install(TARGETS zavscore RUNTIME DESTINATION bin)
   install(DIRECTORY res/program/ DESTINATION share/zavscore)
-  install(FILES res/man/zavscore.1 DESTINATION share/man/man1)
+  install(FILES ${ZAV_PACKAGE_FILES}/zavscore.1.gz DESTINATION share/man/man1)
   install(FILES res/desktop/org.zavscore.ZAVscore.desktop DESTINATION share/applications)
   install(FILES res/desktop/org.zavscore.ZAVscore.metainfo.xml DESTINATION share/metainfo)
   install(FILES res/desktop/zavscore-mime.xml DESTINATION share/mime/packages
@@ -36,7 +55,7 @@ endif()
 
 set(CPACK_PACKAGE_NAME zavscore)
 set(CPACK_PACKAGE_VENDOR "The ZAVscore developers")
-set(CPACK_PACKAGE_CONTACT "The ZAVscore developers")
+set(CPACK_PACKAGE_CONTACT "ZAVscore developers <developers@zavscore.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "score sheets for Mounted Games team competitions")
 # The body under the summary line; CPack indents it as the control file wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix as a user would and checks the
 # result: the layout, the desktop entry, the AppStream metadata, the file
-# types, the icons and manual pages, the Debian package's dependencies, and
-# that the installed programs run from a prefix nobody may write (as an
-# unprivileged user when started as root), keep their settings in the XDG
-# configuration folder and leave the installation as it was.
+# types, the icons and manual pages, the Debian package (its dependencies,
+# lintian), and that the installed programs run from a prefix nobody may
+# write (as an unprivileged user when started as root), keep their settings
+# in the XDG configuration folder and leave the installation as it was.
 # Usage: scripts/check-install.sh BUILD-FOLDER   (a build with the window)
 set -euo pipefail
 build=$(realpath "$1")
@@ -27,7 +27,8 @@ expected=(
   share/metainfo/org.zavscore.ZAVscore.metainfo.xml
   share/mime/packages/zavscore.xml
   share/icons/hicolor/scalable/apps/zavscore.svg
-  share/man/man1/zavscore.1 share/man/man1/zavscore-cli.1
+  share/man/man1/zavscore.1.gz share/man/man1/zavscore-cli.1.gz
+  share/doc/zavscore/copyright share/doc/zavscore/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/zavscore.png")
@@ -59,7 +60,7 @@ for glob in score pscore mscore; do
 done
 
 for page in zavscore zavscore-cli; do
-  warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$prefix/share/man/man1/$page.1" 2>&1)
+  warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
   [ -z "$warnings" ] || fail "manual page $page: $warnings"
 done
 
@@ -72,6 +73,8 @@ for library in libwxgtk3.2 libgtk-3 libc6 wx3.2-i18n; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 dpkg-deb -c "$deb" | grep ' ./usr/bin/zavscore$' >/dev/null || fail "the package has no /usr/bin/zavscore"
+# Debian's own package checker finds no error.
+lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 
 # The installation as it was installed, then made read-only.
 chmod -R a-w "$prefix"

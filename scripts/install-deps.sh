@@ -8,9 +8,10 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   libwxgtk3.2-dev libgtk-3-dev wx3.2-i18n
+  libcurl4-openssl-dev libsecret-1-dev openssh-server openssh-client apache2-bin
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base
+  desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base lintian
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis zip imagemagick x11-utils
   "$@"
 )

@@ -66,7 +66,8 @@ std::optional<Invocation> ReadInvocation(const Command& command,
         UsageError(command, problem);
         return std::nullopt;
     }
-    if (parsed->positional.size() != files) {
+    if (files == kOneOrMoreFiles ? parsed->positional.empty()
+                                 : parsed->positional.size() != files) {
         UsageError(command, expects);
         return std::nullopt;
     }

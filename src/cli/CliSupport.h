@@ -45,7 +45,7 @@ public:
     void ShowMessage(const std::string& text, zav::MessageIcon) override {
         std::cerr << text << '\n';
     }
-    bool AskYesNo(const std::string& text, zav::MessageIcon) override {
+    bool AskYesNo(const std::string& text, zav::MessageIcon, zav::QuestionKind) override {
         std::cerr << text << '\n';
         return answer_;
     }
@@ -64,6 +64,9 @@ struct Invocation {
     const std::string& File(std::size_t i) const { return args.positional[i]; }
     zav::Reporter Reporter() { return zav::Reporter(language, messages); }
 };
+
+// For ReadInvocation: any number of files but none.
+constexpr std::size_t kOneOrMoreFiles = static_cast<std::size_t>(-1);
 
 // Reads the arguments of `command`: `files` positional arguments (`expects`
 // says which, for the usage error), the options --lang and --settings, and

@@ -15,6 +15,7 @@ int RunSetMove(const std::vector<std::string>& args);
 int RunSetDelete(const std::vector<std::string>& args);
 int RunPage(const std::vector<std::string>& args);
 int RunPublish(const std::vector<std::string>& args);
+int RunChampionship(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -36,7 +37,8 @@ const std::vector<Command>& AllCommands() {
          "[--settings INI]",
          "Creates a score sheet set from the SIF file: SETFILE and one sheet file per category, "
          "or one per --group (a comma-separated list of category fields or codes; every "
-         "category must be in a group). An existing SETFILE is replaced only with --replace. "
+         "category must be in a group). Existing files (SETFILE or sheet files) are replaced only "
+         "with --replace; without it the command lists them and writes nothing. "
          "Nothing is written unless every file can be. Prints the sheet file names.",
          RunImportSif},
         {"set-list", "SETFILE [--lang FR|EN|IT|GE] [--settings INI]",
@@ -59,12 +61,24 @@ const std::vector<Command>& AllCommands() {
          "sets the display choices; without it they are those of an opened sheet.",
          RunPage},
         {"publish",
-         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--lang FR|EN|IT|GE] [--settings INI]",
+         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--upload URL [--arena NAME]] [--lang FR|EN|IT|GE] "
+         "[--settings INI]",
          "Writes into FOLDER the exported page of the sheet, or of every sheet of the set, with "
          "a line that reloads it every SECONDS when --refresh is given, the logo, and index.html "
          "listing the sheets in set order. Only files whose bytes change are rewritten; prints "
-         "their names. A sheet that cannot be read is listed with the reason.",
+         "their names. A sheet that cannot be read is listed with the reason. --upload then sends "
+         "the files changed since the last upload to URL (sftp://, ftp://, ftps://, https:// "
+         "WebDAV), into its folder NAME with an entry in the site's index of arenas when --arena "
+         "is given; the password is taken from ZAVSCORE_UPLOAD_PASSWORD, SFTP uses ssh's agent "
+         "or keys and known_hosts. Prints the addresses sent.",
          RunPublish},
+        {"championship",
+         "SHEET|SETFILE... [--html FILE] [--json] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Ranks every team across the sheets (a set file: its sheets) by the sum of its heat "
+         "scores, ties shared. Prints the table as tab-separated lines, or as one JSON object "
+         "with --json; --html writes its page as the export does. A sheet that cannot be read "
+         "is named and left out.",
+         RunChampionship},
     };
     return commands;
 }

@@ -4,10 +4,12 @@
 #include <iostream>
 
 #include "CliSupport.h"
+#include "paths/UserFolders.h"
 #include "publish/Publication.h"
 #include "publish/PublishSettings.h"
 #include "report/PageStyle.h"
 #include "settings/Settings.h"
+#include "upload/PublicationUpload.h"
 
 namespace zavcli {
 namespace {
@@ -21,12 +23,33 @@ std::optional<int> ParseSeconds(const std::string& text) {
     return seconds;
 }
 
+// The publication's upload, once: the password from the environment, as a
+// scheduled job has no one to ask.
+int Upload(const std::string& folder, const std::string& url, const std::string& arena,
+           zav::Language language) {
+    zav::UploadDestination destination;
+    destination.url = url;
+    destination.arena = arena;
+    destination.language = language;
+    const zav::Environment env = zav::ProcessEnvironment();
+    destination.login.password = env("ZAVSCORE_UPLOAD_PASSWORD").value_or("");
+    destination.login.sshFolder = zav::UserSshFolder(env);
+    const zav::UploadOutcome outcome =
+        zav::UploadPublication(folder, destination, nullptr, nullptr);
+    for (const std::string& name : outcome.sent)
+        std::cout << url << (url.back() == '/' ? "" : "/") << name << '\n';
+    if (!outcome.failure) return kExitOk;
+    std::cerr << zav::Text(language, zav::TextId::PublishFailed) << ' '
+              << zav::DescribeFailure(outcome.failure, language) << '\n';
+    return kExitFailure;
+}
+
 }  // namespace
 
 int RunPublish(const std::vector<std::string>& args) {
     const Command& self = FindCommand("publish");
-    auto run =
-        ReadInvocation(self, args, 2, "expects a sheet or set file and a folder", {"--refresh"});
+    auto run = ReadInvocation(self, args, 2, "expects a sheet or set file and a folder",
+                              {"--refresh", "--upload", "--arena"});
     if (!run) return kExitUsage;
     zav::PublishOptions options;
     if (run->args.Has("--refresh")) {
@@ -41,7 +64,14 @@ int RunPublish(const std::vector<std::string>& args) {
     const zav::PublishResult result =
         zav::Publish(zav::SourceNamed(run->File(0)), options, run->Reporter());
     for (const std::string& name : result.written) std::cout << name << '\n';
-    return result.complete ? kExitOk : kExitFailure;
+    // A sheet that could not be read is listed with its reason: the rest is
+    // worth uploading all the same.
+    const int uploaded =
+        run->args.Has("--upload")
+            ? Upload(options.folder, run->args.Value("--upload"),
+                     run->args.Has("--arena") ? run->args.Value("--arena") : "", options.language)
+            : kExitOk;
+    return result.complete && uploaded == kExitOk ? kExitOk : kExitFailure;
 }
 
 }  // namespace zavcli

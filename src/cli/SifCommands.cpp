@@ -10,7 +10,6 @@
 #include "sets/Categories.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
-#include "sets/SetManagement.h"
 #include "sets/SifFile.h"
 #include "sheet/ScoreSheet.h"
 
@@ -113,8 +112,6 @@ int RunImportSif(const std::vector<std::string>& args) {
                               {"--title", "--date", "--referee", "--games", "--rules", "--group"},
                               {"--replace"});
     if (!run) return kExitUsage;
-    // The replace question is answered by --replace, as for set-copy.
-    run->messages = StderrMessageSink(run->args.flags.count("--replace") != 0);
     const ParsedArgs* parsed = &run->args;
 
     zav::SetOptions options;
@@ -143,8 +140,16 @@ int RunImportSif(const std::vector<std::string>& args) {
     if (!groups.empty()) plan = GroupingFromOptions(entries, groups, reporter);
     if (!plan) return kExitFailure;
 
+    // Every file the set would write, not the set file alone: another set of
+    // the same name stem holds sheet files of the same names.
     const std::string& setPath = run->File(1);
-    if (!zav::TestCibleExist(setPath, reporter)) return kExitFailure;
+    const std::vector<std::string> existing = zav::ExistingSetFiles(entries, *plan, setPath);
+    if (!existing.empty() && parsed->flags.count("--replace") == 0) {
+        std::string list;
+        for (const std::string& path : existing) list += (list.empty() ? "" : "\n") + path;
+        reporter.Show(zav::MessageIcon::Error, zav::TextId::FilesExist, list);
+        return kExitFailure;
+    }
     zav::ScoreSheet sheet;
     if (!zav::CreateSet(entries, options, *plan, setPath, sheet, reporter)) return kExitFailure;
     for (const std::string& name : zav::SheetFileNames(zav::FileNameOf(setPath), entries, *plan))

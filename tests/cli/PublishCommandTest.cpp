@@ -73,7 +73,9 @@ protected:
 TEST_F(PublishCommand, PagesAreTheExportPlusTheRefreshLineAndTheLinksResolve) {
     const auto r = Publish(set, {"--refresh", "15"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "semi-final.html\nOpen \xC3\xA9lite.html\nstaff.html\nclub.png\nindex.html\n");
+    EXPECT_EQ(r.out,
+              "semi-final.html\nsemi-final.phone.html\nOpen \xC3\xA9lite.html\nOpen "
+              "\xC3\xA9lite.phone.html\nstaff.html\nstaff.phone.html\nclub.png\nindex.html\n");
     // The refresh line, right after the page's style.
     const std::string style = "</style>\n", line = "<meta http-equiv=\"refresh\" content=\"15\">\n";
     for (int k = 0; k < 3; ++k) {
@@ -83,8 +85,17 @@ TEST_F(PublishCommand, PagesAreTheExportPlusTheRefreshLineAndTheLinksResolve) {
         EXPECT_EQ(page.erase(at + style.size(), line.size()), Exported(k)) << k;
     }
     EXPECT_EQ(ReadFile(www + "/club.png"), logo);
+    // Each sheet's phone page, UTF-8, links back to its exact page, and the
+    // index lists it on a phone by its sub-title.
+    const std::string phone = ReadFile(www + "/Open \xC3\xA9lite.phone.html");
+    EXPECT_NE(phone.find(line), std::string::npos);
+    EXPECT_NE(phone.find("charset=\"utf-8\""), std::string::npos);
+    EXPECT_NE(phone.find("href=\"Open%20%C3%A9lite.html\""), std::string::npos);
     const std::string index = ReadFile(www + "/index.html");
-    EXPECT_EQ(zavtest::CountOf(index, "href="), 3);
+    EXPECT_EQ(zavtest::CountOf(index, "href="), 6);
+    EXPECT_NE(index.find("<a href=\"Open%20%C3%A9lite.phone.html\">" +
+                         zavtest::Sample("small-heat.score").sSubTitle + "<small>"),
+              std::string::npos);
     EXPECT_NE(index.find(line), std::string::npos);
     EXPECT_NE(index.find("src=\"club.png\""), std::string::npos);
 }
@@ -119,10 +130,13 @@ TEST_F(PublishCommand, WhatCannotBeReadIsSaidAndTheRestPublished) {
         }
         const std::string index = ReadFile(www + "/index.html");
         EXPECT_NE(index.find("<title>" + c.heading + "</title>"), std::string::npos);
+        // The public page names a sheet by its file name, never by where it
+        // lies on this computer.
+        EXPECT_EQ(index.find(dir.Path()), std::string::npos);
         if (!c.message.empty()) {
-            EXPECT_NE(index.find(c.message), std::string::npos);
+            EXPECT_NE(index.find("Error while opening file = missing.pscore"), std::string::npos);
         }
-        EXPECT_EQ(zavtest::CountOf(index, "href="), c.links);
+        EXPECT_EQ(zavtest::CountOf(index, "href="), 2 * c.links);  // the page and the phone's
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(fs::exists(zav::NativePath(Page(k))), c.links == 3 || k == 1) << k;
         EXPECT_EQ(ReadFile(Page(1)), Exported(1));
@@ -152,15 +166,42 @@ TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
     ASSERT_TRUE(zav::SaveSheet(changed, Sheet(1), quiet));
     const auto second = Publish(set);
     EXPECT_EQ(second.status, 0) << second.err;
-    EXPECT_EQ(second.out, "Open \xC3\xA9lite.html\nindex.html\n");
+    EXPECT_EQ(second.out, "Open \xC3\xA9lite.html\nOpen \xC3\xA9lite.phone.html\nindex.html\n");
     EXPECT_TRUE(dated("semi-final.html") && dated("staff.html") && dated("club.png"));
     // The unchanged sheets keep the time they were published.
     const std::string index = ReadFile(www + "/index.html");
-    EXPECT_EQ(zavtest::CountOf(index, "2026-05-12 10:00:00"), 2);
+    EXPECT_EQ(zavtest::CountOf(index, "2026-05-12 10:00:00"), 2 * 2);  // table and phone list
 
     const auto third = Publish(set);
     EXPECT_EQ(third.out, "");
     EXPECT_EQ(ReadFile(www + "/index.html"), index);
+
+    // A link in the folder is replaced by a file, even one that names a file
+    // holding the same bytes; nothing outside the folder is written.
+    const std::string outside = dir.File("outside.html"), same = dir.File("same.html");
+    zavtest::WriteFile(outside, "not a page");
+    fs::rename(www + "/staff.html", same);
+    fs::remove(www + "/index.html");
+    fs::create_symlink(outside, www + "/index.html");
+    fs::create_symlink(same, www + "/staff.html");
+    EXPECT_EQ(Publish(set).out, "staff.html\nindex.html\n");
+    EXPECT_EQ(ReadFile(outside), "not a page");
+    EXPECT_TRUE(dated("../same.html"));
+    for (const char* name : {"index.html", "staff.html"})
+        EXPECT_FALSE(fs::is_symlink(www + "/" + name)) << name;
+}
+
+// The pages are written first; an upload that fails says why and ends in 1.
+TEST_F(PublishCommand, AFailedUploadIsSaidAfterTheLocalPublication) {
+    const auto closed = Publish(set, {"--upload", "http://127.0.0.1:1/results/"});
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_NE(closed.err.find("The results could not be published: Server not reached"),
+              std::string::npos)
+        << closed.err;
+    EXPECT_TRUE(fs::exists(www + "/index.html"));
+    const auto wrong = Publish(set, {"--upload", "www.example.org/results"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_NE(wrong.err.find("Upload address not understood"), std::string::npos) << wrong.err;
 }
 
 }  // namespace

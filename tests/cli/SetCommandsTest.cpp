@@ -50,14 +50,29 @@ TEST_F(SetCommands, ImportMakesOneSheetPerCategoryOrPerGroup) {
     EXPECT_EQ(r.out, names);
     EXPECT_EQ(Run({"set-list", dir.File("4711.mscore")}).out, names);
     zavtest::ExpectGolden("cli/golden/category-sheet.pscore", SheetBytes("4711_Minime 1.pscore"));
-    // An existing set is replaced only when asked to.
+    // Existing files, the set file or only sheet files of the same names (a
+    // set of that name elsewhere, moved in), are replaced only when asked to;
+    // the refusal lists them.
+    for (const char* name : {"4711_Minime 1.pscore", "4711_Minime 2.pscore"})
+        fs::remove(dir.File(name));
     WriteFile(dir.File("4711.mscore"), "older set");
-    r = Run({"import-sif", kEntries, dir.File("4711.mscore"), "--lang", "EN"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, zav::Text(zav::Language::English, zav::TextId::SetExists) + "\n");
-    EXPECT_EQ(ReadFile(dir.File("4711.mscore")), "older set");
+    WriteFile(dir.File("4711_Open Elite.pscore"), "older sheet");
+    const auto refusal = [](const Lines& paths) {
+        std::string list;
+        for (const std::string& path : paths) list += (list.empty() ? "" : "\n") + path;
+        return zav::FormatText(zav::Text(zav::Language::English, zav::TextId::FilesExist), list) +
+               "\n";
+    };
+    const Lines existing = {dir.File("4711_Open Elite.pscore"), dir.File("4711.mscore")};
+    for (const Lines& paths : {existing, Lines{existing[0]}}) {
+        if (paths.size() == 1) fs::remove(dir.File("4711.mscore"));
+        r = Run({"import-sif", kEntries, dir.File("4711.mscore"), "--lang", "EN"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, refusal(paths));
+        EXPECT_EQ(ReadFile(dir.File("4711_Open Elite.pscore")), "older sheet");
+    }
     EXPECT_EQ(Run({"import-sif", kEntries, dir.File("4711.mscore"), "--replace"}).status, 0);
-    EXPECT_NE(ReadFile(dir.File("4711.mscore")), "older set");
+    EXPECT_NE(ReadFile(dir.File("4711_Open Elite.pscore")), "older sheet");
 
     // Groups name categories by field or code, blanks around them ignored;
     // the dialogs' answers as options; each team's category in the extra column.

@@ -1,11 +1,14 @@
 // The entry dialogs from a real keyboard: keys the X server delivers (XTest),
 // as a keyboard gives them, into the dialogs their commands show modally.
 // These tests need the display's keyboard focus and run one at a time.
+#include <gtest/gtest-spi.h>
 #include <wx/eventfilter.h>
+#include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <chrono>
 #include <map>
 
 #include "dialogs/GameResultDialog.h"
@@ -27,13 +30,15 @@ struct KeyStep {
 };
 
 // One key per character: digits, letters (small), ' ' Space, '\n' Enter,
-// '\t' Tab, '^' Up, '~' Escape.
+// '\t' Tab, '<' Shift+Tab, '^' Up, '~' Escape, '>' Page Down, '$' End, '!' F4
+// (drops a list down).
 std::vector<KeyStep> Typed(const std::string& keys) {
-    static const std::map<char, std::pair<int, int>> special = {{' ', {WXK_SPACE, wxMOD_NONE}},
-                                                                {'\n', {WXK_RETURN, wxMOD_NONE}},
-                                                                {'\t', {WXK_TAB, wxMOD_NONE}},
-                                                                {'^', {WXK_UP, wxMOD_NONE}},
-                                                                {'~', {WXK_ESCAPE, wxMOD_NONE}}};
+    static const std::map<char, std::pair<int, int>> special = {
+        {' ', {WXK_SPACE, wxMOD_NONE}},    {'\n', {WXK_RETURN, wxMOD_NONE}},
+        {'\t', {WXK_TAB, wxMOD_NONE}},     {'<', {WXK_TAB, wxMOD_SHIFT}},
+        {'^', {WXK_UP, wxMOD_NONE}},       {'~', {WXK_ESCAPE, wxMOD_NONE}},
+        {'>', {WXK_PAGEDOWN, wxMOD_NONE}}, {'$', {WXK_END, wxMOD_NONE}},
+        {'!', {WXK_F4, wxMOD_NONE}}};
     std::vector<KeyStep> steps;
     for (const char c : keys) {
         const auto named = special.find(c);
@@ -96,9 +101,7 @@ private:
                       << next_;
         Stop();
         next_ = steps_.size();
-        for (wxWindow* window : wxTopLevelWindows)
-            if (auto* open = wxDynamicCast(window, wxDialog); open && open->IsModal())
-                open->EndModal(wxID_CANCEL);
+        CancelModalWindows();
     }
 
     std::vector<KeyStep> steps_;
@@ -147,9 +150,31 @@ TEST_F(DialogKeyboardTest, AGameIsTypedOneKeyPerTeam) {
     }
 }
 
+// Only the documented keys change a team's entry: Page Down and End choose
+// nothing (the list's last entry is a definitive abandon). Escape with a list
+// dropped down closes the list and the dialog stays.
+TEST_F(DialogKeyboardTest, StrayKeysChooseNothingAndEscapeFirstClosesAnOpenList) {
+    wxZAVFrame& w = OpenWith(Heat(3, 4));
+    const auto team = [](wxDialog& d, size_t t) {
+        return static_cast<GameResultDialog&>(d).results[t];
+    };
+    std::vector<KeyStep> steps = Typed("1>$");
+    steps.push_back({0, wxMOD_NONE, [&](wxDialog& d) {
+                         EXPECT_EQ(team(d, 1)->GetSelection(), wxNOT_FOUND);
+                         EXPECT_EQ(wxWindow::FindFocus(), team(d, 1));
+                     }});
+    for (const KeyStep& key : Typed("!~")) steps.push_back(key);
+    steps.push_back(
+        {0, wxMOD_NONE, [&](wxDialog& d) { EXPECT_FALSE(team(d, 1)->IsPopupShown()); }});
+    for (const KeyStep& key : Typed("23\n")) steps.push_back(key);
+    TypeInto(ID_GAME_RESULT, steps);
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(w.Document().Sheet().iGamePlace[t][0], t + 1) << t;
+}
+
 // Up leaves the first team for the game chooser. A game number of two digits
 // there is one game chosen: the proposal steps back once, as for a choice
-// with the mouse. Tab visits each team's list and blame box in turn, then OK.
+// with the mouse, and OK steps it forward again. Tab visits each team's list
+// and blame box in turn, then OK; Shift+Tab goes back.
 TEST_F(DialogKeyboardTest, TheGameChooserTakesNumbersAndTabVisitsTheTeamsThenOk) {
     zav::ScoreSheet s = Heat(3, 12);
     s.iGamePlace[1][9] = zav::kAbandon;
@@ -178,10 +203,10 @@ TEST_F(DialogKeyboardTest, TheGameChooserTakesNumbersAndTabVisitsTheTeamsThenOk)
                          EXPECT_EQ(d.results[1]->GetStringSelection(),
                                    wxS("Abandon (lowest points)"));
                      }});
-    steps.push_back(Typed("~")[0]);
+    for (const KeyStep& key : Typed("<^^123\n")) steps.push_back(key);
     TypeInto(ID_GAME_RESULT, steps);
-    EXPECT_EQ(w.Document().Sheet().iGamesRunning, 3);
-    EXPECT_EQ(w.Document().State(), SheetState::Unchanged);
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(w.Document().Sheet().iGamePlace[t][9], t + 1) << t;
+    EXPECT_EQ(w.Document().Sheet().iGamesRunning, 4);
 }
 
 // The other dialogs: the set-up lists choose by typing, names by their first
@@ -211,6 +236,20 @@ TEST_F(DialogKeyboardTest, TheOtherDialogsTakeTypedEntries) {
         TypeInto(c.command, Typed(c.keys));
         c.check ? c.check(w.Document().Sheet()) : ExpectNothingApplied();
     }
+}
+
+// The typist's safety exit: a window no step expects, here a GTK message box
+// (which is no wx dialog), fails the test within seconds and is closed,
+// instead of waiting for a click until the run is killed.
+TEST_F(DialogKeyboardTest, AnUnexpectedWindowFailsTheTestWithinSeconds) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NONFATAL_FAILURE(
+        {
+            Typist typist({});
+            wxMessageBox(wxS("Nobody expects this box"));
+        },
+        "a dialog stayed open");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
 }  // namespace

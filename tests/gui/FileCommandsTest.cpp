@@ -77,16 +77,20 @@ TEST_F(FileCommandsTest, QuitAndTheCloseBoxStopAtCancelAndYesSavesToTheSheetsFil
 }
 
 // The extension is added before anyone looks for the file: a typed name
-// that is an existing file's stem is asked about, and No returns to the
-// chooser with the whole name.
+// that is an existing file's stem is asked about, opening on No (Enter
+// pressed twice in a hurry replaces nothing), and No returns to the chooser
+// with the whole name.
 TEST_F(FileCommandsTest, ReplacingAFileIsAskedAboutWithTheExtensionAdded) {
     OpenFrame(FromCore(CopyExample("heat-4-teams.score")));
     const std::string other = temp.File("other.score");
     zavtest::WriteFile(other, "older sheet");
     wxString question;
+    bool opensOnNo = false;
     ChooserSeen again;
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(temp.File("other")),
-                  ExpectMessage(wxID_NO, &question), AnswerChooser("", &again));
+                  ExpectMessage(wxID_NO, &question, nullptr, &opensOnNo),
+                  AnswerChooser("", &again));
+    EXPECT_TRUE(opensOnNo);
     EXPECT_EQ(question,
               TxFormat(zav::Language::English, zav::TextId::ReplaceExistingFile, FromCore(other)));
     EXPECT_EQ(again.fileName, wxS("other.score"));

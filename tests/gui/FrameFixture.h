@@ -34,8 +34,9 @@ protected:
         context.programDir = wxS(ZAV_PROGRAM_DIR);
         context.settingsFile = wxString::FromUTF8(SettingsFile());
         context.startupFile = startupFile;
-        context.restartProgram = [this] {
+        context.restartProgram = [this](const wxString& file) {
             ++restarts;
+            restartedOn = file.utf8_str().data();
             return true;
         };
         context.environment = [home = temp.Path(), this](const std::string& name) {
@@ -104,6 +105,7 @@ protected:
     std::map<std::string, std::string> desktop;
     wxZAVFrame* frame = nullptr;
     int restarts = 0;
+    std::string restartedOn;  // the file the last restart opens
 };
 
 // The window in English, as most tests show it.

@@ -65,11 +65,14 @@ private:
 };
 
 // A message box answered with `answer`; its text is kept in `*seen`, the
-// labels of its buttons ("Yes|No|Cancel") in `*buttons`.
+// labels of its buttons ("Yes|No|Cancel") in `*buttons`, whether it opens
+// with No focused in `*opensOnNo`.
 inline ExpectDialog<wxMessageDialog> ExpectMessage(int answer, wxString* seen = nullptr,
-                                                   wxString* buttons = nullptr) {
+                                                   wxString* buttons = nullptr,
+                                                   bool* opensOnNo = nullptr) {
     return {answer, [=](wxMessageDialog& box) {
                 if (seen) *seen = box.GetMessage();
+                if (opensOnNo) *opensOnNo = (box.GetMessageDialogStyle() & wxNO_DEFAULT) != 0;
                 if (buttons) *buttons = box.GetYesLabel() + "|" + box.GetNoLabel();
                 if (buttons && (box.GetMessageDialogStyle() & wxCANCEL))
                     *buttons += "|" + box.GetCancelLabel();

@@ -74,19 +74,23 @@ TEST_F(OptionsTest, TheChosenLogoIsStoredAsFolderAndName) {
                   }));
 }
 
+// The language in use is proposed, the desktop's until one is chosen.
 // Cancelled, or stopped at the save question, the language stays as it was;
-// after No it is written and the program restarts.
-TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitSteps) {
-    OpenFrame(wxString::FromUTF8(CopyExample("heat-4-teams.score")));
+// after No it is written and the program starts again on the sheet.
+TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsOnTheSheetAfterTheQuitSteps) {
+    ASSERT_TRUE(zav::Settings(SettingsFile()).Set(SettingKey::Language, ""));
+    desktop["LANG"] = "en_GB.UTF-8";
+    const std::string sheet = CopyExample("heat-4-teams.score");
+    OpenFrame(wxString::FromUTF8(sheet));
     frame->Document().MarkChanged("title");
     const auto chooseGerman = [](LanguageDialog& d) {
-        // Sorted by code: EN, FR, GE, IT; the setting's entry selected.
+        // Sorted by code: EN, FR, GE, IT.
         EXPECT_EQ(d.list->GetStringSelection().Left(2), wxS("EN"));
         d.list->SetSelection(2);
     };
     wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_CANCEL, chooseGerman));
     for (const int answer : {wxID_CANCEL, wxID_NO}) {
-        EXPECT_EQ(Stored(SettingKey::Language), "EN");
+        EXPECT_EQ(Stored(SettingKey::Language), "");
         EXPECT_EQ(restarts, 0);
         EXPECT_FALSE(FrameClosed());
         wxTEST_DIALOG(Run(ID_LANGUAGE), ExpectDialog<LanguageDialog>(wxID_OK, chooseGerman),
@@ -94,6 +98,7 @@ TEST_F(OptionsTest, LanguageChoiceIsWrittenAndTheProgramRestartsAfterTheQuitStep
     }
     EXPECT_EQ(Stored(SettingKey::Language), "GE");
     EXPECT_EQ(restarts, 1);
+    EXPECT_EQ(restartedOn, sheet);
     EXPECT_TRUE(FrameClosed());
 }
 

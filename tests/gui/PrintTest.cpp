@@ -1,9 +1,11 @@
 // Printing and the exports: the print and page setup dialogs, orientation,
 // every page on paper, the preview, the placement pictures, wide sheets, the
 // names each export chooser proposes and what the exported files hold.
+#include <gtk/gtk.h>
 #include <sys/stat.h>
 #include <wx/arrstr.h>
 #include <wx/filename.h>
+#include <wx/gtk/print.h>
 #include <wx/html/htmlcell.h>
 #include <wx/print.h>
 #include <wx/printdlg.h>
@@ -129,6 +131,20 @@ TEST_F(PrintTest, PlacementPrintKeepsTheOrientationChosenInPageSetup) {
     }
 }
 
+// Printing to a file proposes the page's own name in the documents folder,
+// never GTK's "output.pdf" in the current folder.
+TEST_F(PrintTest, PrintingToAFileProposesTheSheetsNameInTheDocumentsFolder) {
+    OpenSample();
+    for (const auto& [command, name] :
+         {std::pair{ID_PRINT, "heat1.pdf"}, std::pair{ID_PRINT_EQUIP, "heat1_equip.pdf"}}) {
+        wxPrintDialogData seen = SeePrint(command);
+        auto* native = static_cast<wxGtkPrintNativeData*>(seen.GetPrintData().GetNativeData());
+        const char* uri =
+            gtk_print_settings_get(native->GetPrintConfig(), GTK_PRINT_SETTINGS_OUTPUT_URI);
+        EXPECT_EQ(std::string(uri ? uri : ""), "file://" + temp.File(name));
+    }
+}
+
 // A placement document of 12 games prints on 12 pages; a German sheet of 12 games needs two pages.
 // The print dialog offers them all instead of page 1 alone, and so does printing from the preview,
 // which shows as many pages as printing prints.
@@ -176,6 +192,22 @@ TEST_F(PrintTest, MissingPlacementPicturesHaveStandIns) {
     EXPECT_EQ(shownOfSize(user), 1);
     EXPECT_EQ(shownOfSize(standIn), 11);
     unsetenv("XDG_DATA_HOME");
+}
+
+// Every page of the placement document has one layout: the heading as high
+// on each.
+TEST_F(PrintTest, EveryPlacementPageHasTheSameLayout) {
+    OpenSample("FR").Document().EditSheet().iGamesNr = 10;
+    const std::string pdf = temp.File("placement.pdf");
+    ASSERT_TRUE(ExportPdf(PageKind::Placement, pdf));
+    const std::string boxes = ToolOutput("pdftotext -bbox '" + pdf + "' -");
+    static const std::regex heading("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>n°([0-9]+)<");
+    std::vector<double> tops;
+    for (std::sregex_iterator w(boxes.begin(), boxes.end(), heading), end; w != end; ++w)
+        tops.push_back(std::stod((*w)[1]));
+    ASSERT_EQ(tops.size(), 10u);
+    for (size_t page = 1; page < tops.size(); ++page)
+        EXPECT_NEAR(tops[page], tops[0], 0.5) << "page " << page + 1;
 }
 
 // Long names without a break make the sheet wider than the paper: it is

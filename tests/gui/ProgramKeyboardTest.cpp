@@ -46,6 +46,14 @@ class ProgramKeyboardTest : public DialogFixture {
 protected:
     static void SetUpTestSuite() { EXPECT_TRUE(EnsureWindowManager()) << "no window manager"; }
 
+    // A program a failed step left running would take the keyboard from
+    // the tests after this one.
+    void TearDown() override {
+        for (pid_t pid : launched)
+            if (Running(pid)) kill(pid, SIGKILL);
+        DialogFixture::TearDown();
+    }
+
     // The window with the keyboard and a step to undo and one to redo, and
     // every command it runs recorded instead of run (the handler bound last
     // comes first, and does not pass the command on).
@@ -62,6 +70,7 @@ protected:
     }
 
     std::vector<int> reached;
+    std::vector<pid_t> launched;
 };
 
 TEST_F(ProgramKeyboardTest, EveryShortcutReachesItsCommand) {
@@ -97,9 +106,11 @@ TEST_F(ProgramKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     zavtest::WriteFile(temp.File("config/zavscore/ZAVscore.ini"), "[General]\nLanguage=IT\n");
     const std::string state = temp.File("state");
     const auto start = [&] {
-        return Launch("XDG_CONFIG_HOME='" + temp.File("config") + "' XDG_STATE_HOME='" + state +
-                          "' '" ZAV_PROGRAM_DIR "/zavscore' '" + SheetPath() + "'",
-                      temp.File("program.pid"));
+        launched.push_back(Launch("XDG_CONFIG_HOME='" + temp.File("config") + "' XDG_STATE_HOME='" +
+                                      state + "' '" ZAV_PROGRAM_DIR "/zavscore' '" + SheetPath() +
+                                      "'",
+                                  temp.File("program.pid")));
+        return launched.back();
     };
     pid_t program = start();
     ASSERT_GT(program, 0);

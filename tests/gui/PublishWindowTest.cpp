@@ -3,6 +3,7 @@
 // publication that fails.
 #include <wx/checkbox.h>
 #include <wx/spinctrl.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "dialogs/PublishDialog.h"
@@ -98,6 +99,28 @@ TEST_F(PublishWindowTest, AFailedPublicationIsShownOnceAndNeverStopsASave) {
     wxTEST_DIALOG(Run(ID_PUBLISH_NOW), ExpectMessage(wxID_OK, &seen));
     EXPECT_EQ(seen, wxS("Results published in ") + wxString::FromUTF8(www));
     EXPECT_TRUE(Has(Published("single.html"), "Second"));
+}
+
+// The upload runs on its own thread after the save's publication; its
+// failure goes to the status bar, never to a message box.
+TEST_F(PublishWindowTest, AnUploadThatFailsIsSaidInTheStatusBar) {
+    zav::PublishSettings publish{true, www, 0};
+    publish.uploadUrl = "sftp://127.0.0.1:1/results/";  // nothing listens there
+    ASSERT_TRUE(zav::WritePublishSettings(zav::Settings(SettingsFile()), publish));
+    OpenFrame(wxString::FromUTF8(temp.File("single.score")));
+    Retitle("Uploaded");
+    Run(ID_SAVE_SHEET);
+    EXPECT_TRUE(Has(Published("single.html"), "Uploaded"));
+    const auto status = [&] { return frame->GetStatusBar()->GetStatusText(0); };
+    ASSERT_TRUE(WaitUntil([&] { return status().StartsWith(wxS("Not published since ")); }))
+        << status();
+    EXPECT_TRUE(status().Contains(wxS("(Server not reached"))) << status();
+
+    // The upload still waits for its retry: quitting asks; "At the next start".
+    wxString asked;
+    wxTEST_DIALOG(frame->Quit(), ExpectMessage(wxID_NO, &asked));
+    EXPECT_TRUE(asked.StartsWith(wxS("Results are still waiting to be uploaded"))) << asked;
+    EXPECT_TRUE(FrameClosed());
 }
 
 }  // namespace

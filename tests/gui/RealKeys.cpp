@@ -1,11 +1,14 @@
 #include "gui/RealKeys.h"
 
 #include <fcntl.h>
+#include <gtk/gtk.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <wx/dialog.h>
+#include <wx/toplevel.h>
 
 #include <string>
 
@@ -58,4 +61,17 @@ bool EnsureWindowManager() {
     }
     close(out[0]);
     return read == 0 || said.find(ready) != std::string::npos;
+}
+
+// GTK's own first: ending a file chooser that way also ends the wx dialog
+// around it, which must then not be ended twice.
+void CancelModalWindows() {
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w; w = w->next)
+        if (GTK_IS_DIALOG(w->data) && gtk_widget_get_visible(GTK_WIDGET(w->data)))
+            gtk_dialog_response(GTK_DIALOG(w->data), GTK_RESPONSE_CANCEL);
+    g_list_free(windows);
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* open = wxDynamicCast(window, wxDialog); open && open->IsModal())
+            open->EndModal(wxID_CANCEL);
 }

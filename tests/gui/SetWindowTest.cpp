@@ -7,6 +7,7 @@
 #include <wx/combobox.h>
 #include <wx/dirdlg.h>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -160,6 +161,25 @@ TEST_F(SetWindowTest, CancellingAnyStepOrAFileThatIsNoSifFileWritesNothing) {
     wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(path), ExpectMessage(wxID_OK));
 }
 
+// Before any choice of their kind, the entries file, set and set tool
+// choosers start in the folder of the sheet open when the command began.
+TEST_F(SetWindowTest, SetChoosersStartInTheOpenSheetsFolder) {
+    Teams teams;
+    AddTeams(teams, "CPM1", 2);
+    const std::string sif = WriteSif(teams), folder = temp.File("heats");
+    wxFileName::Mkdir(wxString::FromUTF8(folder));
+    const wxString sheet = wxString::FromUTF8(folder + "/heat.score");
+    wxCopyFile(wxS(ZAV_EXAMPLES_DIR "/heat-4-teams.score"), sheet);
+    ChooserSeen entries, set, tool;
+    OpenFrame(sheet);
+    wxTEST_DIALOG(Run(ID_CREATE_SIF_SCORE_SET), AnswerChooser(sif, &entries),
+                  AnswerChooser("", &set));
+    OpenFrame(sheet);
+    wxTEST_DIALOG(Run(ID_COPY_SIF_SCORE_SET), AnswerChooser("", &tool));
+    for (const ChooserSeen& seen : {entries, set, tool})
+        EXPECT_EQ(seen.folder, wxString::FromUTF8(folder)) << seen.title;
+}
+
 class SetSheetsWindowTest : public SetWindowTest {
 protected:
     // Categories first met in the order Open 1, Benjamin 1, Minime 1, so the
@@ -246,9 +266,12 @@ TEST_F(SetSheetsWindowTest, AnOpenSetStaysOpenOnItsSheetAfterACopyOrAMove) {
     EXPECT_EQ(frame->Document().Sheet().sMultiFileOpen, elsewhere + "/" + benjamin1);
 }
 
-// Delete asks first: No keeps the set.
+// Delete asks first, opening on No: No keeps the set.
 TEST_F(SetSheetsWindowTest, DeleteAsksFirst) {
-    wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath), ExpectMessage(wxID_NO));
+    bool opensOnNo = false;
+    wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath),
+                  ExpectMessage(wxID_NO, nullptr, nullptr, &opensOnNo));
+    EXPECT_TRUE(opensOnNo);
     EXPECT_EQ(SetFilesIn(temp.Path()), 5);
     wxTEST_DIALOG(Run(ID_DELETE_SIF_SCORE_SET), AnswerChooser(setPath), ExpectMessage(wxID_YES),
                   ExpectMessage(wxID_OK));

@@ -7,6 +7,7 @@
 
 #include "app/ZAVApp.h"
 #include "gui/FrameFixture.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -44,16 +45,32 @@ TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {
 
 // An absolute name is taken as it is (a relative one: the installation
 // check starts the installed program with one). The restart after a language
-// change finds a program in a folder with spaces.
-TEST_F(StartupTest, TheProgramRestartsFromAFolderWithSpaces) {
+// change finds a program in a folder with spaces, and hands it the file to
+// open again whole, never as an option.
+TEST_F(StartupTest, TheProgramRestartsFromAFolderWithSpacesOnTheFileGiven) {
     EXPECT_EQ(StartupFilePath(wxS("/data/50%.score"), wxS("/home/scorer")), wxS("/data/50%.score"));
     const std::string program = temp.File("my programs/zav score");
     const std::string marker = temp.File("started");
     wxFileName::Mkdir(wxString::FromUTF8(temp.File("my programs")));
-    zavtest::WriteFile(program, "#!/bin/sh\ntouch '" + marker + "'\n");
+    zavtest::WriteFile(program, "#!/bin/sh\nprintf '%s|' \"$@\" > '" + marker + ".part' && mv '" +
+                                    marker + ".part' '" + marker + "'\n");
     chmod(program.c_str(), 0755);
-    ASSERT_TRUE(StartProgram(wxString::FromUTF8(program)));
-    EXPECT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
+    ASSERT_TRUE(StartProgram(wxString::FromUTF8(program), wxS("-heat 2.score")));
+    ASSERT_TRUE(WaitUntil([&] { return wxFileExists(wxString::FromUTF8(marker)); }));
+    EXPECT_EQ(zavtest::ReadFile(marker), "--|-heat 2.score|");
+}
+
+// From a terminal without a display: answered before the toolkit starts,
+// which would end the program with an error instead.
+TEST_F(StartupTest, HelpAndVersionAnswerWithoutADisplay) {
+    const std::string out = temp.File("out");
+    for (const auto& [option, answer] : {std::pair{"--help", "Usage: zavscore [FILE]\n"},
+                                         std::pair{"--version", "ZAVscore 3.1.0"}}) {
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") +
+                                    ZAV_PROGRAM_DIR "/zavscore' " + option + " >'" + out + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << option;
+        EXPECT_EQ(zavtest::ReadFile(out).rfind(answer, 0), 0u) << zavtest::ReadFile(out);
+    }
 }
 
 }  // namespace

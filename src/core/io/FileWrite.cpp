@@ -47,19 +47,22 @@ FileReplacement::~FileReplacement() {
     Abandon();
 }
 
-ReplaceResult FileReplacement::Open(const std::string& path) {
+ReplaceResult FileReplacement::Open(const std::string& path, Links links) {
     Abandon();
-    target_ = TargetOf(path);
+    target_ = links == Links::Follow ? TargetOf(path) : path;
     failed_ = false;
-    const FileInfo old = InfoOf(target_);
+    FileInfo old = LinkInfoOf(target_);
+    if (old.link && links == Links::Follow) old = InfoOf(target_);  // past the system's limit
     replaces_ = old.exists;
-    if (replaces_ && !old.regular) return ReplaceResult::CreateFailed;
-    if (replaces_ && old.writeProtected) return ReplaceResult::ReadOnly;
+    // A link replaced is no file of the user's: the new file is made anew.
+    const bool replacesFile = replaces_ && !old.link;
+    if (replacesFile && !old.regular) return ReplaceResult::CreateFailed;
+    if (replacesFile && old.writeProtected) return ReplaceResult::ReadOnly;
     file_ = CreateSibling(target_, sibling_);
     if (!file_.IsOpen())
         return replaces_ ? ReplaceResult::NoFileBeside : ReplaceResult::CreateFailed;
     stage_ = Stage::Writing;
-    if (replaces_ && !file_.TakeOverAttributesOf(target_)) {
+    if (replacesFile && !file_.TakeOverAttributesOf(target_)) {
         Abandon();
         return ReplaceResult::CreateFailed;
     }
@@ -121,9 +124,9 @@ void FileReplacement::Abandon() {
     stage_ = Stage::Closed;
 }
 
-ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
+ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes, Links links) {
     FileReplacement file;
-    const ReplaceResult opened = file.Open(path);
+    const ReplaceResult opened = file.Open(path, links);
     if (opened != ReplaceResult::Done) return opened;
     // A failed append is reported by Commit.
     static_cast<void>(file.Append(bytes));
@@ -181,20 +184,22 @@ bool ReportWrite(ReplaceResult result, const std::string& path, const Reporter& 
     return false;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes, const Reporter& reporter) {
-    return ReportWrite(ReplaceFileContents(path, bytes), path, reporter);
+bool WriteWholeFile(const std::string& path, std::string_view bytes, const Reporter& reporter,
+                    Links links) {
+    return ReportWrite(ReplaceFileContents(path, bytes, links), path, reporter);
 }
 
 FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes, Rewrite rewrite,
-                           const Reporter& reporter) {
-    if (rewrite == Rewrite::OnlyChanges) {
+                           Links links, const Reporter& reporter) {
+    const bool linkToReplace = links == Links::Replace && LinkInfoOf(path).link;
+    if (rewrite == Rewrite::OnlyChanges && !linkToReplace) {
         std::string current;
         // A longer file is too long for this limit, and so differs.
         if (ReadFileBytes(path, current, bytes.size()).status == ReadStatus::Done &&
             current == bytes)
             return FileUpdate::Unchanged;
     }
-    return WriteWholeFile(path, bytes, reporter) ? FileUpdate::Written : FileUpdate::Failed;
+    return WriteWholeFile(path, bytes, reporter, links) ? FileUpdate::Written : FileUpdate::Failed;
 }
 
 }  // namespace zav

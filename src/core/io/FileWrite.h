@@ -23,10 +23,16 @@ enum class ReplaceResult {
     InUse,         // another program holds the file open and the system keeps it so (Windows)
 };
 
+// What a target that is a symbolic link has replaced: the file it names (the
+// user's own files, where a link is the user's doing), or the link itself (a
+// folder served to the public is not where the user keeps files, and a link
+// there must never carry a write outside it).
+enum class Links { Follow, Replace };
+
 // A replacement being written. Open it, Append the pieces, then Commit (or
 // Finish, then PutInPlace); one that is destroyed or abandoned before it is
 // put in place leaves the target as it was. A target that is a symbolic link
-// keeps the link and has the file it names replaced. The new file takes the
+// is followed or replaced as `Links` says. The new file takes the
 // old one's permission bits (and its owner and group, as far as we may give
 // them); a new target is readable and writable by all, as far as the umask
 // allows. A write-protected file (no write permission for anyone, or none for
@@ -40,7 +46,7 @@ public:
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     // Done when the new file was created.
-    [[nodiscard]] ReplaceResult Open(const std::string& path);
+    [[nodiscard]] ReplaceResult Open(const std::string& path, Links links = Links::Follow);
     // False when the write failed; later appends then fail too.
     [[nodiscard]] bool Append(std::string_view bytes);
     // Flushes the new file to disk and closes it; the target is still as it was.
@@ -71,7 +77,8 @@ private:
 };
 
 // The whole contents at once.
-[[nodiscard]] ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+[[nodiscard]] ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                                Links links = Links::Follow);
 // The contents written by `write` to the path it is given (FinishBy).
 [[nodiscard]] ReplaceResult ReplaceFileBy(const std::string& path,
                                           const std::function<bool(const std::string&)>& write);
@@ -102,7 +109,7 @@ struct GroupResult {
 
 // ReplaceFileContents with the program's messages; true when done.
 [[nodiscard]] bool WriteWholeFile(const std::string& path, std::string_view bytes,
-                                  const Reporter& reporter);
+                                  const Reporter& reporter, Links links = Links::Follow);
 
 // Whether a file that already holds the bytes to be written is written again.
 enum class Rewrite { Always, OnlyChanges };
@@ -111,8 +118,9 @@ enum class FileUpdate { Written, Unchanged, Failed };
 
 // WriteWholeFile, except that with Rewrite::OnlyChanges a file already holding
 // exactly `bytes` is left untouched and keeps its date: whoever watches the
-// folder (a web server, a synchronised folder) sees only what changed.
+// folder (a web server, a synchronised folder) sees only what changed. A link
+// that Links::Replace replaces is never read, so always replaced.
 [[nodiscard]] FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes,
-                                         Rewrite rewrite, const Reporter& reporter);
+                                         Rewrite rewrite, Links links, const Reporter& reporter);
 
 }  // namespace zav

@@ -25,6 +25,9 @@ std::string UserDataFolder(const Environment& env);
 std::string UserStateFolder(const Environment& env);
 std::string UserCacheFolder(const Environment& env);
 
+// Where ssh keeps the user's keys and the servers trusted: ~/.ssh.
+std::string UserSshFolder(const Environment& env);
+
 // The user's documents folder, where a chooser starts before the user has
 // chosen any: XDG_DOCUMENTS_DIR of the user's folder settings
 // ($XDG_CONFIG_HOME/user-dirs.dirs), else of the environment, else the home

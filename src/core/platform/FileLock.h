@@ -23,8 +23,9 @@ public:
     // taken (`nameTaken`) or the file cannot be made.
     static FileLock CreateNew(const std::string& path, bool& nameTaken);
     // The file at `path` (made when missing and `create`), locked when no
-    // other program holds it and it is still the file named so.
-    static FileLock Take(const std::string& path, bool create);
+    // other program holds it and it is still the file named so. `made`, when
+    // given, says whether the file was made here.
+    static FileLock Take(const std::string& path, bool create, bool* made = nullptr);
 
     bool IsHeld() const { return handle_ != kNone; }
     // Lets the lock go and keeps the file.

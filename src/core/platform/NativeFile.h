@@ -53,6 +53,7 @@ private:
 struct FileInfo {
     bool exists = false;
     bool regular = false;
+    bool link = false;  // only from LinkInfoOf: the name is a symbolic link
     // Write-protected: no write permission for anyone or none for us on Linux
     // (kept even for root), the read-only attribute on Windows.
     bool writeProtected = false;
@@ -60,6 +61,9 @@ struct FileInfo {
     std::time_t modified = 0;
 };
 FileInfo InfoOf(const std::string& path);
+// The name itself, a symbolic link not followed (then `link`, nothing else).
+// Windows' links are not looked at: they are reported as what they name.
+FileInfo LinkInfoOf(const std::string& path);
 
 enum class MoveResult {
     Done,

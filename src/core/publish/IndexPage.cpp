@@ -1,14 +1,12 @@
 #include "publish/IndexPage.h"
 
 #include "encoding/Markup.h"
+#include "publish/Publication.h"
 #include "report/PageFrame.h"
 
 namespace zav {
-namespace {
 
-// A file name as a relative link: every byte but the unreserved ones
-// percent-encoded, so blanks, accents, "#" and "?" reach the file itself.
-std::string LinkTo(std::string_view name) {
+std::string PageLink(std::string_view name) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string link;
     for (const char c : name) {
@@ -25,6 +23,41 @@ std::string LinkTo(std::string_view name) {
     return link;
 }
 
+namespace {
+
+// The table for a wide screen, a list for a phone: one or the other shows.
+constexpr const char* kNarrowStyle =
+    ".narrow { display: none; }\n"
+    "@media (max-width: 640px) {\n"
+    "  body, td { font-size: 16px; }\n"
+    "  .wide { display: none; }\n"
+    "  .narrow { display: block; }\n"
+    "  .narrow a { display: block; padding: 10px 4px; border-bottom: 1px solid #ccc;"
+    " font-size: 18px; text-decoration: none; }\n"
+    "  .narrow small { display: block; font-size: 13px; color: #555; }\n"
+    "}\n";
+
+// Each sheet as a phone names it: by its category or group (the sub-title
+// of a set's sheets), the event's title being the page's heading already.
+void AppendPhoneList(std::string& page, const std::vector<IndexEntry>& entries,
+                     const PageStyle& style) {
+    page += "<div class=\"narrow\">\n";
+    for (const IndexEntry& entry : entries) {
+        const std::string& name = entry.subTitle.empty() ? entry.title : entry.subTitle;
+        if (entry.pageName.empty()) {
+            page += "<p><b>" + EscapeMarkup(name) + "</b><br><font color=" + RedEmphasis(style) +
+                    ">" + EscapeMarkup(entry.problem) + "</font></p>\n";
+            continue;
+        }
+        std::string when = EscapeMarkup(entry.date);
+        if (!when.empty() && !entry.published.empty()) when += " &middot; ";
+        when += EscapeMarkup(entry.published);
+        page += "<a href=\"" + PageLink(PhonePageName(entry.pageName)) + "\">" +
+                EscapeMarkup(name) + "<small>" + when + "</small></a>\n";
+    }
+    page += "</div>\n";
+}
+
 // A table cell with the text escaped; an empty cell keeps its borders.
 void AppendCell(std::string& page, const std::string& text) {
     page += "<td>";
@@ -38,6 +71,9 @@ std::string PrepareIndexPage(std::string_view heading, const std::vector<IndexEn
                              Language language, const PageStyle& style) {
     std::string page;
     AppendDocumentHead(page, heading);
+    page.insert(page.find("</style>"), kNarrowStyle);
+    page.insert(page.find("<head>") + 6,
+                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
     page += "<center><table border=0><tr>\n";
     AppendLogoCell(page, style, OutputTarget::File);
     page += "\n<td><center><b><font color=\"" + style.headFont + "\">" + EscapeMarkup(heading) +
@@ -45,7 +81,8 @@ std::string PrepareIndexPage(std::string_view heading, const std::vector<IndexEn
             Text(language, TextId::PublishIndexSubTitle) +
             "</font></b><br>\n</center></td></tr></table>\n</center>\n";
 
-    page += "<center><table border=1 width=80%><tr bgcolor=" + style.titleBkg + ">";
+    AppendPhoneList(page, entries, style);
+    page += "<center class=\"wide\"><table border=1 width=80%><tr bgcolor=" + style.titleBkg + ">";
     for (const TextId column :
          {TextId::PublishTitleColumn, TextId::PublishSubTitleColumn, TextId::PublishDateColumn,
           TextId::PublishResultsColumn, TextId::PublishTimeColumn})
@@ -59,7 +96,7 @@ std::string PrepareIndexPage(std::string_view heading, const std::vector<IndexEn
         AppendCell(page, entry.subTitle);
         AppendCell(page, entry.date);
         if (!entry.pageName.empty()) {
-            page += "<td><a href=\"" + LinkTo(entry.pageName) + "\">" +
+            page += "<td><a href=\"" + PageLink(entry.pageName) + "\">" +
                     Text(language, TextId::PublishLink) + "</a></td>";
         } else {
             page += std::string("<td><font color=") + RedEmphasis(style) + ">" +

@@ -20,7 +20,12 @@ struct IndexEntry {
     std::string published;  // when the page was last written
 };
 
-// The index page (UTF-8), headed by `heading` (the event).
+// A file name as a relative link: every byte but the unreserved ones
+// percent-encoded, so blanks, accents, "#" and "?" reach the file itself.
+std::string PageLink(std::string_view name);
+
+// The index page (UTF-8), headed by `heading` (the event): a table of the
+// sheets on a wide screen, a list of their phone pages on a phone.
 std::string PrepareIndexPage(std::string_view heading, const std::vector<IndexEntry>& entries,
                              Language language, const PageStyle& style);
 

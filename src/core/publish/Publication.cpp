@@ -4,12 +4,14 @@
 #include <ctime>
 #include <filesystem>
 
+#include "championship/ChampionshipPage.h"
 #include "io/Paths.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "publish/IndexPage.h"
 #include "report/PageExport.h"
 #include "report/PageFrame.h"
+#include "report/PhonePage.h"
 #include "report/ScoreSheetPage.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
@@ -27,17 +29,19 @@ std::string Lowered(std::string text) {
     return text;
 }
 
-// The page of a sheet is named after its file; a name the index or an earlier
-// sheet already holds (a copy of the folder on a system that ignores case
-// included) gets a number.
+// The page of a sheet is named after its file, its phone page after its page;
+// a name the index or an earlier sheet already holds (a copy of the folder on
+// a system that ignores case included) gets a number.
 class PageNames {
 public:
     PageNames() { taken_.push_back(kIndexPageName); }
     std::string NameFor(const std::string& sheetFileName) {
         const std::string stem = StemOf(sheetFileName);
         std::string name = stem + ".html";
-        for (int n = 2; IsTaken(name); ++n) name = stem + "-" + std::to_string(n) + ".html";
+        for (int n = 2; IsTaken(name) || IsTaken(PhonePageName(name)); ++n)
+            name = stem + "-" + std::to_string(n) + ".html";
         taken_.push_back(Lowered(name));
+        taken_.push_back(Lowered(PhonePageName(name)));
         return name;
     }
 
@@ -89,13 +93,14 @@ public:
         }
         std::vector<IndexEntry> entries;
         for (const std::string& path : sheetPaths) entries.push_back(PublishSheetPage(path));
-        const std::string index = PathInFolder(options_.folder, kIndexPageName);
-        Note(CopyLogo(options_.style, index, Rewrite::OnlyChanges, reporter_),
-             options_.style.logoName);
         const std::string heading = Heading(entries, StemOf(sourceName));
+        if (sheetPaths.size() > 1) PublishChampionship(sheetPaths, entries);
+        const std::string index = PathInFolder(options_.folder, kIndexPageName);
+        Note(CopyLogo(options_.style, index, Rewrite::OnlyChanges, Links::Replace, reporter_),
+             options_.style.logoName);
         Note(WriteExportedPage(
                  WithRefresh(PrepareIndexPage(heading, entries, options_.language, options_.style)),
-                 index, Rewrite::OnlyChanges, reporter_),
+                 index, Rewrite::OnlyChanges, Links::Replace, reporter_),
              kIndexPageName);
         return result_;
     }
@@ -126,27 +131,71 @@ private:
             PrepareHtml(sheet, view, OutputTarget::File, false, options_.language, options_.style);
         entry.pageName = names_.NameFor(FileNameOf(path));
         const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
-        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, reporter_),
+        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, Links::Replace,
+                               reporter_),
              entry.pageName);
         entry.published = WrittenAt(pagePath);
+        PublishPhonePage(sheet, entry.pageName);
         return entry;
     }
 
+    // The championship table of sheets that share teams (heats of one
+    // championship), as one more line of the index; sheets of different
+    // categories have none.
+    void PublishChampionship(const std::vector<std::string>& sheetPaths,
+                             std::vector<IndexEntry>& entries) {
+        const ChampionshipTable table =
+            BuildChampionshipTable(ReadHeats(sheetPaths, options_.language), options_.language);
+        if (!SharesTeams(table)) return;
+        IndexEntry entry;
+        entry.title = Text(options_.language, TextId::ChampionshipTitle);
+        entry.pageName = names_.NameFor("championship");
+        const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
+        const std::string page =
+            PrepareChampionshipPage(table, OutputTarget::File, options_.language, options_.style);
+        Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, Links::Replace,
+                               reporter_),
+             entry.pageName);
+        entry.published = WrittenAt(pagePath);
+        entries.push_back(entry);
+    }
+
+    // UTF-8, as the phone page declares itself, with a link to the exact page.
+    void PublishPhonePage(const ScoreSheet& sheet, const std::string& pageName) {
+        std::string page =
+            PreparePhonePage(sheet, options_.language, options_.style, PhoneUpdates::Static);
+        page.insert(page.rfind("</body>"), "<p><a href=\"" + PageLink(pageName) + "\">" +
+                                               Text(options_.language, TextId::PhoneFullSheet) +
+                                               "</a></p>\n");
+        const std::string name = PhonePageName(pageName);
+        Note(UpdateWholeFile(PathInFolder(options_.folder, name), WithRefresh(page),
+                             Rewrite::OnlyChanges, Links::Replace, reporter_),
+             name);
+    }
+
     // Reads the sheet as opening does; the reader's messages are reported and
-    // kept, joined, in `problem`.
+    // kept, joined, in `problem`, which the public page shows: there the file
+    // is named by its name alone, never by where it lies on this computer.
     bool ReadSheet(const std::string& path, ScoreSheet& sheet, std::string& problem) {
         RecordingMessageSink messages;
         const bool read = LoadSheet(sheet, path, Reporter(options_.language, messages));
+        // A read that fails half-way has no message of its own.
+        if (!read && messages.messages.empty())
+            messages.ShowMessage(FormatText(reporter_.Text(TextId::ErrorOpening), path),
+                                 MessageIcon::Error);
         for (const auto& message : messages.messages) {
             reporter_.ShowText(message.icon, message.text);
-            problem += (problem.empty() ? "" : " ") + message.text;
-        }
-        // A read that fails half-way has no message of its own.
-        if (!read && problem.empty()) {
-            problem = FormatText(reporter_.Text(TextId::ErrorOpening), path);
-            reporter_.ShowText(MessageIcon::Error, problem);
+            problem += (problem.empty() ? "" : " ") + WithFileName(message.text, path);
         }
         return read;
+    }
+
+    static std::string WithFileName(std::string text, const std::string& path) {
+        const std::string name = FileNameOf(path);
+        for (auto at = text.find(path); at != std::string::npos;
+             at = text.find(path, at + name.size()))
+            text.replace(at, path.size(), name);
+        return text;
     }
 
     std::string WithRefresh(std::string page) const {
@@ -166,6 +215,10 @@ private:
 };
 
 }  // namespace
+
+std::string PhonePageName(const std::string& pageName) {
+    return StemOf(pageName) + ".phone.html";
+}
 
 PublishSource SourceNamed(const std::string& path) {
     constexpr std::string_view kSetExtension = ".mscore";

@@ -1,7 +1,7 @@
 // Publishing results into a folder that a web server or a synchronised folder
 // shows to the public: one page per sheet, exactly as the HTML export writes
-// it (with a line that makes browsers reload it, if asked), the logo beside
-// them as the export copies it, and an index of the sheets. Each file is
+// it (with a line that makes browsers reload it, if asked), its phone page
+// beside it, the logo as the export copies it, and an index of the sheets. Each file is
 // replaced only by a complete one and only when its bytes change, so a browser
 // never reads half a page and a repeated publication touches nothing that
 // stayed the same.
@@ -35,6 +35,9 @@ struct PublishSource {
     std::string path;
     bool isSet = false;
 };
+
+// The phone page beside a sheet's page: "final.html" has "final.phone.html".
+std::string PhonePageName(const std::string& pageName);
 
 // The command line's rule: a set file's name ends with ".mscore".
 PublishSource SourceNamed(const std::string& path);

@@ -11,13 +11,17 @@ PublishSettings ReadPublishSettings(const Settings& settings) {
     publish.folder = snapshot.GetString(SettingKey::PublishFolder);
     publish.refreshSeconds =
         std::min(snapshot.GetInt(SettingKey::PublishRefresh), kMaxRefreshSeconds);
+    publish.uploadUrl = snapshot.GetString(SettingKey::PublishUpload);
+    publish.arena = snapshot.GetString(SettingKey::PublishArena);
     return publish;
 }
 
 bool WritePublishSettings(const Settings& settings, const PublishSettings& publish) {
     return settings.Set(SettingKey::PublishOn, publish.on ? "1" : "0") &&
            settings.Set(SettingKey::PublishFolder, publish.folder) &&
-           settings.Set(SettingKey::PublishRefresh, std::to_string(publish.refreshSeconds));
+           settings.Set(SettingKey::PublishRefresh, std::to_string(publish.refreshSeconds)) &&
+           settings.Set(SettingKey::PublishUpload, publish.uploadUrl) &&
+           settings.Set(SettingKey::PublishArena, publish.arena);
 }
 
 }  // namespace zav

@@ -14,9 +14,11 @@ struct PublishSettings {
     bool on = false;  // every save of a sheet also publishes it
     std::string folder;
     int refreshSeconds = 0;  // 0: pages without the reload line
+    std::string uploadUrl;   // the web site the folder is uploaded to; empty: none
+    std::string arena;       // the arena's folder on that site; empty: its own folder
 };
 
-// Reads the three keys; a refresh beyond kMaxRefreshSeconds reads as the most.
+// Reads the keys; a refresh beyond kMaxRefreshSeconds reads as the most.
 PublishSettings ReadPublishSettings(const Settings& settings);
 // Writes them; false when the settings file cannot be written.
 [[nodiscard]] bool WritePublishSettings(const Settings& settings, const PublishSettings& publish);

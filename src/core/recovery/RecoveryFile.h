@@ -28,13 +28,23 @@ struct RecoveryRecord {
 // `language`.
 RecoveryRecord RecoveryRecordOf(const ScoreSheet& sheet, Language language, std::time_t when);
 
+// The file carries the length and a checksum of the sheet, so that one cut
+// short or damaged is never taken for whole.
 std::string RecoveryFileBytes(const RecoveryRecord& record);
-// False when `bytes` are not a recovery file.
+// False when `bytes` are not a whole recovery file of a version this program
+// reads.
 [[nodiscard]] bool ParseRecoveryFile(std::string_view bytes, RecoveryRecord& record);
+
+// When the sheet's own file was written after the recovery file (another
+// window or program saved newer work there): the time of that write; 0 when
+// it was not, or the sheet has no file.
+std::time_t SavedSince(const RecoveryRecord& record);
 
 // The question asked at start-up: "Restore the unsaved changes of SHEET from
 // TIME?", naming the sheet by its file, else by its title, else as a new
-// sheet, and the time in local time.
-std::string RecoveryOffer(const RecoveryRecord& record, std::string_view title, Language language);
+// sheet, and the time in local time. When the sheet's file was saved since
+// (`savedAt`, else 0), the question says so, with both times to the second.
+std::string RecoveryOffer(const RecoveryRecord& record, std::string_view title, std::time_t savedAt,
+                          Language language);
 
 }  // namespace zav

@@ -31,6 +31,35 @@ bool Exists(const std::string& path) {
     return InfoOf(path).exists;
 }
 
+enum class LeftFile { Whole, Damaged, Gone };
+
+// Looked at before it is opened: opening a FIFO would wait for a writer
+// that never comes.
+LeftFile ReadLeftFile(const std::string& path, RecoveryRecord& record) {
+    const FileInfo info = LinkInfoOf(path);
+    if (!info.exists) return LeftFile::Gone;
+    if (!info.regular || static_cast<std::size_t>(info.size) > kMaxRecoveryBytes)
+        return LeftFile::Damaged;
+    std::string bytes;
+    if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done)
+        return Exists(path) ? LeftFile::Damaged : LeftFile::Gone;  // gone: taken by another program
+    return ParseRecoveryFile(bytes, record) ? LeftFile::Whole : LeftFile::Damaged;
+}
+
+// Moves the file into the damaged folder under a name no earlier file there
+// has; true when moved.
+bool MoveToDamaged(const std::string& path) {
+    const std::filesystem::path file = NativePath(path);
+    const std::string damaged = DamagedFolder(Utf8Path(file.parent_path()));
+    if (!CreateFolders(damaged)) return false;
+    const auto taken = [](const std::string& name) { return LinkInfoOf(name).exists; };
+    const std::string name = Utf8Path(file.filename());
+    std::string target = PathInFolder(damaged, name);
+    for (int n = 2; taken(target) && n < 1000; ++n)
+        target = PathInFolder(damaged, name + "-" + std::to_string(n));
+    return MoveOver(path, target) == MoveResult::Done;
+}
+
 }  // namespace
 
 std::unique_ptr<RecoverySession> RecoverySession::Start(const std::string& folder) {
@@ -64,8 +93,34 @@ void RecoverySession::Remove() {
     RemoveFile(recoveryPath_);
 }
 
-LeftRecovery::LeftRecovery(FileLock lock, std::string recoveryPath, RecoveryRecord record)
-    : lock_(std::move(lock)), recoveryPath_(std::move(recoveryPath)), record_(std::move(record)) {}
+LeftRecovery::LeftRecovery(FileLock lock, bool lockMade, std::string recoveryPath,
+                           RecoveryRecord record)
+    : lock_(std::move(lock)),
+      lockMade_(lockMade),
+      recoveryPath_(std::move(recoveryPath)),
+      record_(std::move(record)) {}
+
+LeftRecovery& LeftRecovery::operator=(LeftRecovery&& other) noexcept {
+    if (this != &other) {
+        Release();
+        lock_ = std::move(other.lock_);
+        lockMade_ = other.lockMade_;
+        recoveryPath_ = std::move(other.recoveryPath_);
+        record_ = std::move(other.record_);
+    }
+    return *this;
+}
+
+LeftRecovery::~LeftRecovery() {
+    Release();
+}
+
+void LeftRecovery::Release() {
+    if (lockMade_)
+        lock_.RemoveAndRelease();
+    else
+        lock_.Release();
+}
 
 void LeftRecovery::Discard() {
     if (!lock_.IsHeld()) return;
@@ -73,9 +128,19 @@ void LeftRecovery::Discard() {
     lock_.RemoveAndRelease();
 }
 
-std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
+void LeftRecovery::PutAside() {
+    if (!lock_.IsHeld()) return;
+    MoveToDamaged(recoveryPath_);
+    lock_.RemoveAndRelease();
+}
+
+std::string DamagedFolder(const std::string& folder) {
+    return PathInFolder(folder, "damaged");
+}
+
+LeftRecoveries TakeLeftRecoveries(const std::string& folder) {
     namespace fs = std::filesystem;
-    std::vector<LeftRecovery> left;
+    LeftRecoveries found;
     std::vector<std::string> lockOnly;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(NativePath(folder), error)) {
@@ -92,26 +157,32 @@ std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder) {
         const std::string lockPath =
             path.substr(0, path.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
         // Made when missing: a program that takes its lock later finds the
-        // same file, and only one of them holds it.
-        // Not held when its program runs, or another one has just taken it.
-        FileLock lock = FileLock::Take(lockPath, true);
+        // same file, and only one of them holds it. Not held when its program
+        // runs, or another one has just taken it.
+        bool lockMade = false;
+        FileLock lock = FileLock::Take(lockPath, true, &lockMade);
         if (!lock.IsHeld()) continue;
-        std::string bytes;
         RecoveryRecord record;
-        if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done) {
-            // Taken and removed by another program since the listing.
-            if (!Exists(path)) lock.RemoveAndRelease();
-        } else if (ParseRecoveryFile(bytes, record)) {
-            left.push_back(LeftRecovery(std::move(lock), path, std::move(record)));
+        switch (ReadLeftFile(path, record)) {
+            case LeftFile::Gone: lock.RemoveAndRelease(); break;
+            case LeftFile::Damaged:
+                found.putAside |= MoveToDamaged(path);
+                lock.RemoveAndRelease();
+                break;
+            case LeftFile::Whole:
+                found.offers.push_back(
+                    LeftRecovery(std::move(lock), lockMade, path, std::move(record)));
+                break;
         }
     }
     for (const std::string& lockPath : lockOnly) {
         FileLock::Take(lockPath, false).RemoveAndRelease();
     }
-    std::stable_sort(left.begin(), left.end(), [](const LeftRecovery& a, const LeftRecovery& b) {
-        return a.Record().written < b.Record().written;
-    });
-    return left;
+    std::stable_sort(found.offers.begin(), found.offers.end(),
+                     [](const LeftRecovery& a, const LeftRecovery& b) {
+                         return a.Record().written > b.Record().written;
+                     });
+    return found;
 }
 
 }  // namespace zav

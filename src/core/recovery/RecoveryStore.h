@@ -46,32 +46,51 @@ private:
     std::string recoveryPath_;
 };
 
+struct LeftRecoveries;
+
 // A recovery file left by a program that no longer runs. While this object
 // lives it holds that program's lock, so no other program offers the same
 // file at the same time; destroyed, it leaves the file for another time.
 class LeftRecovery {
 public:
     LeftRecovery(LeftRecovery&& other) noexcept = default;
-    LeftRecovery& operator=(LeftRecovery&& other) noexcept = default;
+    LeftRecovery& operator=(LeftRecovery&& other) noexcept;
+    ~LeftRecovery();
 
     const RecoveryRecord& Record() const { return record_; }
     // The file is restored into the running program's own, or refused:
     // it is removed.
     void Discard();
+    // The sheet it holds cannot be read: the file goes to the damaged folder.
+    void PutAside();
 
 private:
-    friend std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder);
-    LeftRecovery(FileLock lock, std::string recoveryPath, RecoveryRecord record);
+    friend LeftRecoveries TakeLeftRecoveries(const std::string& folder);
+    LeftRecovery(FileLock lock, bool lockMade, std::string recoveryPath, RecoveryRecord record);
+    void Release();
 
     FileLock lock_;
+    bool lockMade_;  // the lock file was made to take the file: it goes with it
     std::string recoveryPath_;
     RecoveryRecord record_;
 };
 
-// The recovery files in `folder` whose programs no longer run, oldest first,
-// each taken for this program; the program's other files, and recovery files
-// it cannot read, are left alone. Also removes the locks of ended programs that left no recovery
-// file.
-std::vector<LeftRecovery> TakeLeftRecoveries(const std::string& folder);
+// Where recovery files that cannot be offered are put aside, beside the
+// others: the user may look at them, and no start-up reads them again.
+std::string DamagedFolder(const std::string& folder);
+
+struct LeftRecoveries {
+    std::vector<LeftRecovery> offers;  // newest first
+    bool putAside = false;             // some files were moved into the damaged folder
+};
+
+// The recovery files in `folder` whose programs no longer run, newest first,
+// each taken for this program; the program's other files are left alone.
+// One that is not whole, not of a version this program reads, unreadable,
+// too long or no plain file (a FIFO is never opened) is moved into
+// DamagedFolder and its lock removed. Also removes the locks of ended
+// programs that left no recovery file: a start-up never leaves more files
+// than it found.
+LeftRecoveries TakeLeftRecoveries(const std::string& folder);
 
 }  // namespace zav

@@ -7,8 +7,7 @@
 namespace zav {
 namespace {
 
-// Every team counts, in the 'Challenge' or not: a team outside it keeps
-// whatever 'Challenge' points its cells last held.
+// A game some 'Challenge' team has points in (teams outside it have none).
 bool ChallengeGameWasRun(const ScoreSheet& sheet, int g) {
     long long sum = 0;
     const int teams = TeamsInUse(sheet);

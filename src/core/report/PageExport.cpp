@@ -8,12 +8,12 @@
 namespace zav {
 
 FileUpdate WriteExportedPage(const std::string& page, const std::string& path, Rewrite rewrite,
-                             const Reporter& reporter) {
-    return UpdateWholeFile(path, EncodePageBytes(page), rewrite, reporter);
+                             Links links, const Reporter& reporter) {
+    return UpdateWholeFile(path, EncodePageBytes(page), rewrite, links, reporter);
 }
 
 FileUpdate CopyLogo(const PageStyle& style, const std::string& pagePath, Rewrite rewrite,
-                    const Reporter& reporter) {
+                    Links links, const Reporter& reporter) {
     if (style.logoPath.empty()) return FileUpdate::Unchanged;
     const std::string source = LogoReference(style, OutputTarget::WindowOrPrinter);
     std::string bytes;
@@ -26,14 +26,15 @@ FileUpdate CopyLogo(const PageStyle& style, const std::string& pagePath, Rewrite
         static_cast<void>(ReportWrite(ReplaceResult::CreateFailed, target, reporter));
         return FileUpdate::Failed;
     }
-    return UpdateWholeFile(target, bytes, rewrite, reporter);
+    return UpdateWholeFile(target, bytes, rewrite, links, reporter);
 }
 
 ExportResult ExportPage(const std::string& page, const std::string& path, const PageStyle& style,
                         const Reporter& reporter) {
-    if (WriteExportedPage(page, path, Rewrite::Always, reporter) == FileUpdate::Failed)
+    if (WriteExportedPage(page, path, Rewrite::Always, Links::Follow, reporter) ==
+        FileUpdate::Failed)
         return ExportResult::PageFailed;
-    return CopyLogo(style, path, Rewrite::Always, reporter) == FileUpdate::Failed
+    return CopyLogo(style, path, Rewrite::Always, Links::Follow, reporter) == FileUpdate::Failed
                ? ExportResult::LogoFailed
                : ExportResult::Written;
 }

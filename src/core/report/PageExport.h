@@ -31,8 +31,8 @@ enum class ExportResult {
 // logo: the page's file, and the logo copied beside the page at `pagePath`
 // (Unchanged when the style has no logo).
 [[nodiscard]] FileUpdate WriteExportedPage(const std::string& page, const std::string& path,
-                                           Rewrite rewrite, const Reporter& reporter);
+                                           Rewrite rewrite, Links links, const Reporter& reporter);
 [[nodiscard]] FileUpdate CopyLogo(const PageStyle& style, const std::string& pagePath,
-                                  Rewrite rewrite, const Reporter& reporter);
+                                  Rewrite rewrite, Links links, const Reporter& reporter);
 
 }  // namespace zav

@@ -88,6 +88,9 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
     const char* size = target == OutputTarget::WindowOrPrinter ? "size=\"12\"" : "";
     const char* red = RedEmphasis(style);
     const char* blue = BlueEmphasis(style);
+    // The footnote follows the marks shown: a blame taken back (a game
+    // cleared) takes it away, as on the sheet read again.
+    sheet.bFlagAvertissement = false;
 
     for (int t = 0; t < teams; ++t) {
         page += "<tr bgcolor=";

@@ -36,14 +36,14 @@ int ColumnCount(const ScoreSheet& sheet, const SheetColumns& columns);
 
 // Builds the whole score sheet page. Runs the heat scoring first (and the
 // 'Challenge' scoring when its block is shown), so the derived fields of
-// `sheet` are rewritten, and sets bFlagAvertissement when a blame mark is
-// written. `withColours` adds the team colours under the names (the window).
+// `sheet` are rewritten, and bFlagAvertissement says whether the team rows
+// hold a blame mark (a view without them keeps what they last held). `withColours` adds the team colours under the names (the window).
 std::string PrepareHtml(ScoreSheet& sheet, const SheetView& view, OutputTarget target,
                         bool withColours, Language language, const PageStyle& style);
 
 // What opening a sheet just read does to it before any page is asked for: it
-// is shown at once with both parts in view (a blame laid out then keeps its
-// footnote on every later page); returns the view choices it then keeps
+// is shown at once with both parts in view (a blame laid out then gives its
+// footnote to a later page without team rows); returns the view choices it then keeps
 // (ViewOnOpening). Pages built after it are those the window makes of a sheet
 // just opened.
 SheetView ShowOnOpening(ScoreSheet& sheet, Language language, const PageStyle& style);

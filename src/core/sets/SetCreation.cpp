@@ -1,6 +1,7 @@
 #include "sets/SetCreation.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "encoding/Encoding.h"
 #include "io/FileWrite.h"
@@ -141,6 +142,22 @@ std::vector<std::string> SheetFileNames(const std::string& setFileName, const Si
         names.push_back(std::move(name));
     }
     return names;
+}
+
+std::vector<std::string> ExistingSetFiles(const SifEntries& entries, const SetPlan& plan,
+                                          const std::string& setPath) {
+    std::vector<std::string> paths;
+    for (const std::string& name : SheetFileNames(FileNameOf(setPath), entries, plan))
+        paths.push_back(SiblingPath(setPath, name));
+    paths.push_back(setPath);
+    std::vector<std::string> existing;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        // A dangling link is still a name the set would write through.
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, error)))
+            existing.push_back(path);
+    }
+    return existing;
 }
 
 bool CreateSet(const SifEntries& entries, const SetOptions& options, const SetPlan& plan,

@@ -68,6 +68,11 @@ std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
 std::vector<std::string> SheetFileNames(const std::string& setFileName, const SifEntries& entries,
                                         const SetPlan& plan);
 
+// The files CreateSet would write (the sheet files, then the set file) that
+// exist already, by their paths.
+std::vector<std::string> ExistingSetFiles(const SifEntries& entries, const SetPlan& plan,
+                                          const std::string& setPath);
+
 // Resets `sheet`, fills it sheet after sheet and writes every sheet file
 // beside `setPath`, then the set file at `setPath`. True when created; false
 // after a message. A sheet with more than 10 teams is refused before anything

@@ -48,7 +48,7 @@ bool CopyFileA(const std::string& source, const std::string& target, const Repor
 bool TestCibleExist(const std::string& path, const Reporter& reporter) {
     std::error_code error;
     if (!fs::exists(NativePath(path), error)) return true;
-    return reporter.Ask(MessageIcon::Error, TextId::SetExists);
+    return reporter.Ask(MessageIcon::Error, TextId::SetExists, QuestionKind::Destructive);
 }
 
 bool IsSameFolder(const std::string& a, const std::string& b) {

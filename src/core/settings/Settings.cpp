@@ -33,6 +33,8 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::PublishOn: return {"Publish", "On"};
         case SettingKey::PublishFolder: return {"Publish", "Folder"};
         case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
+        case SettingKey::PublishUpload: return {"Publish", "Upload"};
+        case SettingKey::PublishArena: return {"Publish", "Arena"};
     }
     return {"General", ""};
 }

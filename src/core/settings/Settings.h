@@ -31,10 +31,13 @@ enum class SettingKey {
     ExportFolder,
     LogoFolder,
     // [Publish] publication of the results at every save: "1" when on, the
-    // folder, the seconds between browser reloads ("0": none)
+    // folder, the seconds between browser reloads ("0": none), the web site's
+    // address it is uploaded to (never its password) and the arena's folder there
     PublishOn,
     PublishFolder,
     PublishRefresh,
+    PublishUpload,
+    PublishArena,
 };
 
 // Values to write together, in order (what one options dialog sets).

@@ -71,6 +71,17 @@ int GameToPropose(const ScoreSheet& s) {
     return s.iGamesRunning >= 0 && s.iGamesRunning < games ? s.iGamesRunning : games - 1;
 }
 
+void ProposeFirstGameToComplete(ScoreSheet& s) {
+    const int games = GamesInUse(s);
+    const int teams = TeamsInUse(s);
+    int g = 0;
+    while (g < games &&
+           std::all_of(s.iGamePlace, s.iGamePlace + teams,
+                       [g](const int(&places)[kMaxGames]) { return places[g] != kNoResult; }))
+        ++g;
+    s.iGamesRunning = g;
+}
+
 void OnOtherGameChosen(ScoreSheet& s) {
     if (s.iGamesRunning > 0) --s.iGamesRunning;
 }

@@ -50,6 +50,11 @@ int ResultCodeAt(const ScoreSheet& sheet, int position);
 // game has been proposed. 0 for a sheet without games.
 int GameToPropose(const ScoreSheet& sheet);
 
+// A sheet just read proposes the first game some team has no result in
+// (every game once each has all its results): a finished heat opened again
+// does not start over at game 1.
+void ProposeFirstGameToComplete(ScoreSheet& sheet);
+
 // Choosing another game in the dialog steps the proposal back, so that the
 // step forward after OK leaves it where it was.
 void OnOtherGameChosen(ScoreSheet& sheet);

@@ -32,7 +32,11 @@ void RankHeat(ScoreSheet& s) {
     const int teams = TeamsInUse(s);
     float total = 0;
     for (int t = 0; t < teams; ++t) total += s.fSetScore[t];
-    if (total == 0.0f) return;  // nobody has scored yet: the heat is not ranked
+    // Nobody has scored yet: the heat is not ranked, as in a sheet just read.
+    if (total == 0.0f) {
+        for (int& place : s.iSetPlace) place = 0;
+        return;
+    }
 
     bool ranked[kMaxTeams] = {};
     float previous = 9999.0f;
@@ -53,10 +57,19 @@ void RankHeat(ScoreSheet& s) {
     }
 }
 
+// A cell loses its points with its result (a cleared game, a team whose
+// result was taken away): points come from the results alone, as when the
+// sheet is read again from its file.
+void ClearPoints(float (&scores)[kMaxTeams][kMaxGames]) {
+    for (auto& team : scores)
+        for (float& points : team) points = 0;
+}
+
 }  // namespace
 
 void ComputeScores(ScoreSheet& s) {
     const int teams = TeamsInUse(s), games = GamesInUse(s);
+    ClearPoints(s.fGameScore);
     for (int g = 0; g < games; ++g) {
         int eliminated = 0;
         for (int t = 0; t < teams; ++t) {
@@ -83,6 +96,7 @@ void ComputeScores(ScoreSheet& s) {
 
 void ComputeChallengeScores(ScoreSheet& s) {
     const int teams = TeamsInUse(s), games = GamesInUse(s);
+    ClearPoints(s.fChallengeGameScore);
     for (int g = 0; g < games; ++g) {
         for (int t = 0; t < teams; ++t) {
             if (!s.bChallengeTeam[t]) continue;
@@ -99,7 +113,6 @@ void ComputeChallengeScores(ScoreSheet& s) {
                     [&s](int t) { return s.bChallengeTeam[t]; });
     }
     for (int t = 0; t < teams; ++t) {
-        if (!s.bChallengeTeam[t]) continue;
         float sum = 0;
         for (int g = 0; g < games; ++g) sum += s.fChallengeGameScore[t][g];
         s.fChallengeSetScore[t] = sum;

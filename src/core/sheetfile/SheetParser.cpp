@@ -6,6 +6,7 @@
 #include "encoding/Markup.h"
 #include "encoding/NumberText.h"
 #include "sheet/GameCatalogue.h"
+#include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
 #include "sheetfile/SheetTags.h"
 
@@ -221,6 +222,7 @@ bool ParseSheet(ScoreSheet& sheet, std::string_view bytes, const Reporter& repor
     }
     SheetTextReader(bytes, sheet).Read();
     TranslateGameNames(sheet, reporter.GetLanguage());
+    ProposeFirstGameToComplete(sheet);
     return true;
 }
 

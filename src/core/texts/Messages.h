@@ -9,6 +9,11 @@ namespace zav {
 
 enum class MessageIcon { Information, Error, Warning, Question };
 
+// What Yes does decides the answer a question opens on: one whose Yes
+// destroys or replaces something (a file, a set, newer work) opens on No, so
+// that Enter pressed in a hurry keeps what is there.
+enum class QuestionKind { Harmless, Destructive };
+
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
@@ -16,7 +21,7 @@ public:
     virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
     // A Yes/No question with its icon (Error stands for the stop sign); true
     // for Yes.
-    virtual bool AskYesNo(const std::string& text, MessageIcon icon) = 0;
+    virtual bool AskYesNo(const std::string& text, MessageIcon icon, QuestionKind kind) = 0;
 };
 
 // Collects messages; answers every question with a fixed reply. For callers
@@ -31,14 +36,16 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         messages.push_back({text, icon});
     }
-    bool AskYesNo(const std::string& text, MessageIcon icon) override {
+    bool AskYesNo(const std::string& text, MessageIcon icon, QuestionKind kind) override {
         questions.push_back(text);
         questionIcons.push_back(icon);
+        questionKinds.push_back(kind);
         return answer_;
     }
     std::vector<Message> messages;
     std::vector<std::string> questions;
     std::vector<MessageIcon> questionIcons;
+    std::vector<QuestionKind> questionKinds;
 
 private:
     bool answer_;

@@ -29,10 +29,12 @@ public:
         sink_->ShowMessage(text, icon);
     }
     // A Yes/No question; true for Yes.
-    bool Ask(MessageIcon icon, TextId id) const { return sink_->AskYesNo(Text(id), icon); }
+    bool Ask(MessageIcon icon, TextId id, QuestionKind kind) const {
+        return sink_->AskYesNo(Text(id), icon, kind);
+    }
     // A Yes/No question already made of the program's texts.
-    bool AskText(MessageIcon icon, const std::string& text) const {
-        return sink_->AskYesNo(text, icon);
+    bool AskText(MessageIcon icon, const std::string& text, QuestionKind kind) const {
+        return sink_->AskYesNo(text, icon, kind);
     }
 
 private:

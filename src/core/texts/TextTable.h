@@ -23,7 +23,9 @@
 //   706..719  Windows: a file another program holds open, PDF export
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
+//   860..889  upload to the event's web site, the site's arenas
 //   900..910  score sheet set dialogs
+//   920..959  championships: previous scores from earlier sheets, the table
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
 // clang-format off
@@ -1529,10 +1531,10 @@ ZAV_TEXT(660, OutcomeKeys,
          "erd",
          "xae")
 ZAV_TEXT(661, ResultKeysHint,
-         "Clavier : la place de chaque équipe (0 pour 10), E élimination, A abandon, D abandon définitif. Espace : avertissement (avant la place). Retour arrière : sans résultat. Entrée : OK.",
-         "Keys: each team's place (0 for 10), E elimination, A abandon, D definitive abandon. Space: blame (before the place). Backspace: no result. Enter: OK.",
-         "Tasti: il posto di ogni squadra (0 per 10), E eliminazione, R ritiro, D ritiro definitivo. Spazio: ammonizione (prima del posto). Backspace: nessun risultato. Invio: OK.",
-         "Tasten: Platz jeder Mannschaft (0 für 10), X Ausschluss, A Aufgabe, E endgültige Aufgabe. Leertaste: Verwarnung (vor dem Platz). Rücktaste: kein Ergebnis. Eingabe: OK.")
+         "Clavier : la place de chaque équipe (0 pour 10), E élimination, A abandon, D abandon définitif. Espace : avertissement (avant la place). Retour arrière : sans résultat. Haut depuis la première équipe, puis un numéro : un autre jeu. Entrée : OK.",
+         "Keys: each team's place (0 for 10), E elimination, A abandon, D definitive abandon. Space: blame (before the place). Backspace: no result. Up from the first team, then a number: another game. Enter: OK.",
+         "Tasti: il posto di ogni squadra (0 per 10), E eliminazione, R ritiro, D ritiro definitivo. Spazio: ammonizione (prima del posto). Backspace: nessun risultato. Su dalla prima squadra, poi un numero: un altro gioco. Invio: OK.",
+         "Tasten: Platz jeder Mannschaft (0 für 10), X Ausschluss, A Aufgabe, E endgültige Aufgabe. Leertaste: Verwarnung (vor dem Platz). Rücktaste: kein Ergebnis. Pfeil nach oben von der ersten Mannschaft, dann eine Nummer: ein anderes Spiel. Eingabe: OK.")
 ZAV_TEXT(662, ClearResults,
          "Effacer",
          "Clear",
@@ -1608,6 +1610,31 @@ ZAV_TEXT(722, MenuUserGuide,
          "User guide",
          "Guida dell'utente",
          "Benutzerhandbuch")
+ZAV_TEXT(723, RecoveryOfferOverNewer,
+         "Restaurer les modifications non enregistrées de %s du %s ?\n\nAttention : son fichier a été enregistré depuis, le %s. La feuille restaurée sera enregistrée sous un nouveau nom, jamais à la place de ce fichier.",
+         "Restore the unsaved changes of %s from %s?\n\nCaution: its file was saved since, at %s. The restored sheet will be saved under a new name, never over that file.",
+         "Ripristinare le modifiche non salvate di %s del %s?\n\nAttenzione: il suo file è stato salvato in seguito, il %s. Il foglio ripristinato sarà salvato con un nuovo nome, mai al posto di quel file.",
+         "Die nicht gespeicherten Änderungen an %s vom %s wiederherstellen?\n\nAchtung: die Datei wurde seitdem gespeichert, am %s. Der wiederhergestellte Wertungsbogen wird unter einem neuen Namen gespeichert, nie an Stelle dieser Datei.")
+ZAV_TEXT(724, DamagedRecoveries,
+         "Des fichiers de récupération incomplets ou illisibles ont été mis de côté dans %s.",
+         "Recovery files that were incomplete or unreadable have been put aside in %s.",
+         "I file di recupero incompleti o illeggibili sono stati messi da parte in %s.",
+         "Unvollständige oder unlesbare Wiederherstellungsdateien wurden in %s beiseitegelegt.")
+ZAV_TEXT(725, FilesExist,
+         "Ces fichiers existent déjà et ne sont pas remplacés :\n%s",
+         "These files already exist and are not replaced:\n%s",
+         "Questi file esistono già e non vengono sostituiti:\n%s",
+         "Diese Dateien existieren bereits und werden nicht ersetzt:\n%s")
+ZAV_TEXT(743, PrintFailed,
+         "L'impression a échoué : %s",
+         "Printing failed: %s",
+         "La stampa non è riuscita: %s",
+         "Der Druck ist fehlgeschlagen: %s")
+ZAV_TEXT(744, NoReasonGiven,
+         "le système d'impression n'en a pas donné la raison.",
+         "the printing system gave no reason.",
+         "il sistema di stampa non ne ha dato il motivo.",
+         "das Drucksystem hat keinen Grund genannt.")
 ZAV_TEXT(750, MenuUndo,
          "Annuler",
          "Undo",
@@ -1813,6 +1840,116 @@ ZAV_TEXT(803, PhoneSheets,
          "Score sheets",
          "Fogli di punteggio",
          "Wertungsbögen")
+ZAV_TEXT(860, UploadBadAddress,
+         "Adresse d'envoi non reconnue : elle commence par sftp://, ftp://, ftps:// ou https:// suivi du serveur",
+         "Upload address not understood: it starts with sftp://, ftp://, ftps:// or https:// and the server",
+         "Indirizzo di invio non riconosciuto: inizia con sftp://, ftp://, ftps:// o https:// seguito dal server",
+         "Upload-Adresse nicht erkannt: sie beginnt mit sftp://, ftp://, ftps:// oder https:// und dem Server")
+ZAV_TEXT(861, UploadLocalFolder,
+         "Le dossier de publication local ne peut pas être lu",
+         "The local publication folder cannot be read",
+         "La cartella di pubblicazione locale non può essere letta",
+         "Der lokale Veröffentlichungsordner kann nicht gelesen werden")
+ZAV_TEXT(862, UploadCannotConnect,
+         "Serveur injoignable ou connexion perdue",
+         "Server not reached or connection lost",
+         "Server non raggiungibile o connessione persa",
+         "Server nicht erreichbar oder Verbindung verloren")
+ZAV_TEXT(863, UploadLoginRefused,
+         "Connexion refusée par le serveur : vérifiez le nom d'utilisateur et le mot de passe",
+         "Login refused by the server: check the user name and password",
+         "Accesso rifiutato dal server: verificate nome utente e password",
+         "Anmeldung vom Server abgelehnt: prüfen Sie Benutzername und Passwort")
+ZAV_TEXT(864, UploadHostUnknown,
+         "Serveur inconnu : sa clé n'est pas dans ~/.ssh/known_hosts. Pour lui faire confiance, connectez-vous une fois avec « %s » et acceptez sa clé",
+         "Unknown server: its key is not in ~/.ssh/known_hosts. To trust it, connect once with \"%s\" and accept its key",
+         "Server sconosciuto: la sua chiave non è in ~/.ssh/known_hosts. Per fidarvi, collegatevi una volta con «%s» e accettate la chiave",
+         "Unbekannter Server: sein Schlüssel steht nicht in ~/.ssh/known_hosts. Um ihm zu vertrauen, verbinden Sie sich einmal mit \"%s\" und nehmen den Schlüssel an")
+ZAV_TEXT(865, UploadHostKeyChanged,
+         "La clé du serveur a changé depuis qu'il a été accepté (~/.ssh/known_hosts) : ce peut être une attaque. Si le changement est attendu, effacez l'ancienne clé avec « ssh-keygen -R %s » puis connectez-vous une fois avec ssh",
+         "The server's key has changed since it was trusted (~/.ssh/known_hosts): this may be an attack. If the change is expected, remove the old key with \"ssh-keygen -R %s\" and connect once with ssh",
+         "La chiave del server è cambiata da quando è stato accettato (~/.ssh/known_hosts): può essere un attacco. Se il cambio è atteso, togliete la vecchia chiave con «ssh-keygen -R %s» e collegatevi una volta con ssh",
+         "Der Schlüssel des Servers hat sich seit seiner Annahme geändert (~/.ssh/known_hosts): das kann ein Angriff sein. Ist die Änderung erwartet, entfernen Sie den alten Schlüssel mit \"ssh-keygen -R %s\" und verbinden Sie sich einmal mit ssh")
+ZAV_TEXT(866, UploadNotTrusted,
+         "Le certificat du serveur n'est pas reconnu",
+         "The server's certificate is not trusted",
+         "Il certificato del server non è riconosciuto",
+         "Das Zertifikat des Servers ist nicht vertrauenswürdig")
+ZAV_TEXT(867, UploadRefused,
+         "Le serveur a refusé d'enregistrer un fichier",
+         "The server refused to store a file",
+         "Il server ha rifiutato di salvare un file",
+         "Der Server hat das Speichern einer Datei abgelehnt")
+ZAV_TEXT(868, UploadStopped,
+         "Envoi interrompu",
+         "Upload stopped",
+         "Invio interrotto",
+         "Upload abgebrochen")
+ZAV_TEXT(869, PublishedAt,
+         "Publié à %s",
+         "Published %s",
+         "Pubblicato alle %s",
+         "Veröffentlicht um %s")
+ZAV_TEXT(870, NotPublishedSince,
+         "Pas publié depuis %s",
+         "Not published since %s",
+         "Non pubblicato dalle %s",
+         "Nicht veröffentlicht seit %s")
+ZAV_TEXT(871, UploadingNow,
+         "Envoi des résultats...",
+         "Uploading the results...",
+         "Invio dei risultati...",
+         "Ergebnisse werden hochgeladen...")
+ZAV_TEXT(872, ArenasTitle,
+         "Résultats par carrière",
+         "Results by arena",
+         "Risultati per campo",
+         "Ergebnisse nach Platz")
+ZAV_TEXT(873, ArenaLastPublished,
+         "Dernière publication",
+         "Last publication",
+         "Ultima pubblicazione",
+         "Letzte Veröffentlichung")
+ZAV_TEXT(874, PublishUploadLabel,
+         "Envoyer sur le site (adresse sftp://, ftp://, ftps:// ou https:// ; vide : pas d'envoi)",
+         "Upload to the web site (sftp://, ftp://, ftps:// or https:// address; empty: no upload)",
+         "Invia al sito (indirizzo sftp://, ftp://, ftps:// o https://; vuoto: nessun invio)",
+         "Auf die Website hochladen (Adresse sftp://, ftp://, ftps:// oder https://; leer: kein Upload)")
+ZAV_TEXT(875, PublishArenaLabel,
+         "Carrière (son dossier sur le site)",
+         "Arena (its folder on the site)",
+         "Campo (la sua cartella sul sito)",
+         "Platz (sein Ordner auf der Website)")
+ZAV_TEXT(876, PublishPasswordLabel,
+         "Mot de passe",
+         "Password",
+         "Password",
+         "Passwort")
+ZAV_TEXT(877, UploadsWaiting,
+         "Des résultats attendent encore d'être envoyés sur le site. Attendre l'envoi, ou le laisser pour le prochain démarrage ?",
+         "Results are still waiting to be uploaded to the web site. Wait for the upload, or leave it for the next start?",
+         "Alcuni risultati aspettano ancora di essere inviati al sito. Attendere l'invio o lasciarlo al prossimo avvio?",
+         "Ergebnisse warten noch auf den Upload zur Website. Auf den Upload warten oder ihn beim nächsten Start erledigen?")
+ZAV_TEXT(878, WaitForUpload,
+         "Attendre",
+         "Wait",
+         "Attendere",
+         "Warten")
+ZAV_TEXT(879, UploadAtNextStart,
+         "Au prochain démarrage",
+         "At the next start",
+         "Al prossimo avvio",
+         "Beim nächsten Start")
+ZAV_TEXT(880, AskUploadPassword,
+         "Mot de passe pour %s",
+         "Password for %s",
+         "Password per %s",
+         "Passwort für %s")
+ZAV_TEXT(881, SecretNotKept,
+         "Le mot de passe n'a pas pu être gardé dans le trousseau du bureau : il sera demandé une fois à chaque démarrage.",
+         "The password could not be kept in the desktop's secret store: it will be asked once at every start.",
+         "La password non ha potuto essere conservata nel portachiavi del desktop: sarà chiesta una volta a ogni avvio.",
+         "Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden: es wird bei jedem Start einmal abgefragt.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",
@@ -1868,4 +2005,109 @@ ZAV_TEXT(910, GroupNote3,
          "Press OK when you have selected ALL the teams for the score sheet.",
          "Premete OK quando avete scelto TUTTE le squadre del foglio di gara.",
          "Drücken Sie OK, wenn Sie ALLE Mannschaften des Wertungsbogens gewählt haben.")
+ZAV_TEXT(920, MenuPreviousFromSheets,
+         "Scores précédents depuis des feuilles...",
+         "Previous scores from sheets...",
+         "Punteggi precedenti da fogli...",
+         "Vorherige Punkte aus Wertungsbögen...")
+ZAV_TEXT(921, MenuChampionshipTable,
+         "Classement du championnat...",
+         "Championship table...",
+         "Classifica del campionato...",
+         "Meisterschaftstabelle...")
+ZAV_TEXT(922, ChampionshipTitle,
+         "Classement du championnat",
+         "Championship table",
+         "Classifica del campionato",
+         "Meisterschaftstabelle")
+ZAV_TEXT(923, EarlierSheets,
+         "Feuilles de match précédentes",
+         "Earlier score sheets",
+         "Fogli di gara precedenti",
+         "Frühere Wertungsbögen")
+ZAV_TEXT(924, AddSheets,
+         "Ajouter des feuilles...",
+         "Add sheets...",
+         "Aggiungi fogli...",
+         "Wertungsbögen hinzufügen...")
+ZAV_TEXT(925, SheetFilesFilter,
+         "Feuilles de match (*.score;*.pscore)|*.score;*.pscore",
+         "Score sheets (*.score;*.pscore)|*.score;*.pscore",
+         "Fogli di gara (*.score;*.pscore)|*.score;*.pscore",
+         "Wertungsbögen (*.score;*.pscore)|*.score;*.pscore")
+ZAV_TEXT(926, NoTeamEntry,
+         "(aucune)",
+         "(none)",
+         "(nessuna)",
+         "(keine)")
+ZAV_TEXT(927, CarryTotalNote,
+         "Une feuille : chaque équipe reprend son score total de cette feuille, qui compte déjà ses points précédents.",
+         "One sheet: each team carries its total score there, which already holds its previous points.",
+         "Un foglio: ogni squadra riporta il suo punteggio totale di quel foglio, che comprende già i punti precedenti.",
+         "Ein Wertungsbogen: jede Mannschaft übernimmt ihre Gesamtpunkte daraus, die ihre vorherigen Punkte schon enthalten.")
+ZAV_TEXT(928, CarrySumNote,
+         "Plusieurs feuilles : chaque équipe reprend la somme de ses scores de manche, pour que rien ne compte deux fois.",
+         "Several sheets: each team carries the sum of its heat scores there, so that nothing counts twice.",
+         "Più fogli: ogni squadra riporta la somma dei suoi punteggi di manche, perché nulla conti due volte.",
+         "Mehrere Wertungsbögen: jede Mannschaft übernimmt die Summe ihrer Laufpunkte, damit nichts doppelt zählt.")
+ZAV_TEXT(929, CarriedColumn,
+         "Points repris",
+         "Points carried",
+         "Punti riportati",
+         "Übernommene Punkte")
+ZAV_TEXT(930, UnmatchedTeams,
+         "Sans équipe correspondante (score précédent inchangé) : %s",
+         "Without a matching team (previous score kept): %s",
+         "Senza squadra corrispondente (punteggio precedente invariato): %s",
+         "Ohne zugeordnete Mannschaft (vorherige Punkte bleiben): %s")
+ZAV_TEXT(931, SheetNotRead,
+         "Feuille non lue : %s",
+         "Sheet not read: %s",
+         "Foglio non letto: %s",
+         "Wertungsbogen nicht gelesen: %s")
+ZAV_TEXT(932, ChooseTeamOf,
+         "Plusieurs équipes portent ce nom : choisissez la bonne pour %s",
+         "Several teams bear this name: choose the right one for %s",
+         "Più squadre portano questo nome: scegliete quella giusta per %s",
+         "Mehrere Mannschaften tragen diesen Namen: wählen Sie die richtige für %s")
+ZAV_TEXT(933, StepPreviousFromSheets,
+         "scores précédents depuis des feuilles",
+         "previous scores from sheets",
+         "punteggi precedenti da fogli",
+         "vorherige Punkte aus Wertungsbögen")
+ZAV_TEXT(934, RankColumn,
+         "Classement",
+         "Rank",
+         "Posizione",
+         "Platz")
+ZAV_TEXT(935, NamesNotJoined,
+         "Équipes de même nom sur une feuille, non réunies aux autres feuilles : %s",
+         "Teams of one name on one sheet, not joined with the other sheets: %s",
+         "Squadre con lo stesso nome su un foglio, non unite agli altri fogli: %s",
+         "Mannschaften gleichen Namens auf einem Wertungsbogen, nicht mit den anderen zusammengeführt: %s")
+ZAV_TEXT(936, ButtonPrint,
+         "Imprimer...",
+         "Print...",
+         "Stampa...",
+         "Drucken...")
+ZAV_TEXT(937, ButtonExportHtml,
+         "Exporter en HTML...",
+         "Export in HTML...",
+         "Esporta in HTML...",
+         "Als HTML exportieren...")
+ZAV_TEXT(938, ButtonExportPdf,
+         "Exporter en PDF...",
+         "Export in PDF...",
+         "Esporta in PDF...",
+         "Als PDF exportieren...")
+ZAV_TEXT(940, CloseButton,
+         "Fermer",
+         "Close",
+         "Chiudi",
+         "Schließen")
+ZAV_TEXT(941, TitlePreviousFromSheets,
+         "Scores précédents depuis des feuilles",
+         "Previous scores from sheets",
+         "Punteggi precedenti da fogli",
+         "Vorherige Punkte aus Wertungsbögen")
 // clang-format on

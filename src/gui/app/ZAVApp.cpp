@@ -34,8 +34,10 @@ zav::Language StartLanguage() {
     return zav::Settings(SettingsFile()).InterfaceLanguage(zav::ProcessEnvironment());
 }
 
-bool StartProgram(const wxString& executable) {
-    const wchar_t* const command[] = {executable.wc_str(), nullptr};
+// "--" ends the options: a file whose name begins with "-" is still a file.
+bool StartProgram(const wxString& executable, const wxString& file) {
+    const wchar_t* const command[] = {executable.wc_str(), file.empty() ? nullptr : L"--",
+                                      file.wc_str(), nullptr};
     return wxExecute(command, wxEXEC_ASYNC) != 0;
 }
 
@@ -63,12 +65,20 @@ bool wxZAVApp::OnInit() {
     const std::string executableFolder = zav::ExecutableFolder();
     context.programDir = zavgui::FromCore(zav::ProgramDataFolder(executableFolder));
     context.settingsFile = zavgui::FromCore(SettingsFile());
-    wxSetWorkingDirectory(context.programDir);
-    context.restartProgram = [executable] { return StartProgram(executable); };
+    // Everything the program opens by name has its full path: it works in
+    // the user's documents folder, never in its data folder, which the user
+    // cannot write once it is installed and where GTK's dialogs would then
+    // propose to write.
+    const wxString documents = FromCore(zav::UserDocumentsFolder(context.environment));
+    if (wxDirExists(documents)) wxSetWorkingDirectory(documents);
+    context.restartProgram = [executable](const wxString& file) {
+        return StartProgram(executable, file);
+    };
     context.recoveryFolder = zavgui::FromCore(zav::UserStateFolder(zav::ProcessEnvironment()));
-    LoadToolkitTranslations(StartLanguage());
-
     auto* frame = new wxZAVFrame(context);
+    // Only the toolkit's own dialogs need its texts: they are read once the
+    // window shows its page.
+    frame->View().AfterFirstPaint([] { LoadToolkitTranslations(StartLanguage()); });
     frame->Show(true);
     SetTopWindow(frame);
     if (ExitWhenShown()) ExitAfterFirstPagePaint(frame->View().Window());

@@ -1,5 +1,5 @@
-// The application object: remembers the file named at start, makes the
-// program's folder the current one and opens the main window.
+// The application object: remembers the file named at start, works in the
+// user's documents folder and opens the main window.
 #pragma once
 
 #include <wx/app.h>
@@ -28,8 +28,9 @@ wxString StartupFilePath(const wxString& argument, const wxString& userFolder);
 // The interface language at start: the settings file's, else the desktop's.
 zav::Language StartLanguage();
 
-// Starts the program file `executable` again, without arguments; true when
-// it started. The path is passed whole, so a folder name with spaces works.
-bool StartProgram(const wxString& executable);
+// Starts the program file `executable` again, with `file` to open (none
+// when empty); true when it started. Paths are passed whole, so names with
+// spaces work.
+bool StartProgram(const wxString& executable, const wxString& file);
 
 }  // namespace zavgui

@@ -52,7 +52,7 @@ struct Window {
         zavgui::FrameContext context;
         context.programDir = wxS(ZAV_PROGRAM_DIR);
         context.settingsFile = wxString::FromUTF8(dir.File("ZAVscore.ini"));
-        context.restartProgram = [] { return false; };
+        context.restartProgram = [](const wxString&) { return false; };
         context.startupFile = wxString::FromUTF8(MakeSet(dir));
         frame = new zavgui::wxZAVFrame(context);
         frame->Show();

@@ -12,9 +12,7 @@ namespace zavgui {
 
 ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                          zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleARefereeNames),
-      keyboard(this),
-      sheet_(sheet) {
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleARefereeNames), keyboard(this) {
     Body()->Add(MakeHeading(Tx(zav::TextId::ARefereeHeader)), 0, wxBOTTOM, 8);
 
     const int teamsNr = zav::TeamsInUse(sheet_);
@@ -48,7 +46,7 @@ ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& shee
     if (!teams.empty()) teams.front()->SetFocus();
 }
 
-bool ARefereeNamesDialog::TransferDataFromWindow() {
+bool ARefereeNamesDialog::StoreControls() {
     for (size_t k = 0; k < teams.size(); ++k) {
         sheet_.sARefereeTeam[k] = ToCore(teams[k]->GetValue().Left(kStaffTextLength));
         sheet_.sARefereeName[k] = ToCore(names[k]->GetValue().Left(kStaffTextLength));

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dialogs/KeyboardEntry.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxComboBox;
@@ -13,11 +13,9 @@ class wxTextCtrl;
 
 namespace zavgui {
 
-class ARefereeNamesDialog : public ZavDialog {
+class ARefereeNamesDialog : public SheetDialog {
 public:
     ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
-
-    bool TransferDataFromWindow() override;
 
     // Row k: the team (a listed team or any typed text) and the names.
     std::vector<wxComboBox*> teams;
@@ -25,7 +23,7 @@ public:
     KeyboardEntry keyboard;
 
 private:
-    zav::ScoreSheet& sheet_;
+    bool StoreControls() override;
 };
 
 }  // namespace zavgui

@@ -24,6 +24,30 @@ int ColumnKeys::RowOf(const wxWindow* window) const {
     return -1;
 }
 
+namespace {
+
+// The keys a closed list takes as a choice of its own: Page Down or End
+// would pick its last entry, a definitive abandon.
+bool StepsThroughEntries(int code) {
+    switch (code) {
+        case WXK_PAGEUP:
+        case WXK_PAGEDOWN:
+        case WXK_HOME:
+        case WXK_END:
+        case WXK_LEFT:
+        case WXK_RIGHT:
+        case WXK_NUMPAD_PAGEUP:
+        case WXK_NUMPAD_PAGEDOWN:
+        case WXK_NUMPAD_HOME:
+        case WXK_NUMPAD_END:
+        case WXK_NUMPAD_LEFT:
+        case WXK_NUMPAD_RIGHT: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
 bool ColumnKeys::OnKey(wxKeyEvent& event) {
     const int row = RowOf(wxWindow::FindFocus());
     if (row < 0) return false;
@@ -32,10 +56,12 @@ bool ColumnKeys::OnKey(wxKeyEvent& event) {
         typedRow_ = row;
     }
     const int code = event.GetKeyCode();
-    if ((code == WXK_UP || code == WXK_DOWN) && !event.HasAnyModifiers()) {
-        code == WXK_UP ? MoveBefore(row) : MoveAfter(row);
+    const bool up = code == WXK_UP || code == WXK_NUMPAD_UP;
+    if ((up || code == WXK_DOWN || code == WXK_NUMPAD_DOWN) && !event.HasAnyModifiers()) {
+        up ? MoveBefore(row) : MoveAfter(row);
         return true;
     }
+    if (StepsThroughEntries(code)) return true;
     const char32_t key = KeyCharacter(event, Typing::Numbers);
     if (key == 0) return false;
     Type(row, key);

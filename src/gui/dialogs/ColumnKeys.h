@@ -2,8 +2,9 @@
 // Game result and Tie-break dialogs): the row's list takes what the row's
 // rules make of a key (a place, a number of two digits, an outcome), then the
 // focus moves to the next row and, after the last, to OK. Up and Down move
-// between the rows; Enter is OK from anywhere but another button; Escape
-// cancels.
+// between the rows; the keys that step through a closed list's entries
+// (Page Down, End...) do nothing; Enter is OK from anywhere but another
+// button; Escape cancels.
 #pragma once
 
 #include <functional>

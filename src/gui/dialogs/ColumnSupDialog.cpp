@@ -11,7 +11,7 @@
 namespace zavgui {
 
 ColumnSupDialog::ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleColumnSup), keyboard(this), sheet_(sheet) {
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleColumnSup), keyboard(this) {
     auto* titleRow = new wxBoxSizer(wxHORIZONTAL);
     titleRow->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ColumnTitle)), 0,
                   wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
@@ -36,7 +36,7 @@ ColumnSupDialog::ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::
     title->SetFocus();
 }
 
-bool ColumnSupDialog::TransferDataFromWindow() {
+bool ColumnSupDialog::StoreControls() {
     sheet_.sColSupTitle = ToCore(title->GetValue());
     for (size_t t = 0; t < contents.size(); ++t)
         sheet_.sColSupContent[t] = ToCore(contents[t]->GetValue());

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "dialogs/KeyboardEntry.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxStaticText;
@@ -12,11 +12,9 @@ class wxTextCtrl;
 
 namespace zavgui {
 
-class ColumnSupDialog : public ZavDialog {
+class ColumnSupDialog : public SheetDialog {
 public:
     ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
-
-    bool TransferDataFromWindow() override;
 
     wxTextCtrl* title = nullptr;
     std::vector<wxStaticText*> labels;
@@ -24,7 +22,7 @@ public:
     KeyboardEntry keyboard;
 
 private:
-    zav::ScoreSheet& sheet_;
+    bool StoreControls() override;
 };
 
 }  // namespace zavgui

@@ -12,7 +12,7 @@
 namespace zavgui {
 
 GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameList), sheet_(sheet), keyboard_(this) {
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleGameList), keyboard_(this) {
     std::vector<std::string> names;
     for (int k = 0; k < zav::kCatalogueGameCount; ++k)
         names.push_back(Shown(zav::Text(wxLanguage, zav::CatalogueGame(k))));
@@ -45,7 +45,7 @@ std::string GameListDialog::Shown(const std::string& name) const {
     return wxLanguage_ == zav::Language::German ? zav::RetireCesure(name) : name;
 }
 
-bool GameListDialog::TransferDataFromWindow() {
+bool GameListDialog::StoreControls() {
     for (size_t g = 0; g < games.size(); ++g) {
         if (games[g]->GetSelection() == wxNOT_FOUND) {
             sheet_.sGame[g].clear();

@@ -16,8 +16,7 @@ namespace zavgui {
 
 GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                    zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGameResult),
-      sheet_(sheet),
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleGameResult),
       keys_(this, [this](size_t row, std::string_view typed, char32_t key) {
           return Meaning(row, typed, key);
       }) {
@@ -151,7 +150,7 @@ bool GameResultDialog::ConfirmClear() {
     return cleared_;
 }
 
-bool GameResultDialog::TransferDataFromWindow() {
+bool GameResultDialog::StoreControls() {
     const int g = game->GetSelection();
     if (g < 0 || g >= zav::GamesInUse(sheet_)) return true;
     bool anyResult = cleared_;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dialogs/ColumnKeys.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxButton;
@@ -16,14 +16,13 @@ namespace zavgui {
 
 class ListChoice;
 
-class GameResultDialog : public ZavDialog {
+class GameResultDialog : public SheetDialog {
 public:
     GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
 
     // OK with teams left without a result while others have one asks
     // first; false keeps the dialog open on the first of them.
     bool Validate() override;
-    bool TransferDataFromWindow() override;
     // "Clear": once the user agrees, the shown game is to be stored without
     // any result or blame; true then.
     bool ConfirmClear();
@@ -40,12 +39,12 @@ public:
     wxButton* clear = nullptr;
 
 private:
+    bool StoreControls() override;
     // The record's results and blames of game g into the team rows.
     void DisplayResult(int g);
     void OnGameChosen();
     zav::EntryKey Meaning(size_t row, std::string_view typed, char32_t key) const;
 
-    zav::ScoreSheet& sheet_;
     ColumnKeys keys_;
     // The typed number for which the proposal last stepped back.
     unsigned steppedForNumber_ = 0;

@@ -38,7 +38,7 @@ void SelectIndex(ListChoice* choice, int index) {
 
 GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                      zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleGeneralData), sheet_(sheet), keyboard_(this) {
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleGeneralData), keyboard_(this) {
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::GeneralGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);
@@ -148,9 +148,8 @@ void GeneralDataDialog::StoreTexts() {
     sheet_.sReferee = ToCore(referee->GetValue());
 }
 
-// A new teams number changes the points scale at once, so the sheet takes
-// it (with the texts typed so far) before the dialog ends, even if it is then
-// cancelled.
+// A new teams number resets the points scale at once: the dialog's copy of
+// the sheet takes it with the texts typed so far; the sheet only with OK.
 void GeneralDataDialog::OnTeamsChanged(wxCommandEvent&) {
     if (teams->GetSelection() == wxNOT_FOUND) return;
     StoreTexts();
@@ -159,7 +158,7 @@ void GeneralDataDialog::OnTeamsChanged(wxCommandEvent&) {
     FillPoints();
 }
 
-bool GeneralDataDialog::TransferDataFromWindow() {
+bool GeneralDataDialog::StoreControls() {
     StoreTexts();
     if (teams->GetSelection() != wxNOT_FOUND) sheet_.iTeamsNr = teams->GetSelection() + kMinTeams;
     if (games->GetSelection() != wxNOT_FOUND) sheet_.iGamesNr = games->GetSelection() + kMinGames;

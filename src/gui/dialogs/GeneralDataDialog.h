@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialogs/KeyboardEntry.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxCommandEvent;
@@ -13,11 +13,9 @@ namespace zavgui {
 
 class ListChoice;
 
-class GeneralDataDialog : public ZavDialog {
+class GeneralDataDialog : public SheetDialog {
 public:
     GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
-
-    bool TransferDataFromWindow() override;
 
     // The controls, for the tests that play the user.
     wxTextCtrl* title = nullptr;
@@ -36,12 +34,12 @@ public:
     void OnTeamsChanged(wxCommandEvent& event);
 
 private:
+    bool StoreControls() override;
     void DisplayGeneralData();
     void FillPoints();
     void StoreTexts();
     void ShowHelp(zav::TextId text, zav::TextId caption);
 
-    zav::ScoreSheet& sheet_;
     KeyboardEntry keyboard_;
 };
 

@@ -1,6 +1,7 @@
 #include "dialogs/KeyboardEntry.h"
 
 #include <wx/button.h>
+#include <wx/combo.h>
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
 
@@ -11,7 +12,27 @@ KeyboardEntry::KeyboardEntry(wxDialog* dialog, std::function<bool(wxKeyEvent&)> 
     dialog_->Bind(wxEVT_CHAR_HOOK, &KeyboardEntry::OnCharHook, this);
 }
 
+namespace {
+
+// The drop-down list of `parent` that is open, if any.
+wxComboCtrl* OpenList(wxWindow* parent) {
+    for (wxWindow* child : parent->GetChildren()) {
+        if (auto* list = wxDynamicCast(child, wxComboCtrl); list && list->IsPopupShown())
+            return list;
+        if (wxComboCtrl* open = OpenList(child)) return open;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void KeyboardEntry::OnCharHook(wxKeyEvent& event) {
+    // An open drop-down list has the keys; Escape closes it, and the dialog
+    // stays with what was typed.
+    if (wxComboCtrl* list = OpenList(dialog_)) {
+        if (event.GetKeyCode() == WXK_ESCAPE) return list->Dismiss();
+        return event.Skip();
+    }
     if (dialogKeys_ && dialogKeys_(event)) return;
     const int code = event.GetKeyCode();
     if ((code == WXK_RETURN || code == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {

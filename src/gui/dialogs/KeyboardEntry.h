@@ -11,8 +11,8 @@ namespace zavgui {
 
 // Makes a dialog confirm with Enter wherever the focus is, except on a
 // button (which Enter presses) and in a text of several lines. Escape
-// cancels, as in every dialog. `dialogKeys`, when given, sees each key first
-// and returns true when it used it.
+// closes an open drop-down list, else cancels, as in every dialog. `dialogKeys`, when given, sees
+// each key first and returns true when it used it.
 class KeyboardEntry {
 public:
     explicit KeyboardEntry(wxDialog* dialog, std::function<bool(wxKeyEvent&)> dialogKeys = {});

@@ -12,16 +12,13 @@ namespace {
 constexpr int kLanguageCodeLength = 2;
 }
 
-LanguageDialog::LanguageDialog(wxWindow* parent, const zav::Settings& settings,
-                               zav::Language wxLanguage)
+LanguageDialog::LanguageDialog(wxWindow* parent, zav::Language wxLanguage)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleLanguage) {
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LanguageNote)), 0, wxBOTTOM, 8);
     list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 110), 0, nullptr,
                          wxLB_SINGLE | wxLB_SORT);
     for (const zav::TextId name : zav::kLanguageNameTexts) list->Append(Tx(name));
-    wxString code = FromCore(settings.GetString(zav::SettingKey::Language));
-    if (code.empty()) code = wxS("FR");
-    list->SetSelection(FindEntryFor(list->GetStrings(), code));
+    list->SetSelection(FindEntryFor(list->GetStrings(), zav::LanguageCode(wxLanguage)));
     Body()->Add(list, 1, wxEXPAND);
     FinishLayout();
 }

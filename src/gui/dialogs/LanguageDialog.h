@@ -1,5 +1,6 @@
 // The language of the program, kept in the settings file; it applies at the
-// next start.
+// next start. The dialog proposes the language in use, whether chosen here
+// before or taken from the desktop.
 #pragma once
 
 #include "dialogs/ZavDialog.h"
@@ -11,7 +12,7 @@ namespace zavgui {
 
 class LanguageDialog : public ZavDialog {
 public:
-    LanguageDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage);
+    LanguageDialog(wxWindow* parent, zav::Language wxLanguage);
     bool TransferDataFromWindow() override;
 
     wxListBox* list = nullptr;

@@ -10,7 +10,7 @@ namespace zavgui {
 
 PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                        zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitlePlaceurNames), keyboard(this), sheet_(sheet) {
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitlePlaceurNames), keyboard(this) {
     Body()->Add(MakeHeading(Tx(zav::TextId::PlaceurHeader)), 0, wxBOTTOM, 8);
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);
@@ -26,7 +26,7 @@ PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
     if (!names.empty()) names.front()->SetFocus();
 }
 
-bool PlaceurNamesDialog::TransferDataFromWindow() {
+bool PlaceurNamesDialog::StoreControls() {
     for (size_t k = 0; k < names.size(); ++k)
         sheet_.sPlaceurName[k] = ToCore(names[k]->GetValue().Left(kStaffTextLength));
     return true;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "dialogs/KeyboardEntry.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxStaticText;
@@ -12,18 +12,16 @@ class wxTextCtrl;
 
 namespace zavgui {
 
-class PlaceurNamesDialog : public ZavDialog {
+class PlaceurNamesDialog : public SheetDialog {
 public:
     PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
-
-    bool TransferDataFromWindow() override;
 
     std::vector<wxStaticText*> labels;
     std::vector<wxTextCtrl*> names;
     KeyboardEntry keyboard;
 
 private:
-    zav::ScoreSheet& sheet_;
+    bool StoreControls() override;
 };
 
 }  // namespace zavgui

@@ -17,11 +17,10 @@ constexpr int kScoreFieldLength = 9;
 
 PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                            zav::Language wxLanguage, PreviousScores kind)
-    : ZavDialog(parent, wxLanguage,
-                kind == PreviousScores::Heat ? zav::TextId::TitlePreviousHeat
-                                             : zav::TextId::TitlePreviousChall),
+    : SheetDialog(parent, sheet, wxLanguage,
+                  kind == PreviousScores::Heat ? zav::TextId::TitlePreviousHeat
+                                               : zav::TextId::TitlePreviousChall),
       keyboard(this),
-      sheet_(sheet),
       kind_(kind) {
     const bool heat = kind_ == PreviousScores::Heat;
     auto* header = new wxStaticText(
@@ -60,7 +59,7 @@ PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sh
     }
 }
 
-float* PreviousScoresDialog::Scores() const {
+float* PreviousScoresDialog::Scores() {
     return kind_ == PreviousScores::Heat ? sheet_.fPreviousScore : sheet_.fChallengePreviousScore;
 }
 
@@ -68,7 +67,7 @@ void PreviousScoresDialog::EraseAll() {
     for (wxTextCtrl* field : fields) field->ChangeValue(wxS("0"));
 }
 
-bool PreviousScoresDialog::TransferDataFromWindow() {
+bool PreviousScoresDialog::StoreControls() {
     float* scores = Scores();
     for (size_t row = 0; row < fields.size(); ++row)
         scores[rowTeams[row]] = zav::PreviousScoreFromText(ToCore(fields[row]->GetValue()));

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dialogs/KeyboardEntry.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxButton;
@@ -16,13 +16,12 @@ namespace zavgui {
 
 enum class PreviousScores { Heat, Challenge };
 
-class PreviousScoresDialog : public ZavDialog {
+class PreviousScoresDialog : public SheetDialog {
 public:
     // The 'Challenge' kind has a field only for the 'Challenge' teams.
     PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage,
                          PreviousScores kind);
 
-    bool TransferDataFromWindow() override;
     // "Erase all": every field shows 0; the sheet changes only with OK.
     void EraseAll();
 
@@ -34,9 +33,9 @@ public:
     KeyboardEntry keyboard;
 
 private:
-    float* Scores() const;
+    bool StoreControls() override;
+    float* Scores();
 
-    zav::ScoreSheet& sheet_;
     const PreviousScores kind_;
 };
 

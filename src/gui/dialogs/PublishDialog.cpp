@@ -11,6 +11,7 @@
 
 #include "publish/PublishSettings.h"
 #include "support/GuiText.h"
+#include "upload/UploadAddress.h"
 
 namespace zavgui {
 
@@ -45,7 +46,26 @@ PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
                               wxSP_ARROW_KEYS, 0, zav::kMaxRefreshSeconds, publish.refreshSeconds,
                               kRefreshName);
     reload->Add(refresh_, 0, wxALIGN_CENTER_VERTICAL);
-    Body()->Add(reload, 0);
+    Body()->Add(reload, 0, wxBOTTOM, 10);
+
+    Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishUploadLabel)), 0, wxBOTTOM,
+                4);
+    upload_ = MakeTextField(this, FromCore(publish.uploadUrl), 1000);
+    upload_->SetName(kUploadName);
+    Body()->Add(upload_, 0, wxEXPAND | wxBOTTOM, 6);
+    auto* login = new wxFlexGridSizer(2, 6, 6);
+    login->AddGrowableCol(1);
+    login->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishArenaLabel)), 0,
+               wxALIGN_CENTER_VERTICAL);
+    arena_ = MakeTextField(this, FromCore(publish.arena));
+    arena_->SetName(kArenaName);
+    login->Add(arena_, 1, wxEXPAND);
+    login->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishPasswordLabel)), 0,
+               wxALIGN_CENTER_VERTICAL);
+    password_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                               wxTE_PASSWORD, wxDefaultValidator, kPasswordName);
+    login->Add(password_, 1, wxEXPAND);
+    Body()->Add(login, 0, wxEXPAND);
     FinishLayout();
 }
 
@@ -57,14 +77,29 @@ void PublishDialog::OnSearch() {
 }
 
 bool PublishDialog::TransferDataFromWindow() {
+    if (!UploadUrl().empty() && !zav::ParseUploadAddress(UploadUrl())) {
+        wxMessageBox(Tx(zav::TextId::UploadBadAddress), sAppli, wxOK | wxICON_INFORMATION, this);
+        upload_->SetFocus();
+        return false;
+    }
     zav::PublishSettings publish;
     publish.on = on_->GetValue();
     publish.folder = ToCore(folder_->GetValue());
     publish.refreshSeconds = refresh_->GetValue();
+    publish.uploadUrl = UploadUrl();
+    publish.arena = ToCore(arena_->GetValue().Strip(wxString::both));
     if (!zav::WritePublishSettings(settings_, publish))
         wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
                      sAppli, wxOK | wxICON_INFORMATION, this);
     return true;
+}
+
+std::string PublishDialog::Password() const {
+    return ToCore(password_->GetValue());
+}
+
+std::string PublishDialog::UploadUrl() const {
+    return ToCore(upload_->GetValue().Strip(wxString::both));
 }
 
 }  // namespace zavgui

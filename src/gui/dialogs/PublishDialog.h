@@ -1,6 +1,8 @@
 // Options > Publish results: whether every save of a sheet also publishes the
-// results, the folder they go to and how often browsers reload the pages.
-// Kept in the settings file: read when the dialog opens, written on OK.
+// results, the folder they go to, how often browsers reload the pages, and
+// the web site the folder is uploaded to with the arena's folder there. Kept
+// in the settings file (read when the dialog opens, written on OK), all but
+// the site's password, which the caller keeps in the desktop's secret store.
 #pragma once
 
 #include "dialogs/ZavDialog.h"
@@ -19,11 +21,17 @@ public:
     PublishDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
                   const ChooserFolders& folders);
     bool TransferDataFromWindow() override;
+    // The password typed for the site; empty when none was typed.
+    std::string Password() const;
+    std::string UploadUrl() const;
 
     // The controls' names, for whoever drives the dialog as a user would.
     static constexpr const char* kOnName = "publishOn";
     static constexpr const char* kFolderName = "publishFolder";
     static constexpr const char* kRefreshName = "publishRefresh";
+    static constexpr const char* kUploadName = "publishUpload";
+    static constexpr const char* kArenaName = "publishArena";
+    static constexpr const char* kPasswordName = "publishPassword";
 
 private:
     void OnSearch();
@@ -33,6 +41,9 @@ private:
     wxCheckBox* on_;
     wxTextCtrl* folder_;
     wxSpinCtrl* refresh_;
+    wxTextCtrl* upload_;
+    wxTextCtrl* arena_;
+    wxTextCtrl* password_;
 };
 
 }  // namespace zavgui

@@ -11,7 +11,7 @@
 namespace zavgui {
 
 TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTeams), sheet_(sheet), keyboard_(this) {
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleTeams), keyboard_(this) {
     const bool withChallenge = sheet_.iChallengeScoring != 0;
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::TeamsGroup));
     wxWindow* box = group->GetStaticBox();
@@ -46,7 +46,7 @@ TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language
     FinishLayout();
 }
 
-bool TeamsDialog::TransferDataFromWindow() {
+bool TeamsDialog::StoreControls() {
     for (size_t t = 0; t < names.size(); ++t) {
         sheet_.sTeamName[t] = ToCore(names[t]->GetValue());
         sheet_.sTeamColors[t] = ToCore(colors[t]->GetValue());

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "dialogs/KeyboardEntry.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxCheckBox;
@@ -12,11 +12,9 @@ class wxTextCtrl;
 
 namespace zavgui {
 
-class TeamsDialog : public ZavDialog {
+class TeamsDialog : public SheetDialog {
 public:
     TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
-
-    bool TransferDataFromWindow() override;
 
     // One entry per team of the heat; no check boxes without a 'Challenge'.
     std::vector<wxTextCtrl*> names;
@@ -24,7 +22,7 @@ public:
     std::vector<wxCheckBox*> challenge;
 
 private:
-    zav::ScoreSheet& sheet_;
+    bool StoreControls() override;
     KeyboardEntry keyboard_;
 };
 

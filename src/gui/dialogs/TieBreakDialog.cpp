@@ -11,8 +11,7 @@
 namespace zavgui {
 
 TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
-    : ZavDialog(parent, wxLanguage, zav::TextId::TitleTieBreak),
-      sheet_(sheet),
+    : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleTieBreak),
       keys_(this, [this](size_t row, std::string_view typed, char32_t key) {
           return zav::NumberKey(zav::TieBreakChoiceFor(sheet_, static_cast<int>(row)).entries,
                                 typed, key);
@@ -58,7 +57,7 @@ void TieBreakDialog::DisplayTieBreak() {
     }
 }
 
-bool TieBreakDialog::TransferDataFromWindow() {
+bool TieBreakDialog::StoreControls() {
     for (size_t t = 0; t < positions.size(); ++t)
         sheet_.iTieBreakPlace[t] = zav::PlaceFromText(ToCore(positions[t]->GetStringSelection()));
     return true;

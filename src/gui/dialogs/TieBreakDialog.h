@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dialogs/ColumnKeys.h"
-#include "dialogs/ZavDialog.h"
+#include "dialogs/SheetDialog.h"
 #include "sheet/ScoreSheet.h"
 
 class wxStaticText;
@@ -14,20 +14,18 @@ namespace zavgui {
 
 class ListChoice;
 
-class TieBreakDialog : public ZavDialog {
+class TieBreakDialog : public SheetDialog {
 public:
     // Reads the heat positions of the last scoring (iSetPlace).
     TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
-
-    bool TransferDataFromWindow() override;
 
     std::vector<wxStaticText*> labels;
     std::vector<ListChoice*> positions;
 
 private:
+    bool StoreControls() override;
     void DisplayTieBreak();
 
-    zav::ScoreSheet& sheet_;
     ColumnKeys keys_;
 };
 

@@ -1,7 +1,9 @@
 // What every dialog of the program shares: its title and texts in the
 // interface language, padding, the OK and Cancel buttons and fitting. Each
-// dialog copies the data into its controls when it is built and copies them
-// back in TransferDataFromWindow, which wxWidgets runs when OK is pressed.
+// dialog copies the data into its controls when it is built and hands them
+// out only in TransferDataFromWindow, which wxWidgets runs when OK is
+// pressed: the dialogs that change the sheet through SheetDialog, the others
+// as values the command stores.
 #pragma once
 
 #include <wx/arrstr.h>

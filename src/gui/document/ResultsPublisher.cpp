@@ -6,8 +6,13 @@
 
 namespace zavgui {
 
-ResultsPublisher::ResultsPublisher(zav::Settings settings, const zav::Reporter& reporter)
-    : settings_(std::move(settings)), reporter_(reporter) {}
+ResultsPublisher::ResultsPublisher(zav::Settings settings, const zav::Reporter& reporter,
+                                   UploadHooks hooks)
+    : settings_(std::move(settings)), reporter_(reporter), hooks_(std::move(hooks)) {}
+
+// Stops the upload under way: the manifest beside the publication lets the
+// next start send what is left.
+ResultsPublisher::~ResultsPublisher() = default;
 
 void ResultsPublisher::AfterSave(const zav::PublishSource& source) {
     if (!zav::ReadPublishSettings(settings_).on) return;
@@ -15,11 +20,13 @@ void ResultsPublisher::AfterSave(const zav::PublishSource& source) {
     if (failure != shownFailure_ && !failure.empty())
         reporter_.ShowText(zav::MessageIcon::Information, failure);
     shownFailure_ = failure;
+    Upload();
 }
 
 bool ResultsPublisher::PublishNow(const zav::PublishSource& source) {
     const std::string failure = Publish(source);
     shownFailure_ = failure;
+    Upload();
     if (!failure.empty()) {
         reporter_.ShowText(zav::MessageIcon::Information, failure);
         return false;
@@ -27,6 +34,10 @@ bool ResultsPublisher::PublishNow(const zav::PublishSource& source) {
     reporter_.Show(zav::MessageIcon::Information, zav::TextId::PublishedIn,
                    zav::ReadPublishSettings(settings_).folder);
     return true;
+}
+
+void ResultsPublisher::ResumeUploads() {
+    if (zav::ReadPublishSettings(settings_).on) Upload();
 }
 
 // Every message of the publication in one box, under a line that says what
@@ -46,6 +57,57 @@ std::string ResultsPublisher::Publish(const zav::PublishSource& source) {
     std::string failure = reporter_.Text(zav::TextId::PublishFailed);
     for (const auto& message : messages.messages) failure += "\n" + message.text;
     return failure;
+}
+
+// What the folder holds goes, even after a partial publication: the pages
+// that were written are worth showing.
+void ResultsPublisher::Upload() {
+    const zav::PublishSettings publish = zav::ReadPublishSettings(settings_);
+    if (publish.folder.empty() || publish.uploadUrl.empty()) return;
+    const std::optional<zav::UploadAddress> address = zav::ParseUploadAddress(publish.uploadUrl);
+    zav::UploadDestination destination;
+    destination.url = publish.uploadUrl;
+    destination.arena = publish.arena;
+    destination.language = reporter_.GetLanguage();
+    destination.login.sshFolder = hooks_.sshFolder;
+    if (address) destination.login.password = PasswordFor(publish.uploadUrl, address->protocol);
+    if (!uploads_) uploads_ = std::make_unique<zav::UploadWorker>(hooks_.status);
+    uploads_->Submit(publish.folder, destination);
+}
+
+// SFTP logs in with the user's key or agent as ssh does: no password is
+// asked for it, though one given in the options is used.
+std::string ResultsPublisher::PasswordFor(const std::string& site, zav::UploadProtocol protocol) {
+    if (const auto known = runPasswords_.find(site); known != runPasswords_.end())
+        return known->second;
+    if (hooks_.secrets)
+        if (std::optional<std::string> kept = hooks_.secrets->Find(site)) {
+            runPasswords_[site] = *kept;
+            return *kept;
+        }
+    if (protocol == zav::UploadProtocol::Sftp || !hooks_.askPassword || asked_[site]) return "";
+    asked_[site] = true;
+    const std::optional<std::string> given = hooks_.askPassword(site);
+    if (!given) return "";
+    SetPassword(site, *given);
+    return *given;
+}
+
+bool ResultsPublisher::SetPassword(const std::string& site, const std::string& password) {
+    runPasswords_[site] = password;
+    return hooks_.secrets && hooks_.secrets->Keep(site, password);
+}
+
+bool ResultsPublisher::UploadsWaiting() const {
+    return uploads_ && uploads_->Status().waiting;
+}
+
+zav::UploadStatus ResultsPublisher::UploadStatus() const {
+    return uploads_ ? uploads_->Status() : zav::UploadStatus{};
+}
+
+bool ResultsPublisher::WaitForUploads(std::chrono::milliseconds limit) {
+    return !uploads_ || uploads_->WaitUntilDone(limit);
 }
 
 }  // namespace zavgui

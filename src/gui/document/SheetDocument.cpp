@@ -36,6 +36,7 @@ void SheetDocument::Reset() {
     state_ = SheetState::NoSheet;
     ++replacements_;
     history_.Clear();
+    newerFile_.clear();
     ForgetRecoveryWhenSaved();
 }
 
@@ -193,7 +194,8 @@ bool SheetDocument::SaveSheet() {
     if (IsSheetOfSet()) {
         saved = SaveSetSheetSilently();
     } else if (sheet_.sFullFileName.empty()) {
-        saved = SaveToChosenFile(SaveChooser::FirstSave, std::string(), std::string());
+        saved =
+            SaveToChosenFile(SaveChooser::FirstSave, FolderOf(newerFile_), FileNameOf(newerFile_));
     } else if (Write(sheet_.sFullFileName)) {
         state_ = SheetState::Unchanged;
         UseFile(sheet_.sFullFileName);

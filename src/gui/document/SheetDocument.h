@@ -142,11 +142,13 @@ public:
     // a recovery file of this program in `folder` (the user's state folder),
     // written after each change and removed once saved or given up.
     void KeepRecoveryIn(const std::string& folder);
-    // At start-up: offers, one by one, the recovery files that programs which
-    // did not end cleanly left in that folder. The first one accepted is
-    // open as a changed sheet that belongs to its own file; refused ones are
-    // removed, those not asked about stay for another time. True when a
-    // sheet was restored.
+    // At start-up: offers, one by one and newest first, the recovery files
+    // that programs which did not end cleanly left in that folder. The first
+    // one accepted is open as a changed sheet that belongs to its own file
+    // (to none when that file was saved after the recovery was written);
+    // refused ones are removed, those not asked about stay for another time,
+    // those that cannot be read are put aside, said once. True when a sheet
+    // was restored.
     bool OfferRecoveries();
     // The program ends after its save step: what was not saved was given up.
     void Ended();
@@ -169,7 +171,7 @@ private:
     void AfterChange();
     void WriteRecovery();
     void ForgetRecoveryWhenSaved();
-    void Restore(const zav::RecoveryRecord& record, zav::ScoreSheet restored);
+    void Restore(const zav::RecoveryRecord& record, zav::ScoreSheet restored, bool overNewerFile);
 
     DocumentUser& user_;
     zav::ScoreSheet sheet_;
@@ -190,6 +192,9 @@ private:
     std::string recoveryFolder_;
     std::unique_ptr<zav::RecoverySession> recovery_;
     bool recoveryFailureTold_ = false;
+    // The file a sheet restored over newer work came from: its first save
+    // proposes that folder and name, and asks before replacing it.
+    std::string newerFile_;
 };
 
 }  // namespace zavgui

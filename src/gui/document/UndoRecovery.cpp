@@ -62,32 +62,58 @@ void SheetDocument::Ended() {
     if (recovery_) recovery_->Remove();
 }
 
+// A file saved after the recovery was written holds newer work: the question
+// says so and opens on No, and a restored sheet then belongs to no file, so
+// that Save asks for a name instead of writing over that work.
 bool SheetDocument::OfferRecoveries() {
     if (recoveryFolder_.empty()) return false;
-    for (zav::LeftRecovery& left : zav::TakeLeftRecoveries(recoveryFolder_)) {
+    const zav::Reporter& reporter = user_.Reporter();
+    zav::LeftRecoveries left = zav::TakeLeftRecoveries(recoveryFolder_);
+    bool putAside = left.putAside, restoredOne = false;
+    for (zav::LeftRecovery& offer : left.offers) {
         zav::ScoreSheet restored;
         zav::RecordingMessageSink unread;
-        if (!zav::ParseSheet(restored, left.Record().sheetBytes,
-                             zav::Reporter(user_.Reporter().GetLanguage(), unread)))
+        if (!zav::ParseSheet(restored, offer.Record().sheetBytes,
+                             zav::Reporter(reporter.GetLanguage(), unread))) {
+            offer.PutAside();
+            putAside = true;
             continue;
-        const std::string offer =
-            zav::RecoveryOffer(left.Record(), restored.sTitle, user_.Reporter().GetLanguage());
-        if (user_.Reporter().AskText(zav::MessageIcon::Question, offer)) {
-            Restore(left.Record(), std::move(restored));
-            left.Discard();  // now in this program's own recovery file
-            return true;
         }
-        left.Discard();
+        if (restoredOne) continue;  // left for another time
+        const std::time_t savedAt = zav::SavedSince(offer.Record());
+        const std::string question =
+            zav::RecoveryOffer(offer.Record(), restored.sTitle, savedAt, reporter.GetLanguage());
+        if (reporter.AskText(
+                zav::MessageIcon::Question, question,
+                savedAt ? zav::QuestionKind::Destructive : zav::QuestionKind::Harmless)) {
+            Restore(offer.Record(), std::move(restored), savedAt != 0);
+            offer.Discard();  // now in this program's own recovery file
+            restoredOne = true;
+            continue;
+        }
+        offer.Discard();
     }
-    return false;
+    if (putAside)
+        reporter.Show(zav::MessageIcon::Warning, zav::TextId::DamagedRecoveries,
+                      zav::DamagedFolder(recoveryFolder_));
+    return restoredOne;
 }
 
 // The restored sheet belongs to its own file, so that Save writes it where
-// it belongs; a sheet of a set comes back within its set.
-void SheetDocument::Restore(const zav::RecoveryRecord& record, zav::ScoreSheet restored) {
+// it belongs; a sheet of a set comes back within its set. Over newer work it
+// belongs to no file: the first save proposes the file's folder and name.
+void SheetDocument::Restore(const zav::RecoveryRecord& record, zav::ScoreSheet restored,
+                            bool overNewerFile) {
     Close();
     const std::string own = record.SheetFile();
-    if (!record.setFile.empty()) {
+    if (overNewerFile) {
+        restored.bScoreSet = false;
+        restored.sMScoreOpen.clear();
+        restored.sMultiFileOpen.clear();
+        restored.sFullFileName.clear();
+        sheet_ = std::move(restored);
+        newerFile_ = own;
+    } else if (!record.setFile.empty()) {
         if (LoadSetSheet(record.setFile)) AdoptSet(record.setFile);
         restored.bScoreSet = true;
         restored.sMScoreOpen = record.setFile;

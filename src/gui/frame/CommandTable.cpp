@@ -56,7 +56,8 @@ using T = zav::TextId;
 // scorer runs after every game, has Ctrl+R: "R" for Result, Résultat and
 // Risultato, both keys under the left hand while the right one types places
 // on the numeric keypad, and no standard meaning in a program that has no
-// page to reload.
+// page to reload. "Tie-break result", run once at the end of a heat, has
+// Ctrl+T, the key beside it.
 constexpr CommandRow kCommandTable[] = {
     Menu(T::MenuFile, "FFFD"),
     Command(ID_NEW_SHEET, T::MenuNewSheet, P::New, "Ctrl+N"),
@@ -96,12 +97,13 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_PREVIOUS_HEAT, T::MenuPreviousHeat),
     Command(ID_PREVIOUS_CHALL, T::MenuPreviousChallenge),
+    Command(ID_PREVIOUS_FROM_SHEETS, T::MenuPreviousFromSheets),
     kSeparator,
     Command(ID_A_REFEREE_NAMES, T::MenuAssistantReferees),
     Command(ID_PLACEUR_NAMES, T::MenuArenaParty),
     kSeparator,
     Command(ID_GAME_RESULT, T::MenuGameResult, P::Result, "Ctrl+R"),
-    Command(ID_TIE_BREAK, T::MenuTieBreak, P::TieBreak),
+    Command(ID_TIE_BREAK, T::MenuTieBreak, P::TieBreak, "Ctrl+T"),
     kSeparator,
     Command(ID_COLUMN_SUP, T::MenuAddOnColumn),
 
@@ -133,6 +135,7 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_DELETE_ONE_TEAM, T::MenuWithdrawTeam),
     kSeparator,
+    Command(ID_CHAMPIONSHIP_TABLE, T::MenuChampionshipTable),
     Command(ID_PUBLISH_NOW, T::MenuPublishNow),
 
     Menu(T::MenuOptions, "POOO"),
@@ -171,8 +174,7 @@ constexpr int kToolbar[] = {
     ID_STAFF_SHEET, ID_PRINT_STAFF, ID_EXPORT_STAFF_HTML, 0,
     ID_EQUIP_LIST, ID_PRINT_EQUIP, ID_EXPORT_EQUIP_HTML, 0,
     ID_PLACEMENT, ID_PRINT_PLACEMENT, 0,
-    ID_GAME_RESULT, 0,
-    ID_TIE_BREAK,
+    ID_GAME_RESULT, ID_TIE_BREAK,
 };
 // clang-format on
 

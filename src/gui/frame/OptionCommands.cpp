@@ -32,17 +32,24 @@ void OptionCommands::StoreAndShow(const zav::SettingValues& values) {
     if (frame_.Document().HasSheet()) frame_.ComputeDisplaySheet();
 }
 
-// The new language takes effect at the next start: the program ends as Quit
-// ends it and starts again. The save step comes first, so that a change it
-// stops leaves the language as it was; a language that cannot be written
-// would restart the program in the old one.
+// A new language takes effect at the next start: the program ends as Quit
+// ends it and starts again on the sheet or set that was open. The save step
+// comes first, so that a change it stops leaves the language as it was (and
+// a sheet saved there under a new name is the one opened again); a language
+// that cannot be written would restart the program in the old one. The
+// language in use, confirmed, is only written.
 void OptionCommands::OnLanguage(wxCommandEvent&) {
-    LanguageDialog dialog(&frame_, frame_.AppSettings(), frame_.Language());
-    if (dialog.ShowModal() != wxID_OK || !frame_.MayReplaceSheet() ||
-        !frame_.StoreSettings(dialog.chosen))
+    LanguageDialog dialog(&frame_, frame_.Language());
+    if (dialog.ShowModal() != wxID_OK) return;
+    if (dialog.chosen.front().second == zav::LanguageCode(frame_.Language())) {
+        static_cast<void>(frame_.StoreSettings(dialog.chosen));
         return;
+    }
+    if (!frame_.MayReplaceSheet() || !frame_.StoreSettings(dialog.chosen)) return;
+    // The set when the sheet is one of the open set's, else the sheet's file.
+    const wxString reopened = FromCore(frame_.Document().PublicationSource().path);
     frame_.CloseAfterQuitTest();
-    if (frame_.Context().restartProgram) frame_.Context().restartProgram();
+    if (frame_.Context().restartProgram) frame_.Context().restartProgram(reopened);
 }
 
 // The choice holds for this run even when it cannot be written.

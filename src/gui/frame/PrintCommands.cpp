@@ -42,7 +42,7 @@ PrintCommands::PrintCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &PrintCommands::OnPrintPreview, this, ID_PRINT_PREVIEW);
     for (const PageCommands& page : kPageCommands) {
         frame.Bind(
-            wxEVT_MENU, [this, &page](wxCommandEvent&) { Print(page.kind); }, page.print);
+            wxEVT_MENU, [this, &page](wxCommandEvent&) { Print(page); }, page.print);
         if (page.exportHtml == 0) continue;
         frame.Bind(
             wxEVT_MENU, [this, &page](wxCommandEvent&) { ExportHtml(page); }, page.exportHtml);
@@ -56,9 +56,10 @@ void PrintCommands::OnPrintSetup(wxCommandEvent&) {
     frame_.Printing().PageSetup();
 }
 
-void PrintCommands::Print(PageKind kind) {
+void PrintCommands::Print(const PageCommands& page) {
     if (!frame_.RequireSheet()) return;
-    frame_.Printing().Print(kind, frame_.Pages().Page(kind, PageUse::Printer));
+    frame_.Printing().Print(page.kind, frame_.Pages().Page(page.kind, PageUse::Printer),
+                            PrintFileTarget(page.nameSuffix));
 }
 
 // One preview, of the page in view, rather than one per print command: the
@@ -66,7 +67,11 @@ void PrintCommands::Print(PageKind kind) {
 void PrintCommands::OnPrintPreview(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     const PageKind kind = frame_.Choices().page.value_or(PageKind::Sheet);
-    (void)frame_.Printing().Preview(kind, frame_.Pages().Page(kind, PageUse::Printer), &frame_);
+    const char* suffix = "";
+    for (const PageCommands& page : kPageCommands)
+        if (page.kind == kind) suffix = page.nameSuffix;
+    (void)frame_.Printing().Preview(kind, frame_.Pages().Page(kind, PageUse::Printer), &frame_,
+                                    PrintFileTarget(suffix));
 }
 
 void PrintCommands::ExportHtml(const PageCommands& page) {
@@ -99,6 +104,14 @@ wxString PrintCommands::PdfName(const char* suffix) const {
     const wxString stem =
         ExportStem(wxFileName(FromCore(frame_.Document().OwnFile())).GetFullName());
     return stem.empty() ? wxString() : stem + wxString::FromUTF8(suffix) + wxS(".pdf");
+}
+
+// In the documents folder: GTK would propose "output.pdf" in the current
+// folder, which may be one the user cannot write.
+wxString PrintCommands::PrintFileTarget(const char* suffix) const {
+    const wxString name = PdfName(suffix);
+    return FromCore(zav::UserDocumentsFolder(frame_.Context().environment)) + wxS("/") +
+           (name.empty() ? sAppli + wxS(".pdf") : name);
 }
 
 wxString PrintCommands::ProposedStem(const char* suffix) const {

@@ -20,7 +20,7 @@ public:
 
 private:
     void OnPrintSetup(wxCommandEvent& event);
-    void Print(PageKind kind);
+    void Print(const PageCommands& page);
     // What Print prints of the page the window shows.
     void OnPrintPreview(wxCommandEvent& event);
     // SaveHtmlSheet, SaveHtmlStaff or SaveHtmlEquip to a chosen file.
@@ -35,6 +35,9 @@ private:
     // The open sheet's own file name without its extension, `suffix` and
     // ".pdf"; empty for a sheet never saved.
     wxString PdfName(const char* suffix) const;
+    // Where the print dialog proposes to print to a file: the documents
+    // folder, with the name PdfName gives.
+    wxString PrintFileTarget(const char* suffix) const;
 
     wxZAVFrame& frame_;
 };

@@ -1,17 +1,42 @@
 #include "frame/PublishCommands.h"
 
+#include <wx/msgdlg.h>
+#include <wx/progdlg.h>
+#include <wx/textdlg.h>
+
 #include "dialogs/PublishDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
+#include "paths/UserFolders.h"
+#include "support/DesktopSecretStore.h"
+#include "support/GuiText.h"
 
 namespace zavgui {
 
 PublishCommands::PublishCommands(wxZAVFrame& frame)
-    : frame_(frame), publisher_(frame.AppSettings(), frame.User().Reporter()) {
+    : frame_(frame),
+      secrets_(MakeDesktopSecretStore()),
+      publisher_(frame.AppSettings(), frame.User().Reporter(),
+                 UploadHooks{secrets_.get(),
+                             [this](const std::string& site) -> std::optional<std::string> {
+                                 wxPasswordEntryDialog ask(
+                                     &frame_,
+                                     TxFormat(frame_.Language(), zav::TextId::AskUploadPassword,
+                                              FromCore(site)),
+                                     sAppli);
+                                 if (ask.ShowModal() != wxID_OK) return std::nullopt;
+                                 return ToCore(ask.GetValue());
+                             },
+                             // The upload's thread hands its state to the window's.
+                             [this](const zav::UploadStatus& status) {
+                                 frame_.CallAfter([this, status] { ShowStatus(status); });
+                             },
+                             zav::UserSshFolder(zav::ProcessEnvironment())}) {
     frame.Bind(wxEVT_MENU, &PublishCommands::OnPublishResults, this, ID_PUBLISH_RESULTS);
     frame.Bind(wxEVT_MENU, &PublishCommands::OnPublishNow, this, ID_PUBLISH_NOW);
     frame.Document().SetAfterSave(
         [this](const zav::PublishSource& source) { publisher_.AfterSave(source); });
+    publisher_.ResumeUploads();
 }
 
 PublishCommands::~PublishCommands() {
@@ -20,7 +45,9 @@ PublishCommands::~PublishCommands() {
 
 void PublishCommands::OnPublishResults(wxCommandEvent&) {
     PublishDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), frame_.User().Folders());
-    dialog.ShowModal();
+    if (dialog.ShowModal() != wxID_OK || dialog.Password().empty()) return;
+    if (!publisher_.SetPassword(dialog.UploadUrl(), dialog.Password()))
+        frame_.User().Reporter().Show(zav::MessageIcon::Information, zav::TextId::SecretNotKept);
 }
 
 // The public sees what the files hold: changes not saved yet are saved
@@ -35,6 +62,29 @@ void PublishCommands::OnPublishNow(wxCommandEvent&) {
     }
     const zav::PublishSource source = document.PublicationSource();
     if (!source.path.empty()) publisher_.PublishNow(source);
+}
+
+void PublishCommands::ShowStatus(const zav::UploadStatus& status) {
+    frame_.SetStatusText(FromCore(zav::StatusText(status, frame_.Language())), 0);
+}
+
+void PublishCommands::BeforeQuit() {
+    if (!publisher_.UploadsWaiting()) return;
+    const zav::Language language = frame_.Language();
+    wxMessageDialog ask(&frame_, Tx(language, zav::TextId::UploadsWaiting), sAppli,
+                        wxYES_NO | wxICON_QUESTION);
+    ask.SetYesNoLabels(Tx(language, zav::TextId::WaitForUpload),
+                       Tx(language, zav::TextId::UploadAtNextStart));
+    if (ask.ShowModal() != wxID_YES) return;
+    wxProgressDialog progress(sAppli, Tx(language, zav::TextId::UploadingNow), 100, &frame_,
+                              wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
+    while (!publisher_.WaitForUploads(std::chrono::milliseconds(100))) {
+        const zav::UploadStatus status = publisher_.UploadStatus();
+        const int percent =
+            status.filesToSend ? static_cast<int>(99 * status.filesDone / status.filesToSend) : 0;
+        // Cancel leaves what is left for the next start.
+        if (!progress.Update(percent, FromCore(zav::StatusText(status, language)))) return;
+    }
 }
 
 }  // namespace zavgui

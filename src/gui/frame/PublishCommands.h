@@ -1,7 +1,10 @@
 // Publishing the results as web pages: Options > Publish results (the
-// settings), Tools > Publish now, and the publication that follows every
-// save of a sheet while it is turned on.
+// settings), Tools > Publish now, the publication that follows every save of
+// a sheet while it is turned on, its upload to the web site with its state in
+// the status bar, and the uploads still waiting when the program ends.
 #pragma once
+
+#include <memory>
 
 #include "document/ResultsPublisher.h"
 
@@ -16,11 +19,17 @@ public:
     explicit PublishCommands(wxZAVFrame& frame);
     ~PublishCommands();
 
+    // Before the program ends: with uploads waiting, asks whether to wait for
+    // them (with their progress) or leave them for the next start.
+    void BeforeQuit();
+
 private:
     void OnPublishResults(wxCommandEvent& event);
     void OnPublishNow(wxCommandEvent& event);
+    void ShowStatus(const zav::UploadStatus& status);
 
     wxZAVFrame& frame_;
+    std::unique_ptr<zav::SecretStore> secrets_;
     ResultsPublisher publisher_;
 };
 

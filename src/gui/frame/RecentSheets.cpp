@@ -11,15 +11,29 @@ RecentSheets::RecentSheets(zav::Settings settings, wxMenu* menu)
     : settings_(std::move(settings)), history_(zav::kRecentFilesMax, wxID_FILE1) {
     history_.UseMenu(menu);
     // The least recent first, so that the most recent ends on top.
+    // The desktop knows them already: telling it again at each start would
+    // make them all recent now, and costs the start.
     const std::vector<std::string> files = settings_.RecentFiles();
     for (auto file = files.rbegin(); file != files.rend(); ++file)
-        history_.AddFileToHistory(FromCore(*file));
+        history_.wxFileHistoryBase::AddFileToHistory(FromCore(*file));
+}
+
+RecentSheets::~RecentSheets() {
+    AddWaiting();
 }
 
 void RecentSheets::Add(const wxString& path) {
+    AddWaiting();
     if (path.empty()) return;
     history_.AddFileToHistory(path);
     Save();
+}
+
+void RecentSheets::AddWaiting() {
+    if (waiting_.empty()) return;
+    const wxString path = waiting_;
+    waiting_.clear();
+    Add(path);
 }
 
 wxString RecentSheets::FileOf(int id) const {

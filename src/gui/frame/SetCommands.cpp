@@ -33,14 +33,18 @@ void SetCommands::OnComboBoxUpdate(wxCommandEvent& event) {
 
 void SetCommands::OnCreateSIFScoreSet(wxCommandEvent&) {
     if (!frame_.MayReplaceSheet()) return;
+    // Where the choosers start depends on the sheet open until now.
+    const ChooserFolders& folders = frame_.User().Folders();
+    const wxString sifFolder = folders.Start(FileKind::Sif),
+                   setFolder = folders.Start(FileKind::Set);
     frame_.Document().Close();
     frame_.ShowDocument();
     const wxString path = frame_.User().ChooseExistingFile(
-        FileKind::Sif, zav::TextId::OpenSifCaption, zav::TextId::SifFilter);
-    if (!path.empty()) LoadSIFFile(path);
+        FileKind::Sif, zav::TextId::OpenSifCaption, zav::TextId::SifFilter, sifFolder);
+    if (!path.empty()) LoadSIFFile(path, setFolder);
 }
 
-void SetCommands::LoadSIFFile(const wxString& path) {
+void SetCommands::LoadSIFFile(const wxString& path, const wxString& setFolder) {
     const zav::Reporter& reporter = frame_.User().Reporter();
     zav::SifEntries entries;
     if (!zav::ReadSifFile(ToCore(path), entries, reporter) ||
@@ -48,7 +52,7 @@ void SetCommands::LoadSIFFile(const wxString& path) {
         return;
 
     const wxString setPath = frame_.User().ChooseNewFile(
-        FileKind::Set, zav::TextId::SaveSetCaption, wxString(),
+        FileKind::Set, zav::TextId::SaveSetCaption, setFolder,
         FromCore(entries.sCompetNr) + wxS(".mscore"), zav::TextId::SetFilter, wxS("mscore"));
     if (setPath.empty()) return;
     // Named in the title from here on, even if a later step is cancelled.

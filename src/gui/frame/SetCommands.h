@@ -21,9 +21,10 @@ private:
     // The sheet chooser: the changed sheet of a set goes to its own file
     // first; a sheet that cannot be written stays on screen.
     void OnComboBoxUpdate(wxCommandEvent& event);
-    // Reads the SIF file, asks where the set goes and how its categories
-    // are grouped, then creates the set and opens it.
-    void LoadSIFFile(const wxString& path);
+    // Reads the SIF file, asks where the set goes (the chooser starting in
+    // `setFolder`) and how its categories are grouped, then creates the set
+    // and opens it.
+    void LoadSIFFile(const wxString& path, const wxString& setFolder);
 
     wxZAVFrame& frame_;
 };

@@ -25,10 +25,15 @@ void SetToolCommands::Run(zav::SetOperation operation) {
     const std::string openSet = setOpen ? document.Sheet().sMScoreOpen : std::string();
     const std::string openSheet = document.SetSheetShown();
     if (!frame_.MayReplaceSheet()) return;
+    // Where the chooser starts depends on the sheet open until now.
+    const wxFileName proposed(FromCore(openSet));
+    const wxString start =
+        setOpen ? proposed.GetPath() : frame_.User().Folders().Start(FileKind::Set);
     document.Close();
     frame_.ShowDocument();
-    const wxString setPath = frame_.User().ChooseExistingFile(
-        FileKind::Set, zav::TextId::OpenSetCaption, zav::TextId::SetFilter, FromCore(openSet));
+    const wxString setPath =
+        frame_.User().ChooseExistingFile(FileKind::Set, zav::TextId::OpenSetCaption,
+                                         zav::TextId::SetFilter, start, proposed.GetFullName());
     wxString folder;
     const bool done = !setPath.empty() && CommonOpenSIF(operation, setPath, folder);
     const std::string reopen =
@@ -46,7 +51,8 @@ bool SetToolCommands::CommonOpenSIF(zav::SetOperation operation, const wxString&
                                     wxString& folder) {
     const zav::Reporter& reporter = frame_.User().Reporter();
     if (operation == zav::SetOperation::Delete)
-        return reporter.Ask(zav::MessageIcon::Error, zav::TextId::DeleteSetWarning) &&
+        return reporter.Ask(zav::MessageIcon::Error, zav::TextId::DeleteSetWarning,
+                            zav::QuestionKind::Destructive) &&
                zav::TraiteSetSheet(operation, ToCore(setPath), ToCore(setPath), reporter);
     folder =
         frame_.User().ChooseFolder(zav::TextId::ChooseTargetFolder, wxFileName(setPath).GetPath());

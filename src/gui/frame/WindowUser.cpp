@@ -35,12 +35,10 @@ std::string WindowUser::ChooseSaveFile(SaveChooser chooser, const std::string& f
 }
 
 wxString WindowUser::ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
-                                        const wxString& proposed) {
-    const wxFileName proposedFile(proposed);
+                                        const wxString& folder, const wxString& fileName) {
     wxFileDialog dialog(parent_, Tx(language_, caption),
-                        proposed.empty() ? folders_.Start(kind) : proposedFile.GetPath(),
-                        proposedFile.GetFullName(), Tx(language_, filter),
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+                        folder.empty() ? folders_.Start(kind) : folder, fileName,
+                        Tx(language_, filter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     folders_.Remember(kind, dialog.GetPath());
     return dialog.GetPath();
@@ -66,7 +64,7 @@ wxString WindowUser::ChooseNewFile(FileKind kind, zav::TextId caption, const wxS
             !messages_.AskYesNo(
                 zav::FormatText(zav::Text(language_, zav::TextId::ReplaceExistingFile),
                                 ToCore(path)),
-                zav::MessageIcon::Warning)) {
+                zav::MessageIcon::Warning, zav::QuestionKind::Destructive)) {
             startFolder = chosen.GetPath();
             startName = chosen.GetFullName();
             continue;

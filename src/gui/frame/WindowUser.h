@@ -23,10 +23,12 @@ public:
     // The message boxes in the interface language.
     const zav::Reporter& Reporter() override { return reporter_; }
 
-    // An existing file of that kind to read, the chooser starting in the
-    // kind's folder, or on `proposed` when given. Empty when cancelled.
+    // An existing file of that kind to read, the chooser starting in
+    // `folder` on `fileName`, or in the kind's folder when `folder` is empty.
+    // Empty when cancelled.
     wxString ChooseExistingFile(FileKind kind, zav::TextId caption, zav::TextId filter,
-                                const wxString& proposed = wxString());
+                                const wxString& folder = wxString(),
+                                const wxString& fileName = wxString());
     // A file of that kind to write, proposed as `fileName` in `folder`, or
     // in the kind's folder when that is empty; a name typed without
     // extension gets `extension`, and an existing file is replaced only when

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "frame/ChampionshipCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
@@ -82,7 +83,6 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
                              1);
     CreateToolbar();
-    SetIcons(ProgramIcons());
     CreateControls();
     SetMinSize(kFrameMinSize);
     // At its final size before a page is laid out: each later size change
@@ -105,6 +105,7 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     undoCommands_ = std::make_unique<UndoCommands>(*this);
+    championshipCommands_ = std::make_unique<ChampionshipCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
@@ -118,6 +119,13 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     // be replaced before the window is ever shown.
     if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_, FirstSteps()));
     view_->WaitUntilIdle();
+    // The desktop's icons (seven pictures to decode) and the recent sheets'
+    // writes are not needed to show the first page.
+    view_->AfterFirstPaint([this] {
+        SetIcons(ProgramIcons());
+        recent_->AddWaiting();
+        ShowMarks();
+    });
 }
 
 wxZAVFrame::~wxZAVFrame() = default;
@@ -216,7 +224,10 @@ void wxZAVFrame::ShowDocument() {
     }
     if (document_.FileUses() != shownFileUses_) {
         shownFileUses_ = document_.FileUses();
-        recent_->Add(FromCore(document_.UsedFile()));
+        if (IsShown())
+            recent_->Add(FromCore(document_.UsedFile()));
+        else
+            recent_->AddLater(FromCore(document_.UsedFile()));
     }
     wxString title =
         WindowTitle(document_.TitleFileName(), document_.State() == SheetState::Changed);
@@ -265,6 +276,7 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
         return;
     }
     quitTestDone_ = true;
+    publishCommands_->BeforeQuit();
     document_.Ended();
     Destroy();
 }

@@ -25,6 +25,7 @@
 
 namespace zavgui {
 
+class ChampionshipCommands;
 class FileCommands;
 class FullScreenCommands;
 class HelpCommands;
@@ -49,8 +50,9 @@ struct FrameContext {
     wxString settingsFile;
     // Absolute path of the file named at start, or empty.
     wxString startupFile;
-    // Starts the program again after a language change; true when started.
-    std::function<bool()> restartProgram;
+    // Starts the program again after a language change, on the sheet or set
+    // file given (none when empty); true when started.
+    std::function<bool(const wxString& file)> restartProgram;
     // The desktop's settings: its language (until the user chooses one),
     // the user's documents folder.
     zav::Environment environment = zav::ProcessEnvironment();
@@ -160,6 +162,7 @@ private:
     std::unique_ptr<PublishCommands> publishCommands_;
     std::unique_ptr<FullScreenCommands> fullScreenCommands_;
     std::unique_ptr<UndoCommands> undoCommands_;
+    std::unique_ptr<ChampionshipCommands> championshipCommands_;
 };
 
 // The window title of an open file: "ZAV score - " and its name.

@@ -8,6 +8,7 @@
 #include "texts/Texts.h"
 
 class wxComboBox;
+class wxWindow;
 class wxPrintData;
 class wxPrinterDC;
 class wxPrintout;
@@ -38,6 +39,19 @@ bool CanWritePdf();
 // Prints `printout` as PDF pages (paper and orientation of `printData`) into
 // the file `pdfPath`, without a dialog. False when nothing could be written.
 bool WritePdf(wxPrintout& printout, const wxPrintData& printData, const wxString& pdfPath);
+
+// How a print through the print dialog ended; after a failure, the reason
+// GTK gives.
+struct PrintOutcome {
+    enum class Result { Printed, Cancelled, Failed } result = Result::Cancelled;
+    wxString reason;
+};
+
+// Prints `printout` through the print dialog over `parent`, proposing
+// `fileTarget` to print to a file; `printData` takes the choices made in the
+// dialog.
+PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
+                                const wxString& fileTarget);
 
 // A URL (a page of the guide at a section) in the default browser.
 bool OpenUrl(const wxString& url);

@@ -59,6 +59,7 @@ void PrintController::SetFontsAndColour(PageKind kind) {
             break;
         }
         case PageKind::Staff:
+        case PageKind::Championship:
             printing_->SetPrintFonts(wxS("Arial"), kPrintFontSize);
             printing_->GetPrintData()->SetColour(colour);
             break;
@@ -89,15 +90,26 @@ auto PrintController::WithPageSettings(PageKind kind, Job job) {
     return result;
 }
 
-void PrintController::Print(PageKind kind, const std::string& page) {
-    WithPageSettings(kind,
-                     [&](const wxString& base) { return printing_->Print(FromCore(page), base); });
+void PrintController::ReportPrintFailure(const wxString& reason) const {
+    reporter_.Show(zav::MessageIcon::Error, zav::TextId::PrintFailed,
+                   reason.empty() ? zav::Text(reporter_.GetLanguage(), zav::TextId::NoReasonGiven)
+                                  : ToCore(reason));
 }
 
-wxPrintPreview* PrintController::Preview(PageKind kind, const std::string& page, wxWindow* parent) {
+void PrintController::Print(PageKind kind, const std::string& page, const wxString& fileTarget) {
+    printing_->SetFileTarget(fileTarget);
+    const PrintOutcome outcome = WithPageSettings(
+        kind, [&](const wxString& base) { return printing_->Print(FromCore(page), base); });
+    if (outcome.result == PrintOutcome::Result::Failed) ReportPrintFailure(outcome.reason);
+}
+
+wxPrintPreview* PrintController::Preview(PageKind kind, const std::string& page, wxWindow* parent,
+                                         const wxString& fileTarget) {
+    printing_->SetFileTarget(fileTarget);
     wxPrintPreview* preview = WithPageSettings(kind, [&](const wxString& base) {
         return printing_->Preview(FromCore(page), base, parent,
-                                  Tx(reporter_.GetLanguage(), zav::TextId::PrintPreview));
+                                  Tx(reporter_.GetLanguage(), zav::TextId::PrintPreview),
+                                  [this](const wxString& reason) { ReportPrintFailure(reason); });
     });
     if (!preview) reporter_.Show(zav::MessageIcon::Information, zav::TextId::PreviewFailed);
     return preview;

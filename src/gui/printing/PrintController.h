@@ -32,15 +32,17 @@ public:
 
     void PageSetup();
 
-    // Through the print dialog. The placement document prints in portrait,
-    // one game per page; the orientation chosen in page setup comes back
-    // afterwards.
-    void Print(PageKind kind, const std::string& page);
+    // Through the print dialog, which proposes `fileTarget` to print to a
+    // file. The placement document prints in portrait, one game per page;
+    // the orientation chosen in page setup comes back afterwards. A failure
+    // is reported with its reason.
+    void Print(PageKind kind, const std::string& page, const wxString& fileTarget);
 
     // The pages as Print would print them, in a preview frame over
-    // `parent`, from which they can be printed; nothing after a reported
-    // failure. The preview belongs to its frame.
-    wxPrintPreview* Preview(PageKind kind, const std::string& page, wxWindow* parent);
+    // `parent`, from which they can be printed as Print prints them; nothing
+    // after a reported failure. The preview belongs to its frame.
+    wxPrintPreview* Preview(PageKind kind, const std::string& page, wxWindow* parent,
+                            const wxString& fileTarget);
 
     // The page as printing would put it on paper, into a PDF file; false
     // after a reported failure.
@@ -61,6 +63,7 @@ private:
     auto WithPageSettings(PageKind kind, Job job);
     void SetFontsAndColour(PageKind kind);
     wxString BaseFolder(PageKind kind) const;
+    void ReportPrintFailure(const wxString& reason) const;
 
     const zav::ScoreSheet& sheet_;
     const wxString programDir_;

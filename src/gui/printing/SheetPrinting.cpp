@@ -124,15 +124,44 @@ std::unique_ptr<wxHtmlPrintout> ZavHtmlEasyPrinting::MakePrintout(const wxString
     return printout;
 }
 
-bool ZavHtmlEasyPrinting::Print(const wxString& html, const wxString& basePath) {
-    return DoPrint(MakePrintout(html, basePath).get());
+PrintOutcome ZavHtmlEasyPrinting::Print(const wxString& html, const wxString& basePath) {
+    return PrintThroughDialog(GetParentWindow(), *MakePrintout(html, basePath), *GetPrintData(),
+                              fileTarget_);
 }
 
+namespace {
+
+// Its Print button prints as the print commands do, failures told.
+class DialogPrintPreview : public wxPrintPreview {
+public:
+    DialogPrintPreview(wxPrintout* preview, wxPrintout* print, wxPrintDialogData* data,
+                       wxString fileTarget, std::function<void(const wxString&)> onFailure)
+        : wxPrintPreview(preview, print, data),
+          fileTarget_(std::move(fileTarget)),
+          onFailure_(std::move(onFailure)) {}
+
+    bool Print(bool) override {
+        const PrintOutcome outcome =
+            PrintThroughDialog(GetFrame(), *GetPrintoutForPrinting(),
+                               GetPrintDialogData().GetPrintData(), fileTarget_);
+        if (outcome.result == PrintOutcome::Result::Failed) onFailure_(outcome.reason);
+        return outcome.result == PrintOutcome::Result::Printed;
+    }
+
+private:
+    wxString fileTarget_;
+    std::function<void(const wxString&)> onFailure_;
+};
+
+}  // namespace
+
 wxPrintPreview* ZavHtmlEasyPrinting::Preview(const wxString& html, const wxString& basePath,
-                                             wxWindow* parent, const wxString& title) {
+                                             wxWindow* parent, const wxString& title,
+                                             std::function<void(const wxString&)> onFailure) {
     wxPrintDialogData printDialogData(*GetPrintData());
-    auto* preview = new wxPrintPreview(MakePrintout(html, basePath).release(),
-                                       MakePrintout(html, basePath).release(), &printDialogData);
+    auto* preview = new DialogPrintPreview(MakePrintout(html, basePath).release(),
+                                           MakePrintout(html, basePath).release(), &printDialogData,
+                                           fileTarget_, std::move(onFailure));
     if (!preview->IsOk()) {
         delete preview;
         return nullptr;

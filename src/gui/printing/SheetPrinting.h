@@ -6,8 +6,11 @@
 
 #include <wx/html/htmprint.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
+
+#include "platform/ToolkitPlatform.h"
 
 class wxPrintPreview;
 
@@ -53,14 +56,19 @@ public:
     // A printout of `html` exactly as printing would lay it out.
     std::unique_ptr<wxHtmlPrintout> MakePrintout(const wxString& html, const wxString& basePath);
 
-    // Through the print dialog; false when cancelled or failed.
-    bool Print(const wxString& html, const wxString& basePath);
+    // The file the print dialog proposes when printing to a file (GTK's own
+    // proposal is "output.pdf" in the current folder).
+    void SetFileTarget(const wxString& path) { fileTarget_ = path; }
+
+    // Through the print dialog.
+    PrintOutcome Print(const wxString& html, const wxString& basePath);
 
     // The preview of the printed pages in a preview frame of `parent`, which
-    // prints them too; the preview belongs to the frame. Nothing when it
-    // cannot be shown.
+    // prints them too, `onFailure` told why a print from there failed; the
+    // preview belongs to the frame. Nothing when it cannot be shown.
     wxPrintPreview* Preview(const wxString& html, const wxString& basePath, wxWindow* parent,
-                            const wxString& title);
+                            const wxString& title,
+                            std::function<void(const wxString& reason)> onFailure);
 
     // Writes `html` as printed pages (paper, orientation, margins, fonts of
     // this object) to a PDF file. False when nothing could be written.
@@ -75,6 +83,7 @@ private:
         int sizes[7];
     };
     std::optional<Fonts> fonts_;
+    wxString fileTarget_;
 };
 
 }  // namespace zavgui

@@ -23,18 +23,21 @@ void WxMessageSink::ShowMessage(const std::string& text, zav::MessageIcon icon) 
     wxMessageBox(FromCore(text), sAppli, wxOK | IconStyle(icon), parent_);
 }
 
-bool WxMessageSink::AskYesNo(const std::string& text, zav::MessageIcon icon) {
-    return Ask(text, icon, false) == wxID_YES;
+bool WxMessageSink::AskYesNo(const std::string& text, zav::MessageIcon icon,
+                             zav::QuestionKind kind) {
+    return Ask(text, icon, kind, false) == wxID_YES;
 }
 
 int WxMessageSink::AskYesNoCancel(const std::string& text, zav::MessageIcon icon) {
-    return Ask(text, icon, true);
+    return Ask(text, icon, zav::QuestionKind::Harmless, true);
 }
 
 // The toolkit's own labels would be English whatever the interface language.
-int WxMessageSink::Ask(const std::string& text, zav::MessageIcon icon, bool withCancel) {
+int WxMessageSink::Ask(const std::string& text, zav::MessageIcon icon, zav::QuestionKind kind,
+                       bool withCancel) {
+    const long focus = kind == zav::QuestionKind::Destructive ? wxNO_DEFAULT : wxYES_DEFAULT;
     wxMessageDialog dialog(parent_, FromCore(text), sAppli,
-                           wxYES_NO | (withCancel ? wxCANCEL : 0) | IconStyle(icon));
+                           wxYES_NO | (withCancel ? wxCANCEL : 0) | focus | IconStyle(icon));
     const wxString yes = Tx(language_, zav::TextId::Yes), no = Tx(language_, zav::TextId::No);
     if (withCancel)
         dialog.SetYesNoCancelLabels(yes, no, Tx(language_, zav::TextId::Cancel));

@@ -15,13 +15,14 @@ public:
     WxMessageSink(wxWindow* parent, zav::Language language)
         : parent_(parent), language_(language) {}
     void ShowMessage(const std::string& text, zav::MessageIcon icon) override;
-    bool AskYesNo(const std::string& text, zav::MessageIcon icon) override;
+    bool AskYesNo(const std::string& text, zav::MessageIcon icon, zav::QuestionKind kind) override;
     // Yes, No and Cancel (also Escape and the close box): wxID_YES, wxID_NO
     // or wxID_CANCEL.
     int AskYesNoCancel(const std::string& text, zav::MessageIcon icon);
 
 private:
-    int Ask(const std::string& text, zav::MessageIcon icon, bool withCancel);
+    int Ask(const std::string& text, zav::MessageIcon icon, zav::QuestionKind kind,
+            bool withCancel);
 
     wxWindow* parent_;
     zav::Language language_;

@@ -1,5 +1,6 @@
 #include "view/PageProducer.h"
 
+#include "championship/ChampionshipPage.h"
 #include "report/EquipmentPage.h"
 #include "report/PlacementPage.h"
 #include "report/ScoreSheetPage.h"
@@ -25,8 +26,15 @@ std::string PageProducer::Page(PageKind kind, PageUse use) {
         case PageKind::Placement:
             if (use == PageUse::Printer) return zav::PrintHtmlPlacementDocument(sheet_, language_);
             return zav::PrepareHtmlPlacement(sheet_, target, language_, style());
+        case PageKind::Championship: break;  // not a page of the open sheet
     }
     return std::string();
+}
+
+std::string PageProducer::Championship(const zav::ChampionshipTable& table, PageUse use) const {
+    return zav::PrepareChampionshipPage(
+        table, use == PageUse::File ? zav::OutputTarget::File : zav::OutputTarget::WindowOrPrinter,
+        language_, zav::ReadPageStyle(settings_));
 }
 
 }  // namespace zavgui

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "championship/ChampionshipTable.h"
 #include "settings/Settings.h"
 #include "sheet/ScoreSheet.h"
 #include "view/DisplayChoices.h"
@@ -21,6 +22,8 @@ public:
     // The score sheet page runs the scoring first: the sheet's derived
     // scores are then those the page shows.
     std::string Page(PageKind kind, PageUse use);
+    // The championship table of earlier sheets, in the same look.
+    std::string Championship(const zav::ChampionshipTable& table, PageUse use) const;
 
 private:
     zav::ScoreSheet& sheet_;

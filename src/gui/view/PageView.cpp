@@ -89,6 +89,19 @@ void PageView::FitType() {
     window_->SetStandardFonts(kSmallest);
 }
 
+// A paint while the view is frozen or holds no page yet shows nothing.
+void PageView::AfterFirstPaint(std::function<void()> work) {
+    wxHtmlWindow* window = window_;
+    window->Bind(wxEVT_PAINT,
+                 [window, work = std::move(work), pending = true](wxPaintEvent& event) mutable {
+                     event.Skip();
+                     if (!pending || !window->GetInternalRepresentation() || window->IsFrozen())
+                         return;
+                     pending = false;
+                     window->CallAfter(work);
+                 });
+}
+
 void PageView::WaitUntilIdle() {
     window_->Freeze();
     wxHtmlWindow* window = window_;

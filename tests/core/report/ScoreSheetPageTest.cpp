@@ -9,6 +9,7 @@
 #include "core/report/PageTesting.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
+#include "sheetfile/SheetFile.h"
 
 namespace zav {
 namespace {
@@ -93,6 +94,36 @@ TEST_F(ScoreSheetPage, GamesShowOnceSomebodyHasPoints) {
     EXPECT_EQ(TableRows(Page({0, 1})).size(), 2u + 1u);  // the title alone
 }
 
+// Results taken away (a game cleared, a team's result removed, a team out of
+// the 'Challenge', every result gone) take their points and positions with
+// them: the page is the page of the same sheet saved and read again.
+TEST_F(ScoreSheetPage, ClearedResultsLeaveThePageOfTheSheetReadAgain) {
+    sheet = zavtest::FullSampleSheet();
+    const auto reread = [](const ScoreSheet& shown) {
+        ScoreSheet read;
+        RecordingMessageSink messages;
+        EXPECT_TRUE(ParseSheet(read, SheetFileBytes(shown, Language::English),
+                               Reporter(Language::English, messages)));
+        return read;
+    };
+    const auto clear = [&](int t, int g) {
+        sheet.iGamePlace[t][g] = kNoResult;
+        sheet.bAvertissement[t][g] = false;
+    };
+    Page();  // points computed before the results go
+    for (int t = 0; t < sheet.iTeamsNr; ++t) clear(t, 0);
+    clear(1, 1);
+    sheet.bChallengeTeam[2] = false;
+    ScoreSheet again = reread(sheet);
+    EXPECT_EQ(Page(), PrepareHtml(again, {1, 1}, OutputTarget::File, false, Language::English,
+                                  zavtest::ColourStyle()));
+    for (int t = 0; t < sheet.iTeamsNr; ++t)
+        for (int g = 0; g < sheet.iGamesNr; ++g) clear(t, g);
+    again = reread(sheet);
+    EXPECT_EQ(Page(), PrepareHtml(again, {1, 1}, OutputTarget::File, false, Language::English,
+                                  zavtest::ColourStyle()));
+}
+
 TEST_F(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
     // Alpha and Bravo share game 1 and win one game each: level on 10.5.
     const int places[4][3] = {{1, 1, 2}, {1, 2, 1}, {2, 3, 3}, {3, 4, 4}};
@@ -108,18 +139,16 @@ TEST_F(ScoreSheetPage, SharedPlacesAndTieBreakEmphasis) {
     EXPECT_EQ(Cells(TableRows(Page())[2])[8], "<center>1 =</center>");
 }
 
-// Once marked, the footnote stays after the blame is taken back, also in a
-// view without team rows, until the sheet is reset.
-TEST_F(ScoreSheetPage, BlameFootnoteStaysUntilTheSheetIsReset) {
+// The footnote follows the marks of the team rows last built: a view
+// without them keeps it, a blame taken back takes it away.
+TEST_F(ScoreSheetPage, BlameFootnoteFollowsTheMarks) {
     sheet.bAvertissement[1][4] = true;  // game 5 not run: no mark, no footnote
     EXPECT_EQ(CountOf(Page(), "(*)"), 0);
     EXPECT_FALSE(sheet.bFlagAvertissement);
     sheet.bAvertissement[1][0] = true;
     EXPECT_EQ(CountOf(Page(), "(*)"), 2);
-    sheet.bAvertissement[1][0] = false;
-    EXPECT_EQ(CountOf(Page(), "(*)"), 1);
     EXPECT_NE(Page({0, 1}).find("= Blame"), std::string::npos);
-    SetDataToZero(sheet);
+    sheet.bAvertissement[1][0] = false;
     EXPECT_EQ(CountOf(Page(), "(*)"), 0);
 }
 

@@ -58,6 +58,17 @@ TEST(GamesRunningTest, ProposalFollowsEntriesCorrectionsAndTieBreaks) {
     s.iGamesRunning = -2;  // damaged file
     EXPECT_EQ(3, GameToPropose(s));
     EXPECT_EQ(0, GameToPropose(SheetOf(4, 0)));
+
+    // A sheet read proposes the first game a team of the heat has no result
+    // in; a finished one, its last game.
+    s = SheetOf(3, 4);
+    for (int t = 0; t < 3; ++t) s.iGamePlace[t][0] = s.iGamePlace[t][2] = t + 1;
+    s.iGamePlace[1][1] = kAbandon;
+    ProposeFirstGameToComplete(s);
+    EXPECT_EQ(1, GameToPropose(s));
+    for (int t = 0; t < 3; ++t) s.iGamePlace[t][1] = s.iGamePlace[t][3] = kElimination;
+    ProposeFirstGameToComplete(s);
+    EXPECT_EQ(4, s.iGamesRunning);
 }
 
 TEST(TieBreakChoiceTest, LevelTeamsChooseAmongTheirSharedPositions) {

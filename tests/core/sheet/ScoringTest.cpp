@@ -46,22 +46,21 @@ TEST(ComputeScores, HeatScoreTotalAndPosition) {
     const int shared[] = {4, 1, 3, 1, 4};
     for (int t = 0; t < 5; ++t) EXPECT_EQ(s.iSetPlace[t], shared[t]) << "team " << t;
 
-    // Nobody has scored yet: the positions are left alone.
-    s = Heat(3, 0, {{0, 0, 0}, {0, 0, 0}});
-    s.iSetPlace[1] = 7;
-    ComputeScores(s);
-    EXPECT_EQ(s.iSetPlace[1], 7);
-    EXPECT_EQ(s.iSetPlace[0], 0);
-
-    // Only cells of the heat count; unrun ones keep their points.
+    // Only cells of the heat count; a cell without a result has no points,
+    // whatever an earlier computation gave it.
     s = Heat(2, 0, {{1, 2}, {0, 99}});  // 99: not a code
-    s.fGameScore[0][1] = 7;             // left over from an earlier computation
+    s.fGameScore[0][1] = 7;             // before its result was cleared
     s.iGamePlace[0][2] = 1;             // beyond iGamesNr
     s.iGamePlace[2][0] = 1;             // a withdrawn team's row, beyond iTeamsNr
     ComputeScores(s);
     EXPECT_FLOAT_EQ(s.fGameScore[0][2], 0);
-    EXPECT_FLOAT_EQ(s.fSetScore[0], 2 + 7);
+    EXPECT_FLOAT_EQ(s.fSetScore[0], 2);
     EXPECT_FLOAT_EQ(s.fSetScore[1], 1);
+    // Every result cleared: no points and no positions left.
+    for (int g = 0; g < 2; ++g) s.iGamePlace[0][g] = s.iGamePlace[1][g] = 0;
+    ComputeScores(s);
+    EXPECT_FLOAT_EQ(s.fGameScore[0][0] + s.fSetScore[0] + s.fTotalScore[1], 0);
+    EXPECT_EQ(s.iSetPlace[0] + s.iSetPlace[1], 0);
 
     s = ScoreSheet();
     s.iTeamsNr = 50;
@@ -74,9 +73,10 @@ TEST(ComputeScores, HeatScoreTotalAndPosition) {
 }
 
 // The 'Challenge' ranks its own teams on its own scale; an abandon is one
-// point, an elimination the rule's points; other teams' cells stay as they are.
+// point, an elimination the rule's points; other teams have none, whatever
+// their cells held.
 TEST(ComputeChallengeScores, PointsAmongTheChallengeTeams) {
-    const float X = 42;  // a team outside the 'Challenge': its cell is left alone
+    const float X = 0;  // a team outside the 'Challenge'
     const struct {
         const char* what;
         int scoring, elimination;
@@ -96,7 +96,7 @@ TEST(ComputeChallengeScores, PointsAmongTheChallengeTeams) {
         const int last = s.iGamesNr - 1;
         for (int t = 0; t < s.iTeamsNr; ++t) {
             s.bChallengeTeam[t] = c.inChallenge[t];
-            s.fChallengeGameScore[t][last] = X;
+            s.fChallengeGameScore[t][last] = 42;
         }
         ComputeChallengeScores(s);
         for (int t = 0; t < s.iTeamsNr; ++t)

@@ -3,7 +3,9 @@
 // The user is a script; a question or chooser it does not expect fails.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <deque>
 #include <filesystem>
 
@@ -374,6 +376,46 @@ TEST_F(SheetDocumentTest, UnsavedChangesSurviveInTheRecoveryFileUntilSaved) {
         EXPECT_EQ(recoveries(), 0);
         EXPECT_TRUE(next.messages.messages.empty());
     }
+}
+
+// A recovery file older than its sheet's file (another program saved newer
+// work since) is offered saying so, opening on No; restored, the sheet
+// belongs to no file and its first save asks for a name, proposing the
+// file's. A damaged recovery file is put aside with one message.
+TEST_F(SheetDocumentTest, RestoringOverNewerWorkAsksForANewName) {
+    const std::string state = temp.File("state"), single = Example();
+    const std::string newer = TitleIn(single);
+    {
+        zavgui::SheetDocument crashed(user, false);
+        crashed.KeepRecoveryIn(state);
+        crashed.OpenSheet(single);
+        crashed.EditSheet().sTitle = "Typed";
+        crashed.SheetChanged("title");
+    }
+    // Saved ten seconds after the recovery file was written.
+    std::filesystem::last_write_time(
+        zav::NativePath(single),
+        std::filesystem::file_time_type::clock::now() + std::chrono::seconds(10));
+    zavtest::WriteFile(state + "/recovery-1-0.recovery", "ZAVscore recovery 2\nfolder=");
+    ScriptedUser next;
+    next.messages = zav::RecordingMessageSink(true);
+    next.files = {temp.File("restored.score")};
+    zavgui::SheetDocument restarted(next, false);
+    restarted.KeepRecoveryIn(state);
+    ASSERT_TRUE(restarted.OfferRecoveries());
+    ASSERT_EQ(next.messages.questionKinds.size(), 1u);
+    EXPECT_EQ(next.messages.questionKinds[0], zav::QuestionKind::Destructive);
+    EXPECT_NE(next.messages.questions[0].find("was saved since"), std::string::npos);
+    ASSERT_EQ(next.messages.messages.size(), 1u);
+    EXPECT_NE(next.messages.messages[0].text.find(zav::DamagedFolder(state)), std::string::npos);
+    restarted.SetSaveAutoOn(true);
+    restarted.EditSheet().sSubTitle = "Automatic save has no file";
+    restarted.SheetChanged("sub-title");
+    EXPECT_TRUE(restarted.SaveSheet());
+    EXPECT_EQ(next.choosers,
+              std::vector<std::string>{"first:" + temp.Path() + "/heat-4-teams.score"});
+    EXPECT_EQ(TitleIn(single), newer);
+    EXPECT_EQ(TitleIn(temp.File("restored.score")), "Typed");
 }
 
 }  // namespace

@@ -65,8 +65,17 @@ FileLock FileLock::CreateNew(const std::string& path, bool& nameTaken) {
     return lock;
 }
 
-FileLock FileLock::Take(const std::string& path, bool create) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
+FileLock FileLock::Take(const std::string& path, bool create, bool* made) {
+    bool madeHere = false;
+    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && create) {
+        // O_EXCL tells whether we made it; a program that made it just
+        // before us leaves it to be opened as it is.
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        madeHere = fd >= 0;
+        if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    }
+    if (made) *made = madeHere;
     if (fd < 0) return {};
     if (!TryLock(fd) || !StillNamed(fd, path)) {
         ::close(fd);  // its program runs, or another one has just taken it

@@ -90,9 +90,9 @@ bool NativeFile::Close() {
     return closed;
 }
 
-FileInfo InfoOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return {};
+namespace {
+
+FileInfo InfoFrom(const std::string& path, const struct stat& info) {
     FileInfo file;
     file.exists = true;
     file.regular = S_ISREG(info.st_mode);
@@ -101,6 +101,24 @@ FileInfo InfoOf(const std::string& path) {
                           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
     file.size = info.st_size;
     file.modified = info.st_mtime;
+    return file;
+}
+
+}  // namespace
+
+FileInfo InfoOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {};
+    return InfoFrom(path, info);
+}
+
+FileInfo LinkInfoOf(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return {};
+    if (!S_ISLNK(info.st_mode)) return InfoFrom(path, info);
+    FileInfo file;
+    file.exists = true;
+    file.link = true;
     return file;
 }
 

@@ -57,6 +57,10 @@ Environment ProcessEnvironment() {
     };
 }
 
+std::string UserSshFolder(const Environment& env) {
+    return Home(env) + "/.ssh";
+}
+
 std::string UserConfigFolder(const Environment& env) {
     return BaseFolder(env, "XDG_CONFIG_HOME", "/.config") + kProgramFolder;
 }

@@ -40,8 +40,11 @@ FileLock FileLock::CreateNew(const std::string& path, bool& nameTaken) {
     return FileLock(reinterpret_cast<std::intptr_t>(file), path);
 }
 
-FileLock FileLock::Take(const std::string& path, bool create) {
+FileLock FileLock::Take(const std::string& path, bool create, bool* made) {
     const HANDLE file = OpenExclusive(path, create ? OPEN_ALWAYS : OPEN_EXISTING);
+    // OPEN_ALWAYS says ERROR_ALREADY_EXISTS when it opened a file that was there.
+    if (made)
+        *made = create && file != INVALID_HANDLE_VALUE && GetLastError() != ERROR_ALREADY_EXISTS;
     if (file == INVALID_HANDLE_VALUE) return {};  // its program runs, or the file is gone
     return FileLock(reinterpret_cast<std::intptr_t>(file), path);
 }

@@ -107,6 +107,10 @@ FileInfo InfoOf(const std::string& path) {
     return file;
 }
 
+FileInfo LinkInfoOf(const std::string& path) {
+    return InfoOf(path);
+}
+
 MoveResult MoveOver(const std::string& from, const std::string& to) {
     const std::wstring source = Wide(from), target = Wide(to);
     const auto inUse = [](DWORD error) {

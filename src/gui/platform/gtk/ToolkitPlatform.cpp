@@ -4,6 +4,7 @@
 #include <wx/combobox.h>
 #include <wx/dcprint.h>
 #include <wx/gtk/print.h>
+#include <wx/log.h>
 #include <wx/print.h>
 #include <wx/utils.h>
 
@@ -97,7 +98,64 @@ void EndPrint(GtkPrintOperation*, GtkPrintContext*, gpointer data) {
     static_cast<ExportRun*>(data)->printout->OnEndPrinting();
 }
 
+void ConnectRun(GtkPrintOperation* operation, ExportRun& run) {
+    g_signal_connect(operation, "begin-print", G_CALLBACK(BeginPrint), &run);
+    g_signal_connect(operation, "draw-page", G_CALLBACK(DrawPage), &run);
+    g_signal_connect(operation, "end-print", G_CALLBACK(EndPrint), &run);
+}
+
 }  // namespace
+
+// What wx's GTK printer does, with two differences: the file target is
+// proposed, and GTK's reason for a failure is kept. wx logs that reason
+// through a narrow string, which under the C locale loses any message with a
+// character beyond ASCII, such as GTK's quotes around a file name: the user
+// saw "Error while printing:" and nothing more.
+PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
+                                const wxString& fileTarget) {
+    // The number of pages is known once the dialog has been answered.
+    wxPrintDialogData dialogData(printData);
+    dialogData.SetMinPage(1);
+    dialogData.SetMaxPage(9999);
+    dialogData.SetAllPages(true);
+    wxGtkPrinter printer(&dialogData);
+    wxPrintData data = printer.GetPrintDialogData().GetPrintData();
+    data.ConvertToNative();
+    auto* native = static_cast<wxGtkPrintNativeData*>(data.GetNativeData());
+    if (!fileTarget.empty()) {
+        if (gchar* uri = g_filename_to_uri(fileTarget.utf8_str(), nullptr, nullptr)) {
+            gtk_print_settings_set(native->GetPrintConfig(), GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
+            g_free(uri);
+        }
+    }
+
+    // Makes the print operation, which the printer's drawing then uses.
+    wxGtkPrintDialog dialog(parent, &printer.GetPrintDialogData());
+    GtkPrintOperation* operation = native->GetPrintJob();
+    ExportRun run{&printer, &printout};
+    ConnectRun(operation, run);
+    int answer = wxID_CANCEL;
+    {
+        wxLogNull reasonTold;  // below, whole
+        answer = dialog.ShowModal();
+    }
+    printout.SetDC(nullptr);
+
+    PrintOutcome outcome;
+    if (answer == wxID_OK) {
+        outcome.result = PrintOutcome::Result::Printed;
+        printData = dialog.GetPrintDialogData().GetPrintData();
+    } else if (answer != wxID_CANCEL) {
+        outcome.result = PrintOutcome::Result::Failed;
+        GError* error = nullptr;
+        gtk_print_operation_get_error(operation, &error);
+        if (error) {
+            outcome.reason = wxString::FromUTF8(error->message);
+            g_error_free(error);
+        }
+    }
+    return outcome;
+}
 
 // GTK's export action: the pages wx's GTK printer draws, written as PDF.
 bool WritePdf(wxPrintout& printout, const wxPrintData& pageData, const wxString& pdfPath) {
@@ -124,9 +182,7 @@ bool WritePdf(wxPrintout& printout, const wxPrintData& pageData, const wxString&
     gtk_print_operation_set_export_filename(operation, pdfPath.utf8_str());
 
     ExportRun run{&printer, &printout};
-    g_signal_connect(operation, "begin-print", G_CALLBACK(BeginPrint), &run);
-    g_signal_connect(operation, "draw-page", G_CALLBACK(DrawPage), &run);
-    g_signal_connect(operation, "end-print", G_CALLBACK(EndPrint), &run);
+    ConnectRun(operation, run);
 
     GError* error = nullptr;
     const GtkPrintOperationResult result =

@@ -67,6 +67,22 @@ bool WritePdf(wxPrintout& printout, const wxPrintData& pageData, const wxString&
     return written.FileExists() && written.GetSize() > 0;
 }
 
+// Windows' print dialog offers "Microsoft Print to PDF" for a file, which
+// asks for its own name: the proposed one is not passed on.
+PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
+                                const wxString&) {
+    wxPrintDialogData dialogData(printData);
+    wxPrinter printer(&dialogData);
+    PrintOutcome outcome;
+    if (printer.Print(parent, &printout, true)) {
+        outcome.result = PrintOutcome::Result::Printed;
+        printData = printer.GetPrintDialogData().GetPrintData();
+    } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
+        outcome.result = PrintOutcome::Result::Failed;
+    }
+    return outcome;
+}
+
 bool OpenUrl(const wxString& url) {
     // wx finds the default browser itself for a file URL, which the shell
     // would open without its section.

@@ -1,0 +1,364 @@
+#include "upload/SiteConnection.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+
+namespace zav {
+namespace {
+
+constexpr long kConnectSeconds = 15;
+// A transfer that moves nothing for this long is a lost connection.
+constexpr long kStalledSeconds = 30;
+
+void StartCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct Reading {
+    const std::string& bytes;
+    std::size_t offset = 0;
+};
+
+size_t ReadBytes(char* buffer, size_t size, size_t count, void* user) {
+    auto& reading = *static_cast<Reading*>(user);
+    const std::size_t n = std::min(size * count, reading.bytes.size() - reading.offset);
+    std::memcpy(buffer, reading.bytes.data() + reading.offset, n);
+    reading.offset += n;
+    return n;
+}
+
+size_t KeepBytes(char* data, size_t size, size_t count, void* user) {
+    if (user) static_cast<std::string*>(user)->append(data, size * count);
+    return size * count;
+}
+
+int StopWhenAsked(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const auto* stop = static_cast<const std::atomic<bool>*>(user);
+    return stop && stop->load() ? 1 : 0;
+}
+
+// Keeps how the server's key compared with known_hosts, so that a refusal
+// can say whether the server is unknown or its key changed.
+int CheckHostKey(CURL*, const curl_khkey*, const curl_khkey*, curl_khmatch match, void* user) {
+    *static_cast<curl_khmatch*>(user) = match;
+    return match == CURLKHMATCH_OK ? CURLKHSTAT_FINE : CURLKHSTAT_REJECT;
+}
+
+// A path in an SFTP command, quoted as libcurl reads it. "/~/" starts a
+// path in the user's home folder, which SFTP takes a relative path to be.
+std::string SftpPath(const std::string& path) {
+    std::string quoted = "\"";
+    for (const char c : path.rfind("/~/", 0) == 0 ? path.substr(3) : path) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string FileNameIn(const std::string& relative) {
+    return relative.substr(relative.rfind('/') + 1);
+}
+
+std::string FolderOf(const std::string& relative) {
+    const std::size_t slash = relative.rfind('/');
+    return slash == std::string::npos ? std::string() : relative.substr(0, slash);
+}
+
+// The names a PROPFIND answer lists under `folderPath`, decoded.
+std::vector<std::string> NamesInPropfind(const std::string& answer, const std::string& folderPath) {
+    std::vector<std::string> names;
+    for (std::size_t at = answer.find("href>"); at != std::string::npos;
+         at = answer.find("href>", at + 5)) {
+        if (at > 0 && answer[at - 1] == '/') continue;  // a closing tag
+        const std::size_t end = answer.find('<', at);
+        if (end == std::string::npos) break;
+        std::string href = answer.substr(at + 5, end - at - 5);
+        if (const std::size_t scheme = href.find("://"); scheme != std::string::npos)
+            href = href.substr(std::min(href.find('/', scheme + 3), href.size()));
+        const std::optional<UploadAddress> parsed = ParseUploadAddress("http://h" + href);
+        const std::string path = parsed ? parsed->path : href;
+        if (path.size() <= folderPath.size() || path.compare(0, folderPath.size(), folderPath) != 0)
+            continue;
+        std::string name = path.substr(folderPath.size());
+        if (!name.empty() && name.back() == '/') name.pop_back();
+        if (!name.empty() && name.find('/') == std::string::npos) names.push_back(name);
+    }
+    return names;
+}
+
+}  // namespace
+
+std::string TemporaryNameOf(const std::string& relative) {
+    const std::string folder = FolderOf(relative);
+    return (folder.empty() ? "" : folder + "/") + "." + FileNameIn(relative) + ".upload";
+}
+
+struct SiteConnection::Handle {
+    CURL* curl = curl_easy_init();
+    curl_slist* commands = nullptr;
+    curl_slist* headers = nullptr;
+    char error[CURL_ERROR_SIZE] = {};
+    curl_khmatch hostMatch = CURLKHMATCH_OK;
+
+    ~Handle() {
+        Clear();
+        curl_easy_cleanup(curl);
+    }
+    void Clear() {
+        curl_slist_free_all(commands);
+        curl_slist_free_all(headers);
+        commands = headers = nullptr;
+        error[0] = '\0';
+        hostMatch = CURLKHMATCH_OK;
+    }
+};
+
+SiteConnection::SiteConnection(UploadAddress site, UploadLogin login, const std::atomic<bool>* stop)
+    : site_(std::move(site)), login_(std::move(login)), stop_(stop) {
+    StartCurlOnce();
+    handle_ = std::make_unique<Handle>();
+    if (login_.password.empty()) login_.password = site_.password;
+}
+
+SiteConnection::~SiteConnection() = default;
+
+namespace {
+
+// Every transfer starts from the library's defaults; the connection itself
+// survives curl_easy_reset.
+void Prepare(CURL* curl, char* error, const UploadAddress& site, const UploadLogin& login,
+             const std::atomic<bool>* stop, curl_khmatch* hostMatch, const std::string& url) {
+    curl_easy_reset(curl);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // a background thread
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    // A server's answer to a store is not ours to print.
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, StopWhenAsked);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, stop);
+    if (!site.user.empty()) curl_easy_setopt(curl, CURLOPT_USERNAME, site.user.c_str());
+    if (!login.password.empty()) curl_easy_setopt(curl, CURLOPT_PASSWORD, login.password.c_str());
+    if (site.protocol == UploadProtocol::Ftps)
+        curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+    if (site.protocol != UploadProtocol::Sftp) return;
+
+    // As ssh does: the agent, else the first key of ~/.ssh, and the server
+    // checked against known_hosts.
+    const std::filesystem::path ssh = login.sshFolder;
+    // libcurl keeps its own copies of these texts.
+    const std::string knownHosts = (ssh / "known_hosts").string();
+    curl_easy_setopt(curl, CURLOPT_SSH_KNOWNHOSTS, knownHosts.c_str());
+    curl_easy_setopt(curl, CURLOPT_SSH_KEYFUNCTION, CheckHostKey);
+    curl_easy_setopt(curl, CURLOPT_SSH_KEYDATA, hostMatch);
+    long methods = login.password.empty() ? 0 : CURLSSH_AUTH_PASSWORD;
+    if (std::getenv("SSH_AUTH_SOCK")) methods |= CURLSSH_AUTH_AGENT;
+    std::error_code ignored;
+    for (const char* name : {"id_ed25519", "id_rsa"}) {
+        if (!std::filesystem::exists(ssh / name, ignored)) continue;
+        const std::string privateKey = (ssh / name).string();
+        std::string publicKey = privateKey + ".pub";
+        if (!std::filesystem::exists(publicKey, ignored)) publicKey.clear();
+        curl_easy_setopt(curl, CURLOPT_SSH_PRIVATE_KEYFILE, privateKey.c_str());
+        curl_easy_setopt(curl, CURLOPT_SSH_PUBLIC_KEYFILE, publicKey.c_str());
+        methods |= CURLSSH_AUTH_PUBLICKEY;
+        break;
+    }
+    curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES, methods ? methods : CURLSSH_AUTH_ANY);
+}
+
+std::string SshTarget(const UploadAddress& site) {
+    return site.port ? "[" + site.host + "]:" + std::to_string(site.port) : site.host;
+}
+
+std::string SshCommand(const UploadAddress& site) {
+    std::string command = "ssh ";
+    if (site.port) command += "-p " + std::to_string(site.port) + " ";
+    return command + (site.user.empty() ? "" : site.user + "@") + site.host;
+}
+
+UploadFailure Outcome(CURLcode code, CURL* curl, const char* error, curl_khmatch hostMatch,
+                      const UploadAddress& site) {
+    const std::string detail = error[0] ? error : curl_easy_strerror(code);
+    switch (code) {
+        case CURLE_OK: {
+            long status = 0;
+            curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+            if (site.protocol != UploadProtocol::WebDav || (status >= 200 && status < 300))
+                return {};
+            const std::string http = "HTTP " + std::to_string(status);
+            if (status == 401 || status == 407) return {UploadError::LoginRefused, http};
+            return {UploadError::Refused, http};
+        }
+        case CURLE_UNSUPPORTED_PROTOCOL:
+        case CURLE_URL_MALFORMAT: return {UploadError::BadAddress, detail};
+        case CURLE_LOGIN_DENIED:
+        case CURLE_AUTH_ERROR: return {UploadError::LoginRefused, detail};
+        case CURLE_PEER_FAILED_VERIFICATION:
+            if (site.protocol != UploadProtocol::Sftp) return {UploadError::NotTrusted, detail};
+            if (hostMatch == CURLKHMATCH_MISMATCH)
+                return {UploadError::HostKeyChanged, SshTarget(site)};
+            return {UploadError::HostUnknown, SshCommand(site)};
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_CERTPROBLEM:
+        case CURLE_SSL_ISSUER_ERROR: return {UploadError::NotTrusted, detail};
+        case CURLE_REMOTE_ACCESS_DENIED:
+        case CURLE_UPLOAD_FAILED:
+        case CURLE_QUOTE_ERROR:
+        case CURLE_REMOTE_DISK_FULL:
+        case CURLE_REMOTE_FILE_NOT_FOUND:
+        case CURLE_FTP_COULDNT_RETR_FILE: return {UploadError::Refused, detail};
+        case CURLE_ABORTED_BY_CALLBACK: return {UploadError::Stopped, detail};
+        default: return {UploadError::CannotConnect, detail};
+    }
+}
+
+}  // namespace
+
+// One transfer's start: the handle's lists and error of the last one go.
+CURL* SiteConnection::Start(const std::string& url) {
+    handle_->Clear();
+    Prepare(handle_->curl, handle_->error, site_, login_, stop_, &handle_->hostMatch, url);
+    return handle_->curl;
+}
+
+UploadFailure SiteConnection::Perform() {
+    const CURLcode code = curl_easy_perform(handle_->curl);  // sets the error and host match
+    return Outcome(code, handle_->curl, handle_->error, handle_->hostMatch, site_);
+}
+
+UploadFailure SiteConnection::PutReplacing(const std::string& relative, const std::string& bytes) {
+    const std::string temporary = TemporaryNameOf(relative);
+    if (site_.protocol == UploadProtocol::WebDav) {
+        if (UploadFailure failure = MakeWebFolders(FolderOf(relative))) return failure;
+        if (UploadFailure failure = PutTemporary(relative, temporary, bytes)) return failure;
+        return MoveWebFile(temporary, relative);
+    }
+    return PutTemporary(relative, temporary, bytes);
+}
+
+// SFTP and FTP rename in the same transfer, after the file is stored. An SFTP
+// server may refuse to rename onto an existing file, so the old one goes
+// first: a visitor may then miss the page for an instant, never read half.
+UploadFailure SiteConnection::PutTemporary(const std::string& relative,
+                                           const std::string& temporary, const std::string& bytes) {
+    CURL* curl = Start(AddressUnder(site_, temporary));
+    Reading reading{bytes};
+    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadBytes);
+    curl_easy_setopt(curl, CURLOPT_READDATA, &reading);
+    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    if (site_.protocol == UploadProtocol::Sftp) {
+        const std::string from = SftpPath(site_.path + temporary);
+        const std::string to = SftpPath(site_.path + relative);
+        handle_->commands = curl_slist_append(handle_->commands, ("*rm " + to).c_str());
+        handle_->commands =
+            curl_slist_append(handle_->commands, ("rename " + from + " " + to).c_str());
+    } else if (site_.protocol != UploadProtocol::WebDav) {
+        handle_->commands =
+            curl_slist_append(handle_->commands, ("RNFR " + FileNameIn(temporary)).c_str());
+        handle_->commands =
+            curl_slist_append(handle_->commands, ("RNTO " + FileNameIn(relative)).c_str());
+    }
+    if (handle_->commands) {
+        curl_easy_setopt(curl, CURLOPT_POSTQUOTE, handle_->commands);
+        curl_easy_setopt(curl, CURLOPT_FTP_CREATE_MISSING_DIRS,
+                         static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
+    }
+    return Perform();
+}
+
+UploadFailure SiteConnection::MoveWebFile(const std::string& from, const std::string& to) {
+    CURL* curl = Start(AddressUnder(site_, from));
+    handle_->headers =
+        curl_slist_append(handle_->headers, ("Destination: " + AddressUnder(site_, to)).c_str());
+    handle_->headers = curl_slist_append(handle_->headers, "Overwrite: T");
+    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MOVE");
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+    std::string answer;
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    return Perform();
+}
+
+// WebDAV stores no file in a missing folder: each one on the way is made
+// once per connection (an existing one answers 405). The site's own folders
+// come first; one of them that the server will not make (a folder above the
+// part it shares) leaves the store itself to say what is wrong.
+UploadFailure SiteConnection::MakeWebFolders(const std::string& relative) {
+    if (webFoldersMade_.empty()) {
+        const std::size_t root = site_.folderUrl.find('/', site_.folderUrl.find("://") + 3);
+        for (std::size_t slash = site_.folderUrl.find('/', root + 1); slash != std::string::npos;
+             slash = site_.folderUrl.find('/', slash + 1)) {
+            const UploadFailure failure = MakeWebFolder(site_.folderUrl.substr(0, slash + 1));
+            if (failure && failure.error != UploadError::Refused) return failure;
+        }
+        webFoldersMade_.push_back("");
+    }
+    for (std::size_t start = 0; start < relative.size();) {
+        const std::size_t slash = std::min(relative.find('/', start), relative.size());
+        const std::string made = relative.substr(0, slash);
+        start = slash + 1;
+        if (std::find(webFoldersMade_.begin(), webFoldersMade_.end(), made) !=
+            webFoldersMade_.end())
+            continue;
+        if (UploadFailure failure = MakeWebFolder(AddressUnder(site_, made) + "/")) return failure;
+        webFoldersMade_.push_back(made);
+    }
+    return {};
+}
+
+UploadFailure SiteConnection::MakeWebFolder(const std::string& url) {
+    CURL* curl = Start(url);
+    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MKCOL");
+    UploadFailure failure = Perform();
+    return failure.detail == "HTTP 405" ? UploadFailure{} : failure;
+}
+
+UploadFailure SiteConnection::List(const std::string& relative, std::vector<std::string>& names) {
+    CURL* curl = Start(relative.empty() ? site_.folderUrl : AddressUnder(site_, relative) + "/");
+    std::string answer;
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    if (site_.protocol == UploadProtocol::WebDav) {
+        handle_->headers = curl_slist_append(handle_->headers, "Depth: 1");
+        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "PROPFIND");
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+    } else {
+        curl_easy_setopt(curl, CURLOPT_DIRLISTONLY, 1L);
+    }
+    if (UploadFailure failure = Perform()) return failure;
+    names.clear();
+    if (site_.protocol == UploadProtocol::WebDav) {
+        names = NamesInPropfind(answer, site_.path + (relative.empty() ? "" : relative + "/"));
+        return {};
+    }
+    for (std::size_t start = 0; start < answer.size();) {
+        std::size_t end = std::min(answer.find('\n', start), answer.size());
+        std::string name = answer.substr(start, end - start);
+        if (!name.empty() && name.back() == '\r') name.pop_back();
+        if (!name.empty() && name != "." && name != "..") names.push_back(name);
+        start = end + 1;
+    }
+    return {};
+}
+
+UploadFailure SiteConnection::Fetch(const std::string& relative, std::string& bytes) {
+    CURL* curl = Start(AddressUnder(site_, relative));
+    bytes.clear();
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &bytes);
+    return Perform();
+}
+
+}  // namespace zav

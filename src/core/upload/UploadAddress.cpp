@@ -1,0 +1,130 @@
+#include "upload/UploadAddress.h"
+
+#include <cctype>
+
+namespace zav {
+namespace {
+
+bool StartsWith(std::string_view text, std::string_view start) {
+    return text.substr(0, start.size()) == start;
+}
+
+std::string Escaped(std::string_view part) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : part) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || c == '-' || c == '_' || c == '.' || c == '~') {
+            out += c;
+        } else {
+            out += '%';
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        }
+    }
+    return out;
+}
+
+std::string Decoded(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
+    UploadAddress address;
+    std::string_view rest;
+    constexpr std::pair<std::string_view, UploadProtocol> kSchemes[] = {
+        {"sftp://", UploadProtocol::Sftp},   {"ftps://", UploadProtocol::Ftps},
+        {"ftp://", UploadProtocol::Ftp},     {"https://", UploadProtocol::WebDav},
+        {"http://", UploadProtocol::WebDav},
+    };
+    for (const auto& [scheme, protocol] : kSchemes) {
+        if (!StartsWith(url, scheme)) continue;
+        address.protocol = protocol;
+        rest = url.substr(scheme.size());
+        break;
+    }
+    if (rest.empty()) return std::nullopt;
+    const std::string_view scheme = url.substr(0, url.size() - rest.size());
+    const std::size_t slash = rest.find('/');
+    std::string_view authority = rest.substr(0, slash);
+    const std::string_view path = slash == std::string_view::npos ? "/" : rest.substr(slash);
+    if (path.find_first_of("?#") != std::string_view::npos) return std::nullopt;
+    if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
+        const std::string_view userInfo = authority.substr(0, at);
+        const std::size_t colon = userInfo.find(':');
+        address.user = Decoded(userInfo.substr(0, colon));
+        if (colon != std::string_view::npos) address.password = Decoded(userInfo.substr(colon + 1));
+        authority = authority.substr(at + 1);
+    }
+    std::string_view portText;
+    if (StartsWith(authority, "[")) {
+        const std::size_t close = authority.find(']');
+        if (close == std::string_view::npos) return std::nullopt;
+        address.host = std::string(authority.substr(1, close - 1));
+        if (close + 1 < authority.size() && authority[close + 1] == ':')
+            portText = authority.substr(close + 2);
+    } else {
+        const std::size_t colon = authority.find(':');
+        address.host = std::string(authority.substr(0, colon));
+        if (colon != std::string_view::npos) portText = authority.substr(colon + 1);
+    }
+    if (address.host.empty()) return std::nullopt;
+    for (const char c : portText) {
+        if (!std::isdigit(static_cast<unsigned char>(c)) || address.port > 65535)
+            return std::nullopt;
+        address.port = address.port * 10 + (c - '0');
+    }
+    address.folderUrl = std::string(scheme) + std::string(authority) + std::string(path);
+    address.path = Decoded(path);
+    if (address.path.back() != '/') {
+        address.folderUrl += '/';
+        address.path += '/';
+    }
+    return address;
+}
+
+std::string AddressUnder(const UploadAddress& folder, std::string_view relative) {
+    std::string url = folder.folderUrl;
+    for (std::size_t start = 0; start <= relative.size();) {
+        const std::size_t slash = relative.find('/', start);
+        const std::size_t end = slash == std::string_view::npos ? relative.size() : slash;
+        url += Escaped(relative.substr(start, end - start));
+        if (slash == std::string_view::npos) break;
+        url += '/';
+        start = slash + 1;
+    }
+    return url;
+}
+
+UploadAddress FolderUnder(const UploadAddress& folder, std::string_view name) {
+    UploadAddress under = folder;
+    under.folderUrl = AddressUnder(folder, name) + "/";
+    under.path += std::string(name) + "/";
+    return under;
+}
+
+std::string ArenaFolderName(std::string_view arena) {
+    std::string name;
+    for (const char c : arena) {
+        const auto byte = static_cast<unsigned char>(c);
+        name += c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f ? '-' : c;
+    }
+    const std::size_t first = name.find_first_not_of(". ");
+    const std::size_t last = name.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+}
+
+}  // namespace zav

@@ -1,0 +1,74 @@
+// zavscore-cli championship, and the table published with a set whose
+// sheets are heats of one championship.
+#include <gtest/gtest.h>
+
+#include "sets/SetFile.h"
+#include "sheetfile/SheetFile.h"
+#include "support/RunCli.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using zavtest::ReadFile;
+using zavtest::RunCli;
+
+// Two heats of one game in a set; Alpha and Bravo finish in turn first.
+class ChampionshipCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* heats[][3] = {{"Alpha", "Bravo", "Charlie"}, {"Bravo", "ALPHA", "Delta"}};
+        for (int h = 0; h < 2; ++h) {
+            zav::ScoreSheet s;
+            s.sTitle = "Cup";
+            s.sSubTitle = "Heat " + std::to_string(h + 1);
+            s.iTeamsNr = 3;
+            s.iGamesNr = 1;
+            s.iScoring = 3;
+            for (int t = 0; t < 3; ++t) {
+                s.sTeamName[t] = heats[h][t];
+                s.iGamePlace[t][0] = t + 1;
+            }
+            zav::RecordingMessageSink quiet;
+            ASSERT_TRUE(zav::SaveSheet(s, dir.File(names[h]),
+                                       zav::Reporter(zav::Language::English, quiet)));
+        }
+        zavtest::WriteFile(dir.File("cup.mscore"), zav::SetFileBytes(names));
+    }
+    zavtest::TempDir dir;
+    const std::vector<std::string> names = {"heat1.pscore", "heat2.pscore"};
+};
+
+TEST_F(ChampionshipCommand, PrintsTheTableAsTextJsonOrPage) {
+    const std::string settings = dir.File("none.ini");
+    zavtest::CliResult r =
+        RunCli({"championship", dir.File("cup.mscore"), "--lang", "EN"}, settings);
+    EXPECT_EQ(0, r.status) << r.err;
+    EXPECT_EQ(
+        "Rank\tTeam\tHeat 1\tHeat 2\tTotal score\n"
+        "1 =\tAlpha\t3\t2\t5\n1 =\tBravo\t2\t3\t5\n3 =\tCharlie\t1\t\t1\n3 =\tDelta\t\t1\t1\n",
+        r.out);
+
+    r = RunCli({"championship", dir.File(names[1]), dir.File("missing.score"), "--json", "--html",
+                dir.File("table.html"), "--lang", "EN"},
+               settings);
+    EXPECT_EQ(1, r.status);  // a sheet left out is a failure, named
+    EXPECT_NE(std::string::npos, r.err.find("missing.score"));
+    EXPECT_NE(std::string::npos, r.out.find("{\"rank\": 2, \"shared\": false, \"name\": "
+                                            "\"ALPHA\", \"points\": [2], \"total\": 2}"));
+    EXPECT_NE(std::string::npos, ReadFile(dir.File("table.html")).find("Championship table"));
+
+    EXPECT_EQ(2, RunCli({"championship", "--json"}, settings).status);
+}
+
+TEST_F(ChampionshipCommand, PublishedWithASetOfHeats) {
+    const zavtest::CliResult r = RunCli(
+        {"publish", dir.File("cup.mscore"), dir.File("www"), "--lang", "EN"}, dir.File("none.ini"));
+    EXPECT_EQ(0, r.status) << r.err;
+    EXPECT_EQ(
+        "heat1.html\nheat1.phone.html\nheat2.html\nheat2.phone.html\nchampionship.html\n"
+        "index.html\n",
+        r.out);
+    EXPECT_NE(std::string::npos, ReadFile(dir.File("www/index.html")).find("championship.html"));
+}
+
+}  // namespace

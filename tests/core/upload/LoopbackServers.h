@@ -1,0 +1,52 @@
+// Real servers for the upload tests, on 127.0.0.1 only, started and stopped
+// by the test: Debian's sshd (SFTP, an ed25519 key) and Apache's mod_dav
+// (WebDAV behind a password), each with its files in a scratch folder.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace zavtest {
+
+class LoopbackServer {
+public:
+    ~LoopbackServer() { Stop(); }
+    // Starts it again on the same port, after Stop.
+    void Start();
+    void Stop();
+    int Port() const { return port_; }
+    // Where the uploaded files land.
+    const std::string& Site() const { return site_; }
+
+protected:
+    LoopbackServer(std::string scratch, std::string program);
+    virtual std::string Arguments() const = 0;
+    std::string scratch_, program_, site_;
+    int port_;
+    pid_t pid_ = 0;
+};
+
+class SftpServer : public LoopbackServer {
+public:
+    explicit SftpServer(const std::string& scratch);
+    // The client's ~/.ssh: its key and the server's key in known_hosts.
+    std::string SshFolder() const { return scratch_ + "/client"; }
+    std::string Url() const;
+
+private:
+    std::string Arguments() const override;
+};
+
+class WebDavServer : public LoopbackServer {
+public:
+    static constexpr const char* kUser = "scorer";
+    static constexpr const char* kPassword = "arena-secret";
+    explicit WebDavServer(const std::string& scratch);
+    std::string Url() const;
+
+private:
+    std::string Arguments() const override;
+};
+
+}  // namespace zavtest

@@ -1,0 +1,157 @@
+// Uploads to real servers on loopback: SFTP (Debian's sshd) and WebDAV
+// (Apache's mod_dav), each started and stopped by the test.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "core/upload/LoopbackServers.h"
+#include "support/TempDir.h"
+#include "upload/PublicationUpload.h"
+#include "upload/UploadWorker.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using zavtest::ReadFile;
+using zavtest::WriteFile;
+
+class UploadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        unsetenv("SSH_AUTH_SOCK");  // the tester's agent is not the test's login
+        std::filesystem::create_directories(publication);
+        WriteFile(publication + "/a.html", "page a");
+        WriteFile(publication + "/b.html", "page b");
+        WriteFile(publication + "/index.html", "index 1");
+    }
+
+    zav::UploadOutcome Upload(const zav::UploadDestination& destination) {
+        return zav::UploadPublication(publication, destination, nullptr, nullptr);
+    }
+
+    // The files of the site's folder, hidden ones included.
+    static std::vector<std::string> FilesOn(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // Every page on the site is a whole one of the publication.
+    void ExpectWholePages(const std::string& site) {
+        for (const std::string& name : FilesOn(site)) {
+            if (name[0] == '.') continue;
+            EXPECT_EQ(ReadFile(site + "/" + name), ReadFile(publication + "/" + name)) << name;
+        }
+    }
+
+    zavtest::TempDir scratch;
+    std::string publication = scratch.File("publication");
+};
+
+TEST_F(UploadTest, SftpSendsOnlyChangedFilesIndexLastAndRefusesUntrustedServers) {
+    zavtest::TempDir serverFolder;
+    zavtest::SftpServer server(serverFolder.Path());
+    zav::UploadDestination site{server.Url(), "", {"", server.SshFolder()}};
+
+    zav::UploadOutcome first = Upload(site);
+    ASSERT_FALSE(first.failure) << first.failure.detail;
+    EXPECT_EQ(first.sent, (std::vector<std::string>{"a.html", "b.html", "index.html"}));
+    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
+
+    WriteFile(publication + "/b.html", "page b, game 2");
+    WriteFile(publication + "/index.html", "index 2");
+    zav::UploadOutcome second = Upload(site);
+    ASSERT_FALSE(second.failure) << second.failure.detail;
+    EXPECT_EQ(second.sent, (std::vector<std::string>{"b.html", "index.html"}));
+    EXPECT_EQ(ReadFile(server.Site() + "/b.html"), "page b, game 2");
+    EXPECT_EQ(ReadFile(server.Site() + "/index.html"), "index 2");
+    EXPECT_TRUE(Upload(site).sent.empty());
+
+    // Another site's address sends everything there.
+    zav::UploadDestination arena = site;
+    arena.url += "arena-2/";
+    EXPECT_EQ(Upload(arena).sent.size(), 3u);
+
+    WriteFile(publication + "/a.html", "page a, game 3");
+    const std::string knownHosts = server.SshFolder() + "/known_hosts";
+    const std::string trusted = ReadFile(knownHosts);
+    WriteFile(knownHosts, "");
+    zav::UploadFailure unknown = Upload(site).failure;
+    EXPECT_EQ(unknown.error, zav::UploadError::HostUnknown);
+    EXPECT_EQ(unknown.detail, "ssh -p " + std::to_string(server.Port()) + " root@127.0.0.1");
+    // Another key under the server's name: the client's own will do.
+    WriteFile(knownHosts, trusted.substr(0, trusted.find(' ') + 1) +
+                              ReadFile(server.SshFolder() + "/id_ed25519.pub"));
+    EXPECT_EQ(Upload(site).failure.error, zav::UploadError::HostKeyChanged);
+    EXPECT_EQ(ReadFile(server.Site() + "/a.html"), "page a");
+}
+
+TEST_F(UploadTest, WebDavServerStoppedMidwayLeavesNoHalfFileAndTheRetryCatchesUp) {
+    zavtest::TempDir serverFolder;
+    zavtest::WebDavServer server(serverFolder.Path());
+    for (int i = 0; i < 20; ++i)
+        WriteFile(publication + "/page" + std::to_string(i) + ".html", std::string(200000, 'x'));
+    std::atomic<bool> stopped{false};
+    zav::UploadWorker worker(
+        [&](const zav::UploadStatus& status) {
+            if (status.filesDone == 3 && !stopped.exchange(true)) server.Stop();
+        },
+        {10ms, 40ms});
+    worker.Submit(publication, {server.Url(), "", {zavtest::WebDavServer::kPassword, ""}});
+
+    while (worker.Status().failedAttempts < 2) std::this_thread::sleep_for(10ms);
+    const zav::UploadStatus failing = worker.Status();
+    EXPECT_EQ(failing.failure.error, zav::UploadError::CannotConnect);
+    EXPECT_TRUE(failing.waiting);
+    ExpectWholePages(server.Site());
+    EXPECT_FALSE(std::filesystem::exists(server.Site() + "/index.html"));
+
+    server.Start();
+    ASSERT_TRUE(worker.WaitUntilDone(60s));
+    EXPECT_EQ(worker.Status().state, zav::UploadStatus::State::Published);
+    ExpectWholePages(server.Site());
+    EXPECT_EQ(FilesOn(server.Site()).size(), 23u);  // no temporary file left
+}
+
+TEST_F(UploadTest, WrongPasswordIsNamedAndNotTriedAgain) {
+    zavtest::TempDir serverFolder;
+    zavtest::WebDavServer server(serverFolder.Path());
+    zav::UploadWorker worker(nullptr, {1ms, 1ms});
+    worker.Submit(publication, {server.Url(), "", {"wrong", ""}});
+    ASSERT_TRUE(worker.WaitUntilDone(30s));
+    std::this_thread::sleep_for(100ms);
+    const zav::UploadStatus status = worker.Status();
+    EXPECT_EQ(status.failure.error, zav::UploadError::LoginRefused);
+    EXPECT_EQ(status.failedAttempts, 1);
+    EXPECT_NE(zav::StatusText(status, zav::Language::English).find("(Login refused"),
+              std::string::npos);
+}
+
+// In a folder of the site that is not there yet.
+TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
+    zavtest::TempDir serverFolder;
+    zavtest::WebDavServer server(serverFolder.Path());
+    const std::string second = scratch.File("second");
+    std::filesystem::copy(publication, second);
+    zav::UploadOutcome outcomes[2];
+    std::thread other([&] {
+        outcomes[1] = zav::UploadPublication(
+            second, {server.Url() + "champ/", "Arena 2", {zavtest::WebDavServer::kPassword, ""}},
+            nullptr, nullptr);
+    });
+    outcomes[0] =
+        Upload({server.Url() + "champ/", "Main arena", {zavtest::WebDavServer::kPassword, ""}});
+    other.join();
+    ASSERT_FALSE(outcomes[0].failure) << outcomes[0].failure.detail;
+    ASSERT_FALSE(outcomes[1].failure) << outcomes[1].failure.detail;
+    EXPECT_EQ(ReadFile(server.Site() + "/champ/Main arena/b.html"), "page b");
+    const std::string index = ReadFile(server.Site() + "/champ/index.html");
+    EXPECT_NE(index.find("href=\"Main%20arena/index.html\">Main arena<"), std::string::npos);
+    EXPECT_NE(index.find("href=\"Arena%202/index.html\">Arena 2<"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// The upload that follows a save's publication, without a window: the
+// password asked once per run when the desktop keeps none, and never written
+// in the settings file.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "document/ResultsPublisher.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A store that keeps nothing, as on a desktop without a keyring.
+class NoKeyring : public zav::SecretStore {
+public:
+    std::optional<std::string> Find(const std::string&) override { return std::nullopt; }
+    bool Keep(const std::string&, const std::string&) override { return false; }
+};
+
+TEST(ResultsPublisherTest, PasswordIsAskedOncePerRunAndNeverWrittenInTheSettings) {
+    zavtest::TempDir dir;
+    const std::string site = "https://scorer@127.0.0.1:1/results/";
+    const std::string ini = dir.File("ZAVscore.ini");
+    zavtest::WriteFile(ini,
+                       "[Publish]\nOn=1\nFolder=" + dir.File("www") + "\nUpload=" + site + "\n");
+    zav::RecordingMessageSink messages;
+    const zav::Reporter reporter(zav::Language::English, messages);
+    NoKeyring keyring;
+    std::vector<std::string> asked;
+    zavgui::ResultsPublisher publisher(zav::Settings(ini), reporter,
+                                       {&keyring,
+                                        [&](const std::string& url) -> std::optional<std::string> {
+                                            asked.push_back(url);
+                                            return std::string("typed secret");
+                                        },
+                                        nullptr, dir.File("ssh")});
+    const zav::PublishSource source{ZAV_EXAMPLES_DIR "/heat-4-teams.score", false};
+
+    for (int save = 1; save <= 2; ++save) {
+        publisher.AfterSave(source);
+        while (publisher.UploadStatus().failedAttempts < save) std::this_thread::sleep_for(5ms);
+    }
+    EXPECT_EQ(asked, std::vector<std::string>{site});
+    // Nothing listens on port 1: the reason is the network's, not the login's.
+    EXPECT_EQ(publisher.UploadStatus().failure.error, zav::UploadError::CannotConnect);
+    EXPECT_EQ(zavtest::ReadFile(ini).find("secret"), std::string::npos);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+}  // namespace
