@@ -13,9 +13,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Programs that need no MinGW DLL beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-# The libraries scripts/build-windows.sh built (wxMSW, zlib, libpng, GoogleTest).
+# The libraries scripts/build-windows.sh built from Debian's sources.
 if(ZAV_MINGW_PREFIX)
   set(wxWidgets_CONFIG_EXECUTABLE ${ZAV_MINGW_PREFIX}/bin/wx-config)
   list(APPEND CMAKE_PREFIX_PATH ${ZAV_MINGW_PREFIX})
+  # pkg-config finds the Windows libraries only, never the system's own.
+  set(ENV{PKG_CONFIG_LIBDIR} ${ZAV_MINGW_PREFIX}/lib/pkgconfig)
+  set(ENV{PKG_CONFIG_PATH} "")
 endif()
 set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZAV_MINGW_PREFIX)

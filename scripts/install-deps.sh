@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-dev
   libwxgtk3.2-dev libgtk-3-dev wx3.2-i18n
   libcurl4-openssl-dev libsecret-1-dev openssh-server openssh-client apache2-bin
+  libcpp-httplib-dev libqrencode-dev
+  chromium nodejs
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base lintian
@@ -28,6 +30,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The browser test drives chromium with puppeteer-core from npm: Debian's npm
+# where node came without one.
+if ! command -v npm >/dev/null; then
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get install -y -qq --no-install-recommends npm
 fi
 
 # The tests write files and pages under a French locale (decimal comma).

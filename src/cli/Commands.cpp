@@ -16,6 +16,7 @@ int RunSetDelete(const std::vector<std::string>& args);
 int RunPage(const std::vector<std::string>& args);
 int RunPublish(const std::vector<std::string>& args);
 int RunChampionship(const std::vector<std::string>& args);
+int RunServe(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -79,6 +80,12 @@ const std::vector<Command>& AllCommands() {
          "with --json; --html writes its page as the export does. A sheet that cannot be read "
          "is named and left out.",
          RunChampionship},
+        {"serve", "SHEET|SETFILE [--port N] [--bind ADDR] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Serves the live results pages of the sheet, or of every sheet of the set, to the "
+         "phones of the local network (port 8080 and every interface by default; --port 0 "
+         "takes any free port), following the files as they are saved. Prints the address; "
+         "Ctrl+C stops.",
+         RunServe},
     };
     return commands;
 }

@@ -28,7 +28,8 @@ protected:
     }
 
     void Configure(const std::string& folder) {
-        ASSERT_TRUE(zav::WritePublishSettings(zav::Settings(SettingsFile()), {true, folder, 0, {}, {}}));
+        ASSERT_TRUE(
+            zav::WritePublishSettings(zav::Settings(SettingsFile()), {true, folder, 0, "", ""}));
     }
     // The sheet changed as an accepted dialog changes it.
     void Retitle(const std::string& title) {
@@ -104,7 +105,7 @@ TEST_F(PublishWindowTest, AFailedPublicationIsShownOnceAndNeverStopsASave) {
 // The upload runs on its own thread after the save's publication; its
 // failure goes to the status bar, never to a message box.
 TEST_F(PublishWindowTest, AnUploadThatFailsIsSaidInTheStatusBar) {
-    zav::PublishSettings publish{true, www, 0, {}, {}};
+    zav::PublishSettings publish{true, www, 0, "", ""};
     publish.uploadUrl = "sftp://127.0.0.1:1/results/";  // nothing listens there
     ASSERT_TRUE(zav::WritePublishSettings(zav::Settings(SettingsFile()), publish));
     OpenFrame(wxString::FromUTF8(temp.File("single.score")));

@@ -23,6 +23,7 @@ constexpr const char* kPhoneStyle =
     "table{width:100%;border-collapse:collapse}th{text-align:left;font-size:15px;padding:4px}\n"
     "td{padding:6px 4px;vertical-align:top}td.pos,td.total{font-size:22px;font-weight:bold;"
     "white-space:nowrap}td.total{text-align:right}\n"
+    ".heat{font-size:13px;font-weight:normal;color:#555}\n"
     ".team{font-size:20px;font-weight:bold;overflow-wrap:anywhere}\n"
     ".games{font-size:15px;font-weight:normal;color:#333}.games span{margin-right:10px;"
     "white-space:nowrap}.games i{color:#777}\n"
@@ -92,7 +93,8 @@ void AppendRankingHead(std::string& page, Language language, bool previous) {
 }
 
 void AppendRow(std::string& page, const ScoreSheet& sheet, int t, const std::string& position,
-               const bool* run, bool previous, bool challenge, const PageStyle& style, int row) {
+               const bool* run, bool previous, bool challenge, const PageStyle& style, int row,
+               Language language) {
     page += "<tr style=\"background:";
     page += RowColour(style, row);
     page += "\"><td class=\"pos\">";
@@ -103,6 +105,14 @@ void AppendRow(std::string& page, const ScoreSheet& sheet, int t, const std::str
     AppendGamePoints(page, sheet, t, run, challenge);
     page += "</td><td class=\"total\">";
     AppendScore(page, Total(sheet, t, previous, challenge));
+    // The heat position follows the heat score, which the total then hides.
+    if (previous) {
+        page += "<div class=\"heat\">";
+        page += Text(language, TextId::HeatScoreColumn);
+        page += " ";
+        AppendScore(page, Total(sheet, t, false, challenge));
+        page += "</div>";
+    }
     page += "</td></tr>\n";
 }
 
@@ -162,7 +172,7 @@ void AppendChallenge(std::string& page, const ScoreSheet& sheet, Language langua
     AppendRankingHead(page, language, previous);
     int row = 0;
     for (int t : order) {
-        AppendRow(page, sheet, t, "", run, previous, true, style, row);
+        AppendRow(page, sheet, t, "", run, previous, true, style, row, language);
         ++row;
     }
     page += "</table>\n";
@@ -217,7 +227,7 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     AppendRankingHead(page, language, previous);
     for (int row = 0; row < teams; ++row) {
         const int t = order[row];
-        AppendRow(page, sheet, t, Position(sheet, t), run, previous, false, style, row);
+        AppendRow(page, sheet, t, Position(sheet, t), run, previous, false, style, row, language);
         for (int g = 0; g < GamesInUse(sheet); ++g) blame |= run[g] && sheet.bAvertissement[t][g];
     }
     page += "</table>\n";

@@ -35,6 +35,10 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
         case SettingKey::PublishUpload: return {"Publish", "Upload"};
         case SettingKey::PublishArena: return {"Publish", "Arena"};
+        case SettingKey::ArenaOn: return {"Arena", "On"};
+        case SettingKey::ArenaPort: return {"Arena", "Port"};
+        case SettingKey::ArenaBind: return {"Arena", "Interface"};
+        case SettingKey::ArenaAcceptAtOnce: return {"Arena", "AcceptAtOnce"};
     }
     return {"General", ""};
 }

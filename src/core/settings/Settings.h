@@ -38,6 +38,12 @@ enum class SettingKey {
     PublishRefresh,
     PublishUpload,
     PublishArena,
+    // [Arena] the arena network: "1" when on, the port, the interface's
+    // address ("": every interface), "1" to accept finish-line results at once
+    ArenaOn,
+    ArenaPort,
+    ArenaBind,
+    ArenaAcceptAtOnce,
 };
 
 // Values to write together, in order (what one options dialog sets).

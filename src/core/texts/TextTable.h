@@ -1950,6 +1950,211 @@ ZAV_TEXT(881, SecretNotKept,
          "The password could not be kept in the desktop's secret store: it will be asked once at every start.",
          "La password non ha potuto essere conservata nel portachiavi del desktop: sarà chiesta una volta a ogni avvio.",
          "Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden: es wird bei jedem Start einmal abgefragt.")
+ZAV_TEXT(804, EntryTitle,
+         "Ligne d'arrivée",
+         "Finish line",
+         "Linea d'arrivo",
+         "Ziellinie")
+ZAV_TEXT(805, EntryCodeLabel,
+         "Code de saisie affiché dans la fenêtre du marqueur",
+         "Entry code shown in the scorer's window",
+         "Codice di inserimento mostrato nella finestra del segnapunti",
+         "Eingabecode im Fenster des Schreibers")
+ZAV_TEXT(806, EntryWrongCode,
+         "Code erroné.",
+         "Wrong code.",
+         "Codice errato.",
+         "Falscher Code.")
+ZAV_TEXT(807, EntryLockedOut,
+         "Trop de codes erronés : attendez une minute.",
+         "Too many wrong codes: wait a minute.",
+         "Troppi codici errati: attendete un minuto.",
+         "Zu viele falsche Codes: warten Sie eine Minute.")
+ZAV_TEXT(808, EntrySend,
+         "Envoyer",
+         "Send",
+         "Invia",
+         "Senden")
+ZAV_TEXT(809, EntryNoSheet,
+         "Aucune feuille n'est ouverte dans la fenêtre du marqueur.",
+         "No sheet is open in the scorer's window.",
+         "Nessun foglio è aperto nella finestra del segnapunti.",
+         "Im Fenster des Schreibers ist kein Bogen geöffnet.")
+ZAV_TEXT(810, EntryReceived,
+         "reçu",
+         "received",
+         "ricevuto",
+         "empfangen")
+ZAV_TEXT(811, EntryAccepted,
+         "accepté",
+         "accepted",
+         "accettato",
+         "angenommen")
+ZAV_TEXT(812, EntryRejected,
+         "refusé",
+         "rejected",
+         "rifiutato",
+         "abgelehnt")
+ZAV_TEXT(813, EntryBadGame,
+         "Ce jeu n'existe pas sur la feuille.",
+         "This game does not exist on the sheet.",
+         "Questo gioco non esiste sul foglio.",
+         "Dieses Spiel gibt es auf dem Bogen nicht.")
+ZAV_TEXT(814, EntryBadPlace,
+         "Place ou résultat inconnu pour une équipe.",
+         "Unknown place or outcome for a team.",
+         "Posizione o risultato sconosciuto per una squadra.",
+         "Unbekannter Platz oder unbekanntes Ergebnis für eine Mannschaft.")
+ZAV_TEXT(815, EntryBadForm,
+         "Formulaire incomplet ou mal formé.",
+         "The form is incomplete or malformed.",
+         "Modulo incompleto o malformato.",
+         "Das Formular ist unvollständig oder fehlerhaft.")
+ZAV_TEXT(816, EntryBadToken,
+         "Session inconnue ou expirée : tapez de nouveau le code.",
+         "Unknown or expired session: type the code again.",
+         "Sessione sconosciuta o scaduta: digitate di nuovo il codice.",
+         "Unbekannte oder abgelaufene Sitzung: geben Sie den Code erneut ein.")
+ZAV_TEXT(817, EntryReplayed,
+         "Ce formulaire a déjà été envoyé.",
+         "This form was already sent.",
+         "Questo modulo è già stato inviato.",
+         "Dieses Formular wurde schon gesendet.")
+ZAV_TEXT(818, EntryNoResult,
+         "Aucune place n'est indiquée.",
+         "No place is given.",
+         "Nessuna posizione indicata.",
+         "Kein Platz angegeben.")
+ZAV_TEXT(819, EntrySheetChanged,
+         "La feuille ouverte a changé : rechargez la page.",
+         "The open sheet has changed: reload the page.",
+         "Il foglio aperto è cambiato: ricaricate la pagina.",
+         "Der geöffnete Bogen hat sich geändert: laden Sie die Seite neu.")
+ZAV_TEXT(820, EntryAnother,
+         "Saisir un autre jeu",
+         "Enter another game",
+         "Inserire un altro gioco",
+         "Ein weiteres Spiel eingeben")
+ZAV_TEXT(821, EntryNotFound,
+         "Page inconnue.",
+         "No such page.",
+         "Pagina sconosciuta.",
+         "Diese Seite gibt es nicht.")
+ZAV_TEXT(822, EntryResultStatus,
+         "Résultat du jeu %d :",
+         "Result of game %d:",
+         "Risultato del gioco %d:",
+         "Ergebnis von Spiel %d:")
+ZAV_TEXT(824, MenuArenaNetwork,
+         "Réseau de l'arène...",
+         "Arena network...",
+         "Rete dell'arena...",
+         "Arena-Netzwerk...")
+ZAV_TEXT(825, TitleArena,
+         "Réseau de l'arène",
+         "Arena network",
+         "Rete dell'arena",
+         "Arena-Netzwerk")
+ZAV_TEXT(826, ArenaOnLabel,
+         "Servir les résultats aux téléphones du réseau local",
+         "Serve the results to the phones of the local network",
+         "Servire i risultati ai telefoni della rete locale",
+         "Ergebnisse an die Telefone im lokalen Netz liefern")
+ZAV_TEXT(827, ArenaPortLabel,
+         "Port :",
+         "Port:",
+         "Porta:",
+         "Port:")
+ZAV_TEXT(828, ArenaInterfaceLabel,
+         "Interface :",
+         "Interface:",
+         "Interfaccia:",
+         "Schnittstelle:")
+ZAV_TEXT(829, ArenaAllInterfaces,
+         "toutes",
+         "all",
+         "tutte",
+         "alle")
+ZAV_TEXT(830, ArenaAcceptAtOnceLabel,
+         "Accepter aussitôt les résultats de la ligne d'arrivée sans conflit",
+         "Accept finish-line results without conflict at once",
+         "Accettare subito i risultati della linea d'arrivo senza conflitto",
+         "Ergebnisse von der Ziellinie ohne Konflikt sofort übernehmen")
+ZAV_TEXT(831, ArenaAddressLabel,
+         "Adresse à ouvrir sur les téléphones : %s",
+         "Address to open on the phones: %s",
+         "Indirizzo da aprire sui telefoni: %s",
+         "Auf den Telefonen zu öffnende Adresse: %s")
+ZAV_TEXT(832, ArenaEntryCodeLabel,
+         "Code de saisie pour la ligne d'arrivée : %s",
+         "Entry code for the finish line: %s",
+         "Codice di inserimento per la linea d'arrivo: %s",
+         "Eingabecode für die Ziellinie: %s")
+ZAV_TEXT(833, ArenaPortFailed,
+         "Le réseau de l'arène est arrêté : impossible d'ouvrir le port %s.",
+         "The arena network is stopped: cannot open port %s.",
+         "La rete dell'arena è ferma: impossibile aprire la porta %s.",
+         "Das Arena-Netzwerk ist angehalten: Port %s kann nicht geöffnet werden.")
+ZAV_TEXT(834, ArenaStatusWatching,
+         "téléphones : %d",
+         "phones watching: %d",
+         "telefoni collegati: %d",
+         "Telefone: %d")
+ZAV_TEXT(835, ArenaStatusWaiting,
+         "résultats en attente : %d",
+         "results waiting: %d",
+         "risultati in attesa: %d",
+         "wartende Ergebnisse: %d")
+ZAV_TEXT(836, ArenaStatusRefused,
+         "codes refusés : %d",
+         "refused codes: %d",
+         "codici rifiutati: %d",
+         "abgelehnte Codes: %d")
+ZAV_TEXT(837, ArenaWaitingTitle,
+         "Résultats en attente",
+         "Waiting results",
+         "Risultati in attesa",
+         "Wartende Ergebnisse")
+ZAV_TEXT(838, ArenaFromFinishLine,
+         "Jeu %d, de la ligne d'arrivée",
+         "Game %d, from the finish line",
+         "Gioco %d, dalla linea d'arrivo",
+         "Spiel %d, von der Ziellinie")
+ZAV_TEXT(839, ArenaAccept,
+         "Accepter",
+         "Accept",
+         "Accetta",
+         "Übernehmen")
+ZAV_TEXT(840, ArenaEdit,
+         "Modifier...",
+         "Edit...",
+         "Modifica...",
+         "Bearbeiten...")
+ZAV_TEXT(841, ArenaReject,
+         "Refuser",
+         "Reject",
+         "Rifiuta",
+         "Ablehnen")
+ZAV_TEXT(842, ArenaConflictResult,
+         "conflit : le jeu a déjà un résultat",
+         "conflict: the game already has a result",
+         "conflitto: il gioco ha già un risultato",
+         "Konflikt: das Spiel hat schon ein Ergebnis")
+ZAV_TEXT(843, ArenaConflictJudges,
+         "conflit : un autre juge a envoyé ce jeu",
+         "conflict: another judge sent this game",
+         "conflitto: un altro giudice ha inviato questo gioco",
+         "Konflikt: ein anderer Richter hat dieses Spiel gesendet")
+ZAV_TEXT(844, ArenaOtherSheet,
+         "pour une autre feuille : refusez-le",
+         "for another sheet: reject it",
+         "per un altro foglio: rifiutatelo",
+         "für einen anderen Bogen: lehnen Sie es ab")
+ZAV_TEXT(845, ArenaNote,
+         "Les téléphones lisent les résultats sans code ; envoyer un résultat demande le code de saisie, nouveau à chaque démarrage. Pas de HTTPS : réservé au réseau local de l'événement.",
+         "Phones read the results without a code; sending a result needs the entry code, new at each start. No HTTPS: for the event's local network only.",
+         "I telefoni leggono i risultati senza codice; inviare un risultato richiede il codice di inserimento, nuovo a ogni avvio. Niente HTTPS: solo per la rete locale dell'evento.",
+         "Telefone lesen die Ergebnisse ohne Code; zum Senden eines Ergebnisses braucht es den Eingabecode, neu bei jedem Start. Kein HTTPS: nur für das lokale Netz der Veranstaltung.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -87,6 +87,7 @@ enum CommandId {
     ID_PUBLISH_RESULTS = 10770,
     ID_PUBLISH_NOW = 10771,
     ID_FULL_SCREEN = 10772,
+    ID_ARENA_NETWORK = 10773,
 
     // Windows and controls
     ID_TOOLBAR = 10101,

@@ -137,6 +137,7 @@ constexpr CommandRow kCommandTable[] = {
     kSeparator,
     Command(ID_CHAMPIONSHIP_TABLE, T::MenuChampionshipTable),
     Command(ID_PUBLISH_NOW, T::MenuPublishNow),
+    Command(ID_ARENA_NETWORK, T::MenuArenaNetwork),
 
     Menu(T::MenuOptions, "POOO"),
     Command(ID_PRESENTATION, T::MenuLogo),

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "frame/ChampionshipCommands.h"
+#include "frame/ArenaCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
@@ -31,6 +32,7 @@
 #include "support/PlacementPictures.h"
 #include "support/ProgramIcon.h"
 #include "texts/Texts.h"
+#include "view/WaitingResultsPanel.h"
 #include "view/WelcomePage.h"
 
 namespace zavgui {
@@ -106,6 +108,7 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     undoCommands_ = std::make_unique<UndoCommands>(*this);
     championshipCommands_ = std::make_unique<ChampionshipCommands>(*this);
+    arenaCommands_ = std::make_unique<ArenaCommands>(*this, *waitingResults_);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
@@ -174,6 +177,10 @@ void wxZAVFrame::CreateControls() {
     view_ = std::make_unique<PageView>(this, ID_HTML_WINDOW, context_.programDir);
     // The view fills the window, as large as it is made.
     sizer->Add(view_->Window(), 1, wxEXPAND);
+    // Shown while the arena network is on.
+    waitingResults_ = new WaitingResultsPanel(this, wxLanguage_);
+    waitingResults_->Hide();
+    sizer->Add(waitingResults_, 0, wxEXPAND);
 }
 
 void wxZAVFrame::OpenFile(const wxString& path) {
@@ -195,6 +202,8 @@ void wxZAVFrame::ComputeDisplaySheet() {
 
 void wxZAVFrame::ShowPage(PageKind kind) {
     view_->Show(pages_.Page(kind, PageUse::Window));
+    // The phones follow the sheet, whichever page the window shows.
+    if (arenaCommands_) arenaCommands_->SheetShown();
 }
 
 void wxZAVFrame::SheetChanged(zav::TextId step) {
@@ -221,6 +230,7 @@ void wxZAVFrame::ShowDocument() {
             ComputeDisplaySheet();
         else
             view_->Show(std::string());
+        if (arenaCommands_ && !document_.HasSheet()) arenaCommands_->SheetShown();
     }
     if (document_.FileUses() != shownFileUses_) {
         shownFileUses_ = document_.FileUses();

@@ -26,6 +26,7 @@
 namespace zavgui {
 
 class ChampionshipCommands;
+class ArenaCommands;
 class FileCommands;
 class FullScreenCommands;
 class HelpCommands;
@@ -40,6 +41,7 @@ class SetToolCommands;
 class SheetChooser;
 class UndoCommands;
 class ViewCommands;
+class WaitingResultsPanel;
 
 // What the window needs to know about the process that starts it.
 struct FrameContext {
@@ -89,6 +91,8 @@ public:
     PageView& View() { return *view_; }
     const SheetChooser& Chooser() const { return *chooser_; }
     RecentSheets& Recent() { return *recent_; }
+    ArenaCommands& Arena() { return *arenaCommands_; }
+    WaitingResultsPanel& WaitingResults() { return *waitingResults_; }
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
@@ -144,6 +148,7 @@ private:
     std::unique_ptr<PageView> view_;
     std::unique_ptr<SheetChooser> chooser_;
     std::unique_ptr<RecentSheets> recent_;
+    WaitingResultsPanel* waitingResults_ = nullptr;  // owned by the window
     // The document's replacements the view has shown.
     unsigned shownReplacements_ = 0;
     // The document's opens and saves the recent sheets have taken.
@@ -163,6 +168,7 @@ private:
     std::unique_ptr<FullScreenCommands> fullScreenCommands_;
     std::unique_ptr<UndoCommands> undoCommands_;
     std::unique_ptr<ChampionshipCommands> championshipCommands_;
+    std::unique_ptr<ArenaCommands> arenaCommands_;
 };
 
 // The window title of an open file: "ZAV score - " and its name.

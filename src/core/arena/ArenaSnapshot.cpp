@@ -1,0 +1,35 @@
+#include "arena/ArenaSnapshot.h"
+
+#include "io/FileRead.h"
+#include "report/PageBytes.h"
+#include "report/PageExport.h"
+#include "report/PageFrame.h"
+#include "report/PhonePage.h"
+
+namespace zav {
+
+ArenaSheet BuildArenaSheet(const ScoreSheet& sheet, const SheetView& view, Language language,
+                           const PageStyle& style) {
+    ArenaSheet pages;
+    pages.title = sheet.sTitle;
+    if (!sheet.sSubTitle.empty()) pages.title += " - " + sheet.sSubTitle;
+    pages.phonePage = PreparePhonePage(sheet, language, style, PhoneUpdates::Live);
+    ScoreSheet scored = sheet;
+    pages.sheetPage =
+        EncodePageBytes(PrepareHtml(scored, view, OutputTarget::File, false, language, style));
+    return pages;
+}
+
+void AddLogo(ArenaSnapshot& snapshot, const PageStyle& style) {
+    snapshot.logoName.clear();
+    snapshot.logoBytes.clear();
+    if (style.logoPath.empty() || style.logoName.empty()) return;
+    std::string bytes;
+    const FileRead read =
+        ReadFileBytes(LogoReference(style, OutputTarget::WindowOrPrinter), bytes, kMaxLogoBytes);
+    if (read.status != ReadStatus::Done) return;
+    snapshot.logoName = style.logoName;
+    snapshot.logoBytes = std::move(bytes);
+}
+
+}  // namespace zav

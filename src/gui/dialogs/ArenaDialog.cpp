@@ -1,0 +1,88 @@
+#include "dialogs/ArenaDialog.h"
+
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "platform/NetworkInterfaces.h"
+#include "support/GuiText.h"
+#include "support/QrPicture.h"
+
+namespace zavgui {
+
+ArenaDialog::ArenaDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
+                         const ArenaShown& shown)
+    : ZavDialog(parent, wxLanguage, zav::TextId::TitleArena), settings_(settings) {
+    const zav::ArenaSettings arena = zav::ReadArenaSettings(settings_);
+    on_ = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::ArenaOnLabel), wxDefaultPosition,
+                         wxDefaultSize, 0, wxDefaultValidator, kOnName);
+    on_->SetValue(arena.on);
+    Body()->Add(on_, 0, wxBOTTOM, 10);
+
+    auto* grid = new wxFlexGridSizer(2, 6, 8);
+    grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaPortLabel)), 0,
+              wxALIGN_CENTER_VERTICAL);
+    port_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                           wxSP_ARROW_KEYS, 1, 65535, arena.port, kPortName);
+    grid->Add(port_, 0);
+    grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaInterfaceLabel)), 0,
+              wxALIGN_CENTER_VERTICAL);
+    // The first entry stands for every interface; the others are addresses.
+    wxArrayString interfaces;
+    interfaces.Add(Tx(zav::TextId::ArenaAllInterfaces));
+    for (const std::string& address : zav::LocalAddresses()) interfaces.Add(FromCore(address));
+    interface_ = new wxComboBox(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                interfaces, 0, wxDefaultValidator, kInterfaceName);
+    interface_->SetValue(arena.bind.empty() ? interfaces[0] : FromCore(arena.bind));
+    grid->Add(interface_, 0, wxEXPAND);
+    Body()->Add(grid, 0, wxBOTTOM, 10);
+
+    acceptAtOnce_ =
+        new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::ArenaAcceptAtOnceLabel), wxDefaultPosition,
+                       wxDefaultSize, 0, wxDefaultValidator, kAcceptName);
+    acceptAtOnce_->SetValue(arena.acceptAtOnce);
+    Body()->Add(acceptAtOnce_, 0, wxBOTTOM, 10);
+
+    if (!shown.address.empty()) {
+        auto* address = new wxStaticText(
+            this, wxID_ANY,
+            TxFormat(wxLanguage_, zav::TextId::ArenaAddressLabel, FromCore(shown.address)));
+        address->SetFont(address->GetFont().Bold().Scaled(1.3f));
+        Body()->Add(address, 0, wxBOTTOM, 6);
+        const wxBitmap qr = QrPicture(shown.address, 5);
+        if (qr.IsOk())
+            Body()->Add(new wxStaticBitmap(this, wxID_ANY, qr, wxDefaultPosition, wxDefaultSize, 0,
+                                           kQrName),
+                        0, wxALIGN_CENTER | wxBOTTOM, 6);
+        if (!shown.entryCode.empty()) {
+            auto* code = new wxStaticText(
+                this, wxID_ANY,
+                TxFormat(wxLanguage_, zav::TextId::ArenaEntryCodeLabel, FromCore(shown.entryCode)));
+            code->SetFont(code->GetFont().Bold().Scaled(1.3f));
+            Body()->Add(code, 0, wxBOTTOM, 6);
+        }
+    }
+    auto* note = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaNote));
+    note->Wrap(440);
+    Body()->Add(note, 0);
+    FinishLayout();
+}
+
+bool ArenaDialog::TransferDataFromWindow() {
+    zav::ArenaSettings arena;
+    arena.on = on_->GetValue();
+    arena.port = port_->GetValue();
+    const wxString chosen = interface_->GetValue().Strip(wxString::both);
+    arena.bind = chosen == interface_->GetString(0) ? std::string() : ToCore(chosen);
+    arena.acceptAtOnce = acceptAtOnce_->GetValue();
+    if (!zav::WriteArenaSettings(settings_, arena))
+        wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
+                     sAppli, wxOK | wxICON_INFORMATION, this);
+    return true;
+}
+
+}  // namespace zavgui

@@ -1,0 +1,42 @@
+// Tools > Arena network: on or off, the port, the interface, whether finish-
+// line results are accepted at once; while on, the address to open as text
+// and as a QR code, and the entry code. Kept in the settings file: read when
+// the dialog opens, written on OK.
+#pragma once
+
+#include "arena/ArenaSettings.h"
+#include "dialogs/ZavDialog.h"
+
+class wxCheckBox;
+class wxComboBox;
+class wxSpinCtrl;
+
+namespace zavgui {
+
+// What the running network shows; an empty address: it is off.
+struct ArenaShown {
+    std::string address;
+    std::string entryCode;
+};
+
+class ArenaDialog : public ZavDialog {
+public:
+    ArenaDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
+                const ArenaShown& shown);
+    bool TransferDataFromWindow() override;
+
+    static constexpr const char* kOnName = "arenaOn";
+    static constexpr const char* kPortName = "arenaPort";
+    static constexpr const char* kInterfaceName = "arenaInterface";
+    static constexpr const char* kAcceptName = "arenaAcceptAtOnce";
+    static constexpr const char* kQrName = "arenaQr";
+
+private:
+    zav::Settings settings_;
+    wxCheckBox* on_;
+    wxSpinCtrl* port_;
+    wxComboBox* interface_;
+    wxCheckBox* acceptAtOnce_;
+};
+
+}  // namespace zavgui

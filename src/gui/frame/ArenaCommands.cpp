@@ -1,0 +1,266 @@
+#include "frame/ArenaCommands.h"
+
+#include <wx/statusbr.h>
+#include <wx/utils.h>
+
+#include "arena/ArenaFiles.h"
+#include "platform/NetworkInterfaces.h"
+#include "dialogs/ArenaDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/ListChoice.h"
+#include "frame/CommandIds.h"
+#include "frame/ZAVFrame.h"
+#include "io/Paths.h"
+#include "report/PageStyle.h"
+#include "sheet/ResultEntry.h"
+#include "support/GuiText.h"
+#include "view/WaitingResultsPanel.h"
+
+namespace zavgui {
+namespace {
+
+// Often enough that a judge's result shows at once, rarely enough to cost
+// nothing: each tick takes a lock for a copy of a few values.
+constexpr int kTickMilliseconds = 250;
+constexpr int kArenaStatusField = 2;
+
+}  // namespace
+
+ArenaCommands::ArenaCommands(wxZAVFrame& frame, WaitingResultsPanel& panel)
+    : frame_(frame), panel_(panel) {
+    frame.Bind(wxEVT_MENU, &ArenaCommands::OnArenaNetwork, this, ID_ARENA_NETWORK);
+    panel.onAccept = [this](int i) { Accept(i); };
+    panel.onEdit = [this](int i) { Edit(i); };
+    panel.onReject = [this](int i) { Reject(i); };
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        TakeArrivals();
+        ShowStatus();
+    });
+    ApplySettings();
+}
+
+// The window is going: only the server and the timer are stopped.
+ArenaCommands::~ArenaCommands() {
+    timer_.Stop();
+    server_.Stop();
+}
+
+void ArenaCommands::OnArenaNetwork(wxCommandEvent&) {
+    ArenaShown shown;
+    if (server_.Running()) shown = {Address(), server_.EntryCode()};
+    ArenaDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), shown);
+    if (dialog.ShowModal() == wxID_OK) ApplySettings();
+}
+
+void ArenaCommands::ApplySettings() {
+    const zav::ArenaSettings wanted = zav::ReadArenaSettings(frame_.AppSettings());
+    const bool restart = wanted.on && (!server_.Running() || wanted.port != settings_.port ||
+                                       wanted.bind != settings_.bind);
+    settings_ = wanted;
+    if (!wanted.on || restart) Stop();
+    if (restart) {
+        zav::ArenaOptions options;
+        options.port = wanted.port;
+        if (!wanted.bind.empty()) options.bind = wanted.bind;
+        std::string reason;
+        if (!server_.Start(options, reason)) {
+            frame_.User().Reporter().Show(zav::MessageIcon::Error, zav::TextId::ArenaPortFailed,
+                                          std::to_string(wanted.port) + " (" + reason + ")");
+            return;
+        }
+        timer_.Start(kTickMilliseconds);
+        frame_.GetStatusBar()->SetFieldsCount(3);
+        const int widths[] = {-2, 190, -3};
+        frame_.GetStatusBar()->SetStatusWidths(3, widths);
+        panel_.Show();
+        frame_.Layout();
+        SheetShown();
+    }
+    ShowStatus();
+}
+
+void ArenaCommands::Stop() {
+    if (!server_.Running()) return;
+    timer_.Stop();
+    server_.Stop();
+    // What waited can no longer be answered on the judges' phones.
+    waiting_.clear();
+    ShowWaiting();
+    panel_.Hide();
+    frame_.GetStatusBar()->SetFieldsCount(2);
+    frame_.Layout();
+}
+
+std::string ArenaCommands::Address() const {
+    std::string host = settings_.bind;
+    if (host.empty()) {
+        const std::vector<std::string> addresses = zav::LocalAddresses();
+        host = addresses.empty() ? "localhost" : addresses.front();
+    }
+    return "http://" + host + ":" + std::to_string(server_.Port()) + "/";
+}
+
+std::string ArenaCommands::SheetKey() const {
+    const SheetDocument& document = frame_.Document();
+    return std::to_string(document.Replacements()) + ":" + document.OwnFile();
+}
+
+void ArenaCommands::BuildSetPages() {
+    const SheetDocument& document = frame_.Document();
+    if (setPagesFor_ == document.Replacements()) return;
+    setPagesFor_ = document.Replacements();
+    setPages_.clear();
+    setPaths_.clear();
+    if (!document.HasSheet() || !document.IsSheetOfSet()) return;
+    // The other sheets as saved; messages of a sheet that cannot be read
+    // were given when the set was opened.
+    zav::RecordingMessageSink quiet;
+    const zav::Reporter reporter(frame_.Language(), quiet);
+    const zav::PublishSource source = document.PublicationSource();
+    const zav::ArenaSnapshot files = zav::SnapshotOfFiles(
+        source, frame_.Language(), zav::ReadPageStyle(frame_.AppSettings()), reporter);
+    setPages_ = files.sheets;
+    for (const std::string& path : zav::FollowedFiles(source, reporter))
+        if (path != source.path) setPaths_.push_back(zav::FileNameOf(path));
+}
+
+void ArenaCommands::SheetShown() {
+    if (!server_.Running()) return;
+    const SheetDocument& document = frame_.Document();
+    auto shot = std::make_shared<zav::ArenaSnapshot>();
+    shot->language = frame_.Language();
+    const zav::PageStyle style = zav::ReadPageStyle(frame_.AppSettings());
+    if (document.HasSheet()) {
+        BuildSetPages();
+        const zav::ScoreSheet& sheet = document.Sheet();
+        zav::ArenaSheet current =
+            zav::BuildArenaSheet(sheet, frame_.Choices().ViewOf(sheet), frame_.Language(), style);
+        const std::string shown = zav::FileNameOf(document.OwnFile());
+        shot->sheets = setPages_;
+        shot->current = shot->sheets.size();
+        for (std::size_t s = 0; s < setPaths_.size() && s < shot->sheets.size(); ++s)
+            if (setPaths_[s] == shown) shot->current = s;
+        if (shot->current < shot->sheets.size())
+            shot->sheets[shot->current] = std::move(current);
+        else
+            shot->sheets.push_back(std::move(current));
+        shot->isSet = document.IsSheetOfSet();
+        shot->heading = zav::FileNameOf(document.PublicationSource().path);
+        shot->entry = zav::EntrySheet{sheet, SheetKey()};
+    }
+    zav::AddLogo(*shot, style);
+    server_.SetSnapshot(std::move(shot));
+    ShowWaiting();
+}
+
+void ArenaCommands::TakeArrivals() {
+    if (!server_.Running()) return;
+    std::vector<zav::FinishLineResult> arrived = server_.TakeArrivals();
+    if (arrived.empty()) return;
+    for (zav::FinishLineResult& result : arrived) {
+        waiting_.push_back(std::move(result));
+        const zav::FinishLineResult& added = waiting_.back();
+        // Only a result that changes nothing the scorer has entered or
+        // another judge has sent goes in without the scorer.
+        if (settings_.acceptAtOnce && added.sheetKey == SheetKey() &&
+            zav::ConflictOf(added, frame_.Document().Sheet(), waiting_) == zav::Conflict::None)
+            Accept(static_cast<int>(waiting_.size()) - 1);
+    }
+    ShowWaiting();
+}
+
+void ArenaCommands::Accept(int index) {
+    if (index < 0 || index >= static_cast<int>(waiting_.size())) return;
+    const zav::FinishLineResult result = waiting_[index];
+    if (result.sheetKey != SheetKey() || !frame_.Document().HasSheet()) return wxBell();
+    // As the Game result dialog's OK: the results, the next game proposed,
+    // then the change recorded, saved and shown (and so served).
+    zav::ApplyResult(result, frame_.Document().EditSheet());
+    Decided(index, true);
+    frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
+                                        static_cast<long>(result.game + 1)));
+}
+
+void ArenaCommands::Edit(int index) {
+    if (index < 0 || index >= static_cast<int>(waiting_.size())) return;
+    const zav::FinishLineResult result = waiting_[index];
+    if (result.sheetKey != SheetKey() || !frame_.Document().HasSheet()) return wxBell();
+    zav::ScoreSheet& sheet = frame_.Document().EditSheet();
+    // The dialog shows what the sheet holds for the game it opens on: the
+    // sheet holds the result while it is open, and gets its own back on
+    // Cancel.
+    const zav::ScoreSheet before = sheet;
+    zav::FinishLineResult shown = result;
+    zav::ApplyResult(shown, sheet);
+    sheet.iGamesRunning = result.game;
+    GameResultDialog dialog(&frame_, sheet, frame_.Language());
+    if (dialog.ShowModal() != wxID_OK || !dialog.Stored()) {
+        sheet = before;
+        return;
+    }
+    const int game = dialog.game->GetSelection();
+    sheet.iGamesRunning = before.iGamesRunning;
+    if (game != zav::GameToPropose(sheet)) zav::OnOtherGameChosen(sheet);
+    zav::AfterGameResult(sheet);
+    Decided(index, true);
+    frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
+                                        static_cast<long>(game + 1)));
+}
+
+void ArenaCommands::Reject(int index) {
+    if (index < 0 || index >= static_cast<int>(waiting_.size())) return;
+    Decided(index, false);
+    ShowWaiting();
+}
+
+void ArenaCommands::Decided(int index, bool accepted) {
+    server_.Decide(waiting_[index].id, accepted);
+    waiting_.erase(waiting_.begin() + index);
+}
+
+void ArenaCommands::ShowWaiting() {
+    std::vector<wxString> lines;
+    const zav::Language language = frame_.Language();
+    const zav::ScoreSheet& sheet = frame_.Document().Sheet();
+    const std::string key = SheetKey();
+    for (const zav::FinishLineResult& result : waiting_) {
+        std::string line = zav::FormatText(zav::Text(language, zav::TextId::ArenaFromFinishLine),
+                                           static_cast<long>(result.game + 1)) +
+                           ", " + result.receivedAt + ": " +
+                           zav::DescribeResult(result, sheet, language);
+        if (result.sheetKey != key) {
+            line += " (" + zav::Text(language, zav::TextId::ArenaOtherSheet) + ")";
+        } else {
+            const zav::Conflict conflict = zav::ConflictOf(result, sheet, waiting_);
+            if (conflict != zav::Conflict::None)
+                line += " (" +
+                        zav::Text(language, conflict == zav::Conflict::GameHasResult
+                                                ? zav::TextId::ArenaConflictResult
+                                                : zav::TextId::ArenaConflictJudges) +
+                        ")";
+        }
+        lines.push_back(FromCore(line));
+    }
+    panel_.SetLines(lines);
+    ShowStatus();
+}
+
+void ArenaCommands::ShowStatus() {
+    if (!server_.Running()) return;
+    const zav::Language language = frame_.Language();
+    wxString status =
+        FromCore(Address()) + wxS("  ·  ") +
+        TxFormat(language, zav::TextId::ArenaStatusWatching,
+                 static_cast<long>(server_.Watchers())) +
+        wxS("  ·  ") +
+        TxFormat(language, zav::TextId::ArenaStatusWaiting, static_cast<long>(waiting_.size()));
+    if (server_.RefusedAttempts() > 0)
+        status += wxS("  ·  ") + TxFormat(language, zav::TextId::ArenaStatusRefused,
+                                          static_cast<long>(server_.RefusedAttempts()));
+    wxStatusBar* bar = frame_.GetStatusBar();
+    if (bar->GetFieldsCount() > kArenaStatusField &&
+        bar->GetStatusText(kArenaStatusField) != status)
+        bar->SetStatusText(status, kArenaStatusField);
+}
+
+}  // namespace zavgui

@@ -1,0 +1,71 @@
+// The arena network in the window: Tools > Arena network, the server started
+// and stopped as the settings say, a new snapshot of the pages after every
+// page build of the sheet, and the results from the finish line waiting in
+// the side panel until the scorer accepts, edits or rejects them.
+#pragma once
+
+#include <wx/timer.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "arena/ArenaServer.h"
+#include "arena/ArenaSettings.h"
+
+class wxCommandEvent;
+
+namespace zavgui {
+
+class WaitingResultsPanel;
+class wxZAVFrame;
+
+class ArenaCommands {
+public:
+    ArenaCommands(wxZAVFrame& frame, WaitingResultsPanel& panel);
+    ~ArenaCommands();  // the server stops with the window
+
+    // After every page build of the sheet (a change, an undo, another sheet):
+    // the phones get the new pages.
+    void SheetShown();
+
+    // The scorer's three answers to waiting result `index` (from 0): Accept
+    // goes the Game result dialog's OK path, Edit opens the dialog with the
+    // result in it.
+    void Accept(int index);
+    void Edit(int index);
+    void Reject(int index);
+
+    // Results received, taken from the server (the timer does it too).
+    void TakeArrivals();
+
+    // What the window shows of the network, for the tests.
+    const zav::ArenaServer& Server() const { return server_; }
+    std::string Address() const;
+    const std::vector<zav::FinishLineResult>& Waiting() const { return waiting_; }
+
+private:
+    void OnArenaNetwork(wxCommandEvent& event);
+    void ApplySettings();
+    void Stop();
+    // The key of the sheet on screen: its file and how often it was replaced.
+    std::string SheetKey() const;
+    void BuildSetPages();
+    void ShowWaiting();
+    void ShowStatus();
+    void Decided(int index, bool accepted);
+
+    wxZAVFrame& frame_;
+    WaitingResultsPanel& panel_;
+    zav::ArenaServer server_;
+    zav::ArenaSettings settings_;
+    wxTimer timer_;
+    std::vector<zav::FinishLineResult> waiting_;
+    // The set's sheets as their files hold them, read when the set or the
+    // sheet on screen changes; the sheet on screen is built at each change.
+    std::vector<zav::ArenaSheet> setPages_;
+    std::vector<std::string> setPaths_;
+    unsigned setPagesFor_ = ~0u;
+};
+
+}  // namespace zavgui

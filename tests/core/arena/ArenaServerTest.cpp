@@ -1,0 +1,218 @@
+// The arena server on loopback, through a real HTTP client: the pages, the
+// live updates, the entry code and its lockout, bad requests refused without
+// a change, and two judges on one game.
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <atomic>
+#include <regex>
+
+#include "arena/ArenaServer.h"
+#include "core/report/PageTesting.h"
+
+namespace zav {
+namespace {
+
+std::shared_ptr<ArenaSnapshot> SnapshotOf(const ScoreSheet& sheet) {
+    auto shot = std::make_shared<ArenaSnapshot>();
+    shot->language = Language::English;
+    shot->sheets.push_back(
+        BuildArenaSheet(sheet, {1, 1}, Language::English, zavtest::ColourStyle()));
+    shot->entry = EntrySheet{sheet, "heat-1"};
+    shot->logoName = "logo.png";
+    shot->logoBytes = "PNG bytes";
+    return shot;
+}
+
+class ArenaServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sheet.iGamesRunning = 3;  // three games entered in the window
+        std::string reason;
+        ASSERT_TRUE(server.Start({"127.0.0.1", 0, true}, reason)) << reason;
+        server.SetSnapshot(SnapshotOf(sheet));
+    }
+
+    httplib::Client Client() {
+        httplib::Client client("127.0.0.1", server.Port());
+        client.set_read_timeout(5, 0);
+        return client;
+    }
+
+    // A judge's phone past the entry code: its session cookie.
+    httplib::Headers Judge() {
+        auto answer = Client().Post("/entry/code", "code=" + server.EntryCode(),
+                                    "application/x-www-form-urlencoded");
+        EXPECT_EQ(answer->status, 303);
+        const std::string cookie = answer->get_header_value("Set-Cookie");
+        return {{"Cookie", cookie.substr(0, cookie.find(';'))}};
+    }
+
+    // A fresh result form's one-use mark.
+    std::string Form(const httplib::Headers& judge) {
+        const auto page = Client().Get("/entry", judge);
+        std::smatch found;
+        EXPECT_TRUE(
+            std::regex_search(page->body, found, std::regex("name=\"form\" value=\"(\\w+)\"")));
+        return found[1];
+    }
+
+    httplib::Result Send(const httplib::Headers& judge, const std::string& fields) {
+        return Client().Post("/entry/result", judge, fields, "application/x-www-form-urlencoded");
+    }
+
+    ScoreSheet sheet = zavtest::Sample("small-heat.score");
+    ArenaServer server;
+};
+
+TEST_F(ArenaServerTest, ServesThePagesAndNoFile) {
+    auto client = Client();
+    const auto shot = SnapshotOf(sheet);
+    EXPECT_EQ(client.Get("/")->body, shot->sheets[0].phonePage);
+    EXPECT_EQ(client.Get("/sheet")->body, shot->sheets[0].sheetPage);
+    EXPECT_EQ(client.Get("/logo.png")->body, "PNG bytes");
+    for (const char* path : {"/../CMakeLists.txt", "/etc/passwd", "/%2e%2e/etc/passwd",
+                             "/sheet.html", "/?s=2", "/sheet?s=x", "/entry/../README.md"})
+        EXPECT_EQ(client.Get(path)->status, 404) << path;
+}
+
+TEST_F(ArenaServerTest, WatchersHearOfEveryNewSnapshot) {
+    std::atomic<int> events{0};
+    std::thread watcher([&] {
+        httplib::Client client("127.0.0.1", server.Port());
+        client.Get("/events", [&](const char* data, std::size_t length) {
+            events += zavtest::CountOf(std::string(data, length), "data: ");
+            return events < 2;
+        });
+    });
+    const auto heard = [&](int n) {
+        for (int i = 0; i < 500 && events < n; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return events >= n;
+    };
+    while (server.Watchers() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    // A result accepted, then taken back: the page follows both.
+    ScoreSheet changed = sheet;
+    changed.iGamePlace[0][3] = 1;
+    server.SetSnapshot(SnapshotOf(changed));
+    EXPECT_TRUE(heard(1));
+    EXPECT_EQ(Client().Get("/")->body, SnapshotOf(changed)->sheets[0].phonePage);
+    server.SetSnapshot(SnapshotOf(sheet));
+    EXPECT_TRUE(heard(2));
+    watcher.join();
+    EXPECT_EQ(Client().Get("/")->body, SnapshotOf(sheet)->sheets[0].phonePage);
+}
+
+TEST_F(ArenaServerTest, EntryNeedsTheCodeAndLocksAfterFiveWrongOnes) {
+    auto client = Client();
+    EXPECT_NE(client.Get("/entry")->body.find("name=\"code\""), std::string::npos);
+    // The game the Game result dialog proposes is chosen.
+    const httplib::Headers judge = Judge();
+    EXPECT_NE(client.Get("/entry", judge)->body.find("<option value=\"4\" selected>"),
+              std::string::npos);
+
+    // Another start of the network, another code: the session is unknown there.
+    ArenaServer other;
+    std::string reason;
+    ASSERT_TRUE(other.Start({"127.0.0.1", 0, true}, reason));
+    other.SetSnapshot(SnapshotOf(sheet));
+    httplib::Client otherClient("127.0.0.1", other.Port());
+    EXPECT_EQ(otherClient.Get("/entry", judge)->body.find("name=\"form\""), std::string::npos);
+
+    const std::string wrong = server.EntryCode() == "000000" ? "000001" : "000000";
+    for (int i = 0; i < 5; ++i) {
+        const auto answer =
+            client.Post("/entry/code", "code=" + wrong, "application/x-www-form-urlencoded");
+        EXPECT_EQ(answer->status, 403);
+        EXPECT_FALSE(answer->has_header("Set-Cookie"));
+    }
+    EXPECT_EQ(
+        client
+            .Post("/entry/code", "code=" + server.EntryCode(), "application/x-www-form-urlencoded")
+            ->status,
+        429);
+    EXPECT_EQ(server.RefusedAttempts(), 6);
+}
+
+TEST_F(ArenaServerTest, BadResultsAreRefusedWithoutAChange) {
+    const httplib::Headers judge = Judge();
+    const std::string form = Form(judge);
+    const std::string good = "sheet=heat-1&form=" + form;
+    const struct {
+        std::string fields;
+        int status;
+        const char* message;
+    } bad[] = {
+        {good + "&game=4&t1=0&t2=1&t3=2&t4=7", 400, "Unknown place"},
+        {good + "&game=7&t1=0&t2=1&t3=2&t4=3", 400, "does not exist"},
+        {good + "&game=0&t1=0&t2=1&t3=2&t4=3", 400, "does not exist"},
+        {good + "&game=4&t1=0&t2=1&t3=2", 400, "malformed"},
+        {good + "&game=4&t1=0&t2=1&t3=2&t4=3&t5=0", 400, "malformed"},
+        {good + "&game=4&t1=0&t1=1&t2=1&t3=2&t4=3", 400, "malformed"},
+        {good + "&game=4&t1=x&t2=1&t3=2&t4=3", 400, "Unknown place"},
+        {good + "&game=4&t1=&t2=&t3=&t4=", 400, "No place"},
+        {good + "&game=4&t1=0&t2=1&t3=2&t4=3&b2=yes", 400, "malformed"},
+        {"sheet=heat-2&form=" + form + "&game=4&t1=0&t2=1&t3=2&t4=3", 409, "has changed"},
+        {"sheet=heat-1&form=0123&game=4&t1=0&t2=1&t3=2&t4=3", 409, "already sent"},
+    };
+    for (const auto& request : bad) {
+        const auto answer = Send(judge, request.fields);
+        EXPECT_EQ(answer->status, request.status) << request.fields;
+        EXPECT_NE(answer->body.find(request.message), std::string::npos) << answer->body;
+    }
+    const auto foreign = Send({{"Cookie", "zav_session=0123456789abcdef0123456789abcdef"}},
+                              good + "&game=4&t1=0&t2=1&t3=2&t4=3");
+    EXPECT_EQ(foreign->status, 403);
+    EXPECT_TRUE(server.TakeArrivals().empty());
+
+    // The same form, mended, goes through once.
+    EXPECT_EQ(Send(judge, good + "&game=4&t1=0&t2=1&t3=6&t4=3&b3=1")->status, 303);
+    EXPECT_EQ(Send(judge, good + "&game=4&t1=0&t2=1&t3=6&t4=3&b3=1")->status, 409);
+    const auto arrived = server.TakeArrivals();
+    ASSERT_EQ(arrived.size(), 1u);
+    EXPECT_EQ(arrived[0].game, 3);
+    EXPECT_EQ(arrived[0].codes[2], kDefinitiveAbandon);
+    EXPECT_TRUE(arrived[0].blames[2]);
+    EXPECT_EQ(arrived[0].conflict, Conflict::None);
+}
+
+TEST_F(ArenaServerTest, TwoJudgesOnOneGameAndTheDecisionOnTheirPhones) {
+    const httplib::Headers first = Judge(), second = Judge();
+    const std::string result = "sheet=heat-1&game=4&t1=0&t2=1&t3=2&t4=3&form=";
+    const auto sent = Send(first, result + Form(first));
+    ASSERT_EQ(sent->status, 303);
+    const std::string status = sent->get_header_value("Location");
+    EXPECT_EQ(Send(second, result + Form(second))->status, 303);
+    EXPECT_EQ(Send(second, "sheet=heat-1&game=1&t1=0&t2=1&t3=2&t4=3&form=" + Form(second))->status,
+              303);
+    const auto arrived = server.TakeArrivals();
+    ASSERT_EQ(arrived.size(), 3u);
+    EXPECT_EQ(arrived[0].conflict, Conflict::None);
+    EXPECT_EQ(arrived[1].conflict, Conflict::SameGameWaiting);
+    EXPECT_EQ(arrived[2].conflict, Conflict::GameHasResult);
+
+    EXPECT_NE(Client().Get(status, first)->body.find(">received<"), std::string::npos);
+    EXPECT_EQ(Client().Get(status, second)->status, 404);  // not its result
+    server.Decide(arrived[0].id, true);
+    server.Decide(arrived[1].id, false);
+    EXPECT_NE(Client().Get(status, first)->body.find(">accepted<"), std::string::npos);
+    EXPECT_NE(Client()
+                  .Get("/entry/status?id=" + std::to_string(arrived[1].id), second)
+                  ->body.find(">rejected<"),
+              std::string::npos);
+}
+
+TEST(ArenaServer, NamesThePortItCannotOpen) {
+    ArenaServer first, second;
+    std::string reason;
+    ASSERT_TRUE(first.Start({"127.0.0.1", 0, false}, reason));
+    EXPECT_FALSE(second.Start({"127.0.0.1", first.Port(), false}, reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(second.Running());
+    httplib::Client client("127.0.0.1", first.Port());
+    EXPECT_EQ(client.Get("/entry")->status, 404);  // entry off
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,151 @@
+// The arena network in the window: a finish-line result waits in the side
+// panel, Accept takes the Game result dialog's path and the phones follow it
+// and its undo; then the whole way through Debian's chromium at a phone's
+// size.
+#include <httplib.h>
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/process.h>
+#include <wx/stream.h>
+#include <wx/txtstrm.h>
+
+#include "arena/ArenaSettings.h"
+#include "frame/ArenaCommands.h"
+#include "gui/FrameFixture.h"
+#include "support/TestFiles.h"
+#include "view/WaitingResultsPanel.h"
+
+namespace {
+
+class ArenaWindowTest : public EnglishFrameFixture {
+protected:
+    void SetUp() override {
+        EnglishFrameFixture::SetUp();
+        {
+            zav::ArenaServer probe;  // a free port, closed again at once
+            std::string reason;
+            ASSERT_TRUE(probe.Start({"127.0.0.1", 0, false}, reason));
+            port = probe.Port();
+        }
+        ASSERT_GT(port, 0);
+        ASSERT_TRUE(zav::WriteArenaSettings(zav::Settings(SettingsFile()),
+                                            {true, port, "127.0.0.1", false}));
+        zav::ScoreSheet sheet = zavtest::Sample("small-heat.score");
+        sheet.iGamesRunning = 3;  // three games entered in the window
+        OpenFrameWith(sheet, temp.File("heat.score"));
+        frame->ComputeDisplaySheet();  // the sheet set in memory shown, and served
+        ASSERT_TRUE(frame->Arena().Server().Running());
+    }
+
+    std::string Base() const { return "http://127.0.0.1:" + std::to_string(port); }
+
+    httplib::Client Client() const { return httplib::Client("127.0.0.1", port); }
+
+    int port = 0;
+};
+
+// A browser starting on a busy machine takes its time: up to a minute.
+bool WaitLong(const std::function<bool()>& done) {
+    for (int i = 0; i < 6; ++i)
+        if (WaitUntil(done)) return true;
+    return false;
+}
+
+TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow) {
+    auto client = Client();
+    const auto login = client.Post("/entry/code", "code=" + frame->Arena().Server().EntryCode(),
+                                   "application/x-www-form-urlencoded");
+    ASSERT_EQ(login->status, 303);
+    const std::string cookie = login->get_header_value("Set-Cookie");
+    const httplib::Headers judge{{"Cookie", cookie.substr(0, cookie.find(';'))}};
+    const std::string form = client.Get("/entry", judge)->body;
+    const std::size_t mark = form.find("name=\"form\" value=\"") + 19;
+    const std::string sheetMark = "name=\"sheet\" value=\"";
+    const std::size_t sheetAt = form.find(sheetMark) + sheetMark.size();
+    const std::string fields = "form=" + form.substr(mark, form.find('"', mark) - mark) +
+                               "&sheet=" + form.substr(sheetAt, form.find('"', sheetAt) - sheetAt) +
+                               "&game=4&t1=3&t2=2&t3=1&t4=0";
+    ASSERT_EQ(
+        client.Post("/entry/result", judge, fields, "application/x-www-form-urlencoded")->status,
+        303);
+
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 1; }));
+    EXPECT_TRUE(panel.IsShown());
+    EXPECT_TRUE(panel.list->GetString(0).StartsWith("Game 4, from the finish line, "));
+    EXPECT_TRUE(panel.list->GetString(0).EndsWith(": Alpha 4, Bravo 3, Charlie 2, Delta 1"))
+        << panel.list->GetString(0);
+    EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 0);  // nothing without the scorer
+    const std::string before = client.Get("/")->body;
+
+    wxCommandEvent click(wxEVT_BUTTON, panel.accept->GetId());
+    click.SetEventObject(panel.accept);
+    panel.accept->GetEventHandler()->ProcessEvent(click);
+    EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 1);
+    EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
+    EXPECT_EQ(frame->Document().Sheet().iGamesRunning, 4);
+    EXPECT_EQ(panel.list->GetCount(), 0u);
+    const std::string after = client.Get("/")->body;
+    EXPECT_NE(after, before);
+    EXPECT_NE(client.Get("/entry/status?id=1", judge)->body.find(">accepted<"), std::string::npos);
+
+    Run(ID_UNDO);
+    EXPECT_EQ(client.Get("/")->body, before);
+}
+
+// The judge's and the spectator's phones in chromium (puppeteer-core from npm,
+// installed into the build folder on first use).
+TEST_F(ArenaWindowTest, BrowserPhonesSeeTheAcceptedResultWithinASecond) {
+    const wxString folder = wxString(wxS(ZAV_PROGRAM_DIR)) + wxS("/browser");
+    if (!wxDirExists(folder + wxS("/node_modules/puppeteer-core"))) {
+        wxMkdir(folder);
+        wxArrayString output, errors;
+        ASSERT_EQ(wxExecute(wxS("npm install --no-audit --no-fund --prefix ") + folder +
+                                wxS(" puppeteer-core@25"),
+                            output, errors, wxEXEC_SYNC),
+                  0)
+            << wxJoin(errors, '\n');
+    }
+    wxExecuteEnv env;
+    wxGetEnvMap(&env.env);
+    env.env[wxS("NODE_PATH")] = folder + wxS("/node_modules");
+    auto* node = new wxProcess();
+    node->Redirect();
+    const wxString shots = wxGetenv(wxS("ZAV_SHOTS"));
+    const long pid =
+        wxExecute(wxString(wxS("node ")) + wxS(ZAV_SOURCE_DIR) +
+                      wxS("/tests/browser/arena-phone.js ") + FromCore(Base()) + wxS(" ") +
+                      FromCore(frame->Arena().Server().EntryCode()) + wxS(" ") + shots,
+                  wxEXEC_ASYNC, node, &env);
+    ASSERT_GT(pid, 0);
+    wxTextInputStream said(*node->GetInputStream());
+    std::string lines;
+    const auto readLines = [&] {
+        while (node->IsInputAvailable()) lines += ToCore(said.ReadLine()) + "\n";
+    };
+
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    ASSERT_TRUE(WaitLong([&] {
+        readLines();
+        return panel.list->GetCount() == 1 || lines.find("FAIL") != std::string::npos;
+    })) << lines;
+    ASSERT_EQ(lines.find("FAIL"), std::string::npos) << lines;
+    ASSERT_TRUE(WaitUntil([&] {
+        readLines();
+        return lines.find("SENT") != std::string::npos;
+    }));
+    wxCommandEvent click(wxEVT_BUTTON, panel.accept->GetId());
+    click.SetEventObject(panel.accept);
+    panel.accept->GetEventHandler()->ProcessEvent(click);
+    node->GetOutputStream()->Write("ACCEPTED\n", 9);
+    node->CloseOutput();
+    EXPECT_TRUE(WaitLong([&] {
+        readLines();
+        return lines.find("JUDGE") != std::string::npos || lines.find("FAIL") != std::string::npos;
+    }));
+    EXPECT_NE(lines.find("LIVE"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("JUDGE accepted"), std::string::npos) << lines;
+    if (wxProcess::Exists(pid)) wxProcess::Kill(pid, wxSIGKILL);
+}
+
+}  // namespace
