@@ -2,7 +2,9 @@
 # Cross-builds ZAVscore for Windows (64-bit) with MinGW-w64 on Debian.
 #
 # Usage: scripts/build-windows.sh [libs|build|package|all]   (default: all)
-#   libs     the static libraries the program links (wxMSW, zlib, libpng, GoogleTest), built
+#   libs     the static libraries the program links (wxMSW, zlib, libpng, OpenSSL's libcrypto,
+#            libssh2, libcurl,
+#            cpp-httplib, libqrencode, GoogleTest), built
 #            once from Debian's own source packages into a cache outside the checkout
 #   build    zavscore.exe, zavscore-cli.exe and the Windows test programs (build-windows/)
 #   package  the installer and the portable zip (build-windows/dist/)
@@ -22,6 +24,11 @@ export CC=$host-gcc-posix CXX=$host-g++-posix
 wx_version=3.2.2
 zlib_version=1.2.13
 png_version=1.6.39
+openssl_version=3.0.20
+ssh2_version=1.10.0
+curl_version=7.88.1
+httplib_version=0.11.4
+qrencode_version=4.1.1
 gcc_major="$($CXX -dumpversion | cut -d. -f1)"
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/zavscore/mingw-gcc$gcc_major-wx$wx_version"
 prefix="$cache/prefix"
@@ -48,13 +55,17 @@ ensure_deb_src() {
 }
 
 # Unpacks Debian's source package $1 into $sources and prints the folder; checks that its
-# upstream version is $2.
+# upstream version is $2. When the archive lacks the package's Debian part (it happens on
+# mirrors), the upstream tarball it did fetch is unpacked instead, once its checksum matches
+# the one the package's .dsc gives.
 debian_source() {
   local package=$1 version=$2 work="$sources/$1"
   if [ ! -d "$work" ]; then
     ensure_deb_src
-    mkdir -p "$work.tmp"
-    (cd "$work.tmp" && apt-get source -qq "$package" >/dev/null)
+    rm -rf "$work.tmp" && mkdir -p "$work.tmp"
+    if ! (cd "$work.tmp" && apt-get source -qq "$package" >/dev/null 2>&1); then
+      (cd "$work.tmp" && unpack_upstream "$package") >&2
+    fi
     mv "$work.tmp" "$work"
   fi
   local dir
@@ -64,6 +75,18 @@ debian_source() {
     *) echo "Expected $package $version, found $(basename "$dir")" >&2; exit 1 ;;
   esac
   echo "$dir"
+}
+
+unpack_upstream() {
+  local package=$1 dsc tarball sum
+  dsc="$(ls ./*.dsc 2>/dev/null | head -1)"
+  tarball="$(ls ./*.orig.tar.* 2>/dev/null | grep -v '\.asc$' | head -1)"
+  [ -n "$dsc" ] && [ -n "$tarball" ] || { echo "No source of $package in the archive" >&2; exit 1; }
+  sum="$(awk -v f="$(basename "$tarball")" '/^Checksums-Sha256:/ {on=1; next} /^[^ ]/ {on=0}
+         on && $3 == f {print $1}' "$dsc")"
+  echo "$sum  $(basename "$tarball")" | sha256sum -c --quiet - ||
+    { echo "$tarball does not match $dsc" >&2; exit 1; }
+  tar xf "$tarball"
 }
 
 done_stamp() { echo "$prefix/.done-$1"; }
@@ -109,6 +132,92 @@ build_wx() {
   touch "$(done_stamp wx-$wx_version)"
 }
 
+# libssh2's cryptography: OpenSSL's (TLS itself is Windows' own Schannel).
+# libssh2 on Windows' CNG has neither ed25519 keys nor RSA with SHA-2, which today's
+# OpenSSH servers ask for.
+build_openssl() {
+  [ -e "$(done_stamp openssl-$openssl_version-ssl)" ] && return
+  log "OpenSSL $openssl_version (libcrypto, libssl)"
+  local dir
+  dir="$(debian_source openssl $openssl_version)"
+  (cd "$dir" && CC=gcc-posix CXX=g++-posix ./Configure mingw64 --cross-compile-prefix=$host- --prefix="$prefix" \
+     --libdir=lib no-shared no-tests no-dso no-engine no-legacy no-module \
+     no-ssl3 no-comp >/dev/null &&
+   make -j"$jobs" build_generated >/dev/null && make -j"$jobs" libcrypto.a libssl.a >/dev/null)
+  mkdir -p "$prefix/include/openssl" "$prefix/lib/pkgconfig"
+  cp "$dir"/include/openssl/*.h "$prefix/include/openssl/"
+  # libssh2 looks for both, though it only uses libcrypto.
+  cp "$dir/libcrypto.a" "$dir/libssl.a" "$prefix/lib/"
+  printf 'prefix=%s\nName: libcrypto\nDescription: OpenSSL cryptography\nVersion: %s\nCflags: -I${prefix}/include\nLibs: -L${prefix}/lib -lcrypto -lws2_32 -lgdi32 -lcrypt32 -lbcrypt -luser32 -ladvapi32\n' \
+    "$prefix" "$openssl_version" > "$prefix/lib/pkgconfig/libcrypto.pc"
+  touch "$(done_stamp openssl-$openssl_version-ssl)"
+}
+
+# SFTP for the upload.
+build_ssh2() {
+  [ -e "$(done_stamp ssh2-$ssh2_version-openssl)" ] && return
+  log "libssh2 $ssh2_version"
+  local dir
+  dir="$(debian_source libssh2 $ssh2_version)"
+  (cd "$dir" && { make distclean >/dev/null 2>&1 || true; } &&
+   ./configure -q --host=$host --prefix="$prefix" --disable-shared \
+     --with-crypto=openssl --with-libssl-prefix="$prefix" --with-libz=no --disable-examples-build \
+     CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
+     LIBS="-lws2_32 -lgdi32 -lcrypt32 -lbcrypt -luser32 -ladvapi32" &&
+   make -j"$jobs" -C src >/dev/null && make -C src install >/dev/null &&
+   cp include/libssh2*.h "$prefix/include/" && make install-pkgconfigDATA >/dev/null)
+  touch "$(done_stamp ssh2-$ssh2_version-openssl)"
+}
+
+# The upload's transfers: TLS through Windows' own Schannel (the system's certificates),
+# SFTP through libssh2; only the protocols the upload speaks.
+build_curl() {
+  [ -e "$(done_stamp curl-$curl_version-ssh2-openssl)" ] && return
+  log "libcurl $curl_version"
+  local dir
+  dir="$(debian_source curl $curl_version)"
+  (cd "$dir" && { make distclean >/dev/null 2>&1 || true; } &&
+   ./configure -q --host=$host --prefix="$prefix" --disable-shared \
+     --with-schannel --with-libssh2="$prefix" --with-zlib="$prefix" \
+     --without-brotli --without-zstd --without-libpsl --without-nghttp2 --without-libidn2 \
+     --without-librtmp --disable-ldap --disable-ldaps --disable-rtsp --disable-dict \
+     --disable-telnet --disable-tftp --disable-pop3 --disable-imap --disable-smtp \
+     --disable-gopher --disable-mqtt --disable-smb --disable-manual \
+     CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
+     LIBS="-lcrypto -lws2_32 -lgdi32 -lcrypt32 -lbcrypt -luser32 -ladvapi32" &&
+   make -j"$jobs" -C lib >/dev/null && make -C lib install >/dev/null &&
+   make -C include install >/dev/null && make install-pkgconfigDATA >/dev/null)
+  touch "$(done_stamp curl-$curl_version-ssh2-openssl)"
+}
+
+# The arena network's HTTP server, split into a header and a library as Debian ships it
+# for Linux (its own split script), without TLS or compression.
+build_httplib() {
+  [ -e "$(done_stamp httplib-$httplib_version)" ] && return
+  log "cpp-httplib $httplib_version"
+  local dir out="$cache/build-httplib"
+  dir="$(debian_source cpp-httplib $httplib_version)"
+  rm -rf "$out" && mkdir -p "$out" "$prefix/include" "$prefix/lib/pkgconfig"
+  python3 "$dir/split.py" -o "$out" >/dev/null
+  $CXX -std=c++17 -O2 -D_WIN32_WINNT=0x0A00 -I"$out" -c "$out/httplib.cc" -o "$out/httplib.o"
+  $host-ar rcs "$prefix/lib/libcpp-httplib.a" "$out/httplib.o"
+  cp "$out/httplib.h" "$prefix/include/"
+  printf 'prefix=%s\nName: cpp-httplib\nDescription: HTTP server and client\nVersion: %s\nCflags: -I${prefix}/include -D_WIN32_WINNT=0x0A00\nLibs: -L${prefix}/lib -lcpp-httplib -lws2_32 -lcrypt32\n' \
+    "$prefix" "$httplib_version" > "$prefix/lib/pkgconfig/cpp-httplib.pc"
+  touch "$(done_stamp httplib-$httplib_version)"
+}
+
+# The arena network's address as a QR code.
+build_qrencode() {
+  [ -e "$(done_stamp qrencode-$qrencode_version)" ] && return
+  log "libqrencode $qrencode_version"
+  local dir
+  dir="$(debian_source qrencode $qrencode_version)"
+  (cd "$dir" && ./configure -q --host=$host --prefix="$prefix" --disable-shared --without-tools \
+     --without-png && make -j"$jobs" >/dev/null && make install >/dev/null)
+  touch "$(done_stamp qrencode-$qrencode_version)"
+}
+
 # Debian ships GoogleTest as sources only; built with the same compiler as the tests.
 build_gtest() {
   local version
@@ -130,6 +239,11 @@ libs() {
   build_zlib
   build_png
   build_wx
+  build_openssl
+  build_ssh2
+  build_curl
+  build_httplib
+  build_qrencode
   build_gtest
   log "libraries ready in $prefix"
 }
@@ -141,7 +255,8 @@ project() {
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$here" -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" \
-    -DZAV_MINGW_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+    -DZAV_MINGW_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DZAV_BUILD_GUI=ON -DZAV_BUILD_TESTS=ON \
+    "${launcher[@]}" >/dev/null
   cmake --build "$build_dir" -j"$jobs" --target zavscore zavscore-cli zavcore_tests \
     zavdocument_tests zavcli_tests
   # Static: nothing but Windows' own DLLs.

@@ -3,15 +3,20 @@
 #   - the core, sheet document and command-line test programs built for Windows;
 #   - zavscore-cli.exe on the sample sheets, the SIF sample and a set made from
 #     it, byte for byte against the Linux build's zavscore-cli (LINUX_CLI);
+#   - zavscore-cli.exe uploading a publication over WebDAV and SFTP to servers
+#     on 127.0.0.1, and serving a sheet's live pages;
 #   - zavscore.exe started on a sheet under a virtual display, its screenshot
 #     not blank;
 #   - the installer run silently (/S), its files, file types and entry in the
 #     installed apps checked, then its uninstaller, leaving nothing behind.
-# Usage: scripts/test-windows.sh [LINUX_CLI]   (after scripts/build-windows.sh)
+# Usage: scripts/test-windows.sh [LINUX_BUILD]   (after scripts/build-windows.sh; the Linux
+# build folder, default build/, gives zavscore-cli and the upload's test servers)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$here/build-windows}"
-linux_cli="${1:-$here/build/zavscore-cli}"
+linux_build="${1:-$here/build}"
+linux_cli="$linux_build/zavscore-cli"
+linux_servers="$linux_build/zavtest_servers"
 shots="${SHOTS:-}"  # a folder to keep the screenshots in
 
 scratch="$(mktemp -d /tmp/zavscore-wine.XXXXXX)"
@@ -98,7 +103,7 @@ cp "$here/examples/nations-cup-semi-final.score" "$scratch/Demi-finale été.sco
    'Demi-finale été.score' >/dev/null 2>&1 &)
 for _ in $(seq 60); do
   sleep 1
-  DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep -q '"Demi-finale été.score' && break
+  DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep -q 'Demi-finale été.score"' && break
 done
 sleep 3
 DISPLAY="$display" import -window root "$scratch/window.png"
@@ -106,8 +111,45 @@ DISPLAY="$display" import -window root "$scratch/window.png"
 colours="$(convert "$scratch/window.png" -format '%k' info:)"
 echo "window screenshot: $colours colours" >&2
 [ "$colours" -gt 50 ] || fail "the window's screenshot is blank"
-DISPLAY="$display" xwininfo -root -tree | grep -q '"Demi-finale été.score' ||
+DISPLAY="$display" xwininfo -root -tree | grep -q 'Demi-finale été.score"' ||
   fail "no window titled with the sheet"
+wineserver -k || true
+
+log "the upload and the live pages of zavscore-cli.exe, against servers on 127.0.0.1"
+servers="$scratch/servers"
+mkdir -p "$servers"
+mkfifo "$servers/in"
+"$linux_servers" "$servers" < "$servers/in" > "$servers/out" 2>&1 &
+exec 7> "$servers/in"  # the servers stop when this closes
+for _ in $(seq 100); do grep -q '^webdav-site ' "$servers/out" 2>/dev/null && break; sleep 0.2; done
+server() { awk -v key="$1" '$1 == key {print $2}' "$servers/out"; }
+profile="$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%' 2>/dev/null | tr -d '\r')")"
+mkdir -p "$profile/.ssh"
+cp "$(server ssh)/id_ed25519" "$(server ssh)/id_ed25519.pub" "$(server ssh)/known_hosts" "$profile/.ssh/"
+cp "$here/examples/heat-4-teams.score" "$work/Manche été.score"
+for protocol in webdav sftp; do
+  (cd "$work" && ZAVSCORE_INI='none.ini' ZAVSCORE_UPLOAD_PASSWORD="$(server webdav-password)" \
+     wine "$build/zavscore-cli.exe" publish 'Manche été.score' "www-$protocol" \
+     --upload "$(server $protocol)" > "$work/upload-$protocol.log" 2>&1) ||
+    fail "upload over $protocol: $(tr -d '\r' < "$work/upload-$protocol.log")"
+  for page in "$work/www-$protocol"/*.html; do
+    cmp -s "$page" "$(server $protocol-site)/$(basename "$page")" ||
+      fail "$(basename "$page") not uploaded over $protocol"
+  done
+done
+exec 7>&-
+port=$((20000 + RANDOM % 20000))
+(cd "$work" && ZAVSCORE_INI='none.ini' wine "$build/zavscore-cli.exe" serve 'Manche été.score' \
+   --port "$port" --bind 127.0.0.1 --lang EN > "$work/serve.log" 2>&1 &)
+for _ in $(seq 100); do curl -sf "http://127.0.0.1:$port/" -o "$work/live.html" && break; sleep 0.2; done
+# The exact sheet page, as the Linux tool exports it.
+(cd "$work" && ZAVSCORE_INI="$work/none.ini" "$linux_cli" page sheet 'Manche été.score' --lang EN \
+   > "$work/linux-sheet.html")
+curl -sf "http://127.0.0.1:$port/sheet" -o "$work/served-sheet.html" &&
+  cmp -s "$work/linux-sheet.html" "$work/served-sheet.html" &&
+  grep -q 'name="viewport"' "$work/live.html" || fail "zavscore-cli.exe serve"
+[ "$(curl -s -o /dev/null -w '%{http_code}' "http://127.0.0.1:$port/entry")" = 404 ] ||
+  fail "zavscore-cli.exe serve answers finish-line entry"
 wineserver -k || true
 
 log "installer and uninstaller"

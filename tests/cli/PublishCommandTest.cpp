@@ -180,6 +180,9 @@ TEST_F(PublishCommand, ASecondRunRewritesOnlyWhatChanged) {
     // holding the same bytes; nothing outside the folder is written.
     const std::string outside = dir.File("outside.html"), same = dir.File("same.html");
     zavtest::WriteFile(outside, "not a page");
+    std::error_code noLinks;
+    fs::create_symlink(outside, dir.File("link"), noLinks);
+    if (noLinks) return;  // Windows lets no ordinary user make links
     fs::rename(www + "/staff.html", same);
     fs::remove(www + "/index.html");
     fs::create_symlink(outside, www + "/index.html");

@@ -154,7 +154,7 @@ std::vector<std::string> ExistingSetFiles(const SifEntries& entries, const SetPl
     for (const std::string& path : paths) {
         std::error_code error;
         // A dangling link is still a name the set would write through.
-        if (std::filesystem::exists(std::filesystem::symlink_status(path, error)))
+        if (std::filesystem::exists(std::filesystem::symlink_status(NativePath(path), error)))
             existing.push_back(path);
     }
     return existing;

@@ -55,6 +55,11 @@ std::string UserCacheFolder(const Environment& env) {
     return Folder(env, "LOCALAPPDATA") + kProgramFolder + "\\cache";
 }
 
+// Where Windows' own OpenSSH client keeps the user's keys and known hosts.
+std::string UserSshFolder(const Environment& env) {
+    return Folder(env, "USERPROFILE") + "\\.ssh";
+}
+
 std::string UserDocumentsFolder(const Environment& env) {
     if (auto folder = KnownFolder(FOLDERID_Documents)) return *folder;
     return Folder(env, "USERPROFILE") + "\\Documents";

@@ -1,5 +1,5 @@
 // UTF-8 (the program's strings) to UTF-16 (Windows' names) and back, for the
-// Windows files of this folder only.
+// Windows files of the platform folders only.
 #pragma once
 
 #include <string>

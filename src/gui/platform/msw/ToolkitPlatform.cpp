@@ -1,6 +1,7 @@
 #include "platform/ToolkitPlatform.h"
 
-#include <windows.h>
+#include <windows.h>  // first: winspool.h needs its types
+#include <winspool.h>
 #include <wx/combobox.h>
 #include <wx/dcprint.h>
 #include <wx/filename.h>

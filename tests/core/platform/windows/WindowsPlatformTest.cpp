@@ -98,9 +98,9 @@ TEST(WindowsPlatform, ARunningProgramsRecoveryFileIsNotTakenAnEndedOnesIs) {
         auto session = RecoverySession::Start(dir.Path());
         ASSERT_TRUE(session);
         ASSERT_TRUE(session->Write(RecoveryRecordOf(sheet, Language::French, 1700000000)));
-        EXPECT_TRUE(TakeLeftRecoveries(dir.Path()).empty());
+        EXPECT_TRUE(TakeLeftRecoveries(dir.Path()).offers.empty());
     }
-    std::vector<LeftRecovery> left = TakeLeftRecoveries(dir.Path());
+    std::vector<LeftRecovery> left = TakeLeftRecoveries(dir.Path()).offers;
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].Record().SheetFile(), sheet.sFullFileName);
     left[0].Discard();
