@@ -14,7 +14,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$here/build-windows}"
-linux_build="${1:-$here/build}"
+linux_build="$(cd "${1:-$here/build}" && pwd)"
 linux_cli="$linux_build/zavscore-cli"
 linux_servers="$linux_build/zavtest_servers"
 shots="${SHOTS:-}"  # a folder to keep the screenshots in
@@ -77,15 +77,19 @@ for sheet in "$work"/*.score; do
   run_both "$sheet.convert" convert "$sheet" "@/converted-$sheet" --lang IT
 done
 run_both entries.json sif entries.txt --lang FR
-# A set made by each tool in a folder of its own, with an accented name.
-mkdir -p "$work/Équipe été – linux" "$work/Équipe été – windows"
-(cd "$work" && ZAVSCORE_INI="$work/none.ini" "$linux_cli" import-sif entries.txt \
-   "Équipe été – linux/Finale.mscore" --title "Finale été" --lang FR > linux/set 2>&1) ||
+# A set made by each tool, from its own folder, into a folder with an accented name: the
+# set's sheets name their set by the path given, so both tools are given the same one.
+for side in linux windows; do
+  mkdir -p "$work/$side/Équipe été – finale"
+  cp "$work/entries.txt" "$work/$side/"
+done
+(cd "$work/linux" && ZAVSCORE_INI="$work/none.ini" "$linux_cli" import-sif entries.txt \
+   "Équipe été – finale/Finale.mscore" --title "Finale été" --lang FR > set.log 2>&1) ||
   fail "import-sif (Linux)"
-(cd "$work" && wine "$build/zavscore-cli.exe" import-sif entries.txt \
-   "Équipe été – windows\\Finale.mscore" --title "Finale été" --lang FR > windows/set 2>&1) ||
+(cd "$work/windows" && ZAVSCORE_INI='none.ini' wine "$build/zavscore-cli.exe" import-sif \
+   entries.txt "Équipe été – finale/Finale.mscore" --title "Finale été" --lang FR > set.log 2>&1) ||
   fail "import-sif under Wine"
-diff -r "$work/Équipe été – linux" "$work/Équipe été – windows" >/dev/null ||
+diff -r "$work/linux/Équipe été – finale" "$work/windows/Équipe été – finale" >/dev/null ||
   fail "the set files made under Wine differ"
 compared=$((compared + 1))
 for converted in "$work"/linux/converted-*; do
@@ -118,6 +122,7 @@ wineserver -k || true
 log "the upload and the live pages of zavscore-cli.exe, against servers on 127.0.0.1"
 servers="$scratch/servers"
 mkdir -p "$servers"
+chmod 0755 "$scratch"  # Apache serves its site as "nobody"
 mkfifo "$servers/in"
 "$linux_servers" "$servers" < "$servers/in" > "$servers/out" 2>&1 &
 exec 7> "$servers/in"  # the servers stop when this closes

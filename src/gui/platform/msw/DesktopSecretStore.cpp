@@ -2,8 +2,10 @@
 // credential named after the site.
 #include "platform/DesktopSecretStore.h"
 
+// clang-format off
+#include <windows.h>  // first: wincred.h needs its types
 #include <wincred.h>
-#include <windows.h>
+// clang-format on
 
 #include "platform/windows/Wide.h"
 

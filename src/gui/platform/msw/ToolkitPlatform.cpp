@@ -1,7 +1,9 @@
 #include "platform/ToolkitPlatform.h"
 
+// clang-format off
 #include <windows.h>  // first: winspool.h needs its types
 #include <winspool.h>
+// clang-format on
 #include <wx/combobox.h>
 #include <wx/dcprint.h>
 #include <wx/filename.h>
