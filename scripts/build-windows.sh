@@ -10,12 +10,12 @@
 #   package  the installer and the portable zip (build-windows/dist/)
 #
 # Environment: XDG_CACHE_HOME (default ~/.cache) holds the libraries; BUILD_DIR
-# (default build-windows) the project's Windows build; JOBS (default 2).
+# (default build-windows) the project's Windows build; JOBS (default: every processor).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
 stage="${1:-all}"
-jobs="${JOBS:-2}"
+jobs="${JOBS:-$(nproc)}"
 host=x86_64-w64-mingw32
 export CC=$host-gcc-posix CXX=$host-g++-posix
 
