@@ -34,7 +34,8 @@ cache="${XDG_CACHE_HOME:-$HOME/.cache}/zavscore/mingw-gcc$gcc_major-wx$wx_versio
 prefix="$cache/prefix"
 sources="$cache/src"
 
-log() { echo "== $*" >&2; }
+exec 3>&2
+log() { echo "== $*" >&3; }
 
 # Debian's source packages need a deb-src entry; it copies the archive of the machine's own
 # deb entry, so no host name is written here.
@@ -235,16 +236,17 @@ build_gtest() {
 }
 
 libs() {
-  mkdir -p "$prefix" "$sources"
-  build_zlib
-  build_png
-  build_wx
-  build_openssl
-  build_ssh2
-  build_curl
-  build_httplib
-  build_qrencode
-  build_gtest
+  mkdir -p "$prefix" "$sources" "$cache/logs"
+  # The libraries' own warnings go to a log each, shown when a build fails.
+  local library
+  library_log=""
+  trap '[ $? -eq 0 ] || [ -z "$library_log" ] ||
+        { tail -40 "$library_log"; echo "Failed; the whole log: $library_log"; } >&3' EXIT
+  for library in zlib png wx openssl ssh2 curl httplib qrencode gtest; do
+    library_log="$cache/logs/$library.log"
+    "build_$library" 2>"$library_log"
+  done
+  trap - EXIT
   log "libraries ready in $prefix"
 }
 
