@@ -62,7 +62,11 @@ LoopbackServer::LoopbackServer(std::string scratch, std::string program)
 }
 
 void LoopbackServer::Start() {
-    const std::string command = "exec " + program_ + " " + Arguments() + " 2>>" + scratch_ + "/log";
+    // Nothing of the caller's output: a server left behind by a run that
+    // died would otherwise hold its pipe open, and whatever reads that
+    // output (ctest, a shell pipe) would wait for ever.
+    const std::string command =
+        "exec " + program_ + " " + Arguments() + " </dev/null >>" + scratch_ + "/log 2>&1";
     pid_ = fork();
     if (pid_ == 0) {
         execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
