@@ -65,7 +65,8 @@ int SortPlace(const ScoreSheet& sheet, int t) {
 }
 
 // The points of every game run so far, after the team's name; a game nobody
-// scored in yet is left out, as the score sheet leaves its cells empty.
+// scored in yet is left out, as the score sheet leaves its cells empty. A
+// blank between games lets a long row wrap instead of widening the page.
 void AppendGamePoints(std::string& page, const ScoreSheet& sheet, int t, const bool* run,
                       bool challenge) {
     page += "<div class=\"games\">";
@@ -77,7 +78,7 @@ void AppendGamePoints(std::string& page, const ScoreSheet& sheet, int t, const b
         page += "</i>&nbsp;";
         AppendScore(page, challenge ? sheet.fChallengeGameScore[t][g] : sheet.fGameScore[t][g]);
         if (!challenge && sheet.bAvertissement[t][g]) page += "&nbsp;(*)";
-        page += "</span>";
+        page += "</span> ";
     }
     page += "</div>";
 }
