@@ -148,4 +148,28 @@ std::string WebDavServer::Url() const {
     return "http://" + std::string(kUser) + "@127.0.0.1:" + std::to_string(port_) + "/";
 }
 
+// A failed login answers at once: the test sees the refusal, not a pause.
+FtpServer::FtpServer(const std::string& scratch) : LoopbackServer(scratch, "/usr/bin/python3") {
+    Write(scratch_ + "/ftpd.py",
+          "import sys\n"
+          "from pyftpdlib.authorizers import DummyAuthorizer\n"
+          "from pyftpdlib.handlers import FTPHandler\n"
+          "from pyftpdlib.servers import FTPServer\n"
+          "port, site, user, password = sys.argv[1:]\n"
+          "FTPHandler.authorizer = DummyAuthorizer()\n"
+          "FTPHandler.authorizer.add_user(user, password, site, perm='elradfmw')\n"
+          "FTPHandler.auth_failed_timeout = 0\n"
+          "FTPServer(('127.0.0.1', int(port)), FTPHandler).serve_forever()\n");
+    Start();
+}
+
+std::string FtpServer::Arguments() const {
+    return scratch_ + "/ftpd.py " + std::to_string(port_) + " " + site_ + " " + kUser + " " +
+           kPassword;
+}
+
+std::string FtpServer::Url() const {
+    return "ftp://" + std::string(kUser) + "@127.0.0.1:" + std::to_string(port_) + "/";
+}
+
 }  // namespace zavtest

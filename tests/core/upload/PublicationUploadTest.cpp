@@ -1,5 +1,5 @@
-// Uploads to real servers on loopback: SFTP (Debian's sshd) and WebDAV
-// (Apache's mod_dav), each started and stopped by the test.
+// Uploads to real servers on loopback: SFTP (Debian's sshd), FTP (pyftpdlib)
+// and WebDAV (Apache's mod_dav), each started and stopped by the test.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -87,6 +87,30 @@ TEST_F(UploadTest, SftpSendsOnlyChangedFilesIndexLastAndRefusesUntrustedServers)
     WriteFile(knownHosts, trusted.substr(0, trusted.find(' ') + 1) +
                               ReadFile(server.SshFolder() + "/id_ed25519.pub"));
     EXPECT_EQ(Upload(site).failure.error, zav::UploadError::HostKeyChanged);
+    EXPECT_EQ(ReadFile(server.Site() + "/a.html"), "page a");
+}
+
+// FTP stores, then renames in the same session (RNFR/RNTO).
+TEST_F(UploadTest, FtpSendsOnlyChangedFilesWholeAndNamesAWrongPassword) {
+    zavtest::TempDir serverFolder;
+    zavtest::FtpServer server(serverFolder.Path());
+    zav::UploadDestination site{server.Url(), "", {zavtest::FtpServer::kPassword, ""}};
+
+    zav::UploadOutcome first = Upload(site);
+    ASSERT_FALSE(first.failure) << first.failure.detail;
+    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
+    WriteFile(publication + "/b.html", "page b, game 2");
+    WriteFile(publication + "/index.html", "index 2");
+    zav::UploadOutcome second = Upload(site);
+    ASSERT_FALSE(second.failure) << second.failure.detail;
+    EXPECT_EQ(second.sent, (std::vector<std::string>{"b.html", "index.html"}));
+    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
+    ExpectWholePages(server.Site());
+
+    WriteFile(publication + "/a.html", "page a, game 3");
+    site.login.password = "wrong";
+    zav::UploadFailure refused = Upload(site).failure;
+    EXPECT_EQ(refused.error, zav::UploadError::LoginRefused) << refused.detail;
     EXPECT_EQ(ReadFile(server.Site() + "/a.html"), "page a");
 }
 
