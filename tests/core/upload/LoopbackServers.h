@@ -43,11 +43,13 @@ class WebDavServer : public LoopbackServer {
 public:
     static constexpr const char* kUser = "scorer";
     static constexpr const char* kPassword = "arena-secret";
-    explicit WebDavServer(const std::string& scratch);
+    // `tls`: https with a certificate of its own, which no client trusts.
+    explicit WebDavServer(const std::string& scratch, bool tls = false);
     std::string Url() const;
 
 private:
     std::string Arguments() const override;
+    bool tls_;
 };
 
 // Debian's pyftpdlib: plain FTP, one account.

@@ -155,6 +155,15 @@ TEST_F(UploadTest, WrongPasswordIsNamedAndNotTriedAgain) {
               std::string::npos);
 }
 
+TEST_F(UploadTest, HttpsServerWithACertificateNoOneTrustsIsRefused) {
+    zavtest::TempDir serverFolder;
+    zavtest::WebDavServer server(serverFolder.Path(), true);
+    const zav::UploadFailure refused =
+        Upload({server.Url(), "", {zavtest::WebDavServer::kPassword, ""}}).failure;
+    EXPECT_EQ(refused.error, zav::UploadError::NotTrusted) << refused.detail;
+    EXPECT_EQ(zavtest::FilesIn(server.Site()), 0u);
+}
+
 // In a folder of the site that is not there yet.
 TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
     zavtest::TempDir serverFolder;
