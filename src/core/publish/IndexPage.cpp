@@ -3,7 +3,7 @@
 #include "encoding/Markup.h"
 #include "publish/Publication.h"
 #include "report/PageFrame.h"
-#include "sets/SetCreation.h"
+#include "report/PhonePage.h"
 
 namespace zav {
 
@@ -38,19 +38,13 @@ constexpr const char* kNarrowStyle =
     "  .narrow small { display: block; font-size: 13px; color: #555; }\n"
     "}\n";
 
-// Each sheet as a phone names it: briefly by its categories (a set's sheet),
-// else by its sub-title, the event's title being the page's heading already.
-std::string PhoneName(const IndexEntry& entry) {
-    std::string name = CategoriesInSubTitle(entry.subTitle);
-    if (name.empty()) name = entry.subTitle.empty() ? entry.title : entry.subTitle;
-    return name;
-}
-
+// Each sheet as a phone names it, briefly: the event's title is the page's
+// heading already.
 void AppendPhoneList(std::string& page, const std::vector<IndexEntry>& entries,
                      const PageStyle& style) {
     page += "<div class=\"narrow\">\n";
     for (const IndexEntry& entry : entries) {
-        const std::string name = PhoneName(entry);
+        const std::string name = PhoneSheetName(entry.title, entry.subTitle);
         if (entry.pageName.empty()) {
             page += "<p><b>" + EscapeMarkup(name) + "</b><br><font color=" + RedEmphasis(style) +
                     ">" + EscapeMarkup(entry.problem) + "</font></p>\n";

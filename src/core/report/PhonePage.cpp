@@ -8,6 +8,7 @@
 #include "report/PageFrame.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
+#include "sets/SetCreation.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/Scoring.h"
 
@@ -194,6 +195,12 @@ void AppendGameLegend(std::string& page, const ScoreSheet& sheet, Language langu
 }
 
 }  // namespace
+
+std::string PhoneSheetName(const std::string& title, const std::string& subTitle) {
+    std::string name = CategoriesInSubTitle(subTitle);
+    if (name.empty()) name = subTitle.empty() ? title : subTitle;
+    return name;
+}
 
 std::string PreparePhonePage(const ScoreSheet& original, Language language, const PageStyle& style,
                              PhoneUpdates updates) {
