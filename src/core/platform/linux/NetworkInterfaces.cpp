@@ -1,29 +1,17 @@
-#include "arena/ArenaPlatform.h"
+#include "platform/NetworkInterfaces.h"
 
-#ifndef _WIN32
 #include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <netinet/in.h>
-#endif
+#include <sys/socket.h>
 
 namespace zav {
 
-#ifdef _WIN32
-// Windows lists its adapters through iphlpapi; until that is wired in, the
-// scorer serves on every interface and reads the address from the system.
-std::vector<std::string> LocalAddresses() {
-    return {};
-}
-
-void SetListeningOptions(socket_t socket) {
+void SetListeningOptions(NativeSocket socket) {
+    // Linux never lets two listeners share a port without SO_REUSEPORT, so
+    // SO_REUSEADDR only allows the restart.
     const int yes = 1;
-    setsockopt(socket, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&yes),
-               sizeof yes);
-}
-#else
-void SetListeningOptions(socket_t socket) {
-    const int yes = 1;
-    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    setsockopt(static_cast<int>(socket), SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 }
 
 std::vector<std::string> LocalAddresses() {
@@ -41,6 +29,5 @@ std::vector<std::string> LocalAddresses() {
     freeifaddrs(list);
     return addresses;
 }
-#endif
 
 }  // namespace zav
