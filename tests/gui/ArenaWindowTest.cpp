@@ -33,8 +33,10 @@ protected:
         zav::ScoreSheet sheet = zavtest::Sample("small-heat.score");
         sheet.iGamesRunning = 3;  // three games entered in the window
         OpenFrameWith(sheet, temp.File("heat.score"));
+        // The network starts once the window has painted its first page.
+        EXPECT_FALSE(frame->Arena().Server().Running());
+        ASSERT_TRUE(WaitUntil([this] { return frame->Arena().Server().Running(); }));
         frame->ComputeDisplaySheet();  // the sheet set in memory shown, and served
-        ASSERT_TRUE(frame->Arena().Server().Running());
     }
 
     std::string Base() const { return "http://127.0.0.1:" + std::to_string(port); }

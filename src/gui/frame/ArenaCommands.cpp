@@ -1,5 +1,6 @@
 #include "frame/ArenaCommands.h"
 
+#include <wx/sizer.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
@@ -26,23 +27,30 @@ constexpr int kArenaStatusField = 2;
 
 }  // namespace
 
-ArenaCommands::ArenaCommands(wxZAVFrame& frame, WaitingResultsPanel& panel)
-    : frame_(frame), panel_(panel) {
+ArenaCommands::ArenaCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &ArenaCommands::OnArenaNetwork, this, ID_ARENA_NETWORK);
-    panel.onAccept = [this](int i) { Accept(i); };
-    panel.onEdit = [this](int i) { Edit(i); };
-    panel.onReject = [this](int i) { Reject(i); };
     timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         TakeArrivals();
         ShowStatus();
     });
-    ApplySettings();
 }
 
 // The window is going: only the server and the timer are stopped.
 ArenaCommands::~ArenaCommands() {
     timer_.Stop();
     server_.Stop();
+}
+
+WaitingResultsPanel& ArenaCommands::Panel() {
+    if (panel_) return *panel_;
+    panel_ = new WaitingResultsPanel(&frame_, frame_.Language());
+    panel_->onAccept = [this](int i) { Accept(i); };
+    panel_->onEdit = [this](int i) { Edit(i); };
+    panel_->onReject = [this](int i) { Reject(i); };
+    panel_->Hide();
+    // Beside the view, which fills the rest of the window.
+    frame_.GetSizer()->Add(panel_, 0, wxEXPAND);
+    return *panel_;
 }
 
 void ArenaCommands::OnArenaNetwork(wxCommandEvent&) {
@@ -72,7 +80,7 @@ void ArenaCommands::ApplySettings() {
         frame_.GetStatusBar()->SetFieldsCount(3);
         const int widths[] = {-2, 190, -3};
         frame_.GetStatusBar()->SetStatusWidths(3, widths);
-        panel_.Show();
+        Panel().Show();
         frame_.Layout();
         SheetShown();
     }
@@ -86,7 +94,7 @@ void ArenaCommands::Stop() {
     // What waited can no longer be answered on the judges' phones.
     waiting_.clear();
     ShowWaiting();
-    panel_.Hide();
+    Panel().Hide();
     frame_.GetStatusBar()->SetFieldsCount(2);
     frame_.Layout();
 }
@@ -241,7 +249,7 @@ void ArenaCommands::ShowWaiting() {
         }
         lines.push_back(FromCore(line));
     }
-    panel_.SetLines(lines);
+    Panel().SetLines(lines);
     ShowStatus();
 }
 

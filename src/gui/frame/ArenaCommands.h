@@ -22,8 +22,16 @@ class wxZAVFrame;
 
 class ArenaCommands {
 public:
-    ArenaCommands(wxZAVFrame& frame, WaitingResultsPanel& panel);
+    explicit ArenaCommands(wxZAVFrame& frame);
     ~ArenaCommands();  // the server stops with the window
+
+    // Starts the network when the settings have it on: called once the
+    // window has painted its first page, so that it never delays it.
+    void ApplySettings();
+
+    // The side panel of waiting results, made when first needed: a window
+    // that never serves the arena never builds it.
+    WaitingResultsPanel& Panel();
 
     // After every page build of the sheet (a change, an undo, another sheet):
     // the phones get the new pages.
@@ -46,7 +54,6 @@ public:
 
 private:
     void OnArenaNetwork(wxCommandEvent& event);
-    void ApplySettings();
     void Stop();
     // The key of the sheet on screen: its file and how often it was replaced.
     std::string SheetKey() const;
@@ -56,7 +63,7 @@ private:
     void Decided(int index, bool accepted);
 
     wxZAVFrame& frame_;
-    WaitingResultsPanel& panel_;
+    WaitingResultsPanel* panel_ = nullptr;  // owned by the window
     zav::ArenaServer server_;
     zav::ArenaSettings settings_;
     wxTimer timer_;

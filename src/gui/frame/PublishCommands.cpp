@@ -36,6 +36,9 @@ PublishCommands::PublishCommands(wxZAVFrame& frame)
     frame.Bind(wxEVT_MENU, &PublishCommands::OnPublishNow, this, ID_PUBLISH_NOW);
     frame.Document().SetAfterSave(
         [this](const zav::PublishSource& source) { publisher_.AfterSave(source); });
+}
+
+void PublishCommands::ResumeUploads() {
     publisher_.ResumeUploads();
 }
 

@@ -22,6 +22,9 @@ public:
     // Before the program ends: with uploads waiting, asks whether to wait for
     // them (with their progress) or leave them for the next start.
     void BeforeQuit();
+    // Uploads what the last run left waiting, once the window has painted
+    // its first page: the network never delays it.
+    void ResumeUploads();
 
 private:
     void OnPublishResults(wxCommandEvent& event);

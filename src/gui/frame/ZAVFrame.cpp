@@ -32,7 +32,6 @@
 #include "support/PlacementPictures.h"
 #include "support/ProgramIcon.h"
 #include "texts/Texts.h"
-#include "view/WaitingResultsPanel.h"
 #include "view/WelcomePage.h"
 
 namespace zavgui {
@@ -108,7 +107,7 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     undoCommands_ = std::make_unique<UndoCommands>(*this);
     championshipCommands_ = std::make_unique<ChampionshipCommands>(*this);
-    arenaCommands_ = std::make_unique<ArenaCommands>(*this, *waitingResults_);
+    arenaCommands_ = std::make_unique<ArenaCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
@@ -123,11 +122,14 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_, FirstSteps()));
     view_->WaitUntilIdle();
     // The desktop's icons (seven pictures to decode) and the recent sheets'
-    // writes are not needed to show the first page.
+    // writes are not needed to show the first page; the network (the arena,
+    // the uploads left to finish) waits for it too.
     view_->AfterFirstPaint([this] {
         SetIcons(ProgramIcons());
         recent_->AddWaiting();
         ShowMarks();
+        arenaCommands_->ApplySettings();
+        publishCommands_->ResumeUploads();
     });
 }
 
@@ -178,10 +180,10 @@ void wxZAVFrame::CreateControls() {
     view_ = std::make_unique<PageView>(this, ID_HTML_WINDOW, context_.programDir);
     // The view fills the window, as large as it is made.
     sizer->Add(view_->Window(), 1, wxEXPAND);
-    // Shown while the arena network is on.
-    waitingResults_ = new WaitingResultsPanel(this, wxLanguage_);
-    waitingResults_->Hide();
-    sizer->Add(waitingResults_, 0, wxEXPAND);
+}
+
+WaitingResultsPanel& wxZAVFrame::WaitingResults() {
+    return arenaCommands_->Panel();
 }
 
 void wxZAVFrame::OpenFile(const wxString& path) {

@@ -92,7 +92,7 @@ public:
     const SheetChooser& Chooser() const { return *chooser_; }
     RecentSheets& Recent() { return *recent_; }
     ArenaCommands& Arena() { return *arenaCommands_; }
-    WaitingResultsPanel& WaitingResults() { return *waitingResults_; }
+    WaitingResultsPanel& WaitingResults();
     const FrameContext& Context() const { return context_; }
     // The settings file, read afresh at each use.
     zav::Settings AppSettings() const;
@@ -148,7 +148,6 @@ private:
     std::unique_ptr<PageView> view_;
     std::unique_ptr<SheetChooser> chooser_;
     std::unique_ptr<RecentSheets> recent_;
-    WaitingResultsPanel* waitingResults_ = nullptr;  // owned by the window
     // The document's replacements the view has shown.
     unsigned shownReplacements_ = 0;
     // The document's opens and saves the recent sheets have taken.
