@@ -1,5 +1,8 @@
 #include "arena/ArenaPlatform.h"
 
+#include <cerrno>
+#include <system_error>
+
 #ifndef _WIN32
 #include <arpa/inet.h>
 #include <ifaddrs.h>
@@ -20,10 +23,39 @@ void SetListeningOptions(socket_t socket) {
     setsockopt(socket, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&yes),
                sizeof yes);
 }
+
+void ClearPortError() {
+    WSASetLastError(0);
+}
+
+PortFailure LastPortFailure() {
+    const int error = WSAGetLastError();
+    const PortProblem problem = error == WSAEADDRINUSE ? PortProblem::InUse
+                                : error == WSAEACCES   ? PortProblem::NotAllowed
+                                : error == WSAEADDRNOTAVAIL || error == 0
+                                    ? PortProblem::AddressNotAvailable
+                                    : PortProblem::Other;
+    return {problem, std::system_category().message(error)};
+}
 #else
 void SetListeningOptions(socket_t socket) {
     const int yes = 1;
     setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+void ClearPortError() {
+    errno = 0;
+}
+
+// No error at all: the address given is none the system could resolve.
+PortFailure LastPortFailure() {
+    const int error = errno;
+    const PortProblem problem = error == EADDRINUSE                 ? PortProblem::InUse
+                                : error == EACCES || error == EPERM ? PortProblem::NotAllowed
+                                : error == EADDRNOTAVAIL || error == 0
+                                    ? PortProblem::AddressNotAvailable
+                                    : PortProblem::Other;
+    return {problem, std::generic_category().message(error)};
 }
 
 std::vector<std::string> LocalAddresses() {

@@ -18,4 +18,15 @@ std::vector<std::string> LocalAddresses();
 // cpp-httplib's own options allow on Linux).
 void SetListeningOptions(socket_t socket);
 
+// Why the listening socket could not be opened, read from the system's error
+// of the socket call that failed just before.
+enum class PortProblem { InUse, NotAllowed, AddressNotAvailable, Other };
+struct PortFailure {
+    PortProblem problem = PortProblem::Other;
+    std::string systemText;  // the system's own words, for a problem without a name
+};
+// Clears the system's error before the port is opened.
+void ClearPortError();
+PortFailure LastPortFailure();
+
 }  // namespace zav
