@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-#include "frame/ChampionshipCommands.h"
 #include "frame/ArenaCommands.h"
+#include "frame/ChampionshipCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FileCommands.h"
@@ -216,8 +216,10 @@ void wxZAVFrame::SheetChanged(const std::string& step) {
     ShowDocument();
 }
 
+// The sheet first (its save harms nothing), then the judges' results that
+// would be lost with it.
 bool wxZAVFrame::MayReplaceSheet() {
-    const bool goOn = document_.QuitTest();
+    const bool goOn = document_.QuitTest() && arenaCommands_->MayDropWaiting();
     ShowDocument();
     return goOn;
 }
