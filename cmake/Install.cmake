@@ -1,6 +1,20 @@
 # What `cmake --install` puts where, and the Debian package made of it
 # (`cpack -G DEB`). The programs find their files as ../share/zavscore from
 # their own folder, so any prefix works and nothing is configured in.
+if(WIN32)
+  # One folder, as Windows programs are installed: the programs and the files
+  # they open by name side by side, wx's own translations in locale\.
+  install(TARGETS zavscore-cli RUNTIME DESTINATION .)
+  if(TARGET zavscore)
+    install(TARGETS zavscore RUNTIME DESTINATION .)
+    install(DIRECTORY res/program/ DESTINATION .)
+    foreach(lang fr it de)
+      install(FILES /usr/share/locale/${lang}/LC_MESSAGES/wxstd-3.2.mo
+              DESTINATION locale/${lang}/LC_MESSAGES OPTIONAL)
+    endforeach()
+  endif()
+  return()
+endif()
 
 # Manual pages and the change log go compressed, as Debian's policy wants:
 # gzip -n leaves out the name and time, so the same sources give the same bytes.

@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdg-utils openbox xdotool locales
   poppler-utils fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file shared-mime-info groff-base lintian
+  g++-mingw-w64-x86-64-posix googletest wine wine64 nsis zip imagemagick x11-utils curl python3
   "$@"
 )
 

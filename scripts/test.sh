@@ -4,7 +4,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer: the core's, the
 # command line's and the window's sheet document's, which needs no display;
 # the benchmarks and the fuzz targets are built and the fuzz targets run
-# briefly.
+# briefly; last, the Windows program is built and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -28,3 +28,9 @@ cmake --build build-sanitize -j"$jobs"
 
 # The fuzz targets build with clang and run a few seconds each.
 scripts/check-fuzz.sh 3
+
+# The Windows program, cross-built from the same sources (its libraries from
+# the cache when an earlier run made them) and tested under Wine against this
+# build's command-line tool.
+scripts/build-windows.sh
+scripts/test-windows.sh build

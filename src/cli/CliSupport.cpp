@@ -41,8 +41,13 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
 }
 
 std::string SettingsPath(const ParsedArgs& parsed) {
-    if (parsed.Has("--settings")) setenv("ZAVSCORE_INI", parsed.Value("--settings").c_str(), 1);
-    return zav::SettingsFilePath(zav::ProcessEnvironment(), zav::ExecutableFolder());
+    // --settings stands for ZAVSCORE_INI.
+    const zav::Environment process = zav::ProcessEnvironment();
+    const zav::Environment env = [&](const std::string& name) -> std::optional<std::string> {
+        if (name == "ZAVSCORE_INI" && parsed.Has("--settings")) return parsed.Value("--settings");
+        return process(name);
+    };
+    return zav::SettingsFilePath(env, zav::ExecutableFolder());
 }
 
 std::optional<zav::Language> ResolveLanguage(const ParsedArgs& parsed) {

@@ -1,9 +1,9 @@
 // zavscore-cli: the program's rules from the command line, for batch export
 // of results and for checking the program without its window.
-#include <cstring>
 #include <iostream>
 
 #include "Command.h"
+#include "platform/CommandLine.h"
 
 namespace {
 
@@ -17,18 +17,19 @@ void PrintOverview(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const std::vector<std::string> arguments = zav::StartCommandLine(argc, argv);
+    if (arguments.empty()) {
         PrintOverview(std::cerr);
         return zavcli::kExitUsage;
     }
-    const std::string name = argv[1];
+    const std::string& name = arguments.front();
     if (name == "--help" || name == "-h" || name == "help") {
         PrintOverview(std::cout);
         return zavcli::kExitOk;
     }
     for (const auto& command : zavcli::AllCommands()) {
         if (name != command.name) continue;
-        std::vector<std::string> args(argv + 2, argv + argc);
+        const std::vector<std::string> args(arguments.begin() + 1, arguments.end());
         for (const auto& a : args) {
             if (a == "--help" || a == "-h") {
                 std::cout << "Usage: zavscore-cli " << command.name << ' ' << command.usage

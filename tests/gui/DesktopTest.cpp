@@ -15,6 +15,7 @@
 
 #include "app/ToolkitLanguage.h"
 #include "gui/DialogTesting.h"
+#include "platform/ToolkitPlatform.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ TEST_F(DesktopTest, TheFirstStartSpeaksTheDesktopsLanguageAndNoLetterOrKeyServes
 // Message boxes and GTK's dialogs speak the program's language; numbers are
 // still read and written with a point.
 TEST(ToolkitLanguageTest, TheToolkitsWordsFollowTheInterfaceLanguageAndNumbersDoNot) {
-    UseLanguageForToolkit(zav::Language::German);
+    PrepareToolkit(zav::Language::German);
     LoadToolkitTranslations(zav::Language::German);
     EXPECT_STREQ(g_dgettext("gtk30", "_Yes"), "_Ja");
     EXPECT_EQ(wxGetTranslation("Close"), wxString::FromUTF8("Schließen"));

@@ -1,38 +1,49 @@
 #include "support/TempDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/NativePath.h"
+
 namespace zavtest {
 
+namespace fs = std::filesystem;
+
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zavtest-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("zavtest-" + std::to_string(random() % 100000000));
+        if (fs::create_directory(folder)) {
+            path_ = zav::Utf8Path(folder);
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder");
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    fs::remove_all(zav::NativePath(path_), ignored);
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(zav::NativePath(path), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
 std::size_t FilesIn(const std::string& folder) {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                  std::filesystem::directory_iterator()));
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(zav::NativePath(folder)), fs::directory_iterator()));
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(zav::NativePath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "io/Paths.h"
+#include "platform/NativePath.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
 
@@ -38,7 +39,7 @@ std::vector<long long> WriteTimes(const std::vector<std::string>& paths) {
     std::vector<long long> times;
     for (const std::string& path : paths) {
         std::error_code error;
-        const auto time = std::filesystem::last_write_time(std::filesystem::u8path(path), error);
+        const auto time = std::filesystem::last_write_time(NativePath(path), error);
         times.push_back(error ? -1 : static_cast<long long>(time.time_since_epoch().count()));
     }
     return times;

@@ -9,10 +9,10 @@
 #include <mutex>
 #include <thread>
 
-#include "arena/ArenaPlatform.h"
 #include "arena/EntryGate.h"
 #include "arena/EntryPages.h"
 #include "encoding/Markup.h"
+#include "platform/NetworkInterfaces.h"
 
 namespace zav {
 namespace {
@@ -393,7 +393,8 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
     s.options = options;
     s.gate = std::make_unique<EntryGate>();
     s.server.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
-    s.server.set_socket_options(SetListeningOptions);
+    s.server.set_socket_options(
+        [](socket_t socket) { SetListeningOptions(static_cast<NativeSocket>(socket)); });
     s.server.set_payload_max_length(kMaxRequestBytes);
     s.server.set_read_timeout(5, 0);
     s.server.set_write_timeout(5, 0);

@@ -1,39 +1,19 @@
 #include "io/FileRead.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+
+#include "platform/NativeFile.h"
 
 namespace zav {
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Reads until `out` holds `wanted` bytes or the file ends; false on error.
-bool ReadUpTo(int fd, std::string& out, std::size_t wanted) {
+bool ReadUpTo(NativeFile& file, std::string& out, std::size_t wanted) {
     while (out.size() < wanted) {
         char buffer[16384];
         const std::size_t chunk = std::min(sizeof buffer, wanted - out.size());
-        const ssize_t got = ::read(fd, buffer, chunk);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        const long long got = file.Read(buffer, chunk);
+        if (got < 0) return false;
         if (got == 0) break;
         out.append(buffer, static_cast<std::size_t>(got));
     }
@@ -42,17 +22,15 @@ bool ReadUpTo(int fd, std::string& out, std::size_t wanted) {
 
 FileRead Read(const std::string& path, std::string& bytes, std::size_t headBytes,
               const SizeLimitOf& limitOf) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {ReadStatus::OpenFailed, 0};
-    const long long length = info.st_size;
-    if (!ReadUpTo(file.get(), bytes, headBytes)) return {ReadStatus::ReadFailed, length};
+    NativeFile file(path, NativeFile::Mode::Read);
+    if (!file.IsOpen() || !file.IsRegular()) return {ReadStatus::OpenFailed, 0};
+    const long long length = file.Size();
+    if (!ReadUpTo(file, bytes, headBytes)) return {ReadStatus::ReadFailed, length};
     const std::size_t limit = limitOf(bytes);
     if (static_cast<unsigned long long>(length) > limit) return {ReadStatus::TooLong, length};
     // One byte past the limit tells a file that grew from one that fits.
     bytes.reserve(static_cast<std::size_t>(length));
-    if (!ReadUpTo(file.get(), bytes, limit == kNoSizeLimit ? limit : limit + 1))
+    if (!ReadUpTo(file, bytes, limit == kNoSizeLimit ? limit : limit + 1))
         return {ReadStatus::ReadFailed, length};
     if (bytes.size() > limit) return {ReadStatus::TooLong, static_cast<long long>(bytes.size())};
     return {ReadStatus::Done, length};

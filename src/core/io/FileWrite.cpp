@@ -1,14 +1,10 @@
 #include "io/FileWrite.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <deque>
 #include <filesystem>
 
 #include "io/FileRead.h"
+#include "platform/NativePath.h"
 
 namespace zav {
 namespace {
@@ -18,9 +14,9 @@ namespace fs = std::filesystem;
 // The file that will be replaced: symbolic links are followed, relative ones
 // from their own folder, so that the link itself survives the rename; one
 // naming a file not yet there has that file created.
-fs::path TargetOf(const std::string& path) {
+std::string TargetOf(const std::string& path) {
     constexpr int kMaxLinks = 40;  // the system's own limit on a chain of links
-    fs::path target(path);
+    fs::path target = NativePath(path);
     for (int link = 0; link < kMaxLinks; ++link) {
         std::error_code error;
         if (!fs::is_symlink(target, error)) break;
@@ -28,50 +24,21 @@ fs::path TargetOf(const std::string& path) {
         if (error) break;
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    return target;
+    return Utf8Path(target);
 }
 
-// Write-protected: no write permission for anyone (which root would ignore),
-// or none for us.
-bool IsWriteProtected(const std::string& path, const struct stat& info) {
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
-}
-
-// The new file takes the old one's owner and group where we may give them
-// (root may; a user may give a group he belongs to), then its permission
-// bits, so that a save neither opens up nor takes over a file.
-bool TakeOverOwnerAndMode(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
-        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-        // Neither could be given: the file stays ours, in our group.
-    }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// A new, uniquely named file beside `target`; -1 when none can be created.
-int CreateSibling(const fs::path& target, std::string& siblingPath) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+// A new, uniquely named file beside `target`; not open when none can be created.
+NativeFile CreateSibling(const std::string& target, std::string& siblingPath) {
+    const fs::path path = NativePath(target);
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const std::string stem =
-        "." + target.filename().string() + ".saving-" + std::to_string(::getpid()) + "-";
+        "." + Utf8Path(path.filename()) + ".saving-" + std::to_string(ProcessId()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        siblingPath = (folder / (stem + std::to_string(attempt))).string();
-        const int fd = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        siblingPath = Utf8Path(folder / NativePath(stem + std::to_string(attempt)));
+        NativeFile file(siblingPath, NativeFile::Mode::CreateNew);
+        if (file.IsOpen() || !file.AlreadyExisted()) return file;
     }
-    return -1;
+    return {};
 }
 
 }  // namespace
@@ -82,20 +49,20 @@ FileReplacement::~FileReplacement() {
 
 ReplaceResult FileReplacement::Open(const std::string& path, Links links) {
     Abandon();
-    target_ = links == Links::Follow ? TargetOf(path).string() : path;
+    target_ = links == Links::Follow ? TargetOf(path) : path;
     failed_ = false;
-    struct stat old {};
-    replaces_ = ::lstat(target_.c_str(), &old) == 0;
-    if (replaces_ && S_ISLNK(old.st_mode) && links == Links::Follow)
-        replaces_ = ::stat(target_.c_str(), &old) == 0;  // a link past the system's limit
+    FileInfo old = LinkInfoOf(target_);
+    if (old.link && links == Links::Follow) old = InfoOf(target_);  // past the system's limit
+    replaces_ = old.exists;
     // A link replaced is no file of the user's: the new file is made anew.
-    const bool replacesFile = replaces_ && !S_ISLNK(old.st_mode);
-    if (replacesFile && !S_ISREG(old.st_mode)) return ReplaceResult::CreateFailed;
-    if (replacesFile && IsWriteProtected(target_, old)) return ReplaceResult::ReadOnly;
-    fd_ = CreateSibling(fs::path(target_), sibling_);
-    if (fd_ < 0) return replaces_ ? ReplaceResult::NoFileBeside : ReplaceResult::CreateFailed;
+    const bool replacesFile = replaces_ && !old.link;
+    if (replacesFile && !old.regular) return ReplaceResult::CreateFailed;
+    if (replacesFile && old.writeProtected) return ReplaceResult::ReadOnly;
+    file_ = CreateSibling(target_, sibling_);
+    if (!file_.IsOpen())
+        return replaces_ ? ReplaceResult::NoFileBeside : ReplaceResult::CreateFailed;
     stage_ = Stage::Writing;
-    if (replacesFile && !TakeOverOwnerAndMode(fd_, old)) {
+    if (replacesFile && !file_.TakeOverAttributesOf(target_)) {
         Abandon();
         return ReplaceResult::CreateFailed;
     }
@@ -104,7 +71,7 @@ ReplaceResult FileReplacement::Open(const std::string& path, Links links) {
 
 bool FileReplacement::Append(std::string_view bytes) {
     if (stage_ != Stage::Writing || failed_) return false;
-    failed_ = !WriteAll(fd_, bytes);
+    failed_ = !file_.WriteAll(bytes);
     return !failed_;
 }
 
@@ -113,9 +80,8 @@ ReplaceResult FileReplacement::Finish() {
     if (stage_ != Stage::Writing) return ReplaceResult::CreateFailed;
     // fsync before the rename: after a crash the name holds either the old
     // contents or the complete new ones.
-    bool written = !failed_ && ::fsync(fd_) == 0;
-    written = ::close(fd_) == 0 && written;
-    fd_ = -1;
+    bool written = !failed_ && file_.FlushToDisk();
+    written = file_.Close() && written;
     stage_ = Stage::Finished;
     if (written) return ReplaceResult::Done;
     Abandon();
@@ -126,9 +92,9 @@ ReplaceResult FileReplacement::FinishBy(const std::function<bool(const std::stri
     if (stage_ != Stage::Writing) return ReplaceResult::CreateFailed;
     // The writer opens the file by its name; it keeps the owner and
     // permissions given to it when it writes over it.
-    ::close(fd_);
-    fd_ = -1;
-    if (!write(sibling_) || (fd_ = ::open(sibling_.c_str(), O_WRONLY | O_CLOEXEC)) < 0) {
+    file_.Close();
+    if (!write(sibling_) ||
+        !(file_ = NativeFile(sibling_, NativeFile::Mode::WriteExisting)).IsOpen()) {
         Abandon();
         return ReplaceResult::WriteFailed;
     }
@@ -137,9 +103,10 @@ ReplaceResult FileReplacement::FinishBy(const std::function<bool(const std::stri
 
 ReplaceResult FileReplacement::PutInPlace() {
     if (stage_ != Stage::Finished) return ReplaceResult::CreateFailed;
-    if (::rename(sibling_.c_str(), target_.c_str()) != 0) {
+    const MoveResult moved = MoveOver(sibling_, target_);
+    if (moved != MoveResult::Done) {
         Abandon();
-        return ReplaceResult::CreateFailed;
+        return moved == MoveResult::InUse ? ReplaceResult::InUse : ReplaceResult::CreateFailed;
     }
     stage_ = Stage::Closed;
     return ReplaceResult::Done;
@@ -152,9 +119,8 @@ ReplaceResult FileReplacement::Commit() {
 
 void FileReplacement::Abandon() {
     if (stage_ == Stage::Closed) return;
-    if (fd_ >= 0) ::close(fd_);
-    ::unlink(sibling_.c_str());
-    fd_ = -1;
+    file_.Close();
+    RemoveFile(sibling_);
     stage_ = Stage::Closed;
 }
 
@@ -190,11 +156,11 @@ GroupResult ReplaceFilesTogether(const std::vector<FileContents>& files) {
         if (result != ReplaceResult::Done) return {result, file.path};
     }
     for (std::size_t i = 0; i < replacements.size(); ++i) {
-        if (replacements[i].PutInPlace() == ReplaceResult::Done) continue;
+        const ReplaceResult placedNow = replacements[i].PutInPlace();
+        if (placedNow == ReplaceResult::Done) continue;
         for (std::size_t placed = 0; placed < i; ++placed)
-            if (!replacements[placed].ReplacesAFile())
-                ::unlink(replacements[placed].Target().c_str());
-        return {ReplaceResult::CreateFailed, files[i].path};
+            if (!replacements[placed].ReplacesAFile()) RemoveFile(replacements[placed].Target());
+        return {placedNow, files[i].path};
     }
     return {};
 }
@@ -207,6 +173,9 @@ bool ReportWrite(ReplaceResult result, const std::string& path, const Reporter& 
             return false;
         case ReplaceResult::NoFileBeside:
             reporter.Show(MessageIcon::Information, TextId::NoFileBeside, path);
+            return false;
+        case ReplaceResult::InUse:
+            reporter.Show(MessageIcon::Information, TextId::FileInUse, path);
             return false;
         case ReplaceResult::WriteFailed:
         case ReplaceResult::ReadOnly: break;
@@ -222,9 +191,7 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, const Repor
 
 FileUpdate UpdateWholeFile(const std::string& path, std::string_view bytes, Rewrite rewrite,
                            Links links, const Reporter& reporter) {
-    struct stat info {};
-    const bool linkToReplace =
-        links == Links::Replace && ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    const bool linkToReplace = links == Links::Replace && LinkInfoOf(path).link;
     if (rewrite == Rewrite::OnlyChanges && !linkToReplace) {
         std::string current;
         // A longer file is too long for this limit, and so differs.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/NativeFile.h"
 #include "texts/Reporter.h"
 
 namespace zav {
@@ -19,6 +20,7 @@ enum class ReplaceResult {
     WriteFailed,   // a write, the flush to disk or the close failed
     ReadOnly,      // the file is write-protected: it is left as it is
     NoFileBeside,  // the file's folder takes no new file, so it cannot be replaced safely
+    InUse,         // another program holds the file open and the system keeps it so (Windows)
 };
 
 // What a target that is a symbolic link has replaced: the file it names (the
@@ -34,7 +36,8 @@ enum class Links { Follow, Replace };
 // old one's permission bits (and its owner and group, as far as we may give
 // them); a new target is readable and writable by all, as far as the umask
 // allows. A write-protected file (no write permission for anyone, or none for
-// us) is never replaced, even by a user whom the system would let.
+// us; on Windows the read-only attribute) is never replaced, even by a user
+// whom the system would let.
 class FileReplacement {
 public:
     FileReplacement() = default;
@@ -65,7 +68,7 @@ public:
 
 private:
     enum class Stage { Closed, Writing, Finished };
-    int fd_ = -1;
+    NativeFile file_;
     Stage stage_ = Stage::Closed;
     bool failed_ = false;
     bool replaces_ = false;
@@ -99,8 +102,8 @@ struct GroupResult {
 [[nodiscard]] GroupResult ReplaceFilesTogether(const std::vector<FileContents>& files);
 
 // The program's message for a failed replacement: "Error while creating file"
-// or "Error writing file" (also for a write-protected file), or the folder
-// that takes no new file, naming `path`. True when it was done.
+// or "Error writing file" (also for a write-protected file), the folder that
+// takes no new file, or the program that holds the file open, naming `path`. True when it was done.
 [[nodiscard]] bool ReportWrite(ReplaceResult result, const std::string& path,
                                const Reporter& reporter);
 

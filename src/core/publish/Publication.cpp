@@ -1,13 +1,13 @@
 #include "publish/Publication.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
 #include <ctime>
 #include <filesystem>
 
 #include "championship/ChampionshipPage.h"
 #include "io/Paths.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "publish/IndexPage.h"
 #include "report/PageExport.h"
 #include "report/PageFrame.h"
@@ -57,9 +57,9 @@ private:
 
 // When the file was last written, in local time; empty when it cannot be told.
 std::string WrittenAt(const std::string& path) {
-    struct stat info {};
-    struct tm local {};
-    if (::stat(path.c_str(), &info) != 0 || !::localtime_r(&info.st_mtime, &local)) return "";
+    const FileInfo info = InfoOf(path);
+    std::tm local{};
+    if (!info.exists || !LocalTime(info.modified, local)) return "";
     char text[32];
     return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
 }
@@ -108,8 +108,8 @@ public:
 private:
     bool MakeFolder() {
         std::error_code error;
-        std::filesystem::create_directories(options_.folder, error);
-        if (std::filesystem::is_directory(options_.folder, error)) return true;
+        std::filesystem::create_directories(NativePath(options_.folder), error);
+        if (std::filesystem::is_directory(NativePath(options_.folder), error)) return true;
         reporter_.Show(MessageIcon::Information, TextId::ErrorCreating, options_.folder);
         return false;
     }

@@ -1,12 +1,13 @@
 #include "recovery/RecoveryFile.h"
 
-#include <sys/stat.h>
-
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
+#include "io/Paths.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zav {
@@ -83,7 +84,7 @@ std::uint64_t Checksum(std::string_view bytes) {
 std::string TimeText(std::time_t when, const char* format) {
     std::tm local{};
     char text[32] = {};
-    localtime_r(&when, &local);
+    LocalTime(when, local);
     std::strftime(text, sizeof text, format, &local);
     return text;
 }
@@ -107,15 +108,16 @@ std::string FilledInOrder(std::string text, const std::vector<std::string>& valu
 }  // namespace
 
 std::string RecoveryRecord::SheetFile() const {
-    return name.empty() ? std::string() : (std::filesystem::path(folder) / name).string();
+    return name.empty() ? std::string() : PathInFolder(folder, name);
 }
 
 RecoveryRecord RecoveryRecordOf(const ScoreSheet& sheet, Language language, std::time_t when) {
     RecoveryRecord record;
-    const std::filesystem::path own(sheet.bScoreSet ? sheet.sMultiFileOpen : sheet.sFullFileName);
+    const std::filesystem::path own =
+        NativePath(sheet.bScoreSet ? sheet.sMultiFileOpen : sheet.sFullFileName);
     if (!own.empty()) {
-        record.folder = own.parent_path().string();
-        record.name = own.filename().string();
+        record.folder = Utf8Path(own.parent_path());
+        record.name = Utf8Path(own.filename());
     }
     if (sheet.bScoreSet) record.setFile = sheet.sMScoreOpen;
     record.written = when;
@@ -160,11 +162,11 @@ bool ParseRecoveryFile(std::string_view bytes, RecoveryRecord& record) {
 }
 
 std::time_t SavedSince(const RecoveryRecord& record) {
-    struct stat info {};
     const std::string file = record.SheetFile();
-    if (file.empty() || ::stat(file.c_str(), &info) != 0 || info.st_mtime <= record.written)
-        return 0;
-    return info.st_mtime;
+    if (file.empty()) return 0;
+    const FileInfo info = InfoOf(file);
+    if (!info.exists || info.modified <= record.written) return 0;
+    return info.modified;
 }
 
 std::string RecoveryOffer(const RecoveryRecord& record, std::string_view title, std::time_t savedAt,

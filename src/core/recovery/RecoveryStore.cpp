@@ -1,13 +1,6 @@
 #include "recovery/RecoveryStore.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
@@ -15,6 +8,8 @@
 #include "io/FileWrite.h"
 #include "io/Paths.h"
 #include "paths/UserFolders.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zav {
@@ -32,41 +27,8 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-bool TryLock(int fd) {
-    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-}
-
-// The file open as `fd` is still the one named `path`: nobody removed or
-// replaced it between the open and the lock.
-bool StillNamed(int fd, const std::string& path) {
-    struct stat opened {
-    }, named{};
-    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
-           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
-}
-
 bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
-}
-
-// Unlinking before closing: the file disappears while still locked, so no
-// other program can take it in between.
-void RemoveLocked(int fd, const std::string& lockPath) {
-    ::unlink(lockPath.c_str());
-    ::close(fd);
-}
-
-// The lock of a left recovery file, made when missing (a program that
-// takes it later finds the same file, and only one of them holds it);
-// `made` says it was made here.
-int OpenLock(const std::string& lockPath, bool& made) {
-    made = false;
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd >= 0 || errno != ENOENT) return fd;
-    fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    made = fd >= 0;
-    return fd >= 0 || errno != EEXIST ? fd : ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    return InfoOf(path).exists;
 }
 
 enum class LeftFile { Whole, Damaged, Gone };
@@ -74,10 +36,9 @@ enum class LeftFile { Whole, Damaged, Gone };
 // Looked at before it is opened: opening a FIFO would wait for a writer
 // that never comes.
 LeftFile ReadLeftFile(const std::string& path, RecoveryRecord& record) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
-        return errno == ENOENT ? LeftFile::Gone : LeftFile::Damaged;
-    if (!S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > kMaxRecoveryBytes)
+    const FileInfo info = LinkInfoOf(path);
+    if (!info.exists) return LeftFile::Gone;
+    if (!info.regular || static_cast<std::size_t>(info.size) > kMaxRecoveryBytes)
         return LeftFile::Damaged;
     std::string bytes;
     if (ReadFileBytes(path, bytes, kMaxRecoveryBytes).status != ReadStatus::Done)
@@ -88,57 +49,40 @@ LeftFile ReadLeftFile(const std::string& path, RecoveryRecord& record) {
 // Moves the file into the damaged folder under a name no earlier file there
 // has; true when moved.
 bool MoveToDamaged(const std::string& path) {
-    const std::filesystem::path file(path);
-    const std::string damaged = DamagedFolder(file.parent_path().string());
+    const std::filesystem::path file = NativePath(path);
+    const std::string damaged = DamagedFolder(Utf8Path(file.parent_path()));
     if (!CreateFolders(damaged)) return false;
-    const auto taken = [](const std::string& name) {
-        struct stat info {};
-        return ::lstat(name.c_str(), &info) == 0;
-    };
-    std::string target = PathInFolder(damaged, file.filename().string());
+    const auto taken = [](const std::string& name) { return LinkInfoOf(name).exists; };
+    const std::string name = Utf8Path(file.filename());
+    std::string target = PathInFolder(damaged, name);
     for (int n = 2; taken(target) && n < 1000; ++n)
-        target = PathInFolder(damaged, file.filename().string() + "-" + std::to_string(n));
-    return ::rename(path.c_str(), target.c_str()) == 0;
+        target = PathInFolder(damaged, name + "-" + std::to_string(n));
+    return MoveOver(path, target) == MoveResult::Done;
 }
 
 }  // namespace
 
 std::unique_ptr<RecoverySession> RecoverySession::Start(const std::string& folder) {
     if (!CreateFolders(folder)) return nullptr;
-    // The lock is taken under a name no other program looks at, then given
-    // its real name: a lock file under its real name is always locked while
-    // its program runs.
-    std::string starting = PathInFolder(folder, ".starting-XXXXXX");
-    const int fd = ::mkostemp(starting.data(), O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    if (!TryLock(fd)) {
-        RemoveLocked(fd, starting);
-        return nullptr;
-    }
-    const std::string pid = std::to_string(::getpid());
+    const std::string pid = std::to_string(ProcessId());
     for (int n = 0; n < 1000; ++n) {
         const std::string id =
             PathInFolder(folder, std::string(kPrefix) + pid + "-" + std::to_string(n));
-        const std::string lockPath = id + std::string(kLockExtension);
-        if (::link(starting.c_str(), lockPath.c_str()) == 0) {
-            ::unlink(starting.c_str());
+        bool nameTaken = false;
+        FileLock lock = FileLock::CreateNew(id + std::string(kLockExtension), nameTaken);
+        if (lock.IsHeld())
             return std::unique_ptr<RecoverySession>(
-                new RecoverySession(fd, lockPath, id + std::string(kRecoveryExtension)));
-        }
-        if (errno != EEXIST) break;
+                new RecoverySession(std::move(lock), id + std::string(kRecoveryExtension)));
+        if (!nameTaken) break;
     }
-    RemoveLocked(fd, starting);
     return nullptr;
 }
 
-RecoverySession::RecoverySession(int lockFd, std::string lockPath, std::string recoveryPath)
-    : lockFd_(lockFd), lockPath_(std::move(lockPath)), recoveryPath_(std::move(recoveryPath)) {}
+RecoverySession::RecoverySession(FileLock lock, std::string recoveryPath)
+    : lock_(std::move(lock)), recoveryPath_(std::move(recoveryPath)) {}
 
 RecoverySession::~RecoverySession() {
-    if (Exists(recoveryPath_))
-        ::close(lockFd_);
-    else
-        RemoveLocked(lockFd_, lockPath_);
+    if (!Exists(recoveryPath_)) lock_.RemoveAndRelease();
 }
 
 bool RecoverySession::Write(const RecoveryRecord& record) {
@@ -146,29 +90,20 @@ bool RecoverySession::Write(const RecoveryRecord& record) {
 }
 
 void RecoverySession::Remove() {
-    ::unlink(recoveryPath_.c_str());
+    RemoveFile(recoveryPath_);
 }
 
-LeftRecovery::LeftRecovery(int lockFd, std::string lockPath, bool lockMade,
-                           std::string recoveryPath, RecoveryRecord record)
-    : lockFd_(lockFd),
-      lockPath_(std::move(lockPath)),
+LeftRecovery::LeftRecovery(FileLock lock, bool lockMade, std::string recoveryPath,
+                           RecoveryRecord record)
+    : lock_(std::move(lock)),
       lockMade_(lockMade),
       recoveryPath_(std::move(recoveryPath)),
       record_(std::move(record)) {}
 
-LeftRecovery::LeftRecovery(LeftRecovery&& other) noexcept
-    : lockFd_(std::exchange(other.lockFd_, -1)),
-      lockPath_(std::move(other.lockPath_)),
-      lockMade_(other.lockMade_),
-      recoveryPath_(std::move(other.recoveryPath_)),
-      record_(std::move(other.record_)) {}
-
 LeftRecovery& LeftRecovery::operator=(LeftRecovery&& other) noexcept {
     if (this != &other) {
         Release();
-        lockFd_ = std::exchange(other.lockFd_, -1);
-        lockPath_ = std::move(other.lockPath_);
+        lock_ = std::move(other.lock_);
         lockMade_ = other.lockMade_;
         recoveryPath_ = std::move(other.recoveryPath_);
         record_ = std::move(other.record_);
@@ -181,26 +116,22 @@ LeftRecovery::~LeftRecovery() {
 }
 
 void LeftRecovery::Release() {
-    if (lockFd_ < 0) return;
     if (lockMade_)
-        RemoveLocked(lockFd_, lockPath_);
+        lock_.RemoveAndRelease();
     else
-        ::close(lockFd_);
-    lockFd_ = -1;
+        lock_.Release();
 }
 
 void LeftRecovery::Discard() {
-    if (lockFd_ < 0) return;
-    ::unlink(recoveryPath_.c_str());
-    RemoveLocked(lockFd_, lockPath_);
-    lockFd_ = -1;
+    if (!lock_.IsHeld()) return;
+    RemoveFile(recoveryPath_);
+    lock_.RemoveAndRelease();
 }
 
 void LeftRecovery::PutAside() {
-    if (lockFd_ < 0) return;
+    if (!lock_.IsHeld()) return;
     MoveToDamaged(recoveryPath_);
-    RemoveLocked(lockFd_, lockPath_);
-    lockFd_ = -1;
+    lock_.RemoveAndRelease();
 }
 
 std::string DamagedFolder(const std::string& folder) {
@@ -212,11 +143,11 @@ LeftRecoveries TakeLeftRecoveries(const std::string& folder) {
     LeftRecoveries found;
     std::vector<std::string> lockOnly;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(NativePath(folder), error)) {
+        const std::string name = Utf8Path(entry.path().filename());
         // Not files being written or started, nor other files of the program.
         if (name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
-        const std::string path = entry.path().string();
+        const std::string path = Utf8Path(entry.path());
         if (EndsWith(name, kLockExtension)) {
             const std::string stem = path.substr(0, path.size() - kLockExtension.size());
             if (!Exists(stem + std::string(kRecoveryExtension))) lockOnly.push_back(path);
@@ -225,33 +156,27 @@ LeftRecoveries TakeLeftRecoveries(const std::string& folder) {
         if (!EndsWith(name, kRecoveryExtension)) continue;
         const std::string lockPath =
             path.substr(0, path.size() - kRecoveryExtension.size()) + std::string(kLockExtension);
+        // Made when missing: a program that takes its lock later finds the
+        // same file, and only one of them holds it. Not held when its program
+        // runs, or another one has just taken it.
         bool lockMade = false;
-        const int fd = OpenLock(lockPath, lockMade);
-        if (fd < 0) continue;
-        if (!TryLock(fd) || !StillNamed(fd, lockPath)) {
-            ::close(fd);  // its program runs, or another one has just taken it
-            continue;
-        }
+        FileLock lock = FileLock::Take(lockPath, true, &lockMade);
+        if (!lock.IsHeld()) continue;
         RecoveryRecord record;
         switch (ReadLeftFile(path, record)) {
-            case LeftFile::Gone: RemoveLocked(fd, lockPath); break;
+            case LeftFile::Gone: lock.RemoveAndRelease(); break;
             case LeftFile::Damaged:
                 found.putAside |= MoveToDamaged(path);
-                RemoveLocked(fd, lockPath);
+                lock.RemoveAndRelease();
                 break;
             case LeftFile::Whole:
                 found.offers.push_back(
-                    LeftRecovery(fd, lockPath, lockMade, path, std::move(record)));
+                    LeftRecovery(std::move(lock), lockMade, path, std::move(record)));
                 break;
         }
     }
     for (const std::string& lockPath : lockOnly) {
-        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd < 0) continue;
-        if (TryLock(fd) && StillNamed(fd, lockPath))
-            RemoveLocked(fd, lockPath);
-        else
-            ::close(fd);
+        FileLock::Take(lockPath, false).RemoveAndRelease();
     }
     std::stable_sort(found.offers.begin(), found.offers.end(),
                      [](const LeftRecovery& a, const LeftRecovery& b) {

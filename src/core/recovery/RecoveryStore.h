@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileLock.h"
 #include "recovery/RecoveryFile.h"
 
 namespace zav {
@@ -39,10 +40,9 @@ public:
     const std::string& RecoveryPath() const { return recoveryPath_; }
 
 private:
-    RecoverySession(int lockFd, std::string lockPath, std::string recoveryPath);
+    RecoverySession(FileLock lock, std::string recoveryPath);
 
-    int lockFd_;
-    std::string lockPath_;
+    FileLock lock_;
     std::string recoveryPath_;
 };
 
@@ -53,7 +53,7 @@ struct LeftRecoveries;
 // file at the same time; destroyed, it leaves the file for another time.
 class LeftRecovery {
 public:
-    LeftRecovery(LeftRecovery&& other) noexcept;
+    LeftRecovery(LeftRecovery&& other) noexcept = default;
     LeftRecovery& operator=(LeftRecovery&& other) noexcept;
     ~LeftRecovery();
 
@@ -66,12 +66,10 @@ public:
 
 private:
     friend LeftRecoveries TakeLeftRecoveries(const std::string& folder);
-    LeftRecovery(int lockFd, std::string lockPath, bool lockMade, std::string recoveryPath,
-                 RecoveryRecord record);
+    LeftRecovery(FileLock lock, bool lockMade, std::string recoveryPath, RecoveryRecord record);
     void Release();
 
-    int lockFd_;
-    std::string lockPath_;
+    FileLock lock_;
     bool lockMade_;  // the lock file was made to take the file: it goes with it
     std::string recoveryPath_;
     RecoveryRecord record_;

@@ -1,15 +1,10 @@
 #include "report/PageFrame.h"
 
 #include "encoding/Markup.h"
+#include "platform/NativePath.h"
 
 namespace zav {
 namespace {
-
-#ifdef _WIN32
-constexpr char kPathSeparator = '\\';
-#else
-constexpr char kPathSeparator = '/';
-#endif
 
 // An attribute value between double quotes: the markup characters and the
 // quote itself must not end it early.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "io/Paths.h"
 #include "sheet/GameCatalogue.h"
 
 namespace zav {
@@ -36,7 +37,7 @@ std::optional<PlacementPicture> PlacementPictureOf(const std::string& fileName) 
 }
 
 std::string UserPlacementFolder(const Environment& env) {
-    return UserDataFolder(env) + "/placement";
+    return PathInFolder(UserDataFolder(env), "placement");
 }
 
 PlacementStandIn StandInFor(const PlacementPicture& picture) {

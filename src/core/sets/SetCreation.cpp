@@ -6,6 +6,7 @@
 #include "encoding/Encoding.h"
 #include "io/FileWrite.h"
 #include "io/Paths.h"
+#include "platform/NativePath.h"
 #include "sets/Categories.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
@@ -123,8 +124,7 @@ std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
     std::string stem = setFileName.substr(0, setFileName.find(kSetExtension));
     for (const std::size_t i : CategoriesOfSheet(plan, sheetNumber))
         stem += "_" + CategoryFull(entries.sCategory[i]);
-    std::replace(stem.begin(), stem.end(), '/', '_');
-    std::replace(stem.begin(), stem.end(), '\0', '_');
+    std::replace_if(stem.begin(), stem.end(), IsForbiddenInFileName, '_');
     return FirstChars(stem, kMaxStemChars);
 }
 
@@ -154,7 +154,7 @@ std::vector<std::string> ExistingSetFiles(const SifEntries& entries, const SetPl
     for (const std::string& path : paths) {
         std::error_code error;
         // A dangling link is still a name the set would write through.
-        if (std::filesystem::exists(std::filesystem::symlink_status(path, error)))
+        if (std::filesystem::exists(std::filesystem::symlink_status(NativePath(path), error)))
             existing.push_back(path);
     }
     return existing;

@@ -121,7 +121,7 @@ bool ReadSetFile(const std::string& path, EncodingMark mark, std::vector<std::st
 }
 
 PathParts DecodePathFile(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
+    const std::size_t slash = LastSeparator(path);
     if (slash == std::string_view::npos || slash == 0) return {};
     return {std::string(path.substr(0, slash)), std::string(path.substr(slash + 1))};
 }

@@ -1,8 +1,5 @@
 #include "sets/SetManagement.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -10,6 +7,8 @@
 
 #include "io/FileWrite.h"
 #include "io/Paths.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
 
@@ -26,12 +25,6 @@ fs::path NormalFolder(const fs::path& folder) {
     if (error) normal = fs::absolute(folder, error).lexically_normal();
     if (!normal.has_filename() && normal.has_relative_path()) normal = normal.parent_path();
     return normal;
-}
-
-// Removes a file, never a folder (even an empty one named like a sheet); a
-// file already gone counts as removed.
-bool RemoveFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 // Deletes the source (delete), or copies it (copy), or copies it and then
@@ -54,13 +47,13 @@ bool CopyFileA(const std::string& source, const std::string& target, const Repor
 
 bool TestCibleExist(const std::string& path, const Reporter& reporter) {
     std::error_code error;
-    if (!fs::exists(path, error)) return true;
+    if (!fs::exists(NativePath(path), error)) return true;
     return reporter.Ask(MessageIcon::Error, TextId::SetExists, QuestionKind::Destructive);
 }
 
 bool IsSameFolder(const std::string& a, const std::string& b) {
-    const fs::path first = a.empty() ? "." : a;
-    const fs::path second = b.empty() ? "." : b;
+    const fs::path first = NativePath(a.empty() ? "." : a);
+    const fs::path second = NativePath(b.empty() ? "." : b);
     std::error_code error;
     if (fs::equivalent(first, second, error)) return true;
     return NormalFolder(first) == NormalFolder(second);
@@ -99,7 +92,7 @@ bool TraiteSetSheet(SetOperation code, const std::string& setPath, const std::st
 
 bool CopyOrMoveSet(SetOperation code, const std::string& setPath, const std::string& targetFolder,
                    const Reporter& reporter) {
-    const std::string setFolder = setPath.substr(0, setPath.rfind('/') + 1);
+    const std::string setFolder = setPath.substr(0, LastSeparator(setPath) + 1);
     if (IsSameFolder(setFolder, targetFolder)) {
         reporter.Show(MessageIcon::Error, TextId::SameFolder);
         return false;
@@ -115,8 +108,7 @@ std::string OpenSetAfter(SetOperation code, bool done, const std::string& openSe
         FileNameOf(operatedSet) == fileName &&
         IsSameFolder(DecodePathFile(openSet).sFilePath, DecodePathFile(operatedSet).sFilePath);
     if (!same) return openSet;
-    return code == SetOperation::Move ? (fs::path(targetFolder) / fileName).string()
-                                      : std::string();
+    return code == SetOperation::Move ? PathInFolder(targetFolder, fileName) : std::string();
 }
 
 const std::string& SetOperationDone(SetOperation code, Language language) {

@@ -1,9 +1,9 @@
 #include "settings/IniFile.h"
 
-#include <fstream>
 #include <vector>
 
 #include "encoding/Encoding.h"
+#include "io/FileRead.h"
 #include "io/FileWrite.h"
 
 namespace zav {
@@ -48,13 +48,16 @@ bool KeyName(const std::string& line, std::string& key) {
 }
 
 std::vector<std::string> ReadLines(const std::string& path, bool& exists) {
-    std::ifstream in(path, std::ios::binary);
-    exists = static_cast<bool>(in);
+    std::string bytes;
+    exists = ReadFileBytes(path, bytes, kNoSizeLimit).status == ReadStatus::Done;
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::size_t start = 0; start < bytes.size();) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+        lines.push_back(std::move(line));
+        start = end + 1;
     }
     return lines;
 }

@@ -1,7 +1,6 @@
 #include "settings/Settings.h"
 
-#include <filesystem>
-
+#include "io/Paths.h"
 #include "paths/UserFolders.h"
 #include "settings/DesktopLanguage.h"
 #include "settings/IniFile.h"
@@ -75,7 +74,7 @@ int Settings::GetInt(SettingKey key) const {
 
 bool Settings::Set(SettingKey key, const std::string& value) const {
     // The user's settings folder does not exist before the first change.
-    CreateFolders(std::filesystem::path(path_).parent_path().string());
+    CreateFolders(FolderOf(path_));
     return IniWrite(path_, SectionOf(key), NameOf(key), value);
 }
 
@@ -132,7 +131,7 @@ bool Settings::SetRecentFiles(const std::vector<std::string>& files) const {
     // Emptied, the keys of a longer list written before.
     while (keys.size() < kRecentFilesMax)
         keys.emplace_back(RecentKey(static_cast<int>(keys.size())), std::string());
-    CreateFolders(std::filesystem::path(path_).parent_path().string());
+    CreateFolders(FolderOf(path_));
     return IniWrite(path_, kRecentSection, keys);
 }
 

@@ -20,6 +20,7 @@
 //   640..659  saving safely: protected files and folders, set file entries,
 //             the save question
 //   660..699  keyboard entry of results, first steps (welcome page, guide)
+//   706..719  Windows: a file another program holds open, PDF export
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
 //   860..889  upload to the event's web site, the site's arenas
@@ -1584,6 +1585,16 @@ ZAV_TEXT(701, PreviewFailed,
          "The print preview could not be prepared.",
          "Non è stato possibile preparare l'anteprima di stampa.",
          "Die Druckvorschau konnte nicht erstellt werden.")
+ZAV_TEXT(706, FileInUse,
+         "Impossible d'enregistrer le fichier = %s\nUn autre programme le tient ouvert : le fichier est resté tel quel. Fermez-le dans cet autre programme, puis enregistrez à nouveau.",
+         "Cannot save the file = %s\nAnother program holds it open: the file was left as it was. Close it in that program, then save again.",
+         "Impossibile salvare il file = %s\nUn altro programma lo tiene aperto: il file è rimasto com'era. Chiudetelo in quel programma, poi salvate di nuovo.",
+         "Die Datei kann nicht gespeichert werden = %s\nEin anderes Programm hält sie geöffnet: die Datei bleibt unverändert. Schließen Sie sie dort und speichern Sie erneut.")
+ZAV_TEXT(707, PdfPrinterMissing,
+         "L'export PDF passe par l'imprimante « Microsoft Print to PDF » de Windows, qui n'est pas installée sur cet ordinateur. Activez-la dans Paramètres, Imprimantes et scanners (ou Fonctionnalités de Windows), ou imprimez vers une autre imprimante PDF.",
+         "PDF export goes through Windows' \"Microsoft Print to PDF\" printer, which is not installed on this computer. Turn it on in Settings, Printers & scanners (or Windows Features), or print to another PDF printer.",
+         "L'esportazione PDF passa per la stampante « Microsoft Print to PDF » di Windows, che non è installata su questo computer. Attivatela in Impostazioni, Stampanti e scanner (o Funzionalità di Windows), oppure stampate su un'altra stampante PDF.",
+         "Der PDF-Export geht über den Windows-Drucker »Microsoft Print to PDF«, der auf diesem Computer nicht installiert ist. Schalten Sie ihn unter Einstellungen, Drucker & Scanner (oder Windows-Features) ein, oder drucken Sie auf einen anderen PDF-Drucker.")
 ZAV_TEXT(720, MenuRecentSheets,
          "Feuilles récentes",
          "Recent sheets",

@@ -7,6 +7,8 @@
 
 #include "io/FileRead.h"
 #include "io/Paths.h"
+#include "platform/NativeFile.h"
+#include "platform/NativePath.h"
 #include "publish/Publication.h"
 #include "upload/SiteIndex.h"
 #include "upload/UploadManifest.h"
@@ -30,13 +32,13 @@ struct LocalFile {
 // The publication's files, the index last; hidden files (the manifest) stay.
 bool ReadPublication(const std::string& folder, std::vector<LocalFile>& files) {
     std::error_code error;
-    std::filesystem::directory_iterator entries(folder, error);
+    std::filesystem::directory_iterator entries(NativePath(folder), error);
     if (error) return false;
     for (const auto& entry : entries) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = Utf8Path(entry.path().filename());
         if (name.front() == '.' || !entry.is_regular_file(error)) continue;
         LocalFile file{name, {}};
-        if (ReadFileBytes(entry.path().string(), file.bytes, kMaxFileBytes).status !=
+        if (ReadFileBytes(Utf8Path(entry.path()), file.bytes, kMaxFileBytes).status !=
             ReadStatus::Done)
             return false;
         files.push_back(std::move(file));
@@ -52,7 +54,7 @@ std::string Now() {
     const std::time_t now = std::time(nullptr);
     struct tm local {};
     char text[32];
-    localtime_r(&now, &local);
+    LocalTime(now, local);
     return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local));
 }
 

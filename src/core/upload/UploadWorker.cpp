@@ -1,12 +1,14 @@
 #include "upload/UploadWorker.h"
 
+#include "platform/NativeFile.h"
+
 namespace zav {
 namespace {
 
 std::string ClockTime(std::time_t time) {
     struct tm local {};
     char text[16];
-    localtime_r(&time, &local);
+    LocalTime(time, local);
     return std::string(text, std::strftime(text, sizeof text, "%H:%M", &local));
 }
 

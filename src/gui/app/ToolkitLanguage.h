@@ -8,11 +8,6 @@
 
 namespace zavgui {
 
-// Before GTK starts: the catalogues follow LANGUAGE, which they read only
-// under a locale other than C, so the messages' locale is the user's or
-// C.UTF-8. Only the messages: numbers keep the C locale's decimal point.
-void UseLanguageForToolkit(zav::Language language);
-
 // wx's own texts in that language, once the toolkit runs.
 void LoadToolkitTranslations(zav::Language language);
 

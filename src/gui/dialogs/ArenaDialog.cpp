@@ -8,7 +8,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-#include "arena/ArenaPlatform.h"
+#include "platform/NetworkInterfaces.h"
 #include "support/GuiText.h"
 #include "support/QrPicture.h"
 

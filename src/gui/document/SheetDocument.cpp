@@ -1,26 +1,17 @@
 #include "document/SheetDocument.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 
+#include "io/Paths.h"
 #include "sets/SetFile.h"
 #include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zavgui {
 
-namespace {
-
-std::string FileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-
-std::string FolderOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
-}
-
-}  // namespace
+using zav::FileNameOf;
+using zav::FolderOf;
 
 SheetDocument::SheetDocument(DocumentUser& user, bool saveAutoOn)
     : user_(user), saveAutoOn_(saveAutoOn) {}

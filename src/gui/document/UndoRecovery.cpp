@@ -1,8 +1,8 @@
 // The sheet document's undo history and recovery file.
 #include <ctime>
-#include <filesystem>
 
 #include "document/SheetDocument.h"
+#include "io/Paths.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
 
@@ -119,7 +119,7 @@ void SheetDocument::Restore(const zav::RecoveryRecord& record, zav::ScoreSheet r
         restored.sMScoreOpen = record.setFile;
         restored.sMultiFileOpen = restored.sFilePath = own;
         restored.sFullFileName = record.setFile;
-        restored.sFileName = titleFileName_ = std::filesystem::path(record.setFile).filename();
+        restored.sFileName = titleFileName_ = zav::FileNameOf(record.setFile);
         sheet_ = std::move(restored);
     } else {
         sheet_ = std::move(restored);

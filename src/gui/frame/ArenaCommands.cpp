@@ -4,7 +4,7 @@
 #include <wx/utils.h>
 
 #include "arena/ArenaFiles.h"
-#include "arena/ArenaPlatform.h"
+#include "platform/NetworkInterfaces.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"

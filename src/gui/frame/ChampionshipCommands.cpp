@@ -59,9 +59,10 @@ void ChampionshipCommands::OnChampionshipTable(wxCommandEvent&) {
             return pages.Championship(table, PageUse::Window);
         });
     const auto page = [&](PageUse use) { return pages.Championship(dialog.Table(), use); };
-    // Printing to a file proposes the documents folder, as every print does.
-    const wxString fileTarget =
-        FromCore(zav::UserDocumentsFolder(frame_.Context().environment)) + wxS("/championship.pdf");
+    // Printed to a file, the table is proposed in the documents folder, as
+    // the sheet's pages are.
+    const wxString fileTarget = FromCore(zav::PathInFolder(
+        zav::UserDocumentsFolder(frame_.Context().environment), "championship.pdf"));
     dialog.print->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
         frame_.Printing().Print(PageKind::Championship, page(PageUse::Printer), fileTarget);
     });

@@ -267,7 +267,7 @@ void AddTools(wxToolBar* toolBar, zav::Language language) {
             continue;
         }
         const CommandRow& row = RowOf(id);
-        toolBar->AddTool(id, wxEmptyString, ToolBitmap(row.picture.value()),
+        toolBar->AddTool(id, wxEmptyString, ToolBitmaps(row.picture.value()),
                          Tx(language, row.label));
     }
 }

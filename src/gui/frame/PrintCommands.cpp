@@ -4,6 +4,8 @@
 
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
+#include "io/Paths.h"
+#include "paths/UserFolders.h"
 #include "printing/ExportNames.h"
 
 namespace zavgui {
@@ -110,8 +112,8 @@ wxString PrintCommands::PdfName(const char* suffix) const {
 // folder, which may be one the user cannot write.
 wxString PrintCommands::PrintFileTarget(const char* suffix) const {
     const wxString name = PdfName(suffix);
-    return FromCore(zav::UserDocumentsFolder(frame_.Context().environment)) + wxS("/") +
-           (name.empty() ? sAppli + wxS(".pdf") : name);
+    return FromCore(zav::PathInFolder(zav::UserDocumentsFolder(frame_.Context().environment),
+                                      ToCore(name.empty() ? sAppli + wxS(".pdf") : name)));
 }
 
 wxString PrintCommands::ProposedStem(const char* suffix) const {

@@ -8,7 +8,7 @@
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
 #include "paths/UserFolders.h"
-#include "support/DesktopSecretStore.h"
+#include "platform/DesktopSecretStore.h"
 #include "support/GuiText.h"
 
 namespace zavgui {

@@ -1,12 +1,12 @@
 #include "frame/SheetChooser.h"
 
-#include <gtk/gtk.h>
 #include <wx/combobox.h>
 #include <wx/toolbar.h>
 
 #include <algorithm>
 
 #include "frame/CommandIds.h"
+#include "platform/ToolkitPlatform.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
@@ -17,7 +17,7 @@ SheetChooser::SheetChooser(wxToolBar* toolBar)
     : combo_(new wxComboBox(toolBar, ID_SHEET_COMBO, wxEmptyString, wxDefaultPosition,
                             wxSize(kSheetChooserMinWidth, -1), wxArrayString(),
                             wxCB_DROPDOWN | wxCB_READONLY | wxCB_SORT)) {
-    gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(combo_->GetHandle()), FALSE);
+    LetListOpenWide(*combo_);
     toolBar->AddControl(combo_);
 }
 

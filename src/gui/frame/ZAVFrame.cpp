@@ -163,7 +163,8 @@ bool wxZAVFrame::StoreSettings(const zav::SettingValues& values) {
 void wxZAVFrame::CreateToolbar() {
     wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, ID_TOOLBAR);
     toolBar->SetToolSeparation(50);
-    toolBar->SetToolBitmapSize(wxSize(16, 16));
+    // In pixels of this screen: 16 at 100 %, 24 at 150 %.
+    toolBar->SetToolBitmapSize(toolBar->FromDIP(wxSize(16, 16)));
     AddTools(toolBar, wxLanguage_);
     toolBar->AddSeparator();
     chooser_ = std::make_unique<SheetChooser>(toolBar);

@@ -3,6 +3,7 @@
 #include <wx/print.h>
 
 #include "io/FileWrite.h"
+#include "platform/ToolkitPlatform.h"
 #include "printing/SheetPrinting.h"
 #include "report/PageExport.h"
 #include "support/GuiText.h"
@@ -117,6 +118,10 @@ wxPrintPreview* PrintController::Preview(PageKind kind, const std::string& page,
 // Written beside the target and put in its place only when complete, as
 // every file the program writes: a failed export keeps the previous PDF.
 bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
+    if (!CanWritePdf()) {
+        reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfPrinterMissing);
+        return false;
+    }
     const zav::ReplaceResult result = WithPageSettings(kind, [&](const wxString& base) {
         return zav::ReplaceFileBy(ToCore(path), [&](const std::string& newFile) {
             return printing_->ExportPdf(FromCore(page), base, FromCore(newFile));

@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/ToolkitPlatform.h"
+
 class wxPrintPreview;
 
 namespace zavgui {
@@ -42,13 +44,6 @@ private:
     bool greyPictures_ = false;
     // What the last layout needed against what the paper gives, in pixels.
     mutable wxSize pageArea_, docArea_;
-};
-
-// How a print through the print dialog ended; after a failure, the reason
-// GTK gives.
-struct PrintOutcome {
-    enum class Result { Printed, Cancelled, Failed } result = Result::Cancelled;
-    wxString reason;
 };
 
 class ZavHtmlEasyPrinting : public wxHtmlEasyPrinting {
@@ -90,11 +85,5 @@ private:
     std::optional<Fonts> fonts_;
     wxString fileTarget_;
 };
-
-// Prints `printout` through the print dialog over `parent`, proposing
-// `fileTarget` to print to a file; `printData` takes the choices made in the
-// dialog.
-PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
-                                const wxString& fileTarget);
 
 }  // namespace zavgui

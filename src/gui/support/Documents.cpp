@@ -8,6 +8,7 @@
 #include "frame/CommandIds.h"
 #include "paths/ProgramFiles.h"
 #include "paths/UserFolders.h"
+#include "platform/ToolkitPlatform.h"
 #include "support/GuiText.h"
 #include "texts/Texts.h"
 
@@ -111,11 +112,8 @@ bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSectio
     }();
     const auto path = FindDocument(dataFolder, DocumentsFor(ID_USER_GUIDE, language), reporter);
     if (!path) return false;
-    // A URL, not a path: only a URL keeps the section. The desktop's opener
-    // hands it to the browser.
-    const std::string url = ToCore(wxFileName::FileNameToURL(FromCore(*path)) + wxS("#") + anchor);
-    const char* const argv[] = {"xdg-open", url.c_str(), nullptr};
-    return wxExecute(argv, wxEXEC_ASYNC) != 0;
+    // A URL, not a path: only a URL keeps the section.
+    return OpenUrl(wxFileName::FileNameToURL(FromCore(*path)) + wxS("#") + anchor);
 }
 
 }  // namespace zavgui

@@ -1,7 +1,7 @@
 // The toolbar pictures, compiled into the program.
 #pragma once
 
-#include <wx/bitmap.h>
+#include <wx/bmpbndl.h>
 
 namespace zavgui {
 
@@ -31,8 +31,9 @@ constexpr int kToolPictureCount = 19;
 
 const char* const* ToolPicture(ToolPictureId id);
 
-inline wxBitmap ToolBitmap(ToolPictureId id) {
-    return wxBitmap(ToolPicture(id));
-}
+// The picture at 16 pixels, and at 24 and 32 for 150 % and 200 % scaling:
+// each drawn pixel becomes a block of screen pixels, so the pictures stay
+// sharp where the toolkit would smooth them.
+wxBitmapBundle ToolBitmaps(ToolPictureId id);
 
 }  // namespace zavgui

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "io/Paths.h"
 #include "report/PageBytes.h"
 #include "report/PageExport.h"
 #include "support/TempDir.h"
@@ -57,7 +58,7 @@ TEST(PageExport, WritesThePageThenCopiesTheLogoOrSaysWhyNot) {
         {"club.png", kMaxLogoBytes + 1, "b.html", ExportResult::LogoFailed,
          "File too long = 32001 bytes"},
         {"gone.png", 0, "c.html", ExportResult::LogoFailed,
-         "Error while opening file = " + dir.File("logos/gone.png")},
+         "Error while opening file = " + PathInFolder(dir.File("logos"), "gone.png")},
         {"taken.png", 10, "d.html", ExportResult::LogoFailed,
          "Error while creating file = " + dir.File("taken.png")},
         {"club.png", 10, "no-folder/e.html", ExportResult::PageFailed,

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/sets/SifTestData.h"
+#include "io/Paths.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
 #include "sets/SetManagement.h"
@@ -147,7 +148,7 @@ TEST_F(SetFolder, ACopyThatFailsHalfWayStopsThere) {
     MakeSet();
     fs::create_directory(target + "/ev.mscore");  // the set file goes last
     EXPECT_FALSE(Run(SetOperation::Copy, target));
-    EXPECT_EQ(Message(), English(TextId::ErrorCreating, target + "/ev.mscore"));
+    EXPECT_EQ(Message(), English(TextId::ErrorCreating, PathInFolder(target, "ev.mscore")));
     fs::remove_all(target);
     fs::create_directory(target);
 
@@ -210,8 +211,9 @@ TEST_F(SetFolder, AnOpenSetIsFoundWhereTheOperationLeftIt) {
         std::string expected;
     } cases[] = {
         {SetOperation::Copy, true, path, path},
-        {SetOperation::Move, true, path, "/target/ev.mscore"},
-        {SetOperation::Move, true, folder + "/../ev/ev.mscore", "/target/ev.mscore"},
+        {SetOperation::Move, true, path, PathInFolder("/target", "ev.mscore")},
+        {SetOperation::Move, true, folder + "/../ev/ev.mscore",
+         PathInFolder("/target", "ev.mscore")},
         {SetOperation::Move, false, path, path},
         {SetOperation::Move, true, other, path},
         {SetOperation::Delete, true, path, ""},

@@ -2,9 +2,8 @@
 // opening sheets and sets, moving between a set's sheets, undo, recovery.
 // The user is a script; a question or chooser it does not expect fails.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/time.h>
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <deque>
@@ -12,6 +11,7 @@
 
 #include "core/sets/SifTestData.h"
 #include "document/SheetDocument.h"
+#include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"
 #include "support/TestFiles.h"
@@ -90,8 +90,8 @@ protected:
 
     // A folder in place of the file at `path`: no save can replace it.
     static void Block(const std::string& path) {
-        ASSERT_EQ(0, std::remove(path.c_str()));
-        ASSERT_EQ(0, mkdir(path.c_str(), 0755));
+        ASSERT_TRUE(std::filesystem::remove(zav::NativePath(path)));
+        ASSERT_TRUE(std::filesystem::create_directory(zav::NativePath(path)));
     }
 
     zavtest::TempDir temp;
@@ -392,8 +392,10 @@ TEST_F(SheetDocumentTest, RestoringOverNewerWorkAsksForANewName) {
         crashed.EditSheet().sTitle = "Typed";
         crashed.SheetChanged("title");
     }
-    const timeval later[2] = {{std::time(nullptr) + 10, 0}, {std::time(nullptr) + 10, 0}};
-    ASSERT_EQ(::utimes(single.c_str(), later), 0);
+    // Saved ten seconds after the recovery file was written.
+    std::filesystem::last_write_time(
+        zav::NativePath(single),
+        std::filesystem::file_time_type::clock::now() + std::chrono::seconds(10));
     zavtest::WriteFile(state + "/recovery-1-0.recovery", "ZAVscore recovery 2\nfolder=");
     ScriptedUser next;
     next.messages = zav::RecordingMessageSink(true);

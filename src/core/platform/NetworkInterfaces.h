@@ -1,12 +1,15 @@
-// What the arena network does differently on each system, in one place.
+// What the arena network asks of the system's sockets and interfaces.
 #pragma once
 
-#include <httplib.h>
-
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zav {
+
+// A socket as the system knows it (a descriptor on Linux, a SOCKET handle on
+// Windows), wide enough for both.
+using NativeSocket = std::uintptr_t;
 
 // Every interface's IPv4 address but loopback's, in the system's order, for
 // the scorer to choose the one the phones reach; empty where the system does
@@ -14,9 +17,8 @@ namespace zav {
 std::vector<std::string> LocalAddresses();
 
 // The listening socket's options: the port may be opened again at once after
-// a stop, but never shared with another program listening on it (which
-// cpp-httplib's own options allow on Linux).
-void SetListeningOptions(socket_t socket);
+// a stop, but never shared with another program listening on it.
+void SetListeningOptions(NativeSocket socket);
 
 // Why the listening socket could not be opened, read from the system's error
 // of the socket call that failed just before.

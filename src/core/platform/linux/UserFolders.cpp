@@ -1,12 +1,9 @@
 #include "paths/UserFolders.h"
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace zav {
@@ -85,15 +82,6 @@ std::string UserDocumentsFolder(const Environment& env) {
     if (auto folder = DocumentsFolderIn(settings, Home(env))) return *folder;
     if (auto folder = env("XDG_DOCUMENTS_DIR"); folder && !folder->empty()) return *folder;
     return Home(env);
-}
-
-bool CreateFolders(const std::string& folder) {
-    std::error_code error;
-    if (folder.empty() || std::filesystem::is_directory(folder, error)) return true;
-    const std::filesystem::path parent = std::filesystem::path(folder).parent_path();
-    if (parent.string() != folder && !CreateFolders(parent.string())) return false;
-    return mkdir(folder.c_str(), 0700) == 0 ||
-           (errno == EEXIST && std::filesystem::is_directory(folder, error));
 }
 
 }  // namespace zav

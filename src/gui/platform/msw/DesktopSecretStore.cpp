@@ -1,23 +1,19 @@
 // Windows: the password in the user's Credential Manager, as a generic
 // credential named after the site.
-#include <windows.h>
-#include <wincred.h>
+#include "platform/DesktopSecretStore.h"
 
-#include "support/DesktopSecretStore.h"
+// clang-format off
+#include <windows.h>  // first: wincred.h needs its types
+#include <wincred.h>
+// clang-format on
+
+#include "platform/windows/Wide.h"
 
 namespace zavgui {
 namespace {
 
-std::wstring Wide(const std::string& utf8) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                         nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-    return wide;
-}
-
 std::wstring TargetOf(const std::string& site) {
-    return Wide("ZAVscore: " + site);
+    return zav::Wide("ZAVscore: " + site);
 }
 
 class CredentialManagerStore : public zav::SecretStore {
@@ -38,8 +34,7 @@ public:
         credential.Type = CRED_TYPE_GENERIC;
         credential.TargetName = target.data();
         credential.CredentialBlobSize = static_cast<DWORD>(password.size());
-        credential.CredentialBlob =
-            reinterpret_cast<LPBYTE>(const_cast<char*>(password.data()));
+        credential.CredentialBlob = reinterpret_cast<LPBYTE>(const_cast<char*>(password.data()));
         credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
         return CredWriteW(&credential, 0) != FALSE;
     }

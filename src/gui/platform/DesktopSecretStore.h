@@ -8,8 +8,7 @@
 namespace zavgui {
 
 // The platform's store: libsecret (the GNOME keyring, KWallet...) on Linux
-// (DesktopSecretStoreLibsecret.cpp), the Credential Manager on Windows
-// (DesktopSecretStoreCredentials.cpp).
+// (gtk/), the Credential Manager on Windows (msw/).
 std::unique_ptr<zav::SecretStore> MakeDesktopSecretStore();
 
 }  // namespace zavgui

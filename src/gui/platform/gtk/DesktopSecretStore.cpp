@@ -2,7 +2,7 @@
 // speaks the Secret Service that GNOME's keyring and KWallet both offer.
 #include <libsecret/secret.h>
 
-#include "support/DesktopSecretStore.h"
+#include "platform/DesktopSecretStore.h"
 
 namespace zavgui {
 namespace {

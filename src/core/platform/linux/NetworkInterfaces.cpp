@@ -1,46 +1,20 @@
-#include "arena/ArenaPlatform.h"
+#include "platform/NetworkInterfaces.h"
+
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 #include <cerrno>
 #include <system_error>
 
-#ifndef _WIN32
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#endif
-
 namespace zav {
 
-#ifdef _WIN32
-// Windows lists its adapters through iphlpapi; until that is wired in, the
-// scorer serves on every interface and reads the address from the system.
-std::vector<std::string> LocalAddresses() {
-    return {};
-}
-
-void SetListeningOptions(socket_t socket) {
+void SetListeningOptions(NativeSocket socket) {
+    // Linux never lets two listeners share a port without SO_REUSEPORT, so
+    // SO_REUSEADDR only allows the restart.
     const int yes = 1;
-    setsockopt(socket, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&yes),
-               sizeof yes);
-}
-
-void ClearPortError() {
-    WSASetLastError(0);
-}
-
-PortFailure LastPortFailure() {
-    const int error = WSAGetLastError();
-    const PortProblem problem = error == WSAEADDRINUSE ? PortProblem::InUse
-                                : error == WSAEACCES   ? PortProblem::NotAllowed
-                                : error == WSAEADDRNOTAVAIL || error == 0
-                                    ? PortProblem::AddressNotAvailable
-                                    : PortProblem::Other;
-    return {problem, std::system_category().message(error)};
-}
-#else
-void SetListeningOptions(socket_t socket) {
-    const int yes = 1;
-    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    setsockopt(static_cast<int>(socket), SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 }
 
 void ClearPortError() {
@@ -73,6 +47,5 @@ std::vector<std::string> LocalAddresses() {
     freeifaddrs(list);
     return addresses;
 }
-#endif
 
 }  // namespace zav
