@@ -29,9 +29,12 @@ protected:
         zavtest::WriteFile(settings, "[General]\nLogoPath=" + dir.File("logos") +
                                          "\nLogoName=club.png\n[Colors]\nHeadFont=#000080\n"
                                          "TitleBkg=#DDDDFF\nBkgLine1=#FFFFFF\nBkgLine2=#EEEEEE\n");
-        const zav::ScoreSheet sheets[] = {zavtest::Sample("full-heat.score"),
-                                          zavtest::Sample("small-heat.score"),
-                                          zavtest::StaffSheet(6)};
+        zav::ScoreSheet sheets[] = {zavtest::Sample("full-heat.score"),
+                                    zavtest::Sample("small-heat.score"), zavtest::StaffSheet(6)};
+        // As set creation names a sheet's categories.
+        sheets[2].sSubTitle =
+            "Comp\xC3\xA9tition num\xC3\xA9ro 2611 - Cat\xC3\xA9gorie(s) : "
+            "Minime 1 - Cadet 1 - ";
         for (int k = 0; k < 3; ++k) ASSERT_TRUE(zav::SaveSheet(sheets[k], Sheet(k), quiet));
         zavtest::WriteFile(set, zav::SetFileBytes(names));
     }
@@ -86,7 +89,8 @@ TEST_F(PublishCommand, PagesAreTheExportPlusTheRefreshLineAndTheLinksResolve) {
     }
     EXPECT_EQ(ReadFile(www + "/club.png"), logo);
     // Each sheet's phone page, UTF-8, links back to its exact page, and the
-    // index lists it on a phone by its sub-title.
+    // index lists it on a phone by its sub-title, a set's sheet by its
+    // categories alone.
     const std::string phone = ReadFile(www + "/Open \xC3\xA9lite.phone.html");
     EXPECT_NE(phone.find(line), std::string::npos);
     EXPECT_NE(phone.find("charset=\"utf-8\""), std::string::npos);
@@ -96,6 +100,7 @@ TEST_F(PublishCommand, PagesAreTheExportPlusTheRefreshLineAndTheLinksResolve) {
     EXPECT_NE(index.find("<a href=\"Open%20%C3%A9lite.phone.html\">" +
                          zavtest::Sample("small-heat.score").sSubTitle + "<small>"),
               std::string::npos);
+    EXPECT_NE(index.find("staff.phone.html\">Minime 1, Cadet 1<small>"), std::string::npos);
     EXPECT_NE(index.find(line), std::string::npos);
     EXPECT_NE(index.find("src=\"club.png\""), std::string::npos);
 }

@@ -11,8 +11,7 @@ namespace zav {
 ArenaSheet BuildArenaSheet(const ScoreSheet& sheet, const SheetView& view, Language language,
                            const PageStyle& style) {
     ArenaSheet pages;
-    pages.title = sheet.sTitle;
-    if (!sheet.sSubTitle.empty()) pages.title += " - " + sheet.sSubTitle;
+    pages.title = PhoneSheetName(sheet.sTitle, sheet.sSubTitle);
     pages.phonePage = PreparePhonePage(sheet, language, style, PhoneUpdates::Live);
     ScoreSheet scored = sheet;
     pages.sheetPage =

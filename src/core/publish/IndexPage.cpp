@@ -3,6 +3,7 @@
 #include "encoding/Markup.h"
 #include "publish/Publication.h"
 #include "report/PageFrame.h"
+#include "report/PhonePage.h"
 
 namespace zav {
 
@@ -33,17 +34,17 @@ constexpr const char* kNarrowStyle =
     "  .wide { display: none; }\n"
     "  .narrow { display: block; }\n"
     "  .narrow a { display: block; padding: 10px 4px; border-bottom: 1px solid #ccc;"
-    " font-size: 18px; text-decoration: none; }\n"
+    " font-size: 18px; text-decoration: none; overflow-wrap: anywhere; }\n"
     "  .narrow small { display: block; font-size: 13px; color: #555; }\n"
     "}\n";
 
-// Each sheet as a phone names it: by its category or group (the sub-title
-// of a set's sheets), the event's title being the page's heading already.
+// Each sheet as a phone names it, briefly: the event's title is the page's
+// heading already.
 void AppendPhoneList(std::string& page, const std::vector<IndexEntry>& entries,
                      const PageStyle& style) {
     page += "<div class=\"narrow\">\n";
     for (const IndexEntry& entry : entries) {
-        const std::string& name = entry.subTitle.empty() ? entry.title : entry.subTitle;
+        const std::string name = PhoneSheetName(entry.title, entry.subTitle);
         if (entry.pageName.empty()) {
             page += "<p><b>" + EscapeMarkup(name) + "</b><br><font color=" + RedEmphasis(style) +
                     ">" + EscapeMarkup(entry.problem) + "</font></p>\n";

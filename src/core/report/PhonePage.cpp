@@ -8,6 +8,7 @@
 #include "report/PageFrame.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
+#include "sets/SetCreation.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/Scoring.h"
 
@@ -65,7 +66,8 @@ int SortPlace(const ScoreSheet& sheet, int t) {
 }
 
 // The points of every game run so far, after the team's name; a game nobody
-// scored in yet is left out, as the score sheet leaves its cells empty.
+// scored in yet is left out, as the score sheet leaves its cells empty. A
+// blank between games lets a long row wrap instead of widening the page.
 void AppendGamePoints(std::string& page, const ScoreSheet& sheet, int t, const bool* run,
                       bool challenge) {
     page += "<div class=\"games\">";
@@ -77,7 +79,7 @@ void AppendGamePoints(std::string& page, const ScoreSheet& sheet, int t, const b
         page += "</i>&nbsp;";
         AppendScore(page, challenge ? sheet.fChallengeGameScore[t][g] : sheet.fGameScore[t][g]);
         if (!challenge && sheet.bAvertissement[t][g]) page += "&nbsp;(*)";
-        page += "</span>";
+        page += "</span> ";
     }
     page += "</div>";
 }
@@ -193,6 +195,12 @@ void AppendGameLegend(std::string& page, const ScoreSheet& sheet, Language langu
 }
 
 }  // namespace
+
+std::string PhoneSheetName(const std::string& title, const std::string& subTitle) {
+    std::string name = CategoriesInSubTitle(subTitle);
+    if (name.empty()) name = subTitle.empty() ? title : subTitle;
+    return name;
+}
 
 std::string PreparePhonePage(const ScoreSheet& original, Language language, const PageStyle& style,
                              PhoneUpdates updates) {

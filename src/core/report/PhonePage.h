@@ -22,6 +22,10 @@ enum class PhoneUpdates { Static, Live };
 std::string PreparePhonePage(const ScoreSheet& sheet, Language language, const PageStyle& style,
                              PhoneUpdates updates);
 
+// How a phone names a sheet among others, briefly: a set's sheet by its
+// categories, another by its sub-title, else by its title.
+std::string PhoneSheetName(const std::string& title, const std::string& subTitle);
+
 // The element of a live page that an update replaces, by its id.
 constexpr const char* kPhoneLiveId = "zav-live";
 

@@ -36,6 +36,23 @@ std::string SubTitle(const std::string& competNr, const SifEntries& entries,
     return text;
 }
 
+}  // namespace
+
+std::string CategoriesInSubTitle(const std::string& subTitle) {
+    const std::size_t marker = subTitle.find(kSubTitleCategories);
+    if (subTitle.rfind(kSubTitleStart, 0) != 0 || marker == std::string::npos) return {};
+    std::string categories;
+    for (std::size_t at = marker + kSubTitleCategories.size(); at < subTitle.size();) {
+        const std::size_t end = std::min(subTitle.find(kCategorySeparator, at), subTitle.size());
+        if (end > at)
+            categories += (categories.empty() ? "" : ", ") + subTitle.substr(at, end - at);
+        at = end + kCategorySeparator.size();
+    }
+    return categories;
+}
+
+namespace {
+
 // The teams of sheet s in file order, categories mixed; 1 after the message
 // naming the category of the eleventh when they do not fit on one sheet.
 bool TeamsOfSheet(const SifEntries& entries, const SetPlan& plan, int sheetNumber,

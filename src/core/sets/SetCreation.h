@@ -68,6 +68,11 @@ std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
 std::vector<std::string> SheetFileNames(const std::string& setFileName, const SifEntries& entries,
                                         const SetPlan& plan);
 
+// The categories a set's sheet sub-title names ("Minime 1, Cadet 1" from
+// "Compétition numéro 2611 - Catégorie(s) : Minime 1 - Cadet 1 - "): a
+// sheet's brief name where space is short. Empty for any other sub-title.
+std::string CategoriesInSubTitle(const std::string& subTitle);
+
 // The files CreateSet would write (the sheet files, then the set file) that
 // exist already, by their paths.
 std::vector<std::string> ExistingSetFiles(const SifEntries& entries, const SetPlan& plan,

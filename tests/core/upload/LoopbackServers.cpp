@@ -62,7 +62,11 @@ LoopbackServer::LoopbackServer(std::string scratch, std::string program)
 }
 
 void LoopbackServer::Start() {
-    const std::string command = "exec " + program_ + " " + Arguments() + " 2>>" + scratch_ + "/log";
+    // Nothing of the caller's output: a server left behind by a run that
+    // died would otherwise hold its pipe open, and whatever reads that
+    // output (ctest, a shell pipe) would wait for ever.
+    const std::string command =
+        "exec " + program_ + " " + Arguments() + " </dev/null >>" + scratch_ + "/log 2>&1";
     pid_ = fork();
     if (pid_ == 0) {
         execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
@@ -111,17 +115,24 @@ std::string SftpServer::Url() const {
 }
 
 // Apache serves as "nobody": the site and its lock folder are open to it.
-WebDavServer::WebDavServer(const std::string& scratch)
-    : LoopbackServer(scratch, "/usr/sbin/apache2") {
+WebDavServer::WebDavServer(const std::string& scratch, bool tls)
+    : LoopbackServer(scratch, "/usr/sbin/apache2"), tls_(tls) {
     const std::string& d = scratch_;
     std::filesystem::create_directories(d + "/lock");
     Run("chmod 0777 " + d + " " + site_ + " " + d + "/lock && printf '%s:%s\\n' " +
         std::string(kUser) + " $(openssl passwd -apr1 " + kPassword + ") > " + d + "/htpasswd");
     std::string modules;
     for (const char* module : {"mpm_prefork", "authz_core", "authn_core", "authn_file",
-                               "auth_basic", "authz_user", "dav", "dav_fs"})
+                               "auth_basic", "authz_user", "dav", "dav_fs", "socache_shmcb", "ssl"})
         modules += "LoadModule " + std::string(module) + "_module /usr/lib/apache2/modules/mod_" +
                    module + ".so\n";
+    if (tls) {
+        Run("openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
+            "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
+            d + "/key.pem -out " + d + "/cert.pem 2>/dev/null");
+        modules += "SSLEngine on\nSSLCertificateFile " + d + "/cert.pem\nSSLCertificateKeyFile " +
+                   d + "/key.pem\n";
+    }
     Write(d + "/httpd.conf",
           modules + "ServerName 127.0.0.1\nListen 127.0.0.1:" + std::to_string(port_) +
               "\nUser nobody\nGroup nogroup\nPidFile " + d + "/httpd.pid\nErrorLog " + d +
@@ -141,7 +152,32 @@ std::string WebDavServer::Arguments() const {
 }
 
 std::string WebDavServer::Url() const {
-    return "http://" + std::string(kUser) + "@127.0.0.1:" + std::to_string(port_) + "/";
+    return (tls_ ? "https://" : "http://") + std::string(kUser) +
+           "@127.0.0.1:" + std::to_string(port_) + "/";
+}
+
+// A failed login answers at once: the test sees the refusal, not a pause.
+FtpServer::FtpServer(const std::string& scratch) : LoopbackServer(scratch, "/usr/bin/python3") {
+    Write(scratch_ + "/ftpd.py",
+          "import sys\n"
+          "from pyftpdlib.authorizers import DummyAuthorizer\n"
+          "from pyftpdlib.handlers import FTPHandler\n"
+          "from pyftpdlib.servers import FTPServer\n"
+          "port, site, user, password = sys.argv[1:]\n"
+          "FTPHandler.authorizer = DummyAuthorizer()\n"
+          "FTPHandler.authorizer.add_user(user, password, site, perm='elradfmw')\n"
+          "FTPHandler.auth_failed_timeout = 0\n"
+          "FTPServer(('127.0.0.1', int(port)), FTPHandler).serve_forever()\n");
+    Start();
+}
+
+std::string FtpServer::Arguments() const {
+    return scratch_ + "/ftpd.py " + std::to_string(port_) + " " + site_ + " " + kUser + " " +
+           kPassword;
+}
+
+std::string FtpServer::Url() const {
+    return "ftp://" + std::string(kUser) + "@127.0.0.1:" + std::to_string(port_) + "/";
 }
 
 }  // namespace zavtest

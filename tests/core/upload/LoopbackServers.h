@@ -1,6 +1,7 @@
 // Real servers for the upload tests, on 127.0.0.1 only, started and stopped
-// by the test: Debian's sshd (SFTP, an ed25519 key) and Apache's mod_dav
-// (WebDAV behind a password), each with its files in a scratch folder.
+// by the test: Debian's sshd (SFTP, an ed25519 key), Apache's mod_dav
+// (WebDAV behind a password) and pyftpdlib (FTP), each with its files in a
+// scratch folder.
 #pragma once
 
 #include <sys/types.h>
@@ -42,7 +43,21 @@ class WebDavServer : public LoopbackServer {
 public:
     static constexpr const char* kUser = "scorer";
     static constexpr const char* kPassword = "arena-secret";
-    explicit WebDavServer(const std::string& scratch);
+    // `tls`: https with a certificate of its own, which no client trusts.
+    explicit WebDavServer(const std::string& scratch, bool tls = false);
+    std::string Url() const;
+
+private:
+    std::string Arguments() const override;
+    bool tls_;
+};
+
+// Debian's pyftpdlib: plain FTP, one account.
+class FtpServer : public LoopbackServer {
+public:
+    static constexpr const char* kUser = "scorer";
+    static constexpr const char* kPassword = "arena-secret";
+    explicit FtpServer(const std::string& scratch);
     std::string Url() const;
 
 private:

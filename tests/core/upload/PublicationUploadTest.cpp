@@ -1,5 +1,5 @@
-// Uploads to real servers on loopback: SFTP (Debian's sshd) and WebDAV
-// (Apache's mod_dav), each started and stopped by the test.
+// Uploads to real servers on loopback: SFTP (Debian's sshd), FTP (pyftpdlib)
+// and WebDAV (Apache's mod_dav), each started and stopped by the test.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -90,6 +90,30 @@ TEST_F(UploadTest, SftpSendsOnlyChangedFilesIndexLastAndRefusesUntrustedServers)
     EXPECT_EQ(ReadFile(server.Site() + "/a.html"), "page a");
 }
 
+// FTP stores, then renames in the same session (RNFR/RNTO).
+TEST_F(UploadTest, FtpSendsOnlyChangedFilesWholeAndNamesAWrongPassword) {
+    zavtest::TempDir serverFolder;
+    zavtest::FtpServer server(serverFolder.Path());
+    zav::UploadDestination site{server.Url(), "", {zavtest::FtpServer::kPassword, ""}};
+
+    zav::UploadOutcome first = Upload(site);
+    ASSERT_FALSE(first.failure) << first.failure.detail;
+    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
+    WriteFile(publication + "/b.html", "page b, game 2");
+    WriteFile(publication + "/index.html", "index 2");
+    zav::UploadOutcome second = Upload(site);
+    ASSERT_FALSE(second.failure) << second.failure.detail;
+    EXPECT_EQ(second.sent, (std::vector<std::string>{"b.html", "index.html"}));
+    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
+    ExpectWholePages(server.Site());
+
+    WriteFile(publication + "/a.html", "page a, game 3");
+    site.login.password = "wrong";
+    zav::UploadFailure refused = Upload(site).failure;
+    EXPECT_EQ(refused.error, zav::UploadError::LoginRefused) << refused.detail;
+    EXPECT_EQ(ReadFile(server.Site() + "/a.html"), "page a");
+}
+
 TEST_F(UploadTest, WebDavServerStoppedMidwayLeavesNoHalfFileAndTheRetryCatchesUp) {
     zavtest::TempDir serverFolder;
     zavtest::WebDavServer server(serverFolder.Path());
@@ -129,6 +153,15 @@ TEST_F(UploadTest, WrongPasswordIsNamedAndNotTriedAgain) {
     EXPECT_EQ(status.failedAttempts, 1);
     EXPECT_NE(zav::StatusText(status, zav::Language::English).find("(Login refused"),
               std::string::npos);
+}
+
+TEST_F(UploadTest, HttpsServerWithACertificateNoOneTrustsIsRefused) {
+    zavtest::TempDir serverFolder;
+    zavtest::WebDavServer server(serverFolder.Path(), true);
+    const zav::UploadFailure refused =
+        Upload({server.Url(), "", {zavtest::WebDavServer::kPassword, ""}}).failure;
+    EXPECT_EQ(refused.error, zav::UploadError::NotTrusted) << refused.detail;
+    EXPECT_EQ(zavtest::FilesIn(server.Site()), 0u);
 }
 
 // In a folder of the site that is not there yet.
