@@ -35,6 +35,7 @@ int RunServe(const std::vector<std::string>& args) {
     zav::ArenaOptions options;
     options.entry = false;
     options.bind = run->args.Value("--bind", options.bind);
+    options.language = run->language;
     if (run->args.Has("--port")) {
         const std::string text = run->args.Value("--port");
         const auto [end, error] =

@@ -4,12 +4,14 @@
 // size.
 #include <httplib.h>
 #include <wx/button.h>
-#include <wx/listbox.h>
+#include <wx/checkbox.h>
+#include <wx/htmllbox.h>
 #include <wx/process.h>
 #include <wx/stream.h>
 #include <wx/txtstrm.h>
 
 #include "arena/ArenaSettings.h"
+#include "dialogs/ArenaDialog.h"
 #include "frame/ArenaCommands.h"
 #include "gui/FrameFixture.h"
 #include "support/TestFiles.h"
@@ -43,6 +45,35 @@ protected:
 
     httplib::Client Client() const { return httplib::Client("127.0.0.1", port); }
 
+    // A judge past the entry code sends game 4 with the teams' places
+    // `places` ("&t1=3&t2=2..."): the judge's cookie.
+    httplib::Headers SendGame4(const std::string& places) {
+        auto client = Client();
+        const auto login = client.Post("/entry/code", "code=" + frame->Arena().Server().EntryCode(),
+                                       "application/x-www-form-urlencoded");
+        EXPECT_EQ(login->status, 303);
+        const std::string cookie = login->get_header_value("Set-Cookie");
+        const httplib::Headers judge{{"Cookie", cookie.substr(0, cookie.find(';'))}};
+        const std::string form = client.Get("/entry", judge)->body;
+        const std::size_t mark = form.find("name=\"form\" value=\"") + 19;
+        const std::string sheetMark = "name=\"sheet\" value=\"";
+        const std::size_t sheetAt = form.find(sheetMark) + sheetMark.size();
+        const std::string fields =
+            "form=" + form.substr(mark, form.find('"', mark) - mark) +
+            "&sheet=" + form.substr(sheetAt, form.find('"', sheetAt) - sheetAt) + "&game=4" +
+            places;
+        EXPECT_EQ(client.Post("/entry/result", judge, fields, "application/x-www-form-urlencoded")
+                      ->status,
+                  303);
+        return judge;
+    }
+
+    void Click(wxButton* button) {
+        wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+        click.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(click);
+    }
+
     int port = 0;
 };
 
@@ -55,34 +86,18 @@ bool WaitLong(const std::function<bool()>& done) {
 
 TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow) {
     auto client = Client();
-    const auto login = client.Post("/entry/code", "code=" + frame->Arena().Server().EntryCode(),
-                                   "application/x-www-form-urlencoded");
-    ASSERT_EQ(login->status, 303);
-    const std::string cookie = login->get_header_value("Set-Cookie");
-    const httplib::Headers judge{{"Cookie", cookie.substr(0, cookie.find(';'))}};
-    const std::string form = client.Get("/entry", judge)->body;
-    const std::size_t mark = form.find("name=\"form\" value=\"") + 19;
-    const std::string sheetMark = "name=\"sheet\" value=\"";
-    const std::size_t sheetAt = form.find(sheetMark) + sheetMark.size();
-    const std::string fields = "form=" + form.substr(mark, form.find('"', mark) - mark) +
-                               "&sheet=" + form.substr(sheetAt, form.find('"', sheetAt) - sheetAt) +
-                               "&game=4&t1=3&t2=2&t3=1&t4=0";
-    ASSERT_EQ(
-        client.Post("/entry/result", judge, fields, "application/x-www-form-urlencoded")->status,
-        303);
+    const httplib::Headers judge = SendGame4("&t1=3&t2=2&t3=1&t4=0");
 
     WaitingResultsPanel& panel = frame->WaitingResults();
     ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 1; }));
     EXPECT_TRUE(panel.IsShown());
-    EXPECT_TRUE(panel.list->GetString(0).StartsWith("Game 4, from the finish line, "));
-    EXPECT_TRUE(panel.list->GetString(0).EndsWith(": Alpha 4, Bravo 3, Charlie 2, Delta 1"))
+    EXPECT_TRUE(panel.list->GetString(0).StartsWith("<b>Game 4, from the finish line, "));
+    EXPECT_TRUE(panel.list->GetString(0).EndsWith("</b><br>Alpha 4, Bravo 3, Charlie 2, Delta 1"))
         << panel.list->GetString(0);
     EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 0);  // nothing without the scorer
     const std::string before = client.Get("/")->body;
 
-    wxCommandEvent click(wxEVT_BUTTON, panel.accept->GetId());
-    click.SetEventObject(panel.accept);
-    panel.accept->GetEventHandler()->ProcessEvent(click);
+    Click(panel.accept);
     EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 1);
     EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
     EXPECT_EQ(frame->Document().Sheet().iGamesRunning, 4);
@@ -93,6 +108,40 @@ TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow)
 
     Run(ID_UNDO);
     EXPECT_EQ(client.Get("/")->body, before);
+}
+
+// Two judges send game 4 and the network is turned off at once: both results
+// stay, each marked as a conflict; leaving the sheet asks first, opening on
+// No.
+TEST_F(ArenaWindowTest, TurnedOffItKeepsWhatWaitsAndLeavingTheSheetAsksFirst) {
+    SendGame4("&t1=3&t2=2&t3=1&t4=0");
+    SendGame4("&t1=0&t2=1&t3=2&t4=3");
+    wxTEST_DIALOG(
+        Run(ID_ARENA_NETWORK), ExpectDialog<ArenaDialog>(wxID_OK, [](ArenaDialog& d) {
+            wxStaticCast(d.FindWindowByName(ArenaDialog::kOnName), wxCheckBox)->SetValue(false);
+        }));
+    EXPECT_FALSE(frame->Arena().Server().Running());
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    ASSERT_EQ(panel.list->GetCount(), 2u);
+    EXPECT_TRUE(panel.IsShown());
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(panel.list->GetString(i).Contains("conflict: another judge sent this game"))
+            << panel.list->GetString(i);
+
+    Click(panel.reject);
+    ASSERT_EQ(panel.list->GetCount(), 1u);
+    EXPECT_FALSE(panel.list->GetString(0).Contains("conflict"));
+    wxString question;
+    bool opensOnNo = false;
+    wxTEST_DIALOG(Run(ID_QUIT), ExpectMessage(wxID_NO, &question, nullptr, &opensOnNo));
+    EXPECT_EQ(question,
+              "Results from the finish line waiting for your decision: 1. They will be rejected. "
+              "Go on?");
+    EXPECT_TRUE(opensOnNo);
+    EXPECT_FALSE(FrameClosed());
+    EXPECT_EQ(panel.list->GetCount(), 1u);
+    wxTEST_DIALOG(Run(ID_QUIT), ExpectMessage(wxID_YES));
+    EXPECT_TRUE(FrameClosed());
 }
 
 // The judge's and the spectator's phones in chromium (puppeteer-core from npm,
@@ -136,9 +185,7 @@ TEST_F(ArenaWindowTest, BrowserPhonesSeeTheAcceptedResultWithinASecond) {
         readLines();
         return lines.find("SENT") != std::string::npos;
     }));
-    wxCommandEvent click(wxEVT_BUTTON, panel.accept->GetId());
-    click.SetEventObject(panel.accept);
-    panel.accept->GetEventHandler()->ProcessEvent(click);
+    Click(panel.accept);
     node->GetOutputStream()->Write("ACCEPTED\n", 9);
     node->CloseOutput();
     EXPECT_TRUE(WaitLong([&] {

@@ -3,12 +3,10 @@
 #include <httplib.h>
 
 #include <atomic>
-#include <cerrno>
 #include <condition_variable>
 #include <ctime>
 #include <map>
 #include <mutex>
-#include <system_error>
 #include <thread>
 
 #include "arena/EntryGate.h"
@@ -26,6 +24,9 @@ constexpr std::size_t kMaxStatuses = 10000;
 constexpr auto kKeepAliveComment = std::chrono::seconds(15);
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr const char* kSessionCookie = "zav_session";
+// Tells one phone from another behind the same address (a hotspot, a
+// router): wrong codes are counted per phone first.
+constexpr const char* kDeviceCookie = "zav_device";
 
 std::string LocalTimeNow() {
     const std::time_t now = std::time(nullptr);
@@ -100,17 +101,25 @@ struct ArenaServer::State {
     ArenaOptions options;
     int port = 0;
 
+    // How many snapshots and decisions there were: the watchers hear of
+    // each new one.
+    struct Versions {
+        unsigned long long pages = 0, decisions = 0;
+        bool operator!=(const Versions& o) const {
+            return pages != o.pages || decisions != o.decisions;
+        }
+    };
     // The watchers' own lock, so that their wake-ups never queue before the
     // window's thread on the lock of the snapshot and the results.
-    std::mutex eventsMutex;  // version and stopping
+    std::mutex eventsMutex;  // the versions and stopping
     std::condition_variable changed;
-    unsigned long long version = 0;
+    Versions version;
     bool stopping = false;
     // Waking every watcher costs a moment: a thread of the server does it,
     // told by the window's thread with one notification.
     std::thread announcer;
     std::condition_variable news;
-    unsigned long long announced = 0;  // the version the watchers are told of
+    Versions announced;  // what the watchers are told of
 
     void Announce() {
         std::unique_lock<std::mutex> lock(eventsMutex);
@@ -121,6 +130,14 @@ struct ArenaServer::State {
             changed.notify_all();
             lock.lock();
         }
+    }
+
+    void Changed(unsigned long long Versions::*what) {
+        {
+            std::lock_guard<std::mutex> lock(eventsMutex);
+            ++(version.*what);
+        }
+        news.notify_one();
     }
 
     mutable std::mutex mutex;  // everything below
@@ -149,6 +166,17 @@ struct ArenaServer::State {
     void EntryCode(const httplib::Request& request, httplib::Response& response);
     void EntryResult(const httplib::Request& request, httplib::Response& response);
     void EntryStatus(const httplib::Request& request, httplib::Response& response);
+    // The phone's mark from its cookie; empty for a phone without one (or
+    // with one not of ours), counted by its address until it has one.
+    static std::string DeviceOf(const httplib::Request& request) {
+        const std::string device = CookieValue(request, kDeviceCookie);
+        return EntryGate::IsDeviceMark(device) ? device : "";
+    }
+    static void MarkDevice(const httplib::Request& request, httplib::Response& response) {
+        if (DeviceOf(request).empty())
+            response.set_header("Set-Cookie", std::string(kDeviceCookie) + "=" + RandomHex(16) +
+                                                  "; Path=/entry; HttpOnly; SameSite=Strict");
+    }
     void Refuse(httplib::Response& response, int status, TextId reason, Language language) {
         response.status = status;
         response.set_content(EntryProblemPage(Text(language, reason), language), kHtml);
@@ -219,7 +247,7 @@ void ArenaServer::State::Events(httplib::Response& response) {
         return;
     }
     response.set_header("Cache-Control", "no-store");
-    auto seen = std::make_shared<unsigned long long>(0);
+    auto seen = std::make_shared<Versions>();
     auto greeted = std::make_shared<bool>(false);
     {
         std::lock_guard<std::mutex> lock(eventsMutex);
@@ -237,12 +265,15 @@ void ArenaServer::State::Events(httplib::Response& response) {
                 changed.wait_for(lock, kKeepAliveComment,
                                  [&] { return stopping || announced != *seen; });
                 if (stopping) return false;
-                if (announced != *seen) {
-                    *seen = announced;
-                    message = "data: " + std::to_string(announced) + "\n\n";
-                } else {
-                    message = ": still here\n\n";
-                }
+                // A decision is a named event: the live pages listen only
+                // to the unnamed ones, a judge's result page to these.
+                if (announced.decisions != seen->decisions)
+                    message =
+                        "event: decided\ndata: " + std::to_string(announced.decisions) + "\n\n";
+                if (announced.pages != seen->pages)
+                    message += "data: " + std::to_string(announced.pages) + "\n\n";
+                if (message.empty()) message = ": still here\n\n";
+                *seen = announced;
             }
             return sink.write(message.data(), message.size());
         },
@@ -256,6 +287,7 @@ void ArenaServer::State::EntryForm(const httplib::Request& request, httplib::Res
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (!gate->IsSession(CookieValue(request, kSessionCookie))) {
+            MarkDevice(request, response);
             response.set_content(EntryCodePage(shot->language, ""), kHtml);
             return;
         }
@@ -272,8 +304,8 @@ void ArenaServer::State::EntryCode(const httplib::Request& request, httplib::Res
     EntryGate::CodeCheck check;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        check = gate->TryCode(request.remote_addr, request.get_param_value("code"),
-                              EntryGate::Clock::now(), token);
+        check = gate->TryCode(request.remote_addr, DeviceOf(request),
+                              request.get_param_value("code"), EntryGate::Clock::now(), token);
     }
     switch (check) {
         case EntryGate::CodeCheck::Accepted:
@@ -282,11 +314,13 @@ void ArenaServer::State::EntryCode(const httplib::Request& request, httplib::Res
             response.set_redirect("/entry", 303);
             return;
         case EntryGate::CodeCheck::Wrong:
+            MarkDevice(request, response);
             response.status = 403;
             response.set_content(EntryCodePage(language, Text(language, TextId::EntryWrongCode)),
                                  kHtml);
             return;
         case EntryGate::CodeCheck::LockedOut:
+            MarkDevice(request, response);
             response.status = 429;
             response.set_header("Retry-After", "60");
             response.set_content(EntryCodePage(language, Text(language, TextId::EntryLockedOut)),
@@ -352,8 +386,10 @@ ArenaServer::~ArenaServer() {
 
 bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
     Stop();
+    const int nextId = state_->nextId;
     state_ = std::make_unique<State>();
     State& s = *state_;
+    s.nextId = nextId;
     s.options = options;
     s.gate = std::make_unique<EntryGate>();
     s.server.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
@@ -367,12 +403,22 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
     s.server.set_keep_alive_max_count(1);
     s.Routes();
 
-    errno = 0;
+    ClearPortError();
     const bool bound = options.port == 0 ? (s.port = s.server.bind_to_any_port(options.bind)) > 0
                                          : s.server.bind_to_port(options.bind, options.port);
     if (!bound) {
-        reason = errno != 0 ? std::generic_category().message(errno)
-                            : "address not available: " + options.bind;
+        const PortFailure failure = LastPortFailure();
+        const Language language = options.language;
+        switch (failure.problem) {
+            case PortProblem::InUse: reason = Text(language, TextId::ArenaPortInUse); break;
+            case PortProblem::NotAllowed:
+                reason = Text(language, TextId::ArenaPortNotAllowed);
+                break;
+            case PortProblem::AddressNotAvailable:
+                reason = FormatText(Text(language, TextId::ArenaAddressNotAvailable), options.bind);
+                break;
+            case PortProblem::Other: reason = failure.systemText; break;
+        }
         return false;
     }
     if (options.port != 0) s.port = options.port;
@@ -416,11 +462,7 @@ void ArenaServer::SetSnapshot(std::shared_ptr<const ArenaSnapshot> snapshot) {
         std::lock_guard<std::mutex> lock(state_->mutex);
         state_->snapshot.swap(snapshot);
     }
-    {
-        std::lock_guard<std::mutex> lock(state_->eventsMutex);
-        ++state_->version;
-    }
-    state_->news.notify_one();
+    state_->Changed(&State::Versions::pages);
     // The old pages are freed here, outside both locks.
 }
 
@@ -430,16 +472,19 @@ std::vector<FinishLineResult> ArenaServer::TakeArrivals() {
 }
 
 void ArenaServer::Decide(int id, bool accepted) {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    auto& waiting = state_->waiting;
-    for (auto it = waiting.begin(); it != waiting.end(); ++it)
-        if (it->id == id) {
-            waiting.erase(it);
-            break;
-        }
-    const auto status = state_->statuses.find(id);
-    if (status != state_->statuses.end())
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        auto& waiting = state_->waiting;
+        for (auto it = waiting.begin(); it != waiting.end(); ++it)
+            if (it->id == id) {
+                waiting.erase(it);
+                break;
+            }
+        const auto status = state_->statuses.find(id);
+        if (status == state_->statuses.end()) return;
         status->second.status = accepted ? FinishLineStatus::Accepted : FinishLineStatus::Rejected;
+    }
+    state_->Changed(&State::Versions::decisions);
 }
 
 int ArenaServer::Watchers() const {

@@ -14,9 +14,10 @@
 namespace zav {
 
 struct ArenaOptions {
-    std::string bind = "0.0.0.0";  // the interface's address; every interface by default
-    int port = 8080;               // 0: any free port (tests)
-    bool entry = true;             // finish-line entry served
+    std::string bind = "0.0.0.0";           // the interface's address; every interface by default
+    int port = 8080;                        // 0: any free port (tests)
+    bool entry = true;                      // finish-line entry served
+    Language language = Language::English;  // of the reason the port cannot be opened
 };
 
 // The most phones watching at once; more are told to come back (their pages
@@ -31,7 +32,10 @@ public:
     ArenaServer& operator=(const ArenaServer&) = delete;
 
     // Opens the port and starts answering, with a new entry code; false with
-    // the system's reason when the port cannot be opened.
+    // the reason when the port cannot be opened (the common ones in the
+    // options' language, else the system's words). Results are numbered on
+    // from the last start, so a result kept through a stop is never taken
+    // for a new one.
     bool Start(const ArenaOptions& options, std::string& reason);
     void Stop();
     bool Running() const;
@@ -43,7 +47,8 @@ public:
 
     // Results received since the last call, oldest first.
     std::vector<FinishLineResult> TakeArrivals();
-    // The scorer's decision on result `id`, shown on the judge's phone.
+    // The scorer's decision on result `id`, shown on the judge's phone at
+    // once (its page hears of it on the event stream).
     void Decide(int id, bool accepted);
 
     int Watchers() const;

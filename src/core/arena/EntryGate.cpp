@@ -39,30 +39,51 @@ EntryGate::EntryGate() {
     for (int i = 0; i < 6; ++i) code_ += static_cast<char>('0' + digit(source));
 }
 
-EntryGate::CodeCheck EntryGate::TryCode(const std::string& device, std::string_view code,
-                                        Clock::time_point now, std::string& token) {
-    if (devices_.size() >= kMaxDevices && !devices_.count(device)) {
-        for (auto it = devices_.begin(); it != devices_.end();)
-            it = it->second.lockedUntil < now ? devices_.erase(it) : std::next(it);
+EntryGate::Attempts& EntryGate::Record(std::map<std::string, Attempts>& records,
+                                       const std::string& key, Clock::time_point now) {
+    if (records.size() >= kMaxDevices && !records.count(key)) {
+        for (auto it = records.begin(); it != records.end();)
+            it = it->second.lockedUntil < now ? records.erase(it) : std::next(it);
     }
-    Device& state = devices_[device];
-    if (now < state.lockedUntil) {
+    return records[key];
+}
+
+EntryGate::CodeCheck EntryGate::TryCode(const std::string& address, const std::string& device,
+                                        std::string_view code, Clock::time_point now,
+                                        std::string& token) {
+    Attempts& byDevice = Record(devices_, device.empty() ? address : device, now);
+    Attempts& byAddress = Record(addresses_, address, now);
+    if (now < byDevice.lockedUntil || now < byAddress.lockedUntil) {
         ++refused_;
         return CodeCheck::LockedOut;
     }
     if (!SameCode(code, code_)) {
         ++refused_;
-        if (++state.wrong >= kMaxWrongCodes) {
-            state.wrong = 0;
-            state.lockedUntil = now + kLockout;
+        if (++byDevice.wrong >= kMaxWrongCodes) {
+            byDevice.wrong = 0;
+            byDevice.lockedUntil = now + kLockout;
+        }
+        // The address counts by the minute: the judges' slips of a whole day
+        // never add up to a lockout.
+        if (now - byAddress.since >= kLockout) {
+            byAddress.since = now;
+            byAddress.wrong = 0;
+        }
+        if (++byAddress.wrong >= kMaxWrongCodesPerAddress) {
+            byAddress.wrong = 0;
+            byAddress.lockedUntil = now + kLockout;
         }
         return CodeCheck::Wrong;
     }
-    state.wrong = 0;
+    byDevice.wrong = 0;
     if (sessions_.size() >= kMaxSessions) sessions_.erase(sessions_.begin());
     token = RandomHex(16);
     sessions_.insert(token);
     return CodeCheck::Accepted;
+}
+
+bool EntryGate::IsDeviceMark(std::string_view mark) {
+    return mark.size() == 32 && mark.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
 bool EntryGate::IsSession(std::string_view token) const {

@@ -18,15 +18,29 @@ constexpr const char* kEntryStyle =
     ".blame input{width:24px;height:24px;vertical-align:middle}\n"
     ".problem{color:#b00000;font-weight:bold}.status{font-size:26px;font-weight:bold}\n";
 
-std::string Head(Language language, const char* refresh = nullptr) {
+// A result still waiting: the page hears of every decision on the event
+// stream and looks again at its own (also once the stream opens, for a
+// decision made before); without the stream it looks every two seconds,
+// without scripts it reloads itself.
+constexpr const char* kWaitForDecision =
+    "<noscript><meta http-equiv=\"refresh\" content=\"2\"></noscript>\n"
+    "<script>\n"
+    "(function(){\n"
+    "function check(){fetch(location.href,{cache:'no-store'}).then(function(r){return r.text();})"
+    ".then(function(t){if(t.indexOf('data-status=\"received\"')<0)location.reload();})"
+    ".catch(function(){});}\n"
+    "if(window.EventSource){var es=new EventSource('/events');es.onopen=check;"
+    "es.addEventListener('decided',check);"
+    "es.onerror=function(){if(es.readyState===2)setInterval(check,2000);};}\n"
+    "else{setInterval(check,2000);}\n"
+    "})();\n"
+    "</script>\n";
+
+std::string Head(Language language, bool waitForDecision = false) {
     std::string page =
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-    if (refresh) {
-        page += "<meta http-equiv=\"refresh\" content=\"";
-        page += refresh;
-        page += "\">\n";
-    }
+    if (waitForDecision) page += kWaitForDecision;
     page += "<title>";
     page += Text(language, TextId::EntryTitle);
     page += "</title>\n<style>\n";
@@ -101,9 +115,11 @@ std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey
 }
 
 std::string EntryStatusPage(int game, FinishLineStatus status, Language language) {
-    std::string page = Head(language, status == FinishLineStatus::Received ? "2" : nullptr);
+    const bool received = status == FinishLineStatus::Received;
+    std::string page = Head(language, received);
     page += "<p>" + FormatText(Text(language, TextId::EntryResultStatus), long(game + 1)) + "</p>";
-    page += "<p class=\"status\" id=\"status\">";
+    page += received ? "<p class=\"status\" id=\"status\" data-status=\"received\">"
+                     : "<p class=\"status\" id=\"status\">";
     page += Text(language, status == FinishLineStatus::Received   ? TextId::EntryReceived
                            : status == FinishLineStatus::Accepted ? TextId::EntryAccepted
                                                                   : TextId::EntryRejected);

@@ -20,7 +20,7 @@ std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey
                             const std::string& form, Language language);
 
 // What became of result `id` (game from 0); a result still waiting makes the
-// page look again every two seconds.
+// page look again when the scorer decides.
 std::string EntryStatusPage(int game, FinishLineStatus status, Language language);
 
 // A refusal: the reason and a way back to the form.

@@ -20,4 +20,15 @@ std::vector<std::string> LocalAddresses();
 // a stop, but never shared with another program listening on it.
 void SetListeningOptions(NativeSocket socket);
 
+// Why the listening socket could not be opened, read from the system's error
+// of the socket call that failed just before.
+enum class PortProblem { InUse, NotAllowed, AddressNotAvailable, Other };
+struct PortFailure {
+    PortProblem problem = PortProblem::Other;
+    std::string systemText;  // the system's own words, for a problem without a name
+};
+// Clears the system's error before the port is opened.
+void ClearPortError();
+PortFailure LastPortFailure();
+
 }  // namespace zav

@@ -2155,6 +2155,31 @@ ZAV_TEXT(845, ArenaNote,
          "Phones read the results without a code; sending a result needs the entry code, new at each start. No HTTPS: for the event's local network only.",
          "I telefoni leggono i risultati senza codice; inviare un risultato richiede il codice di inserimento, nuovo a ogni avvio. Niente HTTPS: solo per la rete locale dell'evento.",
          "Telefone lesen die Ergebnisse ohne Code; zum Senden eines Ergebnisses braucht es den Eingabecode, neu bei jedem Start. Kein HTTPS: nur für das lokale Netz der Veranstaltung.")
+ZAV_TEXT(846, ArenaPortInUse,
+         "un autre programme utilise déjà ce port",
+         "another program already uses this port",
+         "un altro programma usa già questa porta",
+         "ein anderes Programm benutzt diesen Port schon")
+ZAV_TEXT(847, ArenaPortNotAllowed,
+         "le système ne le permet pas : choisissez un port au-dessus de 1024",
+         "the system does not allow it: choose a port above 1024",
+         "il sistema non lo permette: scegliete una porta sopra 1024",
+         "das System erlaubt es nicht: wählen Sie einen Port über 1024")
+ZAV_TEXT(848, ArenaAddressNotAvailable,
+         "l'adresse %s n'est pas celle d'une interface de cet ordinateur",
+         "the address %s is not one of this computer's interfaces",
+         "l'indirizzo %s non è di un'interfaccia di questo computer",
+         "die Adresse %s gehört zu keiner Schnittstelle dieses Computers")
+ZAV_TEXT(849, ArenaWaitingLeft,
+         "Résultats de la ligne d'arrivée en attente de votre décision : %d. Ils seront refusés. Continuer ?",
+         "Results from the finish line waiting for your decision: %d. They will be rejected. Go on?",
+         "Risultati dalla linea d'arrivo in attesa della vostra decisione: %d. Saranno rifiutati. Continuare?",
+         "Ergebnisse von der Ziellinie, die auf Ihre Entscheidung warten: %d. Sie werden abgelehnt. Fortfahren?")
+ZAV_TEXT(850, ArenaPanelOffline,
+         "Réseau arrêté : les téléphones des juges n'apprennent plus votre décision.",
+         "Network off: the judges' phones no longer learn your decision.",
+         "Rete ferma: i telefoni dei giudici non sapranno la vostra decisione.",
+         "Netzwerk aus: die Telefone der Richter erfahren Ihre Entscheidung nicht mehr.")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -5,13 +5,13 @@
 #include <wx/utils.h>
 
 #include "arena/ArenaFiles.h"
-#include "platform/NetworkInterfaces.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
 #include "io/Paths.h"
+#include "platform/NetworkInterfaces.h"
 #include "report/PageStyle.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
@@ -69,6 +69,7 @@ void ArenaCommands::ApplySettings() {
     if (restart) {
         zav::ArenaOptions options;
         options.port = wanted.port;
+        options.language = frame_.Language();
         if (!wanted.bind.empty()) options.bind = wanted.bind;
         std::string reason;
         if (!server_.Start(options, reason)) {
@@ -80,23 +81,33 @@ void ArenaCommands::ApplySettings() {
         frame_.GetStatusBar()->SetFieldsCount(3);
         const int widths[] = {-2, 190, -3};
         frame_.GetStatusBar()->SetStatusWidths(3, widths);
-        Panel().Show();
-        frame_.Layout();
         SheetShown();
     }
     ShowStatus();
 }
 
+// What waits, and what arrived since the last tick, stays for the scorer.
 void ArenaCommands::Stop() {
     if (!server_.Running()) return;
     timer_.Stop();
     server_.Stop();
-    // What waited can no longer be answered on the judges' phones.
-    waiting_.clear();
-    ShowWaiting();
-    Panel().Hide();
+    Wait(server_.TakeArrivals(), false);
     frame_.GetStatusBar()->SetFieldsCount(2);
-    frame_.Layout();
+    ShowWaiting();
+}
+
+bool ArenaCommands::MayDropWaiting() {
+    TakeArrivals();
+    if (waiting_.empty()) return true;
+    const zav::Reporter& reporter = frame_.User().Reporter();
+    if (!reporter.AskText(zav::MessageIcon::Warning,
+                          zav::FormatText(reporter.Text(zav::TextId::ArenaWaitingLeft),
+                                          static_cast<long>(waiting_.size())),
+                          zav::QuestionKind::Destructive))
+        return false;
+    while (!waiting_.empty()) Decided(0, false);
+    ShowWaiting();
+    return true;
 }
 
 std::string ArenaCommands::Address() const {
@@ -133,7 +144,11 @@ void ArenaCommands::BuildSetPages() {
 }
 
 void ArenaCommands::SheetShown() {
-    if (!server_.Running()) return;
+    if (!server_.Running()) {
+        // The marks of what waits follow the sheet, and what was decided goes.
+        if (panel_ && panel_->IsShown()) ShowWaiting();
+        return;
+    }
     const SheetDocument& document = frame_.Document();
     auto shot = std::make_shared<zav::ArenaSnapshot>();
     shot->language = frame_.Language();
@@ -162,15 +177,17 @@ void ArenaCommands::SheetShown() {
 }
 
 void ArenaCommands::TakeArrivals() {
-    if (!server_.Running()) return;
-    std::vector<zav::FinishLineResult> arrived = server_.TakeArrivals();
+    if (server_.Running()) Wait(server_.TakeArrivals(), settings_.acceptAtOnce);
+}
+
+void ArenaCommands::Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce) {
     if (arrived.empty()) return;
     for (zav::FinishLineResult& result : arrived) {
         waiting_.push_back(std::move(result));
         const zav::FinishLineResult& added = waiting_.back();
         // Only a result that changes nothing the scorer has entered or
         // another judge has sent goes in without the scorer.
-        if (settings_.acceptAtOnce && added.sheetKey == SheetKey() &&
+        if (acceptAtOnce && added.sheetKey == SheetKey() &&
             zav::ConflictOf(added, frame_.Document().Sheet(), waiting_) == zav::Conflict::None)
             Accept(static_cast<int>(waiting_.size()) - 1);
     }
@@ -227,29 +244,38 @@ void ArenaCommands::Decided(int index, bool accepted) {
 }
 
 void ArenaCommands::ShowWaiting() {
-    std::vector<wxString> lines;
+    std::vector<WaitingEntry> entries;
     const zav::Language language = frame_.Language();
     const zav::ScoreSheet& sheet = frame_.Document().Sheet();
     const std::string key = SheetKey();
     for (const zav::FinishLineResult& result : waiting_) {
-        std::string line = zav::FormatText(zav::Text(language, zav::TextId::ArenaFromFinishLine),
-                                           static_cast<long>(result.game + 1)) +
-                           ", " + result.receivedAt + ": " +
-                           zav::DescribeResult(result, sheet, language);
+        WaitingEntry entry;
+        entry.heading =
+            FromCore(zav::FormatText(zav::Text(language, zav::TextId::ArenaFromFinishLine),
+                                     static_cast<long>(result.game + 1)) +
+                     ", " + result.receivedAt);
+        entry.result = FromCore(zav::DescribeResult(result, sheet, language));
         if (result.sheetKey != key) {
-            line += " (" + zav::Text(language, zav::TextId::ArenaOtherSheet) + ")";
+            entry.mark = Tx(language, zav::TextId::ArenaOtherSheet);
         } else {
             const zav::Conflict conflict = zav::ConflictOf(result, sheet, waiting_);
             if (conflict != zav::Conflict::None)
-                line += " (" +
-                        zav::Text(language, conflict == zav::Conflict::GameHasResult
-                                                ? zav::TextId::ArenaConflictResult
-                                                : zav::TextId::ArenaConflictJudges) +
-                        ")";
+                entry.mark = Tx(language, conflict == zav::Conflict::GameHasResult
+                                              ? zav::TextId::ArenaConflictResult
+                                              : zav::TextId::ArenaConflictJudges);
         }
-        lines.push_back(FromCore(line));
+        entries.push_back(entry);
     }
-    Panel().SetLines(lines);
+    // Shown while the network is on or a result still waits for the scorer;
+    // made the first time it is.
+    const bool shown = server_.Running() || !waiting_.empty();
+    if (shown || panel_) {
+        Panel().SetEntries(entries, !server_.Running());
+        if (Panel().IsShown() != shown) {
+            Panel().Show(shown);
+            frame_.Layout();
+        }
+    }
     ShowStatus();
 }
 

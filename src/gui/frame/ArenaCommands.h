@@ -1,7 +1,8 @@
 // The arena network in the window: Tools > Arena network, the server started
 // and stopped as the settings say, a new snapshot of the pages after every
 // page build of the sheet, and the results from the finish line waiting in
-// the side panel until the scorer accepts, edits or rejects them.
+// the side panel until the scorer accepts, edits or rejects them (turning the
+// network off keeps them there: a judge's result is never dropped unasked).
 #pragma once
 
 #include <wx/timer.h>
@@ -47,6 +48,11 @@ public:
     // Results received, taken from the server (the timer does it too).
     void TakeArrivals();
 
+    // Before the sheet is replaced or the window closes: with results still
+    // waiting, asks whether to reject them (opening on No); false keeps them
+    // and the sheet.
+    [[nodiscard]] bool MayDropWaiting();
+
     // What the window shows of the network, for the tests.
     const zav::ArenaServer& Server() const { return server_; }
     std::string Address() const;
@@ -58,6 +64,7 @@ private:
     // The key of the sheet on screen: its file and how often it was replaced.
     std::string SheetKey() const;
     void BuildSetPages();
+    void Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce);
     void ShowWaiting();
     void ShowStatus();
     void Decided(int index, bool accepted);

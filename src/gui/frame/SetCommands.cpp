@@ -4,6 +4,7 @@
 
 #include "dialogs/SifGroupingDialog.h"
 #include "dialogs/SifOptionsDialog.h"
+#include "frame/ArenaCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
 #include "sets/SetCreation.h"
@@ -27,7 +28,7 @@ void SetCommands::OnOpenScoreSet(wxCommandEvent&) {
 }
 
 void SetCommands::OnComboBoxUpdate(wxCommandEvent& event) {
-    frame_.Document().ShowSetSheet(ToCore(event.GetString()));
+    if (frame_.Arena().MayDropWaiting()) frame_.Document().ShowSetSheet(ToCore(event.GetString()));
     frame_.ShowDocument();
 }
 

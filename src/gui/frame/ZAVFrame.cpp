@@ -219,8 +219,10 @@ void wxZAVFrame::SheetChanged(const std::string& step) {
     ShowDocument();
 }
 
+// The sheet first (its save harms nothing), then the judges' results that
+// would be lost with it.
 bool wxZAVFrame::MayReplaceSheet() {
-    const bool goOn = document_.QuitTest();
+    const bool goOn = document_.QuitTest() && arenaCommands_->MayDropWaiting();
     ShowDocument();
     return goOn;
 }

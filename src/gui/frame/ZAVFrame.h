@@ -113,8 +113,9 @@ public:
     // change for Undo ("result of game 3").
     void SheetChanged(zav::TextId step);
     void SheetChanged(const std::string& step);
-    // The document's save step before a command replaces the sheet, and
-    // what it changed shown; false when the command must stop.
+    // The document's save step before a command replaces the sheet, then the
+    // question on the finish line's results still waiting, and what it
+    // changed shown; false when the command must stop.
     [[nodiscard]] bool MayReplaceSheet();
     // What the window shows of the document as it now is: the title, the
     // sheet chooser, the page when the sheet was replaced, the menu marks.

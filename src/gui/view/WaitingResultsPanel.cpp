@@ -1,13 +1,32 @@
 #include "view/WaitingResultsPanel.h"
 
 #include <wx/button.h>
-#include <wx/listbox.h>
+#include <wx/htmllbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "support/GuiText.h"
 
 namespace zavgui {
+namespace {
+
+wxString Escaped(wxString text) {
+    text.Replace(wxS("&"), wxS("&amp;"));
+    text.Replace(wxS("<"), wxS("&lt;"));
+    text.Replace(wxS(">"), wxS("&gt;"));
+    return text;
+}
+
+// A whole entry, wrapped by the list to its width: nothing of a result is
+// cut, and a conflict stands out before the scorer accepts one of two.
+wxString EntryMarkup(const WaitingEntry& entry) {
+    wxString markup = wxS("<b>") + Escaped(entry.heading) + wxS("</b><br>");
+    if (!entry.mark.empty())
+        markup += wxS("<font color=\"#c00000\"><b>") + Escaped(entry.mark) + wxS("</b></font><br>");
+    return markup + Escaped(entry.result);
+}
+
+}  // namespace
 
 WaitingResultsPanel::WaitingResultsPanel(wxWindow* parent, zav::Language language)
     : wxPanel(parent, wxID_ANY) {
@@ -15,11 +34,11 @@ WaitingResultsPanel::WaitingResultsPanel(wxWindow* parent, zav::Language languag
     auto* heading = new wxStaticText(this, wxID_ANY, Tx(language, zav::TextId::ArenaWaitingTitle));
     heading->SetFont(heading->GetFont().Bold());
     sizer->Add(heading, 0, wxALL, 6);
-    list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(300, -1), 0, nullptr,
-                         wxLB_SINGLE | wxLB_HSCROLL);
+    list = new wxSimpleHtmlListBox(this, wxID_ANY, wxDefaultPosition, wxSize(300, -1));
     sizer->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
-    detail_ = new wxStaticText(this, wxID_ANY, wxString());
-    sizer->Add(detail_, 0, wxEXPAND | wxALL, 6);
+    offline_ = new wxStaticText(this, wxID_ANY, Tx(language, zav::TextId::ArenaPanelOffline));
+    offline_->Wrap(290);
+    sizer->Add(offline_, 0, wxEXPAND | wxALL, 6);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     accept = new wxButton(this, wxID_ANY, Tx(language, zav::TextId::ArenaAccept));
     edit = new wxButton(this, wxID_ANY, Tx(language, zav::TextId::ArenaEdit));
@@ -34,12 +53,14 @@ WaitingResultsPanel::WaitingResultsPanel(wxWindow* parent, zav::Language languag
     ShowButtons();
 }
 
-void WaitingResultsPanel::SetLines(const std::vector<wxString>& lines) {
+void WaitingResultsPanel::SetEntries(const std::vector<WaitingEntry>& entries, bool offline) {
     const int chosen = list->GetSelection();
-    list->Clear();
-    for (const wxString& line : lines) list->Append(line);
-    if (!lines.empty())
-        list->SetSelection(chosen >= 0 && chosen < static_cast<int>(lines.size()) ? chosen : 0);
+    wxArrayString items;
+    for (const WaitingEntry& entry : entries) items.Add(EntryMarkup(entry));
+    list->Set(items);
+    if (!entries.empty())
+        list->SetSelection(chosen >= 0 && chosen < static_cast<int>(entries.size()) ? chosen : 0);
+    offline_->Show(offline);
     ShowButtons();
 }
 
@@ -51,8 +72,6 @@ void WaitingResultsPanel::Act(const std::function<void(int)>& action) {
 void WaitingResultsPanel::ShowButtons() {
     const int chosen = list->GetSelection();
     for (wxButton* button : {accept, edit, reject}) button->Enable(chosen != wxNOT_FOUND);
-    detail_->SetLabel(chosen == wxNOT_FOUND ? wxString() : list->GetString(chosen));
-    detail_->Wrap(list->GetSize().x > 50 ? list->GetSize().x : 290);
     Layout();
 }
 

@@ -1,6 +1,7 @@
 // The side panel of results sent from the finish line that wait for the
-// scorer: one line each ("Game 4, from the finish line, 14:32: ..."), and
-// Accept, Edit and Reject for the line chosen.
+// scorer: one entry each, wrapped to the panel's width ("Game 4, from the
+// finish line, 14:32", a conflict in red, then every team's place), and
+// Accept, Edit and Reject for the entry chosen.
 #pragma once
 
 #include <wx/panel.h>
@@ -11,30 +12,36 @@
 #include "texts/Texts.h"
 
 class wxButton;
-class wxListBox;
+class wxSimpleHtmlListBox;
 class wxStaticText;
 
 namespace zavgui {
+
+struct WaitingEntry {
+    wxString heading;  // the game, where from, when
+    wxString mark;     // a conflict or another sheet; empty: none
+    wxString result;   // each team's place or outcome
+};
 
 class WaitingResultsPanel : public wxPanel {
 public:
     WaitingResultsPanel(wxWindow* parent, zav::Language language);
 
-    // The lines, the first chosen when the chosen one went.
-    void SetLines(const std::vector<wxString>& lines);
+    // The entries, the first chosen when the chosen one went; `offline`: the
+    // network is off, the judges no longer hear of the decisions.
+    void SetEntries(const std::vector<WaitingEntry>& entries, bool offline);
 
-    // What the buttons do with the line chosen (from 0).
+    // What the buttons do with the entry chosen (from 0).
     std::function<void(int)> onAccept, onEdit, onReject;
 
     // The controls, for the tests that play the user.
-    wxListBox* list = nullptr;
+    wxSimpleHtmlListBox* list = nullptr;
     wxButton* accept = nullptr;
     wxButton* edit = nullptr;
     wxButton* reject = nullptr;
 
 private:
-    // The line chosen in full, wrapped: a list line is wider than the panel.
-    wxStaticText* detail_ = nullptr;
+    wxStaticText* offline_ = nullptr;
 
     void Act(const std::function<void(int)>& action);
     void ShowButtons();

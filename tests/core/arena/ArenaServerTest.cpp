@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
-#include <atomic>
+#include <mutex>
 #include <regex>
 
 #include "arena/ArenaServer.h"
+#include "arena/EntryGate.h"
 #include "core/report/PageTesting.h"
 
 namespace zav {
@@ -76,32 +77,54 @@ TEST_F(ArenaServerTest, ServesThePagesAndNoFile) {
         EXPECT_EQ(client.Get(path)->status, 404) << path;
 }
 
-TEST_F(ArenaServerTest, WatchersHearOfEveryNewSnapshot) {
-    std::atomic<int> events{0};
+TEST_F(ArenaServerTest, WatchersHearOfEveryNewSnapshotAndEveryDecision) {
+    std::mutex heardMutex;
+    std::string heard;
     std::thread watcher([&] {
         httplib::Client client("127.0.0.1", server.Port());
         client.Get("/events", [&](const char* data, std::size_t length) {
-            events += zavtest::CountOf(std::string(data, length), "data: ");
-            return events < 2;
+            std::lock_guard<std::mutex> lock(heardMutex);
+            heard.append(data, length);
+            return heard.find("event: decided") == std::string::npos;
         });
     });
-    const auto heard = [&](int n) {
-        for (int i = 0; i < 500 && events < n; ++i)
+    // Whether `what` comes after the first `from` bytes heard.
+    const auto hears = [&](std::size_t from, const std::string& what) {
+        for (int i = 0; i < 500; ++i) {
+            {
+                std::lock_guard<std::mutex> lock(heardMutex);
+                if (heard.find(what, from) != std::string::npos) return true;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return events >= n;
+        }
+        return false;
     };
-    while (server.Watchers() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const auto heardSoFar = [&] {
+        std::lock_guard<std::mutex> lock(heardMutex);
+        return heard.size();
+    };
+    while (!hears(0, "retry:")) continue;
 
     // A result accepted, then taken back: the page follows both.
     ScoreSheet changed = sheet;
     changed.iGamePlace[0][3] = 1;
+    std::size_t before = heardSoFar();
     server.SetSnapshot(SnapshotOf(changed));
-    EXPECT_TRUE(heard(1));
+    EXPECT_TRUE(hears(before, "data: "));
     EXPECT_EQ(Client().Get("/")->body, SnapshotOf(changed)->sheets[0].phonePage);
+    before = heardSoFar();
     server.SetSnapshot(SnapshotOf(sheet));
-    EXPECT_TRUE(heard(2));
-    watcher.join();
+    EXPECT_TRUE(hears(before, "data: "));
     EXPECT_EQ(Client().Get("/")->body, SnapshotOf(sheet)->sheets[0].phonePage);
+
+    // The scorer's decision reaches the judge's waiting page at once, as an
+    // event of its own kind (the live pages do not reload for it).
+    const httplib::Headers judge = Judge();
+    ASSERT_EQ(Send(judge, "sheet=heat-1&game=4&t1=0&t2=1&t3=2&t4=3&form=" + Form(judge))->status,
+              303);
+    server.Decide(server.TakeArrivals().at(0).id, true);
+    EXPECT_TRUE(hears(0, "event: decided\ndata: 1\n\n"));
+    watcher.join();
 }
 
 TEST_F(ArenaServerTest, EntryNeedsTheCodeAndLocksAfterFiveWrongOnes) {
@@ -120,19 +143,28 @@ TEST_F(ArenaServerTest, EntryNeedsTheCodeAndLocksAfterFiveWrongOnes) {
     httplib::Client otherClient("127.0.0.1", other.Port());
     EXPECT_EQ(otherClient.Get("/entry", judge)->body.find("name=\"form\""), std::string::npos);
 
-    const std::string wrong = server.EntryCode() == "000000" ? "000001" : "000000";
-    for (int i = 0; i < 5; ++i) {
+    // Phones behind one address are told apart by the mark the code page
+    // gives them: one judge's five wrong codes lock out only that phone.
+    const auto phone = [&] {
+        const std::string cookie = client.Get("/entry")->get_header_value("Set-Cookie");
+        return httplib::Headers{{"Cookie", cookie.substr(0, cookie.find(';'))}};
+    };
+    const auto tryCode = [&](const httplib::Headers& device, const std::string& code) {
         const auto answer =
-            client.Post("/entry/code", "code=" + wrong, "application/x-www-form-urlencoded");
-        EXPECT_EQ(answer->status, 403);
-        EXPECT_FALSE(answer->has_header("Set-Cookie"));
-    }
-    EXPECT_EQ(
-        client
-            .Post("/entry/code", "code=" + server.EntryCode(), "application/x-www-form-urlencoded")
-            ->status,
-        429);
-    EXPECT_EQ(server.RefusedAttempts(), 6);
+            client.Post("/entry/code", device, "code=" + code, "application/x-www-form-urlencoded");
+        EXPECT_EQ(answer->status == 303, answer->has_header("Set-Cookie")) << code;
+        return answer->status;
+    };
+    const std::string wrong = server.EntryCode() == "000000" ? "000001" : "000000";
+    const httplib::Headers slipping = phone(), neighbour = phone();
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(tryCode(slipping, wrong), 403);
+    EXPECT_EQ(tryCode(slipping, server.EntryCode()), 429);
+    EXPECT_EQ(tryCode(neighbour, server.EntryCode()), 303);
+    // A client that makes up a new mark at each try meets the address's cap.
+    const auto madeUp = [] { return httplib::Headers{{"Cookie", "zav_device=" + RandomHex(16)}}; };
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(tryCode(madeUp(), wrong), 403);
+    EXPECT_EQ(tryCode(madeUp(), server.EntryCode()), 429);
+    EXPECT_EQ(server.RefusedAttempts(), 22);
 }
 
 TEST_F(ArenaServerTest, BadResultsAreRefusedWithoutAChange) {
@@ -201,15 +233,28 @@ TEST_F(ArenaServerTest, TwoJudgesOnOneGameAndTheDecisionOnTheirPhones) {
                   .Get("/entry/status?id=" + std::to_string(arrived[1].id), second)
                   ->body.find(">rejected<"),
               std::string::npos);
+
+    // A start of the network later, results go on being numbered: a decision
+    // on one kept from before never reaches a new judge.
+    server.Stop();
+    std::string reason;
+    ASSERT_TRUE(server.Start({"127.0.0.1", 0, true}, reason));
+    server.SetSnapshot(SnapshotOf(sheet));
+    const httplib::Headers third = Judge();
+    ASSERT_EQ(Send(third, result + Form(third))->status, 303);
+    EXPECT_GT(server.TakeArrivals().at(0).id, arrived[2].id);
 }
 
-TEST(ArenaServer, NamesThePortItCannotOpen) {
+TEST(ArenaServer, NamesWhyItCannotOpenThePort) {
     ArenaServer first, second;
     std::string reason;
     ASSERT_TRUE(first.Start({"127.0.0.1", 0, false}, reason));
-    EXPECT_FALSE(second.Start({"127.0.0.1", first.Port(), false}, reason));
-    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(second.Start({"127.0.0.1", first.Port(), false, Language::German}, reason));
+    EXPECT_EQ(reason, Text(Language::German, TextId::ArenaPortInUse));
     EXPECT_FALSE(second.Running());
+    // An address of no interface here (a documentation address: nothing is sent).
+    EXPECT_FALSE(second.Start({"192.0.2.1", 0, false}, reason));
+    EXPECT_EQ(reason, "the address 192.0.2.1 is not one of this computer's interfaces");
     httplib::Client client("127.0.0.1", first.Port());
     EXPECT_EQ(client.Get("/entry")->status, 404);  // entry off
 }

@@ -5,6 +5,9 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <cerrno>
+#include <system_error>
+
 namespace zav {
 
 void SetListeningOptions(NativeSocket socket) {
@@ -12,6 +15,21 @@ void SetListeningOptions(NativeSocket socket) {
     // SO_REUSEADDR only allows the restart.
     const int yes = 1;
     setsockopt(static_cast<int>(socket), SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+void ClearPortError() {
+    errno = 0;
+}
+
+// No error at all: the address given is none the system could resolve.
+PortFailure LastPortFailure() {
+    const int error = errno;
+    const PortProblem problem = error == EADDRINUSE                 ? PortProblem::InUse
+                                : error == EACCES || error == EPERM ? PortProblem::NotAllowed
+                                : error == EADDRNOTAVAIL || error == 0
+                                    ? PortProblem::AddressNotAvailable
+                                    : PortProblem::Other;
+    return {problem, std::generic_category().message(error)};
 }
 
 std::vector<std::string> LocalAddresses() {

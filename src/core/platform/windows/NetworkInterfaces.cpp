@@ -6,6 +6,8 @@
 #include <iphlpapi.h>
 // clang-format on
 
+#include <system_error>
+
 namespace zav {
 
 void SetListeningOptions(NativeSocket socket) {
@@ -14,6 +16,21 @@ void SetListeningOptions(NativeSocket socket) {
     const BOOL yes = TRUE;
     setsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_EXCLUSIVEADDRUSE,
                reinterpret_cast<const char*>(&yes), sizeof yes);
+}
+
+void ClearPortError() {
+    WSASetLastError(0);
+}
+
+// No error at all: the address given is none the system could resolve.
+PortFailure LastPortFailure() {
+    const int error = WSAGetLastError();
+    const PortProblem problem = error == WSAEADDRINUSE ? PortProblem::InUse
+                                : error == WSAEACCES   ? PortProblem::NotAllowed
+                                : error == WSAEADDRNOTAVAIL || error == 0
+                                    ? PortProblem::AddressNotAvailable
+                                    : PortProblem::Other;
+    return {problem, std::system_category().message(error)};
 }
 
 std::vector<std::string> LocalAddresses() {
