@@ -27,22 +27,6 @@ bool StillNamed(int fd, const std::string& path) {
 
 }  // namespace
 
-FileLock::~FileLock() {
-    Release();
-}
-
-FileLock::FileLock(FileLock&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNone)), path_(std::move(other.path_)) {}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = std::exchange(other.handle_, kNone);
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
-
 FileLock FileLock::CreateNew(const std::string& path, bool& nameTaken) {
     nameTaken = false;
     // flock needs an open file: the lock is taken under a name no other

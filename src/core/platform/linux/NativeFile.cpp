@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <utility>
 
 namespace zav {
 namespace {
@@ -32,22 +31,6 @@ NativeFile::NativeFile(const std::string& path, Mode mode) {
         handle_ = fd;
     else
         alreadyExisted_ = errno == EEXIST;
-}
-
-NativeFile::~NativeFile() {
-    Close();
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)), alreadyExisted_(other.alreadyExisted_) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, kClosed);
-        alreadyExisted_ = other.alreadyExisted_;
-    }
-    return *this;
 }
 
 bool NativeFile::IsRegular() const {

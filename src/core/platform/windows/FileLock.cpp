@@ -17,22 +17,6 @@ HANDLE OpenExclusive(const std::string& path, DWORD creation) {
 
 }  // namespace
 
-FileLock::~FileLock() {
-    Release();
-}
-
-FileLock::FileLock(FileLock&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNone)), path_(std::move(other.path_)) {}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = std::exchange(other.handle_, kNone);
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
-
 FileLock FileLock::CreateNew(const std::string& path, bool& nameTaken) {
     const HANDLE file = OpenExclusive(path, CREATE_NEW);
     nameTaken = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;

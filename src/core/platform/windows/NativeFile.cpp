@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <limits>
-#include <utility>
 
 #include "platform/windows/Wide.h"
 
@@ -35,22 +34,6 @@ NativeFile::NativeFile(const std::string& path, Mode mode) {
         handle_ = reinterpret_cast<std::intptr_t>(file);
     else
         alreadyExisted_ = GetLastError() == ERROR_FILE_EXISTS;
-}
-
-NativeFile::~NativeFile() {
-    Close();
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)), alreadyExisted_(other.alreadyExisted_) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, kClosed);
-        alreadyExisted_ = other.alreadyExisted_;
-    }
-    return *this;
 }
 
 bool NativeFile::IsRegular() const {
