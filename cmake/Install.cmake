@@ -74,7 +74,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zavscore.org/")
 # texts (about box, print preview) come in the interface language from wx's
 # translations, which no program links to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "wx3.2-i18n")
+# libcurl is loaded by name on the first upload, so no linked library tells
+# the package tools that it is needed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "wx3.2-i18n, libcurl4 (>= 7.88)")
 # Reference documents open in the desktop's viewer through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,12 +1,11 @@
 #include "upload/SiteConnection.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
+
+#include "platform/CurlLibrary.h"
 
 namespace zav {
 namespace {
@@ -14,11 +13,6 @@ namespace {
 constexpr long kConnectSeconds = 15;
 // A transfer that moves nothing for this long is a lost connection.
 constexpr long kStalledSeconds = 30;
-
-void StartCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct Reading {
     const std::string& bytes;
@@ -100,7 +94,9 @@ std::string TemporaryNameOf(const std::string& relative) {
 }
 
 struct SiteConnection::Handle {
-    CURL* curl = curl_easy_init();
+    explicit Handle(const CurlLibrary& library) : api(library) {}
+    const CurlLibrary& api;
+    CURL* curl = api.easyInit();
     curl_slist* commands = nullptr;
     curl_slist* headers = nullptr;
     char error[CURL_ERROR_SIZE] = {};
@@ -108,11 +104,11 @@ struct SiteConnection::Handle {
 
     ~Handle() {
         Clear();
-        curl_easy_cleanup(curl);
+        api.easyCleanup(curl);
     }
     void Clear() {
-        curl_slist_free_all(commands);
-        curl_slist_free_all(headers);
+        api.slistFreeAll(commands);
+        api.slistFreeAll(headers);
         commands = headers = nullptr;
         error[0] = '\0';
         hostMatch = CURLKHMATCH_OK;
@@ -121,8 +117,11 @@ struct SiteConnection::Handle {
 
 SiteConnection::SiteConnection(UploadAddress site, UploadLogin login, const std::atomic<bool>* stop)
     : site_(std::move(site)), login_(std::move(login)), stop_(stop) {
-    StartCurlOnce();
-    handle_ = std::make_unique<Handle>();
+    std::string error;
+    if (const CurlLibrary* library = LoadCurl(error))
+        handle_ = std::make_unique<Handle>(*library);
+    else
+        unavailable_ = {UploadError::CannotConnect, error};
     if (login_.password.empty()) login_.password = site_.password;
 }
 
@@ -132,25 +131,26 @@ namespace {
 
 // Every transfer starts from the library's defaults; the connection itself
 // survives curl_easy_reset.
-void Prepare(CURL* curl, char* error, const UploadAddress& site, const UploadLogin& login,
-             const std::atomic<bool>* stop, curl_khmatch* hostMatch, const std::string& url) {
-    curl_easy_reset(curl);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // a background thread
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+void Prepare(const CurlLibrary& api, CURL* curl, char* error, const UploadAddress& site,
+             const UploadLogin& login, const std::atomic<bool>* stop, curl_khmatch* hostMatch,
+             const std::string& url) {
+    api.easyReset(curl);
+    api.easySetopt(curl, CURLOPT_ERRORBUFFER, error);
+    api.easySetopt(curl, CURLOPT_URL, url.c_str());
+    api.easySetopt(curl, CURLOPT_NOSIGNAL, 1L);  // a background thread
+    api.easySetopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectSeconds);
+    api.easySetopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    api.easySetopt(curl, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
+    api.easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
     // A server's answer to a store is not ours to print.
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, StopWhenAsked);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, stop);
-    if (!site.user.empty()) curl_easy_setopt(curl, CURLOPT_USERNAME, site.user.c_str());
-    if (!login.password.empty()) curl_easy_setopt(curl, CURLOPT_PASSWORD, login.password.c_str());
+    api.easySetopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    api.easySetopt(curl, CURLOPT_WRITEDATA, nullptr);
+    api.easySetopt(curl, CURLOPT_XFERINFOFUNCTION, StopWhenAsked);
+    api.easySetopt(curl, CURLOPT_XFERINFODATA, stop);
+    if (!site.user.empty()) api.easySetopt(curl, CURLOPT_USERNAME, site.user.c_str());
+    if (!login.password.empty()) api.easySetopt(curl, CURLOPT_PASSWORD, login.password.c_str());
     if (site.protocol == UploadProtocol::Ftps)
-        curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        api.easySetopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
     if (site.protocol != UploadProtocol::Sftp) return;
 
     // As ssh does: the agent, else the first key of ~/.ssh, and the server
@@ -158,9 +158,9 @@ void Prepare(CURL* curl, char* error, const UploadAddress& site, const UploadLog
     const std::filesystem::path ssh = login.sshFolder;
     // libcurl keeps its own copies of these texts.
     const std::string knownHosts = (ssh / "known_hosts").string();
-    curl_easy_setopt(curl, CURLOPT_SSH_KNOWNHOSTS, knownHosts.c_str());
-    curl_easy_setopt(curl, CURLOPT_SSH_KEYFUNCTION, CheckHostKey);
-    curl_easy_setopt(curl, CURLOPT_SSH_KEYDATA, hostMatch);
+    api.easySetopt(curl, CURLOPT_SSH_KNOWNHOSTS, knownHosts.c_str());
+    api.easySetopt(curl, CURLOPT_SSH_KEYFUNCTION, CheckHostKey);
+    api.easySetopt(curl, CURLOPT_SSH_KEYDATA, hostMatch);
     long methods = login.password.empty() ? 0 : CURLSSH_AUTH_PASSWORD;
     if (std::getenv("SSH_AUTH_SOCK")) methods |= CURLSSH_AUTH_AGENT;
     std::error_code ignored;
@@ -169,12 +169,12 @@ void Prepare(CURL* curl, char* error, const UploadAddress& site, const UploadLog
         const std::string privateKey = (ssh / name).string();
         std::string publicKey = privateKey + ".pub";
         if (!std::filesystem::exists(publicKey, ignored)) publicKey.clear();
-        curl_easy_setopt(curl, CURLOPT_SSH_PRIVATE_KEYFILE, privateKey.c_str());
-        curl_easy_setopt(curl, CURLOPT_SSH_PUBLIC_KEYFILE, publicKey.c_str());
+        api.easySetopt(curl, CURLOPT_SSH_PRIVATE_KEYFILE, privateKey.c_str());
+        api.easySetopt(curl, CURLOPT_SSH_PUBLIC_KEYFILE, publicKey.c_str());
         methods |= CURLSSH_AUTH_PUBLICKEY;
         break;
     }
-    curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES, methods ? methods : CURLSSH_AUTH_ANY);
+    api.easySetopt(curl, CURLOPT_SSH_AUTH_TYPES, methods ? methods : CURLSSH_AUTH_ANY);
 }
 
 std::string SshTarget(const UploadAddress& site) {
@@ -187,13 +187,13 @@ std::string SshCommand(const UploadAddress& site) {
     return command + (site.user.empty() ? "" : site.user + "@") + site.host;
 }
 
-UploadFailure Outcome(CURLcode code, CURL* curl, const char* error, curl_khmatch hostMatch,
-                      const UploadAddress& site) {
-    const std::string detail = error[0] ? error : curl_easy_strerror(code);
+UploadFailure Outcome(const CurlLibrary& api, CURLcode code, CURL* curl, const char* error,
+                      curl_khmatch hostMatch, const UploadAddress& site) {
+    const std::string detail = error[0] ? error : api.easyStrerror(code);
     switch (code) {
         case CURLE_OK: {
             long status = 0;
-            curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+            api.easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &status);
             if (site.protocol != UploadProtocol::WebDav || (status >= 200 && status < 300))
                 return {};
             const std::string http = "HTTP " + std::to_string(status);
@@ -228,16 +228,19 @@ UploadFailure Outcome(CURLcode code, CURL* curl, const char* error, curl_khmatch
 // One transfer's start: the handle's lists and error of the last one go.
 CURL* SiteConnection::Start(const std::string& url) {
     handle_->Clear();
-    Prepare(handle_->curl, handle_->error, site_, login_, stop_, &handle_->hostMatch, url);
+    Prepare(handle_->api, handle_->curl, handle_->error, site_, login_, stop_, &handle_->hostMatch,
+            url);
     return handle_->curl;
 }
 
 UploadFailure SiteConnection::Perform() {
-    const CURLcode code = curl_easy_perform(handle_->curl);  // sets the error and host match
-    return Outcome(code, handle_->curl, handle_->error, handle_->hostMatch, site_);
+    const CurlLibrary& api = handle_->api;
+    const CURLcode code = api.easyPerform(handle_->curl);  // sets the error and host match
+    return Outcome(api, code, handle_->curl, handle_->error, handle_->hostMatch, site_);
 }
 
 UploadFailure SiteConnection::PutReplacing(const std::string& relative, const std::string& bytes) {
+    if (!handle_) return unavailable_;
     const std::string temporary = TemporaryNameOf(relative);
     if (site_.protocol == UploadProtocol::WebDav) {
         if (UploadFailure failure = MakeWebFolders(FolderOf(relative))) return failure;
@@ -253,41 +256,43 @@ UploadFailure SiteConnection::PutReplacing(const std::string& relative, const st
 UploadFailure SiteConnection::PutTemporary(const std::string& relative,
                                            const std::string& temporary, const std::string& bytes) {
     CURL* curl = Start(AddressUnder(site_, temporary));
+    const CurlLibrary& api = handle_->api;
     Reading reading{bytes};
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadBytes);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &reading);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    api.easySetopt(curl, CURLOPT_UPLOAD, 1L);
+    api.easySetopt(curl, CURLOPT_READFUNCTION, ReadBytes);
+    api.easySetopt(curl, CURLOPT_READDATA, &reading);
+    api.easySetopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
     if (site_.protocol == UploadProtocol::Sftp) {
         const std::string from = SftpPath(site_.path + temporary);
         const std::string to = SftpPath(site_.path + relative);
-        handle_->commands = curl_slist_append(handle_->commands, ("*rm " + to).c_str());
+        handle_->commands = api.slistAppend(handle_->commands, ("*rm " + to).c_str());
         handle_->commands =
-            curl_slist_append(handle_->commands, ("rename " + from + " " + to).c_str());
+            api.slistAppend(handle_->commands, ("rename " + from + " " + to).c_str());
     } else if (site_.protocol != UploadProtocol::WebDav) {
         handle_->commands =
-            curl_slist_append(handle_->commands, ("RNFR " + FileNameIn(temporary)).c_str());
+            api.slistAppend(handle_->commands, ("RNFR " + FileNameIn(temporary)).c_str());
         handle_->commands =
-            curl_slist_append(handle_->commands, ("RNTO " + FileNameIn(relative)).c_str());
+            api.slistAppend(handle_->commands, ("RNTO " + FileNameIn(relative)).c_str());
     }
     if (handle_->commands) {
-        curl_easy_setopt(curl, CURLOPT_POSTQUOTE, handle_->commands);
-        curl_easy_setopt(curl, CURLOPT_FTP_CREATE_MISSING_DIRS,
-                         static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
+        api.easySetopt(curl, CURLOPT_POSTQUOTE, handle_->commands);
+        api.easySetopt(curl, CURLOPT_FTP_CREATE_MISSING_DIRS,
+                       static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
     }
     return Perform();
 }
 
 UploadFailure SiteConnection::MoveWebFile(const std::string& from, const std::string& to) {
     CURL* curl = Start(AddressUnder(site_, from));
+    const CurlLibrary& api = handle_->api;
     handle_->headers =
-        curl_slist_append(handle_->headers, ("Destination: " + AddressUnder(site_, to)).c_str());
-    handle_->headers = curl_slist_append(handle_->headers, "Overwrite: T");
-    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MOVE");
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+        api.slistAppend(handle_->headers, ("Destination: " + AddressUnder(site_, to)).c_str());
+    handle_->headers = api.slistAppend(handle_->headers, "Overwrite: T");
+    api.easySetopt(curl, CURLOPT_CUSTOMREQUEST, "MOVE");
+    api.easySetopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
     std::string answer;
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    api.easySetopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    api.easySetopt(curl, CURLOPT_WRITEDATA, &answer);
     return Perform();
 }
 
@@ -320,22 +325,25 @@ UploadFailure SiteConnection::MakeWebFolders(const std::string& relative) {
 
 UploadFailure SiteConnection::MakeWebFolder(const std::string& url) {
     CURL* curl = Start(url);
-    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MKCOL");
+    const CurlLibrary& api = handle_->api;
+    api.easySetopt(curl, CURLOPT_CUSTOMREQUEST, "MKCOL");
     UploadFailure failure = Perform();
     return failure.detail == "HTTP 405" ? UploadFailure{} : failure;
 }
 
 UploadFailure SiteConnection::List(const std::string& relative, std::vector<std::string>& names) {
+    if (!handle_) return unavailable_;
     CURL* curl = Start(relative.empty() ? site_.folderUrl : AddressUnder(site_, relative) + "/");
+    const CurlLibrary& api = handle_->api;
     std::string answer;
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+    api.easySetopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    api.easySetopt(curl, CURLOPT_WRITEDATA, &answer);
     if (site_.protocol == UploadProtocol::WebDav) {
-        handle_->headers = curl_slist_append(handle_->headers, "Depth: 1");
-        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "PROPFIND");
-        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+        handle_->headers = api.slistAppend(handle_->headers, "Depth: 1");
+        api.easySetopt(curl, CURLOPT_CUSTOMREQUEST, "PROPFIND");
+        api.easySetopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
     } else {
-        curl_easy_setopt(curl, CURLOPT_DIRLISTONLY, 1L);
+        api.easySetopt(curl, CURLOPT_DIRLISTONLY, 1L);
     }
     if (UploadFailure failure = Perform()) return failure;
     names.clear();
@@ -354,10 +362,12 @@ UploadFailure SiteConnection::List(const std::string& relative, std::vector<std:
 }
 
 UploadFailure SiteConnection::Fetch(const std::string& relative, std::string& bytes) {
+    if (!handle_) return unavailable_;
     CURL* curl = Start(AddressUnder(site_, relative));
+    const CurlLibrary& api = handle_->api;
     bytes.clear();
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &bytes);
+    api.easySetopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
+    api.easySetopt(curl, CURLOPT_WRITEDATA, &bytes);
     return Perform();
 }
 

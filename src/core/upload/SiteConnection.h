@@ -51,7 +51,8 @@ private:
     UploadAddress site_;
     UploadLogin login_;
     const std::atomic<bool>* stop_;
-    std::unique_ptr<Handle> handle_;
+    std::unique_ptr<Handle> handle_;           // none when libcurl could not be loaded:
+    UploadFailure unavailable_;                // then every transfer fails with why
     std::vector<std::string> webFoldersMade_;  // "" once the site's own are made
 };
 
