@@ -64,12 +64,13 @@ for page in zavscore zavscore-cli; do
   [ -z "$warnings" ] || fail "manual page $page: $warnings"
 done
 
-# The Debian package: its dependencies are read from the programs.
+# The Debian package: its dependencies are read from the programs, but for
+# libcurl, which the upload loads by name.
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1) ||
   fail "cpack: $(cat "$work/cpack.log")"
 deb=$(echo "$work"/deb/zavscore_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libwxgtk3.2 libgtk-3 libc6 wx3.2-i18n; do
+for library in libwxgtk3.2 libgtk-3 libc6 wx3.2-i18n libcurl4; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 dpkg-deb -c "$deb" | grep ' ./usr/bin/zavscore$' >/dev/null || fail "the package has no /usr/bin/zavscore"
