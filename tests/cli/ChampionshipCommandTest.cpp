@@ -56,6 +56,11 @@ TEST_F(ChampionshipCommand, PrintsTheTableAsTextJsonOrPage) {
     EXPECT_NE(std::string::npos, r.out.find("{\"rank\": 2, \"shared\": false, \"name\": "
                                             "\"ALPHA\", \"points\": [2], \"total\": 2}"));
     EXPECT_NE(std::string::npos, ReadFile(dir.File("table.html")).find("Championship table"));
+    // So is a set that cannot be read: not a table without its heats.
+    r = RunCli({"championship", dir.File("gone.mscore"), dir.File(names[0]), "--lang", "EN"},
+               settings);
+    EXPECT_EQ(1, r.status);
+    EXPECT_NE(std::string::npos, r.err.find("gone.mscore"));
 
     EXPECT_EQ(2, RunCli({"championship", "--json"}, settings).status);
 }

@@ -66,5 +66,20 @@ TEST(PhonePage, LivePartsOnlyWhenLive) {
     EXPECT_NE(page(PhoneUpdates::Static).find("<li>Becherspiel</li>"), std::string::npos);
 }
 
+// A game nobody has scored in yet has no points in any row, as the score
+// sheet leaves its cells empty; each game run has them in every row.
+TEST(PhonePage, GamesNotRunYetAreLeftOut) {
+    const std::string page =
+        PreparePhonePage(zavtest::Sample("small-heat.score"), Language::English,
+                         zavtest::ColourStyle(), PhoneUpdates::Static);
+    const auto rows = Rows(page);
+    ASSERT_EQ(rows.size(), 4u);
+    for (const std::string& row : rows)
+        for (int game = 1; game <= 6; ++game)
+            EXPECT_EQ(row.find("<i>" + std::to_string(game) + "</i>") != std::string::npos,
+                      game <= 3)
+                << "game " << game << " in " << row;
+}
+
 }  // namespace
 }  // namespace zav
