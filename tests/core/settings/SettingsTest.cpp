@@ -58,17 +58,21 @@ TEST(Settings, IntegersAreTheLeadingDigits) {
 TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
     TempDir dir;
     const std::string path = dir.File("z.ini");
-    WriteFile(path,
-              "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\n\n"
-              "[Colors]\n# kept\nHeadFont=#111111\n[General]\nOld=1\n");
+    WriteFile(
+        path,
+        "; scorer's notes\n[General]\nLanguage=EN\nSite=sftp://[::1]/r\n"
+        "LogoPath=C:\\logos\\club one\n\n[Colors]\n# kept\nHeadFont=#111111\n[General]\nOld=1\n");
     ASSERT_TRUE(IniWrite(path, "General", "SaveAuto", "1"));
     ASSERT_TRUE(IniWrite(path, "colors", "headfont", "#222222"));
     ASSERT_TRUE(IniWrite(path, "Extra", "Key", " spaced value "));
     EXPECT_EQ(
         ReadFile(path),
-        "; scorer's notes\n[General]\nLanguage=EN\nLogoPath=C:\\logos\\club one\nSaveAuto=1\n\n"
+        "; scorer's notes\n[General]\nLanguage=EN\nSite=sftp://[::1]/r\n"
+        "LogoPath=C:\\logos\\club one\nSaveAuto=1\n\n"
         "[Colors]\n# kept\nheadfont=#222222\n[General]\nOld=1\n[Extra]\nKey= spaced value \n");
     EXPECT_EQ(IniRead(path, "General", "LogoPath").value(), "C:\\logos\\club one");
+    // A bracket inside a value (an IPv6 address) does not make a section.
+    EXPECT_EQ(IniRead(path, "General", "Site").value(), "sftp://[::1]/r");
     EXPECT_EQ(IniRead(path, "Extra", "Key").value(), "spaced value");
     EXPECT_FALSE(IniRead(path, "General", "Missing").has_value());
     EXPECT_FALSE(IniRead(path, "Missing", "Language").has_value());
