@@ -112,6 +112,16 @@ TEST_F(UploadTest, FtpSendsOnlyChangedFilesWholeAndNamesAWrongPassword) {
     zav::UploadFailure refused = Upload(site).failure;
     EXPECT_EQ(refused.error, zav::UploadError::LoginRefused) << refused.detail;
     EXPECT_EQ(ReadFile(server.Site() + "/a.html"), "page a");
+
+    // The site's index of arenas is made from FTP's plain listing, one name a line.
+    for (const char* arena : {"Main arena", "Arena 2"}) {
+        const zav::UploadFailure failure =
+            Upload({server.Url() + "champ/", arena, {zavtest::FtpServer::kPassword, ""}}).failure;
+        ASSERT_FALSE(failure) << failure.detail;
+    }
+    const std::string index = ReadFile(server.Site() + "/champ/index.html");
+    EXPECT_NE(index.find(">Main arena<"), std::string::npos) << index;
+    EXPECT_NE(index.find(">Arena 2<"), std::string::npos) << index;
 }
 
 TEST_F(UploadTest, WebDavServerStoppedMidwayLeavesNoHalfFileAndTheRetryCatchesUp) {
