@@ -5,17 +5,6 @@
 #include "sheet/Scoring.h"
 
 namespace zav {
-namespace {
-
-// A game some 'Challenge' team has points in (teams outside it have none).
-bool ChallengeGameWasRun(const ScoreSheet& sheet, int g) {
-    long long sum = 0;
-    const int teams = TeamsInUse(sheet);
-    for (int u = 0; u < teams; ++u) sum += TruncateScore(sheet.fChallengeGameScore[u][g]);
-    return sum != 0;
-}
-
-}  // namespace
 
 void PrepareChallenge(std::string& page, ScoreSheet& sheet, OutputTarget target,
                       const SheetColumns& columns, const PageStyle& style) {
@@ -34,7 +23,7 @@ void PrepareChallenge(std::string& page, ScoreSheet& sheet, OutputTarget target,
     const int teams = TeamsInUse(sheet);
     const int games = GamesInUse(sheet);
     bool run[kMaxGames];
-    for (int g = 0; g < games; ++g) run[g] = ChallengeGameWasRun(sheet, g);
+    for (int g = 0; g < games; ++g) run[g] = GameWasRun(sheet, g, true);
     const char* size = target == OutputTarget::WindowOrPrinter ? "size=\"12\"" : "";
 
     int row = 0;

@@ -144,14 +144,6 @@ void AppendHeader(std::string& page, const ScoreSheet& sheet, const PageStyle& s
     page += "</p></header>\n";
 }
 
-bool GameWasRun(const ScoreSheet& sheet, int g, bool challenge) {
-    long long sum = 0;
-    const int teams = TeamsInUse(sheet);
-    for (int u = 0; u < teams; ++u)
-        sum += TruncateScore(challenge ? sheet.fChallengeGameScore[u][g] : sheet.fGameScore[u][g]);
-    return sum != 0;
-}
-
 void AppendChallenge(std::string& page, const ScoreSheet& sheet, Language language, bool previous,
                      const PageStyle& style) {
     const int teams = TeamsInUse(sheet);

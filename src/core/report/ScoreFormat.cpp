@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "sheet/ScoreSheet.h"
+
 namespace zav {
 
 long long TruncateScore(float score) {
@@ -12,6 +14,14 @@ long long TruncateScore(float score) {
     if (score >= kLimit) return std::numeric_limits<int>::max();
     if (score <= -kLimit) return std::numeric_limits<int>::min();
     return static_cast<long long>(static_cast<int>(score));
+}
+
+bool GameWasRun(const ScoreSheet& sheet, int g, bool challenge) {
+    long long sum = 0;
+    const int teams = TeamsInUse(sheet);
+    for (int u = 0; u < teams; ++u)
+        sum += TruncateScore(challenge ? sheet.fChallengeGameScore[u][g] : sheet.fGameScore[u][g]);
+    return sum != 0;
 }
 
 void AppendScore(std::string& page, float score) {

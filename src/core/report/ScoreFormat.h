@@ -6,6 +6,8 @@
 
 namespace zav {
 
+struct ScoreSheet;
+
 // The number rule: a whole score as an integer ("12"), any other with one
 // decimal ("6.5"). Independent of the C locale.
 void AppendScore(std::string& page, float score);
@@ -23,5 +25,10 @@ void AppendTotalScoreCell(std::string& page, float score, const char* red);
 // The score truncated toward zero, as the column and cell tests count it;
 // values beyond the int range saturate instead of overflowing.
 long long TruncateScore(float score);
+
+// Whether game `g` was run: some team has points in it (its 'Challenge'
+// points with `challenge`; teams outside the 'Challenge' have none). A game
+// nobody has scored in yet shows empty cells on every page.
+bool GameWasRun(const ScoreSheet& sheet, int g, bool challenge);
 
 }  // namespace zav

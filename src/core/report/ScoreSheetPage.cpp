@@ -64,14 +64,6 @@ void AppendTitleRows(std::string& page, const ScoreSheet& sheet, const SheetColu
     page += "<td>&nbsp;</td><td>&nbsp;</td></tr>\n";
 }
 
-// A game nobody has scored in yet shows empty cells.
-bool GameWasRun(const ScoreSheet& sheet, int g) {
-    long long sum = 0;
-    const int teams = TeamsInUse(sheet);
-    for (int u = 0; u < teams; ++u) sum += TruncateScore(sheet.fGameScore[u][g]);
-    return sum != 0;
-}
-
 bool PlaceIsShared(const ScoreSheet& sheet, int t) {
     const int teams = TeamsInUse(sheet);
     for (int u = 0; u < teams; ++u)
@@ -84,7 +76,7 @@ void AppendTeamRows(std::string& page, ScoreSheet& sheet, const SheetColumns& co
     const int teams = TeamsInUse(sheet);
     const int games = GamesInUse(sheet);
     bool run[kMaxGames];
-    for (int g = 0; g < games; ++g) run[g] = GameWasRun(sheet, g);
+    for (int g = 0; g < games; ++g) run[g] = GameWasRun(sheet, g, false);
     const char* size = target == OutputTarget::WindowOrPrinter ? "size=\"12\"" : "";
     const char* red = RedEmphasis(style);
     const char* blue = BlueEmphasis(style);
