@@ -5,16 +5,14 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "encoding/Markup.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
 namespace {
 
-wxString Escaped(wxString text) {
-    text.Replace(wxS("&"), wxS("&amp;"));
-    text.Replace(wxS("<"), wxS("&lt;"));
-    text.Replace(wxS(">"), wxS("&gt;"));
-    return text;
+wxString Escaped(const wxString& text) {
+    return FromCore(zav::EscapeMarkup(ToCore(text)));
 }
 
 // A whole entry, wrapped by the list to its width: nothing of a result is
