@@ -48,6 +48,24 @@ protected:
         }
     }
 
+    // Everything goes the first time; after two pages change, only they go,
+    // and the site holds the pages whole, nothing more.
+    void ExpectOnlyChangedFilesTravel(const zav::UploadDestination& site,
+                                      const std::string& siteFolder) {
+        const std::vector<std::string> all{"a.html", "b.html", "index.html"};
+        zav::UploadOutcome first = Upload(site);
+        ASSERT_FALSE(first.failure) << first.failure.detail;
+        EXPECT_EQ(first.sent, all);
+        EXPECT_EQ(FilesOn(siteFolder), all);
+        WriteFile(publication + "/b.html", "page b, game 2");
+        WriteFile(publication + "/index.html", "index 2");
+        zav::UploadOutcome second = Upload(site);
+        ASSERT_FALSE(second.failure) << second.failure.detail;
+        EXPECT_EQ(second.sent, (std::vector<std::string>{"b.html", "index.html"}));
+        EXPECT_EQ(FilesOn(siteFolder), all);
+        ExpectWholePages(siteFolder);
+    }
+
     zavtest::TempDir scratch;
     std::string publication = scratch.File("publication");
 };
@@ -56,17 +74,8 @@ TEST_F(UploadTest, SftpSendsOnlyChangedFilesIndexLastAndRefusesUntrustedServers)
     zavtest::TempDir serverFolder;
     zavtest::SftpServer server(serverFolder.Path());
     zav::UploadDestination site{server.Url(), "", {"", server.SshFolder()}};
-
-    zav::UploadOutcome first = Upload(site);
-    ASSERT_FALSE(first.failure) << first.failure.detail;
-    EXPECT_EQ(first.sent, (std::vector<std::string>{"a.html", "b.html", "index.html"}));
-    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
-
-    WriteFile(publication + "/b.html", "page b, game 2");
-    WriteFile(publication + "/index.html", "index 2");
-    zav::UploadOutcome second = Upload(site);
-    ASSERT_FALSE(second.failure) << second.failure.detail;
-    EXPECT_EQ(second.sent, (std::vector<std::string>{"b.html", "index.html"}));
+    ExpectOnlyChangedFilesTravel(site, server.Site());
+    if (HasFatalFailure()) return;
     EXPECT_EQ(ReadFile(server.Site() + "/b.html"), "page b, game 2");
     EXPECT_EQ(ReadFile(server.Site() + "/index.html"), "index 2");
     EXPECT_TRUE(Upload(site).sent.empty());
@@ -95,17 +104,8 @@ TEST_F(UploadTest, FtpSendsOnlyChangedFilesWholeAndNamesAWrongPassword) {
     zavtest::TempDir serverFolder;
     zavtest::FtpServer server(serverFolder.Path());
     zav::UploadDestination site{server.Url(), "", {zavtest::FtpServer::kPassword, ""}};
-
-    zav::UploadOutcome first = Upload(site);
-    ASSERT_FALSE(first.failure) << first.failure.detail;
-    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
-    WriteFile(publication + "/b.html", "page b, game 2");
-    WriteFile(publication + "/index.html", "index 2");
-    zav::UploadOutcome second = Upload(site);
-    ASSERT_FALSE(second.failure) << second.failure.detail;
-    EXPECT_EQ(second.sent, (std::vector<std::string>{"b.html", "index.html"}));
-    EXPECT_EQ(FilesOn(server.Site()), (std::vector<std::string>{"a.html", "b.html", "index.html"}));
-    ExpectWholePages(server.Site());
+    ExpectOnlyChangedFilesTravel(site, server.Site());
+    if (HasFatalFailure()) return;
 
     WriteFile(publication + "/a.html", "page a, game 3");
     site.login.password = "wrong";
