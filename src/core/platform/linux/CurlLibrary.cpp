@@ -14,11 +14,11 @@ struct Loaded {
     std::string error;  // empty once loaded
 };
 
+// The first function missing is the one named in `error`.
 template <typename Function>
-bool Find(void* library, const char* name, Function& function, std::string& error) {
+void Find(void* library, const char* name, Function& function, std::string& error) {
     function = reinterpret_cast<Function>(dlsym(library, name));
     if (!function && error.empty()) error = std::string(kLibraryName) + ": no " + name;
-    return function != nullptr;
 }
 
 Loaded Load() {
