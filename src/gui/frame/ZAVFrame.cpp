@@ -121,10 +121,11 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     // be replaced before the window is ever shown.
     if (!document_.HasSheet()) view_->Show(PageAccueil(wxLanguage_, FirstSteps()));
     view_->WaitUntilIdle();
-    // The desktop's icons (seven pictures to decode) and the recent sheets'
-    // writes are not needed to show the first page; the network (the arena,
-    // the uploads left to finish) waits for it too.
+    // The sheet chooser, the desktop's icons (seven pictures to decode) and
+    // the recent sheets' writes are not needed to show the first page; the
+    // network (the arena, the uploads left to finish) waits for it too.
     view_->AfterFirstPaint([this] {
+        Chooser();
         SetIcons(ProgramIcons());
         recent_->AddWaiting();
         ShowMarks();
@@ -161,7 +162,8 @@ bool wxZAVFrame::StoreSettings(const zav::SettingValues& values) {
     return AppSettings().Store(values, user_.Reporter());
 }
 
-// The most used commands as 16 by 16 pictures, then the sheet chooser.
+// The most used commands as 16 by 16 pictures; the sheet chooser comes
+// after them.
 void wxZAVFrame::CreateToolbar() {
     wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, ID_TOOLBAR);
     toolBar->SetToolSeparation(50);
@@ -169,9 +171,22 @@ void wxZAVFrame::CreateToolbar() {
     toolBar->SetToolBitmapSize(toolBar->FromDIP(wxSize(16, 16)));
     AddTools(toolBar, wxLanguage_);
     toolBar->AddSeparator();
-    chooser_ = std::make_unique<SheetChooser>(toolBar);
     toolBar->Realize();
     SetToolBar(toolBar);
+}
+
+// The chooser's drop-down arrow is the window's only icon from the desktop's
+// theme: drawing it loads the icon theme and its SVG reader, about 30 ms
+// that would otherwise delay the first page. The toolbar keeps its height.
+SheetChooser& wxZAVFrame::Chooser() {
+    if (!chooser_) {
+        wxToolBar* toolBar = GetToolBar();
+        chooser_ = std::make_unique<SheetChooser>(toolBar);
+        toolBar->Realize();
+        chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
+        CallAfter([this] { chooser_->Fit(GetClientSize().x); });
+    }
+    return *chooser_;
 }
 
 void wxZAVFrame::CreateControls() {
@@ -251,7 +266,7 @@ void wxZAVFrame::ShowDocument() {
         title += wxS(" - ") +
                  FromCore(zav::SetSheetTitle(document_.TitleFileName(), document_.SetSheetShown()));
     SetTitle(title);
-    chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
+    if (chooser_) chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();
 }
 
@@ -299,7 +314,9 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
 void wxZAVFrame::OnSize(wxSizeEvent& event) {
     event.Skip();
     // The toolbar places its tools after this event: measure then.
-    CallAfter([this] { chooser_->Fit(GetClientSize().x); });
+    CallAfter([this] {
+        if (chooser_) chooser_->Fit(GetClientSize().x);
+    });
 }
 
 }  // namespace zavgui

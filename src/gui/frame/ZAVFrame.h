@@ -89,7 +89,9 @@ public:
     PrintController& Printing() { return printing_; }
     const PageView& View() const { return *view_; }
     PageView& View() { return *view_; }
-    const SheetChooser& Chooser() const { return *chooser_; }
+    // Added to the toolbar on first use, at the latest once the first page is
+    // painted.
+    SheetChooser& Chooser();
     RecentSheets& Recent() { return *recent_; }
     ArenaCommands& Arena() { return *arenaCommands_; }
     WaitingResultsPanel& WaitingResults();

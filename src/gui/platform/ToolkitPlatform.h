@@ -15,9 +15,9 @@ class wxPrintout;
 
 namespace zavgui {
 
-// Before the toolkit starts: on GTK, ordinary scroll bars and GTK's own
-// texts (file chooser, print dialog) in the interface language. Windows'
-// own dialogs speak Windows' language.
+// Before the toolkit starts: on GTK, ordinary scroll bars, no OpenGL, and
+// GTK's own texts (file chooser, print dialog) in the interface language.
+// Windows' own dialogs speak Windows' language.
 void PrepareToolkit(zav::Language language);
 
 // Where wx finds its own translations (wxstd-3.2.mo) besides its defaults:

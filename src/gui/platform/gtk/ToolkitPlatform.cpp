@@ -30,6 +30,11 @@ void PrepareToolkit(zav::Language language) {
     const char* messages = std::setlocale(LC_MESSAGES, "");
     if (!messages || std::strcmp(messages, "C") == 0 || std::strcmp(messages, "POSIX") == 0)
         std::setlocale(LC_MESSAGES, "C.UTF-8");
+    // The window draws nothing with OpenGL, but GDK probes it as it opens the
+    // display, loading the OpenGL driver (Mesa's software one brings LLVM):
+    // about 10 ms of each start under a window manager, unless the user
+    // asks GDK for something else.
+    setenv("GDK_GL", "disable", 0);
 }
 
 void AddToolkitTranslationFolders() {
