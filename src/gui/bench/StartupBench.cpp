@@ -76,6 +76,10 @@ public:
         setenv("ZAVSCORE_INI", dir_.File("ZAVscore.ini").c_str(), 1);
         setenv("ZAVSCORE_EXIT_WHEN_SHOWN", "1", 1);
         setenv("XDG_STATE_HOME", dir_.Path().c_str(), 1);
+        // The program turns GDK's OpenGL probe off; the bare frame must too,
+        // or the ratio would credit the program with the probe's cost (about
+        // 90 ms without a window manager, as under xvfb-run), not its own.
+        setenv("GDK_GL", "disable", 1);
     }
     const std::string& Sheet() const { return sheet_; }
 
