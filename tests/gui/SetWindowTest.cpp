@@ -218,13 +218,18 @@ protected:
 // chooser must fit the toolbar of a 1024-pixel window.
 TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedStaysOnTheToolbarAndSwitchesSheets) {
     OpenFrame(wxString::FromUTF8(setPath));
+    // Added once the page is painted, it takes the room the tools leave.
+    wxToolBar* toolBar = frame->GetToolBar();
+    EXPECT_TRUE(WaitUntil([&] {
+        const wxControl* added = toolBar->FindControl(ID_SHEET_COMBO);
+        return added && added->GetSize().x > kSheetChooserMinWidth;
+    }));
     EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
     EXPECT_EQ(ChooserEntries(), (std::vector<std::string>{benjamin1, cadet1, minime1, open1}));
     EXPECT_EQ(ChooserShown(), open1);
     // The title names the set and the sheet on screen.
     EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1"));
     EXPECT_NE(ShownText().find("COP1 3"), std::string::npos);
-    wxToolBar* toolBar = frame->GetToolBar();
     const wxComboBox* chooser = frame->Chooser().Control();
     // The display resizes the window in its own time: wait until the
     // toolbar has the new width and the chooser has been fitted to it.

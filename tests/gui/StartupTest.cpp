@@ -41,8 +41,6 @@ TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {
     Yield();
     EXPECT_FALSE(window.View().Window()->IsFrozen());
     EXPECT_NE(ShownText().find("Nations Cup 2026"), std::string::npos);
-    // Added once the page is painted, with nobody asking for it.
-    EXPECT_TRUE(WaitUntil([&] { return window.GetToolBar()->FindControl(ID_SHEET_COMBO); }));
 }
 
 // An absolute name is taken as it is (a relative one: the installation

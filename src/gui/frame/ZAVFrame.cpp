@@ -1,5 +1,6 @@
 #include "frame/ZAVFrame.h"
 
+#include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/html/htmlwin.h>
 #include <wx/image.h>
@@ -28,6 +29,7 @@
 #include "frame/SheetChooser.h"
 #include "frame/UndoCommands.h"
 #include "frame/ViewCommands.h"
+#include "platform/ToolkitPlatform.h"
 #include "sets/SetFile.h"
 #include "support/PlacementPictures.h"
 #include "support/ProgramIcon.h"
@@ -184,7 +186,7 @@ SheetChooser& wxZAVFrame::Chooser() {
         chooser_ = std::make_unique<SheetChooser>(toolBar);
         toolBar->Realize();
         chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
-        CallAfter([this] { chooser_->Fit(GetClientSize().x); });
+        WhenPlaced(*chooser_->Control(), [this] { FitChooser(); });
     }
     return *chooser_;
 }
@@ -313,7 +315,11 @@ void wxZAVFrame::OnCloseWindow(wxCloseEvent& event) {
 
 void wxZAVFrame::OnSize(wxSizeEvent& event) {
     event.Skip();
-    // The toolbar places its tools after this event: measure then.
+    FitChooser();
+}
+
+// The toolbar places its tools after a size event: measured then.
+void wxZAVFrame::FitChooser() {
     CallAfter([this] {
         if (chooser_) chooser_->Fit(GetClientSize().x);
     });

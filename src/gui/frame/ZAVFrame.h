@@ -140,6 +140,7 @@ private:
     std::vector<std::string> FirstSteps() const;
     void OnCloseWindow(wxCloseEvent& event);
     void OnSize(wxSizeEvent& event);
+    void FitChooser();
 
     FrameContext context_;
     const zav::Language wxLanguage_;

@@ -5,6 +5,8 @@
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
+#include <functional>
+
 #include "texts/Texts.h"
 
 class wxComboBox;
@@ -27,6 +29,11 @@ void AddToolkitTranslationFolders();
 // A drop-down list that opens as wide as its longest entry, however narrow
 // the control.
 void LetListOpenWide(wxComboBox& combo);
+
+// Runs `placed` once `control`, just added to a toolbar, has its place there:
+// at once on Windows, where the toolbar places it as it is added; on GTK,
+// when GTK next lays the window out.
+void WhenPlaced(wxWindow& control, std::function<void()> placed);
 
 // How far the toolkit's printed page origin is off, in printer pixels
 // (GTK's landscape pages); none on Windows.

@@ -47,6 +47,24 @@ void LetListOpenWide(wxComboBox& combo) {
 
 namespace {
 
+void RunOnceAllocated(GtkWidget* widget, GdkRectangle*, gpointer data) {
+    std::function<void()> placed = std::move(*static_cast<std::function<void()>*>(data));
+    g_signal_handlers_disconnect_by_data(widget, data);
+    placed();
+}
+
+}  // namespace
+
+void WhenPlaced(wxWindow& control, std::function<void()> placed) {
+    g_signal_connect_data(
+        control.GetHandle(), "size-allocate", G_CALLBACK(RunOnceAllocated),
+        new std::function<void()>(std::move(placed)),
+        [](gpointer data, GClosure*) { delete static_cast<std::function<void()>*>(data); },
+        G_CONNECT_AFTER);
+}
+
+namespace {
+
 struct PrinterDCAccess : wxGtkPrinterDCImpl {
     // The print data of the DC, which wx keeps to itself.
     static constexpr auto printData = &PrinterDCAccess::GetPrintData;

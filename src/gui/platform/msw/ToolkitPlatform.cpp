@@ -33,6 +33,10 @@ void AddToolkitTranslationFolders() {
         wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath() + wxS("\\locale"));
 }
 
+void WhenPlaced(wxWindow&, std::function<void()> placed) {
+    placed();
+}
+
 void LetListOpenWide(wxComboBox& combo) {
     int widest = combo.GetSize().x;
     for (unsigned i = 0; i < combo.GetCount(); ++i)
