@@ -12,6 +12,8 @@
 
 #include "arena/ArenaSettings.h"
 #include "dialogs/ArenaDialog.h"
+#include "dialogs/GameResultDialog.h"
+#include "dialogs/ListChoice.h"
 #include "frame/ArenaCommands.h"
 #include "gui/FrameFixture.h"
 #include "support/TestFiles.h"
@@ -142,6 +144,46 @@ TEST_F(ArenaWindowTest, TurnedOffItKeepsWhatWaitsAndLeavingTheSheetAsksFirst) {
     EXPECT_EQ(panel.list->GetCount(), 1u);
     wxTEST_DIALOG(Run(ID_QUIT), ExpectMessage(wxID_YES));
     EXPECT_TRUE(FrameClosed());
+}
+
+// Kept while the network is off, a result still goes in through Edit: the
+// Game result dialog opens on its game with the judge's places; Cancel gives
+// the sheet back as it was, OK stores what the scorer corrected.
+TEST_F(ArenaWindowTest, TurnedOffAKeptResultIsCorrectedThroughTheGameResultDialog) {
+    SendGame4("&t1=3&t2=2&t3=1&t4=0");
+    wxTEST_DIALOG(
+        Run(ID_ARENA_NETWORK), ExpectDialog<ArenaDialog>(wxID_OK, [](ArenaDialog& d) {
+            wxStaticCast(d.FindWindowByName(ArenaDialog::kOnName), wxCheckBox)->SetValue(false);
+        }));
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    ASSERT_EQ(panel.list->GetCount(), 1u);
+    const auto shown = [](GameResultDialog& d) {
+        std::vector<std::string> places;
+        for (ListChoice* team : d.results)
+            places.push_back(team->GetStringSelection().ToStdString());
+        return places;
+    };
+    wxTEST_DIALOG(Click(panel.edit), ExpectDialog<GameResultDialog>(wxID_CANCEL, [&](auto& d) {
+                      EXPECT_EQ(d.game->GetStringSelection(), wxS("4"));
+                      EXPECT_EQ(shown(d), (std::vector<std::string>{"4", "3", "2", "1"}));
+                  }));
+    EXPECT_EQ(frame->Document().Sheet().iGamePlace[0][3], 0);
+    EXPECT_EQ(frame->Document().Sheet().iGamesRunning, 3);
+    EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
+    EXPECT_EQ(panel.list->GetCount(), 1u);
+
+    wxTEST_DIALOG(Click(panel.edit), ExpectDialog<GameResultDialog>(wxID_OK, [](auto& d) {
+                      d.results[0]->SetSelection(0);  // Alpha first, not fourth
+                      d.results[3]->SetSelection(3);
+                  }));
+    const zav::ScoreSheet& sheet = frame->Document().Sheet();
+    EXPECT_EQ(sheet.iGamePlace[0][3], 1);
+    EXPECT_EQ(sheet.iGamePlace[1][3], 3);
+    EXPECT_EQ(sheet.iGamePlace[3][3], 4);
+    EXPECT_EQ(sheet.iGamesRunning, 4);
+    EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
+    EXPECT_EQ(panel.list->GetCount(), 0u);
+    EXPECT_EQ(frame->Document().State(), SheetState::Changed);
 }
 
 // The judge's and the spectator's phones in chromium (puppeteer-core from npm,
