@@ -17,7 +17,6 @@ SheetChooser::SheetChooser(wxToolBar* toolBar)
     : combo_(new wxComboBox(toolBar, ID_SHEET_COMBO, wxEmptyString, wxDefaultPosition,
                             wxSize(kSheetChooserMinWidth, -1), wxArrayString(),
                             wxCB_DROPDOWN | wxCB_READONLY | wxCB_SORT)) {
-    LetListOpenWide(*combo_);
     toolBar->AddControl(combo_);
 }
 
@@ -27,6 +26,8 @@ void SheetChooser::Show(const std::vector<std::string>& names, const std::string
         wxArrayString entries;
         for (const std::string& name : names) entries.Add(FromCore(name));
         combo_->Set(entries);  // the control sorts them
+        // Windows sizes the list from the names it holds when asked.
+        LetListOpenWide(*combo_);
     }
     if (names_.empty())
         combo_->SetValue(wxEmptyString);

@@ -27,7 +27,7 @@ void PrepareToolkit(zav::Language language);
 void AddToolkitTranslationFolders();
 
 // A drop-down list that opens as wide as its longest entry, however narrow
-// the control.
+// the control (on Windows, of the entries it holds when this is called).
 void LetListOpenWide(wxComboBox& combo);
 
 // Runs `placed` once `control`, just added to a toolbar, has its place there:
