@@ -178,7 +178,7 @@ void wxZAVFrame::CreateToolbar() {
 }
 
 // The chooser's drop-down arrow is the window's only icon from the desktop's
-// theme: drawing it loads the icon theme and its SVG reader, about 30 ms
+// theme: drawing it loads the icon theme and its SVG reader, 15 to 30 ms
 // that would otherwise delay the first page. The toolbar keeps its height.
 SheetChooser& wxZAVFrame::Chooser() {
     if (!chooser_) {
