@@ -59,20 +59,14 @@ EntryGate::CodeCheck EntryGate::TryCode(const std::string& address, const std::s
     }
     if (!SameCode(code, code_)) {
         ++refused_;
-        if (++byDevice.wrong >= kMaxWrongCodes) {
-            byDevice.wrong = 0;
-            byDevice.lockedUntil = now + kLockout;
-        }
+        byDevice.CountWrong(kMaxWrongCodes, now);
         // The address counts by the minute: the judges' slips of a whole day
         // never add up to a lockout.
         if (now - byAddress.since >= kLockout) {
             byAddress.since = now;
             byAddress.wrong = 0;
         }
-        if (++byAddress.wrong >= kMaxWrongCodesPerAddress) {
-            byAddress.wrong = 0;
-            byAddress.lockedUntil = now + kLockout;
-        }
+        byAddress.CountWrong(kMaxWrongCodesPerAddress, now);
         return CodeCheck::Wrong;
     }
     byDevice.wrong = 0;

@@ -51,6 +51,12 @@ private:
         int wrong = 0;
         Clock::time_point since{};  // the first wrong code counted
         Clock::time_point lockedUntil{};
+        // One more wrong code: the `limit`th locks the key out for a while.
+        void CountWrong(int limit, Clock::time_point now) {
+            if (++wrong < limit) return;
+            wrong = 0;
+            lockedUntil = now + kLockout;
+        }
     };
     std::string code_;
     std::map<std::string, Attempts> devices_;
