@@ -12,6 +12,9 @@ namespace zavtest {
 
 class LoopbackServer {
 public:
+    // The account of the servers with a password (WebDAV, FTP).
+    static constexpr const char* kUser = "scorer";
+    static constexpr const char* kPassword = "arena-secret";
     ~LoopbackServer() { Stop(); }
     // Starts it again on the same port, after Stop.
     void Start();
@@ -41,8 +44,6 @@ private:
 
 class WebDavServer : public LoopbackServer {
 public:
-    static constexpr const char* kUser = "scorer";
-    static constexpr const char* kPassword = "arena-secret";
     // `tls`: https with a certificate of its own, which no client trusts.
     explicit WebDavServer(const std::string& scratch, bool tls = false);
     std::string Url() const;
@@ -55,8 +56,6 @@ private:
 // Debian's pyftpdlib: plain FTP, one account.
 class FtpServer : public LoopbackServer {
 public:
-    static constexpr const char* kUser = "scorer";
-    static constexpr const char* kPassword = "arena-secret";
     explicit FtpServer(const std::string& scratch);
     std::string Url() const;
 
