@@ -155,6 +155,9 @@ TEST_F(ArenaServerTest, EntryNeedsTheCodeAndLocksAfterFiveWrongOnes) {
         EXPECT_EQ(answer->status == 303, answer->has_header("Set-Cookie")) << code;
         return answer->status;
     };
+    // Six digits, as the entry page asks for.
+    EXPECT_EQ(server.EntryCode().size(), 6u);
+    EXPECT_EQ(server.EntryCode().find_first_not_of("0123456789"), std::string::npos);
     const std::string wrong = server.EntryCode() == "000000" ? "000001" : "000000";
     const httplib::Headers slipping = phone(), neighbour = phone();
     for (int i = 0; i < 5; ++i) EXPECT_EQ(tryCode(slipping, wrong), 403);
