@@ -170,6 +170,27 @@ TEST_F(ArenaServerTest, EntryNeedsTheCodeAndLocksAfterFiveWrongOnes) {
     EXPECT_EQ(server.RefusedAttempts(), 22);
 }
 
+// A flood of made-up phones cannot fill the memory: past a few thousand, the
+// phones and addresses not locked out are forgotten (a slipping judge's
+// count with them); one locked out stays locked.
+TEST(EntryGate, AFloodOfPhonesForgetsThoseNotLockedOut) {
+    EntryGate gate;
+    const std::string wrong = gate.Code() == "000000" ? "000001" : "000000";
+    const EntryGate::Clock::time_point now = EntryGate::Clock::now();
+    std::string token;
+    const auto tryFrom = [&](const std::string& address, const std::string& device) {
+        return gate.TryCode(address, device, wrong, now, token);
+    };
+    for (int i = 0; i < 4; ++i) tryFrom("10.0.0.1", "slipping");
+    for (int i = 0; i < 5; ++i) tryFrom("10.0.0.2", "locked");
+    for (int i = 0; i < 5000; ++i)
+        tryFrom("10.1." + std::to_string(i / 250) + "." + std::to_string(i % 250),
+                "flood" + std::to_string(i));
+    EXPECT_EQ(tryFrom("10.0.0.1", "slipping"), EntryGate::CodeCheck::Wrong);
+    EXPECT_EQ(tryFrom("10.0.0.1", "slipping"), EntryGate::CodeCheck::Wrong);
+    EXPECT_EQ(tryFrom("10.0.0.2", "locked"), EntryGate::CodeCheck::LockedOut);
+}
+
 TEST_F(ArenaServerTest, BadResultsAreRefusedWithoutAChange) {
     const httplib::Headers judge = Judge();
     const std::string form = Form(judge);
