@@ -75,6 +75,7 @@ TEST(IniFile, WritingOneKeyKeepsEverythingElse) {
     EXPECT_EQ(IniRead(path, "General", "Site").value(), "sftp://[::1]/r");
     EXPECT_EQ(IniRead(path, "Extra", "Key").value(), "spaced value");
     EXPECT_FALSE(IniRead(path, "General", "Missing").has_value());
+    EXPECT_FALSE(IniRead(path, "General", "Kite").has_value());  // not "Site"
     EXPECT_FALSE(IniRead(path, "Missing", "Language").has_value());
     // "[]" is a section of its own, if a nameless one.
     WriteFile(path, "[General]\n[]\nLanguage=EN\n");
@@ -118,6 +119,7 @@ TEST(Settings, TheLanguageIsTheSettingsElseOnTheFirstStartTheDesktops) {
         {{{"LANG", "es_ES.UTF-8"}}, Language::French},
         {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "es:en_GB:de"}}, Language::English},
         {{{"LANG", "de_AT"}, {"LANGUAGE", "es:pt"}}, Language::German},
+        {{{"LANG", "de_AT"}, {"LANGUAGE", "it:en"}}, Language::Italian},
         {{{"LANG", "fr_CA"}, {"LANGUAGE", ""}}, Language::French},
         // Under the C locale the catalogues, and the program, ignore LANGUAGE.
         {{{"LANG", "C"}, {"LANGUAGE", "de"}}, Language::French},
