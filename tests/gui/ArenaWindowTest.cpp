@@ -236,7 +236,13 @@ TEST_F(ArenaWindowTest, BrowserPhonesSeeTheAcceptedResultWithinASecond) {
     }));
     EXPECT_NE(lines.find("LIVE"), std::string::npos) << lines;
     EXPECT_NE(lines.find("JUDGE accepted"), std::string::npos) << lines;
-    if (wxProcess::Exists(pid)) wxProcess::Kill(pid, wxSIGKILL);
+    // The script closes its browser as it ends: killed at once, it would leave
+    // chromium running. Puppeteer closes it on SIGTERM too.
+    const auto ended = [pid] { return !wxProcess::Exists(pid); };
+    if (!WaitUntil(ended)) {
+        wxProcess::Kill(pid, wxSIGTERM);
+        if (!WaitUntil(ended)) wxProcess::Kill(pid, wxSIGKILL);
+    }
 }
 
 }  // namespace
