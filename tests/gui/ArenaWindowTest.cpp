@@ -13,9 +13,8 @@
 #include "arena/ArenaSettings.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
-#include "dialogs/ListChoice.h"
 #include "frame/ArenaCommands.h"
-#include "gui/FrameFixture.h"
+#include "gui/DialogTesting.h"
 #include "support/TestFiles.h"
 #include "view/WaitingResultsPanel.h"
 
@@ -157,15 +156,9 @@ TEST_F(ArenaWindowTest, TurnedOffAKeptResultIsCorrectedThroughTheGameResultDialo
         }));
     WaitingResultsPanel& panel = frame->WaitingResults();
     ASSERT_EQ(panel.list->GetCount(), 1u);
-    const auto shown = [](GameResultDialog& d) {
-        std::vector<std::string> places;
-        for (ListChoice* team : d.results)
-            places.push_back(team->GetStringSelection().ToStdString());
-        return places;
-    };
-    wxTEST_DIALOG(Click(panel.edit), ExpectDialog<GameResultDialog>(wxID_CANCEL, [&](auto& d) {
+    wxTEST_DIALOG(Click(panel.edit), ExpectDialog<GameResultDialog>(wxID_CANCEL, [](auto& d) {
                       EXPECT_EQ(d.game->GetStringSelection(), wxS("4"));
-                      EXPECT_EQ(shown(d), (std::vector<std::string>{"4", "3", "2", "1"}));
+                      EXPECT_EQ(ShownIn(d.results), (std::vector<std::string>{"4", "3", "2", "1"}));
                   }));
     EXPECT_EQ(frame->Document().Sheet().iGamePlace[0][3], 0);
     EXPECT_EQ(frame->Document().Sheet().iGamesRunning, 3);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "dialogs/ListChoice.h"
 #include "gui/FrameFixture.h"
@@ -14,6 +15,13 @@
 #include "settings/Settings.h"
 #include "sheetfile/SheetFile.h"
 #include "texts/Messages.h"
+
+// What a row of lists shows, one entry a list.
+inline std::vector<std::string> ShownIn(const std::vector<ListChoice*>& lists) {
+    std::vector<std::string> shown;
+    for (ListChoice* list : lists) shown.push_back(list->GetStringSelection().utf8_str().data());
+    return shown;
+}
 
 class DialogFixture : public FrameFixture {
 protected:

@@ -27,12 +27,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-Texts ShownIn(const std::vector<ListChoice*>& lists) {
-    Texts shown;
-    for (ListChoice* list : lists) shown.push_back(list->GetStringSelection().utf8_str().data());
-    return shown;
-}
-
 template <class Control>
 Texts Values(const std::vector<Control*>& controls) {
     Texts values;
