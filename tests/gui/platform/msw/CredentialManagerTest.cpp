@@ -7,20 +7,21 @@
 #include <string>
 
 #include "platform/DesktopSecretStore.h"
+#include "platform/windows/Wide.h"
 
 namespace {
 
 // The Credential Manager is the user's own: the test's site is one nobody
-// else names, and is taken out again.
+// else names. The user finds each password there under the site's name, from
+// where the test takes it out again.
 class CredentialManagerTest : public ::testing::Test {
 protected:
     const std::string site_ =
         "sftp://scorer@127.0.0.1/zavscore-test-" + std::to_string(GetCurrentProcessId());
     void TearDown() override {
         for (const std::string& name : {site_, site_ + "/other"})
-            CredDeleteW(
-                std::wstring(L"ZAVscore: " + std::wstring(name.begin(), name.end())).c_str(),
-                CRED_TYPE_GENERIC, 0);
+            EXPECT_TRUE(CredDeleteW(zav::Wide("ZAVscore: " + name).c_str(), CRED_TYPE_GENERIC, 0))
+                << name;
     }
 };
 
