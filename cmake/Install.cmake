@@ -20,6 +20,15 @@ endif()
 # gzip -n leaves out the name and time, so the same sources give the same bytes.
 set(ZAV_PACKAGE_FILES ${CMAKE_BINARY_DIR}/package)
 configure_file(res/debian/changelog.in ${ZAV_PACKAGE_FILES}/changelog @ONLY)
+# The copyright file names its machine-readable format as Debian's own dpkg
+# (on every Debian system) names it, read from the system at configure time.
+file(STRINGS /usr/share/doc/dpkg/copyright ZAV_COPYRIGHT_FORMAT_LINE REGEX "^Format: "
+     LIMIT_COUNT 1)
+if(NOT ZAV_COPYRIGHT_FORMAT_LINE)
+  message(WARNING "No Debian copyright format found in dpkg's copyright file: "
+                  "the package's copyright file names none.")
+endif()
+configure_file(res/debian/copyright.in ${ZAV_PACKAGE_FILES}/copyright @ONLY)
 set(ZAV_COMPRESSED ${ZAV_PACKAGE_FILES}/changelog.gz)
 add_custom_command(OUTPUT ${ZAV_PACKAGE_FILES}/changelog.gz
                    COMMAND gzip -9nc changelog > changelog.gz
@@ -36,7 +45,8 @@ add_custom_target(zav_package_files ALL DEPENDS ${ZAV_COMPRESSED})
 
 install(TARGETS zavscore-cli RUNTIME DESTINATION bin)
 install(FILES ${ZAV_PACKAGE_FILES}/zavscore-cli.1.gz DESTINATION share/man/man1)
-install(FILES res/debian/copyright ${ZAV_PACKAGE_FILES}/changelog.gz DESTINATION share/doc/zavscore)
+install(FILES ${ZAV_PACKAGE_FILES}/copyright ${ZAV_PACKAGE_FILES}/changelog.gz
+        DESTINATION share/doc/zavscore)
 
 if(TARGET zavscore)
   install(TARGETS zavscore RUNTIME DESTINATION bin)
