@@ -10,7 +10,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 jobs=$(nproc)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The benchmarks, the core's and the window's, build here too (not run), so
+# that they cannot rot.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAV_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 # The window tests run under their own virtual display, one process per test.
 # -noreset keeps the display from resetting each time its last client leaves,
@@ -20,9 +22,8 @@ cmake --build build -j"$jobs"
 # The build installed into a temporary prefix, packaged, and run from there.
 scripts/check-install.sh build
 
-# The benchmarks build there too (not run), so that they cannot rot.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAV_SANITIZE=ON -DZAV_BUILD_GUI=OFF \
-  -DZAV_BUILD_BENCH=ON >/dev/null
+  >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure -j"$jobs")
 
