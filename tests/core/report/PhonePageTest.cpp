@@ -2,6 +2,8 @@
 // the 'Challenge', escapes, and the live parts only when asked for.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/report/PageTesting.h"
 #include "encoding/Markup.h"
 #include "report/PhonePage.h"
@@ -21,6 +23,13 @@ std::vector<std::string> Rows(const std::string& page) {
     return rows;
 }
 
+// The team a row names, or -1.
+int TeamIn(const std::string& row, const ScoreSheet& sheet) {
+    for (int t = 0; t < sheet.iTeamsNr; ++t)
+        if (row.find(">" + EscapeMarkup(sheet.sTeamName[t]) + "<") != std::string::npos) return t;
+    return -1;
+}
+
 TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
     const ScoreSheet sheet = zavtest::Sample("full-heat.score");
     const std::string page =
@@ -36,9 +45,8 @@ TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
     ASSERT_EQ(rows.size(), std::size_t(scored.iTeamsNr + challengeTeams));
     int lastPlace = 0;
     for (int r = 0; r < scored.iTeamsNr; ++r) {
-        int t = 0;
-        while (rows[r].find(">" + EscapeMarkup(scored.sTeamName[t]) + "<") == std::string::npos)
-            ASSERT_LT(++t, scored.iTeamsNr) << rows[r];
+        const int t = TeamIn(rows[r], scored);
+        ASSERT_GE(t, 0) << rows[r];
         const int place = scored.iTieBreakPlace[t] ? scored.iTieBreakPlace[t] : scored.iSetPlace[t];
         EXPECT_GE(place, lastPlace);
         lastPlace = place;
@@ -47,7 +55,18 @@ TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
         EXPECT_NE(rows[r].find("class=\"total\">" + FormatScore(total) + "<"), std::string::npos)
             << rows[r];
     }
-    // The 'Challenge' by its points, under its escaped title.
+    // The 'Challenge' by its own points, not the heat's, under its escaped title.
+    float lastChallengeTotal = std::numeric_limits<float>::max();
+    for (std::size_t r = scored.iTeamsNr; r < rows.size(); ++r) {
+        const int t = TeamIn(rows[r], scored);
+        ASSERT_GE(t, 0) << rows[r];
+        const float total =
+            previous ? scored.fChallengeTotalScore[t] : scored.fChallengeSetScore[t];
+        EXPECT_LE(total, lastChallengeTotal);
+        lastChallengeTotal = total;
+        EXPECT_NE(rows[r].find("class=\"total\">" + FormatScore(total) + "<"), std::string::npos)
+            << rows[r];
+    }
     EXPECT_NE(page.find(">Challenge 'Young riders'</h2>"), std::string::npos);
     EXPECT_NE(page.find("Nations cup &lt;semi-final&gt;"), std::string::npos);
     EXPECT_EQ(page.find("<semi"), std::string::npos);
