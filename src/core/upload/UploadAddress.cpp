@@ -83,9 +83,9 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
     }
     if (address.host.empty()) return std::nullopt;
     for (const char c : portText) {
-        if (!std::isdigit(static_cast<unsigned char>(c)) || address.port > 65535)
-            return std::nullopt;
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
         address.port = address.port * 10 + (c - '0');
+        if (address.port > 65535) return std::nullopt;
     }
     address.folderUrl = std::string(scheme) + std::string(authority) + std::string(path);
     address.path = Decoded(path);
