@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <thread>
 
 #include "core/upload/LoopbackServers.h"
+#include "platform/NativeFile.h"
 #include "support/TempDir.h"
 #include "upload/PublicationUpload.h"
 #include "upload/UploadWorker.h"
@@ -155,14 +157,21 @@ TEST_F(UploadTest, WrongPasswordIsNamedAndNotTriedAgain) {
     zavtest::TempDir serverFolder;
     zavtest::WebDavServer server(serverFolder.Path());
     zav::UploadWorker worker(nullptr, {1ms, 1ms});
+    const std::time_t submitted = std::time(nullptr);
     worker.Submit(publication, {server.Url(), "", {"wrong", ""}});
     ASSERT_TRUE(worker.WaitUntilDone(30s));
     std::this_thread::sleep_for(100ms);
     const zav::UploadStatus status = worker.Status();
     EXPECT_EQ(status.failure.error, zav::UploadError::LoginRefused);
     EXPECT_EQ(status.failedAttempts, 1);
-    EXPECT_NE(zav::StatusText(status, zav::Language::English).find("(Login refused"),
-              std::string::npos);
+    // Nothing uploaded in this run: the site's page is old since the failure.
+    EXPECT_GE(status.failingSince, submitted);
+    std::tm local{};
+    zav::LocalTime(status.failingSince, local);
+    char since[64];
+    std::strftime(since, sizeof since, "Not published since %H:%M (Login refused", &local);
+    EXPECT_EQ(zav::StatusText(status, zav::Language::English).rfind(since, 0), 0u)
+        << zav::StatusText(status, zav::Language::English);
 }
 
 TEST_F(UploadTest, HttpsServerWithACertificateNoOneTrustsIsRefused) {
