@@ -48,13 +48,25 @@ TEST_F(ChampionshipCommand, PrintsTheTableAsTextJsonOrPage) {
         "1 =\tAlpha\t3\t2\t5\n1 =\tBravo\t2\t3\t5\n3 =\tCharlie\t1\t\t1\n3 =\tDelta\t\t1\t1\n",
         r.out);
 
+    // The page alone: written, nothing printed; a page that cannot be written fails.
+    r = RunCli({"championship", dir.File("cup.mscore"), "--html", dir.File("table.html")},
+               settings);
+    EXPECT_EQ(0, r.status) << r.err;
+    EXPECT_EQ("", r.out);
+    EXPECT_NE(std::string::npos, ReadFile(dir.File("table.html")).find("Alpha"));
+    EXPECT_EQ(1, RunCli({"championship", dir.File("cup.mscore"), "--html",
+                         dir.File("no-folder/table.html")},
+                        settings)
+                     .status);
+
     r = RunCli({"championship", dir.File(names[1]), dir.File("missing.score"), "--json", "--html",
                 dir.File("table.html"), "--lang", "EN"},
                settings);
-    EXPECT_EQ(1, r.status);  // a sheet left out is a failure, named
+    EXPECT_EQ(1, r.status);  // a sheet left out is a failure, named, in the table's notes too
     EXPECT_NE(std::string::npos, r.err.find("missing.score"));
     EXPECT_NE(std::string::npos, r.out.find("{\"rank\": 2, \"shared\": false, \"name\": "
                                             "\"ALPHA\", \"points\": [2], \"total\": 2}"));
+    EXPECT_NE(std::string::npos, r.out.find("missing.score", r.out.find("\"notes\": [")));
     EXPECT_NE(std::string::npos, ReadFile(dir.File("table.html")).find("Championship table"));
     // So is a set that cannot be read: not a table without its heats.
     r = RunCli({"championship", dir.File("gone.mscore"), dir.File(names[0]), "--lang", "EN"},
