@@ -111,6 +111,29 @@ TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow)
     EXPECT_EQ(client.Get("/")->body, before);
 }
 
+// With "accept at once" on, a result arriving while the Game result dialog is
+// open waits for it to close: the dialog puts its copy of the sheet back on
+// OK, which would drop a result taken in behind it. Then it goes in, beside
+// the scorer's own.
+TEST_F(ArenaWindowTest, AcceptedAtOnceOnlyOnceTheScorersDialogIsClosed) {
+    ASSERT_TRUE(
+        zav::WriteArenaSettings(zav::Settings(SettingsFile()), {true, port, "127.0.0.1", true}));
+    frame->Arena().ApplySettings();
+    wxTEST_DIALOG(Run(ID_GAME_RESULT),
+                  ExpectDialog<GameResultDialog>(wxID_OK, [this](GameResultDialog& d) {
+                      d.game->Choose(4);
+                      for (int t = 0; t < 4; ++t) d.results[t]->SetSelection(t);
+                      SendGame4("&t1=3&t2=2&t3=1&t4=0");
+                      ASSERT_TRUE(WaitUntil([&] { return frame->Arena().Waiting().size() == 1; }));
+                      EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 0);
+                  }));
+    ASSERT_TRUE(WaitUntil([&] { return frame->Arena().Waiting().empty(); }));
+    const zav::ScoreSheet& sheet = frame->Document().Sheet();
+    EXPECT_EQ(sheet.iGamePlace[0][4], 1);  // the scorer's game 5
+    EXPECT_EQ(sheet.iGamePlace[3][3], 1);  // and the judge's game 4
+    EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
+}
+
 // Two judges send game 4 and the network is turned off at once: both results
 // stay, each marked as a conflict; leaving the sheet asks first, opening on
 // No.

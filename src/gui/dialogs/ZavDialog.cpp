@@ -9,14 +9,30 @@
 
 namespace zavgui {
 
+wxDEFINE_EVENT(EVT_ZAV_DIALOG_OPEN, wxCommandEvent);
+
 namespace {
 constexpr int kPadding = 10;
+
+void TellParent(wxWindow* parent, bool open) {
+    if (!parent) return;
+    wxCommandEvent event(EVT_ZAV_DIALOG_OPEN);
+    event.SetInt(open ? 1 : 0);
+    parent->GetEventHandler()->ProcessEvent(event);
 }
+}  // namespace
 
 ZavDialog::ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title)
     : wxDialog(parent, wxID_ANY, zavgui::Tx(wxLanguage, title)),
       wxLanguage_(wxLanguage),
       body_(new wxBoxSizer(wxVERTICAL)) {}
+
+int ZavDialog::ShowModal() {
+    TellParent(GetParent(), true);
+    const int answer = wxDialog::ShowModal();
+    TellParent(GetParent(), false);
+    return answer;
+}
 
 wxString ZavDialog::Tx(zav::TextId id) const {
     return zavgui::Tx(wxLanguage_, id);

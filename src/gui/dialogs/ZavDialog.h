@@ -18,9 +18,17 @@ class wxTextCtrl;
 
 namespace zavgui {
 
+// Sent to the dialog's parent as a dialog of the program opens (int 1) and
+// closes (int 0), so that the window knows while the scorer has one open: a
+// dialog that changes the sheet works on a copy of it, and a change made
+// behind it would be lost on OK.
+wxDECLARE_EVENT(EVT_ZAV_DIALOG_OPEN, wxCommandEvent);
+
 class ZavDialog : public wxDialog {
 public:
     ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title);
+
+    int ShowModal() override;
 
 protected:
     wxString Tx(zav::TextId id) const;

@@ -4,10 +4,13 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 #include "arena/ArenaFiles.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"
+#include "dialogs/ZavDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
 #include "io/Paths.h"
@@ -29,6 +32,7 @@ constexpr int kArenaStatusField = 2;
 
 ArenaCommands::ArenaCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &ArenaCommands::OnArenaNetwork, this, ID_ARENA_NETWORK);
+    frame.Bind(EVT_ZAV_DIALOG_OPEN, &ArenaCommands::OnDialogOpen, this);
     timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         TakeArrivals();
         ShowStatus();
@@ -184,12 +188,36 @@ void ArenaCommands::Wait(std::vector<zav::FinishLineResult> arrived, bool accept
     if (arrived.empty()) return;
     for (zav::FinishLineResult& result : arrived) {
         waiting_.push_back(std::move(result));
-        const zav::FinishLineResult& added = waiting_.back();
-        // Only a result that changes nothing the scorer has entered or
-        // another judge has sent goes in without the scorer.
-        if (acceptAtOnce && added.sheetKey == SheetKey() &&
-            zav::ConflictOf(added, frame_.Document().Sheet(), waiting_) == zav::Conflict::None)
+        if (!acceptAtOnce) continue;
+        if (dialogsOpen_ > 0)
+            held_.push_back(waiting_.back().id);
+        else if (AcceptableAtOnce(waiting_.back()))
             Accept(static_cast<int>(waiting_.size()) - 1);
+    }
+    ShowWaiting();
+}
+
+bool ArenaCommands::AcceptableAtOnce(const zav::FinishLineResult& result) const {
+    return result.sheetKey == SheetKey() &&
+           zav::ConflictOf(result, frame_.Document().Sheet(), waiting_) == zav::Conflict::None;
+}
+
+void ArenaCommands::OnDialogOpen(wxCommandEvent& event) {
+    dialogsOpen_ += event.GetInt() ? 1 : -1;
+    // After the command that opened the dialog has stored its OK: the held
+    // results are then judged against the sheet as the scorer left it.
+    if (dialogsOpen_ == 0 && !held_.empty()) frame_.CallAfter([this] { AcceptHeld(); });
+}
+
+void ArenaCommands::AcceptHeld() {
+    if (dialogsOpen_ > 0) return;  // another dialog opened since: its close comes back here
+    const std::vector<int> held = std::move(held_);
+    held_.clear();
+    for (const int id : held) {
+        const auto found = std::find_if(waiting_.begin(), waiting_.end(),
+                                        [id](const auto& result) { return result.id == id; });
+        if (found != waiting_.end() && AcceptableAtOnce(*found))
+            Accept(static_cast<int>(found - waiting_.begin()));
     }
     ShowWaiting();
 }

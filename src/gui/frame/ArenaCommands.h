@@ -65,6 +65,12 @@ private:
     std::string SheetKey() const;
     void BuildSetPages();
     void Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce);
+    // Whether a result may go in without the scorer: for the sheet on
+    // screen, and changing nothing entered or sent by another judge.
+    bool AcceptableAtOnce(const zav::FinishLineResult& result) const;
+    void OnDialogOpen(wxCommandEvent& event);
+    // The results held while a dialog was open, taken once none is.
+    void AcceptHeld();
     void ShowWaiting();
     void ShowStatus();
     void Decided(int index, bool accepted);
@@ -75,6 +81,11 @@ private:
     zav::ArenaSettings settings_;
     wxTimer timer_;
     std::vector<zav::FinishLineResult> waiting_;
+    // A dialog of the window may hold a copy of the sheet that its OK puts
+    // back whole: while one is open, results to accept at once wait here
+    // (by id) instead of going into the sheet behind it.
+    int dialogsOpen_ = 0;
+    std::vector<int> held_;
     // The set's sheets as their files hold them, read when the set or the
     // sheet on screen changes; the sheet on screen is built at each change.
     std::vector<zav::ArenaSheet> setPages_;
