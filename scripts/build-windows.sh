@@ -5,7 +5,8 @@
 #   libs     the static libraries the program links (wxMSW, zlib, libpng, OpenSSL's libcrypto,
 #            libssh2, libcurl,
 #            cpp-httplib, libqrencode, GoogleTest), built
-#            once from Debian's own source packages into a cache outside the checkout
+#            once from Debian's own source packages into a cache outside the checkout;
+#            nlohmann-json, header-only, is a copy of Debian's own headers
 #   build    zavscore.exe, zavscore-cli.exe and the Windows test programs (build-windows/)
 #   package  the installer and the portable zip (build-windows/dist/)
 #
@@ -224,6 +225,20 @@ build_httplib() {
 }
 
 # The arena network's address as a QR code.
+# Header-only: Debian's headers and CMake package files as the system has them (the
+# package's files locate the headers from their own folder).
+build_json() {
+  local version
+  version="$(dpkg-query -W -f='${Version}' nlohmann-json3-dev)"
+  [ -e "$(done_stamp json-$version)" ] && return
+  log "nlohmann-json $version"
+  rm -rf "$prefix/include/nlohmann" "$prefix/share/cmake/nlohmann_json"
+  mkdir -p "$prefix/include" "$prefix/share/cmake"
+  cp -r /usr/include/nlohmann "$prefix/include/"
+  cp -r /usr/share/cmake/nlohmann_json "$prefix/share/cmake/"
+  touch "$(done_stamp json-$version)"
+}
+
 build_qrencode() {
   [ -e "$(done_stamp qrencode-$qrencode_version)" ] && return
   log "libqrencode $qrencode_version"
@@ -257,7 +272,7 @@ libs() {
   library_log=""
   trap '[ $? -eq 0 ] || [ -z "$library_log" ] ||
         { tail -40 "$library_log"; echo "Failed; the whole log: $library_log"; } >&3' EXIT
-  for library in zlib png wx openssl ssh2 curl httplib qrencode gtest; do
+  for library in zlib png wx openssl ssh2 curl httplib json qrencode gtest; do
     library_log="$cache/logs/$library.log"
     "build_$library" 2>"$library_log"
   done

@@ -38,6 +38,7 @@ int Upload(const std::string& folder, const std::string& url, const std::string&
         zav::UploadPublication(folder, destination, nullptr, nullptr);
     for (const std::string& name : outcome.sent)
         std::cout << url << (url.back() == '/' ? "" : "/") << name << '\n';
+    for (const std::string& note : outcome.notes) std::cerr << note << '\n';
     if (!outcome.failure) return kExitOk;
     std::cerr << zav::Text(language, zav::TextId::PublishFailed) << ' '
               << zav::DescribeFailure(outcome.failure, language) << '\n';

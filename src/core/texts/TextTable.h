@@ -1950,6 +1950,16 @@ ZAV_TEXT(881, SecretNotKept,
          "The password could not be kept in the desktop's secret store: it will be asked once at every start.",
          "La password non ha potuto essere conservata nel portachiavi del desktop: sarà chiesta una volta a ogni avvio.",
          "Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden: es wird bei jedem Start einmal abgefragt.")
+ZAV_TEXT(882, UploadProgramFault,
+         "L'envoi a échoué dans le programme",
+         "The upload failed inside the program",
+         "L'invio è fallito all'interno del programma",
+         "Der Upload ist im Programm fehlgeschlagen")
+ZAV_TEXT(883, ArenaEntrySkipped,
+         "Entrée d'arène illisible sur le site, laissée hors de l'index : %s",
+         "Arena entry on the site that cannot be read, left out of the index: %s",
+         "Voce di arena illeggibile sul sito, lasciata fuori dall'indice: %s",
+         "Unlesbarer Arena-Eintrag auf der Website, nicht im Index: %s")
 ZAV_TEXT(804, EntryTitle,
          "Ligne d'arrivée",
          "Finish line",

@@ -69,23 +69,28 @@ std::set<std::string> EntryNames(const std::vector<std::string>& names) {
 // Makes the site's index from every arena entry there, and makes it again
 // while the entries listed after writing it differ from those it was made
 // from: an arena whose entry arrived meanwhile then finds its line.
-UploadFailure RebuildSiteIndex(SiteConnection& site, Language language,
-                               std::vector<std::string>& sent) {
+UploadFailure RebuildSiteIndex(SiteConnection& site, Language language, UploadOutcome& outcome) {
     std::vector<std::string> names;
     if (UploadFailure failure = site.List(kArenasFolder, names)) return failure;
     std::set<std::string> listed = EntryNames(names);
     for (int round = 0; round < kIndexRounds; ++round) {
         std::vector<ArenaEntry> entries;
+        std::vector<std::string> skipped;
         for (const std::string& name : listed) {
+            const std::string path = std::string(kArenasFolder) + "/" + name;
             std::string json;
-            if (UploadFailure failure = site.Fetch(std::string(kArenasFolder) + "/" + name, json))
-                return failure;
-            if (auto entry = ReadArenaEntry(json)) entries.push_back(*entry);
+            if (UploadFailure failure = site.Fetch(path, json)) return failure;
+            // Another arena's damaged entry costs only its own line.
+            if (auto entry = ReadArenaEntry(json))
+                entries.push_back(*entry);
+            else
+                skipped.push_back(FormatText(Text(language, TextId::ArenaEntrySkipped), path));
         }
+        outcome.notes = std::move(skipped);
         if (UploadFailure failure =
                 site.PutReplacing(kIndexPageName, SiteIndexPage(entries, language)))
             return failure;
-        sent.push_back(kIndexPageName);
+        outcome.sent.push_back(kIndexPageName);
         if (UploadFailure failure = site.List(kArenasFolder, names)) return failure;
         std::set<std::string> now = EntryNames(names);
         if (now == listed) break;
@@ -145,7 +150,7 @@ UploadOutcome UploadPublication(const std::string& folder, const UploadDestinati
         site.PutReplacing(entry, ArenaEntryJson({destination.arena, arenaFolder, Now()}));
     if (outcome.failure) return outcome;
     outcome.sent.push_back(entry);
-    outcome.failure = RebuildSiteIndex(site, destination.language, outcome.sent);
+    outcome.failure = RebuildSiteIndex(site, destination.language, outcome);
     if (outcome.failure) return outcome;
     manifest.hashes[kArenaEntryMark] = "made";
     WriteUploadManifest(folder, manifest);

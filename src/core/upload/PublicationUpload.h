@@ -30,7 +30,8 @@ struct UploadDestination {
 
 struct UploadOutcome {
     UploadFailure failure;
-    std::vector<std::string> sent;  // the files put on the site, by their path there, in order
+    std::vector<std::string> sent;   // the files put on the site, by their path there, in order
+    std::vector<std::string> notes;  // what the user should know, in the destination's language
 };
 
 // Called after each file put in place: how many of how many.

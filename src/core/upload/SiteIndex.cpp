@@ -1,6 +1,7 @@
 #include "upload/SiteIndex.h"
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "encoding/Markup.h"
 #include "upload/UploadAddress.h"
@@ -8,56 +9,35 @@
 namespace zav {
 namespace {
 
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
+// An entry this program writes is a hundred bytes: far more is no entry, and
+// is not parsed at all.
+constexpr std::size_t kMaxEntryBytes = 64 * 1024;
 
-// The value of "key" in an entry this program wrote: only its own escapes.
-std::optional<std::string> JsonValue(const std::string& json, const std::string& key) {
-    std::size_t at = json.find("\"" + key + "\"");
-    if (at == std::string::npos) return std::nullopt;
-    at = json.find('"', json.find(':', at) + 1);
-    if (at == std::string::npos) return std::nullopt;
-    std::string value;
-    for (++at; at < json.size() && json[at] != '"'; ++at) {
-        if (json[at] != '\\' || at + 1 >= json.size()) {
-            value += json[at];
-        } else if (json[++at] == 'u' && at + 4 < json.size()) {
-            value += static_cast<char>(std::stoi(json.substr(at + 1, 4), nullptr, 16));
-            at += 4;
-        } else {
-            value += json[at];
-        }
-    }
-    if (at >= json.size()) return std::nullopt;
-    return value;
+std::optional<std::string> Field(const nlohmann::json& entry, const char* key) {
+    const auto found = entry.find(key);
+    if (found == entry.end() || !found->is_string()) return std::nullopt;
+    return found->get<std::string>();
 }
 
 }  // namespace
 
 std::string ArenaEntryJson(const ArenaEntry& entry) {
-    return "{\"arena\": " + JsonString(entry.arena) + ", \"folder\": " + JsonString(entry.folder) +
-           ", \"published\": " + JsonString(entry.published) + "}\n";
+    const nlohmann::ordered_json json = {
+        {"arena", entry.arena}, {"folder", entry.folder}, {"published", entry.published}};
+    // A name that is not whole UTF-8 is written with U+FFFD instead of
+    // failing the upload.
+    return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
-std::optional<ArenaEntry> ReadArenaEntry(const std::string& json) {
-    const auto arena = JsonValue(json, "arena");
-    const auto folder = JsonValue(json, "folder");
-    const auto published = JsonValue(json, "published");
-    if (!arena || !folder || !published || ArenaFolderName(*folder) != *folder || folder->empty())
+std::optional<ArenaEntry> ReadArenaEntry(const std::string& bytes) {
+    if (bytes.size() > kMaxEntryBytes) return std::nullopt;
+    // Anything a server sends: no exception, a discarded value on any fault.
+    const nlohmann::json json = nlohmann::json::parse(bytes, nullptr, false);
+    if (!json.is_object()) return std::nullopt;
+    const auto arena = Field(json, "arena");
+    const auto folder = Field(json, "folder");
+    const auto published = Field(json, "published");
+    if (!arena || !folder || !published || folder->empty() || ArenaFolderName(*folder) != *folder)
         return std::nullopt;
     return ArenaEntry{*arena, *folder, *published};
 }

@@ -22,7 +22,8 @@ struct ArenaEntry {
 };
 
 std::string ArenaEntryJson(const ArenaEntry& entry);
-// Nothing when the bytes are not an arena entry.
+// Nothing when the bytes are not an arena entry (not JSON, cut short, too
+// large, not text, or a folder name this program would not write).
 std::optional<ArenaEntry> ReadArenaEntry(const std::string& json);
 
 // The site's index page: the arenas by name, each linking to its folder's

@@ -3,7 +3,9 @@
 namespace zav {
 
 bool IsRetried(UploadError error) {
-    return error == UploadError::CannotConnect || error == UploadError::Refused;
+    // A fault of the program may be one of memory, which passes.
+    return error == UploadError::CannotConnect || error == UploadError::Refused ||
+           error == UploadError::ProgramFault;
 }
 
 namespace {
@@ -18,6 +20,7 @@ TextId ReasonText(UploadError error) {
         case UploadError::HostKeyChanged: return TextId::UploadHostKeyChanged;
         case UploadError::NotTrusted: return TextId::UploadNotTrusted;
         case UploadError::Refused: return TextId::UploadRefused;
+        case UploadError::ProgramFault: return TextId::UploadProgramFault;
         case UploadError::None:
         case UploadError::Stopped: break;
     }

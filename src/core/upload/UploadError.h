@@ -20,6 +20,7 @@ enum class UploadError {
     NotTrusted,      // FTPS or HTTPS: the server's certificate is not trusted
     Refused,         // the server refused to store, rename or list a file
     Stopped,         // the program asked the upload to stop
+    ProgramFault,    // the program itself failed (out of memory, a fault of ours)
 };
 
 struct UploadFailure {

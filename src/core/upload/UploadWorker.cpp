@@ -1,5 +1,7 @@
 #include "upload/UploadWorker.h"
 
+#include <exception>
+
 #include "platform/NativeFile.h"
 
 namespace zav {
@@ -18,8 +20,12 @@ std::string StatusText(const UploadStatus& status, Language language) {
     switch (status.state) {
         case UploadStatus::State::Idle: return "";
         case UploadStatus::State::Uploading: return Text(language, TextId::UploadingNow);
-        case UploadStatus::State::Published:
-            return FormatText(Text(language, TextId::PublishedAt), ClockTime(status.publishedAt));
+        case UploadStatus::State::Published: {
+            std::string text =
+                FormatText(Text(language, TextId::PublishedAt), ClockTime(status.publishedAt));
+            for (const std::string& note : status.notes) text += " (" + note + ")";
+            return text;
+        }
         case UploadStatus::State::Failing: break;
     }
     // The page on the site dates from the last upload; before any, from
@@ -29,8 +35,12 @@ std::string StatusText(const UploadStatus& status, Language language) {
            DescribeFailure(status.failure, language) + ")";
 }
 
-UploadWorker::UploadWorker(std::function<void(const UploadStatus&)> listener, RetryPauses pauses)
-    : listener_(std::move(listener)), pauses_(pauses), pause_(pauses.first) {
+UploadWorker::UploadWorker(std::function<void(const UploadStatus&)> listener, RetryPauses pauses,
+                           UploadFunction upload)
+    : listener_(std::move(listener)),
+      upload_(std::move(upload)),
+      pauses_(pauses),
+      pause_(pauses.first) {
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -67,8 +77,30 @@ void UploadWorker::Tell(std::unique_lock<std::mutex>& lock) {
     const UploadStatus status = status_;
     changed_.notify_all();
     lock.unlock();
-    if (listener_) listener_(status);
+    try {
+        if (listener_) listener_(status);
+    } catch (...) {
+        // The window hears the next change; the worker goes on.
+    }
     lock.lock();
+}
+
+UploadOutcome UploadWorker::Attempt(const Job& job) {
+    const auto progress = [this](std::size_t done, std::size_t total) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        status_.filesDone = done;
+        status_.filesToSend = total;
+        Tell(lock);
+    };
+    UploadOutcome outcome;
+    try {
+        return upload_(job.folder, job.destination, &stop_, progress);
+    } catch (const std::exception& fault) {
+        outcome.failure = {UploadError::ProgramFault, fault.what()};
+    } catch (...) {
+        outcome.failure = {UploadError::ProgramFault, ""};
+    }
+    return outcome;
 }
 
 void UploadWorker::Run() {
@@ -89,13 +121,7 @@ void UploadWorker::Run() {
         Tell(lock);
 
         lock.unlock();
-        const UploadOutcome outcome = UploadPublication(
-            job.folder, job.destination, &stop_, [this](std::size_t done, std::size_t total) {
-                std::unique_lock<std::mutex> progress(mutex_);
-                status_.filesDone = done;
-                status_.filesToSend = total;
-                Tell(progress);
-            });
+        const UploadOutcome outcome = Attempt(job);
         lock.lock();
 
         if (outcome.failure.error == UploadError::Stopped) return;
@@ -105,6 +131,7 @@ void UploadWorker::Run() {
             status_.publishedAt = std::time(nullptr);
             status_.failingSince = 0;
             status_.failedAttempts = 0;
+            status_.notes = outcome.notes;
             pause_ = pauses_.first;
             if (!newer) job_.reset();
         } else {

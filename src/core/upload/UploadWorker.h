@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "upload/PublicationUpload.h"
 
@@ -26,6 +27,7 @@ struct UploadStatus {
     int failedAttempts = 0;                      // since the last complete upload
     std::size_t filesDone = 0, filesToSend = 0;  // of the upload under way
     bool waiting = false;                        // an upload waits or is under way
+    std::vector<std::string> notes;              // of the last complete upload
 };
 
 // "Published 14:32", "Not published since 14:10 (reason)", "Uploading the
@@ -37,11 +39,16 @@ struct RetryPauses {
     std::chrono::milliseconds most{std::chrono::minutes(5)};
 };
 
+// What uploads one publication: UploadPublication, or a test's stand-in.
+using UploadFunction = std::function<UploadOutcome(
+    const std::string&, const UploadDestination&, const std::atomic<bool>*, const UploadProgress&)>;
+
 class UploadWorker {
 public:
-    // `listener` hears every change of the status, on the worker's thread.
+    // `listener` hears every change of the status, on the worker's thread;
+    // what it throws is dropped there.
     explicit UploadWorker(std::function<void(const UploadStatus&)> listener,
-                          RetryPauses pauses = {});
+                          RetryPauses pauses = {}, UploadFunction upload = UploadPublication);
     // Ends a transfer under way; what waits is left for the next start, which
     // the manifest beside the publication tells what to send.
     ~UploadWorker();
@@ -62,8 +69,12 @@ private:
     };
     void Run();
     void Tell(std::unique_lock<std::mutex>& lock);
+    // The upload, with any exception turned into a failure: none may leave
+    // the worker's thread, which would end the program.
+    UploadOutcome Attempt(const Job& job);
 
     std::function<void(const UploadStatus&)> listener_;
+    const UploadFunction upload_;
     const RetryPauses pauses_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;

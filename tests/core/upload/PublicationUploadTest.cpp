@@ -184,9 +184,18 @@ TEST_F(UploadTest, HttpsServerWithACertificateNoOneTrustsIsRefused) {
 }
 
 // In a folder of the site that is not there yet.
+// Besides a damaged entry another program left on the site, which is named
+// and left out.
 TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
     zavtest::TempDir serverFolder;
     zavtest::WebDavServer server(serverFolder.Path());
+    // Writable by the server, which runs as nobody.
+    for (const char* folder : {"/champ", "/champ/arenas"}) {
+        std::filesystem::create_directory(server.Site() + folder);
+        std::filesystem::permissions(server.Site() + folder, std::filesystem::perms::all);
+    }
+    WriteFile(server.Site() + "/champ/arenas/evil.json",
+              R"({"arena": "Evil\uzzzz", "folder": "Evil", "published": "x"})");
     const std::string second = scratch.File("second");
     std::filesystem::copy(publication, second);
     zav::UploadOutcome outcomes[2];
@@ -200,6 +209,9 @@ TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
     other.join();
     ASSERT_FALSE(outcomes[0].failure) << outcomes[0].failure.detail;
     ASSERT_FALSE(outcomes[1].failure) << outcomes[1].failure.detail;
+    EXPECT_EQ(outcomes[0].notes,
+              (std::vector<std::string>{"Entrée d'arène illisible sur le site, laissée hors de "
+                                        "l'index : arenas/evil.json"}));
     EXPECT_EQ(ReadFile(server.Site() + "/champ/Main arena/b.html"), "page b");
     const std::string index = ReadFile(server.Site() + "/champ/index.html");
     EXPECT_NE(index.find("href=\"Main%20arena/index.html\">Main arena<"), std::string::npos);
