@@ -59,6 +59,8 @@ protected:
         const std::size_t mark = form.find("name=\"form\" value=\"") + 19;
         const std::string sheetMark = "name=\"sheet\" value=\"";
         const std::size_t sheetAt = form.find(sheetMark) + sheetMark.size();
+        // The phones learn nothing of the scorer's folders.
+        EXPECT_EQ(form.find(temp.Path()), std::string::npos);
         const std::string fields =
             "form=" + form.substr(mark, form.find('"', mark) - mark) +
             "&sheet=" + form.substr(sheetAt, form.find('"', sheetAt) - sheetAt) + "&game=4" +

@@ -30,6 +30,7 @@ ArenaSnapshot SnapshotOfFiles(const PublishSource& source, Language language,
         if (!LoadSheet(sheet, paths[i], reporter)) continue;
         const SheetView view = ShowOnOpening(sheet, language, style);
         snapshot.sheets.push_back(BuildArenaSheet(sheet, view, language, style));
+        snapshot.sheets.back().file = FileNameOf(paths[i]);
     }
     AddLogo(snapshot, style);
     return snapshot;

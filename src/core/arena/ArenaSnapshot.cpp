@@ -19,6 +19,17 @@ ArenaSheet BuildArenaSheet(const ScoreSheet& sheet, const SheetView& view, Langu
     return pages;
 }
 
+void PlaceOpenSheet(ArenaSnapshot& snapshot, ArenaSheet open) {
+    std::vector<ArenaSheet>& sheets = snapshot.sheets;
+    snapshot.current = sheets.size();
+    for (std::size_t s = 0; s < sheets.size(); ++s)
+        if (sheets[s].file == open.file) snapshot.current = s;
+    if (snapshot.current < sheets.size())
+        sheets[snapshot.current] = std::move(open);
+    else
+        sheets.push_back(std::move(open));
+}
+
 void AddLogo(ArenaSnapshot& snapshot, const PageStyle& style) {
     snapshot.logoName.clear();
     snapshot.logoBytes.clear();

@@ -18,6 +18,7 @@ struct ArenaSheet {
     std::string title;      // its line in a set's index
     std::string phonePage;  // UTF-8, live
     std::string sheetPage;  // the score sheet page as Export writes its bytes
+    std::string file;       // a set's sheet: its file's name, which tells it from the others
 };
 
 // The open sheet as the finish line enters results into it: its teams, games
@@ -41,6 +42,11 @@ struct ArenaSnapshot {
 // The pages of one sheet, as the window shows it (`view`).
 ArenaSheet BuildArenaSheet(const ScoreSheet& sheet, const SheetView& view, Language language,
                            const PageStyle& style);
+
+// The open sheet's pages put in the place of its file among the set's sheets
+// as saved (`snapshot.sheets`), or after them when none is its file (a sheet
+// not in the set's file, or the set's only readable one), and made current.
+void PlaceOpenSheet(ArenaSnapshot& snapshot, ArenaSheet open);
 
 // The logo of `style` into the snapshot (at most the export's limit); none
 // when it cannot be read.

@@ -77,9 +77,9 @@ std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey
     page +=
         "<form method=\"post\" action=\"/entry/result\">\n<input type=\"hidden\" "
         "name=\"form\" value=\"";
-    page += EscapeMarkup(form);
+    page += EscapeAttribute(form);
     page += "\"><input type=\"hidden\" name=\"sheet\" value=\"";
-    page += EscapeMarkup(sheetKey);
+    page += EscapeAttribute(sheetKey);
     page += "\">\n<label for=\"game\">";
     page += Text(language, TextId::GameColumn);
     page += "</label><select class=\"place\" id=\"game\" name=\"game\">";

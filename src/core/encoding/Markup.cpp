@@ -61,6 +61,19 @@ std::string EscapeMarkup(std::string_view text) {
     return out;
 }
 
+std::string EscapeAttribute(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+            case '"': out += "&quot;"; break;
+            case '\'': out += "&#39;"; break;
+            default: out += EscapeMarkup(std::string_view(&c, 1));
+        }
+    }
+    return out;
+}
+
 std::string UnescapeMarkup(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -6,21 +6,6 @@
 namespace zav {
 namespace {
 
-// An attribute value between double quotes: the markup characters and the
-// quote itself must not end it early.
-std::string EscapeAttribute(const std::string& value) {
-    std::string escaped = EscapeMarkup(value);
-    std::string out;
-    out.reserve(escaped.size());
-    for (char c : escaped) {
-        if (c == '"')
-            out += "&quot;";
-        else
-            out += c;
-    }
-    return out;
-}
-
 // The head's last line before the character set declaration, where a refresh
 // line goes.
 constexpr std::string_view kStyleEnd = "</style>\n";

@@ -122,7 +122,7 @@ void AppendHeader(std::string& page, const ScoreSheet& sheet, const PageStyle& s
     page += "<header>";
     if (!style.logoPath.empty()) {
         page += "<img alt=\"\" src=\"";
-        page += EscapeMarkup(style.logoName);
+        page += EscapeAttribute(style.logoName);
         page += "\">";
     }
     page += "<h1 style=\"color:";

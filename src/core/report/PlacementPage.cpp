@@ -1,5 +1,6 @@
 #include "report/PlacementPage.h"
 
+#include "encoding/Markup.h"
 #include "report/PlacementPictures.h"
 #include "sheet/GameCatalogue.h"
 
@@ -22,7 +23,7 @@ void AppendGamePicture(std::string& page, const ScoreSheet& sheet, int g, Langua
     const auto game = CatalogueGameOf(sheet.sGame[g], language);
     if (!game) return;
     page += "<center><img src=\"";
-    page += PlacementPictureName({*game, language});
+    page += EscapeAttribute(PlacementPictureName({*game, language}));
     page += "\"";
     page += attributes;
     page += "></center>";

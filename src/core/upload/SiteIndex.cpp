@@ -59,7 +59,7 @@ std::string SiteIndexPage(std::vector<ArenaEntry> entries, Language language) {
         title + "</h1>\n<ul>\n";
     const std::string when = EscapeMarkup(Text(language, TextId::ArenaLastPublished));
     for (const ArenaEntry& entry : entries) {
-        page += "<li><a href=\"" + EscapeMarkup(AddressUnder(UploadAddress{}, entry.folder)) +
+        page += "<li><a href=\"" + EscapeAttribute(AddressUnder(UploadAddress{}, entry.folder)) +
                 "/index.html\">" + EscapeMarkup(entry.arena) + "</a><span>" + when + ": " +
                 EscapeMarkup(entry.published) + "</span></li>\n";
     }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "arena/ArenaFiles.h"
+#include "arena/EntryGate.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"
@@ -123,9 +124,13 @@ std::string ArenaCommands::Address() const {
     return "http://" + host + ":" + std::to_string(server_.Port()) + "/";
 }
 
-std::string ArenaCommands::SheetKey() const {
-    const SheetDocument& document = frame_.Document();
-    return std::to_string(document.Replacements()) + ":" + document.OwnFile();
+const std::string& ArenaCommands::SheetKey() const {
+    const unsigned replacements = frame_.Document().Replacements();
+    if (sheetKeyFor_ != replacements) {
+        sheetKeyFor_ = replacements;
+        sheetKey_ = zav::RandomHex(8);
+    }
+    return sheetKey_;
 }
 
 void ArenaCommands::BuildSetPages() {
@@ -133,18 +138,15 @@ void ArenaCommands::BuildSetPages() {
     if (setPagesFor_ == document.Replacements()) return;
     setPagesFor_ = document.Replacements();
     setPages_.clear();
-    setPaths_.clear();
     if (!document.HasSheet() || !document.IsSheetOfSet()) return;
     // The other sheets as saved; messages of a sheet that cannot be read
     // were given when the set was opened.
     zav::RecordingMessageSink quiet;
     const zav::Reporter reporter(frame_.Language(), quiet);
     const zav::PublishSource source = document.PublicationSource();
-    const zav::ArenaSnapshot files = zav::SnapshotOfFiles(
-        source, frame_.Language(), zav::ReadPageStyle(frame_.AppSettings()), reporter);
-    setPages_ = files.sheets;
-    for (const std::string& path : zav::FollowedFiles(source, reporter))
-        if (path != source.path) setPaths_.push_back(zav::FileNameOf(path));
+    setPages_ = zav::SnapshotOfFiles(source, frame_.Language(),
+                                     zav::ReadPageStyle(frame_.AppSettings()), reporter)
+                    .sheets;
 }
 
 void ArenaCommands::SheetShown() {
@@ -162,15 +164,9 @@ void ArenaCommands::SheetShown() {
         const zav::ScoreSheet& sheet = document.Sheet();
         zav::ArenaSheet current =
             zav::BuildArenaSheet(sheet, frame_.Choices().ViewOf(sheet), frame_.Language(), style);
-        const std::string shown = zav::FileNameOf(document.OwnFile());
+        current.file = zav::FileNameOf(document.OwnFile());
         shot->sheets = setPages_;
-        shot->current = shot->sheets.size();
-        for (std::size_t s = 0; s < setPaths_.size() && s < shot->sheets.size(); ++s)
-            if (setPaths_[s] == shown) shot->current = s;
-        if (shot->current < shot->sheets.size())
-            shot->sheets[shot->current] = std::move(current);
-        else
-            shot->sheets.push_back(std::move(current));
+        zav::PlaceOpenSheet(*shot, std::move(current));
         shot->isSet = document.IsSheetOfSet();
         shot->heading = zav::FileNameOf(document.PublicationSource().path);
         shot->entry = zav::EntrySheet{sheet, SheetKey()};
@@ -275,7 +271,7 @@ void ArenaCommands::ShowWaiting() {
     std::vector<WaitingEntry> entries;
     const zav::Language language = frame_.Language();
     const zav::ScoreSheet& sheet = frame_.Document().Sheet();
-    const std::string key = SheetKey();
+    const std::string& key = SheetKey();
     for (const zav::FinishLineResult& result : waiting_) {
         WaitingEntry entry;
         entry.heading =

@@ -61,8 +61,10 @@ public:
 private:
     void OnArenaNetwork(wxCommandEvent& event);
     void Stop();
-    // The key of the sheet on screen: its file and how often it was replaced.
-    std::string SheetKey() const;
+    // The key of the sheet on screen, which a judge's form sends back: drawn
+    // anew each time the sheet is replaced, and saying nothing of its file
+    // (the judges' phones have no business knowing the scorer's folders).
+    const std::string& SheetKey() const;
     void BuildSetPages();
     void Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce);
     // Whether a result may go in without the scorer: for the sheet on
@@ -89,8 +91,9 @@ private:
     // The set's sheets as their files hold them, read when the set or the
     // sheet on screen changes; the sheet on screen is built at each change.
     std::vector<zav::ArenaSheet> setPages_;
-    std::vector<std::string> setPaths_;
     unsigned setPagesFor_ = ~0u;
+    mutable std::string sheetKey_;
+    mutable unsigned sheetKeyFor_ = ~0u;
 };
 
 }  // namespace zavgui

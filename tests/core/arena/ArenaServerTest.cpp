@@ -283,5 +283,24 @@ TEST(ArenaServer, NamesWhyItCannotOpenThePort) {
     EXPECT_EQ(client.Get("/entry")->status, 404);  // entry off
 }
 
+// A set whose second sheet could not be read: the open sheet still takes its
+// own file's place, once; one the set's readable sheets lack comes last.
+TEST(ArenaSnapshot, TheOpenSheetTakesItsOwnFilesPlaceInTheSet) {
+    ArenaSnapshot saved;
+    saved.sheets = {{"Heat 1", "", "", "h1.pscore"}, {"Heat 3", "", "", "h3.pscore"}};
+    ArenaSnapshot shot = saved;
+    PlaceOpenSheet(shot, {"Heat 3 live", "", "", "h3.pscore"});
+    ASSERT_EQ(shot.sheets.size(), 2u);
+    EXPECT_EQ(shot.current, 1u);
+    EXPECT_EQ(shot.sheets[1].title, "Heat 3 live");
+    EXPECT_EQ(shot.sheets[0].title, "Heat 1");
+
+    shot = saved;
+    PlaceOpenSheet(shot, {"Heat 2 live", "", "", "h2.pscore"});
+    ASSERT_EQ(shot.sheets.size(), 3u);
+    EXPECT_EQ(shot.current, 2u);
+    EXPECT_EQ(shot.sheets[2].title, "Heat 2 live");
+}
+
 }  // namespace
 }  // namespace zav

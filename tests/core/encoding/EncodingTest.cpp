@@ -51,6 +51,8 @@ TEST(Markup, EscapeAndUnescape) {
     EXPECT_EQ(EscapeMarkup("Tom & Jerry <b>\"x\"</b> 'y' é"),
               "Tom &amp; Jerry &lt;b&gt;\"x\"&lt;/b&gt; 'y' é");
     EXPECT_EQ(EscapeMarkup("&amp;"), "&amp;amp;");
+    EXPECT_EQ(EscapeAttribute("C:\\Mes \"feuilles\" l'été <1> & 2"),
+              "C:\\Mes &quot;feuilles&quot; l&#39;été &lt;1&gt; &amp; 2");
     // Known references are decoded, any other ampersand kept.
     EXPECT_EQ(UnescapeMarkup("&amp;&lt;&gt;&quot;&apos;"), "&<>\"'");
     EXPECT_EQ(UnescapeMarkup("caf&#233; caf&#xE9; caf&#XE9; &#x1F434; &#128052; &#128;"),
