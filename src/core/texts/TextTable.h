@@ -1960,6 +1960,11 @@ ZAV_TEXT(883, ArenaEntrySkipped,
          "Arena entry on the site that cannot be read, left out of the index: %s",
          "Voce di arena illeggibile sul sito, lasciata fuori dall'indice: %s",
          "Unlesbarer Arena-Eintrag auf der Website, nicht im Index: %s")
+ZAV_TEXT(884, NextUploadAttempt,
+         "nouvel essai à %s",
+         "next try %s",
+         "nuovo tentativo alle %s",
+         "nächster Versuch um %s")
 ZAV_TEXT(804, EntryTitle,
          "Ligne d'arrivée",
          "Finish line",

@@ -7,11 +7,11 @@
 namespace zav {
 namespace {
 
-std::string ClockTime(std::time_t time) {
+std::string ClockTime(std::time_t time, const char* format = "%H:%M") {
     struct tm local {};
     char text[16];
     LocalTime(time, local);
-    return std::string(text, std::strftime(text, sizeof text, "%H:%M", &local));
+    return std::string(text, std::strftime(text, sizeof text, format, &local));
 }
 
 }  // namespace
@@ -31,8 +31,12 @@ std::string StatusText(const UploadStatus& status, Language language) {
     // The page on the site dates from the last upload; before any, from
     // nothing that this run knows of, so the first failure tells the time.
     const std::time_t since = status.publishedAt ? status.publishedAt : status.failingSince;
-    return FormatText(Text(language, TextId::NotPublishedSince), ClockTime(since)) + " (" +
-           DescribeFailure(status.failure, language) + ")";
+    std::string text = FormatText(Text(language, TextId::NotPublishedSince), ClockTime(since)) +
+                       " (" + DescribeFailure(status.failure, language) + ")";
+    if (status.nextAttempt)
+        text += ", " + FormatText(Text(language, TextId::NextUploadAttempt),
+                                  ClockTime(status.nextAttempt, "%H:%M:%S"));
+    return text;
 }
 
 UploadWorker::UploadWorker(std::function<void(const UploadStatus&)> listener, RetryPauses pauses,
@@ -131,6 +135,7 @@ void UploadWorker::Run() {
             status_.publishedAt = std::time(nullptr);
             status_.failingSince = 0;
             status_.failedAttempts = 0;
+            status_.nextAttempt = 0;
             status_.notes = outcome.notes;
             pause_ = pauses_.first;
             if (!newer) job_.reset();
@@ -138,10 +143,14 @@ void UploadWorker::Run() {
             status_.state = UploadStatus::State::Failing;
             status_.failure = outcome.failure;
             if (status_.failedAttempts++ == 0) status_.failingSince = std::time(nullptr);
+            status_.nextAttempt = 0;
             if (!IsRetried(outcome.failure.error)) {
                 if (!newer) job_.reset();
             } else if (!newer) {
                 nextAttempt_ = std::chrono::steady_clock::now() + pause_;
+                status_.nextAttempt =
+                    std::time(nullptr) +
+                    std::chrono::duration_cast<std::chrono::seconds>(pause_).count();
                 pause_ = std::min(pause_ * 2, pauses_.most);
             }
         }

@@ -21,22 +21,25 @@ namespace zav {
 struct UploadStatus {
     enum class State { Idle, Uploading, Published, Failing };
     State state = State::Idle;
-    std::time_t publishedAt = 0;                 // the last complete upload of this run; 0: none
-    std::time_t failingSince = 0;                // the first failed attempt since then
-    UploadFailure failure;                       // of the last attempt
-    int failedAttempts = 0;                      // since the last complete upload
+    std::time_t publishedAt = 0;   // the last complete upload of this run; 0: none
+    std::time_t failingSince = 0;  // the first failed attempt since then
+    std::time_t nextAttempt = 0;   // failing: when it is tried again; 0: not by itself
+    UploadFailure failure;         // of the last attempt
+    int failedAttempts = 0;        // since the last complete upload
     std::size_t filesDone = 0, filesToSend = 0;  // of the upload under way
     bool waiting = false;                        // an upload waits or is under way
     std::vector<std::string> notes;              // of the last complete upload
 };
 
-// "Published 14:32", "Not published since 14:10 (reason)", "Uploading the
-// results…", or nothing before the first upload.
+// "Published 14:32", "Not published since 14:10 (reason), next try 14:11",
+// "Uploading the results…", or nothing before the first upload.
 std::string StatusText(const UploadStatus& status, Language language);
 
+// A save tries at once whatever the pause; the pause is the longest the site
+// stays behind after the network comes back without a save.
 struct RetryPauses {
     std::chrono::milliseconds first{std::chrono::seconds(5)};
-    std::chrono::milliseconds most{std::chrono::minutes(5)};
+    std::chrono::milliseconds most{std::chrono::minutes(1)};
 };
 
 // What uploads one publication: UploadPublication, or a test's stand-in.

@@ -12,8 +12,13 @@ using namespace std::chrono_literals;
 
 TEST(UploadWorker, AnUploadThatThrowsIsAFailureNamedAndRetried) {
     std::atomic<int> attempts{0};
+    std::string firstFailure;  // as the status bar shows it
     zav::UploadWorker worker(
-        [](const zav::UploadStatus&) { throw std::runtime_error("the window is gone"); },
+        [&](const zav::UploadStatus& status) {
+            if (firstFailure.empty() && status.state == zav::UploadStatus::State::Failing)
+                firstFailure = zav::StatusText(status, zav::Language::English);
+            throw std::runtime_error("the window is gone");
+        },
         {1ms, 1ms},
         [&](const std::string&, const zav::UploadDestination&, const std::atomic<bool>*,
             const zav::UploadProgress&) -> zav::UploadOutcome {
@@ -26,13 +31,10 @@ TEST(UploadWorker, AnUploadThatThrowsIsAFailureNamedAndRetried) {
     const zav::UploadStatus status = worker.Status();
     EXPECT_EQ(status.state, zav::UploadStatus::State::Published);
     EXPECT_EQ(status.failedAttempts, 0);
-
-    zav::UploadStatus failing;
-    failing.state = zav::UploadStatus::State::Failing;
-    failing.failure = {zav::UploadError::ProgramFault, "disk on fire"};
-    EXPECT_NE(zav::StatusText(failing, zav::Language::English)
-                  .find("(The upload failed inside the program (disk on fire))"),
-              std::string::npos);
+    EXPECT_EQ(status.nextAttempt, 0);
+    EXPECT_NE(firstFailure.find("(The upload failed inside the program (disk on fire)), next try "),
+              std::string::npos)
+        << firstFailure;
 }
 
 }  // namespace
