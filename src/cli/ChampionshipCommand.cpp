@@ -31,32 +31,26 @@ bool SheetPaths(const std::vector<std::string>& named, std::vector<std::string>&
     return true;
 }
 
-std::string Points(const std::optional<float>& points) {
-    return points ? JsonNumber(*points) : "null";
-}
-
-void WriteJson(std::ostream& out, const zav::ChampionshipTable& table) {
-    out << "{\n  \"title\": " << JsonString(table.title) << ",\n  \"sheets\": [";
-    for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        const zav::ChampionshipColumn& column = table.columns[c];
-        out << (c ? ",\n    " : "\n    ") << "{\"title\": " << JsonString(column.title)
-            << ", \"subtitle\": " << JsonString(column.subTitle)
-            << ", \"date\": " << JsonString(column.date) << "}";
+Json TableJson(const zav::ChampionshipTable& table) {
+    Json sheets = Json::array();
+    for (const zav::ChampionshipColumn& column : table.columns)
+        sheets.push_back(
+            {{"title", column.title}, {"subtitle", column.subTitle}, {"date", column.date}});
+    Json teams = Json::array();
+    for (const zav::ChampionshipRow& row : table.rows) {
+        Json points = Json::array();
+        for (const std::optional<float>& heat : row.points)
+            points.push_back(heat ? JsonNumber(*heat) : Json(nullptr));
+        teams.push_back({{"rank", row.rank},
+                         {"shared", row.sharedRank},
+                         {"name", row.team},
+                         {"points", std::move(points)},
+                         {"total", JsonNumber(row.total)}});
     }
-    out << "],\n  \"teams\": [";
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const zav::ChampionshipRow& row = table.rows[r];
-        out << (r ? ",\n    " : "\n    ") << "{\"rank\": " << row.rank
-            << ", \"shared\": " << (row.sharedRank ? "true" : "false")
-            << ", \"name\": " << JsonString(row.team) << ", \"points\": [";
-        for (std::size_t c = 0; c < row.points.size(); ++c)
-            out << (c ? ", " : "") << Points(row.points[c]);
-        out << "], \"total\": " << JsonNumber(row.total) << "}";
-    }
-    out << "],\n  \"notes\": [";
-    for (std::size_t n = 0; n < table.notes.size(); ++n)
-        out << (n ? ", " : "") << JsonString(table.notes[n]);
-    out << "]\n}\n";
+    return {{"title", table.title},
+            {"sheets", std::move(sheets)},
+            {"teams", std::move(teams)},
+            {"notes", table.notes}};
 }
 
 // One line per team, the rank first ("3 =" when shared), tab-separated under
@@ -70,8 +64,8 @@ void WriteText(std::ostream& out, const zav::ChampionshipTable& table, zav::Lang
     for (const zav::ChampionshipRow& row : table.rows) {
         out << row.rank << (row.sharedRank ? " =" : "") << '\t' << row.team;
         for (const std::optional<float>& points : row.points)
-            out << '\t' << (points ? JsonNumber(*points) : "");
-        out << '\t' << JsonNumber(row.total) << '\n';
+            out << '\t' << (points ? JsonNumber(*points).dump() : "");
+        out << '\t' << JsonNumber(row.total).dump() << '\n';
     }
 }
 
@@ -102,7 +96,7 @@ int RunChampionship(const std::vector<std::string>& args) {
             complete = false;
     }
     if (run->args.flags.count("--json"))
-        WriteJson(std::cout, table);
+        std::cout << PrintJson(TableJson(table));
     else if (!run->args.Has("--html"))
         WriteText(std::cout, table, run->language);
     std::cout.flush();

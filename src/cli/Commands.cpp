@@ -62,7 +62,8 @@ const std::vector<Command>& AllCommands() {
          "sets the display choices; without it they are those of an opened sheet.",
          RunPage},
         {"publish",
-         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--upload URL [--arena NAME]] [--lang FR|EN|IT|GE] "
+         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--upload URL [--arena NAME]] [--lang "
+         "FR|EN|IT|GE] "
          "[--settings INI]",
          "Writes into FOLDER the exported page of the sheet, or of every sheet of the set, with "
          "a line that reloads it every SECONDS when --refresh is given, the logo, and index.html "

@@ -2,53 +2,36 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace zavcli {
-
-std::string JsonString(std::string_view text) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    out += "\\u00";
-                    out += kHex[(c >> 4) & 0xF];
-                    out += kHex[c & 0xF];
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-    return out;
-}
-
 namespace {
+
 template <typename T>
-std::string ShortestNumber(T value) {
-    if (!std::isfinite(value)) return "null";
-    if (value == 0) return "0";  // also for -0, which JSON readers treat oddly
+Json ShortestNumber(T value) {
+    if (!std::isfinite(value)) return nullptr;
+    // -0 too, which JSON readers treat oddly.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) return static_cast<long long>(value);
+    // A float's shortest text, read as the double the library prints in
+    // its own shortest form: 0.1f prints "0.1", not "0.10000000149011612".
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer - 1, value);
+    *result.ptr = '\0';
+    return std::strtod(buffer, nullptr);
 }
+
 }  // namespace
 
-std::string JsonNumber(float value) {
+Json JsonNumber(double value) {
     return ShortestNumber(value);
 }
-std::string JsonNumber(double value) {
+
+Json JsonNumber(float value) {
     return ShortestNumber(value);
+}
+
+std::string PrintJson(const Json& json) {
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace zavcli

@@ -1,6 +1,5 @@
 // zavscore-cli scores: the computed sheet as JSON, for publishing results.
 #include <iostream>
-#include <sstream>
 
 #include "CliSupport.h"
 #include "Json.h"
@@ -11,67 +10,65 @@ namespace zavcli {
 namespace {
 
 template <typename T, typename Format>
-std::string JsonArray(const T* values, int count, Format format) {
-    std::string out = "[";
-    for (int i = 0; i < count; ++i) {
-        if (i) out += ", ";
-        out += format(values[i]);
-    }
-    return out + "]";
+Json Array(const T* values, int count, Format format) {
+    Json array = Json::array();
+    for (int i = 0; i < count; ++i) array.push_back(format(values[i]));
+    return array;
 }
 
-std::string Int(int v) {
-    return std::to_string(v);
+Json Int(int v) {
+    return v;
 }
 // Flags as the numbers 0 and 1 that readers of this output have always had.
-std::string Flag(bool v) {
-    return v ? "1" : "0";
+Json Flag(bool v) {
+    return v ? 1 : 0;
 }
-std::string Num(float v) {
+Json Num(float v) {
     return JsonNumber(v);
 }
-std::string Str(const std::string& v) {
-    return JsonString(v);
+Json Str(const std::string& v) {
+    return v;
 }
 
-void WriteTeam(std::ostream& out, const zav::ScoreSheet& s, int t) {
+Json Team(const zav::ScoreSheet& s, int t) {
     const int games = zav::GamesInUse(s);
-    out << "    {\"name\": " << Str(s.sTeamName[t]) << ", \"colors\": " << Str(s.sTeamColors[t])
-        << ", \"comment\": " << Str(s.sColSupContent[t])
-        << ",\n     \"places\": " << JsonArray(s.iGamePlace[t], games, Int)
-        << ", \"blames\": " << JsonArray(s.bAvertissement[t], games, Flag)
-        << ",\n     \"game_scores\": " << JsonArray(s.fGameScore[t], games, Num)
-        << ",\n     \"heat_score\": " << Num(s.fSetScore[t])
-        << ", \"heat_position\": " << s.iSetPlace[t] << ", \"tiebreak\": " << s.iTieBreakPlace[t]
-        << ", \"previous\": " << Num(s.fPreviousScore[t])
-        << ", \"total\": " << Num(s.fTotalScore[t]) << ",\n     \"challenge\": ";
-    if (s.iChallengeScoring == 0 || !s.bChallengeTeam[t]) {
-        out << "null}";
-        return;
-    }
-    out << "{\"previous\": " << Num(s.fChallengePreviousScore[t])
-        << ", \"game_scores\": " << JsonArray(s.fChallengeGameScore[t], games, Num)
-        << ", \"heat_score\": " << Num(s.fChallengeSetScore[t])
-        << ", \"total\": " << Num(s.fChallengeTotalScore[t]) << "}}";
+    Json team = {{"name", s.sTeamName[t]},
+                 {"colors", s.sTeamColors[t]},
+                 {"comment", s.sColSupContent[t]},
+                 {"places", Array(s.iGamePlace[t], games, Int)},
+                 {"blames", Array(s.bAvertissement[t], games, Flag)},
+                 {"game_scores", Array(s.fGameScore[t], games, Num)},
+                 {"heat_score", Num(s.fSetScore[t])},
+                 {"heat_position", s.iSetPlace[t]},
+                 {"tiebreak", s.iTieBreakPlace[t]},
+                 {"previous", Num(s.fPreviousScore[t])},
+                 {"total", Num(s.fTotalScore[t])},
+                 {"challenge", nullptr}};
+    if (s.iChallengeScoring != 0 && s.bChallengeTeam[t])
+        team["challenge"] = {{"previous", Num(s.fChallengePreviousScore[t])},
+                             {"game_scores", Array(s.fChallengeGameScore[t], games, Num)},
+                             {"heat_score", Num(s.fChallengeSetScore[t])},
+                             {"total", Num(s.fChallengeTotalScore[t])}};
+    return team;
 }
 
-void WriteSheet(std::ostream& out, const zav::ScoreSheet& s) {
-    out << "{\n  \"title\": " << Str(s.sTitle) << ",\n  \"subtitle\": " << Str(s.sSubTitle)
-        << ",\n  \"date\": " << Str(s.sDate) << ",\n  \"ampm\": " << Str(s.sAmPm)
-        << ",\n  \"referee\": " << Str(s.sReferee)
-        << ",\n  \"colsuptitle\": " << Str(s.sColSupTitle)
-        << ",\n  \"challenge_title\": " << Str(s.sChallengeTitle)
-        << ",\n  \"teams_nr\": " << s.iTeamsNr << ",\n  \"games_nr\": " << s.iGamesNr
-        << ",\n  \"scoring\": " << s.iScoring << ",\n  \"elimination\": " << s.iEliminationRule
-        << ",\n  \"challenge_scoring\": " << s.iChallengeScoring
-        << ",\n  \"games\": " << JsonArray(s.sGame, zav::GamesInUse(s), Str)
-        << ",\n  \"teams\": [\n";
-    const int teams = zav::TeamsInUse(s);
-    for (int t = 0; t < teams; ++t) {
-        WriteTeam(out, s, t);
-        out << (t + 1 < teams ? ",\n" : "\n");
-    }
-    out << "  ]\n}\n";
+Json Sheet(const zav::ScoreSheet& s) {
+    Json teams = Json::array();
+    for (int t = 0; t < zav::TeamsInUse(s); ++t) teams.push_back(Team(s, t));
+    return {{"title", s.sTitle},
+            {"subtitle", s.sSubTitle},
+            {"date", s.sDate},
+            {"ampm", s.sAmPm},
+            {"referee", s.sReferee},
+            {"colsuptitle", s.sColSupTitle},
+            {"challenge_title", s.sChallengeTitle},
+            {"teams_nr", s.iTeamsNr},
+            {"games_nr", s.iGamesNr},
+            {"scoring", s.iScoring},
+            {"elimination", s.iEliminationRule},
+            {"challenge_scoring", s.iChallengeScoring},
+            {"games", Array(s.sGame, zav::GamesInUse(s), Str)},
+            {"teams", std::move(teams)}};
 }
 
 }  // namespace
@@ -84,9 +81,7 @@ int RunScores(const std::vector<std::string>& args) {
     zav::ComputeScores(sheet);
     if (sheet.iChallengeScoring != 0) zav::ComputeChallengeScores(sheet);
 
-    std::ostringstream out;
-    WriteSheet(out, sheet);
-    std::cout << out.str();
+    std::cout << PrintJson(Sheet(sheet));
     return kExitOk;
 }
 

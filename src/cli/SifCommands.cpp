@@ -16,21 +16,18 @@
 namespace zavcli {
 namespace {
 
-void WriteEntries(std::ostream& out, const zav::SifEntries& entries) {
-    out << "{\n  \"competition\": " << JsonString(entries.sCompetNr) << ",\n  \"categories\": [";
-    for (std::size_t i = 0; i < entries.sCategory.size(); ++i) {
-        const std::string& field = entries.sCategory[i];
-        out << (i ? ",\n" : "\n") << "    {\"field\": " << JsonString(field)
-            << ", \"code\": " << JsonString(zav::CategoryCode(field))
-            << ", \"name\": " << JsonString(zav::CategoryFull(field)) << "}";
-    }
-    out << (entries.sCategory.empty() ? "" : "\n  ") << "],\n  \"teams\": [";
-    for (std::size_t i = 0; i < entries.teams.size(); ++i) {
-        const zav::SifTeam& team = entries.teams[i];
-        out << (i ? ",\n" : "\n") << "    {\"category\": " << JsonString(team.category)
-            << ", \"name\": " << JsonString(team.name) << "}";
-    }
-    out << (entries.teams.empty() ? "" : "\n  ") << "]\n}\n";
+Json EntriesJson(const zav::SifEntries& entries) {
+    Json categories = Json::array();
+    for (const std::string& field : entries.sCategory)
+        categories.push_back({{"field", field},
+                              {"code", zav::CategoryCode(field)},
+                              {"name", zav::CategoryFull(field)}});
+    Json teams = Json::array();
+    for (const zav::SifTeam& team : entries.teams)
+        teams.push_back({{"category", team.category}, {"name", team.name}});
+    return {{"competition", entries.sCompetNr},
+            {"categories", std::move(categories)},
+            {"teams", std::move(teams)}};
 }
 
 std::string Trimmed(const std::string& text) {
@@ -102,7 +99,7 @@ int RunSif(const std::vector<std::string>& args) {
     if (!run) return kExitUsage;
     zav::SifEntries entries;
     if (!zav::ReadSifFile(run->File(0), entries, run->Reporter())) return kExitFailure;
-    WriteEntries(std::cout, entries);
+    std::cout << PrintJson(EntriesJson(entries));
     return kExitOk;
 }
 

@@ -107,12 +107,17 @@ TEST(OutputCommands, PagesAreThoseOfTheProgram) {
     EXPECT_EQ(r.err, "Error while opening file = " + dir.File("none.score") + "\n");
 }
 
-TEST(OutputCommands, JsonEscapesEveryControlCharacter) {
-    EXPECT_EQ(zavcli::JsonString("\"\\\n\r\t\b\f\x01\x1F é"),
-              "\"\\\"\\\\\\n\\r\\t\\b\\f\\u0001\\u001f é\"");
-    EXPECT_EQ(zavcli::JsonNumber(12.5f), "12.5");
-    EXPECT_EQ(zavcli::JsonNumber(-0.0f), "0");
-    EXPECT_EQ(zavcli::JsonNumber(std::numeric_limits<double>::infinity()), "null");
+// Scores as the shortest number that reads back the same; a name that is not
+// UTF-8 (a sheet of an older program) still gives JSON a reader accepts.
+TEST(OutputCommands, JsonScoresAreShortAndTextIsAlwaysUtf8) {
+    const zavcli::Json values = {zavcli::JsonNumber(12.5f),
+                                 zavcli::JsonNumber(0.1f),
+                                 zavcli::JsonNumber(-0.0f),
+                                 zavcli::JsonNumber(3.0),
+                                 zavcli::JsonNumber(std::numeric_limits<double>::infinity()),
+                                 "Ar\xe8ne \"1\"\n"};
+    EXPECT_EQ(zavcli::PrintJson(values),
+              "[\n  12.5,\n  0.1,\n  0,\n  3,\n  null,\n  \"Ar\xef\xbf\xbdne \\\"1\\\"\\n\"\n]\n");
 }
 
 }  // namespace
