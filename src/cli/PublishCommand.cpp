@@ -24,7 +24,8 @@ std::optional<int> ParseSeconds(const std::string& text) {
 }
 
 // The publication's upload, once: the password from the environment, as a
-// scheduled job has no one to ask.
+// scheduled job has no one to ask, or from the address for this run only.
+// The addresses printed are without it: a scheduled job's log or mail keeps them.
 int Upload(const std::string& folder, const std::string& url, const std::string& arena,
            zav::Language language) {
     zav::UploadDestination destination;
@@ -36,8 +37,9 @@ int Upload(const std::string& folder, const std::string& url, const std::string&
     destination.login.sshFolder = zav::UserSshFolder(env);
     const zav::UploadOutcome outcome =
         zav::UploadPublication(folder, destination, nullptr, nullptr);
+    const std::string shown = zav::AddressWithoutPassword(url);
     for (const std::string& name : outcome.sent)
-        std::cout << url << (url.back() == '/' ? "" : "/") << name << '\n';
+        std::cout << shown << (shown.back() == '/' ? "" : "/") << name << '\n';
     for (const std::string& note : outcome.notes) std::cerr << note << '\n';
     if (!outcome.failure) return kExitOk;
     std::cerr << zav::Text(language, zav::TextId::PublishFailed) << ' '
@@ -58,6 +60,9 @@ int RunPublish(const std::vector<std::string>& args) {
         if (!seconds) return UsageError(self, "--refresh takes a number of seconds, 0 to 86400");
         options.refreshSeconds = *seconds;
     }
+    // A name of blanks would put the arena's pages over the site's index.
+    if (run->args.Has("--arena") && zav::ArenaFolderName(run->args.Value("--arena")).empty())
+        return UsageError(self, "--arena takes a name that is not blank");
     options.folder = run->File(1);
     options.language = run->language;
     options.style = zav::ReadPageStyle(zav::Settings(SettingsPath(run->args)));

@@ -106,7 +106,7 @@ UploadOutcome UploadPublication(const std::string& folder, const UploadDestinati
     UploadOutcome outcome;
     const std::optional<UploadAddress> address = ParseUploadAddress(destination.url);
     if (!address) {
-        outcome.failure = {UploadError::BadAddress, destination.url};
+        outcome.failure = {UploadError::BadAddress, AddressWithoutPassword(destination.url)};
         return outcome;
     }
     std::vector<LocalFile> files;

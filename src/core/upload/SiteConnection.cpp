@@ -236,7 +236,13 @@ CURL* SiteConnection::Start(const std::string& url) {
 UploadFailure SiteConnection::Perform() {
     const CurlLibrary& api = handle_->api;
     const CURLcode code = api.easyPerform(handle_->curl);  // sets the error and host match
-    return Outcome(api, code, handle_->curl, handle_->error, handle_->hostMatch, site_);
+    UploadFailure failure =
+        Outcome(api, code, handle_->curl, handle_->error, handle_->hostMatch, site_);
+    // The detail goes to the status bar and to a scheduled job's log; a
+    // server's message may echo what it was sent.
+    failure.detail =
+        WithoutPassword(WithoutPassword(failure.detail, login_.password), site_.password);
+    return failure;
 }
 
 UploadFailure SiteConnection::PutReplacing(const std::string& relative, const std::string& bytes) {

@@ -116,15 +116,50 @@ UploadAddress FolderUnder(const UploadAddress& folder, std::string_view name) {
     return under;
 }
 
+std::string AddressWithoutPassword(std::string_view url) {
+    const std::size_t start = url.find("://");
+    if (start == std::string_view::npos) return std::string(url);
+    const std::size_t userStart = start + 3;
+    std::size_t at = std::string_view::npos;
+    if (ParseUploadAddress(url)) {
+        at = url.substr(userStart, url.find('/', userStart) - userStart).rfind('@');
+        if (at != std::string_view::npos) at += userStart;
+    } else {
+        at = url.rfind('@');
+        if (at != std::string_view::npos && at < userStart) at = std::string_view::npos;
+    }
+    if (at == std::string_view::npos) return std::string(url);
+    const std::size_t colon = url.find(':', userStart);
+    if (colon >= at) return std::string(url);
+    return std::string(url.substr(0, colon)) + std::string(url.substr(at));
+}
+
+std::string WithoutPassword(std::string text, std::string_view password) {
+    if (password.empty()) return text;
+    for (const std::string& form : {std::string(password), Escaped(password)}) {
+        for (std::size_t at = text.find(form); at != std::string::npos;
+             at = text.find(form, at + 3))
+            text.replace(at, form.size(), "***");
+    }
+    return text;
+}
+
 std::string ArenaFolderName(std::string_view arena) {
     std::string name;
     for (const char c : arena) {
         const auto byte = static_cast<unsigned char>(c);
         name += c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f ? '-' : c;
     }
-    const std::size_t first = name.find_first_not_of(". ");
     const std::size_t last = name.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    if (last == std::string::npos) return std::string();
+    std::size_t first = name.find_first_not_of(". ");
+    if (first == std::string::npos) {
+        // Dropped, the dots would leave the site's own folder.
+        first = name.find_first_not_of(' ');
+        for (char& c : name)
+            if (c == '.') c = '-';
+    }
+    return name.substr(first, last - first + 1);
 }
 
 }  // namespace zav

@@ -30,8 +30,20 @@ std::string AddressUnder(const UploadAddress& folder, std::string_view relative)
 // The folder `name` under `folder`.
 UploadAddress FolderUnder(const UploadAddress& folder, std::string_view name);
 
+// The address as it may be printed, shown or kept in the settings file: the
+// user stays, the password goes ("sftp://user@host/www/"). One that does not
+// parse loses everything from its user's ":" to its last "@", which may hold
+// a password with a "/" in it.
+std::string AddressWithoutPassword(std::string_view url);
+
+// `text` (a server's or libcurl's message) with `password`, as typed or as
+// escaped in an address, replaced by "***".
+std::string WithoutPassword(std::string text, std::string_view password);
+
 // An arena's name as a folder name of the site: no "/" or "\", no control
-// character, no leading dot (which would hide it); empty stays empty.
+// character, no leading dot (which would hide it), never "." or ".." (the
+// site's folder or the one above): a name of dots alone has them as "-".
+// Empty only for a name of blanks.
 std::string ArenaFolderName(std::string_view arena);
 
 }  // namespace zav

@@ -50,7 +50,11 @@ PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
 
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishUploadLabel)), 0, wxBOTTOM,
                 4);
-    upload_ = MakeTextField(this, FromCore(publish.uploadUrl), 1000);
+    // A password an older settings file holds in the address is never shown.
+    storedSite_ = zav::AddressWithoutPassword(publish.uploadUrl);
+    if (const auto stored = zav::ParseUploadAddress(publish.uploadUrl))
+        storedPassword_ = stored->password;
+    upload_ = MakeTextField(this, FromCore(storedSite_), 1000);
     upload_->SetName(kUploadName);
     Body()->Add(upload_, 0, wxEXPAND | wxBOTTOM, 6);
     auto* login = new wxFlexGridSizer(2, 6, 6);
@@ -77,7 +81,7 @@ void PublishDialog::OnSearch() {
 }
 
 bool PublishDialog::TransferDataFromWindow() {
-    if (!UploadUrl().empty() && !zav::ParseUploadAddress(UploadUrl())) {
+    if (!TypedUrl().empty() && !zav::ParseUploadAddress(TypedUrl())) {
         wxMessageBox(Tx(zav::TextId::UploadBadAddress), sAppli, wxOK | wxICON_INFORMATION, this);
         upload_->SetFocus();
         return false;
@@ -94,11 +98,20 @@ bool PublishDialog::TransferDataFromWindow() {
     return true;
 }
 
+// The password field, else one typed in the address, else the one an older
+// settings file held for the same site, which OK would otherwise lose.
 std::string PublishDialog::Password() const {
-    return ToCore(password_->GetValue());
+    if (!password_->GetValue().empty()) return ToCore(password_->GetValue());
+    const std::optional<zav::UploadAddress> typed = zav::ParseUploadAddress(TypedUrl());
+    if (typed && !typed->password.empty()) return typed->password;
+    return UploadUrl() == storedSite_ ? storedPassword_ : std::string();
 }
 
 std::string PublishDialog::UploadUrl() const {
+    return zav::AddressWithoutPassword(TypedUrl());
+}
+
+std::string PublishDialog::TypedUrl() const {
     return ToCore(upload_->GetValue().Strip(wxString::both));
 }
 

@@ -21,8 +21,10 @@ public:
     PublishDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
                   const ChooserFolders& folders);
     bool TransferDataFromWindow() override;
-    // The password typed for the site; empty when none was typed.
+    // The password typed for the site, in its field or in the address; empty
+    // when none was typed.
     std::string Password() const;
+    // The site's address as it is kept and shown: without a password.
     std::string UploadUrl() const;
 
     // The controls' names, for whoever drives the dialog as a user would.
@@ -35,6 +37,7 @@ public:
 
 private:
     void OnSearch();
+    std::string TypedUrl() const;
 
     zav::Settings settings_;
     const ChooserFolders& folders_;
@@ -44,6 +47,7 @@ private:
     wxTextCtrl* upload_;
     wxTextCtrl* arena_;
     wxTextCtrl* password_;
+    std::string storedSite_, storedPassword_;  // the settings file's, when opened
 };
 
 }  // namespace zavgui

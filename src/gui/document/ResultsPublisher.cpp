@@ -65,14 +65,27 @@ void ResultsPublisher::Upload() {
     const zav::PublishSettings publish = zav::ReadPublishSettings(settings_);
     if (publish.folder.empty() || publish.uploadUrl.empty()) return;
     const std::optional<zav::UploadAddress> address = zav::ParseUploadAddress(publish.uploadUrl);
+    const std::string site = zav::AddressWithoutPassword(publish.uploadUrl);
+    if (address && !address->password.empty()) MoveAddressPassword(publish, address->password);
     zav::UploadDestination destination;
-    destination.url = publish.uploadUrl;
+    destination.url = site;
     destination.arena = publish.arena;
     destination.language = reporter_.GetLanguage();
     destination.login.sshFolder = hooks_.sshFolder;
-    if (address) destination.login.password = PasswordFor(publish.uploadUrl, address->protocol);
+    if (address) destination.login.password = PasswordFor(site, address->protocol);
     if (!uploads_) uploads_ = std::make_unique<zav::UploadWorker>(hooks_.status);
     uploads_->Submit(publish.folder, destination);
+}
+
+// An older settings file may hold the password in the address: it moves to
+// the secret store and the file keeps the address without it. Without a
+// store it serves this run, and the file stays as it was for the next one.
+void ResultsPublisher::MoveAddressPassword(zav::PublishSettings publish,
+                                           const std::string& password) {
+    publish.uploadUrl = zav::AddressWithoutPassword(publish.uploadUrl);
+    if (!SetPassword(publish.uploadUrl, password)) return;
+    // Unwritten, the file is read again at the next upload, which tries again.
+    (void)zav::WritePublishSettings(settings_, publish);
 }
 
 // SFTP logs in with the user's key or agent as ssh does: no password is

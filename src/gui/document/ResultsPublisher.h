@@ -15,6 +15,7 @@
 #include <string>
 
 #include "publish/Publication.h"
+#include "publish/PublishSettings.h"
 #include "settings/Settings.h"
 #include "texts/Reporter.h"
 #include "upload/SecretStore.h"
@@ -61,6 +62,7 @@ private:
     std::string Publish(const zav::PublishSource& source);
     void Upload();
     std::string PasswordFor(const std::string& site, zav::UploadProtocol protocol);
+    void MoveAddressPassword(zav::PublishSettings publish, const std::string& password);
 
     zav::Settings settings_;
     const zav::Reporter& reporter_;
