@@ -14,7 +14,8 @@ cmake --build build-fuzz -j"$(nproc)"
 # What the runs find goes to a temporary folder, never into the seeds.
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
-for pair in LoadSheetFuzz:sheet SifFuzz:sif SetFileFuzz:set RecoveryFuzz:recovery SettingsFuzz:settings; do
+for pair in LoadSheetFuzz:sheet SifFuzz:sif SetFileFuzz:set RecoveryFuzz:recovery SettingsFuzz:settings \
+  SiteEntryFuzz:site-entry; do
   target=${pair%%:*} kind=${pair#*:}
   mkdir "$found/$kind"
   build-fuzz/"$target" -max_total_time="$seconds" -dict=fuzz/"$kind".dict \

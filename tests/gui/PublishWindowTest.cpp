@@ -46,8 +46,10 @@ protected:
 };
 
 // Every save passes through the sheet document's one writer, which publishes.
+// Turned on, the publication is made at once.
 TEST_F(PublishWindowTest, ASaveOfASheetPublishesItAndTheIndex) {
     OpenFrame();
+    frame->Document().OpenSheet(temp.File("single.score"));
     wxTEST_DIALOG(
         Run(ID_PUBLISH_RESULTS), ExpectDialog<PublishDialog>(wxID_OK, [&](PublishDialog& d) {
             wxDynamicCast(d.FindWindow(PublishDialog::kOnName), wxCheckBox)->SetValue(true);
@@ -59,9 +61,9 @@ TEST_F(PublishWindowTest, ASaveOfASheetPublishesItAndTheIndex) {
     EXPECT_TRUE(stored.on);
     EXPECT_EQ(stored.folder, www);
     EXPECT_EQ(stored.refreshSeconds, 30);
+    EXPECT_TRUE(Has(Published("index.html"), "single.html"));
 
     // The Save command, on a single sheet.
-    frame->Document().OpenSheet(temp.File("single.score"));
     Retitle("Saved by hand");
     Run(ID_SAVE_SHEET);
     EXPECT_TRUE(Has(Published("single.html"), "Saved by hand"));

@@ -48,9 +48,15 @@ PublishCommands::~PublishCommands() {
 
 void PublishCommands::OnPublishResults(wxCommandEvent&) {
     PublishDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), frame_.User().Folders());
-    if (dialog.ShowModal() != wxID_OK || dialog.Password().empty()) return;
-    if (!publisher_.SetPassword(dialog.UploadUrl(), dialog.Password()))
+    if (dialog.ShowModal() != wxID_OK) return;
+    if (!dialog.Password().empty() &&
+        !publisher_.SetPassword(dialog.UploadUrl(), dialog.Password()))
         frame_.User().Reporter().Show(zav::MessageIcon::Information, zav::TextId::SecretNotKept);
+    // Turned on (or pointed elsewhere), the public gets the saved results now
+    // rather than at the next save.
+    const SheetDocument& document = frame_.Document();
+    if (document.HasSheet() && !document.PublicationSource().path.empty())
+        publisher_.AfterSave(document.PublicationSource());
 }
 
 // The public sees what the files hold: changes not saved yet are saved
