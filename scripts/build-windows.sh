@@ -6,7 +6,8 @@
 #            libssh2, libcurl,
 #            cpp-httplib, libqrencode, GoogleTest), built
 #            once from Debian's own source packages into a cache outside the checkout;
-#            nlohmann-json, header-only, is a copy of Debian's own headers
+#            nlohmann-json and Boost (Asio, Beast), header-only, are copies of Debian's own
+#            headers
 #   build    zavscore.exe, zavscore-cli.exe and the Windows test programs (build-windows/)
 #   package  the installer and the portable zip (build-windows/dist/)
 #
@@ -239,6 +240,19 @@ build_json() {
   touch "$(done_stamp json-$version)"
 }
 
+# Header-only too: the arena network's server uses Boost.Asio and Boost.Beast, whose headers
+# take Windows' sockets when built for it.
+build_boost() {
+  local version
+  version="$(dpkg-query -W -f='${Version}' libboost1.81-dev)"
+  [ -e "$(done_stamp boost-$version)" ] && return
+  log "Boost headers $version"
+  rm -rf "$prefix/include/boost"
+  mkdir -p "$prefix/include"
+  cp -r /usr/include/boost "$prefix/include/"
+  touch "$(done_stamp boost-$version)"
+}
+
 build_qrencode() {
   [ -e "$(done_stamp qrencode-$qrencode_version)" ] && return
   log "libqrencode $qrencode_version"
@@ -272,7 +286,7 @@ libs() {
   library_log=""
   trap '[ $? -eq 0 ] || [ -z "$library_log" ] ||
         { tail -40 "$library_log"; echo "Failed; the whole log: $library_log"; } >&3' EXIT
-  for library in zlib png wx openssl ssh2 curl httplib json qrencode gtest; do
+  for library in zlib png wx openssl ssh2 curl httplib json boost qrencode gtest; do
     library_log="$cache/logs/$library.log"
     "build_$library" 2>"$library_log"
   done

@@ -1,499 +1,452 @@
 #include "arena/ArenaServer.h"
 
-#include <httplib.h>
-
 #include <atomic>
-#include <condition_variable>
-#include <ctime>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/write.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
+#include <boost/beast/core/tcp_stream.hpp>
+#include <boost/beast/http/read.hpp>
+#include <boost/beast/http/string_body.hpp>
+#include <boost/beast/http/write.hpp>
+#include <chrono>
+#include <future>
 #include <map>
-#include <mutex>
+#include <memory>
+#include <optional>
 #include <thread>
 
-#include "arena/EntryGate.h"
-#include "arena/EntryPages.h"
-#include "encoding/Markup.h"
+#include "arena/ArenaSite.h"
+#include "arena/ConnectionBudget.h"
 #include "platform/NetworkInterfaces.h"
 
 namespace zav {
 namespace {
 
-// Every watcher holds a thread while its page is open; the rest answer pages.
-constexpr int kThreads = kMaxWatchers + 32;
-constexpr std::size_t kMaxRequestBytes = 16 * 1024;
-constexpr std::size_t kMaxStatuses = 10000;
-constexpr auto kKeepAliveComment = std::chrono::seconds(15);
-constexpr const char* kHtml = "text/html; charset=utf-8";
-constexpr const char* kSessionCookie = "zav_session";
-// Tells one phone from another behind the same address (a hotspot, a
-// router): wrong codes are counted per phone first.
-constexpr const char* kDeviceCookie = "zav_device";
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace http = beast::http;
+using tcp = asio::ip::tcp;
+using namespace std::chrono_literals;
 
-std::string LocalTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    char text[8] = "";
-    if (local) std::strftime(text, sizeof text, "%H:%M", local);
-    return text;
+// A request's head and body, each: far more than any page or form of ours.
+constexpr std::uint32_t kMaxHeadBytes = 16 * 1024;
+constexpr std::uint64_t kMaxBodyBytes = 16 * 1024;
+// A watcher that reads none of its messages for this long is gone.
+constexpr auto kWatcherWriteDeadline = 30s;
+constexpr auto kKeepAliveComment = 15s;
+// After the system refused a descriptor, accepting waits a moment instead
+// of spinning on the same refusal.
+constexpr auto kAcceptPause = 100ms;
+
+struct Engine;
+
+// One connection: it reads requests (kept alive) and writes their answers;
+// one asking for the event stream becomes a watcher, holding its socket and
+// nothing else until it leaves.
+class Session : public std::enable_shared_from_this<Session> {
+public:
+    Session(Engine& engine, tcp::socket socket, ConnectionBudget::Id id, std::string address)
+        : engine_(engine), stream_(std::move(socket)), id_(id), address_(std::move(address)) {}
+
+    void Read();
+    void Close();
+    // The versions changed, or a keep-alive comment is due.
+    void Notify(bool keepAlive);
+
+private:
+    void OnRead(beast::error_code error);
+    void Answer(const http::request<http::string_body>& message);
+    void Write(const HttpResponse& answer, bool keepAlive);
+    void Watch(const HttpResponse& head);
+    void WatchForLeaving();
+    void WriteEvents();
+
+    Engine& engine_;
+    beast::tcp_stream stream_;
+    const ConnectionBudget::Id id_;
+    const std::string address_;
+    beast::flat_buffer buffer_{kMaxHeadBytes + kMaxBodyBytes};
+    std::optional<http::request_parser<http::string_body>> parser_;
+    bool closed_ = false;
+    // As a watcher.
+    bool watching_ = false;
+    bool writing_ = false;
+    bool keepAliveDue_ = false;
+    ArenaVersions heard_;
+    std::string out_;
+    char drain_[64];
+};
+
+// The I/O thread's side of the server: everything here is touched on that
+// thread only, apart from the atomics the window reads.
+struct Engine {
+    Engine(ArenaSite& site, const ArenaOptions& options)
+        : site(site), requestDeadline(options.requestDeadline), budget(options.limits) {}
+
+    void Accept();
+    void Broadcast(bool keepAlive);
+    void KeepAliveLater();
+    void Forget(ConnectionBudget::Id id) {
+        budget.Closed(id);
+        sessions.erase(id);
+        watchers = budget.Watchers();
+    }
+
+    asio::io_context io{1};
+    tcp::acceptor acceptor{io};
+    asio::steady_timer keepAlive{io};
+    asio::steady_timer acceptPause{io};
+    ArenaSite& site;
+    // Not per byte: a device sending a byte now and then is cut all the same.
+    const std::chrono::milliseconds requestDeadline;
+    ConnectionBudget budget;
+    std::map<ConnectionBudget::Id, std::weak_ptr<Session>> sessions;
+    ConnectionBudget::Id nextId = 1;
+    std::atomic<bool> broadcastPosted{false};
+    std::atomic<int> watchers{0};
+    std::atomic<bool> descriptorsRanOut{false};
+    std::atomic<int> faults{0};
+};
+
+void Session::Read() {
+    parser_.emplace();
+    parser_->header_limit(kMaxHeadBytes);
+    parser_->body_limit(kMaxBodyBytes);
+    stream_.expires_after(engine_.requestDeadline);
+    http::async_read(
+        stream_, buffer_, *parser_,
+        [self = shared_from_this()](beast::error_code error, std::size_t) { self->OnRead(error); });
 }
 
-std::string CookieValue(const httplib::Request& request, const std::string& name) {
-    const std::string cookies = request.get_header_value("Cookie");
-    const std::string key = name + "=";
-    for (std::size_t at = 0; at < cookies.size();) {
-        while (at < cookies.size() && (cookies[at] == ' ' || cookies[at] == ';')) ++at;
-        if (cookies.compare(at, key.size(), key) == 0) {
-            const std::size_t end = cookies.find(';', at);
-            return cookies.substr(at + key.size(), end == std::string::npos
-                                                       ? std::string::npos
-                                                       : end - at - key.size());
+void Session::OnRead(beast::error_code error) {
+    if (closed_) return;
+    if (error) {
+        // A head or body past its bound, or no request at all: said when it
+        // can be, and the connection closed either way.
+        const bool malformed =
+            error.category() == http::make_error_code(http::error::bad_method).category() &&
+            error != http::error::end_of_stream && error != http::error::partial_message;
+        const int status = error == http::error::header_limit ? 431
+                           : error == http::error::body_limit ? 413
+                           : malformed                        ? 400
+                                                              : 0;
+        if (status == 0) return Close();
+        engine_.budget.Answered(id_);
+        return Write(engine_.site.Refusal(status), false);
+    }
+    engine_.budget.Answered(id_);
+    const http::request<http::string_body> message = parser_->release();
+    parser_.reset();
+    Answer(message);
+}
+
+void Session::Answer(const http::request<http::string_body>& message) {
+    HttpRequest request;
+    const http::verb verb = message.method();
+    if (verb != http::verb::get && verb != http::verb::head && verb != http::verb::post)
+        return Write(engine_.site.Refusal(404), false);
+    request.post = verb == http::verb::post;
+    const beast::string_view target = message.target();
+    const std::size_t question = target.find('?');
+    request.path =
+        DecodePercent(std::string_view(target.data(), std::min(question, target.size())), false);
+    if (question != beast::string_view::npos)
+        request.params = ReadUrlEncoded(
+            std::string_view(target.data() + question + 1, target.size() - question - 1));
+    if (request.post) {
+        const FormFields posted = ReadUrlEncoded(message.body());
+        request.params.insert(posted.begin(), posted.end());
+    }
+    const beast::string_view cookies = message[http::field::cookie];
+    request.cookies.assign(cookies.data(), cookies.size());
+    request.remoteAddress = address_;
+
+    HttpResponse answer = engine_.site.Answer(request);
+    if (verb == http::verb::head) answer.body.clear();
+    if (!answer.eventStream) return Write(answer, message.keep_alive());
+    if (engine_.budget.Watch(id_)) return Watch(answer);
+    HttpResponse busy = engine_.site.Refusal(503);
+    busy.headers.emplace_back("Retry-After", "5");
+    Write(busy, false);
+}
+
+void Session::Write(const HttpResponse& answer, bool keepAlive) {
+    auto response = std::make_shared<http::response<http::string_body>>(
+        static_cast<http::status>(answer.status), 11);
+    response->set(http::field::content_type, answer.contentType);
+    for (const auto& [name, value] : answer.headers) response->insert(name, value);
+    response->body() = answer.body;
+    response->keep_alive(keepAlive);
+    response->prepare_payload();
+    stream_.expires_after(engine_.requestDeadline);
+    http::async_write(stream_, *response,
+                      [self = shared_from_this(), response](beast::error_code error, std::size_t) {
+                          if (self->closed_) return;
+                          if (error || !response->keep_alive()) return self->Close();
+                          self->engine_.budget.Reading(self->id_);
+                          self->Read();
+                      });
+}
+
+// The head, then messages as the versions change; the connection stays
+// open until the phone leaves, which a read that never gets data tells.
+void Session::Watch(const HttpResponse& head) {
+    watching_ = true;
+    engine_.watchers = engine_.budget.Watchers();
+    buffer_.clear();
+    buffer_.shrink_to_fit();
+    heard_ = engine_.site.Versions();
+    out_ = "HTTP/1.1 200 OK\r\nContent-Type: " + head.contentType + "\r\n";
+    for (const auto& [name, value] : head.headers) out_ += name + ": " + value + "\r\n";
+    out_ += "Connection: close\r\n\r\n";
+    out_ += kEventStreamGreeting;
+    writing_ = true;
+    stream_.expires_after(kWatcherWriteDeadline);
+    asio::async_write(stream_, asio::buffer(out_),
+                      [self = shared_from_this()](beast::error_code error, std::size_t) {
+                          self->writing_ = false;
+                          if (self->closed_) return;
+                          if (error) return self->Close();
+                          self->stream_.expires_never();
+                          self->WatchForLeaving();
+                          self->WriteEvents();
+                      });
+}
+
+void Session::WatchForLeaving() {
+    stream_.async_read_some(asio::buffer(drain_),
+                            [self = shared_from_this()](beast::error_code error, std::size_t) {
+                                if (self->closed_) return;
+                                if (error) return self->Close();
+                                self->WatchForLeaving();
+                            });
+}
+
+void Session::Notify(bool keepAlive) {
+    if (!watching_ || closed_) return;
+    keepAliveDue_ = keepAliveDue_ || keepAlive;
+    if (!writing_) WriteEvents();
+}
+
+void Session::WriteEvents() {
+    const ArenaVersions now = engine_.site.Versions();
+    out_ = EventMessage(heard_, now);
+    if (out_.empty() && keepAliveDue_) out_ = kEventStreamKeepAlive;
+    keepAliveDue_ = false;
+    if (out_.empty()) return;
+    heard_ = now;
+    writing_ = true;
+    stream_.expires_after(kWatcherWriteDeadline);
+    asio::async_write(stream_, asio::buffer(out_),
+                      [self = shared_from_this()](beast::error_code error, std::size_t) {
+                          self->writing_ = false;
+                          if (self->closed_) return;
+                          if (error) return self->Close();
+                          self->stream_.expires_never();
+                          // What changed while this message went out.
+                          self->WriteEvents();
+                      });
+}
+
+void Session::Close() {
+    if (closed_) return;
+    closed_ = true;
+    beast::error_code ignored;
+    stream_.socket().shutdown(tcp::socket::shutdown_both, ignored);
+    stream_.close();
+    engine_.Forget(id_);
+}
+
+void Engine::Accept() {
+    acceptor.async_accept([this](beast::error_code error, tcp::socket socket) {
+        if (error == asio::error::operation_aborted || !acceptor.is_open()) return;
+        if (error == asio::error::no_descriptors) {
+            // The window says so; accepting goes on once some are freed.
+            descriptorsRanOut = true;
+            acceptPause.expires_after(kAcceptPause);
+            acceptPause.async_wait([this](beast::error_code waited) {
+                if (!waited) Accept();
+            });
+            return;
         }
-        at = cookies.find(';', at);
-    }
-    return "";
+        if (error) return Accept();  // a connection gone before it was taken
+        beast::error_code ignored;
+        const std::string address = socket.remote_endpoint(ignored).address().to_string();
+        const ConnectionBudget::Id id = nextId++;
+        std::vector<ConnectionBudget::Id> close;
+        if (budget.Open(id, address, close)) {
+            for (const ConnectionBudget::Id old : close) {
+                const auto found = sessions.find(old);
+                if (found == sessions.end()) continue;
+                if (const auto session = found->second.lock()) session->Close();
+            }
+            auto session = std::make_shared<Session>(*this, std::move(socket), id, address);
+            sessions[id] = session;
+            session->Read();
+        }
+        Accept();
+    });
 }
 
-const char* PictureType(const std::string& name) {
-    const std::size_t dot = name.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == "png") return "image/png";
-    if (ext == "jpg" || ext == "jpeg") return "image/jpeg";
-    if (ext == "gif") return "image/gif";
-    if (ext == "bmp") return "image/bmp";
-    return "application/octet-stream";
+void Engine::Broadcast(bool keepAlive) {
+    broadcastPosted = false;
+    // Copied first: a watcher that finds its phone gone leaves the map.
+    std::vector<std::shared_ptr<Session>> watching;
+    watching.reserve(sessions.size());
+    for (const auto& [id, session] : sessions)
+        if (auto alive = session.lock()) watching.push_back(std::move(alive));
+    for (const auto& session : watching) session->Notify(keepAlive);
 }
 
-// The sheet a request names ("s", from 1), else the open one; -1 when it
-// names none of them.
-int SheetAsked(const httplib::Request& request, const ArenaSnapshot& snapshot) {
-    if (!request.has_param("s")) return static_cast<int>(snapshot.current);
-    const std::string text = request.get_param_value("s");
-    if (text.empty() || text.size() > 3) return -1;
-    int n = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return -1;
-        n = n * 10 + (c - '0');
-    }
-    return n >= 1 && n <= static_cast<int>(snapshot.sheets.size()) ? n - 1 : -1;
+void Engine::KeepAliveLater() {
+    keepAlive.expires_after(kKeepAliveComment);
+    keepAlive.async_wait([this](beast::error_code error) {
+        if (error) return;
+        Broadcast(true);
+        KeepAliveLater();
+    });
 }
 
-// A set's sheets as links, put before the live part of the page.
-std::string WithIndex(std::string page, const ArenaSnapshot& snapshot, int shown) {
-    std::string index = "<nav><h2>" + EscapeMarkup(snapshot.heading) + "</h2><ol>";
-    for (std::size_t s = 0; s < snapshot.sheets.size(); ++s) {
-        index += "<li><a href=\"/?s=" + std::to_string(s + 1) + "\">";
-        if (static_cast<int>(s) == shown) index += "<b>";
-        index += EscapeMarkup(snapshot.sheets[s].title);
-        if (static_cast<int>(s) == shown) index += "</b>";
-        index += "</a></li>";
-    }
-    index += "</ol></nav>\n";
-    const std::size_t at = page.find("<main");
-    if (at != std::string::npos) page.insert(at, index);
-    return page;
+// Why the port cannot be opened, in the scorer's words where the reason is
+// a common one.
+std::string PortReason(const beast::error_code& error, const ArenaOptions& options) {
+    // Compared as the portable conditions, which Windows' socket errors map to.
+    namespace errc = boost::system::errc;
+    if (error == errc::address_in_use) return Text(options.language, TextId::ArenaPortInUse);
+    if (error == errc::permission_denied || error == errc::operation_not_permitted)
+        return Text(options.language, TextId::ArenaPortNotAllowed);
+    if (error == errc::address_not_available)
+        return FormatText(Text(options.language, TextId::ArenaAddressNotAvailable), options.bind);
+    return error.message();
 }
 
 }  // namespace
 
 struct ArenaServer::State {
-    httplib::Server server;
-    std::thread thread;
+    explicit State(const ArenaOptions& options, int firstId)
+        : options(options), site(options.entry, firstId), engine(site, options) {}
+
+    // The I/O thread: every connection's work, turning any exception of
+    // ours into a counted fault instead of the end of the program.
+    void Run() {
+        for (;;) {
+            try {
+                engine.io.run();
+                return;
+            } catch (...) {
+                ++engine.faults;
+            }
+        }
+    }
+
     ArenaOptions options;
+    ArenaSite site;
+    Engine engine;
     int port = 0;
-
-    // How many snapshots and decisions there were: the watchers hear of
-    // each new one.
-    struct Versions {
-        unsigned long long pages = 0, decisions = 0;
-        bool operator!=(const Versions& o) const {
-            return pages != o.pages || decisions != o.decisions;
-        }
-    };
-    // The watchers' own lock, so that their wake-ups never queue before the
-    // window's thread on the lock of the snapshot and the results.
-    std::mutex eventsMutex;  // the versions and stopping
-    std::condition_variable changed;
-    Versions version;
-    bool stopping = false;
-    // Waking every watcher costs a moment: a thread of the server does it,
-    // told by the window's thread with one notification.
-    std::thread announcer;
-    std::condition_variable news;
-    Versions announced;  // what the watchers are told of
-
-    void Announce() {
-        std::unique_lock<std::mutex> lock(eventsMutex);
-        while (!stopping) {
-            news.wait(lock, [this] { return stopping || announced != version; });
-            announced = version;
-            lock.unlock();
-            changed.notify_all();
-            lock.lock();
-        }
-    }
-
-    void Changed(unsigned long long Versions::*what) {
-        {
-            std::lock_guard<std::mutex> lock(eventsMutex);
-            ++(version.*what);
-        }
-        news.notify_one();
-    }
-
-    mutable std::mutex mutex;  // everything below
-    std::shared_ptr<const ArenaSnapshot> snapshot = std::make_shared<ArenaSnapshot>();
-    std::unique_ptr<EntryGate> gate;
-    int nextId = 1;
-    std::vector<FinishLineResult> arrivals;  // not yet taken by the window
-    std::vector<FinishLineResult> waiting;   // not yet decided
-    struct Sent {
-        FinishLineStatus status;
-        std::string session;
-        int game;
-    };
-    std::map<int, Sent> statuses;  // by result id
-    std::atomic<int> watchers{0};
-
-    std::shared_ptr<const ArenaSnapshot> Snapshot() const {
-        std::lock_guard<std::mutex> lock(mutex);
-        return snapshot;
-    }
-
-    void Routes();
-    void Live(const httplib::Request& request, httplib::Response& response);
-    void Events(httplib::Response& response);
-    void EntryForm(const httplib::Request& request, httplib::Response& response);
-    void EntryCode(const httplib::Request& request, httplib::Response& response);
-    void EntryResult(const httplib::Request& request, httplib::Response& response);
-    void EntryStatus(const httplib::Request& request, httplib::Response& response);
-    // The phone's mark from its cookie; empty for a phone without one (or
-    // with one not of ours), counted by its address until it has one.
-    static std::string DeviceOf(const httplib::Request& request) {
-        const std::string device = CookieValue(request, kDeviceCookie);
-        return EntryGate::IsDeviceMark(device) ? device : "";
-    }
-    static void MarkDevice(const httplib::Request& request, httplib::Response& response) {
-        if (DeviceOf(request).empty())
-            response.set_header("Set-Cookie", std::string(kDeviceCookie) + "=" + RandomHex(16) +
-                                                  "; Path=/entry; HttpOnly; SameSite=Strict");
-    }
-    void Refuse(httplib::Response& response, int status, TextId reason, Language language) {
-        response.status = status;
-        response.set_content(EntryProblemPage(Text(language, reason), language), kHtml);
-    }
+    std::thread thread;
 };
 
-void ArenaServer::State::Routes() {
-    server.Get("/", [this](const httplib::Request& rq, httplib::Response& rs) { Live(rq, rs); });
-    server.Get("/sheet", [this](const httplib::Request& request, httplib::Response& response) {
-        const auto shot = Snapshot();
-        const int s = SheetAsked(request, *shot);
-        if (s < 0 || shot->sheets.empty())
-            return Refuse(response, 404, TextId::EntryNotFound, shot->language);
-        response.set_content(shot->sheets[s].sheetPage, "text/html; charset=iso-8859-1");
-    });
-    server.Get("/events", [this](const httplib::Request&, httplib::Response& rs) { Events(rs); });
-    if (options.entry) {
-        server.Get("/entry", [this](const httplib::Request& rq, httplib::Response& rs) {
-            EntryForm(rq, rs);
-        });
-        server.Post("/entry/code", [this](const httplib::Request& rq, httplib::Response& rs) {
-            EntryCode(rq, rs);
-        });
-        server.Post("/entry/result", [this](const httplib::Request& rq, httplib::Response& rs) {
-            EntryResult(rq, rs);
-        });
-        server.Get("/entry/status", [this](const httplib::Request& rq, httplib::Response& rs) {
-            EntryStatus(rq, rs);
-        });
-    }
-    // The logo, by its name alone: no other file is ever served.
-    server.Get("/([^/]+)", [this](const httplib::Request& request, httplib::Response& response) {
-        const auto shot = Snapshot();
-        if (shot->logoName.empty() || request.matches[1] != shot->logoName)
-            return Refuse(response, 404, TextId::EntryNotFound, shot->language);
-        response.set_content(shot->logoBytes, PictureType(shot->logoName));
-    });
-    server.set_error_handler([this](const httplib::Request&, httplib::Response& response) {
-        if (!response.body.empty()) return;
-        const Language language = Snapshot()->language;
-        response.set_content(
-            EntryProblemPage(Text(language, response.status == 404 ? TextId::EntryNotFound
-                                                                   : TextId::EntryBadForm),
-                             language),
-            kHtml);
-    });
-}
-
-void ArenaServer::State::Live(const httplib::Request& request, httplib::Response& response) {
-    const auto shot = Snapshot();
-    response.set_header("Cache-Control", "no-store");
-    if (shot->sheets.empty()) {
-        response.set_content(
-            EntryProblemPage(Text(shot->language, TextId::EntryNoSheet), shot->language), kHtml);
-        return;
-    }
-    const int s = SheetAsked(request, *shot);
-    if (s < 0) return Refuse(response, 404, TextId::EntryNotFound, shot->language);
-    const std::string& page = shot->sheets[s].phonePage;
-    response.set_content(shot->isSet ? WithIndex(page, *shot, s) : page, kHtml);
-}
-
-void ArenaServer::State::Events(httplib::Response& response) {
-    if (++watchers > kMaxWatchers) {
-        --watchers;
-        response.status = 503;
-        response.set_header("Retry-After", "5");
-        return;
-    }
-    response.set_header("Cache-Control", "no-store");
-    auto seen = std::make_shared<Versions>();
-    auto greeted = std::make_shared<bool>(false);
-    {
-        std::lock_guard<std::mutex> lock(eventsMutex);
-        *seen = announced;
-    }
-    response.set_chunked_content_provider(
-        "text/event-stream",
-        [this, seen, greeted](std::size_t, httplib::DataSink& sink) {
-            std::string message;
-            if (!*greeted) {
-                *greeted = true;
-                message = "retry: 2000\n\n";
-            } else {
-                std::unique_lock<std::mutex> lock(eventsMutex);
-                changed.wait_for(lock, kKeepAliveComment,
-                                 [&] { return stopping || announced != *seen; });
-                if (stopping) return false;
-                // A decision is a named event: the live pages listen only
-                // to the unnamed ones, a judge's result page to these.
-                if (announced.decisions != seen->decisions)
-                    message =
-                        "event: decided\ndata: " + std::to_string(announced.decisions) + "\n\n";
-                if (announced.pages != seen->pages)
-                    message += "data: " + std::to_string(announced.pages) + "\n\n";
-                if (message.empty()) message = ": still here\n\n";
-                *seen = announced;
-            }
-            return sink.write(message.data(), message.size());
-        },
-        [this](bool) { --watchers; });
-}
-
-void ArenaServer::State::EntryForm(const httplib::Request& request, httplib::Response& response) {
-    const auto shot = Snapshot();
-    response.set_header("Cache-Control", "no-store");
-    std::string form;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!gate->IsSession(CookieValue(request, kSessionCookie))) {
-            MarkDevice(request, response);
-            response.set_content(EntryCodePage(shot->language, ""), kHtml);
-            return;
-        }
-        form = gate->NewForm();
-    }
-    if (!shot->entry) return Refuse(response, 503, TextId::EntryNoSheet, shot->language);
-    response.set_content(
-        EntryResultPage(shot->entry->sheet, shot->entry->key, form, shot->language), kHtml);
-}
-
-void ArenaServer::State::EntryCode(const httplib::Request& request, httplib::Response& response) {
-    const Language language = Snapshot()->language;
-    std::string token;
-    EntryGate::CodeCheck check;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        check = gate->TryCode(request.remote_addr, DeviceOf(request),
-                              request.get_param_value("code"), EntryGate::Clock::now(), token);
-    }
-    switch (check) {
-        case EntryGate::CodeCheck::Accepted:
-            response.set_header("Set-Cookie", std::string(kSessionCookie) + "=" + token +
-                                                  "; Path=/entry; HttpOnly; SameSite=Strict");
-            response.set_redirect("/entry", 303);
-            return;
-        case EntryGate::CodeCheck::Wrong:
-            MarkDevice(request, response);
-            response.status = 403;
-            response.set_content(EntryCodePage(language, Text(language, TextId::EntryWrongCode)),
-                                 kHtml);
-            return;
-        case EntryGate::CodeCheck::LockedOut:
-            MarkDevice(request, response);
-            response.status = 429;
-            response.set_header("Retry-After", "60");
-            response.set_content(EntryCodePage(language, Text(language, TextId::EntryLockedOut)),
-                                 kHtml);
-            return;
-    }
-}
-
-void ArenaServer::State::EntryResult(const httplib::Request& request, httplib::Response& response) {
-    const auto shot = Snapshot();
-    const Language language = shot->language;
-    const std::string session = CookieValue(request, kSessionCookie);
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!gate->IsSession(session))
-            return Refuse(response, 403, TextId::EntryBadToken, language);
-    }
-    if (!shot->entry) return Refuse(response, 409, TextId::EntryNoSheet, language);
-    if (request.get_param_value("sheet") != shot->entry->key)
-        return Refuse(response, 409, TextId::EntrySheetChanged, language);
-    FinishLineResult result;
-    if (const auto problem = ReadResultForm(shot->entry->sheet, request.params, result))
-        return Refuse(response, 400, *problem, language);
-
-    std::lock_guard<std::mutex> lock(mutex);
-    // Checked last: a form refused for its content may be mended and sent again.
-    if (!gate->UseForm(request.get_param_value("form")))
-        return Refuse(response, 409, TextId::EntryReplayed, language);
-    result.id = nextId++;
-    result.sheetKey = shot->entry->key;
-    result.device = request.remote_addr;
-    result.receivedAt = LocalTimeNow();
-    result.conflict = ConflictOf(result, shot->entry->sheet, waiting);
-    arrivals.push_back(result);
-    waiting.push_back(result);
-    if (statuses.size() >= kMaxStatuses) statuses.erase(statuses.begin());
-    statuses[result.id] = {FinishLineStatus::Received, session, result.game};
-    response.set_redirect("/entry/status?id=" + std::to_string(result.id), 303);
-}
-
-void ArenaServer::State::EntryStatus(const httplib::Request& request, httplib::Response& response) {
-    const Language language = Snapshot()->language;
-    const std::string session = CookieValue(request, kSessionCookie);
-    const std::string idText = request.get_param_value("id");
-    const int id = idText.empty() || idText.size() > 9 ||
-                           idText.find_first_not_of("0123456789") != std::string::npos
-                       ? 0
-                       : std::stoi(idText);
-    std::lock_guard<std::mutex> lock(mutex);
-    const auto it = statuses.find(id);
-    // A result is shown only to the phone that sent it.
-    if (it == statuses.end() || it->second.session != session)
-        return Refuse(response, 404, TextId::EntryNotFound, language);
-    response.set_header("Cache-Control", "no-store");
-    response.set_content(EntryStatusPage(it->second.game, it->second.status, language), kHtml);
-}
-
-ArenaServer::ArenaServer() : state_(std::make_unique<State>()) {}
+ArenaServer::ArenaServer() = default;
 
 ArenaServer::~ArenaServer() {
     Stop();
 }
 
 bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
+    const int firstId = state_ ? state_->site.NextId() : 1;
     Stop();
-    const int nextId = state_->nextId;
-    state_ = std::make_unique<State>();
-    State& s = *state_;
-    s.nextId = nextId;
-    s.options = options;
-    s.gate = std::make_unique<EntryGate>();
-    s.server.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
-    s.server.set_socket_options(
-        [](socket_t socket) { SetListeningOptions(static_cast<NativeSocket>(socket)); });
-    s.server.set_payload_max_length(kMaxRequestBytes);
-    s.server.set_read_timeout(5, 0);
-    s.server.set_write_timeout(5, 0);
-    // One request a connection: an idle connection kept open would hold a
-    // thread that the page loads after an update need.
-    s.server.set_keep_alive_max_count(1);
-    s.Routes();
-
-    ClearPortError();
-    const bool bound = options.port == 0 ? (s.port = s.server.bind_to_any_port(options.bind)) > 0
-                                         : s.server.bind_to_port(options.bind, options.port);
-    if (!bound) {
-        const PortFailure failure = LastPortFailure();
-        const Language language = options.language;
-        switch (failure.problem) {
-            case PortProblem::InUse: reason = Text(language, TextId::ArenaPortInUse); break;
-            case PortProblem::NotAllowed:
-                reason = Text(language, TextId::ArenaPortNotAllowed);
-                break;
-            case PortProblem::AddressNotAvailable:
-                reason = FormatText(Text(language, TextId::ArenaAddressNotAvailable), options.bind);
-                break;
-            case PortProblem::Other: reason = failure.systemText; break;
-        }
+    auto state = std::make_unique<State>(options, firstId);
+    Engine& engine = state->engine;
+    RaiseOpenFileLimit();
+    beast::error_code error;
+    const asio::ip::address address = asio::ip::make_address(options.bind, error);
+    if (error) {
+        reason = FormatText(Text(options.language, TextId::ArenaAddressNotAvailable), options.bind);
         return false;
     }
-    if (options.port != 0) s.port = options.port;
-    s.announcer = std::thread([&s] { s.Announce(); });
-    s.thread = std::thread([&s] { s.server.listen_after_bind(); });
-    // Stopped before it listens, the server would never be told to stop.
-    for (int waited = 0; !s.server.is_running() && waited < 5000; ++waited)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const tcp::endpoint endpoint(address, static_cast<unsigned short>(options.port));
+    engine.acceptor.open(endpoint.protocol(), error);
+    if (!error) {
+        SetListeningOptions(static_cast<NativeSocket>(engine.acceptor.native_handle()));
+        engine.acceptor.bind(endpoint, error);
+    }
+    if (!error) engine.acceptor.listen(asio::socket_base::max_listen_connections, error);
+    if (error) {
+        reason = PortReason(error, options);
+        return false;
+    }
+    state->port = engine.acceptor.local_endpoint().port();
+    state->site.OnChange([&engine] {
+        // One wake-up of the I/O thread however many changes come at once.
+        if (!engine.broadcastPosted.exchange(true))
+            asio::post(engine.io, [&engine] { engine.Broadcast(false); });
+    });
+    engine.Accept();
+    engine.KeepAliveLater();
+    state->thread = std::thread([s = state.get()] { s->Run(); });
+    state_ = std::move(state);
     return true;
 }
 
 void ArenaServer::Stop() {
-    State& s = *state_;
-    if (!s.thread.joinable()) return;
-    {
-        std::lock_guard<std::mutex> lock(s.eventsMutex);
-        s.stopping = true;
-    }
-    s.changed.notify_all();
-    s.news.notify_one();
-    s.server.stop();
-    s.thread.join();
-    s.announcer.join();
+    if (!state_ || !state_->thread.joinable()) return;
+    Engine& engine = state_->engine;
+    state_->site.OnChange(nullptr);
+    std::promise<void> closed;
+    asio::post(engine.io, [&engine, &closed] {
+        beast::error_code ignored;
+        engine.acceptor.close(ignored);
+        engine.keepAlive.cancel();
+        engine.acceptPause.cancel();
+        std::vector<std::shared_ptr<Session>> open;
+        for (const auto& [id, session] : engine.sessions)
+            if (auto alive = session.lock()) open.push_back(std::move(alive));
+        for (const auto& session : open) session->Close();
+        closed.set_value();
+    });
+    // Every operation ends at once once its socket is closed; a stuck one
+    // cannot hold the window.
+    closed.get_future().wait_for(2s);
+    engine.io.stop();
+    state_->thread.join();
 }
 
 bool ArenaServer::Running() const {
-    return state_->thread.joinable();
+    return state_ && state_->thread.joinable();
 }
 
 int ArenaServer::Port() const {
-    return state_->port;
+    return state_ ? state_->port : 0;
 }
 
 std::string ArenaServer::EntryCode() const {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    return state_->gate ? state_->gate->Code() : "";
+    return state_ ? state_->site.EntryCode() : "";
 }
 
 void ArenaServer::SetSnapshot(std::shared_ptr<const ArenaSnapshot> snapshot) {
-    {
-        std::lock_guard<std::mutex> lock(state_->mutex);
-        state_->snapshot.swap(snapshot);
-    }
-    state_->Changed(&State::Versions::pages);
-    // The old pages are freed here, outside both locks.
+    if (state_) state_->site.SetSnapshot(std::move(snapshot));
 }
 
 std::vector<FinishLineResult> ArenaServer::TakeArrivals() {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    return std::exchange(state_->arrivals, {});
+    return state_ ? state_->site.TakeArrivals() : std::vector<FinishLineResult>{};
 }
 
 void ArenaServer::Decide(int id, bool accepted) {
-    {
-        std::lock_guard<std::mutex> lock(state_->mutex);
-        auto& waiting = state_->waiting;
-        for (auto it = waiting.begin(); it != waiting.end(); ++it)
-            if (it->id == id) {
-                waiting.erase(it);
-                break;
-            }
-        const auto status = state_->statuses.find(id);
-        if (status == state_->statuses.end()) return;
-        status->second.status = accepted ? FinishLineStatus::Accepted : FinishLineStatus::Rejected;
-    }
-    state_->Changed(&State::Versions::decisions);
+    if (state_) state_->site.Decide(id, accepted);
 }
 
 int ArenaServer::Watchers() const {
-    return state_->watchers;
+    return state_ ? state_->engine.watchers.load() : 0;
 }
 
 int ArenaServer::RefusedAttempts() const {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    return state_->gate ? state_->gate->Refused() : 0;
+    return state_ ? state_->site.RefusedAttempts() : 0;
+}
+
+bool ArenaServer::DescriptorsRanOut() const {
+    return state_ && state_->engine.descriptorsRanOut;
 }
 
 }  // namespace zav

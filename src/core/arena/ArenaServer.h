@@ -1,14 +1,19 @@
 // The arena network's server: live results for the phones at the ground and
-// results sent from the finish line, on threads of its own. It never sees the
-// window's sheet: it answers from the last snapshot handed to it and hands
-// the results it receives back as values, to be taken on the window's thread.
+// results sent from the finish line, every connection served by one I/O
+// thread of its own (Boost.Asio and Boost.Beast): a watching phone holds a
+// socket, never a thread, and each request has its bounds and deadline. It
+// never sees the window's sheet: it answers from the last snapshot handed to
+// it and hands the results it receives back as values, to be taken on the
+// window's thread, which it never blocks.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "arena/ArenaSnapshot.h"
+#include "arena/ConnectionBudget.h"
 #include "arena/FinishLineResult.h"
 
 namespace zav {
@@ -18,11 +23,11 @@ struct ArenaOptions {
     int port = 8080;                        // 0: any free port (tests)
     bool entry = true;                      // finish-line entry served
     Language language = Language::English;  // of the reason the port cannot be opened
+    // The whole request from its first byte; a kept connection's next request
+    // from the end of the last answer.
+    std::chrono::milliseconds requestDeadline{5000};
+    ConnectionLimits limits{};
 };
-
-// The most phones watching at once; more are told to come back (their pages
-// then poll).
-constexpr int kMaxWatchers = 240;
 
 class ArenaServer {
 public:
@@ -53,6 +58,9 @@ public:
 
     int Watchers() const;
     int RefusedAttempts() const;
+    // Whether the system refused a connection for want of descriptors since
+    // the start (the program asked it for as many as it allows).
+    bool DescriptorsRanOut() const;
 
     struct State;
 

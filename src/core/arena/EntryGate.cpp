@@ -34,8 +34,13 @@ std::string RandomHex(int bytes) {
 }
 
 EntryGate::EntryGate() {
+    DrawCode();
+}
+
+void EntryGate::DrawCode() {
     std::random_device source;
     std::uniform_int_distribution<int> digit(0, 9);
+    code_.clear();
     for (int i = 0; i < 6; ++i) code_ += static_cast<char>('0' + digit(source));
 }
 
@@ -67,6 +72,16 @@ EntryGate::CodeCheck EntryGate::TryCode(const std::string& address, const std::s
             byAddress.wrong = 0;
         }
         byAddress.CountWrong(kMaxWrongCodesPerAddress, now);
+        if (now - network_.since >= kNetworkWindow) {
+            network_.since = now;
+            network_.wrong = 0;
+        }
+        if (++network_.wrong >= kMaxWrongCodesNetwork) {
+            network_.wrong = 0;
+            network_.since = now;
+            DrawCode();
+            ++codesDrawn_;
+        }
         return CodeCheck::Wrong;
     }
     byDevice.wrong = 0;

@@ -3,7 +3,8 @@
 // wrong codes from one device make it wait a minute. Phones behind one
 // address (a hotspot) are told apart by a mark of their own, so one judge's
 // typing locks out only that phone; the address has a higher cap, so that a
-// client dropping its mark guesses no faster. Each result form is good
+// client dropping its mark guesses no faster, and the whole network a budget
+// past which the code changes. Judges already in keep their sessions. Each result form is good
 // for one sending, so a form sent again is refused instead of counted twice.
 // Not locked: the server calls it under its own lock.
 #pragma once
@@ -23,6 +24,11 @@ public:
     static constexpr int kMaxWrongCodes = 5;             // from one device
     static constexpr int kMaxWrongCodesPerAddress = 20;  // within a minute
     static constexpr std::chrono::seconds kLockout{60};
+    // Wrong codes from the whole network within a window: past them a new
+    // code is drawn, so that devices changing their address (a hotspot's
+    // range, IPv6) guess no faster than one.
+    static constexpr int kMaxWrongCodesNetwork = 100;
+    static constexpr std::chrono::minutes kNetworkWindow{10};
 
     // A gate with a new code (6 digits).
     EntryGate();
@@ -45,6 +51,8 @@ public:
 
     // Codes refused (wrong or locked out) since the gate was made.
     int Refused() const { return refused_; }
+    // How often a new code was drawn because of the network's wrong codes.
+    int CodesDrawn() const { return codesDrawn_; }
 
 private:
     struct Attempts {
@@ -58,7 +66,11 @@ private:
             lockedUntil = now + kLockout;
         }
     };
+    void DrawCode();
+
     std::string code_;
+    Attempts network_;
+    int codesDrawn_ = 0;
     std::map<std::string, Attempts> devices_;
     std::map<std::string, Attempts> addresses_;
     // The record of `key`; a full map first forgets those no longer locked out.

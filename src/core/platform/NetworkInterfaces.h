@@ -20,15 +20,9 @@ std::vector<std::string> LocalAddresses();
 // a stop, but never shared with another program listening on it.
 void SetListeningOptions(NativeSocket socket);
 
-// Why the listening socket could not be opened, read from the system's error
-// of the socket call that failed just before.
-enum class PortProblem { InUse, NotAllowed, AddressNotAvailable, Other };
-struct PortFailure {
-    PortProblem problem = PortProblem::Other;
-    std::string systemText;  // the system's own words, for a problem without a name
-};
-// Clears the system's error before the port is opened.
-void ClearPortError();
-PortFailure LastPortFailure();
+// Raises the process's limit of open descriptors to the most the system
+// allows (a desktop starts programs with 1024, a few hundred phones' worth);
+// nothing where there is no such limit.
+void RaiseOpenFileLimit();
 
 }  // namespace zav

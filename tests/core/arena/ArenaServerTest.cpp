@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/write.hpp>
+#include <chrono>
+#include <functional>
 #include <mutex>
 #include <regex>
 
@@ -24,6 +29,52 @@ std::shared_ptr<ArenaSnapshot> SnapshotOf(const ScoreSheet& sheet) {
     shot->logoBytes = "PNG bytes";
     return shot;
 }
+
+// A client of no manners: raw bytes on a socket of its own.
+class RawClient {
+public:
+    explicit RawClient(int port) : socket_(io_) {
+        socket_.connect(
+            {boost::asio::ip::make_address("127.0.0.1"), static_cast<unsigned short>(port)});
+    }
+    // False once the server has closed the connection.
+    bool Send(const std::string& bytes) {
+        boost::system::error_code error;
+        boost::asio::write(socket_, boost::asio::buffer(bytes), error);
+        return !error;
+    }
+    // What the server says within `limit`; `closed` tells whether it then
+    // closed the connection.
+    std::string Read(std::chrono::milliseconds limit, bool* closed = nullptr) {
+        std::string heard;
+        bool ended = false;
+        char buffer[4096];
+        std::function<void()> more = [&] {
+            socket_.async_read_some(boost::asio::buffer(buffer),
+                                    [&](boost::system::error_code error, std::size_t got) {
+                                        heard.append(buffer, got);
+                                        if (!error)
+                                            more();
+                                        else if (error != boost::asio::error::operation_aborted)
+                                            ended = true;
+                                    });
+        };
+        more();
+        io_.restart();
+        io_.run_for(limit);
+        if (!ended) {
+            socket_.cancel();
+            io_.restart();
+            io_.run();
+        }
+        if (closed) *closed = ended;
+        return heard;
+    }
+
+private:
+    boost::asio::io_context io_;
+    boost::asio::ip::tcp::socket socket_;
+};
 
 class ArenaServerTest : public ::testing::Test {
 protected:
@@ -281,6 +332,112 @@ TEST(ArenaServer, NamesWhyItCannotOpenThePort) {
     EXPECT_EQ(reason, "the address 192.0.2.1 is not one of this computer's interfaces");
     httplib::Client client("127.0.0.1", first.Port());
     EXPECT_EQ(client.Get("/entry")->status, 404);  // entry off
+}
+
+// A device sending an endless head, or a body larger than any form, is told
+// so and cut off after a few kilobytes; the server goes on serving.
+TEST_F(ArenaServerTest, AnEndlessHeadOrAHugeBodyIsRefusedAndCutOff) {
+    RawClient endless(server.Port());
+    ASSERT_TRUE(endless.Send("GET / HTTP/1.1\r\nHost: x\r\n"));
+    const std::string line = "X-Filler: " + std::string(8 * 1024, 'x') + "\r\n";
+    int sent = 0;
+    while (sent < 1000 && endless.Send(line)) ++sent;  // at most 8 MB
+    bool closed = false;
+    EXPECT_EQ(endless.Read(std::chrono::seconds(5), &closed).rfind("HTTP/1.1 431", 0), 0u);
+    EXPECT_TRUE(closed);
+
+    RawClient huge(server.Port());
+    huge.Send("POST /entry/code HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n\r\n" +
+              std::string(20 * 1024, 'c'));
+    EXPECT_EQ(huge.Read(std::chrono::seconds(5), &closed).rfind("HTTP/1.1 413", 0), 0u);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(Client().Get("/")->status, 200);
+}
+
+// The deadline runs from a request's first byte: a byte now and then does not
+// keep the connection.
+TEST(ArenaServerBounds, ASlowSenderIsCutAtItsRequestsDeadline) {
+    ArenaServer server;
+    ArenaOptions options{"127.0.0.1", 0, true};
+    options.requestDeadline = std::chrono::milliseconds(500);
+    std::string reason;
+    ASSERT_TRUE(server.Start(options, reason));
+    RawClient slow(server.Port());
+    const std::string request = "GET / HTTP/1.1\r\nHost: x\r\nX-Slow: ";
+    bool closed = false;
+    int bytes = 0;
+    // A byte every 100 ms: 20 of them are four deadlines.
+    while (bytes < 20 && !closed) {
+        slow.Send(std::string(1, request[bytes % request.size()]));
+        ++bytes;
+        slow.Read(std::chrono::milliseconds(100), &closed);
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_LT(bytes, 20);
+}
+
+// Slow senders and watchers from one address cannot crowd out a judge there:
+// the oldest pending connections of the address make room for new ones,
+// watchers have their own bound, and one that leaves frees its place at once.
+TEST(ArenaServerBounds, OneAddressCannotCrowdOutAJudge) {
+    ArenaServer server;
+    ArenaOptions options{"127.0.0.1", 0, true};
+    options.limits = {200, 8, 30};
+    std::string reason;
+    ASSERT_TRUE(server.Start(options, reason));
+    std::vector<std::unique_ptr<RawClient>> slow, watching;
+    for (int i = 0; i < 40; ++i) {
+        slow.push_back(std::make_unique<RawClient>(server.Port()));
+        slow.back()->Send("GET / HTTP/1.1\r\n");
+    }
+    for (int i = 0; i < 31; ++i) {
+        watching.push_back(std::make_unique<RawClient>(server.Port()));
+        watching.back()->Send("GET /events HTTP/1.1\r\nHost: x\r\n\r\n");
+    }
+    EXPECT_NE(watching.back()->Read(std::chrono::seconds(2)).find("HTTP/1.1 503"),
+              std::string::npos);
+    for (int i = 0; i < 200 && server.Watchers() < 30; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(server.Watchers(), 30);
+
+    httplib::Client judge("127.0.0.1", server.Port());
+    judge.set_read_timeout(5, 0);
+    const auto answer = judge.Post("/entry/code", "code=" + server.EntryCode(),
+                                   "application/x-www-form-urlencoded");
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, 303);
+
+    watching.erase(watching.begin());
+    for (int i = 0; i < 200 && server.Watchers() == 30; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(server.Watchers(), 29);
+}
+
+// Wrong codes from addresses and phones that keep changing: past the
+// network's budget a new code is drawn, and the judges already in stay in.
+TEST(EntryGate, TheNetworksWrongCodesDrawANewOne) {
+    EntryGate gate;
+    const EntryGate::Clock::time_point now = EntryGate::Clock::now();
+    std::string judge, token;
+    ASSERT_EQ(gate.TryCode("10.0.0.1", "", gate.Code(), now, judge),
+              EntryGate::CodeCheck::Accepted);
+    const std::string first = gate.Code();
+    const std::string wrong = first == "000000" ? "000001" : "000000";
+    for (int i = 0; i < EntryGate::kMaxWrongCodesNetwork - 1; ++i)
+        gate.TryCode("10.1.0." + std::to_string(i), "", wrong, now, token);
+    EXPECT_EQ(gate.Code(), first);
+    EXPECT_EQ(gate.CodesDrawn(), 0);
+    // Spread over more than the window, they never add up.
+    gate.TryCode("10.2.0.1", "", wrong, now + EntryGate::kNetworkWindow, token);
+    EXPECT_EQ(gate.Code(), first);
+    for (int i = 0; i < EntryGate::kMaxWrongCodesNetwork; ++i)
+        gate.TryCode("10.3.0." + std::to_string(i), "", wrong, now + EntryGate::kNetworkWindow,
+                     token);
+    EXPECT_EQ(gate.CodesDrawn(), 1);
+    EXPECT_TRUE(gate.IsSession(judge));
+    EXPECT_EQ(gate.TryCode("10.0.0.2", "", first, now + EntryGate::kNetworkWindow, token) ==
+                  EntryGate::CodeCheck::Accepted,
+              gate.Code() == first);  // the old code no longer opens (unless drawn again)
 }
 
 // A set whose second sheet could not be read: the open sheet still takes its

@@ -3,10 +3,8 @@
 #include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
-
-#include <cerrno>
-#include <system_error>
 
 namespace zav {
 
@@ -17,19 +15,11 @@ void SetListeningOptions(NativeSocket socket) {
     setsockopt(static_cast<int>(socket), SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 }
 
-void ClearPortError() {
-    errno = 0;
-}
-
-// No error at all: the address given is none the system could resolve.
-PortFailure LastPortFailure() {
-    const int error = errno;
-    const PortProblem problem = error == EADDRINUSE                 ? PortProblem::InUse
-                                : error == EACCES || error == EPERM ? PortProblem::NotAllowed
-                                : error == EADDRNOTAVAIL || error == 0
-                                    ? PortProblem::AddressNotAvailable
-                                    : PortProblem::Other;
-    return {problem, std::generic_category().message(error)};
+void RaiseOpenFileLimit() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 std::vector<std::string> LocalAddresses() {

@@ -6,8 +6,6 @@
 #include <iphlpapi.h>
 // clang-format on
 
-#include <system_error>
-
 namespace zav {
 
 void SetListeningOptions(NativeSocket socket) {
@@ -18,20 +16,8 @@ void SetListeningOptions(NativeSocket socket) {
                reinterpret_cast<const char*>(&yes), sizeof yes);
 }
 
-void ClearPortError() {
-    WSASetLastError(0);
-}
-
-// No error at all: the address given is none the system could resolve.
-PortFailure LastPortFailure() {
-    const int error = WSAGetLastError();
-    const PortProblem problem = error == WSAEADDRINUSE ? PortProblem::InUse
-                                : error == WSAEACCES   ? PortProblem::NotAllowed
-                                : error == WSAEADDRNOTAVAIL || error == 0
-                                    ? PortProblem::AddressNotAvailable
-                                    : PortProblem::Other;
-    return {problem, std::system_category().message(error)};
-}
+// Windows counts sockets against no per-process limit of that size.
+void RaiseOpenFileLimit() {}
 
 std::vector<std::string> LocalAddresses() {
     std::vector<std::string> addresses;

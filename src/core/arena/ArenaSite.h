@@ -1,0 +1,94 @@
+// What the arena network answers, apart from any connection: the live pages
+// of the last snapshot, the entry code and the judges' sessions, the results
+// sent from the finish line until the window takes them, and the scorer's
+// decisions shown on the judges' phones. The server's thread asks it for
+// answers while the window's thread hands it snapshots and decisions: it
+// locks inside, briefly, and never blocks on the network.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "arena/ArenaSnapshot.h"
+#include "arena/EntryGate.h"
+#include "arena/FinishLineResult.h"
+#include "arena/HttpMessage.h"
+
+namespace zav {
+
+// How many snapshots and decisions there were: a watcher is told of each
+// new one.
+struct ArenaVersions {
+    unsigned long long pages = 0, decisions = 0;
+    bool operator!=(const ArenaVersions& o) const {
+        return pages != o.pages || decisions != o.decisions;
+    }
+};
+
+// What a watcher that has heard of `seen` is told when the versions are
+// `now`: a decision as an event of its own kind (the live pages do not reload
+// for it, a judge's result page does), a new snapshot as an unnamed one; empty
+// when nothing is new.
+std::string EventMessage(const ArenaVersions& seen, const ArenaVersions& now);
+
+// The first message of a watcher: how soon its browser comes back.
+constexpr const char* kEventStreamGreeting = "retry: 2000\n\n";
+// Sent to a watcher when nothing happened for a while, so that a connection
+// cut without a word is found out.
+constexpr const char* kEventStreamKeepAlive = ": still here\n\n";
+
+class ArenaSite {
+public:
+    // `entry`: the finish-line pages served; results numbered from `firstId`.
+    ArenaSite(bool entry, int firstId);
+
+    // The answer to a request read whole. A request for the event stream
+    // gets its head, marked `eventStream`.
+    HttpResponse Answer(const HttpRequest& request);
+    // The answer to a request that could not be read (`status`: 400, 408,
+    // 413, 431), in the pages' language.
+    HttpResponse Refusal(int status) const;
+
+    // Called (on the caller's thread, outside the lock) when the versions
+    // change.
+    void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
+    ArenaVersions Versions() const;
+
+    void SetSnapshot(std::shared_ptr<const ArenaSnapshot> snapshot);
+    std::vector<FinishLineResult> TakeArrivals();
+    void Decide(int id, bool accepted);
+    std::string EntryCode() const;
+    int RefusedAttempts() const;
+    int NextId() const;
+
+private:
+    std::shared_ptr<const ArenaSnapshot> Snapshot() const;
+    void Live(const HttpRequest& request, HttpResponse& response);
+    void EntryForm(const HttpRequest& request, HttpResponse& response);
+    void EntryCode(const HttpRequest& request, HttpResponse& response);
+    void EntryResult(const HttpRequest& request, HttpResponse& response);
+    void EntryStatus(const HttpRequest& request, HttpResponse& response);
+    void Changed(unsigned long long ArenaVersions::*what);
+
+    const bool entry_;
+    std::function<void()> changed_;
+    mutable std::mutex mutex_;  // everything below
+    ArenaVersions versions_;
+    std::shared_ptr<const ArenaSnapshot> snapshot_ = std::make_shared<ArenaSnapshot>();
+    EntryGate gate_;
+    int nextId_;
+    std::vector<FinishLineResult> arrivals_;  // not yet taken by the window
+    std::vector<FinishLineResult> waiting_;   // not yet decided
+    struct Sent {
+        FinishLineStatus status;
+        std::string session;
+        int game;
+    };
+    std::map<int, Sent> statuses_;  // by result id
+};
+
+}  // namespace zav
