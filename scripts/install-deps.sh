@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev
   libwxgtk3.2-dev libgtk-3-dev wx3.2-i18n
   libcurl4-openssl-dev libsecret-1-dev openssh-server openssh-client apache2-bin python3-pyftpdlib
+  python3-botocore
   libcpp-httplib-dev libqrencode-dev nlohmann-json3-dev libboost1.81-dev
   chromium nodejs
   xvfb xauth xdg-utils openbox xdotool locales

@@ -62,17 +62,18 @@ const std::vector<Command>& AllCommands() {
          "sets the display choices; without it they are those of an opened sheet.",
          RunPage},
         {"publish",
-         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--upload URL [--arena NAME]] [--lang "
-         "FR|EN|IT|GE] "
-         "[--settings INI]",
+         "SHEET|SETFILE FOLDER [--refresh SECONDS] [--upload URL [--arena NAME] [--s3-endpoint "
+         "URL] [--s3-region REGION]] [--lang FR|EN|IT|GE] [--settings INI]",
          "Writes into FOLDER the exported page of the sheet, or of every sheet of the set, with "
          "a line that reloads it every SECONDS when --refresh is given, the logo, and index.html "
          "listing the sheets in set order. Only files whose bytes change are rewritten; prints "
          "their names. A sheet that cannot be read is listed with the reason. --upload then sends "
          "the files changed since the last upload to URL (sftp://, ftp://, ftps://, https:// "
-         "WebDAV), into its folder NAME with an entry in the site's index of arenas when --arena "
-         "is given; the password is taken from ZAVSCORE_UPLOAD_PASSWORD, SFTP uses ssh's agent "
-         "or keys and known_hosts. Prints the addresses sent.",
+         "WebDAV, s3://BUCKET/PREFIX/), into its folder NAME with an entry in the site's index of "
+         "arenas when --arena is given; the password is taken from ZAVSCORE_UPLOAD_PASSWORD, SFTP "
+         "uses ssh's agent or keys and known_hosts. s3:// stores the objects at the --s3-endpoint "
+         "(path-style; default: Amazon's) in the --s3-region (default: us-east-1), signed with "
+         "ZAVSCORE_S3_ACCESS_KEY_ID and ZAVSCORE_S3_SECRET_ACCESS_KEY. Prints the addresses sent.",
          RunPublish},
         {"championship",
          "SHEET|SETFILE... [--html FILE] [--json] [--lang FR|EN|IT|GE] [--settings INI]",

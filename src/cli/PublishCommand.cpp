@@ -26,14 +26,24 @@ std::optional<int> ParseSeconds(const std::string& text) {
 // The publication's upload, once: the password from the environment, as a
 // scheduled job has no one to ask, or from the address for this run only.
 // The addresses printed are without it: a scheduled job's log or mail keeps them.
+// An s3:// address signs with the key pair of ZAVSCORE_S3_ACCESS_KEY_ID and
+// ZAVSCORE_S3_SECRET_ACCESS_KEY, at the endpoint and region of the options,
+// else of the settings file.
 int Upload(const std::string& folder, const std::string& url, const std::string& arena,
-           zav::Language language) {
+           const zav::S3Service& s3, zav::Language language) {
     zav::UploadDestination destination;
     destination.url = url;
     destination.arena = arena;
     destination.language = language;
+    destination.s3 = s3;
     const zav::Environment env = zav::ProcessEnvironment();
-    destination.login.password = env("ZAVSCORE_UPLOAD_PASSWORD").value_or("");
+    const std::optional<zav::UploadAddress> address = zav::ParseUploadAddress(url);
+    if (address && address->protocol == zav::UploadProtocol::S3) {
+        destination.login.accessKeyId = env("ZAVSCORE_S3_ACCESS_KEY_ID").value_or("");
+        destination.login.password = env("ZAVSCORE_S3_SECRET_ACCESS_KEY").value_or("");
+    } else {
+        destination.login.password = env("ZAVSCORE_UPLOAD_PASSWORD").value_or("");
+    }
     destination.login.sshFolder = zav::UserSshFolder(env);
     const zav::UploadOutcome outcome =
         zav::UploadPublication(folder, destination, nullptr, nullptr);
@@ -52,7 +62,7 @@ int Upload(const std::string& folder, const std::string& url, const std::string&
 int RunPublish(const std::vector<std::string>& args) {
     const Command& self = FindCommand("publish");
     auto run = ReadInvocation(self, args, 2, "expects a sheet or set file and a folder",
-                              {"--refresh", "--upload", "--arena"});
+                              {"--refresh", "--upload", "--arena", "--s3-endpoint", "--s3-region"});
     if (!run) return kExitUsage;
     zav::PublishOptions options;
     if (run->args.Has("--refresh")) {
@@ -72,11 +82,14 @@ int RunPublish(const std::vector<std::string>& args) {
     for (const std::string& name : result.written) std::cout << name << '\n';
     // A sheet that could not be read is listed with its reason: the rest is
     // worth uploading all the same.
-    const int uploaded =
-        run->args.Has("--upload")
-            ? Upload(options.folder, run->args.Value("--upload"),
-                     run->args.Has("--arena") ? run->args.Value("--arena") : "", options.language)
-            : kExitOk;
+    zav::S3Service s3 = zav::ReadPublishSettings(zav::Settings(SettingsPath(run->args))).s3;
+    s3.endpoint = run->args.Value("--s3-endpoint", s3.endpoint);
+    s3.region = run->args.Value("--s3-region", s3.region);
+    const int uploaded = run->args.Has("--upload")
+                             ? Upload(options.folder, run->args.Value("--upload"),
+                                      run->args.Has("--arena") ? run->args.Value("--arena") : "",
+                                      s3, options.language)
+                             : kExitOk;
     return result.complete && uploaded == kExitOk ? kExitOk : kExitFailure;
 }
 

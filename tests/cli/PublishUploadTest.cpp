@@ -69,4 +69,42 @@ TEST_F(PublishUpload, PasswordInTheAddressLogsInButIsNeverPrinted) {
     EXPECT_EQ(Publish(server.Url(), "  ").status, 2);
 }
 
+// s3://: the keys from the environment, never printed; the endpoint and
+// region from the options, else from the settings file.
+TEST_F(PublishUpload, S3KeysComeFromTheEnvironmentAndAWrongSecretIsNamed) {
+    using S3 = zavtest::S3Server;
+    zavtest::TempDir storeFolder;
+    S3 store(storeFolder.Path());
+    setenv("ZAVSCORE_S3_ACCESS_KEY_ID", S3::kKeyId, 1);
+    setenv("ZAVSCORE_S3_SECRET_ACCESS_KEY", S3::kSecret, 1);
+    const std::vector<std::string> publish{
+        "publish", ZAV_EXAMPLES_DIR "/heat-4-teams.score", dir.File("www"), "--lang", "EN",
+        "--upload"};
+    std::vector<std::string> args = publish;
+    args.insert(args.end(), {"s3://results/live/", "--s3-endpoint", store.Endpoint(), "--s3-region",
+                             S3::kRegion});
+    const auto sent = RunCli(args, dir.File("ZAVscore.ini"));
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_NE(sent.out.find("\ns3://results/live/index.html\n"), std::string::npos) << sent.out;
+    ExpectNotPrinted(sent, S3::kSecret);
+    EXPECT_EQ(zavtest::ReadFile(store.Bucket() + "/live/index.html"),
+              zavtest::ReadFile(dir.File("www") + "/index.html"));
+
+    zavtest::WriteFile(dir.File("ZAVscore.ini"), "[Publish]\nS3Endpoint=" + store.Endpoint() +
+                                                     "\nS3Region=" + S3::kRegion + "\n");
+    setenv("ZAVSCORE_S3_SECRET_ACCESS_KEY", "not-the-secret", 1);
+    args = publish;
+    args.push_back("s3://results/other/");
+    const auto refused = RunCli(args, dir.File("ZAVscore.ini"));
+    unsetenv("ZAVSCORE_S3_ACCESS_KEY_ID");
+    unsetenv("ZAVSCORE_S3_SECRET_ACCESS_KEY");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Login refused by the server: check the user name and password "
+                               "(HTTP 403 SignatureDoesNotMatch)"),
+              std::string::npos)
+        << refused.err;
+    ExpectNotPrinted(refused, "not-the-secret");
+    EXPECT_FALSE(std::filesystem::exists(store.Bucket() + "/other"));
+}
+
 }  // namespace

@@ -13,6 +13,8 @@ PublishSettings ReadPublishSettings(const Settings& settings) {
         std::min(snapshot.GetInt(SettingKey::PublishRefresh), kMaxRefreshSeconds);
     publish.uploadUrl = snapshot.GetString(SettingKey::PublishUpload);
     publish.arena = snapshot.GetString(SettingKey::PublishArena);
+    publish.s3 = {snapshot.GetString(SettingKey::PublishS3Endpoint),
+                  snapshot.GetString(SettingKey::PublishS3Region)};
     return publish;
 }
 
@@ -21,7 +23,9 @@ bool WritePublishSettings(const Settings& settings, const PublishSettings& publi
            settings.Set(SettingKey::PublishFolder, publish.folder) &&
            settings.Set(SettingKey::PublishRefresh, std::to_string(publish.refreshSeconds)) &&
            settings.Set(SettingKey::PublishUpload, publish.uploadUrl) &&
-           settings.Set(SettingKey::PublishArena, publish.arena);
+           settings.Set(SettingKey::PublishArena, publish.arena) &&
+           settings.Set(SettingKey::PublishS3Endpoint, publish.s3.endpoint) &&
+           settings.Set(SettingKey::PublishS3Region, publish.s3.region);
 }
 
 }  // namespace zav

@@ -35,6 +35,8 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::PublishRefresh: return {"Publish", "Refresh"};
         case SettingKey::PublishUpload: return {"Publish", "Upload"};
         case SettingKey::PublishArena: return {"Publish", "Arena"};
+        case SettingKey::PublishS3Endpoint: return {"Publish", "S3Endpoint"};
+        case SettingKey::PublishS3Region: return {"Publish", "S3Region"};
         case SettingKey::ArenaOn: return {"Arena", "On"};
         case SettingKey::ArenaPort: return {"Arena", "Port"};
         case SettingKey::ArenaBind: return {"Arena", "Interface"};

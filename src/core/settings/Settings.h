@@ -32,12 +32,16 @@ enum class SettingKey {
     LogoFolder,
     // [Publish] publication of the results at every save: "1" when on, the
     // folder, the seconds between browser reloads ("0": none), the web site's
-    // address it is uploaded to (never its password) and the arena's folder there
+    // address it is uploaded to (never its password) and the arena's folder
+    // there; for an s3:// address, the storage's endpoint and region (never
+    // its keys)
     PublishOn,
     PublishFolder,
     PublishRefresh,
     PublishUpload,
     PublishArena,
+    PublishS3Endpoint,
+    PublishS3Region,
     // [Arena] the arena network: "1" when on, the port, the interface's
     // address ("": every interface), "1" to accept finish-line results at once
     ArenaOn,

@@ -1965,6 +1965,26 @@ ZAV_TEXT(884, NextUploadAttempt,
          "next try %s",
          "nuovo tentativo alle %s",
          "nächster Versuch um %s")
+ZAV_TEXT(885, UploadNoBucket,
+         "Ce compartiment (bucket) n'existe pas sur le stockage : vérifiez l'adresse s3:// et le point d'accès",
+         "This bucket does not exist on the storage: check the s3:// address and the endpoint",
+         "Questo bucket non esiste sullo storage: verificate l'indirizzo s3:// e l'endpoint",
+         "Dieser Bucket existiert nicht im Speicher: prüfen Sie die s3://-Adresse und den Endpunkt")
+ZAV_TEXT(886, PublishS3EndpointLabel,
+         "Point d'accès S3 (adresses s3://, vide : Amazon) :",
+         "S3 endpoint (s3:// addresses; empty: Amazon's):",
+         "Endpoint S3 (indirizzi s3://; vuoto: Amazon):",
+         "S3-Endpunkt (s3://-Adressen; leer: Amazon):")
+ZAV_TEXT(887, PublishS3RegionLabel,
+         "Région S3 :",
+         "S3 region:",
+         "Regione S3:",
+         "S3-Region:")
+ZAV_TEXT(888, AskS3Keys,
+         "Clé d'accès du stockage %s, sous la forme IDENTIFIANT:SECRET :",
+         "Access key for the storage %s, as KEY-ID:SECRET:",
+         "Chiave di accesso dello storage %s, nella forma ID:SEGRETO:",
+         "Zugangsschlüssel für den Speicher %s, als SCHLÜSSEL-ID:GEHEIMNIS:")
 ZAV_TEXT(804, EntryTitle,
          "Ligne d'arrivée",
          "Finish line",

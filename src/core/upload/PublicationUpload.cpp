@@ -104,7 +104,16 @@ UploadFailure RebuildSiteIndex(SiteConnection& site, Language language, UploadOu
 UploadOutcome UploadPublication(const std::string& folder, const UploadDestination& destination,
                                 const std::atomic<bool>* stop, const UploadProgress& progress) {
     UploadOutcome outcome;
-    const std::optional<UploadAddress> address = ParseUploadAddress(destination.url);
+    std::optional<UploadAddress> address = ParseUploadAddress(destination.url);
+    if (address && address->protocol == UploadProtocol::S3) {
+        address = OnS3Service(*address, destination.s3);
+        if (!address) {
+            outcome.failure = {
+                UploadError::BadAddress,
+                AddressWithoutPassword(destination.s3.endpoint + " " + destination.s3.region)};
+            return outcome;
+        }
+    }
     if (!address) {
         outcome.failure = {UploadError::BadAddress, AddressWithoutPassword(destination.url)};
         return outcome;

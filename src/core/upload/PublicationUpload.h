@@ -21,10 +21,12 @@ struct UploadDestination {
     std::string arena;  // empty: the publication goes into the site's folder itself
     UploadLogin login;
     Language language = Language::French;  // of the site's index of arenas
+    S3Service s3{};                        // for an s3:// address
 
     bool operator==(const UploadDestination& other) const {
         return url == other.url && arena == other.arena && login.password == other.login.password &&
-               login.sshFolder == other.login.sshFolder;
+               login.sshFolder == other.login.sshFolder &&
+               login.accessKeyId == other.login.accessKeyId && s3 == other.s3;
     }
 };
 

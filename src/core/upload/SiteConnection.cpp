@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/CurlLibrary.h"
+#include "upload/S3Requests.h"
 
 namespace zav {
 namespace {
@@ -13,6 +14,12 @@ namespace {
 constexpr long kConnectSeconds = 15;
 // A transfer that moves nothing for this long is a lost connection.
 constexpr long kStalledSeconds = 30;
+
+// An S3 answer (an error, a listing page, an arena entry) larger than this is
+// not one a store sends: the transfer stops rather than fill the memory.
+constexpr std::size_t kMaxAnswerBytes = 16 << 20;
+// A listing of more pages than this (a thousand keys each) is not followed.
+constexpr int kMaxListPages = 100;
 
 struct Reading {
     const std::string& bytes;
@@ -29,6 +36,13 @@ size_t ReadBytes(char* buffer, size_t size, size_t count, void* user) {
 
 size_t KeepBytes(char* data, size_t size, size_t count, void* user) {
     if (user) static_cast<std::string*>(user)->append(data, size * count);
+    return size * count;
+}
+
+size_t KeepAnswer(char* data, size_t size, size_t count, void* user) {
+    auto& answer = *static_cast<std::string*>(user);
+    if (answer.size() + size * count > kMaxAnswerBytes) return 0;
+    answer.append(data, size * count);
     return size * count;
 }
 
@@ -101,6 +115,7 @@ struct SiteConnection::Handle {
     curl_slist* headers = nullptr;
     char error[CURL_ERROR_SIZE] = {};
     curl_khmatch hostMatch = CURLKHMATCH_OK;
+    std::string answer;  // S3: what the store answered
 
     ~Handle() {
         Clear();
@@ -112,6 +127,7 @@ struct SiteConnection::Handle {
         commands = headers = nullptr;
         error[0] = '\0';
         hostMatch = CURLKHMATCH_OK;
+        answer.clear();
     }
 };
 
@@ -151,6 +167,12 @@ void Prepare(const CurlLibrary& api, CURL* curl, char* error, const UploadAddres
     if (!login.password.empty()) api.easySetopt(curl, CURLOPT_PASSWORD, login.password.c_str());
     if (site.protocol == UploadProtocol::Ftps)
         api.easySetopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+    if (site.protocol == UploadProtocol::S3) {
+        // libcurl signs each request (AWS Signature V4) with the key pair.
+        const std::string& keyId = login.accessKeyId.empty() ? site.user : login.accessKeyId;
+        api.easySetopt(curl, CURLOPT_USERNAME, keyId.c_str());
+        api.easySetopt(curl, CURLOPT_AWS_SIGV4, ("aws:amz:" + site.region + ":s3").c_str());
+    }
     if (site.protocol != UploadProtocol::Sftp) return;
 
     // As ssh does: the agent, else the first key of ~/.ssh, and the server
@@ -187,15 +209,30 @@ std::string SshCommand(const UploadAddress& site) {
     return command + (site.user.empty() ? "" : site.user + "@") + site.host;
 }
 
+// A refused S3 request says why in its answer's <Code>: a wrong key or
+// secret is a login to mend, a missing bucket an address to mend.
+UploadFailure S3Refusal(long status, const std::string& answer) {
+    const std::string code = S3ErrorCode(answer);
+    const std::string detail = "HTTP " + std::to_string(status) + (code.empty() ? "" : " " + code);
+    if (code == "NoSuchBucket") return {UploadError::NoBucket, detail};
+    const bool login = code.empty() || code == "SignatureDoesNotMatch" ||
+                       code == "InvalidAccessKeyId" || code == "AccessDenied";
+    if (status == 401 || (status == 403 && login)) return {UploadError::LoginRefused, detail};
+    return {UploadError::Refused, detail};
+}
+
 UploadFailure Outcome(const CurlLibrary& api, CURLcode code, CURL* curl, const char* error,
-                      curl_khmatch hostMatch, const UploadAddress& site) {
+                      curl_khmatch hostMatch, const UploadAddress& site,
+                      const std::string& answer) {
     const std::string detail = error[0] ? error : api.easyStrerror(code);
     switch (code) {
         case CURLE_OK: {
             long status = 0;
             api.easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-            if (site.protocol != UploadProtocol::WebDav || (status >= 200 && status < 300))
-                return {};
+            const bool overHttp =
+                site.protocol == UploadProtocol::WebDav || site.protocol == UploadProtocol::S3;
+            if (!overHttp || (status >= 200 && status < 300)) return {};
+            if (site.protocol == UploadProtocol::S3) return S3Refusal(status, answer);
             const std::string http = "HTTP " + std::to_string(status);
             if (status == 401 || status == 407) return {UploadError::LoginRefused, http};
             return {UploadError::Refused, http};
@@ -228,16 +265,26 @@ UploadFailure Outcome(const CurlLibrary& api, CURLcode code, CURL* curl, const c
 // One transfer's start: the handle's lists and error of the last one go.
 CURL* SiteConnection::Start(const std::string& url) {
     handle_->Clear();
-    Prepare(handle_->api, handle_->curl, handle_->error, site_, login_, stop_, &handle_->hostMatch,
-            url);
-    return handle_->curl;
+    const CurlLibrary& api = handle_->api;
+    CURL* curl = handle_->curl;
+    Prepare(api, curl, handle_->error, site_, login_, stop_, &handle_->hostMatch, url);
+    if (site_.protocol == UploadProtocol::S3) {
+        // S3 wants the payload's hash, which libcurl 7.88 does not send; the
+        // upload's own integrity is the connection's (TLS on a real store).
+        handle_->headers =
+            api.slistAppend(handle_->headers, "x-amz-content-sha256: UNSIGNED-PAYLOAD");
+        api.easySetopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
+        api.easySetopt(curl, CURLOPT_WRITEFUNCTION, KeepAnswer);
+        api.easySetopt(curl, CURLOPT_WRITEDATA, &handle_->answer);
+    }
+    return curl;
 }
 
 UploadFailure SiteConnection::Perform() {
     const CurlLibrary& api = handle_->api;
     const CURLcode code = api.easyPerform(handle_->curl);  // sets the error and host match
-    UploadFailure failure =
-        Outcome(api, code, handle_->curl, handle_->error, handle_->hostMatch, site_);
+    UploadFailure failure = Outcome(api, code, handle_->curl, handle_->error, handle_->hostMatch,
+                                    site_, handle_->answer);
     // The detail goes to the status bar and to a scheduled job's log; a
     // server's message may echo what it was sent.
     failure.detail =
@@ -247,6 +294,7 @@ UploadFailure SiteConnection::Perform() {
 
 UploadFailure SiteConnection::PutReplacing(const std::string& relative, const std::string& bytes) {
     if (!handle_) return unavailable_;
+    if (site_.protocol == UploadProtocol::S3) return PutObject(relative, bytes);
     const std::string temporary = TemporaryNameOf(relative);
     if (site_.protocol == UploadProtocol::WebDav) {
         if (UploadFailure failure = MakeWebFolders(FolderOf(relative))) return failure;
@@ -285,6 +333,23 @@ UploadFailure SiteConnection::PutTemporary(const std::string& relative,
         api.easySetopt(curl, CURLOPT_FTP_CREATE_MISSING_DIRS,
                        static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
     }
+    return Perform();
+}
+
+UploadFailure SiteConnection::PutObject(const std::string& relative, const std::string& bytes) {
+    CURL* curl = Start(AddressUnder(site_, relative));
+    const CurlLibrary& api = handle_->api;
+    Reading reading{bytes};
+    api.easySetopt(curl, CURLOPT_UPLOAD, 1L);
+    api.easySetopt(curl, CURLOPT_READFUNCTION, ReadBytes);
+    api.easySetopt(curl, CURLOPT_READDATA, &reading);
+    api.easySetopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    // libcurl signs every header it is given, even one it is told not to
+    // send ("Expect:"): only headers that travel.
+    for (const std::string& header : {"Content-Type: " + S3ContentType(relative, bytes),
+                                      "Cache-Control: " + S3CacheControl(relative)})
+        handle_->headers = api.slistAppend(handle_->headers, header.c_str());
+    api.easySetopt(curl, CURLOPT_HTTPHEADER, handle_->headers);
     return Perform();
 }
 
@@ -339,6 +404,7 @@ UploadFailure SiteConnection::MakeWebFolder(const std::string& url) {
 
 UploadFailure SiteConnection::List(const std::string& relative, std::vector<std::string>& names) {
     if (!handle_) return unavailable_;
+    if (site_.protocol == UploadProtocol::S3) return ListObjects(relative, names);
     CURL* curl = Start(relative.empty() ? site_.folderUrl : AddressUnder(site_, relative) + "/");
     const CurlLibrary& api = handle_->api;
     std::string answer;
@@ -367,11 +433,44 @@ UploadFailure SiteConnection::List(const std::string& relative, std::vector<std:
     return {};
 }
 
+// ListObjectsV2, page after page: the keys under the folder's prefix, each
+// name kept when it is a file of that folder itself.
+UploadFailure SiteConnection::ListObjects(const std::string& relative,
+                                          std::vector<std::string>& names) {
+    const std::string prefix = site_.path.substr(1) + (relative.empty() ? "" : relative + "/");
+    names.clear();
+    std::string token;
+    for (int page = 0; page < kMaxListPages; ++page) {
+        // The query in the order the signature puts it.
+        std::string url = site_.bucketUrl + "?";
+        if (!token.empty()) url += "continuation-token=" + EscapedUrlPart(token) + "&";
+        url += "list-type=2&prefix=" + EscapedUrlPart(prefix);
+        Start(url);
+        if (UploadFailure failure = Perform()) return failure;
+        const std::optional<S3Listing> listing = ReadS3Listing(handle_->answer);
+        if (!listing) return {UploadError::Refused, "unreadable listing"};
+        for (const std::string& key : listing->keys) {
+            if (key.size() <= prefix.size() || key.compare(0, prefix.size(), prefix) != 0) continue;
+            const std::string name = key.substr(prefix.size());
+            if (name.find('/') == std::string::npos) names.push_back(name);
+        }
+        if (listing->nextToken.empty()) return {};
+        if (listing->nextToken == token) break;  // a store going round in circles
+        token = listing->nextToken;
+    }
+    return {UploadError::Refused, "listing without end"};
+}
+
 UploadFailure SiteConnection::Fetch(const std::string& relative, std::string& bytes) {
     if (!handle_) return unavailable_;
     CURL* curl = Start(AddressUnder(site_, relative));
-    const CurlLibrary& api = handle_->api;
     bytes.clear();
+    if (site_.protocol == UploadProtocol::S3) {
+        UploadFailure failure = Perform();
+        if (!failure) bytes = std::move(handle_->answer);
+        return failure;
+    }
+    const CurlLibrary& api = handle_->api;
     api.easySetopt(curl, CURLOPT_WRITEFUNCTION, KeepBytes);
     api.easySetopt(curl, CURLOPT_WRITEDATA, &bytes);
     return Perform();

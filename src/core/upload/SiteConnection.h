@@ -1,5 +1,5 @@
 // One connection to the web site, through libcurl, which speaks SFTP, FTP,
-// FTPS and WebDAV over HTTPS so that no protocol code is ours. It is kept
+// FTPS, WebDAV over HTTPS and signs S3 requests, so that no protocol code is ours. It is kept
 // across the transfers of one upload: a new SSH or TLS handshake per file
 // would cost more than most files. Each member is one transfer and returns
 // what went wrong, named.
@@ -16,8 +16,10 @@
 namespace zav {
 
 struct UploadLogin {
-    std::string password;   // empty: none (SFTP then logs in with the agent or a key)
-    std::string sshFolder;  // the user's ~/.ssh: id_ed25519, id_rsa, known_hosts
+    std::string password;       // empty: none (SFTP then logs in with the agent or a key);
+                                // S3: the secret access key
+    std::string sshFolder;      // the user's ~/.ssh: id_ed25519, id_rsa, known_hosts
+    std::string accessKeyId{};  // S3; empty: the address's user
 };
 
 class SiteConnection {
@@ -31,7 +33,8 @@ public:
     // Stores `bytes` as the file `relative` ("arena/page.html") under a
     // temporary name beside it, then renames it into place, so that a
     // visitor reads the old file or the new one, never half of one. Missing
-    // folders are made on the way.
+    // folders are made on the way. An S3 object is stored at once: a PUT
+    // replaces it whole.
     UploadFailure PutReplacing(const std::string& relative, const std::string& bytes);
     // The names in the folder `relative` (empty: the site's own folder).
     UploadFailure List(const std::string& relative, std::vector<std::string>& names);
@@ -42,6 +45,8 @@ private:
     struct Handle;
     void* Start(const std::string& url);
     UploadFailure Perform();
+    UploadFailure PutObject(const std::string& relative, const std::string& bytes);
+    UploadFailure ListObjects(const std::string& relative, std::vector<std::string>& names);
     UploadFailure MakeWebFolders(const std::string& relative);
     UploadFailure MakeWebFolder(const std::string& url);
     UploadFailure PutTemporary(const std::string& relative, const std::string& temporary,

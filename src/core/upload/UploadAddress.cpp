@@ -40,6 +40,17 @@ std::string Decoded(std::string_view text) {
     return out;
 }
 
+// S3's rule for new buckets; it keeps a bucket a valid host name too.
+bool IsBucketName(const std::string& name) {
+    if (name.size() < 3 || name.size() > 63) return false;
+    for (const char c : name)
+        if (!std::islower(static_cast<unsigned char>(c)) &&
+            !std::isdigit(static_cast<unsigned char>(c)) && c != '-' && c != '.')
+            return false;
+    return std::isalnum(static_cast<unsigned char>(name.front())) &&
+           std::isalnum(static_cast<unsigned char>(name.back()));
+}
+
 }  // namespace
 
 std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
@@ -48,7 +59,7 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
     constexpr std::pair<std::string_view, UploadProtocol> kSchemes[] = {
         {"sftp://", UploadProtocol::Sftp},   {"ftps://", UploadProtocol::Ftps},
         {"ftp://", UploadProtocol::Ftp},     {"https://", UploadProtocol::WebDav},
-        {"http://", UploadProtocol::WebDav},
+        {"http://", UploadProtocol::WebDav}, {"s3://", UploadProtocol::S3},
     };
     for (const auto& [scheme, protocol] : kSchemes) {
         if (!StartsWith(url, scheme)) continue;
@@ -82,6 +93,9 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
         if (colon != std::string_view::npos) portText = authority.substr(colon + 1);
     }
     if (address.host.empty()) return std::nullopt;
+    if (address.protocol == UploadProtocol::S3 &&
+        (!portText.empty() || !IsBucketName(address.host)))
+        return std::nullopt;
     for (const char c : portText) {
         if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
         address.port = address.port * 10 + (c - '0');
@@ -94,6 +108,33 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
         address.path += '/';
     }
     return address;
+}
+
+std::optional<UploadAddress> OnS3Service(UploadAddress bucket, const S3Service& service) {
+    bucket.region = service.region.empty() ? "us-east-1" : service.region;
+    for (const char c : bucket.region)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return std::nullopt;
+    std::string endpoint = service.endpoint.empty()
+                               ? "https://s3." + bucket.region + ".amazonaws.com"
+                               : service.endpoint;
+    while (!endpoint.empty() && endpoint.back() == '/') endpoint.pop_back();
+    // Keys and credentials go in headers, never in the endpoint.
+    const std::optional<UploadAddress> store = ParseUploadAddress(endpoint);
+    if (!store || store->protocol != UploadProtocol::WebDav || !store->user.empty() ||
+        endpoint.find('@') != std::string::npos)
+        return std::nullopt;
+    bucket.bucketUrl = endpoint + "/" + bucket.host;
+    bucket.folderUrl = bucket.bucketUrl;
+    for (std::size_t start = 0; start < bucket.path.size();) {
+        const std::size_t slash = bucket.path.find('/', start);
+        bucket.folderUrl += Escaped(bucket.path.substr(start, slash - start)) + "/";
+        start = slash + 1;
+    }
+    return bucket;
+}
+
+std::string EscapedUrlPart(std::string_view part) {
+    return Escaped(part);
 }
 
 std::string AddressUnder(const UploadAddress& folder, std::string_view relative) {

@@ -1,5 +1,5 @@
-// The web site's address as the user gives it ("sftp://user@host:2222/www/results")
-// and the addresses of the files under it.
+// The web site's address as the user gives it ("sftp://user@host:2222/www/results",
+// "s3://bucket/results/") and the addresses of the files under it.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,7 @@
 
 namespace zav {
 
-enum class UploadProtocol { Sftp, Ftp, Ftps, WebDav };
+enum class UploadProtocol { Sftp, Ftp, Ftps, WebDav, S3 };
 
 struct UploadAddress {
     UploadProtocol protocol = UploadProtocol::Sftp;
@@ -18,14 +18,39 @@ struct UploadAddress {
     std::string host;       // without brackets or port
     int port = 0;           // 0: the protocol's own
     std::string path;       // the folder's path on the server, decoded, ending with "/"
+    // S3: `host` is the bucket and `path` the keys' prefix after a "/";
+    // `folderUrl` is the prefix's address on the endpoint (path-style).
+    std::string bucketUrl;  // the bucket's address on the endpoint, without "/"
+    std::string region;
+};
+
+// Where the objects of an s3:// address are: the store's address
+// ("http://127.0.0.1:9000"; empty: Amazon's for the region) and its region
+// (empty: us-east-1, as Amazon's own tools default).
+struct S3Service {
+    std::string endpoint;
+    std::string region;
+
+    bool operator==(const S3Service& other) const {
+        return endpoint == other.endpoint && region == other.region;
+    }
 };
 
 // Nothing when `url` is not an address of one of the protocols with a host.
 std::optional<UploadAddress> ParseUploadAddress(std::string_view url);
 
+// The s3:// address `bucket` on `service`, path-style (ENDPOINT/bucket/prefix/,
+// as self-hosted stores expect); nothing when the endpoint is not an http or
+// https address with a host alone or a path, or the region is not a word.
+std::optional<UploadAddress> OnS3Service(UploadAddress bucket, const S3Service& service);
+
 // The address of the folder or file `relative` ("arena/page.html") under the
 // folder; each part of it is escaped as an address needs.
 std::string AddressUnder(const UploadAddress& folder, std::string_view relative);
+
+// `part` as one part of an address: everything but letters, digits and
+// "-_.~" as %XX ("/" too).
+std::string EscapedUrlPart(std::string_view part);
 
 // The folder `name` under `folder`.
 UploadAddress FolderUnder(const UploadAddress& folder, std::string_view name);

@@ -20,6 +20,7 @@ TextId ReasonText(UploadError error) {
         case UploadError::HostKeyChanged: return TextId::UploadHostKeyChanged;
         case UploadError::NotTrusted: return TextId::UploadNotTrusted;
         case UploadError::Refused: return TextId::UploadRefused;
+        case UploadError::NoBucket: return TextId::UploadNoBucket;
         case UploadError::ProgramFault: return TextId::UploadProgramFault;
         case UploadError::None:
         case UploadError::Stopped: break;

@@ -11,7 +11,7 @@ namespace zav {
 
 enum class UploadError {
     None,
-    BadAddress,      // not an sftp, ftp, ftps, http or https address with a host
+    BadAddress,      // not an sftp, ftp, ftps, http, https or s3 address with a host
     LocalFolder,     // the local publication cannot be read
     CannotConnect,   // the server is not reached, or the connection was lost
     LoginRefused,    // the user name, password or key was refused
@@ -19,6 +19,7 @@ enum class UploadError {
     HostKeyChanged,  // SFTP: the server's key differs from the one trusted
     NotTrusted,      // FTPS or HTTPS: the server's certificate is not trusted
     Refused,         // the server refused to store, rename or list a file
+    NoBucket,        // S3: the address's bucket is not on the endpoint
     Stopped,         // the program asked the upload to stop
     ProgramFault,    // the program itself failed (out of memory, a fault of ours)
 };

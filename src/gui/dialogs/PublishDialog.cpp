@@ -69,6 +69,16 @@ PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
     password_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                wxTE_PASSWORD, wxDefaultValidator, kPasswordName);
     login->Add(password_, 1, wxEXPAND);
+    login->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishS3EndpointLabel)), 0,
+               wxALIGN_CENTER_VERTICAL);
+    s3Endpoint_ = MakeTextField(this, FromCore(publish.s3.endpoint), 1000);
+    s3Endpoint_->SetName(kS3EndpointName);
+    login->Add(s3Endpoint_, 1, wxEXPAND);
+    login->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::PublishS3RegionLabel)), 0,
+               wxALIGN_CENTER_VERTICAL);
+    s3Region_ = MakeTextField(this, FromCore(publish.s3.region));
+    s3Region_->SetName(kS3RegionName);
+    login->Add(s3Region_, 1, wxEXPAND);
     Body()->Add(login, 0, wxEXPAND);
     FinishLayout();
 }
@@ -92,6 +102,8 @@ bool PublishDialog::TransferDataFromWindow() {
     publish.refreshSeconds = refresh_->GetValue();
     publish.uploadUrl = UploadUrl();
     publish.arena = ToCore(arena_->GetValue().Strip(wxString::both));
+    publish.s3 = {ToCore(s3Endpoint_->GetValue().Strip(wxString::both)),
+                  ToCore(s3Region_->GetValue().Strip(wxString::both))};
     if (!zav::WritePublishSettings(settings_, publish))
         wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
                      sAppli, wxOK | wxICON_INFORMATION, this);

@@ -34,6 +34,8 @@ public:
     static constexpr const char* kUploadName = "publishUpload";
     static constexpr const char* kArenaName = "publishArena";
     static constexpr const char* kPasswordName = "publishPassword";
+    static constexpr const char* kS3EndpointName = "publishS3Endpoint";
+    static constexpr const char* kS3RegionName = "publishS3Region";
 
 private:
     void OnSearch();
@@ -47,6 +49,8 @@ private:
     wxTextCtrl* upload_;
     wxTextCtrl* arena_;
     wxTextCtrl* password_;
+    wxTextCtrl* s3Endpoint_;
+    wxTextCtrl* s3Region_;
     std::string storedSite_, storedPassword_;  // the settings file's, when opened
 };
 

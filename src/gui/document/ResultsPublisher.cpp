@@ -72,7 +72,15 @@ void ResultsPublisher::Upload() {
     destination.arena = publish.arena;
     destination.language = reporter_.GetLanguage();
     destination.login.sshFolder = hooks_.sshFolder;
+    destination.s3 = publish.s3;
     if (address) destination.login.password = PasswordFor(site, address->protocol);
+    // The store keeps an S3 site's key pair as "KEY-ID:SECRET" (an id holds
+    // no ":"); a secret alone signs with the address's user as the id.
+    const std::size_t colon = destination.login.password.find(':');
+    if (address && address->protocol == zav::UploadProtocol::S3 && colon != std::string::npos) {
+        destination.login.accessKeyId = destination.login.password.substr(0, colon);
+        destination.login.password.erase(0, colon + 1);
+    }
     if (!uploads_) uploads_ = std::make_unique<zav::UploadWorker>(hooks_.status);
     uploads_->Submit(publish.folder, destination);
 }

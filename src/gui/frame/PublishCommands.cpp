@@ -16,22 +16,25 @@ namespace zavgui {
 PublishCommands::PublishCommands(wxZAVFrame& frame)
     : frame_(frame),
       secrets_(MakeDesktopSecretStore()),
-      publisher_(frame.AppSettings(), frame.User().Reporter(),
-                 UploadHooks{secrets_.get(),
-                             [this](const std::string& site) -> std::optional<std::string> {
-                                 wxPasswordEntryDialog ask(
-                                     &frame_,
-                                     TxFormat(frame_.Language(), zav::TextId::AskUploadPassword,
-                                              FromCore(site)),
-                                     sAppli);
-                                 if (ask.ShowModal() != wxID_OK) return std::nullopt;
-                                 return ToCore(ask.GetValue());
-                             },
-                             // The upload's thread hands its state to the window's.
-                             [this](const zav::UploadStatus& status) {
-                                 frame_.CallAfter([this, status] { ShowStatus(status); });
-                             },
-                             zav::UserSshFolder(zav::ProcessEnvironment())}) {
+      publisher_(
+          frame.AppSettings(), frame.User().Reporter(),
+          UploadHooks{secrets_.get(),
+                      [this](const std::string& site) -> std::optional<std::string> {
+                          wxPasswordEntryDialog ask(
+                              &frame_,
+                              TxFormat(frame_.Language(),
+                                       site.rfind("s3://", 0) == 0 ? zav::TextId::AskS3Keys
+                                                                   : zav::TextId::AskUploadPassword,
+                                       FromCore(site)),
+                              sAppli);
+                          if (ask.ShowModal() != wxID_OK) return std::nullopt;
+                          return ToCore(ask.GetValue());
+                      },
+                      // The upload's thread hands its state to the window's.
+                      [this](const zav::UploadStatus& status) {
+                          frame_.CallAfter([this, status] { ShowStatus(status); });
+                      },
+                      zav::UserSshFolder(zav::ProcessEnvironment())}) {
     frame.Bind(wxEVT_MENU, &PublishCommands::OnPublishResults, this, ID_PUBLISH_RESULTS);
     frame.Bind(wxEVT_MENU, &PublishCommands::OnPublishNow, this, ID_PUBLISH_NOW);
     frame.Document().SetAfterSave(

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -178,6 +179,159 @@ std::string FtpServer::Arguments() const {
 
 std::string FtpServer::Url() const {
     return "ftp://" + std::string(kUser) + "@127.0.0.1:" + std::to_string(port_) + "/";
+}
+
+S3Server::S3Server(const std::string& scratch) : LoopbackServer(scratch, "/usr/bin/python3") {
+    std::filesystem::create_directories(Bucket());
+    Write(scratch_ + "/s3.py", R"PY(import hashlib, hmac, os, sys, threading
+from urllib.parse import unquote, parse_qs
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from xml.sax.saxutils import escape
+from botocore.auth import S3SigV4Auth
+from botocore.awsrequest import AWSRequest
+from botocore.credentials import Credentials
+
+port, root, meta, log, key_id, secret, region = sys.argv[1:]
+PAGE = 2
+lock = threading.Lock()
+
+def refusal(code):
+    return 403 if code in ('SignatureDoesNotMatch', 'InvalidAccessKeyId', 'AccessDenied') else 400
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = 'HTTP/1.1'
+
+    def log_message(self, *args):
+        pass
+
+    def answer(self, status, body=b'', kind='application/xml'):
+        with lock, open(log, 'a') as f:
+            f.write('%s %s %d\n' % (self.command, unquote(self.path), status))
+        self.send_response(status)
+        self.send_header('Content-Type', kind)
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def error(self, status, code):
+        self.answer(status, ('<?xml version="1.0" encoding="UTF-8"?>\n<Error><Code>%s</Code>'
+                             '<Message>refused</Message></Error>' % code).encode())
+
+    def refused(self, body):
+        auth = self.headers.get('Authorization', '')
+        if not auth.startswith('AWS4-HMAC-SHA256 '):
+            return 'AccessDenied'
+        fields = dict(p.strip().split('=', 1) for p in auth[17:].split(',') if '=' in p)
+        scope = fields.get('Credential', '').split('/')
+        if scope[0] != key_id:
+            return 'InvalidAccessKeyId'
+        if scope[2:] != [region, 's3', 'aws4_request']:
+            return 'AuthorizationHeaderMalformed'
+        content = self.headers.get('x-amz-content-sha256')
+        if content is None:
+            return 'InvalidRequest'
+        if content != 'UNSIGNED-PAYLOAD' and content != hashlib.sha256(body).hexdigest():
+            return 'XAmzContentSHA256Mismatch'
+        names = fields.get('SignedHeaders', '').split(';')
+        if not {'host', 'x-amz-date', 'x-amz-content-sha256'} <= set(names):
+            return 'AccessDenied'
+        request = AWSRequest(method=self.command, url='http://' + self.headers['Host'] + self.path,
+                             headers={n: self.headers.get(n, '') for n in names}, data=body)
+        request.context['timestamp'] = self.headers['x-amz-date']
+        signer = S3SigV4Auth(Credentials(key_id, secret), 's3', region)
+        expected = signer.signature(
+            signer.string_to_sign(request, signer.canonical_request(request)), request)
+        if not hmac.compare_digest(expected, fields.get('Signature', '')):
+            return 'SignatureDoesNotMatch'
+        return None
+
+    def target(self):
+        path, _, query = self.path.partition('?')
+        bucket, _, key = path[1:].partition('/')
+        return unquote(bucket), unquote(key), parse_qs(query)
+
+    def checked(self, body):
+        code = self.refused(body)
+        if code:
+            self.error(refusal(code), code)
+            return None
+        bucket, key, query = self.target()
+        if not os.path.isdir(os.path.join(root, bucket)) or '/' in bucket or bucket in ('.', '..'):
+            self.error(404, 'NoSuchBucket')
+            return None
+        if '..' in key.split('/'):
+            self.error(400, 'InvalidArgument')
+            return None
+        return bucket, key, query
+
+    def do_PUT(self):
+        body = self.rfile.read(int(self.headers.get('Content-Length', '0')))
+        target = self.checked(body)
+        if not target:
+            return
+        bucket, key, _ = target
+        for folder, data in ((root, body), (meta, ('%s | %s' % (
+                self.headers.get('Content-Type'), self.headers.get('Cache-Control'))).encode())):
+            path = os.path.join(folder, bucket, key)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, 'wb') as f:
+                f.write(data)
+        self.answer(200, b'')
+
+    def do_GET(self):
+        target = self.checked(b'')
+        if not target:
+            return
+        bucket, key, query = target
+        base = os.path.join(root, bucket)
+        if query.get('list-type') == ['2']:
+            prefix = query.get('prefix', [''])[0]
+            keys = sorted(os.path.relpath(os.path.join(d, f), base).replace(os.sep, '/')
+                          for d, _, files in os.walk(base) for f in files)
+            keys = [k for k in keys if k.startswith(prefix)]
+            start = int(query.get('continuation-token', ['<0>'])[0].strip('<>'))
+            page = keys[start:start + PAGE]
+            more = start + PAGE < len(keys)
+            xml = ('<?xml version="1.0" encoding="UTF-8"?>\n<ListBucketResult xmlns='
+                   '"http://s3.amazonaws.com/doc/2006-03-01/"><Name>%s</Name><Prefix>%s</Prefix>'
+                   '<KeyCount>%d</KeyCount><IsTruncated>%s</IsTruncated>' % (
+                       bucket, escape(prefix), len(page), 'true' if more else 'false'))
+            if more:
+                xml += '<NextContinuationToken>%s</NextContinuationToken>' % escape(
+                    '<%d>' % (start + PAGE))
+            xml += ''.join('<Contents><Key>%s</Key><Size>1</Size></Contents>' % escape(k)
+                           for k in page)
+            self.answer(200, (xml + '</ListBucketResult>').encode())
+            return
+        path = os.path.join(base, key)
+        if not key or not os.path.isfile(path):
+            self.error(404, 'NoSuchKey')
+            return
+        with open(path, 'rb') as f:
+            self.answer(200, f.read(), 'application/octet-stream')
+
+ThreadingHTTPServer(('127.0.0.1', int(port)), Handler).serve_forever()
+)PY");
+    Start();
+}
+
+std::string S3Server::Arguments() const {
+    return scratch_ + "/s3.py " + std::to_string(port_) + " " + site_ + " " + scratch_ + "/meta " +
+           scratch_ + "/requests " + kKeyId + " '" + kSecret + "' " + kRegion;
+}
+
+std::string S3Server::Endpoint() const {
+    return "http://127.0.0.1:" + std::to_string(port_);
+}
+
+std::string S3Server::HeadersOf(const std::string& key) const {
+    std::ifstream file(scratch_ + "/meta/" + kBucket + "/" + key);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::string S3Server::Requests() const {
+    std::ifstream file(scratch_ + "/requests");
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace zavtest

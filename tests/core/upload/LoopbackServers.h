@@ -1,6 +1,7 @@
 // Real servers for the upload tests, on 127.0.0.1 only, started and stopped
 // by the test: Debian's sshd (SFTP, an ed25519 key), Apache's mod_dav
-// (WebDAV behind a password) and pyftpdlib (FTP), each with its files in a
+// (WebDAV behind a password), pyftpdlib (FTP) and an S3 endpoint of Python's
+// that checks every signature with botocore, each with its files in a
 // scratch folder.
 #pragma once
 
@@ -58,6 +59,29 @@ class FtpServer : public LoopbackServer {
 public:
     explicit FtpServer(const std::string& scratch);
     std::string Url() const;
+
+private:
+    std::string Arguments() const override;
+};
+
+// S3-compatible, path-style, one bucket: PUT, GET and ListObjectsV2 (two keys
+// a page, so that a client must follow the continuation). Each request's
+// AWS Signature V4 is computed again by botocore: a wrong secret is refused
+// with 403 SignatureDoesNotMatch, an unknown key id with InvalidAccessKeyId.
+class S3Server : public LoopbackServer {
+public:
+    static constexpr const char* kBucket = "results";
+    static constexpr const char* kKeyId = "ZAVTESTKEYID";
+    static constexpr const char* kSecret = "arena/Secret+key";
+    static constexpr const char* kRegion = "eu-west-1";
+    explicit S3Server(const std::string& scratch);
+    std::string Endpoint() const;
+    // Where the bucket's objects land, a key's "/" as a folder.
+    std::string Bucket() const { return site_ + "/" + kBucket; }
+    // "Content-Type | Cache-Control" as the object was stored.
+    std::string HeadersOf(const std::string& key) const;
+    // Every request, "METHOD KEY-OR-QUERY STATUS" a line.
+    std::string Requests() const;
 
 private:
     std::string Arguments() const override;

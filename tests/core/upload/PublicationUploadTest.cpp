@@ -1,5 +1,6 @@
-// Uploads to real servers on loopback: SFTP (Debian's sshd), FTP (pyftpdlib)
-// and WebDAV (Apache's mod_dav), each started and stopped by the test.
+// Uploads to real servers on loopback: SFTP (Debian's sshd), FTP (pyftpdlib),
+// WebDAV (Apache's mod_dav) and S3 (an endpoint checking signatures with
+// botocore), each started and stopped by the test.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -216,6 +217,76 @@ TEST_F(UploadTest, TwoArenasUploadingAtOnceAreBothListed) {
     const std::string index = ReadFile(server.Site() + "/champ/index.html");
     EXPECT_NE(index.find("href=\"Main%20arena/index.html\">Main arena<"), std::string::npos);
     EXPECT_NE(index.find("href=\"Arena%202/index.html\">Arena 2<"), std::string::npos);
+}
+
+// Objects are stored at once, each with the type a browser needs (a sheet
+// page is ISO-8859-1, as it declares) and a short cache time for pages.
+TEST_F(UploadTest, S3StoresSignedObjectsWithTheirTypesAndNamesAWrongSecretOrBucket) {
+    zavtest::TempDir serverFolder;
+    zavtest::S3Server server(serverFolder.Path());
+    using S3 = zavtest::S3Server;
+    zav::UploadDestination site{std::string("s3://") + S3::kBucket + "/live/",
+                                "",
+                                {S3::kSecret, "", S3::kKeyId},
+                                zav::Language::English,
+                                {server.Endpoint(), S3::kRegion}};
+    ExpectOnlyChangedFilesTravel(site, server.Bucket() + "/live");
+    if (HasFatalFailure()) return;
+    const std::string puts = server.Requests();
+    EXPECT_LT(puts.rfind("PUT /results/live/b.html 200"),
+              puts.rfind("PUT /results/live/index.html 200"));
+
+    WriteFile(publication + "/sheet.html",
+              "<html><head><meta http-equiv=\"content-type\" content=\"text/html; "
+              "charset=iso-8859-1\"></head><body>\xc9quipe</body></html>");
+    WriteFile(publication + "/logo.png", "\x89PNG");
+    ASSERT_EQ(Upload(site).sent, (std::vector<std::string>{"logo.png", "sheet.html"}));
+    EXPECT_EQ(server.HeadersOf("live/a.html"), "text/html; charset=utf-8 | max-age=10");
+    EXPECT_EQ(server.HeadersOf("live/sheet.html"), "text/html; charset=iso-8859-1 | max-age=10");
+    EXPECT_EQ(server.HeadersOf("live/logo.png"), "image/png | max-age=300");
+    ExpectWholePages(server.Bucket() + "/live");
+
+    // Refused before anything is stored, and not tried again.
+    WriteFile(publication + "/a.html", "page a, game 3");
+    zav::UploadDestination wrong = site;
+    wrong.login.password = "arena/Secret+kez";
+    zav::UploadFailure refused = Upload(wrong).failure;
+    EXPECT_EQ(refused.error, zav::UploadError::LoginRefused);
+    EXPECT_EQ(refused.detail, "HTTP 403 SignatureDoesNotMatch");
+    EXPECT_FALSE(zav::IsRetried(refused.error));
+    wrong = site;
+    wrong.login.accessKeyId = "SOMEONEELSE";
+    EXPECT_EQ(Upload(wrong).failure.detail, "HTTP 403 InvalidAccessKeyId");
+    wrong = site;
+    wrong.url = "s3://no-such-bucket/live/";
+    refused = Upload(wrong).failure;
+    EXPECT_EQ(refused.error, zav::UploadError::NoBucket);
+    EXPECT_EQ(zav::DescribeFailure(refused, zav::Language::English),
+              "This bucket does not exist on the storage: check the s3:// address and the "
+              "endpoint (HTTP 404 NoSuchBucket)");
+    EXPECT_EQ(ReadFile(server.Bucket() + "/live/a.html"), "page a");
+
+    // Arenas: the site's index is made from ListObjectsV2 pages (two keys
+    // each), with a damaged entry named and left out.
+    std::filesystem::create_directories(server.Bucket() + "/champ/arenas");
+    WriteFile(server.Bucket() + "/champ/arenas/evil.json", "{\"arena\": ");
+    zav::UploadOutcome arenas[2];
+    for (int i = 0; i < 2; ++i) {
+        zav::UploadDestination arena = site;
+        arena.url = std::string("s3://") + S3::kBucket + "/champ/";
+        arena.arena = i ? "Arena 2" : "Main arena";
+        arenas[i] = Upload(arena);
+        ASSERT_FALSE(arenas[i].failure) << arenas[i].failure.detail;
+    }
+    EXPECT_EQ(arenas[1].notes, (std::vector<std::string>{"Arena entry on the site that cannot be "
+                                                         "read, left out of the index: "
+                                                         "arenas/evil.json"}));
+    EXPECT_EQ(ReadFile(server.Bucket() + "/champ/Arena 2/a.html"), "page a, game 3");
+    EXPECT_EQ(server.HeadersOf("champ/arenas/Arena 2.json"), "application/json | max-age=10");
+    const std::string index = ReadFile(server.Bucket() + "/champ/index.html");
+    EXPECT_NE(index.find("href=\"Main%20arena/index.html\">Main arena<"), std::string::npos);
+    EXPECT_NE(index.find("href=\"Arena%202/index.html\">Arena 2<"), std::string::npos);
+    EXPECT_NE(server.Requests().find("continuation-token=<2>"), std::string::npos);
 }
 
 }  // namespace

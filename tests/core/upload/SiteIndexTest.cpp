@@ -2,6 +2,7 @@
 // without ending the program, and what cannot be read is no entry.
 #include <gtest/gtest.h>
 
+#include "upload/S3Requests.h"
 #include "upload/SiteIndex.h"
 
 namespace {
@@ -40,6 +41,52 @@ TEST(SiteIndex, WhatIsNoEntryIsRefusedWithoutThrowing) {
     };
     for (const std::string& bytes : cases)
         EXPECT_FALSE(zav::ReadArenaEntry(bytes)) << bytes.substr(0, 60);
+}
+
+// The index of arenas on S3 comes from a store's ListObjectsV2 answer: keys
+// decoded from XML, the next page's token, and no trust in the rest.
+TEST(SiteIndex, S3ListingPagesAreReadAndBrokenOnesRefused) {
+    const auto page = zav::ReadS3Listing(
+        "<?xml version=\"1.0\"?><ListBucketResult xmlns=\"http://s3.amazonaws.com/doc/\">"
+        "<IsTruncated>true</IsTruncated><NextContinuationToken>a&amp;b=</NextContinuationToken>"
+        "<Contents><Key>arenas/Ar&#232;ne &amp; &#x1F434;.json</Key><Size>9</Size></Contents>"
+        "<CommonPrefixes><Prefix>arenas/old/</Prefix></CommonPrefixes>"
+        "<Contents><ETag>&quot;x&quot;</ETag><Key>arenas/&lt;b&gt;.json</Key></Contents>"
+        "</ListBucketResult>");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->keys, (std::vector<std::string>{"arenas/Arène & 🐴.json", "arenas/<b>.json"}));
+    EXPECT_EQ(page->nextToken, "a&b=");
+    const auto last = zav::ReadS3Listing(
+        "<ListBucketResult><IsTruncated>false</IsTruncated>"
+        "</ListBucketResult>");
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(last->keys.empty() && last->nextToken.empty());
+
+    const std::string broken[] = {
+        "",
+        "<Error><Code>AccessDenied</Code></Error>",
+        "<ListBucketResult><Contents><Key>a.json</Key></Contents>",  // cut short
+        "<ListBucketResult><Contents><Key>a.json</Contents></ListBucketResult>",
+        "<ListBucketResult><Contents><Size>1</Size></Contents></ListBucketResult>",
+        "<ListBucketResult><Contents><Key>a&#0;</Key></Contents></ListBucketResult>",
+        "<ListBucketResult><Contents><Key>a&#xD800;</Key></Contents></ListBucketResult>",
+        "<ListBucketResult><Contents><Key>a&#99999999999;</Key></Contents></ListBucketResult>",
+        "<ListBucketResult><Contents><Key>a&nbsp;</Key></Contents></ListBucketResult>",
+        "<ListBucketResult><Contents><Key>a&amp</Key></Contents></ListBucketResult>",
+        "<ListBucketResult><IsTruncated>true</IsTruncated></ListBucketResult>",
+        "<ListBucketResult><IsTruncated>true</IsTruncated><NextContinuationToken>"
+        "</NextContinuationToken></ListBucketResult>",
+        "<ListBucketResult>" + std::string(100000, '<') + "Contents>",
+    };
+    for (const std::string& xml : broken)
+        EXPECT_FALSE(zav::ReadS3Listing(xml)) << xml.substr(0, 80);
+
+    EXPECT_EQ(zav::S3ErrorCode("<Error><Code>NoSuchBucket</Code><BucketName>x</BucketName>"
+                               "</Error>"),
+              "NoSuchBucket");
+    for (const char* odd : {"<Error><Code>a b</Code></Error>", "<Error><Code>", "<Code>X</Code>",
+                            "<Error><Code>&lt;script&gt;</Code></Error>"})
+        EXPECT_EQ(zav::S3ErrorCode(odd), "") << odd;
 }
 
 }  // namespace

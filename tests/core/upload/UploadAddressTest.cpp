@@ -35,8 +35,33 @@ TEST(UploadAddress, HostPortUserAndFolderAreTakenApart) {
 TEST(UploadAddress, AnAddressNoServerCouldHaveIsRefused) {
     for (const char* url :
          {"", "mailto:a@b", "sftp://", "sftp:///www", "sftp://h:70000/", "sftp://h:99999999999/",
-          "sftp://h:22a/", "sftp://[::1/", "https://h/page?x=1", "https://h/#top"})
+          "sftp://h:22a/", "sftp://[::1/", "https://h/page?x=1", "https://h/#top",
+          // S3 has no port in the bucket and no capital, "_" or edge "-" in its name.
+          "s3://results:9000/", "s3://Results/", "s3://my_results/", "s3://-results/", "s3://ab/"})
         EXPECT_FALSE(ParseUploadAddress(url)) << url;
+}
+
+// Path-style: the bucket and the prefix follow the endpoint, escaped.
+TEST(UploadAddress, S3BucketIsAddressedOnItsEndpoint) {
+    const auto bucket = ParseUploadAddress("s3://results.2026/r%C3%A9sultats/live");
+    ASSERT_TRUE(bucket);
+    EXPECT_EQ(bucket->protocol, UploadProtocol::S3);
+    const auto stored = OnS3Service(*bucket, {"http://127.0.0.1:9000/", "eu-west-1"});
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->bucketUrl, "http://127.0.0.1:9000/results.2026");
+    EXPECT_EQ(AddressUnder(*stored, "Arena 1/a.html"),
+              "http://127.0.0.1:9000/results.2026/r%C3%A9sultats/live/Arena%201/a.html");
+    EXPECT_EQ(stored->region, "eu-west-1");
+    const auto amazon = OnS3Service(*ParseUploadAddress("s3://results"), {"", ""});
+    ASSERT_TRUE(amazon);
+    EXPECT_EQ(amazon->folderUrl, "https://s3.us-east-1.amazonaws.com/results/");
+    // Keys belong in the signature, never in an endpoint; a region is a word.
+    for (const S3Service& service : std::initializer_list<S3Service>{{"ftp://h", "x"},
+                                                                     {"http://key:secret@h", "x"},
+                                                                     {"s3://results", "x"},
+                                                                     {"http://h", "eu west"},
+                                                                     {"http://h", "eu/../west"}})
+        EXPECT_FALSE(OnS3Service(*bucket, service)) << service.endpoint << " " << service.region;
 }
 
 TEST(UploadAddress, FilesAndArenaFoldersUnderTheSite) {
