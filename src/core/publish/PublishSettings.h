@@ -17,7 +17,7 @@ struct PublishSettings {
     int refreshSeconds = 0;  // 0: pages without the reload line
     std::string uploadUrl;   // the web site the folder is uploaded to; empty: none
     std::string arena;       // the arena's folder on that site; empty: its own folder
-    S3Service s3;            // where an s3:// address's bucket is
+    S3Service s3{};          // where an s3:// address's bucket is
 };
 
 // Reads the keys; a refresh beyond kMaxRefreshSeconds reads as the most.
