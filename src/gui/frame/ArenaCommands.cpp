@@ -4,8 +4,6 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
-#include <algorithm>
-
 #include "arena/ArenaFiles.h"
 #include "arena/EntryGate.h"
 #include "dialogs/ArenaDialog.h"
@@ -103,14 +101,14 @@ void ArenaCommands::Stop() {
 
 bool ArenaCommands::MayDropWaiting() {
     TakeArrivals();
-    if (waiting_.empty()) return true;
+    if (waiting_.Empty()) return true;
     const zav::Reporter& reporter = frame_.User().Reporter();
     if (!reporter.AskText(zav::MessageIcon::Warning,
                           zav::FormatText(reporter.Text(zav::TextId::ArenaWaitingLeft),
-                                          static_cast<long>(waiting_.size())),
+                                          static_cast<long>(waiting_.Results().size())),
                           zav::QuestionKind::Destructive))
         return false;
-    while (!waiting_.empty()) Decided(0, false);
+    while (!waiting_.Empty()) Decided(0, false);
     ShowWaiting();
     return true;
 }
@@ -182,45 +180,27 @@ void ArenaCommands::TakeArrivals() {
 
 void ArenaCommands::Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce) {
     if (arrived.empty()) return;
-    for (zav::FinishLineResult& result : arrived) {
-        waiting_.push_back(std::move(result));
-        if (!acceptAtOnce) continue;
-        if (dialogsOpen_ > 0)
-            held_.push_back(waiting_.back().id);
-        else if (AcceptableAtOnce(waiting_.back()))
-            Accept(static_cast<int>(waiting_.size()) - 1);
-    }
-    ShowWaiting();
+    waiting_.Arrive(std::move(arrived), acceptAtOnce);
+    AcceptWhatMay();
 }
 
-bool ArenaCommands::AcceptableAtOnce(const zav::FinishLineResult& result) const {
-    return result.sheetKey == SheetKey() &&
-           zav::ConflictOf(result, frame_.Document().Sheet(), waiting_) == zav::Conflict::None;
+void ArenaCommands::AcceptWhatMay() {
+    while (const auto index =
+               waiting_.NextToAccept(frame_.Document().Sheet(), SheetKey(), dialogsOpen_ > 0))
+        Accept(static_cast<int>(*index));
+    ShowWaiting();
 }
 
 void ArenaCommands::OnDialogOpen(wxCommandEvent& event) {
     dialogsOpen_ += event.GetInt() ? 1 : -1;
     // After the command that opened the dialog has stored its OK: the held
     // results are then judged against the sheet as the scorer left it.
-    if (dialogsOpen_ == 0 && !held_.empty()) frame_.CallAfter([this] { AcceptHeld(); });
-}
-
-void ArenaCommands::AcceptHeld() {
-    if (dialogsOpen_ > 0) return;  // another dialog opened since: its close comes back here
-    const std::vector<int> held = std::move(held_);
-    held_.clear();
-    for (const int id : held) {
-        const auto found = std::find_if(waiting_.begin(), waiting_.end(),
-                                        [id](const auto& result) { return result.id == id; });
-        if (found != waiting_.end() && AcceptableAtOnce(*found))
-            Accept(static_cast<int>(found - waiting_.begin()));
-    }
-    ShowWaiting();
+    if (dialogsOpen_ == 0) frame_.CallAfter([this] { AcceptWhatMay(); });
 }
 
 void ArenaCommands::Accept(int index) {
-    if (index < 0 || index >= static_cast<int>(waiting_.size())) return;
-    const zav::FinishLineResult result = waiting_[index];
+    if (index < 0 || index >= static_cast<int>(waiting_.Results().size())) return;
+    const zav::FinishLineResult result = waiting_.Results()[index];
     if (result.sheetKey != SheetKey() || !frame_.Document().HasSheet()) return wxBell();
     // As the Game result dialog's OK: the results, the next game proposed,
     // then the change recorded, saved and shown (and so served).
@@ -231,8 +211,8 @@ void ArenaCommands::Accept(int index) {
 }
 
 void ArenaCommands::Edit(int index) {
-    if (index < 0 || index >= static_cast<int>(waiting_.size())) return;
-    const zav::FinishLineResult result = waiting_[index];
+    if (index < 0 || index >= static_cast<int>(waiting_.Results().size())) return;
+    const zav::FinishLineResult result = waiting_.Results()[index];
     if (result.sheetKey != SheetKey() || !frame_.Document().HasSheet()) return wxBell();
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
     // The dialog shows what the sheet holds for the game it opens on: the
@@ -257,14 +237,13 @@ void ArenaCommands::Edit(int index) {
 }
 
 void ArenaCommands::Reject(int index) {
-    if (index < 0 || index >= static_cast<int>(waiting_.size())) return;
+    if (index < 0 || index >= static_cast<int>(waiting_.Results().size())) return;
     Decided(index, false);
     ShowWaiting();
 }
 
 void ArenaCommands::Decided(int index, bool accepted) {
-    server_.Decide(waiting_[index].id, accepted);
-    waiting_.erase(waiting_.begin() + index);
+    server_.Decide(waiting_.Take(static_cast<std::size_t>(index)).id, accepted);
 }
 
 void ArenaCommands::ShowWaiting() {
@@ -272,27 +251,31 @@ void ArenaCommands::ShowWaiting() {
     const zav::Language language = frame_.Language();
     const zav::ScoreSheet& sheet = frame_.Document().Sheet();
     const std::string& key = SheetKey();
-    for (const zav::FinishLineResult& result : waiting_) {
+    for (std::size_t i = 0; i < waiting_.Results().size(); ++i) {
+        const zav::FinishLineResult& result = waiting_.Results()[i];
         WaitingEntry entry;
         entry.heading =
             FromCore(zav::FormatText(zav::Text(language, zav::TextId::ArenaFromFinishLine),
                                      static_cast<long>(result.game + 1)) +
                      ", " + result.receivedAt);
         entry.result = FromCore(zav::DescribeResult(result, sheet, language));
-        if (result.sheetKey != key) {
-            entry.mark = Tx(language, zav::TextId::ArenaOtherSheet);
-        } else {
-            const zav::Conflict conflict = zav::ConflictOf(result, sheet, waiting_);
-            if (conflict != zav::Conflict::None)
-                entry.mark = Tx(language, conflict == zav::Conflict::GameHasResult
-                                              ? zav::TextId::ArenaConflictResult
-                                              : zav::TextId::ArenaConflictJudges);
+        switch (waiting_.MarkOf(i, sheet, key)) {
+            case zav::WaitingMark::None: break;
+            case zav::WaitingMark::OtherSheet:
+                entry.mark = Tx(language, zav::TextId::ArenaOtherSheet);
+                break;
+            case zav::WaitingMark::GameHasResult:
+                entry.mark = Tx(language, zav::TextId::ArenaConflictResult);
+                break;
+            case zav::WaitingMark::SameGameWaiting:
+                entry.mark = Tx(language, zav::TextId::ArenaConflictJudges);
+                break;
         }
         entries.push_back(entry);
     }
     // Shown while the network is on or a result still waits for the scorer;
     // made the first time it is.
-    const bool shown = server_.Running() || !waiting_.empty();
+    const bool shown = server_.Running() || !waiting_.Empty();
     if (shown || panel_) {
         Panel().SetEntries(entries, !server_.Running());
         if (Panel().IsShown() != shown) {
@@ -306,12 +289,12 @@ void ArenaCommands::ShowWaiting() {
 void ArenaCommands::ShowStatus() {
     if (!server_.Running()) return;
     const zav::Language language = frame_.Language();
-    wxString status =
-        FromCore(Address()) + wxS("  ·  ") +
-        TxFormat(language, zav::TextId::ArenaStatusWatching,
-                 static_cast<long>(server_.Watchers())) +
-        wxS("  ·  ") +
-        TxFormat(language, zav::TextId::ArenaStatusWaiting, static_cast<long>(waiting_.size()));
+    wxString status = FromCore(Address()) + wxS("  ·  ") +
+                      TxFormat(language, zav::TextId::ArenaStatusWatching,
+                               static_cast<long>(server_.Watchers())) +
+                      wxS("  ·  ") +
+                      TxFormat(language, zav::TextId::ArenaStatusWaiting,
+                               static_cast<long>(waiting_.Results().size()));
     if (server_.RefusedAttempts() > 0)
         status += wxS("  ·  ") + TxFormat(language, zav::TextId::ArenaStatusRefused,
                                           static_cast<long>(server_.RefusedAttempts()));

@@ -13,6 +13,7 @@
 
 #include "arena/ArenaServer.h"
 #include "arena/ArenaSettings.h"
+#include "arena/WaitingResults.h"
 
 class wxCommandEvent;
 
@@ -56,7 +57,7 @@ public:
     // What the window shows of the network, for the tests.
     const zav::ArenaServer& Server() const { return server_; }
     std::string Address() const;
-    const std::vector<zav::FinishLineResult>& Waiting() const { return waiting_; }
+    const std::vector<zav::FinishLineResult>& Waiting() const { return waiting_.Results(); }
 
 private:
     void OnArenaNetwork(wxCommandEvent& event);
@@ -67,12 +68,9 @@ private:
     const std::string& SheetKey() const;
     void BuildSetPages();
     void Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce);
-    // Whether a result may go in without the scorer: for the sheet on
-    // screen, and changing nothing entered or sent by another judge.
-    bool AcceptableAtOnce(const zav::FinishLineResult& result) const;
+    // What the queue says may go in without the scorer now.
+    void AcceptWhatMay();
     void OnDialogOpen(wxCommandEvent& event);
-    // The results held while a dialog was open, taken once none is.
-    void AcceptHeld();
     void ShowWaiting();
     void ShowStatus();
     void Decided(int index, bool accepted);
@@ -82,12 +80,8 @@ private:
     zav::ArenaServer server_;
     zav::ArenaSettings settings_;
     wxTimer timer_;
-    std::vector<zav::FinishLineResult> waiting_;
-    // A dialog of the window may hold a copy of the sheet that its OK puts
-    // back whole: while one is open, results to accept at once wait here
-    // (by id) instead of going into the sheet behind it.
+    zav::WaitingResults waiting_;
     int dialogsOpen_ = 0;
-    std::vector<int> held_;
     // The set's sheets as their files hold them, read when the set or the
     // sheet on screen changes; the sheet on screen is built at each change.
     std::vector<zav::ArenaSheet> setPages_;
