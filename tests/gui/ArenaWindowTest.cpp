@@ -7,6 +7,7 @@
 #include <wx/checkbox.h>
 #include <wx/htmllbox.h>
 #include <wx/process.h>
+#include <wx/spinctrl.h>
 #include <wx/stream.h>
 #include <wx/txtstrm.h>
 
@@ -109,8 +110,13 @@ TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow)
     EXPECT_NE(after, before);
     EXPECT_NE(client.Get("/entry/status?id=1", judge)->body.find(">accepted<"), std::string::npos);
 
+    // The judge's phone hears of the undo, and of the redo.
     Run(ID_UNDO);
     EXPECT_EQ(client.Get("/")->body, before);
+    EXPECT_NE(client.Get("/entry/status?id=1", judge)->body.find(">taken back by the scorer<"),
+              std::string::npos);
+    Run(ID_REDO);
+    EXPECT_NE(client.Get("/entry/status?id=1", judge)->body.find(">accepted<"), std::string::npos);
 }
 
 // With "accept at once" on, a result arriving while the Game result dialog is
@@ -202,6 +208,44 @@ TEST_F(ArenaWindowTest, TurnedOffAKeptResultIsCorrectedThroughTheGameResultDialo
     EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
     EXPECT_EQ(panel.list->GetCount(), 0u);
     EXPECT_EQ(frame->Document().State(), SheetState::Changed);
+}
+
+// Turned on, the dialog comes back at once with the address, its QR code
+// and the entry code; a new port that cannot be opened leaves the phones on
+// the old one.
+TEST_F(ArenaWindowTest, TurnedOnItShowsWhereToGoAndAPortInUseKeepsTheOld) {
+    const auto turn = [](bool on) {
+        return ExpectDialog<ArenaDialog>(wxID_OK, [on](ArenaDialog& d) {
+            wxStaticCast(d.FindWindowByName(ArenaDialog::kOnName), wxCheckBox)->SetValue(on);
+        });
+    };
+    wxTEST_DIALOG(Run(ID_ARENA_NETWORK), turn(false));
+    ASSERT_FALSE(frame->Arena().Server().Running());
+    wxString shown;
+    wxTEST_DIALOG(Run(ID_ARENA_NETWORK), turn(true),
+                  ExpectDialog<ArenaDialog>(wxID_CANCEL, [&](ArenaDialog& d) {
+                      EXPECT_NE(d.FindWindowByName(ArenaDialog::kQrName), nullptr);
+                      for (const wxWindow* child : d.GetChildren()) shown += child->GetLabel();
+                  }));
+    ASSERT_TRUE(frame->Arena().Server().Running());
+    EXPECT_TRUE(shown.Contains(FromCore(frame->Arena().Server().EntryCode()))) << shown;
+    EXPECT_TRUE(shown.Contains(FromCore(frame->Arena().Address()))) << shown;
+
+    port = frame->Arena().Server().Port();
+    zav::ArenaServer other;
+    std::string reason;
+    ASSERT_TRUE(other.Start({"127.0.0.1", 0, false}, reason));
+    wxTEST_DIALOG(Run(ID_ARENA_NETWORK),
+                  ExpectDialog<ArenaDialog>(
+                      wxID_OK,
+                      [&](ArenaDialog& d) {
+                          wxStaticCast(d.FindWindowByName(ArenaDialog::kPortName), wxSpinCtrl)
+                              ->SetValue(other.Port());
+                      }),
+                  ExpectMessage(wxID_OK));
+    EXPECT_TRUE(frame->Arena().Server().Running());
+    EXPECT_EQ(frame->Arena().Server().Port(), port);
+    EXPECT_EQ(Client().Get("/")->status, 200);
 }
 
 // The judge's and the spectator's phones in chromium (puppeteer-core from npm,

@@ -322,11 +322,19 @@ std::string PortReason(const beast::error_code& error, const ArenaOptions& optio
     return error.message();
 }
 
+void Listen(tcp::acceptor& acceptor, const tcp::endpoint& endpoint, beast::error_code& error) {
+    acceptor.open(endpoint.protocol(), error);
+    if (error) return;
+    SetListeningOptions(static_cast<NativeSocket>(acceptor.native_handle()));
+    acceptor.bind(endpoint, error);
+    if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
+}
+
 }  // namespace
 
 struct ArenaServer::State {
-    explicit State(const ArenaOptions& options, int firstId)
-        : options(options), site(options.entry, firstId), engine(site, options) {}
+    State(const ArenaOptions& options, std::shared_ptr<ArenaSite> site)
+        : options(options), site(std::move(site)), engine(*this->site, options) {}
 
     // The I/O thread: every connection's work, turning any exception of
     // ours into a counted fault instead of the end of the program.
@@ -342,7 +350,7 @@ struct ArenaServer::State {
     }
 
     ArenaOptions options;
-    ArenaSite site;
+    std::shared_ptr<ArenaSite> site;  // a move to another port keeps it
     Engine engine;
     int port = 0;
     std::thread thread;
@@ -355,10 +363,10 @@ ArenaServer::~ArenaServer() {
 }
 
 bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
-    const int firstId = state_ ? state_->site.NextId() : 1;
-    Stop();
-    auto state = std::make_unique<State>(options, firstId);
-    Engine& engine = state->engine;
+    const bool moving = Running();
+    auto site =
+        moving ? state_->site
+               : std::make_shared<ArenaSite>(options.entry, state_ ? state_->site->NextId() : 1);
     RaiseOpenFileLimit();
     beast::error_code error;
     const asio::ip::address address = asio::ip::make_address(options.bind, error);
@@ -367,18 +375,23 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
         return false;
     }
     const tcp::endpoint endpoint(address, static_cast<unsigned short>(options.port));
-    engine.acceptor.open(endpoint.protocol(), error);
-    if (!error) {
-        SetListeningOptions(static_cast<NativeSocket>(engine.acceptor.native_handle()));
-        engine.acceptor.bind(endpoint, error);
+    auto state = std::make_unique<State>(options, site);
+    Listen(state->engine.acceptor, endpoint, error);
+    // The same port on another interface is the old one's until it closes.
+    if (error && moving && options.port == state_->port) {
+        Stop();
+        state = std::make_unique<State>(options, site);
+        Listen(state->engine.acceptor, endpoint, error);
     }
-    if (!error) engine.acceptor.listen(asio::socket_base::max_listen_connections, error);
     if (error) {
         reason = PortReason(error, options);
         return false;
     }
+    // Only now that the new port is open do the phones lose the old one.
+    Stop();
+    Engine& engine = state->engine;
     state->port = engine.acceptor.local_endpoint().port();
-    state->site.OnChange([&engine] {
+    site->OnChange([&engine] {
         // One wake-up of the I/O thread however many changes come at once.
         if (!engine.broadcastPosted.exchange(true))
             asio::post(engine.io, [&engine] { engine.Broadcast(false); });
@@ -393,7 +406,7 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
 void ArenaServer::Stop() {
     if (!state_ || !state_->thread.joinable()) return;
     Engine& engine = state_->engine;
-    state_->site.OnChange(nullptr);
+    state_->site->OnChange(nullptr);
     std::promise<void> closed;
     asio::post(engine.io, [&engine, &closed] {
         beast::error_code ignored;
@@ -422,19 +435,23 @@ int ArenaServer::Port() const {
 }
 
 std::string ArenaServer::EntryCode() const {
-    return state_ ? state_->site.EntryCode() : "";
+    return state_ ? state_->site->EntryCode() : "";
 }
 
 void ArenaServer::SetSnapshot(std::shared_ptr<const ArenaSnapshot> snapshot) {
-    if (state_) state_->site.SetSnapshot(std::move(snapshot));
+    if (state_) state_->site->SetSnapshot(std::move(snapshot));
 }
 
 std::vector<FinishLineResult> ArenaServer::TakeArrivals() {
-    return state_ ? state_->site.TakeArrivals() : std::vector<FinishLineResult>{};
+    return state_ ? state_->site->TakeArrivals() : std::vector<FinishLineResult>{};
 }
 
 void ArenaServer::Decide(int id, bool accepted) {
-    if (state_) state_->site.Decide(id, accepted);
+    Decide(id, accepted ? FinishLineStatus::Accepted : FinishLineStatus::Rejected);
+}
+
+void ArenaServer::Decide(int id, FinishLineStatus status) {
+    if (state_) state_->site->Decide(id, status);
 }
 
 int ArenaServer::Watchers() const {
@@ -442,7 +459,7 @@ int ArenaServer::Watchers() const {
 }
 
 int ArenaServer::RefusedAttempts() const {
-    return state_ ? state_->site.RefusedAttempts() : 0;
+    return state_ ? state_->site->RefusedAttempts() : 0;
 }
 
 bool ArenaServer::DescriptorsRanOut() const {

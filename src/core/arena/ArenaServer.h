@@ -40,7 +40,9 @@ public:
     // the reason when the port cannot be opened (the common ones in the
     // options' language, else the system's words). Results are numbered on
     // from the last start, so a result kept through a stop is never taken
-    // for a new one.
+    // for a new one. Running already, it moves: the old port serves until
+    // the new one is open (and goes on serving when it cannot be), and the
+    // code, the judges' sessions and the results carry over.
     bool Start(const ArenaOptions& options, std::string& reason);
     void Stop();
     bool Running() const;
@@ -55,6 +57,9 @@ public:
     // The scorer's decision on result `id`, shown on the judge's phone at
     // once (its page hears of it on the event stream).
     void Decide(int id, bool accepted);
+    // A result accepted, then taken back by an undo (Undone), or back on the
+    // sheet by a redo (Accepted): the judge's phone follows.
+    void Decide(int id, FinishLineStatus status);
 
     int Watchers() const;
     int RefusedAttempts() const;

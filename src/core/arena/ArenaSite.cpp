@@ -288,7 +288,7 @@ std::vector<FinishLineResult> ArenaSite::TakeArrivals() {
     return std::exchange(arrivals_, {});
 }
 
-void ArenaSite::Decide(int id, bool accepted) {
+void ArenaSite::Decide(int id, FinishLineStatus status) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (auto it = waiting_.begin(); it != waiting_.end(); ++it)
@@ -296,9 +296,9 @@ void ArenaSite::Decide(int id, bool accepted) {
                 waiting_.erase(it);
                 break;
             }
-        const auto status = statuses_.find(id);
-        if (status == statuses_.end()) return;
-        status->second.status = accepted ? FinishLineStatus::Accepted : FinishLineStatus::Rejected;
+        const auto sent = statuses_.find(id);
+        if (sent == statuses_.end() || sent->second.status == status) return;
+        sent->second.status = status;
     }
     Changed(&ArenaVersions::decisions);
 }

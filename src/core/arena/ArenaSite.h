@@ -60,7 +60,8 @@ public:
 
     void SetSnapshot(std::shared_ptr<const ArenaSnapshot> snapshot);
     std::vector<FinishLineResult> TakeArrivals();
-    void Decide(int id, bool accepted);
+    // The scorer's decision on result `id`, or its undoing.
+    void Decide(int id, FinishLineStatus status);
     std::string EntryCode() const;
     int RefusedAttempts() const;
     int NextId() const;

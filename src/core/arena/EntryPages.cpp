@@ -18,29 +18,35 @@ constexpr const char* kEntryStyle =
     ".blame input{width:24px;height:24px;vertical-align:middle}\n"
     ".problem{color:#b00000;font-weight:bold}.status{font-size:26px;font-weight:bold}\n";
 
-// A result still waiting: the page hears of every decision on the event
-// stream and looks again at its own (also once the stream opens, for a
-// decision made before); without the stream it looks every two seconds,
-// without scripts it reloads itself.
-constexpr const char* kWaitForDecision =
-    "<noscript><meta http-equiv=\"refresh\" content=\"2\"></noscript>\n"
-    "<script>\n"
-    "(function(){\n"
-    "function check(){fetch(location.href,{cache:'no-store'}).then(function(r){return r.text();})"
-    ".then(function(t){if(t.indexOf('data-status=\"received\"')<0)location.reload();})"
-    ".catch(function(){});}\n"
-    "if(window.EventSource){var es=new EventSource('/events');es.onopen=check;"
-    "es.addEventListener('decided',check);"
-    "es.onerror=function(){if(es.readyState===2)setInterval(check,2000);};}\n"
-    "else{setInterval(check,2000);}\n"
-    "})();\n"
-    "</script>\n";
+// A result whose status may still change (received, accepted, taken back):
+// the page hears of every decision on the event stream and looks again at
+// its own (also once the stream opens, for a decision made before); without
+// the stream it looks every two seconds, without scripts it reloads itself.
+std::string FollowStatus(const std::string& status) {
+    return "<noscript><meta http-equiv=\"refresh\" content=\"2\"></noscript>\n"
+           "<script>\n"
+           "(function(){\n"
+           "var mine='data-status=\"" +
+           status +
+           "\"';\n"
+           "function check(){fetch(location.href,{cache:'no-store'}).then(function(r){return "
+           "r.text();})"
+           ".then(function(t){if(t.indexOf(mine)<0)location.reload();})"
+           ".catch(function(){});}\n"
+           "if(window.EventSource){var es=new EventSource('/events');es.onopen=check;"
+           "es.addEventListener('decided',check);"
+           "es.onerror=function(){if(es.readyState===2)setInterval(check,2000);};}\n"
+           "else{setInterval(check,2000);}\n"
+           "})();\n"
+           "</script>\n";
+}
 
-std::string Head(Language language, bool waitForDecision = false) {
+// `followed`: the status the page shows and follows; empty: none.
+std::string Head(Language language, const std::string& followed = "") {
     std::string page =
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-    if (waitForDecision) page += kWaitForDecision;
+    if (!followed.empty()) page += FollowStatus(followed);
     page += "<title>";
     page += Text(language, TextId::EntryTitle);
     page += "</title>\n<style>\n";
@@ -115,14 +121,28 @@ std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey
 }
 
 std::string EntryStatusPage(int game, FinishLineStatus status, Language language) {
-    const bool received = status == FinishLineStatus::Received;
-    std::string page = Head(language, received);
+    const char* name = "received";
+    TextId text = TextId::EntryReceived;
+    switch (status) {
+        case FinishLineStatus::Received: break;
+        case FinishLineStatus::Accepted:
+            name = "accepted";
+            text = TextId::EntryAccepted;
+            break;
+        case FinishLineStatus::Rejected:
+            name = "rejected";
+            text = TextId::EntryRejected;
+            break;
+        case FinishLineStatus::Undone:
+            name = "undone";
+            text = TextId::EntryUndone;
+            break;
+    }
+    // A rejected result stays so; the others may still change.
+    std::string page = Head(language, status == FinishLineStatus::Rejected ? "" : name);
     page += "<p>" + FormatText(Text(language, TextId::EntryResultStatus), long(game + 1)) + "</p>";
-    page += received ? "<p class=\"status\" id=\"status\" data-status=\"received\">"
-                     : "<p class=\"status\" id=\"status\">";
-    page += Text(language, status == FinishLineStatus::Received   ? TextId::EntryReceived
-                           : status == FinishLineStatus::Accepted ? TextId::EntryAccepted
-                                                                  : TextId::EntryRejected);
+    page += "<p class=\"status\" id=\"status\" data-status=\"" + std::string(name) + "\">";
+    page += Text(language, text);
     page += "</p>\n<p><a href=\"/entry\">";
     page += Text(language, TextId::EntryAnother);
     page += "</a></p>\n";

@@ -22,7 +22,9 @@ enum class Conflict {
     SameGameWaiting,  // another judge's result for the game waits too
 };
 
-enum class FinishLineStatus { Received, Accepted, Rejected };
+// Undone: accepted, then taken back by the scorer (an undo, or the game
+// entered again); a redo makes it accepted again.
+enum class FinishLineStatus { Received, Accepted, Rejected, Undone };
 
 struct FinishLineResult {
     int id = 0;

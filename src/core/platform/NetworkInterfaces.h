@@ -11,10 +11,15 @@ namespace zav {
 // Windows), wide enough for both.
 using NativeSocket = std::uintptr_t;
 
+struct NetworkInterface {
+    std::string name;     // as the system names it ("wlan0", "Wi-Fi")
+    std::string address;  // IPv4, dotted
+};
+
 // Every interface's IPv4 address but loopback's, in the system's order, for
 // the scorer to choose the one the phones reach; empty where the system does
 // not tell.
-std::vector<std::string> LocalAddresses();
+std::vector<NetworkInterface> LocalInterfaces();
 
 // The listening socket's options: the port may be opened again at once after
 // a stop, but never shared with another program listening on it.

@@ -2030,6 +2030,11 @@ ZAV_TEXT(812, EntryRejected,
          "rejected",
          "rifiutato",
          "abgelehnt")
+ZAV_TEXT(851, EntryUndone,
+         "repris par le marqueur",
+         "taken back by the scorer",
+         "ritirato dal segnapunti",
+         "vom Schreiber zurückgenommen")
 ZAV_TEXT(813, EntryBadGame,
          "Ce jeu n'existe pas sur la feuille.",
          "This game does not exist on the sheet.",

@@ -31,10 +31,13 @@ ArenaDialog::ArenaDialog(wxWindow* parent, const zav::Settings& settings, zav::L
     grid->Add(port_, 0);
     grid->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaInterfaceLabel)), 0,
               wxALIGN_CENTER_VERTICAL);
-    // The first entry stands for every interface; the others are addresses.
+    // The first entry stands for every interface; the others are an address
+    // and, after it, the interface's name ("192.168.1.10 (wlan0)").
     wxArrayString interfaces;
     interfaces.Add(Tx(zav::TextId::ArenaAllInterfaces));
-    for (const std::string& address : zav::LocalAddresses()) interfaces.Add(FromCore(address));
+    for (const zav::NetworkInterface& local : zav::LocalInterfaces())
+        interfaces.Add(
+            FromCore(local.name.empty() ? local.address : local.address + " (" + local.name + ")"));
     interface_ = new wxComboBox(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                 interfaces, 0, wxDefaultValidator, kInterfaceName);
     interface_->SetValue(arena.bind.empty() ? interfaces[0] : FromCore(arena.bind));
@@ -77,7 +80,8 @@ bool ArenaDialog::TransferDataFromWindow() {
     arena.on = on_->GetValue();
     arena.port = port_->GetValue();
     const wxString chosen = interface_->GetValue().Strip(wxString::both);
-    arena.bind = chosen == interface_->GetString(0) ? std::string() : ToCore(chosen);
+    arena.bind =
+        chosen == interface_->GetString(0) ? std::string() : ToCore(chosen.BeforeFirst(' '));
     arena.acceptAtOnce = acceptAtOnce_->GetValue();
     if (!zav::WriteArenaSettings(settings_, arena))
         wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),

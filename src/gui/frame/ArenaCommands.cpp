@@ -57,35 +57,51 @@ WaitingResultsPanel& ArenaCommands::Panel() {
 }
 
 void ArenaCommands::OnArenaNetwork(wxCommandEvent&) {
+    const bool wasRunning = server_.Running();
+    if (ShowDialog() != wxID_OK) return;
+    ApplySettings();
+    // Just turned on: the address, its QR code and the entry code at once.
+    if (!wasRunning && server_.Running()) ShowDialog();
+}
+
+int ArenaCommands::ShowDialog() {
     ArenaShown shown;
     if (server_.Running()) shown = {Address(), server_.EntryCode()};
     ArenaDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), shown);
-    if (dialog.ShowModal() == wxID_OK) ApplySettings();
+    return dialog.ShowModal();
 }
 
 void ArenaCommands::ApplySettings() {
     const zav::ArenaSettings wanted = zav::ReadArenaSettings(frame_.AppSettings());
-    const bool restart = wanted.on && (!server_.Running() || wanted.port != settings_.port ||
-                                       wanted.bind != settings_.bind);
-    settings_ = wanted;
-    if (!wanted.on || restart) Stop();
-    if (restart) {
+    const bool running = server_.Running();
+    const bool start =
+        wanted.on && (!running || wanted.port != settings_.port || wanted.bind != settings_.bind);
+    if (!wanted.on) Stop();
+    if (start) {
+        // What the old port received is the window's before the move.
+        TakeArrivals();
         zav::ArenaOptions options;
         options.port = wanted.port;
         options.language = frame_.Language();
         if (!wanted.bind.empty()) options.bind = wanted.bind;
         std::string reason;
         if (!server_.Start(options, reason)) {
+            // A network that ran goes on as it was: its phones stay connected.
+            settings_.acceptAtOnce = wanted.acceptAtOnce;
             frame_.User().Reporter().Show(zav::MessageIcon::Error, zav::TextId::ArenaPortFailed,
                                           std::to_string(wanted.port) + " (" + reason + ")");
+            ShowStatus();
             return;
         }
+    }
+    settings_ = wanted;
+    if (start && !running) {
         timer_.Start(kTickMilliseconds);
         frame_.GetStatusBar()->SetFieldsCount(3);
         const int widths[] = {-2, 190, -3};
         frame_.GetStatusBar()->SetStatusWidths(3, widths);
-        SheetShown();
     }
+    if (start) SheetShown();
     ShowStatus();
 }
 
@@ -116,8 +132,8 @@ bool ArenaCommands::MayDropWaiting() {
 std::string ArenaCommands::Address() const {
     std::string host = settings_.bind;
     if (host.empty()) {
-        const std::vector<std::string> addresses = zav::LocalAddresses();
-        host = addresses.empty() ? "localhost" : addresses.front();
+        const std::vector<zav::NetworkInterface> interfaces = zav::LocalInterfaces();
+        host = interfaces.empty() ? "localhost" : interfaces.front().address;
     }
     return "http://" + host + ":" + std::to_string(server_.Port()) + "/";
 }
@@ -148,6 +164,10 @@ void ArenaCommands::BuildSetPages() {
 }
 
 void ArenaCommands::SheetShown() {
+    // An undo or a redo of an accepted result: its judge's phone follows.
+    if (frame_.Document().HasSheet())
+        for (const auto& [id, status] : accepted_.Follow(frame_.Document().Sheet(), SheetKey()))
+            server_.Decide(id, status);
     if (!server_.Running()) {
         // The marks of what waits follow the sheet, and what was decided goes.
         if (panel_ && panel_->IsShown()) ShowWaiting();
@@ -205,6 +225,7 @@ void ArenaCommands::Accept(int index) {
     // As the Game result dialog's OK: the results, the next game proposed,
     // then the change recorded, saved and shown (and so served).
     zav::ApplyResult(result, frame_.Document().EditSheet());
+    accepted_.Accepted(result.id, result.game, SheetKey(), frame_.Document().Sheet());
     Decided(index, true);
     frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
                                         static_cast<long>(result.game + 1)));
@@ -231,6 +252,7 @@ void ArenaCommands::Edit(int index) {
     sheet.iGamesRunning = before.iGamesRunning;
     if (game != zav::GameToPropose(sheet)) zav::OnOtherGameChosen(sheet);
     zav::AfterGameResult(sheet);
+    accepted_.Accepted(result.id, game, SheetKey(), sheet);
     Decided(index, true);
     frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
                                         static_cast<long>(game + 1)));

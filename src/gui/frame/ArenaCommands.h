@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "arena/AcceptedResults.h"
 #include "arena/ArenaServer.h"
 #include "arena/ArenaSettings.h"
 #include "arena/WaitingResults.h"
@@ -61,6 +62,9 @@ public:
 
 private:
     void OnArenaNetwork(wxCommandEvent& event);
+    // The Arena network dialog, showing the address and the entry code while
+    // the network runs.
+    int ShowDialog();
     void Stop();
     // The key of the sheet on screen, which a judge's form sends back: drawn
     // anew each time the sheet is replaced, and saying nothing of its file
@@ -81,6 +85,7 @@ private:
     zav::ArenaSettings settings_;
     wxTimer timer_;
     zav::WaitingResults waiting_;
+    zav::AcceptedResults accepted_;
     int dialogsOpen_ = 0;
     // The set's sheets as their files hold them, read when the set or the
     // sheet on screen changes; the sheet on screen is built at each change.

@@ -2,6 +2,7 @@
 // judge entered, for the sheet on screen, and nothing while a dialog is open.
 #include <gtest/gtest.h>
 
+#include "arena/AcceptedResults.h"
 #include "arena/WaitingResults.h"
 #include "core/report/PageTesting.h"
 
@@ -41,6 +42,25 @@ TEST(WaitingResults, AcceptedAtOnceOnlyWhenNothingStandsInTheWay) {
     // Without "accept at once" nothing goes in by itself.
     queue.Arrive({Sent(6, 4)}, false);
     EXPECT_FALSE(queue.NextToAccept(sheet, "heat", false));
+}
+
+// The game as it stood once accepted: an undo takes the result back, a redo
+// brings it back; a blame counts, and another sheet's results are left alone.
+TEST(AcceptedResults, FollowTheirGameThroughUndoAndRedo) {
+    ScoreSheet sheet = zavtest::Sample("small-heat.score");
+    const ScoreSheet before = sheet;
+    ApplyResult(Sent(7, 3), sheet);
+    AcceptedResults accepted;
+    accepted.Accepted(7, 3, "heat", sheet);
+    const ScoreSheet after = sheet;
+    EXPECT_TRUE(accepted.Follow(sheet, "heat").empty());
+    using Changes = std::vector<std::pair<int, FinishLineStatus>>;
+    EXPECT_EQ(accepted.Follow(before, "heat"), (Changes{{7, FinishLineStatus::Undone}}));
+    EXPECT_TRUE(accepted.Follow(before, "heat").empty());
+    EXPECT_TRUE(accepted.Follow(after, "other").empty());
+    EXPECT_EQ(accepted.Follow(after, "heat"), (Changes{{7, FinishLineStatus::Accepted}}));
+    sheet.bAvertissement[2][3] = true;
+    EXPECT_EQ(accepted.Follow(sheet, "heat"), (Changes{{7, FinishLineStatus::Undone}}));
 }
 
 }  // namespace

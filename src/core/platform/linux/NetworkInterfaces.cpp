@@ -22,8 +22,8 @@ void RaiseOpenFileLimit() {
     setrlimit(RLIMIT_NOFILE, &limit);
 }
 
-std::vector<std::string> LocalAddresses() {
-    std::vector<std::string> addresses;
+std::vector<NetworkInterface> LocalInterfaces() {
+    std::vector<NetworkInterface> addresses;
     ifaddrs* list = nullptr;
     if (getifaddrs(&list) != 0) return addresses;
     for (const ifaddrs* item = list; item; item = item->ifa_next) {
@@ -32,7 +32,8 @@ std::vector<std::string> LocalAddresses() {
         const auto* address = reinterpret_cast<const sockaddr_in*>(item->ifa_addr);
         if (!inet_ntop(AF_INET, &address->sin_addr, text, sizeof text)) continue;
         const std::string shown = text;
-        if (shown.rfind("127.", 0) != 0) addresses.push_back(shown);
+        if (shown.rfind("127.", 0) != 0)
+            addresses.push_back({item->ifa_name ? item->ifa_name : "", shown});
     }
     freeifaddrs(list);
     return addresses;

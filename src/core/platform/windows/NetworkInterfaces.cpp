@@ -6,6 +6,8 @@
 #include <iphlpapi.h>
 // clang-format on
 
+#include "platform/windows/Wide.h"
+
 namespace zav {
 
 void SetListeningOptions(NativeSocket socket) {
@@ -19,8 +21,8 @@ void SetListeningOptions(NativeSocket socket) {
 // Windows counts sockets against no per-process limit of that size.
 void RaiseOpenFileLimit() {}
 
-std::vector<std::string> LocalAddresses() {
-    std::vector<std::string> addresses;
+std::vector<NetworkInterface> LocalInterfaces() {
+    std::vector<NetworkInterface> addresses;
     ULONG size = 16 * 1024;
     std::vector<unsigned char> buffer;
     ULONG result = ERROR_BUFFER_OVERFLOW;
@@ -41,7 +43,9 @@ std::vector<std::string> LocalAddresses() {
             char text[INET_ADDRSTRLEN] = "";
             if (!inet_ntop(AF_INET, &address->sin_addr, text, sizeof text)) continue;
             const std::string shown = text;
-            if (shown.rfind("127.", 0) != 0) addresses.push_back(shown);
+            if (shown.rfind("127.", 0) != 0)
+                addresses.push_back(
+                    {adapter->FriendlyName ? Utf8(adapter->FriendlyName) : "", shown});
         }
     }
     return addresses;
