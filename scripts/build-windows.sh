@@ -314,7 +314,7 @@ project() {
         ole32.dll|oleaut32.dll|comctl32.dll|uuid.dll|rpcrt4.dll|shlwapi.dll|version.dll| \
         uxtheme.dll|oleacc.dll|msvcrt.dll|winmm.dll|wininet.dll|ws2_32.dll|imm32.dll| \
         msimg32.dll|gdiplus.dll|usp10.dll|dwmapi.dll|bcrypt.dll|crypt32.dll|iphlpapi.dll| \
-        secur32.dll|api-ms-win-*) ;;
+        secur32.dll|mswsock.dll|api-ms-win-*) ;;
         *) echo "$exe needs $dll, which Windows does not have" >&2; exit 1 ;;
       esac
     done
