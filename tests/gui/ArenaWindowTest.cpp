@@ -17,6 +17,7 @@
 #include "frame/ArenaCommands.h"
 #include "gui/DialogTesting.h"
 #include "support/TestFiles.h"
+#include "view/PageView.h"
 #include "view/WaitingResultsPanel.h"
 
 namespace {
@@ -208,6 +209,35 @@ TEST_F(ArenaWindowTest, TurnedOffAKeptResultIsCorrectedThroughTheGameResultDialo
     EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
     EXPECT_EQ(panel.list->GetCount(), 0u);
     EXPECT_EQ(frame->Document().State(), SheetState::Changed);
+}
+
+// The waiting results from the keyboard: F6 goes to the list (and back),
+// Delete rejects, F2 edits, Enter accepts.
+TEST_F(ArenaWindowTest, TheWaitingResultsAnswerTheKeyboard) {
+    SendGame4("&t1=3&t2=2&t3=1&t4=0");
+    SendGame4("&t1=0&t2=1&t3=2&t4=3");
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 2; }));
+    const auto press = [](wxWindow* window, int key, wxEventType type = wxEVT_KEY_DOWN) {
+        wxKeyEvent event(type);
+        event.m_keyCode = key;
+        event.SetEventObject(window);
+        window->GetEventHandler()->ProcessEvent(event);
+    };
+    frame->View().Window()->SetFocus();
+    press(frame, WXK_F6, wxEVT_CHAR_HOOK);
+    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == panel.list; }));
+    press(panel.list, WXK_DELETE);
+    ASSERT_EQ(panel.list->GetCount(), 1u);
+    wxTEST_DIALOG(press(panel.list, WXK_F2),
+                  ExpectDialog<GameResultDialog>(wxID_CANCEL, [](GameResultDialog& d) {
+                      EXPECT_EQ(ShownIn(d.results), (std::vector<std::string>{"1", "2", "3", "4"}));
+                  }));
+    press(panel.list, WXK_RETURN);
+    EXPECT_EQ(panel.list->GetCount(), 0u);
+    EXPECT_EQ(frame->Document().Sheet().iGamePlace[0][3], 1);
+    press(frame, WXK_F6, wxEVT_CHAR_HOOK);
+    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() != panel.list; }));
 }
 
 // Turned on, the dialog comes back at once with the address, its QR code

@@ -2220,6 +2220,11 @@ ZAV_TEXT(850, ArenaPanelOffline,
          "Network off: the judges' phones no longer learn your decision.",
          "Rete ferma: i telefoni dei giudici non sapranno la vostra decisione.",
          "Netzwerk aus: die Telefone der Richter erfahren Ihre Entscheidung nicht mehr.")
+ZAV_TEXT(852, ArenaPanelKeys,
+         "Entrée : accepter · F2 : modifier · Suppr : refuser · F6 : aller à la liste et revenir",
+         "Enter: accept · F2: edit · Delete: reject · F6: to the list and back",
+         "Invio: accetta · F2: modifica · Canc: rifiuta · F6: alla lista e ritorno",
+         "Eingabe: übernehmen · F2: bearbeiten · Entf: ablehnen · F6: zur Liste und zurück")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -1,5 +1,6 @@
 #include "frame/ArenaCommands.h"
 
+#include <wx/htmllbox.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
@@ -17,6 +18,7 @@
 #include "report/PageStyle.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
+#include "view/PageView.h"
 #include "view/WaitingResultsPanel.h"
 
 namespace zavgui {
@@ -32,6 +34,7 @@ constexpr int kArenaStatusField = 2;
 ArenaCommands::ArenaCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &ArenaCommands::OnArenaNetwork, this, ID_ARENA_NETWORK);
     frame.Bind(EVT_ZAV_DIALOG_OPEN, &ArenaCommands::OnDialogOpen, this);
+    frame.Bind(wxEVT_CHAR_HOOK, &ArenaCommands::OnKey, this);
     timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         TakeArrivals();
         ShowStatus();
@@ -54,6 +57,17 @@ WaitingResultsPanel& ArenaCommands::Panel() {
     // Beside the view, which fills the rest of the window.
     frame_.GetSizer()->Add(panel_, 0, wxEXPAND);
     return *panel_;
+}
+
+// F6 goes to the waiting results and back to the page, from the keyboard
+// alone.
+void ArenaCommands::OnKey(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_F6 || event.HasAnyModifiers() || !panel_ || !panel_->IsShown())
+        return event.Skip();
+    if (wxWindow::FindFocus() == panel_->list)
+        frame_.View().Window()->SetFocus();
+    else
+        panel_->list->SetFocus();
 }
 
 void ArenaCommands::OnArenaNetwork(wxCommandEvent&) {

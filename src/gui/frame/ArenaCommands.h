@@ -17,6 +17,7 @@
 #include "arena/WaitingResults.h"
 
 class wxCommandEvent;
+class wxKeyEvent;
 
 namespace zavgui {
 
@@ -62,6 +63,7 @@ public:
 
 private:
     void OnArenaNetwork(wxCommandEvent& event);
+    void OnKey(wxKeyEvent& event);
     // The Arena network dialog, showing the address and the entry code while
     // the network runs.
     int ShowDialog();

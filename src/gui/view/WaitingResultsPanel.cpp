@@ -43,7 +43,11 @@ WaitingResultsPanel::WaitingResultsPanel(wxWindow* parent, zav::Language languag
     reject = new wxButton(this, wxID_ANY, Tx(language, zav::TextId::ArenaReject));
     for (wxButton* button : {accept, edit, reject}) buttons->Add(button, 1, wxALL, 3);
     sizer->Add(buttons, 0, wxEXPAND | wxALL, 3);
+    auto* keys = new wxStaticText(this, wxID_ANY, Tx(language, zav::TextId::ArenaPanelKeys));
+    keys->Wrap(290);
+    sizer->Add(keys, 0, wxEXPAND | wxALL, 6);
     SetSizer(sizer);
+    list->Bind(wxEVT_KEY_DOWN, &WaitingResultsPanel::OnKey, this);
     accept->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Act(onAccept); });
     edit->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Act(onEdit); });
     reject->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Act(onReject); });
@@ -60,6 +64,20 @@ void WaitingResultsPanel::SetEntries(const std::vector<WaitingEntry>& entries, b
         list->SetSelection(chosen >= 0 && chosen < static_cast<int>(entries.size()) ? chosen : 0);
     offline_->Show(offline);
     ShowButtons();
+}
+
+// The list's keys, as in a file manager's list: Enter takes the entry, F2
+// edits it, Delete throws it out; the arrows choose as usual.
+void WaitingResultsPanel::OnKey(wxKeyEvent& event) {
+    if (event.HasAnyModifiers()) return event.Skip();
+    switch (event.GetKeyCode()) {
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER: return Act(onAccept);
+        case WXK_F2: return Act(onEdit);
+        case WXK_DELETE:
+        case WXK_NUMPAD_DELETE: return Act(onReject);
+        default: event.Skip();
+    }
 }
 
 void WaitingResultsPanel::Act(const std::function<void(int)>& action) {

@@ -1,7 +1,8 @@
 // The side panel of results sent from the finish line that wait for the
 // scorer: one entry each, wrapped to the panel's width ("Game 4, from the
-// finish line, 14:32", a conflict in red, then every team's place), and
-// Accept, Edit and Reject for the entry chosen.
+// finish line, 14:32:05", a conflict in red, then every team's place), and
+// Accept, Edit and Reject for the entry chosen, by button or key (written
+// under them).
 #pragma once
 
 #include <wx/panel.h>
@@ -12,6 +13,7 @@
 #include "texts/Texts.h"
 
 class wxButton;
+class wxKeyEvent;
 class wxSimpleHtmlListBox;
 class wxStaticText;
 
@@ -44,6 +46,7 @@ private:
     wxStaticText* offline_ = nullptr;
 
     void Act(const std::function<void(int)>& action);
+    void OnKey(wxKeyEvent& event);
     void ShowButtons();
 };
 
