@@ -8,6 +8,16 @@
 
 namespace zav {
 
+// ASCII classes whatever the locale: the C library's take a byte of UTF-8
+// for a letter under a Latin-1 locale (Windows' French one), which would let
+// it through into an address or a header unescaped.
+constexpr bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsAsciiAlnum(char c) {
+    return IsAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 // Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+0081 etc.).
 std::string Cp1252ToUtf8(std::string_view bytes);
 

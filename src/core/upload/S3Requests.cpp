@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "encoding/Encoding.h"
+
 namespace zav {
 namespace {
 
@@ -32,8 +34,7 @@ std::string DeclaredCharset(const std::string& bytes) {
     std::size_t start = at + 8;
     if (start < head.size() && (head[start] == '"' || head[start] == '\'')) ++start;
     std::size_t end = start;
-    while (end < head.size() && (std::isalnum(static_cast<unsigned char>(head[end])) ||
-                                 head[end] == '-' || head[end] == '_'))
+    while (end < head.size() && (IsAsciiAlnum(head[end]) || head[end] == '-' || head[end] == '_'))
         ++end;
     return end > start ? head.substr(start, end - start) : "utf-8";
 }
@@ -174,7 +175,7 @@ std::string S3ErrorCode(const std::string& xml) {
     const std::optional<std::string> code = Element(xml, "Code", error, xml.size());
     if (!code || code->empty() || code->size() > kMaxCodeLength) return std::string();
     for (const char c : *code)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.') return std::string();
+        if (!IsAsciiAlnum(c) && c != '.') return std::string();
     return *code;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "encoding/Encoding.h"
+
 namespace zav {
 namespace {
 
@@ -14,7 +16,7 @@ std::string Escaped(std::string_view part) {
     std::string out;
     for (const char c : part) {
         const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) || c == '-' || c == '_' || c == '.' || c == '~') {
+        if (IsAsciiAlnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
             out += c;
         } else {
             out += '%';
@@ -44,11 +46,8 @@ std::string Decoded(std::string_view text) {
 bool IsBucketName(const std::string& name) {
     if (name.size() < 3 || name.size() > 63) return false;
     for (const char c : name)
-        if (!std::islower(static_cast<unsigned char>(c)) &&
-            !std::isdigit(static_cast<unsigned char>(c)) && c != '-' && c != '.')
-            return false;
-    return std::isalnum(static_cast<unsigned char>(name.front())) &&
-           std::isalnum(static_cast<unsigned char>(name.back()));
+        if (!(c >= 'a' && c <= 'z') && !IsAsciiDigit(c) && c != '-' && c != '.') return false;
+    return IsAsciiAlnum(name.front()) && IsAsciiAlnum(name.back());
 }
 
 }  // namespace
@@ -97,7 +96,7 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
         (!portText.empty() || !IsBucketName(address.host)))
         return std::nullopt;
     for (const char c : portText) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+        if (!IsAsciiDigit(c)) return std::nullopt;
         address.port = address.port * 10 + (c - '0');
         if (address.port > 65535) return std::nullopt;
     }
@@ -113,7 +112,7 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
 std::optional<UploadAddress> OnS3Service(UploadAddress bucket, const S3Service& service) {
     bucket.region = service.region.empty() ? "us-east-1" : service.region;
     for (const char c : bucket.region)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return std::nullopt;
+        if (!IsAsciiAlnum(c) && c != '-') return std::nullopt;
     std::string endpoint = service.endpoint.empty()
                                ? "https://s3." + bucket.region + ".amazonaws.com"
                                : service.endpoint;
