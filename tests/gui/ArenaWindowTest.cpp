@@ -11,6 +11,8 @@
 #include <wx/stream.h>
 #include <wx/txtstrm.h>
 
+#include <regex>
+
 #include "arena/ArenaSettings.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
@@ -52,8 +54,9 @@ protected:
     // `places` ("&t1=3&t2=2..."): the judge's cookie.
     httplib::Headers SendGame4(const std::string& places) {
         auto client = Client();
-        const auto login = client.Post("/entry/code", "code=" + frame->Arena().Server().EntryCode(),
-                                       "application/x-www-form-urlencoded");
+        const auto login = client.Post(
+            "/entry/code", "code=" + frame->Arena().Server().EntryCode() + "&name=Finish++judge%0A",
+            "application/x-www-form-urlencoded");
         EXPECT_EQ(login->status, 303);
         const std::string cookie = login->get_header_value("Set-Cookie");
         const httplib::Headers judge{{"Cookie", cookie.substr(0, cookie.find(';'))}};
@@ -96,7 +99,11 @@ TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow)
     WaitingResultsPanel& panel = frame->WaitingResults();
     ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 1; }));
     EXPECT_TRUE(panel.IsShown());
-    EXPECT_TRUE(panel.list->GetString(0).StartsWith("<b>Game 4, from the finish line, "));
+    // When, to the second, and from whom.
+    EXPECT_TRUE(std::regex_search(
+        ToCore(panel.list->GetString(0)),
+        std::regex("^<b>Game 4, from the finish line, \\d\\d:\\d\\d:\\d\\d, Finish judge</b>")))
+        << panel.list->GetString(0);
     EXPECT_TRUE(panel.list->GetString(0).EndsWith("</b><br>Alpha 4, Bravo 3, Charlie 2, Delta 1"))
         << panel.list->GetString(0);
     EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 0);  // nothing without the scorer

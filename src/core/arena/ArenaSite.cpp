@@ -10,6 +10,7 @@ namespace zav {
 namespace {
 
 constexpr std::size_t kMaxStatuses = 10000;
+constexpr std::size_t kMaxJudges = 4096;
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr const char* kSessionCookie = "zav_session";
 // Tells one phone from another behind the same address (a hotspot, a
@@ -196,6 +197,7 @@ void ArenaSite::EntryCode(const HttpRequest& request, HttpResponse& response) {
     }
     switch (check) {
         case EntryGate::CodeCheck::Accepted:
+            RememberJudge(token, JudgeName(request.Param("name")));
             response.headers.emplace_back("Set-Cookie",
                                           std::string(kSessionCookie) + "=" + token +
                                               "; Path=/entry; HttpOnly; SameSite=Strict");
@@ -210,6 +212,14 @@ void ArenaSite::EntryCode(const HttpRequest& request, HttpResponse& response) {
             response.headers.emplace_back("Retry-After", "60");
             return Page(response, EntryCodePage(language, Text(language, TextId::EntryLockedOut)));
     }
+}
+
+void ArenaSite::RememberJudge(const std::string& session, const std::string& name) {
+    if (name.empty()) return;
+    std::lock_guard<std::mutex> lock(mutex_);
+    // Bounded as the gate's sessions are: a flood of logins cannot grow it.
+    if (judges_.size() >= kMaxJudges) judges_.erase(judges_.begin());
+    judges_[session] = name;
 }
 
 void ArenaSite::EntryResult(const HttpRequest& request, HttpResponse& response) {
@@ -235,6 +245,8 @@ void ArenaSite::EntryResult(const HttpRequest& request, HttpResponse& response) 
     result.id = nextId_++;
     result.sheetKey = shot->entry->key;
     result.device = request.remoteAddress;
+    const auto judge = judges_.find(session);
+    if (judge != judges_.end()) result.judge = judge->second;
     result.receivedAt = LocalTimeNow();
     result.conflict = ConflictOf(result, shot->entry->sheet, waiting_);
     arrivals_.push_back(result);

@@ -72,6 +72,7 @@ private:
     void EntryForm(const HttpRequest& request, HttpResponse& response);
     void EntryCode(const HttpRequest& request, HttpResponse& response);
     void EntryResult(const HttpRequest& request, HttpResponse& response);
+    void RememberJudge(const std::string& session, const std::string& name);
     void EntryStatus(const HttpRequest& request, HttpResponse& response);
     void Changed(unsigned long long ArenaVersions::*what);
 
@@ -89,7 +90,8 @@ private:
         std::string session;
         int game;
     };
-    std::map<int, Sent> statuses_;  // by result id
+    std::map<int, Sent> statuses_;               // by result id
+    std::map<std::string, std::string> judges_;  // names by session token
 };
 
 }  // namespace zav

@@ -72,9 +72,34 @@ std::string EntryCodePage(Language language, const std::string& problem) {
     page += Text(language, TextId::EntryCodeLabel);
     page +=
         "</label><input class=\"code\" id=\"code\" name=\"code\" inputmode=\"numeric\" "
-        "autocomplete=\"off\" maxlength=\"6\" autofocus><button type=\"submit\">OK</button>"
-        "</form>\n";
+        "autocomplete=\"off\" maxlength=\"6\" autofocus><label for=\"name\">";
+    page += Text(language, TextId::EntryNameLabel);
+    page += "</label><input class=\"name\" id=\"name\" name=\"name\" maxlength=\"" +
+            std::to_string(kMaxJudgeName) +
+            "\" autocomplete=\"nickname\"><button type=\"submit\">OK</button></form>\n";
     return page + kFoot;
+}
+
+std::string JudgeName(std::string_view typed) {
+    std::string name;
+    for (const char c : typed) {
+        // Control characters would break the panel's line; spaces are kept
+        // single.
+        const bool space = static_cast<unsigned char>(c) < 0x20 || c == 0x7f || c == ' ';
+        if (space) {
+            if (!name.empty() && name.back() != ' ') name += ' ';
+        } else {
+            name += c;
+        }
+    }
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    // Cut on a character's first byte, so that what is kept is whole UTF-8.
+    if (name.size() > kMaxJudgeName) {
+        std::size_t end = kMaxJudgeName;
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+        name.resize(end);
+    }
+    return name;
 }
 
 std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "arena/FinishLineResult.h"
 #include "sheet/ScoreSheet.h"
@@ -21,6 +22,11 @@ std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey
 
 // What became of result `id` (game from 0); a result still waiting makes the
 // page look again when the scorer decides.
+// The name a judge typed with the code, as the waiting results show it: at
+// most kMaxJudgeName bytes, no control character, spaces single.
+constexpr std::size_t kMaxJudgeName = 40;
+std::string JudgeName(std::string_view typed);
+
 std::string EntryStatusPage(int game, FinishLineStatus status, Language language);
 
 // A refusal: the reason and a way back to the form.

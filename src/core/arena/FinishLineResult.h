@@ -33,6 +33,7 @@ struct FinishLineResult {
     int codes[kMaxTeams] = {};
     bool blames[kMaxTeams] = {};
     std::string device;      // the judge's phone, by its address
+    std::string judge;       // the name the judge typed with the code; may be empty
     std::string receivedAt;  // local time, "14:32"
     Conflict conflict = Conflict::None;
 };

@@ -2225,6 +2225,11 @@ ZAV_TEXT(852, ArenaPanelKeys,
          "Enter: accept · F2: edit · Delete: reject · F6: to the list and back",
          "Invio: accetta · F2: modifica · Canc: rifiuta · F6: alla lista e ritorno",
          "Eingabe: übernehmen · F2: bearbeiten · Entf: ablehnen · F6: zur Liste und zurück")
+ZAV_TEXT(853, EntryNameLabel,
+         "Votre nom, montré au marqueur (par ex. Juge d'arrivée)",
+         "Your name, shown to the scorer (e.g. Finish judge)",
+         "Il vostro nome, mostrato al segnapunti (es. Giudice d'arrivo)",
+         "Ihr Name, für den Schreiber (z. B. Zielrichter)")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

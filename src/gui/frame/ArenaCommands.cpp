@@ -293,7 +293,8 @@ void ArenaCommands::ShowWaiting() {
         entry.heading =
             FromCore(zav::FormatText(zav::Text(language, zav::TextId::ArenaFromFinishLine),
                                      static_cast<long>(result.game + 1)) +
-                     ", " + result.receivedAt);
+                     ", " + result.receivedAt + ", " +
+                     (result.judge.empty() ? result.device : result.judge));
         entry.result = FromCore(zav::DescribeResult(result, sheet, language));
         switch (waiting_.MarkOf(i, sheet, key)) {
             case zav::WaitingMark::None: break;

@@ -14,6 +14,7 @@
 
 #include "arena/ArenaServer.h"
 #include "arena/EntryGate.h"
+#include "arena/EntryPages.h"
 #include "core/report/PageTesting.h"
 
 namespace zav {
@@ -438,6 +439,15 @@ TEST(EntryGate, TheNetworksWrongCodesDrawANewOne) {
     EXPECT_EQ(gate.TryCode("10.0.0.2", "", first, now + EntryGate::kNetworkWindow, token) ==
                   EntryGate::CodeCheck::Accepted,
               gate.Code() == first);  // the old code no longer opens (unless drawn again)
+}
+
+// The name a judge types is one line of whole characters, however typed.
+TEST(EntryPages, AJudgesNameIsOneLineOfWholeCharacters) {
+    EXPECT_EQ(JudgeName(" Juge\t d'arrivée \r\n"), "Juge d'arrivée");
+    const std::string accents(30, 'a');
+    const std::string cut = JudgeName(accents + "éééééééé");  // 30 + 16 bytes
+    EXPECT_EQ(cut, accents + "ééééé");
+    EXPECT_LE(cut.size(), kMaxJudgeName);
 }
 
 // A set whose second sheet could not be read: the open sheet still takes its
