@@ -462,6 +462,10 @@ int ArenaServer::RefusedAttempts() const {
     return state_ ? state_->site->RefusedAttempts() : 0;
 }
 
+int ArenaServer::CodesDrawn() const {
+    return state_ ? state_->site->CodesDrawn() : 0;
+}
+
 bool ArenaServer::DescriptorsRanOut() const {
     return state_ && state_->engine.descriptorsRanOut;
 }

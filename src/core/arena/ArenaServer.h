@@ -63,6 +63,8 @@ public:
 
     int Watchers() const;
     int RefusedAttempts() const;
+    // How often the network's wrong codes drew a new entry code.
+    int CodesDrawn() const;
     // Whether the system refused a connection for want of descriptors since
     // the start (the program asked it for as many as it allows).
     bool DescriptorsRanOut() const;

@@ -325,6 +325,11 @@ int ArenaSite::RefusedAttempts() const {
     return gate_.Refused();
 }
 
+int ArenaSite::CodesDrawn() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return gate_.CodesDrawn();
+}
+
 int ArenaSite::NextId() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return nextId_;

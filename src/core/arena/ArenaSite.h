@@ -64,6 +64,7 @@ public:
     void Decide(int id, FinishLineStatus status);
     std::string EntryCode() const;
     int RefusedAttempts() const;
+    int CodesDrawn() const;
     int NextId() const;
 
 private:

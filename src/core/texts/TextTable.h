@@ -2230,6 +2230,16 @@ ZAV_TEXT(853, EntryNameLabel,
          "Your name, shown to the scorer (e.g. Finish judge)",
          "Il vostro nome, mostrato al segnapunti (es. Giudice d'arrivo)",
          "Ihr Name, für den Schreiber (z. B. Zielrichter)")
+ZAV_TEXT(854, ArenaStatusNewCode,
+         "trop de codes faux : nouveau code %s",
+         "too many wrong codes: new code %s",
+         "troppi codici errati: nuovo codice %s",
+         "zu viele falsche Codes: neuer Code %s")
+ZAV_TEXT(855, ArenaStatusNoDescriptors,
+         "le système refuse des connexions",
+         "the system refuses connections",
+         "il sistema rifiuta connessioni",
+         "das System lehnt Verbindungen ab")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -335,6 +335,11 @@ void ArenaCommands::ShowStatus() {
     if (server_.RefusedAttempts() > 0)
         status += wxS("  ·  ") + TxFormat(language, zav::TextId::ArenaStatusRefused,
                                           static_cast<long>(server_.RefusedAttempts()));
+    if (server_.CodesDrawn() > 0)
+        status += wxS("  ·  ") + TxFormat(language, zav::TextId::ArenaStatusNewCode,
+                                          FromCore(server_.EntryCode()));
+    if (server_.DescriptorsRanOut())
+        status += wxS("  ·  ") + Tx(language, zav::TextId::ArenaStatusNoDescriptors);
     wxStatusBar* bar = frame_.GetStatusBar();
     if (bar->GetFieldsCount() > kArenaStatusField &&
         bar->GetStatusText(kArenaStatusField) != status)
