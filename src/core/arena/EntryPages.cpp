@@ -12,7 +12,7 @@ constexpr const char* kEntryStyle =
     "body{font-family:Arial,Helvetica,sans-serif;font-size:18px;margin:0;padding:10px}\n"
     "h1{font-size:22px;margin:4px 0 10px}label{display:block;margin:10px 0 4px}\n"
     "select,input,button{font-size:20px;padding:8px;box-sizing:border-box}\n"
-    "select.place{width:100%}input.code{width:100%;letter-spacing:6px}\n"
+    "select.place{width:100%}input.code{width:100%;letter-spacing:6px}input.name{width:100%}\n"
     "button{width:100%;margin-top:16px;padding:14px}.team{font-weight:bold}\n"
     ".blame{font-size:16px;display:inline-block;margin-top:4px}"
     ".blame input{width:24px;height:24px;vertical-align:middle}\n"
