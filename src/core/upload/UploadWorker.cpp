@@ -14,6 +14,19 @@ std::string ClockTime(std::time_t time, const char* format = "%H:%M") {
     return std::string(text, std::strftime(text, sizeof text, format, &local));
 }
 
+// "Not published since 14:10" and what follows it, with the reason or not.
+std::string FailingText(const UploadStatus& status, Language language, bool withReason) {
+    // The page on the site dates from the last upload; before any, from
+    // nothing that this run knows of, so the first failure tells the time.
+    const std::time_t since = status.publishedAt ? status.publishedAt : status.failingSince;
+    std::string text = FormatText(Text(language, TextId::NotPublishedSince), ClockTime(since));
+    if (withReason) text += " (" + DescribeFailure(status.failure, language) + ")";
+    if (status.nextAttempt)
+        text += ", " + FormatText(Text(language, TextId::NextUploadAttempt),
+                                  ClockTime(status.nextAttempt, "%H:%M:%S"));
+    return text;
+}
+
 }  // namespace
 
 std::string StatusText(const UploadStatus& status, Language language) {
@@ -28,15 +41,16 @@ std::string StatusText(const UploadStatus& status, Language language) {
         }
         case UploadStatus::State::Failing: break;
     }
-    // The page on the site dates from the last upload; before any, from
-    // nothing that this run knows of, so the first failure tells the time.
-    const std::time_t since = status.publishedAt ? status.publishedAt : status.failingSince;
-    std::string text = FormatText(Text(language, TextId::NotPublishedSince), ClockTime(since)) +
-                       " (" + DescribeFailure(status.failure, language) + ")";
-    if (status.nextAttempt)
-        text += ", " + FormatText(Text(language, TextId::NextUploadAttempt),
-                                  ClockTime(status.nextAttempt, "%H:%M:%S"));
-    return text;
+    return FailingText(status, language, true);
+}
+
+std::string StatusSummary(const UploadStatus& status, Language language) {
+    switch (status.state) {
+        case UploadStatus::State::Published:
+            return FormatText(Text(language, TextId::PublishedAt), ClockTime(status.publishedAt));
+        case UploadStatus::State::Failing: return FailingText(status, language, false);
+        default: return StatusText(status, language);
+    }
 }
 
 UploadWorker::UploadWorker(std::function<void(const UploadStatus&)> listener, RetryPauses pauses,

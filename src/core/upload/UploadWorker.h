@@ -34,6 +34,10 @@ struct UploadStatus {
 // "Published 14:32", "Not published since 14:10 (reason), next try 14:11",
 // "Uploading the results…", or nothing before the first upload.
 std::string StatusText(const UploadStatus& status, Language language);
+// The same cut to what a status bar field holds: a failure's reason left out
+// ("Not published since 14:10, next try 14:11:05"), for StatusText to tell
+// in full on demand.
+std::string StatusSummary(const UploadStatus& status, Language language);
 
 // A save tries at once whatever the pause; the pause is the longest the site
 // stays behind after the network comes back without a save.

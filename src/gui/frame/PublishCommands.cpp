@@ -2,6 +2,7 @@
 
 #include <wx/msgdlg.h>
 #include <wx/progdlg.h>
+#include <wx/statusbr.h>
 #include <wx/textdlg.h>
 
 #include "dialogs/PublishDialog.h"
@@ -9,6 +10,7 @@
 #include "frame/ZAVFrame.h"
 #include "paths/UserFolders.h"
 #include "platform/DesktopSecretStore.h"
+#include "publish/PublishSettings.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
@@ -39,6 +41,7 @@ PublishCommands::PublishCommands(wxZAVFrame& frame)
     frame.Bind(wxEVT_MENU, &PublishCommands::OnPublishNow, this, ID_PUBLISH_NOW);
     frame.Document().SetAfterSave(
         [this](const zav::PublishSource& source) { publisher_.AfterSave(source); });
+    frame.GetStatusBar()->Bind(wxEVT_LEFT_UP, &PublishCommands::OnStatusClick, this);
 }
 
 void PublishCommands::ResumeUploads() {
@@ -76,8 +79,26 @@ void PublishCommands::OnPublishNow(wxCommandEvent&) {
     if (!source.path.empty()) publisher_.PublishNow(source);
 }
 
+// The field holds what it can; the whole reason and the site's address (never
+// its password) are in its tooltip, and a click shows them.
 void PublishCommands::ShowStatus(const zav::UploadStatus& status) {
-    frame_.SetStatusText(FromCore(zav::StatusText(status, frame_.Language())), 0);
+    const zav::Language language = frame_.Language();
+    frame_.SetStatusText(FromCore(zav::StatusSummary(status, language)), 0);
+    std::string whole = zav::StatusText(status, language);
+    const std::string site = zav::ReadPublishSettings(frame_.AppSettings()).uploadUrl;
+    if (!whole.empty() && !site.empty()) whole += "\n" + zav::AddressWithoutPassword(site);
+    statusWhole_ = FromCore(whole);
+    frame_.GetStatusBar()->SetToolTip(statusWhole_);
+}
+
+void PublishCommands::OnStatusClick(wxMouseEvent& event) {
+    event.Skip();
+    wxStatusBar* bar = frame_.GetStatusBar();
+    wxRect field;
+    if (statusWhole_.empty() || !bar->GetFieldRect(0, field) ||
+        !field.Contains(event.GetPosition()))
+        return;
+    wxMessageBox(statusWhole_, sAppli, wxOK | wxICON_INFORMATION, &frame_);
 }
 
 void PublishCommands::BeforeQuit() {

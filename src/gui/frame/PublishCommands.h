@@ -4,11 +4,15 @@
 // the status bar, and the uploads still waiting when the program ends.
 #pragma once
 
+#include <wx/string.h>
+
 #include <memory>
 
 #include "document/ResultsPublisher.h"
 
 class wxCommandEvent;
+
+class wxMouseEvent;
 
 namespace zavgui {
 
@@ -30,8 +34,10 @@ private:
     void OnPublishResults(wxCommandEvent& event);
     void OnPublishNow(wxCommandEvent& event);
     void ShowStatus(const zav::UploadStatus& status);
+    void OnStatusClick(wxMouseEvent& event);
 
     wxZAVFrame& frame_;
+    wxString statusWhole_;  // the upload's whole status, with the site's address
     std::unique_ptr<zav::SecretStore> secrets_;
     ResultsPublisher publisher_;
 };

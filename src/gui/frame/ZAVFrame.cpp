@@ -82,7 +82,9 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     GetMenuBar()->Enable(ID_RENAME_SIF_SCORE_SET, false);
     recent_ = std::make_unique<RecentSheets>(
         AppSettings(), GetMenuBar()->FindItem(ID_RECENT_SHEETS)->GetSubMenu());
-    wxStatusBar* statusBar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE, ID_STATUS_BAR);
+    // Its tooltip is the publication's whole state, not a cut field's text.
+    wxStatusBar* statusBar =
+        CreateStatusBar(2, wxSTB_DEFAULT_STYLE & ~wxSTB_SHOW_TIPS, ID_STATUS_BAR);
     statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
                              1);
     CreateToolbar();
