@@ -15,7 +15,7 @@ cmake --build build-fuzz -j"$(nproc)"
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
 for pair in LoadSheetFuzz:sheet SifFuzz:sif SetFileFuzz:set RecoveryFuzz:recovery SettingsFuzz:settings \
-  SiteEntryFuzz:site-entry EntryRequestFuzz:entry-request; do
+  SiteEntryFuzz:site-entry SiteListingFuzz:site-listing EntryRequestFuzz:entry-request; do
   target=${pair%%:*} kind=${pair#*:}
   mkdir "$found/$kind"
   build-fuzz/"$target" -max_total_time="$seconds" -dict=fuzz/"$kind".dict \

@@ -7,6 +7,7 @@
 
 #include "platform/CurlLibrary.h"
 #include "upload/S3Requests.h"
+#include "upload/SiteListings.h"
 
 namespace zav {
 namespace {
@@ -15,8 +16,9 @@ constexpr long kConnectSeconds = 15;
 // A transfer that moves nothing for this long is a lost connection.
 constexpr long kStalledSeconds = 30;
 
-// An S3 answer (an error, a listing page, an arena entry) larger than this is
-// not one a store sends: the transfer stops rather than fill the memory.
+// An answer (a listing, an arena entry, an S3 error or listing page) larger
+// than this is not one a site sends: the transfer stops rather than fill the
+// memory.
 constexpr std::size_t kMaxAnswerBytes = 16 << 20;
 // A listing of more pages than this (a thousand keys each) is not followed.
 constexpr int kMaxListPages = 100;
@@ -34,8 +36,13 @@ size_t ReadBytes(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
+// What a server answers, kept up to the bound (a larger answer stops the
+// transfer rather than fill the memory), or dropped when nobody reads it.
 size_t KeepBytes(char* data, size_t size, size_t count, void* user) {
-    if (user) static_cast<std::string*>(user)->append(data, size * count);
+    if (!user) return size * count;
+    auto& kept = *static_cast<std::string*>(user);
+    if (kept.size() + size * count > kMaxAnswerBytes) return 0;
+    kept.append(data, size * count);
     return size * count;
 }
 
@@ -76,28 +83,6 @@ std::string FileNameIn(const std::string& relative) {
 std::string FolderOf(const std::string& relative) {
     const std::size_t slash = relative.rfind('/');
     return slash == std::string::npos ? std::string() : relative.substr(0, slash);
-}
-
-// The names a PROPFIND answer lists under `folderPath`, decoded.
-std::vector<std::string> NamesInPropfind(const std::string& answer, const std::string& folderPath) {
-    std::vector<std::string> names;
-    for (std::size_t at = answer.find("href>"); at != std::string::npos;
-         at = answer.find("href>", at + 5)) {
-        if (at > 0 && answer[at - 1] == '/') continue;  // a closing tag
-        const std::size_t end = answer.find('<', at);
-        if (end == std::string::npos) break;
-        std::string href = answer.substr(at + 5, end - at - 5);
-        if (const std::size_t scheme = href.find("://"); scheme != std::string::npos)
-            href = href.substr(std::min(href.find('/', scheme + 3), href.size()));
-        const std::optional<UploadAddress> parsed = ParseUploadAddress("http://h" + href);
-        const std::string path = parsed ? parsed->path : href;
-        if (path.size() <= folderPath.size() || path.compare(0, folderPath.size(), folderPath) != 0)
-            continue;
-        std::string name = path.substr(folderPath.size());
-        if (!name.empty() && name.back() == '/') name.pop_back();
-        if (!name.empty() && name.find('/') == std::string::npos) names.push_back(name);
-    }
-    return names;
 }
 
 }  // namespace
@@ -423,13 +408,7 @@ UploadFailure SiteConnection::List(const std::string& relative, std::vector<std:
         names = NamesInPropfind(answer, site_.path + (relative.empty() ? "" : relative + "/"));
         return {};
     }
-    for (std::size_t start = 0; start < answer.size();) {
-        std::size_t end = std::min(answer.find('\n', start), answer.size());
-        std::string name = answer.substr(start, end - start);
-        if (!name.empty() && name.back() == '\r') name.pop_back();
-        if (!name.empty() && name != "." && name != "..") names.push_back(name);
-        start = end + 1;
-    }
+    names = NamesInFtpListing(answer);
     return {};
 }
 

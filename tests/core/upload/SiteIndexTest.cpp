@@ -4,6 +4,7 @@
 
 #include "upload/S3Requests.h"
 #include "upload/SiteIndex.h"
+#include "upload/SiteListings.h"
 
 namespace {
 
@@ -87,6 +88,20 @@ TEST(SiteIndex, S3ListingPagesAreReadAndBrokenOnesRefused) {
     for (const char* odd : {"<Error><Code>a b</Code></Error>", "<Error><Code>", "<Code>X</Code>",
                             "<Error><Code>&lt;script&gt;</Code></Error>"})
         EXPECT_EQ(zav::S3ErrorCode(odd), "") << odd;
+}
+
+// A listing names files of the folder itself: nothing a server adds can
+// lead a later request elsewhere.
+TEST(SiteIndex, ListingsGiveOnlyPlainNamesOfTheFolder) {
+    EXPECT_EQ(zav::NamesInFtpListing("a.json\r\n.\r\n..\r\nsub/b.json\r\n..\\c.json\r\nd\x01.json\n"
+                                     "Ar\xc3\xa8ne.json"),
+              (std::vector<std::string>{"a.json", "Ar\xc3\xa8ne.json"}));
+    const std::string propfind =
+        "<D:href>/www/arenas/</D:href><D:href>/www/arenas/A%20b.json</D:href>"
+        "<D:href>http://h:1/www/arenas/%2e%2e</D:href><D:href>/www/arenas/x%2Fy.json</D:href>"
+        "<D:href>/www/other/c.json</D:href><D:href>/www/arenas/d/</D:href>";
+    EXPECT_EQ(zav::NamesInPropfind(propfind, "/www/arenas/"),
+              (std::vector<std::string>{"A b.json", "d"}));
 }
 
 }  // namespace
