@@ -248,9 +248,7 @@ void ArenaSite::EntryResult(const HttpRequest& request, HttpResponse& response) 
     const auto judge = judges_.find(session);
     if (judge != judges_.end()) result.judge = judge->second;
     result.receivedAt = LocalTimeNow();
-    result.conflict = ConflictOf(result, shot->entry->sheet, waiting_);
     arrivals_.push_back(result);
-    waiting_.push_back(result);
     if (statuses_.size() >= kMaxStatuses) statuses_.erase(statuses_.begin());
     statuses_[result.id] = {FinishLineStatus::Received, session, result.game};
     response.Redirect("/entry/status?id=" + std::to_string(result.id));
@@ -303,11 +301,6 @@ std::vector<FinishLineResult> ArenaSite::TakeArrivals() {
 void ArenaSite::Decide(int id, FinishLineStatus status) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (auto it = waiting_.begin(); it != waiting_.end(); ++it)
-            if (it->id == id) {
-                waiting_.erase(it);
-                break;
-            }
         const auto sent = statuses_.find(id);
         if (sent == statuses_.end() || sent->second.status == status) return;
         sent->second.status = status;

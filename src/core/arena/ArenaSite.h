@@ -84,8 +84,9 @@ private:
     std::shared_ptr<const ArenaSnapshot> snapshot_ = std::make_shared<ArenaSnapshot>();
     EntryGate gate_;
     int nextId_;
-    std::vector<FinishLineResult> arrivals_;  // not yet taken by the window
-    std::vector<FinishLineResult> waiting_;   // not yet decided
+    // Not yet taken by the window, which keeps them until the scorer decides
+    // (WaitingResults).
+    std::vector<FinishLineResult> arrivals_;
     struct Sent {
         FinishLineStatus status;
         std::string session;

@@ -34,8 +34,7 @@ struct FinishLineResult {
     bool blames[kMaxTeams] = {};
     std::string device;      // the judge's phone, by its address
     std::string judge;       // the name the judge typed with the code; may be empty
-    std::string receivedAt;  // local time, "14:32"
-    Conflict conflict = Conflict::None;
+    std::string receivedAt;  // local time, "14:32:05"
 };
 
 // Reads the form of the result page for `sheet`: "game" (from 1), "t1".."tN"

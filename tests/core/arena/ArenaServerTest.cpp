@@ -15,6 +15,7 @@
 #include "arena/ArenaServer.h"
 #include "arena/EntryGate.h"
 #include "arena/EntryPages.h"
+#include "arena/WaitingResults.h"
 #include "core/report/PageTesting.h"
 
 namespace zav {
@@ -282,7 +283,6 @@ TEST_F(ArenaServerTest, BadResultsAreRefusedWithoutAChange) {
     EXPECT_EQ(arrived[0].game, 3);
     EXPECT_EQ(arrived[0].codes[2], kDefinitiveAbandon);
     EXPECT_TRUE(arrived[0].blames[2]);
-    EXPECT_EQ(arrived[0].conflict, Conflict::None);
 }
 
 TEST_F(ArenaServerTest, TwoJudgesOnOneGameAndTheDecisionOnTheirPhones) {
@@ -296,9 +296,11 @@ TEST_F(ArenaServerTest, TwoJudgesOnOneGameAndTheDecisionOnTheirPhones) {
               303);
     const auto arrived = server.TakeArrivals();
     ASSERT_EQ(arrived.size(), 3u);
-    EXPECT_EQ(arrived[0].conflict, Conflict::None);
-    EXPECT_EQ(arrived[1].conflict, Conflict::SameGameWaiting);
-    EXPECT_EQ(arrived[2].conflict, Conflict::GameHasResult);
+    WaitingResults waiting;
+    waiting.Arrive(arrived, false);
+    EXPECT_EQ(waiting.MarkOf(0, sheet, "heat-1"), WaitingMark::SameGameWaiting);
+    EXPECT_EQ(waiting.MarkOf(1, sheet, "heat-1"), WaitingMark::SameGameWaiting);
+    EXPECT_EQ(waiting.MarkOf(2, sheet, "heat-1"), WaitingMark::GameHasResult);
 
     EXPECT_NE(Client().Get(status, first)->body.find(">received<"), std::string::npos);
     EXPECT_EQ(Client().Get(status, second)->status, 404);  // not its result
