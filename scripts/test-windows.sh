@@ -3,8 +3,8 @@
 #   - the core, sheet document and command-line test programs built for Windows;
 #   - zavscore-cli.exe on the sample sheets, the SIF sample and a set made from
 #     it, byte for byte against the Linux build's zavscore-cli (LINUX_CLI);
-#   - zavscore-cli.exe uploading a publication over WebDAV and SFTP to servers
-#     on 127.0.0.1, and serving a sheet's live pages;
+#   - zavscore-cli.exe uploading a publication over WebDAV, SFTP and S3 to
+#     servers on 127.0.0.1, and serving a sheet's live pages;
 #   - zavscore.exe started on a sheet under a virtual display, its screenshot
 #     not blank;
 #   - the installer run silently (/S), its files, file types and entry in the
@@ -126,7 +126,7 @@ chmod 0755 "$scratch"  # Apache serves its site as "nobody"
 mkfifo "$servers/in"
 "$linux_servers" "$servers" < "$servers/in" > "$servers/out" 2>&1 &
 exec 7> "$servers/in"  # the servers stop when this closes
-for _ in $(seq 100); do grep -q '^webdav-site ' "$servers/out" 2>/dev/null && break; sleep 0.2; done
+for _ in $(seq 100); do grep -q '^s3-site ' "$servers/out" 2>/dev/null && break; sleep 0.2; done
 server() { awk -v key="$1" '$1 == key {print $2}' "$servers/out"; }
 profile="$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%' 2>/dev/null | tr -d '\r')")"
 mkdir -p "$profile/.ssh"
@@ -141,6 +141,16 @@ for protocol in webdav sftp; do
     cmp -s "$page" "$(server $protocol-site)/$(basename "$page")" ||
       fail "$(basename "$page") not uploaded over $protocol"
   done
+done
+# S3: signed by the Windows libcurl, checked by the endpoint's own signature.
+(cd "$work" && ZAVSCORE_INI='none.ini' ZAVSCORE_S3_ACCESS_KEY_ID="$(server s3-key)" \
+   ZAVSCORE_S3_SECRET_ACCESS_KEY="$(server s3-secret)" \
+   wine "$build/zavscore-cli.exe" publish 'Manche été.score' www-s3 --upload "$(server s3)" \
+   --s3-endpoint "$(server s3-endpoint)" --s3-region "$(server s3-region)" \
+   > "$work/upload-s3.log" 2>&1) ||
+  fail "upload to S3: $(tr -d '\r' < "$work/upload-s3.log")"
+for page in "$work/www-s3"/*.html; do
+  cmp -s "$page" "$(server s3-site)/$(basename "$page")" || fail "$(basename "$page") not uploaded to S3"
 done
 exec 7>&-
 port=$((20000 + RANDOM % 20000))
