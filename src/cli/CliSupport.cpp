@@ -53,7 +53,9 @@ std::string SettingsPath(const ParsedArgs& parsed) {
 }
 
 std::optional<zav::Language> ResolveLanguage(const ParsedArgs& parsed) {
-    if (!parsed.Has("--lang")) return zav::Settings(SettingsPath(parsed)).InterfaceLanguage();
+    // As the window: the settings' language, else the desktop's.
+    if (!parsed.Has("--lang"))
+        return zav::Settings(SettingsPath(parsed)).InterfaceLanguage(zav::ProcessEnvironment());
     return zav::LanguageOfCode(parsed.Value("--lang"));
 }
 
