@@ -67,6 +67,8 @@ TEST_F(PublishWindowTest, ASaveOfASheetPublishesItAndTheIndex) {
     Retitle("Saved by hand");
     Run(ID_SAVE_SHEET);
     EXPECT_TRUE(Has(Published("single.html"), "Saved by hand"));
+    EXPECT_TRUE(frame->GetStatusBar()->GetStatusText(1).StartsWith(wxS("Saved ")))
+        << frame->GetStatusBar()->GetStatusText(1);
     EXPECT_TRUE(Has(Published("index.html"), "single.html"));
 
     // The automatic save, on a sheet of a set: the set's index.
@@ -76,6 +78,7 @@ TEST_F(PublishWindowTest, ASaveOfASheetPublishesItAndTheIndex) {
     frame->Document().EditSheet().sTitle = "Saved at once";
     frame->SheetChanged(zav::TextId::StepTeams);
     EXPECT_TRUE(Has(Published("a.html"), "Saved at once"));
+    EXPECT_TRUE(frame->GetStatusBar()->GetStatusText(1).StartsWith(wxS("Saved automatically ")));
     EXPECT_TRUE(Has(Published("index.html"), "b.html"));
 }
 

@@ -2240,6 +2240,16 @@ ZAV_TEXT(855, ArenaStatusNoDescriptors,
          "the system refuses connections",
          "il sistema rifiuta connessioni",
          "das System lehnt Verbindungen ab")
+ZAV_TEXT(856, SavedAt,
+         "Enregistré à %s",
+         "Saved %s",
+         "Salvato alle %s",
+         "Gespeichert um %s")
+ZAV_TEXT(857, SavedAutomaticallyAt,
+         "Enregistré automatiquement à %s",
+         "Saved automatically %s",
+         "Salvato automaticamente alle %s",
+         "Automatisch gespeichert um %s")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -37,6 +37,7 @@ void SheetDocument::Reset() {
     ++replacements_;
     history_.Clear();
     newerFile_.clear();
+    lastWritten_ = 0;
     ForgetRecoveryWhenSaved();
 }
 
@@ -44,6 +45,8 @@ void SheetDocument::Reset() {
 // publication of the results) follows it here.
 bool SheetDocument::Write(const std::string& path) {
     if (!zav::SaveSheet(sheet_, path, user_.Reporter())) return false;
+    lastWritten_ = std::time(nullptr);
+    lastWrittenAutomatically_ = false;
     if (afterSave_ && !path.empty()) afterSave_(SourceOf(path));
     return true;
 }
@@ -237,7 +240,7 @@ void SheetDocument::MarkChanged(const std::string& step) {
 
 // A sheet never saved has no file yet: nothing is written.
 void SheetDocument::SaveAuto() {
-    Write(OwnFile());
+    if (Write(OwnFile())) lastWrittenAutomatically_ = true;
 }
 
 }  // namespace zavgui

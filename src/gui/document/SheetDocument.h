@@ -5,6 +5,7 @@
 // user only through a DocumentUser, so its rules need no window.
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -70,6 +71,11 @@ public:
 
     // Automatic save: every accepted change is written at once.
     bool SaveAutoOn() const { return saveAutoOn_; }
+    // When the sheet's file was last written in this run (0: not since it
+    // was opened), and whether by the automatic save: the title keeps its
+    // "*" until a save by hand, the status bar tells the scorer it is safe.
+    std::time_t LastWritten() const { return lastWritten_; }
+    bool LastWrittenAutomatically() const { return lastWrittenAutomatically_; }
     void SetSaveAutoOn(bool on) { saveAutoOn_ = on; }
 
     // The step before the sheet is replaced or the program ends: a changed
@@ -184,6 +190,8 @@ private:
     std::string usedFile_;
     unsigned fileUses_ = 0;
     std::function<void(const zav::PublishSource&)> afterSave_;
+    std::time_t lastWritten_ = 0;
+    bool lastWrittenAutomatically_ = false;
 
     zav::SheetHistory history_;
     // The sheet as the last change, opening or undo left it: what the next

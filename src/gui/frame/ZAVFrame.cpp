@@ -1,6 +1,7 @@
 #include "frame/ZAVFrame.h"
 
 #include <wx/combobox.h>
+#include <wx/datetime.h>
 #include <wx/display.h>
 #include <wx/html/htmlwin.h>
 #include <wx/image.h>
@@ -86,7 +87,7 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     wxStatusBar* statusBar =
         CreateStatusBar(2, wxSTB_DEFAULT_STYLE & ~wxSTB_SHOW_TIPS, ID_STATUS_BAR);
     statusBar->SetStatusText(wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version),
-                             1);
+                             1);  // as ShowSaved() shows it before any save
     CreateToolbar();
     CreateControls();
     SetMinSize(kFrameMinSize);
@@ -272,6 +273,17 @@ void wxZAVFrame::ShowDocument() {
     SetTitle(title);
     if (chooser_) chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();
+    ShowSaved();
+}
+
+void wxZAVFrame::ShowSaved() {
+    wxString text = wxS(" ") + sAppli + wxS(" ") + Tx(wxLanguage_, zav::TextId::Version);
+    if (document_.LastWritten())
+        text = TxFormat(wxLanguage_,
+                        document_.LastWrittenAutomatically() ? zav::TextId::SavedAutomaticallyAt
+                                                             : zav::TextId::SavedAt,
+                        wxDateTime(document_.LastWritten()).Format(wxS("%H:%M")));
+    if (GetStatusBar()->GetStatusText(1) != text) SetStatusText(text, 1);
 }
 
 void wxZAVFrame::ShowMarks() {

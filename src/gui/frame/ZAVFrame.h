@@ -124,6 +124,9 @@ public:
     void ShowDocument();
     // The enabling and check marks of the menu items.
     void ShowMarks();
+    // The status bar's second field: when the sheet was last written, else
+    // the program's version.
+    void ShowSaved();
     // Quit: the save step, then the window closes; false when it stays.
     bool Quit();
     // Opens a sheet file, or a set file (".mscore" in its name), named at

@@ -103,9 +103,15 @@ TEST_F(SheetDocumentTest, OpeningNewAndAutomaticSaveOfASingleSheet) {
     const std::string path = Example();
     document.OpenSheet(path);
     EXPECT_EQ(document.ChosenFile(), path);
+    EXPECT_EQ(document.LastWritten(), 0);
     document.SetSaveAutoOn(true);
     Change("Ponies");
     EXPECT_EQ(TitleIn(path), "Ponies");
+    // The window says the change is on disk, and how it got there.
+    EXPECT_GT(document.LastWritten(), 0);
+    EXPECT_TRUE(document.LastWrittenAutomatically());
+    EXPECT_TRUE(document.SaveSheet());
+    EXPECT_FALSE(document.LastWrittenAutomatically());
     document.EditSheet().sTitle = "Withdrawn";  // a withdrawal is not saved at once
     document.MarkChanged("withdrawal");
     EXPECT_EQ(TitleIn(path), "Ponies");
@@ -113,6 +119,7 @@ TEST_F(SheetDocumentTest, OpeningNewAndAutomaticSaveOfASingleSheet) {
     const unsigned before = document.Replacements();
     document.NewSheet();
     EXPECT_EQ(document.State(), SheetState::NoSheet);
+    EXPECT_EQ(document.LastWritten(), 0);
     EXPECT_GT(document.Replacements(), before);
     EXPECT_EQ(document.TitleFileName() + document.Sheet().sFullFileName, "");
     document.EditSheet().iGamesRunning = 3;
