@@ -62,6 +62,7 @@ private:
     void Watch(const HttpResponse& head);
     void WatchForLeaving();
     void WriteEvents();
+    void Send(bool first);
 
     Engine& engine_;
     beast::tcp_stream stream_;
@@ -202,15 +203,21 @@ void Session::Watch(const HttpResponse& head) {
     for (const auto& [name, value] : head.headers) out_ += name + ": " + value + "\r\n";
     out_ += "Connection: close\r\n\r\n";
     out_ += kEventStreamGreeting;
+    Send(true);
+}
+
+// A watcher's message; one that reads none of them for a while is gone.
+void Session::Send(bool first) {
     writing_ = true;
     stream_.expires_after(kWatcherWriteDeadline);
     asio::async_write(stream_, asio::buffer(out_),
-                      [self = shared_from_this()](beast::error_code error, std::size_t) {
+                      [self = shared_from_this(), first](beast::error_code error, std::size_t) {
                           self->writing_ = false;
                           if (self->closed_) return;
                           if (error) return self->Close();
                           self->stream_.expires_never();
-                          self->WatchForLeaving();
+                          if (first) self->WatchForLeaving();
+                          // What changed while this message went out.
                           self->WriteEvents();
                       });
 }
@@ -237,17 +244,7 @@ void Session::WriteEvents() {
     keepAliveDue_ = false;
     if (out_.empty()) return;
     heard_ = now;
-    writing_ = true;
-    stream_.expires_after(kWatcherWriteDeadline);
-    asio::async_write(stream_, asio::buffer(out_),
-                      [self = shared_from_this()](beast::error_code error, std::size_t) {
-                          self->writing_ = false;
-                          if (self->closed_) return;
-                          if (error) return self->Close();
-                          self->stream_.expires_never();
-                          // What changed while this message went out.
-                          self->WriteEvents();
-                      });
+    Send(false);
 }
 
 void Session::Close() {

@@ -36,6 +36,14 @@ size_t ReadBytes(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
+// The transfer uploads `reading`'s bytes, which must outlive it.
+void SendBytes(const CurlLibrary& api, CURL* curl, Reading& reading) {
+    api.easySetopt(curl, CURLOPT_UPLOAD, 1L);
+    api.easySetopt(curl, CURLOPT_READFUNCTION, ReadBytes);
+    api.easySetopt(curl, CURLOPT_READDATA, &reading);
+    api.easySetopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(reading.bytes.size()));
+}
+
 // What a server answers, kept up to the bound (a larger answer stops the
 // transfer rather than fill the memory), or dropped when nobody reads it.
 size_t KeepBytes(char* data, size_t size, size_t count, void* user) {
@@ -297,10 +305,7 @@ UploadFailure SiteConnection::PutTemporary(const std::string& relative,
     CURL* curl = Start(AddressUnder(site_, temporary));
     const CurlLibrary& api = handle_->api;
     Reading reading{bytes};
-    api.easySetopt(curl, CURLOPT_UPLOAD, 1L);
-    api.easySetopt(curl, CURLOPT_READFUNCTION, ReadBytes);
-    api.easySetopt(curl, CURLOPT_READDATA, &reading);
-    api.easySetopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    SendBytes(api, curl, reading);
     if (site_.protocol == UploadProtocol::Sftp) {
         const std::string from = SftpPath(site_.path + temporary);
         const std::string to = SftpPath(site_.path + relative);
@@ -325,10 +330,7 @@ UploadFailure SiteConnection::PutObject(const std::string& relative, const std::
     CURL* curl = Start(AddressUnder(site_, relative));
     const CurlLibrary& api = handle_->api;
     Reading reading{bytes};
-    api.easySetopt(curl, CURLOPT_UPLOAD, 1L);
-    api.easySetopt(curl, CURLOPT_READFUNCTION, ReadBytes);
-    api.easySetopt(curl, CURLOPT_READDATA, &reading);
-    api.easySetopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    SendBytes(api, curl, reading);
     // libcurl signs every header it is given, even one it is told not to
     // send ("Expect:"): only headers that travel.
     for (const std::string& header : {"Content-Type: " + S3ContentType(relative, bytes),
