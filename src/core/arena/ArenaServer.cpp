@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <random>
 #include <thread>
 
 #include "arena/ArenaSite.h"
@@ -109,6 +110,7 @@ struct Engine {
     std::atomic<int> watchers{0};
     std::atomic<bool> descriptorsRanOut{false};
     std::atomic<int> faults{0};
+    std::minstd_rand random{std::random_device{}()};
 };
 
 void Session::Read() {
@@ -202,7 +204,7 @@ void Session::Watch(const HttpResponse& head) {
     out_ = "HTTP/1.1 200 OK\r\nContent-Type: " + head.contentType + "\r\n";
     for (const auto& [name, value] : head.headers) out_ += name + ": " + value + "\r\n";
     out_ += "Connection: close\r\n\r\n";
-    out_ += kEventStreamGreeting;
+    out_ += EventStreamGreeting(static_cast<unsigned>(engine_.random()));
     Send(true);
 }
 

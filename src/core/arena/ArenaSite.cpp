@@ -97,6 +97,10 @@ void NoStore(HttpResponse& response) {
 
 }  // namespace
 
+std::string EventStreamGreeting(unsigned random) {
+    return "retry: " + std::to_string(2000 + random % 3001) + "\n\n";
+}
+
 std::string EventMessage(const ArenaVersions& seen, const ArenaVersions& now) {
     std::string message;
     if (now.decisions != seen.decisions)

@@ -35,8 +35,11 @@ struct ArenaVersions {
 // when nothing is new.
 std::string EventMessage(const ArenaVersions& seen, const ArenaVersions& now);
 
-// The first message of a watcher: how soon its browser comes back.
-constexpr const char* kEventStreamGreeting = "retry: 2000\n\n";
+// The first message of a watcher: how soon its browser comes back, between
+// 2 and 5 seconds, so that the phones of a ground that lost the network do
+// not all come back in the same instant (the judges' requests would queue
+// behind them).
+std::string EventStreamGreeting(unsigned random);
 // Sent to a watcher when nothing happened for a while, so that a connection
 // cut without a word is found out.
 constexpr const char* kEventStreamKeepAlive = ": still here\n\n";

@@ -13,6 +13,7 @@
 #include <regex>
 
 #include "arena/ArenaServer.h"
+#include "arena/ArenaSite.h"
 #include "arena/EntryGate.h"
 #include "arena/EntryPages.h"
 #include "arena/WaitingResults.h"
@@ -441,6 +442,13 @@ TEST(EntryGate, TheNetworksWrongCodesDrawANewOne) {
     EXPECT_EQ(gate.TryCode("10.0.0.2", "", first, now + EntryGate::kNetworkWindow, token) ==
                   EntryGate::CodeCheck::Accepted,
               gate.Code() == first);  // the old code no longer opens (unless drawn again)
+}
+
+// Phones told to come back between 2 and 5 seconds, each its own.
+TEST(ArenaSite, WatchersComeBackSpreadOverThreeSeconds) {
+    EXPECT_EQ(EventStreamGreeting(0), "retry: 2000\n\n");
+    EXPECT_EQ(EventStreamGreeting(3000), "retry: 5000\n\n");
+    EXPECT_EQ(EventStreamGreeting(3001), "retry: 2000\n\n");
 }
 
 // The name a judge types is one line of whole characters, however typed.
