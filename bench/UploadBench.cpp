@@ -1,7 +1,7 @@
 // From a save to the page on the web site: a 50-sheet set published, then
 // one sheet changed, saved, published again and uploaded (its page and the
-// index travel), to SFTP and WebDAV servers on loopback that the benchmark
-// starts itself.
+// index travel), to SFTP, WebDAV and S3 servers on loopback that the
+// benchmark starts itself.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -111,6 +111,22 @@ void BM_SaveToWebDavSiteOneSheetOfFifty(benchmark::State& state) {
     SaveToSite(state, {server.Url(), "", {zavtest::WebDavServer::kPassword, ""}}, set);
 }
 BENCHMARK(BM_SaveToWebDavSiteOneSheetOfFifty)->Unit(benchmark::kMillisecond);
+
+// Every request signed (AWS Signature V4) and checked again by the server.
+void BM_SaveToS3SiteOneSheetOfFifty(benchmark::State& state) {
+    using S3 = zavtest::S3Server;
+    FiftySheets set;
+    zavtest::TempDir serverFolder;
+    S3 server(serverFolder.Path());
+    SaveToSite(state,
+               {std::string("s3://") + S3::kBucket + "/live/",
+                "",
+                {S3::kSecret, "", S3::kKeyId},
+                zav::Language::English,
+                {server.Endpoint(), S3::kRegion}},
+               set);
+}
+BENCHMARK(BM_SaveToS3SiteOneSheetOfFifty)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
