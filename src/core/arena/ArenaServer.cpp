@@ -20,6 +20,7 @@
 
 #include "arena/ArenaSite.h"
 #include "arena/ConnectionBudget.h"
+#include "arena/IoThread.h"
 #include "platform/NetworkInterfaces.h"
 
 namespace zav {
@@ -335,19 +336,6 @@ struct ArenaServer::State {
     State(const ArenaOptions& options, std::shared_ptr<ArenaSite> site)
         : options(options), site(std::move(site)), engine(*this->site, options) {}
 
-    // The I/O thread: every connection's work, turning any exception of
-    // ours into a counted fault instead of the end of the program.
-    void Run() {
-        for (;;) {
-            try {
-                engine.io.run();
-                return;
-            } catch (...) {
-                ++engine.faults;
-            }
-        }
-    }
-
     ArenaOptions options;
     std::shared_ptr<ArenaSite> site;  // a move to another port keeps it
     Engine engine;
@@ -397,7 +385,7 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
     });
     engine.Accept();
     engine.KeepAliveLater();
-    state->thread = std::thread([s = state.get()] { s->Run(); });
+    state->thread = std::thread([&engine] { RunCatchingFaults(engine.io, engine.faults); });
     state_ = std::move(state);
     return true;
 }
@@ -463,6 +451,10 @@ int ArenaServer::RefusedAttempts() const {
 
 int ArenaServer::CodesDrawn() const {
     return state_ ? state_->site->CodesDrawn() : 0;
+}
+
+int ArenaServer::Faults() const {
+    return state_ ? state_->engine.faults.load() : 0;
 }
 
 bool ArenaServer::DescriptorsRanOut() const {

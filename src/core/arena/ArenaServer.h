@@ -65,6 +65,9 @@ public:
     int RefusedAttempts() const;
     // How often the network's wrong codes drew a new entry code.
     int CodesDrawn() const;
+    // Faults of the program on the server's thread since the start, each
+    // caught there: the connection it served is lost, not the program.
+    int Faults() const;
     // Whether the system refused a connection for want of descriptors since
     // the start (the program asked it for as many as it allows).
     bool DescriptorsRanOut() const;

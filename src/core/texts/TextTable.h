@@ -2250,6 +2250,11 @@ ZAV_TEXT(857, SavedAutomaticallyAt,
          "Saved automatically %s",
          "Salvato automaticamente alle %s",
          "Automatisch gespeichert um %s")
+ZAV_TEXT(858, ArenaStatusFaults,
+         "erreurs du programme : %d",
+         "program faults: %d",
+         "errori del programma: %d",
+         "Programmfehler: %d")
 ZAV_TEXT(900, CommonTitle,
          "Titre commun",
          "Common title",

@@ -338,6 +338,9 @@ void ArenaCommands::ShowStatus() {
     if (server_.CodesDrawn() > 0)
         status += wxS("  ·  ") + TxFormat(language, zav::TextId::ArenaStatusNewCode,
                                           FromCore(server_.EntryCode()));
+    if (server_.Faults() > 0)
+        status += wxS("  ·  ") + TxFormat(language, zav::TextId::ArenaStatusFaults,
+                                          static_cast<long>(server_.Faults()));
     if (server_.DescriptorsRanOut())
         status += wxS("  ·  ") + Tx(language, zav::TextId::ArenaStatusNoDescriptors);
     wxStatusBar* bar = frame_.GetStatusBar();

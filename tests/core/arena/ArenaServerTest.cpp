@@ -6,6 +6,7 @@
 
 #include <boost/asio/connect.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
 #include <boost/asio/write.hpp>
 #include <chrono>
 #include <functional>
@@ -16,6 +17,7 @@
 #include "arena/ArenaSite.h"
 #include "arena/EntryGate.h"
 #include "arena/EntryPages.h"
+#include "arena/IoThread.h"
 #include "arena/WaitingResults.h"
 #include "core/report/PageTesting.h"
 
@@ -442,6 +444,21 @@ TEST(EntryGate, TheNetworksWrongCodesDrawANewOne) {
     EXPECT_EQ(gate.TryCode("10.0.0.2", "", first, now + EntryGate::kNetworkWindow, token) ==
                   EntryGate::CodeCheck::Accepted,
               gate.Code() == first);  // the old code no longer opens (unless drawn again)
+}
+
+// A fault on the server's thread is counted there, and the thread goes on
+// with the other connections' work: it never ends the program.
+TEST(ArenaServerBounds, AFaultOnTheIoThreadIsCaughtThere) {
+    boost::asio::io_context io;
+    std::atomic<int> faults{0};
+    bool after = false;
+    boost::asio::post(io, [] { throw std::runtime_error("a fault of ours"); });
+    boost::asio::post(io, [] { throw 42; });
+    boost::asio::post(io, [&] { after = true; });
+    std::thread thread([&] { RunCatchingFaults(io, faults); });
+    thread.join();
+    EXPECT_EQ(faults, 2);
+    EXPECT_TRUE(after);
 }
 
 // Phones told to come back between 2 and 5 seconds, each its own.
