@@ -21,7 +21,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
   bin/zavscore bin/zavscore-cli
-  share/zavscore/accueil.jpg share/zavscore/readme.html share/zavscore/lisezmoi.html
+  share/zavscore/accueil.png share/zavscore/readme.html share/zavscore/lisezmoi.html
   share/zavscore/guide_fr.html share/zavscore/guide_en.html share/zavscore/guide.css share/zavscore/guide_en_result.png
   share/applications/org.zavscore.ZAVscore.desktop
   share/metainfo/org.zavscore.ZAVscore.metainfo.xml

@@ -119,6 +119,20 @@ DISPLAY="$display" xwininfo -root -tree | grep -q 'Demi-finale été.score"' ||
   fail "no window titled with the sheet"
 wineserver -k || true
 
+# Without a file: the welcome page, its picture, and no message box (a picture the toolkit
+# cannot read shows one at every start).
+(cd "$scratch" && DISPLAY="$display" wine "$build/src/gui/zavscore.exe" >/dev/null 2>&1 &)
+for _ in $(seq 60); do
+  sleep 1
+  DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep -q '"ZAV score"' && break
+done
+sleep 3
+windows="$(DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep -E '^ +0x[0-9a-f]+ "[^"]+": \(' |
+  grep -v -E '"(ZAV score|Default IME|Wine [^"]*)"' || true)"
+[ -z "$windows" ] || fail "a window beside the program's at a start without a file: $windows"
+DISPLAY="$display" xwininfo -root -tree | grep -q '"ZAV score"' || fail "no window at a start without a file"
+wineserver -k || true
+
 log "the upload and the live pages of zavscore-cli.exe, against servers on 127.0.0.1"
 servers="$scratch/servers"
 mkdir -p "$servers"

@@ -13,7 +13,8 @@ std::string PageAccueil(zav::Language language, const std::vector<std::string>& 
     page += "p { font-family: Tahoma, sans-serif; font-size: 48px; margin: 0px; }\r\n";
     page += "\n</style></head>\r\n<body bgcolor=#018FE1>";
     page += "<center>";
-    page += "<img src=\"accueil.jpg\">";
+    // PNG: the Windows build's toolkit reads no JPEG.
+    page += "<img src=\"accueil.png\">";
     const auto line = [&](const char* size, const std::string& text) {
         page += "<font face=\"Tahoma, Arial\" ";
         page += size;
