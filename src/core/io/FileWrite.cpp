@@ -177,8 +177,10 @@ bool ReportWrite(ReplaceResult result, const std::string& path, const Reporter& 
         case ReplaceResult::InUse:
             reporter.Show(MessageIcon::Information, TextId::FileInUse, path);
             return false;
-        case ReplaceResult::WriteFailed:
-        case ReplaceResult::ReadOnly: break;
+        case ReplaceResult::ReadOnly:
+            reporter.Show(MessageIcon::Information, TextId::FileReadOnly, path);
+            return false;
+        case ReplaceResult::WriteFailed: break;
     }
     reporter.Show(MessageIcon::Information, TextId::ErrorWriting, path);
     return false;

@@ -1525,6 +1525,11 @@ ZAV_TEXT(645, SettingsNotWritten,
          "Impossibile scrivere l'impostazione nel file delle impostazioni = %s",
          "Die Einstellung konnte nicht in die Einstellungsdatei geschrieben werden = %s")
 // 660..699: keyboard entry of results, the first steps of a new user.
+ZAV_TEXT(646, FileReadOnly,
+         "Impossible d'enregistrer le fichier = %s\nIl est protégé en écriture (lecture seule) : le fichier est resté tel quel. Enregistrez sous un autre nom, ou ôtez d'abord sa protection.",
+         "Cannot save the file = %s\nIt is write-protected (read-only): the file was left as it was. Save under another name, or remove its protection first.",
+         "Impossibile salvare il file = %s\nÈ protetto in scrittura (sola lettura): il file è rimasto com'era. Salvate con un altro nome, o togliete prima la protezione.",
+         "Die Datei kann nicht gespeichert werden = %s\nSie ist schreibgeschützt: die Datei blieb unverändert. Unter einem anderen Namen speichern oder zuerst den Schutz aufheben.")
 ZAV_TEXT(660, OutcomeKeys,
          "ead",
          "ead",

@@ -120,7 +120,7 @@ TEST_F(SetFolder, AFailureLeavesTheFolderAsItWas) {
     EXPECT_FALSE(Create(ten, OneSheetPerCategory(ten), "ev.mscore"));
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text, English(TextId::ErrorCreating, second));
-    EXPECT_EQ(messages.messages[1].text, English(TextId::ErrorWriting, second));
+    EXPECT_EQ(messages.messages[1].text, English(TextId::FileReadOnly, second));
     EXPECT_EQ(ReadFile(dir.File("ev.mscore")), "older set");
     EXPECT_EQ(ReadFile(dir.File("ev_Minime 1.pscore")), "older sheet");
     EXPECT_EQ(FilesIn(dir.Path()), 3u);

@@ -129,7 +129,8 @@ TEST_F(SheetFileIo, FailedSavesReportAndKeepTheOldFile) {
     fs::permissions(path, fs::perms(0444));  // write-protected
     EXPECT_FALSE(SaveSheet(sheet, path, english));
     fs::permissions(path, fs::perms(0644));
-    ExpectOneMessage("Error writing file = " + path, MessageIcon::Information);
+    ExpectOneMessage(FormatText(Text(Language::English, TextId::FileReadOnly), path),
+                     MessageIcon::Information);
 
     fs::permissions(dir.Path(), fs::perms(0555));  // a folder that takes no new file
     rlimit previous{};
