@@ -295,7 +295,8 @@ TEST_F(PrintTest, AFailedPdfKeepsTheOldFileAndIsReported) {
     wxString message;
     wxTEST_DIALOG(Run(ID_EXPORT_PDF), AnswerChooser(old), ExpectMessage(wxID_YES),
                   ExpectMessage(wxID_OK, &message));
-    EXPECT_EQ(message, wxS("Error writing file = ") + wxString::FromUTF8(old));
+    EXPECT_EQ(message, wxString::FromUTF8(zav::FormatText(
+                           zav::Text(zav::Language::English, zav::TextId::FileReadOnly), old)));
     EXPECT_EQ(zavtest::ReadFile(old), "older export");
     EXPECT_EQ(zavtest::FilesIn(temp.Path()), 3u);  // the sheet, its settings, the old PDF
 
