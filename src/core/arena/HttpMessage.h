@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "arena/FinishLineResult.h"
+#include "encoding/Encoding.h"
 
 namespace zav {
 
@@ -43,7 +44,5 @@ struct HttpResponse {
 // "a=1&b=x+y%21": the fields, decoded ('+' is a space), each as often as it
 // is there (the request's size bounds their number).
 FormFields ReadUrlEncoded(std::string_view text);
-// "%2e" and the like decoded; a '%' not followed by two hex digits stays.
-std::string DecodePercent(std::string_view text, bool plusIsSpace);
 
 }  // namespace zav

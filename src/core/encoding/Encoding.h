@@ -18,6 +18,10 @@ constexpr bool IsAsciiAlnum(char c) {
     return IsAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// "%2e" and the like decoded (addresses, forms); a '%' not followed by two
+// hex digits stays as it is.
+std::string DecodePercent(std::string_view text, bool plusIsSpace);
+
 // Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+0081 etc.).
 std::string Cp1252ToUtf8(std::string_view bytes);
 

@@ -1,6 +1,5 @@
 #include "upload/UploadAddress.h"
 
-#include <cctype>
 
 #include "encoding/Encoding.h"
 
@@ -22,21 +21,6 @@ std::string Escaped(std::string_view part) {
             out += '%';
             out += hex[byte >> 4];
             out += hex[byte & 15];
-        }
-    }
-    return out;
-}
-
-std::string Decoded(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else {
-            out += text[i];
         }
     }
     return out;
@@ -75,8 +59,9 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
     if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
         const std::string_view userInfo = authority.substr(0, at);
         const std::size_t colon = userInfo.find(':');
-        address.user = Decoded(userInfo.substr(0, colon));
-        if (colon != std::string_view::npos) address.password = Decoded(userInfo.substr(colon + 1));
+        address.user = DecodePercent(userInfo.substr(0, colon), false);
+        if (colon != std::string_view::npos)
+            address.password = DecodePercent(userInfo.substr(colon + 1), false);
         authority = authority.substr(at + 1);
     }
     std::string_view portText;
@@ -101,7 +86,7 @@ std::optional<UploadAddress> ParseUploadAddress(std::string_view url) {
         if (address.port > 65535) return std::nullopt;
     }
     address.folderUrl = std::string(scheme) + std::string(authority) + std::string(path);
-    address.path = Decoded(path);
+    address.path = DecodePercent(path, false);
     if (address.path.back() != '/') {
         address.folderUrl += '/';
         address.path += '/';
