@@ -1,6 +1,5 @@
 #include "upload/UploadAddress.h"
 
-
 #include "encoding/Encoding.h"
 
 namespace zav {
