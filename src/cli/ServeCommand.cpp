@@ -57,18 +57,22 @@ int RunServe(const std::vector<std::string>& args) {
     }
     std::signal(SIGINT, AskStop);
     std::signal(SIGTERM, AskStop);
-    std::cout << "http://" << options.bind << ':' << server.Port() << "/" << std::endl;
-
     std::vector<long long> shown;
-    while (!stopAsked) {
+    const auto follow = [&] {
         const std::vector<long long> times = zav::WriteTimes(zav::FollowedFiles(source, reporter));
-        if (times != shown) {
-            shown = times;
-            const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(settings));
-            server.SetSnapshot(std::make_shared<zav::ArenaSnapshot>(
-                zav::SnapshotOfFiles(source, run->language, style, reporter)));
-        }
+        if (times == shown) return;
+        shown = times;
+        const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(settings));
+        server.SetSnapshot(std::make_shared<zav::ArenaSnapshot>(
+            zav::SnapshotOfFiles(source, run->language, style, reporter)));
+    };
+    // The address says the pages are there: a phone (or a script) that
+    // opens it at once gets the sheet, not the page of no sheet.
+    follow();
+    std::cout << "http://" << options.bind << ':' << server.Port() << "/" << std::endl;
+    while (!stopAsked) {
         std::this_thread::sleep_for(kPollInterval);
+        follow();
     }
     server.Stop();
     return kExitOk;
