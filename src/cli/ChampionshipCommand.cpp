@@ -6,7 +6,7 @@
 #include "Json.h"
 #include "championship/ChampionshipPage.h"
 #include "championship/ChampionshipTable.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "publish/Publication.h"
 #include "report/PageExport.h"
 #include "sets/SetFile.h"

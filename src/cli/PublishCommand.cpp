@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "CliSupport.h"
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "publish/Publication.h"
 #include "publish/PublishSettings.h"
 #include "report/PageStyle.h"

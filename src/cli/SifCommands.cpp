@@ -6,7 +6,7 @@
 
 #include "CliSupport.h"
 #include "Json.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sets/Categories.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"

@@ -2,6 +2,7 @@
 // as a keyboard gives them, into the dialogs their commands show modally.
 // These tests need the display's keyboard focus and run one at a time.
 #include <gtest/gtest-spi.h>
+#include <sys/stat.h>
 #include <wx/eventfilter.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
@@ -9,6 +10,7 @@
 #include <wx/uiaction.h>
 
 #include <chrono>
+#include <fstream>
 #include <map>
 
 #include "dialogs/GameResultDialog.h"
@@ -31,14 +33,14 @@ struct KeyStep {
 
 // One key per character: digits, letters (small), ' ' Space, '\n' Enter,
 // '\t' Tab, '<' Shift+Tab, '^' Up, '~' Escape, '>' Page Down, '$' End, '!' F4
-// (drops a list down).
+// (drops a list down), '?' F1.
 std::vector<KeyStep> Typed(const std::string& keys) {
     static const std::map<char, std::pair<int, int>> special = {
         {' ', {WXK_SPACE, wxMOD_NONE}},    {'\n', {WXK_RETURN, wxMOD_NONE}},
         {'\t', {WXK_TAB, wxMOD_NONE}},     {'<', {WXK_TAB, wxMOD_SHIFT}},
         {'^', {WXK_UP, wxMOD_NONE}},       {'~', {WXK_ESCAPE, wxMOD_NONE}},
         {'>', {WXK_PAGEDOWN, wxMOD_NONE}}, {'$', {WXK_END, wxMOD_NONE}},
-        {'!', {WXK_F4, wxMOD_NONE}}};
+        {'!', {WXK_F4, wxMOD_NONE}},       {'?', {WXK_F1, wxMOD_NONE}}};
     std::vector<KeyStep> steps;
     for (const char c : keys) {
         const auto named = special.find(c);
@@ -236,6 +238,37 @@ TEST_F(DialogKeyboardTest, TheOtherDialogsTakeTypedEntries) {
         TypeInto(c.command, Typed(c.keys));
         c.check ? c.check(w.Document().Sheet()) : ExpectNothingApplied();
     }
+}
+
+// F1 in a dialog opens the user guide at the dialog's section, in the
+// interface language; the dialog stays open for the scorer to go on.
+TEST_F(DialogKeyboardTest, FOneInADialogOpensTheGuideAtItsSection) {
+    zavtest::TempDir bin;
+    const std::string opened = bin.File("opened");
+    {
+        std::FILE* script = std::fopen(bin.File("xdg-open").c_str(), "w");
+        ASSERT_TRUE(script);
+        std::fprintf(script, "#!/bin/sh\nprintf %%s \"$1\" > '%s.part' && mv '%s.part' '%s'\n",
+                     opened.c_str(), opened.c_str(), opened.c_str());
+        std::fclose(script);
+        ASSERT_EQ(::chmod(bin.File("xdg-open").c_str(), 0755), 0);
+    }
+    wxString path;
+    wxGetEnv(wxS("PATH"), &path);
+    wxSetEnv(wxS("PATH"), wxString::FromUTF8(bin.Path()) + wxS(":") + path);
+    OpenWith(Heat(4, 8), "EN");
+    TypeInto(ID_GAME_RESULT, Typed("?~"));
+    wxSetEnv(wxS("PATH"), path);
+    for (int wait = 0; wait < 500 && !wxFileExists(wxString::FromUTF8(opened)); ++wait)
+        wxMilliSleep(10);
+    std::ifstream file(opened);
+    std::string url;
+    std::getline(file, url);
+    const std::string wanted = "/guide_en.html#result-keys";
+    EXPECT_TRUE(url.size() > wanted.size() &&
+                url.compare(url.size() - wanted.size(), wanted.size(), wanted) == 0)
+        << url;
+    ExpectNothingApplied();
 }
 
 // The typist's safety exit: a window no step expects, here a GTK message box

@@ -16,7 +16,7 @@
 #include <tuple>
 
 #include "gui/FrameFixture.h"
-#include "paths/UserFolders.h"
+#include "paths/CreateFolders.h"
 #include "report/PageBytes.h"
 #include "report/PlacementPictures.h"
 #include "sheet/GameCatalogue.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativePath.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"

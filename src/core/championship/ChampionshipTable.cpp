@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "championship/TeamNames.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 
 namespace zav {
 namespace {

@@ -1,6 +1,6 @@
 #include "championship/Heats.h"
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sheet/Scoring.h"
 #include "sheetfile/SheetFile.h"
 

@@ -1,6 +1,7 @@
+#include "paths/CreateFolders.h"
+
 #include <system_error>
 
-#include "paths/UserFolders.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 

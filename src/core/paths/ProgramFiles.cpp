@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 

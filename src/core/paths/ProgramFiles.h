@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 
 namespace zav {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "championship/ChampionshipPage.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "publish/IndexPage.h"

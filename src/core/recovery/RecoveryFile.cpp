@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"

@@ -6,8 +6,8 @@
 
 #include "io/FileRead.h"
 #include "io/FileWrite.h"
-#include "io/Paths.h"
-#include "paths/UserFolders.h"
+#include "paths/CreateFolders.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "sheetfile/SheetFile.h"

@@ -1,7 +1,7 @@
 #include "report/PageExport.h"
 
 #include "io/FileRead.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "report/PageBytes.h"
 #include "report/PageFrame.h"
 

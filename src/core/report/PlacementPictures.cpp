@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sheet/GameCatalogue.h"
 
 namespace zav {

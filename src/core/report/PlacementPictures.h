@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "texts/Texts.h"
 
 namespace zav {

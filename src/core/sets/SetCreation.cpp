@@ -5,7 +5,7 @@
 
 #include "encoding/Encoding.h"
 #include "io/FileWrite.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativePath.h"
 #include "sets/Categories.h"
 #include "sets/SetFile.h"

@@ -3,7 +3,7 @@
 #include "encoding/Encoding.h"
 #include "encoding/Markup.h"
 #include "io/FileRead.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zav {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "io/FileWrite.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "sets/SetFile.h"

@@ -3,7 +3,7 @@
 // toolkit and the desktop know the program's languages by.
 #pragma once
 
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "texts/Texts.h"
 
 namespace zav {

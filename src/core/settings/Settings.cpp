@@ -1,7 +1,8 @@
 #include "settings/Settings.h"
 
-#include "io/Paths.h"
-#include "paths/UserFolders.h"
+#include "paths/CreateFolders.h"
+#include "paths/PathNames.h"
+#include "platform/UserFolders.h"
 #include "settings/DesktopLanguage.h"
 #include "settings/IniFile.h"
 

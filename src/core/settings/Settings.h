@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "settings/IniFile.h"
 #include "texts/Reporter.h"
 

@@ -19,7 +19,8 @@
 //   500..624  dialog titles and the entry dialogs' headings
 //   640..659  saving safely: protected files and folders, set file entries,
 //             the save question
-//   660..699  keyboard entry of results, first steps (welcome page, guide)
+//   660..699  keyboard entry of results, first steps (welcome page, guide),
+//             the judge's card of the arena network
 //   706..719  Windows: a file another program holds open, PDF export
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
@@ -1590,6 +1591,41 @@ ZAV_TEXT(701, PreviewFailed,
          "The print preview could not be prepared.",
          "Non è stato possibile preparare l'anteprima di stampa.",
          "Die Druckvorschau konnte nicht erstellt werden.")
+ZAV_TEXT(671, JudgeCardTitle,
+         "Ligne d'arrivée : envoyer les résultats",
+         "Finish line: sending results",
+         "Linea d'arrivo: inviare i risultati",
+         "Ziellinie: Ergebnisse senden")
+ZAV_TEXT(672, JudgeCardCodeLabel,
+         "Code de saisie",
+         "Entry code",
+         "Codice di inserimento",
+         "Eingabecode")
+ZAV_TEXT(673, JudgeCardStepOpen,
+         "Ouvrez l'adresse sur le téléphone : photographiez le code QR ou tapez l'adresse. Le téléphone doit être sur le même réseau Wi-Fi que l'ordinateur du marqueur.",
+         "Open the address on the phone: scan the QR code or type the address. The phone must be on the same Wi-Fi network as the scorer's computer.",
+         "Aprite l'indirizzo sul telefono: inquadrate il codice QR o digitate l'indirizzo. Il telefono deve essere sulla stessa rete Wi-Fi del computer del segnapunti.",
+         "Öffnen Sie die Adresse auf dem Telefon: QR-Code scannen oder Adresse eingeben. Das Telefon muss im selben WLAN sein wie der Computer des Schreibers.")
+ZAV_TEXT(674, JudgeCardStepCode,
+         "Tapez le code de saisie et votre nom (par ex. Juge d'arrivée), une seule fois par téléphone.",
+         "Type the entry code and your name (e.g. Finish judge), once per phone.",
+         "Digitate il codice di inserimento e il vostro nome (es. Giudice d'arrivo), una sola volta per telefono.",
+         "Geben Sie den Eingabecode und Ihren Namen ein (z. B. Zielrichter), einmal pro Telefon.")
+ZAV_TEXT(675, JudgeCardStepSend,
+         "Choisissez le jeu, donnez à chaque équipe sa place, puis « Envoyer » : le téléphone dit quand le marqueur a accepté le résultat.",
+         "Choose the game, give each team its place, then \"Send\": the phone says when the scorer has accepted the result.",
+         "Scegliete il gioco, date a ogni squadra il suo posto, poi «Invia»: il telefono dice quando il segnapunti ha accettato il risultato.",
+         "Wählen Sie das Spiel, geben Sie jeder Mannschaft ihren Platz, dann »Senden«: Das Telefon zeigt, wann der Schreiber das Ergebnis angenommen hat.")
+ZAV_TEXT(676, ButtonPrintJudgeCard,
+         "Imprimer la carte du juge...",
+         "Print the judge's card...",
+         "Stampa la scheda del giudice...",
+         "Richterkarte drucken...")
+ZAV_TEXT(677, ButtonJudgeCardPdf,
+         "Carte du juge en PDF...",
+         "Judge's card in PDF...",
+         "Scheda del giudice in PDF...",
+         "Richterkarte als PDF...")
 ZAV_TEXT(706, FileInUse,
          "Impossible d'enregistrer le fichier = %s\nUn autre programme le tient ouvert : le fichier est resté tel quel. Fermez-le dans cet autre programme, puis enregistrez à nouveau.",
          "Cannot save the file = %s\nAnother program holds it open: the file was left as it was. Close it in that program, then save again.",

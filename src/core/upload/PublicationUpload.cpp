@@ -6,7 +6,7 @@
 #include <set>
 
 #include "io/FileRead.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "publish/Publication.h"

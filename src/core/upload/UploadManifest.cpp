@@ -6,7 +6,7 @@
 
 #include "io/FileRead.h"
 #include "io/FileWrite.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 
 namespace zav {
 namespace {

@@ -11,7 +11,7 @@
 #include "app/ToolkitLanguage.h"
 #include "frame/ZAVFrame.h"
 #include "paths/ProgramFiles.h"
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 
 namespace zavgui {
 

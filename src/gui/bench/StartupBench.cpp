@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "settings/Settings.h"
 #include "sheetfile/SheetFile.h"
 #include "support/TempDir.h"

@@ -13,6 +13,7 @@ namespace zavgui {
 ARefereeNamesDialog::ARefereeNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                          zav::Language wxLanguage)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleARefereeNames), keyboard(this) {
+    SetGuideSection(GuideSection::FirstHeat);
     Body()->Add(MakeHeading(Tx(zav::TextId::ARefereeHeader)), 0, wxBOTTOM, 8);
 
     const int teamsNr = zav::TeamsInUse(sheet_);

@@ -1,5 +1,6 @@
 #include "dialogs/ArenaDialog.h"
 
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/msgdlg.h>
@@ -17,6 +18,7 @@ namespace zavgui {
 ArenaDialog::ArenaDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
                          const ArenaShown& shown)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleArena), settings_(settings) {
+    SetGuideSection(GuideSection::ArenaNetwork);
     const zav::ArenaSettings arena = zav::ReadArenaSettings(settings_);
     on_ = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::ArenaOnLabel), wxDefaultPosition,
                          wxDefaultSize, 0, wxDefaultValidator, kOnName);
@@ -67,6 +69,13 @@ ArenaDialog::ArenaDialog(wxWindow* parent, const zav::Settings& settings, zav::L
                 TxFormat(wxLanguage_, zav::TextId::ArenaEntryCodeLabel, FromCore(shown.entryCode)));
             code->SetFont(code->GetFont().Bold().Scaled(1.3f));
             Body()->Add(code, 0, wxBOTTOM, 6);
+            // The card for the finish line: what the judges need, on paper.
+            auto* card = new wxBoxSizer(wxHORIZONTAL);
+            printCard = new wxButton(this, wxID_ANY, Tx(zav::TextId::ButtonPrintJudgeCard));
+            cardPdf = new wxButton(this, wxID_ANY, Tx(zav::TextId::ButtonJudgeCardPdf));
+            card->Add(printCard, 0, wxRIGHT, 6);
+            card->Add(cardPdf, 0);
+            Body()->Add(card, 0, wxBOTTOM, 10);
         }
     }
     auto* note = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaNote));

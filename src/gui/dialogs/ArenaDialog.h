@@ -1,12 +1,13 @@
 // Tools > Arena network: on or off, the port, the interface, whether finish-
 // line results are accepted at once; while on, the address to open as text
-// and as a QR code, and the entry code. Kept in the settings file: read when
+// and as a QR code, the entry code and the judge's card. Kept in the settings file: read when
 // the dialog opens, written on OK.
 #pragma once
 
 #include "arena/ArenaSettings.h"
 #include "dialogs/ZavDialog.h"
 
+class wxButton;
 class wxCheckBox;
 class wxComboBox;
 class wxSpinCtrl;
@@ -30,6 +31,11 @@ public:
     static constexpr const char* kInterfaceName = "arenaInterface";
     static constexpr const char* kAcceptName = "arenaAcceptAtOnce";
     static constexpr const char* kQrName = "arenaQr";
+
+    // The judge's card, printed or as PDF, while the network runs (null
+    // otherwise); the caller binds them.
+    wxButton* printCard = nullptr;
+    wxButton* cardPdf = nullptr;
 
 private:
     zav::Settings settings_;

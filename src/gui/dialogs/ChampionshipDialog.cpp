@@ -15,6 +15,7 @@ ChampionshipDialog::ChampionshipDialog(
     : ZavDialog(parent, wxLanguage, zav::TextId::ChampionshipTitle),
       sheets(this, wxLanguage, offered, true, std::move(chooseSheets), [this] { Rebuild(); }),
       page_(std::move(page)) {
+    SetGuideSection(GuideSection::Championships);
     Body()->Add(sheets.Sizer(), 0, wxEXPAND | wxBOTTOM, 8);
     view = new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxSize(760, 360));
     Body()->Add(view, 1, wxEXPAND | wxBOTTOM, 8);

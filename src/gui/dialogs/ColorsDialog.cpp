@@ -28,6 +28,7 @@ constexpr zav::TextId kColourLabels[] = {zav::TextId::ColorTitle, zav::TextId::C
 ColorsDialog::ColorsDialog(wxWindow* parent, const zav::Settings& settings,
                            zav::Language wxLanguage)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleColors) {
+    SetGuideSection(GuideSection::Settings);
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::ColorsHeading));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);

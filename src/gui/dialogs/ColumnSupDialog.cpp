@@ -12,6 +12,7 @@ namespace zavgui {
 
 ColumnSupDialog::ColumnSupDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleColumnSup), keyboard(this) {
+    SetGuideSection(GuideSection::Printing);
     auto* titleRow = new wxBoxSizer(wxHORIZONTAL);
     titleRow->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ColumnTitle)), 0,
                   wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);

@@ -15,6 +15,7 @@ constexpr int kTextWidth = 420;
 DeleteTeamDialog::DeleteTeamDialog(wxWindow* parent, const zav::ScoreSheet& sheet,
                                    zav::Language wxLanguage)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleDeleteTeam), keyboard(this) {
+    SetGuideSection(GuideSection::FirstHeat);
     auto* choose = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ChooseTeamToDelete));
     choose->Wrap(kTextWidth);
     Body()->Add(choose, 0, wxBOTTOM, 8);

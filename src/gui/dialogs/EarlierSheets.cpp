@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "support/GuiText.h"
 
 namespace zavgui {

@@ -13,6 +13,7 @@ namespace zavgui {
 
 GameListDialog::GameListDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleGameList), keyboard_(this) {
+    SetGuideSection(GuideSection::FirstHeat);
     std::vector<std::string> names;
     for (int k = 0; k < zav::kCatalogueGameCount; ++k)
         names.push_back(Shown(zav::Text(wxLanguage, zav::CatalogueGame(k))));

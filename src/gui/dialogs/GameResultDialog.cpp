@@ -20,6 +20,7 @@ GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
       keys_(this, [this](size_t row, std::string_view typed, char32_t key) {
           return Meaning(row, typed, key);
       }) {
+    SetGuideSection(GuideSection::ResultKeys);
     zav::SetResultListPositions(sheet_);
     const int teams = zav::TeamsInUse(sheet_);
 

@@ -39,6 +39,7 @@ void SelectIndex(ListChoice* choice, int index) {
 GeneralDataDialog::GeneralDataDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                      zav::Language wxLanguage)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleGeneralData), keyboard_(this) {
+    SetGuideSection(GuideSection::FirstHeat);
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::GeneralGroup));
     wxWindow* box = group->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 8);

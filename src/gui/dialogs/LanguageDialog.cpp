@@ -14,6 +14,7 @@ constexpr int kLanguageCodeLength = 2;
 
 LanguageDialog::LanguageDialog(wxWindow* parent, zav::Language wxLanguage)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleLanguage) {
+    SetGuideSection(GuideSection::Settings);
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LanguageNote)), 0, wxBOTTOM, 8);
     list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 110), 0, nullptr,
                          wxLB_SINGLE | wxLB_SORT);

@@ -14,6 +14,7 @@ namespace zavgui {
 LogoDialog::LogoDialog(wxWindow* parent, const zav::Settings& settings, zav::Language wxLanguage,
                        const ChooserFolders& folders)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleLogo), folders_(folders) {
+    SetGuideSection(GuideSection::Settings);
     Body()->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::LogoNote)), 0, wxBOTTOM, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     field =

@@ -11,6 +11,7 @@ namespace zavgui {
 PlaceurNamesDialog::PlaceurNamesDialog(wxWindow* parent, zav::ScoreSheet& sheet,
                                        zav::Language wxLanguage)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitlePlaceurNames), keyboard(this) {
+    SetGuideSection(GuideSection::FirstHeat);
     Body()->Add(MakeHeading(Tx(zav::TextId::PlaceurHeader)), 0, wxBOTTOM, 8);
     auto* grid = new wxFlexGridSizer(2, 4, 12);
     grid->AddGrowableCol(1);

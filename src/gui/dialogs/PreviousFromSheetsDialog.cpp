@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "report/ScoreFormat.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
@@ -18,6 +18,7 @@ PreviousFromSheetsDialog::PreviousFromSheetsDialog(
     : ZavDialog(parent, wxLanguage, zav::TextId::TitlePreviousFromSheets),
       sheets(this, wxLanguage, offered, false, std::move(chooseSheets), [this] { Rebuild(); }),
       sheet_(sheet) {
+    SetGuideSection(GuideSection::Championships);
     Body()->Add(sheets.Sizer(), 0, wxEXPAND | wxBOTTOM, 8);
     grid_ = new wxFlexGridSizer(1, 6, 12);
     Body()->Add(grid_, 1, wxEXPAND | wxBOTTOM, 8);

@@ -22,6 +22,7 @@ PreviousScoresDialog::PreviousScoresDialog(wxWindow* parent, zav::ScoreSheet& sh
                                                : zav::TextId::TitlePreviousChall),
       keyboard(this),
       kind_(kind) {
+    SetGuideSection(GuideSection::Championships);
     const bool heat = kind_ == PreviousScores::Heat;
     auto* header = new wxStaticText(
         this, wxID_ANY,

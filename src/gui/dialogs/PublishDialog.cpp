@@ -20,6 +20,7 @@ PublishDialog::PublishDialog(wxWindow* parent, const zav::Settings& settings,
     : ZavDialog(parent, wxLanguage, zav::TextId::TitlePublish),
       settings_(settings),
       folders_(folders) {
+    SetGuideSection(GuideSection::Publishing);
     const zav::PublishSettings publish = zav::ReadPublishSettings(settings_);
     on_ = new wxCheckBox(this, wxID_ANY, Tx(zav::TextId::PublishOnSave), wxDefaultPosition,
                          wxDefaultSize, 0, wxDefaultValidator, kOnName);

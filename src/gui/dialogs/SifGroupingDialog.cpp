@@ -13,6 +13,7 @@ SifGroupingDialog::SifGroupingDialog(wxWindow* parent, zav::Language wxLanguage,
                                      int sheetNumber)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleSetGroups),
       listed_(zav::UnassignedCategories(plan)) {
+    SetGuideSection(GuideSection::SetsFromEntries);
     auto* heading = new wxStaticText(
         this, wxID_ANY, Tx(zav::TextId::SheetNumber) + wxString::Format(" %d", sheetNumber));
     heading->SetFont(heading->GetFont().Bold());

@@ -17,6 +17,7 @@ constexpr int kDefaultGames = 6;
 
 SifOptionsDialog::SifOptionsDialog(wxWindow* parent, zav::Language wxLanguage)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitleSetOptions) {
+    SetGuideSection(GuideSection::SetsFromEntries);
     auto* grid = new wxFlexGridSizer(2, 6, 8);
     grid->AddGrowableCol(1);
     const auto addRow = [&](zav::TextId label, wxWindow* control, int flags = wxEXPAND) {

@@ -12,6 +12,7 @@ namespace zavgui {
 
 TeamsDialog::TeamsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleTeams), keyboard_(this) {
+    SetGuideSection(GuideSection::FirstHeat);
     const bool withChallenge = sheet_.iChallengeScoring != 0;
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, Tx(zav::TextId::TeamsGroup));
     wxWindow* box = group->GetStaticBox();

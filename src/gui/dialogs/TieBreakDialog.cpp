@@ -16,6 +16,7 @@ TieBreakDialog::TieBreakDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::La
           return zav::NumberKey(zav::TieBreakChoiceFor(sheet_, static_cast<int>(row)).entries,
                                 typed, key);
       }) {
+    SetGuideSection(GuideSection::ResultKeys);
     auto* header = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::TieBreakHeader));
     header->SetFont(header->GetFont().Bold());
     Body()->Add(header, 0, wxBOTTOM, 8);

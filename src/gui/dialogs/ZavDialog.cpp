@@ -10,6 +10,7 @@
 namespace zavgui {
 
 wxDEFINE_EVENT(EVT_ZAV_DIALOG_OPEN, wxCommandEvent);
+wxDEFINE_EVENT(EVT_ZAV_GUIDE, wxCommandEvent);
 
 namespace {
 constexpr int kPadding = 10;
@@ -25,7 +26,22 @@ void TellParent(wxWindow* parent, bool open) {
 ZavDialog::ZavDialog(wxWindow* parent, zav::Language wxLanguage, zav::TextId title)
     : wxDialog(parent, wxID_ANY, zavgui::Tx(wxLanguage, title)),
       wxLanguage_(wxLanguage),
-      body_(new wxBoxSizer(wxVERTICAL)) {}
+      body_(new wxBoxSizer(wxVERTICAL)) {
+    Bind(wxEVT_CHAR_HOOK, &ZavDialog::OnCharHook, this);
+}
+
+// A dialog opened from a dialog is the child of that dialog, which does not
+// open the guide itself: the request climbs to the window.
+void ZavDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_F1 || event.HasAnyModifiers()) {
+        event.Skip();
+        return;
+    }
+    wxCommandEvent request(EVT_ZAV_GUIDE);
+    request.SetInt(static_cast<int>(guideSection_));
+    for (wxWindow* up = GetParent(); up; up = up->GetParent())
+        if (up->GetEventHandler()->ProcessEvent(request)) return;
+}
 
 int ZavDialog::ShowModal() {
     TellParent(GetParent(), true);

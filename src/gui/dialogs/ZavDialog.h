@@ -9,6 +9,7 @@
 #include <wx/arrstr.h>
 #include <wx/dialog.h>
 
+#include "support/Documents.h"
 #include "texts/Texts.h"
 
 class wxBoxSizer;
@@ -23,6 +24,11 @@ namespace zavgui {
 // dialog that changes the sheet works on a copy of it, and a change made
 // behind it would be lost on OK.
 wxDECLARE_EVENT(EVT_ZAV_DIALOG_OPEN, wxCommandEvent);
+
+// Sent up the dialog's parents, the first that handles it opening the user
+// guide, when F1 is pressed in a dialog: the int is the dialog's section
+// (a GuideSection).
+wxDECLARE_EVENT(EVT_ZAV_GUIDE, wxCommandEvent);
 
 class ZavDialog : public wxDialog {
 public:
@@ -42,11 +48,17 @@ protected:
     wxTextCtrl* MakeTextField(wxWindow* parent, const wxString& value, int maxLength = 254);
     // A line of bold text over the content.
     wxStaticText* MakeHeading(const wxString& text);
+    // The guide's section F1 opens in this dialog; the guide's beginning
+    // unless the dialog says.
+    void SetGuideSection(GuideSection section) { guideSection_ = section; }
 
     const zav::Language wxLanguage_;
 
 private:
+    void OnCharHook(wxKeyEvent& event);
+
     wxBoxSizer* body_;
+    GuideSection guideSection_ = GuideSection::Contents;
 };
 
 // Staff texts (assistant referees' teams and names, arena party) hold at most

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sets/SetFile.h"
 #include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"

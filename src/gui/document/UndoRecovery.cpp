@@ -2,7 +2,7 @@
 #include <ctime>
 
 #include "document/SheetDocument.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sets/SetFile.h"
 #include "sheetfile/SheetFile.h"
 

@@ -1,5 +1,6 @@
 #include "frame/ArenaCommands.h"
 
+#include <wx/button.h>
 #include <wx/htmllbox.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
@@ -7,17 +8,20 @@
 
 #include "arena/ArenaFiles.h"
 #include "arena/EntryGate.h"
+#include "arena/JudgeCard.h"
 #include "dialogs/ArenaDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/ListChoice.h"
 #include "dialogs/ZavDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "platform/NetworkInterfaces.h"
+#include "printing/PrintController.h"
 #include "report/PageStyle.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
+#include "support/QrPicture.h"
 #include "view/PageView.h"
 #include "view/WaitingResultsPanel.h"
 
@@ -82,7 +86,38 @@ int ArenaCommands::ShowDialog() {
     ArenaShown shown;
     if (server_.Running()) shown = {Address(), server_.EntryCode()};
     ArenaDialog dialog(&frame_, frame_.AppSettings(), frame_.Language(), shown);
+    if (dialog.printCard) {
+        dialog.printCard->Bind(wxEVT_BUTTON, [this, shown](wxCommandEvent&) {
+            PrintJudgeCard(shown.address, shown.entryCode, false);
+        });
+        dialog.cardPdf->Bind(wxEVT_BUTTON, [this, shown](wxCommandEvent&) {
+            PrintJudgeCard(shown.address, shown.entryCode, true);
+        });
+    }
     return dialog.ShowModal();
+}
+
+// In the sheet's language, as the score sheet the judges know; the
+// interface's without a sheet.
+void ArenaCommands::PrintJudgeCard(const std::string& address, const std::string& entryCode,
+                                   bool pdf) {
+    const SheetDocument& document = frame_.Document();
+    const zav::Language language = document.HasSheet() && document.Sheet().languageSheet
+                                       ? *document.Sheet().languageSheet
+                                       : frame_.Language();
+    // Straight to the finish line's page: a judge has no business with the
+    // spectators' one.
+    const std::string entry = address + "entry";
+    const QrPagePicture qr(entry, 12);
+    const std::string page = zav::JudgeCardPage(entry, entryCode, qr.Reference(), language);
+    if (!pdf) {
+        frame_.Printing().Print(PageKind::JudgeCard, page, wxString());
+        return;
+    }
+    const wxString path =
+        frame_.User().ChooseNewFile(FileKind::Export, zav::TextId::JudgeCardTitle, wxString(),
+                                    wxS("judge-card"), zav::TextId::PdfFilter, wxS("pdf"));
+    if (!path.empty()) (void)frame_.Printing().ExportPdf(PageKind::JudgeCard, page, path);
 }
 
 void ArenaCommands::ApplySettings() {

@@ -67,6 +67,7 @@ private:
     // The Arena network dialog, showing the address and the entry code while
     // the network runs.
     int ShowDialog();
+    void PrintJudgeCard(const std::string& address, const std::string& entryCode, bool pdf);
     void Stop();
     // The key of the sheet on screen, which a judge's form sends back: drawn
     // anew each time the sheet is replaced, and saying nothing of its file

@@ -7,8 +7,8 @@
 #include "dialogs/PreviousFromSheetsDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
-#include "io/Paths.h"
-#include "paths/UserFolders.h"
+#include "paths/PathNames.h"
+#include "platform/UserFolders.h"
 
 namespace zavgui {
 

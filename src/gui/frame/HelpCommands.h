@@ -1,4 +1,5 @@
-// The reference documents of the Rules and Help menus, and the about box.
+// The reference documents of the Rules and Help menus, the user guide at a
+// dialog's section (F1 in the dialog), and the about box.
 #pragma once
 
 class wxCommandEvent;
@@ -14,6 +15,7 @@ public:
 private:
     void OnDocument(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
+    void OnGuideSection(wxCommandEvent& event);
 
     wxZAVFrame& frame_;
 };

@@ -4,8 +4,8 @@
 
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
-#include "io/Paths.h"
-#include "paths/UserFolders.h"
+#include "paths/PathNames.h"
+#include "platform/UserFolders.h"
 #include "printing/ExportNames.h"
 
 namespace zavgui {

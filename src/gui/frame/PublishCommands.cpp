@@ -8,8 +8,8 @@
 #include "dialogs/PublishDialog.h"
 #include "frame/CommandIds.h"
 #include "frame/ZAVFrame.h"
-#include "paths/UserFolders.h"
 #include "platform/DesktopSecretStore.h"
+#include "platform/UserFolders.h"
 #include "publish/PublishSettings.h"
 #include "support/GuiText.h"
 

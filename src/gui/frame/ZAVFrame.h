@@ -15,7 +15,7 @@
 
 #include "document/SheetDocument.h"
 #include "frame/WindowUser.h"
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "printing/PrintController.h"
 #include "settings/Settings.h"
 #include "support/GuiText.h"

@@ -16,6 +16,7 @@ constexpr int kPrintFontSize = 10;
 // A German sheet of 11 or 12 games: the long German game names keep within
 // the page.
 constexpr int kSmallPrintFontSize = 8;
+constexpr int kCardFontSize = 16;
 
 }  // namespace
 
@@ -63,6 +64,10 @@ void PrintController::SetFontsAndColour(PageKind kind) {
             printing_->SetPrintFonts(wxS("Arial"), kPrintFontSize);
             printing_->GetPrintData()->SetColour(colour);
             break;
+        case PageKind::JudgeCard:
+            // Read at arm's length at the finish line.
+            printing_->SetPrintFonts(wxS("Arial"), kCardFontSize);
+            break;
         case PageKind::Equipment:
         case PageKind::Placement: break;
     }
@@ -74,19 +79,22 @@ void PrintController::SetFontsAndColour(PageKind kind) {
 // a logo folder is set.
 wxString PrintController::BaseFolder(PageKind kind) const {
     const wxString logoPath = FromCore(settings_.GetString(zav::SettingKey::LogoPath));
-    return logoPath.empty() || kind == PageKind::Placement ? programDir_ : logoPath;
+    return logoPath.empty() || kind == PageKind::Placement || kind == PageKind::JudgeCard
+               ? programDir_
+               : logoPath;
 }
 
-// The placement document prints in portrait; the orientation the user chose
-// comes back afterwards, printed or not.
+// The placement document and the judge's card print in portrait; the
+// orientation the user chose comes back afterwards, printed or not.
 template <class Job>
 auto PrintController::WithPageSettings(PageKind kind, Job job) {
     SetFontsAndColour(kind);
     wxPrintData& printData = *printing_->GetPrintData();
     const wxPrintOrientation chosen = printData.GetOrientation();
-    if (kind == PageKind::Placement) printData.SetOrientation(wxPORTRAIT);
+    const bool portrait = kind == PageKind::Placement || kind == PageKind::JudgeCard;
+    if (portrait) printData.SetOrientation(wxPORTRAIT);
     const auto result = job(BaseFolder(kind));
-    if (kind == PageKind::Placement) printing_->GetPrintData()->SetOrientation(chosen);
+    if (portrait) printing_->GetPrintData()->SetOrientation(chosen);
     return result;
 }
 

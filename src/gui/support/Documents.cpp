@@ -5,10 +5,9 @@
 
 #include <optional>
 
-#include "frame/CommandIds.h"
 #include "paths/ProgramFiles.h"
-#include "paths/UserFolders.h"
 #include "platform/ToolkitPlatform.h"
+#include "platform/UserFolders.h"
 #include "support/GuiText.h"
 #include "texts/Texts.h"
 
@@ -17,55 +16,56 @@ namespace zavgui {
 namespace {
 
 struct Document {
-    int commandId;
+    ReferenceDocument document;
     const char* byLanguage[4];  // French, English, Italian, German
     // Opened when the language's own document is in no folder.
     const char* standIn = nullptr;
 };
 
 constexpr Document kDocuments[] = {
-    {ID_PLAYING_AREA,
+    {ReferenceDocument::PlayingArea,
      {"playing_area_fr_2013.pdf", "playing_area_en_2013.pdf", "playing_area_en_2013.pdf",
       "playing_area_en_2013.pdf"}},
-    {ID_ALL_THE_GAMES,
+    {ReferenceDocument::AllTheGames,
      {"memento_liste_jeux.pdf", "memento_game_list.pdf", "memento_game_list.pdf",
       "memento_game_list.pdf"}},
-    {ID_MEM_LISTE_JEUX,
+    {ReferenceDocument::GamePositions,
      {"memento_placement_jeux.pdf", "memento_position_games.pdf", "memento_position_games.pdf",
       "memento_position_games.pdf"}},
-    {ID_FEUILLE_ARRIVEE,
+    {ReferenceDocument::FinishSheet,
      {"feuille_arrivee_fr.pdf", "feuille_arrivee_en.pdf", "feuille_arrivee_it.pdf",
       "feuille_arrivee_ge.pdf"}},
-    {ID_MEM_ARBITRE,
+    {ReferenceDocument::RefereeMemento,
      {"memento_juge_arbitre_2009.pdf", "memento_juge_arbitre_2009.pdf",
       "memento_juge_arbitre_2009.pdf", "memento_juge_arbitre_2009.pdf"}},
-    {ID_MEM_JUGE_LIGNE,
+    {ReferenceDocument::LineJudgeMemento,
      {"memento_juge_ligne_2008.pdf", "memento_juge_ligne_2008.pdf", "memento_juge_ligne_2008.pdf",
       "memento_juge_ligne_2008.pdf"}},
-    {ID_MEM_CHEF_PISTE,
+    {ReferenceDocument::ArenaDirectorMemento,
      {"memento_chef_piste_2008.pdf", "memento_chef_piste_2008.pdf", "memento_chef_piste_2008.pdf",
       "memento_chef_piste_2008.pdf"}},
-    {ID_MEMO_TABLEUR,
+    {ReferenceDocument::RefereeWorkbook,
      {"memo_juge_arbitre.xls", "memo_juge_arbitre.xls", "memo_juge_arbitre.xls",
       "memo_juge_arbitre.xls"}},
-    {ID_MEMO_PRINT,
+    {ReferenceDocument::RefereeWorkbookPrint,
      {"memo_juge_arbitre.pdf", "memo_juge_arbitre.pdf", "memo_juge_arbitre.pdf",
       "memo_juge_arbitre.pdf"}},
-    {ID_MEMO_PV,
+    {ReferenceDocument::Report,
      {"proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf", "proces_verbal.pdf"}},
-    {ID_LOG_CHANGE, {"lisezmoi.html", "readme.html", "lisezmoi.html", "readme.html"}},
-    {ID_USER_GUIDE,
+    {ReferenceDocument::ChangeLog,
+     {"lisezmoi.html", "readme.html", "lisezmoi.html", "readme.html"}},
+    {ReferenceDocument::UserGuide,
      {"guide_fr.html", "guide_en.html", "guide_it.html", "guide_de.html"},
      "guide_en.html"},
 };
 
 }  // namespace
 
-std::vector<wxString> DocumentsFor(int commandId, zav::Language language) {
+std::vector<wxString> DocumentsFor(ReferenceDocument wanted, zav::Language language) {
     const int index = zav::LanguageBlock(language) / 1000 - 1;
     std::vector<wxString> names;
     for (const Document& document : kDocuments)
-        if (document.commandId == commandId) {
+        if (document.document == wanted) {
             names.push_back(wxString::FromUTF8(document.byLanguage[index]));
             if (document.standIn) names.push_back(wxString::FromUTF8(document.standIn));
         }
@@ -106,14 +106,29 @@ bool OpenGuideAt(const wxString& dataFolder, zav::Language language, GuideSectio
     // The ids of the sections in every guide.
     const wxString anchor = [section]() -> wxString {
         switch (section) {
+            case GuideSection::Contents: break;
+            case GuideSection::FirstHeat: return wxS("first-heat");
+            case GuideSection::ResultKeys: return wxS("result-keys");
             case GuideSection::SetsFromEntries: return wxS("entries-file");
+            case GuideSection::Printing: return wxS("printing");
+            case GuideSection::Publishing: return wxS("publishing");
+            case GuideSection::Upload: return wxS("upload");
+            case GuideSection::ArenaNetwork: return wxS("arena");
+            case GuideSection::FinishLine: return wxS("finish-line");
+            case GuideSection::Championships: return wxS("championships");
+            case GuideSection::UndoAndRecovery: return wxS("undo-recovery");
+            case GuideSection::Settings: return wxS("settings");
+            case GuideSection::CommandLine: return wxS("command-line");
+            case GuideSection::Windows: return wxS("windows");
         }
         return wxString();
     }();
-    const auto path = FindDocument(dataFolder, DocumentsFor(ID_USER_GUIDE, language), reporter);
+    const auto path =
+        FindDocument(dataFolder, DocumentsFor(ReferenceDocument::UserGuide, language), reporter);
     if (!path) return false;
     // A URL, not a path: only a URL keeps the section.
-    return OpenUrl(wxFileName::FileNameToURL(FromCore(*path)) + wxS("#") + anchor);
+    const wxString url = wxFileName::FileNameToURL(FromCore(*path));
+    return OpenUrl(anchor.empty() ? url : url + wxS("#") + anchor);
 }
 
 }  // namespace zavgui

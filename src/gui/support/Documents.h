@@ -10,10 +10,25 @@
 
 namespace zavgui {
 
-// The file names the command opens in the interface language, the first
-// found of them (the English user guide stands in for a language that has
-// none); empty for a command that opens no document.
-std::vector<wxString> DocumentsFor(int commandId, zav::Language language);
+// The reference documents the Help and Rules menus open.
+enum class ReferenceDocument {
+    PlayingArea,
+    AllTheGames,
+    GamePositions,
+    FinishSheet,
+    RefereeMemento,
+    LineJudgeMemento,
+    ArenaDirectorMemento,
+    RefereeWorkbook,
+    RefereeWorkbookPrint,
+    Report,
+    ChangeLog,
+    UserGuide,
+};
+
+// The file names of the document in the interface language, the first found
+// of them (the English user guide stands in for a language that has none).
+std::vector<wxString> DocumentsFor(ReferenceDocument document, zav::Language language);
 
 // Opens the first reference document of `fileNames` found (the user's copy,
 // else the one of the program's data folder `dataFolder`) with the desktop's
@@ -23,8 +38,24 @@ std::vector<wxString> DocumentsFor(int commandId, zav::Language language);
 bool OpenDocument(const wxString& dataFolder, const std::vector<wxString>& fileNames,
                   const zav::Reporter& reporter);
 
-// The user guide's sections that commands open directly.
-enum class GuideSection { SetsFromEntries };
+// The user guide's sections that commands and F1 in a dialog open
+// directly; Contents is the guide's beginning.
+enum class GuideSection {
+    Contents,
+    FirstHeat,
+    ResultKeys,
+    SetsFromEntries,
+    Printing,
+    Publishing,
+    Upload,
+    ArenaNetwork,
+    FinishLine,
+    Championships,
+    UndoAndRecovery,
+    Settings,
+    CommandLine,
+    Windows,
+};
 
 // Opens the user guide of the interface language (the English one for a
 // language that has none) in the desktop's browser at `section`; a missing

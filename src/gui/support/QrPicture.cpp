@@ -1,6 +1,8 @@
 #include "support/QrPicture.h"
 
 #include <qrencode.h>
+#include <wx/filesys.h>
+#include <wx/fs_mem.h>
 #include <wx/image.h>
 
 #include <memory>
@@ -22,6 +24,25 @@ wxBitmap QrPicture(const std::string& text, int moduleSize) {
                                     moduleSize, moduleSize),
                              0, 0, 0);
     return wxBitmap(image);
+}
+
+QrPagePicture::QrPagePicture(const std::string& text, int moduleSize) {
+    static const bool handlerAdded = [] {
+        wxFileSystem::AddHandler(new wxMemoryFSHandler);
+        return true;
+    }();
+    (void)handlerAdded;
+    const wxBitmap picture = QrPicture(text, moduleSize);
+    if (!picture.IsOk()) return;
+    // A name of its own for each picture, so that two never meet.
+    static int made = 0;
+    name_ = "qr-" + std::to_string(++made) + ".png";
+    wxMemoryFSHandler::AddFile(wxString::FromUTF8(name_), picture, wxBITMAP_TYPE_PNG);
+    reference_ = "memory:" + name_;
+}
+
+QrPagePicture::~QrPagePicture() {
+    if (!name_.empty()) wxMemoryFSHandler::RemoveFile(wxString::FromUTF8(name_));
 }
 
 }  // namespace zavgui

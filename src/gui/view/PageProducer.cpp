@@ -26,7 +26,8 @@ std::string PageProducer::Page(PageKind kind, PageUse use) {
         case PageKind::Placement:
             if (use == PageUse::Printer) return zav::PrintHtmlPlacementDocument(sheet_, language_);
             return zav::PrepareHtmlPlacement(sheet_, target, language_, style());
-        case PageKind::Championship: break;  // not a page of the open sheet
+        case PageKind::Championship:
+        case PageKind::JudgeCard: break;  // not pages of the open sheet
     }
     return std::string();
 }

@@ -32,7 +32,6 @@ public:
     // at least its width), fitted again when the window's size changes.
     // The view then fills its parent.
     void SetLargeType(bool large);
-    bool LargeType() const { return large_; }
 
     // GTK draws a window just shown more than once while it settles: the
     // view waits for the first idle moment, so that a full sheet is painted

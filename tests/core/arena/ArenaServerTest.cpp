@@ -18,8 +18,10 @@
 #include "arena/EntryGate.h"
 #include "arena/EntryPages.h"
 #include "arena/IoThread.h"
+#include "arena/JudgeCard.h"
 #include "arena/WaitingResults.h"
 #include "core/report/PageTesting.h"
+#include "encoding/Markup.h"
 
 namespace zav {
 namespace {
@@ -475,6 +477,19 @@ TEST(EntryPages, AJudgesNameIsOneLineOfWholeCharacters) {
     const std::string cut = JudgeName(accents + "éééééééé");  // 30 + 16 bytes
     EXPECT_EQ(cut, accents + "ééééé");
     EXPECT_LE(cut.size(), kMaxJudgeName);
+}
+
+// The judge's card: the address a phone can open (escaped as markup, the
+// QR picture named as given), the code and the steps in the card's language.
+TEST(JudgeCard, CarriesTheAddressTheCodeAndTheStepsInItsLanguage) {
+    const std::string card = JudgeCardPage("http://192.168.1.10:8080/entry?a&b", "4821",
+                                           "memory:qr-1.png", Language::German);
+    EXPECT_NE(card.find(">http://192.168.1.10:8080/entry?a&amp;b<"), std::string::npos);
+    EXPECT_NE(card.find("src=\"memory:qr-1.png\""), std::string::npos);
+    EXPECT_NE(card.find(">4821<"), std::string::npos);
+    for (const TextId step :
+         {TextId::JudgeCardStepOpen, TextId::JudgeCardStepCode, TextId::JudgeCardStepSend})
+        EXPECT_NE(card.find(EscapeMarkup(Text(Language::German, step))), std::string::npos);
 }
 
 // A set whose second sheet could not be read: the open sheet still takes its

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "report/PageBytes.h"
 #include "report/PageExport.h"
 #include "support/TempDir.h"

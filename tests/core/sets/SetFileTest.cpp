@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "core/sets/SifTestData.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sets/SetFile.h"
 #include "sets/SifFile.h"
 #include "sheetfile/SheetFile.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "core/sets/SifTestData.h"
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 #include "sets/SetCreation.h"
 #include "sets/SetFile.h"
 #include "sets/SetManagement.h"

@@ -6,8 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-
-#include "io/Paths.h"
+#include <string>
 
 namespace zav {
 namespace {
@@ -31,7 +30,10 @@ FileLock FileLock::CreateNew(const std::string& path, bool& nameTaken) {
     nameTaken = false;
     // flock needs an open file: the lock is taken under a name no other
     // program looks at, then the file is given its real name.
-    std::string starting = SiblingPath(path, ".starting-XXXXXX");
+    const std::size_t slash = path.rfind('/');
+    std::string starting =
+        (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+        ".starting-XXXXXX";
     const int fd = ::mkostemp(starting.data(), O_CLOEXEC);
     if (fd < 0) return {};
     FileLock lock(fd, starting);

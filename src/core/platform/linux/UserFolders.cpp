@@ -1,4 +1,4 @@
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 
 // clang-format off
 #include <windows.h>  // first: shlobj.h needs its types

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "paths/ProgramFiles.h"
-#include "paths/UserFolders.h"
+#include "platform/UserFolders.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
 

@@ -8,7 +8,8 @@
 #include <map>
 
 #include "io/FileWrite.h"
-#include "io/Paths.h"
+#include "paths/CreateFolders.h"
+#include "paths/PathNames.h"
 #include "paths/ProgramFiles.h"
 #include "platform/NativePath.h"
 #include "recovery/RecoveryStore.h"

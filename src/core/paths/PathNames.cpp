@@ -1,4 +1,4 @@
-#include "io/Paths.h"
+#include "paths/PathNames.h"
 
 #include "platform/NativePath.h"
 

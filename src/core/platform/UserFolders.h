@@ -1,4 +1,5 @@
-// Where Linux keeps a user's files, by the XDG base directory rules. Each
+// Where the system keeps a user's files (one implementation per platform: the
+// XDG base directory rules on Linux, the known folders on Windows). Each
 // folder is this program's own ("…/zavscore"): the program writes there and
 // never into its installation, which the user usually cannot write.
 #pragma once
@@ -33,9 +34,5 @@ std::string UserSshFolder(const Environment& env);
 // ($XDG_CONFIG_HOME/user-dirs.dirs), else of the environment, else the home
 // folder (as xdg-user-dir answers).
 std::string UserDocumentsFolder(const Environment& env);
-
-// Creates the folder and the missing ones above it, private to the user as
-// the XDG rules ask. True when the folder exists afterwards.
-bool CreateFolders(const std::string& folder);
 
 }  // namespace zav
