@@ -29,8 +29,8 @@ pictures=$repo/res/program
 python=/usr/bin/python3 # Debian's, which has the accessibility bindings
 
 # What the script drives the program with, from Debian (as install-deps.sh).
-packages=(xvfb openbox xdotool x11-utils imagemagick pngquant chromium nodejs faketime
-  dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi iproute2)
+packages=(xvfb openbox xdotool x11-utils imagemagick pngquant poppler-utils chromium nodejs
+  faketime dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi iproute2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -101,6 +101,12 @@ menu() {
   keys "${path[@]}"
 }
 open_menu() { keys "$("$python" "$helpers/window.py" opens "$1" "$language")"; }
+# A dialog's button, by the name of its text: a click where it is.
+click_button() {
+  local x y
+  read -r x y < <("$python" "$helpers/window.py" button "$1" "$language")
+  xdotool mousemove "$x" "$y" click 1 mousemove 1279 1023
+}
 typed() { xdotool type --delay 40 "$1"; }
 
 # The id of the visible window titled exactly `title`, once it is there.
@@ -119,6 +125,15 @@ wait_closed() {
     sleep 0.1
   done
   fail "window $1 stayed open"
+}
+
+# A file the program writes once its chooser has closed.
+wait_file() {
+  for _ in $(seq 100); do
+    [ -s "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "no file $1"
 }
 
 # A picture kept small: 128 colours, no dithering (sharper text).
@@ -281,7 +296,14 @@ arena_and_finish_line() {
   id=$(wait_window "$(text TitleArena)")
   code=$("$python" "$helpers/window.py" code)
   picture_of_window "$id" arena
-  keys Return
+  # The judge's card, as PDF, seen as the page it prints.
+  click_button ButtonJudgeCardPdf
+  in_chooser "$(text JudgeCardTitle)" judge-card
+  wait_file "$event/judge-card.pdf"
+  pdftoppm -png -r 60 -singlefile "$event/judge-card.pdf" "$scratch/card"
+  convert "$scratch/card.png" -trim -bordercolor white -border 24 "$scratch/card.png"
+  keep judge_card "$scratch/card.png"
+  keys Escape # the network stays on; Enter would press the card's button again
   wait_closed "$id"
 
   coproc PHONES {

@@ -14,6 +14,9 @@ Usage: window.py text NAME LANGUAGE
            the six-digit entry code the window shows
        window.py chooser
            the screen position of the toolbar's sheet chooser ("X Y")
+       window.py button NAME LANGUAGE
+           the screen position of the middle of the button labelled with the
+           program's text NAME
 """
 import pathlib
 import re
@@ -118,6 +121,15 @@ def chooser_position():
     sys.exit("window.py: no sheet chooser on the toolbar (is the window wide enough?)")
 
 
+def button_position(name, language):
+    label = text(name, language)
+    for button in descendants(program(), Atspi.Role.PUSH_BUTTON):
+        if button.get_name() == label:
+            box = Atspi.Component.get_extents(button, Atspi.CoordType.SCREEN)
+            return f"{box.x + box.width // 2} {box.y + box.height // 2}"
+    sys.exit(f"window.py: no button {label} in the window")
+
+
 if __name__ == "__main__":
     command, arguments = sys.argv[1:2], sys.argv[2:]
     if command == ["text"] and len(arguments) == 2:
@@ -130,5 +142,7 @@ if __name__ == "__main__":
         print(entry_code())
     elif command == ["chooser"] and not arguments:
         print(chooser_position())
+    elif command == ["button"] and len(arguments) == 2:
+        print(button_position(*arguments))
     else:
         sys.exit(__doc__)
