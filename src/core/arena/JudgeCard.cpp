@@ -10,16 +10,16 @@ std::string JudgeCardPage(const std::string& address, const std::string& entryCo
     const std::string& title = Text(language, TextId::JudgeCardTitle);
     std::string page;
     AppendDocumentHead(page, title);
-    page += "<center><p><font size=\"+3\"><b>" + EscapeMarkup(title) + "</b></font></p>\n";
+    page += "<center><p><font size=\"+2\"><b>" + EscapeMarkup(title) + "</b></font></p>\n";
     page += "<p><img src=\"" + EscapeAttribute(qrPicture) + "\" alt=\"" + EscapeAttribute(address) +
             "\"></p>\n";
-    page += "<p><font size=\"+3\"><b>" + EscapeMarkup(address) + "</b></font></p>\n";
-    page += "<p><font size=\"+2\">" + EscapeMarkup(Text(language, TextId::JudgeCardCodeLabel)) +
+    page += "<p><font size=\"+2\"><b>" + EscapeMarkup(address) + "</b></font></p>\n";
+    page += "<p><font size=\"+1\">" + EscapeMarkup(Text(language, TextId::JudgeCardCodeLabel)) +
             "</font><br><font size=\"+4\"><b><tt>" + EscapeMarkup(entryCode) +
             "</tt></b></font></p>\n</center>\n<ol>\n";
     for (const TextId step :
          {TextId::JudgeCardStepOpen, TextId::JudgeCardStepCode, TextId::JudgeCardStepSend})
-        page += "<li><font size=\"+1\">" + EscapeMarkup(Text(language, step)) + "</font></li>\n";
+        page += "<li>" + EscapeMarkup(Text(language, step)) + "</li>\n";
     page += "</ol>\n";
     PrepareFooter(page);
     return page;

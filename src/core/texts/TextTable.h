@@ -1592,7 +1592,7 @@ ZAV_TEXT(701, PreviewFailed,
          "Non è stato possibile preparare l'anteprima di stampa.",
          "Die Druckvorschau konnte nicht erstellt werden.")
 ZAV_TEXT(671, JudgeCardTitle,
-         "Ligne d'arrivée : envoyer les résultats",
+         "Ligne d'arrivée : envoyer les résultats",
          "Finish line: sending results",
          "Linea d'arrivo: inviare i risultati",
          "Ziellinie: Ergebnisse senden")
@@ -1602,7 +1602,7 @@ ZAV_TEXT(672, JudgeCardCodeLabel,
          "Codice di inserimento",
          "Eingabecode")
 ZAV_TEXT(673, JudgeCardStepOpen,
-         "Ouvrez l'adresse sur le téléphone : photographiez le code QR ou tapez l'adresse. Le téléphone doit être sur le même réseau Wi-Fi que l'ordinateur du marqueur.",
+         "Ouvrez l'adresse sur le téléphone : photographiez le code QR ou tapez l'adresse. Le téléphone doit être sur le même réseau Wi-Fi que l'ordinateur du marqueur.",
          "Open the address on the phone: scan the QR code or type the address. The phone must be on the same Wi-Fi network as the scorer's computer.",
          "Aprite l'indirizzo sul telefono: inquadrate il codice QR o digitate l'indirizzo. Il telefono deve essere sulla stessa rete Wi-Fi del computer del segnapunti.",
          "Öffnen Sie die Adresse auf dem Telefon: QR-Code scannen oder Adresse eingeben. Das Telefon muss im selben WLAN sein wie der Computer des Schreibers.")
@@ -1612,7 +1612,7 @@ ZAV_TEXT(674, JudgeCardStepCode,
          "Digitate il codice di inserimento e il vostro nome (es. Giudice d'arrivo), una sola volta per telefono.",
          "Geben Sie den Eingabecode und Ihren Namen ein (z. B. Zielrichter), einmal pro Telefon.")
 ZAV_TEXT(675, JudgeCardStepSend,
-         "Choisissez le jeu, donnez à chaque équipe sa place, puis « Envoyer » : le téléphone dit quand le marqueur a accepté le résultat.",
+         "Choisissez le jeu, donnez à chaque équipe sa place, puis « Envoyer » : le téléphone dit quand le marqueur a accepté le résultat.",
          "Choose the game, give each team its place, then \"Send\": the phone says when the scorer has accepted the result.",
          "Scegliete il gioco, date a ogni squadra il suo posto, poi «Invia»: il telefono dice quando il segnapunti ha accettato il risultato.",
          "Wählen Sie das Spiel, geben Sie jeder Mannschaft ihren Platz, dann »Senden«: Das Telefon zeigt, wann der Schreiber das Ergebnis angenommen hat.")

@@ -66,7 +66,7 @@ void PrintController::SetFontsAndColour(PageKind kind) {
             break;
         case PageKind::JudgeCard:
             // Read at arm's length at the finish line.
-            printing_->SetPrintFonts(wxS("Arial"), kCardFontSize);
+            printing_->SetGradedPrintFonts(wxS("Arial"), kCardFontSize);
             break;
         case PageKind::Equipment:
         case PageKind::Placement: break;

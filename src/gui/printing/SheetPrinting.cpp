@@ -98,6 +98,15 @@ void ZavHtmlEasyPrinting::SetPrintFonts(const wxString& normalFace, int size) {
     SetFonts(fonts_->normalFace, wxEmptyString, fonts_->sizes);
 }
 
+void ZavHtmlEasyPrinting::SetGradedPrintFonts(const wxString& normalFace, int normalSize) {
+    // wx's own steps from size 1 to 7, for a text of 10.
+    constexpr int kSteps[7] = {7, 8, 10, 12, 16, 22, 30};
+    Fonts fonts{normalFace, {}};
+    for (int s = 0; s < 7; ++s) fonts.sizes[s] = kSteps[s] * normalSize / 10;
+    fonts_ = fonts;
+    SetFonts(fonts_->normalFace, wxEmptyString, fonts_->sizes);
+}
+
 wxHtmlPrintout* ZavHtmlEasyPrinting::CreatePrintout() {
     auto* printout = new GcdcHtmlPrintout(GetName());
     if (fonts_) printout->SetFonts(fonts_->normalFace, wxEmptyString, fonts_->sizes);

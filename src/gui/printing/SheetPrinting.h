@@ -52,6 +52,9 @@ public:
 
     // The fonts of the next printouts: one face and seven equal sizes.
     void SetPrintFonts(const wxString& normalFace, int size);
+    // Fonts that grow with the page's font sizes as a browser's do, size 3
+    // (the text's) at `normalSize`.
+    void SetGradedPrintFonts(const wxString& normalFace, int normalSize);
 
     // A printout of `html` exactly as printing would lay it out.
     std::unique_ptr<wxHtmlPrintout> MakePrintout(const wxString& html, const wxString& basePath);
