@@ -2420,4 +2420,9 @@ ZAV_TEXT(941, TitlePreviousFromSheets,
          "Previous scores from sheets",
          "Punteggi precedenti da fogli",
          "Vorherige Punkte aus Wertungsbögen")
+ZAV_TEXT(942, NoCategory,
+         "Sans catégorie",
+         "No category",
+         "Senza categoria",
+         "Ohne Kategorie")
 // clang-format on
