@@ -84,8 +84,7 @@ std::string Joined(const std::vector<std::string>& items) {
 }
 
 std::string WithoutExtension(const std::string& name) {
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+    return name.substr(0, name.rfind('.'));
 }
 
 // A set's sub-titles repeat the competition line in every heat of a category,

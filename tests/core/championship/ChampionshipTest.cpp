@@ -111,16 +111,19 @@ TEST_F(EarlierHeats, TwoTeamsOfOneNameAreAskedNotGuessed) {
 }
 
 TEST_F(EarlierHeats, TableJoinsTeamsRanksTotalsAndNamesWhatItCouldNotUse) {
-    std::vector<Heat> heats = Read({OneGameHeat("1", {{"Alpha", 0}, {"Bravo", 0}, {"Charlie", 0}}),
-                                    OneGameHeat("2", {{"Charlie", 9}, {"alpha", 0}, {"Bravo", 0}}),
-                                    OneGameHeat("3", {{"Delta", 0}, {"Echo", 0}, {"Echo", 0}})});
+    ScoreSheet lastHeat = OneGameHeat("3", {{"Delta", 0}, {"Echo", 0}, {"Echo", 0}});
+    lastHeat.sTitle = "Final";
+    std::vector<Heat> heats =
+        Read({OneGameHeat("1", {{"Alpha", 0}, {"Bravo", 0}, {"Charlie", 0}}),
+              OneGameHeat("2", {{"Charlie", 9}, {"alpha", 0}, {"Bravo", 0}}), lastHeat});
     heats.push_back(ReadHeat(temp.File("missing.score"), Language::English));
     const Championship championship = BuildChampionship(heats, Language::English);
-    EXPECT_EQ("Cup", championship.title);
+    EXPECT_EQ("", championship.title);
     ASSERT_EQ(1u, championship.tables.size());  // sheets that name no category: one table
     const ChampionshipTable& table = championship.tables[0];
     ASSERT_EQ(3u, table.columns.size());
-    EXPECT_EQ(std::vector<std::string>{"2"}, table.columns[1].heading);
+    // The titles differ: each heads its heat.
+    EXPECT_EQ((std::vector<std::string>{"Cup", "2"}), table.columns[1].heading);
     // Alpha 3 + 2, Charlie 1 + 3, Delta 3, Bravo 2 + 1, the two Echos 2 and 1.
     struct Expected {
         const char* team;
