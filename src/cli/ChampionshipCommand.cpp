@@ -31,11 +31,23 @@ bool SheetPaths(const std::vector<std::string>& named, std::vector<std::string>&
     return true;
 }
 
-Json TableJson(const zav::ChampionshipTable& table) {
+std::string Joined(const std::vector<std::string>& lines, const char* separator) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : separator) + line;
+    return text;
+}
+
+// A table as the JSON list holds it: the sheets that could not be read are in
+// every table's notes, as any of them may miss their teams.
+Json TableJson(const zav::ChampionshipTable& table, const zav::Championship& championship) {
     Json sheets = Json::array();
     for (const zav::ChampionshipColumn& column : table.columns)
-        sheets.push_back(
-            {{"title", column.title}, {"subtitle", column.subTitle}, {"date", column.date}});
+        sheets.push_back({{"title", column.title},
+                          {"subtitle", column.subTitle},
+                          {"date", column.date},
+                          {"period", column.period},
+                          {"file", column.file},
+                          {"name", Joined(column.heading, " - ")}});
     Json teams = Json::array();
     for (const zav::ChampionshipRow& row : table.rows) {
         Json points = Json::array();
@@ -47,25 +59,40 @@ Json TableJson(const zav::ChampionshipTable& table) {
                          {"points", std::move(points)},
                          {"total", JsonNumber(row.total)}});
     }
-    return {{"title", table.title},
+    Json notes = table.notes;
+    for (const std::string& note : championship.notes) notes.push_back(note);
+    return {{"category", table.category.empty() ? Json(nullptr) : Json(table.category)},
+            {"title", championship.title},
             {"sheets", std::move(sheets)},
             {"teams", std::move(teams)},
-            {"notes", table.notes}};
+            {"notes", std::move(notes)}};
 }
 
 // One line per team, the rank first ("3 =" when shared), tab-separated under
 // a line of column titles.
-void WriteText(std::ostream& out, const zav::ChampionshipTable& table, zav::Language language) {
+void WriteTable(std::ostream& out, const zav::ChampionshipTable& table, zav::Language language) {
     out << zav::Text(language, zav::TextId::RankColumn) << '\t'
         << zav::Text(language, zav::TextId::TeamColumn);
     for (const zav::ChampionshipColumn& column : table.columns)
-        out << '\t' << (column.subTitle.empty() ? column.title : column.subTitle);
+        out << '\t' << Joined(column.heading, " - ");
     out << '\t' << zav::Text(language, zav::TextId::TotalScoreColumn) << '\n';
     for (const zav::ChampionshipRow& row : table.rows) {
         out << row.rank << (row.sharedRank ? " =" : "") << '\t' << row.team;
         for (const std::optional<float>& points : row.points)
             out << '\t' << (points ? JsonNumber(*points).dump() : "");
         out << '\t' << JsonNumber(row.total).dump() << '\n';
+    }
+}
+
+// One table alone as it always was; several each under its category's line,
+// a blank line between them.
+void WriteText(std::ostream& out, const zav::Championship& championship, zav::Language language) {
+    const bool headings = championship.tables.size() > 1;
+    for (std::size_t i = 0; i < championship.tables.size(); ++i) {
+        if (headings)
+            out << (i > 0 ? "\n" : "") << zav::CategoryHeading(championship.tables[i], language)
+                << '\n';
+        WriteTable(out, championship.tables[i], language);
     }
 }
 
@@ -86,19 +113,23 @@ int RunChampionship(const std::vector<std::string>& args) {
         reporter.ShowText(zav::MessageIcon::Error, heat.ProblemLine());
         complete = false;
     }
-    const zav::ChampionshipTable table = zav::BuildChampionshipTable(heats, run->language);
+    const zav::Championship championship = zav::BuildChampionship(heats, run->language);
     if (run->args.Has("--html")) {
         const zav::PageStyle style = zav::ReadPageStyle(zav::Settings(SettingsPath(run->args)));
-        const std::string page =
-            zav::PrepareChampionshipPage(table, zav::OutputTarget::File, run->language, style);
+        const std::string page = zav::PrepareChampionshipPage(championship, zav::OutputTarget::File,
+                                                              run->language, style);
         if (zav::ExportPage(page, run->args.Value("--html"), style, reporter) !=
             zav::ExportResult::Written)
             complete = false;
     }
-    if (run->args.flags.count("--json"))
-        std::cout << PrintJson(TableJson(table));
-    else if (!run->args.Has("--html"))
-        WriteText(std::cout, table, run->language);
+    if (run->args.flags.count("--json")) {
+        Json tables = Json::array();
+        for (const zav::ChampionshipTable& table : championship.tables)
+            tables.push_back(TableJson(table, championship));
+        std::cout << PrintJson(tables);
+    } else if (!run->args.Has("--html")) {
+        WriteText(std::cout, championship, run->language);
+    }
     std::cout.flush();
     return complete && std::cout ? kExitOk : kExitFailure;
 }

@@ -77,10 +77,12 @@ const std::vector<Command>& AllCommands() {
          RunPublish},
         {"championship",
          "SHEET|SETFILE... [--html FILE] [--json] [--lang FR|EN|IT|GE] [--settings INI]",
-         "Ranks every team across the sheets (a set file: its sheets) by the sum of its heat "
-         "scores, ties shared. Prints the table as tab-separated lines, or as one JSON object "
-         "with --json; --html writes its page as the export does. A sheet that cannot be read "
-         "is named and left out.",
+         "Ranks the teams of each category across the sheets (a set file: its sheets) by the "
+         "sum of their heat scores, ties shared: one table per category, as a set's sheets "
+         "name them (sheets that name none make one table). Prints each table as tab-separated "
+         "lines (under its category's line when there are several, a blank line between "
+         "them), or the tables as one JSON list with --json; --html writes their page as the "
+         "export does. A sheet that cannot be read is named and left out.",
          RunChampionship},
         {"serve", "SHEET|SETFILE [--port N] [--bind ADDR] [--lang FR|EN|IT|GE] [--settings INI]",
          "Serves the live results pages of the sheet, or of every sheet of the set, to the "

@@ -9,6 +9,7 @@
 #include "sheetfile/SheetFile.h"
 #include "support/RunCli.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -67,7 +68,10 @@ TEST_F(ChampionshipCommand, PrintsTheTableAsTextJsonOrPage) {
                settings);
     EXPECT_EQ(1, r.status);  // a sheet left out is a failure, named, in the table's notes too
     EXPECT_NE(std::string::npos, r.err.find("missing.score"));
-    const auto table = nlohmann::json::parse(r.out);
+    const auto tables = nlohmann::json::parse(r.out);
+    ASSERT_EQ(1u, tables.size()) << r.out;
+    const auto& table = tables[0];
+    EXPECT_EQ(nullptr, table["category"]);
     EXPECT_NE(std::find(table["teams"].begin(), table["teams"].end(),
                         nlohmann::json::parse(R"({"rank": 2, "shared": false, "name": "ALPHA",
                                                   "points": [2], "total": 2})")),
@@ -82,6 +86,36 @@ TEST_F(ChampionshipCommand, PrintsTheTableAsTextJsonOrPage) {
     EXPECT_NE(std::string::npos, r.err.find("gone.mscore"));
 
     EXPECT_EQ(2, RunCli({"championship", "--json"}, settings).status);
+}
+
+// Two days of one event, each a set of one sheet per category: a table per
+// category, its heats told apart by their dates.
+TEST_F(ChampionshipCommand, RanksEachCategoryApart) {
+    const std::string settings = dir.File("none.ini");
+    for (const char* day : {"14", "15"}) {
+        const zavtest::CliResult made = RunCli(
+            {"import-sif", zavtest::TestFile("cli/data/entries.txt"),
+             dir.File(std::string("day") + day + ".mscore"), "--date", day + std::string("/06")},
+            settings);
+        ASSERT_EQ(0, made.status) << made.err;
+    }
+    zavtest::CliResult r =
+        RunCli({"championship", dir.File("day14.mscore"), dir.File("day15.mscore"), "--lang", "EN"},
+               settings);
+    EXPECT_EQ(0, r.status) << r.err;
+    EXPECT_EQ(
+        "Minime 1\nRank\tTeam\t14/06\t15/06\tTotal score\n1 =\tLes \"Fous\"\t0\t0\t0\n"
+        "1 =\tÉcurie\t0\t0\t0\n\n"
+        "Open Elite\nRank\tTeam\t14/06\t15/06\tTotal score\n1\tOpen One\t0\t0\t0\n\n"
+        "Minime 2\nRank\tTeam\t14/06\t15/06\tTotal score\n1\tMini Two\t0\t0\t0\n",
+        r.out);
+    r = RunCli({"championship", dir.File("day14.mscore"), "--json"}, settings);
+    EXPECT_EQ(0, r.status) << r.err;
+    const auto tables = nlohmann::json::parse(r.out);
+    ASSERT_EQ(3u, tables.size()) << r.out;
+    EXPECT_EQ("Open Elite", tables[1]["category"]);
+    EXPECT_EQ("Open One", tables[1]["teams"][0]["name"]);
+    EXPECT_EQ(1u, tables[1]["teams"].size());
 }
 
 TEST_F(ChampionshipCommand, PublishedWithASetOfHeats) {

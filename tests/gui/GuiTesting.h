@@ -97,8 +97,8 @@ struct ChooserSeen {
     wxString fileName;
 };
 
-// A file chooser answered with `path` (or cancelled when `path` is empty);
-// what it proposed is kept in `*seen`.
+// A file chooser (of one file or several) answered with `path` (or cancelled
+// when `path` is empty); what it proposed is kept in `*seen`.
 inline ExpectDialog<wxFileDialog> AnswerChooser(const std::string& path,
                                                 ChooserSeen* seen = nullptr) {
     return {path.empty() ? wxID_CANCEL : wxID_OK, [=](wxFileDialog& chooser) {
@@ -109,7 +109,13 @@ inline ExpectDialog<wxFileDialog> AnswerChooser(const std::string& path,
                 chooser.SetPath(answer);
                 // GTK hands the path back only after its loop has run, and reads
                 // the folder in a thread of its own: seconds on a loaded machine.
-                if (!WaitUntil([&] { return chooser.GetPath() == answer; }))
+                const auto taken = [&] {
+                    if (!chooser.HasFlag(wxFD_MULTIPLE)) return chooser.GetPath();
+                    wxArrayString paths;
+                    chooser.GetPaths(paths);
+                    return paths.size() == 1 ? paths[0] : wxString();
+                };
+                if (!WaitUntil([&] { return taken() == answer; }))
                     ADD_FAILURE() << "The file chooser did not take " << path;
             }};
 }

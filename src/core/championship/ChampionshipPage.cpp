@@ -15,34 +15,24 @@ void AppendHeaderBlock(std::string& page, const std::string& title, const std::s
             "</font></b><br>\n</center></td></tr></table>\n</center>\n";
 }
 
-// A heat's column title: its sub-title and date, and its title when the
-// sheets do not share one.
-void AppendColumnTitle(std::string& page, const ChampionshipColumn& column, bool withTitle) {
+// A heat's column title: what tells it from the table's other heats.
+void AppendColumnTitle(std::string& page, const ChampionshipColumn& column) {
     std::string lines;
-    for (const std::string* line :
-         {withTitle ? &column.title : nullptr, &column.subTitle, &column.date}) {
-        if (!line || line->empty()) continue;
-        lines += (lines.empty() ? "" : "<br>") + EscapeMarkup(*line);
-    }
+    for (const std::string& line : column.heading)
+        lines += (lines.empty() ? "" : "<br>") + EscapeMarkup(line);
     page += "<td>" + (lines.empty() ? std::string("&nbsp;") : lines) + "</td>";
 }
 
-}  // namespace
-
-std::string PrepareChampionshipPage(const ChampionshipTable& table, OutputTarget target,
-                                    Language language, const PageStyle& style) {
-    const std::string& heading = Text(language, TextId::ChampionshipTitle);
-    const std::string& title = table.title.empty() ? heading : table.title;
-    std::string page;
-    AppendDocumentHead(page, title);
-    AppendHeaderBlock(page, title, table.title.empty() ? std::string() : heading, target, style);
-
+void AppendTable(std::string& page, const ChampionshipTable& table, bool withHeading,
+                 Language language, const PageStyle& style) {
     const std::string red = RedEmphasis(style);
+    if (withHeading)
+        page += "<p><center><b><font size=+1 color=" + style.headFont + ">" +
+                EscapeMarkup(CategoryHeading(table, language)) + "</font></b></center></p>\n";
     page += "<center><table border=1 width=80%><tr bgcolor=" + style.titleBkg + "><td>" +
             Text(language, TextId::RankColumn) + "</td><td>" + Text(language, TextId::TeamColumn) +
             "</td>";
-    for (const ChampionshipColumn& column : table.columns)
-        AppendColumnTitle(page, column, table.title.empty());
+    for (const ChampionshipColumn& column : table.columns) AppendColumnTitle(page, column);
     page += "<td>" + Text(language, TextId::TotalScoreColumn) + "</td></tr>\n";
 
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -66,6 +56,32 @@ std::string PrepareChampionshipPage(const ChampionshipTable& table, OutputTarget
     page += "</table></center>";
     for (const std::string& note : table.notes)
         page += "<br><font color=" + red + ">" + EscapeMarkup(note) + "</font>";
+    page += "\n";
+}
+
+}  // namespace
+
+std::string CategoryHeading(const ChampionshipTable& table, Language language) {
+    return table.category.empty() ? Text(language, TextId::NoCategory) : table.category;
+}
+
+std::string PrepareChampionshipPage(const Championship& championship, OutputTarget target,
+                                    Language language, const PageStyle& style) {
+    const std::string& heading = Text(language, TextId::ChampionshipTitle);
+    const std::string& title = championship.title.empty() ? heading : championship.title;
+    std::string page;
+    AppendDocumentHead(page, title);
+    AppendHeaderBlock(page, title, championship.title.empty() ? std::string() : heading, target,
+                      style);
+    // Sheets made by hand name no category: their one table needs no heading.
+    const bool headings =
+        championship.tables.size() > 1 ||
+        (championship.tables.size() == 1 && !championship.tables.front().category.empty());
+    for (const ChampionshipTable& table : championship.tables)
+        AppendTable(page, table, headings, language, style);
+    for (const std::string& note : championship.notes)
+        page += "<br><font color=" + std::string(RedEmphasis(style)) + ">" + EscapeMarkup(note) +
+                "</font>";
     PrepareFooter(page);
     return page;
 }

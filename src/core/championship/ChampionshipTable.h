@@ -1,7 +1,8 @@
-// The championship table: every team across the chosen sheets, its heat score
-// in each, its total and its rank. Teams are joined across sheets by name as
-// the previous scores are (the same name, else the same up to case, accents
-// and spaces); a name two teams share on one sheet is not joined by guessing.
+// The championship tables: one per category, every team of that category
+// across the chosen sheets, its heat score in each, its total and its rank.
+// Teams are joined across sheets by name as the previous scores are (the
+// same name, else the same up to case, accents and spaces); a name two teams
+// of one category share on one sheet is not joined by guessing.
 #pragma once
 
 #include <optional>
@@ -16,6 +17,13 @@ struct ChampionshipColumn {
     std::string title;
     std::string subTitle;
     std::string date;
+    std::string period;  // of the day
+    std::string file;    // the sheet's file name
+    // What tells the heat from the others of its table, a line each: its
+    // title where the heats do not share one, its sub-title unless that only
+    // names the set's categories, its date and period; its file's name when
+    // these tell it from no other (or are empty).
+    std::vector<std::string> heading;
 };
 
 struct ChampionshipRow {
@@ -27,17 +35,25 @@ struct ChampionshipRow {
 };
 
 struct ChampionshipTable {
-    std::string title;  // the sheets' common title, else empty
+    std::string category;  // its display name; empty for sheets that name none
     std::vector<ChampionshipColumn> columns;
     std::vector<ChampionshipRow> rows;  // by rank, then in order of appearance
-    std::vector<std::string> notes;     // sheets not read, names not joined
+    std::vector<std::string> notes;     // names not joined
 };
 
-// The columns are the heats read, in the order given.
-ChampionshipTable BuildChampionshipTable(const std::vector<Heat>& heats, Language language);
+struct Championship {
+    std::string title;  // the common title of the sheets read, else empty
+    // One per category, in the order the categories first appear.
+    std::vector<ChampionshipTable> tables;
+    std::vector<std::string> notes;  // sheets not read
+};
 
-// The heats share teams: some team has points in two of them (a set of
-// sheets of different categories does not make a championship).
+// The columns of a table are the heats read that have teams of its
+// category, in the order given.
+Championship BuildChampionship(const std::vector<Heat>& heats, Language language);
+
+// The heats share teams: some team has points in two of them (a heat of one
+// category alone does not make a championship).
 bool SharesTeams(const ChampionshipTable& table);
 
 }  // namespace zav

@@ -1,5 +1,6 @@
 #include "publish/Publication.h"
 
+#include <algorithm>
 #include <cctype>
 #include <ctime>
 #include <filesystem>
@@ -139,20 +140,24 @@ private:
         return entry;
     }
 
-    // The championship table of sheets that share teams (heats of one
-    // championship), as one more line of the index; sheets of different
-    // categories have none.
+    // The championship tables of the categories whose sheets share teams
+    // (heats of one championship), as one more line of the index; sheets of
+    // different categories have none.
     void PublishChampionship(const std::vector<std::string>& sheetPaths,
                              std::vector<IndexEntry>& entries) {
-        const ChampionshipTable table =
-            BuildChampionshipTable(ReadHeats(sheetPaths, options_.language), options_.language);
-        if (!SharesTeams(table)) return;
+        Championship championship =
+            BuildChampionship(ReadHeats(sheetPaths, options_.language), options_.language);
+        auto& tables = championship.tables;
+        tables.erase(std::remove_if(tables.begin(), tables.end(),
+                                    [](const ChampionshipTable& t) { return !SharesTeams(t); }),
+                     tables.end());
+        if (tables.empty()) return;
         IndexEntry entry;
         entry.title = Text(options_.language, TextId::ChampionshipTitle);
         entry.pageName = names_.NameFor("championship");
         const std::string pagePath = PathInFolder(options_.folder, entry.pageName);
-        const std::string page =
-            PrepareChampionshipPage(table, OutputTarget::File, options_.language, options_.style);
+        const std::string page = PrepareChampionshipPage(championship, OutputTarget::File,
+                                                         options_.language, options_.style);
         Note(WriteExportedPage(WithRefresh(page), pagePath, Rewrite::OnlyChanges, Links::Replace,
                                reporter_),
              entry.pageName);

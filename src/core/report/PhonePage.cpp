@@ -65,6 +65,28 @@ int SortPlace(const ScoreSheet& sheet, int t) {
     return sheet.iTieBreakPlace[t] != 0 ? sheet.iTieBreakPlace[t] : sheet.iSetPlace[t];
 }
 
+// The position by total score, with the earlier heats: 1 + the teams with a
+// higher total, marked "=" when another team has the same.
+std::string TotalPosition(const ScoreSheet& sheet, int t) {
+    int higher = 0;
+    bool shared = false;
+    for (int u = 0; u < TeamsInUse(sheet); ++u) {
+        higher += sheet.fTotalScore[u] > sheet.fTotalScore[t];
+        shared = shared || (u != t && sheet.fTotalScore[u] == sheet.fTotalScore[t]);
+    }
+    return std::to_string(higher + 1) + (shared ? " =" : "");
+}
+
+// What the total hides: this heat's own score and, once the heat is ranked
+// (someone has scored), its position.
+std::string HeatLine(const ScoreSheet& sheet, int t, bool challenge, Language language) {
+    const std::string score =
+        FormatScore(challenge ? sheet.fChallengeSetScore[t] : sheet.fSetScore[t]);
+    if (challenge || SortPlace(sheet, t) == 0)
+        return FormatText(Text(language, TextId::PhoneHeatScoreLine), score);
+    return FormatText(FormatText(Text(language, TextId::PhoneHeatLine), score), Position(sheet, t));
+}
+
 // The points of every game run so far, after the team's name; a game nobody
 // scored in yet is left out, as the score sheet leaves its cells empty. A
 // blank between games lets a long row wrap instead of widening the page.
@@ -104,17 +126,16 @@ void AppendRow(std::string& page, const ScoreSheet& sheet, int t, const std::str
     page += "</td><td><div class=\"team\">";
     page += EscapeMarkup(sheet.sTeamName[t]);
     page += "</div>";
+    // The position and the large number are the total's: the heat's own
+    // score and position, which the total hides, come in small type.
+    if (previous) {
+        page += "<div class=\"heat\">";
+        page += EscapeMarkup(HeatLine(sheet, t, challenge, language));
+        page += "</div>";
+    }
     AppendGamePoints(page, sheet, t, run, challenge);
     page += "</td><td class=\"total\">";
     AppendScore(page, Total(sheet, t, previous, challenge));
-    // The heat position follows the heat score, which the total then hides.
-    if (previous) {
-        page += "<div class=\"heat\">";
-        page += Text(language, TextId::HeatScoreColumn);
-        page += " ";
-        AppendScore(page, Total(sheet, t, false, challenge));
-        page += "</div>";
-    }
     page += "</td></tr>\n";
 }
 
@@ -219,15 +240,26 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     const int teams = TeamsInUse(sheet);
     std::vector<int> order(teams);
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return SortPlace(sheet, a) < SortPlace(sheet, b); });
+    // With earlier heats, the ranking is the total's; teams of one total
+    // follow their heat positions.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        if (previous && sheet.fTotalScore[a] != sheet.fTotalScore[b])
+            return sheet.fTotalScore[a] > sheet.fTotalScore[b];
+        return SortPlace(sheet, a) < SortPlace(sheet, b);
+    });
     bool run[kMaxGames];
     for (int g = 0; g < GamesInUse(sheet); ++g) run[g] = GameWasRun(sheet, g, false);
     bool blame = false;
+    if (previous) {
+        page += "<p class=\"heat\">";
+        page += Text(language, TextId::PhoneRankedByTotal);
+        page += "</p>\n";
+    }
     AppendRankingHead(page, language, previous);
     for (int row = 0; row < teams; ++row) {
         const int t = order[row];
-        AppendRow(page, sheet, t, Position(sheet, t), run, previous, false, style, row, language);
+        AppendRow(page, sheet, t, previous ? TotalPosition(sheet, t) : Position(sheet, t), run,
+                  previous, false, style, row, language);
         for (int g = 0; g < GamesInUse(sheet); ++g) blame |= run[g] && sheet.bAvertissement[t][g];
     }
     page += "</table>\n";

@@ -38,17 +38,23 @@ std::string SubTitle(const std::string& competNr, const SifEntries& entries,
 
 }  // namespace
 
-std::string CategoriesInSubTitle(const std::string& subTitle) {
+std::vector<std::string> SubTitleCategories(const std::string& subTitle) {
     const std::size_t marker = subTitle.find(kSubTitleCategories);
     if (subTitle.rfind(kSubTitleStart, 0) != 0 || marker == std::string::npos) return {};
-    std::string categories;
+    std::vector<std::string> categories;
     for (std::size_t at = marker + kSubTitleCategories.size(); at < subTitle.size();) {
         const std::size_t end = std::min(subTitle.find(kCategorySeparator, at), subTitle.size());
-        if (end > at)
-            categories += (categories.empty() ? "" : ", ") + subTitle.substr(at, end - at);
+        if (end > at) categories.push_back(subTitle.substr(at, end - at));
         at = end + kCategorySeparator.size();
     }
     return categories;
+}
+
+std::string CategoriesInSubTitle(const std::string& subTitle) {
+    std::string joined;
+    for (const std::string& category : SubTitleCategories(subTitle))
+        joined += (joined.empty() ? "" : ", ") + category;
+    return joined;
 }
 
 namespace {

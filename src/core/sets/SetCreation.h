@@ -68,9 +68,14 @@ std::string SheetStem(const std::string& setFileName, const SifEntries& entries,
 std::vector<std::string> SheetFileNames(const std::string& setFileName, const SifEntries& entries,
                                         const SetPlan& plan);
 
-// The categories a set's sheet sub-title names ("Minime 1, Cadet 1" from
-// "Compétition numéro 2611 - Catégorie(s) : Minime 1 - Cadet 1 - "): a
-// sheet's brief name where space is short. Empty for any other sub-title.
+// The categories a set's sheet sub-title names, in order: "Minime 1" and
+// "Cadet 1" from
+// "Compétition numéro 2611 - Catégorie(s) : Minime 1 - Cadet 1 - ".
+// None for any other sub-title.
+std::vector<std::string> SubTitleCategories(const std::string& subTitle);
+
+// The same joined by ", " ("Minime 1, Cadet 1"): a sheet's brief name where
+// space is short. Empty for any other sub-title.
 std::string CategoriesInSubTitle(const std::string& subTitle);
 
 // The files CreateSet would write (the sheet files, then the set file) that

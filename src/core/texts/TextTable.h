@@ -2456,4 +2456,24 @@ ZAV_TEXT(941, TitlePreviousFromSheets,
          "Previous scores from sheets",
          "Punteggi precedenti da fogli",
          "Vorherige Punkte aus Wertungsbögen")
+ZAV_TEXT(942, NoCategory,
+         "Sans catégorie",
+         "No category",
+         "Senza categoria",
+         "Ohne Kategorie")
+ZAV_TEXT(943, PhoneRankedByTotal,
+         "Classement au score total, manches précédentes comprises ; en petit, cette manche.",
+         "Ranked by total score, earlier heats included; in small type, this heat.",
+         "Classifica per punteggio totale, manche precedenti comprese; in piccolo, questa manche.",
+         "Wertung nach Gesamtpunkten, frühere Läufe eingeschlossen; klein gedruckt, dieser Lauf.")
+ZAV_TEXT(944, PhoneHeatLine,
+         "Manche : %s pts, place %s",
+         "This heat: %s pts, position %s",
+         "Questa manche: %s punti, posizione %s",
+         "Dieser Lauf: %s Punkte, Platz %s")
+ZAV_TEXT(945, PhoneHeatScoreLine,
+         "Manche : %s pts",
+         "This heat: %s pts",
+         "Questa manche: %s punti",
+         "Dieser Lauf: %s Punkte")
 // clang-format on

@@ -8,12 +8,13 @@
 
 namespace zavgui {
 
-ChampionshipDialog::ChampionshipDialog(
-    wxWindow* parent, zav::Language wxLanguage, const std::vector<std::string>& offered,
-    std::function<std::vector<std::string>()> chooseSheets,
-    std::function<std::string(const zav::ChampionshipTable&)> page)
+ChampionshipDialog::ChampionshipDialog(wxWindow* parent, zav::Language wxLanguage,
+                                       const std::vector<std::string>& offered,
+                                       const std::function<bool(const zav::Heat&)>& proposed,
+                                       std::function<std::vector<std::string>()> chooseSheets,
+                                       std::function<std::string(const zav::Championship&)> page)
     : ZavDialog(parent, wxLanguage, zav::TextId::ChampionshipTitle),
-      sheets(this, wxLanguage, offered, true, std::move(chooseSheets), [this] { Rebuild(); }),
+      sheets(this, wxLanguage, offered, proposed, std::move(chooseSheets), [this] { Rebuild(); }),
       page_(std::move(page)) {
     SetGuideSection(GuideSection::Championships);
     Body()->Add(sheets.Sizer(), 0, wxEXPAND | wxBOTTOM, 8);
@@ -39,10 +40,10 @@ ChampionshipDialog::ChampionshipDialog(
 void ChampionshipDialog::Rebuild() {
     std::vector<zav::Heat> heats;
     for (const zav::Heat* heat : sheets.Checked()) heats.push_back(*heat);
-    table_ = zav::BuildChampionshipTable(heats, wxLanguage_);
-    view->SetPage(FromCore(page_(table_)));
+    championship_ = zav::BuildChampionship(heats, wxLanguage_);
+    view->SetPage(FromCore(page_(championship_)));
     for (wxButton* button : {print, preview, exportHtml, exportPdf})
-        button->Enable(!table_.columns.empty());
+        button->Enable(!championship_.tables.empty());
 }
 
 }  // namespace zavgui

@@ -1,6 +1,6 @@
-// The championship table over the sheets the scorer checks, shown as its
-// page; the command that opens it prints and exports the page from its
-// buttons.
+// The championship tables (one per category) over the sheets the scorer
+// checks, shown as their page; the command that opens it prints and exports
+// the page from its buttons.
 #pragma once
 
 #include <functional>
@@ -17,15 +17,16 @@ namespace zavgui {
 
 class ChampionshipDialog : public ZavDialog {
 public:
-    // `offered`: the sheets of the open set, checked. `page` builds the
-    // table's page for the window.
+    // `offered`: the sheets of the open set and those added before, checked
+    // when `proposed`. `page` builds the tables' page for the window.
     ChampionshipDialog(wxWindow* parent, zav::Language wxLanguage,
                        const std::vector<std::string>& offered,
+                       const std::function<bool(const zav::Heat&)>& proposed,
                        std::function<std::vector<std::string>()> chooseSheets,
-                       std::function<std::string(const zav::ChampionshipTable&)> page);
+                       std::function<std::string(const zav::Championship&)> page);
 
-    // The table of the sheets now checked.
-    const zav::ChampionshipTable& Table() const { return table_; }
+    // The tables of the sheets now checked.
+    const zav::Championship& Tables() const { return championship_; }
 
     EarlierSheets sheets;
     wxHtmlWindow* view = nullptr;
@@ -37,8 +38,8 @@ public:
 private:
     void Rebuild();
 
-    std::function<std::string(const zav::ChampionshipTable&)> page_;
-    zav::ChampionshipTable table_;
+    std::function<std::string(const zav::Championship&)> page_;
+    zav::Championship championship_;
 };
 
 }  // namespace zavgui

@@ -11,7 +11,8 @@
 namespace zavgui {
 
 EarlierSheets::EarlierSheets(wxWindow* parent, zav::Language language,
-                             const std::vector<std::string>& offered, bool checkOffered,
+                             const std::vector<std::string>& offered,
+                             const std::function<bool(const zav::Heat&)>& checkOffered,
                              std::function<std::vector<std::string>()> chooseSheets,
                              std::function<void()> changed)
     : language_(language), changed_(std::move(changed)) {
@@ -24,7 +25,7 @@ EarlierSheets::EarlierSheets(wxWindow* parent, zav::Language language,
     sizer_ = group;
     for (const std::string& path : offered) {
         heats_.push_back(zav::ReadHeat(path, language_));
-        list->Check(list->Append(FromCore(zav::FileNameOf(path))), checkOffered);
+        list->Check(list->Append(FromCore(zav::FileNameOf(path))), checkOffered(heats_.back()));
     }
     list->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent&) { changed_(); });
     add->Bind(wxEVT_BUTTON,

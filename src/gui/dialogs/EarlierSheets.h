@@ -1,7 +1,8 @@
-// The list of earlier sheets that the championship dialogs share: the other
-// sheets of the open set, offered unchecked, and the sheets the scorer adds,
-// checked. Each sheet is read once, when listed; one that cannot be read
-// stays listed and is named with the reader's message.
+// The list of earlier sheets that the championship dialogs share: the sheets
+// offered (of the open set, or added before), checked as the dialog decides,
+// and the sheets the scorer adds, checked. Each sheet is read once, when
+// listed; one that cannot be read stays listed and is named with the
+// reader's message.
 #pragma once
 
 #include <functional>
@@ -19,11 +20,12 @@ namespace zavgui {
 
 class EarlierSheets {
 public:
-    // `offered` are listed, checked or not; `chooseSheets` runs the file
-    // chooser (several files at once); the list calls `changed` after every
-    // change of what is checked.
+    // `offered` are listed, those `checkOffered` takes checked;
+    // `chooseSheets` runs the file chooser (several files at once); the list
+    // calls `changed` after every change of what is checked.
     EarlierSheets(wxWindow* parent, zav::Language language, const std::vector<std::string>& offered,
-                  bool checkOffered, std::function<std::vector<std::string>()> chooseSheets,
+                  const std::function<bool(const zav::Heat&)>& checkOffered,
+                  std::function<std::vector<std::string>()> chooseSheets,
                   std::function<void()> changed);
 
     wxSizer* Sizer() const { return sizer_; }

@@ -16,7 +16,9 @@ PreviousFromSheetsDialog::PreviousFromSheetsDialog(
     wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage,
     const std::vector<std::string>& offered, std::function<std::vector<std::string>()> chooseSheets)
     : ZavDialog(parent, wxLanguage, zav::TextId::TitlePreviousFromSheets),
-      sheets(this, wxLanguage, offered, false, std::move(chooseSheets), [this] { Rebuild(); }),
+      sheets(
+          this, wxLanguage, offered, [](const zav::Heat&) { return false; },
+          std::move(chooseSheets), [this] { Rebuild(); }),
       sheet_(sheet) {
     SetGuideSection(GuideSection::Championships);
     Body()->Add(sheets.Sizer(), 0, wxEXPAND | wxBOTTOM, 8);

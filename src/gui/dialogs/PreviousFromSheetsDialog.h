@@ -19,7 +19,8 @@ namespace zavgui {
 
 class PreviousFromSheetsDialog : public ZavDialog {
 public:
-    // `offered`: the other sheets of the open set.
+    // `offered`: the other sheets of the open set and the sheets added in
+    // either championship dialog, unchecked.
     PreviousFromSheetsDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage,
                              const std::vector<std::string>& offered,
                              std::function<std::vector<std::string>()> chooseSheets);

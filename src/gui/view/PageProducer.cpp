@@ -32,9 +32,10 @@ std::string PageProducer::Page(PageKind kind, PageUse use) {
     return std::string();
 }
 
-std::string PageProducer::Championship(const zav::ChampionshipTable& table, PageUse use) const {
+std::string PageProducer::Championship(const zav::Championship& championship, PageUse use) const {
     return zav::PrepareChampionshipPage(
-        table, use == PageUse::File ? zav::OutputTarget::File : zav::OutputTarget::WindowOrPrinter,
+        championship,
+        use == PageUse::File ? zav::OutputTarget::File : zav::OutputTarget::WindowOrPrinter,
         language_, zav::ReadPageStyle(settings_));
 }
 

@@ -22,8 +22,8 @@ public:
     // The score sheet page runs the scoring first: the sheet's derived
     // scores are then those the page shows.
     std::string Page(PageKind kind, PageUse use);
-    // The championship table of earlier sheets, in the same look.
-    std::string Championship(const zav::ChampionshipTable& table, PageUse use) const;
+    // The championship tables of earlier sheets, in the same look.
+    std::string Championship(const zav::Championship& championship, PageUse use) const;
 
 private:
     zav::ScoreSheet& sheet_;

@@ -54,14 +54,14 @@ ScoreSheet OneGameHeat(const std::string& subTitle,
     return s;
 }
 
-class Championship : public ::testing::Test {
+class EarlierHeats : public ::testing::Test {
 protected:
     // The heats as written to files and read back, scored.
     std::vector<Heat> Read(const std::vector<ScoreSheet>& sheets) {
         std::vector<std::string> paths;
         RecordingMessageSink messages;
         for (const ScoreSheet& s : sheets) {
-            paths.push_back(temp.File(s.sSubTitle + ".score"));
+            paths.push_back(temp.File(std::to_string(paths.size() + 1) + ".score"));
             EXPECT_TRUE(SaveSheet(s, paths.back(), Reporter(Language::English, messages)));
         }
         return ReadHeats(paths, Language::English);
@@ -69,7 +69,7 @@ protected:
     zavtest::TempDir temp;
 };
 
-TEST_F(Championship, OneSheetCarriesTotalsSeveralTheSumOfHeatScores) {
+TEST_F(EarlierHeats, OneSheetCarriesTotalsSeveralTheSumOfHeatScores) {
     // Heat 1: A 3, B 2, C 1 points. Heat 2 carried heat 1 into its totals.
     const std::vector<Heat> heats =
         Read({OneGameHeat("1", {{"Alpha", 0}, {"Bravo", 0}, {"Charlie", 0}}, 2),
@@ -102,7 +102,7 @@ TEST_F(Championship, OneSheetCarriesTotalsSeveralTheSumOfHeatScores) {
     EXPECT_FLOAT_EQ(3 + 2, open.fChallengePreviousScore[0]);
 }
 
-TEST_F(Championship, TwoTeamsOfOneNameAreAskedNotGuessed) {
+TEST_F(EarlierHeats, TwoTeamsOfOneNameAreAskedNotGuessed) {
     const std::vector<Heat> heats =
         Read({OneGameHeat("1", {{"Alpha", 0}, {"alpha", 0}, {"Bravo", 0}})});
     const ScoreSheet open = OneGameHeat("2", {{"ALPHA", 0}, {"Bravo", 0}});
@@ -110,14 +110,20 @@ TEST_F(Championship, TwoTeamsOfOneNameAreAskedNotGuessed) {
     EXPECT_FALSE(CarriedScores(open, 0, ReadSheets(heats), {kAskTeam}).points);
 }
 
-TEST_F(Championship, TableJoinsTeamsRanksTotalsAndNamesWhatItCouldNotUse) {
-    std::vector<Heat> heats = Read({OneGameHeat("1", {{"Alpha", 0}, {"Bravo", 0}, {"Charlie", 0}}),
-                                    OneGameHeat("2", {{"Charlie", 9}, {"alpha", 0}, {"Bravo", 0}}),
-                                    OneGameHeat("3", {{"Delta", 0}, {"Echo", 0}, {"Echo", 0}})});
+TEST_F(EarlierHeats, TableJoinsTeamsRanksTotalsAndNamesWhatItCouldNotUse) {
+    ScoreSheet lastHeat = OneGameHeat("3", {{"Delta", 0}, {"Echo", 0}, {"Echo", 0}});
+    lastHeat.sTitle = "Final";
+    std::vector<Heat> heats =
+        Read({OneGameHeat("1", {{"Alpha", 0}, {"Bravo", 0}, {"Charlie", 0}}),
+              OneGameHeat("2", {{"Charlie", 9}, {"alpha", 0}, {"Bravo", 0}}), lastHeat});
     heats.push_back(ReadHeat(temp.File("missing.score"), Language::English));
-    const ChampionshipTable table = BuildChampionshipTable(heats, Language::English);
+    const Championship championship = BuildChampionship(heats, Language::English);
+    EXPECT_EQ("", championship.title);
+    ASSERT_EQ(1u, championship.tables.size());  // sheets that name no category: one table
+    const ChampionshipTable& table = championship.tables[0];
     ASSERT_EQ(3u, table.columns.size());
-    EXPECT_EQ("Cup", table.title);
+    // The titles differ: each heads its heat.
+    EXPECT_EQ((std::vector<std::string>{"Cup", "2"}), table.columns[1].heading);
     // Alpha 3 + 2, Charlie 1 + 3, Delta 3, Bravo 2 + 1, the two Echos 2 and 1.
     struct Expected {
         const char* team;
@@ -138,16 +144,74 @@ TEST_F(Championship, TableJoinsTeamsRanksTotalsAndNamesWhatItCouldNotUse) {
     EXPECT_EQ((std::vector<std::optional<float>>{std::nullopt, std::nullopt, 3}),
               table.rows[3].points);
     EXPECT_TRUE(SharesTeams(table));
-    ASSERT_EQ(2u, table.notes.size());
-    EXPECT_NE(std::string::npos, table.notes[0].find("missing.score"));
-    EXPECT_EQ("Teams of one name on one sheet, not joined with the other sheets: Echo (3.score)",
-              table.notes[1]);
+    ASSERT_EQ(1u, championship.notes.size());
+    EXPECT_NE(std::string::npos, championship.notes[0].find("missing.score"));
+    EXPECT_EQ(
+        (std::vector<std::string>{
+            "Teams of one name on one sheet, not joined with the other sheets: Echo (3.score)"}),
+        table.notes);
 
     const std::string page =
-        PrepareChampionshipPage(table, OutputTarget::File, Language::French, PageStyle{});
+        PrepareChampionshipPage(championship, OutputTarget::File, Language::French, PageStyle{});
     EXPECT_NE(std::string::npos, page.find("<b>3 =</b></font></center></td><td><b>Delta</b></td>"
                                            "<td>&nbsp;</td><td>&nbsp;</td><td>3</td>"));
     EXPECT_NE(std::string::npos, page.find("Classement du championnat"));
+}
+
+// A set's sheet: the sub-title set creation writes, naming its categories.
+ScoreSheet SetSheet(const std::string& categories, const std::string& date,
+                    const std::vector<std::pair<std::string, std::string>>& teamsAndColumn) {
+    std::vector<std::pair<std::string, float>> teams;
+    for (const auto& team : teamsAndColumn) teams.emplace_back(team.first, 0);
+    ScoreSheet s =
+        OneGameHeat("Compétition numéro 2611 - Catégorie(s) : " + categories + " - ", teams);
+    s.sDate = date;
+    for (std::size_t t = 0; t < teamsAndColumn.size(); ++t)
+        s.sColSupContent[t] = teamsAndColumn[t].second;
+    return s;
+}
+
+TEST_F(EarlierHeats, EachCategoryHasItsOwnTableOfHeatsToldApart) {
+    ScoreSheet byHand = OneGameHeat("Final", {{"Echo", 0}});
+    byHand.sAmPm = "PM";
+    const std::vector<Heat> heats = Read({
+        SetSheet("Minime 1", "14/06", {{"Alpha", ""}, {"Bravo", ""}}),
+        // Grouped: the add-on column names each team's category, or none.
+        SetSheet("Cadet 1 - Open Elite", "14/06",
+                 {{"Alpha", "Open Elite"}, {"Charlie", "Cadet 1"}, {"Delta", ""}}),
+        SetSheet("Minime 1", "14/06", {{"bravo", ""}, {"Alpha", ""}}),
+        byHand,
+    });
+    const Championship championship = BuildChampionship(heats, Language::English);
+    std::vector<std::string> categories;
+    for (const ChampionshipTable& table : championship.tables) {
+        categories.push_back(table.category);
+        EXPECT_EQ(table.category == "Minime 1", SharesTeams(table)) << table.category;
+    }
+    EXPECT_EQ(
+        (std::vector<std::string>{"Minime 1", "Open Elite", "Cadet 1", "Cadet 1, Open Elite", ""}),
+        categories);
+
+    // Minime 1: Alpha 2 + 1, Bravo 1 + 2; the Open Elite Alpha is another team.
+    const ChampionshipTable& minime = championship.tables[0];
+    ASSERT_EQ(2u, minime.rows.size());
+    for (const ChampionshipRow& row : minime.rows) {
+        EXPECT_FLOAT_EQ(3, row.total) << row.team;
+        EXPECT_TRUE(row.sharedRank) << row.team;
+    }
+    // Heats of one date whose sub-title only names the category: told apart
+    // by their files.
+    ASSERT_EQ(2u, minime.columns.size());
+    EXPECT_EQ((std::vector<std::string>{"14/06", "1"}), minime.columns[0].heading);
+    EXPECT_EQ((std::vector<std::string>{"14/06", "3"}), minime.columns[1].heading);
+    EXPECT_EQ((std::vector<std::string>{"Final", "PM"}), championship.tables[4].columns[0].heading);
+    EXPECT_EQ("Alpha", championship.tables[1].rows[0].team);
+    EXPECT_EQ("Delta", championship.tables[3].rows[0].team);
+
+    const std::string page =
+        PrepareChampionshipPage(championship, OutputTarget::File, Language::English, PageStyle{});
+    EXPECT_EQ(std::string::npos, page.find("Compétition"));
+    EXPECT_LT(page.find(">Cadet 1, Open Elite<"), page.find(">No category<"));
 }
 
 }  // namespace

@@ -30,12 +30,14 @@ int TeamIn(const std::string& row, const ScoreSheet& sheet) {
     return -1;
 }
 
-TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
-    const ScoreSheet sheet = zavtest::Sample("full-heat.score");
+TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndHeatScores) {
+    ScoreSheet sheet = zavtest::Sample("full-heat.score");
+    for (int t = 0; t < kMaxTeams; ++t)
+        sheet.fPreviousScore[t] = sheet.fChallengePreviousScore[t] = 0;
     const std::string page =
         PreparePhonePage(sheet, Language::English, zavtest::ColourStyle(), PhoneUpdates::Static);
     ScoreSheet scored = sheet;
-    const bool previous = ComputeSheetColumns(scored).previous;
+    ASSERT_FALSE(ComputeSheetColumns(scored).previous);
     ComputeScores(scored);
     ComputeChallengeScores(scored);
 
@@ -51,8 +53,8 @@ TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
         EXPECT_GE(place, lastPlace);
         lastPlace = place;
         EXPECT_NE(rows[r].find("<td class=\"pos\">" + std::to_string(place)), std::string::npos);
-        const float total = previous ? scored.fTotalScore[t] : scored.fSetScore[t];
-        EXPECT_NE(rows[r].find("class=\"total\">" + FormatScore(total) + "<"), std::string::npos)
+        EXPECT_NE(rows[r].find("class=\"total\">" + FormatScore(scored.fSetScore[t]) + "<"),
+                  std::string::npos)
             << rows[r];
     }
     // The 'Challenge' by its own points, not the heat's, under its escaped title.
@@ -60,8 +62,7 @@ TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
     for (std::size_t r = scored.iTeamsNr; r < rows.size(); ++r) {
         const int t = TeamIn(rows[r], scored);
         ASSERT_GE(t, 0) << rows[r];
-        const float total =
-            previous ? scored.fChallengeTotalScore[t] : scored.fChallengeSetScore[t];
+        const float total = scored.fChallengeSetScore[t];
         EXPECT_LE(total, lastChallengeTotal);
         lastChallengeTotal = total;
         EXPECT_NE(rows[r].find("class=\"total\">" + FormatScore(total) + "<"), std::string::npos)
@@ -70,6 +71,43 @@ TEST(PhonePage, RanksTeamsByTheScoreSheetsPositionsAndTotals) {
     EXPECT_NE(page.find(">Challenge 'Young riders'</h2>"), std::string::npos);
     EXPECT_NE(page.find("Nations cup &lt;semi-final&gt;"), std::string::npos);
     EXPECT_EQ(page.find("<semi"), std::string::npos);
+}
+
+// With earlier heats the position and the large number are the total's, the
+// heat's own score and position come in small type under the name.
+TEST(PhonePage, WithEarlierHeatsTheTotalRanksAndTheHeatComesSecond) {
+    ScoreSheet sheet;
+    sheet.iTeamsNr = 4;
+    sheet.iGamesNr = 1;
+    sheet.iScoring = 4;
+    const char* names[] = {"Vire Express", "Les P'tits Loups", "Les Farfadets", "Les Lutins"};
+    const float previous[] = {10, 19, 12, 30};
+    for (int t = 0; t < 4; ++t) {
+        sheet.sTeamName[t] = names[t];
+        sheet.fPreviousScore[t] = previous[t];
+        sheet.iGamePlace[t][0] = t + 1;  // 4, 3, 2 and 1 points
+    }
+    const std::string page =
+        PreparePhonePage(sheet, Language::English, zavtest::ColourStyle(), PhoneUpdates::Static);
+    const auto rows = Rows(page);
+    ASSERT_EQ(4u, rows.size());
+    const char* expected[][4] = {
+        {"1", "Les Lutins", "31", "This heat: 1 pts, position 4"},
+        {"2", "Les P'tits Loups", "22", "This heat: 3 pts, position 2"},
+        {"3 =", "Vire Express", "14", "This heat: 4 pts, position 1"},
+        {"3 =", "Les Farfadets", "14", "This heat: 2 pts, position 3"},
+    };
+    for (int r = 0; r < 4; ++r) {
+        const std::string& row = rows[r];
+        EXPECT_NE(row.find(std::string("class=\"pos\">") + expected[r][0] + "<"), std::string::npos)
+            << row;
+        EXPECT_NE(row.find(std::string(">") + expected[r][1] + "<"), std::string::npos) << row;
+        EXPECT_NE(row.find(std::string("class=\"total\">") + expected[r][2] + "<"),
+                  std::string::npos)
+            << row;
+        EXPECT_NE(row.find(std::string(">") + expected[r][3] + "<"), std::string::npos) << row;
+    }
+    EXPECT_NE(page.find("Ranked by total score"), std::string::npos);
 }
 
 TEST(PhonePage, LivePartsOnlyWhenLive) {
