@@ -36,6 +36,7 @@ constexpr const char* kNarrowStyle =
     "  .narrow a { display: block; padding: 10px 4px; border-bottom: 1px solid #ccc;"
     " font-size: 18px; text-decoration: none; overflow-wrap: anywhere; }\n"
     "  .narrow small { display: block; font-size: 13px; color: #555; }\n"
+    "  .narrow small span { white-space: nowrap; }\n"
     "}\n";
 
 // The standing escaped, a provisional one in the red of the pages' warnings.
@@ -61,7 +62,8 @@ void AppendPhoneList(std::string& page, const std::vector<IndexEntry>& entries,
         if (!when.empty() && !entry.published.empty()) when += " &middot; ";
         when += EscapeMarkup(entry.published);
         if (!when.empty() && !entry.standing.empty()) when += " &middot; ";
-        when += StandingMarkup(entry, style);
+        // The standing kept on one line: "Official 2026-05-12 11:40".
+        if (!entry.standing.empty()) when += "<span>" + StandingMarkup(entry, style) + "</span>";
         page += "<a href=\"" + PageLink(PhonePageName(entry.pageName)) + "\">" +
                 EscapeMarkup(name) + "<small>" + when + "</small></a>\n";
     }
