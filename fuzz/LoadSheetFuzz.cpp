@@ -65,6 +65,22 @@ void CheckSameStoredFields(const ScoreSheet& a, const ScoreSheet& b) {
               "assistant referee");
 }
 
+void CheckSameRecord(const ScoreSheet& a, const ScoreSheet& b) {
+    Check(a.bOfficial == b.bOfficial && a.sOfficialAt == b.sOfficialAt, "standing");
+    Check(a.history.size() == b.history.size(), "record length");
+    for (std::size_t i = 0; i < a.history.size(); ++i) {
+        const HistoryEntry &x = a.history[i], &y = b.history[i];
+        Check(x.at == y.at && x.origin == y.origin && x.by == y.by && x.step == y.step &&
+                  x.subject == y.subject && x.game == y.game && x.official == y.official &&
+                  x.before == y.before && x.after == y.after,
+              "record entry");
+        Check(x.origin != HistoryOrigin::FinishLine ||
+                  (x.judge == y.judge && x.phone == y.phone && x.sentAt == y.sentAt &&
+                   x.edited == y.edited && x.sent == y.sent),
+              "finish-line entry");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -87,5 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScoreSheet again;
     Check(ParseSheet(again, written, Reporter(language, messages)), "written file refused");
     CheckSameStoredFields(read, again);
+    CheckSameRecord(read, again);
     return 0;
 }

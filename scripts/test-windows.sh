@@ -107,7 +107,7 @@ cp "$here/examples/nations-cup-semi-final.score" "$scratch/Demi-finale été.sco
    'Demi-finale été.score' >/dev/null 2>&1 &)
 for _ in $(seq 60); do
   sleep 1
-  DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep -q 'Demi-finale été.score"' && break
+  DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep -q -E 'Demi-finale été\.score - [^"]+"' && break
 done
 sleep 3
 DISPLAY="$display" import -window root "$scratch/window.png"
@@ -115,7 +115,7 @@ DISPLAY="$display" import -window root "$scratch/window.png"
 colours="$(convert "$scratch/window.png" -format '%k' info:)"
 echo "window screenshot: $colours colours" >&2
 [ "$colours" -gt 50 ] || fail "the window's screenshot is blank"
-DISPLAY="$display" xwininfo -root -tree | grep -q 'Demi-finale été.score"' ||
+DISPLAY="$display" xwininfo -root -tree | grep -q -E 'Demi-finale été\.score - [^"]+"' ||
   fail "no window titled with the sheet"
 wineserver -k || true
 

@@ -17,6 +17,7 @@ int RunPage(const std::vector<std::string>& args);
 int RunPublish(const std::vector<std::string>& args);
 int RunChampionship(const std::vector<std::string>& args);
 int RunServe(const std::vector<std::string>& args);
+int RunHistory(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
@@ -90,6 +91,13 @@ const std::vector<Command>& AllCommands() {
          "takes any free port), following the files as they are saved. Prints the address; "
          "Ctrl+C stops.",
          RunServe},
+        {"history", "SHEET [--json] [--lang FR|EN|IT|GE] [--settings INI]",
+         "Prints where each result of the sheet came from (typed in the window, sent from the "
+         "finish line with the judge, the phone and the times, undone or made again), game by "
+         "game, and when the heat was made official or provisional again; as one JSON object "
+         "with --json. Results entered before the sheet kept a history are said to be of "
+         "unrecorded origin.",
+         RunHistory},
     };
     return commands;
 }

@@ -47,6 +47,36 @@ TEST(OutputCommands, ScoresAndConvertWriteTheReviewedBytes) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.score")));
 }
 
+// The record of a heat: as JSON for other programs (reviewed), as text for
+// the scorer; a sheet of an older version is provisional and tells its
+// results' origin as not recorded.
+TEST(OutputCommands, HistoryTellsWhereEachResultCameFrom) {
+    zavtest::TempDir dir;
+    const std::string none = dir.File("none.ini");
+    const std::string recorded = TestFile("core/sheetfile/golden/record.score");
+    auto r = RunCli({"history", recorded, "--json"}, none);
+    EXPECT_EQ(r.status, 0) << r.err;
+    zavtest::ExpectGolden("cli/golden/history.json", r.out);
+
+    r = RunCli({"history", recorded, "--lang", "EN"}, none);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              "Regional championship - Open - heat 1 - Official 2026-05-12 11:40");
+    EXPECT_NE(r.out.find("History of game 4\n  2026-05-12 10:31:02  Alpha 1, Bravo 2*"),
+              std::string::npos);
+    r = RunCli({"history", TestFile("data/small-heat.score"), "--lang", "EN"}, none);
+    EXPECT_EQ(r.out,
+              "Regional championship - Open - heat 1 - Provisional\n"
+              "History of game 1\n"
+              "  Alpha 1, Bravo 2, Charlie 2, Delta E: origin not recorded (entered before the "
+              "sheet kept its history)\n"
+              "History of game 2\n"
+              "  Alpha A, Bravo 1, Charlie 2, Delta 3: origin not recorded (entered before the "
+              "sheet kept its history)\n"
+              "History of game 3\n"
+              "  Alpha 1, Bravo 2, Charlie 3, Delta 4: origin not recorded (entered before the "
+              "sheet kept its history)\n");
+}
+
 // The page command prints the page the program builds for that target and
 // view, after opening the sheet as the window does (a blame laid out then
 // keeps its footnote on every later page).

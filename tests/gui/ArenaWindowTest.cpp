@@ -9,6 +9,7 @@
 #include <wx/process.h>
 #include <wx/spinctrl.h>
 #include <wx/stream.h>
+#include <wx/textctrl.h>
 #include <wx/txtstrm.h>
 
 #include <regex>
@@ -18,6 +19,7 @@
 #include "dialogs/GameResultDialog.h"
 #include "frame/ArenaCommands.h"
 #include "gui/DialogTesting.h"
+#include "history/HistoryText.h"
 #include "support/TestFiles.h"
 #include "view/PageView.h"
 #include "view/WaitingResultsPanel.h"
@@ -111,6 +113,12 @@ TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow)
 
     Click(panel.accept);
     EXPECT_EQ(frame->Document().Sheet().iGamePlace[3][3], 1);
+    // The record names the judge, the phone and when it was sent.
+    const zav::HistoryEntry& entry = frame->Document().Sheet().history.back();
+    EXPECT_EQ(entry.origin, zav::HistoryOrigin::FinishLine);
+    EXPECT_EQ(entry.judge, "Finish judge");
+    EXPECT_EQ(entry.phone, "127.0.0.1");
+    EXPECT_FALSE(entry.edited);
     EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
     EXPECT_EQ(frame->Document().Sheet().iGamesRunning, 4);
     EXPECT_EQ(panel.list->GetCount(), 0u);
@@ -198,6 +206,11 @@ TEST_F(ArenaWindowTest, TurnedOffAKeptResultIsCorrectedThroughTheGameResultDialo
     wxTEST_DIALOG(Click(panel.edit), ExpectDialog<GameResultDialog>(wxID_CANCEL, [](auto& d) {
                       EXPECT_EQ(d.game->GetStringSelection(), wxS("4"));
                       EXPECT_EQ(ShownIn(d.results), (std::vector<std::string>{"4", "3", "2", "1"}));
+                      // What the sheet held, not the judge's result shown above.
+                      EXPECT_EQ(d.history->GetValue(), wxS("No change recorded for this game."));
+                      d.game->Choose(0);
+                      EXPECT_TRUE(d.history->GetValue().StartsWith(
+                          wxS("Alpha 1, Bravo 2, Charlie 2, Delta E: origin not recorded")));
                   }));
     EXPECT_EQ(frame->Document().Sheet().iGamePlace[0][3], 0);
     EXPECT_EQ(frame->Document().Sheet().iGamesRunning, 3);
@@ -216,6 +229,10 @@ TEST_F(ArenaWindowTest, TurnedOffAKeptResultIsCorrectedThroughTheGameResultDialo
     EXPECT_EQ(frame->Document().UndoStep(), "result of game 4");
     EXPECT_EQ(panel.list->GetCount(), 0u);
     EXPECT_EQ(frame->Document().State(), SheetState::Changed);
+    EXPECT_TRUE(sheet.history.back().edited);
+    EXPECT_NE(zav::DescribeEntry(sheet.history.back(), zav::Language::English)
+                  .find("the judge sent: Alpha 4, Bravo 3, Charlie 2, Delta 1"),
+              std::string::npos);
 }
 
 // The waiting results from the keyboard: Delete rejects, F2 edits, Enter

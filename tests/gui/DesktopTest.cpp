@@ -64,7 +64,7 @@ TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDro
     wxMenuItem* recent = frame->GetMenuBar()->FindItem(ID_RECENT_SHEETS);
     EXPECT_EQ(recent->GetSubMenu()->GetMenuItemCount(), 3u);
     Run(wxID_FILE3);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score - Provisoire"));
     EXPECT_EQ(Recent(), (std::vector<std::string>{a, c, b}));
 
     // A file that is gone: named, taken off the list; the sheet stays open.
@@ -73,7 +73,7 @@ TEST_F(DesktopTest, RecentSheetsAreTheFilesOpenedAndSavedLastAndAMissingOneIsDro
     wxTEST_DIALOG(Run(wxID_FILE2), ExpectMessage(wxID_OK, &message));
     EXPECT_NE(message.Find(FromCore(c)), wxNOT_FOUND);
     EXPECT_EQ(Recent(), (std::vector<std::string>{a, b}));
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - heat-4-teams.score - Provisoire"));
 }
 
 // The dialog with the longest texts, the teams' in German with long names,

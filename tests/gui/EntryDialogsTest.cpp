@@ -10,11 +10,13 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "dialogs/ARefereeNamesDialog.h"
 #include "dialogs/DeleteTeamDialog.h"
+#include "dialogs/GameHistoryDialog.h"
 #include "dialogs/GameResultDialog.h"
 #include "dialogs/GeneralDataDialog.h"
 #include "dialogs/PreviousScoresDialog.h"
@@ -204,6 +206,55 @@ TEST_F(EntryDialogsTest, AnEarlierGameIsShownCorrectedAndTheProposalKept) {
     }
     EXPECT_EQ(now.iGamesRunning, 2);
     ExpectChangeApplied();
+}
+
+// A heat made official (asked first, an undoable step) says so in the
+// title; a result typed then asks whether to make it provisional again,
+// opening on No: No takes the result back, Yes keeps it and the heat is
+// provisional. The game's history tells both changes.
+TEST_F(EntryDialogsTest, AChangeToAnOfficialHeatAsksFirstAndMakesItProvisional) {
+    wxZAVFrame& w = OpenWith(Heat(3, 2));
+    const zav::ScoreSheet& now = w.Document().Sheet();
+    wxTEST_DIALOG(Run(ID_MAKE_OFFICIAL), ExpectMessage(wxID_YES));
+    ASSERT_TRUE(now.bOfficial);
+    EXPECT_TRUE(w.GetTitle().StartsWith(wxS("*ZAV score - heat.score - Official 2")))
+        << w.GetTitle();
+    const auto typeResult = [&](int answer) {
+        wxString question;
+        bool opensOnNo = false;
+        wxTEST_DIALOG(Run(ID_GAME_RESULT),
+                      ExpectDialog<GameResultDialog>(wxID_OK,
+                                                     [](auto& d) {
+                                                         for (int t = 0; t < 3; ++t)
+                                                             d.results[t]->SetSelection(t);
+                                                     }),
+                      ExpectMessage(answer, &question, nullptr, &opensOnNo));
+        EXPECT_TRUE(question.StartsWith(wxS("This heat has been official since 2"))) << question;
+        EXPECT_TRUE(opensOnNo);
+    };
+    typeResult(wxID_NO);
+    EXPECT_EQ(now.iGamePlace[0][0], zav::kNoResult);
+    EXPECT_TRUE(now.bOfficial);
+    EXPECT_EQ(w.Document().UndoStep(), "heat made official");
+    EXPECT_EQ(zavtest::ReadSheet(SheetPath()).iGamePlace[0][0], zav::kNoResult);
+
+    typeResult(wxID_YES);
+    EXPECT_EQ(now.iGamePlace[2][0], 3);
+    EXPECT_FALSE(now.bOfficial);
+    EXPECT_TRUE(w.GetTitle().EndsWith(wxS(" - Provisional"))) << w.GetTitle();
+    ExpectChangeApplied();
+    wxTEST_DIALOG(Run(ID_GAME_HISTORY), ExpectDialog<GameHistoryDialog>(wxID_CANCEL, [](auto& d) {
+                      wxArrayString lines = wxSplit(d.history->GetValue(), '\n');
+                      lines.erase(std::remove(lines.begin(), lines.end(), wxString()), lines.end());
+                      ASSERT_EQ(lines.size(), 3u) << d.history->GetValue();
+                      EXPECT_TRUE(lines[0].EndsWith(wxS("heat made official; by ") +
+                                                    wxString::FromUTF8(DesktopScorer())));
+                      EXPECT_TRUE(
+                          lines[1].Contains(wxS("Team A 1, Team B 2, Team C 3 (before: no "
+                                                "result); typed in the window by ")));
+                      EXPECT_TRUE(lines[2].EndsWith(wxS("heat provisional again; by ") +
+                                                    wxString::FromUTF8(DesktopScorer())));
+                  }));
 }
 
 // OK with teams left without a result asks first (No keeps the dialog

@@ -23,7 +23,7 @@ TEST_F(FileCommandsTest, NewSheetLeadsOnToTeamsAndGamesUntilCancel) {
                                         [](auto& d) { d.title->SetValue(wxS("Spring cup")); }),
         ExpectDialog<TeamsDialog>(wxID_OK, [](auto& d) { d.names[0]->SetValue(wxS("Orsay")); }),
         ExpectDialog<GameListDialog>(wxID_CANCEL, nullptr));
-    EXPECT_EQ(frame->GetTitle(), wxS("*ZAVscore"));  // changed
+    EXPECT_EQ(frame->GetTitle(), wxS("*ZAVscore - Provisional"));  // changed
     for (const char* entered : {"Spring cup", "Orsay"})
         EXPECT_NE(ShownText().find(entered), std::string::npos) << entered;
 
@@ -40,7 +40,7 @@ TEST_F(FileCommandsTest, SaveChoosersArePresetAndNameTheFileInTheTitle) {
     OpenFrame();
     ChooserSeen seen;
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(original, &seen));
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - nations-cup-semi-final.score"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - nations-cup-semi-final.score - Provisional"));
     EXPECT_NE(frame->View().Page().find("Nations Cup 2026"), std::string::npos);
     wxTEST_DIALOG(Run(ID_OPEN_SHEET), AnswerChooser(""));  // cancelled: the sheet stays
     EXPECT_EQ(frame->Document().State(), SheetState::Unchanged);
@@ -50,13 +50,13 @@ TEST_F(FileCommandsTest, SaveChoosersArePresetAndNameTheFileInTheTitle) {
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(temp.File("copy"), &seen));
     EXPECT_EQ(seen.fileName, wxS("nations-cup-semi-final.score"));
     EXPECT_EQ(seen.folder, FromCore(temp.Path()));
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - copy.score"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - copy.score - Provisional"));
 
     // A sheet without a file yet: the first Save asks for one.
     wxTEST_DIALOG(Run(ID_NEW_SHEET), ExpectDialog<GeneralDataDialog>(wxID_OK, nullptr),
                   ExpectDialog<TeamsDialog>(wxID_CANCEL, nullptr));
     wxTEST_DIALOG(Run(ID_SAVE_SHEET), AnswerChooser(temp.File("new.score")));
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - new.score"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - new.score - Provisional"));
 }
 
 // Only what loses nothing ends the program, and Yes writes a filed sheet
@@ -98,7 +98,7 @@ TEST_F(FileCommandsTest, ReplacingAFileIsAskedAboutWithTheExtensionAdded) {
 
     wxTEST_DIALOG(Run(ID_SAVE_AS_SHEET), AnswerChooser(temp.File("other")),
                   ExpectMessage(wxID_YES));
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - other.score"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - other.score - Provisional"));
     EXPECT_NE(zavtest::ReadFile(other), "older sheet");
 }
 

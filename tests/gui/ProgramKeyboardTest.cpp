@@ -114,14 +114,14 @@ TEST_F(ProgramKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     };
     pid_t program = start();
     ASSERT_GT(program, 0);
-    ASSERT_TRUE(WindowShown("ZAV score - heat.score"));
+    ASSERT_TRUE(WindowShown("ZAV score - heat.score - Provvisorio"));
     for (const char* place : {"2", "3", "4"}) {
         Type("F10 Right Up Up Up Return");  // Input, Game result
         ASSERT_TRUE(WindowShown("Inserimento risultato del gioco"));
         Type(std::string(place) + " 1 1 1 Return");  // Alpha's place, the others first
         ASSERT_TRUE(WindowShown("Inserimento risultato del gioco", false));
     }
-    ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));
+    ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score - Provvisorio"));
     kill(program, SIGKILL);
     ASSERT_TRUE(WaitUntil([&] { return !Running(program); }));
 
@@ -129,9 +129,9 @@ TEST_F(ProgramKeyboardTest, AProgramKilledMidHeatGivesBackEveryResult) {
     ASSERT_GT(program, 0);
     ASSERT_TRUE(WindowShown("ZAVscore"));  // the offer
     Type("Return");
-    ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score"));
+    ASSERT_TRUE(WindowShown("\\*ZAV score - heat.score - Provvisorio"));
     Type("ctrl+s");  // Save score sheet
-    ASSERT_TRUE(WindowShown("ZAV score - heat.score"));
+    ASSERT_TRUE(WindowShown("ZAV score - heat.score - Provvisorio"));
     const zav::ScoreSheet saved = zavtest::ReadSheet(SheetPath());
     for (int t = 0; t < 4; ++t)
         for (int g = 0; g < 4; ++g)

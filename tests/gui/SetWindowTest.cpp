@@ -118,7 +118,7 @@ TEST_F(SetWindowTest, OneSheetPerCategoryWritesTheSetAndOpensIt) {
     // The new set is open on its first sheet; the dialog's answers reach
     // the sheets.
     EXPECT_EQ(ChooserEntries().size(), 3u);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore - Minime 1"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - 12345.mscore - Minime 1 - Provisional"));
     const zav::ScoreSheet minimes = zavtest::ReadSheet(temp.File(ChooserShown()));
     EXPECT_EQ(minimes.sTitle + "|" + minimes.sDate + "|" + minimes.sReferee,
               "Regional cup|12/04/2026|J. Doe");
@@ -228,7 +228,7 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedStaysOnTheToolbarAndSwitc
     EXPECT_EQ(ChooserEntries(), (std::vector<std::string>{benjamin1, cadet1, minime1, open1}));
     EXPECT_EQ(ChooserShown(), open1);
     // The title names the set and the sheet on screen.
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Open 1 - Provisional"));
     EXPECT_NE(ShownText().find("COP1 3"), std::string::npos);
     const wxComboBox* chooser = frame->Chooser().Control();
     // The display resizes the window in its own time: wait until the
@@ -242,7 +242,7 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedStaysOnTheToolbarAndSwitc
 
     Choose(minime1);
     EXPECT_NE(ShownText().find("CPM1 4"), std::string::npos);
-    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Minime 1"));
+    EXPECT_EQ(frame->GetTitle(), wxS("ZAV score - ev.mscore - Minime 1 - Provisional"));
     EXPECT_EQ(ChooserShown(), minime1);
     wxTEST_DIALOG(Run(ID_OPEN_SCORE_SET), AnswerChooser(setPath));
     EXPECT_EQ(ChooserShown(), open1);

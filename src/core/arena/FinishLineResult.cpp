@@ -24,12 +24,6 @@ int TeamOfField(const std::string& name, char kind, int teams) {
     return number >= 1 && number <= teams ? number - 1 : -1;
 }
 
-std::string OutcomeLetter(int code, Language language) {
-    const std::string& keys = OutcomeKeys(language);
-    const int index = code == kElimination ? 0 : code == kAbandon ? 1 : 2;
-    return std::string(1, static_cast<char>(keys[index] - 'a' + 'A'));
-}
-
 }  // namespace
 
 std::optional<TextId> ReadResultForm(const ScoreSheet& original, const FormFields& fields,
@@ -107,11 +101,7 @@ std::string DescribeResult(const FinishLineResult& result, const ScoreSheet& she
                     ? FormatText(Text(language, TextId::TeamNumber), long(t + 1))
                     : sheet.sTeamName[t];
         line += ' ';
-        const int code = result.codes[t];
-        line += code > 0            ? std::to_string(code)
-                : code == kNoResult ? "-"
-                                    : OutcomeLetter(code, language);
-        if (result.blames[t]) line += '*';
+        line += ShortResult(result.codes[t], result.blames[t], language);
     }
     return line;
 }

@@ -16,7 +16,7 @@ WaitingMark WaitingResults::MarkOf(std::size_t index, const ScoreSheet& sheet,
     const FinishLineResult& result = results_.at(index);
     if (result.sheetKey != sheetKey) return WaitingMark::OtherSheet;
     switch (ConflictOf(result, sheet, results_)) {
-        case Conflict::None: return WaitingMark::None;
+        case Conflict::None: return sheet.bOfficial ? WaitingMark::HeatOfficial : WaitingMark::None;
         case Conflict::GameHasResult: return WaitingMark::GameHasResult;
         case Conflict::SameGameWaiting: return WaitingMark::SameGameWaiting;
     }

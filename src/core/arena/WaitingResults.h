@@ -1,7 +1,7 @@
 // The results from the finish line that wait for the scorer, and the rule of
 // "accept at once": only a result for the sheet on screen that changes
-// nothing entered by the scorer or sent by another judge goes in without
-// the scorer, and never while a dialog of the window is open (it holds a
+// nothing entered by the scorer or sent by another judge, in a heat not made
+// official, goes in without the scorer, and never while a dialog of the window is open (it holds a
 // copy of the sheet that its OK puts back whole); those are held and judged
 // again once the last dialog closes. The window shows the queue and carries
 // out what it says.
@@ -17,7 +17,7 @@
 namespace zav {
 
 // How a waiting result stands against the sheet on screen.
-enum class WaitingMark { None, OtherSheet, GameHasResult, SameGameWaiting };
+enum class WaitingMark { None, OtherSheet, GameHasResult, SameGameWaiting, HeatOfficial };
 
 class WaitingResults {
 public:

@@ -36,7 +36,15 @@ constexpr const char* kNarrowStyle =
     "  .narrow a { display: block; padding: 10px 4px; border-bottom: 1px solid #ccc;"
     " font-size: 18px; text-decoration: none; overflow-wrap: anywhere; }\n"
     "  .narrow small { display: block; font-size: 13px; color: #555; }\n"
+    "  .narrow small span { white-space: nowrap; }\n"
     "}\n";
+
+// The standing escaped, a provisional one in the red of the pages' warnings.
+std::string StandingMarkup(const IndexEntry& entry, const PageStyle& style) {
+    if (entry.official || entry.standing.empty()) return EscapeMarkup(entry.standing);
+    return std::string("<font color=") + RedEmphasis(style) + ">" + EscapeMarkup(entry.standing) +
+           "</font>";
+}
 
 // Each sheet as a phone names it, briefly: the event's title is the page's
 // heading already.
@@ -53,6 +61,9 @@ void AppendPhoneList(std::string& page, const std::vector<IndexEntry>& entries,
         std::string when = EscapeMarkup(entry.date);
         if (!when.empty() && !entry.published.empty()) when += " &middot; ";
         when += EscapeMarkup(entry.published);
+        if (!when.empty() && !entry.standing.empty()) when += " &middot; ";
+        // The standing kept on one line: "Official 2026-05-12 11:40".
+        if (!entry.standing.empty()) when += "<span>" + StandingMarkup(entry, style) + "</span>";
         page += "<a href=\"" + PageLink(PhonePageName(entry.pageName)) + "\">" +
                 EscapeMarkup(name) + "<small>" + when + "</small></a>\n";
     }
@@ -86,7 +97,7 @@ std::string PrepareIndexPage(std::string_view heading, const std::vector<IndexEn
     page += "<center class=\"wide\"><table border=1 width=80%><tr bgcolor=" + style.titleBkg + ">";
     for (const TextId column :
          {TextId::PublishTitleColumn, TextId::PublishSubTitleColumn, TextId::PublishDateColumn,
-          TextId::PublishResultsColumn, TextId::PublishTimeColumn})
+          TextId::PublishResultsColumn, TextId::PublishStandingColumn, TextId::PublishTimeColumn})
         AppendCell(page, Text(language, column));
     page += "</tr>\n";
 
@@ -103,6 +114,8 @@ std::string PrepareIndexPage(std::string_view heading, const std::vector<IndexEn
             page += std::string("<td><font color=") + RedEmphasis(style) + ">" +
                     EscapeMarkup(entry.problem) + "</font></td>";
         }
+        const std::string standing = StandingMarkup(entry, style);
+        page += "<td>" + (standing.empty() ? std::string("&nbsp;") : standing) + "</td>";
         AppendCell(page, entry.published);
         page += "</tr>\n";
     }

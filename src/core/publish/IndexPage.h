@@ -18,6 +18,10 @@ struct IndexEntry {
     std::string pageName;   // the page's file name beside the index; empty: no page
     std::string problem;    // why there is no page (the reader's message)
     std::string published;  // when the page was last written
+    // A heat's standing ("Provisional", "Official 2024-06-01 14:32");
+    // empty for a line that is no heat.
+    std::string standing;
+    bool official = false;
 };
 
 // A file name as a relative link: every byte but the unreserved ones

@@ -7,6 +7,7 @@
 
 #include "championship/ChampionshipPage.h"
 #include "paths/PathNames.h"
+#include "official/Standing.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "publish/IndexPage.h"
@@ -127,6 +128,8 @@ private:
         entry.title = sheet.sTitle;
         entry.subTitle = sheet.sSubTitle;
         entry.date = DateLine(sheet);
+        entry.standing = StandingText(sheet, options_.language);
+        entry.official = sheet.bOfficial;
         const SheetView view = ShowOnOpening(sheet, options_.language, options_.style);
         const std::string page =
             PrepareHtml(sheet, view, OutputTarget::File, false, options_.language, options_.style);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "encoding/Markup.h"
+#include "official/Standing.h"
 #include "report/PageFrame.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
@@ -28,7 +29,8 @@ constexpr const char* kPhoneStyle =
     ".team{font-size:20px;font-weight:bold;overflow-wrap:anywhere}\n"
     ".games{font-size:15px;font-weight:normal;color:#333}.games span{margin-right:10px;"
     "white-space:nowrap}.games i{color:#777}\n"
-    "ol.legend{font-size:15px;padding-left:28px}a{font-size:17px}\n";
+    "ol.legend{font-size:15px;padding-left:28px}a{font-size:17px}\n"
+    "header p.standing{font-weight:bold;color:#060}header p.provisional{color:#b00000}\n";
 
 // Updates: each event (or, without EventSource, every five seconds) the page
 // fetches itself again and swaps its live part, so the scroll position stays.
@@ -139,7 +141,8 @@ void AppendRow(std::string& page, const ScoreSheet& sheet, int t, const std::str
     page += "</td></tr>\n";
 }
 
-void AppendHeader(std::string& page, const ScoreSheet& sheet, const PageStyle& style) {
+void AppendHeader(std::string& page, const ScoreSheet& sheet, Language language,
+                  const PageStyle& style) {
     page += "<header>";
     if (!style.logoPath.empty()) {
         page += "<img alt=\"\" src=\"";
@@ -162,6 +165,10 @@ void AppendHeader(std::string& page, const ScoreSheet& sheet, const PageStyle& s
         page += " - ";
         page += EscapeMarkup(sheet.sAmPm);
     }
+    page += "</p>";
+    // Whether the ranking may still change, where the eye starts.
+    page += sheet.bOfficial ? "<p class=\"standing\">" : "<p class=\"standing provisional\">";
+    page += EscapeMarkup(StandingText(sheet, language));
     page += "</p></header>\n";
 }
 
@@ -235,7 +242,7 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     page += "</style>\n</head>\n<body>\n<main id=\"";
     page += kPhoneLiveId;
     page += "\">\n";
-    AppendHeader(page, sheet, style);
+    AppendHeader(page, sheet, language, style);
 
     const int teams = TeamsInUse(sheet);
     std::vector<int> order(teams);

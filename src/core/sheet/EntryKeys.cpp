@@ -27,6 +27,20 @@ const std::string& OutcomeKeys(Language language) {
     return Text(language, TextId::OutcomeKeys);
 }
 
+std::string ShortResult(int code, bool blame, Language language) {
+    std::string mark;
+    if (code > 0) {
+        mark = std::to_string(code);
+    } else if (code == kNoResult) {
+        mark = "-";
+    } else {
+        const int index = code == kElimination ? 0 : code == kAbandon ? 1 : 2;
+        mark = std::string(1, static_cast<char>(OutcomeKeys(language)[index] - 'a' + 'A'));
+    }
+    if (blame) mark += '*';
+    return mark;
+}
+
 EntryKey ResultKey(const ScoreSheet& sheet, Language language, std::string_view typed,
                    char32_t key) {
     const int teams = TeamsInUse(sheet);

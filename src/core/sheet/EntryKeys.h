@@ -36,6 +36,11 @@ EntryKey NumberKey(const std::vector<int>& numbers, std::string_view typed, char
 // (elimination, abandon, definitive abandon): small letters, one each.
 const std::string& OutcomeKeys(Language language);
 
+// A team's result in a game as one short mark: its place, its outcome's key
+// as a capital ("E" for an elimination in English), "-" for none; "*" after
+// it when blamed.
+std::string ShortResult(int code, bool blame, Language language);
+
 // A key typed into a team's result list (places 1..iTeamsNr, then the three
 // outcomes): digits as NumberKey, the language's outcome letters in either
 // case, Space the blame, Backspace or Delete (`key` 8 or 127) no result.

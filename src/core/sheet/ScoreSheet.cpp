@@ -22,6 +22,9 @@ void SetDataToZero(ScoreSheet& s) {
     s.sColSupTitle.clear();
     s.iChallengeScoring = 0;
     s.sChallengeTitle.clear();
+    s.bOfficial = false;
+    s.sOfficialAt.clear();
+    s.history.clear();
 
     for (int t = 0; t < kMaxTeams; ++t) {
         s.sTeamName[t].clear();
@@ -49,6 +52,16 @@ void SetDataToZero(ScoreSheet& s) {
             s.bAvertissement[t][g] = false;
         }
     }
+}
+
+void CopyFileIdentity(const ScoreSheet& from, ScoreSheet& to) {
+    to.sFullFileName = from.sFullFileName;
+    to.sFileName = from.sFileName;
+    to.sFilePath = from.sFilePath;
+    to.bScoreSet = from.bScoreSet;
+    to.sMScoreOpen = from.sMScoreOpen;
+    to.sScoreSetFileName = from.sScoreSetFileName;
+    to.sMultiFileOpen = from.sMultiFileOpen;
 }
 
 int TeamsInUse(const ScoreSheet& s) {

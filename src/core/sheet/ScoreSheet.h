@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "history/HistoryEntry.h"
 #include "texts/Texts.h"
 
 namespace zav {
@@ -68,6 +69,14 @@ struct ScoreSheet {
     float fGameScore[kMaxTeams][kMaxGames] = {};
     float fChallengeGameScore[kMaxTeams][kMaxGames] = {};
 
+    // The heat's results are provisional until the scorer makes them
+    // official, at sOfficialAt (local time, "2024-06-01 14:32:05").
+    bool bOfficial = false;
+    std::string sOfficialAt;
+    // Where each result came from, oldest first. Undo leaves it as it is and
+    // adds the undo to it: the record never loses what happened.
+    ResultHistory history;
+
     // Staff rows; row k belongs to team k by default
     std::string sARefereeName[kStaffRows];
     std::string sARefereeTeam[kStaffRows];
@@ -94,6 +103,10 @@ struct ScoreSheet {
 // that set sheets and open dialogs keep their context. The window clears its
 // page, state and view choices itself.
 void SetDataToZero(ScoreSheet& sheet);
+
+// The fields that say which file the sheet belongs to, from one sheet to
+// another: an earlier state of the heat put back stays in today's file.
+void CopyFileIdentity(const ScoreSheet& from, ScoreSheet& to);
 
 // iTeamsNr and iGamesNr bounded to the arrays: every loop over the sheet uses
 // these, so a damaged count can never index past a row.

@@ -1,10 +1,13 @@
 // The reader's rules on a file already in memory: a tag scanner, tolerant of
 // old, hand-edited and foreign files, that never reads past the record.
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "encoding/Encoding.h"
 #include "encoding/Markup.h"
 #include "encoding/NumberText.h"
+#include "history/ResultHistory.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
@@ -68,6 +71,7 @@ public:
         ReadGames();
         ReadTeams();
         ReadStaff();
+        ReadRecord();
     }
 
 private:
@@ -202,6 +206,102 @@ private:
             s_.sPlaceurName[k] = Decode(*name);
             cursor = name->end;
         }
+    }
+
+    // The standing and the history; a file without them (any file of an
+    // older version) is a provisional heat with nothing recorded.
+    void ReadRecord() {
+        const auto record = FindElement(text_, tags::kRecord, 0);
+        if (!record) return;
+        if (auto span = FindElement(text_, tags::kOfficial, record->begin, record->end)) {
+            s_.bOfficial = true;
+            s_.sOfficialAt = Decode(*span);
+        }
+        std::size_t cursor = record->begin;
+        while (s_.history.size() < kMostHistoryEntries) {
+            const auto change = FindElement(text_, tags::kChange, cursor, record->end);
+            if (!change) break;
+            if (auto entry = ReadChange(change->begin, change->end))
+                s_.history.push_back(std::move(*entry));
+            cursor = change->end;
+        }
+    }
+
+    // Nothing for a change of a kind this version does not know.
+    std::optional<HistoryEntry> ReadChange(std::size_t begin, std::size_t end) const {
+        HistoryEntry entry;
+        const auto about = FindElement(text_, tags::kAbout, begin, end);
+        const auto origin = FindElement(text_, tags::kOrigin, begin, end);
+        if (!about || !origin) return std::nullopt;
+        const std::string_view aboutName = Raw(*about), originName = Raw(*origin);
+        if (aboutName == tags::kAboutGame) {
+            entry.subject = HistorySubject::Game;
+        } else if (aboutName == tags::kAboutTieBreak) {
+            entry.subject = HistorySubject::TieBreak;
+        } else if (aboutName == tags::kAboutOfficial || aboutName == tags::kAboutProvisional) {
+            entry.subject = HistorySubject::Standing;
+            entry.official = aboutName == tags::kAboutOfficial;
+        } else {
+            return std::nullopt;
+        }
+        if (originName == tags::kOriginWindow) {
+            entry.origin = HistoryOrigin::Window;
+        } else if (originName == tags::kOriginFinishLine) {
+            entry.origin = HistoryOrigin::FinishLine;
+        } else if (originName == tags::kOriginUndo) {
+            entry.origin = HistoryOrigin::Undo;
+        } else if (originName == tags::kOriginRedo) {
+            entry.origin = HistoryOrigin::Redo;
+        } else {
+            return std::nullopt;
+        }
+        if (entry.subject == HistorySubject::Game) {
+            const auto game = FindElement(text_, tags::kGameNo, begin, end);
+            entry.game = game ? LeadingInt(Raw(*game)) - 1 : -1;
+            if (entry.game < 0 || entry.game >= kMaxGames) return std::nullopt;
+        }
+        const auto text = [&](Tag tag, std::string& field) {
+            if (auto span = FindElement(text_, tag, begin, end)) field = Decode(*span);
+        };
+        text(tags::kWhen, entry.at);
+        text(tags::kBy, entry.by);
+        text(tags::kStep, entry.step);
+        if (entry.origin == HistoryOrigin::FinishLine) {
+            text(tags::kJudge, entry.judge);
+            text(tags::kPhone, entry.phone);
+            text(tags::kSentAt, entry.sentAt);
+            entry.edited = HasOpeningTag(text_, tags::kEdited, begin, end);
+            if (entry.edited) entry.sent = Marks(tags::kJudgeSent, begin, end);
+        }
+        if (entry.subject != HistorySubject::Standing) {
+            entry.before = Marks(tags::kWas, begin, end);
+            entry.after = Marks(tags::kNow, begin, end);
+        }
+        return entry;
+    }
+
+    std::vector<TeamMark> Marks(Tag list, std::size_t begin, std::size_t end) const {
+        std::vector<TeamMark> marks;
+        const auto span = FindElement(text_, list, begin, end);
+        if (!span) return marks;
+        std::size_t cursor = span->begin;
+        while (marks.size() < static_cast<std::size_t>(kMaxTeams)) {
+            const auto mark = FindElement(text_, tags::kMark, cursor, span->end);
+            if (!mark || mark->end > span->end) break;
+            TeamMark read;
+            if (auto number = FindElement(text_, tags::kTeamNo, mark->begin, mark->end))
+                read.number = std::clamp(LeadingInt(Raw(*number)), 0, kMaxTeams);
+            if (auto who = FindElement(text_, tags::kWho, mark->begin, mark->end))
+                read.team = Decode(*who);
+            if (auto code = FindElement(text_, tags::kCode, mark->begin, mark->end)) {
+                const std::string_view value = Raw(*code);
+                read.code = BoundedNumber(value);
+                read.blame = !value.empty() && value.back() == tags::kBlameMark;
+            }
+            marks.push_back(std::move(read));
+            cursor = mark->end;
+        }
+        return marks;
     }
 
     std::string_view text_;

@@ -56,6 +56,41 @@ constexpr Tag kArTeam{"<ar_team>", "</ar_team>"};
 constexpr Tag kArenaParty{"<arena_party>", "</arena_party>"};
 constexpr Tag kApName{"<ap_name>", "</ap_name>"};
 
+// The heat's standing and the record of its results, after the body: older
+// readers look for none of these names, so they read such a file as they
+// always did. None may hold, or be, a tag name above ("<game" is no
+// "<game>").
+constexpr Tag kRecord{"<record>", "</record>"};
+constexpr Tag kOfficial{"<official>", "</official>"};
+constexpr Tag kChange{"<change>", "</change>"};
+constexpr Tag kWhen{"<when>", "</when>"};
+constexpr Tag kOrigin{"<origin>", "</origin>"};
+constexpr Tag kBy{"<by>", "</by>"};
+constexpr Tag kStep{"<step>", "</step>"};
+constexpr Tag kJudge{"<judge>", "</judge>"};
+constexpr Tag kPhone{"<phone>", "</phone>"};
+constexpr Tag kSentAt{"<sent_at>", "</sent_at>"};
+constexpr Tag kEdited{"<edited>", "</edited>"};
+constexpr Tag kJudgeSent{"<judge_sent>", "</judge_sent>"};
+constexpr Tag kAbout{"<about>", "</about>"};
+constexpr Tag kGameNo{"<game_no>", "</game_no>"};
+constexpr Tag kWas{"<was>", "</was>"};
+constexpr Tag kNow{"<now>", "</now>"};
+constexpr Tag kMark{"<mark>", "</mark>"};
+constexpr Tag kTeamNo{"<team_no>", "</team_no>"};
+constexpr Tag kWho{"<who>", "</who>"};
+constexpr Tag kCode{"<code>", "</code>"};
+
+// What a change is about, and where it came from, as written.
+constexpr std::string_view kAboutGame = "game";
+constexpr std::string_view kAboutTieBreak = "tiebreak";
+constexpr std::string_view kAboutOfficial = "official";
+constexpr std::string_view kAboutProvisional = "provisional";
+constexpr std::string_view kOriginWindow = "window";
+constexpr std::string_view kOriginFinishLine = "finish_line";
+constexpr std::string_view kOriginUndo = "undo";
+constexpr std::string_view kOriginRedo = "redo";
+
 // Order value suffix of a blamed result: "3 A".
 constexpr char kBlameMark = 'A';
 

@@ -122,6 +122,81 @@ void WriteStaff(LayoutBuilder& b, const ScoreSheet& s) {
     b.Line(tags::kStaff.close);
 }
 
+std::string_view OriginName(HistoryOrigin origin) {
+    switch (origin) {
+        case HistoryOrigin::Window: return tags::kOriginWindow;
+        case HistoryOrigin::FinishLine: return tags::kOriginFinishLine;
+        case HistoryOrigin::Undo: return tags::kOriginUndo;
+        case HistoryOrigin::Redo: return tags::kOriginRedo;
+    }
+    return tags::kOriginWindow;
+}
+
+std::string_view AboutName(const HistoryEntry& entry) {
+    switch (entry.subject) {
+        case HistorySubject::Game: return tags::kAboutGame;
+        case HistorySubject::TieBreak: return tags::kAboutTieBreak;
+        case HistorySubject::Standing:
+            return entry.official ? tags::kAboutOfficial : tags::kAboutProvisional;
+    }
+    return tags::kAboutGame;
+}
+
+// One line per list: <was><mark>...</mark>...</was>.
+void WriteMarks(LayoutBuilder& b, Tag tag, const std::vector<TeamMark>& marks) {
+    b.Text() += "\t\t";
+    b.Text() += tag.open;
+    for (const TeamMark& mark : marks) {
+        std::string code = std::to_string(mark.code);
+        if (mark.blame) (code += ' ') += tags::kBlameMark;
+        b.Text() += tags::kMark.open;
+        b.Text() += tags::kTeamNo.open;
+        b.Text() += std::to_string(mark.number);
+        b.Text() += tags::kTeamNo.close;
+        b.Element("", tags::kWho, mark.team);
+        b.Text() += tags::kCode.open;
+        b.Text() += code;
+        b.Text() += tags::kCode.close;
+        b.Text() += tags::kMark.close;
+    }
+    b.Line(tag.close);
+}
+
+void WriteChange(LayoutBuilder& b, const HistoryEntry& entry) {
+    b.Line(std::string("\t").append(tags::kChange.open));
+    b.TextLine("\t\t", tags::kWhen, entry.at);
+    b.RawLine("\t\t", tags::kOrigin, OriginName(entry.origin));
+    b.TextLine("\t\t", tags::kBy, entry.by);
+    b.TextLine("\t\t", tags::kStep, entry.step);
+    if (entry.origin == HistoryOrigin::FinishLine) {
+        b.TextLine("\t\t", tags::kJudge, entry.judge);
+        b.TextLine("\t\t", tags::kPhone, entry.phone);
+        b.TextLine("\t\t", tags::kSentAt, entry.sentAt);
+        if (entry.edited) {
+            b.RawLine("\t\t", tags::kEdited, "1");
+            WriteMarks(b, tags::kJudgeSent, entry.sent);
+        }
+    }
+    b.RawLine("\t\t", tags::kAbout, AboutName(entry));
+    if (entry.subject == HistorySubject::Game)
+        b.RawLine("\t\t", tags::kGameNo, std::to_string(entry.game + 1));
+    if (entry.subject != HistorySubject::Standing) {
+        WriteMarks(b, tags::kWas, entry.before);
+        WriteMarks(b, tags::kNow, entry.after);
+    }
+    b.Line(std::string("\t").append(tags::kChange.close));
+}
+
+// After the body, where older readers never look: a sheet written here
+// opens in them with the same results.
+void WriteRecord(LayoutBuilder& b, const ScoreSheet& s) {
+    if (!s.bOfficial && s.history.empty()) return;
+    b.Line(tags::kRecord.open);
+    if (s.bOfficial) b.TextLine("\t", tags::kOfficial, s.sOfficialAt);
+    for (const HistoryEntry& entry : s.history) WriteChange(b, entry);
+    b.Line(tags::kRecord.close);
+}
+
 }  // namespace
 
 std::string SheetFileBytes(const ScoreSheet& sheet, Language language) {
@@ -132,6 +207,7 @@ std::string SheetFileBytes(const ScoreSheet& sheet, Language language) {
     for (int t = 0; t < TeamsInUse(sheet); ++t) WriteTeam(b, sheet, t);
     if (HasStaff(sheet)) WriteStaff(b, sheet);
     b.Line("</body>");
+    WriteRecord(b, sheet);
     b.Line("</zavscore>");
 
     // Windows-1252 keeps the files readable by the program's older versions;

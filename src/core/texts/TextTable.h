@@ -27,6 +27,7 @@
 //   860..889  upload to the event's web site, the site's arenas
 //   900..910  score sheet set dialogs
 //   920..959  championships: previous scores from earlier sheets, the table
+//   960..999  provisional and official heats, where each result came from
 //
 // One text per line, never wrapped, so that translations stay easy to edit.
 // clang-format off
@@ -2476,4 +2477,149 @@ ZAV_TEXT(945, PhoneHeatScoreLine,
          "This heat: %s pts",
          "Questa manche: %s punti",
          "Dieser Lauf: %s Punkte")
+ZAV_TEXT(960, MenuMakeOfficial,
+         "Rendre la manche officielle...",
+         "Make the heat official...",
+         "Rendi ufficiale la manche...",
+         "Lauf für offiziell erklären...")
+ZAV_TEXT(961, MenuGameHistory,
+         "Historique d'un jeu...",
+         "Game history...",
+         "Cronologia di un gioco...",
+         "Verlauf eines Spiels...")
+ZAV_TEXT(962, MakeOfficialQuestion,
+         "Rendre officiels les résultats et le classement de cette manche ?\nToute modification ultérieure les rendra de nouveau provisoires.",
+         "Make this heat's results and ranking official?\nAny later change makes them provisional again.",
+         "Rendere ufficiali i risultati e la classifica di questa manche?\nOgni modifica successiva li renderà di nuovo provvisori.",
+         "Ergebnisse und Rangliste dieses Laufs für offiziell erklären?\nJede spätere Änderung macht sie wieder vorläufig.")
+ZAV_TEXT(963, ChangeOfficialQuestion,
+         "Cette manche est officielle depuis %s.\nCette modification la rendra de nouveau provisoire. La faire ?",
+         "This heat has been official since %s.\nThis change makes it provisional again. Make the change?",
+         "Questa manche è ufficiale dal %s.\nQuesta modifica la renderà di nuovo provvisoria. Procedere?",
+         "Dieser Lauf ist seit %s offiziell.\nDiese Änderung macht ihn wieder vorläufig. Ändern?")
+ZAV_TEXT(964, Provisional,
+         "Provisoire",
+         "Provisional",
+         "Provvisorio",
+         "Vorläufig")
+ZAV_TEXT(965, OfficialAt,
+         "Officiel %s",
+         "Official %s",
+         "Ufficiale %s",
+         "Offiziell %s")
+ZAV_TEXT(966, StepMakeOfficial,
+         "manche rendue officielle",
+         "heat made official",
+         "manche resa ufficiale",
+         "Lauf für offiziell erklärt")
+ZAV_TEXT(967, AlreadyOfficial,
+         "Cette manche est déjà officielle depuis %s.",
+         "This heat has already been official since %s.",
+         "Questa manche è già ufficiale dal %s.",
+         "Dieser Lauf ist bereits seit %s offiziell.")
+ZAV_TEXT(968, TitleGameHistory,
+         "Historique du jeu",
+         "Game history",
+         "Cronologia del gioco",
+         "Spielverlauf")
+ZAV_TEXT(969, HistoryTyped,
+         "saisi dans la fenêtre par %s",
+         "typed in the window by %s",
+         "inserito nella finestra da %s",
+         "im Fenster eingegeben von %s")
+ZAV_TEXT(970, HistoryFromJudge,
+         "envoyé de la ligne d'arrivée par %s",
+         "sent from the finish line by %s",
+         "inviato dalla linea d'arrivo da %s",
+         "von der Ziellinie gesendet von %s")
+ZAV_TEXT(971, HistoryPhone,
+         "téléphone %s",
+         "phone %s",
+         "telefono %s",
+         "Telefon %s")
+ZAV_TEXT(972, HistorySentAt,
+         "envoyé à %s",
+         "sent at %s",
+         "inviato alle %s",
+         "gesendet um %s")
+ZAV_TEXT(973, HistoryAcceptedBy,
+         "accepté par %s",
+         "accepted by %s",
+         "accettato da %s",
+         "angenommen von %s")
+ZAV_TEXT(974, HistoryJudgeSent,
+         "modifié avant d'être accepté ; le juge avait envoyé : %s",
+         "changed before it was accepted; the judge sent: %s",
+         "modificato prima di essere accettato; il giudice aveva inviato: %s",
+         "vor der Annahme geändert; der Richter sandte: %s")
+ZAV_TEXT(975, HistoryUndone,
+         "annulation de '%s'",
+         "undo of '%s'",
+         "annullamento di '%s'",
+         "Rückgängig: '%s'")
+ZAV_TEXT(976, HistoryRedone,
+         "rétablissement de '%s'",
+         "redo of '%s'",
+         "ripristino di '%s'",
+         "Wiederhergestellt: '%s'")
+ZAV_TEXT(977, HistoryBy,
+         "par %s",
+         "by %s",
+         "da %s",
+         "von %s")
+ZAV_TEXT(978, HistoryBefore,
+         "avant : %s",
+         "before: %s",
+         "prima: %s",
+         "vorher: %s")
+ZAV_TEXT(979, HistoryNoResult,
+         "aucun résultat",
+         "no result",
+         "nessun risultato",
+         "kein Ergebnis")
+ZAV_TEXT(980, HistoryUnrecorded,
+         "%s : origine non enregistrée (saisi avant que la feuille ne garde l'historique)",
+         "%s: origin not recorded (entered before the sheet kept its history)",
+         "%s: origine non registrata (inserito prima che il foglio tenesse la cronologia)",
+         "%s: Herkunft nicht erfasst (eingegeben, bevor der Bogen seinen Verlauf führte)")
+ZAV_TEXT(982, HistoryProvisional,
+         "manche redevenue provisoire",
+         "heat provisional again",
+         "manche di nuovo provvisoria",
+         "Lauf wieder vorläufig")
+ZAV_TEXT(983, HistoryTieBreak,
+         "départage : %s",
+         "tie-break: %s",
+         "spareggio: %s",
+         "Stechen: %s")
+ZAV_TEXT(984, HistoryNothing,
+         "Aucun changement enregistré pour ce jeu.",
+         "No change recorded for this game.",
+         "Nessuna modifica registrata per questo gioco.",
+         "Keine Änderung für dieses Spiel erfasst.")
+ZAV_TEXT(985, HistoryOfGame,
+         "Historique du jeu %d",
+         "History of game %d",
+         "Cronologia del gioco %d",
+         "Verlauf von Spiel %d")
+ZAV_TEXT(986, HistoryOfHeat,
+         "Départage et statut de la manche",
+         "Tie-break and heat standing",
+         "Spareggio e stato della manche",
+         "Stechen und Stand des Laufs")
+ZAV_TEXT(987, PublishStandingColumn,
+         "Statut",
+         "Standing",
+         "Stato",
+         "Stand")
+ZAV_TEXT(988, ArenaHeatOfficial,
+         "Manche officielle : l'accepter la rendra provisoire",
+         "Heat official: accepting makes it provisional",
+         "Manche ufficiale: accettarlo la renderà provvisoria",
+         "Lauf offiziell: Annehmen macht ihn vorläufig")
+ZAV_TEXT(989, HistoryOfThisGame,
+         "Historique de ce jeu",
+         "This game's history",
+         "Cronologia di questo gioco",
+         "Verlauf dieses Spiels")
 // clang-format on

@@ -1,13 +1,16 @@
 // The changes of the open sheet that can be taken back and made again. Each
 // step keeps the whole sheet as it was before the change, with a label that
 // names the change ("result of game 3"), so that undo restores exactly what
-// the scorer saw, whatever the change touched.
+// the scorer saw, whatever the change touched; the official standing goes
+// back with it. The record of the results is the exception: an undo or a
+// redo is added to it, never taken out of it.
 #pragma once
 
 #include <cstddef>
 #include <deque>
 #include <string>
 
+#include "history/ResultHistory.h"
 #include "sheet/ScoreSheet.h"
 
 namespace zav {
@@ -33,11 +36,12 @@ public:
     std::size_t UndoSteps() const { return undo_.size(); }
 
     // Puts the sheet back as it was before the last change, or makes the
-    // last change undone again. The sheet keeps the file it belongs to now
-    // (a save in between does not send it back to an older file). False when
-    // there is nothing to do.
-    bool Undo(ScoreSheet& sheet);
-    bool Redo(ScoreSheet& sheet);
+    // last change undone again, recording it as done by `by` at `at`. The
+    // sheet keeps the file it belongs to now (a save in between does not
+    // send it back to an older file) and its record. False when there is
+    // nothing to do.
+    bool Undo(ScoreSheet& sheet, const std::string& by, const std::string& at);
+    bool Redo(ScoreSheet& sheet, const std::string& by, const std::string& at);
 
     // Another sheet is open: nothing of the previous one can come back.
     void Clear();
@@ -47,7 +51,8 @@ private:
         ScoreSheet sheet;
         std::string label;
     };
-    static bool Move(std::deque<Step>& from, std::deque<Step>& to, ScoreSheet& sheet);
+    static bool Move(std::deque<Step>& from, std::deque<Step>& to, ScoreSheet& sheet,
+                     const ChangeSource& source);
 
     std::size_t limit_;
     std::deque<Step> undo_;

@@ -6,7 +6,9 @@
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
+#include "dialogs/GameHistoryDialog.h"
 #include "dialogs/ListChoice.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/ResultEntry.h"
@@ -15,11 +17,11 @@
 namespace zavgui {
 
 GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
-                                   zav::Language wxLanguage)
+                                   zav::Language wxLanguage, const zav::ScoreSheet* historyOf)
     : SheetDialog(parent, sheet, wxLanguage, zav::TextId::TitleGameResult),
-      keys_(this, [this](size_t row, std::string_view typed, char32_t key) {
-          return Meaning(row, typed, key);
-      }) {
+      keys_(this, [this](size_t row, std::string_view typed,
+                         char32_t key) { return Meaning(row, typed, key); }),
+      historyOf_(historyOf) {
     SetGuideSection(GuideSection::ResultKeys);
     zav::SetResultListPositions(sheet_);
     const int teams = zav::TeamsInUse(sheet_);
@@ -71,6 +73,13 @@ GameResultDialog::GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet,
     auto* hint = new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ResultKeysHint));
     hint->Wrap(std::max(orderGroup->GetMinSize().x, 420));
     Body()->Add(hint, 0, wxTOP, 8);
+    if (historyOf_) {
+        Body()->Add(MakeHeading(Tx(zav::TextId::HistoryOfThisGame)), 0, wxTOP, 10);
+        history = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition,
+                                 wxSize(std::max(orderGroup->GetMinSize().x, 420), 110),
+                                 wxTE_MULTILINE | wxTE_READONLY);
+        Body()->Add(history, 0, wxEXPAND | wxTOP, 4);
+    }
 
     const int proposed = zav::GameToPropose(sheet_);
     if (proposed < static_cast<int>(game->GetCount())) game->SetSelection(proposed);
@@ -105,6 +114,7 @@ void GameResultDialog::DisplayResult(int g) {
         results[t]->SetSelection(zav::ResultListPosition(sheet_, sheet_.iGamePlace[t][g]));
         blames[t]->SetValue(sheet_.bAvertissement[t][g]);
     }
+    if (history) history->ChangeValue(HistoryText(*historyOf_, g, wxLanguage_));
 }
 
 // A game number typed digit by digit ("1", then "10") is one game chosen:

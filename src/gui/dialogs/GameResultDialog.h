@@ -11,6 +11,7 @@
 class wxButton;
 class wxCheckBox;
 class wxStaticText;
+class wxTextCtrl;
 
 namespace zavgui {
 
@@ -18,7 +19,10 @@ class ListChoice;
 
 class GameResultDialog : public SheetDialog {
 public:
-    GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage);
+    // With `historyOf`, the history of the game chosen, as that sheet
+    // records it, is shown under the results.
+    GameResultDialog(wxWindow* parent, zav::ScoreSheet& sheet, zav::Language wxLanguage,
+                     const zav::ScoreSheet* historyOf = nullptr);
 
     // OK with teams left without a result while others have one asks
     // first; false keeps the dialog open on the first of them.
@@ -37,6 +41,7 @@ public:
     std::vector<ListChoice*> results;
     std::vector<wxCheckBox*> blames;
     wxButton* clear = nullptr;
+    wxTextCtrl* history = nullptr;
 
 private:
     bool StoreControls() override;
@@ -48,6 +53,7 @@ private:
     ColumnKeys keys_;
     // The typed number for which the proposal last stepped back.
     unsigned steppedForNumber_ = 0;
+    const zav::ScoreSheet* historyOf_;
     bool cleared_ = false;
     bool stored_ = false;
 };

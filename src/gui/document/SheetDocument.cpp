@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "paths/PathNames.h"
+#include "official/Standing.h"
 #include "sets/SetFile.h"
 #include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"
@@ -227,15 +228,45 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
     return true;
 }
 
-void SheetDocument::SheetChanged(const std::string& step) {
-    history_.Record(committed_, step);
-    AfterChange();
+bool SheetDocument::SheetChanged(const std::string& step, zav::ChangeSource source) {
+    if (!Commit(step, std::move(source))) return false;
     if (saveAutoOn_) SaveAuto();
+    return true;
 }
 
-void SheetDocument::MarkChanged(const std::string& step) {
+bool SheetDocument::MarkChanged(const std::string& step, zav::ChangeSource source) {
+    return Commit(step, std::move(source));
+}
+
+void SheetDocument::MakeOfficial() {
+    if (!HasSheet() || sheet_.bOfficial) return;
+    zav::MakeOfficial(sheet_, zav::LocalTimestamp(std::time(nullptr)));
+    SheetChanged(user_.Reporter().Text(zav::TextId::StepMakeOfficial));
+}
+
+// Refused, the change is taken back whole; the sheet keeps the file it
+// belongs to now (a Save as since the last change included).
+bool SheetDocument::Commit(const std::string& step, zav::ChangeSource source) {
+    if (zav::TouchesOfficialHeat(committed_, sheet_)) {
+        const zav::Reporter& reporter = user_.Reporter();
+        if (!reporter.AskText(zav::MessageIcon::Question,
+                              zav::FormatText(reporter.Text(zav::TextId::ChangeOfficialQuestion),
+                                              zav::OfficialMinute(committed_.sOfficialAt)),
+                              zav::QuestionKind::Destructive)) {
+            zav::ScoreSheet kept = committed_;
+            zav::CopyFileIdentity(sheet_, kept);
+            sheet_ = std::move(kept);
+            return false;
+        }
+        zav::MakeProvisional(sheet_);
+    }
+    source.step = step;
+    source.by = scorer_;
+    source.at = zav::LocalTimestamp(std::time(nullptr));
+    zav::RecordChanges(committed_, sheet_, source);
     history_.Record(committed_, step);
     AfterChange();
+    return true;
 }
 
 // A sheet never saved has no file yet: nothing is written.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "document/DocumentUser.h"
+#include "history/ResultHistory.h"
 #include "publish/Publication.h"
 #include "recovery/RecoveryStore.h"
 #include "sets/SetCreation.h"
@@ -127,10 +128,20 @@ public:
     // cancelled or not written.
     bool SaveFileAndDialog();
     // After a change the user accepted, named `step` for undo ("result of
-    // game 3"): changed, and written at once when automatic save is on.
-    void SheetChanged(const std::string& step);
+    // game 3"), which came from `source` (typed in the window unless said
+    // otherwise): recorded, changed, and written at once when automatic
+    // save is on. A change to an official heat's results asks first and
+    // makes the heat provisional; false, with the sheet as it was before the
+    // change, when the scorer keeps the heat official.
+    bool SheetChanged(const std::string& step, zav::ChangeSource source = {});
     // A change that is not saved automatically (a team's withdrawal).
-    void MarkChanged(const std::string& step);
+    bool MarkChanged(const std::string& step, zav::ChangeSource source = {});
+    // The heat's results made official now (the window asked), a step of
+    // its own that Undo takes back.
+    void MakeOfficial();
+
+    // Who the record names as making, accepting and undoing changes.
+    void SetScorer(const std::string& scorer) { scorer_ = scorer; }
 
     // Undo and redo, over the changes since the sheet was opened, created or
     // switched to. Each puts the whole sheet back and counts as a change
@@ -161,6 +172,8 @@ public:
 
 private:
     void Reset();
+    // The door every change goes through (SheetChanged, MarkChanged).
+    bool Commit(const std::string& step, zav::ChangeSource source);
     bool Write(const std::string& path);
     zav::PublishSource SourceOf(const std::string& path) const;
     bool SaveToChosenFile(SaveChooser chooser, const std::string& folder,
@@ -193,6 +206,7 @@ private:
     std::time_t lastWritten_ = 0;
     bool lastWrittenAutomatically_ = false;
 
+    std::string scorer_;
     zav::SheetHistory history_;
     // The sheet as the last change, opening or undo left it: what the next
     // change is recorded from.

@@ -22,14 +22,16 @@ void SheetDocument::AfterChange() {
 }
 
 bool SheetDocument::Undo() {
-    if (!HasSheet() || !history_.Undo(sheet_)) return false;
+    if (!HasSheet() || !history_.Undo(sheet_, scorer_, zav::LocalTimestamp(std::time(nullptr))))
+        return false;
     AfterChange();
     if (saveAutoOn_) SaveAuto();
     return true;
 }
 
 bool SheetDocument::Redo() {
-    if (!HasSheet() || !history_.Redo(sheet_)) return false;
+    if (!HasSheet() || !history_.Redo(sheet_, scorer_, zav::LocalTimestamp(std::time(nullptr))))
+        return false;
     AfterChange();
     if (saveAutoOn_) SaveAuto();
     return true;

@@ -272,12 +272,13 @@ void ArenaCommands::Accept(int index) {
     const zav::FinishLineResult result = waiting_.Results()[index];
     if (result.sheetKey != SheetKey() || !frame_.Document().HasSheet()) return wxBell();
     // As the Game result dialog's OK: the results, the next game proposed,
-    // then the change recorded, saved and shown (and so served).
+    // then the change recorded, saved and shown (and so served). A result
+    // the scorer would not let into an official heat goes on waiting.
     zav::ApplyResult(result, frame_.Document().EditSheet());
+    if (!frame_.SheetChanged(StepOf(result.game), SourceOf(result))) return;
     accepted_.Accepted(result.id, result.game, SheetKey(), frame_.Document().Sheet());
     Decided(index, true);
-    frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
-                                        static_cast<long>(result.game + 1)));
+    ShowWaiting();
 }
 
 void ArenaCommands::Edit(int index) {
@@ -287,12 +288,15 @@ void ArenaCommands::Edit(int index) {
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
     // The dialog shows what the sheet holds for the game it opens on: the
     // sheet holds the result while it is open, and gets its own back on
-    // Cancel.
+    // Cancel. Beside it, the game's history: what the judge's result would
+    // replace, and where that came from.
     const zav::ScoreSheet before = sheet;
     zav::FinishLineResult shown = result;
     zav::ApplyResult(shown, sheet);
     sheet.iGamesRunning = result.game;
-    GameResultDialog dialog(&frame_, sheet, frame_.Language());
+    zav::ChangeSource source = SourceOf(result);
+    source.sent = zav::GameMarks(sheet, result.game);
+    GameResultDialog dialog(&frame_, sheet, frame_.Language(), &before);
     if (dialog.ShowModal() != wxID_OK || !dialog.Stored()) {
         sheet = before;
         return;
@@ -301,10 +305,28 @@ void ArenaCommands::Edit(int index) {
     sheet.iGamesRunning = before.iGamesRunning;
     if (game != zav::GameToPropose(sheet)) zav::OnOtherGameChosen(sheet);
     zav::AfterGameResult(sheet);
-    accepted_.Accepted(result.id, game, SheetKey(), sheet);
+    source.edited = game != result.game || zav::GameMarks(sheet, game) != source.sent;
+    if (!source.edited) source.sent.clear();
+    if (!frame_.SheetChanged(StepOf(game), source)) return;
+    accepted_.Accepted(result.id, game, SheetKey(), frame_.Document().Sheet());
     Decided(index, true);
-    frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
-                                        static_cast<long>(game + 1)));
+    ShowWaiting();
+}
+
+std::string ArenaCommands::StepOf(int game) const {
+    return zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
+                           static_cast<long>(game + 1));
+}
+
+// The judge, the phone and when it was sent, as the record keeps them; the
+// scorer and the time of acceptance are the document's.
+zav::ChangeSource ArenaCommands::SourceOf(const zav::FinishLineResult& result) {
+    zav::ChangeSource source;
+    source.origin = zav::HistoryOrigin::FinishLine;
+    source.judge = result.judge;
+    source.phone = result.device;
+    source.sentAt = result.receivedAt;
+    return source;
 }
 
 void ArenaCommands::Reject(int index) {
@@ -341,6 +363,9 @@ void ArenaCommands::ShowWaiting() {
                 break;
             case zav::WaitingMark::SameGameWaiting:
                 entry.mark = Tx(language, zav::TextId::ArenaConflictJudges);
+                break;
+            case zav::WaitingMark::HeatOfficial:
+                entry.mark = Tx(language, zav::TextId::ArenaHeatOfficial);
                 break;
         }
         entries.push_back(entry);

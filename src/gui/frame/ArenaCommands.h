@@ -15,6 +15,7 @@
 #include "arena/ArenaServer.h"
 #include "arena/ArenaSettings.h"
 #include "arena/WaitingResults.h"
+#include "history/ResultHistory.h"
 
 class wxCommandEvent;
 class wxKeyEvent;
@@ -81,6 +82,8 @@ private:
     void ShowWaiting();
     void ShowStatus();
     void Decided(int index, bool accepted);
+    std::string StepOf(int game) const;
+    static zav::ChangeSource SourceOf(const zav::FinishLineResult& result);
 
     wxZAVFrame& frame_;
     WaitingResultsPanel* panel_ = nullptr;  // owned by the window

@@ -40,6 +40,8 @@ enum CommandId {
     ID_PREVIOUS_FROM_SHEETS = 10411,
     ID_UNDO = 10420,
     ID_REDO = 10421,
+    ID_MAKE_OFFICIAL = 10430,
+    ID_GAME_HISTORY = 10431,
 
     // View menu (all check items)
     ID_SCORE_SHEET = 10501,

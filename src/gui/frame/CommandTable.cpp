@@ -102,6 +102,11 @@ constexpr CommandRow kCommandTable[] = {
     Command(ID_A_REFEREE_NAMES, T::MenuAssistantReferees),
     Command(ID_PLACEUR_NAMES, T::MenuArenaParty),
     kSeparator,
+    // Above the results, so that the keys that reach Game result from the
+    // menu's end stay as they were.
+    Command(ID_GAME_HISTORY, T::MenuGameHistory),
+    Command(ID_MAKE_OFFICIAL, T::MenuMakeOfficial),
+    kSeparator,
     Command(ID_GAME_RESULT, T::MenuGameResult, P::Result, "Ctrl+R"),
     Command(ID_TIE_BREAK, T::MenuTieBreak, P::TieBreak, "Ctrl+T"),
     kSeparator,

@@ -80,8 +80,8 @@ void ResultCommands::OnDeleteOneTeam(wxCommandEvent&) {
         zav::Text(frame_.Language(), zav::TextId::StepWithdrawal),
         sheet.sTeamName[team].empty() ? std::to_string(team + 1) : sheet.sTeamName[team]);
     zav::WithdrawTeam(sheet, team);
-    frame_.ComputeDisplaySheet();
     frame_.Document().MarkChanged(step);
+    frame_.ComputeDisplaySheet();
     frame_.ShowDocument();
 }
 

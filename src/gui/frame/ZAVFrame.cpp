@@ -9,6 +9,7 @@
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 
@@ -24,12 +25,14 @@
 #include "frame/PrintCommands.h"
 #include "frame/PublishCommands.h"
 #include "frame/RecentSheets.h"
+#include "frame/RecordCommands.h"
 #include "frame/ResultCommands.h"
 #include "frame/SetCommands.h"
 #include "frame/SetToolCommands.h"
 #include "frame/SheetChooser.h"
 #include "frame/UndoCommands.h"
 #include "frame/ViewCommands.h"
+#include "official/Standing.h"
 #include "platform/ToolkitPlatform.h"
 #include "sets/SetFile.h"
 #include "support/PlacementPictures.h"
@@ -49,6 +52,11 @@ zav::Settings SettingsOf(const FrameContext& context) {
 
 wxString TitleFor(const wxString& fileName) {
     return wxS("ZAV score - ") + fileName;
+}
+
+std::string DesktopScorer() {
+    const wxString name = wxGetUserName();
+    return ToCore(name.empty() ? wxGetUserId() : name);
 }
 
 wxString WindowTitle(const std::string& fileName, bool changed) {
@@ -111,12 +119,14 @@ wxZAVFrame::wxZAVFrame(const FrameContext& context, wxWindow* parent, wxWindowID
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     fullScreenCommands_ = std::make_unique<FullScreenCommands>(*this);
     undoCommands_ = std::make_unique<UndoCommands>(*this);
+    recordCommands_ = std::make_unique<RecordCommands>(*this);
     championshipCommands_ = std::make_unique<ChampionshipCommands>(*this);
     arenaCommands_ = std::make_unique<ArenaCommands>(*this);
     // The close box takes the same save step as Quit.
     Bind(wxEVT_CLOSE_WINDOW, &wxZAVFrame::OnCloseWindow, this);
     Bind(wxEVT_SIZE, &wxZAVFrame::OnSize, this);
 
+    document_.SetScorer(DesktopScorer());
     // Unsaved changes a crash left come before the file named at start.
     document_.KeepRecoveryIn(ToCore(context_.recoveryFolder));
     if (!document_.OfferRecoveries() && !context_.startupFile.empty())
@@ -229,14 +239,17 @@ void wxZAVFrame::ShowPage(PageKind kind) {
     if (arenaCommands_) arenaCommands_->SheetShown();
 }
 
-void wxZAVFrame::SheetChanged(zav::TextId step) {
-    SheetChanged(zav::Text(wxLanguage_, step));
+bool wxZAVFrame::SheetChanged(zav::TextId step) {
+    return SheetChanged(zav::Text(wxLanguage_, step));
 }
 
-void wxZAVFrame::SheetChanged(const std::string& step) {
+// The page is built after the question an official heat asks: it then
+// shows the sheet as the answer left it.
+bool wxZAVFrame::SheetChanged(const std::string& step, const zav::ChangeSource& source) {
+    const bool made = document_.SheetChanged(step, source);
     ComputeDisplaySheet();
-    document_.SheetChanged(step);
     ShowDocument();
+    return made;
 }
 
 // The sheet first (its save harms nothing), then the judges' results that
@@ -270,6 +283,9 @@ void wxZAVFrame::ShowDocument() {
     if (!document_.TitleFileName().empty() && !document_.SetSheetNames().empty())
         title += wxS(" - ") +
                  FromCore(zav::SetSheetTitle(document_.TitleFileName(), document_.SetSheetShown()));
+    // Whether the results on screen are final, always in sight.
+    if (document_.HasSheet())
+        title += wxS(" - ") + FromCore(zav::StandingText(document_.Sheet(), wxLanguage_));
     SetTitle(title);
     if (chooser_) chooser_->Show(document_.SetSheetNames(), document_.SetSheetShown());
     ShowMarks();

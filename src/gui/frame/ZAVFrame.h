@@ -33,6 +33,7 @@ class HelpCommands;
 class InputCommands;
 class OptionCommands;
 class RecentSheets;
+class RecordCommands;
 class PrintCommands;
 class PublishCommands;
 class ResultCommands;
@@ -110,11 +111,13 @@ public:
     // makes after a change of the sheet or of the display choices.
     void ComputeDisplaySheet();
     void ShowPage(PageKind kind);
-    // After a dialog the user ended with OK: the page built again, the
-    // sheet changed and, with automatic save on, written. `step` names the
-    // change for Undo ("result of game 3").
-    void SheetChanged(zav::TextId step);
-    void SheetChanged(const std::string& step);
+    // After a dialog the user ended with OK: the sheet changed and, with
+    // automatic save on, written, and its page built again. `step` names the
+    // change for Undo ("result of game 3"), `source` where it came from for
+    // the record. False when the change touched an official heat and the
+    // scorer kept it official: the sheet is then as it was.
+    bool SheetChanged(zav::TextId step);
+    bool SheetChanged(const std::string& step, const zav::ChangeSource& source = {});
     // The document's save step before a command replaces the sheet, then the
     // question on the finish line's results still waiting, and what it
     // changed shown; false when the command must stop.
@@ -173,6 +176,7 @@ private:
     std::unique_ptr<PublishCommands> publishCommands_;
     std::unique_ptr<FullScreenCommands> fullScreenCommands_;
     std::unique_ptr<UndoCommands> undoCommands_;
+    std::unique_ptr<RecordCommands> recordCommands_;
     std::unique_ptr<ChampionshipCommands> championshipCommands_;
     std::unique_ptr<ArenaCommands> arenaCommands_;
 };
@@ -183,5 +187,7 @@ wxString TitleFor(const wxString& fileName);
 // with a leading "*" while the sheet has unsaved changes (as desktop
 // programs mark theirs).
 wxString WindowTitle(const std::string& fileName, bool changed);
+// The scorer the record names: the desktop user's full name, else the login.
+std::string DesktopScorer();
 
 }  // namespace zavgui

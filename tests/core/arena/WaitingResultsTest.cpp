@@ -1,5 +1,6 @@
 // "Accept at once" takes only what changes nothing the scorer or another
-// judge entered, for the sheet on screen, and nothing while a dialog is open.
+// judge entered, for the sheet on screen, in a heat not made official, and
+// nothing while a dialog is open.
 #include <gtest/gtest.h>
 
 #include "arena/AcceptedResults.h"
@@ -42,6 +43,13 @@ TEST(WaitingResults, AcceptedAtOnceOnlyWhenNothingStandsInTheWay) {
     // Without "accept at once" nothing goes in by itself.
     queue.Arrive({Sent(6, 4)}, false);
     EXPECT_FALSE(queue.NextToAccept(sheet, "heat", false));
+
+    // Nor into an official heat: the scorer is asked first.
+    ScoreSheet official = sheet;
+    official.bOfficial = true;
+    queue.Arrive({Sent(7, 3)}, true);
+    EXPECT_EQ(queue.MarkOf(4, official, "heat"), WaitingMark::HeatOfficial);
+    EXPECT_FALSE(queue.NextToAccept(official, "heat", false));
 }
 
 // The game as it stood once accepted: an undo takes the result back, a redo

@@ -56,14 +56,17 @@ TEST(GoldenPages, EveryLayoutAsReviewed) {
         {"placement-window-french.html",
          PrepareHtmlPlacement(french, window, Language::French, logo)},
         // Escaped texts, a link to a name with a blank, an accent and "#", a
-        // sheet that could not be read, alternating rows.
+        // sheet that could not be read, alternating rows, a provisional heat
+        // and an official one.
         {"index-german.html",
-         PrepareIndexPage("Nations cup 2026",
-                          {{"Nations cup <semi-final>", "Seniors & juniors", "14/06/2026 - PM",
-                            "semi final \xC3\xA9#1.html", "", "2026-06-14 15:02:09"},
-                           {"missing.pscore", "", "", "", "Error <opening> missing.pscore", ""},
-                           {"Open", "", "15/06/2026", "open.html", "", "2026-06-15 09:00:00"}},
-                          Language::German, logo)},
+         PrepareIndexPage(
+             "Nations cup 2026",
+             {{"Nations cup <semi-final>", "Seniors & juniors", "14/06/2026 - PM",
+               "semi final \xC3\xA9#1.html", "", "2026-06-14 15:02:09", "Vorl\xC3\xA4ufig", false},
+              {"missing.pscore", "", "", "", "Error <opening> missing.pscore", "", "", false},
+              {"Open", "", "15/06/2026", "open.html", "", "2026-06-15 09:00:00",
+               "Offiziell 2026-06-15 08:55", true}},
+             Language::German, logo)},
     };
     // The window names the logo with the system's separator; the goldens
     // have Linux's.

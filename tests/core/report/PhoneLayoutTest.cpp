@@ -21,7 +21,8 @@ TEST(PhonePage, AWideSheetAndTheIndexFitA360PixelPhone) {
     zavtest::WriteFile(dir.File("sheet.html"),
                        PreparePhonePage(zavtest::Sample("full-heat.score"), Language::English,
                                         zavtest::ColourStyle(), PhoneUpdates::Static));
-    IndexEntry entry{"Regional championship", "", "07/12/2026", "a.html", "", "14:32"};
+    IndexEntry entry{"Regional championship", "",   "07/12/2026", "a.html", "", "14:32",
+                     "Provisional",           false};
     entry.subTitle = std::string(200, 'x');
     zavtest::WriteFile(dir.File("index.html"), PrepareIndexPage("2611", {entry}, Language::English,
                                                                 zavtest::ColourStyle()));

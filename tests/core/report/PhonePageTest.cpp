@@ -110,7 +110,7 @@ TEST(PhonePage, WithEarlierHeatsTheTotalRanksAndTheHeatComesSecond) {
     EXPECT_NE(page.find("Ranked by total score"), std::string::npos);
 }
 
-TEST(PhonePage, LivePartsOnlyWhenLive) {
+TEST(PhonePage, LivePartsOnlyWhenLiveAndTheStandingAlways) {
     ScoreSheet sheet = zavtest::Sample("small-heat.score");
     const auto page = [&](PhoneUpdates updates) {
         return PreparePhonePage(sheet, Language::German, zavtest::ColourStyle(), updates);
@@ -121,6 +121,13 @@ TEST(PhonePage, LivePartsOnlyWhenLive) {
     EXPECT_EQ(page(PhoneUpdates::Static).find("<h2 style"), std::string::npos);  // no 'Challenge'
     sheet.sGame[0] = "Becher- spiel";
     EXPECT_NE(page(PhoneUpdates::Static).find("<li>Becherspiel</li>"), std::string::npos);
+    // The heat's standing under its date, live or not.
+    EXPECT_NE(page(PhoneUpdates::Live).find("<p class=\"standing provisional\">Vorläufig</p>"),
+              std::string::npos);
+    sheet.bOfficial = true;
+    sheet.sOfficialAt = "2026-05-12 11:40:07";
+    EXPECT_NE(page(PhoneUpdates::Static).find(">Offiziell 2026-05-12 11:40</p></header>"),
+              std::string::npos);
 }
 
 // A game nobody has scored in yet has no points in any row, as the score

@@ -3,10 +3,14 @@
 // reader on files other writers made: what it takes, bounds and refuses.
 #include <gtest/gtest.h>
 
+#include "history/HistoryText.h"
+#include "history/ResultHistory.h"
+#include "official/Standing.h"
 #include "sheet/Scoring.h"
 #include "sheetfile/SheetFile.h"
 #include "support/Golden.h"
 #include "texts/Texts.h"
+#include "undo/SheetHistory.h"
 
 namespace zav {
 namespace {
@@ -170,6 +174,100 @@ TEST_F(SheetReader, DecodesTextsByTheDeclaredEncoding) {
         EXPECT_TRUE(Parse(c.bytes)) << c.bytes;
         EXPECT_EQ(sheet.sTitle, c.title);
     }
+}
+
+// The record of a heat: where each result came from, through an undo, a
+// save, a reopening and an undo after it; a sheet of an older version (the
+// first three games) says its results' origin is not recorded. The record
+// lies after the body: the results read without it are the same.
+TEST(SheetRecord, SurvivesSaveReopenAndUndo) {
+    ScoreSheet sheet = zavtest::Sample("small-heat.score");
+    SheetHistory undo;
+    const auto change = [&](ChangeSource source, const std::string& at, auto&& edit) {
+        const ScoreSheet before = sheet;
+        edit();
+        source.by = "Marie Dupont";
+        source.at = at;
+        RecordChanges(before, sheet, source);
+        undo.Record(before, source.step);
+    };
+    ChangeSource judge;
+    judge.origin = HistoryOrigin::FinishLine;
+    judge.step = "result of game 4";
+    judge.judge = "Paul <line 2>";
+    judge.phone = "192.168.1.23";
+    judge.sentAt = "10:30:58";
+    judge.edited = true;
+    judge.sent = {{1, "Alpha", 2, false}, {2, "Bravo", 1, false}};
+    change(judge, "2026-05-12 10:31:02", [&] {
+        const int codes[] = {1, 2, kElimination, 3};
+        for (int t = 0; t < 4; ++t) sheet.iGamePlace[t][3] = codes[t];
+        sheet.bAvertissement[1][3] = true;
+    });
+    ChangeSource typed;
+    typed.step = "result of game 4";
+    change(typed, "2026-05-12 10:35:40",
+           [&] { std::swap(sheet.iGamePlace[0][3], sheet.iGamePlace[1][3]); });
+    typed.step = "tie-break result";
+    change(typed, "2026-05-12 10:36:10", [&] { sheet.iTieBreakPlace[0] = 1; });
+    ASSERT_TRUE(undo.Undo(sheet, "Marie Dupont", "2026-05-12 10:37:00"));
+    typed.step = "heat made official";
+    change(typed, "2026-05-12 11:40:00", [&] { MakeOfficial(sheet, "2026-05-12 11:40:00"); });
+
+    const std::string bytes = SheetFileBytes(sheet, Language::English);
+    zavtest::ExpectGolden("core/sheetfile/golden/record.score", bytes);
+    ScoreSheet reopened;
+    RecordingMessageSink messages;
+    ASSERT_TRUE(ParseSheet(reopened, bytes, Reporter(Language::English, messages)));
+    EXPECT_EQ(SheetFileBytes(reopened, Language::English), bytes);
+    EXPECT_TRUE(reopened.bOfficial);
+    EXPECT_EQ(
+        GameHistoryLines(reopened, 3, Language::English, WithStanding::Yes),
+        (std::vector<std::string>{
+            "2026-05-12 10:31:02  Alpha 1, Bravo 2*, Charlie E, Delta 3 (before: no result); "
+            "sent from the finish line by Paul <line 2>, phone 192.168.1.23, sent at 10:30:58, "
+            "accepted by Marie Dupont; changed before it was accepted; the judge sent: Alpha 2, "
+            "Bravo 1",
+            "2026-05-12 10:35:40  Alpha 2, Bravo 1*, Charlie E, Delta 3 (before: Alpha 1, Bravo "
+            "2*, Charlie E, Delta 3); typed in the window by Marie Dupont (result of game 4)",
+            "2026-05-12 11:40:00  heat made official; by Marie Dupont"}));
+    EXPECT_EQ(GameHistoryLines(reopened, 0, Language::English, WithStanding::No),
+              (std::vector<std::string>{"Alpha 1, Bravo 2, Charlie 2, Delta E: origin not recorded "
+                                        "(entered before the sheet kept its history)"}));
+    EXPECT_EQ(HeatHistoryLines(reopened, Language::English),
+              (std::vector<std::string>{
+                  "2026-05-12 10:36:10  tie-break: Alpha 1 (before: no result); typed in the "
+                  "window by Marie Dupont (tie-break result)",
+                  "2026-05-12 10:37:00  tie-break: no result (before: Alpha 1); undo of "
+                  "'tie-break result' by Marie Dupont",
+                  "2026-05-12 11:40:00  heat made official; by Marie Dupont"}));
+
+    // Undone after reopening: the entries of the change stay, the undo joins them.
+    const ResultHistory saved = reopened.history;
+    SheetHistory later;
+    const ScoreSheet before = reopened;
+    reopened.iGamePlace[3][0] = 4;
+    MakeProvisional(reopened);
+    RecordChanges(before, reopened, typed);
+    later.Record(before, "result of game 1");
+    ASSERT_TRUE(later.Undo(reopened, "Marie Dupont", "2026-05-12 12:00:00"));
+    EXPECT_EQ(reopened.iGamePlace[3][0], kElimination);
+    ASSERT_EQ(reopened.history.size(), saved.size() + 4);
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        EXPECT_EQ(DescribeEntry(reopened.history[i], Language::English),
+                  DescribeEntry(saved[i], Language::English));
+    EXPECT_EQ(
+        DescribeEntry(reopened.history.back(), Language::English),
+        "2026-05-12 12:00:00  heat made official; undo of 'result of game 1' by Marie Dupont");
+
+    // Without the record, the same results.
+    std::string plain = bytes;
+    plain.erase(plain.find("<record>"), plain.find("</zavscore>") - plain.find("<record>"));
+    ScoreSheet read;
+    ASSERT_TRUE(ParseSheet(read, plain, Reporter(Language::English, messages)));
+    MakeProvisional(sheet);
+    sheet.history.clear();
+    EXPECT_EQ(SheetFileBytes(read, Language::English), SheetFileBytes(sheet, Language::English));
 }
 
 }  // namespace
