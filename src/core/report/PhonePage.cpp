@@ -1,13 +1,12 @@
 #include "report/PhonePage.h"
 
-#include <algorithm>
-#include <numeric>
 #include <vector>
 
 #include "encoding/Markup.h"
 #include "report/PageFrame.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
+#include "screens/Standings.h"
 #include "sets/SetCreation.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/Scoring.h"
@@ -48,21 +47,6 @@ constexpr const char* kLiveScript =
 float Total(const ScoreSheet& sheet, int t, bool previous, bool challenge) {
     if (challenge) return previous ? sheet.fChallengeTotalScore[t] : sheet.fChallengeSetScore[t];
     return previous ? sheet.fTotalScore[t] : sheet.fSetScore[t];
-}
-
-// The position the score sheet shows: the tie-break position when one was
-// given, else the heat position, marked "=" when another team shares it.
-std::string Position(const ScoreSheet& sheet, int t) {
-    if (sheet.iTieBreakPlace[t] != 0) return std::to_string(sheet.iTieBreakPlace[t]);
-    std::string place = std::to_string(sheet.iSetPlace[t]);
-    const int teams = TeamsInUse(sheet);
-    for (int u = 0; u < teams; ++u)
-        if (u != t && sheet.iSetPlace[u] == sheet.iSetPlace[t]) return place + " =";
-    return place;
-}
-
-int SortPlace(const ScoreSheet& sheet, int t) {
-    return sheet.iTieBreakPlace[t] != 0 ? sheet.iTieBreakPlace[t] : sheet.iSetPlace[t];
 }
 
 // The points of every game run so far, after the team's name; a game nobody
@@ -146,15 +130,8 @@ void AppendHeader(std::string& page, const ScoreSheet& sheet, const PageStyle& s
 
 void AppendChallenge(std::string& page, const ScoreSheet& sheet, Language language, bool previous,
                      const PageStyle& style) {
-    const int teams = TeamsInUse(sheet);
-    std::vector<int> order;
-    for (int t = 0; t < teams; ++t)
-        if (sheet.bChallengeTeam[t]) order.push_back(t);
+    const std::vector<int> order = ChallengeOrder(sheet, previous);
     if (order.empty()) return;
-    // The 'Challenge' has no position of its own: its teams by points.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return Total(sheet, a, previous, true) > Total(sheet, b, previous, true);
-    });
     bool run[kMaxGames];
     for (int g = 0; g < GamesInUse(sheet); ++g) run[g] = GameWasRun(sheet, g, true);
 
@@ -217,17 +194,15 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     AppendHeader(page, sheet, style);
 
     const int teams = TeamsInUse(sheet);
-    std::vector<int> order(teams);
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return SortPlace(sheet, a) < SortPlace(sheet, b); });
+    const std::vector<int> order = RankingOrder(sheet);
     bool run[kMaxGames];
     for (int g = 0; g < GamesInUse(sheet); ++g) run[g] = GameWasRun(sheet, g, false);
     bool blame = false;
     AppendRankingHead(page, language, previous);
     for (int row = 0; row < teams; ++row) {
         const int t = order[row];
-        AppendRow(page, sheet, t, Position(sheet, t), run, previous, false, style, row, language);
+        AppendRow(page, sheet, t, HeatPosition(sheet, t), run, previous, false, style, row,
+                  language);
         for (int g = 0; g < GamesInUse(sheet); ++g) blame |= run[g] && sheet.bAvertissement[t][g];
     }
     page += "</table>\n";
