@@ -1,14 +1,17 @@
 // Tools > Arena network: on or off, the port, the interface, whether finish-
-// line results are accepted at once; while on, the address to open as text
-// and as a QR code, and the entry code. Kept in the settings file: read when
-// the dialog opens, written on OK.
+// line results are accepted at once, what the big-screen board shows, the
+// entries file the announcer's riders come from; while on, the address to
+// open as text and as a QR code, and the entry code. Kept in the settings
+// file: read when the dialog opens, written on OK.
 #pragma once
 
 #include "arena/ArenaSettings.h"
 #include "dialogs/ZavDialog.h"
 
 class wxCheckBox;
+class wxChoice;
 class wxComboBox;
+class wxFilePickerCtrl;
 class wxSpinCtrl;
 
 namespace zavgui {
@@ -30,6 +33,9 @@ public:
     static constexpr const char* kInterfaceName = "arenaInterface";
     static constexpr const char* kAcceptName = "arenaAcceptAtOnce";
     static constexpr const char* kQrName = "arenaQr";
+    static constexpr const char* kBoardName = "arenaBoard";  // in zav::kBoardViews' order
+    static constexpr const char* kSecondsName = "arenaBoardSeconds";
+    static constexpr const char* kEntriesName = "arenaEntries";
 
 private:
     zav::Settings settings_;
@@ -37,6 +43,9 @@ private:
     wxSpinCtrl* port_;
     wxComboBox* interface_;
     wxCheckBox* acceptAtOnce_;
+    wxChoice* board_;
+    wxSpinCtrl* seconds_;
+    wxFilePickerCtrl* entries_;
 };
 
 }  // namespace zavgui
