@@ -8,7 +8,6 @@
 #include "screens/ScreenFrame.h"
 #include "screens/ScreenPages.h"
 #include "screens/Standings.h"
-#include "sheet/GameCatalogue.h"
 
 namespace zav {
 namespace {
@@ -40,13 +39,7 @@ constexpr const char* kAnnouncerStyle =
 std::string GameLine(const ScoreSheet& sheet, int g, Language language) {
     if (g < 0) return Text(language, TextId::ScreenAllRun);
     return Text(language, TextId::GameColumn) + " " + std::to_string(g + 1) + " &middot; " +
-           EscapeMarkup(language == Language::German ? RetireCesure(sheet.sGame[g])
-                                                     : sheet.sGame[g]);
-}
-
-std::string TeamName(const ScoreSheet& sheet, int t, Language language) {
-    return sheet.sTeamName[t].empty() ? FormatText(Text(language, TextId::TeamNumber), long(t + 1))
-                                      : EscapeMarkup(sheet.sTeamName[t]);
+           EscapeMarkup(GameName(sheet, g, language));
 }
 
 void AppendGames(std::string& page, const ScoreSheet& sheet, const HeatStandings& standings,
@@ -147,7 +140,9 @@ std::string PrepareAnnouncerPage(const ScreenSource& source) {
         const HeatStandings standings = ComputeStandings(sheet);
         page += "<header>";
         AppendHeatTitle(page, sheet);
-        page += "<p>" + EscapeMarkup(PhoneSheetName(sheet.sTitle, sheet.sSubTitle)) + " &middot; " +
+        // The sheet's categories or sub-title, unless the title says it all.
+        const std::string sub = PhoneSheetName(sheet.sTitle, sheet.sSubTitle);
+        page += "<p>" + (sub == sheet.sTitle ? "" : EscapeMarkup(sub) + " &middot; ") +
                 EscapeMarkup(sheet.sDate) + "</p></header>\n";
         AppendGames(page, sheet, standings, source.language);
         AppendLastResult(page, sheet, standings, source.language);

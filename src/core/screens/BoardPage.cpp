@@ -14,7 +14,6 @@
 #include "screens/ScreenFrame.h"
 #include "screens/ScreenPages.h"
 #include "screens/Standings.h"
-#include "sheet/GameCatalogue.h"
 #include "sheet/Scoring.h"
 
 namespace zav {
@@ -118,10 +117,6 @@ void AppendMove(std::string& html, int moved) {
     if (moved > 0) html += "&#9650;" + std::to_string(moved);
     if (moved < 0) html += "&#9660;" + std::to_string(-moved);
     html += "</span>";
-}
-
-std::string GameName(const ScoreSheet& sheet, int g, Language language) {
-    return language == Language::German ? RetireCesure(sheet.sGame[g]) : sheet.sGame[g];
 }
 
 View RankingView(const ScoreSheet& sheet, const HeatStandings& standings, Language language) {

@@ -10,7 +10,6 @@
 #include "screens/ScreenFrame.h"
 #include "screens/ScreenPages.h"
 #include "screens/Standings.h"
-#include "sheet/GameCatalogue.h"
 
 namespace zav {
 namespace {
@@ -64,15 +63,10 @@ void AppendLowerThird(std::string& page, const ScoreSheet& sheet, int game, Lang
         return;
     }
     page += " lower\"><h2>" + Text(language, TextId::GameColumn) + " " + std::to_string(game + 1) +
-            " &middot; " +
-            EscapeMarkup(language == Language::German ? RetireCesure(sheet.sGame[game])
-                                                      : sheet.sGame[game]) +
-            "</h2><ol>";
+            " &middot; " + EscapeMarkup(GameName(sheet, game, language)) + "</h2><ol>";
     for (const Finish& finish : FinishingOrder(sheet, game)) {
         page += "<li><b>" + EscapeMarkup(ResultName(finish.code, language)) + "</b>";
-        page += sheet.sTeamName[finish.team].empty()
-                    ? FormatText(Text(language, TextId::TeamNumber), long(finish.team + 1))
-                    : EscapeMarkup(sheet.sTeamName[finish.team]);
+        page += TeamName(sheet, finish.team, language);
         if (finish.blame)
             page += "<span class=\"blame\">(" + Text(language, TextId::Blame) + ")</span>";
         page += "</li>";

@@ -2,6 +2,7 @@
 
 #include "encoding/Markup.h"
 #include "screens/TeamColours.h"
+#include "sheet/GameCatalogue.h"
 
 namespace zav {
 namespace {
@@ -50,14 +51,22 @@ void AppendTeam(std::string& page, const ScoreSheet& sheet, int t, Language lang
     for (const std::string& paint : PaintOfColours(sheet.sTeamColors[t]))
         page += "<i style=\"background:" + paint + "\"></i>";
     page += "</span><span class=\"name\">";
-    page += sheet.sTeamName[t].empty() ? FormatText(Text(language, TextId::TeamNumber), long(t + 1))
-                                       : EscapeMarkup(sheet.sTeamName[t]);
+    page += TeamName(sheet, t, language);
     page += "</span>";
     if (!sheet.sTeamColors[t].empty()) {
         page += "<span class=\"colours\">";
         page += EscapeMarkup(sheet.sTeamColors[t]);
         page += "</span>";
     }
+}
+
+std::string TeamName(const ScoreSheet& sheet, int t, Language language) {
+    return sheet.sTeamName[t].empty() ? FormatText(Text(language, TextId::TeamNumber), long(t + 1))
+                                      : EscapeMarkup(sheet.sTeamName[t]);
+}
+
+std::string GameName(const ScoreSheet& sheet, int g, Language language) {
+    return language == Language::German ? RetireCesure(sheet.sGame[g]) : sheet.sGame[g];
 }
 
 std::string ResultName(int code, Language language) {

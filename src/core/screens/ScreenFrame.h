@@ -23,6 +23,12 @@ void AppendHeatTitle(std::string& page, const ScoreSheet& sheet);
 // a name by its number.
 void AppendTeam(std::string& page, const ScoreSheet& sheet, int t, Language language);
 
+// A team's name as markup; a team without a name by its number.
+std::string TeamName(const ScoreSheet& sheet, int t, Language language);
+// Game `g`'s name (German names without the score sheet's break points),
+// not escaped.
+std::string GameName(const ScoreSheet& sheet, int g, Language language);
+
 // A result as the screens say it: the place, or the outcome's name.
 std::string ResultName(int code, Language language);
 
