@@ -85,11 +85,16 @@ const std::vector<Command>& AllCommands() {
          "them), or the tables as one JSON list with --json; --html writes their page as the "
          "export does. A sheet that cannot be read is named and left out.",
          RunChampionship},
-        {"serve", "SHEET|SETFILE [--port N] [--bind ADDR] [--lang FR|EN|IT|GE] [--settings INI]",
+        {"serve",
+         "SHEET|SETFILE [--port N] [--bind ADDR] [--board turn|ranking|challenge|championship] "
+         "[--board-seconds N] [--entries SIFFILE] [--lang FR|EN|IT|GE] [--settings INI]",
          "Serves the live results pages of the sheet, or of every sheet of the set, to the "
          "phones of the local network (port 8080 and every interface by default; --port 0 "
          "takes any free port), following the files as they are saved. Prints the address; "
-         "Ctrl+C stops.",
+         "Ctrl+C stops. /board, /overlay and /announcer show the sheet saved last: the board "
+         "turns its views (--board-seconds each, 12 by default) or keeps the one named by "
+         "--board; the announcer's page names each team's riders from the entries file "
+         "--entries.",
          RunServe},
         {"history", "SHEET [--json] [--lang FR|EN|IT|GE] [--settings INI]",
          "Prints where each result of the sheet came from (typed in the window, sent from the "

@@ -30,10 +30,11 @@ TEST(ServeCommand, ServesTheSheetAndFollowsItsSaves) {
     const zav::Reporter reporter(zav::Language::English, messages);
     ASSERT_TRUE(zav::SaveSheet(sheet, sheetPath, reporter));
 
-    const std::string command = "ZAVSCORE_INI='" + dir.File("none.ini") +
-                                "' '" ZAV_CLI_PATH "' serve '" + sheetPath +
-                                "' --port 0 --bind 127.0.0.1 --lang EN >'" + dir.File("out") +
-                                "' 2>&1 </dev/null & echo $! >'" + dir.File("pid") + "'";
+    const std::string command =
+        "ZAVSCORE_INI='" + dir.File("none.ini") + "' '" ZAV_CLI_PATH "' serve '" + sheetPath +
+        "' --port 0 --bind 127.0.0.1 --lang EN --board ranking "
+        "--board-seconds 5 >'" +
+        dir.File("out") + "' 2>&1 </dev/null & echo $! >'" + dir.File("pid") + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const pid_t pid = std::stoi(zavtest::ReadFile(dir.File("pid")));
     std::string address;
@@ -46,6 +47,7 @@ TEST(ServeCommand, ServesTheSheetAndFollowsItsSaves) {
     EXPECT_NE(client.Get("/")->body.find(sheet.sTitle), std::string::npos);
     EXPECT_NE(client.Get("/sheet")->body.find("<table"), std::string::npos);
     EXPECT_EQ(client.Get("/entry")->status, 404);
+    EXPECT_NE(client.Get("/board")->body.find("data-seconds=\"5\""), std::string::npos);
 
     sheet.sTitle = "Final & last";
     ASSERT_TRUE(zav::SaveSheet(sheet, sheetPath, reporter));
@@ -53,8 +55,17 @@ TEST(ServeCommand, ServesTheSheetAndFollowsItsSaves) {
         const auto page = client.Get("/");
         return page && page->body.find("Final &amp; last") != std::string::npos;
     }));
+    EXPECT_NE(client.Get("/board")->body.find("Final &amp; last"), std::string::npos);
     kill(pid, SIGTERM);
     EXPECT_TRUE(WaitFor([&] { return !client.Get("/"); }));
+}
+
+TEST(ServeCommand, RefusesABoardViewOrTimeItDoesNotKnow) {
+    for (const char* options : {"--board scores", "--board-seconds 2", "--board-seconds 5s"}) {
+        const std::string command =
+            "'" ZAV_CLI_PATH "' serve heat.score --port 0 " + std::string(options) + " 2>/dev/null";
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 2) << options;
+    }
 }
 
 }  // namespace

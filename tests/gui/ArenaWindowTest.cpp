@@ -5,9 +5,11 @@
 #include <httplib.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/htmllbox.h>
 #include <wx/process.h>
 #include <wx/spinctrl.h>
+#include <wx/stattext.h>
 #include <wx/stream.h>
 #include <wx/textctrl.h>
 #include <wx/txtstrm.h>
@@ -38,7 +40,7 @@ protected:
         }
         ASSERT_GT(port, 0);
         ASSERT_TRUE(zav::WriteArenaSettings(zav::Settings(SettingsFile()),
-                                            {true, port, "127.0.0.1", false}));
+                                            {true, port, "127.0.0.1", false, {}, {}}));
         zav::ScoreSheet sheet = zavtest::Sample("small-heat.score");
         sheet.iGamesRunning = 3;  // three games entered in the window
         OpenFrameWith(sheet, temp.File("heat.score"));
@@ -94,6 +96,75 @@ bool WaitLong(const std::function<bool()>& done) {
     return false;
 }
 
+// A script of tests/browser/ driving Debian's chromium through puppeteer-core
+// (from npm, installed into the build folder on first use), which tells
+// what it saw in lines and hears the test's on its input.
+class BrowserScript {
+public:
+    // "script.js arguments"; the shots folder ZAV_SHOTS names, if any, last.
+    explicit BrowserScript(const wxString& script) {
+        const wxString folder = wxString(wxS(ZAV_PROGRAM_DIR)) + wxS("/browser");
+        if (!wxDirExists(folder + wxS("/node_modules/puppeteer-core"))) {
+            wxMkdir(folder);
+            wxArrayString output, errors;
+            if (wxExecute(wxS("npm install --no-audit --no-fund --prefix ") + folder +
+                              wxS(" puppeteer-core@25"),
+                          output, errors, wxEXEC_SYNC) != 0) {
+                lines_ = ToCore(wxJoin(errors, '\n'));
+                return;
+            }
+        }
+        wxExecuteEnv env;
+        wxGetEnvMap(&env.env);
+        env.env[wxS("NODE_PATH")] = folder + wxS("/node_modules");
+        node_ = new wxProcess();
+        node_->Redirect();
+        pid_ = wxExecute(wxString(wxS("node ")) + wxS(ZAV_SOURCE_DIR) + wxS("/tests/browser/") +
+                             script + wxS(" ") + wxString(wxGetenv(wxS("ZAV_SHOTS"))),
+                         wxEXEC_ASYNC, node_, &env);
+    }
+    // The script closes its browser as it ends: killed at once, it would
+    // leave chromium running. Puppeteer closes it on SIGTERM too.
+    ~BrowserScript() {
+        if (pid_ <= 0) return;
+        const auto ended = [this] { return !wxProcess::Exists(pid_); };
+        if (!WaitUntil(ended)) {
+            wxProcess::Kill(pid_, wxSIGTERM);
+            if (!WaitUntil(ended)) wxProcess::Kill(pid_, wxSIGKILL);
+        }
+    }
+
+    // Whether the script said a line starting with `word` (within a minute)
+    // and no "FAIL" before.
+    bool Said(const std::string& word) {
+        const auto saidIt = [&] { return lines_.find("\n" + word) != std::string::npos; };
+        WaitLong([&] {
+            Read();
+            return saidIt() || lines_.find("FAIL") != std::string::npos;
+        });
+        return saidIt() && lines_.find("FAIL") == std::string::npos;
+    }
+    void Tell(const std::string& line) {
+        if (node_) node_->GetOutputStream()->Write((line + "\n").data(), line.size() + 1);
+    }
+    bool Started() const { return pid_ > 0; }
+    const std::string& Lines() {
+        Read();
+        return lines_;
+    }
+
+private:
+    void Read() {
+        if (!node_) return;
+        wxTextInputStream said(*node_->GetInputStream());
+        while (node_->IsInputAvailable()) lines_ += ToCore(said.ReadLine()) + "\n";
+    }
+
+    wxProcess* node_ = nullptr;
+    long pid_ = 0;
+    std::string lines_ = "\n";  // each line after a line end, as Said looks for it
+};
+
 TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow) {
     auto client = Client();
     const httplib::Headers judge = SendGame4("&t1=3&t2=2&t3=1&t4=0");
@@ -140,8 +211,8 @@ TEST_F(ArenaWindowTest, AResultWaitsThenGoesTheGameResultPathAndThePhonesFollow)
 // OK, which would drop a result taken in behind it. Then it goes in, beside
 // the scorer's own.
 TEST_F(ArenaWindowTest, AcceptedAtOnceOnlyOnceTheScorersDialogIsClosed) {
-    ASSERT_TRUE(
-        zav::WriteArenaSettings(zav::Settings(SettingsFile()), {true, port, "127.0.0.1", true}));
+    ASSERT_TRUE(zav::WriteArenaSettings(zav::Settings(SettingsFile()),
+                                        {true, port, "127.0.0.1", true, {}, {}}));
     frame->Arena().ApplySettings();
     wxTEST_DIALOG(Run(ID_GAME_RESULT),
                   ExpectDialog<GameResultDialog>(wxID_OK, [this](GameResultDialog& d) {
@@ -298,63 +369,61 @@ TEST_F(ArenaWindowTest, TurnedOnItShowsWhereToGoAndAPortInUseKeepsTheOld) {
     EXPECT_EQ(Client().Get("/")->status, 200);
 }
 
-// The judge's and the spectator's phones in chromium (puppeteer-core from npm,
-// installed into the build folder on first use).
+// The judge's and the spectator's phones in chromium.
 TEST_F(ArenaWindowTest, BrowserPhonesSeeTheAcceptedResultWithinASecond) {
-    const wxString folder = wxString(wxS(ZAV_PROGRAM_DIR)) + wxS("/browser");
-    if (!wxDirExists(folder + wxS("/node_modules/puppeteer-core"))) {
-        wxMkdir(folder);
-        wxArrayString output, errors;
-        ASSERT_EQ(wxExecute(wxS("npm install --no-audit --no-fund --prefix ") + folder +
-                                wxS(" puppeteer-core@25"),
-                            output, errors, wxEXEC_SYNC),
-                  0)
-            << wxJoin(errors, '\n');
-    }
-    wxExecuteEnv env;
-    wxGetEnvMap(&env.env);
-    env.env[wxS("NODE_PATH")] = folder + wxS("/node_modules");
-    auto* node = new wxProcess();
-    node->Redirect();
-    const wxString shots = wxGetenv(wxS("ZAV_SHOTS"));
-    const long pid =
-        wxExecute(wxString(wxS("node ")) + wxS(ZAV_SOURCE_DIR) +
-                      wxS("/tests/browser/arena-phone.js ") + FromCore(Base()) + wxS(" ") +
-                      FromCore(frame->Arena().Server().EntryCode()) + wxS(" ") + shots,
-                  wxEXEC_ASYNC, node, &env);
-    ASSERT_GT(pid, 0);
-    wxTextInputStream said(*node->GetInputStream());
-    std::string lines;
-    const auto readLines = [&] {
-        while (node->IsInputAvailable()) lines += ToCore(said.ReadLine()) + "\n";
-    };
-
+    BrowserScript phones(wxS("arena-phone.js ") + FromCore(Base()) + wxS(" ") +
+                         FromCore(frame->Arena().Server().EntryCode()));
+    ASSERT_TRUE(phones.Started()) << phones.Lines();
     WaitingResultsPanel& panel = frame->WaitingResults();
-    ASSERT_TRUE(WaitLong([&] {
-        readLines();
-        return panel.list->GetCount() == 1 || lines.find("FAIL") != std::string::npos;
-    })) << lines;
-    ASSERT_EQ(lines.find("FAIL"), std::string::npos) << lines;
-    ASSERT_TRUE(WaitUntil([&] {
-        readLines();
-        return lines.find("SENT") != std::string::npos;
-    }));
+    ASSERT_TRUE(phones.Said("SENT")) << phones.Lines();
+    ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 1; }));
     Click(panel.accept);
-    node->GetOutputStream()->Write("ACCEPTED\n", 9);
-    node->CloseOutput();
-    EXPECT_TRUE(WaitLong([&] {
-        readLines();
-        return lines.find("JUDGE") != std::string::npos || lines.find("FAIL") != std::string::npos;
-    }));
-    EXPECT_NE(lines.find("LIVE"), std::string::npos) << lines;
-    EXPECT_NE(lines.find("JUDGE accepted"), std::string::npos) << lines;
-    // The script closes its browser as it ends: killed at once, it would leave
-    // chromium running. Puppeteer closes it on SIGTERM too.
-    const auto ended = [pid] { return !wxProcess::Exists(pid); };
-    if (!WaitUntil(ended)) {
-        wxProcess::Kill(pid, wxSIGTERM);
-        if (!WaitUntil(ended)) wxProcess::Kill(pid, wxSIGKILL);
-    }
+    phones.Tell("ACCEPTED");
+    EXPECT_TRUE(phones.Said("JUDGE accepted")) << phones.Lines();
+    EXPECT_TRUE(phones.Said("LIVE")) << phones.Lines();
+}
+
+// The big-screen board follows an accepted result, and the scorer's choice
+// of its views made in the window.
+TEST_F(ArenaWindowTest, BrowserBoardFollowsTheSheetAndTheScorersChoice) {
+    zav::ScoreSheet& sheet = frame->Document().EditSheet();
+    sheet.iChallengeScoring = 4;
+    sheet.sChallengeTitle = "Juniors";
+    for (int t = 0; t < 3; ++t) sheet.bChallengeTeam[t] = true;
+    frame->ComputeDisplaySheet();
+    BrowserScript board(wxS("arena-board.js ") + FromCore(Base()));
+    ASSERT_TRUE(board.Said("READY")) << board.Lines();
+    SendGame4("&t1=3&t2=2&t3=1&t4=0");
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 1; }));
+    Click(panel.accept);
+    board.Tell("ACCEPTED");
+    ASSERT_TRUE(board.Said("LIVE")) << board.Lines();
+    wxTEST_DIALOG(Run(ID_ARENA_NETWORK), ExpectDialog<ArenaDialog>(wxID_OK, [](ArenaDialog& d) {
+                      wxStaticCast(d.FindWindowByName(ArenaDialog::kBoardName), wxChoice)
+                          ->SetSelection(static_cast<int>(zav::BoardView::Challenge));
+                  }));
+    board.Tell("CHOSEN");
+    EXPECT_TRUE(board.Said("FOLLOWED")) << board.Lines();
+}
+
+// A result sent while the judge's phone is cut off is kept there, then sent
+// by itself once the network is back, and counted once; the window lists
+// the judge's phone.
+TEST_F(ArenaWindowTest, BrowserPhoneOutOfReachSendsItsResultOnceTheNetworkIsBack) {
+    BrowserScript judge(wxS("arena-offline.js ") + FromCore(Base()) + wxS(" ") +
+                        FromCore(frame->Arena().Server().EntryCode()));
+    ASSERT_TRUE(judge.Said("KEPT")) << judge.Lines();
+    WaitingResultsPanel& panel = frame->WaitingResults();
+    EXPECT_TRUE(WaitUntil([&] {
+        return panel.judges->GetLabel().StartsWith("Finish judge: connected");
+    })) << panel.judges->GetLabel();
+    frame->Arena().TakeArrivals();
+    EXPECT_EQ(panel.list->GetCount(), 0u);
+    judge.Tell("BACK");
+    EXPECT_TRUE(judge.Said("SENT")) << judge.Lines();
+    ASSERT_TRUE(WaitUntil([&] { return panel.list->GetCount() == 1; }));
+    EXPECT_TRUE(panel.list->GetString(0).Contains("Finish judge")) << panel.list->GetString(0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "arena/ArenaSnapshot.h"
+#include "championship/Heats.h"
 #include "publish/Publication.h"
 #include "texts/Reporter.h"
 
@@ -17,9 +18,12 @@ namespace zav {
 std::vector<std::string> FollowedFiles(const PublishSource& source, const Reporter& reporter);
 
 // The pages of every sheet, each read and shown as opening it does; a sheet
-// that cannot be read is left out (reported). No finish-line entry.
+// that cannot be read is left out (reported). No finish-line entry, no
+// screens. The current sheet is the one written last: the heat being run.
+// `heats`, when given, receives every sheet read, scored, in the same order.
 ArenaSnapshot SnapshotOfFiles(const PublishSource& source, Language language,
-                              const PageStyle& style, const Reporter& reporter);
+                              const PageStyle& style, const Reporter& reporter,
+                              std::vector<Heat>* heats = nullptr);
 
 // When each file was last written, to tell a save; -1 for a missing file.
 std::vector<long long> WriteTimes(const std::vector<std::string>& paths);

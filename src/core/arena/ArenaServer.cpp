@@ -354,6 +354,7 @@ bool ArenaServer::Start(const ArenaOptions& options, std::string& reason) {
     auto site =
         moving ? state_->site
                : std::make_shared<ArenaSite>(options.entry, state_ ? state_->site->NextId() : 1);
+    if (!moving && state_) site->CarryReceived(*state_->site);
     RaiseOpenFileLimit();
     beast::error_code error;
     const asio::ip::address address = asio::ip::make_address(options.bind, error);
@@ -439,6 +440,10 @@ void ArenaServer::Decide(int id, bool accepted) {
 
 void ArenaServer::Decide(int id, FinishLineStatus status) {
     if (state_) state_->site->Decide(id, status);
+}
+
+std::vector<JudgePhone> ArenaServer::Judges() const {
+    return state_ ? state_->site->Judges() : std::vector<JudgePhone>{};
 }
 
 int ArenaServer::Watchers() const {

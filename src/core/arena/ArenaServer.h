@@ -15,6 +15,7 @@
 #include "arena/ArenaSnapshot.h"
 #include "arena/ConnectionBudget.h"
 #include "arena/FinishLineResult.h"
+#include "arena/JudgePhones.h"
 
 namespace zav {
 
@@ -40,7 +41,8 @@ public:
     // the reason when the port cannot be opened (the common ones in the
     // options' language, else the system's words). Results are numbered on
     // from the last start, so a result kept through a stop is never taken
-    // for a new one. Running already, it moves: the old port serves until
+    // for a new one, and a phone sending one received before the stop again
+    // has it counted once. Running already, it moves: the old port serves until
     // the new one is open (and goes on serving when it cannot be), and the
     // code, the judges' sessions and the results carry over.
     bool Start(const ArenaOptions& options, std::string& reason);
@@ -60,6 +62,10 @@ public:
     // A result accepted, then taken back by an undo (Undone), or back on the
     // sheet by a redo (Accepted): the judge's phone follows.
     void Decide(int id, FinishLineStatus status);
+
+    // The judges' phones that opened a session, and whether each is within
+    // reach now.
+    std::vector<JudgePhone> Judges() const;
 
     int Watchers() const;
     int RefusedAttempts() const;

@@ -5,12 +5,12 @@
 
 #include "arena/EntryPages.h"
 #include "encoding/Markup.h"
+#include "screens/ScreenPages.h"
 
 namespace zav {
 namespace {
 
 constexpr std::size_t kMaxStatuses = 10000;
-constexpr std::size_t kMaxJudges = 4096;
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr const char* kSessionCookie = "zav_session";
 // Tells one phone from another behind the same address (a hotspot, a
@@ -95,6 +95,14 @@ void NoStore(HttpResponse& response) {
     response.headers.emplace_back("Cache-Control", "no-store");
 }
 
+// A result's id made on the phone: 16 to 64 letters, digits, "-" or "_".
+bool IsPhoneId(const std::string& id) {
+    if (id.size() < 16 || id.size() > 64) return false;
+    for (const char c : id)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') return false;
+    return true;
+}
+
 }  // namespace
 
 std::string EventStreamGreeting(unsigned random) {
@@ -119,6 +127,7 @@ std::shared_ptr<const ArenaSnapshot> ArenaSite::Snapshot() const {
 HttpResponse ArenaSite::Answer(const HttpRequest& request) {
     HttpResponse response;
     const std::string& path = request.path;
+    if (entry_ && path.rfind("/entry", 0) == 0) JudgeSeen(request);
     if (!request.post) {
         if (path == "/") {
             Live(request, response);
@@ -129,6 +138,8 @@ HttpResponse ArenaSite::Answer(const HttpRequest& request) {
                 Refuse(response, 404, TextId::EntryNotFound, shot->language);
             else
                 Page(response, shot->sheets[s].sheetPage, "text/html; charset=iso-8859-1");
+        } else if (path == "/board" || path == "/overlay" || path == "/announcer") {
+            Screen(request, response);
         } else if (path == "/events") {
             response.contentType = "text/event-stream";
             NoStore(response);
@@ -137,6 +148,10 @@ HttpResponse ArenaSite::Answer(const HttpRequest& request) {
             EntryForm(request, response);
         } else if (entry_ && path == "/entry/status") {
             EntryStatus(request, response);
+        } else if (entry_ && path == "/entry/here") {
+            // A judge's page saying it is still there (heard of above).
+            std::lock_guard<std::mutex> lock(mutex_);
+            response.status = gate_.IsSession(request.Cookie(kSessionCookie)) ? 204 : 403;
         } else {
             // The logo, by its name alone: no other file is ever served.
             const auto shot = Snapshot();
@@ -174,6 +189,30 @@ void ArenaSite::Live(const HttpRequest& request, HttpResponse& response) {
     Page(response, shot->isSet ? WithIndex(page, *shot, s) : page);
 }
 
+void ArenaSite::Screen(const HttpRequest& request, HttpResponse& response) {
+    const auto shot = Snapshot();
+    NoStore(response);
+    const ScreenPages& pages = shot->screens;
+    const std::string& page = request.path == "/board"     ? pages.board
+                              : request.path == "/overlay" ? pages.overlay
+                                                           : pages.announcer;
+    if (!page.empty()) return Page(response, page);
+    // A snapshot without screens: the page of no sheet, which follows.
+    ScreenSource none;
+    none.language = shot->language;
+    const ScreenPages empty = BuildScreenPages(none);
+    Page(response, request.path == "/board"     ? empty.board
+                   : request.path == "/overlay" ? empty.overlay
+                                                : empty.announcer);
+}
+
+void ArenaSite::JudgeSeen(const HttpRequest& request) {
+    const std::string session = request.Cookie(kSessionCookie);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (gate_.IsSession(session))
+        judges_.Seen(session, request.remoteAddress, JudgePhones::Clock::now(), LocalTimeNow());
+}
+
 void ArenaSite::EntryForm(const HttpRequest& request, HttpResponse& response) {
     const auto shot = Snapshot();
     NoStore(response);
@@ -200,12 +239,18 @@ void ArenaSite::EntryCode(const HttpRequest& request, HttpResponse& response) {
                               EntryGate::Clock::now(), token);
     }
     switch (check) {
-        case EntryGate::CodeCheck::Accepted:
-            RememberJudge(token, JudgeName(request.Param("name")));
+        case EntryGate::CodeCheck::Accepted: {
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                judges_.Named(token, JudgeName(request.Param("name")));
+                judges_.Seen(token, request.remoteAddress, JudgePhones::Clock::now(),
+                             LocalTimeNow());
+            }
             response.headers.emplace_back("Set-Cookie",
                                           std::string(kSessionCookie) + "=" + token +
                                               "; Path=/entry; HttpOnly; SameSite=Strict");
             return response.Redirect("/entry");
+        }
         case EntryGate::CodeCheck::Wrong:
             MarkDevice(request, response);
             response.status = 403;
@@ -218,22 +263,27 @@ void ArenaSite::EntryCode(const HttpRequest& request, HttpResponse& response) {
     }
 }
 
-void ArenaSite::RememberJudge(const std::string& session, const std::string& name) {
-    if (name.empty()) return;
-    std::lock_guard<std::mutex> lock(mutex_);
-    // Bounded as the gate's sessions are: a flood of logins cannot grow it.
-    if (judges_.size() >= kMaxJudges) judges_.erase(judges_.begin());
-    judges_[session] = name;
-}
-
 void ArenaSite::EntryResult(const HttpRequest& request, HttpResponse& response) {
     const auto shot = Snapshot();
     const Language language = shot->language;
     const std::string session = request.Cookie(kSessionCookie);
+    // A phone keeps a result it could not send and sends it again, with
+    // the id it made for it, until it hears an answer: a copy received
+    // already is answered as the first was, whatever changed since.
+    const std::string phoneId = request.Param("uid");
+    if (request.HasParam("uid") && !IsPhoneId(phoneId))
+        return Refuse(response, 400, TextId::EntryBadForm, language);
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (!gate_.IsSession(session))
             return Refuse(response, 403, TextId::EntryBadToken, language);
+        const auto known = phoneIds_.find(phoneId);
+        if (known != phoneIds_.end()) {
+            // The phone that holds the id sent it: its session may be new.
+            const auto sent = statuses_.find(known->second);
+            if (sent != statuses_.end()) sent->second.session = session;
+            return response.Redirect("/entry/status?id=" + std::to_string(known->second));
+        }
     }
     if (!shot->entry) return Refuse(response, 409, TextId::EntryNoSheet, language);
     if (request.Param("sheet") != shot->entry->key)
@@ -243,19 +293,30 @@ void ArenaSite::EntryResult(const HttpRequest& request, HttpResponse& response) 
         return Refuse(response, 400, *problem, language);
 
     std::lock_guard<std::mutex> lock(mutex_);
-    // Checked last: a form refused for its content may be mended and sent again.
-    if (!gate_.UseForm(request.Param("form")))
+    // Checked last: a form refused for its content may be mended and sent
+    // again. A result with the phone's id needs no form of its own: the id
+    // counts it once (a phone out of reach keeps several on one form).
+    if (phoneId.empty() && !gate_.UseForm(request.Param("form")))
         return Refuse(response, 409, TextId::EntryReplayed, language);
     result.id = nextId_++;
     result.sheetKey = shot->entry->key;
     result.device = request.remoteAddress;
-    const auto judge = judges_.find(session);
-    if (judge != judges_.end()) result.judge = judge->second;
+    result.judge = judges_.NameOf(session);
     result.receivedAt = LocalTimeNow();
     arrivals_.push_back(result);
     if (statuses_.size() >= kMaxStatuses) statuses_.erase(statuses_.begin());
     statuses_[result.id] = {FinishLineStatus::Received, session, result.game};
+    if (!phoneId.empty()) RememberPhoneId(phoneId, result.id);
     response.Redirect("/entry/status?id=" + std::to_string(result.id));
+}
+
+void ArenaSite::RememberPhoneId(const std::string& phoneId, int id) {
+    if (phoneIdOrder_.size() >= kMaxStatuses) {
+        phoneIds_.erase(phoneIdOrder_.front());
+        phoneIdOrder_.pop_front();
+    }
+    phoneIds_[phoneId] = id;
+    phoneIdOrder_.push_back(phoneId);
 }
 
 void ArenaSite::EntryStatus(const HttpRequest& request, HttpResponse& response) {
@@ -310,6 +371,18 @@ void ArenaSite::Decide(int id, FinishLineStatus status) {
         sent->second.status = status;
     }
     Changed(&ArenaVersions::decisions);
+}
+
+std::vector<JudgePhone> ArenaSite::Judges() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return judges_.List(JudgePhones::Clock::now());
+}
+
+void ArenaSite::CarryReceived(const ArenaSite& earlier) {
+    std::scoped_lock lock(mutex_, earlier.mutex_);
+    statuses_ = earlier.statuses_;
+    phoneIds_ = earlier.phoneIds_;
+    phoneIdOrder_ = earlier.phoneIdOrder_;
 }
 
 std::string ArenaSite::EntryCode() const {

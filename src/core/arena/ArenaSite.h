@@ -6,6 +6,7 @@
 // locks inside, briefly, and never blocks on the network.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "arena/EntryGate.h"
 #include "arena/FinishLineResult.h"
 #include "arena/HttpMessage.h"
+#include "arena/JudgePhones.h"
 
 namespace zav {
 
@@ -66,6 +68,12 @@ public:
     // The scorer's decision on result `id`, or its undoing.
     void Decide(int id, FinishLineStatus status);
     std::string EntryCode() const;
+    // The judges' phones, and whether each is within reach now.
+    std::vector<JudgePhone> Judges() const;
+    // What an earlier start of the network received (the results' statuses
+    // and the ids the phones gave them), so that a phone sending again a
+    // result received before the stop has it counted once still.
+    void CarryReceived(const ArenaSite& earlier);
     int RefusedAttempts() const;
     int CodesDrawn() const;
     int NextId() const;
@@ -76,8 +84,12 @@ private:
     void EntryForm(const HttpRequest& request, HttpResponse& response);
     void EntryCode(const HttpRequest& request, HttpResponse& response);
     void EntryResult(const HttpRequest& request, HttpResponse& response);
-    void RememberJudge(const std::string& session, const std::string& name);
     void EntryStatus(const HttpRequest& request, HttpResponse& response);
+    void Screen(const HttpRequest& request, HttpResponse& response);
+    // A request of a judge's phone: heard of now. Under the lock.
+    void JudgeSeen(const HttpRequest& request);
+    // A result id `phoneId` the phone gave a result received as `id`.
+    void RememberPhoneId(const std::string& phoneId, int id);
     void Changed(unsigned long long ArenaVersions::*what);
 
     const bool entry_;
@@ -95,8 +107,12 @@ private:
         std::string session;
         int game;
     };
-    std::map<int, Sent> statuses_;               // by result id
-    std::map<std::string, std::string> judges_;  // names by session token
+    std::map<int, Sent> statuses_;  // by result id
+    // The results' ids made on the phones, oldest first, bounded with the
+    // statuses: a copy sent again is answered as the first was.
+    std::map<std::string, int> phoneIds_;
+    std::deque<std::string> phoneIdOrder_;
+    JudgePhones judges_;
 };
 
 }  // namespace zav

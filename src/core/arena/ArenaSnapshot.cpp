@@ -5,6 +5,7 @@
 #include "report/PageExport.h"
 #include "report/PageFrame.h"
 #include "report/PhonePage.h"
+#include "screens/Riders.h"
 
 namespace zav {
 
@@ -28,6 +29,18 @@ void PlaceOpenSheet(ArenaSnapshot& snapshot, ArenaSheet open) {
         sheets[snapshot.current] = std::move(open);
     else
         sheets.push_back(std::move(open));
+}
+
+ScreenPages BuildArenaScreens(const ScoreSheet& open, const std::string& file,
+                              const std::vector<Heat>& heats, const BoardChoice& board,
+                              const SifEntries& entries, Language language) {
+    ScreenSource source;
+    source.sheet = &open;
+    source.language = language;
+    source.board = board;
+    source.championship = ChampionshipOfSheet(open, file, heats, language);
+    source.riders = RidersOfSheet(entries, open);
+    return BuildScreenPages(source);
 }
 
 void AddLogo(ArenaSnapshot& snapshot, const PageStyle& style) {

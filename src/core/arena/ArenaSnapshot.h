@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "championship/Heats.h"
 #include "report/PageStyle.h"
 #include "report/ScoreSheetPage.h"
+#include "screens/ScreenPages.h"
 #include "sheet/ScoreSheet.h"
 #include "texts/Texts.h"
 
@@ -37,6 +39,7 @@ struct ArenaSnapshot {
     std::optional<EntrySheet> entry;  // none: nothing to enter results into
     std::string logoName;             // served at "/" + logoName when not empty
     std::string logoBytes;
+    ScreenPages screens;  // of the open sheet; none built: the pages of no sheet
 };
 
 // The pages of one sheet, as the window shows it (`view`).
@@ -47,6 +50,13 @@ ArenaSheet BuildArenaSheet(const ScoreSheet& sheet, const SheetView& view, Langu
 // as saved (`snapshot.sheets`), or after them when none is its file (a sheet
 // not in the set's file, or the set's only readable one), and made current.
 void PlaceOpenSheet(ArenaSnapshot& snapshot, ArenaSheet open);
+
+// The screens of sheet `open` (of the file named `file`; empty: no file),
+// with the championship of its category among `heats` (the set's sheets as
+// saved; none for a single sheet) and the riders of `entries`.
+ScreenPages BuildArenaScreens(const ScoreSheet& open, const std::string& file,
+                              const std::vector<Heat>& heats, const BoardChoice& board,
+                              const SifEntries& entries, Language language);
 
 // The logo of `style` into the snapshot (at most the export's limit); none
 // when it cannot be read.

@@ -16,7 +16,54 @@ constexpr const char* kEntryStyle =
     "button{width:100%;margin-top:16px;padding:14px}.team{font-weight:bold}\n"
     ".blame{font-size:16px;display:inline-block;margin-top:4px}"
     ".blame input{width:24px;height:24px;vertical-align:middle}\n"
-    ".problem{color:#b00000;font-weight:bold}.status{font-size:26px;font-weight:bold}\n";
+    ".problem{color:#b00000;font-weight:bold}.status{font-size:26px;font-weight:bold}\n"
+    ".unsent{border:3px solid #b00000;padding:2px 10px;margin:8px 0}\n";
+
+// A phone out of the scorer's reach keeps what the judge sends: each result
+// gets an id made here and waits in the page's storage, shown as "not sent
+// yet", until the server answers it; it is sent again when the network
+// comes back, every few seconds meanwhile, and from any finish-line page
+// opened later; a refusal of its content is shown there. The server counts
+// a result once whatever the number of tries, and the last one sent opens
+// its status page. Every page also says now and then that the judge is
+// there, for the scorer's list of phones. A browser too old for this posts
+// the form as it stands.
+constexpr const char* kKeepScript =
+    "(function(){\n"
+    "if(!window.fetch||!window.URLSearchParams||!window.crypto)return;\n"
+    "var K='zav-unsent',T=document.currentScript.dataset,q=[],busy=false,fault='';\n"
+    "try{q=JSON.parse(localStorage.getItem(K))||[];}catch(e){}\n"
+    "function keep(){try{localStorage.setItem(K,JSON.stringify(q));}catch(e){}}\n"
+    "function line(b,c,t){var p=document.createElement('p');p.className=c;p.textContent=t;"
+    "b.appendChild(p);}\n"
+    "function show(){var b=document.getElementById('zav-unsent');if(!b){b=document.createElement("
+    "'div');b.id='zav-unsent';b.className='unsent';var h=document.querySelector('h1');"
+    "h.parentNode.insertBefore(b,h.nextSibling);}b.hidden=!q.length&&!fault;b.textContent='';"
+    "if(fault)line(b,'problem',fault);if(q.length)line(b,'',T.kept);"
+    "q.forEach(function(r){line(b,'status',T.notsent.replace('%d',r.game));});}\n"
+    "function problem(t,a){var p=new DOMParser().parseFromString(t,'text/html')"
+    ".querySelector('.problem');return p?p.textContent:String(a.status);}\n"
+    "function send(){if(busy||!q.length)return;busy=true;var r=q[0];"
+    "fetch('/entry/result',{method:'POST',headers:{'Content-Type':"
+    "'application/x-www-form-urlencoded'},body:r.body,credentials:'same-origin'})"
+    ".then(function(a){return a.text().then(function(t){busy=false;"
+    "if(a.status===403||a.status>=500){fault=a.status===403?problem(t,a):'';show();return;}"
+    "q=q.filter(function(x){return x.uid!==r.uid;});keep();"
+    "if(a.ok&&a.redirected&&!q.length){location.href=a.url;return;}"
+    "fault=a.ok?'':problem(t,a);show();send();});})"
+    ".catch(function(){busy=false;show();});}\n"
+    "function id(){var b=new Uint8Array(16);crypto.getRandomValues(b);"
+    "return Array.prototype.map.call(b,function(x){return(x+256).toString(16).slice(1);})"
+    ".join('');}\n"
+    "document.addEventListener('DOMContentLoaded',function(){show();send();"
+    "var f=document.getElementById('zav-result');if(f)f.addEventListener("
+    "'submit',function(e){e.preventDefault();var d=new URLSearchParams(new FormData(f)),u=id();"
+    "d.append('uid',u);q.push({uid:u,game:f.game.value,body:d.toString()});keep();f.reset();"
+    "show();send();});});\n"
+    "window.addEventListener('online',send);setInterval(send,5000);\n"
+    "setInterval(function(){fetch('/entry/here',{cache:'no-store',credentials:'same-origin'})"
+    ".then(send).catch(function(){});},10000);\n"
+    "})();\n";
 
 // A result whose status may still change (received, accepted, taken back):
 // the page hears of every decision on the event stream and looks again at
@@ -47,7 +94,13 @@ std::string Head(Language language, const std::string& followed = "") {
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     if (!followed.empty()) page += FollowStatus(followed);
-    page += "<title>";
+    page += "<script data-kept=\"";
+    page += EscapeAttribute(Text(language, TextId::EntryKeptOnPhone));
+    page += "\" data-notsent=\"";
+    page += EscapeAttribute(Text(language, TextId::EntryGameNotSent));
+    page += "\">\n";
+    page += kKeepScript;
+    page += "</script>\n<title>";
     page += Text(language, TextId::EntryTitle);
     page += "</title>\n<style>\n";
     page += kEntryStyle;
@@ -106,7 +159,8 @@ std::string EntryResultPage(const ScoreSheet& sheet, const std::string& sheetKey
                             const std::string& form, Language language) {
     std::string page = Head(language);
     page +=
-        "<form method=\"post\" action=\"/entry/result\">\n<input type=\"hidden\" "
+        "<form id=\"zav-result\" method=\"post\" action=\"/entry/result\">\n<input "
+        "type=\"hidden\" "
         "name=\"form\" value=\"";
     page += EscapeAttribute(form);
     page += "\"><input type=\"hidden\" name=\"sheet\" value=\"";

@@ -34,7 +34,7 @@ std::optional<TextId> ReadResultForm(const ScoreSheet& original, const FormField
     bool seenGame = false, seenTeam[kMaxTeams] = {}, seenBlame[kMaxTeams] = {};
     bool anyResult = false;
     for (const auto& [name, value] : fields) {
-        if (name == "form" || name == "sheet") continue;
+        if (name == "form" || name == "sheet" || name == "uid") continue;
         if (name == "game") {
             if (seenGame) return TextId::EntryBadForm;
             seenGame = true;

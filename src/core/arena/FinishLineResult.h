@@ -39,7 +39,7 @@ struct FinishLineResult {
 
 // Reads the form of the result page for `sheet`: "game" (from 1), "t1".."tN"
 // (the team's position in the dialog's result list, empty for no result),
-// "b1".."bN" ("1": blamed), "form" and "sheet" (read by the server). Nothing
+// "b1".."bN" ("1": blamed), "form", "sheet" and "uid" (read by the server). Nothing
 // else may be there, each field once. Returns the text telling what is wrong.
 std::optional<TextId> ReadResultForm(const ScoreSheet& sheet, const FormFields& fields,
                                      FinishLineResult& result);

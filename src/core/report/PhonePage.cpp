@@ -1,7 +1,5 @@
 #include "report/PhonePage.h"
 
-#include <algorithm>
-#include <numeric>
 #include <vector>
 
 #include "encoding/Markup.h"
@@ -9,6 +7,7 @@
 #include "report/PageFrame.h"
 #include "report/ScoreFormat.h"
 #include "report/ScoreSheetPage.h"
+#include "screens/Standings.h"
 #include "sets/SetCreation.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/Scoring.h"
@@ -52,41 +51,15 @@ float Total(const ScoreSheet& sheet, int t, bool previous, bool challenge) {
     return previous ? sheet.fTotalScore[t] : sheet.fSetScore[t];
 }
 
-// The position the score sheet shows: the tie-break position when one was
-// given, else the heat position, marked "=" when another team shares it.
-std::string Position(const ScoreSheet& sheet, int t) {
-    if (sheet.iTieBreakPlace[t] != 0) return std::to_string(sheet.iTieBreakPlace[t]);
-    std::string place = std::to_string(sheet.iSetPlace[t]);
-    const int teams = TeamsInUse(sheet);
-    for (int u = 0; u < teams; ++u)
-        if (u != t && sheet.iSetPlace[u] == sheet.iSetPlace[t]) return place + " =";
-    return place;
-}
-
-int SortPlace(const ScoreSheet& sheet, int t) {
-    return sheet.iTieBreakPlace[t] != 0 ? sheet.iTieBreakPlace[t] : sheet.iSetPlace[t];
-}
-
-// The position by total score, with the earlier heats: 1 + the teams with a
-// higher total, marked "=" when another team has the same.
-std::string TotalPosition(const ScoreSheet& sheet, int t) {
-    int higher = 0;
-    bool shared = false;
-    for (int u = 0; u < TeamsInUse(sheet); ++u) {
-        higher += sheet.fTotalScore[u] > sheet.fTotalScore[t];
-        shared = shared || (u != t && sheet.fTotalScore[u] == sheet.fTotalScore[t]);
-    }
-    return std::to_string(higher + 1) + (shared ? " =" : "");
-}
-
 // What the total hides: this heat's own score and, once the heat is ranked
 // (someone has scored), its position.
 std::string HeatLine(const ScoreSheet& sheet, int t, bool challenge, Language language) {
     const std::string score =
         FormatScore(challenge ? sheet.fChallengeSetScore[t] : sheet.fSetScore[t]);
-    if (challenge || SortPlace(sheet, t) == 0)
+    if (challenge || HeatPlace(sheet, t) == 0)
         return FormatText(Text(language, TextId::PhoneHeatScoreLine), score);
-    return FormatText(FormatText(Text(language, TextId::PhoneHeatLine), score), Position(sheet, t));
+    return FormatText(FormatText(Text(language, TextId::PhoneHeatLine), score),
+                      HeatPosition(sheet, t));
 }
 
 // The points of every game run so far, after the team's name; a game nobody
@@ -174,15 +147,8 @@ void AppendHeader(std::string& page, const ScoreSheet& sheet, Language language,
 
 void AppendChallenge(std::string& page, const ScoreSheet& sheet, Language language, bool previous,
                      const PageStyle& style) {
-    const int teams = TeamsInUse(sheet);
-    std::vector<int> order;
-    for (int t = 0; t < teams; ++t)
-        if (sheet.bChallengeTeam[t]) order.push_back(t);
+    const std::vector<int> order = ChallengeOrder(sheet, previous);
     if (order.empty()) return;
-    // The 'Challenge' has no position of its own: its teams by points.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return Total(sheet, a, previous, true) > Total(sheet, b, previous, true);
-    });
     bool run[kMaxGames];
     for (int g = 0; g < GamesInUse(sheet); ++g) run[g] = GameWasRun(sheet, g, true);
 
@@ -245,15 +211,8 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     AppendHeader(page, sheet, language, style);
 
     const int teams = TeamsInUse(sheet);
-    std::vector<int> order(teams);
-    std::iota(order.begin(), order.end(), 0);
-    // With earlier heats, the ranking is the total's; teams of one total
-    // follow their heat positions.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        if (previous && sheet.fTotalScore[a] != sheet.fTotalScore[b])
-            return sheet.fTotalScore[a] > sheet.fTotalScore[b];
-        return SortPlace(sheet, a) < SortPlace(sheet, b);
-    });
+    // With earlier heats, the ranking is the total's.
+    const std::vector<int> order = RankingOrder(sheet, previous);
     bool run[kMaxGames];
     for (int g = 0; g < GamesInUse(sheet); ++g) run[g] = GameWasRun(sheet, g, false);
     bool blame = false;
@@ -265,7 +224,7 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     AppendRankingHead(page, language, previous);
     for (int row = 0; row < teams; ++row) {
         const int t = order[row];
-        AppendRow(page, sheet, t, previous ? TotalPosition(sheet, t) : Position(sheet, t), run,
+        AppendRow(page, sheet, t, previous ? TotalPosition(sheet, t) : HeatPosition(sheet, t), run,
                   previous, false, style, row, language);
         for (int g = 0; g < GamesInUse(sheet); ++g) blame |= run[g] && sheet.bAvertissement[t][g];
     }

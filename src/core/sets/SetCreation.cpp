@@ -57,6 +57,12 @@ std::string CategoriesInSubTitle(const std::string& subTitle) {
     return joined;
 }
 
+std::string CompetitionInSubTitle(const std::string& subTitle) {
+    const std::size_t marker = subTitle.find(kSubTitleCategories);
+    if (subTitle.rfind(kSubTitleStart, 0) != 0 || marker == std::string::npos) return {};
+    return subTitle.substr(kSubTitleStart.size(), marker - kSubTitleStart.size());
+}
+
 namespace {
 
 // The teams of sheet s in file order, categories mixed; 1 after the message

@@ -77,6 +77,9 @@ std::vector<std::string> SubTitleCategories(const std::string& subTitle);
 // The same joined by ", " ("Minime 1, Cadet 1"): a sheet's brief name where
 // space is short. Empty for any other sub-title.
 std::string CategoriesInSubTitle(const std::string& subTitle);
+// The competition number such a sub-title names ("2611"); empty for any
+// other sub-title.
+std::string CompetitionInSubTitle(const std::string& subTitle);
 
 // The files CreateSet would write (the sheet files, then the set file) that
 // exist already, by their paths.

@@ -1,6 +1,7 @@
 #include "sets/SifFile.h"
 
 #include <algorithm>
+#include <map>
 
 #include "encoding/Encoding.h"
 #include "io/FileRead.h"
@@ -12,6 +13,10 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kTeamMark = "NOM_EQU";
 constexpr int kCategoryField = 4;
 constexpr int kTeamNameField = 7;
+constexpr std::string_view kRiderMark = "NOM_CAV";
+constexpr int kRiderField = 6;
+constexpr int kPonyField = 7;
+constexpr int kRiderTeamField = 8;
 
 std::string_view WithoutLineEnd(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -33,6 +38,26 @@ std::string DecodeEntriesText(std::string_view bytes) {
     if (text.compare(0, kUtf8ByteOrderMark.size(), kUtf8ByteOrderMark) == 0)
         text.erase(0, kUtf8ByteOrderMark.size());
     return text;
+}
+
+bool IsRiderLine(std::string_view line) {
+    const std::size_t at = line.find(kRiderMark);
+    return at != std::string_view::npos && at != 0;
+}
+
+// Each rider joins the team of its category and name, read before or after.
+void AddRiders(std::string_view text, SifEntries& entries) {
+    std::map<std::pair<std::string, std::string>, std::size_t> teams;
+    for (std::size_t t = 0; t < entries.teams.size(); ++t)
+        teams.emplace(std::make_pair(entries.teams[t].category, entries.teams[t].name), t);
+    ForEachSifLine(text, [&](std::string_view line) {
+        if (IsTeamLine(line) || !IsRiderLine(line)) return;
+        const auto team = teams.find(
+            {TrouveChampSIF(line, kCategoryField), TrouveChampSIF(line, kRiderTeamField)});
+        if (team != teams.end())
+            entries.teams[team->second].riders.push_back(
+                {TrouveChampSIF(line, kRiderField), TrouveChampSIF(line, kPonyField)});
+    });
 }
 }  // namespace
 
@@ -94,13 +119,15 @@ bool ParseSif(std::string_view bytes, const std::string& path, SifEntries& entri
             }
             entries.sCategory.push_back(category);
         }
-        entries.teams.push_back({std::move(category), index, TrouveChampSIF(line, kTeamNameField)});
+        entries.teams.push_back(
+            {std::move(category), index, TrouveChampSIF(line, kTeamNameField), {}});
     });
     if (tooManyCategories) {
         entries = SifEntries{};
         reporter.Show(MessageIcon::Error, TextId::TooManyCategories, path);
         return false;
     }
+    AddRiders(text, entries);
     entries.sCompetNr = std::string(competNr);
     return true;
 }

@@ -1,6 +1,7 @@
 // The SIF entries file exported by the organiser's registration system: one
-// record a line, fields separated by ";". Only the competition number and the
-// category (field 4) and name (field 7) of team lines are taken.
+// record a line, fields separated by ";". Only the competition number, the
+// category (field 4) and name (field 7) of team lines, and the rider (field
+// 6) and pony (field 7) of rider lines, with their team (field 8), are taken.
 #pragma once
 
 #include <cstddef>
@@ -16,10 +17,18 @@ namespace zav {
 constexpr std::size_t kMaxCategories = 50;
 constexpr std::size_t kMaxCompetNrChars = 10;
 
+struct SifRider {
+    std::string name;  // field 6
+    std::string pony;  // field 7
+};
+
 struct SifTeam {
     std::string category;       // the whole field 4
     std::size_t categoryIndex;  // its position in SifEntries::sCategory
     std::string name;           // field 7
+    // The rider lines ("NOM_CAV") naming this team and category, in file
+    // order, wherever they stand in the file.
+    std::vector<SifRider> riders;
 };
 
 // What an entries file holds, all text in UTF-8.

@@ -42,6 +42,9 @@ KeyInfo Info(SettingKey key) {
         case SettingKey::ArenaPort: return {"Arena", "Port"};
         case SettingKey::ArenaBind: return {"Arena", "Interface"};
         case SettingKey::ArenaAcceptAtOnce: return {"Arena", "AcceptAtOnce"};
+        case SettingKey::ArenaBoardView: return {"Arena", "BoardView"};
+        case SettingKey::ArenaBoardSeconds: return {"Arena", "BoardSeconds"};
+        case SettingKey::ArenaEntries: return {"Arena", "EntriesFile"};
     }
     return {"General", ""};
 }

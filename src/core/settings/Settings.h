@@ -43,11 +43,17 @@ enum class SettingKey {
     PublishS3Endpoint,
     PublishS3Region,
     // [Arena] the arena network: "1" when on, the port, the interface's
-    // address ("": every interface), "1" to accept finish-line results at once
+    // address ("": every interface), "1" to accept finish-line results at
+    // once; the big-screen board's view ("turn", "ranking", "challenge",
+    // "championship") and seconds per view; the entries file the riders of
+    // the announcer's page come from
     ArenaOn,
     ArenaPort,
     ArenaBind,
     ArenaAcceptAtOnce,
+    ArenaBoardView,
+    ArenaBoardSeconds,
+    ArenaEntries,
 };
 
 // Values to write together, in order (what one options dialog sets).

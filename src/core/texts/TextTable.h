@@ -16,7 +16,8 @@
 //             of each game, at the game's offset + 100
 //   300..347  periods, languages, result entries, staff page, set messages
 //   400..499  buttons, labels and notes of the dialogs
-//   500..624  dialog titles and the entry dialogs' headings
+//   500..624  dialog titles and the entry dialogs' headings; 505..599 the
+//             arena's screens, their choices, the judges' phones
 //   640..659  saving safely: protected files and folders, set file entries,
 //             the save question
 //   660..699  keyboard entry of results, first steps (welcome page, guide),
@@ -2622,4 +2623,147 @@ ZAV_TEXT(989, HistoryOfThisGame,
          "This game's history",
          "Cronologia di questo gioco",
          "Verlauf dieses Spiels")
+// The arena's screens (board, overlay, announcer), their choices in the
+// Arena network dialog, the judges' phones and the results kept on a phone
+// out of reach.
+ZAV_TEXT(505, ScreenRanking,
+         "Classement",
+         "Ranking",
+         "Classifica",
+         "Rangliste")
+ZAV_TEXT(506, ScreenAfterGame,
+         "après le jeu %d",
+         "after game %d",
+         "dopo il gioco %d",
+         "nach Spiel %d")
+ZAV_TEXT(507, ScreenNoResultYet,
+         "Pas encore de résultat",
+         "No result yet",
+         "Ancora nessun risultato",
+         "Noch kein Ergebnis")
+ZAV_TEXT(508, ScreenEliminated,
+         "Éliminé",
+         "Eliminated",
+         "Eliminato",
+         "Ausgeschlossen")
+ZAV_TEXT(509, ScreenAbandon,
+         "Abandon",
+         "Abandon",
+         "Ritiro",
+         "Aufgabe")
+ZAV_TEXT(510, ScreenDefinitiveAbandon,
+         "Abandon définitif",
+         "Definitive abandon",
+         "Ritiro definitivo",
+         "Endgültige Aufgabe")
+ZAV_TEXT(511, ScreenNowRunning,
+         "En piste",
+         "Now running",
+         "In pista",
+         "Läuft jetzt")
+ZAV_TEXT(512, ScreenNext,
+         "Ensuite",
+         "Next",
+         "Poi",
+         "Danach")
+ZAV_TEXT(513, ScreenAllRun,
+         "Tous les jeux ont un résultat",
+         "Every game has a result",
+         "Tutti i giochi hanno un risultato",
+         "Alle Spiele haben ein Ergebnis")
+ZAV_TEXT(514, ScreenLastResult,
+         "Dernier résultat",
+         "Last result",
+         "Ultimo risultato",
+         "Letztes Ergebnis")
+ZAV_TEXT(515, ScreenChanges,
+         "Ce qui a changé",
+         "What changed",
+         "Cosa è cambiato",
+         "Was sich geändert hat")
+ZAV_TEXT(516, ScreenMovedUp,
+         "gagne %d place(s)",
+         "up %d place(s)",
+         "sale di %d posizione/i",
+         "steigt um %d Platz/Plätze")
+ZAV_TEXT(517, ScreenMovedDown,
+         "perd %d place(s)",
+         "down %d place(s)",
+         "scende di %d posizione/i",
+         "fällt um %d Platz/Plätze")
+ZAV_TEXT(518, ScreenNoChange,
+         "Aucun changement de place",
+         "No change of place",
+         "Nessun cambio di posizione",
+         "Keine Platzänderung")
+ZAV_TEXT(519, ScreenLeader,
+         "En tête : %s",
+         "Leading: %s",
+         "In testa: %s",
+         "An der Spitze: %s")
+ZAV_TEXT(520, ScreenAhead,
+         "%s point(s) d'avance",
+         "%s point(s) ahead",
+         "%s punto/i di vantaggio",
+         "%s Punkt(e) Vorsprung")
+ZAV_TEXT(521, ScreenGap,
+         "Écart",
+         "Gap",
+         "Distacco",
+         "Abstand")
+ZAV_TEXT(522, ScreenChallenge,
+         "'Challenge'",
+         "'Challenge'",
+         "'Challenge'",
+         "'Challenge'")
+ZAV_TEXT(530, ArenaBoardLabel,
+         "Grand écran (/board) :",
+         "Big screen (/board):",
+         "Maxischermo (/board):",
+         "Großbildschirm (/board):")
+ZAV_TEXT(531, ArenaBoardTurn,
+         "Chaque vue à tour de rôle",
+         "Each view in turn",
+         "Ogni vista a turno",
+         "Jede Ansicht im Wechsel")
+ZAV_TEXT(532, ArenaBoardSeconds,
+         "Secondes par vue :",
+         "Seconds per view:",
+         "Secondi per vista:",
+         "Sekunden je Ansicht:")
+ZAV_TEXT(533, ArenaEntriesLabel,
+         "Fichier des engagés (cavaliers pour l'annonceur) :",
+         "Entries file (riders for the announcer):",
+         "File delle iscrizioni (cavalieri per lo speaker):",
+         "Nennungsdatei (Reiter für den Sprecher):")
+ZAV_TEXT(534, ArenaJudgesTitle,
+         "Téléphones des juges",
+         "Judges' phones",
+         "Telefoni dei giudici",
+         "Telefone der Richter")
+ZAV_TEXT(535, ArenaJudgeConnected,
+         "connecté (%s)",
+         "connected (%s)",
+         "connesso (%s)",
+         "verbunden (%s)")
+ZAV_TEXT(536, ArenaJudgeAway,
+         "hors de portée, vu à %s",
+         "out of reach, last seen %s",
+         "non raggiungibile, visto alle %s",
+         "nicht erreichbar, zuletzt %s")
+ZAV_TEXT(540, EntryNotSent,
+         "pas encore envoyé",
+         "not sent yet",
+         "non ancora inviato",
+         "noch nicht gesendet")
+ZAV_TEXT(541, EntryKeptOnPhone,
+         "Le téléphone n'atteint pas l'ordinateur du marqueur : le résultat est gardé ici et part tout seul dès que le réseau revient.",
+         "The phone cannot reach the scorer's computer: the result is kept here and sent by itself as soon as the network is back.",
+         "Il telefono non raggiunge il computer del segnapunti: il risultato è conservato qui e parte da solo appena torna la rete.",
+         "Das Telefon erreicht den Rechner des Schreibers nicht: Das Ergebnis bleibt hier und wird von selbst gesendet, sobald das Netz zurück ist.")
+ZAV_TEXT(542, EntryGameNotSent,
+         "Jeu %d : pas encore envoyé",
+         "Game %d: not sent yet",
+         "Gioco %d: non ancora inviato",
+         "Spiel %d: noch nicht gesendet")
 // clang-format on

@@ -2,12 +2,16 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/filepicker.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+
+#include <algorithm>
 
 #include "platform/NetworkInterfaces.h"
 #include "support/GuiText.h"
@@ -52,6 +56,36 @@ ArenaDialog::ArenaDialog(wxWindow* parent, const zav::Settings& settings, zav::L
     acceptAtOnce_->SetValue(arena.acceptAtOnce);
     Body()->Add(acceptAtOnce_, 0, wxBOTTOM, 10);
 
+    auto* screens = new wxFlexGridSizer(2, 6, 8);
+    screens->AddGrowableCol(1);
+    screens->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaBoardLabel)), 0,
+                 wxALIGN_CENTER_VERTICAL);
+    wxArrayString views;
+    for (const zav::TextId view : {zav::TextId::ArenaBoardTurn, zav::TextId::ScreenRanking,
+                                   zav::TextId::ScreenChallenge, zav::TextId::ChampionshipTitle})
+        views.Add(Tx(view));
+    board_ = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, views, 0,
+                          wxDefaultValidator, kBoardName);
+    board_->SetSelection(static_cast<int>(arena.board.view));
+    screens->Add(board_, 0, wxEXPAND);
+    screens->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaBoardSeconds)), 0,
+                 wxALIGN_CENTER_VERTICAL);
+    seconds_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                              wxSP_ARROW_KEYS, zav::kMinBoardSeconds, zav::kMaxBoardSeconds,
+                              arena.board.seconds, kSecondsName);
+    screens->Add(seconds_, 0);
+    screens->Add(new wxStaticText(this, wxID_ANY, Tx(zav::TextId::ArenaEntriesLabel)), 0,
+                 wxALIGN_CENTER_VERTICAL);
+    entries_ = new wxFilePickerCtrl(
+        this, wxID_ANY, wxEmptyString, wxEmptyString, wxFileSelectorDefaultWildcardStr,
+        wxDefaultPosition, wxSize(260, -1), wxFLP_OPEN | wxFLP_FILE_MUST_EXIST | wxFLP_USE_TEXTCTRL,
+        wxDefaultValidator, kEntriesName);
+    // Given after the control is made: GTK's picker shows no path given
+    // to its constructor.
+    entries_->SetPath(FromCore(arena.entriesFile));
+    screens->Add(entries_, 1, wxEXPAND);
+    Body()->Add(screens, 0, wxEXPAND | wxBOTTOM, 10);
+
     if (!shown.address.empty()) {
         auto* address = new wxStaticText(
             this, wxID_ANY,
@@ -92,6 +126,9 @@ bool ArenaDialog::TransferDataFromWindow() {
     arena.bind =
         chosen == interface_->GetString(0) ? std::string() : ToCore(chosen.BeforeFirst(' '));
     arena.acceptAtOnce = acceptAtOnce_->GetValue();
+    arena.board.view = zav::kBoardViews[std::max(board_->GetSelection(), 0)];
+    arena.board.seconds = seconds_->GetValue();
+    arena.entriesFile = ToCore(entries_->GetPath().Strip(wxString::both));
     if (!zav::WriteArenaSettings(settings_, arena))
         wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
                      sAppli, wxOK | wxICON_INFORMATION, this);

@@ -1,7 +1,8 @@
 // Tools > Arena network: on or off, the port, the interface, whether finish-
-// line results are accepted at once; while on, the address to open as text
-// and as a QR code, the entry code and the judge's card. Kept in the settings file: read when
-// the dialog opens, written on OK.
+// line results are accepted at once, what the big-screen board shows, the
+// entries file the announcer's riders come from; while on, the address to
+// open as text and as a QR code, the entry code and the judge's card. Kept in
+// the settings file: read when the dialog opens, written on OK.
 #pragma once
 
 #include "arena/ArenaSettings.h"
@@ -9,7 +10,9 @@
 
 class wxButton;
 class wxCheckBox;
+class wxChoice;
 class wxComboBox;
+class wxFilePickerCtrl;
 class wxSpinCtrl;
 
 namespace zavgui {
@@ -31,6 +34,9 @@ public:
     static constexpr const char* kInterfaceName = "arenaInterface";
     static constexpr const char* kAcceptName = "arenaAcceptAtOnce";
     static constexpr const char* kQrName = "arenaQr";
+    static constexpr const char* kBoardName = "arenaBoard";  // in zav::kBoardViews' order
+    static constexpr const char* kSecondsName = "arenaBoardSeconds";
+    static constexpr const char* kEntriesName = "arenaEntries";
 
     // The judge's card, printed or as PDF, while the network runs (null
     // otherwise); the caller binds them.
@@ -43,6 +49,9 @@ private:
     wxSpinCtrl* port_;
     wxComboBox* interface_;
     wxCheckBox* acceptAtOnce_;
+    wxChoice* board_;
+    wxSpinCtrl* seconds_;
+    wxFilePickerCtrl* entries_;
 };
 
 }  // namespace zavgui

@@ -6,6 +6,8 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 #include "arena/ArenaFiles.h"
 #include "arena/EntryGate.h"
 #include "arena/JudgeCard.h"
@@ -42,6 +44,7 @@ ArenaCommands::ArenaCommands(wxZAVFrame& frame) : frame_(frame) {
     timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         TakeArrivals();
         ShowStatus();
+        ShowJudges();
     });
 }
 
@@ -78,6 +81,8 @@ void ArenaCommands::OnArenaNetwork(wxCommandEvent&) {
     const bool wasRunning = server_.Running();
     if (ShowDialog() != wxID_OK) return;
     ApplySettings();
+    // The board follows a new choice of its views at once.
+    if (server_.Running()) SheetShown();
     // Just turned on: the address, its QR code and the entry code at once.
     if (!wasRunning && server_.Running()) ShowDialog();
 }
@@ -160,6 +165,8 @@ void ArenaCommands::Stop() {
     timer_.Stop();
     server_.Stop();
     Wait(server_.TakeArrivals(), false);
+    judgesShown_.clear();
+    if (panel_) panel_->SetJudges({});
     frame_.GetStatusBar()->SetFieldsCount(2);
     ShowWaiting();
 }
@@ -201,6 +208,7 @@ void ArenaCommands::BuildSetPages() {
     if (setPagesFor_ == document.Replacements()) return;
     setPagesFor_ = document.Replacements();
     setPages_.clear();
+    setHeats_.clear();
     if (!document.HasSheet() || !document.IsSheetOfSet()) return;
     // The other sheets as saved; messages of a sheet that cannot be read
     // were given when the set was opened.
@@ -208,8 +216,23 @@ void ArenaCommands::BuildSetPages() {
     const zav::Reporter reporter(frame_.Language(), quiet);
     const zav::PublishSource source = document.PublicationSource();
     setPages_ = zav::SnapshotOfFiles(source, frame_.Language(),
-                                     zav::ReadPageStyle(frame_.AppSettings()), reporter)
+                                     zav::ReadPageStyle(frame_.AppSettings()), reporter, &setHeats_)
                     .sheets;
+}
+
+const zav::SifEntries& ArenaCommands::Entries(const std::string& path) {
+    const std::vector<long long> written = zav::WriteTimes({path});
+    if (path != entriesPath_ || written[0] != entriesWritten_) {
+        entriesPath_ = path;
+        entriesWritten_ = written[0];
+        entries_ = {};
+        // A file that cannot be read gives no riders; the dialog names it.
+        zav::RecordingMessageSink quiet;
+        if (!path.empty() &&
+            !zav::ReadSifFile(path, entries_, zav::Reporter(frame_.Language(), quiet)))
+            entries_ = {};
+    }
+    return entries_;
 }
 
 void ArenaCommands::SheetShown() {
@@ -226,17 +249,26 @@ void ArenaCommands::SheetShown() {
     auto shot = std::make_shared<zav::ArenaSnapshot>();
     shot->language = frame_.Language();
     const zav::PageStyle style = zav::ReadPageStyle(frame_.AppSettings());
+    // Read at each build, as the page style is: a new choice in the dialog
+    // or a set just made from an entries file shows on the screens at once.
+    const zav::ArenaSettings arena = zav::ReadArenaSettings(frame_.AppSettings());
     if (document.HasSheet()) {
         BuildSetPages();
         const zav::ScoreSheet& sheet = document.Sheet();
         zav::ArenaSheet current =
             zav::BuildArenaSheet(sheet, frame_.Choices().ViewOf(sheet), frame_.Language(), style);
         current.file = zav::FileNameOf(document.OwnFile());
+        shot->screens = zav::BuildArenaScreens(sheet, current.file, setHeats_, arena.board,
+                                               Entries(arena.entriesFile), frame_.Language());
         shot->sheets = setPages_;
         zav::PlaceOpenSheet(*shot, std::move(current));
         shot->isSet = document.IsSheetOfSet();
         shot->heading = zav::FileNameOf(document.PublicationSource().path);
         shot->entry = zav::EntrySheet{sheet, SheetKey()};
+    } else {
+        zav::ScreenSource none;
+        none.language = frame_.Language();
+        shot->screens = zav::BuildScreenPages(none);
     }
     zav::AddLogo(*shot, style);
     server_.SetSnapshot(std::move(shot));
@@ -381,6 +413,26 @@ void ArenaCommands::ShowWaiting() {
         }
     }
     ShowStatus();
+}
+
+// Only when the list changed: the panel is not laid out again at each tick.
+void ArenaCommands::ShowJudges() {
+    std::vector<zav::JudgePhone> judges = server_.Judges();
+    const auto same = [](const zav::JudgePhone& a, const zav::JudgePhone& b) {
+        return a.name == b.name && a.lastSeen == b.lastSeen && a.connected == b.connected;
+    };
+    if (!panel_ ||
+        std::equal(judges.begin(), judges.end(), judgesShown_.begin(), judgesShown_.end(), same))
+        return;
+    judgesShown_ = std::move(judges);
+    std::vector<wxString> lines;
+    for (const zav::JudgePhone& judge : judgesShown_)
+        lines.push_back(FromCore(judge.name) + wxS(": ") +
+                        TxFormat(frame_.Language(),
+                                 judge.connected ? zav::TextId::ArenaJudgeConnected
+                                                 : zav::TextId::ArenaJudgeAway,
+                                 FromCore(judge.lastSeen)));
+    panel_->SetJudges(lines);
 }
 
 void ArenaCommands::ShowStatus() {

@@ -15,7 +15,9 @@
 #include "arena/ArenaServer.h"
 #include "arena/ArenaSettings.h"
 #include "arena/WaitingResults.h"
+#include "championship/Heats.h"
 #include "history/ResultHistory.h"
+#include "sets/SifFile.h"
 
 class wxCommandEvent;
 class wxKeyEvent;
@@ -75,6 +77,9 @@ private:
     // (the judges' phones have no business knowing the scorer's folders).
     const std::string& SheetKey() const;
     void BuildSetPages();
+    // The entries file named in the settings, read again when it changes.
+    const zav::SifEntries& Entries(const std::string& path);
+    void ShowJudges();
     void Wait(std::vector<zav::FinishLineResult> arrived, bool acceptAtOnce);
     // What the queue says may go in without the scorer now.
     void AcceptWhatMay();
@@ -96,7 +101,12 @@ private:
     // The set's sheets as their files hold them, read when the set or the
     // sheet on screen changes; the sheet on screen is built at each change.
     std::vector<zav::ArenaSheet> setPages_;
+    std::vector<zav::Heat> setHeats_;  // the same sheets, scored, for the championship
     unsigned setPagesFor_ = ~0u;
+    zav::SifEntries entries_;
+    std::string entriesPath_;
+    long long entriesWritten_ = 0;
+    std::vector<zav::JudgePhone> judgesShown_;
     mutable std::string sheetKey_;
     mutable unsigned sheetKeyFor_ = ~0u;
 };

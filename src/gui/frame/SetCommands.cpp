@@ -77,6 +77,9 @@ void SetCommands::LoadSIFFile(const wxString& path, const wxString& setFolder) {
         }
     }
     frame_.Document().CreateSet(entries, optionsDialog.options, plan, ToCore(setPath));
+    // The announcer's page names the riders from this file from now on.
+    if (frame_.Document().HasSheet())
+        static_cast<void>(frame_.AppSettings().Set(zav::SettingKey::ArenaEntries, ToCore(path)));
     frame_.ShowDocument();
 }
 

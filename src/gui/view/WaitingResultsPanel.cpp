@@ -29,6 +29,12 @@ wxString EntryMarkup(const WaitingEntry& entry) {
 WaitingResultsPanel::WaitingResultsPanel(wxWindow* parent, zav::Language language)
     : wxPanel(parent, wxID_ANY) {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
+    judgesHeading_ = new wxStaticText(this, wxID_ANY, Tx(language, zav::TextId::ArenaJudgesTitle));
+    judgesHeading_->SetFont(judgesHeading_->GetFont().Bold());
+    sizer->Add(judgesHeading_, 0, wxLEFT | wxRIGHT | wxTOP, 6);
+    judges = new wxStaticText(this, wxID_ANY, wxEmptyString);
+    sizer->Add(judges, 0, wxEXPAND | wxLEFT | wxRIGHT, 6);
+    SetJudges({});
     auto* heading = new wxStaticText(this, wxID_ANY, Tx(language, zav::TextId::ArenaWaitingTitle));
     heading->SetFont(heading->GetFont().Bold());
     sizer->Add(heading, 0, wxALL, 6);
@@ -64,6 +70,16 @@ void WaitingResultsPanel::SetEntries(const std::vector<WaitingEntry>& entries, b
         list->SetSelection(chosen >= 0 && chosen < static_cast<int>(entries.size()) ? chosen : 0);
     offline_->Show(offline);
     ShowButtons();
+}
+
+void WaitingResultsPanel::SetJudges(const std::vector<wxString>& lines) {
+    wxString text;
+    for (const wxString& line : lines) text += (text.empty() ? wxS("") : wxS("\n")) + line;
+    judges->SetLabelText(text);
+    judges->Wrap(290);
+    judgesHeading_->Show(!lines.empty());
+    judges->Show(!lines.empty());
+    Layout();
 }
 
 // The list's keys, as in a file manager's list: Enter takes the entry, F2

@@ -2,7 +2,7 @@
 // scorer: one entry each, wrapped to the panel's width ("Game 4, from the
 // finish line, 14:32:05", a conflict in red, then every team's place), and
 // Accept, Edit and Reject for the entry chosen, by button or key (written
-// under them).
+// under them); above them, the judges' phones and whether each is in reach.
 #pragma once
 
 #include <wx/panel.h>
@@ -33,6 +33,10 @@ public:
     // network is off, the judges no longer hear of the decisions.
     void SetEntries(const std::vector<WaitingEntry>& entries, bool offline);
 
+    // The judges' phones, one line each ("Finish judge: connected
+    // (14:32:05)"); none: the list is hidden.
+    void SetJudges(const std::vector<wxString>& lines);
+
     // What the buttons do with the entry chosen (from 0).
     std::function<void(int)> onAccept, onEdit, onReject;
 
@@ -42,8 +46,11 @@ public:
     wxButton* edit = nullptr;
     wxButton* reject = nullptr;
 
+    wxStaticText* judges = nullptr;
+
 private:
     wxStaticText* offline_ = nullptr;
+    wxStaticText* judgesHeading_ = nullptr;
 
     void Act(const std::function<void(int)>& action);
     void OnKey(wxKeyEvent& event);

@@ -32,6 +32,9 @@ std::shared_ptr<ArenaSnapshot> SnapshotOf(const ScoreSheet& sheet) {
     shot->sheets.push_back(
         BuildArenaSheet(sheet, {1, 1}, Language::English, zavtest::ColourStyle()));
     shot->entry = EntrySheet{sheet, "heat-1"};
+    ScreenSource screens;
+    screens.sheet = &sheet;
+    shot->screens = BuildScreenPages(screens);
     shot->logoName = "logo.png";
     shot->logoBytes = "PNG bytes";
     return shot;
@@ -130,9 +133,17 @@ TEST_F(ArenaServerTest, ServesThePagesAndNoFile) {
     EXPECT_EQ(client.Get("/")->body, shot->sheets[0].phonePage);
     EXPECT_EQ(client.Get("/sheet")->body, shot->sheets[0].sheetPage);
     EXPECT_EQ(client.Get("/logo.png")->body, "PNG bytes");
+    EXPECT_EQ(client.Get("/board")->body, shot->screens.board);
+    EXPECT_EQ(client.Get("/overlay")->body, shot->screens.overlay);
+    EXPECT_EQ(client.Get("/announcer")->body, shot->screens.announcer);
     for (const char* path : {"/../CMakeLists.txt", "/etc/passwd", "/%2e%2e/etc/passwd",
                              "/sheet.html", "/?s=2", "/sheet?s=x", "/entry/../README.md"})
         EXPECT_EQ(client.Get(path)->status, 404) << path;
+    // Pages without screens: the screens of no sheet, which follow.
+    auto none = std::make_shared<ArenaSnapshot>();
+    none->language = Language::English;
+    server.SetSnapshot(none);
+    EXPECT_NE(client.Get("/board")->body.find("No sheet is open"), std::string::npos);
 }
 
 TEST_F(ArenaServerTest, WatchersHearOfEveryNewSnapshotAndEveryDecision) {
@@ -326,6 +337,45 @@ TEST_F(ArenaServerTest, TwoJudgesOnOneGameAndTheDecisionOnTheirPhones) {
     const httplib::Headers third = Judge();
     ASSERT_EQ(Send(third, result + Form(third))->status, 303);
     EXPECT_GT(server.TakeArrivals().at(0).id, arrived[2].id);
+}
+
+// A phone out of reach sends its result again and again with the id it made
+// for it: counted once, each try answered with the first one's status, also
+// after the network was stopped and started again. Several results kept on
+// one form each go in with their own id. The judge's phone is listed.
+TEST_F(ArenaServerTest, AResultSentThreeTimesIsCountedOnce) {
+    const httplib::Headers judge = Judge();
+    const std::string form = Form(judge);
+    const std::string result = "sheet=heat-1&game=4&t1=0&t2=1&t3=2&t4=3&form=" + form;
+    const std::string phoneId = "&uid=" + RandomHex(16);
+    std::string status;
+    for (int i = 0; i < 3; ++i) {
+        const auto answer = Send(judge, result + phoneId);
+        ASSERT_EQ(answer->status, 303);
+        if (i == 0) status = answer->get_header_value("Location");
+        EXPECT_EQ(answer->get_header_value("Location"), status);
+    }
+    EXPECT_EQ(server.TakeArrivals().size(), 1u);
+    EXPECT_EQ(Send(judge, result + "&uid=short")->status, 400);
+    EXPECT_EQ(Send(judge,
+                   "sheet=heat-1&game=5&t1=0&t2=1&t3=2&t4=3&form=" + form + "&uid=" + RandomHex(16))
+                  ->status,
+              303);
+    EXPECT_EQ(server.TakeArrivals().size(), 1u);
+    const std::vector<JudgePhone> judges = server.Judges();
+    ASSERT_EQ(judges.size(), 1u);
+    EXPECT_EQ(judges[0].name, "127.0.0.1");  // no name given: the phone's address
+    EXPECT_TRUE(judges[0].connected);
+
+    server.Stop();
+    std::string reason;
+    ASSERT_TRUE(server.Start({"127.0.0.1", 0, true}, reason));
+    server.SetSnapshot(SnapshotOf(sheet));
+    const httplib::Headers again = Judge();
+    const auto answer = Send(again, "sheet=heat-1&game=4&t1=0&t2=1&t3=2&t4=3" + phoneId);
+    EXPECT_EQ(answer->get_header_value("Location"), status);
+    EXPECT_TRUE(server.TakeArrivals().empty());
+    EXPECT_NE(Client().Get(status, again)->body.find(">received<"), std::string::npos);
 }
 
 TEST(ArenaServer, NamesWhyItCannotOpenThePort) {
