@@ -139,7 +139,7 @@ std::string PrepareAnnouncerPage(const ScreenSource& source) {
         const ScoreSheet& sheet = *source.sheet;
         const HeatStandings standings = ComputeStandings(sheet);
         page += "<header>";
-        AppendHeatTitle(page, sheet);
+        AppendHeatTitle(page, sheet, source.language);
         // The sheet's categories or sub-title, unless the title says it all.
         const std::string sub = PhoneSheetName(sheet.sTitle, sheet.sSubTitle);
         page += "<p>" + (sub == sheet.sTitle ? "" : EscapeMarkup(sub) + " &middot; ") +

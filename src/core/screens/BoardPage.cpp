@@ -98,9 +98,9 @@ struct View {
 };
 
 void OpenView(View& view, const ScoreSheet& sheet, const std::string& what,
-              const std::string& detail, int rows) {
+              const std::string& detail, int rows, Language language) {
     view.html += "<section class=\"view\" data-key=\"" + view.key + "\"><header><div>";
-    AppendHeatTitle(view.html, sheet);
+    AppendHeatTitle(view.html, sheet, language);
     const std::string sub = PhoneSheetName(sheet.sTitle, sheet.sSubTitle);
     view.html += "<p class=\"sub\">" + EscapeMarkup(sub == sheet.sTitle ? sheet.sDate : sub) +
                  "</p></div><div class=\"what\"><b>" + EscapeMarkup(what) + "</b><span>" +
@@ -128,7 +128,7 @@ View RankingView(const ScoreSheet& sheet, const HeatStandings& standings, Langua
                        FormatText(Text(language, TextId::ScreenAfterGame), long(last + 1));
     OpenView(view, sheet, what,
              last < 0 ? Text(language, TextId::ScreenNoResultYet) : GameName(sheet, last, language),
-             static_cast<int>(standings.rows.size()));
+             static_cast<int>(standings.rows.size()), language);
     view.html += "<thead><tr><th class=\"pos\">" + Text(language, TextId::PhonePosition) +
                  "</th><th>" + Text(language, TextId::TeamColumn) + "</th>";
     if (last >= 0)
@@ -167,7 +167,7 @@ std::optional<View> ChallengeView(const ScoreSheet& original, const HeatStanding
     OpenView(view, sheet, sheet.sChallengeTitle,
              last < 0 ? Text(language, TextId::ScreenNoResultYet)
                       : FormatText(Text(language, TextId::ScreenAfterGame), long(last + 1)),
-             static_cast<int>(order.size()));
+             static_cast<int>(order.size()), language);
     view.html += "<thead><tr><th>" + Text(language, TextId::TeamColumn) + "</th>";
     if (last >= 0)
         view.html += "<th class=\"num\">" + Text(language, TextId::GameColumn) + " " +
@@ -209,7 +209,8 @@ std::vector<View> ChampionshipViews(const ScoreSheet& sheet, const ChampionshipT
         const std::size_t from = static_cast<std::size_t>(p) * kRowsPerPage;
         const std::size_t to = std::min(table.rows.size(), from + kRowsPerPage);
         OpenView(view, sheet, title + page, "",
-                 static_cast<int>(std::min<std::size_t>(table.rows.size(), kRowsPerPage)));
+                 static_cast<int>(std::min<std::size_t>(table.rows.size(), kRowsPerPage)),
+                 language);
         view.html += "<thead><tr><th class=\"pos\">" + Text(language, TextId::PhonePosition) +
                      "</th><th>" + Text(language, TextId::TeamColumn) + "</th>";
         for (std::size_t c = firstHeat; c < heats; ++c)

@@ -45,7 +45,7 @@ constexpr const char* kPartScript =
 void AppendStrip(std::string& page, const ScoreSheet& sheet, const HeatStandings& standings,
                  Language language) {
     page += "<div id=\"zav-strip\" class=\"live strip\">";
-    AppendHeatTitle(page, sheet);
+    AppendHeatTitle(page, sheet, language);
     page += "<ol>";
     for (const Standing& row : standings.rows) {
         page += "<li><span class=\"pos\">" + row.position + "</span>";

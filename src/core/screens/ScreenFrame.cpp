@@ -1,6 +1,7 @@
 #include "screens/ScreenFrame.h"
 
 #include "encoding/Markup.h"
+#include "official/Standing.h"
 #include "screens/TeamColours.h"
 #include "sheet/GameCatalogue.h"
 
@@ -37,12 +38,20 @@ void AppendScreenHead(std::string& page, const std::string& title, const char* c
     page += EscapeMarkup(title);
     page += "</title>\n<style>\n";
     page += css;
+    page +=
+        ".standing{font-size:.45em;font-weight:normal;white-space:nowrap;vertical-align:middle;"
+        "padding:0 .3em;border:.1em solid currentColor;border-radius:.2em}"
+        ".standing.provisional{font-style:italic}\n";
     page += "</style>\n</head>\n<body>\n";
 }
 
-void AppendHeatTitle(std::string& page, const ScoreSheet& sheet) {
+void AppendHeatTitle(std::string& page, const ScoreSheet& sheet, Language language) {
     page += "<h1 class=\"heat\"><span class=\"heat-title\">";
     page += EscapeMarkup(sheet.sTitle);
+    // Said in words, not by colour alone: the ranking may still change.
+    page += sheet.bOfficial ? "</span> <span class=\"standing\">"
+                            : "</span> <span class=\"standing provisional\">";
+    page += EscapeMarkup(StandingText(sheet, language));
     page += "</span></h1>";
 }
 

@@ -15,8 +15,9 @@ namespace zav {
 void AppendScreenHead(std::string& page, const std::string& title, const char* css,
                       Language language);
 
-// <h1 class="heat"><span class="heat-title">title</span></h1>
-void AppendHeatTitle(std::string& page, const ScoreSheet& sheet);
+// <h1 class="heat"><span class="heat-title">title</span> and the heat's
+// standing ("Provisional", "Official 2024-06-01 14:32") in a span of its own</h1>
+void AppendHeatTitle(std::string& page, const ScoreSheet& sheet, Language language);
 
 // The team's name with its colours: painted stripes for the words known,
 // the words themselves after the name (class "colours"); a team without

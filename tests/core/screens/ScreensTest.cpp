@@ -7,6 +7,7 @@
 
 #include "championship/ChampionshipTable.h"
 #include "core/report/PageTesting.h"
+#include "official/Standing.h"
 #include "report/ScoreFormat.h"
 #include "screens/Riders.h"
 #include "screens/ScreenPages.h"
@@ -113,6 +114,15 @@ TEST(BoardPage, TheViewsTheScorersChoiceShows) {
     board = PrepareBoardPage(source);
     EXPECT_EQ(Views(board), (std::vector<std::string>{"ranking"}));
     EXPECT_EQ(board.find("<nav>"), std::string::npos);  // one view: nothing turns
+
+    // Each screen says in words whether the heat may still change.
+    for (const bool official : {false, true}) {
+        if (official) MakeOfficial(sheet, "2026-05-12 11:40:05");
+        const std::string said = official ? ">Official 2026-05-12 11:40<" : ">Provisional<";
+        const ScreenPages pages = BuildScreenPages(source);
+        for (const std::string* page : {&pages.board, &pages.overlay, &pages.announcer})
+            EXPECT_NE(page->find(said), std::string::npos) << *page;
+    }
 
     // No sheet open: each screen says so, and follows the event stream.
     source.sheet = nullptr;
