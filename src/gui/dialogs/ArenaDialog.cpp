@@ -2,7 +2,6 @@
 
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/statbmp.h>
@@ -11,6 +10,7 @@
 #include "platform/NetworkInterfaces.h"
 #include "support/GuiText.h"
 #include "support/QrPicture.h"
+#include "support/WxMessageSink.h"
 
 namespace zavgui {
 
@@ -84,8 +84,9 @@ bool ArenaDialog::TransferDataFromWindow() {
         chosen == interface_->GetString(0) ? std::string() : ToCore(chosen.BeforeFirst(' '));
     arena.acceptAtOnce = acceptAtOnce_->GetValue();
     if (!zav::WriteArenaSettings(settings_, arena))
-        wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
-                     sAppli, wxOK | wxICON_INFORMATION, this);
+        ShowNotice(this,
+                   TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
+                   sAppli, wxICON_INFORMATION);
     return true;
 }
 
