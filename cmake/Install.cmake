@@ -5,6 +5,8 @@ if(WIN32)
   # One folder, as Windows programs are installed: the programs and the files
   # they open by name side by side, wx's own translations in locale\.
   install(TARGETS zavscore-cli RUNTIME DESTINATION .)
+  # The sample sheets and entries file the README's first steps open.
+  install(DIRECTORY examples/ DESTINATION examples)
   if(TARGET zavscore)
     install(TARGETS zavscore RUNTIME DESTINATION .)
     install(DIRECTORY res/program/ DESTINATION .)
@@ -45,6 +47,10 @@ add_custom_target(zav_package_files ALL DEPENDS ${ZAV_COMPRESSED})
 
 install(TARGETS zavscore-cli RUNTIME DESTINATION bin)
 install(FILES ${ZAV_PACKAGE_FILES}/zavscore-cli.1.gz DESTINATION share/man/man1)
+# The sample sheets and entries file the README's first steps open, beside
+# the program's files rather than compressed under share/doc, so that the
+# file choosers open them as they are.
+install(DIRECTORY examples/ DESTINATION share/zavscore/examples)
 install(FILES ${ZAV_PACKAGE_FILES}/copyright ${ZAV_PACKAGE_FILES}/changelog.gz
         DESTINATION share/doc/zavscore)
 

@@ -8,7 +8,8 @@
 #            once from Debian's own source packages into a cache outside the checkout;
 #            nlohmann-json and Boost (Asio, Beast), header-only, are copies of Debian's own
 #            headers
-#   build    zavscore.exe, zavscore-cli.exe and the Windows test programs (build-windows/)
+#   build    zavscore.exe, zavscore-cli.exe and the Windows test programs and tools
+#            (build-windows/)
 #   package  the installer and the portable zip (build-windows/dist/)
 #
 # Environment: XDG_CACHE_HOME (default ~/.cache) holds the libraries; BUILD_DIR
@@ -304,7 +305,7 @@ project() {
     -DZAV_MINGW_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DZAV_BUILD_GUI=ON -DZAV_BUILD_TESTS=ON \
     "${launcher[@]}" >/dev/null
   cmake --build "$build_dir" -j"$jobs" --target zavscore zavscore-cli zavcore_tests \
-    zavdocument_tests zavcli_tests
+    zavdocument_tests zavcli_tests zavtest_windowprobe
   # Static: nothing but Windows' own DLLs.
   local exe dll
   for exe in "$build_dir/src/gui/zavscore.exe" "$build_dir/zavscore-cli.exe"; do

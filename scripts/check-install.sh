@@ -30,6 +30,8 @@ expected=(
   share/man/man1/zavscore.1.gz share/man/man1/zavscore-cli.1.gz
   share/doc/zavscore/copyright share/doc/zavscore/changelog.gz
 )
+# The sample files the README's first steps open.
+for sample in "$repo"/examples/*; do expected+=("share/zavscore/examples/$(basename "$sample")"); done
 for size in 16 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/zavscore.png")
 done
@@ -73,7 +75,12 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libwxgtk3.2 libgtk-3 libc6 wx3.2-i18n libcurl4; do
   [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
-dpkg-deb -c "$deb" | grep ' ./usr/bin/zavscore$' >/dev/null || fail "the package has no /usr/bin/zavscore"
+dpkg-deb -c "$deb" >"$work/deb-files"
+grep -q ' ./usr/bin/zavscore$' "$work/deb-files" || fail "the package has no /usr/bin/zavscore"
+for sample in "$repo"/examples/*; do
+  grep -q " ./usr/share/zavscore/examples/$(basename "$sample")\$" "$work/deb-files" ||
+    fail "the package has no sample $(basename "$sample")"
+done
 # Debian's own package checker finds no error.
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 

@@ -55,7 +55,7 @@ protected:
 
     bool ExportPdf(PageKind kind, const std::string& path) {
         return frame->Printing().ExportPdf(kind, frame->Pages().Page(kind, PageUse::Printer),
-                                           wxString::FromUTF8(path));
+                                           [&] { return wxString::FromUTF8(path); });
     }
 
     // The pages printing puts on paper, as the PDF of the same pages counts them.

@@ -5,6 +5,10 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include <algorithm>
+#include <set>
+#include <tuple>
+
 #include "app/ZAVApp.h"
 #include "gui/FrameFixture.h"
 #include "support/TestFiles.h"
@@ -12,6 +16,17 @@
 namespace {
 
 using StartupTest = FrameFixture;
+
+// The colours of a picture's pixels, transparency included.
+std::set<std::tuple<int, int, int, int>> Colours(const wxBitmap& picture) {
+    const wxImage image = picture.ConvertToImage();
+    std::set<std::tuple<int, int, int, int>> colours;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            colours.emplace(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y),
+                            image.HasAlpha() ? image.GetAlpha(x, y) : 255);
+    return colours;
+}
 
 TEST_F(StartupTest, WithoutFileTheWelcomePageAndTheMenusAsTheyStart) {
     const zav::Settings settings(SettingsFile());
@@ -29,7 +44,22 @@ TEST_F(StartupTest, WithoutFileTheWelcomePageAndTheMenusAsTheyStart) {
         EXPECT_TRUE(bar->IsEnabled(id)) << id;
     EXPECT_TRUE(bar->IsChecked(ID_SAVE_AUTO));
     // The toolbar's ranking buttons are never disabled.
-    EXPECT_TRUE(window.GetToolBar()->GetToolEnabled(ID_VIEW_CHALL));
+    wxToolBar* toolBar = window.GetToolBar();
+    EXPECT_TRUE(toolBar->GetToolEnabled(ID_VIEW_CHALL));
+    // At 150 %, every picture is drawn at 24 pixels: edges that fall half
+    // across a pixel give it colours of its own, where an enlargement of the
+    // 16-pixel picture would only repeat that picture's pixels.
+    for (size_t i = 0; i < toolBar->GetToolsCount(); ++i) {
+        const wxToolBarToolBase* tool = toolBar->GetToolByPos(static_cast<int>(i));
+        if (!tool->IsButton()) continue;
+        const wxBitmapBundle bundle = tool->GetNormalBitmapBundle();
+        const wxBitmap picture = bundle.GetBitmap(wxSize(24, 24));
+        EXPECT_EQ(picture.GetSize(), wxSize(24, 24)) << tool->GetId();
+        const auto small = Colours(bundle.GetBitmap(wxSize(16, 16)));
+        const auto large = Colours(picture);
+        EXPECT_FALSE(std::includes(small.begin(), small.end(), large.begin(), large.end()))
+            << tool->GetId();
+    }
 }
 
 TEST_F(StartupTest, ASheetFileIsOpenedAndShownOnceTheProgramIsIdle) {

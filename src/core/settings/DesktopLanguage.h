@@ -8,11 +8,9 @@
 
 namespace zav {
 
-// The language the desktop's programs speak, as the message catalogues read
-// it: the first entry of LANGUAGE's list that is French, English, Italian or
-// German (LANGUAGE counts only under a locale other than C), else the
-// language of the locale (LC_ALL, LC_MESSAGES or LANG, the first one set);
-// French when neither is one of the four.
+// The language the desktop's programs speak: the first of the desktop's
+// languages (platform/DesktopLocales.h) that is French, English, Italian or
+// German; French when none is.
 Language DesktopLanguage(const Environment& env);
 
 // "fr", "en", "it" or "de": the language's name for message catalogues.

@@ -23,6 +23,7 @@
 //   660..699  keyboard entry of results, first steps (welcome page, guide),
 //             the judge's card of the arena network
 //   706..719  Windows: a file another program holds open, PDF export
+//   726       Windows: print preview without a printer
 //   750..769  undo and redo, crash recovery
 //   770..799  published results and the full-screen view
 //   860..889  upload to the event's web site, the site's arenas
@@ -1668,6 +1669,11 @@ ZAV_TEXT(725, FilesExist,
          "These files already exist and are not replaced:\n%s",
          "Questi file esistono già e non vengono sostituiti:\n%s",
          "Diese Dateien existieren bereits und werden nicht ersetzt:\n%s")
+ZAV_TEXT(726, PreviewNoPrinter,
+         "L'aperçu avant impression n'a pas pu être préparé : aucune imprimante n'est installée sur cet ordinateur, et l'aperçu met les pages en forme pour une imprimante. Ajoutez-en une dans Paramètres, Imprimantes et scanners (« Microsoft Print to PDF » convient).",
+         "The print preview could not be prepared: no printer is installed on this computer, and the preview lays the pages out for a printer. Add one in Settings, Printers & scanners (\"Microsoft Print to PDF\" will do).",
+         "Non è stato possibile preparare l'anteprima di stampa: nessuna stampante è installata su questo computer, e l'anteprima impagina per una stampante. Aggiungetene una in Impostazioni, Stampanti e scanner (« Microsoft Print to PDF » va bene).",
+         "Die Druckvorschau konnte nicht erstellt werden: auf diesem Computer ist kein Drucker installiert, und die Vorschau richtet die Seiten für einen Drucker ein. Fügen Sie einen unter Einstellungen, Drucker & Scanner hinzu (»Microsoft Print to PDF« genügt).")
 ZAV_TEXT(743, PrintFailed,
          "L'impression a échoué : %s",
          "Printing failed: %s",

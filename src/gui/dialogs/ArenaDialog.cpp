@@ -5,7 +5,6 @@
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/filepicker.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/statbmp.h>
@@ -16,6 +15,7 @@
 #include "platform/NetworkInterfaces.h"
 #include "support/GuiText.h"
 #include "support/QrPicture.h"
+#include "support/WxMessageSink.h"
 
 namespace zavgui {
 
@@ -130,8 +130,9 @@ bool ArenaDialog::TransferDataFromWindow() {
     arena.board.seconds = seconds_->GetValue();
     arena.entriesFile = ToCore(entries_->GetPath().Strip(wxString::both));
     if (!zav::WriteArenaSettings(settings_, arena))
-        wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
-                     sAppli, wxOK | wxICON_INFORMATION, this);
+        ShowNotice(this,
+                   TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
+                   sAppli, wxICON_INFORMATION);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "dialogs/GameHistoryDialog.h"
 #include "dialogs/ListChoice.h"
+#include "platform/ToolkitPlatform.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
@@ -147,7 +148,7 @@ bool GameResultDialog::Validate() {
     wxMessageDialog question(this, TxFormat(wxLanguage_, zav::TextId::MissingResults, missing),
                              sAppli, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
     question.SetYesNoLabels(Tx(zav::TextId::Yes), Tx(zav::TextId::No));
-    if (question.ShowModal() == wxID_YES) return true;
+    if (ShowMessageBox(question, this) == wxID_YES) return true;
     results[first]->SetFocus();
     return false;
 }
@@ -157,7 +158,7 @@ bool GameResultDialog::ConfirmClear() {
     wxMessageDialog question(this, TxFormat(wxLanguage_, zav::TextId::ClearResultsQuestion, g + 1),
                              sAppli, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
     question.SetYesNoLabels(Tx(zav::TextId::Yes), Tx(zav::TextId::No));
-    cleared_ = question.ShowModal() == wxID_YES;
+    cleared_ = ShowMessageBox(question, this) == wxID_YES;
     return cleared_;
 }
 

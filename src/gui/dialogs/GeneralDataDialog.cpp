@@ -1,7 +1,6 @@
 #include "dialogs/GeneralDataDialog.h"
 
 #include <wx/button.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -12,6 +11,7 @@
 
 #include "dialogs/ListChoice.h"
 #include "support/GuiText.h"
+#include "support/WxMessageSink.h"
 
 namespace zavgui {
 
@@ -174,7 +174,7 @@ bool GeneralDataDialog::StoreControls() {
 }
 
 void GeneralDataDialog::ShowHelp(zav::TextId text, zav::TextId caption) {
-    wxMessageBox(Tx(text), Tx(caption), wxOK | wxICON_QUESTION, this);
+    ShowNotice(this, Tx(text), Tx(caption), wxICON_QUESTION);
 }
 
 }  // namespace zavgui

@@ -1,7 +1,6 @@
 #include "dialogs/PreviousFromSheetsDialog.h"
 
 #include <wx/choice.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -9,6 +8,7 @@
 #include "report/ScoreFormat.h"
 #include "sheet/ResultEntry.h"
 #include "support/GuiText.h"
+#include "support/WxMessageSink.h"
 
 namespace zavgui {
 
@@ -120,9 +120,10 @@ bool PreviousFromSheetsDialog::TransferDataFromWindow() {
     for (std::size_t t = 0; t < matches.size(); ++t) {
         for (const int match : matches[t]) {
             if (match != zav::kAskTeam) continue;
-            wxMessageBox(
+            ShowNotice(
+                this,
                 TxFormat(wxLanguage_, zav::TextId::ChooseTeamOf, FromCore(sheet_.sTeamName[t])),
-                sAppli, wxOK | wxICON_INFORMATION, this);
+                sAppli, wxICON_INFORMATION);
             return false;
         }
     }

@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dirdlg.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
@@ -11,6 +10,7 @@
 
 #include "publish/PublishSettings.h"
 #include "support/GuiText.h"
+#include "support/WxMessageSink.h"
 #include "upload/UploadAddress.h"
 
 namespace zavgui {
@@ -93,7 +93,7 @@ void PublishDialog::OnSearch() {
 
 bool PublishDialog::TransferDataFromWindow() {
     if (!TypedUrl().empty() && !zav::ParseUploadAddress(TypedUrl())) {
-        wxMessageBox(Tx(zav::TextId::UploadBadAddress), sAppli, wxOK | wxICON_INFORMATION, this);
+        ShowNotice(this, Tx(zav::TextId::UploadBadAddress), sAppli, wxICON_INFORMATION);
         upload_->SetFocus();
         return false;
     }
@@ -106,8 +106,9 @@ bool PublishDialog::TransferDataFromWindow() {
     publish.s3 = {ToCore(s3Endpoint_->GetValue().Strip(wxString::both)),
                   ToCore(s3Region_->GetValue().Strip(wxString::both))};
     if (!zav::WritePublishSettings(settings_, publish))
-        wxMessageBox(TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
-                     sAppli, wxOK | wxICON_INFORMATION, this);
+        ShowNotice(this,
+                   TxFormat(wxLanguage_, zav::TextId::ErrorWriting, FromCore(settings_.Path())),
+                   sAppli, wxICON_INFORMATION);
     return true;
 }
 

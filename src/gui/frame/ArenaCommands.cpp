@@ -119,10 +119,11 @@ void ArenaCommands::PrintJudgeCard(const std::string& address, const std::string
         frame_.Printing().Print(PageKind::JudgeCard, page, wxString());
         return;
     }
-    const wxString path =
-        frame_.User().ChooseNewFile(FileKind::Export, zav::TextId::JudgeCardTitle, wxString(),
-                                    wxS("judge-card"), zav::TextId::PdfFilter, wxS("pdf"));
-    if (!path.empty()) (void)frame_.Printing().ExportPdf(PageKind::JudgeCard, page, path);
+    (void)frame_.Printing().ExportPdf(PageKind::JudgeCard, page, [this] {
+        return frame_.User().ChooseNewFile(FileKind::Export, zav::TextId::JudgeCardTitle,
+                                           wxString(), wxS("judge-card"), zav::TextId::PdfFilter,
+                                           wxS("pdf"));
+    });
 }
 
 void ArenaCommands::ApplySettings() {

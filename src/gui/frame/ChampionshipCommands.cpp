@@ -102,15 +102,19 @@ void ChampionshipCommands::OnChampionshipTable(wxCommandEvent&) {
 }
 
 void ChampionshipCommands::Export(const zav::Championship& championship, bool pdf) {
-    const wxString path = frame_.User().ChooseNewFile(
-        FileKind::Export, zav::TextId::ChampionshipTitle, wxString(), wxS("championship"),
-        pdf ? zav::TextId::PdfFilter : zav::TextId::HtmlFilter, pdf ? wxS("pdf") : wxS("html"));
-    if (path.empty()) return;
+    const auto choosePath = [&] {
+        return frame_.User().ChooseNewFile(
+            FileKind::Export, zav::TextId::ChampionshipTitle, wxString(), wxS("championship"),
+            pdf ? zav::TextId::PdfFilter : zav::TextId::HtmlFilter, pdf ? wxS("pdf") : wxS("html"));
+    };
     PageProducer& pages = frame_.Pages();
-    if (pdf)
+    if (pdf) {
         (void)frame_.Printing().ExportPdf(PageKind::Championship,
-                                          pages.Championship(championship, PageUse::Printer), path);
-    else
+                                          pages.Championship(championship, PageUse::Printer), choosePath);
+        return;
+    }
+    const wxString path = choosePath();
+    if (!path.empty())
         (void)frame_.Printing().SaveHtmlPage(pages.Championship(championship, PageUse::File), path);
 }
 

@@ -86,11 +86,11 @@ void PrintCommands::ExportHtml(const PageCommands& page) {
 
 void PrintCommands::ExportPdf(const PageCommands& page) {
     if (!frame_.RequireSheet()) return;
-    const wxString path =
-        ChooseExportFile(page.pdfCaption, PdfName(page.nameSuffix), T::PdfFilter, wxS("pdf"));
-    if (path.empty()) return;
-    (void)frame_.Printing().ExportPdf(page.kind, frame_.Pages().Page(page.kind, PageUse::Printer),
-                                      path);
+    (void)frame_.Printing().ExportPdf(
+        page.kind, frame_.Pages().Page(page.kind, PageUse::Printer), [&] {
+            return ChooseExportFile(page.pdfCaption, PdfName(page.nameSuffix), T::PdfFilter,
+                                    wxS("pdf"));
+        });
 }
 
 wxString PrintCommands::ChooseExportFile(zav::TextId caption, const wxString& proposedName,

@@ -10,8 +10,10 @@
 #include "frame/ZAVFrame.h"
 #include "platform/DesktopSecretStore.h"
 #include "platform/UserFolders.h"
+#include "platform/ToolkitPlatform.h"
 #include "publish/PublishSettings.h"
 #include "support/GuiText.h"
+#include "support/WxMessageSink.h"
 
 namespace zavgui {
 
@@ -98,7 +100,7 @@ void PublishCommands::OnStatusClick(wxMouseEvent& event) {
     if (statusWhole_.empty() || !bar->GetFieldRect(0, field) ||
         !field.Contains(event.GetPosition()))
         return;
-    wxMessageBox(statusWhole_, sAppli, wxOK | wxICON_INFORMATION, &frame_);
+    ShowNotice(&frame_, statusWhole_, sAppli, wxICON_INFORMATION);
 }
 
 void PublishCommands::BeforeQuit() {
@@ -108,7 +110,7 @@ void PublishCommands::BeforeQuit() {
                         wxYES_NO | wxICON_QUESTION);
     ask.SetYesNoLabels(Tx(language, zav::TextId::WaitForUpload),
                        Tx(language, zav::TextId::UploadAtNextStart));
-    if (ask.ShowModal() != wxID_YES) return;
+    if (ShowMessageBox(ask, &frame_) != wxID_YES) return;
     wxProgressDialog progress(sAppli, Tx(language, zav::TextId::UploadingNow), 100, &frame_,
                               wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
     while (!publisher_.WaitForUploads(std::chrono::milliseconds(100))) {

@@ -182,8 +182,9 @@ bool wxZAVFrame::StoreSettings(const zav::SettingValues& values) {
 void wxZAVFrame::CreateToolbar() {
     wxToolBar* toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, ID_TOOLBAR);
     toolBar->SetToolSeparation(50);
-    // In pixels of this screen: 16 at 100 %, 24 at 150 %.
-    toolBar->SetToolBitmapSize(toolBar->FromDIP(wxSize(16, 16)));
+    // No picture size is set: the toolbar asks the pictures for the size of
+    // this screen's scaling (24 pixels at 150 %), where a size set here would
+    // only be enlarged by whole times (16 pixels up to 174 %).
     AddTools(toolBar, wxLanguage_);
     toolBar->AddSeparator();
     toolBar->Realize();

@@ -10,6 +10,7 @@
 #include "texts/Texts.h"
 
 class wxComboBox;
+class wxMessageDialog;
 class wxWindow;
 class wxPrintData;
 class wxPrinterDC;
@@ -43,6 +44,10 @@ wxPoint PrintedOriginError(wxPrinterDC& printer);
 // "Microsoft Print to PDF" printer (part of Windows 10 and 11) is installed.
 bool CanWritePdf();
 
+// Whether a printer is installed, which Windows' print preview lays its
+// pages out for; GTK's needs none.
+bool HasPrinter();
+
 // Prints `printout` as PDF pages (paper and orientation of `printData`) into
 // the file `pdfPath`, without a dialog. False when nothing could be written.
 bool WritePdf(wxPrintout& printout, const wxPrintData& printData, const wxString& pdfPath);
@@ -59,6 +64,12 @@ struct PrintOutcome {
 // dialog.
 PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
                                 const wxString& fileTarget);
+
+// Shows the message box centred over `over`'s window (over the screen when
+// there is none) and answers as ShowModal does. GTK has the window manager
+// place it there; Windows centres its task dialogs itself, but Wine only the
+// first of each run, so a hook centres each as it opens.
+int ShowMessageBox(wxMessageDialog& box, wxWindow* over);
 
 // A URL (a page of the guide at a section) in the default browser.
 bool OpenUrl(const wxString& url);

@@ -119,17 +119,22 @@ wxPrintPreview* PrintController::Preview(PageKind kind, const std::string& page,
                                   Tx(reporter_.GetLanguage(), zav::TextId::PrintPreview),
                                   [this](const wxString& reason) { ReportPrintFailure(reason); });
     });
-    if (!preview) reporter_.Show(zav::MessageIcon::Information, zav::TextId::PreviewFailed);
+    if (!preview)
+        reporter_.Show(zav::MessageIcon::Information,
+                       HasPrinter() ? zav::TextId::PreviewFailed : zav::TextId::PreviewNoPrinter);
     return preview;
 }
 
 // Written beside the target and put in its place only when complete, as
 // every file the program writes: a failed export keeps the previous PDF.
-bool PrintController::ExportPdf(PageKind kind, const std::string& page, const wxString& path) {
+bool PrintController::ExportPdf(PageKind kind, const std::string& page,
+                                const std::function<wxString()>& choosePath) {
     if (!CanWritePdf()) {
         reporter_.Show(zav::MessageIcon::Information, zav::TextId::PdfPrinterMissing);
         return false;
     }
+    const wxString path = choosePath();
+    if (path.empty()) return false;
     const zav::ReplaceResult result = WithPageSettings(kind, [&](const wxString& base) {
         return zav::ReplaceFileBy(ToCore(path), [&](const std::string& newFile) {
             return printing_->ExportPdf(FromCore(page), base, FromCore(newFile));

@@ -6,6 +6,7 @@
 
 #include <wx/string.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -44,9 +45,12 @@ public:
     wxPrintPreview* Preview(PageKind kind, const std::string& page, wxWindow* parent,
                             const wxString& fileTarget);
 
-    // The page as printing would put it on paper, into a PDF file; false
-    // after a reported failure.
-    [[nodiscard]] bool ExportPdf(PageKind kind, const std::string& page, const wxString& path);
+    // The page as printing would put it on paper, into the PDF file that
+    // `choosePath` asks for (none when it answers an empty path); where no
+    // PDF can be written, the user is told so before any file is chosen.
+    // False after a reported failure or when no file was chosen.
+    [[nodiscard]] bool ExportPdf(PageKind kind, const std::string& page,
+                                 const std::function<wxString()>& choosePath);
 
     // The page as its file holds it with the logo beside it (the core's
     // export; SaveHtmlSheet, SaveHtmlStaff and SaveHtmlEquip are this with

@@ -1,4 +1,4 @@
-// The toolbar pictures, compiled into the program.
+// The toolbar pictures, drawn as SVG and compiled into the program.
 #pragma once
 
 #include <wx/bmpbndl.h>
@@ -27,13 +27,9 @@ enum class ToolPictureId {
     Result,
     TieBreak,
 };
-constexpr int kToolPictureCount = 19;
 
-const char* const* ToolPicture(ToolPictureId id);
-
-// The picture at 16 pixels, and at 24 and 32 for 150 % and 200 % scaling:
-// each drawn pixel becomes a block of screen pixels, so the pictures stay
-// sharp where the toolkit would smooth them.
+// The picture at 16 pixels, drawn anew at the size each screen scaling asks
+// for (24 pixels at 150 %, 32 at 200 %), so it stays sharp at every one.
 wxBitmapBundle ToolBitmaps(ToolPictureId id);
 
 }  // namespace zavgui

@@ -2,6 +2,7 @@
 
 #include <wx/msgdlg.h>
 
+#include "platform/ToolkitPlatform.h"
 #include "support/GuiText.h"
 
 namespace zavgui {
@@ -19,8 +20,13 @@ long IconStyle(zav::MessageIcon icon) {
 
 }  // namespace
 
+void ShowNotice(wxWindow* parent, const wxString& text, const wxString& caption, long icon) {
+    wxMessageDialog box(parent, text, caption, wxOK | icon);
+    ShowMessageBox(box, parent);
+}
+
 void WxMessageSink::ShowMessage(const std::string& text, zav::MessageIcon icon) {
-    wxMessageBox(FromCore(text), sAppli, wxOK | IconStyle(icon), parent_);
+    ShowNotice(parent_, FromCore(text), sAppli, IconStyle(icon));
 }
 
 bool WxMessageSink::AskYesNo(const std::string& text, zav::MessageIcon icon,
@@ -43,7 +49,7 @@ int WxMessageSink::Ask(const std::string& text, zav::MessageIcon icon, zav::Ques
         dialog.SetYesNoCancelLabels(yes, no, Tx(language_, zav::TextId::Cancel));
     else
         dialog.SetYesNoLabels(yes, no);
-    return dialog.ShowModal();
+    return ShowMessageBox(dialog, parent_);
 }
 
 }  // namespace zavgui

@@ -1,6 +1,6 @@
 // The core's messages shown as message boxes owned by the main frame, with
 // the program's name as caption and the answer buttons in the interface
-// language.
+// language. Every message box of the program opens centred over its window.
 #pragma once
 
 #include <wx/window.h>
@@ -27,5 +27,9 @@ private:
     wxWindow* parent_;
     zav::Language language_;
 };
+
+// A message box with OK alone, centred over `parent`'s window; `icon` is
+// wxICON_INFORMATION, wxICON_ERROR...
+void ShowNotice(wxWindow* parent, const wxString& text, const wxString& caption, long icon);
 
 }  // namespace zavgui

@@ -5,6 +5,7 @@
 #include <wx/dcprint.h>
 #include <wx/gtk/print.h>
 #include <wx/log.h>
+#include <wx/msgdlg.h>
 #include <wx/print.h>
 #include <wx/utils.h>
 
@@ -96,6 +97,14 @@ wxPoint PrintedOriginError(wxPrinterDC& printer) {
 
 bool CanWritePdf() {
     return true;
+}
+
+bool HasPrinter() {
+    return true;
+}
+
+int ShowMessageBox(wxMessageDialog& box, wxWindow*) {
+    return box.ShowModal();
 }
 
 namespace {

@@ -7,12 +7,16 @@
 #include <wx/combobox.h>
 #include <wx/dcprint.h>
 #include <wx/filename.h>
+#include <wx/msgdlg.h>
 #include <wx/print.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace zavgui {
@@ -48,18 +52,32 @@ wxPoint PrintedOriginError(wxPrinterDC&) {
     return {};
 }
 
-bool CanWritePdf() {
+namespace {
+
+// The printers of this computer and those it is connected to.
+std::vector<std::wstring> PrinterNames() {
     DWORD needed = 0, count = 0;
     ::EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
                     &count);
     std::vector<BYTE> buffer(needed);
     if (needed == 0 || !::EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4,
                                         buffer.data(), needed, &needed, &count))
-        return false;
+        return {};
     const auto* printers = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i)
-        if (wcscmp(printers[i].pPrinterName, kPdfPrinter) == 0) return true;
-    return false;
+    std::vector<std::wstring> names;
+    for (DWORD i = 0; i < count; ++i) names.emplace_back(printers[i].pPrinterName);
+    return names;
+}
+
+}  // namespace
+
+bool CanWritePdf() {
+    const std::vector<std::wstring> names = PrinterNames();
+    return std::find(names.begin(), names.end(), kPdfPrinter) != names.end();
+}
+
+bool HasPrinter() {
+    return !PrinterNames().empty();
 }
 
 bool WritePdf(wxPrintout& printout, const wxPrintData& pageData, const wxString& pdfPath) {
@@ -88,6 +106,56 @@ PrintOutcome PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintD
         outcome.result = PrintOutcome::Result::Failed;
     }
     return outcome;
+}
+
+namespace {
+
+// The window the message box about to open is centred over (none: the
+// screen), and the hook that does it, set while the box opens.
+HWND centreOver = nullptr;
+HHOOK centringHook = nullptr;
+
+// Centres the first dialog window of the thread, the message box, over
+// `centreOver`, within the work area of its screen: once its dialog has been
+// laid out (WM_INITDIALOG; Wine activates it earlier, at its first size) and
+// before it shows.
+LRESULT CALLBACK CentreWhenLaidOut(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    wchar_t windowClass[16] = {};
+    if (code == HC_ACTION && call->message == WM_INITDIALOG && centringHook &&
+        ::GetClassNameW(call->hwnd, windowClass, static_cast<int>(std::size(windowClass))) &&
+        wcscmp(windowClass, L"#32770") == 0) {
+        ::UnhookWindowsHookEx(centringHook);
+        centringHook = nullptr;
+        const HWND box = call->hwnd;
+        MONITORINFO screen{};
+        screen.cbSize = sizeof screen;
+        ::GetMonitorInfoW(
+            ::MonitorFromWindow(centreOver ? centreOver : box, MONITOR_DEFAULTTONEAREST), &screen);
+        RECT over = screen.rcWork, own{};
+        if (centreOver) ::GetWindowRect(centreOver, &over);
+        ::GetWindowRect(box, &own);
+        const LONG width = own.right - own.left, height = own.bottom - own.top;
+        const LONG x = std::clamp((over.left + over.right - width) / 2, screen.rcWork.left,
+                                  std::max(screen.rcWork.left, screen.rcWork.right - width));
+        const LONG y = std::clamp((over.top + over.bottom - height) / 2, screen.rcWork.top,
+                                  std::max(screen.rcWork.top, screen.rcWork.bottom - height));
+        ::SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+int ShowMessageBox(wxMessageDialog& box, wxWindow* over) {
+    over = over ? wxGetTopLevelParent(over) : nullptr;
+    centreOver = over ? static_cast<HWND>(over->GetHandle()) : nullptr;
+    centringHook =
+        ::SetWindowsHookExW(WH_CALLWNDPROCRET, CentreWhenLaidOut, nullptr, ::GetCurrentThreadId());
+    const int answer = box.ShowModal();
+    if (centringHook) ::UnhookWindowsHookEx(centringHook);
+    centringHook = nullptr;
+    return answer;
 }
 
 bool OpenUrl(const wxString& url) {

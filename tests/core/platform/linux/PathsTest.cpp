@@ -9,6 +9,7 @@
 
 #include "paths/ProgramFiles.h"
 #include "platform/UserFolders.h"
+#include "settings/DesktopLanguage.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
 
@@ -147,6 +148,31 @@ TEST_F(PathsTest, ReferenceDocumentIsTheUsersCopyThenTheProgramsOne) {
     Make("data/zavscore/documents/rules.pdf");
     EXPECT_EQ(FindReferenceDocument("rules.pdf", env, program),
               dir.File("data/zavscore/documents/rules.pdf"));
+}
+
+// The message catalogues' rule: LANGUAGE's list first (under a locale other
+// than C), then the locale; the first of the program's four languages wins.
+TEST(DesktopLanguage, IsTheFirstOfTheProgramsLanguagesTheCataloguesWouldSpeak) {
+    const struct {
+        Variables desktop;
+        Language expected;
+    } cases[] = {
+        {{}, Language::French},
+        {{{"LANG", "de_DE.UTF-8"}}, Language::German},
+        {{{"LANG", "en_GB"}, {"LC_MESSAGES", "it_IT@euro"}}, Language::Italian},
+        {{{"LANG", "it_IT"}, {"LC_MESSAGES", "en_US"}, {"LC_ALL", "de"}}, Language::German},
+        {{{"LANG", "es_ES.UTF-8"}}, Language::French},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "es:en_GB:de"}}, Language::English},
+        {{{"LANG", "de_AT"}, {"LANGUAGE", "es:pt"}}, Language::German},
+        {{{"LANG", "de_AT"}, {"LANGUAGE", "it:en"}}, Language::Italian},
+        {{{"LANG", "fr_CA"}, {"LANGUAGE", ""}}, Language::French},
+        // Under the C locale the catalogues, and the program, ignore LANGUAGE.
+        {{{"LANG", "C"}, {"LANGUAGE", "de"}}, Language::French},
+        {{{"LANGUAGE", "en"}}, Language::French},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DesktopLanguage(Env(c.desktop)), c.expected)
+            << ::testing::PrintToString(c.desktop);
 }
 
 }  // namespace
