@@ -109,12 +109,13 @@ click_button() {
 }
 typed() { xdotool type --delay 40 "$1"; }
 
-# The id of the visible window titled exactly `title`, once it is there.
+# The id of the visible window titled `title` (the program's window adds the
+# heat's standing after it: " - Provisional"), once it is there.
 wait_window() {
   local pattern id
   # shellcheck disable=SC2016 # the $ is the regular expression's
   pattern=$(printf '%s' "$1" | sed 's/[][\.*^$(){}+?|]/\\&/g')
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^${pattern}\$" | head -1) ||
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^${pattern}( - [^-]*)?\$" | head -1) ||
     fail "no window \"$1\""
   sleep 0.4 # its first drawing, before any key
   echo "$id"
