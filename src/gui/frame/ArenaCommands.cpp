@@ -152,9 +152,16 @@ void ArenaCommands::ApplySettings() {
     settings_ = wanted;
     if (start && !running) {
         timer_.Start(kTickMilliseconds);
-        frame_.GetStatusBar()->SetFieldsCount(3);
-        const int widths[] = {-2, 190, -3};
-        frame_.GetStatusBar()->SetStatusWidths(3, widths);
+        wxStatusBar* bar = frame_.GetStatusBar();
+        bar->SetFieldsCount(3);
+        // The save time keeps its whole sentence in every language.
+        const int saved =
+            bar->GetTextExtent(
+                   TxFormat(frame_.Language(), zav::TextId::SavedAutomaticallyAt, wxS("00:00")))
+                .x +
+            24;
+        const int widths[] = {-2, std::max(190, saved), -3};
+        bar->SetStatusWidths(3, widths);
     }
     if (start) SheetShown();
     ShowStatus();
