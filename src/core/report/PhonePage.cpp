@@ -224,8 +224,11 @@ std::string PreparePhonePage(const ScoreSheet& original, Language language, cons
     AppendRankingHead(page, language, previous);
     for (int row = 0; row < teams; ++row) {
         const int t = order[row];
-        AppendRow(page, sheet, t, previous ? TotalPosition(sheet, t) : HeatPosition(sheet, t), run,
-                  previous, false, style, row, language);
+        // A heat nobody has scored in ranks nobody yet ("0 =" said nothing).
+        const std::string position = previous              ? TotalPosition(sheet, t)
+                                     : HeatPlace(sheet, t) ? HeatPosition(sheet, t)
+                                                           : std::string();
+        AppendRow(page, sheet, t, position, run, previous, false, style, row, language);
         for (int g = 0; g < GamesInUse(sheet); ++g) blame |= run[g] && sheet.bAvertissement[t][g];
     }
     page += "</table>\n";

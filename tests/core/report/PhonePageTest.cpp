@@ -143,6 +143,14 @@ TEST(PhonePage, GamesNotRunYetAreLeftOut) {
             EXPECT_EQ(row.find("<i>" + std::to_string(game) + "</i>") != std::string::npos,
                       game <= 3)
                 << "game " << game << " in " << row;
+
+    // Before any result, nobody has a position yet.
+    ScoreSheet fresh = zavtest::Sample("small-heat.score");
+    for (auto& team : fresh.iGamePlace)
+        for (int& place : team) place = kNoResult;
+    for (const std::string& row : Rows(PreparePhonePage(
+             fresh, Language::English, zavtest::ColourStyle(), PhoneUpdates::Static)))
+        EXPECT_NE(row.find("class=\"pos\"></"), std::string::npos) << row;
 }
 
 }  // namespace
