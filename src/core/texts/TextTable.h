@@ -1890,10 +1890,10 @@ ZAV_TEXT(803, PhoneSheets,
          "Fogli di punteggio",
          "Wertungsbögen")
 ZAV_TEXT(860, UploadBadAddress,
-         "Adresse d'envoi non reconnue : elle commence par sftp://, ftp://, ftps:// ou https:// suivi du serveur",
-         "Upload address not understood: it starts with sftp://, ftp://, ftps:// or https:// and the server",
-         "Indirizzo di invio non riconosciuto: inizia con sftp://, ftp://, ftps:// o https:// seguito dal server",
-         "Upload-Adresse nicht erkannt: sie beginnt mit sftp://, ftp://, ftps:// oder https:// und dem Server")
+         "Adresse d'envoi non reconnue : elle commence par sftp://, ftp://, ftps://, https:// ou s3:// suivi du serveur",
+         "Upload address not understood: it starts with sftp://, ftp://, ftps://, https:// or s3:// and the server",
+         "Indirizzo di invio non riconosciuto: inizia con sftp://, ftp://, ftps://, https:// o s3:// seguito dal server",
+         "Upload-Adresse nicht erkannt: sie beginnt mit sftp://, ftp://, ftps://, https:// oder s3:// und dem Server")
 ZAV_TEXT(861, UploadLocalFolder,
          "Le dossier de publication local ne peut pas être lu",
          "The local publication folder cannot be read",
@@ -1960,10 +1960,10 @@ ZAV_TEXT(873, ArenaLastPublished,
          "Ultima pubblicazione",
          "Letzte Veröffentlichung")
 ZAV_TEXT(874, PublishUploadLabel,
-         "Envoyer sur le site (adresse sftp://, ftp://, ftps:// ou https:// ; vide : pas d'envoi)",
-         "Upload to the web site (sftp://, ftp://, ftps:// or https:// address; empty: no upload)",
-         "Invia al sito (indirizzo sftp://, ftp://, ftps:// o https://; vuoto: nessun invio)",
-         "Auf die Website hochladen (Adresse sftp://, ftp://, ftps:// oder https://; leer: kein Upload)")
+         "Envoyer sur le site (adresse sftp://, ftp://, ftps://, https:// ou s3:// ; vide : pas d'envoi)",
+         "Upload to the web site (sftp://, ftp://, ftps://, https:// or s3:// address; empty: no upload)",
+         "Invia al sito (indirizzo sftp://, ftp://, ftps://, https:// o s3://; vuoto: nessun invio)",
+         "Auf die Website hochladen (Adresse sftp://, ftp://, ftps://, https:// oder s3://; leer: kein Upload)")
 ZAV_TEXT(875, PublishArenaLabel,
          "Carrière (son dossier sur le site)",
          "Arena (its folder on the site)",
