@@ -56,7 +56,8 @@ log "zavscore-cli.exe against the Linux build's zavscore-cli"
 work="$scratch/cli"
 mkdir -p "$work/linux" "$work/windows"
 cp "$here"/examples/*.score "$here"/tests/data/*.score "$here/tests/cli/data/entries.txt" "$work/"
-# NAME ARGS...: both tools from $work, their output compared byte for byte;
+# NAME ARGS...: both tools from $work, their output compared byte for byte (standard
+# output, then standard error: Wine's own lines, "wine: ...", are not the program's);
 # "@/" in an argument is each tool's own output folder (linux/, windows/). Without --lang,
 # both speak the desktop's language: French for both, named the same way to both (Linux
 # reads C as French, Windows as English).
@@ -67,10 +68,12 @@ run_both() {
     local args=("${@//@\//$side/}")
     if [ $side = linux ]; then
       (cd "$work" && LC_ALL=fr_FR.UTF-8 ZAVSCORE_INI="$work/none.ini" "$linux_cli" "${args[@]}" \
-         > "$side/$name" 2>&1 || true)
+         > "$side/$name" 2> "$side/$name.err" || true)
+      cat "$work/$side/$name.err" >> "$work/$side/$name"
     else
       (cd "$work" && LC_ALL=fr_FR.UTF-8 ZAVSCORE_INI='none.ini' wine "$build/zavscore-cli.exe" "${args[@]}" \
-         > "$side/$name" 2>&1 || true)
+         > "$side/$name" 2> "$side/$name.err" || true)
+      grep -v '^wine: ' "$work/$side/$name.err" >> "$work/$side/$name" || true
     fi
   done
   cmp -s "$work/linux/$name" "$work/windows/$name" || fail "zavscore-cli $* differs"
