@@ -6,60 +6,35 @@
 // the board must show the 'Challenge' alone within one second, nobody
 // touching it.
 'use strict';
-const puppeteer = require('puppeteer-core');
-const readline = require('readline');
+const {fail, withBrowser, testWords} = require('./harness');
 
 const [base, shots] = process.argv.slice(2);
 
-function fail(message) {
-  console.log('FAIL ' + message);
-  process.exit(1);
-}
+withBrowser(async (browser) => {
+  const board = await browser.newPage();
+  await board.setViewport({width: 1280, height: 720});
+  await board.goto(base + '/board', {waitUntil: 'load'});
+  const shown = () => board.evaluate(() => Array.from(document.querySelectorAll('.view'))
+      .filter((v) => !v.hidden).map((v) => v.getAttribute('data-key')).join(','));
+  const views = await board.$$eval('.view', (all) => all.length);
+  if (views !== 2) fail('views in turn: ' + views);
+  if ((await shown()) !== 'ranking') fail('first view: ' + (await shown()));
+  if (shots) await board.screenshot({path: shots + '/board-before.png'});
+  console.log('READY');
 
-(async () => {
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-           '--no-first-run'],
-  });
-  try {
-    const board = await browser.newPage();
-    await board.setViewport({width: 1280, height: 720});
-    await board.goto(base + '/board', {waitUntil: 'load'});
-    const shown = () => board.evaluate(() => Array.from(document.querySelectorAll('.view'))
-        .filter((v) => !v.hidden).map((v) => v.getAttribute('data-key')).join(','));
-    const views = await board.$$eval('.view', (all) => all.length);
-    if (views !== 2) fail('views in turn: ' + views);
-    if ((await shown()) !== 'ranking') fail('first view: ' + (await shown()));
-    if (shots) await board.screenshot({path: shots + '/board-before.png'});
-    console.log('READY');
+  const heard = testWords();
+  let since = await heard('ACCEPTED');
+  await board.waitForFunction(
+      () => /Game 4/.test(document.querySelector('[data-key=ranking] thead').textContent),
+      {timeout: 1000}).catch(() => fail('the ranking did not show game 4'));
+  console.log('LIVE ' + (Date.now() - since) + ' ms');
+  if (shots) await board.screenshot({path: shots + '/board-after.png'});
 
-    const input = readline.createInterface({input: process.stdin});
-    const lines = input[Symbol.asyncIterator]();
-    const heard = async (word) => {
-      for (let line = await lines.next(); !line.done; line = await lines.next())
-        if (line.value === word) return Date.now();
-      fail('no ' + word);
-    };
-    let since = await heard('ACCEPTED');
-    await board.waitForFunction(
-        () => /Game 4/.test(document.querySelector('[data-key=ranking] thead').textContent),
-        {timeout: 1000}).catch(() => fail('the ranking did not show game 4'));
-    console.log('LIVE ' + (Date.now() - since) + ' ms');
-    if (shots) await board.screenshot({path: shots + '/board-after.png'});
-
-    since = await heard('CHOSEN');
-    await board.waitForFunction(
-        () => document.querySelectorAll('.view').length === 1 &&
-            !document.querySelector('[data-key=challenge]').hidden,
-        {timeout: 1000}).catch(() => fail('the board did not follow the choice'));
-    console.log('FOLLOWED ' + (Date.now() - since) + ' ms');
-    if (shots) await board.screenshot({path: shots + '/board-challenge.png'});
-  } catch (error) {
-    fail(error.message);
-  } finally {
-    await browser.close();
-  }
-  process.exit(0);
-})();
+  since = await heard('CHOSEN');
+  await board.waitForFunction(
+      () => document.querySelectorAll('.view').length === 1 &&
+          !document.querySelector('[data-key=challenge]').hidden,
+      {timeout: 1000}).catch(() => fail('the board did not follow the choice'));
+  console.log('FOLLOWED ' + (Date.now() - since) + ' ms');
+  if (shots) await board.screenshot({path: shots + '/board-challenge.png'});
+});

@@ -5,56 +5,35 @@
 // the line "BACK" on its input the network returns, and the page must send
 // the result by itself and show "received" (the script prints "SENT").
 'use strict';
-const puppeteer = require('puppeteer-core');
-const readline = require('readline');
+const {fail, withBrowser, testWords} = require('./harness');
 
 const [base, code, shots] = process.argv.slice(2);
 
-function fail(message) {
-  console.log('FAIL ' + message);
-  process.exit(1);
-}
+withBrowser(async (browser) => {
+  const judge = await browser.newPage();
+  await judge.setViewport({width: 390, height: 844, isMobile: true, hasTouch: true});
+  await judge.goto(base + '/entry', {waitUntil: 'load'});
+  await judge.type('#code', code);
+  await judge.type('#name', 'Finish judge');
+  await Promise.all([judge.waitForNavigation(), judge.tap('button[type=submit]')]);
 
-(async () => {
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-           '--no-first-run'],
-  });
-  try {
-    const judge = await browser.newPage();
-    await judge.setViewport({width: 390, height: 844, isMobile: true, hasTouch: true});
-    await judge.goto(base + '/entry', {waitUntil: 'load'});
-    await judge.type('#code', code);
-    await judge.type('#name', 'Finish judge');
-    await Promise.all([judge.waitForNavigation(), judge.tap('button[type=submit]')]);
+  await judge.setOfflineMode(true);
+  for (const [team, place] of [['t1', '3'], ['t2', '2'], ['t3', '1'], ['t4', '0']])
+    await judge.select('#' + team, place);
+  await judge.tap('button[type=submit]');
+  await judge.waitForFunction(
+      () => /Game 4: not sent yet/.test(document.getElementById('zav-unsent').textContent),
+      {timeout: 5000}).catch(() => fail('the page does not keep the result'));
+  if (shots) await judge.screenshot({path: shots + '/entry-not-sent.png', fullPage: true});
+  console.log('KEPT');
 
-    await judge.setOfflineMode(true);
-    for (const [team, place] of [['t1', '3'], ['t2', '2'], ['t3', '1'], ['t4', '0']])
-      await judge.select('#' + team, place);
-    await judge.tap('button[type=submit]');
-    await judge.waitForFunction(
-        () => /Game 4: not sent yet/.test(document.getElementById('zav-unsent').textContent),
-        {timeout: 5000}).catch(() => fail('the page does not keep the result'));
-    if (shots) await judge.screenshot({path: shots + '/entry-not-sent.png', fullPage: true});
-    console.log('KEPT');
-
-    const input = readline.createInterface({input: process.stdin});
-    for await (const line of input) if (line === 'BACK') break;
-    const back = Date.now();
-    await judge.setOfflineMode(false);
-    await judge.waitForFunction(
-        () => { const s = document.getElementById('status'); return s && s.textContent === 'received'; },
-        {timeout: 15000}).catch(() => fail('the result was not sent once the network was back'));
-    const unsent = await judge.evaluate(() => localStorage.getItem('zav-unsent'));
-    if (unsent !== '[]') fail('still kept: ' + unsent);
-    console.log('SENT ' + (Date.now() - back) + ' ms');
-    if (shots) await judge.screenshot({path: shots + '/entry-sent.png'});
-  } catch (error) {
-    fail(error.message);
-  } finally {
-    await browser.close();
-  }
-  process.exit(0);
-})();
+  const back = await testWords()('BACK');
+  await judge.setOfflineMode(false);
+  await judge.waitForFunction(
+      () => { const s = document.getElementById('status'); return s && s.textContent === 'received'; },
+      {timeout: 15000}).catch(() => fail('the result was not sent once the network was back'));
+  const unsent = await judge.evaluate(() => localStorage.getItem('zav-unsent'));
+  if (unsent !== '[]') fail('still kept: ' + unsent);
+  console.log('SENT ' + (Date.now() - back) + ' ms');
+  if (shots) await judge.screenshot({path: shots + '/entry-sent.png'});
+});
