@@ -130,8 +130,7 @@ void AppendTeams(std::string& page, const ScoreSheet& sheet, const HeatStandings
 std::string PrepareAnnouncerPage(const ScreenSource& source) {
     std::string page;
     page.reserve(12 * 1024);
-    AppendScreenHead(page, source.sheet ? source.sheet->sTitle : "ZAVscore", kAnnouncerStyle,
-                     source.language);
+    AppendScreenHead(page, source.sheet, kAnnouncerStyle, source.language);
     page += "<main id=\"zav-live\" class=\"live\">\n";
     if (!source.sheet) {
         page += "<p class=\"empty\">" + Text(source.language, TextId::EntryNoSheet) + "</p>";

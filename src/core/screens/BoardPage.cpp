@@ -119,6 +119,18 @@ void AppendMove(std::string& html, int moved) {
     html += "</span>";
 }
 
+// The heads of the last game's column, where one has come in, and of the
+// score column; the end of the table's head.
+void AppendScoreHeads(std::string& html, const HeatStandings& standings, Language language) {
+    if (standings.lastGame >= 0)
+        html += "<th class=\"num\">" + Text(language, TextId::GameColumn) + " " +
+                std::to_string(standings.lastGame + 1) + "</th>";
+    html += "<th class=\"num\">" +
+            Text(language,
+                 standings.withPrevious ? TextId::TotalScoreColumn : TextId::HeatScoreColumn) +
+            "</th></tr></thead><tbody>\n";
+}
+
 View RankingView(const ScoreSheet& sheet, const HeatStandings& standings, Language language) {
     View view{"ranking", Text(language, TextId::ScreenRanking), ""};
     const int last = standings.lastGame;
@@ -131,13 +143,7 @@ View RankingView(const ScoreSheet& sheet, const HeatStandings& standings, Langua
              static_cast<int>(standings.rows.size()), language);
     view.html += "<thead><tr><th class=\"pos\">" + Text(language, TextId::PhonePosition) +
                  "</th><th>" + Text(language, TextId::TeamColumn) + "</th>";
-    if (last >= 0)
-        view.html += "<th class=\"num\">" + Text(language, TextId::GameColumn) + " " +
-                     std::to_string(last + 1) + "</th>";
-    view.html += "<th class=\"num\">" +
-                 Text(language,
-                      standings.withPrevious ? TextId::TotalScoreColumn : TextId::HeatScoreColumn) +
-                 "</th></tr></thead><tbody>\n";
+    AppendScoreHeads(view.html, standings, language);
     for (const Standing& row : standings.rows) {
         view.html += "<tr><td class=\"pos\">" + row.position + "</td><td><div class=\"t\">";
         AppendTeam(view.html, sheet, row.team, language);
@@ -169,13 +175,7 @@ std::optional<View> ChallengeView(const ScoreSheet& original, const HeatStanding
                       : FormatText(Text(language, TextId::ScreenAfterGame), long(last + 1)),
              static_cast<int>(order.size()), language);
     view.html += "<thead><tr><th>" + Text(language, TextId::TeamColumn) + "</th>";
-    if (last >= 0)
-        view.html += "<th class=\"num\">" + Text(language, TextId::GameColumn) + " " +
-                     std::to_string(last + 1) + "</th>";
-    view.html += "<th class=\"num\">" +
-                 Text(language,
-                      standings.withPrevious ? TextId::TotalScoreColumn : TextId::HeatScoreColumn) +
-                 "</th></tr></thead><tbody>\n";
+    AppendScoreHeads(view.html, standings, language);
     for (const int t : order) {
         view.html += "<tr><td><div class=\"t\">";
         AppendTeam(view.html, sheet, t, language);
@@ -259,8 +259,7 @@ std::vector<View> ChosenViews(const ScreenSource& source) {
 std::string PrepareBoardPage(const ScreenSource& source) {
     std::string page;
     page.reserve(16 * 1024);
-    AppendScreenHead(page, source.sheet ? source.sheet->sTitle : "ZAVscore", kBoardStyle,
-                     source.language);
+    AppendScreenHead(page, source.sheet, kBoardStyle, source.language);
     page += "<main id=\"zav-live\" class=\"live\" data-seconds=\"" +
             std::to_string(BoundBoardSeconds(source.board.seconds)) + "\">\n";
     if (!source.sheet) {

@@ -79,8 +79,7 @@ void AppendLowerThird(std::string& page, const ScoreSheet& sheet, int game, Lang
 std::string PrepareOverlayPage(const ScreenSource& source) {
     std::string page;
     page.reserve(8 * 1024);
-    AppendScreenHead(page, source.sheet ? source.sheet->sTitle : "ZAVscore", kOverlayStyle,
-                     source.language);
+    AppendScreenHead(page, source.sheet, kOverlayStyle, source.language);
     page += kPartScript;
     if (source.sheet) {
         const HeatStandings standings = ComputeStandings(*source.sheet);

@@ -25,7 +25,7 @@ constexpr const char* kLiveScript =
 
 }  // namespace
 
-void AppendScreenHead(std::string& page, const std::string& title, const char* css,
+void AppendScreenHead(std::string& page, const ScoreSheet* sheet, const char* css,
                       Language language) {
     page += "<!DOCTYPE html>\n<html lang=\"";
     page += language == Language::French    ? "fr"
@@ -35,7 +35,7 @@ void AppendScreenHead(std::string& page, const std::string& title, const char* c
     page +=
         "\"><head><meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
-    page += EscapeMarkup(title);
+    page += sheet ? EscapeMarkup(sheet->sTitle) : std::string("ZAVscore");
     page += "</title>\n<style>\n";
     page += css;
     page +=

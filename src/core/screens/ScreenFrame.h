@@ -11,8 +11,9 @@
 
 namespace zav {
 
-// "<!DOCTYPE html>" to "<body>", with `css`; `title` escaped here.
-void AppendScreenHead(std::string& page, const std::string& title, const char* css,
+// "<!DOCTYPE html>" to "<body>", with `css`, titled after the open sheet
+// (`sheet`; the program's name while none is open).
+void AppendScreenHead(std::string& page, const ScoreSheet* sheet, const char* css,
                       Language language);
 
 // <h1 class="heat"><span class="heat-title">title</span> and the heat's
