@@ -42,15 +42,24 @@ int HeatPlace(const ScoreSheet& sheet, int t) {
     return sheet.iTieBreakPlace[t] != 0 ? sheet.iTieBreakPlace[t] : sheet.iSetPlace[t];
 }
 
-// 1 + the teams of a higher total, "=" when another team has the same.
-std::string TotalPosition(const ScoreSheet& sheet, int t) {
+namespace {
+
+// 1 + the teams of a higher total.
+int TotalPlace(const ScoreSheet& sheet, int t) {
     int higher = 0;
-    bool shared = false;
-    for (int u = 0; u < TeamsInUse(sheet); ++u) {
+    for (int u = 0; u < TeamsInUse(sheet); ++u)
         higher += sheet.fTotalScore[u] > sheet.fTotalScore[t];
+    return higher + 1;
+}
+
+}  // namespace
+
+// "=" when another team has the same total.
+std::string TotalPosition(const ScoreSheet& sheet, int t) {
+    bool shared = false;
+    for (int u = 0; u < TeamsInUse(sheet); ++u)
         shared = shared || (u != t && sheet.fTotalScore[u] == sheet.fTotalScore[t]);
-    }
-    return std::to_string(higher + 1) + (shared ? " =" : "");
+    return std::to_string(TotalPlace(sheet, t)) + (shared ? " =" : "");
 }
 
 std::vector<int> RankingOrder(const ScoreSheet& sheet, bool byTotal) {
@@ -110,11 +119,7 @@ HeatStandings ComputeStandings(const ScoreSheet& original) {
     const bool byTotal = standings.withPrevious;
     const auto placeIn = [byTotal](const ScoreSheet& scored, int t) {
         if (HeatPlace(scored, t) == 0) return 0;
-        if (!byTotal) return HeatPlace(scored, t);
-        int higher = 0;
-        for (int u = 0; u < TeamsInUse(scored); ++u)
-            higher += scored.fTotalScore[u] > scored.fTotalScore[t];
-        return higher + 1;
+        return byTotal ? TotalPlace(scored, t) : HeatPlace(scored, t);
     };
     for (const int t : RankingOrder(sheet, byTotal)) {
         Standing row;
