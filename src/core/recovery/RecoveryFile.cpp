@@ -161,11 +161,11 @@ bool ParseRecoveryFile(std::string_view bytes, RecoveryRecord& record) {
     return true;
 }
 
-std::time_t SavedSince(const RecoveryRecord& record) {
+std::time_t SavedSince(const RecoveryRecord& record, std::time_t recoveryWritten) {
     const std::string file = record.SheetFile();
     if (file.empty()) return 0;
     const FileInfo info = InfoOf(file);
-    if (!info.exists || info.modified <= record.written) return 0;
+    if (!info.exists || info.modified <= recoveryWritten) return 0;
     return info.modified;
 }
 

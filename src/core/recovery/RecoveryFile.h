@@ -35,10 +35,12 @@ std::string RecoveryFileBytes(const RecoveryRecord& record);
 // reads.
 [[nodiscard]] bool ParseRecoveryFile(std::string_view bytes, RecoveryRecord& record);
 
-// When the sheet's own file was written after the recovery file (another
-// window or program saved newer work there): the time of that write; 0 when
-// it was not, or the sheet has no file.
-std::time_t SavedSince(const RecoveryRecord& record);
+// When the sheet's own file was written after the recovery file, whose own
+// file time is `recoveryWritten` (another window or program saved newer work
+// there): the time of that write; 0 when it was not, or the sheet has no
+// file. File times are compared with file times: the clock a file system
+// stamps with may run ahead of the seconds a program reads.
+std::time_t SavedSince(const RecoveryRecord& record, std::time_t recoveryWritten);
 
 // The question asked at start-up: "Restore the unsaved changes of SHEET from
 // TIME?", naming the sheet by its file, else by its title, else as a new

@@ -122,6 +122,10 @@ void LeftRecovery::Release() {
         lock_.Release();
 }
 
+std::time_t LeftRecovery::SheetSavedSince() const {
+    return SavedSince(record_, InfoOf(recoveryPath_).modified);
+}
+
 void LeftRecovery::Discard() {
     if (!lock_.IsHeld()) return;
     RemoveFile(recoveryPath_);

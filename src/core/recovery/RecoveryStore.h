@@ -58,6 +58,9 @@ public:
     ~LeftRecovery();
 
     const RecoveryRecord& Record() const { return record_; }
+    // When the sheet's file was saved after this recovery file was written:
+    // the time of that save, else 0.
+    std::time_t SheetSavedSince() const;
     // The file is restored into the running program's own, or refused:
     // it is removed.
     void Discard();

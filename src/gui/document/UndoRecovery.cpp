@@ -82,7 +82,7 @@ bool SheetDocument::OfferRecoveries() {
             continue;
         }
         if (restoredOne) continue;  // left for another time
-        const std::time_t savedAt = zav::SavedSince(offer.Record());
+        const std::time_t savedAt = offer.SheetSavedSince();
         const std::string question =
             zav::RecoveryOffer(offer.Record(), restored.sTitle, savedAt, reporter.GetLanguage());
         if (reporter.AskText(

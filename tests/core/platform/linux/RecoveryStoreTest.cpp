@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <filesystem>
 
 #include "recovery/RecoveryStore.h"
 #include "sheetfile/SheetFile.h"
@@ -95,8 +97,9 @@ TEST(RecoveryFile, HoldsTheSheetWhereItBelongsAndWhen) {
 
 TEST(RecoveryStore, OnlyTheFilesOfEndedProgramsAreTaken) {
     zavtest::TempDir dir;
-    const std::string folder = dir.File("state/zavscore");
-    const RecoveryRecord record = SampleRecord("/heats/one.score");
+    const std::string folder = dir.File("state/zavscore"), sheetFile = dir.File("one.score");
+    zavtest::WriteFile(sheetFile, "");  // saved before the changes, long after their stamp
+    const RecoveryRecord record = SampleRecord(sheetFile);
     {
         auto running = RecoverySession::Start(folder);
         ASSERT_TRUE(running && running->Write(record));
@@ -111,13 +114,18 @@ TEST(RecoveryStore, OnlyTheFilesOfEndedProgramsAreTaken) {
     KilledProgram(folder, nullptr);  // killed before any change
     std::vector<LeftRecovery> left = TakeLeftRecoveries(folder).offers;
     ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].Record().SheetFile(), "/heats/one.score");
+    EXPECT_EQ(left[0].Record().SheetFile(), sheetFile);
     EXPECT_EQ(left[0].Record().sheetBytes, record.sheetBytes);
     // A second program starting at the same time does not offer it too.
     EXPECT_TRUE(TakeLeftRecoveries(folder).offers.empty());
     left.clear();  // not answered: offered again next time
     left = TakeLeftRecoveries(folder).offers;
     ASSERT_EQ(left.size(), 1u);
+    // Newer work is told by the files' own times, not by the stamp written.
+    EXPECT_EQ(left[0].SheetSavedSince(), 0);
+    const auto later = std::filesystem::last_write_time(sheetFile) + std::chrono::seconds(10);
+    std::filesystem::last_write_time(sheetFile, later);
+    EXPECT_NE(left[0].SheetSavedSince(), 0);
     left[0].Discard();
     EXPECT_EQ(zavtest::FilesIn(folder), 1u);
 }
