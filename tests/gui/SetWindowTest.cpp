@@ -9,8 +9,10 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/uiaction.h>
 
 #include <string>
 #include <vector>
@@ -20,7 +22,9 @@
 #include "dialogs/SifGroupingDialog.h"
 #include "dialogs/SifOptionsDialog.h"
 #include "gui/FrameFixture.h"
+#include "gui/RealKeys.h"
 #include "support/TestFiles.h"
+#include "view/PageView.h"
 
 namespace {
 
@@ -246,6 +250,31 @@ TEST_F(SetSheetsWindowTest, TheChooserListsTheSetSortedStaysOnTheToolbarAndSwitc
     EXPECT_EQ(ChooserShown(), minime1);
     wxTEST_DIALOG(Run(ID_OPEN_SCORE_SET), AnswerChooser(setPath));
     EXPECT_EQ(ChooserShown(), open1);
+}
+
+class SetSheetKeyboardTest : public SetSheetsWindowTest {
+protected:
+    static void SetUpTestSuite() { EXPECT_TRUE(EnsureWindowManager()) << "no window manager"; }
+};
+
+// Real Ctrl+PgDn and Ctrl+PgUp, the page holding the keyboard (it scrolls
+// with them), step through the chooser's list and go round at its ends; with
+// no set, the steps are off.
+TEST_F(SetSheetKeyboardTest, CtrlPageDownAndUpStepThroughTheSheetsAsListed) {
+    frame->Raise();
+    frame->View().Window()->SetFocus();
+    ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+    const std::pair<int, std::string> steps[] = {
+        {WXK_PAGEDOWN, benjamin1}, {WXK_PAGEDOWN, cadet1}, {WXK_PAGEUP, benjamin1},
+        {WXK_PAGEUP, open1},       {WXK_PAGEUP, minime1},
+    };
+    for (const auto& [key, shown] : steps) {
+        wxUIActionSimulator().Char(key, wxMOD_CONTROL);
+        EXPECT_TRUE(WaitUntil([&] { return ChooserShown() == shown; })) << shown;
+    }
+    OpenFrame(wxString::FromUTF8(CopyExample("heat-4-teams.score")));
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_NEXT_SET_SHEET));
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_PREVIOUS_SET_SHEET));
 }
 
 // The set on screen is saved first; a copy puts every file in the chosen

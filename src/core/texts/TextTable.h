@@ -2484,6 +2484,16 @@ ZAV_TEXT(945, PhoneHeatScoreLine,
          "This heat: %s pts",
          "Questa manche: %s punti",
          "Dieser Lauf: %s Punkte")
+ZAV_TEXT(946, MenuNextSetSheet,
+         "Feuille suivante du jeu",
+         "Next sheet of the set",
+         "Foglio successivo del set",
+         "Nächster Bogen des Satzes")
+ZAV_TEXT(947, MenuPreviousSetSheet,
+         "Feuille précédente du jeu",
+         "Previous sheet of the set",
+         "Foglio precedente del set",
+         "Vorheriger Bogen des Satzes")
 ZAV_TEXT(960, MenuMakeOfficial,
          "Rendre la manche officielle...",
          "Make the heat official...",

@@ -90,6 +90,8 @@ enum CommandId {
     ID_PUBLISH_NOW = 10771,
     ID_FULL_SCREEN = 10772,
     ID_ARENA_NETWORK = 10773,
+    ID_NEXT_SET_SHEET = 10774,
+    ID_PREVIOUS_SET_SHEET = 10775,
 
     // Windows and controls
     ID_TOOLBAR = 10101,

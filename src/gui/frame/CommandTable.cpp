@@ -123,6 +123,12 @@ constexpr CommandRow kCommandTable[] = {
     CheckCommand(ID_VIEW_CHALL, T::MenuViewChallenge, P::ChallOnly),
     kSeparator,
     CheckCommand(ID_FULL_SCREEN, T::MenuFullScreen, std::nullopt, "F11"),
+    kSeparator,
+    // The sheet chooser's steps, as tabs are stepped through: reached from
+    // the keyboard, and from the menu when a narrow window leaves the
+    // chooser no room on the toolbar.
+    Command(ID_NEXT_SET_SHEET, T::MenuNextSetSheet, std::nullopt, "Ctrl+PgDn"),
+    Command(ID_PREVIOUS_SET_SHEET, T::MenuPreviousSetSheet, std::nullopt, "Ctrl+PgUp"),
 
     Menu(T::MenuRules, "RRRR"),
     Command(ID_PLAYING_AREA, T::MenuPlayingArea),

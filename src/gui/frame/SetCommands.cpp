@@ -1,11 +1,13 @@
 #include "frame/SetCommands.h"
 
 #include <wx/filename.h>
+#include <wx/menu.h>
 
 #include "dialogs/SifGroupingDialog.h"
 #include "dialogs/SifOptionsDialog.h"
 #include "frame/ArenaCommands.h"
 #include "frame/CommandIds.h"
+#include "frame/SheetChooser.h"
 #include "frame/ZAVFrame.h"
 #include "sets/SetCreation.h"
 #include "sets/SifFile.h"
@@ -16,6 +18,9 @@ SetCommands::SetCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &SetCommands::OnOpenScoreSet, this, ID_OPEN_SCORE_SET);
     frame.Bind(wxEVT_MENU, &SetCommands::OnCreateSIFScoreSet, this, ID_CREATE_SIF_SCORE_SET);
     frame.Bind(wxEVT_COMBOBOX, &SetCommands::OnComboBoxUpdate, this, ID_SHEET_COMBO);
+    frame.Bind(wxEVT_MENU, &SetCommands::OnStepSetSheet, this, ID_NEXT_SET_SHEET);
+    frame.Bind(wxEVT_MENU, &SetCommands::OnStepSetSheet, this, ID_PREVIOUS_SET_SHEET);
+    frame.Bind(wxEVT_CHAR_HOOK, &SetCommands::OnKey, this);
 }
 
 void SetCommands::OnOpenScoreSet(wxCommandEvent&) {
@@ -28,7 +33,33 @@ void SetCommands::OnOpenScoreSet(wxCommandEvent&) {
 }
 
 void SetCommands::OnComboBoxUpdate(wxCommandEvent& event) {
-    if (frame_.Arena().MayDropWaiting()) frame_.Document().ShowSetSheet(ToCore(event.GetString()));
+    ShowSetSheet(ToCore(event.GetString()));
+}
+
+void SetCommands::OnStepSetSheet(wxCommandEvent& event) {
+    const std::string name =
+        frame_.Chooser().Neighbour(event.GetId() == ID_NEXT_SET_SHEET ? 1 : -1);
+    if (!name.empty()) ShowSetSheet(name);
+}
+
+// The page takes Ctrl+PgDn and Ctrl+PgUp for its own scrolling before the
+// menu's shortcuts are looked at (GTK gives the focused window the first
+// say), so the window hears them first.
+void SetCommands::OnKey(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const int command = key == WXK_PAGEDOWN ? ID_NEXT_SET_SHEET
+                        : key == WXK_PAGEUP ? ID_PREVIOUS_SET_SHEET
+                                            : 0;
+    if (command == 0 || event.GetModifiers() != wxMOD_CONTROL ||
+        !frame_.GetMenuBar()->IsEnabled(command)) {
+        event.Skip();
+        return;
+    }
+    frame_.ProcessCommand(command);
+}
+
+void SetCommands::ShowSetSheet(const std::string& name) {
+    if (frame_.Arena().MayDropWaiting()) frame_.Document().ShowSetSheet(name);
     frame_.ShowDocument();
 }
 

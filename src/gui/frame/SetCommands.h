@@ -5,7 +5,10 @@
 
 #include <wx/string.h>
 
+#include <string>
+
 class wxCommandEvent;
+class wxKeyEvent;
 
 namespace zavgui {
 
@@ -21,6 +24,10 @@ private:
     // The sheet chooser: the changed sheet of a set goes to its own file
     // first; a sheet that cannot be written stays on screen.
     void OnComboBoxUpdate(wxCommandEvent& event);
+    // Next and previous sheet: the chooser's neighbours.
+    void OnStepSetSheet(wxCommandEvent& event);
+    void ShowSetSheet(const std::string& name);
+    void OnKey(wxKeyEvent& event);
     // Reads the SIF file, asks where the set goes (the chooser starting in
     // `setFolder`) and how its categories are grouped, then creates the set
     // and opens it.

@@ -37,6 +37,14 @@ void SheetChooser::Show(const std::vector<std::string>& names, const std::string
     combo_->SetToolTip(combo_->GetValue());
 }
 
+std::string SheetChooser::Neighbour(int step) const {
+    const int count = static_cast<int>(combo_->GetCount());
+    if (count == 0) return std::string();
+    const int shown = std::max(combo_->GetSelection(), 0);
+    return ToCore(
+        combo_->GetString(static_cast<unsigned>(((shown + step) % count + count) % count)));
+}
+
 // The toolbar spans the window's width; it may not have taken a new width
 // yet when this runs, the window has.
 void SheetChooser::Fit(int windowWidth) {

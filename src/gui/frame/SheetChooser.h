@@ -24,6 +24,10 @@ public:
     // the list is empty).
     void Show(const std::vector<std::string>& names, const std::string& shown);
 
+    // The sheet `step` entries away from the one shown, in the order listed,
+    // going round at either end; empty when the list is empty.
+    std::string Neighbour(int step) const;
+
     // The chooser takes the toolbar's room left of the window's right edge.
     void Fit(int windowWidth);
 

@@ -307,6 +307,9 @@ void wxZAVFrame::ShowMarks() {
     wxMenuBar* bar = GetMenuBar();
     // A sheet of a set is saved only to its own file.
     bar->Enable(ID_SAVE_AS_SHEET, !document_.IsSheetOfSet());
+    const bool severalSheets = document_.SetSheetNames().size() > 1;
+    bar->Enable(ID_NEXT_SET_SHEET, severalSheets);
+    bar->Enable(ID_PREVIOUS_SET_SHEET, severalSheets);
     const bool challenge = document_.HasSheet() && document_.Sheet().iChallengeScoring != 0;
     bar->Enable(ID_PREVIOUS_CHALL, challenge);
     for (const RankingItem& item : kRankingItems) {
