@@ -37,12 +37,13 @@ struct TeamMark {
     bool operator!=(const TeamMark& other) const { return !(*this == other); }
 };
 
-struct HistoryEntry {
-    std::string at;  // local time the change was made, "2024-06-01 14:32:05"
+// Who made a change, when, and how it reached the sheet.
+struct ChangeSource {
     HistoryOrigin origin = HistoryOrigin::Window;
-    std::string by;    // the scorer who made or accepted it
     std::string step;  // the change as Undo names it; for an undo or a redo, the step taken back or
                        // made again
+    std::string by;    // the scorer who made or accepted it
+    std::string at;    // local time the change was made, "2024-06-01 14:32:05"
 
     // From the finish line: the judge's name, the phone, when it was sent,
     // and, when the scorer changed it before accepting, what the judge sent.
@@ -51,7 +52,10 @@ struct HistoryEntry {
     std::string sentAt;
     bool edited = false;
     std::vector<TeamMark> sent;
+};
 
+// Each entry keeps its change's whole source.
+struct HistoryEntry : ChangeSource {
     HistorySubject subject = HistorySubject::Game;
     int game = 0;           // from 0, for a game
     bool official = false;  // for the standing: official after the change

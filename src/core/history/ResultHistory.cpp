@@ -41,15 +41,7 @@ std::vector<TeamMark> TieBreakMarks(const ScoreSheet& sheet) {
 
 HistoryEntry EntryOf(const ChangeSource& source, HistorySubject subject) {
     HistoryEntry entry;
-    entry.at = source.at;
-    entry.origin = source.origin;
-    entry.by = source.by;
-    entry.step = source.step;
-    entry.judge = source.judge;
-    entry.phone = source.phone;
-    entry.sentAt = source.sentAt;
-    entry.edited = source.edited;
-    entry.sent = source.sent;
+    static_cast<ChangeSource&>(entry) = source;
     entry.subject = subject;
     return entry;
 }

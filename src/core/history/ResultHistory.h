@@ -14,20 +14,6 @@
 
 namespace zav {
 
-// Who made a change, when, and how it reached the sheet.
-struct ChangeSource {
-    HistoryOrigin origin = HistoryOrigin::Window;
-    std::string step;
-    std::string by;
-    std::string at;
-    // From the finish line.
-    std::string judge;
-    std::string phone;
-    std::string sentAt;
-    bool edited = false;
-    std::vector<TeamMark> sent;
-};
-
 // The record keeps this many entries, the oldest going first: far more than
 // a heat's day brings, and the sheet file stays well within what its reader
 // takes.
