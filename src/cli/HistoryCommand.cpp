@@ -5,30 +5,12 @@
 #include "CliSupport.h"
 #include "Json.h"
 #include "history/HistoryText.h"
+#include "history/HistoryWords.h"
 #include "official/Standing.h"
 #include "sheetfile/SheetFile.h"
 
 namespace zavcli {
 namespace {
-
-const char* OriginName(zav::HistoryOrigin origin) {
-    switch (origin) {
-        case zav::HistoryOrigin::Window: return "window";
-        case zav::HistoryOrigin::FinishLine: return "finish_line";
-        case zav::HistoryOrigin::Undo: return "undo";
-        case zav::HistoryOrigin::Redo: return "redo";
-    }
-    return "window";
-}
-
-const char* AboutName(const zav::HistoryEntry& entry) {
-    switch (entry.subject) {
-        case zav::HistorySubject::Game: return "game";
-        case zav::HistorySubject::TieBreak: return "tiebreak";
-        case zav::HistorySubject::Standing: return entry.official ? "official" : "provisional";
-    }
-    return "game";
-}
 
 // Each team by its number and name then; a game's code as the scores
 // command gives places (-1 abandon, -2 elimination, -3 definitive abandon),
@@ -45,10 +27,10 @@ Json MarksJson(const std::vector<zav::TeamMark>& marks) {
 
 Json EntryJson(const zav::HistoryEntry& entry) {
     Json json = {{"at", entry.at},
-                 {"origin", OriginName(entry.origin)},
+                 {"origin", std::string(zav::OriginWord(entry.origin))},
                  {"by", entry.by},
                  {"step", entry.step},
-                 {"about", AboutName(entry)}};
+                 {"about", std::string(zav::AboutWord(entry))}};
     if (entry.subject == zav::HistorySubject::Game) json["game"] = entry.game + 1;
     if (entry.origin == zav::HistoryOrigin::FinishLine) {
         json["judge"] = entry.judge;

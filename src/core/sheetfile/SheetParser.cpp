@@ -7,6 +7,7 @@
 #include "encoding/Encoding.h"
 #include "encoding/Markup.h"
 #include "encoding/NumberText.h"
+#include "history/HistoryWords.h"
 #include "history/ResultHistory.h"
 #include "sheet/GameCatalogue.h"
 #include "sheet/ResultEntry.h"
@@ -230,31 +231,12 @@ private:
     // Nothing for a change of a kind this version does not know.
     std::optional<HistoryEntry> ReadChange(std::size_t begin, std::size_t end) const {
         HistoryEntry entry;
-        const auto about = FindElement(text_, tags::kAbout, begin, end);
-        const auto origin = FindElement(text_, tags::kOrigin, begin, end);
-        if (!about || !origin) return std::nullopt;
-        const std::string_view aboutName = Raw(*about), originName = Raw(*origin);
-        if (aboutName == tags::kAboutGame) {
-            entry.subject = HistorySubject::Game;
-        } else if (aboutName == tags::kAboutTieBreak) {
-            entry.subject = HistorySubject::TieBreak;
-        } else if (aboutName == tags::kAboutOfficial || aboutName == tags::kAboutProvisional) {
-            entry.subject = HistorySubject::Standing;
-            entry.official = aboutName == tags::kAboutOfficial;
-        } else {
-            return std::nullopt;
-        }
-        if (originName == tags::kOriginWindow) {
-            entry.origin = HistoryOrigin::Window;
-        } else if (originName == tags::kOriginFinishLine) {
-            entry.origin = HistoryOrigin::FinishLine;
-        } else if (originName == tags::kOriginUndo) {
-            entry.origin = HistoryOrigin::Undo;
-        } else if (originName == tags::kOriginRedo) {
-            entry.origin = HistoryOrigin::Redo;
-        } else {
-            return std::nullopt;
-        }
+        const auto aboutElement = FindElement(text_, tags::kAbout, begin, end);
+        const auto originElement = FindElement(text_, tags::kOrigin, begin, end);
+        if (!aboutElement || !originElement) return std::nullopt;
+        const std::optional<HistoryOrigin> origin = OriginOfWord(Raw(*originElement));
+        if (!origin || !ReadAboutWord(Raw(*aboutElement), entry)) return std::nullopt;
+        entry.origin = *origin;
         if (entry.subject == HistorySubject::Game) {
             const auto game = FindElement(text_, tags::kGameNo, begin, end);
             entry.game = game ? LeadingInt(Raw(*game)) - 1 : -1;

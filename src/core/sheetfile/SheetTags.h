@@ -81,16 +81,6 @@ constexpr Tag kTeamNo{"<team_no>", "</team_no>"};
 constexpr Tag kWho{"<who>", "</who>"};
 constexpr Tag kCode{"<code>", "</code>"};
 
-// What a change is about, and where it came from, as written.
-constexpr std::string_view kAboutGame = "game";
-constexpr std::string_view kAboutTieBreak = "tiebreak";
-constexpr std::string_view kAboutOfficial = "official";
-constexpr std::string_view kAboutProvisional = "provisional";
-constexpr std::string_view kOriginWindow = "window";
-constexpr std::string_view kOriginFinishLine = "finish_line";
-constexpr std::string_view kOriginUndo = "undo";
-constexpr std::string_view kOriginRedo = "redo";
-
 // Order value suffix of a blamed result: "3 A".
 constexpr char kBlameMark = 'A';
 

@@ -4,6 +4,7 @@
 #include "encoding/Encoding.h"
 #include "encoding/Markup.h"
 #include "encoding/NumberText.h"
+#include "history/HistoryWords.h"
 #include "io/FileWrite.h"
 #include "sheetfile/SheetFile.h"
 #include "sheetfile/SheetTags.h"
@@ -122,26 +123,6 @@ void WriteStaff(LayoutBuilder& b, const ScoreSheet& s) {
     b.Line(tags::kStaff.close);
 }
 
-std::string_view OriginName(HistoryOrigin origin) {
-    switch (origin) {
-        case HistoryOrigin::Window: return tags::kOriginWindow;
-        case HistoryOrigin::FinishLine: return tags::kOriginFinishLine;
-        case HistoryOrigin::Undo: return tags::kOriginUndo;
-        case HistoryOrigin::Redo: return tags::kOriginRedo;
-    }
-    return tags::kOriginWindow;
-}
-
-std::string_view AboutName(const HistoryEntry& entry) {
-    switch (entry.subject) {
-        case HistorySubject::Game: return tags::kAboutGame;
-        case HistorySubject::TieBreak: return tags::kAboutTieBreak;
-        case HistorySubject::Standing:
-            return entry.official ? tags::kAboutOfficial : tags::kAboutProvisional;
-    }
-    return tags::kAboutGame;
-}
-
 // One line per list: <was><mark>...</mark>...</was>.
 void WriteMarks(LayoutBuilder& b, Tag tag, const std::vector<TeamMark>& marks) {
     b.Text() += "\t\t";
@@ -165,7 +146,7 @@ void WriteMarks(LayoutBuilder& b, Tag tag, const std::vector<TeamMark>& marks) {
 void WriteChange(LayoutBuilder& b, const HistoryEntry& entry) {
     b.Line(std::string("\t").append(tags::kChange.open));
     b.TextLine("\t\t", tags::kWhen, entry.at);
-    b.RawLine("\t\t", tags::kOrigin, OriginName(entry.origin));
+    b.RawLine("\t\t", tags::kOrigin, OriginWord(entry.origin));
     b.TextLine("\t\t", tags::kBy, entry.by);
     b.TextLine("\t\t", tags::kStep, entry.step);
     if (entry.origin == HistoryOrigin::FinishLine) {
@@ -177,7 +158,7 @@ void WriteChange(LayoutBuilder& b, const HistoryEntry& entry) {
             WriteMarks(b, tags::kJudgeSent, entry.sent);
         }
     }
-    b.RawLine("\t\t", tags::kAbout, AboutName(entry));
+    b.RawLine("\t\t", tags::kAbout, AboutWord(entry));
     if (entry.subject == HistorySubject::Game)
         b.RawLine("\t\t", tags::kGameNo, std::to_string(entry.game + 1));
     if (entry.subject != HistorySubject::Standing) {
