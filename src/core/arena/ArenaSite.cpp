@@ -1,9 +1,9 @@
 #include "arena/ArenaSite.h"
 
-#include <cctype>
 #include <ctime>
 
 #include "arena/EntryPages.h"
+#include "encoding/Encoding.h"
 #include "encoding/Markup.h"
 #include "screens/ScreenPages.h"
 
@@ -27,8 +27,7 @@ std::string LocalTimeNow() {
 
 const char* PictureType(const std::string& name) {
     const std::size_t dot = name.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ext = AsciiLowered(dot == std::string::npos ? "" : name.substr(dot + 1));
     if (ext == "png") return "image/png";
     if (ext == "jpg" || ext == "jpeg") return "image/jpeg";
     if (ext == "gif") return "image/gif";
@@ -99,7 +98,7 @@ void NoStore(HttpResponse& response) {
 bool IsPhoneId(const std::string& id) {
     if (id.size() < 16 || id.size() > 64) return false;
     for (const char c : id)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') return false;
+        if (!IsAsciiAlnum(c) && c != '-' && c != '_') return false;
     return true;
 }
 

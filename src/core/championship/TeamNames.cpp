@@ -21,7 +21,7 @@ void AppendFolded(std::string& key, std::string_view character) {
     const auto byte = static_cast<unsigned char>((*single)[0]);
     if (byte == ' ' || byte == '\t' || byte == 0xA0) return;
     if (byte < 0x80) {
-        key += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+        key += AsciiLower(static_cast<char>(byte));
     } else if (byte == 0xC6 || byte == 0xE6) {
         key += "ae";
     } else if (byte == 0x8C || byte == 0x9C) {

@@ -77,6 +77,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+std::string AsciiLowered(std::string text) {
+    for (char& c : text) c = AsciiLower(c);
+    return text;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);

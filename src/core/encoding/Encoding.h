@@ -17,6 +17,11 @@ constexpr bool IsAsciiDigit(char c) {
 constexpr bool IsAsciiAlnum(char c) {
     return IsAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
+constexpr char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+// `text` with its ASCII capitals made small, every other byte as it was.
+std::string AsciiLowered(std::string text);
 
 // "%2e" and the like decoded (addresses, forms); a '%' not followed by two
 // hex digits stays as it is.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "encoding/Encoding.h"
+
 namespace zav {
 namespace {
 
@@ -29,7 +31,7 @@ std::string Folded(std::string_view name) {
         const auto byte = static_cast<unsigned char>(name[i]);
         const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
         if (byte < 0x80) {
-            out += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+            out += AsciiLower(static_cast<char>(byte));
         } else if (byte == 0xC3 && next >= 0x80 && next <= 0xBF &&
                    kLatin1Base[next - 0x80] != '*') {
             AppendBase(out, kLatin1Base[next - 0x80]);

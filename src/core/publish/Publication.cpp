@@ -1,13 +1,13 @@
 #include "publish/Publication.h"
 
 #include <algorithm>
-#include <cctype>
 #include <ctime>
 #include <filesystem>
 
 #include "championship/ChampionshipPage.h"
-#include "paths/PathNames.h"
+#include "encoding/Encoding.h"
 #include "official/Standing.h"
+#include "paths/PathNames.h"
 #include "platform/NativeFile.h"
 #include "platform/NativePath.h"
 #include "publish/IndexPage.h"
@@ -26,11 +26,6 @@ std::string StemOf(const std::string& fileName) {
     return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
-std::string Lowered(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The page of a sheet is named after its file, its phone page after its page;
 // a name the index or an earlier sheet already holds (a copy of the folder on
 // a system that ignores case included) gets a number.
@@ -42,14 +37,14 @@ public:
         std::string name = stem + ".html";
         for (int n = 2; IsTaken(name) || IsTaken(PhonePageName(name)); ++n)
             name = stem + "-" + std::to_string(n) + ".html";
-        taken_.push_back(Lowered(name));
-        taken_.push_back(Lowered(PhonePageName(name)));
+        taken_.push_back(AsciiLowered(name));
+        taken_.push_back(AsciiLowered(PhonePageName(name)));
         return name;
     }
 
 private:
     bool IsTaken(const std::string& name) const {
-        const std::string lowered = Lowered(name);
+        const std::string lowered = AsciiLowered(name);
         for (const auto& taken : taken_)
             if (taken == lowered) return true;
         return false;

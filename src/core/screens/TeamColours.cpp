@@ -1,6 +1,9 @@
 #include "screens/TeamColours.h"
 
 #include <string_view>
+#include <utility>
+
+#include "encoding/Encoding.h"
 
 namespace zav {
 namespace {
@@ -45,8 +48,7 @@ constexpr Paint kPaints[] = {
 constexpr std::size_t kMostPaints = 3;
 
 const char* PaintOfWord(std::string word) {
-    for (char& c : word)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    word = AsciiLowered(std::move(word));
     // Capitals folded ("Grün" is "grün"); a plural "s" of French and
     // English dropped when the word is not known as typed.
     for (int tries = 0; tries < 2; ++tries) {

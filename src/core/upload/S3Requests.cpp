@@ -14,21 +14,16 @@ constexpr std::size_t kMaxCodeLength = 64;
 // The head of a page holds its encoding; no need to read a whole page.
 constexpr std::size_t kHeadBytes = 2048;
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::string ExtensionOf(const std::string& name) {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos || name.find('/', dot) != std::string::npos
                ? std::string()
-               : Lower(name.substr(dot + 1));
+               : AsciiLowered(name.substr(dot + 1));
 }
 
 // The charset a page declares in its head; UTF-8 when it says none.
 std::string DeclaredCharset(const std::string& bytes) {
-    const std::string head = Lower(bytes.substr(0, kHeadBytes));
+    const std::string head = AsciiLowered(bytes.substr(0, kHeadBytes));
     const std::size_t at = head.find("charset=");
     if (at == std::string::npos) return "utf-8";
     std::size_t start = at + 8;
