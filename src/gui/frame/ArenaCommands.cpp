@@ -16,6 +16,7 @@
 #include "dialogs/ListChoice.h"
 #include "dialogs/ZavDialog.h"
 #include "frame/CommandIds.h"
+#include "frame/ResultCommands.h"
 #include "frame/ZAVFrame.h"
 #include "paths/PathNames.h"
 #include "platform/NetworkInterfaces.h"
@@ -315,7 +316,8 @@ void ArenaCommands::Accept(int index) {
     // then the change recorded, saved and shown (and so served). A result
     // the scorer would not let into an official heat goes on waiting.
     zav::ApplyResult(result, frame_.Document().EditSheet());
-    if (!frame_.SheetChanged(StepOf(result.game), SourceOf(result))) return;
+    if (!frame_.SheetChanged(GameResultStep(frame_.Language(), result.game), SourceOf(result)))
+        return;
     accepted_.Accepted(result.id, result.game, SheetKey(), frame_.Document().Sheet());
     Decided(index, true);
     ShowWaiting();
@@ -347,15 +349,10 @@ void ArenaCommands::Edit(int index) {
     zav::AfterGameResult(sheet);
     source.edited = game != result.game || zav::GameMarks(sheet, game) != source.sent;
     if (!source.edited) source.sent.clear();
-    if (!frame_.SheetChanged(StepOf(game), source)) return;
+    if (!frame_.SheetChanged(GameResultStep(frame_.Language(), game), source)) return;
     accepted_.Accepted(result.id, game, SheetKey(), frame_.Document().Sheet());
     Decided(index, true);
     ShowWaiting();
-}
-
-std::string ArenaCommands::StepOf(int game) const {
-    return zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
-                           static_cast<long>(game + 1));
 }
 
 // The judge, the phone and when it was sent, as the record keeps them; the

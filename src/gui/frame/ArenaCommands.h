@@ -87,7 +87,6 @@ private:
     void ShowWaiting();
     void ShowStatus();
     void Decided(int index, bool accepted);
-    std::string StepOf(int game) const;
     static zav::ChangeSource SourceOf(const zav::FinishLineResult& result);
 
     wxZAVFrame& frame_;

@@ -23,6 +23,11 @@ ResultCommands::ResultCommands(wxZAVFrame& frame) : frame_(frame) {
     frame.Bind(wxEVT_MENU, &ResultCommands::OnDeleteOneTeam, this, ID_DELETE_ONE_TEAM);
 }
 
+std::string GameResultStep(zav::Language language, int game) {
+    return zav::FormatText(zav::Text(language, zav::TextId::StepGameResult),
+                           static_cast<long>(game + 1));
+}
+
 void ResultCommands::OnGameResult(wxCommandEvent&) {
     if (!frame_.RequireSheet()) return;
     zav::ScoreSheet& sheet = frame_.Document().EditSheet();
@@ -32,8 +37,7 @@ void ResultCommands::OnGameResult(wxCommandEvent&) {
     // The next game is proposed before the change is recorded, so that
     // undoing the next one proposes it again.
     zav::AfterGameResult(sheet);
-    frame_.SheetChanged(zav::FormatText(zav::Text(frame_.Language(), zav::TextId::StepGameResult),
-                                        static_cast<long>(dialog.game->GetSelection() + 1)));
+    frame_.SheetChanged(GameResultStep(frame_.Language(), dialog.game->GetSelection()));
 }
 
 void ResultCommands::OnTieBreak(wxCommandEvent&) {
