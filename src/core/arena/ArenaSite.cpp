@@ -94,6 +94,11 @@ void NoStore(HttpResponse& response) {
     response.headers.emplace_back("Cache-Control", "no-store");
 }
 
+// The page of `pages` that a screen's path names.
+const std::string& ScreenPageOf(const ScreenPages& pages, const std::string& path) {
+    return path == "/board" ? pages.board : path == "/overlay" ? pages.overlay : pages.announcer;
+}
+
 // A result's id made on the phone: 16 to 64 letters, digits, "-" or "_".
 bool IsPhoneId(const std::string& id) {
     if (id.size() < 16 || id.size() > 64) return false;
@@ -191,18 +196,14 @@ void ArenaSite::Live(const HttpRequest& request, HttpResponse& response) {
 void ArenaSite::Screen(const HttpRequest& request, HttpResponse& response) {
     const auto shot = Snapshot();
     NoStore(response);
-    const ScreenPages& pages = shot->screens;
-    const std::string& page = request.path == "/board"     ? pages.board
-                              : request.path == "/overlay" ? pages.overlay
-                                                           : pages.announcer;
+    const std::string& page = ScreenPageOf(shot->screens, request.path);
     if (!page.empty()) return Page(response, page);
-    // A snapshot without screens: the page of no sheet, which follows.
+    // A snapshot without screens (no sheet open, or none readable): the
+    // page of no sheet, which follows.
     ScreenSource none;
     none.language = shot->language;
     const ScreenPages empty = BuildScreenPages(none);
-    Page(response, request.path == "/board"     ? empty.board
-                   : request.path == "/overlay" ? empty.overlay
-                                                : empty.announcer);
+    Page(response, ScreenPageOf(empty, request.path));
 }
 
 void ArenaSite::JudgeSeen(const HttpRequest& request) {

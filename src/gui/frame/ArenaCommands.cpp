@@ -258,10 +258,12 @@ void ArenaCommands::SheetShown() {
     auto shot = std::make_shared<zav::ArenaSnapshot>();
     shot->language = frame_.Language();
     const zav::PageStyle style = zav::ReadPageStyle(frame_.AppSettings());
-    // Read at each build, as the page style is: a new choice in the dialog
-    // or a set just made from an entries file shows on the screens at once.
-    const zav::ArenaSettings arena = zav::ReadArenaSettings(frame_.AppSettings());
+    // Without a sheet the server shows the screens' page of no sheet.
     if (document.HasSheet()) {
+        // Read at each build, as the page style is: a new choice in the
+        // dialog or a set just made from an entries file shows on the
+        // screens at once.
+        const zav::ArenaSettings arena = zav::ReadArenaSettings(frame_.AppSettings());
         BuildSetPages();
         const zav::ScoreSheet& sheet = document.Sheet();
         zav::ArenaSheet current =
@@ -274,10 +276,6 @@ void ArenaCommands::SheetShown() {
         shot->isSet = document.IsSheetOfSet();
         shot->heading = zav::FileNameOf(document.PublicationSource().path);
         shot->entry = zav::EntrySheet{sheet, SheetKey()};
-    } else {
-        zav::ScreenSource none;
-        none.language = frame_.Language();
-        shot->screens = zav::BuildScreenPages(none);
     }
     zav::AddLogo(*shot, style);
     server_.SetSnapshot(std::move(shot));
