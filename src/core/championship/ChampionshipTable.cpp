@@ -135,15 +135,13 @@ Championship BuildChampionship(const std::vector<Heat>& heats, Language language
         if (first) championship.title = s.sTitle;
         commonTitle = commonTitle && s.sTitle == championship.title;
         first = false;
-        for (const std::string& category : SheetCategories(s)) {
-            std::vector<int> teams;
-            for (int t = 0; t < TeamsInUse(s); ++t)
-                if (TeamCategory(s, t) == category) teams.push_back(t);
-            if (teams.empty()) continue;
-            auto builder = std::find_if(builders.begin(), builders.end(),
-                                        [&](const auto& b) { return b.Category() == category; });
-            if (builder == builders.end()) builder = builders.emplace(builders.end(), category);
-            builder->AddHeat(heat, teams);
+        for (const CategoryTeams& group : TeamsByCategory(s)) {
+            auto builder = std::find_if(builders.begin(), builders.end(), [&](const auto& b) {
+                return b.Category() == group.category;
+            });
+            if (builder == builders.end())
+                builder = builders.emplace(builders.end(), group.category);
+            builder->AddHeat(heat, group.teams);
         }
     }
     if (!commonTitle) championship.title.clear();

@@ -13,19 +13,26 @@ bool Holds(const std::vector<std::string>& list, const std::string& item) {
 
 }  // namespace
 
-std::string TeamCategory(const ScoreSheet& sheet, int team) {
-    const std::vector<std::string> categories = SubTitleCategories(sheet.sSubTitle);
-    if (categories.size() == 1) return categories.front();
-    if (Holds(categories, sheet.sColSupContent[team])) return sheet.sColSupContent[team];
-    return CategoriesInSubTitle(sheet.sSubTitle);
+std::vector<CategoryTeams> TeamsByCategory(const ScoreSheet& sheet) {
+    const std::vector<std::string> named = SubTitleCategories(sheet.sSubTitle);
+    std::vector<CategoryTeams> groups;
+    for (int t = 0; t < TeamsInUse(sheet); ++t) {
+        const std::string category = named.size() == 1 ? named.front()
+                                     : Holds(named, sheet.sColSupContent[t])
+                                         ? sheet.sColSupContent[t]
+                                         : CategoriesInSubTitle(sheet.sSubTitle);
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const CategoryTeams& g) { return g.category == category; });
+        if (group == groups.end()) group = groups.insert(groups.end(), {category, {}});
+        group->teams.push_back(t);
+    }
+    return groups;
 }
 
 std::vector<std::string> SheetCategories(const ScoreSheet& sheet) {
     std::vector<std::string> categories;
-    for (int t = 0; t < TeamsInUse(sheet); ++t) {
-        std::string category = TeamCategory(sheet, t);
-        if (!Holds(categories, category)) categories.push_back(std::move(category));
-    }
+    for (CategoryTeams& group : TeamsByCategory(sheet))
+        categories.push_back(std::move(group.category));
     if (categories.empty()) categories = SubTitleCategories(sheet.sSubTitle);
     if (categories.empty()) categories.emplace_back();
     return categories;

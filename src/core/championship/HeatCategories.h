@@ -11,11 +11,18 @@
 
 namespace zav {
 
-// The team's category by its display name ("Minime 1"). On a grouped sheet
-// whose add-on column names none of its categories for the team, the
-// sheet's categories joined ("Minime 1, Minime 2"); empty on a sheet that
-// names no category (a sheet made by hand).
-std::string TeamCategory(const ScoreSheet& sheet, int team);
+// The teams (by index) of one category, named by its display name
+// ("Minime 1"). On a grouped sheet, a team whose add-on column names none of
+// its categories is of the sheet's categories joined ("Minime 1, Minime 2");
+// on a sheet that names no category (a sheet made by hand), of the empty one.
+struct CategoryTeams {
+    std::string category;
+    std::vector<int> teams;
+};
+
+// The sheet's teams by category, the categories in the order of their
+// first team.
+std::vector<CategoryTeams> TeamsByCategory(const ScoreSheet& sheet);
 
 // The distinct categories of the sheet's teams, in team order; a sheet
 // without teams has those its sub-title names, else the one empty category.
