@@ -229,13 +229,9 @@ bool SheetDocument::SaveToChosenFile(SaveChooser chooser, const std::string& fol
 }
 
 bool SheetDocument::SheetChanged(const std::string& step, zav::ChangeSource source) {
-    if (!Commit(step, std::move(source))) return false;
+    if (!MarkChanged(step, std::move(source))) return false;
     if (saveAutoOn_) SaveAuto();
     return true;
-}
-
-bool SheetDocument::MarkChanged(const std::string& step, zav::ChangeSource source) {
-    return Commit(step, std::move(source));
 }
 
 void SheetDocument::MakeOfficial() {
@@ -244,9 +240,10 @@ void SheetDocument::MakeOfficial() {
     SheetChanged(user_.Reporter().Text(zav::TextId::StepMakeOfficial));
 }
 
-// Refused, the change is taken back whole; the sheet keeps the file it
-// belongs to now (a Save as since the last change included).
-bool SheetDocument::Commit(const std::string& step, zav::ChangeSource source) {
+// The door every change goes through. Refused, the change is taken back
+// whole; the sheet keeps the file it belongs to now (a Save as since the last
+// change included).
+bool SheetDocument::MarkChanged(const std::string& step, zav::ChangeSource source) {
     if (zav::TouchesOfficialHeat(committed_, sheet_)) {
         const zav::Reporter& reporter = user_.Reporter();
         if (!reporter.AskText(zav::MessageIcon::Question,

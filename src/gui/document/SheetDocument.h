@@ -172,8 +172,6 @@ public:
 
 private:
     void Reset();
-    // The door every change goes through (SheetChanged, MarkChanged).
-    bool Commit(const std::string& step, zav::ChangeSource source);
     bool Write(const std::string& path);
     zav::PublishSource SourceOf(const std::string& path) const;
     bool SaveToChosenFile(SaveChooser chooser, const std::string& folder,
