@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "paths/PathNames.h"
 #include "official/Standing.h"
+#include "paths/PathNames.h"
 #include "sets/SetFile.h"
 #include "sheet/ResultEntry.h"
 #include "sheetfile/SheetFile.h"

@@ -109,8 +109,8 @@ void ChampionshipCommands::Export(const zav::Championship& championship, bool pd
     };
     PageProducer& pages = frame_.Pages();
     if (pdf) {
-        (void)frame_.Printing().ExportPdf(PageKind::Championship,
-                                          pages.Championship(championship, PageUse::Printer), choosePath);
+        (void)frame_.Printing().ExportPdf(
+            PageKind::Championship, pages.Championship(championship, PageUse::Printer), choosePath);
         return;
     }
     const wxString path = choosePath();
