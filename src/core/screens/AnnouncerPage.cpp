@@ -115,9 +115,7 @@ void AppendTeams(std::string& page, const ScoreSheet& sheet, const HeatStandings
             page += "</div>";
         }
         page += "</td><td class=\"num\">" + FormatScore(row.total);
-        if (row.moved != 0)
-            page += std::string("<span class=\"move\">") + (row.moved > 0 ? "&#9650;" : "&#9660;") +
-                    std::to_string(row.moved > 0 ? row.moved : -row.moved) + "</span>";
+        if (row.moved != 0) page += "<span class=\"move\">" + MoveMark(row.moved) + "</span>";
         page += "</td><td class=\"num\">" +
                 (row.gap == 0 ? std::string("&ndash;") : "&minus;" + FormatScore(row.gap)) +
                 "</td></tr>\n";

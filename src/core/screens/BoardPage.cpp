@@ -112,13 +112,6 @@ void CloseView(View& view) {
     view.html += "</tbody></table></section>\n";
 }
 
-void AppendMove(std::string& html, int moved) {
-    html += "<span class=\"move\">";
-    if (moved > 0) html += "&#9650;" + std::to_string(moved);
-    if (moved < 0) html += "&#9660;" + std::to_string(-moved);
-    html += "</span>";
-}
-
 // The heads of the last game's column, where one has come in, and of the
 // score column; the end of the table's head.
 void AppendScoreHeads(std::string& html, const HeatStandings& standings, Language language) {
@@ -150,7 +143,8 @@ View RankingView(const ScoreSheet& sheet, const HeatStandings& standings, Langua
         view.html += "</div></td>";
         if (last >= 0) {
             view.html += "<td class=\"num\">" + FormatScore(row.lastGame);
-            AppendMove(view.html, row.moved);
+            // Empty too, so that the points stay in line.
+            view.html += "<span class=\"move\">" + MoveMark(row.moved) + "</span>";
             view.html += "</td>";
         }
         view.html += "<td class=\"num\">" + FormatScore(row.total) + "</td></tr>\n";

@@ -78,6 +78,11 @@ std::string GameName(const ScoreSheet& sheet, int g, Language language) {
     return language == Language::German ? RetireCesure(sheet.sGame[g]) : sheet.sGame[g];
 }
 
+std::string MoveMark(int moved) {
+    if (moved == 0) return std::string();
+    return (moved > 0 ? "&#9650;" : "&#9660;") + std::to_string(moved > 0 ? moved : -moved);
+}
+
 std::string ResultName(int code, Language language) {
     if (code > 0) return std::to_string(code);
     return Text(language, code == kElimination ? TextId::ScreenEliminated

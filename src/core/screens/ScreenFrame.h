@@ -34,6 +34,10 @@ std::string GameName(const ScoreSheet& sheet, int g, Language language);
 // A result as the screens say it: the place, or the outcome's name.
 std::string ResultName(int code, Language language);
 
+// The places a team gained ("&#9650;2") or lost ("&#9660;1") as markup;
+// empty when it kept its place.
+std::string MoveMark(int moved);
+
 // The end of a live page: every element of class "live" is replaced by the
 // server's new one (by id) at each change heard on the event stream, only
 // when it differs, then `window.zavShown` is called when the page has one.
